@@ -7,7 +7,7 @@
 namespace vx {
 
 ExpandOutput::ExpandOutput(TStream& destination, size_t chunk)
-    : destination_(destination), buffer_(kWindow + chunk + kSlack) {
+    : destination_(destination), buffer_(kWindow + chunk + kSlack + kOverrun) {
   std::memset(buffer_.data(), ' ', kWindow);
   cursor = pending_start();
   limit = pending_start() + chunk;
@@ -18,7 +18,8 @@ void ExpandOutput::Drain() {
   const size_t pending = static_cast<size_t>(cursor - start);
   if (pending == 0) return;
   uint32_t sum = checksum_;
-  for (size_t i = 0; i < pending; ++i) sum += start[i];
+  for (size_t i = 0; i < pending; ++i)
+    sum += start[i];
   checksum_ = sum;
   if (destination_.Write(start, pending) != pending) throw EStreamWriteError();
   flushed_ += pending;
@@ -31,7 +32,8 @@ void ExpandOutput::CopyMatch(size_t distance, size_t length) {
   if (cursor >= limit) Drain();
   const uint8_t* from = cursor - distance;
   uint8_t* to = cursor;
-  for (size_t i = 0; i < length; ++i) to[i] = from[i];
+  for (size_t i = 0; i < length; ++i)
+    to[i] = from[i];
   cursor += length;
 }
 

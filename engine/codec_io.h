@@ -50,6 +50,9 @@ class ExpandOutput {
   // Room that a caller may use after `cursor` without checking: the longest
   // match of any method.
   static constexpr size_t kSlack = 256;
+  // Bytes past limit + kSlack that a match copy may scribble on (it copies
+  // eight bytes at a time); they are overwritten by later output.
+  static constexpr size_t kOverrun = 16;
 
   explicit ExpandOutput(TStream& destination, size_t chunk = 1 << 18);
   ExpandOutput(const ExpandOutput&) = delete;
@@ -90,7 +93,9 @@ class ExpandOutput {
 
 class CodedOutput {
  public:
-  explicit CodedOutput(size_t limit) : limit_(limit) { bytes_.reserve(limit < (1u << 20) ? limit : (1u << 20)); }
+  explicit CodedOutput(size_t limit) : limit_(limit) {
+    bytes_.reserve(limit < (1u << 20) ? limit : (1u << 20));
+  }
 
   void PutByte(uint8_t b) {
     if (bytes_.size() >= limit_) throw EUnableToCompress();

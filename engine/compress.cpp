@@ -68,7 +68,8 @@ std::array<uint8_t, CompressedHeader::kSize> CompressedHeader::Serialize() const
 
 uint32_t ByteSum(std::span<const uint8_t> bytes, uint32_t start) {
   uint32_t sum = start;
-  for (uint8_t b : bytes) sum += b;
+  for (uint8_t b : bytes)
+    sum += b;
   return sum;
 }
 

@@ -5,7 +5,9 @@
 
 namespace vx {
 
-void TMemoryStream::Seek(uint64_t position) { position_ = std::min<uint64_t>(position, bytes_.size()); }
+void TMemoryStream::Seek(uint64_t position) {
+  position_ = std::min<uint64_t>(position, bytes_.size());
+}
 
 size_t TMemoryStream::Read(void* destination, size_t n) {
   const size_t available = bytes_.size() - position_;
@@ -45,7 +47,9 @@ std::vector<uint8_t> TMemoryStream::Take() {
   return out;
 }
 
-void TViewStream::Seek(uint64_t position) { position_ = std::min<uint64_t>(position, bytes_.size()); }
+void TViewStream::Seek(uint64_t position) {
+  position_ = std::min<uint64_t>(position, bytes_.size());
+}
 
 size_t TViewStream::Read(void* destination, size_t n) {
   const size_t count = std::min<size_t>(n, bytes_.size() - position_);

@@ -25,7 +25,8 @@ std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path) {
 
 void WriteFileBytes(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
@@ -50,7 +51,9 @@ TempDir::~TempDir() {
 
 namespace {
 
-void SetNonBlocking(int fd) { fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK); }
+void SetNonBlocking(int fd) {
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+}
 
 }  // namespace
 
@@ -73,7 +76,8 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, std::span<const u
     posix_spawn_file_actions_addchdir_np(&actions, working_directory.c_str());
   }
   std::vector<char*> args;
-  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  for (const std::string& a : argv)
+    args.push_back(const_cast<char*>(a.c_str()));
   args.push_back(nullptr);
 
   pid_t pid = 0;
@@ -107,13 +111,17 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, std::span<const u
     if (poll(fds, 3, -1) < 0 && errno != EINTR) break;
     if (fds[0].revents) {
       const ssize_t n = read(out_pipe[0], buffer, sizeof buffer);
-      if (n > 0) result.out.insert(result.out.end(), buffer, buffer + n);
-      else if (n == 0 || errno != EAGAIN) out_open = false;
+      if (n > 0)
+        result.out.insert(result.out.end(), buffer, buffer + n);
+      else if (n == 0 || errno != EAGAIN)
+        out_open = false;
     }
     if (fds[1].revents) {
       const ssize_t n = read(err_pipe[0], buffer, sizeof buffer);
-      if (n > 0) result.err.append(buffer, static_cast<size_t>(n));
-      else if (n == 0 || errno != EAGAIN) err_open = false;
+      if (n > 0)
+        result.err.append(buffer, static_cast<size_t>(n));
+      else if (n == 0 || errno != EAGAIN)
+        err_open = false;
     }
     if (to_child >= 0 && fds[2].revents) {
       const ssize_t n = write(to_child, input.data() + sent, input.size() - sent);

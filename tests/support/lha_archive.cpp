@@ -8,7 +8,8 @@ uint16_t LhaCrc16(std::span<const uint8_t> bytes) {
   uint16_t crc = 0;
   for (uint8_t b : bytes) {
     crc ^= b;
-    for (int i = 0; i < 8; ++i) crc = (crc & 1) ? static_cast<uint16_t>((crc >> 1) ^ 0xA001) : crc >> 1;
+    for (int i = 0; i < 8; ++i)
+      crc = (crc & 1) ? static_cast<uint16_t>((crc >> 1) ^ 0xA001) : crc >> 1;
   }
   return crc;
 }
@@ -21,18 +22,21 @@ std::vector<uint8_t> MakeLhaArchive(const std::string& method, const std::string
   const size_t header_size = 22 + name.size();
   std::vector<uint8_t> archive(2 + header_size);
   uint8_t* p = archive.data() + 2;
-  for (size_t i = 0; i < 5; ++i) p[i] = i < method.size() ? static_cast<uint8_t>(method[i]) : ' ';
+  for (size_t i = 0; i < 5; ++i)
+    p[i] = i < method.size() ? static_cast<uint8_t>(method[i]) : ' ';
   StoreU32(p + 5, static_cast<uint32_t>(coded.size()));
   StoreU32(p + 9, static_cast<uint32_t>(original.size()));
   StoreU32(p + 13, (45u << 25) | (1u << 21) | (1u << 16));  // 2025-01-01 00:00
   p[17] = 0x20;
   p[18] = 0;
   p[19] = static_cast<uint8_t>(name.size());
-  for (size_t i = 0; i < name.size(); ++i) p[20 + i] = static_cast<uint8_t>(name[i]);
+  for (size_t i = 0; i < name.size(); ++i)
+    p[20 + i] = static_cast<uint8_t>(name[i]);
   StoreU16(p + 20 + name.size(), LhaCrc16(original));
 
   uint8_t sum = 0;
-  for (size_t i = 0; i < header_size; ++i) sum = static_cast<uint8_t>(sum + p[i]);
+  for (size_t i = 0; i < header_size; ++i)
+    sum = static_cast<uint8_t>(sum + p[i]);
   archive[0] = static_cast<uint8_t>(header_size);
   archive[1] = sum;
   archive.insert(archive.end(), coded.begin(), coded.end());
