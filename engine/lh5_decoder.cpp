@@ -208,11 +208,11 @@ void Lh5Decoder::Run(uint32_t expanded_size, ExpandOutput& out, ExpandStats& sta
     const size_t length = c - (256 - kThreshold);
     const size_t distance = DecodeP() + 1;
     const uint8_t* from = cursor - distance;
-    if (distance >= length) {
-      std::memcpy(cursor, from, length);
-    } else if (distance >= 8) {
-      for (size_t i = 0; i < length; i += 8)
-        std::memcpy(cursor + i, from + i, 8);
+    if (distance >= 16) {
+      // Each 16-byte piece reads only bytes written before it, so an
+      // overlapping copy still repeats; the last piece may run past the end.
+      for (size_t i = 0; i < length; i += 16)
+        std::memcpy(cursor + i, from + i, 16);
     } else {
       for (size_t i = 0; i < length; ++i)
         cursor[i] = from[i];

@@ -1,28 +1,51 @@
 #include "tools/cli_io.h"
 
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 namespace vx::cli {
 
-bool ReadAll(int fd, std::vector<uint8_t>& bytes) {
-  bytes.clear();
-  size_t used = 0;
-  bytes.resize(1 << 20);
+InputBytes::~InputBytes() {
+  if (mapped_) {
+    munmap(data_, size_);
+  } else {
+    std::free(data_);
+  }
+}
+
+bool InputBytes::Load(int fd) {
+  struct stat info;
+  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+    void* mapped = mmap(nullptr, static_cast<size_t>(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+    if (mapped != MAP_FAILED) {
+      data_ = static_cast<uint8_t*>(mapped);
+      size_ = static_cast<size_t>(info.st_size);
+      mapped_ = true;
+      return true;
+    }
+  }
+  // A pipe: read in growing pieces, without clearing the memory first.
+  size_t capacity = 0;
   for (;;) {
-    if (used == bytes.size()) bytes.resize(bytes.size() * 2);
-    const ssize_t n = read(fd, bytes.data() + used, bytes.size() - used);
-    if (n == 0) break;
+    if (size_ == capacity) {
+      capacity = capacity == 0 ? (size_t{1} << 20) : capacity * 2;
+      auto* grown = static_cast<uint8_t*>(std::realloc(data_, capacity));
+      if (grown == nullptr) return false;
+      data_ = grown;
+    }
+    const ssize_t n = read(fd, data_ + size_, capacity - size_);
+    if (n == 0) return true;
     if (n < 0) {
       if (errno == EINTR) continue;
       return false;
     }
-    used += static_cast<size_t>(n);
+    size_ += static_cast<size_t>(n);
   }
-  bytes.resize(used);
-  return true;
 }
 
 bool WriteAll(int fd, std::span<const uint8_t> bytes) {

@@ -12,8 +12,24 @@
 
 namespace vx::cli {
 
-// Reads a file descriptor to its end; false on a read error.
-bool ReadAll(int fd, std::vector<uint8_t>& bytes);
+// The whole content of a file descriptor: mapped when it is a regular file,
+// read to its end otherwise (a pipe).
+class InputBytes {
+ public:
+  InputBytes() = default;
+  ~InputBytes();
+  InputBytes(const InputBytes&) = delete;
+  InputBytes& operator=(const InputBytes&) = delete;
+
+  // False on a read error.
+  bool Load(int fd);
+  std::span<const uint8_t> Bytes() const { return {data_, size_}; }
+
+ private:
+  uint8_t* data_ = nullptr;
+  size_t size_ = 0;
+  bool mapped_ = false;
+};
 // Writes all bytes; false on a write error (a full disc, a closed pipe).
 bool WriteAll(int fd, std::span<const uint8_t> bytes);
 

@@ -24,12 +24,12 @@ int RunPack(const std::vector<std::string>& args) {
       return DataUsage();
     }
   }
-  std::vector<uint8_t> input;
-  if (!ReadAll(STDIN_FILENO, input)) {
+  InputBytes input;
+  if (!input.Load(STDIN_FILENO)) {
     PrintError("Kunde inte läsa standard in");
     return 1;
   }
-  TViewStream source(input);
+  TViewStream source(input.Bytes());
   TMemoryStream packed;
   SharedCodec().CompressStream(packed, source, method);
   if (!WriteAll(STDOUT_FILENO, packed.Bytes())) {
@@ -41,12 +41,12 @@ int RunPack(const std::vector<std::string>& args) {
 
 int RunUnpack(const std::vector<std::string>& args) {
   if (!args.empty()) return DataUsage();
-  std::vector<uint8_t> input;
-  if (!ReadAll(STDIN_FILENO, input)) {
+  InputBytes input;
+  if (!input.Load(STDIN_FILENO)) {
     PrintError("Kunde inte läsa standard in");
     return 1;
   }
-  TViewStream source(input);
+  TViewStream source(input.Bytes());
   FdOutputStream out(STDOUT_FILENO);
   try {
     SharedCodec().ExpandStream(out, source);
