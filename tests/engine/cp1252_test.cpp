@@ -1,0 +1,58 @@
+#include "engine/cp1252.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace vx {
+namespace {
+
+TEST(UpperCase, UpperCasesAsWindowsDoes) {
+  EXPECT_EQ(UpperCase("abc xyz 123"), "ABC XYZ 123");
+  EXPECT_EQ(UpperCase("\xE5\xE4\xF6\xE9\xFC\xFE"), "\xC5\xC4\xD6\xC9\xDC\xDE");  // åäöéüþ
+  EXPECT_EQ(UpperCase("\x9A\x9C\x9E\xFF"), "\x8A\x8C\x8E\x9F");                  // šœžÿ
+  EXPECT_EQ(UpperCase("\xDF\xB5\xF7\xC5"), "\xDF\xB5\xF7\xC5");                  // ß µ ÷ Å stay
+}
+
+TEST(Cp1252ToUtf8, ConvertsEveryByteAndRoundTrips) {
+  EXPECT_EQ(Cp1252ToUtf8("A\x80"), "A\xE2\x82\xAC");                    // €
+  EXPECT_EQ(Cp1252ToUtf8("\x81\x9F\xE5"), "\xC2\x81\xC5\xB8\xC3\xA5");  // U+0081 Ÿ å
+
+  std::string all;
+  for (int b = 0; b < 256; ++b)
+    all.push_back(static_cast<char>(b));
+  const std::string utf8 = Cp1252ToUtf8(all);
+  EXPECT_TRUE(IsValidUtf8(utf8));
+  std::string back;
+  ASSERT_TRUE(Utf8ToCp1252(utf8, back));
+  EXPECT_EQ(back, all);
+}
+
+TEST(Utf8ToCp1252, ReportsTheFirstOffendingCharacter) {
+  const struct {
+    std::string text;
+    size_t offset;
+    std::string converted_before;
+    bool valid;
+  } cases[] = {
+      {"ab\xC4\x80z", 2, "ab", true},         // U+0100 is not in the code page
+      {"\xC2\x80", 0, "", true},              // U+0080 neither
+      {"ok\xF0\x9F\x98\x80", 2, "ok", true},  // U+1F600, valid but not convertible
+      {"abc\xC3", 3, "abc", false},           // truncated
+      {"a\xC0\xAF", 1, "a", false},           // overlong '/'
+      {"xy\xED\xA0\x80", 2, "xy", false},     // surrogate
+      {"\xF4\x90\x80\x80", 0, "", false},     // beyond U+10FFFF
+      {"\xC3\xA5\xC3(", 2, "\xE5", false},    // å, then a lead byte without continuation
+  };
+  for (const auto& c : cases) {
+    std::string out;
+    size_t offset = 99;
+    EXPECT_FALSE(Utf8ToCp1252(c.text, out, &offset)) << c.text;
+    EXPECT_EQ(offset, c.offset) << c.text;
+    EXPECT_EQ(out, c.converted_before) << c.text;
+    EXPECT_EQ(IsValidUtf8(c.text), c.valid) << c.text;
+  }
+}
+
+}  // namespace
+}  // namespace vx
