@@ -1,10 +1,5 @@
 #include "engine/spill_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
 #include <string>
 #include <system_error>
 
@@ -18,30 +13,6 @@ constexpr size_t kLengthSize = 4;
 constexpr uint32_t kMaxExpandedChunk =
     4 + SpillFile::kChunkEntries * (2 + SpillFile::kMaxKeyLength + 4);
 
-bool WriteAllAt(int fd, const uint8_t* bytes, size_t n, uint64_t offset) {
-  while (n > 0) {
-    const ssize_t written = ::pwrite(fd, bytes, n, static_cast<off_t>(offset));
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    bytes += written;
-    n -= static_cast<size_t>(written);
-    offset += static_cast<uint64_t>(written);
-  }
-  return true;
-}
-
-bool ReadAllAt(int fd, uint8_t* bytes, size_t n, uint64_t offset) {
-  while (n > 0) {
-    const ssize_t got = ::pread(fd, bytes, n, static_cast<off_t>(offset));
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) return false;
-    bytes += got;
-    n -= static_cast<size_t>(got);
-    offset += static_cast<uint64_t>(got);
-  }
-  return true;
-}
-
 void AppendBytes(TMemoryStream& stream, const void* bytes, size_t n) {
   if (n > 0) stream.Write(bytes, n);
 }
@@ -53,16 +24,16 @@ std::unique_ptr<SpillFile> SpillFile::Create(const std::filesystem::path& direct
   const std::filesystem::path dir =
       directory.empty() ? std::filesystem::temp_directory_path(error) : directory;
   if (error) return nullptr;
-  std::string name = (dir / "KalXXXXXX").string();
-  const int fd = ::mkostemp(name.data(), O_CLOEXEC);
-  if (fd < 0) return nullptr;
-  return std::unique_ptr<SpillFile>(new SpillFile(fd, std::move(name)));
+  File file;
+  if (!file.CreateUnique(dir.string(), "Kal")) return nullptr;
+  return std::unique_ptr<SpillFile>(new SpillFile(std::move(file)));
 }
 
 SpillFile::~SpillFile() {
-  ::close(fd_);
+  const std::string path = file_.path();
+  file_.Close();
   std::error_code ignored;
-  std::filesystem::remove(path_, ignored);
+  std::filesystem::remove(path, ignored);
 }
 
 bool SpillFile::AppendChunk(std::span<const SortEntry> entries) {
@@ -88,19 +59,16 @@ bool SpillFile::AppendChunk(std::span<const SortEntry> entries) {
   const uint64_t chunk_size = compressed_.Size() - kLengthSize;
   StoreU32(compressed_.MutableBytes().data(), static_cast<uint32_t>(chunk_size));
 
-  if (!WriteAllAt(fd_, compressed_.Bytes().data(), compressed_.Size(), size_)) return false;
-  size_ += compressed_.Size();
-  return true;
+  return file_.WriteAt(file_.Size(), compressed_.Bytes().data(), compressed_.Size());
 }
 
 bool SpillFile::ReadChunk(uint64_t offset, std::vector<SortEntry>& entries, uint64_t& next) {
-  if (offset > size_ || size_ - offset < kLengthSize) return false;
   uint8_t length_bytes[kLengthSize];
-  if (!ReadAllAt(fd_, length_bytes, kLengthSize, offset)) return false;
+  if (!file_.ReadAt(offset, length_bytes, kLengthSize)) return false;
   const uint64_t length = LoadU32(length_bytes);
-  if (length > size_ - offset - kLengthSize) return false;
+  if (length > file_.Size() - offset - kLengthSize) return false;
   read_buffer_.resize(length);
-  if (!ReadAllAt(fd_, read_buffer_.data(), length, offset + kLengthSize)) return false;
+  if (!file_.ReadAt(offset + kLengthSize, read_buffer_.data(), length)) return false;
 
   TViewStream source(read_buffer_);
   expanded_.Clear();

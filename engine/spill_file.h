@@ -21,6 +21,7 @@
 #include <span>
 #include <vector>
 
+#include "engine/file.h"
 #include "engine/sort_entry.h"
 #include "engine/stream.h"
 
@@ -58,17 +59,15 @@ class SpillFile {
   bool ReadChunk(uint64_t offset, std::vector<SortEntry>& entries, uint64_t& next);
 
   // Bytes written so far: the offset of the next chunk.
-  uint64_t Size() const { return size_; }
-  const std::filesystem::path& path() const { return path_; }
+  uint64_t Size() const { return file_.Size(); }
+  std::filesystem::path path() const { return file_.path(); }
 
  private:
-  SpillFile(int fd, std::filesystem::path path) : fd_(fd), path_(std::move(path)) {}
+  explicit SpillFile(File file) : file_(std::move(file)) {}
 
   bool ParseChunk(std::vector<SortEntry>& entries) const;
 
-  int fd_;
-  std::filesystem::path path_;
-  uint64_t size_ = 0;
+  File file_;
   // Reused between chunks so that spilling does not allocate per chunk.
   TMemoryStream expanded_;
   TMemoryStream compressed_;

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <random>
 
+#include "tests/support/sample_names.h"
+
 namespace vx::testing {
 
 std::vector<uint8_t> RandomBytes(size_t n, uint64_t seed) {
@@ -15,26 +17,9 @@ std::vector<uint8_t> RandomBytes(size_t n, uint64_t seed) {
 }
 
 std::vector<uint8_t> RecordLikeText(size_t n, uint64_t seed) {
-  // Windows-1252: \xe5 å, \xe4 ä, \xf6 ö, \xc5 Å, \xc4 Ä, \xd6 Ö.
-  static const std::array<const char*, 16> kFirst = {
-      "Anna",  "Maria", "Johan", "Per",    "Erik", "Kerstin", "Brita",   "Lars",
-      "Karin", "Nils",  "Olof",  "Ingrid", "Sven", "Stina",   "J\xf6ns", "M\xe4rta"};
-  static const std::array<const char*, 12> kLast = {"Andersson",
-                                                    "Johansson",
-                                                    "Karlsson",
-                                                    "Nilsson",
-                                                    "Eriksson",
-                                                    "Larsson",
-                                                    "Olsdotter",
-                                                    "Persdotter",
-                                                    "\xc5kesson",
-                                                    "\xd6"
-                                                    "berg",
-                                                    "Str\xf6m",
-                                                    "H\xe4ll"};
-  static const std::array<const char*, 8> kParish = {
-      "Kalvbrunn",       "Valdrisen",    "Tovik", "\xc4lvsbyn",
-      "\xd6ster\xe5ker", "Sk\xe4llinge", "Hov",   "Ramsele"};
+  const auto& kFirst = kSampleFirstNames;
+  const auto& kLast = kSampleSurnames;
+  const auto& kParish = kSampleParishes;
   static const std::array<const char*, 6> kRole = {"dr\xe4ng", "piga",    "bonde",
                                                    "soldat",   "torpare", "h\xe5lldam"};
   std::mt19937_64 random(seed);

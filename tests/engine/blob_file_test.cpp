@@ -1,0 +1,101 @@
+#include "engine/blob_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/byte_order.h"
+#include "tests/engine/record_store_test_util.h"
+#include "tests/support/files.h"
+
+namespace vx {
+namespace {
+
+using testing::ReadFileBytes;
+
+class BlobFile : public ::testing::Test {
+ protected:
+  void Configure(bool read_only, size_t buffer = 10) {
+    blob_.SetFileNames(dir_.path().string() + "/", "x.b1");
+    blob_.SetReadOnly(read_only);
+    blob_.SetBufferSize(buffer);
+  }
+
+  int64_t Append(const std::string& text) {
+    std::memcpy(blob_.Buffer().data(), text.data(), text.size());
+    EXPECT_TRUE(blob_.SetItemLength(text.size()));
+    return blob_.Append();
+  }
+
+  std::string Item() const {
+    return std::string(reinterpret_cast<const char*>(blob_.Item().data()), blob_.Item().size());
+  }
+
+  // Items "abc", "" and "0123456789" at 16, 23 and 27; "xyz" left pending.
+  void WriteItems() {
+    Configure(false);
+    ASSERT_TRUE(blob_.Open(true));
+    EXPECT_EQ(Append("abc"), 16);
+    EXPECT_EQ(Append(""), 23);
+    EXPECT_EQ(Append("0123456789"), 27);
+    std::memcpy(blob_.Buffer().data(), "xyz", 3);
+    EXPECT_TRUE(blob_.SetItemLength(3));
+    EXPECT_FALSE(blob_.SetItemLength(11));
+    blob_.Close();
+  }
+
+  testing::TempDir dir_;
+  Tvxenkelblobfil blob_;
+};
+
+TEST_F(BlobFile, ItemsAreReadInOrderOrByOffsetAndPendingOneIsWrittenOnClose) {
+  WriteItems();
+  const std::vector<uint8_t> file = ReadFileBytes(dir_ / "x.b1");
+  EXPECT_EQ(file.size(), 48u);
+  EXPECT_EQ(LoadU32(file.data() + 2), 4u);
+  Configure(true);
+  ASSERT_TRUE(blob_.Open(false));
+  std::vector<std::string> items;
+  while (blob_.ReadNext())
+    items.push_back(Item());
+  EXPECT_EQ(items, (std::vector<std::string>{"abc", "", "0123456789", "xyz"}));
+  blob_.SeekItem(16);
+  ASSERT_TRUE(blob_.ReadNext());
+  EXPECT_EQ(Item(), "abc");
+}
+
+TEST_F(BlobFile, ItemsLongerThanTheBufferOrTheFileAreNotRead) {
+  WriteItems();
+  testing::PatchU32(dir_ / "x.b1", 41, 12);  // "xyz" claims 12 bytes
+  Configure(true, 9);
+  ASSERT_TRUE(blob_.Open(false));
+  blob_.SeekItem(27);
+  EXPECT_FALSE(blob_.ReadNext());
+  EXPECT_EQ(blob_.read_position(), 27u);
+  Configure(true, 12);
+  ASSERT_TRUE(blob_.Open(false));
+  blob_.SeekItem(41);
+  EXPECT_FALSE(blob_.ReadNext());
+  blob_.SeekItem(46);  // half a length word
+  EXPECT_FALSE(blob_.ReadNext());
+}
+
+TEST_F(BlobFile, ReadOnlyFilesAreNeitherCreatedNorWritten) {
+  Configure(true);
+  EXPECT_FALSE(blob_.Open(false));
+  EXPECT_EQ(blob_.status(), Tvxenkelblobfil::kFailed);
+  EXPECT_TRUE(std::filesystem::is_empty(dir_.path()));
+  WriteItems();
+  const std::vector<uint8_t> before = ReadFileBytes(dir_ / "x.b1");
+  Configure(true);
+  ASSERT_TRUE(blob_.Open(false));
+  EXPECT_EQ(Append("no"), -1);
+  blob_.Close();
+  EXPECT_EQ(ReadFileBytes(dir_ / "x.b1"), before);
+}
+
+}  // namespace
+}  // namespace vx

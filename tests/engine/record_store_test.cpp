@@ -1,0 +1,435 @@
+#include "engine/record_store.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "engine/collation.h"
+#include "engine/record_store_writer.h"
+#include "tests/engine/record_store_test_util.h"
+#include "tests/support/files.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::StoreProperties;
+using testing::TempDir;
+using testing::TextRecord;
+using testing::WriteTextStore;
+using Mode = TblobfilLZHmode;
+using Status = RecordStoreWriter::Status;
+
+const std::vector<std::string> kLabels = {"1KEY", "1NAMN", "5OVRIGT"};
+
+TextRecord MakeRecord(int i) {
+  char key[16];
+  std::snprintf(key, sizeof key, "k%05d", i);
+  return {key, "M\xE4rta \xD6sterberg " + std::string(static_cast<size_t>(i % 17), 'x'),
+          i % 5 == 0 ? "" : "Fadder: Per\rPiga " + std::to_string(i)};
+}
+
+std::vector<TextRecord> MakeRecords(int n) {
+  std::vector<TextRecord> records;
+  for (int i = 1; i <= n; ++i)
+    records.push_back(MakeRecord(i));
+  return records;
+}
+
+void OpenStore(TVXregtext& store, const RegtextProperties& properties) {
+  store.properties() = properties;
+  ASSERT_TRUE(store.Open());
+}
+
+void ExpectDecodes(TVXregtext& store, int recno, const TextRecord& expected) {
+  ASSERT_EQ(store.ReadRecord(recno), 0) << "record " << recno;
+  ASSERT_TRUE(store.DecodeFields()) << "record " << recno;
+  ASSERT_EQ(store.ShortFieldCount(), 2u);
+  EXPECT_EQ(store.ShortFields()[0], expected[0]);
+  EXPECT_EQ(store.ShortFields()[1], expected[1]);
+  EXPECT_EQ(store.LongTexts()[0], expected[2]);
+}
+
+class RecordStoreRoundTrip : public ::testing::TestWithParam<std::tuple<Mode, int>> {};
+
+TEST_P(RecordStoreRoundTrip, ReadsBackEveryRecordAndNothingOutside) {
+  const auto [mode, count] = GetParam();
+  TempDir dir;
+  const RegtextProperties properties = StoreProperties(dir.path(), mode, kLabels);
+  const std::vector<TextRecord> records = MakeRecords(count);
+  WriteTextStore(properties, records);
+  TVXregtext store;
+  OpenStore(store, properties);
+  EXPECT_EQ(store.RecordCount(), static_cast<uint32_t>(count));
+  for (int i = 1; i <= count; ++i)
+    ExpectDecodes(store, i, records[i - 1]);
+  for (int i = count; i >= 1; i -= 7)  // blocks left and entered again
+    ExpectDecodes(store, i, records[i - 1]);
+
+  const std::vector<uint8_t> before(store.Record().begin(), store.Record().end());
+  for (const int64_t outside : {int64_t{0}, int64_t{-1}, int64_t{count} + 1}) {
+    EXPECT_EQ(store.ReadRecord(outside), 2) << outside;
+    EXPECT_EQ(std::vector<uint8_t>(store.Record().begin(), store.Record().end()), before);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, RecordStoreRoundTrip,
+                         ::testing::Combine(::testing::Values(Mode::LZHpackainte,
+                                                              Mode::LZHblockpacka),
+                                            ::testing::Values(0, 1, 199, 200, 201, 5000)));
+
+TEST(RecordStoreBlocks, OnlyCrossingIntoAnotherBlockExpandsIt) {
+  TempDir dir;
+  const RegtextProperties properties = StoreProperties(dir.path(), Mode::LZHblockpacka, kLabels);
+  WriteTextStore(properties, MakeRecords(1000));
+  TVXregtext sequential;
+  OpenStore(sequential, properties);
+  for (int i = 1; i <= 1000; ++i)
+    ASSERT_EQ(sequential.ReadRecord(i), 0);
+  EXPECT_EQ(sequential.BlockExpansions(), 5u);
+
+  TVXregtext across;
+  OpenStore(across, properties);
+  ASSERT_EQ(across.ReadRecord(200), 0);
+  ASSERT_EQ(across.ReadRecord(201), 0);
+  EXPECT_EQ(across.BlockExpansions(), 2u);
+
+  TVXregtext within;
+  OpenStore(within, properties);
+  ASSERT_EQ(within.ReadRecord(1), 0);
+  ASSERT_EQ(within.ReadRecord(200), 0);
+  EXPECT_EQ(within.BlockExpansions(), 1u);
+}
+
+TEST(RecordStoreDecoding, EveryLabelKindGoesToItsPlace) {
+  TempDir dir;
+  const RegtextProperties properties = StoreProperties(
+      dir.path(), Mode::LZHblockpacka,
+      {"1FNAMN", "2ANTAL", "3DAG", "4LOPNR", "5OVRIGT", "XINGET", "5REGANM", "1ENAMN"});
+  RecordStoreWriter writer(properties);
+  ASSERT_EQ(writer.Create(), Status::kOk);
+  ASSERT_EQ(writer.Append(std::vector<FieldValue>{{"Anna", 0},
+                                                  {"", 123456789},
+                                                  {"", -1234},
+                                                  {"", -7},
+                                                  {"rad 1\rrad 2", 0},
+                                                  {"ignoreras", 0},
+                                                  {"anm", 0},
+                                                  {"", 0}}),
+            Status::kOk);
+  ASSERT_EQ(writer.Finish(), Status::kOk);
+
+  TVXregtext store;
+  OpenStore(store, properties);
+  ASSERT_EQ(store.ReadRecord(1), 0);
+  ASSERT_TRUE(store.DecodeFields());
+  EXPECT_EQ(std::vector<std::string>(store.ShortFields().begin(), store.ShortFields().end()),
+            (std::vector<std::string>{"Anna", ""}));
+  ASSERT_EQ(store.IntFieldCount(), 2u);
+  EXPECT_EQ(store.IntFields()[0], 123456789);
+  EXPECT_EQ(store.IntFields()[1], -7);
+  ASSERT_EQ(store.WordFieldCount(), 1u);
+  EXPECT_EQ(store.WordFields()[0], -1234);
+  EXPECT_EQ(store.LongTexts(), (std::vector<std::string>{"rad 1\rrad 2", "anm", ""}));
+  // The empty text at the end takes its tag and its zero: two bytes.
+  size_t pos = store.Record().size() - 2;
+  FieldValue value;
+  ASSERT_TRUE(store.ReadField(pos, FieldKind::kShortText, value));
+  EXPECT_EQ(pos, store.Record().size());
+}
+
+TEST(RecordStoreDecoding, FieldsBeyondTheirArraysAreSkippedNotOverrun) {
+  TempDir dir;
+  std::vector<std::string> labels;
+  for (const auto& [kind, n] : {std::pair{'2', 16}, std::pair{'3', 15}, std::pair{'5', 3}}) {
+    for (int i = 0; i < n; ++i)
+      labels.push_back(std::string(1, kind) + "F" + std::to_string(i));
+  }
+  labels.push_back("1SIST");
+  RegtextProperties properties = StoreProperties(dir.path(), Mode::LZHpackainte, labels);
+  properties.antpc = 2;
+  std::vector<FieldValue> values(labels.size());
+  for (size_t i = 0; i < values.size(); ++i)
+    values[i] = {labels[i], static_cast<int32_t>(i)};
+  RecordStoreWriter writer(properties);
+  ASSERT_EQ(writer.Create(), Status::kOk);
+  ASSERT_EQ(writer.Append(values), Status::kOk);
+  ASSERT_EQ(writer.Finish(), Status::kOk);
+
+  TVXregtext store;
+  OpenStore(store, properties);
+  ASSERT_EQ(store.ReadRecord(1), 0);
+  ASSERT_TRUE(store.DecodeFields());
+  EXPECT_EQ(store.IntFieldCount(), 15u);
+  EXPECT_EQ(store.IntFields()[14], 14);
+  EXPECT_EQ(store.WordFieldCount(), 14u);
+  EXPECT_EQ(store.WordFields()[13], 29);
+  EXPECT_EQ(store.LongTexts(), (std::vector<std::string>{"5F0", "5F1"}));
+  ASSERT_EQ(store.ShortFieldCount(), 1u);
+  EXPECT_EQ(store.ShortFields()[0], "1SIST");
+}
+
+TEST(RecordStoreDecoding, OverlongTextsAreCutToTheirPlace) {
+  TempDir dir;
+  RegtextProperties properties =
+      StoreProperties(dir.path(), Mode::LZHblockpacka, {"5LANG", "5LANGRE"});
+  const std::string text(7000, 'a');
+  WriteTextStore(properties, {{text, text}});
+  properties.labels = {"1LANG", "5LANGRE"};  // the same bytes read as a short field
+  properties.pcsiz = 100;
+  TVXregtext store;
+  OpenStore(store, properties);
+  ASSERT_EQ(store.ReadRecord(1), 0);
+  ASSERT_TRUE(store.DecodeFields());
+  EXPECT_EQ(store.ShortFields()[0], std::string(6000, 'a'));
+  EXPECT_EQ(store.LongTexts()[0], std::string(99, 'a'));
+}
+
+TEST(RecordStoreDecoding, RecordOfExactlyTheBufferSizeIsReadOneMoreIsNot) {
+  for (const Mode mode : {Mode::LZHpackainte, Mode::LZHblockpacka}) {
+    TempDir dir;
+    RegtextProperties properties = StoreProperties(dir.path(), mode, {"1A"});
+    properties.textmaxsiz = 101;
+    // Tag, text and zero: 100 and 101 bytes of data.
+    WriteTextStore(properties, {{std::string(98, 'x')}, {std::string(99, 'y')}});
+    properties.textmaxsiz = properties.pcsiz = 100;
+    TVXregtext store;
+    OpenStore(store, properties);
+    ASSERT_EQ(store.ReadRecord(1), 0);
+    EXPECT_EQ(store.ReadRecord(2), 3);
+    ASSERT_TRUE(store.DecodeFields());  // the previous record again
+    EXPECT_EQ(store.ShortFields()[0], std::string(98, 'x'));
+  }
+}
+
+TEST(RecordStoreWriter, RefusesValuesThatDoNotFit) {
+  TempDir dir;
+  RegtextProperties properties =
+      StoreProperties(dir.path(), Mode::LZHblockpacka, {"1KORT", "3DAG", "5LANG"});
+  properties.textmaxsiz = 6050;
+  properties.pcsiz = 50;
+  RecordStoreWriter writer(properties);
+  ASSERT_EQ(writer.Create(), Status::kOk);
+  const auto append = [&](std::string_view a, int32_t day, std::string_view b) {
+    return writer.Append(std::vector<FieldValue>{{a, 0}, {"", day}, {b, 0}});
+  };
+  EXPECT_EQ(writer.Append(std::vector<FieldValue>(2)), Status::kWrongFieldCount);
+  EXPECT_EQ(append(std::string("a\0b", 3), 1, ""), Status::kZeroByteInText);
+  EXPECT_EQ(append(std::string(6001, 'a'), 1, ""), Status::kTextTooLong);
+  EXPECT_EQ(append("a", 1, std::string(50, 'b')), Status::kTextTooLong);
+  EXPECT_EQ(append("a", 40000, ""), Status::kNumberOutOfRange);
+  EXPECT_EQ(append(std::string(6000, 'a'), 1, std::string(49, 'b')), Status::kRecordTooLong);
+  EXPECT_EQ(append(std::string(6000, 'a'), -32768, ""), Status::kOk);
+  EXPECT_EQ(writer.RecordCount(), 1u);
+  EXPECT_EQ(writer.Finish(), Status::kOk);
+  EXPECT_EQ(append("a", 1, ""), Status::kNotOpen);
+}
+
+// Sorted under FoldTable: case and accents folded (É = E), Å < Ä < Ö after Z.
+const std::vector<std::string> kSwedishKeys = {"Abel",
+                                               "adam",
+                                               "Ekl\xF6"
+                                               "f",
+                                               "\xC9rik",
+                                               "erikson",
+                                               "Zorn",
+                                               "\xE5"
+                                               "berg",
+                                               "\xC5s",
+                                               "\xC4rlig",
+                                               "\xE4rt",
+                                               "\xD6sten",
+                                               "\xF6ver"};
+
+class RecordStoreFind : public ::testing::TestWithParam<std::tuple<Mode, int>> {};
+
+TEST_P(RecordStoreFind, FindsKeysAndPrefixesInAnyCaseAndAccent) {
+  for (size_t i = 1; i < kSwedishKeys.size(); ++i) {
+    ASSERT_LT(CompareTexts(kSwedishKeys[i - 1].c_str(), kSwedishKeys[i].c_str(), FoldTable()), 0);
+  }
+  TempDir dir;
+  RegtextProperties properties = StoreProperties(dir.path(), std::get<0>(GetParam()), {"1KOD"});
+  properties.LZHposterperblock = 5;  // several blocks even for a few records
+  std::vector<TextRecord> records;
+  for (const std::string& key : kSwedishKeys)
+    records.push_back({key});
+  WriteTextStore(properties, records);
+  properties.hash = std::get<1>(GetParam());
+  TVXregtext store;
+  OpenStore(store, properties);
+
+  const struct {
+    const char* key;
+    bool prefix;
+    int32_t expected;
+  } cases[] = {{"ABEL", false, 1},
+               {"Adam", false, 2},
+               {"EKL\xD6"
+                "F",
+                false, 3},
+               {"erik", false, 4},
+               {"ERIKSON", false, 5},
+               {"\xC5"
+                "BERG",
+                false, 7},
+               {"\xE4RLIG", false, 9},
+               {"\xF6VER", false, 12},
+               {"arlig", false, -1},
+               {"Ab", false, -1},
+               {"\xF6verst", false, -1},
+               {"AB", true, 1},
+               {"E", true, 3},
+               {"\xC9R", true, 4},
+               {"erikso", true, 5},
+               {"\xC5", true, 7},
+               {"\xC4R", true, 9},
+               {"\xD6", true, 11},
+               {"", true, 1},
+               {"Q", true, -1},
+               {"\xD6verste", true, -1}};
+  for (int round = 0; round < 2; ++round) {  // the second round meets cached keys
+    for (const auto& c : cases) {
+      EXPECT_EQ(store.FindRecord(c.key, c.prefix), c.expected) << c.key << " " << c.prefix;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(ModesAndKeyCache, RecordStoreFind,
+                         ::testing::Combine(::testing::Values(Mode::LZHpackainte,
+                                                              Mode::LZHblockpacka),
+                                            ::testing::Values(0, 50)));
+
+TEST(RecordStoreFind, EmptySingleAndLongKeys) {
+  TempDir dir;
+  RegtextProperties properties = StoreProperties(dir.path(), Mode::LZHblockpacka, {"1KOD"});
+  WriteTextStore(properties, {});
+  TVXregtext store;
+  OpenStore(store, properties);
+  EXPECT_EQ(store.FindRecord("", true), -1);
+
+  WriteTextStore(properties, {{"HJ005A"}});
+  OpenStore(store, properties);
+  EXPECT_EQ(store.FindRecord("hj005a", false), 1);
+  EXPECT_EQ(store.FindRecord("HJ005", true), 1);
+  EXPECT_EQ(store.FindRecord("HJ005", false), -1);
+
+  WriteTextStore(properties, {{"a"}, {std::string(255, 'm')}, {"z"}});
+  OpenStore(store, properties);
+  EXPECT_EQ(store.FindRecord(std::string(300, 'M'), false), 2);  // only 255 characters count
+  EXPECT_EQ(store.FindRecord(std::string(254, 'M'), false), -1);
+}
+
+TEST(RecordStoreFind, EveryKeyOfALargeStoreWithAndWithoutKeyCache) {
+  TempDir dir;
+  RegtextProperties properties = StoreProperties(dir.path(), Mode::LZHblockpacka, kLabels);
+  WriteTextStore(properties, MakeRecords(5000));
+  for (const int hash : {0, 50}) {
+    properties.hash = hash;
+    TVXregtext store;
+    OpenStore(store, properties);
+    for (int i = 1; i <= 5000; i += 37)
+      ASSERT_EQ(store.FindRecord(MakeRecord(i)[0], false), i) << "hash " << hash;
+    EXPECT_EQ(store.FindRecord("K04", true), 4000);
+    EXPECT_EQ(store.FindRecord("k05001", false), -1);
+  }
+}
+
+TEST(RecordStoreFind, ReopeningOnAnotherFileForgetsCachedKeys) {
+  TempDir first;
+  TempDir second;
+  RegtextProperties a = StoreProperties(first.path(), Mode::LZHblockpacka, {"1KOD"});
+  RegtextProperties b = StoreProperties(second.path(), Mode::LZHblockpacka, {"1KOD"});
+  a.hash = b.hash = 50;
+  std::vector<TextRecord> records;
+  for (int i = 1; i <= 300; ++i)
+    records.push_back({MakeRecord(i)[0]});
+  WriteTextStore(a, records);
+  for (int i = 0; i < 200; ++i)  // b: 200 other keys before k00001 .. k00100
+    records[static_cast<size_t>(i)] = {"a" + MakeRecord(i + 1)[0]};
+  std::sort(records.begin(), records.end());
+  for (int i = 200; i < 300; ++i)
+    records[static_cast<size_t>(i)] = {MakeRecord(i - 199)[0]};
+  WriteTextStore(b, records);
+
+  TVXregtext store;
+  OpenStore(store, a);
+  ASSERT_EQ(store.FindRecord("k00100", false), 100);
+  OpenStore(store, b);
+  // Keys cached from a would bound the search to records 75..150.
+  EXPECT_EQ(store.FindRecord("k00099", false), 299);
+}
+
+std::vector<std::string> FileNames(const fs::path& dir) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(RecordStoreOpening, ReadOnlyStoreWithMissingFilesCreatesNothing) {
+  TempDir dir;
+  TVXregtext store;
+  store.properties() = StoreProperties(dir.path(), Mode::LZHblockpacka, kLabels);
+  EXPECT_FALSE(store.Open());
+  EXPECT_TRUE(FileNames(dir.path()).empty());
+  EXPECT_EQ(store.ReadRecord(1), 1);
+  EXPECT_FALSE(store.DecodeFields());
+  EXPECT_EQ(store.FindRecord("a", true), -1);
+
+  store.properties().RO = false;  // a writable store creates empty files
+  ASSERT_TRUE(store.Open());
+  store.Close();
+  EXPECT_EQ(FileNames(dir.path()), (std::vector<std::string>{"reg.b", "reg.p", "reg.pz"}));
+  const std::vector<uint8_t> header = testing::ReadFileBytes(dir / "reg.b");
+  ASSERT_EQ(header.size(), 16u);
+  EXPECT_EQ(LoadU32(header.data() + 2), 0u);
+  EXPECT_EQ(LoadU32(header.data() + 6), 16u);
+}
+
+TEST(RecordStoreOpening, MissingPointerListsLeaveTheStoreOpenWithoutRecords) {
+  TempDir dir;
+  const RegtextProperties properties = StoreProperties(dir.path(), Mode::LZHblockpacka, kLabels);
+  WriteTextStore(properties, MakeRecords(10));
+  for (const char* name : {"reg.pz", "reg.p"}) {
+    fs::remove(dir / name);
+    TVXregtext store;
+    OpenStore(store, properties);
+    EXPECT_EQ(store.RecordCount(), 10u);
+    EXPECT_EQ(store.ReadRecord(1), 2) << name;
+  }
+  EXPECT_EQ(FileNames(dir.path()), std::vector<std::string>{"reg.b"});
+}
+
+TEST(RecordStoreOpening, ReadOnlyAndUnchangedRunsNeverWrite) {
+  TempDir dir;
+  RegtextProperties properties = StoreProperties(dir.path(), Mode::LZHblockpacka, kLabels);
+  WriteTextStore(properties, MakeRecords(300));
+  const auto snapshot = [&] {
+    std::vector<std::pair<std::vector<uint8_t>, fs::file_time_type>> files;
+    for (const std::string& name : FileNames(dir.path()))
+      files.emplace_back(testing::ReadFileBytes(dir / name), fs::last_write_time(dir / name));
+    return files;
+  };
+  const auto before = snapshot();
+  for (const bool read_only : {true, false}) {
+    for (const int pltyp : {1, 2}) {
+      properties.RO = read_only;
+      properties.pltyp = pltyp;
+      properties.hash = 10;
+      TVXregtext store;
+      OpenStore(store, properties);
+      ASSERT_EQ(store.ReadRecord(250), 0);
+      ASSERT_EQ(store.FindRecord("k00123", false), 123);
+    }
+  }
+  EXPECT_EQ(snapshot(), before);
+}
+
+}  // namespace
+}  // namespace vx

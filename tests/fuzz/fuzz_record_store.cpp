@@ -1,0 +1,233 @@
+// Opens arbitrary bytes as a record-text store and reads it.
+//
+// Input: a flag byte, two u16 lengths (pointer list, block list), then the
+// pointer list's bytes, the block list's bytes and the record file's bytes.
+// Flags: bit 0 plain mode (else blocks), bit 1 a key cache, bit 2 the
+// pointer list loaded whole, bit 3 labels of every kind (else the births
+// labels), bits 4-6 the records per block. The store is opened read-only and
+// records are read, decoded and searched; the codec's exceptions are the only
+// failure allowed.
+//
+// With --write-seeds=DIR the target writes a few well-formed stores in this
+// input format to DIR and exits.
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "engine/byte_order.h"
+#include "engine/compress_errors.h"
+#include "engine/record_store.h"
+#include "engine/record_store_writer.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr uint16_t kBlockSizes[8] = {1, 2, 3, 5, 8, 13, 50, 200};
+
+const std::vector<std::string> kBirthLabels = {
+    "1POSTNUMMER", "1LOKALID",    "1FORSKX",    "1LAN",      "1FORSKOD",   "1KAELLA",
+    "1SIDA",       "1STATUS",     "1FODAT",     "1FNAMN",    "1FNAMNO",    "1ENAMN",
+    "1ENAMNO",     "1ORT",        "1ORTO",      "1GENUS",    "1BORD",      "1DFODD",
+    "1DOPDAT",     "1MORALDER",   "1MORTITEL",  "1MORFNAMN", "1MORFNAMNO", "1MORENAMN",
+    "1MORENAMNO",  "1MORORT",     "1MORORTO",   "1FARALDER", "1FARTITEL",  "1FARFNAMN",
+    "1FARFNAMNO",  "1FARENAMN",   "1FARENAMNO", "1FARORT",   "1FARORTO",   "1ANTFOD",
+    "1PARITET",    "5DOPVITTNEN", "5OVRIGT",    "5REGANM"};
+const std::vector<std::string> kMixedLabels = {"1KOD",  "2TAL",  "3ORD", "4NR",
+                                               "5TEXT", "XNAMN", "5ANM", "1SIST"};
+
+struct Flags {
+  bool plain;
+  bool key_cache;
+  bool loaded;
+  bool mixed;
+  uint16_t block_size;
+};
+
+Flags DecodeFlags(uint8_t b) {
+  return {(b & 1) != 0, (b & 2) != 0, (b & 4) != 0, (b & 8) != 0, kBlockSizes[(b >> 4) & 7]};
+}
+
+uint8_t EncodeFlags(bool plain, bool mixed, int block_size_index) {
+  return static_cast<uint8_t>((plain ? 1 : 0) | (mixed ? 8 : 0) | (block_size_index << 4));
+}
+
+constexpr char kDirectoryPrefix[] = "vx-fuzz-regtext-";
+
+// libFuzzer may end the process without running exit handlers, so each run
+// also removes the directories of earlier runs whose process is gone.
+void RemoveStaleDirectories(const fs::path& base) {
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(base, error)) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind(kDirectoryPrefix, 0) != 0) continue;
+    const std::string pid = name.substr(sizeof kDirectoryPrefix - 1);
+    if (!fs::exists("/proc/" + pid)) fs::remove_all(entry.path(), error);
+  }
+}
+
+// The directory of this process, removed at a normal exit.
+struct WorkDir {
+  WorkDir() {
+    const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+    RemoveStaleDirectories(base);
+    path = base / (kDirectoryPrefix + std::to_string(::getpid()));
+    fs::create_directories(path);
+  }
+  ~WorkDir() {
+    std::error_code ignored;
+    fs::remove_all(path, ignored);
+  }
+  fs::path path;
+};
+
+const fs::path& WorkDirectory() {
+  static const WorkDir dir;
+  return dir.path;
+}
+
+vx::RegtextProperties Properties(const fs::path& dir, const Flags& flags) {
+  vx::RegtextProperties p;
+  p.bfilkat = p.pfilkat = p.LZHfilkat = dir.string() + "/";
+  p.bfilnamn = p.pfilnamn = p.LZHfilnamn = "vaxorh1";
+  p.LZH = flags.plain ? vx::TblobfilLZHmode::LZHpackainte : vx::TblobfilLZHmode::LZHblockpacka;
+  p.LZHposterperblock = flags.block_size;
+  p.labels = flags.mixed ? kMixedLabels : kBirthLabels;
+  p.textmaxsiz = 2000;
+  p.pcsiz = 2000;
+  p.antpc = 3;
+  p.pltyp = flags.loaded ? 1 : 2;
+  p.hash = flags.key_cache ? 5 : 0;
+  return p;
+}
+
+void WriteFile(const fs::path& path, const uint8_t* data, size_t size) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+std::vector<uint8_t> ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+// Reads one record and decodes it; a damaged block may throw.
+void ReadOne(vx::TVXregtext& store, int64_t recno) {
+  try {
+    if (store.ReadRecord(recno) == 0) store.DecodeFields();
+  } catch (const vx::ECompressError&) {
+  }
+}
+
+void Search(vx::TVXregtext& store, const std::string& key) {
+  for (const bool prefix : {false, true}) {
+    try {
+      store.FindRecord(key, prefix);
+      store.DecodeFields();
+    } catch (const vx::ECompressError&) {
+    }
+  }
+}
+
+void Exercise(vx::TVXregtext& store) {
+  const int64_t count = store.RecordCount();
+  for (int64_t r = 1; r <= std::min<int64_t>(count, 40); ++r)
+    ReadOne(store, r);
+  for (const int64_t r : {count, count / 2, count + 1, int64_t{0}, int64_t{-1}})
+    ReadOne(store, r);
+  std::string first = store.ShortFieldCount() > 0 ? store.ShortFields()[0] : std::string();
+  for (const std::string& key : {first, std::string(), std::string("\xC5"), std::string("k")})
+    Search(store, key);
+}
+
+// A store of `n` records, packed into the input format.
+std::vector<uint8_t> MakeSeed(const Flags& flags, uint8_t flag_byte, int n) {
+  const fs::path dir = WorkDirectory() / "seed";
+  fs::create_directories(dir);
+  const vx::RegtextProperties p = Properties(dir, flags);
+  {
+    vx::RecordStoreWriter writer(p);
+    if (writer.Create() != vx::RecordStoreWriter::Status::kOk) std::exit(1);
+    for (int i = 1; i <= n; ++i) {
+      std::vector<std::string> texts;
+      for (size_t f = 0; f < p.labels.size(); ++f)
+        texts.push_back(f == 0 ? "k" + std::to_string(1000 + i) : "\xC5sa " + std::to_string(f));
+      std::vector<vx::FieldValue> values;
+      for (const std::string& t : texts)
+        values.push_back({t, static_cast<int32_t>(i)});
+      if (writer.Append(values) != vx::RecordStoreWriter::Status::kOk) std::exit(1);
+    }
+  }
+  const std::vector<uint8_t> list = ReadFile(dir / "vaxorh1.p");
+  const std::vector<uint8_t> blocks =
+      flags.plain ? std::vector<uint8_t>() : ReadFile(dir / "vaxorh1.pz");
+  const std::vector<uint8_t> records = ReadFile(dir / "vaxorh1.b");
+  std::vector<uint8_t> seed(5);
+  seed[0] = flag_byte;
+  vx::StoreU16(seed.data() + 1, static_cast<uint16_t>(list.size()));
+  vx::StoreU16(seed.data() + 3, static_cast<uint16_t>(blocks.size()));
+  seed.insert(seed.end(), list.begin(), list.end());
+  seed.insert(seed.end(), blocks.begin(), blocks.end());
+  seed.insert(seed.end(), records.begin(), records.end());
+  fs::remove_all(dir);
+  return seed;
+}
+
+void WriteSeeds(const fs::path& out) {
+  fs::create_directories(out);
+  struct Seed {
+    bool plain;
+    bool mixed;
+    int block_size_index;
+    int records;
+  };
+  const Seed seeds[] = {{false, false, 1, 5}, {false, true, 0, 3},   {true, false, 0, 4},
+                        {true, true, 0, 2},   {false, false, 3, 12}, {false, false, 2, 0}};
+  int n = 0;
+  for (const Seed& s : seeds) {
+    const uint8_t flag_byte = EncodeFlags(s.plain, s.mixed, s.block_size_index);
+    const std::vector<uint8_t> seed = MakeSeed(DecodeFlags(flag_byte), flag_byte, s.records);
+    WriteFile(out / ("store-" + std::to_string(++n)), seed.data(), seed.size());
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  const std::string flag = "--write-seeds=";
+  for (int i = 1; i < *argc; ++i) {
+    const std::string arg = (*argv)[i];
+    if (arg.rfind(flag, 0) == 0) {
+      WriteSeeds(arg.substr(flag.size()));
+      std::exit(0);
+    }
+  }
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 5) return 0;
+  const Flags flags = DecodeFlags(data[0]);
+  size_t at = 5;
+  const size_t list_size = std::min<size_t>(vx::LoadU16(data + 1), size - at);
+  const size_t blocks_size = std::min<size_t>(vx::LoadU16(data + 3), size - at - list_size);
+  const fs::path& dir = WorkDirectory();
+  WriteFile(dir / "vaxorh1.p", data + at, list_size);
+  at += list_size;
+  WriteFile(dir / "vaxorh1.pz", data + at, blocks_size);
+  at += blocks_size;
+  WriteFile(dir / "vaxorh1.b", data + at, size - at);
+
+  vx::TVXregtext store;
+  store.properties() = Properties(dir, flags);
+  if (store.Open()) Exercise(store);
+  return 0;
+}
