@@ -4,6 +4,7 @@
 
 #include "engine/byte_order.h"
 #include "engine/data_file.h"
+#include "engine/file_byte_reader.h"
 
 namespace vx {
 namespace {
@@ -112,6 +113,12 @@ int64_t Tvxenkelblobfil::Append() {
   pending_ = false;
   status_ = kOk;
   return static_cast<int64_t>(offset);
+}
+
+PostingsStatus Tvxenkelblobfil::LoadPostingsAt(uint64_t offset, int64_t count,
+                                               Tvxsmalurval& selection, bool on) const {
+  FileByteReader reader(file_, offset);
+  return selection.LoadPostings(reader, count, on);
 }
 
 }  // namespace vx

@@ -20,6 +20,8 @@
 #include <vector>
 
 #include "engine/file.h"
+#include "engine/postings.h"
+#include "engine/selection.h"
 
 namespace vx {
 
@@ -68,9 +70,11 @@ class Tvxenkelblobfil {
   // writable, or when writing failed.
   int64_t Append();
 
-  // LoadPostingsAt(offset, count, selection) belongs here: it moves to
-  // `offset` and hands the postings that follow to the selection's own
-  // loader. It comes with the selections.
+  // Sets (`on`) or clears in `selection` the run of `count` postings stored
+  // at `offset`. Damage is reported through the message sink and returned;
+  // the read position is not used.
+  PostingsStatus LoadPostingsAt(uint64_t offset, int64_t count, Tvxsmalurval& selection,
+                                bool on = true) const;
 
   bool Opened() const { return file_.IsOpen(); }
   int status() const { return status_; }

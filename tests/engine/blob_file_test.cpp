@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "engine/byte_order.h"
+#include "engine/message_sink.h"
+#include "engine/postings_writer.h"
 #include "tests/engine/record_store_test_util.h"
 #include "tests/support/files.h"
 
@@ -95,6 +97,36 @@ TEST_F(BlobFile, ReadOnlyFilesAreNeitherCreatedNorWritten) {
   EXPECT_EQ(Append("no"), -1);
   blob_.Close();
   EXPECT_EQ(ReadFileBytes(dir_ / "x.b1"), before);
+}
+
+TEST_F(BlobFile, PostingsAreLoadedFromTheirOffset) {
+  std::vector<uint8_t> postings;
+  ASSERT_TRUE(AppendPostings(std::vector<uint32_t>{3, 4, 300, 70000}, postings));
+  Configure(false, postings.size());
+  ASSERT_TRUE(blob_.Open(true));
+  EXPECT_EQ(Append("pad"), 16);
+  std::memcpy(blob_.Buffer().data(), postings.data(), postings.size());
+  ASSERT_TRUE(blob_.SetItemLength(postings.size()));
+  const int64_t item = blob_.Append();
+  ASSERT_GT(item, 0);
+
+  Tvxsmalurval selection;
+  selection.Resize(100000);
+  // The run starts after the item's length word.
+  EXPECT_EQ(blob_.LoadPostingsAt(static_cast<uint64_t>(item) + 4, 4, selection),
+            PostingsStatus::kOk);
+  EXPECT_EQ(selection.Count(), 4);
+  for (int32_t n : {3, 4, 300, 70000})
+    EXPECT_TRUE(selection.IsSet(n)) << n;
+
+  // A run that claims more numbers than the file holds stops with a message.
+  std::vector<std::string> messages;
+  ScopedMessageSink sink([&](const std::string& m) { messages.push_back(m); });
+  selection.Clear();
+  EXPECT_NE(blob_.LoadPostingsAt(static_cast<uint64_t>(item) + 4, 9, selection),
+            PostingsStatus::kOk);
+  EXPECT_EQ(messages.size(), 1u);
+  EXPECT_NE(blob_.LoadPostingsAt(blob_.FileSize() + 10, 2, selection), PostingsStatus::kOk);
 }
 
 }  // namespace
