@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 
+#include "records/register_labels.h"
 #include "tests/support/sample_names.h"
 
 namespace vx::testing {
@@ -34,17 +35,7 @@ std::string Date(std::mt19937_64& random) {
 
 }  // namespace
 
-const std::vector<std::string>& BirthLabels() {
-  static const std::vector<std::string> labels = {
-      "1POSTNUMMER", "1LOKALID",    "1FORSKX",    "1LAN",      "1FORSKOD",   "1KAELLA",
-      "1SIDA",       "1STATUS",     "1FODAT",     "1FNAMN",    "1FNAMNO",    "1ENAMN",
-      "1ENAMNO",     "1ORT",        "1ORTO",      "1GENUS",    "1BORD",      "1DFODD",
-      "1DOPDAT",     "1MORALDER",   "1MORTITEL",  "1MORFNAMN", "1MORFNAMNO", "1MORENAMN",
-      "1MORENAMNO",  "1MORORT",     "1MORORTO",   "1FARALDER", "1FARTITEL",  "1FARFNAMN",
-      "1FARFNAMNO",  "1FARENAMN",   "1FARENAMNO", "1FARORT",   "1FARORTO",   "1ANTFOD",
-      "1PARITET",    "5DOPVITTNEN", "5OVRIGT",    "5REGANM"};
-  return labels;
-}
+const std::vector<std::string>& BirthLabels() { return RegisterLabels(kBirths); }
 
 std::vector<std::string> BirthLikeFields(uint32_t number, std::mt19937_64& random) {
   const std::string parish = Pick(kParish, random);
