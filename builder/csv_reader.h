@@ -1,0 +1,55 @@
+// Reads a source table of a register set (fodda.csv, vigda.csv, doda.csv).
+//
+// The first row names the fields. The delimiter is ';', ',' or TAB, whichever
+// the header row holds (in that order of preference). Values follow RFC 4180:
+// a value in double quotes may hold delimiters, doubled quotes and line
+// breaks; a line break inside a value becomes CR, the line end of data text.
+// The file is UTF-8, with or without a byte-order mark, or Windows-1252 when
+// it is not valid UTF-8. Values come out in Windows-1252; a character that
+// Windows-1252 lacks is an error. Line ends may be LF or CR LF.
+#ifndef VX_BUILDER_CSV_READER_H_
+#define VX_BUILDER_CSV_READER_H_
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "builder/source_error.h"
+
+namespace vx {
+
+class CsvReader {
+ public:
+  // Reads the whole file and its header row. False with `error` set when the
+  // file cannot be read, is empty, or its header row is malformed.
+  bool Open(const std::filesystem::path& path, SourceError& error);
+
+  const std::vector<std::string>& Header() const { return header_; }
+
+  // The next record into `fields` (one value per header field). False at the
+  // end of the file (error.message empty) or on an error (error set): a
+  // record with another number of fields, an unterminated quote, a character
+  // outside Windows-1252. Empty lines are skipped.
+  bool Next(std::vector<std::string>& fields, SourceError& error);
+
+  // The line on which the record last returned by Next starts (1-based).
+  size_t RecordLine() const { return record_line_; }
+  char Delimiter() const { return delimiter_; }
+
+ private:
+  bool ReadRow(std::vector<std::string>& fields, SourceError& error);
+  bool Fail(SourceError& error, size_t line, const std::string& message) const;
+
+  std::string display_name_;
+  std::string text_;  // the file, in Windows-1252
+  size_t position_ = 0;
+  size_t line_ = 1;
+  size_t record_line_ = 0;
+  char delimiter_ = ';';
+  std::vector<std::string> header_;
+};
+
+}  // namespace vx
+
+#endif  // VX_BUILDER_CSV_READER_H_

@@ -1,0 +1,102 @@
+#include "builder/csv_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/files.h"
+
+namespace vx {
+namespace {
+
+class CsvReaderTest : public ::testing::Test {
+ protected:
+  // Opens a file with the given content; false with error_ set on failure.
+  bool OpenText(const std::string& content) {
+    testing::WriteFileBytes(dir_ / "fodda.csv",
+                            std::vector<uint8_t>(content.begin(), content.end()));
+    return reader_.Open(dir_ / "fodda.csv", error_);
+  }
+  std::vector<std::vector<std::string>> ReadAll() {
+    std::vector<std::vector<std::string>> rows;
+    std::vector<std::string> fields;
+    while (reader_.Next(fields, error_))
+      rows.push_back(fields);
+    return rows;
+  }
+
+  testing::TempDir dir_;
+  CsvReader reader_;
+  SourceError error_;
+};
+
+TEST_F(CsvReaderTest, DetectsTheDelimiterFromTheHeader) {
+  for (const std::string d : {";", ",", "\t"}) {
+    ASSERT_TRUE(OpenText("A" + d + "B\n1" + d + "2\n")) << error_.ToString();
+    EXPECT_EQ(reader_.Header(), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(ReadAll(), (std::vector<std::vector<std::string>>{{"1", "2"}}));
+  }
+  // Semicolons win over commas, which then belong to the values.
+  ASSERT_TRUE(OpenText("A;B\nAndersson, Per;2\n"));
+  EXPECT_EQ(ReadAll()[0][0], "Andersson, Per");
+}
+
+TEST_F(CsvReaderTest, QuotedValuesHoldDelimitersQuotesAndLineBreaks) {
+  ASSERT_TRUE(OpenText(
+      "ENAMN;OVRIGT\r\n\"Berg; d.y.\";\"Sade \"\"nej\"\"\r\nandra raden\ntredje\"\r\nNils;x\r\n"));
+  const auto rows = ReadAll();
+  ASSERT_EQ(rows.size(), 2u) << error_.ToString();
+  EXPECT_EQ(rows[0][0], "Berg; d.y.");
+  EXPECT_EQ(rows[0][1], "Sade \"nej\"\randra raden\rtredje");
+  EXPECT_EQ(rows[1], (std::vector<std::string>{"Nils", "x"}));
+}
+
+TEST_F(CsvReaderTest, CountsLinesAcrossQuotedLineBreaks) {
+  ASSERT_TRUE(OpenText("A;B\n\"1\n2\n3\";x\n\nfel\n"));
+  std::vector<std::string> fields;
+  ASSERT_TRUE(reader_.Next(fields, error_));
+  EXPECT_EQ(reader_.RecordLine(), 2u);
+  EXPECT_FALSE(reader_.Next(fields, error_));
+  EXPECT_EQ(error_.ToString(), "fodda.csv:6: posten har 1 fält, men rubrikraden har 2");
+}
+
+TEST_F(CsvReaderTest, ConvertsUtf8AndKeepsWindows1252) {
+  ASSERT_TRUE(OpenText("\xEF\xBB\xBFNAMN\nJ\xC3\xB6ns \xC3\x85kesson \xE2\x82\xAC\n"));
+  EXPECT_EQ(reader_.Header()[0], "NAMN");  // the byte-order mark is dropped
+  EXPECT_EQ(ReadAll()[0][0], "J\xF6ns \xC5kesson \x80");
+
+  ASSERT_TRUE(OpenText("NAMN\nJ\xF6ns \xC5kesson\n"));  // not UTF-8: Windows-1252 as it is
+  EXPECT_EQ(ReadAll()[0][0], "J\xF6ns \xC5kesson");
+}
+
+TEST_F(CsvReaderTest, RefusesCharactersOutsideWindows1252WithTheirLine) {
+  EXPECT_FALSE(OpenText("NAMN\nPer\nL\xC5\x91rinc\n"));  // U+0151, o with double acute
+  EXPECT_EQ(error_.line, 3u);
+  EXPECT_NE(error_.message.find("U+0151"), std::string::npos) << error_.message;
+}
+
+TEST_F(CsvReaderTest, ReportsMalformedRows) {
+  ASSERT_TRUE(OpenText("A;B\n1;2;3\n"));
+  ReadAll();
+  EXPECT_EQ(error_.line, 2u);
+
+  ASSERT_TRUE(OpenText("A;B\n1;2\n\"öppet;3\n4;5\n"));
+  ReadAll();
+  EXPECT_EQ(error_.line, 3u);
+  EXPECT_NE(error_.message.find("avslutas aldrig"), std::string::npos) << error_.message;
+
+  ASSERT_TRUE(OpenText("A;B\n\"1\"x;2\n"));
+  ReadAll();
+  EXPECT_EQ(error_.line, 2u);
+
+  EXPECT_FALSE(OpenText("\n\r\n"));
+  EXPECT_EQ(error_.line, 0u);
+  EXPECT_FALSE(reader_.Open(dir_ / "saknas.csv", error_));
+}
+
+TEST_F(CsvReaderTest, EmptyValuesAndLastLineWithoutLineEnd) {
+  ASSERT_TRUE(OpenText("A;B;C\n;;\n1;;3"));
+  EXPECT_EQ(ReadAll(), (std::vector<std::vector<std::string>>{{"", "", ""}, {"1", "", "3"}}));
+  EXPECT_TRUE(error_.message.empty());
+}
+
+}  // namespace
+}  // namespace vx
