@@ -1,40 +1,14 @@
 #include "builder/csv_reader.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
-#include <iterator>
 
-#include "engine/cp1252.h"
+#include "builder/source_text.h"
+#include "engine/text_helpers.h"
 
 namespace vx {
 namespace {
 
 constexpr char kQuote = '"';
-
-bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), {});
-  return !in.bad();
-}
-
-size_t LineOfOffset(const std::string& text, size_t offset) {
-  return 1 + static_cast<size_t>(std::count(text.begin(), text.begin() + offset, '\n'));
-}
-
-// The character that starts at `offset` of UTF-8 text, as U+XXXX and as itself.
-std::string DescribeCharacter(const std::string& utf8, size_t offset) {
-  const auto lead = static_cast<unsigned char>(utf8[offset]);
-  const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-  uint32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
-  for (size_t i = 1; i < length && offset + i < utf8.size(); ++i) {
-    code = (code << 6) | (static_cast<unsigned char>(utf8[offset + i]) & 0x3F);
-  }
-  char name[16];
-  std::snprintf(name, sizeof name, "U+%04X", code);
-  return std::string(name) + " (" + utf8.substr(offset, length) + ")";
-}
 
 char DetectDelimiter(const std::string& text) {
   const size_t end = std::min(text.find('\n'), text.size());
@@ -43,12 +17,6 @@ char DetectDelimiter(const std::string& text) {
     if (first_line.find(candidate) != std::string_view::npos) return candidate;
   }
   return ';';
-}
-
-std::string TrimBlanks(const std::string& s) {
-  const size_t first = s.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
 }  // namespace
@@ -63,25 +31,14 @@ bool CsvReader::Open(const std::filesystem::path& path, SourceError& error) {
   header_.clear();
   position_ = 0;
   line_ = 1;
-  std::string raw;
-  if (!ReadWholeFile(path, raw)) return Fail(error, 0, "filen kan inte läsas");
-  if (raw.starts_with("\xEF\xBB\xBF")) raw.erase(0, 3);
-  if (IsValidUtf8(raw)) {
-    size_t bad = 0;
-    if (!Utf8ToCp1252(raw, text_, &bad)) {
-      return Fail(error, LineOfOffset(raw, bad),
-                  "tecknet " + DescribeCharacter(raw, bad) + " finns inte i Windows-1252");
-    }
-  } else {
-    text_ = std::move(raw);  // not UTF-8: taken as Windows-1252
-  }
+  if (!ReadSourceText(path, display_name_, text_, error)) return false;
   if (text_.find_first_not_of("\r\n") == std::string::npos) {
     return Fail(error, 0, "filen är tom; den första raden ska ange fältnamnen");
   }
   delimiter_ = DetectDelimiter(text_);
   if (!ReadRow(header_, error)) return false;
   for (std::string& name : header_)
-    name = TrimBlanks(name);
+    name = TrimLeadingBlanks(TrimTrailingBlanks(name));
   return true;
 }
 

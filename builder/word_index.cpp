@@ -1,0 +1,52 @@
+#include "builder/word_index.h"
+
+#include <algorithm>
+
+namespace vx {
+
+std::string WordIndex::KeyOf(std::string_view value) const {
+  std::string key(value);
+  if (distinct_ != nullptr) {
+    for (char& c : key)
+      c = static_cast<char>((*distinct_)[static_cast<uint8_t>(c)]);
+  }
+  return key;
+}
+
+void WordIndex::Add(std::string_view value, uint32_t record) {
+  const auto [it, inserted] =
+      index_.try_emplace(KeyOf(value), static_cast<uint32_t>(entries_.size()));
+  if (inserted) entries_.emplace_back();
+  Entry& entry = entries_[it->second];
+  if (entry.records.empty() || entry.records.back() != record) entry.records.push_back(record);
+  for (auto& [spelling, uses] : entry.spellings) {
+    if (spelling == value) {
+      ++uses;
+      return;
+    }
+  }
+  entry.spellings.emplace_back(std::string(value), 1);
+}
+
+std::vector<WordRow> WordIndex::TakeSortedRows() {
+  std::vector<WordRow> rows;
+  rows.reserve(entries_.size());
+  for (Entry& entry : entries_) {
+    auto best = entry.spellings.begin();
+    for (auto it = entry.spellings.begin(); it != entry.spellings.end(); ++it) {
+      if (it->second > best->second || (it->second == best->second && it->first < best->first)) {
+        best = it;
+      }
+    }
+    rows.push_back({std::move(best->first), std::move(entry.records)});
+  }
+  index_.clear();
+  entries_.clear();
+  std::sort(rows.begin(), rows.end(), [&](const WordRow& a, const WordRow& b) {
+    const int c = CompareTexts(a.text.c_str(), b.text.c_str(), order_);
+    return c != 0 ? c < 0 : a.text < b.text;
+  });
+  return rows;
+}
+
+}  // namespace vx
