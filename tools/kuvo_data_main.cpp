@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "tools/data_commands.h"
+#include "tools/data_exempel.h"
 
 int main(int argc, char** argv) {
   using namespace vx::cli;
@@ -12,5 +13,6 @@ int main(int argc, char** argv) {
   if (command == "pack") return RunPack(args);
   if (command == "unpack") return RunUnpack(args);
   if (command == "info") return RunInfo(args);
+  if (command == "exempel") return RunExempel(args);
   return DataUsage();
 }

@@ -1,0 +1,85 @@
+#include "tools/data_exempel.h"
+
+#include <charconv>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
+#include "builder/sample_source.h"
+#include "tools/cli_io.h"
+#include "tools/data_commands.h"
+
+namespace vx::cli {
+namespace {
+
+// The most records one register may ask for: far beyond any real register,
+// low enough that a typing error does not fill the disc.
+constexpr uint64_t kMaxRecords = 100'000'000;
+
+std::optional<uint64_t> ParseCount(const std::string& text, uint64_t max) {
+  uint64_t value = 0;
+  const char* end = text.data() + text.size();
+  const auto result = std::from_chars(text.data(), end, value);
+  if (text.empty() || result.ec != std::errc() || result.ptr != end || value > max) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+// Reads the options into `options` and the folder into `folder`; false
+// after printing what is wrong.
+bool ParseArguments(const std::vector<std::string>& args, SampleSourceOptions& options,
+                    std::string& folder) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (!arg.starts_with("--")) {
+      if (!folder.empty()) {
+        PrintError("Bara en mapp kan anges: " + arg);
+        return false;
+      }
+      folder = arg;
+      continue;
+    }
+    if (arg != "--fodda" && arg != "--vigda" && arg != "--doda" && arg != "--fro") {
+      PrintError("Okänt val: " + arg);
+      return false;
+    }
+    if (i + 1 >= args.size()) {
+      PrintError("Värde saknas efter " + arg);
+      return false;
+    }
+    const bool seed = arg == "--fro";
+    const std::optional<uint64_t> value = ParseCount(args[++i], seed ? UINT64_MAX : kMaxRecords);
+    if (!value) {
+      PrintError((seed ? "Ogiltigt frö: " : "Ogiltigt antal poster: ") + args[i]);
+      return false;
+    }
+    const auto count = static_cast<int64_t>(*value);
+    if (arg == "--fodda") options.births = count;
+    if (arg == "--vigda") options.marriages = count;
+    if (arg == "--doda") options.deaths = count;
+    if (seed) options.seed = *value;
+  }
+  if (folder.empty()) {
+    PrintError("Ange mappen som exempelkällan ska skrivas till");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunExempel(const std::vector<std::string>& args) {
+  SampleSourceOptions options;
+  std::string folder;
+  if (!ParseArguments(args, options, folder)) return DataUsage();
+  options.progress = [](const std::string& message) { PrintError(message); };
+  std::string error;
+  if (!WriteSampleSource(std::filesystem::path(folder), options, error)) {
+    PrintError(error);
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace vx::cli
