@@ -108,6 +108,8 @@ class Tvxindexblobfil {
   uint32_t Capacity() const { return capacity_; }
   uint32_t RowLength() const { return row_length_; }
   uint64_t BlockExpansions() const { return blocks_.expansions(); }
+  // Bytes of the open file, for owners that check the row count against it.
+  uint64_t FileSize() const { return file_.Size(); }
   // Null when the owner asked for none.
   Tvxhash* KeyCache() { return key_cache_.get(); }
 
