@@ -26,10 +26,15 @@
 #include "engine/compress_errors.h"
 #include "engine/record_store.h"
 #include "engine/record_store_writer.h"
+#include "tests/fuzz/fuzz_work_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using vx::fuzz::WorkDirectory;
+using vx::fuzz::WriteFile;
+
+constexpr char kDirectoryPrefix[] = "vx-fuzz-regtext-";
 
 constexpr uint16_t kBlockSizes[8] = {1, 2, 3, 5, 8, 13, 50, 200};
 
@@ -60,40 +65,6 @@ uint8_t EncodeFlags(bool plain, bool mixed, int block_size_index) {
   return static_cast<uint8_t>((plain ? 1 : 0) | (mixed ? 8 : 0) | (block_size_index << 4));
 }
 
-constexpr char kDirectoryPrefix[] = "vx-fuzz-regtext-";
-
-// libFuzzer may end the process without running exit handlers, so each run
-// also removes the directories of earlier runs whose process is gone.
-void RemoveStaleDirectories(const fs::path& base) {
-  std::error_code error;
-  for (const auto& entry : fs::directory_iterator(base, error)) {
-    const std::string name = entry.path().filename().string();
-    if (name.rfind(kDirectoryPrefix, 0) != 0) continue;
-    const std::string pid = name.substr(sizeof kDirectoryPrefix - 1);
-    if (!fs::exists("/proc/" + pid)) fs::remove_all(entry.path(), error);
-  }
-}
-
-// The directory of this process, removed at a normal exit.
-struct WorkDir {
-  WorkDir() {
-    const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    RemoveStaleDirectories(base);
-    path = base / (kDirectoryPrefix + std::to_string(::getpid()));
-    fs::create_directories(path);
-  }
-  ~WorkDir() {
-    std::error_code ignored;
-    fs::remove_all(path, ignored);
-  }
-  fs::path path;
-};
-
-const fs::path& WorkDirectory() {
-  static const WorkDir dir;
-  return dir.path;
-}
-
 vx::RegtextProperties Properties(const fs::path& dir, const Flags& flags) {
   vx::RegtextProperties p;
   p.bfilkat = p.pfilkat = p.LZHfilkat = dir.string() + "/";
@@ -107,11 +78,6 @@ vx::RegtextProperties Properties(const fs::path& dir, const Flags& flags) {
   p.pltyp = flags.loaded ? 1 : 2;
   p.hash = flags.key_cache ? 5 : 0;
   return p;
-}
-
-void WriteFile(const fs::path& path, const uint8_t* data, size_t size) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
 std::vector<uint8_t> ReadFile(const fs::path& path) {
@@ -150,7 +116,7 @@ void Exercise(vx::TVXregtext& store) {
 
 // A store of `n` records, packed into the input format.
 std::vector<uint8_t> MakeSeed(const Flags& flags, uint8_t flag_byte, int n) {
-  const fs::path dir = WorkDirectory() / "seed";
+  const fs::path dir = WorkDirectory(kDirectoryPrefix) / "seed";
   fs::create_directories(dir);
   const vx::RegtextProperties p = Properties(dir, flags);
   {
@@ -219,7 +185,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   size_t at = 5;
   const size_t list_size = std::min<size_t>(vx::LoadU16(data + 1), size - at);
   const size_t blocks_size = std::min<size_t>(vx::LoadU16(data + 3), size - at - list_size);
-  const fs::path& dir = WorkDirectory();
+  const fs::path& dir = WorkDirectory(kDirectoryPrefix);
   WriteFile(dir / "vaxorh1.p", data + at, list_size);
   at += list_size;
   WriteFile(dir / "vaxorh1.pz", data + at, blocks_size);

@@ -1,0 +1,123 @@
+// Opens arbitrary bytes as a free-search list and searches it.
+//
+// Input: a flag byte, a u16 length n, then n bytes of postings file ("f2")
+// and the rest as the entry file ("f1"). Flags: bit 0 reads the entry file
+// a block at a time instead of mapping it, bits 1-3 choose urvalbufsiz.
+// The list is opened read-only and searched for a few terms in every mode
+// into a selection smaller than most record numbers; nothing may fail.
+//
+// With --write-seeds=DIR the target writes a few well-formed lists in this
+// input format to DIR and exits.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "engine/byte_order.h"
+#include "engine/free_search_list.h"
+#include "engine/free_search_list_writer.h"
+#include "engine/message_sink.h"
+#include "tests/fuzz/fuzz_work_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using vx::fuzz::WorkDirectory;
+using vx::fuzz::WriteFile;
+
+constexpr char kDirectoryPrefix[] = "vx-fuzz-free-search-";
+
+constexpr int32_t kBufferSizes[8] = {0, 9, 16, 40, 100, 1000, 32000, 1000000};
+
+vx::FreeSearchListProperties Properties(const fs::path& dir, int32_t urvalbufsiz) {
+  vx::FreeSearchListProperties p;
+  p.b1filkat = p.b2filkat = dir.string() + "/";
+  p.b1filnamn = p.b2filnamn = "vaxor0001s404";
+  p.urvalbufsiz = urvalbufsiz;
+  return p;
+}
+
+std::vector<uint8_t> ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+// A list of `n` entries, packed into the input format.
+std::vector<uint8_t> MakeSeed(uint8_t flags, int n) {
+  const fs::path dir = WorkDirectory(kDirectoryPrefix) / "seed";
+  fs::create_directories(dir);
+  {
+    vx::FreeSearchListWriter writer(Properties(dir, kBufferSizes[(flags >> 1) & 7]));
+    if (writer.Create() != vx::FreeSearchListWriter::Status::kOk) std::exit(1);
+    for (uint32_t i = 1; i <= static_cast<uint32_t>(n); ++i) {
+      const std::string text = (i % 2 ? "Anders " : "\xC5sa ") + std::to_string(i);
+      const std::vector<uint32_t> records =
+          i % 3 ? std::vector<uint32_t>{i} : std::vector<uint32_t>{i, i + 7, i + 300};
+      if (writer.Add(text, records) != vx::FreeSearchListWriter::Status::kOk) std::exit(1);
+    }
+  }
+  const std::vector<uint8_t> postings = ReadFile(dir / "vaxor0001s404.f2");
+  const std::vector<uint8_t> entries = ReadFile(dir / "vaxor0001s404.f1");
+  std::vector<uint8_t> seed(3);
+  seed[0] = flags;
+  vx::StoreU16(seed.data() + 1, static_cast<uint16_t>(postings.size()));
+  seed.insert(seed.end(), postings.begin(), postings.end());
+  seed.insert(seed.end(), entries.begin(), entries.end());
+  fs::remove_all(dir);
+  return seed;
+}
+
+void WriteSeeds(const fs::path& out) {
+  fs::create_directories(out);
+  const uint8_t flags[] = {3 << 1, 1 | (4 << 1), 6 << 1, 1 | (5 << 1)};
+  const int counts[] = {6, 12, 30, 0};
+  for (size_t i = 0; i < sizeof flags; ++i) {
+    const std::vector<uint8_t> seed = MakeSeed(flags[i], counts[i]);
+    WriteFile(out / ("list-" + std::to_string(i + 1)), seed.data(), seed.size());
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  for (int i = 1; i < *argc; ++i) {
+    const std::string arg = (*argv)[i];
+    if (arg.rfind("--write-seeds=", 0) == 0) {
+      WriteSeeds(arg.substr(std::strlen("--write-seeds=")));
+      std::exit(0);
+    }
+  }
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 3) return 0;
+  const uint8_t flags = data[0];
+  const size_t postings_size = std::min<size_t>(vx::LoadU16(data + 1), size - 3);
+  const fs::path& dir = WorkDirectory(kDirectoryPrefix);
+  WriteFile(dir / "vaxor0001s404.f2", data + 3, postings_size);
+  WriteFile(dir / "vaxor0001s404.f1", data + 3 + postings_size, size - 3 - postings_size);
+
+  vx::ScopedMessageSink quiet([](const std::string&) {});
+  vx::TVXfrisoeklista list;
+  list.properties() = Properties(dir, kBufferSizes[(flags >> 1) & 7]);
+  list.set_mapping((flags & 1) == 0);
+  if (!list.Open()) return 0;
+  vx::Tvxsmalurval selection;
+  selection.Resize(400);
+  for (const char* text : {"", ";;", "a", "ANDERS 1", "\xE5sa;x", " ; "}) {
+    for (const vx::FreeSearchMode mode :
+         {vx::FreeSearchMode::kEqual, vx::FreeSearchMode::kBeginsWith,
+          vx::FreeSearchMode::kContains}) {
+      const int32_t hits = list.Search(text, mode, selection);
+      if (hits != selection.Count() || hits < 0) std::abort();
+    }
+  }
+  return 0;
+}

@@ -1,0 +1,236 @@
+// Opens arbitrary bytes as a block-mode word list and searches it.
+//
+// Input: a flag byte, two u16 lengths (block list, postings file), then the
+// block list's bytes, the postings file's bytes and the row file's bytes.
+// Flags: bit 0 keepaccent, bit 1 a key cache, bits 2-4 the rows per block,
+// bit 5 statistics words. The list is opened read-only with postings and
+// selections; rows are read, searched and marked, and visible rows are
+// walked in row and in sort order. The codec's exceptions are the only
+// failure allowed.
+//
+// With --write-seeds=DIR the target writes a few well-formed lists in this
+// input format to DIR and exits.
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "engine/byte_order.h"
+#include "engine/compress_errors.h"
+#include "engine/message_sink.h"
+#include "engine/sort_order_view.h"
+#include "engine/struct_list.h"
+#include "engine/word_list_writer.h"
+#include "tests/fuzz/fuzz_work_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using vx::fuzz::WorkDirectory;
+using vx::fuzz::WriteFile;
+
+constexpr char kDirectoryPrefix[] = "vx-fuzz-list-";
+
+constexpr uint16_t kBlockSizes[8] = {1, 2, 3, 5, 10, 50, 100, 255};
+constexpr int32_t kRecords = 5000;
+
+struct Flags {
+  bool keep_accent;
+  bool key_cache;
+  uint16_t block_size;
+  bool stat;
+};
+
+Flags DecodeFlags(uint8_t b) {
+  return {(b & 1) != 0, (b & 2) != 0, kBlockSizes[(b >> 2) & 7], (b & 32) != 0};
+}
+
+uint8_t EncodeFlags(bool keep_accent, bool key_cache, int block_size_index) {
+  return static_cast<uint8_t>((keep_accent ? 1 : 0) | (key_cache ? 2 : 0) |
+                              (block_size_index << 2));
+}
+
+vx::ListProperties Properties(const fs::path& dir, const Flags& flags) {
+  vx::ListProperties p;
+  p.filkat = p.LZHfilkat = p.rllfilkat = dir.string() + "/";
+  p.filnamn = p.LZHfilnamn = "vaxors103";
+  p.radmaxlen = 30;
+  p.LZH = true;
+  p.LZHraderperblock = flags.block_size;
+  p.keepaccent = flags.keep_accent;
+  p.hash = flags.key_cache ? 5 : 0;
+  p.finnsBLOB = true;
+  p.finnsstat = flags.stat;
+  p.finnsurval = true;
+  return p;
+}
+
+std::vector<uint8_t> ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+// Reading may meet a damaged block.
+template <typename Step>
+void Guarded(Step step) {
+  try {
+    step();
+  } catch (const vx::ECompressError&) {
+  }
+}
+
+// Every third row backwards, as a sort order that skips rows.
+class SkippingOrder final : public vx::SortOrderView {
+ public:
+  explicit SkippingOrder(int32_t rows) : rows_(rows) {}
+  int32_t Count() const override { return rows_ / 3 + 2; }
+  int32_t Get(int32_t p) const override {
+    return p >= 1 && p <= Count() ? rows_ - 3 * (p - 1) : -1;
+  }
+
+ private:
+  int32_t rows_;
+};
+
+void ReadAndMark(vx::TVXstruktlista& list, vx::Tvxsmalurval& hits, int64_t row) {
+  Guarded([&] {
+    if (list.ReadRow(row) == vx::Tvxindexblobfil::kRowRead) list.MarkRecords(hits);
+  });
+}
+
+void Search(vx::TVXstruktlista& list, vx::Tvxsmalurval& hits) {
+  std::string first;
+  Guarded([&] {
+    if (list.ReadRow(1) == vx::Tvxindexblobfil::kRowRead) first = list.RowText();
+  });
+  const std::string words[] = {first, first.substr(0, 2), "", "\xC5", "k", std::string(300, 'a')};
+  for (const std::string& word : words) {
+    Guarded([&] {
+      if (list.FindPrefix(word) > 0) list.MarkRecords(hits);
+    });
+    Guarded([&] {
+      if (list.FindExact(word) > 0) list.MarkRecords(hits);
+    });
+  }
+}
+
+void WalkVisible(vx::TVXstruktlista& list) {
+  list.vald().SetAll();
+  list.RebuildVisible();
+  const int32_t visible = list.VisibleCount();
+  for (const int32_t k : {1, 2, visible / 2, visible, visible + 1}) {
+    Guarded([&] { list.GoToVisible(k); });
+    list.VisiblePosition(k);
+  }
+  const SkippingOrder order(list.RowCount());
+  list.SetSortedVisible(true, &order);
+  for (const int32_t k : {1, 2, visible}) {
+    Guarded([&] { list.GoToVisible(k); });
+  }
+  list.SetSortedVisible(false, nullptr);
+}
+
+void Exercise(vx::TVXstruktlista& list) {
+  vx::Tvxsmalurval hits;
+  hits.Resize(kRecords);
+  const int64_t count = list.RowCount();
+  for (int64_t r = 1; r <= std::min<int64_t>(count, 60); ++r)
+    ReadAndMark(list, hits, r);
+  for (const int64_t r : {count, count / 2, count + 1, int64_t{0}, int64_t{-1}})
+    ReadAndMark(list, hits, r);
+  Search(list, hits);
+  WalkVisible(list);
+}
+
+// A list of `n` rows, packed into the input format.
+std::vector<uint8_t> MakeSeed(uint8_t flag_byte, int n) {
+  const fs::path dir = WorkDirectory(kDirectoryPrefix) / "seed";
+  fs::create_directories(dir);
+  const vx::ListProperties p = Properties(dir, DecodeFlags(flag_byte));
+  {
+    vx::WordListWriter writer(p);
+    if (writer.Create() != vx::WordListWriter::Status::kOk) std::exit(1);
+    // "k..." rows, then "Å..." rows: in order under both tables.
+    for (uint32_t i = 1; i <= static_cast<uint32_t>(n); ++i) {
+      const std::string text =
+          (i <= static_cast<uint32_t>(n) / 2 ? "k" : "\xC5") + std::to_string(1000 + i);
+      std::vector<uint32_t> records = {i};
+      if (i % 3 == 0) records = {i, i + 7, i + 300, i + 4000};
+      if (writer.Append(text, records) != vx::WordListWriter::Status::kOk) std::exit(1);
+    }
+  }
+  const std::vector<uint8_t> blocks = ReadFile(dir / "vaxors103.iz");
+  const std::vector<uint8_t> postings = ReadFile(dir / "vaxors103.b1");
+  const std::vector<uint8_t> rows = ReadFile(dir / "vaxors103.i");
+  std::vector<uint8_t> seed(5);
+  seed[0] = flag_byte;
+  vx::StoreU16(seed.data() + 1, static_cast<uint16_t>(blocks.size()));
+  vx::StoreU16(seed.data() + 3, static_cast<uint16_t>(postings.size()));
+  seed.insert(seed.end(), blocks.begin(), blocks.end());
+  seed.insert(seed.end(), postings.begin(), postings.end());
+  seed.insert(seed.end(), rows.begin(), rows.end());
+  fs::remove_all(dir);
+  return seed;
+}
+
+void WriteSeeds(const fs::path& out) {
+  fs::create_directories(out);
+  struct Seed {
+    bool keep_accent;
+    bool key_cache;
+    int block_size_index;
+    int rows;
+  };
+  const Seed seeds[] = {{true, false, 4, 25},   {false, true, 2, 7}, {true, true, 0, 3},
+                        {false, false, 6, 150}, {true, false, 3, 0}, {true, true, 5, 120}};
+  int n = 0;
+  for (const Seed& s : seeds) {
+    const uint8_t flag_byte = EncodeFlags(s.keep_accent, s.key_cache, s.block_size_index);
+    const std::vector<uint8_t> seed = MakeSeed(flag_byte, s.rows);
+    WriteFile(out / ("list-" + std::to_string(++n)), seed.data(), seed.size());
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  const std::string flag = "--write-seeds=";
+  for (int i = 1; i < *argc; ++i) {
+    const std::string arg = (*argv)[i];
+    if (arg.rfind(flag, 0) == 0) {
+      WriteSeeds(arg.substr(flag.size()));
+      std::exit(0);
+    }
+  }
+  // Damage is reported for every bad posting; the reports are not the test.
+  vx::SetMessageSink([](const std::string&) {});
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 5) return 0;
+  const Flags flags = DecodeFlags(data[0]);
+  size_t at = 5;
+  const size_t blocks_size = std::min<size_t>(vx::LoadU16(data + 1), size - at);
+  const size_t postings_size = std::min<size_t>(vx::LoadU16(data + 3), size - at - blocks_size);
+  const fs::path& dir = WorkDirectory(kDirectoryPrefix);
+  WriteFile(dir / "vaxors103.iz", data + at, blocks_size);
+  at += blocks_size;
+  WriteFile(dir / "vaxors103.b1", data + at, postings_size);
+  at += postings_size;
+  WriteFile(dir / "vaxors103.i", data + at, size - at);
+
+  vx::TVXstruktlista list;
+  list.properties() = Properties(dir, flags);
+  list.SetSortedVisibleWanted(true);
+  bool opened = false;
+  Guarded([&] { opened = list.Open(); });  // seeding the key cache reads rows
+  if (opened) Exercise(list);
+  return 0;
+}
