@@ -28,9 +28,15 @@ int RegisterSource::IndexOf(std::string_view name) const {
 std::string_view RegisterSource::Field(size_t i, int index) const {
   if (index < 0) return {};
   const size_t fields = labels_->size();
-  const char* record = data_.data() + record_start_[i];
+  const uint64_t start = record_start_[i];
   const uint16_t* offsets = field_offsets_.data() + i * fields;
-  return std::string_view(record + offsets[index]);
+  const size_t field = static_cast<size_t>(index);
+  // Each field ends with a zero byte just before the next one starts.
+  const uint64_t end = field + 1 < fields             ? start + offsets[field + 1]
+                       : i + 1 < record_start_.size() ? record_start_[i + 1]
+                                                      : data_.size();
+  const uint64_t begin = start + offsets[field];
+  return std::string_view(data_.data() + begin, end - begin - 1);
 }
 
 std::string_view RegisterSource::Field(size_t i, std::string_view name) const {

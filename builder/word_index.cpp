@@ -4,19 +4,22 @@
 
 namespace vx {
 
-std::string WordIndex::KeyOf(std::string_view value) const {
-  std::string key(value);
+const std::string& WordIndex::KeyOf(std::string_view value) {
+  scratch_.assign(value);
   if (distinct_ != nullptr) {
-    for (char& c : key)
+    for (char& c : scratch_)
       c = static_cast<char>((*distinct_)[static_cast<uint8_t>(c)]);
   }
-  return key;
+  return scratch_;
 }
 
 void WordIndex::Add(std::string_view value, uint32_t record) {
-  const auto [it, inserted] =
-      index_.try_emplace(KeyOf(value), static_cast<uint32_t>(entries_.size()));
-  if (inserted) entries_.emplace_back();
+  const std::string& key = KeyOf(value);
+  auto it = index_.find(std::string_view(key));
+  if (it == index_.end()) {
+    it = index_.emplace(key, static_cast<uint32_t>(entries_.size())).first;
+    entries_.emplace_back();
+  }
   Entry& entry = entries_[it->second];
   if (entry.records.empty() || entry.records.back() != record) entry.records.push_back(record);
   for (auto& [spelling, uses] : entry.spellings) {

@@ -41,11 +41,19 @@ class WordIndex {
     std::vector<uint32_t> records;
   };
 
-  std::string KeyOf(std::string_view value) const;
+  // The key of `value` in `scratch_` (values equal under the table share it).
+  const std::string& KeyOf(std::string_view value);
+
+  // Lets the map be searched with a string_view, without a copy.
+  struct Hash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
+  };
 
   const CollationTable* distinct_;
   const CollationTable& order_;
-  std::unordered_map<std::string, uint32_t> index_;
+  std::unordered_map<std::string, uint32_t, Hash, std::equal_to<>> index_;
+  std::string scratch_;
   std::vector<Entry> entries_;
 };
 

@@ -12,6 +12,7 @@ namespace vx::cli {
 int RunPack(const std::vector<std::string>& args);
 int RunUnpack(const std::vector<std::string>& args);
 int RunInfo(const std::vector<std::string>& args);
+int RunBygg(const std::vector<std::string>& args);
 
 // Prints the usage text to standard error and returns 2.
 int DataUsage();

@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
   if (command == "pack") return RunPack(args);
   if (command == "unpack") return RunUnpack(args);
   if (command == "info") return RunInfo(args);
+  if (command == "bygg") return RunBygg(args);
   if (command == "exempel") return RunExempel(args);
   return DataUsage();
 }

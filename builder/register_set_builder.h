@@ -1,0 +1,39 @@
+// Builds a register set: every data file of the catalogue for one register
+// set number, from a source folder (fodda.csv, vigda.csv, doda.csv,
+// register.txt, hjalp/).
+//
+// The files are written into a temporary folder beside the data folder and
+// moved into it only when all are complete, so a failed build leaves the
+// data folder as it was. Files of the same register set that the new build
+// does not write (a register left out) are removed from it.
+#ifndef VX_BUILDER_REGISTER_SET_BUILDER_H_
+#define VX_BUILDER_REGISTER_SET_BUILDER_H_
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "builder/source_error.h"
+
+namespace vx {
+
+struct BuildOptions {
+  std::filesystem::path source_dir;
+  std::filesystem::path data_dir;
+  int register_set = 1;
+  // Receives a line of progress (Swedish, UTF-8) now and then.
+  std::function<void(const std::string&)> progress;
+};
+
+struct BuildSummary {
+  size_t records[4] = {0, 0, 0, 0};  // per register 1..3
+  size_t files = 0;
+};
+
+// False with `error` set when a source is malformed or a file cannot be
+// written.
+bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, SourceError& error);
+
+}  // namespace vx
+
+#endif  // VX_BUILDER_REGISTER_SET_BUILDER_H_
