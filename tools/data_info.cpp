@@ -1,16 +1,47 @@
-// kuvo-data info: describes what a file holds.
+// kuvo-data info: describes what a data file holds, by its extension:
+// record stores (.b, .p, .pz), lists (.i, .iz), postings and free-search
+// files (.b1, .f1, .f2), sort orders (.o); anything else as a compressed
+// stream.
 #include <cinttypes>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "engine/byte_order.h"
 #include "engine/compress.h"
+#include "engine/cp1252.h"
+#include "engine/record_store.h"
 #include "engine/stream.h"
+#include "engine/struct_list.h"
+#include "records/register_labels.h"
 #include "tools/cli_io.h"
 #include "tools/data_commands.h"
 
 namespace vx::cli {
 namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kShownItems = 5;
+
+// Data text for the terminal: UTF-8, line ends shown as " / ".
+std::string Shown(std::string_view text) {
+  std::string out = Cp1252ToUtf8(text);
+  for (size_t at = out.find('\r'); at != std::string::npos; at = out.find('\r', at + 3)) {
+    out.replace(at, 1, " / ");
+  }
+  return out;
+}
+
+std::vector<uint8_t> ReadPrefix(const fs::path& path, size_t n) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<uint8_t> bytes(n);
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(n));
+  bytes.resize(static_cast<size_t>(in.gcount()));
+  return bytes;
+}
 
 // Counts bytes without keeping them: used to verify a stream.
 class CountingStream final : public TStream {
@@ -28,7 +59,9 @@ class CountingStream final : public TStream {
   uint64_t count_ = 0;
 };
 
-void DescribeStream(const std::vector<uint8_t>& bytes) {
+void DescribeStream(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  const std::vector<uint8_t> bytes(std::istreambuf_iterator<char>(in), {});
   CompressedHeader header;
   if (bytes.size() <= CompressedHeader::kSize ||
       !CompressedHeader::Parse(std::span(bytes).first<CompressedHeader::kSize>(), header)) {
@@ -58,18 +91,190 @@ void DescribeStream(const std::vector<uint8_t>& bytes) {
   }
 }
 
+void DescribePointerList(const fs::path& path) {
+  const std::vector<uint8_t> head = ReadPrefix(path, 16 + 4 * kShownItems);
+  if (head.size() < 16) {
+    std::printf("Typ: pekarlista, men filen är kortare än sitt huvud (%zu byte)\n", head.size());
+    return;
+  }
+  const uint32_t count = LoadU32(head.data() + 6);
+  std::printf("Typ: pekarlista (%s)\n", path.extension() == ".o"   ? "sorteringsordning"
+                                        : path.extension() == ".p" ? "postpekare"
+                                                                   : "blockpekare");
+  std::printf("Listtyp enligt huvudet: %u\n", LoadU16(head.data()));
+  std::printf("Antal: %" PRIu32 "\n", count);
+  std::printf("Kapacitet: %" PRIu32 "\n", LoadU32(head.data() + 10));
+  const uint64_t present = (fs::file_size(path) - 16) / 4;
+  if (present < count) std::printf("VARNING: filen rymmer bara %" PRIu64 " poster\n", present);
+  for (size_t i = 0; i < kShownItems && 16 + 4 * i + 4 <= head.size() && i < count; ++i) {
+    std::printf("  %zu: %" PRIu32 "\n", i + 1, LoadU32(head.data() + 16 + 4 * i));
+  }
+}
+
+const std::vector<std::string>& LabelsForStore(const std::string& base) {
+  for (int r = 1; r <= 3; ++r) {
+    if (base.ends_with("h" + std::to_string(r))) return RegisterLabels(r);
+  }
+  return TextStoreLabels();
+}
+
+void DescribeRecordStore(const fs::path& path) {
+  const std::string dir = path.parent_path().empty() ? "" : path.parent_path().string() + "/";
+  const std::string base = path.stem().string();
+  TVXregtext store;
+  RegtextProperties& p = store.properties();
+  p.bfilkat = p.pfilkat = p.LZHfilkat = dir;
+  p.bfilnamn = p.pfilnamn = p.LZHfilnamn = base;
+  // The register set's own texts keep their block list under the shared name.
+  if (base != "vaxortext" && base.ends_with("text")) p.LZHfilnamn = "vaxortext";
+  // The shared help texts are stored plainly; their name's block list
+  // belongs to the register set's own texts.
+  const bool blocks = base != "vaxortext" && fs::exists(dir + p.LZHfilnamn + ".pz");
+  p.LZH = blocks ? TblobfilLZHmode::LZHblockpacka : TblobfilLZHmode::LZHpackainte;
+  p.labels = LabelsForStore(base);
+  p.textmaxsiz = p.pcsiz = 80000;
+  p.antpc = 20;
+  p.RO = true;
+  std::printf("Typ: postregister (%s)\n", blocks ? "poster i komprimerade block" : "okomprimerat");
+  if (!store.Open()) {
+    std::printf("Registret kan inte öppnas (saknas .p eller är filen skadad?)\n");
+    return;
+  }
+  std::printf("Antal poster: %" PRIu32 "\n", store.RecordCount());
+  std::printf("Fält: %zu\n", p.labels.size());
+  try {
+    for (uint32_t n = 1; n <= store.RecordCount() && n <= 2; ++n) {
+      if (store.ReadRecord(n) != 0 || !store.DecodeFields()) {
+        std::printf("Post %" PRIu32 " kan inte läsas\n", n);
+        continue;
+      }
+      std::printf("Post %" PRIu32 ":\n", n);
+      size_t short_index = 0, long_index = 0;
+      for (const std::string& label : p.labels) {
+        const std::string value = label[0] == '5' ? store.LongTexts()[long_index++]
+                                                  : std::string(store.ShortFields()[short_index++]);
+        if (!value.empty()) {
+          std::printf("  %s: %s\n", label.substr(1).c_str(), Shown(value.substr(0, 120)).c_str());
+        }
+      }
+    }
+  } catch (const ECompressError& error) {
+    std::printf("FEL vid uppackning: %s\n", error.what());
+  }
+}
+
+void DescribeRowFile(const fs::path& path) {
+  const std::string dir = path.parent_path().empty() ? "" : path.parent_path().string() + "/";
+  const std::string base = path.stem().string();
+  TVXstruktlista list;
+  ListProperties& p = list.properties();
+  p.filkat = p.LZHfilkat = p.rllfilkat = dir;
+  p.filnamn = p.LZHfilnamn = base;
+  p.LZH = fs::exists(dir + base + ".iz");
+  p.finnsBLOB = fs::exists(dir + base + ".b1");
+  p.RO = true;
+  std::printf("Typ: lista (%s%s)\n", p.LZH ? "rader i komprimerade block" : "okomprimerad",
+              p.finnsBLOB ? ", med postningar" : "");
+  if (!list.Open()) {
+    std::printf("Listan kan inte öppnas\n");
+    return;
+  }
+  std::printf("Antal rader: %d\n", list.RowCount());
+  std::printf("Radlängd: %d byte (textyta %d)\n", p.radmaxlen + 8, p.radmaxlen);
+  std::printf("Kapacitet: %d\n", p.maxrader);
+  try {
+    for (int32_t row = 1; row <= list.RowCount() && row <= kShownItems; ++row) {
+      if (list.ReadRow(row) != 0) continue;
+      std::printf("  %d: \"%s\" (värde %" PRIu32, row, Shown(list.RowText()).c_str(),
+                  list.RowValue1());
+      if (p.finnsBLOB) {
+        if (list.PostingCount() == 0) {
+          std::printf(", post %" PRIu32, list.FirstRecord());
+        } else {
+          std::printf(", %" PRIu32 " poster", list.PostingCount());
+        }
+      }
+      std::printf(")\n");
+    }
+  } catch (const ECompressError& error) {
+    std::printf("FEL vid uppackning: %s\n", error.what());
+  }
+}
+
+void DescribePlainBlob(const fs::path& path) {
+  const std::vector<uint8_t> head = ReadPrefix(path, 16);
+  if (head.size() < 16) {
+    std::printf("Typ: blobfil, men filen är kortare än sitt huvud\n");
+    return;
+  }
+  std::printf("Typ: blobfil (%s)\n", path.extension() == ".b1" ? "postningar för en lista"
+                                                               : "postningar för en fritextlista");
+  std::printf("Antal poster: %" PRIu32 "\n", LoadU32(head.data() + 2));
+  std::printf("Första posten på: %u\n", LoadU16(head.data() + 6));
+  std::printf("Storlek: %" PRIuMAX " byte\n", static_cast<uintmax_t>(fs::file_size(path)));
+}
+
+void DescribeFreeSearchEntries(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  const std::vector<uint8_t> bytes(std::istreambuf_iterator<char>(in), {});
+  if (bytes.size() < 16) {
+    std::printf("Typ: fritextlista, men filen är kortare än sitt huvud\n");
+    return;
+  }
+  std::printf("Typ: fritextlista\n");
+  std::printf("Antal block: %" PRIu32 "\n", LoadU32(bytes.data() + 2));
+  size_t entries = 0, at = LoadU16(bytes.data() + 6), shown = 0;
+  while (at + 4 <= bytes.size()) {
+    const size_t length = LoadU32(bytes.data() + at);
+    if (length > bytes.size() - at - 4) {
+      std::printf("VARNING: ett block går utanför filen\n");
+      break;
+    }
+    const uint8_t* block = bytes.data() + at + 4;
+    size_t p = 0;
+    while (p < length) {
+      const auto* text = reinterpret_cast<const char*>(block + p);
+      const size_t text_length = strnlen(text, length - p);
+      if (p + text_length + 9 > length) break;
+      const uint32_t a = LoadU32(block + p + text_length + 1);
+      const uint32_t b = LoadU32(block + p + text_length + 5);
+      if (shown++ < kShownItems) {
+        std::printf("  \"%s\" (%s %" PRIu32 ")\n", Shown({text, text_length}).c_str(),
+                    b == 0 ? "post" : "poster:", b == 0 ? a : b);
+      }
+      ++entries;
+      p += text_length + 9;
+    }
+    at += 4 + length;
+  }
+  std::printf("Antal rader: %zu\n", entries);
+}
+
 }  // namespace
 
 int RunInfo(const std::vector<std::string>& args) {
   if (args.size() != 1) return DataUsage();
-  std::ifstream in(args[0], std::ios::binary);
-  if (!in) {
+  const fs::path path(args[0]);
+  std::error_code ec;
+  if (!fs::is_regular_file(path, ec)) {
     PrintError("Kan inte öppna filen " + args[0]);
     return 1;
   }
-  const std::vector<uint8_t> bytes(std::istreambuf_iterator<char>(in), {});
-  std::printf("Fil: %s\n", args[0].c_str());
-  DescribeStream(bytes);
+  std::printf("Fil: %s\n", path.string().c_str());
+  const std::string extension = path.extension().string();
+  if (extension == ".i") {
+    DescribeRowFile(path);
+  } else if (extension == ".iz" || extension == ".p" || extension == ".pz" || extension == ".o") {
+    DescribePointerList(path);
+  } else if (extension == ".b") {
+    DescribeRecordStore(path);
+  } else if (extension == ".b1" || extension == ".f2") {
+    DescribePlainBlob(path);
+  } else if (extension == ".f1") {
+    DescribeFreeSearchEntries(path);
+  } else {
+    DescribeStream(path);
+  }
   return 0;
 }
 

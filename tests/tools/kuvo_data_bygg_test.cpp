@@ -90,6 +90,24 @@ TEST_F(KuvoDataBygg, ARegisterLeftOutLosesItsFiles) {
   EXPECT_TRUE(fs::exists(data_ / "vaxor0001s404.f1"));
 }
 
+TEST_F(KuvoDataBygg, InfoDescribesEveryKindOfFile) {
+  auto info = [&](const std::string& name) {
+    const auto result = RunProcess({kProgram, "info", (data_ / name).string()});
+    EXPECT_EQ(result.exit_code, 0) << name;
+    return std::string(result.out.begin(), result.out.end());
+  };
+  EXPECT_NE(info("vaxor0001h1.b").find("Antal poster: 1"), std::string::npos);
+  EXPECT_NE(info("vaxor0001h1.b").find("ENAMN: Berg"), std::string::npos);
+  const std::string persons = info("vaxor0001l3.i");
+  EXPECT_NE(persons.find("Antal rader: 1"), std::string::npos) << persons;
+  EXPECT_NE(persons.find("\"Ek / 18000101\""), std::string::npos) << persons;
+  EXPECT_NE(info("vaxor0001s107.i").find("\"Berg\" (värde 1, post 1)"), std::string::npos);
+  EXPECT_NE(info("vaxor0001o1.o").find("Antal: 1"), std::string::npos);
+  EXPECT_NE(info("vaxor0001s404.f1").find("fritextlista"), std::string::npos);
+  EXPECT_NE(info("vaxor0001s404.f2").find("blobfil"), std::string::npos);
+  EXPECT_NE(info("vaxortext.b").find("okomprimerat"), std::string::npos);
+}
+
 TEST_F(KuvoDataBygg, UsageAndMissingSources) {
   EXPECT_EQ(RunProcess({kProgram, "bygg", source_.string()}).exit_code, 2);
   EXPECT_EQ(RunProcess({kProgram, "bygg", source_.string(), data_.string(), "--registernr", "x"})
