@@ -22,6 +22,7 @@ void WordIndex::Add(std::string_view value, uint32_t record) {
   }
   Entry& entry = entries_[it->second];
   if (entry.records.empty() || entry.records.back() != record) entry.records.push_back(record);
+  if (distinct_ == nullptr) return;  // the key is the only spelling
   for (auto& [spelling, uses] : entry.spellings) {
     if (spelling == value) {
       ++uses;
@@ -34,7 +35,12 @@ void WordIndex::Add(std::string_view value, uint32_t record) {
 std::vector<WordRow> WordIndex::TakeSortedRows() {
   std::vector<WordRow> rows;
   rows.reserve(entries_.size());
+  if (distinct_ == nullptr) {
+    for (auto& [key, index] : index_)
+      rows.push_back({key, std::move(entries_[index].records)});
+  }
   for (Entry& entry : entries_) {
+    if (entry.spellings.empty()) continue;
     auto best = entry.spellings.begin();
     for (auto it = entry.spellings.begin(); it != entry.spellings.end(); ++it) {
       if (it->second > best->second || (it->second == best->second && it->first < best->first)) {

@@ -37,7 +37,8 @@ class WordIndex {
 
  private:
   struct Entry {
-    std::vector<std::pair<std::string, uint32_t>> spellings;  // spelling, uses
+    // Spellings with their uses; none when only equal bytes are equal.
+    std::vector<std::pair<std::string, uint32_t>> spellings;
     std::vector<uint32_t> records;
   };
 
