@@ -1,0 +1,52 @@
+// The hits of a register as the result table lists them: the rows of its
+// person list whose bits are set in vald, in name order or in date order
+// (through the register's sort order).
+#ifndef VX_RECORDS_HIT_LIST_H_
+#define VX_RECORDS_HIT_LIST_H_
+
+#include <cstdint>
+#include <string>
+
+#include "engine/sort_order.h"
+#include "engine/sort_order_view.h"
+#include "engine/struct_list.h"
+
+namespace vx {
+
+// One listed person: the record and the two parts of the person-list row.
+struct HitRow {
+  uint32_t record = 0;
+  std::string name;  // the row text before its first CR
+  std::string date;  // after it, as stored ("bg 18000105", "17450312", ...)
+};
+
+class HitList {
+ public:
+  HitList(TVXstruktlista& persons, const TVXsortordning& order);
+
+  // Recounts vald and shows its rows, in date order when `by_date` (and the
+  // register has a sort order), else in name order.
+  void Refresh(bool by_date);
+
+  int32_t Count() const { return persons_.VisibleCount(); }
+  // The k-th listed person (1-based); false when k is outside 1..Count().
+  bool Row(int32_t k, HitRow& row);
+
+ private:
+  TVXstruktlista& persons_;
+  SortOrderViewOf<TVXsortordning> order_;
+};
+
+// The two cells the result table shows for a row text: the name (at most
+// 100 characters, "(Ingen namnuppgift)" when empty) and the date with
+// dashes (YYYY-MM-DD, after a "bg ", "ly " or "dp " marker when there is
+// one), the date prefixed with TAB to be right-aligned.
+struct HitCells {
+  std::string name;
+  std::string date;
+};
+HitCells CellsOf(std::string_view row_text);
+
+}  // namespace vx
+
+#endif  // VX_RECORDS_HIT_LIST_H_
