@@ -1,0 +1,59 @@
+#include "records/date_text.h"
+
+#include <algorithm>
+
+#include "engine/cp1252.h"
+
+namespace vx {
+namespace {
+
+// Drops a final "00" or "99" while the year stays whole; the check comes
+// before each drop so that a year ending in 00 or 99 is never cut.
+void DropUnknownTail(std::string& text) {
+  if (text.size() <= 4) return;
+  const std::string_view tail = std::string_view(text).substr(text.size() - 2);
+  if (tail == "00" || tail == "99") text.resize(text.size() - 2);
+}
+
+bool IsUnknownPart(std::string_view part) {
+  const std::string upper = UpperCase(std::string(part));
+  return upper.empty() || upper == "00" || upper == "99" || upper == "XX" || upper == "0X" ||
+         upper == "X0";
+}
+
+std::string WithoutLeadingZeros(std::string_view part) {
+  const size_t first = part.find_first_not_of('0');
+  return first == std::string_view::npos ? std::string() : std::string(part.substr(first));
+}
+
+// Inserts `c` before 1-based position `position`, or at the end when the
+// text is shorter.
+void InsertAt(std::string& text, size_t position, char c) {
+  text.insert(std::min(position - 1, text.size()), 1, c);
+}
+
+}  // namespace
+
+std::string datumtext(std::string_view date) {
+  std::string text(date);
+  DropUnknownTail(text);
+  DropUnknownTail(text);
+  const std::string year = text.substr(0, 4);
+  if (year == "9999") return {};
+  const std::string_view rest = std::string_view(text).substr(year.size());
+  const std::string_view month = rest.substr(0, 2);
+  if (IsUnknownPart(month)) return year;
+  const std::string_view day = rest.substr(month.size(), 2);
+  const std::string shown_day = IsUnknownPart(day) ? "?" : WithoutLeadingZeros(day);
+  return shown_day + "/" + WithoutLeadingZeros(month) + " " + year;
+}
+
+std::string DashedDate(std::string_view date) {
+  std::string text(date);
+  if (text.empty()) return text;
+  InsertAt(text, 7, '-');
+  InsertAt(text, 5, '-');
+  return text;
+}
+
+}  // namespace vx

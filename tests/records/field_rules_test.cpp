@@ -1,0 +1,48 @@
+#include "records/field_rules.h"
+
+#include <gtest/gtest.h>
+
+namespace vx {
+namespace {
+
+TEST(ReadWholeNumber, AcceptsASignAndDigitsOnly) {
+  EXPECT_EQ(ReadWholeNumber("40", 200), 40);
+  EXPECT_EQ(ReadWholeNumber("+7", 200), 7);
+  EXPECT_EQ(ReadWholeNumber("-3", 200), -3);
+  EXPECT_EQ(ReadWholeNumber("007", 200), 7);
+  for (const char* text :
+       {"", "+", "-", "+-3", "4 0", " 40", "40 ", "ca 40", "40\xE5r", "3.5", "99999999999"})
+    EXPECT_EQ(ReadWholeNumber(text, 200), 200) << text;
+}
+
+TEST(WithAgeUnit, AddsYearsToWholeNumbersUpTo120) {
+  EXPECT_EQ(WithAgeUnit("40"), "40 \xE5r");
+  EXPECT_EQ(WithAgeUnit("0"), "0 \xE5r");
+  EXPECT_EQ(WithAgeUnit("120"), "120 \xE5r");
+  EXPECT_EQ(WithAgeUnit("121"), "121");
+  EXPECT_EQ(WithAgeUnit("150"), "150");
+  EXPECT_EQ(WithAgeUnit("ca 40"), "ca 40");
+  EXPECT_EQ(WithAgeUnit("1/2"), "1/2");
+  EXPECT_EQ(WithAgeUnit(""), "");
+}
+
+TEST(IsSaknas, MatchesTheWordInAnyCase) {
+  EXPECT_TRUE(IsSaknas("saknas"));
+  EXPECT_TRUE(IsSaknas("SAKNAS"));
+  EXPECT_TRUE(IsSaknas("SaKnAs"));
+  EXPECT_FALSE(IsSaknas("saknas "));
+  EXPECT_FALSE(IsSaknas("saknad"));
+  EXPECT_FALSE(IsSaknas(""));
+}
+
+TEST(NameOr, JoinsWhatIsThereOrFallsBack) {
+  EXPECT_EQ(NameOr("Berg", "Anna", kNoNameText), "Berg, Anna");
+  EXPECT_EQ(NameOr("Berg", "", kNoNameText), "Berg");
+  EXPECT_EQ(NameOr("", "Anna", kNoNameText), "Anna");
+  EXPECT_EQ(NameOr("", "", kNoNameText), "(Ingen namnuppgift)");
+  EXPECT_EQ(JoinNonEmpty("a", "b", "\r\r"), "a\r\rb");
+  EXPECT_EQ(JoinNonEmpty("", "", ", "), "");
+}
+
+}  // namespace
+}  // namespace vx
