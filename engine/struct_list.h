@@ -34,6 +34,7 @@
 #include "engine/selection.h"
 #include "engine/sort_order_view.h"
 #include "engine/visible_anchors.h"
+#include "engine/windowed_file_reader.h"
 
 namespace vx {
 
@@ -140,6 +141,7 @@ class TVXstruktlista : public TVXindex {
   bool has_selections_ = false;
 
   Tvxenkelblobfil postings_;
+  std::unique_ptr<WindowedFileReader> postings_reader_;
 
   Tvxsmalurval vald_;
   Tvxsmalurval synl_;

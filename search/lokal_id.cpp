@@ -1,0 +1,23 @@
+#include "search/lokal_id.h"
+
+#include <string>
+
+#include "engine/row_file.h"
+#include "search/catalogue_parts.h"
+
+namespace vx {
+
+SearchStatus FindLokalId(TEVF& evf, int register_number, int slot, std::string_view text) {
+  TVXstruktlista& ids = SlotList(evf, register_number, slot);
+  const int32_t row = ids.FindExact(text);
+  if (row < 0 || ids.ReadRow(row) != Tvxindexblobfil::kRowRead) {
+    return SearchStatus::Refused(SearchStatus::Code::kLokalIdMissing,
+                                 "Lokal-ID " + std::string(text) + " finns inte!");
+  }
+  Tvxsmalurval& result = ResultOf(evf, register_number);
+  result.Clear();
+  ids.MarkRecords(result);
+  return SearchStatus::Done();
+}
+
+}  // namespace vx

@@ -1,0 +1,91 @@
+#include "search/run_search.h"
+
+#include "search/catalogue_parts.h"
+#include "search/date_range_search.h"
+#include "search/free_field_search.h"
+#include "search/list_field_search.h"
+
+namespace vx {
+namespace {
+
+// The text a field is searched with: empty in list mode.
+std::string_view SearchText(const FormField& form_field, const FieldInput& field) {
+  return field.list_mode && form_field.ListBacked() ? std::string_view() : field.text;
+}
+
+SearchStatus CheckField(const FormField& form_field, std::string_view text) {
+  switch (form_field.routine) {
+    case FieldRoutine::kFirstNames:
+      return CheckFirstNamesText(text);
+    case FieldRoutine::kListField:
+      return CheckListFieldText(text);
+    default:
+      return SearchStatus::Done();
+  }
+}
+
+void SearchField(TEVF& evf, int register_number, const FormField& form_field,
+                 std::string_view text) {
+  switch (form_field.routine) {
+    case FieldRoutine::kFirstNames:
+      SearchFirstNames(evf, register_number, form_field.slot, text);
+      break;
+    case FieldRoutine::kListField:
+      SearchListField(evf, register_number, form_field.slot, text, form_field.AccentKeeping());
+      break;
+    case FieldRoutine::kDateRange: {
+      const DateRange range = SplitDateField(text, form_field.date_lower_default);
+      SearchDateRange(evf, register_number, form_field.slot, range.from, range.to);
+      break;
+    }
+    case FieldRoutine::kFreeField:
+      SearchFreeField(evf, register_number, evf.FreeSearch(form_field.free_list), text);
+      break;
+  }
+}
+
+}  // namespace
+
+SearchFormInput::SearchFormInput(int register_number)
+    : form_(&SearchForm(register_number)), fields_(form_->fields.size()) {}
+
+bool SearchFormInput::Set(std::string_view prefix, std::string_view text, bool list_mode) {
+  const int index = form_->FieldIndex(prefix);
+  if (index < 0) return false;
+  FieldInput& field = fields_[static_cast<size_t>(index)];
+  field.text = text;
+  field.list_mode = list_mode && form_->fields[static_cast<size_t>(index)].ListBacked();
+  return true;
+}
+
+bool SearchFormInput::Empty() const {
+  for (const FieldInput& field : fields_) {
+    if (!field.text.empty()) return false;
+  }
+  return true;
+}
+
+SearchStatus RunSearch(TEVF& evf, const SearchFormInput& input) {
+  const SearchFormTable& form = input.form();
+  Tvxsmalurval& result = ResultOf(evf, form.register_number);
+  if (input.Empty()) {
+    result.Clear();
+    return SearchStatus::Done();
+  }
+  for (size_t i = 0; i < form.fields.size(); ++i) {
+    const FieldInput& field = input.field(i);
+    if (field.text.empty()) continue;
+    SearchStatus status = CheckField(form.fields[i], SearchText(form.fields[i], field));
+    if (!status.ok()) return status;
+  }
+  result.SetAll();
+  for (size_t i = 0; i < form.fields.size(); ++i) {
+    const FieldInput& field = input.field(i);
+    if (field.text.empty()) continue;
+    SearchField(evf, form.register_number, form.fields[i], SearchText(form.fields[i], field));
+  }
+  result.Recount();
+  return SearchStatus::Done();
+}
+
+}  // namespace vx
