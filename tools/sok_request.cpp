@@ -1,0 +1,106 @@
+#include "tools/sok_request.h"
+
+namespace vx::cli {
+namespace {
+
+int RegisterNamed(const std::string& name) {
+  if (name == "fodda") return 1;
+  if (name == "vigda") return 2;
+  if (name == "doda") return 3;
+  return -1;
+}
+
+// Takes the value of the option at args[i]; false when it is missing.
+bool TakeValue(const std::vector<std::string>& args, size_t& i, std::string& value) {
+  if (i + 1 >= args.size()) return false;
+  value = args[++i];
+  return true;
+}
+
+}  // namespace
+
+const char* SokUsage() {
+  return "Användning:\n"
+         "  kuvo-sok [--ini FIL] fodda|vigda|doda [--PREFIX TEXT]... [--PREFIX-rader ORD;ORD]\n"
+         "           [--lokalid TEXT] [--ordning namn|datum] [--format tsv|json] [--visa]\n"
+         "  kuvo-sok [--ini FIL] alla TEXT [--format tsv|json]\n"
+         "PREFIX är ett fälts prefix i sökformuläret, till exempel fn (förnamn), en (efternamn),\n"
+         "fod (födelsedatum), kae (källa). Texten skrivs som i formulärets fält.\n";
+}
+
+bool ParseSokArguments(const std::vector<std::string>& args, SokRequest& request,
+                       std::string& error) {
+  request = {};
+  bool have_register = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    std::string value;
+    if (!arg.starts_with("--")) {
+      if (!have_register) {
+        have_register = true;
+        if (arg == "alla") {
+          request.register_number = 0;
+          if (!TakeValue(args, i, request.all_text)) {
+            error = "alla behöver en söktext";
+            return false;
+          }
+          continue;
+        }
+        request.register_number = RegisterNamed(arg);
+        if (request.register_number < 0) {
+          error = "okänt register " + arg + " (fodda, vigda, doda eller alla)";
+          return false;
+        }
+        continue;
+      }
+      error = "oväntat argument " + arg;
+      return false;
+    }
+    if (arg == "--visa") {
+      request.show_text = true;
+      continue;
+    }
+    if (!TakeValue(args, i, value)) {
+      error = arg + " behöver ett värde";
+      return false;
+    }
+    if (arg == "--ini") {
+      request.ini = value;
+    } else if (arg == "--lokalid") {
+      request.lokalid = value;
+      request.has_lokalid = true;
+    } else if (arg == "--ordning") {
+      if (value != "namn" && value != "datum") {
+        error = "--ordning ska vara namn eller datum";
+        return false;
+      }
+      request.by_date = value == "datum";
+    } else if (arg == "--format") {
+      if (value != "tsv" && value != "json") {
+        error = "--format ska vara tsv eller json";
+        return false;
+      }
+      request.json = value == "json";
+    } else if (arg.ends_with("-rader")) {
+      request.fields.push_back({arg.substr(2, arg.size() - 8), value, true});
+    } else {
+      request.fields.push_back({arg.substr(2), value, false});
+    }
+  }
+  if (!have_register) {
+    error = "ange fodda, vigda, doda eller alla";
+    return false;
+  }
+  if (request.register_number == 0 &&
+      (!request.fields.empty() || request.has_lokalid || request.by_date || request.show_text)) {
+    error = "alla tar bara en söktext och --format";
+    return false;
+  }
+  if (request.has_lokalid && !request.fields.empty()) {
+    error = "--lokalid kan inte kombineras med sökfält";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace vx::cli

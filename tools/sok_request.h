@@ -1,0 +1,45 @@
+// What kuvo-sok is asked to do, read from its command line:
+//
+//   kuvo-sok [--ini FILE] fodda|vigda|doda [--PREFIX TEXT]... [--PREFIX-rader ORD;ORD]
+//            [--lokalid TEXT] [--ordning namn|datum] [--format tsv|json] [--visa]
+//   kuvo-sok [--ini FILE] alla TEXT [--format tsv|json]
+//
+// Texts arrive in UTF-8 and stay so here; the caller converts them.
+#ifndef VX_TOOLS_SOK_REQUEST_H_
+#define VX_TOOLS_SOK_REQUEST_H_
+
+#include <string>
+#include <vector>
+
+namespace vx::cli {
+
+struct FieldArgument {
+  std::string prefix;
+  std::string text;          // typed text, or for "rader" the words separated by ";"
+  bool picked_rows = false;  // --PREFIX-rader
+};
+
+struct SokRequest {
+  std::string ini;          // empty: kuvo.ini beside the program
+  int register_number = 0;  // 1..3, or 0 for "alla"
+  std::string all_text;     // the text of "alla"
+  std::vector<FieldArgument> fields;
+  std::string lokalid;
+  bool has_lokalid = false;
+  bool by_date = false;
+  bool json = false;
+  bool show_text = false;
+};
+
+// Reads the arguments after the program name. False with `error` set
+// (Swedish, UTF-8) on wrong usage. Field prefixes are checked later against
+// the register's form.
+bool ParseSokArguments(const std::vector<std::string>& args, SokRequest& request,
+                       std::string& error);
+
+// The usage text.
+const char* SokUsage();
+
+}  // namespace vx::cli
+
+#endif  // VX_TOOLS_SOK_REQUEST_H_
