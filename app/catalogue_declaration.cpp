@@ -1,5 +1,7 @@
 #include "app/catalogue_declaration.h"
 
+#include "app/text_routines.h"
+
 namespace vx {
 namespace {
 
@@ -117,9 +119,7 @@ const ComponentDecl* FindComponent(std::string_view name) {
 }
 
 std::string RegisterSetNumber(int huvudregister) {
-  std::string digits = std::to_string(huvudregister);
-  if (digits.size() < 4) digits.insert(0, 4 - digits.size(), '0');
-  return digits;
+  return nollfyll(std::to_string(huvudregister), 4);
 }
 
 std::string RenameForSet(const std::string& template_name, const std::string& regnr) {
