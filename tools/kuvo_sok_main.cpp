@@ -89,9 +89,14 @@ void CollectHits(TEVF& evf, int r, bool by_date, bool show_text, std::vector<Sok
   HitRow row;
   for (int32_t k = 1; list.Row(k, row); ++k) {
     SokHit hit{kRegisterNames[r], row.record, row.name, row.date, {}};
-    if (show_text && records.Load(r, evf.RecordStore(r), row.record) == 0) {
-      records.Compose(r, false);
-      hit.text = records.posttext();
+    try {
+      if (show_text && records.Load(r, evf.RecordStore(r), row.record) == 0) {
+        records.Compose(r, false);
+        hit.text = records.posttext();
+      }
+    } catch (const ECompressError& error) {
+      throw UserError{"skadad registerfil " + evf.RecordStore(r).properties().RecordFileName() +
+                      ": " + error.what()};
     }
     hits.push_back(std::move(hit));
   }
@@ -127,8 +132,10 @@ int Run(const std::vector<std::string>& args) {
     std::fputs(SokUsage(), stderr);
     return 2;
   }
+  std::string hdbasen;
   try {
     const Configuration config = lasinifil(request.ini);
+    hdbasen = config.hdbasen;
     if (!request.ini.empty() && !config.ini_found) {
       throw UserError{"kan inte läsa " + request.ini};
     }
@@ -149,7 +156,7 @@ int Run(const std::vector<std::string>& args) {
     std::fputs(SokUsage(), stderr);
     return 2;
   } catch (const ECompressError& error) {
-    PrintError(std::string("Skadad registerfil: ") + error.what());
+    PrintError("skadad registerfil i " + Cp1252ToUtf8(hdbasen) + ": " + error.what());
   }
   return 1;
 }

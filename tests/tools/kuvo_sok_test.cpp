@@ -186,5 +186,25 @@ TEST_F(KuvoSok, WrongUsageAndUserErrors) {
   EXPECT_EQ(exit_code({"fodda", "--en", "\"Zzzz\""}), 0);
 }
 
+TEST_F(KuvoSok, DamagedRecordStoreIsNamed) {
+  testing::TempDir dir;
+  const fs::path sample = kIni.parent_path() / "exempel";
+  for (const auto& entry : fs::directory_iterator(sample)) {
+    fs::copy_file(entry.path(), dir / entry.path().filename().string());
+  }
+  // Spoil a byte in every kilobyte of the births' record blocks.
+  std::vector<uint8_t> records = testing::ReadFileBytes(dir / "vaxor0001h1.b");
+  for (size_t at = 100; at < records.size(); at += 1000)
+    records[at] ^= 0x5A;
+  testing::WriteFileBytes(dir / "vaxor0001h1.b", records);
+  const std::string ini_text = "[hdbaser]\nhdbasen=" + dir.path().string() + "/\n";
+  testing::WriteFileBytes(dir / "kuvo.ini", std::vector<uint8_t>(ini_text.begin(), ini_text.end()));
+
+  const auto result = RunProcess(
+      {kProgram, "--ini", (dir / "kuvo.ini").string(), "fodda", "--fod", "1700-1900", "--visa"});
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_NE(result.err.find("skadad registerfil vaxor0001h1.b"), std::string::npos) << result.err;
+}
+
 }  // namespace
 }  // namespace vx
