@@ -1,7 +1,9 @@
 #include "engine/selection.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
+#include <cstdint>
 #include <string>
 
 #include "engine/message_sink.h"
@@ -70,17 +72,30 @@ class Tvxsmalurval::PostingsApplier final : public PostingsConsumer {
 
   void Accept(std::span<const uint64_t> numbers) override {
     if (on_) {
+      // Locals: the stores to the words could otherwise alias the members,
+      // which the compiler would then reload for every number.
+      uint64_t* const words = words_;
+      const uint64_t limit = limit_;
+      size_t last_word = last_word_;
+      int64_t change = 0;
       for (uint64_t n : numbers) {
         const uint64_t bit = n - 1;  // 0 wraps to the largest value
-        if (bit >= limit_) {
+        if (bit >= limit) {
           NoteInvalid(n);
           continue;
         }
-        uint64_t& word = words_[bit / kWordBits];
+        const size_t j = bit / kWordBits;
         const uint64_t mask = uint64_t{1} << (bit % kWordBits);
-        count_change_ += (word & mask) == 0;
-        word |= mask;
+        change += (words[j] & mask) == 0;
+        words[j] |= mask;
+        // Postings ascend, so a word's numbers come together.
+        if (j != last_word) {
+          last_word = j;
+          NoteWord(j);
+        }
       }
+      last_word_ = last_word;
+      count_change_ += change;
     } else {
       for (uint64_t n : numbers) {
         const uint64_t bit = n - 1;
@@ -97,6 +112,21 @@ class Tvxsmalurval::PostingsApplier final : public PostingsConsumer {
   }
 
   int64_t count_change() const { return count_change_; }
+  void NoteWord(size_t j) {
+    lo_ = std::min(lo_, j);
+    hi_ = std::max(hi_, j + 1);
+    if (listed_count_ < listed_.size()) {
+      listed_[listed_count_++] = static_cast<uint32_t>(j);
+    } else {
+      listed_overflow_ = true;
+    }
+  }
+  // The words set bits went to: [lo, hi), empty when lo >= hi.
+  size_t lo() const { return lo_; }
+  size_t hi() const { return hi_; }
+  // The words bits were set in, unless there were too many to list.
+  std::span<const uint32_t> listed() const { return {listed_.data(), listed_count_}; }
+  bool listed_overflow() const { return listed_overflow_; }
   bool has_invalid() const { return has_invalid_; }
   uint64_t first_invalid() const { return first_invalid_; }
 
@@ -110,6 +140,12 @@ class Tvxsmalurval::PostingsApplier final : public PostingsConsumer {
   uint64_t* words_;
   uint64_t limit_;
   bool on_;
+  size_t lo_ = SIZE_MAX;
+  size_t hi_ = 0;
+  size_t last_word_ = SIZE_MAX;
+  std::array<uint32_t, kMaxListedWords> listed_{};
+  size_t listed_count_ = 0;
+  bool listed_overflow_ = false;
   int64_t count_change_ = 0;
   bool has_invalid_ = false;
   uint64_t first_invalid_ = 0;
@@ -120,11 +156,50 @@ uint32_t Tvxsmalurval::Limit() const {
   return static_cast<uint32_t>(std::min<uint64_t>(size, uint64_t{storage_bytes_} * 8));
 }
 
+void Tvxsmalurval::Widen(size_t begin, size_t end) {
+  if (begin >= end) return;
+  if (lo_ >= hi_) {
+    lo_ = begin;
+    hi_ = end;
+    return;
+  }
+  lo_ = std::min(lo_, begin);
+  hi_ = std::max(hi_, end);
+}
+
+void Tvxsmalurval::Note(size_t j) {
+  if (!listed_ok_) return;
+  for (size_t i = 0; i < listed_count_; ++i) {
+    if (listed_[i] == j) return;
+  }
+  if (listed_count_ == kMaxListedWords) {
+    listed_ok_ = false;
+    return;
+  }
+  listed_[listed_count_++] = static_cast<uint32_t>(j);
+}
+
+void Tvxsmalurval::ListNothing() {
+  listed_ok_ = true;
+  listed_count_ = 0;
+}
+
+void Tvxsmalurval::ZeroWithin(size_t begin, size_t end) {
+  begin = std::max(begin, lo_);
+  end = std::min(end, hi_);
+  if (begin < end) {
+    std::fill(words_.begin() + static_cast<ptrdiff_t>(begin),
+              words_.begin() + static_cast<ptrdiff_t>(end), 0);
+  }
+}
+
 void Tvxsmalurval::ClearAbove(uint32_t limit) {
   const size_t j = limit / kWordBits;
   if (j >= words_.size()) return;
   words_[j] &= MaskBelow(limit % kWordBits);
-  std::fill(words_.begin() + static_cast<ptrdiff_t>(j) + 1, words_.end(), 0);
+  ZeroWithin(j + 1, words_.size());
+  hi_ = std::min(hi_, j + 1);
+  if (lo_ >= hi_) lo_ = hi_ = 0;
 }
 
 void Tvxsmalurval::SetSize(int32_t size) {
@@ -147,12 +222,16 @@ void Tvxsmalurval::Allocate() {
   const size_t words32 = (static_cast<size_t>(allocation_size_) - 1) / 32 + 1;
   storage_bytes_ = words32 * 4;
   words_.assign((words32 + 1) / 2, 0);
+  lo_ = hi_ = 0;
+  ListNothing();
 }
 
 void Tvxsmalurval::Release() {
   std::vector<uint64_t>().swap(words_);
   storage_bytes_ = 0;
   count_ = 0;
+  lo_ = hi_ = 0;
+  ListNothing();
 }
 
 std::span<const uint8_t> Tvxsmalurval::Bytes() const {
@@ -164,11 +243,20 @@ void Tvxsmalurval::SetAll() {
   const size_t full = limit / kWordBits;
   std::fill(words_.begin(), words_.begin() + static_cast<ptrdiff_t>(full), ~uint64_t{0});
   if (limit % kWordBits != 0) words_[full] = MaskBelow(limit % kWordBits);
+  Widen(0, WordsFor(limit));
+  listed_ok_ = limit == 0;
   count_ = static_cast<int32_t>(limit);
 }
 
 void Tvxsmalurval::Clear() {
-  std::fill(words_.begin(), words_.end(), 0);
+  if (listed_ok_) {
+    for (size_t i = 0; i < listed_count_; ++i)
+      words_[listed_[i]] = 0;
+  } else {
+    ZeroWithin(0, words_.size());
+  }
+  lo_ = hi_ = 0;
+  ListNothing();
   count_ = 0;
 }
 
@@ -186,35 +274,118 @@ void Tvxsmalurval::SetBit(int32_t i, bool on) {
   if (on == ((word & mask) != 0)) return;
   word ^= mask;
   count_ += on ? 1 : -1;
+  if (on) {
+    Widen(bit / kWordBits, bit / kWordBits + 1);
+    Note(bit / kWordBits);
+  }
 }
 
 void Tvxsmalurval::And(const Tvxsmalurval& other) {
-  const uint32_t own_limit = Limit();
-  const uint32_t limit = std::min(own_limit, other.Limit());
+  const uint32_t limit = std::min(Limit(), other.Limit());
   const size_t full = limit / kWordBits;
-  const uint64_t* theirs = other.words_.data();
-  for (size_t j = 0; j < full; ++j)
-    words_[j] &= theirs[j];
-  for (size_t j = full; j < WordsFor(own_limit); ++j)
+  // Only words inside both ranges can keep bits.
+  const size_t begin = std::max(lo_, other.lo_);
+  const size_t end = std::min({hi_, other.hi_, WordsFor(limit)});
+  if (begin >= end) {
+    Clear();
+    return;
+  }
+  if (listed_ok_ || other.listed_ok_) {
+    AndListed(other, limit, begin, end);
+    return;
+  }
+  ZeroWithin(0, begin);
+  ZeroWithin(end, words_.size());
+  uint64_t* const mine = words_.data();
+  const uint64_t* const theirs = other.words_.data();
+  for (size_t j = begin, dense_end = std::min(end, full); j < dense_end; ++j)
+    mine[j] &= theirs[j];
+  for (size_t j = std::max(begin, full); j < end; ++j)
     words_[j] &= WordWithin(other.words_, j, limit);
+  lo_ = begin;
+  hi_ = end;
+}
+
+// Only listed words can hold bits: the words of this selection's list, or
+// else of other's, the rest of this selection's range cleared.
+void Tvxsmalurval::AndListed(const Tvxsmalurval& other, uint32_t limit, size_t begin, size_t end) {
+  if (listed_ok_) {
+    for (size_t i = 0; i < listed_count_; ++i)
+      words_[listed_[i]] &= WordWithin(other.words_, listed_[i], limit);
+  } else {
+    std::array<uint64_t, kMaxListedWords> kept{};
+    for (size_t i = 0; i < other.listed_count_; ++i) {
+      const uint32_t j = other.listed_[i];
+      kept[i] = j < words_.size() ? words_[j] & WordWithin(other.words_, j, limit) : 0;
+    }
+    ZeroWithin(0, words_.size());
+    ListNothing();
+    for (size_t i = 0; i < other.listed_count_; ++i) {
+      if (kept[i] == 0) continue;
+      words_[other.listed_[i]] = kept[i];
+      listed_[listed_count_++] = other.listed_[i];
+    }
+  }
+  lo_ = begin;
+  hi_ = end;
 }
 
 void Tvxsmalurval::Or(const Tvxsmalurval& other) {
   const uint32_t limit = std::min(Limit(), other.Limit());
   const size_t full = limit / kWordBits;
-  const uint64_t* theirs = other.words_.data();
-  for (size_t j = 0; j < full; ++j)
-    words_[j] |= theirs[j];
-  if (full < WordsFor(limit)) words_[full] |= WordWithin(other.words_, full, limit);
+  const size_t begin = other.lo_;
+  const size_t end = std::min(other.hi_, WordsFor(limit));
+  if (begin >= end) return;
+  if (other.listed_ok_) {
+    for (size_t i = 0; i < other.listed_count_; ++i) {
+      const uint32_t j = other.listed_[i];
+      const uint64_t word = WordWithin(other.words_, j, limit);
+      if (word == 0) continue;
+      words_[j] |= word;
+      Widen(j, j + 1);
+      Note(j);
+    }
+    return;
+  }
+  listed_ok_ = false;
+  uint64_t* const mine = words_.data();
+  const uint64_t* const theirs = other.words_.data();
+  for (size_t j = begin, dense_end = std::min(end, full); j < dense_end; ++j)
+    mine[j] |= theirs[j];
+  for (size_t j = std::max(begin, full); j < end; ++j)
+    words_[j] |= WordWithin(other.words_, j, limit);
+  Widen(begin, end);
 }
 
 void Tvxsmalurval::Assign(const Tvxsmalurval& other) {
   const uint32_t own_limit = Limit();
   const uint32_t limit = std::min(own_limit, other.Limit());
   const size_t full = limit / kWordBits;
-  std::copy_n(other.words_.begin(), full, words_.begin());
-  for (size_t j = full; j < WordsFor(own_limit); ++j)
-    words_[j] = WordWithin(other.words_, j, limit);
+  const size_t begin = other.lo_;
+  const size_t end = std::min(other.hi_, WordsFor(limit));
+  if (begin >= end || other.listed_ok_) {
+    Clear();
+    for (size_t i = 0; i < other.listed_count_ && begin < end; ++i) {
+      const uint32_t j = other.listed_[i];
+      const uint64_t word = WordWithin(other.words_, j, limit);
+      if (word == 0) continue;
+      words_[j] = word;
+      Widen(j, j + 1);
+      Note(j);
+    }
+  } else {
+    listed_ok_ = false;
+    ZeroWithin(0, begin);
+    ZeroWithin(end, words_.size());
+    const size_t dense_end = std::max(begin, std::min(end, full));
+    std::copy(other.words_.begin() + static_cast<ptrdiff_t>(begin),
+              other.words_.begin() + static_cast<ptrdiff_t>(dense_end),
+              words_.begin() + static_cast<ptrdiff_t>(begin));
+    for (size_t j = std::max(begin, full); j < end; ++j)
+      words_[j] = WordWithin(other.words_, j, limit);
+    lo_ = begin;
+    hi_ = end;
+  }
   if (other.Limit() <= own_limit) {
     count_ = other.count_;
   } else {
@@ -224,9 +395,17 @@ void Tvxsmalurval::Assign(const Tvxsmalurval& other) {
 
 int32_t Tvxsmalurval::Recount() {
   const uint32_t limit = Limit();
+  if (listed_ok_) {
+    int64_t count = 0;
+    for (size_t i = 0; i < listed_count_; ++i)
+      count += std::popcount(WordWithin(words_, listed_[i], limit));
+    count_ = static_cast<int32_t>(count);
+    return count_;
+  }
   const size_t full = limit / kWordBits;
-  int64_t count = CountBits(words_.data(), full);
-  if (full < WordsFor(limit)) count += std::popcount(WordWithin(words_, full, limit));
+  const size_t begin = std::min(lo_, full);
+  int64_t count = CountBits(words_.data() + begin, std::min(hi_, full) - std::min(begin, hi_));
+  if (full < WordsFor(limit) && full < hi_) count += std::popcount(WordWithin(words_, full, limit));
   count_ = static_cast<int32_t>(count);
   return count_;
 }
@@ -235,9 +414,12 @@ bool Tvxsmalurval::Next(int32_t& k) const {
   const uint32_t limit = Limit();
   if (k < 0 || static_cast<uint32_t>(k) >= limit) return false;
   const uint32_t start = static_cast<uint32_t>(k);
-  const size_t last = (limit - 1) / kWordBits;
+  if (lo_ >= hi_) return false;
+  const size_t last = std::min<size_t>((limit - 1) / kWordBits, hi_ - 1);
   size_t j = start / kWordBits;
-  uint64_t word = words_[j] & (~uint64_t{0} << (start % kWordBits));
+  if (j > last) return false;
+  uint64_t word = j < lo_ ? 0 : words_[j] & (~uint64_t{0} << (start % kWordBits));
+  if (j < lo_) j = lo_ - 1;
   while (word == 0) {
     if (++j > last) return false;
     word = words_[j];
@@ -253,6 +435,10 @@ bool Tvxsmalurval::Next(int32_t& k) const {
 PostingsStatus Tvxsmalurval::LoadPostings(ByteReader& reader, int64_t count, bool on) {
   PostingsApplier applier(*this, on);
   const PostingsStatus status = ReadPostings(reader, count, applier);
+  Widen(applier.lo(), applier.hi());
+  if (applier.listed_overflow()) listed_ok_ = false;
+  for (const uint32_t j : applier.listed())
+    Note(j);
   count_ = static_cast<int32_t>(count_ + applier.count_change());
   if (applier.has_invalid()) ReportMessage(std::to_string(applier.first_invalid()));
   return status;

@@ -11,9 +11,18 @@
 //
 // Count() is the count as last stored: SetBit keeps it, SetAll, Clear,
 // Assign and Recount set it, And and Or leave it for a later Recount.
+//
+// The selection keeps the range of words outside which every word is 0,
+// and the whole-set operations work within it: clearing, counting,
+// combining or walking a selection that holds a few numbers costs next to
+// nothing, however large it is. (A search over a million records that
+// finds a handful would otherwise spend most of its time on the zeros.)
+// While few words hold bits it also lists them, so that a handful of
+// numbers scattered over the whole selection costs as little.
 #ifndef VX_ENGINE_SELECTION_H_
 #define VX_ENGINE_SELECTION_H_
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -26,6 +35,9 @@ namespace vx {
 
 class Tvxsmalurval {
  public:
+  // The most words a selection lists; beyond them it keeps its range only.
+  static constexpr size_t kMaxListedWords = 64;
+
   Tvxsmalurval() = default;
   Tvxsmalurval(const Tvxsmalurval&) = delete;
   Tvxsmalurval& operator=(const Tvxsmalurval&) = delete;
@@ -96,6 +108,17 @@ class Tvxsmalurval {
 
   // Numbers the bits cover: Size bounded by the storage.
   uint32_t Limit() const;
+  // Makes the word range take in words [begin, end).
+  void Widen(size_t begin, size_t end);
+  // Zeroes the words of [begin, end) that lie in the word range.
+  void ZeroWithin(size_t begin, size_t end);
+  // Adds word j to the list, or gives the list up when it is full.
+  void Note(size_t j);
+  // The list of a selection without bits.
+  void ListNothing();
+  // And where one of the two lists its words; [begin, end) is the common
+  // range.
+  void AndListed(const Tvxsmalurval& other, uint32_t limit, size_t begin, size_t end);
   // Clears the bits of the storage above `limit`.
   void ClearAbove(uint32_t limit);
 
@@ -106,6 +129,14 @@ class Tvxsmalurval {
   // The 32-bit words in pairs; the upper half of the last one is unused
   // when the word count is odd.
   std::vector<uint64_t> words_;
+  // Every word outside [lo_, hi_) is 0; lo_ == hi_ when all are.
+  size_t lo_ = 0;
+  size_t hi_ = 0;
+  // While listed_ok_, every word that is not 0 is among the first
+  // listed_count_ of listed_.
+  std::array<uint32_t, kMaxListedWords> listed_{};
+  size_t listed_count_ = 0;
+  bool listed_ok_ = true;
 };
 
 }  // namespace vx

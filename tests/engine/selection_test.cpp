@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <span>
 #include <vector>
+
+#include "engine/byte_reader.h"
+#include "engine/postings_writer.h"
 
 namespace vx {
 namespace {
@@ -163,6 +167,112 @@ TEST(Selection, ShrinkingSizeOrStorageIsSafe) {
   EXPECT_FALSE(s.Next(k));
   EXPECT_EQ(s.Recount(), 0);
   EXPECT_EQ(s.StorageBytes(), 0u);
+}
+
+// A selection checked against a plain vector of flags.
+class Modelled {
+ public:
+  explicit Modelled(int32_t size) : flags_(static_cast<size_t>(size) + 1, false) {
+    selection_.Resize(size);
+  }
+
+  Tvxsmalurval& selection() { return selection_; }
+  std::vector<bool>& flags() { return flags_; }
+
+  void Expect(const char* step) {
+    std::vector<int32_t> expected;
+    for (size_t i = 1; i < flags_.size(); ++i) {
+      if (flags_[i]) expected.push_back(static_cast<int32_t>(i));
+    }
+    ASSERT_EQ(Numbers(selection_), expected) << step;
+    ASSERT_EQ(selection_.Recount(), static_cast<int32_t>(expected.size())) << step;
+    for (int32_t k : {1, 64, 65, 1000, static_cast<int32_t>(flags_.size()) - 1}) {
+      ASSERT_EQ(selection_.IsSet(k), k < static_cast<int32_t>(flags_.size()) && flags_[k]) << step;
+    }
+  }
+
+ private:
+  Tvxsmalurval selection_;
+  std::vector<bool> flags_;
+};
+
+// Ascending numbers in 1..size: close together, or scattered over the
+// whole selection, in fewer or more words than a selection lists.
+std::vector<uint32_t> Cluster(std::mt19937& random, int32_t size) {
+  const uint32_t start = 1 + random() % static_cast<uint32_t>(size);
+  const uint32_t gap = random() % 2 ? 300 : static_cast<uint32_t>(size) / 50 + 1;
+  const size_t count = 1 + random() % 120;
+  std::vector<uint32_t> numbers;
+  for (uint32_t n = start; n <= static_cast<uint32_t>(size) && numbers.size() < count;
+       n += 1 + random() % gap) {
+    numbers.push_back(n);
+  }
+  return numbers;
+}
+
+// Sparse and full selections through every whole-set operation, in random
+// order: the kept range of non-zero words must never lose a bit.
+TEST(Selection, SparseOperationsAgreeWithPlainFlags) {
+  std::mt19937 random(2026);
+  for (const int32_t size : {1, 63, 64, 65, 4000, 100001}) {
+    Modelled a(size);
+    Modelled b(size + static_cast<int32_t>(random() % 3) * 700);
+    for (int step = 0; step < 1500; ++step) {
+      Modelled& x = random() % 2 ? a : b;
+      Modelled& y = &x == &a ? b : a;
+      const int32_t shared = std::min(x.selection().Size(), y.selection().Size());
+      switch (random() % 8) {
+        case 0: {
+          const bool on = random() % 4 != 0;
+          for (int i = static_cast<int>(random() % 90); i >= 0; --i) {
+            const int32_t k = 1 + static_cast<int32_t>(random() % x.selection().Size());
+            x.selection().SetBit(k, on);
+            x.flags()[k] = on;
+          }
+          break;
+        }
+        case 1: {
+          const std::vector<uint32_t> numbers = Cluster(random, x.selection().Size());
+          std::vector<uint8_t> run;
+          ASSERT_TRUE(AppendPostings(numbers, run));
+          SpanByteReader reader(run);
+          const bool on = random() % 3 != 0;
+          x.selection().LoadPostings(reader, static_cast<int64_t>(numbers.size()), on);
+          for (uint32_t n : numbers)
+            x.flags()[n] = on;
+          break;
+        }
+        case 2:
+          x.selection().Clear();
+          std::fill(x.flags().begin(), x.flags().end(), false);
+          break;
+        case 3:
+          if (random() % 4 != 0) break;  // rarely: it makes everything dense
+          x.selection().SetAll();
+          std::fill(x.flags().begin() + 1, x.flags().end(), true);
+          break;
+        case 4:
+          x.selection().And(y.selection());
+          for (size_t i = 1; i < x.flags().size(); ++i)
+            x.flags()[i] = x.flags()[i] && static_cast<int32_t>(i) <= shared && y.flags()[i];
+          break;
+        case 5:
+          x.selection().Or(y.selection());
+          for (int32_t i = 1; i <= shared; ++i)
+            x.flags()[i] = x.flags()[i] || y.flags()[i];
+          break;
+        case 6:
+          x.selection().Assign(y.selection());
+          for (size_t i = 1; i < x.flags().size(); ++i)
+            x.flags()[i] = static_cast<int32_t>(i) <= shared && y.flags()[i];
+          break;
+        default:
+          break;
+      }
+      x.Expect("after a step");
+      ASSERT_EQ(x.selection().Count(), x.selection().Recount());
+    }
+  }
 }
 
 }  // namespace
