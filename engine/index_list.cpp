@@ -149,8 +149,10 @@ size_t TVXindex::TextAreaSize() const {
 int TVXindex::ReadRow(int64_t row) {
   if (!Opened()) return Tvxindexblobfil::kNotReady;
   if (row < 1 || row > row_count_) return Tvxindexblobfil::kNoSuchRow;
+  row_from_memo_ = false;
   if (const std::span<const uint8_t> kept = memo_.Find(static_cast<int32_t>(row)); !kept.empty()) {
     TakeRow(kept);
+    row_from_memo_ = true;
     return Tvxindexblobfil::kRowRead;
   }
   const int status = rows_.ReadRow(row);
@@ -214,17 +216,43 @@ int32_t TVXindex::Find(std::string_view word, bool prefix) {
     if (!Probe(hi, prefix, false, comparison)) return -1;
     if (comparison == 0) found = static_cast<int32_t>(hi);
   }
+  if (unread_probe_ > 0 && ReadRow(unread_probe_) != Tvxindexblobfil::kRowRead) return -1;
   if (found > 0) {
     if (Tvxhash* cache = rows_.KeyCache(); cache != nullptr) cache->Add(word_.c_str(), found);
   }
   return found;
 }
 
+int TVXindex::ReadProbe(int64_t row, bool pin) {
+  const int status = ReadRow(row);
+  if (status == Tvxindexblobfil::kRowRead && !row_from_memo_) {
+    memo_.Add(static_cast<int32_t>(row), row_, pin);
+  }
+  return status;
+}
+
+int TVXindex::CompareWord(const char* text, bool prefix) const {
+  return prefix ? ComparePrefix(word_.c_str(), text, word_.size(), *table_)
+                : CompareTexts(word_.c_str(), text, *table_);
+}
+
 bool TVXindex::Probe(int64_t row, bool prefix, bool pin, int& comparison) {
+  // A kept row whose text ends inside its area is compared where it lies:
+  // copying every probed row into the row buffer would cost more than the
+  // comparison. The buffer takes the last row probed when Find ends.
+  const std::span<const uint8_t> kept = memo_.Find(static_cast<int32_t>(row));
+  if (kept.size() > Tvxindexblobfil::kValuesSize) {
+    const std::span<const uint8_t> area = kept.subspan(Tvxindexblobfil::kValuesSize);
+    if (std::memchr(area.data(), 0, area.size()) != nullptr) {
+      comparison = CompareWord(reinterpret_cast<const char*>(area.data()), prefix);
+      unread_probe_ = row;
+      return true;
+    }
+  }
+  unread_probe_ = 0;
   if (ReadRow(row) != Tvxindexblobfil::kRowRead) return false;
-  memo_.Add(static_cast<int32_t>(row), row_, pin);
-  comparison = prefix ? ComparePrefix(word_.c_str(), text_.c_str(), word_.size(), *table_)
-                      : CompareTexts(word_.c_str(), text_.c_str(), *table_);
+  if (!row_from_memo_) memo_.Add(static_cast<int32_t>(row), row_, pin);
+  comparison = CompareWord(text_.c_str(), prefix);
   return true;
 }
 

@@ -91,6 +91,11 @@ class TVXindex {
   int32_t FindPrefix(std::string_view word) { return Find(word, true); }
   // The first row whose text equals `word`, or -1; as FindPrefix.
   int32_t FindExact(std::string_view word) { return Find(word, false); }
+  // ReadRow for a search of the caller's own that halves the rows as Find
+  // does: the row is kept as Find keeps its probes, for good when `pin`
+  // (the first kPinnedLevels levels), so that repeated searches do not
+  // expand its block again.
+  int ReadProbe(int64_t row, bool pin);
 
   bool Opened() const { return rows_.Opened(); }
   int32_t RowCount() const { return row_count_; }
@@ -131,6 +136,8 @@ class TVXindex {
   void TakeRow(std::span<const uint8_t> bytes);
   int32_t Find(std::string_view word, bool prefix);
   bool Probe(int64_t row, bool prefix, bool pin, int& comparison);
+  // The comparison of word_ with `text` that Find makes.
+  int CompareWord(const char* text, bool prefix) const;
 
   ListProperties properties_;
   Tvxpeklista blocks_{PointerListType::kOnDisk};
@@ -140,6 +147,10 @@ class TVXindex {
   const CollationTable* table_ = &FoldTable();
 
   ProbeMemo memo_;
+  // The row read last came from memo_, which need not be told of it again.
+  bool row_from_memo_ = false;
+  // A row Find compared in memo_ without reading it into the row buffer.
+  int64_t unread_probe_ = 0;
 
   // The row read last, L bytes, and its text up to the zero byte.
   std::vector<uint8_t> row_;

@@ -21,13 +21,14 @@ void ProbeMemo::Clear() {
 
 std::span<const uint8_t> ProbeMemo::Find(int32_t row) const {
   if (row < 1) return {};
+  // Most probes of a search are of pinned rows.
+  if (const auto it = pinned_.find(row); it != pinned_.end())
+    return std::span(pinned_bytes_).subspan(it->second, row_length_);
   for (size_t i = 0; i < kRecent; ++i) {
     if (recent_rows_[i] == row)
       return std::span(recent_bytes_).subspan(i * row_length_, row_length_);
   }
-  const auto it = pinned_.find(row);
-  if (it == pinned_.end()) return {};
-  return std::span(pinned_bytes_).subspan(it->second, row_length_);
+  return {};
 }
 
 void ProbeMemo::Add(int32_t row, std::span<const uint8_t> bytes, bool pin) {

@@ -17,13 +17,16 @@ std::string_view Head(const TVXstruktlista& list, size_t n) {
 // The first row whose first from.size() bytes are not less than `from`, or
 // RowCount() + 1. The rows ascend in byte order, so halving finds the row
 // at which a scan from row 1 would stop, reading a few rows instead of
-// every earlier one.
+// every earlier one; the list keeps the rows of the upper levels, as for
+// its own look-ups, so that a search does not expand their blocks again.
 int32_t FirstRowFrom(TVXstruktlista& dates, std::string_view from) {
   int32_t lo = 1;
   int32_t hi = dates.RowCount() + 1;
-  while (lo < hi) {
+  for (int level = 0; lo < hi; ++level) {
     const int32_t mid = lo + (hi - lo) / 2;
-    if (dates.ReadRow(mid) != Tvxindexblobfil::kRowRead) return dates.RowCount() + 1;
+    if (dates.ReadProbe(mid, level < TVXindex::kPinnedLevels) != Tvxindexblobfil::kRowRead) {
+      return dates.RowCount() + 1;
+    }
     if (Head(dates, from.size()) < from) {
       lo = mid + 1;
     } else {
@@ -55,12 +58,17 @@ void MarkDateRange(TVXstruktlista& dates, std::string_view from, std::string_vie
   }
 }
 
-void SearchDateRange(TEVF& evf, int register_number, int slot, std::string_view from,
-                     std::string_view to) {
+Tvxsmalurval& DateRangeRecords(TEVF& evf, int register_number, int slot, std::string_view from,
+                               std::string_view to) {
   Tvxsmalurval& marked = evf.sokur(2);
   marked.Clear();
   MarkDateRange(SlotList(evf, register_number, slot), from, to, marked);
-  ResultOf(evf, register_number).And(marked);
+  return marked;
+}
+
+void SearchDateRange(TEVF& evf, int register_number, int slot, std::string_view from,
+                     std::string_view to) {
+  ResultOf(evf, register_number).And(DateRangeRecords(evf, register_number, slot, from, to));
 }
 
 }  // namespace vx

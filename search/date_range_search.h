@@ -40,8 +40,12 @@ DateRange SplitDateField(std::string_view text, std::string_view lower_default);
 void MarkDateRange(TVXstruktlista& dates, std::string_view from, std::string_view to,
                    Tvxsmalurval& into);
 
-// MarkDateRange of the slot's list into sokur2, then result := result AND
+// MarkDateRange of the slot's list into sokur2, cleared first; returns
 // sokur2.
+Tvxsmalurval& DateRangeRecords(TEVF& evf, int register_number, int slot, std::string_view from,
+                               std::string_view to);
+
+// DateRangeRecords, then result := result AND sokur2.
 void SearchDateRange(TEVF& evf, int register_number, int slot, std::string_view from,
                      std::string_view to);
 
