@@ -19,7 +19,7 @@ FreeFieldQuery ParseFreeFieldText(std::string_view text) {
   return {std::string(text), FreeSearchMode::kContains};
 }
 
-void SearchFreeField(TEVF& evf, int register_number, TVXfrisoeklista* list, std::string_view text) {
+Tvxsmalurval& FreeFieldRecords(TEVF& evf, TVXfrisoeklista* list, std::string_view text) {
   Tvxsmalurval& marked = evf.sokur(2);
   if (list != nullptr) {
     const FreeFieldQuery query = ParseFreeFieldText(text);
@@ -27,7 +27,11 @@ void SearchFreeField(TEVF& evf, int register_number, TVXfrisoeklista* list, std:
   } else {
     marked.Clear();
   }
-  ResultOf(evf, register_number).And(marked);
+  return marked;
+}
+
+void SearchFreeField(TEVF& evf, int register_number, TVXfrisoeklista* list, std::string_view text) {
+  ResultOf(evf, register_number).And(FreeFieldRecords(evf, list, text));
 }
 
 }  // namespace vx

@@ -30,23 +30,32 @@ SearchStatus SearchListField(TEVF& evf, int register_number, int slot, std::stri
   return status;
 }
 
-SearchStatus SearchFirstNames(TEVF& evf, int register_number, int slot, std::string_view text) {
+Tvxsmalurval& ListFieldRecords(TEVF& evf, int register_number, int slot, std::string_view text,
+                               bool accent_keeping) {
+  const SearchScratch scratch = ScratchOf(evf);
+  SearchWordList(SlotList(evf, register_number, slot), text, false, accent_keeping, scratch);
+  return scratch.sokur2;
+}
+
+Tvxsmalurval& FirstNamesRecords(TEVF& evf, int register_number, int slot, std::string_view text) {
   constexpr bool kAccentKeeping = true;
-  if (SearchStatus status = CheckFirstNamesText(text); !status.ok()) return status;
   const SearchScratch scratch = ScratchOf(evf);
   TVXstruktlista& list = SlotList(evf, register_number, slot);
-  Tvxsmalurval& result = ResultOf(evf, register_number);
   if (text.empty()) {
     SearchWordList(list, text, true, kAccentKeeping, scratch);
-    result.And(scratch.sokur2);
-    return SearchStatus::Done();
+    return scratch.sokur2;
   }
   scratch.sokur3.Clear();
   for (const std::string_view alternative : SplitAt(text, ';')) {
     SearchWordList(list, alternative, true, kAccentKeeping, scratch);
     scratch.sokur3.Or(scratch.sokur2);
   }
-  result.And(scratch.sokur3);
+  return scratch.sokur3;
+}
+
+SearchStatus SearchFirstNames(TEVF& evf, int register_number, int slot, std::string_view text) {
+  if (SearchStatus status = CheckFirstNamesText(text); !status.ok()) return status;
+  ResultOf(evf, register_number).And(FirstNamesRecords(evf, register_number, slot, text));
   return SearchStatus::Done();
 }
 

@@ -26,6 +26,14 @@ SearchStatus SearchListField(TEVF& evf, int register_number, int slot, std::stri
 // group is a hit. Names keep their accents.
 SearchStatus SearchFirstNames(TEVF& evf, int register_number, int slot, std::string_view text);
 
+// The records SearchListField and SearchFirstNames intersect into the
+// result, for a text already checked: sokur2 holds those of a list field;
+// those of a first-name field are in the selection returned (sokur3, or
+// sokur2 in list mode).
+Tvxsmalurval& ListFieldRecords(TEVF& evf, int register_number, int slot, std::string_view text,
+                               bool accent_keeping);
+Tvxsmalurval& FirstNamesRecords(TEVF& evf, int register_number, int slot, std::string_view text);
+
 // The refusal SearchListField or SearchFirstNames would give for `text`,
 // or Done: for checking every field before a search changes anything.
 SearchStatus CheckListFieldText(std::string_view text);

@@ -24,24 +24,24 @@ SearchStatus CheckField(const FormField& form_field, std::string_view text) {
   }
 }
 
-void SearchField(TEVF& evf, int register_number, const FormField& form_field,
-                 std::string_view text) {
+// The records of one field, as its routine would intersect them into the
+// result; the text has been checked.
+Tvxsmalurval& FieldRecords(TEVF& evf, int register_number, const FormField& form_field,
+                           std::string_view text) {
   switch (form_field.routine) {
     case FieldRoutine::kFirstNames:
-      SearchFirstNames(evf, register_number, form_field.slot, text);
-      break;
+      return FirstNamesRecords(evf, register_number, form_field.slot, text);
     case FieldRoutine::kListField:
-      SearchListField(evf, register_number, form_field.slot, text, form_field.AccentKeeping());
-      break;
+      return ListFieldRecords(evf, register_number, form_field.slot, text,
+                              form_field.AccentKeeping());
     case FieldRoutine::kDateRange: {
       const DateRange range = SplitDateField(text, form_field.date_lower_default);
-      SearchDateRange(evf, register_number, form_field.slot, range.from, range.to);
-      break;
+      return DateRangeRecords(evf, register_number, form_field.slot, range.from, range.to);
     }
     case FieldRoutine::kFreeField:
-      SearchFreeField(evf, register_number, evf.FreeSearch(form_field.free_list), text);
       break;
   }
+  return FreeFieldRecords(evf, evf.FreeSearch(form_field.free_list), text);
 }
 
 }  // namespace
@@ -78,11 +78,21 @@ SearchStatus RunSearch(TEVF& evf, const SearchFormInput& input) {
     SearchStatus status = CheckField(form.fields[i], SearchText(form.fields[i], field));
     if (!status.ok()) return status;
   }
-  result.SetAll();
+  // All records, intersected with each field's: the first field's records
+  // are taken as they are, which spares setting and then clearing every bit
+  // of a large register when a search finds few.
+  bool first = true;
   for (size_t i = 0; i < form.fields.size(); ++i) {
     const FieldInput& field = input.field(i);
     if (field.text.empty()) continue;
-    SearchField(evf, form.register_number, form.fields[i], SearchText(form.fields[i], field));
+    const Tvxsmalurval& records =
+        FieldRecords(evf, form.register_number, form.fields[i], SearchText(form.fields[i], field));
+    if (first) {
+      result.Assign(records);
+    } else {
+      result.And(records);
+    }
+    first = false;
   }
   result.Recount();
   return SearchStatus::Done();
