@@ -110,7 +110,7 @@ void TimeWholeProcess(const fs::path& dir, int runs) {
   const std::string text = "[databaser]\nhuvudregister=1\n[hdbaser]\nhdbasen=data/\n";
   vx::testing::WriteFileBytes(ini, std::vector<uint8_t>(text.begin(), text.end()));
   const std::vector<std::string> argv = {VX_KUVO_SOK, "--ini", ini.string(), "fodda", "--en",
-                                         "Anders", "--fn", "Anna Maria", "--fod", "1780-1789"};
+                                         "Anders",    "--fn",  "Anna Maria", "--fod", "1780-1789"};
   std::vector<double> times;
   size_t hits = 0;
   for (int i = 0; i < runs; ++i) {
