@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/byte_order.h"
+#include "engine/collation.h"
 #include "engine/free_search_terms.h"
 #include "engine/message_sink.h"
 
@@ -94,6 +95,7 @@ void TVXfrisoeklista::Close() {
   postings_.Close();
   entries_.SetBufferSize(0);
   indexes_.clear();
+  ranges_.clear();
   small_index_ = FreeSearchBlockIndex();
   small_ordinal_ = FreeSearchBlockIndex::kNone;
 }
@@ -140,8 +142,13 @@ int32_t TVXfrisoeklista::Search(std::string_view text, FreeSearchMode mode,
   selection.Clear();
   if (!Opened()) return 0;
   std::vector<FoldedFinder> finders;
-  for (const std::string& term : FreeSearchTerms(text))
+  std::vector<std::string> folded_terms;
+  for (const std::string& term : FreeSearchTerms(text)) {
     finders.emplace_back(term);
+    folded_terms.push_back(term);
+    for (char& c : folded_terms.back())
+      c = static_cast<char>(FoldTable()[static_cast<uint8_t>(c)]);
+  }
   if (finders.empty()) return 0;
 
   MessageLimit limit;
@@ -150,6 +157,7 @@ int32_t TVXfrisoeklista::Search(std::string_view text, FreeSearchMode mode,
   RewindBlocks();
   std::span<const uint8_t> block;
   for (size_t ordinal = 0; NextBlock(block); ++ordinal) {
+    if (!MayHoldAny(ordinal, block, folded_terms, mode)) continue;
     MarkMatches(ordinal, block, finders, mode);
     if (marked_.empty()) continue;
     matched = true;
@@ -163,10 +171,28 @@ int32_t TVXfrisoeklista::Search(std::string_view text, FreeSearchMode mode,
   return matched ? selection.Recount() : 0;
 }
 
+bool TVXfrisoeklista::MayHoldAny(size_t ordinal, std::span<const uint8_t> block,
+                                 const std::vector<std::string>& folded_terms,
+                                 FreeSearchMode mode) {
+  possible_.assign(folded_terms.size(), true);
+  // Small blocks, which only damaged files have, are not worth a range.
+  if (mode == FreeSearchMode::kContains || block.size() < kSmallestIndexedBlock) return true;
+  FreeSearchBlockRange& range = ranges_[ordinal];
+  if (!range.BuiltFor(block.size())) range.Build(block);
+  bool any = false;
+  for (size_t i = 0; i < folded_terms.size(); ++i) {
+    possible_[i] = range.MayHold(folded_terms[i], mode == FreeSearchMode::kBeginsWith);
+    any = any || possible_[i];
+  }
+  return any;
+}
+
 void TVXfrisoeklista::MarkMatches(size_t ordinal, std::span<const uint8_t> block,
                                   const std::vector<FoldedFinder>& finders, FreeSearchMode mode) {
   marked_.clear();
-  for (const FoldedFinder& finder : finders) {
+  for (size_t i = 0; i < finders.size(); ++i) {
+    if (!possible_[i]) continue;
+    const FoldedFinder& finder = finders[i];
     if (finder.size() == 0) {
       const FreeSearchBlockIndex& index = IndexOf(ordinal, block);
       for (size_t k = 0; k < index.size(); ++k) {

@@ -15,8 +15,10 @@
 // in a block's raw bytes, and a match is traced to its entry through the
 // block's index of entry starts, made once per block while the list is
 // open (about 4 bytes an entry; blocks under 4 KB, which only damaged files
-// have, are indexed anew each time). The results are those of trying every
-// entry on its own.
+// have, are indexed anew each time). Searches for equal texts and for
+// beginnings pass over the blocks whose range of texts cannot hold the
+// term (free_search_block_range.h), the ranges made by the first such
+// search. The results are those of trying every entry on its own.
 //
 // Both files are untrusted: a block longer than urvalbufsiz or not whole in
 // the file ends the scan, a block ends at its first entry that is not
@@ -38,6 +40,7 @@
 #include "engine/blob_file.h"
 #include "engine/folded_finder.h"
 #include "engine/free_search_block_index.h"
+#include "engine/free_search_block_range.h"
 #include "engine/free_search_list_properties.h"
 #include "engine/mapped_file.h"
 #include "engine/selection.h"
@@ -90,7 +93,13 @@ class TVXfrisoeklista {
   bool NextBlock(std::span<const uint8_t>& block);
   // The entry index of block `ordinal`, made when missing or stale.
   const FreeSearchBlockIndex& IndexOf(size_t ordinal, std::span<const uint8_t> block);
-  // Collects in marked_ the entries of `block` that match any finder's term.
+  // Whether block `ordinal` may hold an entry equal to (or beginning with)
+  // any of the folded terms, noting in possible_ which terms it may hold;
+  // every block may hold a contained term.
+  bool MayHoldAny(size_t ordinal, std::span<const uint8_t> block,
+                  const std::vector<std::string>& folded_terms, FreeSearchMode mode);
+  // Collects in marked_ the entries of `block` that match any finder's term
+  // that possible_ allows.
   void MarkMatches(size_t ordinal, std::span<const uint8_t> block,
                    const std::vector<FoldedFinder>& finders, FreeSearchMode mode);
   // Adds to marked_ the entries of `block` that match the non-empty term
@@ -114,7 +123,9 @@ class TVXfrisoeklista {
   std::unordered_map<size_t, FreeSearchBlockIndex> indexes_;  // by block ordinal
   FreeSearchBlockIndex small_index_;  // of block small_ordinal_ in this scan
   size_t small_ordinal_ = FreeSearchBlockIndex::kNone;
-  std::vector<uint32_t> marked_;  // entries of the current block
+  std::unordered_map<size_t, FreeSearchBlockRange> ranges_;  // by block ordinal
+  std::vector<bool> possible_;                               // by term, for the current block
+  std::vector<uint32_t> marked_;                             // entries of the current block
 };
 
 }  // namespace vx

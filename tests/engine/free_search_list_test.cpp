@@ -1,4 +1,5 @@
 #include "engine/free_search_list.h"
+#include "engine/free_search_block_range.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 
 #include "engine/byte_order.h"
 #include "engine/collation.h"
+#include "engine/free_search_block_range.h"
 #include "engine/free_search_list_writer.h"
 #include "engine/free_search_terms.h"
 #include "engine/message_sink.h"
@@ -391,6 +393,92 @@ TEST_F(FreeSearchList, FastScanAgreesWithPerEntryDefinition) {
       }
     }
   }
+}
+
+// Blocks large enough to keep a range of texts, with the entries in the
+// order a builder writes them and in no order: the searches that pass over
+// blocks must find what trying every entry finds, the first time (when
+// the ranges are made) and after.
+TEST_F(FreeSearchList, PassingOverBlocksFindsWhatEveryEntryFinds) {
+  std::mt19937 random(20261206);
+  for (const bool sorted : {true, false}) {
+    std::vector<Entry> entries;
+    for (uint32_t i = 0; i < 3000; ++i)
+      entries.push_back({RandomText(random, 10), {2 * i + 1}});
+    if (sorted) {
+      std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        return CompareTexts(a.text.c_str(), b.text.c_str(), FoldTable()) < 0;
+      });
+      for (uint32_t i = 0; i < entries.size(); ++i)
+        entries[i].records = {2 * i + 1};
+    }
+    Write(entries, 5000);
+    list_.set_mapping(!sorted);
+    Open(5000);
+    for (int trial = 0; trial < 300; ++trial) {
+      const std::string& t = entries[random() % entries.size()].text;
+      std::string text;
+      switch (trial % 3) {
+        case 0:  // an entry, whole
+          text = t;
+          break;
+        case 1:  // its beginning, or a term just past it
+          text = t.substr(0, random() % (t.size() + 1)) + (random() % 2 ? "" : "\xff");
+          break;
+        default:  // alternatives
+          text = t + ";" + RandomText(random, 3);
+      }
+      const std::vector<std::string> terms = FreeSearchTerms(text);
+      for (const Mode mode : {Mode::kEqual, Mode::kBeginsWith}) {
+        std::set<int32_t> expected;
+        for (const Entry& e : entries) {
+          if (!terms.empty() && ReferenceMatches(e.text, terms, mode))
+            expected.insert(e.records.begin(), e.records.end());
+        }
+        const Records found = Search(text, mode);
+        ASSERT_EQ(std::set<int32_t>(found.begin(), found.end()), expected)
+            << "text \"" << text << "\" mode " << static_cast<int>(mode) << " sorted " << sorted;
+      }
+    }
+    list_.Close();
+  }
+}
+
+std::string Folded(std::string text) {
+  for (char& c : text)
+    c = static_cast<char>(FoldTable()[static_cast<uint8_t>(c)]);
+  return text;
+}
+
+TEST(FreeSearchBlockRange, HoldsWhatLiesBetweenItsLeastAndGreatestText) {
+  std::vector<uint8_t> block;
+  for (const std::string text : {"Bengt", "anders", "\xc5sa", "Per"}) {
+    const std::vector<uint8_t> entry = EntryBytes(text, 1, 0);
+    block.insert(block.end(), entry.begin(), entry.end());
+  }
+  // An entry cut short (no zero byte) is not in the range.
+  for (const char c : std::string("\xd6rjan"))
+    block.push_back(static_cast<uint8_t>(c));
+  FreeSearchBlockRange range;
+  range.Build(block);
+  EXPECT_TRUE(range.BuiltFor(block.size()));
+  EXPECT_FALSE(range.BuiltFor(block.size() - 1));
+  const auto may_hold = [&](const std::string& term, bool prefix) {
+    return range.MayHold(Folded(term), prefix);
+  };
+  EXPECT_TRUE(may_hold("ANDERS", false));  // the least
+  EXPECT_TRUE(may_hold("\xe5SA", false));  // the greatest, in either case
+  EXPECT_TRUE(may_hold("CARL", false));    // between: may be there
+  EXPECT_FALSE(may_hold("ANDER", false));
+  EXPECT_TRUE(may_hold("ANDER", true));
+  EXPECT_TRUE(may_hold("A", true));
+  EXPECT_FALSE(may_hold("AA", true));
+  EXPECT_FALSE(may_hold("\xc5T", true));
+  EXPECT_FALSE(may_hold("\xd6RJAN", false));
+  EXPECT_FALSE(may_hold("\xd6", true));
+  FreeSearchBlockRange empty;
+  empty.Build({});
+  EXPECT_FALSE(empty.MayHold("", true));
 }
 
 }  // namespace
