@@ -29,7 +29,7 @@ class RunDecoder {
   void First(uint32_t number) {
     last_ = number;
     const uint64_t first = number;
-    consumer_.Accept({&first, 1});
+    consumer_.Accept({&first, 1}, true);
     --remaining_;
   }
 
@@ -42,6 +42,7 @@ class RunDecoder {
     while (p < end && remaining_ > 0) {
       const size_t want = static_cast<size_t>(std::min<int64_t>(remaining_, kBatch));
       size_t k = 0;
+      bool ascending = true;
       while (k < want && p < end) {
         const uint8_t b = *p;
         if (b != 0x00 && b != 0xFF) {
@@ -51,7 +52,9 @@ class RunDecoder {
           n += LoadU16(p + 1);
           p += 3;
         } else if (b == 0xFF && end - p >= 5) {
-          n = LoadU32(p + 1);
+          const uint64_t v = LoadU32(p + 1);
+          ascending = ascending && (k == 0 || v >= n);
+          n = v;
           p += 5;
         } else {
           whole = false;
@@ -60,7 +63,7 @@ class RunDecoder {
         }
         batch[k++] = n;
       }
-      if (k > 0) consumer_.Accept({batch.data(), k});
+      if (k > 0) consumer_.Accept({batch.data(), k}, ascending);
       remaining_ -= static_cast<int64_t>(k);
     }
     last_ = n;

@@ -36,11 +36,13 @@ enum class PostingsStatus {
 
 // Receives the numbers of a run in order, a batch at a time. Numbers are as
 // decoded: 0 or values past any selection come from damaged data, and sums
-// of codes may exceed 32 bits.
+// of codes may exceed 32 bits. `ascending`: no number of the batch is below
+// the one before it (codes add; only an absolute code can go back, which
+// sound data never does).
 class PostingsConsumer {
  public:
   virtual ~PostingsConsumer() = default;
-  virtual void Accept(std::span<const uint64_t> numbers) = 0;
+  virtual void Accept(std::span<const uint64_t> numbers, bool ascending) = 0;
 };
 
 // Reads a run of `count` numbers from `reader` and hands them to `consumer`.

@@ -70,13 +70,12 @@ class Tvxsmalurval::PostingsApplier final : public PostingsConsumer {
   PostingsApplier(Tvxsmalurval& selection, bool on)
       : words_(selection.words_.data()), limit_(selection.Limit()), on_(on) {}
 
-  void Accept(std::span<const uint64_t> numbers) override {
+  void Accept(std::span<const uint64_t> numbers, bool ascending) override {
     if (on_) {
       // Locals: the stores to the words could otherwise alias the members,
       // which the compiler would then reload for every number.
       uint64_t* const words = words_;
       const uint64_t limit = limit_;
-      size_t last_word = last_word_;
       int64_t change = 0;
       for (uint64_t n : numbers) {
         const uint64_t bit = n - 1;  // 0 wraps to the largest value
@@ -88,14 +87,10 @@ class Tvxsmalurval::PostingsApplier final : public PostingsConsumer {
         const uint64_t mask = uint64_t{1} << (bit % kWordBits);
         change += (words[j] & mask) == 0;
         words[j] |= mask;
-        // Postings ascend, so a word's numbers come together.
-        if (j != last_word) {
-          last_word = j;
-          NoteWord(j);
-        }
       }
-      last_word_ = last_word;
       count_change_ += change;
+      NoteRange(numbers, ascending);
+      NoteWords(numbers);
     } else {
       for (uint64_t n : numbers) {
         const uint64_t bit = n - 1;
@@ -111,16 +106,45 @@ class Tvxsmalurval::PostingsApplier final : public PostingsConsumer {
     }
   }
 
-  int64_t count_change() const { return count_change_; }
-  void NoteWord(size_t j) {
-    lo_ = std::min(lo_, j);
-    hi_ = std::max(hi_, j + 1);
-    if (listed_count_ < listed_.size()) {
-      listed_[listed_count_++] = static_cast<uint32_t>(j);
+  // Widens [lo_, hi_) to take in the words of the valid numbers: from the
+  // first and last number when they ascend, as sound postings do, so that
+  // the range costs nothing per number; otherwise from the least and the
+  // greatest (and after a 0, which wraps to the largest bit). A number past
+  // the limit only widens the range to the last word.
+  void NoteRange(std::span<const uint64_t> numbers, bool ascending) {
+    uint64_t least = UINT64_MAX;
+    uint64_t most = 0;
+    if (ascending && numbers.front() != 0) {
+      least = numbers.front() - 1;
+      most = numbers.back() - 1;
     } else {
-      listed_overflow_ = true;
+      for (uint64_t n : numbers) {
+        least = std::min(least, n - 1);
+        most = std::max(most, n - 1);
+      }
+    }
+    if (least >= limit_) return;
+    lo_ = std::min<size_t>(lo_, least / kWordBits);
+    hi_ = std::max<size_t>(hi_, std::min(most, limit_ - 1) / kWordBits + 1);
+  }
+
+  // Lists the words bits went to until there are too many; postings
+  // ascend, so a word's numbers come together.
+  void NoteWords(std::span<const uint64_t> numbers) {
+    if (listed_overflow_) return;
+    for (uint64_t n : numbers) {
+      const uint64_t bit = n - 1;
+      if (bit >= limit_ || bit / kWordBits == last_word_) continue;
+      last_word_ = bit / kWordBits;
+      if (listed_count_ == listed_.size()) {
+        listed_overflow_ = true;
+        return;
+      }
+      listed_[listed_count_++] = static_cast<uint32_t>(last_word_);
     }
   }
+
+  int64_t count_change() const { return count_change_; }
   // The words set bits went to: [lo, hi), empty when lo >= hi.
   size_t lo() const { return lo_; }
   size_t hi() const { return hi_; }
@@ -143,7 +167,7 @@ class Tvxsmalurval::PostingsApplier final : public PostingsConsumer {
   size_t lo_ = SIZE_MAX;
   size_t hi_ = 0;
   size_t last_word_ = SIZE_MAX;
-  std::array<uint32_t, kMaxListedWords> listed_{};
+  std::array<uint32_t, kMaxListedWords> listed_;
   size_t listed_count_ = 0;
   bool listed_overflow_ = false;
   int64_t count_change_ = 0;

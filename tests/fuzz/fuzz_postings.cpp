@@ -6,6 +6,7 @@
 // Checks that both ways of reading agree, that the kept count matches the
 // bits, that no bit beyond Size is ever set, and that a well-formed run
 // written again reads back the same.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -26,10 +27,12 @@ constexpr size_t kHeader = 10;
 
 class Collector : public vx::PostingsConsumer {
  public:
-  void Accept(std::span<const uint64_t> numbers) override {
+  void Accept(std::span<const uint64_t> numbers, bool ascending) override {
     values.insert(values.end(), numbers.begin(), numbers.end());
+    if (ascending && !std::is_sorted(numbers.begin(), numbers.end())) ascending_claims_hold = false;
   }
   std::vector<uint64_t> values;
+  bool ascending_claims_hold = true;
 };
 
 void Check(bool condition) {
@@ -87,6 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   size_t consumed = 0;
   Check(vx::ReadPostings(postings, count, direct, &consumed) == status);
   Check(consumed == reader.Position());
+  Check(direct.ascending_claims_hold);
   if (status == vx::PostingsStatus::kOk) CheckRoundTrip(direct.values);
 
   vx::Tvxsmalurval other;
