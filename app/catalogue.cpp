@@ -22,6 +22,10 @@ std::string Numbered(const char* prefix, int n) {
   return prefix + std::to_string(n);
 }
 
+bool InRange(int n) {
+  return n >= 1 && n <= 3;
+}
+
 void DeclareStore(TVXregtext& store, const ComponentDecl& c) {
   RegtextProperties& p = store.properties();
   p.bfilnamn = p.pfilnamn = p.LZHfilnamn = c.file_template;
@@ -82,6 +86,14 @@ TEVF::TEVF() {
       default:  // pictures come with the desktop program
         break;
     }
+  }
+  // Every search asks for these by number; a name lookup each time would
+  // cost more than a search that finds nothing.
+  for (int n = 1; n <= 3; ++n) {
+    by_number_.record_stores[n] = Store(Numbered("vaxorh", n));
+    by_number_.person_lists[n] = List(Numbered("vaxorl", n));
+    by_number_.date_orders[n] = SortOrder(Numbered("vaxoro", n));
+    by_number_.sokur[n] = Selection(Numbered("sokur", n));
   }
 }
 
@@ -300,16 +312,16 @@ Tvxsmalurval* TEVF::Selection(std::string_view name) {
 }
 
 TVXregtext& TEVF::RecordStore(int r) {
-  return *Store(Numbered("vaxorh", r));
+  return InRange(r) ? *by_number_.record_stores[r] : *Store(Numbered("vaxorh", r));
 }
 TVXstruktlista& TEVF::PersonList(int r) {
-  return *List(Numbered("vaxorl", r));
+  return InRange(r) ? *by_number_.person_lists[r] : *List(Numbered("vaxorl", r));
 }
 TVXsortordning& TEVF::DateOrder(int r) {
-  return *SortOrder(Numbered("vaxoro", r));
+  return InRange(r) ? *by_number_.date_orders[r] : *SortOrder(Numbered("vaxoro", r));
 }
 Tvxsmalurval& TEVF::sokur(int n) {
-  return *Selection(Numbered("sokur", n));
+  return InRange(n) ? *by_number_.sokur[n] : *Selection(Numbered("sokur", n));
 }
 
 TVXstruktlista* TEVF::soklistor(int r, int slot) const {

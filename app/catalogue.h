@@ -88,6 +88,13 @@ class TEVF {
   std::map<std::string, std::unique_ptr<TVXsortordning>, std::less<>> sort_orders_;
   std::map<std::string, std::unique_ptr<Tvxsmalurval>, std::less<>> selections_;
   TVXstruktlista* soklistor_[4][21] = {};
+  // The components of register (or scratch selection) 1..3, from the maps.
+  struct {
+    TVXregtext* record_stores[4] = {};
+    TVXstruktlista* person_lists[4] = {};
+    TVXsortordning* date_orders[4] = {};
+    Tvxsmalurval* sokur[4] = {};
+  } by_number_;
   bool register_on_[4] = {false, false, false, false};
   std::string regnr_ = "0001";
   std::string hdbasen_;
