@@ -58,17 +58,12 @@ void MarkDateRange(TVXstruktlista& dates, std::string_view from, std::string_vie
   }
 }
 
-Tvxsmalurval& DateRangeRecords(TEVF& evf, int register_number, int slot, std::string_view from,
-                               std::string_view to) {
+Tvxsmalurval& SearchDateRange(TEVF& evf, int register_number, int slot, std::string_view from,
+                              std::string_view to) {
   Tvxsmalurval& marked = evf.sokur(2);
   marked.Clear();
   MarkDateRange(SlotList(evf, register_number, slot), from, to, marked);
   return marked;
-}
-
-void SearchDateRange(TEVF& evf, int register_number, int slot, std::string_view from,
-                     std::string_view to) {
-  ResultOf(evf, register_number).And(DateRangeRecords(evf, register_number, slot, from, to));
 }
 
 }  // namespace vx

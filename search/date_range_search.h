@@ -41,13 +41,9 @@ void MarkDateRange(TVXstruktlista& dates, std::string_view from, std::string_vie
                    Tvxsmalurval& into);
 
 // MarkDateRange of the slot's list into sokur2, cleared first; returns
-// sokur2.
-Tvxsmalurval& DateRangeRecords(TEVF& evf, int register_number, int slot, std::string_view from,
-                               std::string_view to);
-
-// DateRangeRecords, then result := result AND sokur2.
-void SearchDateRange(TEVF& evf, int register_number, int slot, std::string_view from,
-                     std::string_view to);
+// sokur2, which RunSearch intersects into the result.
+Tvxsmalurval& SearchDateRange(TEVF& evf, int register_number, int slot, std::string_view from,
+                              std::string_view to);
 
 }  // namespace vx
 

@@ -1,7 +1,5 @@
 #include "search/free_field_search.h"
 
-#include "search/catalogue_parts.h"
-
 namespace vx {
 
 FreeFieldQuery ParseFreeFieldText(std::string_view text) {
@@ -19,7 +17,7 @@ FreeFieldQuery ParseFreeFieldText(std::string_view text) {
   return {std::string(text), FreeSearchMode::kContains};
 }
 
-Tvxsmalurval& FreeFieldRecords(TEVF& evf, TVXfrisoeklista* list, std::string_view text) {
+Tvxsmalurval& SearchFreeField(TEVF& evf, TVXfrisoeklista* list, std::string_view text) {
   Tvxsmalurval& marked = evf.sokur(2);
   if (list != nullptr) {
     const FreeFieldQuery query = ParseFreeFieldText(text);
@@ -28,10 +26,6 @@ Tvxsmalurval& FreeFieldRecords(TEVF& evf, TVXfrisoeklista* list, std::string_vie
     marked.Clear();
   }
   return marked;
-}
-
-void SearchFreeField(TEVF& evf, int register_number, TVXfrisoeklista* list, std::string_view text) {
-  ResultOf(evf, register_number).And(FreeFieldRecords(evf, list, text));
 }
 
 }  // namespace vx

@@ -26,11 +26,9 @@ struct FreeFieldQuery {
 
 FreeFieldQuery ParseFreeFieldText(std::string_view text);
 
-// Searches `list` (null: no list, no hits) into sokur2; returns sokur2.
-Tvxsmalurval& FreeFieldRecords(TEVF& evf, TVXfrisoeklista* list, std::string_view text);
-
-// FreeFieldRecords, then result := result AND sokur2.
-void SearchFreeField(TEVF& evf, int register_number, TVXfrisoeklista* list, std::string_view text);
+// Searches `list` (null: no list, no hits) into sokur2; returns sokur2,
+// which RunSearch intersects into the result.
+Tvxsmalurval& SearchFreeField(TEVF& evf, TVXfrisoeklista* list, std::string_view text);
 
 }  // namespace vx
 

@@ -21,23 +21,14 @@ SearchStatus CheckFirstNamesText(std::string_view text) {
   return SearchStatus::Done();
 }
 
-SearchStatus SearchListField(TEVF& evf, int register_number, int slot, std::string_view text,
-                             bool accent_keeping) {
-  const SearchScratch scratch = ScratchOf(evf);
-  SearchStatus status =
-      SearchWordList(SlotList(evf, register_number, slot), text, false, accent_keeping, scratch);
-  if (status.ok()) ResultOf(evf, register_number).And(scratch.sokur2);
-  return status;
-}
-
-Tvxsmalurval& ListFieldRecords(TEVF& evf, int register_number, int slot, std::string_view text,
-                               bool accent_keeping) {
+Tvxsmalurval& SearchListField(TEVF& evf, int register_number, int slot, std::string_view text,
+                              bool accent_keeping) {
   const SearchScratch scratch = ScratchOf(evf);
   SearchWordList(SlotList(evf, register_number, slot), text, false, accent_keeping, scratch);
   return scratch.sokur2;
 }
 
-Tvxsmalurval& FirstNamesRecords(TEVF& evf, int register_number, int slot, std::string_view text) {
+Tvxsmalurval& SearchFirstNames(TEVF& evf, int register_number, int slot, std::string_view text) {
   constexpr bool kAccentKeeping = true;
   const SearchScratch scratch = ScratchOf(evf);
   TVXstruktlista& list = SlotList(evf, register_number, slot);
@@ -51,12 +42,6 @@ Tvxsmalurval& FirstNamesRecords(TEVF& evf, int register_number, int slot, std::s
     scratch.sokur3.Or(scratch.sokur2);
   }
   return scratch.sokur3;
-}
-
-SearchStatus SearchFirstNames(TEVF& evf, int register_number, int slot, std::string_view text) {
-  if (SearchStatus status = CheckFirstNamesText(text); !status.ok()) return status;
-  ResultOf(evf, register_number).And(FirstNamesRecords(evf, register_number, slot, text));
-  return SearchStatus::Done();
 }
 
 }  // namespace vx

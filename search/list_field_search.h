@@ -1,38 +1,32 @@
 // The two routines of the word-list fields of the search forms. Each
-// evaluates its field into the scratch selections and intersects the
-// outcome into the register's result.
+// evaluates its field into the scratch selections and returns the records
+// found; RunSearch intersects them into the register's result.
 //
 // An empty text is a field in list mode: it stands for the rows picked in
 // the slot's list. A text holding a term longer than kMaxTermLength is
-// refused before anything is marked; the result is then left as it was.
+// refused by the checks below before any field is searched.
 #ifndef VX_SEARCH_LIST_FIELD_SEARCH_H_
 #define VX_SEARCH_LIST_FIELD_SEARCH_H_
 
 #include <string_view>
 
 #include "app/catalogue.h"
+#include "engine/selection.h"
 #include "search/search_status.h"
 
 namespace vx {
 
 // Surnames, titles, places, parishes, sources: alternatives separated by
 // ";", a record matching any of them. `accent_keeping` chooses the table
-// (word_list_search.h).
-SearchStatus SearchListField(TEVF& evf, int register_number, int slot, std::string_view text,
-                             bool accent_keeping);
+// (word_list_search.h). For a checked text; returns sokur2.
+Tvxsmalurval& SearchListField(TEVF& evf, int register_number, int slot, std::string_view text,
+                              bool accent_keeping);
 
 // First names: alternatives separated by ";", each a group of words
 // separated by blanks that a record must all have; a record matching any
-// group is a hit. Names keep their accents.
-SearchStatus SearchFirstNames(TEVF& evf, int register_number, int slot, std::string_view text);
-
-// The records SearchListField and SearchFirstNames intersect into the
-// result, for a text already checked: sokur2 holds those of a list field;
-// those of a first-name field are in the selection returned (sokur3, or
-// sokur2 in list mode).
-Tvxsmalurval& ListFieldRecords(TEVF& evf, int register_number, int slot, std::string_view text,
-                               bool accent_keeping);
-Tvxsmalurval& FirstNamesRecords(TEVF& evf, int register_number, int slot, std::string_view text);
+// group is a hit. Names keep their accents. For a checked text; returns
+// sokur3 (sokur2 in list mode).
+Tvxsmalurval& SearchFirstNames(TEVF& evf, int register_number, int slot, std::string_view text);
 
 // The refusal SearchListField or SearchFirstNames would give for `text`,
 // or Done: for checking every field before a search changes anything.

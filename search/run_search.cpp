@@ -24,24 +24,24 @@ SearchStatus CheckField(const FormField& form_field, std::string_view text) {
   }
 }
 
-// The records of one field, as its routine would intersect them into the
-// result; the text has been checked.
+// The records of one field, found by its routine; the text has been
+// checked.
 Tvxsmalurval& FieldRecords(TEVF& evf, int register_number, const FormField& form_field,
                            std::string_view text) {
   switch (form_field.routine) {
     case FieldRoutine::kFirstNames:
-      return FirstNamesRecords(evf, register_number, form_field.slot, text);
+      return SearchFirstNames(evf, register_number, form_field.slot, text);
     case FieldRoutine::kListField:
-      return ListFieldRecords(evf, register_number, form_field.slot, text,
-                              form_field.AccentKeeping());
+      return SearchListField(evf, register_number, form_field.slot, text,
+                             form_field.AccentKeeping());
     case FieldRoutine::kDateRange: {
       const DateRange range = SplitDateField(text, form_field.date_lower_default);
-      return DateRangeRecords(evf, register_number, form_field.slot, range.from, range.to);
+      return SearchDateRange(evf, register_number, form_field.slot, range.from, range.to);
     }
     case FieldRoutine::kFreeField:
       break;
   }
-  return FreeFieldRecords(evf, evf.FreeSearch(form_field.free_list), text);
+  return SearchFreeField(evf, evf.FreeSearch(form_field.free_list), text);
 }
 
 }  // namespace
