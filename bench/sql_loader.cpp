@@ -7,6 +7,7 @@
 
 #include "bench/sql_schema.h"
 #include "builder/register_source.h"
+#include "engine/collation.h"
 #include "engine/row_file.h"
 
 namespace vx::bench {
@@ -67,7 +68,7 @@ std::vector<std::string> SideValues(const RegisterSource& source, size_t i, cons
       if (!line.empty()) line += ' ';
       line += value;
     }
-    if (!line.empty()) out.push_back(Mapped(line, FoldTable()));
+    if (!line.empty()) out.push_back(MapText(line, FoldTable()));
     return out;
   }
   for (const SourceField& f : field.sources) {
@@ -76,7 +77,7 @@ std::vector<std::string> SideValues(const RegisterSource& source, size_t i, cons
     switch (field.shape) {
       case SqlShape::kWords:
         for (std::string_view word : Pieces(value, ' '))
-          out.push_back(Mapped(word, AccentOrderTable()));
+          out.push_back(MapText(word, AccentOrderTable()));
         break;
       case SqlShape::kDates:
         for (std::string_view date : Pieces(value, ','))
@@ -84,10 +85,10 @@ std::vector<std::string> SideValues(const RegisterSource& source, size_t i, cons
         break;
       case SqlShape::kLines:
         for (std::string_view line : Pieces(value, '\r'))
-          out.push_back(Mapped(line, FoldTable()));
+          out.push_back(MapText(line, FoldTable()));
         break;
       default:
-        out.push_back(Mapped(value, AccentOrderTable()));
+        out.push_back(MapText(value, AccentOrderTable()));
         break;
     }
   }
@@ -159,7 +160,7 @@ class RegisterInserter {
     SqlStatement& main = db_.Prepared(main_sql_);
     main.Reset();
     main.BindInt(1, record);
-    main.BindBlob(2, Mapped(source.Field(i, reg_.lokal_id), AccentOrderTable()));
+    main.BindBlob(2, MapText(source.Field(i, reg_.lokal_id), AccentOrderTable()));
     int column = 3;
     for (const SqlField& field : reg_.fields) {
       if (field.shape != SqlShape::kColumn) {
@@ -168,10 +169,10 @@ class RegisterInserter {
         continue;
       }
       const std::string_view value = source.Field(i, field.sources[0].name);
-      if (!value.empty()) main.BindBlob(column, Mapped(value, AccentOrderTable()));
+      if (!value.empty()) main.BindBlob(column, MapText(value, AccentOrderTable()));
       ++column;
       if (field.fold) {
-        if (!value.empty()) main.BindBlob(column, Mapped(value, FoldTable()));
+        if (!value.empty()) main.BindBlob(column, MapText(value, FoldTable()));
         ++column;
       }
     }
@@ -196,11 +197,11 @@ class RegisterInserter {
       const std::string_view value = source.Field(i, static_cast<int>(f));
       if (value.empty()) continue;
       if (labels[f][0] != '5') {
-        InsertSide(table, record, Mapped(value, FoldTable()));
+        InsertSide(table, record, MapText(value, FoldTable()));
         continue;
       }
       for (std::string_view line : Pieces(value, '\r'))
-        InsertSide(table, record, Mapped(line, FoldTable()));
+        InsertSide(table, record, MapText(line, FoldTable()));
     }
   }
 
@@ -235,13 +236,6 @@ bool LoadRegister(SqlDb& db, const fs::path& file, TEVF& evf, const SqlRegister&
 }
 
 }  // namespace
-
-std::string Mapped(std::string_view text, const CollationTable& table) {
-  std::string out(text);
-  for (char& c : out)
-    c = static_cast<char>(table[static_cast<uint8_t>(c)]);
-  return out;
-}
 
 int64_t LoadedCount(SqlDb& db) {
   return db.QueryInt("SELECT births FROM loaded", -1);

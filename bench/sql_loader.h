@@ -10,12 +10,8 @@
 
 #include "app/catalogue.h"
 #include "bench/sqlite_db.h"
-#include "engine/collation.h"
 
 namespace vx::bench {
-
-// `text` with every byte mapped through `table`.
-std::string Mapped(std::string_view text, const CollationTable& table);
 
 // The number of births the database was loaded for, or -1 when it is not
 // whole (never loaded, or loading was cut short).

@@ -1,6 +1,5 @@
 #include "bench/sql_search.h"
 
-#include "bench/sql_loader.h"
 #include "bench/sql_schema.h"
 #include "bench/sql_terms.h"
 #include "engine/collation.h"
@@ -9,11 +8,11 @@ namespace vx::bench {
 namespace {
 
 std::string Accent(std::string_view s) {
-  return Mapped(s, AccentOrderTable());
+  return MapText(s, AccentOrderTable());
 }
 
 std::string Fold(std::string_view s) {
-  return Mapped(s, FoldTable());
+  return MapText(s, FoldTable());
 }
 
 // Where a field's values are compared: the accent column, the folded one

@@ -105,6 +105,13 @@ const CollationTable& AccentOrderTable() {
   return kAccentOrderTable;
 }
 
+std::string MapText(std::string_view text, const CollationTable& table) {
+  std::string out(text);
+  for (char& c : out)
+    c = static_cast<char>(table[static_cast<uint8_t>(c)]);
+  return out;
+}
+
 int CompareTexts(const char* a, const char* b, const CollationTable& table) {
   for (size_t i = 0;; ++i) {
     const uint8_t x = Mapped(table, a[i]);

@@ -10,14 +10,16 @@
 // Both tables map byte 0 to 0 and no other byte to 0, so a comparison ends at
 // the terminator of the shorter text.
 //
-// The routines take null-terminated byte strings, never allocate and never
-// fail. The tables are constant and may be read from any thread.
+// The comparisons take null-terminated byte strings, never allocate and
+// never fail. The tables are constant and may be read from any thread.
 #ifndef VX_ENGINE_COLLATION_H_
 #define VX_ENGINE_COLLATION_H_
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace vx {
 
@@ -25,6 +27,10 @@ using CollationTable = std::array<uint8_t, 256>;
 
 const CollationTable& FoldTable();
 const CollationTable& AccentOrderTable();
+
+// `text` with every byte replaced by its table value: the form in which
+// texts compare as plain bytes.
+std::string MapText(std::string_view text, const CollationTable& table);
 
 // Compares table[a[i]] with table[b[i]] position by position.
 // Returns -1, 0 or 1.

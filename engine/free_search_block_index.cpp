@@ -7,17 +7,21 @@
 
 namespace vx {
 
+size_t FreeSearchEntryEnd(std::span<const uint8_t> block, size_t position) {
+  if (position >= block.size()) return FreeSearchBlockIndex::kNone;
+  const auto* zero =
+      static_cast<const uint8_t*>(std::memchr(block.data() + position, 0, block.size() - position));
+  if (zero == nullptr) return FreeSearchBlockIndex::kNone;
+  const auto end = static_cast<size_t>(zero - block.data());
+  if (block.size() - end < FreeSearchEntry::kTrailerSize) return FreeSearchBlockIndex::kNone;
+  return end;
+}
+
 void FreeSearchBlockIndex::Build(std::span<const uint8_t> block) {
   starts_.assign(1, 0);
-  size_t position = 0;
-  while (position < block.size()) {
-    const auto* zero = static_cast<const uint8_t*>(
-        std::memchr(block.data() + position, 0, block.size() - position));
-    if (zero == nullptr) break;
-    const auto end = static_cast<size_t>(zero - block.data());
-    if (block.size() - end < FreeSearchEntry::kTrailerSize) break;
-    position = end + FreeSearchEntry::kTrailerSize;
-    starts_.push_back(static_cast<uint32_t>(position));
+  for (size_t end = FreeSearchEntryEnd(block, 0); end != kNone;
+       end = FreeSearchEntryEnd(block, starts_.back())) {
+    starts_.push_back(static_cast<uint32_t>(end + FreeSearchEntry::kTrailerSize));
   }
   block_size_ = block.size();
   built_ = true;

@@ -29,6 +29,11 @@ struct FreeSearchEntry {
   size_t next() const { return end + kTrailerSize; }
 };
 
+// The zero byte that ends the entry starting at `position` of `block`, or
+// FreeSearchBlockIndex::kNone when that entry is not whole inside the block
+// (no zero byte, or a and b running past its end).
+size_t FreeSearchEntryEnd(std::span<const uint8_t> block, size_t position);
+
 class FreeSearchBlockIndex {
  public:
   static constexpr size_t kNone = static_cast<size_t>(-1);

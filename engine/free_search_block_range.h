@@ -9,9 +9,9 @@
 // entries in any other order give wider ranges and only fewer blocks
 // passed over, never a different result.
 //
-// The walk over the entries is that of FreeSearchBlockIndex: it ends at
-// the first entry that is not whole inside the block, so the range covers
-// exactly the entries a search can match.
+// The walk over the entries is that of FreeSearchBlockIndex
+// (FreeSearchEntryEnd): it ends at the first entry that is not whole inside
+// the block, so the range covers exactly the entries a search can match.
 #ifndef VX_ENGINE_FREE_SEARCH_BLOCK_RANGE_H_
 #define VX_ENGINE_FREE_SEARCH_BLOCK_RANGE_H_
 

@@ -145,9 +145,7 @@ int32_t TVXfrisoeklista::Search(std::string_view text, FreeSearchMode mode,
   std::vector<std::string> folded_terms;
   for (const std::string& term : FreeSearchTerms(text)) {
     finders.emplace_back(term);
-    folded_terms.push_back(term);
-    for (char& c : folded_terms.back())
-      c = static_cast<char>(FoldTable()[static_cast<uint8_t>(c)]);
+    folded_terms.push_back(MapText(term, FoldTable()));
   }
   if (finders.empty()) return 0;
 

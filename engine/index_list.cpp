@@ -250,8 +250,7 @@ bool TVXindex::Probe(int64_t row, bool prefix, bool pin, int& comparison) {
     }
   }
   unread_probe_ = 0;
-  if (ReadRow(row) != Tvxindexblobfil::kRowRead) return false;
-  if (!row_from_memo_) memo_.Add(static_cast<int32_t>(row), row_, pin);
+  if (ReadProbe(row, pin) != Tvxindexblobfil::kRowRead) return false;
   comparison = CompareWord(text_.c_str(), prefix);
   return true;
 }

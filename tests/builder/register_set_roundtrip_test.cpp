@@ -85,13 +85,6 @@ std::vector<std::string> Pieces(const std::string& value, char separator) {
   return out;
 }
 
-std::string Mapped(const std::string& text, const CollationTable& table) {
-  std::string out = text;
-  for (char& c : out)
-    c = static_cast<char>(table[static_cast<uint8_t>(c)]);
-  return out;
-}
-
 class RegisterSetRoundTrip : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -257,7 +250,7 @@ TEST_F(RegisterSetRoundTrip, EveryWordListRowMarksExactlyItsRecords) {
           if (slot.split == Split::kWords) values = Pieces(value, ' ');
           if (slot.split == Split::kDates) values = Pieces(value, ',');
           for (const std::string& v : values)
-            expected[Mapped(v, AccentOrderTable())].insert(n);
+            expected[MapText(v, AccentOrderTable())].insert(n);
         }
       }
       TVXstruktlista list;
@@ -272,7 +265,7 @@ TEST_F(RegisterSetRoundTrip, EveryWordListRowMarksExactlyItsRecords) {
         marked.Clear();
         list.MarkRecords(marked);
         std::set<uint32_t>& records =
-            found[Mapped(std::string(list.RowText()), AccentOrderTable())];
+            found[MapText(std::string(list.RowText()), AccentOrderTable())];
         EXPECT_TRUE(lokal_id || records.empty()) << name << ": a value stands in two rows";
         int32_t k = 0;
         while (marked.Next(k))

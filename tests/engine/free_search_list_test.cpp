@@ -444,12 +444,6 @@ TEST_F(FreeSearchList, PassingOverBlocksFindsWhatEveryEntryFinds) {
   }
 }
 
-std::string Folded(std::string text) {
-  for (char& c : text)
-    c = static_cast<char>(FoldTable()[static_cast<uint8_t>(c)]);
-  return text;
-}
-
 TEST(FreeSearchBlockRange, HoldsWhatLiesBetweenItsLeastAndGreatestText) {
   std::vector<uint8_t> block;
   for (const std::string text : {"Bengt", "anders", "\xc5sa", "Per"}) {
@@ -464,7 +458,7 @@ TEST(FreeSearchBlockRange, HoldsWhatLiesBetweenItsLeastAndGreatestText) {
   EXPECT_TRUE(range.BuiltFor(block.size()));
   EXPECT_FALSE(range.BuiltFor(block.size() - 1));
   const auto may_hold = [&](const std::string& term, bool prefix) {
-    return range.MayHold(Folded(term), prefix);
+    return range.MayHold(MapText(term, FoldTable()), prefix);
   };
   EXPECT_TRUE(may_hold("ANDERS", false));  // the least
   EXPECT_TRUE(may_hold("\xe5SA", false));  // the greatest, in either case
