@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "app/catalogue.h"
+#include "bench/sample_set.h"
 #include "engine/cp1252.h"
 #include "engine/row_file.h"
 #include "search/free_text_search.h"
@@ -31,25 +32,14 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-double Milliseconds(Clock::duration d) {
-  return std::chrono::duration<double, std::milli>(d).count();
-}
-
-bool Run(const std::vector<std::string>& argv) {
-  const vx::testing::ProcessResult result = vx::testing::RunProcess(argv);
-  if (result.exit_code != 0) std::fprintf(stderr, "%s", result.err.c_str());
-  return result.exit_code == 0;
-}
+using vx::bench::Milliseconds;
 
 // Builds the register set unless it is there.
 bool PrepareSet(const fs::path& dir) {
   if (fs::exists(dir / "data" / "vaxor0001l1.i")) return true;
   std::printf("Building a million births under %s (a few minutes) ...\n", dir.c_str());
   std::fflush(stdout);
-  fs::remove_all(dir / "kalla");
-  return Run({VX_KUVO_DATA, "exempel", (dir / "kalla").string(), "--fodda", "1000000", "--vigda",
-              "0", "--doda", "0"}) &&
-         Run({VX_KUVO_DATA, "bygg", (dir / "kalla").string(), (dir / "data").string()});
+  return vx::bench::BuildSampleSet(VX_KUVO_DATA, dir, 1000000, 0, 0);
 }
 
 struct Timing {

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "bench/query_mix.h"
+#include "bench/sample_set.h"
 #include "bench/side_figures.h"
 #include "bench/sql_loader.h"
 #include "bench/sqlite_db.h"
@@ -36,15 +37,7 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-double Milliseconds(Clock::duration d) {
-  return std::chrono::duration<double, std::milli>(d).count();
-}
-
-bool Run(const std::vector<std::string>& argv) {
-  const vx::testing::ProcessResult result = vx::testing::RunProcess(argv);
-  if (result.exit_code != 0) std::fprintf(stderr, "%s", result.err.c_str());
-  return result.exit_code == 0;
-}
+using vx::bench::Milliseconds;
 
 int64_t StampedCount(const fs::path& stamp) {
   std::ifstream in(stamp);
@@ -64,16 +57,11 @@ bool PrepareSet(const fs::path& dir, int64_t births, bool fresh) {
               static_cast<long long>(births * 4 / 5), dir.c_str());
   std::fflush(stdout);
   fs::remove(stamp);
-  fs::remove_all(dir / "kalla");
   fs::remove_all(dir / "data");
   fs::remove(dir / "jamforelse.sqlite");
   fs::create_directories(dir);
-  const auto count = [](int64_t n) { return std::to_string(n); };
-  if (!Run({VX_KUVO_DATA, "exempel", (dir / "kalla").string(), "--fodda", count(births), "--vigda",
-            count(births * 2 / 5), "--doda", count(births * 4 / 5)}) ||
-      !Run({VX_KUVO_DATA, "bygg", (dir / "kalla").string(), (dir / "data").string()})) {
+  if (!vx::bench::BuildSampleSet(VX_KUVO_DATA, dir, births, births * 2 / 5, births * 4 / 5))
     return false;
-  }
   std::ofstream(stamp) << births << "\n";
   return true;
 }
