@@ -19,8 +19,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/compress.h"
-#include "engine/stream.h"
+#include "engine/codec/compress.h"
+#include "engine/util/stream.h"
 #include "tests/support/files.h"
 #include "tests/support/lha_archive.h"
 #include "tests/support/sample_inputs.h"

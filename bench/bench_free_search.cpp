@@ -22,11 +22,11 @@
 #include <unordered_map>
 #include <vector>
 
-#include "engine/collation.h"
-#include "engine/cp1252.h"
-#include "engine/file.h"
-#include "engine/free_search_list.h"
-#include "engine/free_search_list_writer.h"
+#include "engine/files/file.h"
+#include "engine/lists/free_search_list.h"
+#include "engine/lists/free_search_list_writer.h"
+#include "engine/text/collation.h"
+#include "engine/util/cp1252.h"
 #include "tests/support/files.h"
 
 namespace {

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/record_store.h"
-#include "engine/record_store_writer.h"
+#include "engine/store/record_store.h"
+#include "engine/store/record_store_writer.h"
 #include "tests/support/birth_records.h"
 #include "tests/support/files.h"
 

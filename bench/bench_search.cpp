@@ -18,10 +18,10 @@
 #include <string>
 #include <vector>
 
-#include "app/catalogue.h"
 #include "bench/sample_set.h"
-#include "engine/cp1252.h"
-#include "engine/row_file.h"
+#include "catalogue/catalogue.h"
+#include "engine/files/row_file.h"
+#include "engine/util/cp1252.h"
 #include "search/free_text_search.h"
 #include "search/lokal_id.h"
 #include "search/run_search.h"

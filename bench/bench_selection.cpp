@@ -13,9 +13,9 @@
 #include <random>
 #include <vector>
 
-#include "engine/byte_reader.h"
-#include "engine/postings_writer.h"
-#include "engine/selection.h"
+#include "engine/lists/postings_writer.h"
+#include "engine/lists/selection.h"
+#include "engine/util/byte_reader.h"
 
 namespace {
 

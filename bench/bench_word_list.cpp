@@ -26,9 +26,9 @@
 #include <unordered_set>
 #include <vector>
 
-#include "engine/collation.h"
-#include "engine/struct_list.h"
-#include "engine/word_list_writer.h"
+#include "engine/lists/struct_list.h"
+#include "engine/lists/word_list_writer.h"
+#include "engine/text/collation.h"
 #include "tests/support/files.h"
 
 #ifdef VX_BENCH_SQLITE

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "engine/cp1252.h"
-#include "engine/row_file.h"
+#include "engine/files/row_file.h"
+#include "engine/util/cp1252.h"
 #include "search/free_text_search.h"
 #include "search/lokal_id.h"
 #include "search/run_search.h"

@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/catalogue.h"
 #include "bench/sql_search.h"
+#include "catalogue/catalogue.h"
 
 namespace vx::bench {
 

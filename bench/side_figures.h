@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/catalogue.h"
+#include "catalogue/catalogue.h"
 
 namespace vx::bench {
 

@@ -7,8 +7,8 @@
 
 #include "bench/sql_schema.h"
 #include "builder/register_source.h"
-#include "engine/collation.h"
-#include "engine/row_file.h"
+#include "engine/files/row_file.h"
+#include "engine/text/collation.h"
 
 namespace vx::bench {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/catalogue.h"
 #include "bench/sqlite_db.h"
+#include "catalogue/catalogue.h"
 
 namespace vx::bench {
 

@@ -2,7 +2,7 @@
 
 #include "bench/sql_schema.h"
 #include "bench/sql_terms.h"
-#include "engine/collation.h"
+#include "engine/text/collation.h"
 
 namespace vx::bench {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "builder/source_text.h"
-#include "engine/text_helpers.h"
+#include "engine/text/text_helpers.h"
 
 namespace vx {
 namespace {

@@ -4,7 +4,7 @@
 #include <numeric>
 
 #include "builder/value_rules.h"
-#include "engine/collation.h"
+#include "engine/text/collation.h"
 
 namespace vx {
 namespace {

@@ -13,8 +13,8 @@
 #include "builder/register_writer.h"
 #include "builder/set_files.h"
 #include "builder/text_sources.h"
-#include "engine/record_store_writer.h"
-#include "engine/struct_list.h"
+#include "engine/lists/struct_list.h"
+#include "engine/store/record_store_writer.h"
 
 namespace vx {
 namespace {

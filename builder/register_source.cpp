@@ -5,7 +5,7 @@
 #include "builder/csv_reader.h"
 #include "builder/register_schema.h"
 #include "builder/value_rules.h"
-#include "engine/cp1252.h"
+#include "engine/util/cp1252.h"
 #include "records/register_labels.h"
 
 namespace vx {

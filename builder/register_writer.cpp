@@ -6,12 +6,12 @@
 #include "builder/register_schema.h"
 #include "builder/set_files.h"
 #include "builder/value_rules.h"
-#include "engine/cp1252.h"
-#include "engine/free_search_list_writer.h"
-#include "engine/record_store_writer.h"
-#include "engine/sort_order.h"
-#include "engine/struct_list.h"
-#include "engine/word_list_writer.h"
+#include "engine/lists/free_search_list_writer.h"
+#include "engine/lists/sort_order.h"
+#include "engine/lists/struct_list.h"
+#include "engine/lists/word_list_writer.h"
+#include "engine/store/record_store_writer.h"
+#include "engine/util/cp1252.h"
 
 namespace vx {
 namespace {

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/catalogue_declaration.h"
-#include "engine/free_search_list_properties.h"
-#include "engine/list_properties.h"
-#include "engine/regtext_properties.h"
-#include "engine/sort_order.h"
+#include "catalogue/catalogue_declaration.h"
+#include "engine/lists/free_search_list_properties.h"
+#include "engine/lists/list_properties.h"
+#include "engine/lists/sort_order.h"
+#include "engine/store/regtext_properties.h"
 
 namespace vx {
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "engine/cp1252.h"
+#include "engine/util/cp1252.h"
 
 namespace vx {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "builder/source_text.h"
-#include "engine/collation.h"
+#include "engine/text/collation.h"
 
 namespace vx {
 namespace {

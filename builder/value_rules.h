@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/catalogue_declaration.h"
 #include "builder/register_schema.h"
+#include "catalogue/catalogue_declaration.h"
 
 namespace vx {
 

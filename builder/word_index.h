@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/collation.h"
+#include "engine/text/collation.h"
 
 namespace vx {
 

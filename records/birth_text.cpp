@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "engine/cp1252.h"
+#include "engine/util/cp1252.h"
 #include "records/date_text.h"
 #include "records/field_rules.h"
 #include "records/hex_split_words.h"

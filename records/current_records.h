@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/record_store.h"
+#include "engine/store/record_store.h"
 #include "records/information_text.h"
 #include "records/register_records.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/cp1252.h"
+#include "engine/util/cp1252.h"
 
 namespace vx {
 namespace {

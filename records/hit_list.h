@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/sort_order.h"
-#include "engine/sort_order_view.h"
-#include "engine/struct_list.h"
+#include "engine/lists/sort_order.h"
+#include "engine/lists/sort_order_view.h"
+#include "engine/lists/struct_list.h"
 
 namespace vx {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/record_store.h"
+#include "engine/store/record_store.h"
 
 namespace vx {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "engine/record_store.h"
+#include "engine/store/record_store.h"
 #include "records/register_records.h"
 
 namespace vx {

@@ -21,7 +21,9 @@ const std::vector<std::string>& RegisterLabels(int register_number);
 const std::vector<std::string>& TextStoreLabels();
 
 // The field name of a label: the label without its kind digit.
-inline std::string_view FieldName(std::string_view label) { return label.substr(1); }
+inline std::string_view FieldName(std::string_view label) {
+  return label.substr(1);
+}
 
 // The index of field `name` in `labels`, or -1.
 int FieldIndex(const std::vector<std::string>& labels, std::string_view name);

@@ -2,9 +2,9 @@
 #ifndef VX_SEARCH_CATALOGUE_PARTS_H_
 #define VX_SEARCH_CATALOGUE_PARTS_H_
 
-#include "app/catalogue.h"
-#include "engine/selection.h"
-#include "engine/struct_list.h"
+#include "catalogue/catalogue.h"
+#include "engine/lists/selection.h"
+#include "engine/lists/struct_list.h"
 #include "search/word_list_search.h"
 
 namespace vx {

@@ -1,6 +1,6 @@
 #include "search/date_range_search.h"
 
-#include "engine/row_file.h"
+#include "engine/files/row_file.h"
 #include "search/catalogue_parts.h"
 #include "search/search_term.h"
 

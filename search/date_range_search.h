@@ -15,9 +15,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/catalogue.h"
-#include "engine/selection.h"
-#include "engine/struct_list.h"
+#include "catalogue/catalogue.h"
+#include "engine/lists/selection.h"
+#include "engine/lists/struct_list.h"
 
 namespace vx {
 

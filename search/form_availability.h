@@ -4,7 +4,7 @@
 #ifndef VX_SEARCH_FORM_AVAILABILITY_H_
 #define VX_SEARCH_FORM_AVAILABILITY_H_
 
-#include "app/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "search/search_forms.h"
 
 namespace vx {

@@ -14,8 +14,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/catalogue.h"
-#include "engine/free_search_list.h"
+#include "catalogue/catalogue.h"
+#include "engine/lists/free_search_list.h"
 
 namespace vx {
 

@@ -8,7 +8,7 @@
 
 #include <string_view>
 
-#include "app/catalogue.h"
+#include "catalogue/catalogue.h"
 
 namespace vx {
 

@@ -10,8 +10,8 @@
 
 #include <string_view>
 
-#include "app/catalogue.h"
-#include "engine/selection.h"
+#include "catalogue/catalogue.h"
+#include "engine/lists/selection.h"
 #include "search/search_status.h"
 
 namespace vx {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/row_file.h"
+#include "engine/files/row_file.h"
 #include "search/catalogue_parts.h"
 
 namespace vx {

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "app/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "search/search_status.h"
 
 namespace vx {

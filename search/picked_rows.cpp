@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/row_file.h"
+#include "engine/files/row_file.h"
 
 namespace vx {
 namespace {

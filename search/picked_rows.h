@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/catalogue.h"
-#include "engine/struct_list.h"
+#include "catalogue/catalogue.h"
+#include "engine/lists/struct_list.h"
 
 namespace vx {
 

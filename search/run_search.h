@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/catalogue.h"
+#include "catalogue/catalogue.h"
 #include "search/search_forms.h"
 #include "search/search_status.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/row_file.h"
+#include "engine/files/row_file.h"
 
 namespace vx {
 namespace {

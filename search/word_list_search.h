@@ -10,9 +10,9 @@
 
 #include <string_view>
 
-#include "engine/collation.h"
-#include "engine/selection.h"
-#include "engine/struct_list.h"
+#include "engine/lists/selection.h"
+#include "engine/lists/struct_list.h"
+#include "engine/text/collation.h"
 #include "search/search_status.h"
 #include "search/search_term.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/stream.h"
+#include "engine/util/stream.h"
 
 namespace vx::cli {
 

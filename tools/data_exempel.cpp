@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "builder/sample_source.h"
+#include "sample/sample_source.h"
 #include "tools/cli_io.h"
 #include "tools/data_commands.h"
 

@@ -1,5 +1,5 @@
 // kuvo-data exempel SOURCE_DIR [--fodda N] [--vigda N] [--doda N] [--fro S]:
-// writes the synthetic sample source (builder/sample_source.h) into
+// writes the synthetic sample source (sample/sample_source.h) into
 // SOURCE_DIR. Returns the exit code: 0 done, 1 the folder could not be
 // written (message on standard error), 2 wrong usage.
 #ifndef VX_TOOLS_DATA_EXEMPEL_H_

@@ -9,12 +9,12 @@
 #include <fstream>
 #include <iterator>
 
-#include "engine/byte_order.h"
-#include "engine/compress.h"
-#include "engine/cp1252.h"
-#include "engine/record_store.h"
-#include "engine/stream.h"
-#include "engine/struct_list.h"
+#include "engine/codec/compress.h"
+#include "engine/lists/struct_list.h"
+#include "engine/store/record_store.h"
+#include "engine/util/byte_order.h"
+#include "engine/util/cp1252.h"
+#include "engine/util/stream.h"
 #include "records/register_labels.h"
 #include "tools/cli_io.h"
 #include "tools/data_commands.h"

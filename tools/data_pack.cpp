@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "engine/compress.h"
+#include "engine/codec/compress.h"
 #include "tools/cli_io.h"
 #include "tools/data_commands.h"
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "app/catalogue.h"
-#include "app/configuration.h"
-#include "engine/compress_errors.h"
-#include "engine/cp1252.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/configuration.h"
+#include "engine/codec/compress_errors.h"
+#include "engine/util/cp1252.h"
 #include "records/current_records.h"
 #include "records/hit_list.h"
 #include "search/free_text_search.h"

@@ -1,6 +1,6 @@
 #include "tools/sok_output.h"
 
-#include "engine/cp1252.h"
+#include "engine/util/cp1252.h"
 
 namespace vx::cli {
 namespace {

@@ -5,7 +5,7 @@
 #include "builder/norm_rows.h"
 #include "builder/person_rows.h"
 #include "builder/word_index.h"
-#include "tests/builder/source_fixture.h"
+#include "tests/support/source_fixture.h"
 
 namespace vx {
 namespace {

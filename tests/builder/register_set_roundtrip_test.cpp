@@ -7,14 +7,14 @@
 
 #include "builder/register_set_builder.h"
 #include "builder/register_source.h"
-#include "builder/sample_source.h"
 #include "builder/set_files.h"
-#include "engine/collation.h"
-#include "engine/free_search_list.h"
-#include "engine/record_store.h"
-#include "engine/sort_order.h"
-#include "engine/struct_list.h"
+#include "engine/lists/free_search_list.h"
+#include "engine/lists/sort_order.h"
+#include "engine/lists/struct_list.h"
+#include "engine/store/record_store.h"
+#include "engine/text/collation.h"
 #include "records/register_labels.h"
+#include "sample/sample_source.h"
 #include "tests/support/files.h"
 
 namespace vx {

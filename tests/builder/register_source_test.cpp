@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/builder/source_fixture.h"
+#include "tests/support/source_fixture.h"
 
 namespace vx {
 namespace {

@@ -6,20 +6,20 @@
 #include <map>
 #include <set>
 
-#include "builder/csv_writer.h"
-#include "builder/embedded_data.h"
-#include "builder/name_speller.h"
-#include "builder/record_frame.h"
-#include "builder/sample_data.h"
-#include "builder/sample_dates.h"
-#include "builder/sample_random.h"
-#include "builder/sample_schedule.h"
-#include "builder/sample_vocabulary.h"
-#include "builder/tsv_table.h"
-#include "builder/weighted_table.h"
-#include "engine/cp1252.h"
+#include "engine/util/cp1252.h"
 #include "records/register_labels.h"
-#include "tests/builder/csv_reference.h"
+#include "sample/csv_writer.h"
+#include "sample/embedded_data.h"
+#include "sample/name_speller.h"
+#include "sample/record_frame.h"
+#include "sample/sample_data.h"
+#include "sample/sample_dates.h"
+#include "sample/sample_random.h"
+#include "sample/sample_schedule.h"
+#include "sample/sample_vocabulary.h"
+#include "sample/tsv_table.h"
+#include "sample/weighted_table.h"
+#include "tests/support/csv_reference.h"
 
 namespace vx {
 namespace {

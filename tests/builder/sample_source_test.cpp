@@ -1,6 +1,6 @@
 // The synthetic sample source as a whole: the folder it writes, read back
 // with a strict CSV reader and checked against what the builder expects.
-#include "builder/sample_source.h"
+#include "sample/sample_source.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@
 #include <regex>
 #include <set>
 
-#include "builder/sample_data.h"
-#include "engine/cp1252.h"
+#include "engine/util/cp1252.h"
 #include "records/register_labels.h"
-#include "tests/builder/csv_reference.h"
+#include "sample/sample_data.h"
+#include "tests/support/csv_reference.h"
 #include "tests/support/files.h"
 
 namespace vx {

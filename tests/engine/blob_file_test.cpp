@@ -1,4 +1,4 @@
-#include "engine/blob_file.h"
+#include "engine/lists/blob_file.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/byte_order.h"
-#include "engine/message_sink.h"
-#include "engine/postings_writer.h"
-#include "tests/engine/record_store_test_util.h"
+#include "engine/lists/postings_writer.h"
+#include "engine/util/byte_order.h"
+#include "engine/util/message_sink.h"
 #include "tests/support/files.h"
+#include "tests/support/record_store_test_util.h"
 
 namespace vx {
 namespace {

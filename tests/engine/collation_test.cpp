@@ -1,4 +1,4 @@
-#include "engine/collation.h"
+#include "engine/text/collation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The stream framing of TCompress: headers, stored data, checksums, the
 // exceptions and their texts, and round trips of every method.
-#include "engine/compress.h"
+#include "engine/codec/compress.h"
 
 #include <gtest/gtest.h>
 
-#include "tests/engine/codec_test_util.h"
+#include "tests/support/codec_test_util.h"
 #include "tests/support/sample_inputs.h"
 
 namespace vx {

@@ -1,4 +1,4 @@
-#include "engine/cp1252.h"
+#include "engine/util/cp1252.h"
 
 #include <gtest/gtest.h>
 

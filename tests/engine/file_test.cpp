@@ -1,11 +1,11 @@
-#include "engine/file.h"
+#include "engine/files/file.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
-#include "engine/data_file.h"
+#include "engine/files/data_file.h"
 #include "tests/support/files.h"
 #include "tests/support/sample_inputs.h"
 

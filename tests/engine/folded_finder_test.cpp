@@ -1,4 +1,4 @@
-#include "engine/folded_finder.h"
+#include "engine/text/folded_finder.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/collation.h"
+#include "engine/text/collation.h"
 
 namespace vx {
 namespace {

@@ -1,5 +1,5 @@
-#include "engine/free_search_list.h"
-#include "engine/free_search_block_range.h"
+#include "engine/lists/free_search_list.h"
+#include "engine/lists/free_search_block_range.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +11,12 @@
 #include <utility>
 #include <vector>
 
-#include "engine/byte_order.h"
-#include "engine/collation.h"
-#include "engine/free_search_block_range.h"
-#include "engine/free_search_list_writer.h"
-#include "engine/free_search_terms.h"
-#include "engine/message_sink.h"
+#include "engine/lists/free_search_block_range.h"
+#include "engine/lists/free_search_list_writer.h"
+#include "engine/lists/free_search_terms.h"
+#include "engine/text/collation.h"
+#include "engine/util/byte_order.h"
+#include "engine/util/message_sink.h"
 #include "tests/support/files.h"
 
 namespace vx {

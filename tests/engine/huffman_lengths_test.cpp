@@ -1,4 +1,4 @@
-#include "engine/huffman_lengths.h"
+#include "engine/codec/huffman_lengths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/index_list.h"
+#include "engine/lists/index_list.h"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/pointer_list.h"
-#include "engine/struct_list.h"
-#include "tests/engine/list_test_util.h"
-#include "tests/engine/record_store_test_util.h"
+#include "engine/files/pointer_list.h"
+#include "engine/lists/struct_list.h"
 #include "tests/support/files.h"
+#include "tests/support/list_test_util.h"
+#include "tests/support/record_store_test_util.h"
 
 namespace vx {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/key_cache.h"
+#include "engine/files/key_cache.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,9 @@
 #include <functional>
 #include <iostream>
 
-#include "engine/codec_io.h"
-#include "engine/compress.h"
-#include "tests/engine/codec_test_util.h"
+#include "engine/codec/codec_io.h"
+#include "engine/codec/compress.h"
+#include "tests/support/codec_test_util.h"
 #include "tests/support/files.h"
 #include "tests/support/lha_archive.h"
 #include "tests/support/sample_inputs.h"

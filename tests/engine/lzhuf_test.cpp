@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/compress.h"
-#include "engine/lzhuf_tree.h"
-#include "engine/stream.h"
+#include "engine/codec/compress.h"
+#include "engine/codec/lzhuf_tree.h"
+#include "engine/util/stream.h"
 #include "tests/support/files.h"
 #include "tests/support/lha_archive.h"
 

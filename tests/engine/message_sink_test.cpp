@@ -1,4 +1,4 @@
-#include "engine/message_sink.h"
+#include "engine/util/message_sink.h"
 
 #include <gtest/gtest.h>
 

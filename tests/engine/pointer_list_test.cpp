@@ -1,4 +1,4 @@
-#include "engine/pointer_list.h"
+#include "engine/files/pointer_list.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/byte_order.h"
+#include "engine/util/byte_order.h"
 #include "tests/support/files.h"
 
 namespace vx {

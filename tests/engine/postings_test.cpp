@@ -1,4 +1,4 @@
-#include "engine/postings.h"
+#include "engine/lists/postings.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/byte_order.h"
-#include "engine/message_sink.h"
-#include "engine/postings_writer.h"
-#include "engine/selection.h"
-#include "engine/stream.h"
+#include "engine/lists/postings_writer.h"
+#include "engine/lists/selection.h"
+#include "engine/util/byte_order.h"
+#include "engine/util/message_sink.h"
+#include "engine/util/stream.h"
 
 namespace vx {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/probe_memo.h"
+#include "engine/lists/probe_memo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "engine/record_file.h"
+#include "engine/files/record_file.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 
-#include "engine/pointer_list.h"
+#include "engine/files/pointer_list.h"
 #include "tests/support/files.h"
 #include "tests/support/sample_inputs.h"
 

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/compress.h"
-#include "engine/record_store.h"
-#include "engine/stream.h"
-#include "tests/engine/record_store_test_util.h"
+#include "engine/codec/compress.h"
+#include "engine/store/record_store.h"
+#include "engine/util/stream.h"
 #include "tests/support/files.h"
+#include "tests/support/record_store_test_util.h"
 
 namespace vx {
 namespace {

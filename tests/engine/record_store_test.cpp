@@ -1,4 +1,4 @@
-#include "engine/record_store.h"
+#include "engine/store/record_store.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/collation.h"
-#include "engine/record_store_writer.h"
-#include "tests/engine/record_store_test_util.h"
+#include "engine/store/record_store_writer.h"
+#include "engine/text/collation.h"
 #include "tests/support/files.h"
+#include "tests/support/record_store_test_util.h"
 
 namespace vx {
 namespace {

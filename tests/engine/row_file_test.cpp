@@ -1,4 +1,4 @@
-#include "engine/row_file.h"
+#include "engine/files/row_file.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "engine/byte_order.h"
-#include "engine/pointer_list.h"
-#include "tests/engine/record_store_test_util.h"
+#include "engine/files/pointer_list.h"
+#include "engine/util/byte_order.h"
 #include "tests/support/files.h"
+#include "tests/support/record_store_test_util.h"
 
 namespace vx {
 namespace {

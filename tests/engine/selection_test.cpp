@@ -1,4 +1,4 @@
-#include "engine/selection.h"
+#include "engine/lists/selection.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <span>
 #include <vector>
 
-#include "engine/byte_reader.h"
-#include "engine/postings_writer.h"
+#include "engine/lists/postings_writer.h"
+#include "engine/util/byte_reader.h"
 
 namespace vx {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/sorter.h"
+#include "engine/sort/sorter.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "engine/byte_order.h"
-#include "engine/compress.h"
-#include "engine/stream.h"
+#include "engine/codec/compress.h"
+#include "engine/util/byte_order.h"
+#include "engine/util/stream.h"
 #include "tests/support/files.h"
 
 namespace vx {

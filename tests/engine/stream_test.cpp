@@ -1,4 +1,4 @@
-#include "engine/stream.h"
+#include "engine/util/stream.h"
 
 #include <gtest/gtest.h>
 

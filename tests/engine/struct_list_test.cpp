@@ -1,4 +1,4 @@
-#include "engine/struct_list.h"
+#include "engine/lists/struct_list.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/byte_order.h"
-#include "engine/sort_order_view.h"
-#include "tests/engine/list_test_util.h"
-#include "tests/engine/record_store_test_util.h"
+#include "engine/lists/sort_order_view.h"
+#include "engine/util/byte_order.h"
 #include "tests/support/files.h"
+#include "tests/support/list_test_util.h"
+#include "tests/support/record_store_test_util.h"
 
 namespace vx {
 namespace {

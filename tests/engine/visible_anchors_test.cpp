@@ -1,11 +1,11 @@
-#include "engine/visible_anchors.h"
+#include "engine/lists/visible_anchors.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <vector>
 
-#include "engine/selection.h"
+#include "engine/lists/selection.h"
 
 namespace vx {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/windowed_file_reader.h"
+#include "engine/files/windowed_file_reader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/word_list_writer.h"
+#include "engine/lists/word_list_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/blob_file.h"
-#include "engine/byte_order.h"
-#include "engine/struct_list.h"
-#include "tests/engine/list_test_util.h"
+#include "engine/lists/blob_file.h"
+#include "engine/lists/struct_list.h"
+#include "engine/util/byte_order.h"
 #include "tests/support/files.h"
+#include "tests/support/list_test_util.h"
 
 namespace vx {
 namespace {

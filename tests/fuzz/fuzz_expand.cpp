@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/byte_order.h"
-#include "engine/compress.h"
-#include "engine/stream.h"
+#include "engine/codec/compress.h"
+#include "engine/util/byte_order.h"
+#include "engine/util/stream.h"
 
 namespace {
 

@@ -19,10 +19,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/byte_order.h"
-#include "engine/free_search_list.h"
-#include "engine/free_search_list_writer.h"
-#include "engine/message_sink.h"
+#include "engine/lists/free_search_list.h"
+#include "engine/lists/free_search_list_writer.h"
+#include "engine/util/byte_order.h"
+#include "engine/util/message_sink.h"
 #include "tests/fuzz/fuzz_work_dir.h"
 
 namespace {

@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/byte_order.h"
-#include "engine/byte_reader.h"
-#include "engine/message_sink.h"
-#include "engine/postings.h"
-#include "engine/postings_writer.h"
-#include "engine/selection.h"
+#include "engine/lists/postings.h"
+#include "engine/lists/postings_writer.h"
+#include "engine/lists/selection.h"
+#include "engine/util/byte_order.h"
+#include "engine/util/byte_reader.h"
+#include "engine/util/message_sink.h"
 
 namespace {
 

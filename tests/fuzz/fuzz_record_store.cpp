@@ -22,10 +22,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/byte_order.h"
-#include "engine/compress_errors.h"
-#include "engine/record_store.h"
-#include "engine/record_store_writer.h"
+#include "engine/codec/compress_errors.h"
+#include "engine/store/record_store.h"
+#include "engine/store/record_store_writer.h"
+#include "engine/util/byte_order.h"
 #include "tests/fuzz/fuzz_work_dir.h"
 
 namespace {

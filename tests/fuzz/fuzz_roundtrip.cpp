@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/compress.h"
-#include "engine/stream.h"
+#include "engine/codec/compress.h"
+#include "engine/util/stream.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static vx::TCompress codec;

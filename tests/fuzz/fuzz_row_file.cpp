@@ -21,12 +21,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/byte_order.h"
-#include "engine/compress_errors.h"
-#include "engine/message_sink.h"
-#include "engine/sort_order_view.h"
-#include "engine/struct_list.h"
-#include "engine/word_list_writer.h"
+#include "engine/codec/compress_errors.h"
+#include "engine/lists/sort_order_view.h"
+#include "engine/lists/struct_list.h"
+#include "engine/lists/word_list_writer.h"
+#include "engine/util/byte_order.h"
+#include "engine/util/message_sink.h"
 #include "tests/fuzz/fuzz_work_dir.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "records/record_text.h"
-#include "tests/records/record_text_test_util.h"
+#include "tests/support/record_text_test_util.h"
 
 namespace vx {
 namespace {

@@ -12,8 +12,8 @@
 #include "records/current_records.h"
 #include "records/date_text.h"
 #include "records/information_text.h"
-#include "tests/builder/source_fixture.h"
-#include "tests/engine/record_store_test_util.h"
+#include "tests/support/record_store_test_util.h"
+#include "tests/support/source_fixture.h"
 
 namespace vx {
 namespace {

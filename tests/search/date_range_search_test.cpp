@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/row_file.h"
-#include "tests/search/search_fixture.h"
+#include "engine/files/row_file.h"
+#include "tests/support/search_fixture.h"
 
 namespace vx {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "search/catalogue_parts.h"
 #include "search/run_search.h"
-#include "tests/search/search_fixture.h"
+#include "tests/support/search_fixture.h"
 
 namespace vx {
 namespace {

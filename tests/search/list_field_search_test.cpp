@@ -13,7 +13,7 @@
 #include "search/picked_rows.h"
 #include "search/run_search.h"
 #include "search/word_list_search.h"
-#include "tests/search/search_fixture.h"
+#include "tests/support/search_fixture.h"
 
 namespace vx {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "search/form_availability.h"
 #include "search/run_search.h"
-#include "tests/search/search_fixture.h"
+#include "tests/support/search_fixture.h"
 
 namespace vx {
 namespace {

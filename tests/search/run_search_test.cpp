@@ -9,7 +9,7 @@
 
 #include "search/catalogue_parts.h"
 #include "search/lokal_id.h"
-#include "tests/search/search_fixture.h"
+#include "tests/support/search_fixture.h"
 
 namespace vx {
 namespace {

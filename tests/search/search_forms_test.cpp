@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/catalogue_declaration.h"
+#include "catalogue/catalogue_declaration.h"
 
 namespace vx {
 namespace {

@@ -35,7 +35,9 @@ std::string Date(std::mt19937_64& random) {
 
 }  // namespace
 
-const std::vector<std::string>& BirthLabels() { return RegisterLabels(kBirths); }
+const std::vector<std::string>& BirthLabels() {
+  return RegisterLabels(kBirths);
+}
 
 std::vector<std::string> BirthLikeFields(uint32_t number, std::mt19937_64& random) {
   const std::string parish = Pick(kParish, random);

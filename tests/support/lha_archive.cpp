@@ -1,6 +1,6 @@
 #include "tests/support/lha_archive.h"
 
-#include "engine/byte_order.h"
+#include "engine/util/byte_order.h"
 
 namespace vx::testing {
 

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <map>
 
-#include "tests/builder/source_fixture.h"
 #include "tests/support/files.h"
+#include "tests/support/source_fixture.h"
 
 namespace vx {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "engine/compress.h"
-#include "tests/engine/codec_test_util.h"
+#include "engine/codec/compress.h"
+#include "tests/support/codec_test_util.h"
 #include "tests/support/files.h"
 #include "tests/support/sample_inputs.h"
 

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <sstream>
 
-#include "app/catalogue.h"
-#include "engine/cp1252.h"
+#include "catalogue/catalogue.h"
+#include "engine/util/cp1252.h"
 #include "records/hit_list.h"
 #include "search/free_text_search.h"
 #include "search/lokal_id.h"

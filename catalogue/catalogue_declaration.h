@@ -1,0 +1,90 @@
+// The catalogue of a register set's data files, declared as data: one
+// component per file family, with its class, its template file name and its
+// properties. The program opens the components by this declaration and the
+// builder writes the files it names, so both agree by construction.
+//
+// Template names carry "0000" in characters 6 to 9 ("vaxor0000s101"); a
+// register set's own names put its four-digit number there
+// (RenameForSet). "vaxortext" and the program's pictures keep their names.
+#ifndef VX_CATALOGUE_CATALOGUE_DECLARATION_H_
+#define VX_CATALOGUE_CATALOGUE_DECLARATION_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/files/record_file.h"
+
+namespace vx {
+
+enum class ComponentKind : uint8_t {
+  kRecordStore,     // TVXregtext
+  kWordList,        // TVXstruktlista
+  kFreeSearchList,  // TVXfrisoeklista
+  kSortOrder,       // TVXsortordning
+  kSelection,       // Tvxsmalurval
+  kPictureBase,     // TVXbildbas
+  kTiles,           // TVXtiler
+  kFigures,         // TVXfigurer, TNRfigurer
+};
+
+struct RecordStoreDecl {
+  int32_t antpc = 1;
+  int32_t pcsiz = 20000;
+  int32_t maxrader = 20000;
+  TblobfilLZHmode lzh = TblobfilLZHmode::LZHblockpacka;
+  int32_t textmaxsiz = 20000;
+  int register_number = 0;  // 1..3: the register's labels; 0: the text labels
+};
+
+struct WordListDecl {
+  int32_t radmaxlen = 80;
+  int32_t maxrader = 200000;
+  bool lzh = true;
+  bool keepaccent = true;
+  bool finnsBLOB = true;
+  bool finnsurval = true;
+};
+
+struct FreeSearchDecl {
+  int32_t urvalbufsiz = 32000;
+};
+
+struct SortOrderDecl {
+  int32_t maxrader = 2000000;
+};
+
+struct ComponentDecl {
+  std::string name;  // "vaxors101"
+  ComponentKind kind;
+  std::string file_template;  // "vaxor0000s101"
+  RecordStoreDecl store;
+  WordListDecl list;
+  FreeSearchDecl free_search;
+  SortOrderDecl sort_order;
+};
+
+// Every component, in declaration order.
+const std::vector<ComponentDecl>& Catalogue();
+
+// The component of that name, or null.
+const ComponentDecl* FindComponent(std::string_view name);
+
+// `huvudregister` as four digits, padded on the left with "0" (a longer
+// number stays whole): 7 gives "0007", 12345 gives "12345".
+std::string RegisterSetNumber(int huvudregister);
+
+// Characters 6 to 9 of a template name replaced by `regnr`:
+// ("vaxor0000s101", "0007") gives "vaxor0007s101". Names shorter than
+// 9 characters are returned unchanged. Callers leave the names that are
+// not per register set ("vaxortext", the program's pictures) alone.
+std::string RenameForSet(const std::string& template_name, const std::string& regnr);
+
+// The word list of slot 1..20 of register 1..3 ("vaxors" + r·100 + s), or
+// null when the catalogue has none there.
+const ComponentDecl* SearchListDecl(int register_number, int slot);
+
+}  // namespace vx
+
+#endif  // VX_CATALOGUE_CATALOGUE_DECLARATION_H_

@@ -1,0 +1,190 @@
+#include "engine/lists/postings.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "engine/util/byte_order.h"
+#include "engine/util/message_sink.h"
+
+namespace vx {
+namespace {
+
+constexpr size_t kChunkLengthBytes = 2;
+// Numbers handed to the consumer at a time: small enough for the stack and
+// the first-level cache, large enough that the call costs nothing.
+constexpr size_t kBatch = 1024;
+
+// The engine's one chunk buffer, alive for the whole run of the program.
+std::array<uint8_t, kMaxChunkCodeBytes>& SharedChunkBuffer() {
+  static std::array<uint8_t, kMaxChunkCodeBytes> buffer;
+  return buffer;
+}
+
+// Decodes the codes of a run and passes the numbers on in batches.
+class RunDecoder {
+ public:
+  RunDecoder(int64_t count, PostingsConsumer& consumer) : remaining_(count), consumer_(consumer) {}
+
+  void First(uint32_t number) {
+    last_ = number;
+    const uint64_t first = number;
+    consumer_.Accept({&first, 1}, true);
+    --remaining_;
+  }
+
+  // Decodes the codes in [p, end) until they or the run are used up. False
+  // when the last code is cut off by `end`.
+  bool Chunk(const uint8_t* p, const uint8_t* end) {
+    std::array<uint64_t, kBatch> batch;
+    uint64_t n = last_;
+    bool whole = true;
+    while (p < end && remaining_ > 0) {
+      const size_t want = static_cast<size_t>(std::min<int64_t>(remaining_, kBatch));
+      size_t k = 0;
+      bool ascending = true;
+      while (k < want && p < end) {
+        const uint8_t b = *p;
+        if (b != 0x00 && b != 0xFF) {
+          n += b;
+          ++p;
+        } else if (b == 0x00 && end - p >= 3) {
+          n += LoadU16(p + 1);
+          p += 3;
+        } else if (b == 0xFF && end - p >= 5) {
+          const uint64_t v = LoadU32(p + 1);
+          ascending = ascending && (k == 0 || v >= n);
+          n = v;
+          p += 5;
+        } else {
+          whole = false;
+          p = end;
+          break;
+        }
+        batch[k++] = n;
+      }
+      if (k > 0) consumer_.Accept({batch.data(), k}, ascending);
+      remaining_ -= static_cast<int64_t>(k);
+    }
+    last_ = n;
+    return whole;
+  }
+
+  bool Done() const { return remaining_ <= 0; }
+  int64_t remaining() const { return remaining_; }
+
+ private:
+  uint64_t last_ = 0;
+  int64_t remaining_;
+  PostingsConsumer& consumer_;
+};
+
+// Gives the run's bytes from a reader through the shared chunk buffer.
+class ReaderSource {
+ public:
+  explicit ReaderSource(ByteReader& reader) : reader_(reader) {}
+
+  // `n` (at most kMaxChunkCodeBytes) bytes, or null when the data ends first.
+  const uint8_t* Fetch(size_t n) {
+    uint8_t* buffer = SharedChunkBuffer().data();
+    return reader_.ReadFully(buffer, n) == n ? buffer : nullptr;
+  }
+  std::string Name() const { return reader_.SourceName(); }
+
+ private:
+  ByteReader& reader_;
+};
+
+// Gives the run's bytes straight from memory.
+class SpanSource {
+ public:
+  explicit SpanSource(std::span<const uint8_t> bytes) : bytes_(bytes) {}
+
+  const uint8_t* Fetch(size_t n) {
+    if (bytes_.size() - position_ < n) {
+      position_ = bytes_.size();  // as a reader would have read what there was
+      return nullptr;
+    }
+    const uint8_t* p = bytes_.data() + position_;
+    position_ += n;
+    return p;
+  }
+  std::string Name() const { return {}; }
+  size_t position() const { return position_; }
+
+ private:
+  std::span<const uint8_t> bytes_;
+  size_t position_ = 0;
+};
+
+struct Damage {
+  PostingsStatus status = PostingsStatus::kOk;
+  size_t chunk_length = 0;
+};
+
+template <typename Source>
+Damage DecodeRun(Source& source, RunDecoder& run) {
+  const uint8_t* first = source.Fetch(4);
+  if (first == nullptr) return {PostingsStatus::kShortRead};
+  run.First(LoadU32(first));
+  while (!run.Done()) {
+    const uint8_t* head = source.Fetch(kChunkLengthBytes);
+    if (head == nullptr) return {PostingsStatus::kShortRead};
+    const size_t length = LoadU16(head);
+    if (length < kChunkLengthBytes || length - kChunkLengthBytes > kMaxChunkCodeBytes)
+      return {PostingsStatus::kBadChunkLength, length};
+    const size_t code_bytes = length - kChunkLengthBytes;
+    const uint8_t* codes = source.Fetch(code_bytes);
+    if (codes == nullptr) return {PostingsStatus::kShortRead};
+    if (!run.Chunk(codes, codes + code_bytes)) return {PostingsStatus::kSplitCode};
+  }
+  return {};
+}
+
+std::string DamageMessage(const Damage& damage, const std::string& source_name, int64_t count,
+                          int64_t read) {
+  std::string text = "Skadad postningslista";
+  if (!source_name.empty()) text += " i " + source_name;
+  text += ": ";
+  switch (damage.status) {
+    case PostingsStatus::kShortRead:
+      text += "listan tar slut";
+      break;
+    case PostingsStatus::kBadChunkLength:
+      text += "ogiltig blockl\xE4ngd " + std::to_string(damage.chunk_length);
+      break;
+    case PostingsStatus::kSplitCode:
+      text += "en kod delas av blockgr\xE4nsen";
+      break;
+    case PostingsStatus::kOk:
+      break;
+  }
+  return text + " efter " + std::to_string(read) + " av " + std::to_string(count) + " nummer.";
+}
+
+template <typename Source>
+PostingsStatus ReadRun(Source& source, int64_t count, PostingsConsumer& consumer) {
+  if (count < 1) return PostingsStatus::kOk;
+  RunDecoder run(count, consumer);
+  const Damage damage = DecodeRun(source, run);
+  if (damage.status != PostingsStatus::kOk)
+    ReportMessage(DamageMessage(damage, source.Name(), count, count - run.remaining()));
+  return damage.status;
+}
+
+}  // namespace
+
+PostingsStatus ReadPostings(ByteReader& reader, int64_t count, PostingsConsumer& consumer) {
+  ReaderSource source(reader);
+  return ReadRun(source, count, consumer);
+}
+
+PostingsStatus ReadPostings(std::span<const uint8_t> bytes, int64_t count,
+                            PostingsConsumer& consumer, size_t* consumed) {
+  SpanSource source(bytes);
+  const PostingsStatus status = ReadRun(source, count, consumer);
+  if (consumed != nullptr) *consumed = source.position();
+  return status;
+}
+
+}  // namespace vx

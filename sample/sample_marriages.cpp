@@ -1,0 +1,118 @@
+// The marriage and banns records of the sample source.
+#include "records/register_labels.h"
+#include "sample/record_frame.h"
+#include "sample/sample_dates.h"
+#include "sample/sample_record_maker.h"
+
+namespace vx {
+namespace {
+
+class MarriageRecordMaker final : public SampleRecordMaker {
+ public:
+  MarriageRecordMaker(const SampleVocabulary& vocabulary, int64_t count, uint64_t seed)
+      : SampleRecordMaker(kMarriages, vocabulary, count, seed) {}
+
+ private:
+  void Fill(const SampleSchedule::Entry& entry, std::vector<std::string>& fields) override {
+    Frame(entry.parish, entry.day, fields);
+    const bool married_here = random_.Chance(0.93);
+    const bool widow = random_.Chance(0.08);
+    if (married_here) AppendStoredDate(entry.day, PickDateForm(0.01, random_), fields[vigddat_]);
+    if (!married_here || random_.Chance(year() < 1750 ? 0.4 : 0.75)) {
+      FillBanns(entry.day, fields[lysndat_]);
+    }
+    FillMan(entry.parish, fields);
+    FillWoman(entry.parish, widow, fields);
+    FillRemarks(entry.parish, !married_here ? "ej_vigda" : widow ? "anka" : "", fields);
+  }
+
+  // The banns were read on three Sundays, the last at least a week before
+  // the wedding; the register gives all three dates or only the first.
+  void FillBanns(int32_t wedding, std::string& out) {
+    const int32_t week_before = wedding - 7;
+    const int32_t last = week_before - Weekday(week_before);
+    if (random_.Chance(0.5)) {
+      AppendStoredDate(last - 14, PickDateForm(0.01, random_), out);
+      return;
+    }
+    for (int i = 2; i >= 0; --i) {
+      AppendStoredDate(last - 7 * i, DateForm::kFull, out);
+      if (i > 0) out += ", ";
+    }
+  }
+
+  bool AgesGiven() { return random_.Chance(year() < 1750 ? 0.3 : year() < 1800 ? 0.6 : 0.9); }
+
+  void FillMan(size_t parish, std::vector<std::string>& fields) {
+    const Title* title =
+        random_.Chance(0.9) ? PickTitle(kRoleGroom, 'm', fields[mtitel_]) : nullptr;
+    const int extra = random_.Chance(0.15) ? random_.Between(0, 25) : 0;
+    const int age = 20 + random_.Between(0, 8) + random_.Between(0, 8) + extra;
+    if (AgesGiven()) AppendNumber(age, fields[malder_]);
+    if (!random_.Chance(0.003))
+      speller_.GivenNames('m', year() - age, fields[mfnamn_], fields[mfnamno_]);
+    MaleSurname(title, year() - age, fields[menamn_], fields[menamno_]);
+    if (random_.Chance(0.9)) {
+      speller_.PlaceForms(PickPlace(parish, 0.25), fields[mort_], fields[morto_]);
+    }
+  }
+
+  void FillWoman(size_t parish, bool widow, std::vector<std::string>& fields) {
+    if (widow) {
+      fields[ktitel_] = "änka";
+    } else if (random_.Chance(0.85)) {
+      PickTitle(kRoleBride, 'k', fields[ktitel_]);
+    }
+    const int extra = widow                 ? random_.Between(5, 20)
+                      : random_.Chance(0.1) ? random_.Between(0, 15)
+                                            : 0;
+    const int age = 19 + random_.Between(0, 6) + random_.Between(0, 6) + extra;
+    if (AgesGiven()) AppendNumber(age, fields[kalder_]);
+    if (!random_.Chance(0.005))
+      speller_.GivenNames('k', year() - age, fields[kfnamn_], fields[kfnamno_]);
+    FemaleSurname(year() - age, fields[kenamn_], fields[kenamno_]);
+    if (random_.Chance(0.92)) {
+      speller_.PlaceForms(PickPlace(parish, 0.1), fields[kort_], fields[korto_]);
+    }
+  }
+
+  void FillRemarks(size_t parish, const char* condition, std::vector<std::string>& fields) {
+    const double share = condition[0] != '\0' ? 0.6 : 0.15;
+    if (random_.Chance(0.02)) {
+      remarks_.AppendLong(kMarriages, condition, parish, random_.Between(3, 4), fields[ovrigt_]);
+    } else if (random_.Chance(share)) {
+      remarks_.Append(kMarriages, false, condition, parish, fields[ovrigt_]);
+    }
+    if (random_.Chance(0.03)) remarks_.Append(kMarriages, true, "", parish, fields[reganm_]);
+  }
+
+  const int vigddat_ = Field("VIGDDAT");
+  const int lysndat_ = Field("LYSNDAT");
+  const int kalder_ = Field("KALDER");
+  const int ktitel_ = Field("KTITEL");
+  const int kfnamn_ = Field("KFNAMN");
+  const int kfnamno_ = Field("KFNAMNO");
+  const int kenamn_ = Field("KENAMN");
+  const int kenamno_ = Field("KENAMNO");
+  const int kort_ = Field("KORT");
+  const int korto_ = Field("KORTO");
+  const int malder_ = Field("MALDER");
+  const int mtitel_ = Field("MTITEL");
+  const int mfnamn_ = Field("MFNAMN");
+  const int mfnamno_ = Field("MFNAMNO");
+  const int menamn_ = Field("MENAMN");
+  const int menamno_ = Field("MENAMNO");
+  const int mort_ = Field("MORT");
+  const int morto_ = Field("MORTO");
+  const int ovrigt_ = Field("OVRIGT");
+  const int reganm_ = Field("REGANM");
+};
+
+}  // namespace
+
+std::unique_ptr<SampleRecordMaker> MakeMarriageRecordMaker(const SampleVocabulary& vocabulary,
+                                                           int64_t count, uint64_t seed) {
+  return std::make_unique<MarriageRecordMaker>(vocabulary, count, seed);
+}
+
+}  // namespace vx

@@ -1,0 +1,61 @@
+#include "catalogue/configuration.h"
+
+#include <gtest/gtest.h>
+
+#include "catalogue/ini_file.h"
+#include "tests/support/files.h"
+
+namespace vx {
+namespace {
+
+TEST(IniFile, SectionsKeysAndIntegers) {
+  IniFile ini;
+  ini.Parse(
+      "; a comment\r\n[Databaser]\r\nHuvudRegister = 7 (sju)\r\n[hdbaser]\nhdbasen=D:\\reg\\\n"
+      "[limits]\nutskrift=x\nutskrift=5\n[tom]\nnyckel=\n");
+  EXPECT_EQ(ini.ReadInteger("databaser", "huvudregister", 1), 7);    // leading digits
+  EXPECT_EQ(ini.ReadString("HDBASER", "HDBASEN", ""), "D:\\reg\\");  // backslashes kept
+  EXPECT_EQ(ini.ReadInteger("limits", "utskrift", 50), 50);          // the first value counts
+  EXPECT_EQ(ini.ReadString("tom", "nyckel", "standard"), "");
+  EXPECT_EQ(ini.ReadString("tom", "saknas", "standard"), "standard");
+  EXPECT_EQ(ini.ReadInteger("saknas", "saknas", -3), -3);
+}
+
+class Configure : public ::testing::Test {
+ protected:
+  Configuration Read(const std::string& text) {
+    testing::WriteFileBytes(dir_ / "kuvo.ini", std::vector<uint8_t>(text.begin(), text.end()));
+    return lasinifil(dir_ / "kuvo.ini");
+  }
+  std::string Dir() const { return std::filesystem::absolute(dir_.path()).string() + "/"; }
+  testing::TempDir dir_;
+};
+
+TEST_F(Configure, DefaultsWithoutFileOrKeys) {
+  const Configuration config = lasinifil(dir_ / "saknas.ini");
+  EXPECT_FALSE(config.ini_found);
+  EXPECT_EQ(config.huvudregister, 1);
+  EXPECT_EQ(config.regnr, "0001");
+  EXPECT_EQ(config.maxutskrift, 50);
+  EXPECT_EQ(config.hdbasen, Dir());  // the folder of the kuvo.ini
+}
+
+TEST_F(Configure, NumbersAndDataPrefix) {
+  Configuration config = Read("[databaser]\nhuvudregister=12345\n[limits]\nutskrift=0\n");
+  EXPECT_EQ(config.regnr, "12345");
+  EXPECT_EQ(config.maxutskrift, 0);
+  // A plain prefix: no separator is added; backslashes are read as '/'.
+  EXPECT_EQ(Read("[hdbaser]\nhdbasen=data\\reg\n").hdbasen, Dir() + "data/reg");
+  EXPECT_EQ(Read("[hdbaser]\nhdbasen=/srv/reg/\n").hdbasen, "/srv/reg/");
+  EXPECT_EQ(Read("[databaser]\nhuvudregister=7\n").regnr, "0007");
+}
+
+TEST(ProgramDirectoryTest, EndsWithASeparator) {
+  const std::string dir = ProgramDirectory();
+  ASSERT_FALSE(dir.empty());
+  EXPECT_EQ(dir.back(), '/');
+  EXPECT_TRUE(std::filesystem::exists(dir));
+}
+
+}  // namespace
+}  // namespace vx

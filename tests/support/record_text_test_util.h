@@ -1,0 +1,33 @@
+// Checks shared by the record-text tests.
+#ifndef VX_TESTS_SUPPORT_RECORD_TEXT_TEST_UTIL_H_
+#define VX_TESTS_SUPPORT_RECORD_TEXT_TEST_UTIL_H_
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace vx::testing {
+
+// `text` with every "[...]" code removed, as the clipboard copy does.
+inline std::string WithoutCodes(const std::string& text) {
+  std::string out;
+  bool in_code = false;
+  for (char c : text) {
+    if (c == '[') in_code = true;
+    if (!in_code) out += c;
+    if (c == ']') in_code = false;
+  }
+  return out;
+}
+
+// The plain text is the coded one without its codes, has no brackets left,
+// and the coded text starts at font level 5.
+inline void ExpectPlainMatchesCoded(const std::string& plain, const std::string& coded) {
+  EXPECT_EQ(plain.find_first_of("[]"), std::string::npos) << plain;
+  EXPECT_EQ(coded.rfind("[5]", 0), 0u) << coded;
+  EXPECT_EQ(plain, WithoutCodes(coded));
+}
+
+}  // namespace vx::testing
+
+#endif  // VX_TESTS_SUPPORT_RECORD_TEXT_TEST_UTIL_H_
