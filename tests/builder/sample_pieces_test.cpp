@@ -55,15 +55,6 @@ TEST(CsvWriter, RowsReadBackUnchanged) {
   EXPECT_EQ(parsed, rows);
 }
 
-TEST(CsvReference, RejectsMalformedTables) {
-  testing::CsvRows rows;
-  EXPECT_FALSE(testing::ParseCsvStrictly("a;\"b\n", ';', rows));
-  EXPECT_FALSE(testing::ParseCsvStrictly("a;b\"c\n", ';', rows));
-  EXPECT_FALSE(testing::ParseCsvStrictly("\"a\"b;c\n", ';', rows));
-  EXPECT_TRUE(testing::ParseCsvStrictly("a;\"b;\"\"c\"\"\"\r\n", ';', rows));
-  EXPECT_EQ(rows, (testing::CsvRows{{"a", "b;\"c\""}}));
-}
-
 TEST(SampleDates, DayNumbersFollowTheCalendar) {
   EXPECT_EQ(DayNumber(1970, 1, 1), 0);
   EXPECT_EQ(DayNumber(2000, 3, 1), 11017);
@@ -110,17 +101,6 @@ TEST(SampleDates, UncertaintyDecidesHowOftenPartsAreMissing) {
   EXPECT_EQ(forms.size(), 7u) << "every unknown form occurs";
 }
 
-TEST(SampleRandom, SameSeedSameNumbers) {
-  SampleRandom a(42), b(42), c(43);
-  bool differs = false;
-  for (int i = 0; i < 100; ++i) {
-    const uint64_t x = a.Next();
-    ASSERT_EQ(x, b.Next());
-    differs |= x != c.Next();
-  }
-  EXPECT_TRUE(differs);
-}
-
 TEST(SampleRandom, RangesAreKept) {
   SampleRandom random(1);
   std::set<int> seen;
@@ -143,7 +123,6 @@ TEST(SampleRandom, RangesAreKept) {
 
 TEST(WeightedTable, PicksInProportionAndNeverAZeroWeight) {
   WeightedTable table;
-  EXPECT_TRUE(table.Empty());
   table.Add(10, 1);
   table.Add(11, 0);
   table.Add(12, 3);

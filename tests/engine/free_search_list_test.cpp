@@ -1,14 +1,11 @@
 #include "engine/lists/free_search_list.h"
-#include "engine/lists/free_search_block_range.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <random>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "engine/lists/free_search_block_range.h"
@@ -120,8 +117,13 @@ TEST(FreeSearchTerms, TextIsUpperCasedTrimmedAndCutAtSemicolons) {
   EXPECT_EQ(FreeSearchTerms(std::string("ab\0cd;e", 7)), (Terms{"AB", "E"}));
 }
 
-TEST_F(FreeSearchList, ModesCompareWholeTextBeginningOrAnyPart) {
-  Write({{"ANDERS", {1}}, {"ANDERSSON", {2}}, {"PER ANDERSSON", {3}}, {"LARS", {4}}});
+TEST_F(FreeSearchList, ModesAndAlternativesCompareEveryEntry) {
+  Write({{"ANDERS", {1}},
+         {"ANDERSSON", {2}},
+         {"PER ANDERSSON", {3}},
+         {"LARS", {4}},
+         {"", {5}},
+         {"LARS PER", {6}}});
   Open();
   for (const std::string text : {"ANDERS", "anders", "  Anders\t"}) {
     EXPECT_EQ(Search(text, Mode::kEqual), (Records{1})) << text;
@@ -131,6 +133,17 @@ TEST_F(FreeSearchList, ModesCompareWholeTextBeginningOrAnyPart) {
   EXPECT_EQ(Search("ANDERSSONS", Mode::kBeginsWith), Records{});
   EXPECT_EQ(Search("ERS", Mode::kEqual), Records{});
   EXPECT_EQ(Search("SON", Mode::kContains), (Records{2, 3}));
+  EXPECT_EQ(Search("lars;per", Mode::kBeginsWith), (Records{3, 4, 6}));
+  EXPECT_EQ(Search("XYZ;;ANDERS", Mode::kEqual), (Records{1}));
+  // A blank alternative finds the texts holding a blank.
+  EXPECT_EQ(Search("XYZ; ;ANDERS", Mode::kContains), (Records{1, 2, 3, 6}));
+  // Delimiters only: one empty term, which every text begins with and
+  // contains, and only the empty text equals.
+  EXPECT_EQ(Search(";;", Mode::kBeginsWith), (Records{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(Search(";;", Mode::kContains), (Records{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(Search(";;", Mode::kEqual), (Records{5}));
+  // Nothing left after trimming: no term, no hit.
+  EXPECT_EQ(Search(" \t ", Mode::kContains), Records{});
 }
 
 TEST_F(FreeSearchList, ComparisonFoldsCaseAndAccentsButKeepsSwedishLetters) {
@@ -148,22 +161,6 @@ TEST_F(FreeSearchList, ComparisonFoldsCaseAndAccentsButKeepsSwedishLetters) {
   EXPECT_EQ(Search("\xf8sa", Mode::kEqual), (Records{5}));  // øsa folds as Ö
   EXPECT_EQ(Search("\xe1SA", Mode::kEqual), (Records{6}));  // áSA
   EXPECT_EQ(Search("SA", Mode::kContains), (Records{3, 4, 5, 6}));
-}
-
-TEST_F(FreeSearchList, AlternativesAreTriedForEveryEntry) {
-  Write({{"ANDERS", {1}}, {"PER", {2}}, {"LARS", {3}}, {"", {4}}, {"LARS PER", {5}}});
-  Open();
-  EXPECT_EQ(Search("lars;per", Mode::kBeginsWith), (Records{2, 3, 5}));
-  EXPECT_EQ(Search("XYZ;;ANDERS", Mode::kEqual), (Records{1}));
-  // A blank alternative finds the texts holding a blank.
-  EXPECT_EQ(Search("XYZ; ;ANDERS", Mode::kContains), (Records{1, 5}));
-  // Delimiters only: one empty term, which every text begins with and
-  // contains, and only the empty text equals.
-  EXPECT_EQ(Search(";;", Mode::kBeginsWith), (Records{1, 2, 3, 4, 5}));
-  EXPECT_EQ(Search(";;", Mode::kContains), (Records{1, 2, 3, 4, 5}));
-  EXPECT_EQ(Search(";;", Mode::kEqual), (Records{4}));
-  // Nothing left after trimming: no term, no hit.
-  EXPECT_EQ(Search(" \t ", Mode::kContains), Records{});
 }
 
 TEST_F(FreeSearchList, SingleRecordsAndPostingsMarkExactlyTheirRecords) {
@@ -322,17 +319,24 @@ TEST_F(FreeSearchList, DamagedPostingsGiveOneMessagePerSearch) {
 }
 
 // The definition the scan must agree with: every entry tried on its own,
-// as a zero-terminated text, against each term.
-bool ReferenceMatches(const std::string& text, const std::vector<std::string>& terms, Mode mode) {
+// as a zero-terminated text, against each term of `text`.
+Records ReferenceHits(const std::vector<Entry>& entries, const std::string& text, Mode mode) {
   const CollationTable& fold = FoldTable();
-  for (const std::string& term : terms) {
-    const bool match = mode == Mode::kEqual ? CompareTexts(text.c_str(), term.c_str(), fold) == 0
-                       : mode == Mode::kBeginsWith
-                           ? ComparePrefix(text.c_str(), term.c_str(), term.size(), fold) == 0
-                           : FindPattern(term.c_str(), text.c_str(), fold) >= 0;
-    if (match) return true;
+  std::set<int32_t> hits;
+  for (const Entry& e : entries) {
+    for (const std::string& term : FreeSearchTerms(text)) {
+      const char* t = e.text.c_str();
+      const bool match = mode == Mode::kEqual ? CompareTexts(t, term.c_str(), fold) == 0
+                         : mode == Mode::kBeginsWith
+                             ? ComparePrefix(t, term.c_str(), term.size(), fold) == 0
+                             : FindPattern(term.c_str(), t, fold) >= 0;
+      if (match) {
+        hits.insert(e.records.begin(), e.records.end());
+        break;
+      }
+    }
   }
-  return false;
+  return Records(hits.begin(), hits.end());
 }
 
 std::string RandomText(std::mt19937& random, size_t max_length) {
@@ -379,15 +383,8 @@ TEST_F(FreeSearchList, FastScanAgreesWithPerEntryDefinition) {
         default:  // alternatives
           text = RandomText(random, 3) + ";" + RandomText(random, 3) + ";;" + RandomText(random, 2);
       }
-      const std::vector<std::string> terms = FreeSearchTerms(text);
       for (const Mode mode : {Mode::kEqual, Mode::kBeginsWith, Mode::kContains}) {
-        std::set<int32_t> expected;
-        for (const Entry& e : entries) {
-          if (!terms.empty() && ReferenceMatches(e.text, terms, mode))
-            expected.insert(e.records.begin(), e.records.end());
-        }
-        const Records found = Search(text, mode);
-        ASSERT_EQ(std::set<int32_t>(found.begin(), found.end()), expected)
+        ASSERT_EQ(Search(text, mode), ReferenceHits(entries, text, mode))
             << "text \"" << text << "\" mode " << static_cast<int>(mode) << " urvalbufsiz "
             << urvalbufsiz;
       }
@@ -428,15 +425,8 @@ TEST_F(FreeSearchList, PassingOverBlocksFindsWhatEveryEntryFinds) {
         default:  // alternatives
           text = t + ";" + RandomText(random, 3);
       }
-      const std::vector<std::string> terms = FreeSearchTerms(text);
       for (const Mode mode : {Mode::kEqual, Mode::kBeginsWith}) {
-        std::set<int32_t> expected;
-        for (const Entry& e : entries) {
-          if (!terms.empty() && ReferenceMatches(e.text, terms, mode))
-            expected.insert(e.records.begin(), e.records.end());
-        }
-        const Records found = Search(text, mode);
-        ASSERT_EQ(std::set<int32_t>(found.begin(), found.end()), expected)
+        ASSERT_EQ(Search(text, mode), ReferenceHits(entries, text, mode))
             << "text \"" << text << "\" mode " << static_cast<int>(mode) << " sorted " << sorted;
       }
     }

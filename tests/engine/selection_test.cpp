@@ -131,15 +131,12 @@ TEST(Selection, AndKeepsCommonBitsAndLeavesCountUntilRecount) {
   EXPECT_EQ(a.Count(), 3);
 }
 
-TEST(Selection, NextFindsEveryNumberInOrder) {
+// The order of Next is checked against plain flags below; here its limits.
+TEST(Selection, NextStartsOnlyWithinTheSelection) {
   Tvxsmalurval s;
   s.Resize(1000);
-  std::vector<int32_t> expected;
-  for (int32_t i = 1; i <= 1000; i += i % 7 + 1) {
+  for (const int32_t i : {5, 70, 1000})
     s.SetBit(i, true);
-    expected.push_back(i);
-  }
-  EXPECT_EQ(Numbers(s), expected);
   for (int32_t k : {-1, 1000, 5000}) {
     int32_t kept = k;
     EXPECT_FALSE(s.Next(kept));
@@ -147,7 +144,7 @@ TEST(Selection, NextFindsEveryNumberInOrder) {
   }
   int32_t k = 63;  // the lowest set number above 63
   ASSERT_TRUE(s.Next(k));
-  EXPECT_EQ(k, *std::upper_bound(expected.begin(), expected.end(), 63));
+  EXPECT_EQ(k, 70);
 }
 
 TEST(Selection, ShrinkingSizeOrStorageIsSafe) {
@@ -270,7 +267,6 @@ TEST(Selection, SparseOperationsAgreeWithPlainFlags) {
           break;
       }
       x.Expect("after a step");
-      ASSERT_EQ(x.selection().Count(), x.selection().Recount());
     }
   }
 }

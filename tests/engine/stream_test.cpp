@@ -20,16 +20,5 @@ TEST(MemoryStream, WritesGrowAndReadsStopAtTheEnd) {
   EXPECT_EQ(s.Position(), 4u);
 }
 
-TEST(ViewStream, IsReadOnlyAndShowsItsRemainder) {
-  const uint8_t bytes[] = {1, 2, 3};
-  TViewStream s(bytes);
-  s.Seek(1);
-  EXPECT_EQ(s.RemainingView().size(), 2u);
-  EXPECT_EQ(s.Write("x", 1), 0u);
-  uint8_t b = 0;
-  EXPECT_EQ(s.Read(&b, 1), 1u);
-  EXPECT_EQ(b, 2);
-}
-
 }  // namespace
 }  // namespace vx

@@ -23,8 +23,8 @@ TEST(VisibleAnchors, StepGrowsPastAHundredVisible) {
     int32_t step;
     size_t anchors;
   };
-  for (const Case c : {Case{1, 1, 1}, Case{101, 2, 51}, Case{200, 2, 100}, Case{201, 3, 67},
-                       Case{10001, 101, 100}}) {
+  for (const Case c : {Case{1, 1, 1}, Case{100, 1, 100}, Case{101, 2, 51}, Case{200, 2, 100},
+                       Case{201, 3, 67}, Case{10001, 101, 100}}) {
     Tvxsmalurval bits;
     bits.Resize(c.visible + 5);
     for (int32_t n = 3; n < 3 + c.visible; ++n)

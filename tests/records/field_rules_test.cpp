@@ -35,14 +35,5 @@ TEST(IsSaknas, MatchesTheWordInAnyCase) {
   EXPECT_FALSE(IsSaknas(""));
 }
 
-TEST(NameOr, JoinsWhatIsThereOrFallsBack) {
-  EXPECT_EQ(NameOr("Berg", "Anna", kNoNameText), "Berg, Anna");
-  EXPECT_EQ(NameOr("Berg", "", kNoNameText), "Berg");
-  EXPECT_EQ(NameOr("", "Anna", kNoNameText), "Anna");
-  EXPECT_EQ(NameOr("", "", kNoNameText), "(Ingen namnuppgift)");
-  EXPECT_EQ(JoinNonEmpty("a", "b", "\r\r"), "a\r\rb");
-  EXPECT_EQ(JoinNonEmpty("", "", ", "), "");
-}
-
 }  // namespace
 }  // namespace vx

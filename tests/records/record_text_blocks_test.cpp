@@ -19,26 +19,9 @@ TEST(RestartTrimmed, EndsWithExactlyTheGivenLineEnds) {
   EXPECT_EQ(text, "\r\r");
 }
 
-TEST(AppendFooter, LeavesOutTheNormalisedPartWhenEmpty) {
-  std::string text = "Namn\r\r";
-  AppendFooter(text, {SourceLine("C:2", ""), "Normerade begrepp", "", ""});
-  EXPECT_EQ(text, "Namn\r--------------\rK\xE4lla: C:2\r\r");
-  text = "Namn";
-  AppendFooter(text, {SourceLine("C:2", "4"), "N", "Ort: A\r", "R\r"});
-  EXPECT_EQ(text, "Namn\r--------------\rK\xE4lla: C:2, s. 4\r\rN\rOrt: A\r\rR\r");
-}
-
-TEST(TextBlocks, ShownNameHeadingAndBaseLevel) {
-  EXPECT_EQ(Shown("Berga", ""), "Berga");
-  EXPECT_EQ(Shown("Berga", "Bergha"), "Bergha");
-  EXPECT_EQ(PersonName("", "", "(Man utan namn)", true), "[f](Man utan namn)[\\f]");
-  EXPECT_EQ(PersonName("Berg", "", "x", false), "Berg");
-  EXPECT_EQ(Heading("Far", true), "[b 3]Far[b 1]");
-  EXPECT_EQ(Heading("Far", false), "Far");
-  EXPECT_EQ(Finished("a", true), "[5]a");
-  EXPECT_EQ(Finished("a", false), "a");
-  EXPECT_EQ(OtherInformation("", ""), "");
-  EXPECT_EQ(OtherInformation("12", ""), "F\xF6rsamlingskod: 12\r");
+// The other blocks show in the whole texts of the birth, marriage and death
+// tests; a written form without its normalised one shows only here.
+TEST(AddNormalised, ListsAWrittenFormsEmptyNormalisedForm) {
   std::string list;
   AddNormalised(list, "Ort: ", "Berga", "");
   EXPECT_EQ(list, "");
