@@ -78,7 +78,7 @@ double TimeReads(vx::TVXregtext& store, const std::vector<int64_t>& numbers) {
   size_t fields = 0;
   const auto start = Clock::now();
   for (const int64_t recno : numbers) {
-    if (store.ReadRecord(recno) != 0 || !store.DecodeFields()) {
+    if (!store.ReadRecord(recno).ok() || !store.DecodeFields()) {
       std::fprintf(stderr, "record %lld unreadable\n", static_cast<long long>(recno));
       std::exit(1);
     }

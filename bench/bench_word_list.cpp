@@ -274,7 +274,7 @@ void TimeMarking(vx::TVXstruktlista& list, const std::string& prefix) {
   int32_t row = list.FindPrefix(prefix);
   int32_t rows = 0;
   for (; row > 0 && row <= list.RowCount(); ++row) {
-    if (list.ReadRow(row) != vx::Tvxindexblobfil::kRowRead) break;
+    if (!list.ReadRow(row).ok()) break;
     if (vx::ComparePrefix(prefix.c_str(), list.RowText().c_str(), prefix.size(), list.table()) != 0)
       break;
     list.MarkRecords(hits);

@@ -25,8 +25,7 @@ MixQuery All(std::string text) {
 MixQuery MiddleLokalId(TEVF& evf, int r) {
   TVXstruktlista* ids = evf.soklistor(r, SearchForm(r).lokalid_slot);
   std::string id = "saknas";
-  if (ids != nullptr && ids->RowCount() > 0 &&
-      ids->ReadRow((ids->RowCount() + 1) / 2) == Tvxindexblobfil::kRowRead) {
+  if (ids != nullptr && ids->RowCount() > 0 && ids->ReadRow((ids->RowCount() + 1) / 2).ok()) {
     id = ids->RowText();
   }
   return {MixKind::kLokalId, r, {}, id};

@@ -39,7 +39,7 @@ void TimeRandomRecords(TEVF& evf, int count) {
   for (int i = 0; i < count; ++i) {
     const int r = registers[random() % registers.size()];
     const int64_t n = 1 + static_cast<int64_t>(random() % evf.PersonList(r).RowCount());
-    if (records.Load(r, evf.RecordStore(r), n) != 0) {
+    if (!records.Load(r, evf.RecordStore(r), n).ok()) {
       ++failed;
       continue;
     }

@@ -23,7 +23,7 @@ bool NumbersByLokalId(TEVF& evf, const SqlRegister& reg,
   if (ids == nullptr) return false;
   numbers.reserve(static_cast<size_t>(ids->RowCount()));
   for (int32_t row = 1; row <= ids->RowCount(); ++row) {
-    if (ids->ReadRow(row) != Tvxindexblobfil::kRowRead) return false;
+    if (!ids->ReadRow(row).ok()) return false;
     if (!numbers.emplace(ids->RowText(), ids->RowValue1()).second) {
       std::fprintf(stderr, "Lokal-ID %s occurs twice in %s\n", ids->RowText().c_str(),
                    reg.table.data());

@@ -23,8 +23,8 @@ void AddCommonSlots(RegisterSchema& schema) {
   schema.slots.push_back(Whole(3, {"KAELLA"}));
 }
 
-FreeSearchSource Lines(int number, const char* field) {
-  return {number, {{field}}, true};
+FreeSearchSource Lines(int slot, const char* field) {
+  return {slot, {{field}}, true};
 }
 
 RegisterSchema Births() {
@@ -43,7 +43,7 @@ RegisterSchema Births() {
   s.slots.push_back(Whole(15, {"FARORT"}));
   s.slots.push_back(Whole(16, {"FARTITEL"}));
   s.slots.push_back(Of(19, SlotValues::kLokalId, {"LOKALID"}));
-  s.free_search = {Lines(117, "DOPVITTNEN"), Lines(118, "OVRIGT")};
+  s.free_search = {Lines(17, "DOPVITTNEN"), Lines(18, "OVRIGT")};
   s.norm_pairs = {{"ENAMN", "ENAMNO", kNormSurname, ""},
                   {"MORENAMN", "MORENAMNO", kNormSurname, ""},
                   {"FARENAMN", "FARENAMNO", kNormSurname, ""},
@@ -69,7 +69,7 @@ RegisterSchema Marriages() {
   s.slots.push_back(Whole(12, {"MORT"}));
   s.slots.push_back(Whole(13, {"MTITEL"}));
   s.slots.push_back(Of(16, SlotValues::kLokalId, {"LOKALID"}));
-  s.free_search = {Lines(214, "OVRIGT")};
+  s.free_search = {Lines(14, "OVRIGT")};
   s.norm_pairs = {
       {"KENAMN", "KENAMNO", kNormSurname, ""},    {"MENAMN", "MENAMNO", kNormSurname, ""},
       {"KORT", "KORTO", kNormPlace, ""},          {"MORT", "MORTO", kNormPlace, ""},
@@ -92,11 +92,11 @@ RegisterSchema Deaths() {
   s.slots.push_back(
       {15, SlotValues::kWhole, {{"ANF1ENAMNO", "ANF1ENAMN"}, {"ANF2ENAMNO", "ANF2ENAMN"}}});
   s.slots.push_back(Whole(16, {"DORSAK"}));
-  s.free_search = {{311,
+  s.free_search = {{11,
                     {{"ANF1TITEL", "ANF1FNAMN", "ANF1ENAMN", "ANF1ORT", "ANF1RELAT"},
                      {"ANF2TITEL", "ANF2FNAMN", "ANF2ENAMN", "ANF2ORT", "ANF2RELAT"}},
                     false},
-                   Lines(312, "OVRIGT")};
+                   Lines(12, "OVRIGT")};
   s.norm_pairs = {{"ENAMN", "ENAMNO", kNormSurname, ""},
                   {"ANF1ENAMN", "ANF1ENAMNO", kNormSurname, ""},
                   {"ANF2ENAMN", "ANF2ENAMNO", kNormSurname, ""},

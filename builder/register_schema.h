@@ -32,7 +32,7 @@ struct SlotSource {
 // A free-search list: each line of each field is an entry. A "relative"
 // source joins a relative's fields with blanks into one line.
 struct FreeSearchSource {
-  int number;                                   // the component number, vaxors<number>
+  int slot;                                     // the list's slot in its register (17: vaxors117)
   std::vector<std::vector<std::string>> lines;  // one line = these fields joined by blanks
   bool by_lines = false;                        // split each value at CR
 };

@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <exception>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -44,7 +45,7 @@ class WorkFolder {
   fs::path path_;
 };
 
-bool WriteTextStore(const std::string& component, const std::vector<TextRecord>& texts,
+bool WriteTextStore(std::string_view component, const std::vector<TextRecord>& texts,
                     const std::string& dir, const std::string& regnr, SourceError& error) {
   const RegtextProperties properties = StorePropertiesFor(*FindComponent(component), dir, regnr);
   RecordStoreWriter writer(properties);
@@ -69,7 +70,8 @@ bool WriteTextStore(const std::string& component, const std::vector<TextRecord>&
 bool WriteNormList(const std::vector<std::string>& rows, const std::string& dir,
                    const std::string& regnr, SourceError& error) {
   TVXstruktlista list;
-  list.properties() = ListPropertiesFor(*FindComponent("vaxornrm"), dir, regnr, rows.size());
+  list.properties() =
+      ListPropertiesFor(*FindComponent(kNormalisationList), dir, regnr, rows.size());
   const std::string file = list.properties().RowFileName();
   if (!list.CreateNew()) {
     error = WriteError(file, "kan inte skapas");
@@ -161,20 +163,27 @@ bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, Source
   }
 
   // The list of all fields needs every register and no codec: it is built
-  // on a second thread while the registers are written.
+  // on a second thread while the registers are written. The thread joins
+  // whichever way this function leaves (the jthread is destroyed before
+  // everything it uses), and an exception on it is carried over here.
   SourceError all_fields_error;
   bool all_fields_ok = true;
-  std::thread all_fields_writer([&] {
-    WordIndex all_fields(nullptr, FoldTable());
-    uint32_t next_number = 1;
-    for (int r = 1; r <= 3; ++r) {
-      if (!sources[r]) continue;
-      AddToAllFields(*sources[r], persons[r].order, next_number, all_fields);
-      next_number += static_cast<uint32_t>(persons[r].order.size());
+  std::exception_ptr all_fields_failure;
+  std::jthread all_fields_writer([&] {
+    try {
+      WordIndex all_fields(nullptr, FoldTable());
+      uint32_t next_number = 1;
+      for (int r = 1; r <= 3; ++r) {
+        if (!sources[r]) continue;
+        AddToAllFields(*sources[r], persons[r].order, next_number, all_fields);
+        next_number += static_cast<uint32_t>(persons[r].order.size());
+      }
+      progress("Skriver fritextlistan över alla fält");
+      all_fields_ok = WriteFreeSearchList(AllFieldsListName(), all_fields.TakeSortedRows(), dir,
+                                          regnr, all_fields_error);
+    } catch (...) {
+      all_fields_failure = std::current_exception();
     }
-    progress("Skriver fritextlistan över alla fält");
-    all_fields_ok =
-        WriteFreeSearchList("vaxors404", all_fields.TakeSortedRows(), dir, regnr, all_fields_error);
   });
   bool registers_ok = true;
   for (int r = 1; r <= 3 && registers_ok; ++r) {
@@ -183,6 +192,7 @@ bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, Source
     registers_ok = WriteRegister(*sources[r], persons[r], dir, regnr, progress, error);
   }
   all_fields_writer.join();
+  if (all_fields_failure) std::rethrow_exception(all_fields_failure);
   if (!registers_ok) return false;
   if (!all_fields_ok) {
     error = all_fields_error;
@@ -190,8 +200,8 @@ bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, Source
   }
   progress("Skriver normeringslistan och texterna");
   if (!WriteNormList(norm_rows.SortedRowTexts(), dir, regnr, error)) return false;
-  if (!WriteTextStore("vaxortext", help_texts, dir, regnr, error)) return false;
-  if (!WriteTextStore("vaxorlokaltext", own_texts, dir, regnr, error)) return false;
+  if (!WriteTextStore(kHelpTextStore, help_texts, dir, regnr, error)) return false;
+  if (!WriteTextStore(kOwnTextStore, own_texts, dir, regnr, error)) return false;
 
   progress("Flyttar filerna till " + options.data_dir.string());
   return MoveIntoPlace(work.path(), options.data_dir, regnr, summary.files, error);

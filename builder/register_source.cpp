@@ -6,6 +6,7 @@
 #include "builder/register_schema.h"
 #include "builder/value_rules.h"
 #include "engine/util/cp1252.h"
+#include "engine/util/visible_text.h"
 #include "records/register_labels.h"
 
 namespace vx {
@@ -15,8 +16,10 @@ bool IsLongText(const std::string& label) {
   return !label.empty() && label[0] == '5';
 }
 
-std::string Quoted(std::string_view name) {
-  return Cp1252ToUtf8(name);
+// A source value in a one-line message: in quotes, control characters
+// written visibly.
+std::string Quoted(std::string_view value) {
+  return QuotedText(Cp1252ToUtf8(value));
 }
 
 }  // namespace
@@ -85,10 +88,10 @@ bool RegisterSource::CheckRecord(const std::vector<std::string>& values, size_t 
     const std::string& value = values[f];
     const std::string name(FieldName(Labels()[f]));
     if (value.find('\0') != std::string::npos)
-      return fail("fältet " + name + " innehåller en nollbyte");
+      return fail("fältet " + name + " innehåller en nollbyte: " + Quoted(value));
     if (!IsLongText(Labels()[f])) {
       if (value.find('\r') != std::string::npos) {
-        return fail("fältet " + name + " får inte innehålla radbrytningar");
+        return fail("fältet " + name + " får inte innehålla radbrytningar: " + Quoted(value));
       }
       if (value.size() > kMaxShortField) {
         return fail("fältet " + name + " är för långt (" + std::to_string(value.size()) +

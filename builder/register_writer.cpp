@@ -23,7 +23,7 @@ const ComponentDecl& Decl(const std::string& name) {
 bool WriteRecords(const RegisterSource& source, const std::vector<uint32_t>& order,
                   const std::string& dir, const std::string& regnr, SourceError& error) {
   const RegtextProperties properties =
-      StorePropertiesFor(Decl("vaxorh" + std::to_string(source.register_number())), dir, regnr);
+      StorePropertiesFor(Decl(RecordStoreName(source.register_number())), dir, regnr);
   RecordStoreWriter writer(properties);
   if (writer.Create() != RecordStoreWriter::Status::kOk) {
     error = WriteError(properties.RecordFileName(), "kan inte skapas");
@@ -49,7 +49,7 @@ bool WritePersonList(int register_number, const std::vector<std::string>& rows,
                      const std::string& dir, const std::string& regnr, SourceError& error) {
   TVXstruktlista list;
   list.properties() =
-      ListPropertiesFor(Decl("vaxorl" + std::to_string(register_number)), dir, regnr, rows.size());
+      ListPropertiesFor(Decl(PersonListName(register_number)), dir, regnr, rows.size());
   const std::string file = list.properties().RowFileName();
   if (!list.CreateNew()) {
     error = WriteError(file, "kan inte skapas");
@@ -68,8 +68,8 @@ bool WritePersonList(int register_number, const std::vector<std::string>& rows,
 bool WriteDateOrder(int register_number, const std::vector<std::string>& rows,
                     const std::string& dir, const std::string& regnr, SourceError& error) {
   TVXsortordning order;
-  order.properties() = SortOrderPropertiesFor(Decl("vaxoro" + std::to_string(register_number)), dir,
-                                              regnr, rows.size());
+  order.properties() =
+      SortOrderPropertiesFor(Decl(DateOrderName(register_number)), dir, regnr, rows.size());
   const std::string file = order.properties().FileName();
   if (!order.CreateNew()) {
     error = WriteError(file, "kan inte skapas");
@@ -164,8 +164,8 @@ bool WriteRegisterFreeSearch(const RegisterSource& source, const std::vector<uin
     for (const std::string& line : FreeSearchLines(source, order[r - 1], list))
       index.Add(line, r);
   }
-  return WriteFreeSearchList("vaxors" + std::to_string(list.number), index.TakeSortedRows(), dir,
-                             regnr, error);
+  return WriteFreeSearchList(SearchComponentName(source.register_number(), list.slot),
+                             index.TakeSortedRows(), dir, regnr, error);
 }
 
 }  // namespace

@@ -25,12 +25,12 @@ RegtextProperties StorePropertiesFor(const ComponentDecl& store, const std::stri
                                      const std::string& regnr) {
   RegtextProperties p;
   p.bfilkat = p.pfilkat = p.LZHfilkat = dir;
-  if (store.name == "vaxorlokaltext") {
+  if (!store.store.own_file_template.empty()) {
     // Opened while its block list still has the shared name.
-    p.bfilnamn = p.pfilnamn = "vaxor" + regnr + "text";
-    p.LZHfilnamn = "vaxortext";
-  } else if (store.file_template == "vaxortext") {
-    p.bfilnamn = p.pfilnamn = p.LZHfilnamn = "vaxortext";
+    p.bfilnamn = p.pfilnamn = RenameForSet(store.store.own_file_template, regnr);
+    p.LZHfilnamn = store.file_template;
+  } else if (store.name == kHelpTextStore) {
+    p.bfilnamn = p.pfilnamn = p.LZHfilnamn = store.file_template;
   } else {
     p.bfilnamn = p.pfilnamn = p.LZHfilnamn = RenameForSet(store.file_template, regnr);
   }

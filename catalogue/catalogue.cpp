@@ -1,25 +1,22 @@
 #include "catalogue/catalogue.h"
 
+#include <cassert>
 #include <filesystem>
 
 #include "catalogue/catalogue_declaration.h"
 #include "engine/codec/compress_errors.h"
 #include "engine/files/file.h"
+#include "engine/util/cp1252.h"
 #include "records/register_labels.h"
 
 namespace vx {
 namespace {
 
-// The free-search lists that belong to each register's search form.
-const std::vector<std::string>& FreeSearchListsOf(int r) {
-  static const std::vector<std::string> kBirths = {"vaxors117", "vaxors118"};
-  static const std::vector<std::string> kMarriages = {"vaxors214"};
-  static const std::vector<std::string> kDeaths = {"vaxors311", "vaxors312"};
-  return r == 1 ? kBirths : r == 2 ? kMarriages : kDeaths;
-}
-
-std::string Numbered(const char* prefix, int n) {
-  return prefix + std::to_string(n);
+// A file name (UTF-8 on this system) as Windows-1252 text; bytes that do not
+// convert stay as they are.
+std::string PathText(const std::string& path) {
+  std::string text;
+  return Utf8ToCp1252(path, text) ? text : path;
 }
 
 bool InRange(int n) {
@@ -90,10 +87,10 @@ TEVF::TEVF() {
   // Every search asks for these by number; a name lookup each time would
   // cost more than a search that finds nothing.
   for (int n = 1; n <= 3; ++n) {
-    by_number_.record_stores[n] = Store(Numbered("vaxorh", n));
-    by_number_.person_lists[n] = List(Numbered("vaxorl", n));
-    by_number_.date_orders[n] = SortOrder(Numbered("vaxoro", n));
-    by_number_.sokur[n] = Selection(Numbered("sokur", n));
+    by_number_.record_stores[n] = Store(RecordStoreName(n));
+    by_number_.person_lists[n] = List(PersonListName(n));
+    by_number_.date_orders[n] = SortOrder(DateOrderName(n));
+    by_number_.sokur[n] = Selection(ScratchSelectionName(n));
   }
 }
 
@@ -109,12 +106,12 @@ void TEVF::oppnadatabas(const Configuration& config, ShellHooks& hooks) {
   SetSearchDirectories();
   RenameForRegisterSet();
   OpenRegisters(hooks);
-  TVXregtext& help = *Store("vaxortext");
+  TVXregtext& help = *Store(kHelpTextStore);
   help.properties().bfilkat = help.properties().pfilkat = hdbasen_;
   help.properties().RO = true;
   help.Open();
   OpenSearchLists();
-  FreeSearch("vaxors404")->Open();
+  FreeSearch(AllFieldsListName())->Open();
   SizeScratchSelections();
   hooks.InvalidateResultCache();
   for (int r = 1; r <= 3; ++r) {
@@ -125,34 +122,39 @@ void TEVF::oppnadatabas(const Configuration& config, ShellHooks& hooks) {
 }
 
 void TEVF::OpenOwnTexts() {
-  TVXregtext& own = *Store("vaxorlokaltext");
+  TVXregtext& own = *Store(kOwnTextStore);
   RegtextProperties& p = own.properties();
   p.bfilkat = p.pfilkat = p.LZHfilkat = hdbasen_;
   p.RO = true;
-  p.bfilnamn = p.pfilnamn = "vaxor" + regnr_ + "text";
+  p.bfilnamn = p.pfilnamn =
+      RenameForSet(FindComponent(kOwnTextStore)->store.own_file_template, regnr_);
   own.Open();  // its block list still has the shared name "vaxortext"
 }
 
 void TEVF::OpenNormalisationList() {
-  TVXstruktlista& norm = *List("vaxornrm");
+  TVXstruktlista& norm = *List(kNormalisationList);
   ListProperties& p = norm.properties();
   p.filkat = p.LZHfilkat = hdbasen_;
-  p.filnamn = p.LZHfilnamn = "vaxor" + regnr_ + "nrm";
+  p.filnamn = p.LZHfilnamn = RenameForSet(FindComponent(kNormalisationList)->file_template, regnr_);
   p.RO = true;
   norm.Open();
 }
 
 void TEVF::SetSearchDirectories() {
-  for (auto& [name, list] : lists_) {
-    if (!name.starts_with("vaxors")) continue;
-    ListProperties& p = list->properties();
-    p.filkat = p.rllfilkat = p.LZHfilkat = hdbasen_;
-    p.RO = true;
+  for (int r = 1; r <= 3; ++r) {
+    for (int slot = 1; slot <= 20; ++slot) {
+      const ComponentDecl* decl = SearchListDecl(r, slot);
+      if (decl == nullptr) continue;
+      ListProperties& p = List(decl->name)->properties();
+      p.filkat = p.rllfilkat = p.LZHfilkat = hdbasen_;
+      p.RO = true;
+    }
   }
-  for (auto& [name, list] : free_search_) {
-    if (name == "vaxors215") continue;  // declared, never opened
-    list->properties().b1filkat = list->properties().b2filkat = hdbasen_;
-    list->properties().RO = true;
+  for (const ComponentDecl& c : Catalogue()) {
+    if (c.kind != ComponentKind::kFreeSearchList || !c.free_search.in_use) continue;
+    FreeSearchListProperties& p = FreeSearch(c.name)->properties();
+    p.b1filkat = p.b2filkat = hdbasen_;
+    p.RO = true;
   }
   for (auto& [name, order] : sort_orders_) {
     order->properties().pfilkat = hdbasen_;
@@ -185,7 +187,7 @@ void TEVF::RenameForRegisterSet() {
       }
       case ComponentKind::kRecordStore: {
         RegtextProperties& p = Store(c.name)->properties();
-        if (p.bfilnamn == "vaxortext") break;
+        if (p.bfilnamn == kHelpTextStore) break;  // the shared help texts
         p.bfilnamn = RenameForSet(p.bfilnamn, regnr_);
         p.pfilnamn = RenameForSet(p.pfilnamn, regnr_);
         p.LZHfilnamn = RenameForSet(p.LZHfilnamn, regnr_);
@@ -201,7 +203,7 @@ void TEVF::OpenRegisters(ShellHooks& hooks) {
   for (int r = 1; r <= 3; ++r) {
     TVXstruktlista& persons = PersonList(r);
     ListProperties& lp = persons.properties();
-    if (!ResolveCaseInsensitive(hdbasen_ + lp.filnamn + "." + lp.filext)) {
+    if (!ResolveCaseInsensitive(PersonListPath(hdbasen_, regnr_, r))) {
       hooks.DisableSearchButton(r);
       continue;
     }
@@ -226,8 +228,8 @@ void TEVF::OpenSearchLists() {
       const ComponentDecl* decl = SearchListDecl(r, slot);
       if (decl != nullptr) soklistor_[r][slot] = List(decl->name);
     }
-    for (const std::string& name : FreeSearchListsOf(r))
-      FreeSearch(name)->Open();
+    for (const ComponentDecl* list : FreeSearchListsOf(r))
+      FreeSearch(list->name)->Open();
     DateOrder(r).Open();
   }
   for (int r = 1; r <= 3; ++r) {
@@ -249,9 +251,9 @@ void TEVF::SizeScratchSelections() {
 }
 
 void TEVF::ReadHeadings() {
-  TVXregtext& own = *Store("vaxorlokaltext");
+  TVXregtext& own = *Store(kOwnTextStore);
   auto long_text_of = [&](int n) -> std::string {
-    if (!own.Opened() || own.ReadRecord(n) != 0 || !own.DecodeFields()) return {};
+    if (!own.Opened() || !own.ReadRecord(n).ok() || !own.DecodeFields()) return {};
     return own.LongTexts().empty() ? std::string() : own.LongTexts()[0];
   };
   try {
@@ -263,25 +265,28 @@ void TEVF::ReadHeadings() {
 }
 
 void TEVF::stangdatabas() {
-  auto close_list = [&](const std::string& name) { List(name)->Close(); };
-  List("vaxornrm")->Close();
-  for (const char* name : {"vaxorlokaltext", "vaxorh1", "vaxorh2", "vaxorh3"})
-    Store(name)->Close();
+  auto close_free_lists = [&](int r) {
+    for (const ComponentDecl* list : FreeSearchListsOf(r))
+      FreeSearch(list->name)->Close();
+  };
+  List(kNormalisationList)->Close();
+  Store(kOwnTextStore)->Close();
   for (int r = 1; r <= 3; ++r)
-    close_list(Numbered("vaxorl", r));
+    RecordStore(r).Close();
+  for (int r = 1; r <= 3; ++r)
+    PersonList(r).Close();
   for (int r = 1; r <= 3; ++r) {
     for (int slot = 1; slot <= 20; ++slot) {
       if (soklistor_[r][slot] != nullptr) soklistor_[r][slot]->Close();
     }
   }
-  for (const char* name : {"vaxors117", "vaxors118"})
-    FreeSearch(name)->Close();
+  close_free_lists(1);
   for (int r = 1; r <= 3; ++r)
     DateOrder(r).Close();
-  for (const char* name : {"vaxors214", "vaxors311", "vaxors312", "vaxors404"}) {
-    FreeSearch(name)->Close();
-  }
-  Store("vaxortext")->Close();
+  close_free_lists(2);
+  close_free_lists(3);
+  FreeSearch(AllFieldsListName())->Close();
+  Store(kHelpTextStore)->Close();
   for (int n = 1; n <= 3; ++n)
     sokur(n).Release();
 }
@@ -311,17 +316,66 @@ Tvxsmalurval* TEVF::Selection(std::string_view name) {
   return it == selections_.end() ? nullptr : it->second.get();
 }
 
+// A number outside 1..3 is a caller's fault: a debug build stops at it, a
+// release build hands out a component that is closed anew at every such
+// call (a selection emptied to size 0), so it finds and counts nothing.
 TVXregtext& TEVF::RecordStore(int r) {
-  return InRange(r) ? *by_number_.record_stores[r] : *Store(Numbered("vaxorh", r));
+  assert(InRange(r) && "register numbers run 1..3");
+  if (InRange(r)) return *by_number_.record_stores[r];
+  closed_.record_store.Close();
+  return closed_.record_store;
 }
 TVXstruktlista& TEVF::PersonList(int r) {
-  return InRange(r) ? *by_number_.person_lists[r] : *List(Numbered("vaxorl", r));
+  assert(InRange(r) && "register numbers run 1..3");
+  if (InRange(r)) return *by_number_.person_lists[r];
+  closed_.person_list.Close();
+  closed_.person_list.vald().Resize(0);
+  return closed_.person_list;
 }
 TVXsortordning& TEVF::DateOrder(int r) {
-  return InRange(r) ? *by_number_.date_orders[r] : *SortOrder(Numbered("vaxoro", r));
+  assert(InRange(r) && "register numbers run 1..3");
+  if (InRange(r)) return *by_number_.date_orders[r];
+  closed_.date_order.Close();
+  return closed_.date_order;
 }
 Tvxsmalurval& TEVF::sokur(int n) {
-  return InRange(n) ? *by_number_.sokur[n] : *Selection(Numbered("sokur", n));
+  assert(InRange(n) && "scratch selections run 1..3");
+  if (InRange(n)) return *by_number_.sokur[n];
+  closed_.selection.Resize(0);
+  return closed_.selection;
+}
+bool TEVF::RegisterOn(int r) const {
+  assert(InRange(r) && "register numbers run 1..3");
+  return InRange(r) && register_on_[r];
+}
+
+std::string PersonListPath(const std::string& hdbasen, const std::string& regnr,
+                           int register_number) {
+  ListProperties p;
+  if (const ComponentDecl* persons = FindComponent(PersonListName(register_number)))
+    p.filnamn = RenameForSet(persons->file_template, regnr);
+  return hdbasen + p.RowFileName();
+}
+
+std::string MissingRegisterSetMessage(const Configuration& config) {
+  const std::string first =
+      PersonListPath(config.hdbasen, RegisterSetNumber(config.huvudregister), 1);
+  std::string message = "Inga register hittades: " + PathText(first) + " finns inte.";
+  std::error_code ec;
+  if (config.hdbasen.empty() || config.hdbasen.back() == '/' ||
+      !std::filesystem::is_directory(config.hdbasen, ec)) {
+    return message;
+  }
+  // The value as the user wrote it, completed in the separator style it
+  // uses.
+  const std::string written =
+      PathText(config.hdbasen_written.empty() ? config.hdbasen : config.hdbasen_written);
+  const bool backslashes =
+      written.find('\\') != std::string::npos && written.find('/') == std::string::npos;
+  const std::string separator = backslashes ? "\\" : "/";
+  return message + " Inst\xE4llningen hdbasen \"" + written +
+         "\" \xE4r en mapp men slutar inte med \"" + separator + "\" \x96 menade du \"" + written +
+         separator + "\"?";
 }
 
 TVXstruktlista* TEVF::soklistor(int r, int slot) const {

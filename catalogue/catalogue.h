@@ -9,6 +9,16 @@
 // and date orders, the list of all fields; then it sizes the scratch
 // selections sokur1..3 to the registers' total row count. A missing file
 // leaves its component closed; a register without a person list is off.
+//
+// Threads: one call at a time per catalogue, calls on the components it
+// hands out included (see their headers). After oppnadatabas the const
+// readers (RegisterOn, soklistor, regnr, hdbasen, rubrik, underrubrik) only
+// read and may run together while nothing else runs; the per-register
+// accessors may not (a number outside 1..3 resets a shared fallback). Two
+// catalogues own separate components, but their block-mode stores and
+// lists expand through the one SharedCodec(), postings go through one
+// engine-wide buffer and messages to one sink: they are not safe on two
+// threads at once either.
 #ifndef VX_CATALOGUE_CATALOGUE_H_
 #define VX_CATALOGUE_CATALOGUE_H_
 
@@ -52,16 +62,21 @@ class TEVF {
 
   // Register 1..3: its record store (vaxorh), person list (vaxorl, whose
   // vald selection holds the register's hits) and date order (vaxoro).
+  // Any other number stops a debug build (assert); a release build gets a
+  // closed component that finds and counts nothing.
   TVXregtext& RecordStore(int register_number);
   TVXstruktlista& PersonList(int register_number);
   TVXsortordning& DateOrder(int register_number);
-  // True when the register's person list was found and opened.
-  bool RegisterOn(int register_number) const { return register_on_[register_number]; }
+  // True when the register's person list was found and opened; false for a
+  // number outside 1..3 (after the same assert).
+  bool RegisterOn(int register_number) const;
 
   // soklistor: the word list of slot 1..20 of register 1..3, or null when
   // the slot is empty or the register is off.
   TVXstruktlista* soklistor(int register_number, int slot) const;
-  // The scratch selections of the search: sokur(1) .. sokur(3).
+  // The scratch selections of the search: sokur(1) .. sokur(3); any other
+  // number as with RecordStore (a release build gets an empty selection of
+  // size 0).
   Tvxsmalurval& sokur(int n);
 
   const std::string& regnr() const { return regnr_; }
@@ -95,11 +110,31 @@ class TEVF {
     TVXsortordning* date_orders[4] = {};
     Tvxsmalurval* sokur[4] = {};
   } by_number_;
+  // What the per-register accessors give for a number outside 1..3.
+  struct {
+    TVXregtext record_store;
+    TVXstruktlista person_list;
+    TVXsortordning date_order;
+    Tvxsmalurval selection;
+  } closed_;
   bool register_on_[4] = {false, false, false, false};
   std::string regnr_ = "0001";
   std::string hdbasen_;
   std::string rubrik_, underrubrik_;
 };
+
+// The file whose presence turns register 1..3 of a set on, the first that
+// oppnadatabas looks for per register: the person list, named by the
+// declaration ("vaxor0001l1.i" for set 1), after the plain prefix
+// `hdbasen`.
+std::string PersonListPath(const std::string& hdbasen, const std::string& regnr,
+                           int register_number);
+
+// The message (Windows-1252) for when no register of the configured set is
+// found: names the first file the catalogue looked for, the births' person
+// list, and, when hdbasen names an existing folder but lacks the trailing
+// separator that its use as a plain prefix needs, suggests adding it.
+std::string MissingRegisterSetMessage(const Configuration& config);
 
 }  // namespace vx
 

@@ -5,23 +5,29 @@
 namespace vx {
 namespace {
 
+// The template file name of a per-set component: "vaxor0000" followed by
+// the rest of its name ("vaxors101" -> "vaxor0000s101").
+std::string TemplateOf(const std::string& name) {
+  return "vaxor0000" + name.substr(5);
+}
+
 ComponentDecl Store(const std::string& name, const std::string& file, int antpc, int pcsiz,
                     int maxrader, TblobfilLZHmode lzh, int register_number) {
   ComponentDecl c{name, ComponentKind::kRecordStore, file, {}, {}, {}, {}};
-  c.store = {antpc, pcsiz, maxrader, lzh, pcsiz, register_number};
+  c.store = {antpc, pcsiz, maxrader, lzh, pcsiz, register_number, ""};
   return c;
 }
 
 ComponentDecl List(const std::string& name, int radmaxlen, int maxrader, bool lzh, bool keepaccent,
                    bool finnsBLOB, bool finnsurval) {
-  ComponentDecl c{name, ComponentKind::kWordList, "vaxor0000" + name.substr(5), {}, {}, {}, {}};
+  ComponentDecl c{name, ComponentKind::kWordList, TemplateOf(name), {}, {}, {}, {}};
   c.list = {radmaxlen, maxrader, lzh, keepaccent, finnsBLOB, finnsurval};
   return c;
 }
 
-ComponentDecl SearchList(int number) {
-  const std::string name = "vaxors" + std::to_string(number);
-  switch (number) {
+ComponentDecl SearchList(int register_number, int slot) {
+  const std::string name = SearchComponentName(register_number, slot);
+  switch (100 * register_number + slot) {
     case 101:
     case 102:
     case 201:
@@ -45,11 +51,9 @@ ComponentDecl SearchList(int number) {
   }
 }
 
-ComponentDecl FreeSearch(int number, int urvalbufsiz) {
-  const std::string name = "vaxors" + std::to_string(number);
-  ComponentDecl c{
-      name, ComponentKind::kFreeSearchList, "vaxor0000s" + std::to_string(number), {}, {}, {}, {}};
-  c.free_search.urvalbufsiz = urvalbufsiz;
+ComponentDecl FreeSearch(const std::string& name, int urvalbufsiz, bool in_use) {
+  ComponentDecl c{name, ComponentKind::kFreeSearchList, TemplateOf(name), {}, {}, {}, {}};
+  c.free_search = {urvalbufsiz, in_use};
   return c;
 }
 
@@ -69,31 +73,55 @@ const std::vector<int>& SlotsOf(int register_number) {
                                 : kNone;
 }
 
+struct FreeSlot {
+  int slot;
+  bool in_use;
+};
+
+// Slots of each register's free-search lists. Marriages declare a second
+// list that nothing writes or opens.
+const std::vector<FreeSlot>& FreeSlotsOf(int register_number) {
+  static const std::vector<FreeSlot> kBirths = {{17, true}, {18, true}};
+  static const std::vector<FreeSlot> kMarriages = {{14, true}, {15, false}};
+  static const std::vector<FreeSlot> kDeaths = {{11, true}, {12, true}};
+  static const std::vector<FreeSlot> kNone;
+  return register_number == 1   ? kBirths
+         : register_number == 2 ? kMarriages
+         : register_number == 3 ? kDeaths
+                                : kNone;
+}
+
 std::vector<ComponentDecl> Declare() {
   using enum TblobfilLZHmode;
   std::vector<ComponentDecl> c;
-  c.push_back(Store("vaxorh1", "vaxor0000h1", 3, 20000, 5000000, LZHblockpacka, 1));
-  c.push_back(Store("vaxorh2", "vaxor0000h2", 2, 20000, 5000000, LZHblockpacka, 2));
-  c.push_back(Store("vaxorh3", "vaxor0000h3", 3, 20000, 5000000, LZHblockpacka, 3));
-  c.push_back(Store("vaxortext", "vaxortext", 1, 20000, 20000, LZHpackainte, 0));
-  c.push_back(Store("vaxorlokaltext", "vaxortext", 1, 80000, 20000, LZHblockpacka, 0));
+  constexpr int kLongTextBuffers[] = {0, 3, 2, 3};  // antpc of registers 1..3
   for (int r = 1; r <= 3; ++r) {
-    c.push_back(List("vaxorl" + std::to_string(r), 200, 20000, true, false, false, true));
+    const std::string name = RecordStoreName(r);
+    c.push_back(
+        Store(name, TemplateOf(name), kLongTextBuffers[r], 20000, 5000000, LZHblockpacka, r));
   }
-  c.push_back(List("vaxornrm", 250, 500000, true, false, false, true));
+  const std::string shared_texts(kHelpTextStore);
+  c.push_back(Store(shared_texts, shared_texts, 1, 20000, 20000, LZHpackainte, 0));
+  c.push_back(Store(std::string(kOwnTextStore), shared_texts, 1, 80000, 20000, LZHblockpacka, 0));
+  c.back().store.own_file_template = TemplateOf(shared_texts);
+  for (int r = 1; r <= 3; ++r)
+    c.push_back(List(PersonListName(r), 200, 20000, true, false, false, true));
+  c.push_back(List(std::string(kNormalisationList), 250, 500000, true, false, false, true));
   for (int r = 1; r <= 3; ++r) {
     for (int slot : SlotsOf(r))
-      c.push_back(SearchList(100 * r + slot));
+      c.push_back(SearchList(r, slot));
   }
-  for (int number : {117, 118, 214, 215, 311, 312})
-    c.push_back(FreeSearch(number, 32000));
-  c.push_back(FreeSearch(404, 1000000));
   for (int r = 1; r <= 3; ++r) {
-    const std::string name = "vaxoro" + std::to_string(r);
-    c.push_back(Other(name, ComponentKind::kSortOrder, "vaxor0000o" + std::to_string(r)));
+    for (const FreeSlot& free : FreeSlotsOf(r))
+      c.push_back(FreeSearch(SearchComponentName(r, free.slot), 32000, free.in_use));
+  }
+  c.push_back(FreeSearch(AllFieldsListName(), 1000000, true));
+  for (int r = 1; r <= 3; ++r) {
+    const std::string name = DateOrderName(r);
+    c.push_back(Other(name, ComponentKind::kSortOrder, TemplateOf(name)));
   }
   for (int r = 1; r <= 3; ++r)
-    c.push_back(Other("sokur" + std::to_string(r), ComponentKind::kSelection));
+    c.push_back(Other(ScratchSelectionName(r), ComponentKind::kSelection));
   c.push_back(Other("sysbild", ComponentKind::kPictureBase, "vaxorgrfk"));
   c.push_back(Other("logobild", ComponentKind::kPictureBase, "vaxor0000grfk"));
   c.push_back(Other("maintiler", ComponentKind::kTiles));
@@ -105,6 +133,31 @@ std::vector<ComponentDecl> Declare() {
 }
 
 }  // namespace
+
+std::string RecordStoreName(int register_number) {
+  return "vaxorh" + std::to_string(register_number);
+}
+
+std::string PersonListName(int register_number) {
+  return "vaxorl" + std::to_string(register_number);
+}
+
+std::string DateOrderName(int register_number) {
+  return "vaxoro" + std::to_string(register_number);
+}
+
+std::string ScratchSelectionName(int number) {
+  return "sokur" + std::to_string(number);
+}
+
+std::string SearchComponentName(int register_number, int slot) {
+  return "vaxors" + std::to_string(100 * register_number + slot);
+}
+
+const std::string& AllFieldsListName() {
+  static const std::string kName = SearchComponentName(kAllRegisters, kAllFieldsSlot);
+  return kName;
+}
 
 const std::vector<ComponentDecl>& Catalogue() {
   static const std::vector<ComponentDecl> kCatalogue = Declare();
@@ -129,8 +182,23 @@ std::string RenameForSet(const std::string& template_name, const std::string& re
 
 const ComponentDecl* SearchListDecl(int register_number, int slot) {
   if (register_number < 1 || register_number > 3 || slot < 1 || slot > 20) return nullptr;
-  const ComponentDecl* c = FindComponent("vaxors" + std::to_string(100 * register_number + slot));
+  const ComponentDecl* c = FindComponent(SearchComponentName(register_number, slot));
   return c != nullptr && c->kind == ComponentKind::kWordList ? c : nullptr;
+}
+
+const ComponentDecl* FreeSearchListDecl(int register_number, int slot) {
+  if (register_number < 1 || register_number > 3 || slot < 1 || slot > 20) return nullptr;
+  const ComponentDecl* c = FindComponent(SearchComponentName(register_number, slot));
+  if (c == nullptr || c->kind != ComponentKind::kFreeSearchList) return nullptr;
+  return c->free_search.in_use ? c : nullptr;
+}
+
+std::vector<const ComponentDecl*> FreeSearchListsOf(int register_number) {
+  std::vector<const ComponentDecl*> lists;
+  for (int slot = 1; slot <= 20; ++slot) {
+    if (const ComponentDecl* c = FreeSearchListDecl(register_number, slot)) lists.push_back(c);
+  }
+  return lists;
 }
 
 }  // namespace vx

@@ -36,6 +36,11 @@ struct RecordStoreDecl {
   TblobfilLZHmode lzh = TblobfilLZHmode::LZHblockpacka;
   int32_t textmaxsiz = 20000;
   int register_number = 0;  // 1..3: the register's labels; 0: the text labels
+  // The template of the record and pointer files when they are named at
+  // opening rather than by file_template ("vaxor0000text" of the register
+  // set's own texts, whose block list keeps the shared "vaxortext"); empty
+  // when file_template names all three.
+  std::string own_file_template;
 };
 
 struct WordListDecl {
@@ -49,6 +54,9 @@ struct WordListDecl {
 
 struct FreeSearchDecl {
   int32_t urvalbufsiz = 32000;
+  // False for a list that is declared but never opened or written
+  // (vaxors215).
+  bool in_use = true;
 };
 
 struct SortOrderDecl {
@@ -64,6 +72,29 @@ struct ComponentDecl {
   FreeSearchDecl free_search;
   SortOrderDecl sort_order;
 };
+
+// Component names. These functions and constants are the only place that
+// spells them; the declaration, the catalogue, the search forms and the
+// builder all take the names, and through them the file names, from here.
+//
+// Register 1..3's record store "vaxorh1", person list "vaxorl1", date
+// order "vaxoro1" and scratch selection "sokur1".
+std::string RecordStoreName(int register_number);
+std::string PersonListName(int register_number);
+std::string DateOrderName(int register_number);
+std::string ScratchSelectionName(int number);
+// The search word list or free-search list in slot 1..20 of register 1..3:
+// "vaxors" + r·100 + slot ("vaxors107", "vaxors117").
+std::string SearchComponentName(int register_number, int slot);
+// The free-search list of every field of all three registers, "vaxors404":
+// slot kAllFieldsSlot of the pseudo-register kAllRegisters.
+inline constexpr int kAllRegisters = 4;
+inline constexpr int kAllFieldsSlot = 4;
+const std::string& AllFieldsListName();
+// The components that exist once.
+inline constexpr std::string_view kHelpTextStore = "vaxortext";
+inline constexpr std::string_view kOwnTextStore = "vaxorlokaltext";
+inline constexpr std::string_view kNormalisationList = "vaxornrm";
 
 // Every component, in declaration order.
 const std::vector<ComponentDecl>& Catalogue();
@@ -84,6 +115,13 @@ std::string RenameForSet(const std::string& template_name, const std::string& re
 // The word list of slot 1..20 of register 1..3 ("vaxors" + r·100 + s), or
 // null when the catalogue has none there.
 const ComponentDecl* SearchListDecl(int register_number, int slot);
+
+// The free-search list of slot 1..20 of register 1..3, or null when the
+// catalogue has none there or declares it without using it.
+const ComponentDecl* FreeSearchListDecl(int register_number, int slot);
+// The free-search lists of register 1..3 (its search form's free fields),
+// in slot order; empty for any other number.
+std::vector<const ComponentDecl*> FreeSearchListsOf(int register_number);
 
 }  // namespace vx
 

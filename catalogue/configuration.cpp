@@ -43,6 +43,7 @@ Configuration lasinifil(const std::filesystem::path& ini_path) {
   if (hdbasen.size() > kMaxPathSetting) hdbasen.resize(kMaxPathSetting);
   std::string ini_dir = std::filesystem::absolute(config.ini_path).parent_path().string();
   if (ini_dir.empty() || ini_dir.back() != '/') ini_dir += '/';
+  config.hdbasen_written = hdbasen;
   config.hdbasen = ResolveDataPrefix(hdbasen, ini_dir);
   config.maxutskrift = ini.ReadInteger("limits", "utskrift", 50);
   config.regnr = RegisterSetNumber(config.huvudregister);

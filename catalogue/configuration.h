@@ -14,6 +14,7 @@ struct Configuration {
   // every file name. A backslash is read as '/'; an empty or relative value
   // is taken from the directory of the kuvo.ini in use.
   std::string hdbasen;
+  std::string hdbasen_written;     // hdbasen as kuvo.ini has it, for messages
   int maxutskrift = 50;            // [limits] utskrift: 0 hides the list-print button
   std::string programkatalog;      // directory of the program, ending in '/'
   std::filesystem::path ini_path;  // the kuvo.ini read (it may be missing)
@@ -26,9 +27,6 @@ std::string ProgramDirectory();
 // lasinifil: reads `ini_path` (by default programkatalog + "kuvo.ini").
 // A missing file or key gives the defaults.
 Configuration lasinifil(const std::filesystem::path& ini_path = {});
-
-// The version shown by the About window.
-inline constexpr const char* kProgramVersion = "1.07";
 
 }  // namespace vx
 

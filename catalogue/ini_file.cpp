@@ -3,6 +3,7 @@
 #include <cctype>
 #include <fstream>
 #include <iterator>
+#include <string_view>
 
 namespace vx {
 namespace {
@@ -31,7 +32,10 @@ bool IniFile::Load(const std::filesystem::path& path) {
 
 void IniFile::Parse(const std::string& text) {
   std::string section;
-  size_t start = 0;
+  // Editors that save UTF-8 may put a byte-order mark first; it is no part
+  // of the first line's section or key.
+  constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+  size_t start = text.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0;
   while (start < text.size()) {
     size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();

@@ -1,6 +1,7 @@
 // A small reader of INI files: [sections], key=value lines, ';' comments.
 // Section and key names compare without regard to case; values keep their
-// backslashes. A missing file or key gives the caller's default.
+// backslashes. A UTF-8 byte-order mark at the start is skipped. A missing
+// file or key gives the caller's default.
 #ifndef VX_CATALOGUE_INI_FILE_H_
 #define VX_CATALOGUE_INI_FILE_H_
 

@@ -1,24 +1,26 @@
 #include "records/current_records.h"
 
+#include <string>
+
 #include "records/list_columns.h"
 #include "records/record_loading.h"
 #include "records/record_text.h"
 
 namespace vx {
 
-int CurrentRecords::laddafodd(TVXregtext& store, int64_t n) {
+Status CurrentRecords::laddafodd(TVXregtext& store, int64_t n) {
   return vx::laddafodd(store, n, enfodd_);
 }
 
-int CurrentRecords::laddavigd(TVXregtext& store, int64_t n) {
+Status CurrentRecords::laddavigd(TVXregtext& store, int64_t n) {
   return vx::laddavigd(store, n, envigd_);
 }
 
-int CurrentRecords::laddadod(TVXregtext& store, int64_t n) {
+Status CurrentRecords::laddadod(TVXregtext& store, int64_t n) {
   return vx::laddadod(store, n, endod_);
 }
 
-int CurrentRecords::Load(int register_number, TVXregtext& store, int64_t n) {
+Status CurrentRecords::Load(int register_number, TVXregtext& store, int64_t n) {
   switch (register_number) {
     case kBirths:
       return laddafodd(store, n);
@@ -27,7 +29,8 @@ int CurrentRecords::Load(int register_number, TVXregtext& store, int64_t n) {
     case kDeaths:
       return laddadod(store, n);
     default:
-      return 1;
+      return Status::InvalidArgument("Register " + std::to_string(register_number) +
+                                     " finns inte.");
   }
 }
 

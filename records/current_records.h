@@ -19,12 +19,13 @@ namespace vx {
 class CurrentRecords {
  public:
   // Load record n of the register's store (record_loading.h); returns the
-  // store's read status, 0 when the record was loaded.
-  int laddafodd(TVXregtext& store, int64_t n);
-  int laddavigd(TVXregtext& store, int64_t n);
-  int laddadod(TVXregtext& store, int64_t n);
-  // Loads record n of register 1..3 from its store; 1 for another register.
-  int Load(int register_number, TVXregtext& store, int64_t n);
+  // store's read status.
+  Status laddafodd(TVXregtext& store, int64_t n);
+  Status laddavigd(TVXregtext& store, int64_t n);
+  Status laddadod(TVXregtext& store, int64_t n);
+  // Loads record n of register 1..3 from its store; InvalidArgument for
+  // another register.
+  Status Load(int register_number, TVXregtext& store, int64_t n);
 
   // Replace posttext with the text of the register's current record.
   void ComposeBirthText(bool coded);

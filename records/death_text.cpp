@@ -27,11 +27,13 @@ std::string TitleAndAge(const Tendod& r) {
 }
 
 // The name (bold when coded), then the birth, title and age, and place
-// lines, one CR between each two that are present.
+// lines. The birth line ends in its own CR, so a place that follows it
+// directly stands after an empty line, and a lone birth line leaves one
+// more before the events.
 std::string DeceasedBlock(const Tendod& r, bool coded) {
   std::string details;
-  if (!r.FODAT.empty()) details = std::string(kFoddWord) + " " + datumtext(r.FODAT);
-  AppendLine(details, TitleAndAge(r));
+  if (!r.FODAT.empty()) details = std::string(kFoddWord) + " " + datumtext(r.FODAT) + "\r";
+  details += TitleAndAge(r);
   AppendLine(details, Shown(r.ORT, r.ORTO));
   std::string block =
       PersonName(Shown(r.ENAMN, r.ENAMNO), Shown(r.FNAMN, r.FNAMNO), NoNameText(r.GENUS), coded);
@@ -78,9 +80,9 @@ std::string Relatives(const Tendod& r) {
       RelativeBlock({r.ANF1ENAMN, r.ANF1ENAMNO, r.ANF1FNAMN, r.ANF1TITEL, r.ANF1RELAT, r.ANF1ORT});
   const std::string second =
       RelativeBlock({r.ANF2ENAMN, r.ANF2ENAMNO, r.ANF2FNAMN, r.ANF2TITEL, r.ANF2RELAT, r.ANF2ORT});
-  // A blank line only between two relatives: a lone second one starts right
-  // under the heading.
-  return JoinNonEmpty(first, second, "\r\r");
+  // The second relative always follows an empty line, also when the first
+  // is unknown: it still reads as the second.
+  return second.empty() ? first : first + "\r\r" + second;
 }
 
 RecordFooter Footer(const Tendod& r, bool coded) {

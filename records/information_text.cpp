@@ -6,7 +6,7 @@ namespace {
 constexpr int32_t kAboutRecord = 3;
 
 bool LoadTextRecord(TVXregtext& store, int32_t n, InformationText& text) {
-  if (store.ReadRecord(n) != 0 || !store.DecodeFields()) return false;
+  if (!store.ReadRecord(n).ok() || !store.DecodeFields()) return false;
   const auto short_fields = store.ShortFields();
   const auto& long_texts = store.LongTexts();
   text.textkod = short_fields.size() > 0 ? short_fields[0] : std::string();

@@ -11,9 +11,9 @@ std::string UpToZero(const std::string& text) {
 }
 
 template <typename Record>
-int Load(TVXregtext& store, int64_t n, Record& record) {
-  const int status = store.ReadRecord(n);
-  if (status != 0) return status;
+Status Load(TVXregtext& store, int64_t n, Record& record) {
+  Status status = store.ReadRecord(n);
+  if (!status.ok()) return status;
   // A record cut short keeps the fields before the cut; the rest is empty.
   store.DecodeFields();
   const auto short_fields = store.ShortFields();
@@ -30,20 +30,20 @@ int Load(TVXregtext& store, int64_t n, Record& record) {
       ++next_short;
     }
   }
-  return 0;
+  return Status::OK();
 }
 
 }  // namespace
 
-int laddafodd(TVXregtext& store, int64_t n, Tenfodd& record) {
+Status laddafodd(TVXregtext& store, int64_t n, Tenfodd& record) {
   return Load(store, n, record);
 }
 
-int laddavigd(TVXregtext& store, int64_t n, Tenvigd& record) {
+Status laddavigd(TVXregtext& store, int64_t n, Tenvigd& record) {
   return Load(store, n, record);
 }
 
-int laddadod(TVXregtext& store, int64_t n, Tendod& record) {
+Status laddadod(TVXregtext& store, int64_t n, Tendod& record) {
   return Load(store, n, record);
 }
 

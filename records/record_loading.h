@@ -12,12 +12,12 @@ namespace vx {
 // Reads record `n` (1-based) of `store` and copies its fields into
 // `record`: the k-th short field into the member of the k-th '1' label, the
 // long texts in order into the '5' members. Fields the record lacks become
-// empty. Returns the store's read status (0 read; 1 store not open; 2 no
-// such record; 3 record too long); on any status but 0 `record` is left as
-// it was rather than given the store's previous record again.
-int laddafodd(TVXregtext& store, int64_t n, Tenfodd& record);
-int laddavigd(TVXregtext& store, int64_t n, Tenvigd& record);
-int laddadod(TVXregtext& store, int64_t n, Tendod& record);
+// empty. Returns the store's read status (TVXregtext::ReadRecord); when it
+// is not OK `record` is left as it was rather than given the store's
+// previous record again.
+Status laddafodd(TVXregtext& store, int64_t n, Tenfodd& record);
+Status laddavigd(TVXregtext& store, int64_t n, Tenvigd& record);
+Status laddadod(TVXregtext& store, int64_t n, Tendod& record);
 
 }  // namespace vx
 

@@ -24,7 +24,7 @@ int32_t FirstRowFrom(TVXstruktlista& dates, std::string_view from) {
   int32_t hi = dates.RowCount() + 1;
   for (int level = 0; lo < hi; ++level) {
     const int32_t mid = lo + (hi - lo) / 2;
-    if (dates.ReadProbe(mid, level < TVXindex::kPinnedLevels) != Tvxindexblobfil::kRowRead) {
+    if (!dates.ReadProbe(mid, level < TVXindex::kPinnedLevels).ok()) {
       return dates.RowCount() + 1;
     }
     if (Head(dates, from.size()) < from) {
@@ -53,7 +53,7 @@ void MarkDateRange(TVXstruktlista& dates, std::string_view from, std::string_vie
                    Tvxsmalurval& into) {
   if (to.empty() || from > to) to = from;
   for (int32_t row = FirstRowFrom(dates, from); row <= dates.RowCount(); ++row) {
-    if (dates.ReadRow(row) != Tvxindexblobfil::kRowRead || Head(dates, to.size()) > to) break;
+    if (!dates.ReadRow(row).ok() || Head(dates, to.size()) > to) break;
     if (dates.RowValue1() != kNoRecords) dates.MarkRecords(into);
   }
 }

@@ -1,5 +1,6 @@
 #include "search/free_text_search.h"
 
+#include "catalogue/catalogue_declaration.h"
 #include "search/catalogue_parts.h"
 #include "search/free_field_search.h"
 
@@ -17,7 +18,7 @@ void TakeCombinedRange(const Tvxsmalurval& combined, int32_t first, Tvxsmalurval
 bool RunFreeSearch(TEVF& evf, std::string_view text) {
   if (text.empty()) return false;
   Tvxsmalurval& combined = evf.sokur(2);
-  if (TVXfrisoeklista* all = evf.FreeSearch("vaxors404"); all != nullptr) {
+  if (TVXfrisoeklista* all = evf.FreeSearch(AllFieldsListName()); all != nullptr) {
     const FreeFieldQuery query = ParseFreeFieldText(text);
     all->Search(query.text, query.mode, combined);
   } else {

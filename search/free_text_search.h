@@ -17,7 +17,7 @@ namespace vx {
 // searched into sokur2, and the hits are handed out to the registers in
 // order: each register with rows gets as its result the bits of its own
 // range, recounted; a register without rows is left alone and takes no
-// range. True.
+// range. True. Damage is reported and thrown as by RunSearch (run_search.h).
 bool RunFreeSearch(TEVF& evf, std::string_view text);
 
 // Sets bit i of `result` for each bit first + i - 1 of `combined` that is

@@ -8,17 +8,17 @@
 
 namespace vx {
 
-SearchStatus CheckListFieldText(std::string_view text) {
+Status CheckListFieldText(std::string_view text) {
   return CheckTermLengths(SplitTerms(text, ';'));
 }
 
-SearchStatus CheckFirstNamesText(std::string_view text) {
+Status CheckFirstNamesText(std::string_view text) {
   for (const std::string_view alternative : SplitAt(text, ';')) {
-    if (SearchStatus status = CheckTermLengths(SplitTerms(alternative, ' ')); !status.ok()) {
+    if (Status status = CheckTermLengths(SplitTerms(alternative, ' ')); !status.ok()) {
       return status;
     }
   }
-  return SearchStatus::Done();
+  return Status::OK();
 }
 
 Tvxsmalurval& SearchListField(TEVF& evf, int register_number, int slot, std::string_view text,

@@ -12,7 +12,7 @@
 
 #include "catalogue/catalogue.h"
 #include "engine/lists/selection.h"
-#include "search/search_status.h"
+#include "engine/util/status.h"
 
 namespace vx {
 
@@ -30,8 +30,8 @@ Tvxsmalurval& SearchFirstNames(TEVF& evf, int register_number, int slot, std::st
 
 // The refusal SearchListField or SearchFirstNames would give for `text`,
 // or Done: for checking every field before a search changes anything.
-SearchStatus CheckListFieldText(std::string_view text);
-SearchStatus CheckFirstNamesText(std::string_view text);
+Status CheckListFieldText(std::string_view text);
+Status CheckFirstNamesText(std::string_view text);
 
 }  // namespace vx
 

@@ -7,17 +7,16 @@
 
 namespace vx {
 
-SearchStatus FindLokalId(TEVF& evf, int register_number, int slot, std::string_view text) {
+Status FindLokalId(TEVF& evf, int register_number, int slot, std::string_view text) {
   TVXstruktlista& ids = SlotList(evf, register_number, slot);
   const int32_t row = ids.FindExact(text);
-  if (row < 0 || ids.ReadRow(row) != Tvxindexblobfil::kRowRead) {
-    return SearchStatus::Refused(SearchStatus::Code::kLokalIdMissing,
-                                 "Lokal-ID " + std::string(text) + " finns inte!");
+  if (row < 0 || !ids.ReadRow(row).ok()) {
+    return Status::NotFound("Lokal-ID " + std::string(text) + " finns inte!");
   }
   Tvxsmalurval& result = ResultOf(evf, register_number);
   result.Clear();
   ids.MarkRecords(result);
-  return SearchStatus::Done();
+  return Status::OK();
 }
 
 }  // namespace vx

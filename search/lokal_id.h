@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "catalogue/catalogue.h"
-#include "search/search_status.h"
+#include "engine/util/status.h"
 
 namespace vx {
 
@@ -15,7 +15,7 @@ namespace vx {
 // register's result becomes the records of that row, and the form closes
 // as confirmed. Not found: kLokalIdMissing with "Lokal-ID " + text +
 // " finns inte!", the result unchanged.
-SearchStatus FindLokalId(TEVF& evf, int register_number, int slot, std::string_view text);
+Status FindLokalId(TEVF& evf, int register_number, int slot, std::string_view text);
 
 }  // namespace vx
 

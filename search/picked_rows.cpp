@@ -36,7 +36,7 @@ std::string BuildPickSummary(TVXstruktlista& list) {
   std::string summary;
   const Tvxsmalurval& picked = list.vald();
   for (int32_t row = 0; summary.size() <= kSummaryLength && picked.Next(row);) {
-    if (list.ReadRow(row) != Tvxindexblobfil::kRowRead) continue;
+    if (!list.ReadRow(row).ok()) continue;
     std::string_view text = list.RowText();
     if (const size_t amp = text.find('&'); amp != std::string_view::npos) {
       text.remove_prefix(amp + 1);

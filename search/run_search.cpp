@@ -13,14 +13,14 @@ std::string_view SearchText(const FormField& form_field, const FieldInput& field
   return field.list_mode && form_field.ListBacked() ? std::string_view() : field.text;
 }
 
-SearchStatus CheckField(const FormField& form_field, std::string_view text) {
+Status CheckField(const FormField& form_field, std::string_view text) {
   switch (form_field.routine) {
     case FieldRoutine::kFirstNames:
       return CheckFirstNamesText(text);
     case FieldRoutine::kListField:
       return CheckListFieldText(text);
     default:
-      return SearchStatus::Done();
+      return Status::OK();
   }
 }
 
@@ -65,17 +65,17 @@ bool SearchFormInput::Empty() const {
   return true;
 }
 
-SearchStatus RunSearch(TEVF& evf, const SearchFormInput& input) {
+Status RunSearch(TEVF& evf, const SearchFormInput& input) {
   const SearchFormTable& form = input.form();
   Tvxsmalurval& result = ResultOf(evf, form.register_number);
   if (input.Empty()) {
     result.Clear();
-    return SearchStatus::Done();
+    return Status::OK();
   }
   for (size_t i = 0; i < form.fields.size(); ++i) {
     const FieldInput& field = input.field(i);
     if (field.text.empty()) continue;
-    SearchStatus status = CheckField(form.fields[i], SearchText(form.fields[i], field));
+    Status status = CheckField(form.fields[i], SearchText(form.fields[i], field));
     if (!status.ok()) return status;
   }
   // All records, intersected with each field's: the first field's records
@@ -95,7 +95,7 @@ SearchStatus RunSearch(TEVF& evf, const SearchFormInput& input) {
     first = false;
   }
   result.Recount();
-  return SearchStatus::Done();
+  return Status::OK();
 }
 
 }  // namespace vx

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
+#include "engine/util/status.h"
 #include "search/search_forms.h"
-#include "search/search_status.h"
 
 namespace vx {
 
@@ -54,8 +54,11 @@ class SearchFormInput {
 // each filled field intersects its outcome into it, and it is recounted.
 //
 // The caller shows a refusal's message; after a search it rebuilds the
-// result's visible rows (the person list's RebuildVisible).
-SearchStatus RunSearch(TEVF& evf, const SearchFormInput& input);
+// result's visible rows (the person list's RebuildVisible). Damaged rows
+// and postings are reported to the message sink as they are met; a block
+// that fails to expand throws the codec's exception with the list's file
+// set (compress_errors.h). Session turns both into one status.
+Status RunSearch(TEVF& evf, const SearchFormInput& input);
 
 }  // namespace vx
 

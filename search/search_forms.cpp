@@ -1,11 +1,16 @@
 #include "search/search_forms.h"
 
+#include <vector>
+
+#include "catalogue/catalogue_declaration.h"
+
 namespace vx {
 namespace {
 
 // Each row: caption, prefix, routine, slot, free-search list, comparison,
 // caption of an empty list, picker title, help code, tab order, lower date
-// default, shown.
+// default, shown. A free field gives the slot of its free-search list and
+// leaves the list's name to the catalogue declaration (NamedForms).
 
 // Births.
 constexpr FormField kBirthFields[] = {
@@ -50,9 +55,9 @@ constexpr FormField kBirthFields[] = {
      "Faderns hemort (inga uppg.)", "Faderns hemort", "HJ007", 8, "", true},
     {"K\xE4lla", "kae", FieldRoutine::kListField, 3, "", FieldComparison::kKeep, "", "K\xE4lla",
      "HJ005", 15, "", true},
-    {"Dopvittnen (fritt)", "fadder", FieldRoutine::kFreeField, 0, "vaxors117",
-     FieldComparison::kNone, "", "", "", 13, "", true},
-    {"\xD6vriga uppgifter (fritt)", "ovrigt", FieldRoutine::kFreeField, 0, "vaxors118",
+    {"Dopvittnen (fritt)", "fadder", FieldRoutine::kFreeField, 17, "", FieldComparison::kNone, "",
+     "", "", 13, "", true},
+    {"\xD6vriga uppgifter (fritt)", "ovrigt", FieldRoutine::kFreeField, 18, "",
      FieldComparison::kNone, "", "", "", 14, "", true},
 };
 
@@ -80,7 +85,7 @@ constexpr FormField kMarriageFields[] = {
      "Mannens hemort (inga uppg.)", "Mannens hemort", "HJ007", 3, "", true},
     {"K\xE4lla", "kae", FieldRoutine::kListField, 3, "", FieldComparison::kKeep, "", "K\xE4lla",
      "HJ005", 11, "", true},
-    {"\xD6vriga uppgifter (fritt)", "ovrigt", FieldRoutine::kFreeField, 0, "vaxors214",
+    {"\xD6vriga uppgifter (fritt)", "ovrigt", FieldRoutine::kFreeField, 14, "",
      FieldComparison::kNone, "", "", "", 10, "", true},
 };
 
@@ -114,9 +119,9 @@ constexpr FormField kDeathFields[] = {
      "HJ007", 5, "", true},
     {"Titel", "titel", FieldRoutine::kListField, 10, "", FieldComparison::kKeep,
      "Titel (inga uppg.)", "Titel", "HJ007", 2, "", true},
-    {"Anf\xF6rvanter (fritt)", "anf", FieldRoutine::kFreeField, 0, "vaxors311",
-     FieldComparison::kNone, "", "", "", 9, "", true},
-    {"\xD6vriga uppgifter (fritt)", "ovrigt", FieldRoutine::kFreeField, 0, "vaxors312",
+    {"Anf\xF6rvanter (fritt)", "anf", FieldRoutine::kFreeField, 11, "", FieldComparison::kNone, "",
+     "", "", 9, "", true},
+    {"\xD6vriga uppgifter (fritt)", "ovrigt", FieldRoutine::kFreeField, 12, "",
      FieldComparison::kNone, "", "", "", 10, "", true},
     {"Anf\xF6rvants f\xF6rnamn (onorm.)", "anfn", FieldRoutine::kFirstNames, 14, "",
      FieldComparison::kKeep, "Anf\xF6rvants f\xF6rnamn (inga uppg.)",
@@ -148,6 +153,25 @@ constexpr SearchFormTable kForms[] = {
      "HJ004", 13, 12, "en", "en", kDeathFields},
 };
 
+// The forms with each free field's list named by the catalogue
+// declaration, which alone spells component names.
+struct NamedForms {
+  std::vector<FormField> fields[3];
+  SearchFormTable forms[3] = {kForms[0], kForms[1], kForms[2]};
+
+  NamedForms() {
+    for (int i = 0; i < 3; ++i) {
+      fields[i].assign(kForms[i].fields.begin(), kForms[i].fields.end());
+      for (FormField& field : fields[i]) {
+        if (field.routine != FieldRoutine::kFreeField) continue;
+        const ComponentDecl* list = FreeSearchListDecl(kForms[i].register_number, field.slot);
+        if (list != nullptr) field.free_list = list->name;
+      }
+      forms[i].fields = fields[i];
+    }
+  }
+};
+
 }  // namespace
 
 const FormField* SearchFormTable::Field(std::string_view prefix) const {
@@ -163,7 +187,8 @@ int SearchFormTable::FieldIndex(std::string_view prefix) const {
 }
 
 const SearchFormTable& SearchForm(int register_number) {
-  return kForms[register_number - 1];
+  static const NamedForms kNamed;
+  return kNamed.forms[register_number - 1];
 }
 
 }  // namespace vx

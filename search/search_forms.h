@@ -32,8 +32,13 @@ struct FormField {
   std::string_view caption;  // the label's caption
   std::string_view prefix;   // the controls' prefix, and kuvo-sok's --PREFIX
   FieldRoutine routine;
-  int slot;                    // soklistor slot (list and date fields), else 0
-  std::string_view free_list;  // free fields: the free-search list ("vaxors117")
+  // The slot of the field's list in its register: a soklistor slot (list
+  // and date fields) or a free-search list's (free fields, 17 for
+  // "vaxors117").
+  int slot;
+  // Free fields: the name of their free-search list ("vaxors117"), as the
+  // catalogue declaration gives it for the slot; empty for other fields.
+  std::string_view free_list;
   FieldComparison comparison;
   // The label's caption when the slot's list has no rows, which also
   // disables the group; empty for fields that are not tested.

@@ -86,13 +86,13 @@ std::optional<SearchTerm> ParseTerm(std::string_view raw) {
   return parsed;
 }
 
-SearchStatus CheckTermLengths(const std::vector<std::string_view>& terms) {
+Status CheckTermLengths(const std::vector<std::string_view>& terms) {
   for (const std::string_view term : terms) {
     if (TrimBlanksAndControls(term).size() > kMaxTermLength) {
-      return SearchStatus::Refused(SearchStatus::Code::kTermTooLong, TermTooLongMessage(term));
+      return Status::InvalidArgument(TermTooLongMessage(term));
     }
   }
-  return SearchStatus::Done();
+  return Status::OK();
 }
 
 std::string TermTooLongMessage(std::string_view term) {

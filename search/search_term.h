@@ -23,7 +23,7 @@
 #include <string_view>
 #include <vector>
 
-#include "search/search_status.h"
+#include "engine/util/status.h"
 
 namespace vx {
 
@@ -68,7 +68,7 @@ std::optional<SearchTerm> ParseTerm(std::string_view term);
 
 // Done, or kTermTooLong naming the first term of `terms` that ParseTerm
 // refuses.
-SearchStatus CheckTermLengths(const std::vector<std::string_view>& terms);
+Status CheckTermLengths(const std::vector<std::string_view>& terms);
 
 // "Sökordet är för långt (högst 500 tecken): " and the term's beginning.
 std::string TermTooLongMessage(std::string_view term);

@@ -11,7 +11,7 @@ namespace {
 constexpr uint32_t kNoRecords = 0xFFFFFFFF;
 
 bool ReadListRow(TVXstruktlista& list, int32_t row) {
-  return list.ReadRow(row) == Tvxindexblobfil::kRowRead;
+  return list.ReadRow(row).ok();
 }
 
 void MarkCurrentRow(TVXstruktlista& list, Tvxsmalurval& into) {
@@ -86,18 +86,18 @@ void MarkPickedRows(TVXstruktlista& list, Tvxsmalurval& into) {
   }
 }
 
-SearchStatus SearchWordList(TVXstruktlista& list, std::string_view text, bool all_words,
-                            bool accent_keeping, const SearchScratch& scratch) {
+Status SearchWordList(TVXstruktlista& list, std::string_view text, bool all_words,
+                      bool accent_keeping, const SearchScratch& scratch) {
   const std::vector<std::string_view> pieces = SplitTerms(text, all_words ? ' ' : ';');
   scratch.sokur2.Clear();
   if (all_words) scratch.sokur1.Clear();
-  if (SearchStatus status = CheckTermLengths(pieces); !status.ok()) return status;
+  if (Status status = CheckTermLengths(pieces); !status.ok()) return status;
 
   if (all_words) scratch.sokur1.SetAll();
   if (pieces.empty()) {
     MarkPickedRows(list, scratch.sokur2);
     if (all_words) scratch.sokur1.Assign(scratch.sokur2);
-    return SearchStatus::Done();
+    return Status::OK();
   }
   const CollationTable& table = FieldTable(accent_keeping);
   for (const std::string_view piece : pieces) {
@@ -109,7 +109,7 @@ SearchStatus SearchWordList(TVXstruktlista& list, std::string_view text, bool al
     scratch.sokur1.Recount();
     scratch.sokur2.Assign(scratch.sokur1);
   }
-  return SearchStatus::Done();
+  return Status::OK();
 }
 
 }  // namespace vx

@@ -13,7 +13,7 @@
 #include "engine/lists/selection.h"
 #include "engine/lists/struct_list.h"
 #include "engine/text/collation.h"
-#include "search/search_status.h"
+#include "engine/util/status.h"
 #include "search/search_term.h"
 
 namespace vx {
@@ -46,8 +46,8 @@ inline const CollationTable& FieldTable(bool accent_keeping) {
 //
 // A term longer than kMaxTermLength refuses the whole text: sokur2 (and in
 // the all-words mode sokur1) is left empty and the status says why.
-SearchStatus SearchWordList(TVXstruktlista& list, std::string_view text, bool all_words,
-                            bool accent_keeping, const SearchScratch& scratch);
+Status SearchWordList(TVXstruktlista& list, std::string_view text, bool all_words,
+                      bool accent_keeping, const SearchScratch& scratch);
 
 // Marks in `into` the records of the rows of `list` that `term` matches,
 // comparing through `table`. Rows without records (RowValue1 FFFFFFFFh) are

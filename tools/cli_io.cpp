@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "engine/util/visible_text.h"
+
 namespace vx::cli {
 
 InputBytes::~InputBytes() {
@@ -68,7 +70,7 @@ size_t FdOutputStream::Write(const void* source, size_t n) {
 }
 
 void PrintError(const std::string& message) {
-  std::fputs(message.c_str(), stderr);
+  std::fputs(VisibleText(message).c_str(), stderr);
   std::fputc('\n', stderr);
 }
 

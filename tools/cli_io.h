@@ -49,7 +49,8 @@ class FdOutputStream final : public TStream {
 };
 
 // Prints a message in UTF-8 (converted from Windows-1252 data text by the
-// caller where needed) to standard error, ending the line.
+// caller where needed) to standard error as one line: control characters
+// inside it are written visibly (visible_text.h), and a line break ends it.
 void PrintError(const std::string& message);
 
 }  // namespace vx::cli

@@ -23,10 +23,10 @@ int RunBygg(const std::vector<std::string>& args) {
     } else if (!args[i].starts_with("--")) {
       folders.push_back(args[i]);
     } else {
-      return DataUsage();
+      return DataUsage("bygg");
     }
   }
-  if (folders.size() != 2) return DataUsage();
+  if (folders.size() != 2) return DataUsage("bygg");
   options.source_dir = folders[0];
   options.data_dir = folders[1];
   options.progress = [](const std::string& line) { PrintError(line); };

@@ -4,7 +4,9 @@
 #ifndef VX_TOOLS_DATA_COMMANDS_H_
 #define VX_TOOLS_DATA_COMMANDS_H_
 
+#include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vx::cli {
@@ -14,8 +16,15 @@ int RunUnpack(const std::vector<std::string>& args);
 int RunInfo(const std::vector<std::string>& args);
 int RunBygg(const std::vector<std::string>& args);
 
-// Prints the usage text to standard error and returns 2.
-int DataUsage();
+// True for "pack", "unpack", "bygg", "info" and "exempel".
+bool IsDataCommand(std::string_view command);
+
+// Prints the usage of `command`, or of every command when it is empty.
+void PrintDataUsage(std::FILE* out, std::string_view command);
+
+// Wrong usage: prints the usage of `command` (of every command when it is
+// empty) to standard error and returns 2.
+int DataUsage(std::string_view command = {});
 
 }  // namespace vx::cli
 

@@ -72,7 +72,7 @@ bool ParseArguments(const std::vector<std::string>& args, SampleSourceOptions& o
 int RunExempel(const std::vector<std::string>& args) {
   SampleSourceOptions options;
   std::string folder;
-  if (!ParseArguments(args, options, folder)) return DataUsage();
+  if (!ParseArguments(args, options, folder)) return DataUsage("exempel");
   options.progress = [](const std::string& message) { PrintError(message); };
   std::string error;
   if (!WriteSampleSource(std::filesystem::path(folder), options, error)) {

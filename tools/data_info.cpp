@@ -144,7 +144,7 @@ void DescribeRecordStore(const fs::path& path) {
   std::printf("Fält: %zu\n", p.labels.size());
   try {
     for (uint32_t n = 1; n <= store.RecordCount() && n <= 2; ++n) {
-      if (store.ReadRecord(n) != 0 || !store.DecodeFields()) {
+      if (!store.ReadRecord(n).ok() || !store.DecodeFields()) {
         std::printf("Post %" PRIu32 " kan inte läsas\n", n);
         continue;
       }
@@ -184,7 +184,7 @@ void DescribeRowFile(const fs::path& path) {
   std::printf("Kapacitet: %d\n", p.maxrader);
   try {
     for (int32_t row = 1; row <= list.RowCount() && row <= kShownItems; ++row) {
-      if (list.ReadRow(row) != 0) continue;
+      if (!list.ReadRow(row).ok()) continue;
       std::printf("  %d: \"%s\" (värde %" PRIu32, row, Shown(list.RowText()).c_str(),
                   list.RowValue1());
       if (p.finnsBLOB) {
@@ -253,7 +253,7 @@ void DescribeFreeSearchEntries(const fs::path& path) {
 }  // namespace
 
 int RunInfo(const std::vector<std::string>& args) {
-  if (args.size() != 1) return DataUsage();
+  if (args.size() != 1) return DataUsage("info");
   const fs::path path(args[0]);
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) {

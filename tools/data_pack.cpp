@@ -21,7 +21,7 @@ int RunPack(const std::vector<std::string>& args) {
       }
       method = *chosen;
     } else {
-      return DataUsage();
+      return DataUsage("pack");
     }
   }
   InputBytes input;
@@ -40,7 +40,7 @@ int RunPack(const std::vector<std::string>& args) {
 }
 
 int RunUnpack(const std::vector<std::string>& args) {
-  if (!args.empty()) return DataUsage();
+  if (!args.empty()) return DataUsage("unpack");
   InputBytes input;
   if (!input.Load(STDIN_FILENO)) {
     PrintError("Kunde inte läsa standard in");

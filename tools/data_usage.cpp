@@ -1,25 +1,60 @@
 #include <cstdio>
+#include <string_view>
 
 #include "tools/data_commands.h"
 
 namespace vx::cli {
+namespace {
 
-int DataUsage() {
-  std::fputs(
-      "Användning:\n"
-      "  kuvo-data pack [--metod NON|RLE|LZH|LH5] < indata > ström\n"
-      "      komprimerar standard in till en komprimerad ström (standard LH5)\n"
-      "  kuvo-data unpack < ström > utdata\n"
-      "      packar upp en komprimerad ström\n"
-      "  kuvo-data bygg KÄLLMAPP DATAMAPP [--registernr N]\n"
-      "      bygger registerfilerna ur källmappens fodda.csv, vigda.csv, doda.csv,\n"
-      "      register.txt och hjalp/ (registernummer 1 om inget anges)\n"
-      "  kuvo-data info FIL\n"
-      "      beskriver vad filen innehåller\n"
-      "  kuvo-data exempel KÄLLMAPP [--fodda N] [--vigda N] [--doda N] [--fro S]\n"
-      "      skriver en påhittad exempelkälla (standard 3000 födda, 1200 vigda,\n"
-      "      2400 döda, frö 1); samma val ger alltid samma filer\n",
-      stderr);
+struct CommandUsage {
+  std::string_view name;
+  const char* text;  // synopsis and description, each line ending with a line break
+};
+
+constexpr CommandUsage kCommands[] = {
+    {"pack",
+     "  kuvo-data pack [--metod NON|RLE|LZH|LH5] < indata > ström\n"
+     "      komprimerar standard in till en komprimerad ström (standard LH5)\n"},
+    {"unpack",
+     "  kuvo-data unpack < ström > utdata\n"
+     "      packar upp en komprimerad ström\n"},
+    {"bygg",
+     "  kuvo-data bygg KÄLLMAPP DATAMAPP [--registernr N]\n"
+     "      bygger registerfilerna ur källmappens fodda.csv, vigda.csv, doda.csv,\n"
+     "      register.txt och hjalp/ (registernummer 1 om inget anges)\n"},
+    {"info",
+     "  kuvo-data info FIL\n"
+     "      beskriver vad filen innehåller\n"},
+    {"exempel",
+     "  kuvo-data exempel KÄLLMAPP [--fodda N] [--vigda N] [--doda N] [--fro S]\n"
+     "      skriver en påhittad exempelkälla (standard 3000 födda, 1200 vigda,\n"
+     "      2400 döda, frö 1); samma val ger alltid samma filer\n"},
+};
+
+}  // namespace
+
+bool IsDataCommand(std::string_view command) {
+  for (const CommandUsage& usage : kCommands) {
+    if (usage.name == command) return true;
+  }
+  return false;
+}
+
+void PrintDataUsage(std::FILE* out, std::string_view command) {
+  std::fputs("Användning:\n", out);
+  for (const CommandUsage& usage : kCommands) {
+    if (command.empty() || usage.name == command) std::fputs(usage.text, out);
+  }
+  if (command.empty()) {
+    std::fputs(
+        "  kuvo-data --help | --version\n"
+        "Varje kommando visar sin egen hjälp med --help.\n",
+        out);
+  }
+}
+
+int DataUsage(std::string_view command) {
+  PrintDataUsage(stderr, command);
   return 2;
 }
 

@@ -1,15 +1,36 @@
 // kuvo-data: tools for those who publish register sets.
+#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "engine/util/version.h"
 #include "tools/data_commands.h"
 #include "tools/data_exempel.h"
+
+namespace {
+
+bool AsksForHelp(const std::vector<std::string>& args) {
+  for (const std::string& arg : args) {
+    if (arg == "--help" || arg == "-h") return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   using namespace vx::cli;
   if (argc < 2) return DataUsage();
   const std::string command = argv[1];
   const std::vector<std::string> args(argv + 2, argv + argc);
+  if (command == "--version") {
+    std::printf("kuvo-data %s\n", vx::ProgramVersion());
+    return 0;
+  }
+  if (command == "--help" || command == "-h" || (IsDataCommand(command) && AsksForHelp(args))) {
+    PrintDataUsage(stdout, IsDataCommand(command) ? command : std::string());
+    return 0;
+  }
   if (command == "pack") return RunPack(args);
   if (command == "unpack") return RunUnpack(args);
   if (command == "info") return RunInfo(args);

@@ -1,20 +1,18 @@
 // kuvo-sok: searches a register set from the command line, field by field
-// as the search forms do, and lists the hits as the result table does.
+// as the search forms do, and lists the hits as the result table does. A
+// thin client of the session: it turns arguments into the session's calls
+// and its answers into lines.
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue.h"
-#include "catalogue/configuration.h"
-#include "engine/codec/compress_errors.h"
+#include "app/session.h"
 #include "engine/util/cp1252.h"
-#include "records/current_records.h"
-#include "records/hit_list.h"
-#include "search/free_text_search.h"
-#include "search/lokal_id.h"
-#include "search/picked_rows.h"
-#include "search/run_search.h"
+#include "engine/util/version.h"
+#include "records/field_rules.h"
+#include "search/search_forms.h"
 #include "tools/cli_io.h"
+#include "tools/sok_help.h"
 #include "tools/sok_output.h"
 #include "tools/sok_request.h"
 
@@ -23,22 +21,22 @@ namespace {
 
 constexpr const char* kRegisterNames[] = {"", "fodda", "vigda", "doda"};
 
-// An error the user can fix: the message on standard error, exit code 1.
-struct UserError {
-  std::string message;  // UTF-8
-};
-
-// Wrong usage found once the register's form is known: exit code 2.
-struct UsageError {
+// How kuvo-sok ends: 1 an error the user can fix, 2 wrong usage.
+struct Failure {
+  int exit_code;
   std::string message;  // UTF-8
 };
 
 std::string ToData(const std::string& utf8) {
   std::string data;
   if (!Utf8ToCp1252(utf8, data)) {
-    throw UserError{"texten \"" + utf8 + "\" har tecken som inte finns i Windows-1252"};
+    throw Failure{1, "texten \"" + utf8 + "\" har tecken som inte finns i Windows-1252"};
   }
   return data;
+}
+
+void Check(const Status& status) {
+  if (!status.ok()) throw Failure{1, Cp1252ToUtf8(status.message())};
 }
 
 std::vector<std::string> Words(const std::string& text) {
@@ -53,74 +51,59 @@ std::vector<std::string> Words(const std::string& text) {
   return words;
 }
 
-// Fills the form's input from the field arguments; picked rows are ticked
-// in the field's list as the picker would.
-SearchFormInput FormInput(TEVF& evf, int r, const std::vector<FieldArgument>& fields) {
-  SearchFormInput input(r);
-  for (const FieldArgument& field : fields) {
-    const FormField* form_field = input.form().Field(field.prefix);
-    if (form_field == nullptr) {
-      throw UsageError{"formuläret för " + std::string(kRegisterNames[r]) + " har inget fält --" +
-                       field.prefix};
+// The form's fields from the field arguments; a prefix the form lacks is
+// wrong usage.
+std::vector<FieldEntry> FormFields(int r, const std::vector<FieldArgument>& arguments) {
+  std::vector<FieldEntry> fields;
+  for (const FieldArgument& argument : arguments) {
+    const FormField* field = SearchForm(r).Field(argument.prefix);
+    if (field == nullptr) {
+      throw Failure{2, "kuvo-sok: formuläret för " + std::string(kRegisterNames[r]) +
+                           " har inget fält --" + argument.prefix};
     }
-    if (!field.picked_rows) {
-      input.Set(field.prefix, ToData(field.text));
-      continue;
+    if (argument.picked_rows && !field->ListBacked()) {
+      throw Failure{2, "kuvo-sok: fältet --" + argument.prefix + " har ingen ordlista"};
     }
-    TVXstruktlista* list = form_field->ListBacked() ? evf.soklistor(r, form_field->slot) : nullptr;
-    if (list == nullptr && !form_field->ListBacked()) {
-      throw UsageError{"fältet --" + field.prefix + " har ingen ordlista"};
-    }
-    if (list == nullptr) throw UserError{"ordlistan för --" + field.prefix + " saknas"};
-    list->vald().Clear();
-    for (const std::string& missing : TickWords(*list, Words(ToData(field.text)))) {
-      PrintError("Ordet " + Cp1252ToUtf8(missing) + " finns inte i listan för --" + field.prefix);
-    }
-    input.Set(field.prefix, BuildPickSummary(*list), true);
+    fields.push_back(argument.picked_rows
+                         ? FieldEntry::Picked(argument.prefix, Words(ToData(argument.text)))
+                         : FieldEntry::Typed(argument.prefix, ToData(argument.text)));
   }
-  return input;
+  return fields;
 }
 
-// The register's hits in the table's order.
-void CollectHits(TEVF& evf, int r, bool by_date, bool show_text, std::vector<SokHit>& hits) {
-  HitList list(evf.PersonList(r), evf.DateOrder(r));
-  list.Refresh(by_date);
-  CurrentRecords records;
-  HitRow row;
-  for (int32_t k = 1; list.Row(k, row); ++k) {
-    SokHit hit{kRegisterNames[r], row.record, row.name, row.date, {}};
-    try {
-      if (show_text && records.Load(r, evf.RecordStore(r), row.record) == 0) {
-        records.Compose(r, false);
-        hit.text = records.posttext();
-      }
-    } catch (const ECompressError& error) {
-      throw UserError{"skadad registerfil " + evf.RecordStore(r).properties().RecordFileName() +
-                      ": " + error.what()};
-    }
+void CollectHits(Session& session, int r, bool by_date, bool show_text, std::vector<SokHit>& hits) {
+  std::vector<HitRow> rows;
+  Check(session.Hits(r, by_date, rows));
+  for (HitRow& row : rows) {
+    SokHit hit{kRegisterNames[r], row.record, std::move(row.name), std::move(row.date), {}};
+    if (hit.name.empty()) hit.name = kNoNameText;
+    if (show_text) Check(session.RecordText(r, hit.record, false, hit.text));
     hits.push_back(std::move(hit));
   }
 }
 
-std::vector<SokHit> Search(TEVF& evf, const SokRequest& request) {
+std::vector<SokHit> Search(Session& session, const SokRequest& request) {
   std::vector<SokHit> hits;
   if (request.register_number == 0) {
-    RunFreeSearch(evf, ToData(request.all_text));
+    Check(session.SearchAll(ToData(request.all_text)));
     for (int r = 1; r <= 3; ++r) {
-      if (evf.RegisterOn(r)) CollectHits(evf, r, false, false, hits);
+      if (session.RegisterOn(r)) CollectHits(session, r, false, false, hits);
     }
     return hits;
   }
   const int r = request.register_number;
-  if (!evf.RegisterOn(r)) {
-    throw UserError{std::string("registret ") + kRegisterNames[r] +
-                    " finns inte i registeruppsättningen i " + evf.hdbasen()};
+  if (request.has_lokalid) {
+    Check(session.SearchLokalId(r, ToData(request.lokalid)));
+  } else {
+    const std::vector<FieldEntry> fields = FormFields(r, request.fields);
+    std::vector<UnknownWord> unknown;
+    const Status status = session.SearchByForm(r, fields, &unknown);
+    for (const UnknownWord& word : unknown) {
+      PrintError("Ordet " + Cp1252ToUtf8(word.word) + " finns inte i listan för --" + word.prefix);
+    }
+    Check(status);
   }
-  const SearchStatus status =
-      request.has_lokalid ? FindLokalId(evf, r, SearchForm(r).lokalid_slot, ToData(request.lokalid))
-                          : RunSearch(evf, FormInput(evf, r, request.fields));
-  if (!status.ok()) throw UserError{Cp1252ToUtf8(status.message)};
-  CollectHits(evf, r, request.by_date, request.show_text, hits);
+  CollectHits(session, r, request.by_date, request.show_text, hits);
   return hits;
 }
 
@@ -132,33 +115,26 @@ int Run(const std::vector<std::string>& args) {
     std::fputs(SokUsage(), stderr);
     return 2;
   }
-  std::string hdbasen;
+  if (request.help) {
+    std::fputs(SokHelp().c_str(), stdout);
+    return 0;
+  }
+  if (request.version) {
+    std::printf("kuvo-sok %s\n", ProgramVersion());
+    return 0;
+  }
   try {
-    const Configuration config = lasinifil(request.ini);
-    hdbasen = config.hdbasen;
-    if (!request.ini.empty() && !config.ini_found) {
-      throw UserError{"kan inte läsa " + request.ini};
-    }
-    TEVF evf;
-    ShellHooks hooks;
-    evf.oppnadatabas(config, hooks);
-    if (!evf.RegisterOn(1) && !evf.RegisterOn(2) && !evf.RegisterOn(3)) {
-      throw UserError{"inga register hittades i " + config.hdbasen};
-    }
-    const std::vector<SokHit> hits = Search(evf, request);
+    Session session;
+    Check(session.Open(request.ini));
+    const std::vector<SokHit> hits = Search(session, request);
     PrintHits(hits, request.json, request.show_text, stdout);
     std::fprintf(stderr, "%zu träffar\n", hits.size());
     return 0;
-  } catch (const UserError& error) {
-    PrintError(error.message);
-  } catch (const UsageError& error) {
-    PrintError("kuvo-sok: " + error.message);
-    std::fputs(SokUsage(), stderr);
-    return 2;
-  } catch (const ECompressError& error) {
-    PrintError("skadad registerfil i " + Cp1252ToUtf8(hdbasen) + ": " + error.what());
+  } catch (const Failure& failure) {
+    PrintError(failure.message);
+    if (failure.exit_code == 2) std::fputs(SokUsage(), stderr);
+    return failure.exit_code;
   }
-  return 1;
 }
 
 }  // namespace

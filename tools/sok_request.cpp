@@ -24,13 +24,20 @@ const char* SokUsage() {
          "  kuvo-sok [--ini FIL] fodda|vigda|doda [--PREFIX TEXT]... [--PREFIX-rader ORD;ORD]\n"
          "           [--lokalid TEXT] [--ordning namn|datum] [--format tsv|json] [--visa]\n"
          "  kuvo-sok [--ini FIL] alla TEXT [--format tsv|json]\n"
+         "  kuvo-sok --help | --version\n"
          "PREFIX är ett fälts prefix i sökformuläret, till exempel fn (förnamn), en (efternamn),\n"
-         "fod (födelsedatum), kae (källa). Texten skrivs som i formulärets fält.\n";
+         "fod (födelsedatum), kae (källa). Texten skrivs som i formulärets fält;\n"
+         "kuvo-sok --help visar alla fält.\n";
 }
 
 bool ParseSokArguments(const std::vector<std::string>& args, SokRequest& request,
                        std::string& error) {
   request = {};
+  for (const std::string& arg : args) {
+    request.help = request.help || arg == "--help" || arg == "-h";
+    request.version = request.version || arg == "--version";
+  }
+  if (request.help || request.version) return true;
   bool have_register = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];

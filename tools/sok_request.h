@@ -29,6 +29,8 @@ struct SokRequest {
   bool by_date = false;
   bool json = false;
   bool show_text = false;
+  bool help = false;     // --help or -h anywhere: the help text, nothing else
+  bool version = false;  // --version
 };
 
 // Reads the arguments after the program name. False with `error` set
@@ -37,7 +39,7 @@ struct SokRequest {
 bool ParseSokArguments(const std::vector<std::string>& args, SokRequest& request,
                        std::string& error);
 
-// The usage text.
+// The usage text, ending with a line break.
 const char* SokUsage();
 
 }  // namespace vx::cli

@@ -11,6 +11,16 @@
 // without the magic, expands to itself.
 //
 // Errors are reported by the exceptions of compress_errors.h.
+//
+// Threads: ExpandStream keeps its counters in the instance, so no two
+// threads may expand through one instance at once, nor read
+// LastExpandStats while one expands. CompressStream keeps nothing in the
+// instance and the coders share no state: compressing through one instance
+// on several threads at once is safe, and so is anything on separate
+// instances. SharedCodec() is one instance for the whole process: the
+// block-mode lists and record stores expand through it and the block
+// appender and the sorter's spill file use it, so separate components that
+// expand blocks on two threads still race on its counters.
 #ifndef VX_ENGINE_CODEC_COMPRESS_H_
 #define VX_ENGINE_CODEC_COMPRESS_H_
 

@@ -7,12 +7,21 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace vx {
 
 class ECompressError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+
+  // The data file whose block failed, when the reader that expanded it
+  // knows (it sets it and rethrows); what() keeps the codec's own text.
+  const std::string& file() const { return file_; }
+  void set_file(std::string file) { file_ = std::move(file); }
+
+ private:
+  std::string file_;
 };
 
 class EInvalidHeaderArchiveType : public ECompressError {

@@ -1,6 +1,7 @@
 #include "engine/files/block_cache.h"
 
 #include "engine/codec/compress.h"
+#include "engine/codec/compress_errors.h"
 #include "engine/files/file.h"
 #include "engine/files/pointer_list.h"
 #include "engine/util/byte_order.h"
@@ -23,7 +24,12 @@ bool BlockCache::Load(const File& file, const Tvxpeklista& blocks, uint64_t bloc
 
   TViewStream source(compressed_);
   expanded_.Clear();
-  SharedCodec().ExpandStream(expanded_, source, max_expanded);
+  try {
+    SharedCodec().ExpandStream(expanded_, source, max_expanded);
+  } catch (ECompressError& error) {
+    error.set_file(file.path());
+    throw;
+  }
   ++expansions_;
   current_ = static_cast<int64_t>(block);
   return true;

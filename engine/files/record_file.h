@@ -123,6 +123,8 @@ class Tvxblobfil {
   bool FlushBlock();
 
   bool Opened() const { return file_.IsOpen(); }
+  // The path opened; empty while closed.
+  const std::string& path() const { return file_.path(); }
   int status() const { return status_; }
   uint32_t RecordCount() const { return count_; }
   bool changed() const { return changed_; }

@@ -115,8 +115,8 @@ int64_t Tvxenkelblobfil::Append() {
   return static_cast<int64_t>(offset);
 }
 
-PostingsStatus Tvxenkelblobfil::LoadPostingsAt(uint64_t offset, int64_t count,
-                                               Tvxsmalurval& selection, bool on) const {
+vx::Status Tvxenkelblobfil::LoadPostingsAt(uint64_t offset, int64_t count, Tvxsmalurval& selection,
+                                           bool on) const {
   FileByteReader reader(file_, offset);
   return selection.LoadPostings(reader, count, on);
 }

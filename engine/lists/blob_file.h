@@ -71,10 +71,10 @@ class Tvxenkelblobfil {
   int64_t Append();
 
   // Sets (`on`) or clears in `selection` the run of `count` postings stored
-  // at `offset`. Damage is reported through the message sink and returned;
-  // the read position is not used.
-  PostingsStatus LoadPostingsAt(uint64_t offset, int64_t count, Tvxsmalurval& selection,
-                                bool on = true) const;
+  // at `offset` (Tvxsmalurval::LoadPostings); the read position is not
+  // used.
+  vx::Status LoadPostingsAt(uint64_t offset, int64_t count, Tvxsmalurval& selection,
+                            bool on = true) const;
 
   bool Opened() const { return file_.IsOpen(); }
   int status() const { return status_; }

@@ -229,13 +229,16 @@ void TVXfrisoeklista::ApplyMarks(const FreeSearchBlockIndex& index, std::span<co
     if (entry.b == 0) {
       const auto record = static_cast<int32_t>(entry.a);
       if (record < 1 || record > selection.Size()) {
-        ReportMessage(std::to_string(entry.a));
+        ReportMessage("Postnummer " + std::to_string(entry.a) + " i " +
+                      properties_.EntryFileName() + " ligger utanf\xF6r urvalet (1-" +
+                      std::to_string(selection.Size()) + ").");
       } else {
         selection.SetBit(record, true);
       }
     } else if (postings_reader_ != nullptr) {
       postings_reader_->Seek(entry.a);
-      selection.LoadPostings(*postings_reader_, entry.b, true);
+      const Status status = selection.LoadPostings(*postings_reader_, entry.b, true);
+      if (!status.ok()) ReportMessage(status.message());
     } else {
       postings_missing = true;
     }

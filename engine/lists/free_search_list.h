@@ -25,6 +25,13 @@
 // whole inside it (free_search_block_index.h), and damaged postings and
 // record numbers beyond the selection are reported through the message
 // sink, at most one message per search followed by a count of the others.
+//
+// Threads: Search changes the list (its scan position, block indexes and
+// ranges, marks), so no call may run while another call on the same list
+// runs on another thread. A free-search list uses no codec, but entries
+// with postings are read through the engine's one postings chunk buffer
+// (postings.cpp) and damage goes to the one message sink: two lists
+// searching on two threads at once are not safe either.
 #ifndef VX_ENGINE_LISTS_FREE_SEARCH_LIST_H_
 #define VX_ENGINE_LISTS_FREE_SEARCH_LIST_H_
 

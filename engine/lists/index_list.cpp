@@ -107,7 +107,7 @@ void TVXindex::SeedKeyCache() {
   if (cache == nullptr || cache->Count() > 0 || row_count_ < kMinRowsToSeed) return;
   const int32_t quarter = row_count_ / 4;
   for (const int32_t row : {quarter, row_count_ / 2, 3 * quarter}) {
-    if (ReadRow(row) == Tvxindexblobfil::kRowRead) cache->Add(text_.c_str(), row);
+    if (ReadRow(row).ok()) cache->Add(text_.c_str(), row);
   }
   ForgetRow();
 }
@@ -146,18 +146,24 @@ size_t TVXindex::TextAreaSize() const {
   return RowLengthFor(properties_.radmaxlen) - Tvxindexblobfil::kValuesSize;
 }
 
-int TVXindex::ReadRow(int64_t row) {
-  if (!Opened()) return Tvxindexblobfil::kNotReady;
-  if (row < 1 || row > row_count_) return Tvxindexblobfil::kNoSuchRow;
-  row_from_memo_ = false;
-  if (const std::span<const uint8_t> kept = memo_.Find(static_cast<int32_t>(row)); !kept.empty()) {
-    TakeRow(kept);
-    row_from_memo_ = true;
-    return Tvxindexblobfil::kRowRead;
+Status TVXindex::ReadRow(int64_t row) {
+  if (!Opened())
+    return Status::IOError("Listan " + properties_.RowFileName() + " \xE4r inte \xF6ppen.");
+  if (row >= 1 && row <= row_count_) {
+    row_from_memo_ = false;
+    if (const std::span<const uint8_t> kept = memo_.Find(static_cast<int32_t>(row));
+        !kept.empty()) {
+      TakeRow(kept);
+      row_from_memo_ = true;
+      return Status::OK();
+    }
+    if (rows_.ReadRow(row) == Tvxindexblobfil::kRowRead) {
+      TakeRow(rows_.RowBytes());
+      return Status::OK();
+    }
   }
-  const int status = rows_.ReadRow(row);
-  if (status == Tvxindexblobfil::kRowRead) TakeRow(rows_.RowBytes());
-  return status;
+  return Status::NotFound("Rad " + std::to_string(row) + " finns inte i " +
+                          properties_.RowFileName() + ".");
 }
 
 void TVXindex::TakeRow(std::span<const uint8_t> bytes) {
@@ -216,16 +222,16 @@ int32_t TVXindex::Find(std::string_view word, bool prefix) {
     if (!Probe(hi, prefix, false, comparison)) return -1;
     if (comparison == 0) found = static_cast<int32_t>(hi);
   }
-  if (unread_probe_ > 0 && ReadRow(unread_probe_) != Tvxindexblobfil::kRowRead) return -1;
+  if (unread_probe_ > 0 && !ReadRow(unread_probe_).ok()) return -1;
   if (found > 0) {
     if (Tvxhash* cache = rows_.KeyCache(); cache != nullptr) cache->Add(word_.c_str(), found);
   }
   return found;
 }
 
-int TVXindex::ReadProbe(int64_t row, bool pin) {
-  const int status = ReadRow(row);
-  if (status == Tvxindexblobfil::kRowRead && !row_from_memo_) {
+Status TVXindex::ReadProbe(int64_t row, bool pin) {
+  Status status = ReadRow(row);
+  if (status.ok() && !row_from_memo_) {
     memo_.Add(static_cast<int32_t>(row), row_, pin);
   }
   return status;
@@ -250,7 +256,7 @@ bool TVXindex::Probe(int64_t row, bool prefix, bool pin, int& comparison) {
     }
   }
   unread_probe_ = 0;
-  if (ReadProbe(row, pin) != Tvxindexblobfil::kRowRead) return false;
+  if (!ReadProbe(row, pin).ok()) return false;
   comparison = CompareWord(text_.c_str(), prefix);
   return true;
 }

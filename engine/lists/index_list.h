@@ -23,6 +23,16 @@
 // kPinnedLevels levels of the search tree until Close, and the last few
 // of any depth. A search then expands blocks for its last probes only, and
 // a search repeated or refined for hardly any.
+//
+// Threads: no call may run while another call on the same list runs on
+// another thread. Reading changes the list too: ReadRow, FindPrefix and
+// FindExact move the row buffer and fill the probe memo, the key cache and
+// the block cache. The const observers (Opened, RowCount, RowText, ...)
+// only read and may run together while nothing else runs. Separate lists
+// own their files and buffers, but lists in block mode (LZH) expand through
+// the one SharedCodec() (compress.h), and every list reports to the one
+// message sink: two lists are safe on two threads only when neither is in
+// block mode and neither has anything to report.
 #ifndef VX_ENGINE_LISTS_INDEX_LIST_H_
 #define VX_ENGINE_LISTS_INDEX_LIST_H_
 
@@ -38,6 +48,7 @@
 #include "engine/lists/list_properties.h"
 #include "engine/lists/probe_memo.h"
 #include "engine/text/collation.h"
+#include "engine/util/status.h"
 
 namespace vx {
 
@@ -80,9 +91,11 @@ class TVXindex {
   // byte and to the text area less its terminator. False when not
   // writable, the list is full or writing failed.
   virtual bool AppendRow(std::string_view text, uint32_t value1);
-  // Reads row `row` into the row buffer: a Tvxindexblobfil::RowStatus. On
-  // failure the buffer keeps the previous row.
-  int ReadRow(int64_t row);
+  // Reads row `row` into the row buffer. IOError when the list is not open,
+  // NotFound when the row is outside 1..RowCount() or does not lie within
+  // the files, each naming the list's file. On failure the buffer keeps the
+  // previous row. The codec's exceptions pass through with the file set.
+  Status ReadRow(int64_t row);
 
   // The first row whose text begins with `word` (an empty word begins
   // every text), or -1. Rows must be sorted under the list's table. On
@@ -95,7 +108,7 @@ class TVXindex {
   // does: the row is kept as Find keeps its probes, for good when `pin`
   // (the first kPinnedLevels levels), so that repeated searches do not
   // expand its block again.
-  int ReadProbe(int64_t row, bool pin);
+  Status ReadProbe(int64_t row, bool pin);
 
   bool Opened() const { return rows_.Opened(); }
   int32_t RowCount() const { return row_count_; }

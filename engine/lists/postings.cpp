@@ -5,7 +5,6 @@
 #include <string>
 
 #include "engine/util/byte_order.h"
-#include "engine/util/message_sink.h"
 
 namespace vx {
 namespace {
@@ -117,26 +116,33 @@ class SpanSource {
   size_t position_ = 0;
 };
 
+enum class DamageKind {
+  kNone,
+  kShortRead,
+  kBadChunkLength,
+  kSplitCode,
+};
+
 struct Damage {
-  PostingsStatus status = PostingsStatus::kOk;
+  DamageKind status = DamageKind::kNone;
   size_t chunk_length = 0;
 };
 
 template <typename Source>
 Damage DecodeRun(Source& source, RunDecoder& run) {
   const uint8_t* first = source.Fetch(4);
-  if (first == nullptr) return {PostingsStatus::kShortRead};
+  if (first == nullptr) return {DamageKind::kShortRead};
   run.First(LoadU32(first));
   while (!run.Done()) {
     const uint8_t* head = source.Fetch(kChunkLengthBytes);
-    if (head == nullptr) return {PostingsStatus::kShortRead};
+    if (head == nullptr) return {DamageKind::kShortRead};
     const size_t length = LoadU16(head);
     if (length < kChunkLengthBytes || length - kChunkLengthBytes > kMaxChunkCodeBytes)
-      return {PostingsStatus::kBadChunkLength, length};
+      return {DamageKind::kBadChunkLength, length};
     const size_t code_bytes = length - kChunkLengthBytes;
     const uint8_t* codes = source.Fetch(code_bytes);
-    if (codes == nullptr) return {PostingsStatus::kShortRead};
-    if (!run.Chunk(codes, codes + code_bytes)) return {PostingsStatus::kSplitCode};
+    if (codes == nullptr) return {DamageKind::kShortRead};
+    if (!run.Chunk(codes, codes + code_bytes)) return {DamageKind::kSplitCode};
   }
   return {};
 }
@@ -147,42 +153,41 @@ std::string DamageMessage(const Damage& damage, const std::string& source_name, 
   if (!source_name.empty()) text += " i " + source_name;
   text += ": ";
   switch (damage.status) {
-    case PostingsStatus::kShortRead:
+    case DamageKind::kShortRead:
       text += "listan tar slut";
       break;
-    case PostingsStatus::kBadChunkLength:
+    case DamageKind::kBadChunkLength:
       text += "ogiltig blockl\xE4ngd " + std::to_string(damage.chunk_length);
       break;
-    case PostingsStatus::kSplitCode:
+    case DamageKind::kSplitCode:
       text += "en kod delas av blockgr\xE4nsen";
       break;
-    case PostingsStatus::kOk:
+    case DamageKind::kNone:
       break;
   }
   return text + " efter " + std::to_string(read) + " av " + std::to_string(count) + " nummer.";
 }
 
 template <typename Source>
-PostingsStatus ReadRun(Source& source, int64_t count, PostingsConsumer& consumer) {
-  if (count < 1) return PostingsStatus::kOk;
+Status ReadRun(Source& source, int64_t count, PostingsConsumer& consumer) {
+  if (count < 1) return Status::OK();
   RunDecoder run(count, consumer);
   const Damage damage = DecodeRun(source, run);
-  if (damage.status != PostingsStatus::kOk)
-    ReportMessage(DamageMessage(damage, source.Name(), count, count - run.remaining()));
-  return damage.status;
+  if (damage.status == DamageKind::kNone) return Status::OK();
+  return Status::Corruption(DamageMessage(damage, source.Name(), count, count - run.remaining()));
 }
 
 }  // namespace
 
-PostingsStatus ReadPostings(ByteReader& reader, int64_t count, PostingsConsumer& consumer) {
+Status ReadPostings(ByteReader& reader, int64_t count, PostingsConsumer& consumer) {
   ReaderSource source(reader);
   return ReadRun(source, count, consumer);
 }
 
-PostingsStatus ReadPostings(std::span<const uint8_t> bytes, int64_t count,
-                            PostingsConsumer& consumer, size_t* consumed) {
+Status ReadPostings(std::span<const uint8_t> bytes, int64_t count, PostingsConsumer& consumer,
+                    size_t* consumed) {
   SpanSource source(bytes);
-  const PostingsStatus status = ReadRun(source, count, consumer);
+  Status status = ReadRun(source, count, consumer);
   if (consumed != nullptr) *consumed = source.position();
   return status;
 }

@@ -20,19 +20,13 @@
 #include <span>
 
 #include "engine/util/byte_reader.h"
+#include "engine/util/status.h"
 
 namespace vx {
 
 // The most code bytes one chunk holds; also the size of the engine's one
 // shared chunk buffer.
 inline constexpr size_t kMaxChunkCodeBytes = 64100;
-
-enum class PostingsStatus {
-  kOk,              // all numbers of the run were read
-  kShortRead,       // the data ended inside the run
-  kBadChunkLength,  // a chunk length below 2 or above 2 + kMaxChunkCodeBytes
-  kSplitCode,       // a chunk ended inside a code
-};
 
 // Receives the numbers of a run in order, a batch at a time. Numbers are as
 // decoded: 0 or values past any selection come from damaged data, and sums
@@ -47,18 +41,19 @@ class PostingsConsumer {
 
 // Reads a run of `count` numbers from `reader` and hands them to `consumer`.
 // A count below 1 reads nothing. Every chunk is read whole, so afterwards the
-// reader stands after the run. On damage reading stops, the numbers decoded
-// before it have been handed on, and a message naming the damage goes to
-// the message sink.
+// reader stands after the run. On damage (the data ends inside the run, a
+// chunk length below 2 or above 2 + kMaxChunkCodeBytes, a chunk ending
+// inside a code) reading stops, the numbers decoded before it have been
+// handed on, and the result is a Corruption naming the source and the
+// damage.
 //
 // Chunks pass through the engine's one shared chunk buffer: not reentrant.
-// The message is reported after the buffer is done with.
-PostingsStatus ReadPostings(ByteReader& reader, int64_t count, PostingsConsumer& consumer);
+Status ReadPostings(ByteReader& reader, int64_t count, PostingsConsumer& consumer);
 
 // The same over bytes in memory, without the shared buffer. `consumed`, when
 // given, receives the bytes read, as many as a reader would have delivered.
-PostingsStatus ReadPostings(std::span<const uint8_t> bytes, int64_t count,
-                            PostingsConsumer& consumer, size_t* consumed = nullptr);
+Status ReadPostings(std::span<const uint8_t> bytes, int64_t count, PostingsConsumer& consumer,
+                    size_t* consumed = nullptr);
 
 }  // namespace vx
 

@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <bit>
 #include <cstdint>
 #include <string>
-
-#include "engine/util/message_sink.h"
 
 namespace vx {
 namespace {
@@ -180,6 +179,14 @@ uint32_t Tvxsmalurval::Limit() const {
   return static_cast<uint32_t>(std::min<uint64_t>(size, uint64_t{storage_bytes_} * 8));
 }
 
+void Tvxsmalurval::AssertWordRange() const {
+#ifndef NDEBUG
+  assert(lo_ <= hi_ && hi_ <= words_.size());
+  for (size_t j = 0; j < words_.size(); ++j)
+    assert((j >= lo_ && j < hi_) || words_[j] == 0);
+#endif
+}
+
 void Tvxsmalurval::Widen(size_t begin, size_t end) {
   if (begin >= end) return;
   if (lo_ >= hi_) {
@@ -270,6 +277,7 @@ void Tvxsmalurval::SetAll() {
   Widen(0, WordsFor(limit));
   listed_ok_ = limit == 0;
   count_ = static_cast<int32_t>(limit);
+  AssertWordRange();
 }
 
 void Tvxsmalurval::Clear() {
@@ -282,6 +290,7 @@ void Tvxsmalurval::Clear() {
   lo_ = hi_ = 0;
   ListNothing();
   count_ = 0;
+  AssertWordRange();
 }
 
 bool Tvxsmalurval::IsSet(int32_t i) const {
@@ -328,6 +337,7 @@ void Tvxsmalurval::And(const Tvxsmalurval& other) {
     words_[j] &= WordWithin(other.words_, j, limit);
   lo_ = begin;
   hi_ = end;
+  AssertWordRange();
 }
 
 // Only listed words can hold bits: the words of this selection's list, or
@@ -352,6 +362,7 @@ void Tvxsmalurval::AndListed(const Tvxsmalurval& other, uint32_t limit, size_t b
   }
   lo_ = begin;
   hi_ = end;
+  AssertWordRange();
 }
 
 void Tvxsmalurval::Or(const Tvxsmalurval& other) {
@@ -369,6 +380,7 @@ void Tvxsmalurval::Or(const Tvxsmalurval& other) {
       Widen(j, j + 1);
       Note(j);
     }
+    AssertWordRange();
     return;
   }
   listed_ok_ = false;
@@ -379,6 +391,7 @@ void Tvxsmalurval::Or(const Tvxsmalurval& other) {
   for (size_t j = std::max(begin, full); j < end; ++j)
     words_[j] |= WordWithin(other.words_, j, limit);
   Widen(begin, end);
+  AssertWordRange();
 }
 
 void Tvxsmalurval::Assign(const Tvxsmalurval& other) {
@@ -415,6 +428,7 @@ void Tvxsmalurval::Assign(const Tvxsmalurval& other) {
   } else {
     Recount();
   }
+  AssertWordRange();
 }
 
 int32_t Tvxsmalurval::Recount() {
@@ -456,15 +470,21 @@ bool Tvxsmalurval::Next(int32_t& k) const {
   return true;
 }
 
-PostingsStatus Tvxsmalurval::LoadPostings(ByteReader& reader, int64_t count, bool on) {
+Status Tvxsmalurval::LoadPostings(ByteReader& reader, int64_t count, bool on) {
   PostingsApplier applier(*this, on);
-  const PostingsStatus status = ReadPostings(reader, count, applier);
+  Status status = ReadPostings(reader, count, applier);
   Widen(applier.lo(), applier.hi());
   if (applier.listed_overflow()) listed_ok_ = false;
   for (const uint32_t j : applier.listed())
     Note(j);
   count_ = static_cast<int32_t>(count_ + applier.count_change());
-  if (applier.has_invalid()) ReportMessage(std::to_string(applier.first_invalid()));
+  AssertWordRange();
+  if (status.ok() && applier.has_invalid()) {
+    const std::string source = reader.SourceName();
+    return Status::Corruption("Postnummer " + std::to_string(applier.first_invalid()) +
+                              (source.empty() ? "" : " i " + source) +
+                              " ligger utanf\xF6r urvalet (1-" + std::to_string(Size()) + ").");
+  }
   return status;
 }
 

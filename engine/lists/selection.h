@@ -95,13 +95,12 @@ class Tvxsmalurval {
   // while (Next(k)) use(k).
   bool Next(int32_t& k) const;
 
-  // Reads a run of `count` postings (engine/postings.h) from `reader` and
-  // sets (`on`) or clears each number. A number outside 1..Size is not
-  // applied; the first of a run is reported to the message sink as its
-  // decimal text after the run is read (one message per damaged run, not one
-  // per number). Returns the reading status; on damage the numbers before
-  // it are applied.
-  PostingsStatus LoadPostings(ByteReader& reader, int64_t count, bool on);
+  // Reads a run of `count` postings (postings.h) from `reader` and sets
+  // (`on`) or clears each number. A number outside 1..Size is not applied.
+  // On damage the numbers before it are applied and the result is the
+  // reading's Corruption; a run read whole that held numbers outside
+  // 1..Size gives a Corruption naming the first of them and the source.
+  Status LoadPostings(ByteReader& reader, int64_t count, bool on);
 
  private:
   class PostingsApplier;
@@ -109,6 +108,9 @@ class Tvxsmalurval {
   // Numbers the bits cover: Size bounded by the storage.
   uint32_t Limit() const;
   // Makes the word range take in words [begin, end).
+  // Debug builds: lo_ <= hi_ <= the words held, and every word outside
+  // [lo_, hi_) is 0. A linear check, so called after bulk operations only.
+  void AssertWordRange() const;
   void Widen(size_t begin, size_t end);
   // Zeroes the words of [begin, end) that lie in the word range.
   void ZeroWithin(size_t begin, size_t end);

@@ -5,6 +5,12 @@
 // The builder writes one with CreateNew and Append; the viewer opens it
 // read-only and asks Count and Get, which are const and cost no more than
 // the pointer list's Get (an array read when the list is loaded whole).
+//
+// Threads: Count and Get keep no state and read the file with positioned
+// reads, so they may run on several threads at once on an open order as
+// long as nothing else runs meanwhile; Open, CreateNew, Close and Append
+// change the order and need it to themselves. A sort order uses no codec
+// and shares nothing with other instances.
 #ifndef VX_ENGINE_LISTS_SORT_ORDER_H_
 #define VX_ENGINE_LISTS_SORT_ORDER_H_
 

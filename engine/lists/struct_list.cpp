@@ -154,7 +154,8 @@ bool TVXstruktlista::MarkRecords(Tvxsmalurval& selection) {
     const uint32_t record = words.first_record;
     // 0 is the FirstRecord of a row without records, which callers skip.
     if (record > static_cast<uint32_t>(std::max(selection.Size(), 0))) {
-      ReportMessage(std::to_string(record));
+      ReportMessage("Postnummer " + std::to_string(record) + " i " + properties().RowFileName() +
+                    " ligger utanf\xF6r urvalet (1-" + std::to_string(selection.Size()) + ").");
     } else if (record > 0) {
       selection.SetBit(static_cast<int32_t>(record), true);
     }
@@ -162,8 +163,9 @@ bool TVXstruktlista::MarkRecords(Tvxsmalurval& selection) {
   }
   if (!postings_reader_) return false;
   postings_reader_->Seek(words.first_record);
-  return selection.LoadPostings(*postings_reader_, words.posting_count, true) ==
-         PostingsStatus::kOk;
+  const Status status = selection.LoadPostings(*postings_reader_, words.posting_count, true);
+  if (!status.ok()) ReportMessage(status.message());
+  return status.ok();
 }
 
 void TVXstruktlista::RebuildVisible() {
@@ -217,10 +219,12 @@ bool TVXstruktlista::GoToVisible(int32_t k) {
     row = order_->Get(found);
   }
   if (row < 1 || row > RowCount()) {
-    ReportMessage(std::to_string(row) + ";" + std::to_string(found));
+    ReportMessage("Rad " + std::to_string(row) + " (plats " + std::to_string(found) + ") i " +
+                  properties().RowFileName() + " finns inte i listan (" +
+                  std::to_string(RowCount()) + " rader).");
     return false;
   }
-  if (ReadRow(row) != Tvxindexblobfil::kRowRead) return false;
+  if (!ReadRow(row).ok()) return false;
   current_row_ = row;
   return true;
 }

@@ -21,6 +21,12 @@
 //             position (bit p set when the row at position p is visible).
 // Visible rows are reached by index through anchors (visible_anchors.h)
 // over synl, or over synlsort while the sorted view is on.
+//
+// Threads: as TVXindex (index_list.h), one call at a time per list, the
+// selections it hands out included. Separate lists share more than the
+// codec: MarkRecords reads postings through a chunk buffer that the whole
+// engine shares (postings.cpp), so no two lists may mark records on two
+// threads at once either.
 #ifndef VX_ENGINE_LISTS_STRUCT_LIST_H_
 #define VX_ENGINE_LISTS_STRUCT_LIST_H_
 
@@ -80,12 +86,13 @@ class TVXstruktlista : public TVXindex {
   uint32_t StatCount() const { return Words().stat_count; }
 
   // Sets in `selection` the records of the row read last. With PostingCount
-  // 0 that is FirstRecord alone; one beyond the selection is reported to
-  // the message sink as its decimal text, as postings are, and 0 (a row
-  // without records, which callers skip) marks nothing. True
-  // when the records were read whole; false when closed, without finnsBLOB,
-  // before the first row, without a postings file, or on damaged postings
-  // (reported by the postings reader; the numbers before the damage are set).
+  // 0 that is FirstRecord alone, and 0 (a row without records, which
+  // callers skip) marks nothing. A record beyond the selection or damaged
+  // postings are reported to the message sink, naming the list's file; the
+  // numbers before the damage are set. True when the row's records were
+  // read (a lone record beyond the selection is reported, not set); false
+  // when closed, without finnsBLOB, before the first row, without a
+  // postings file, or on damaged postings.
   bool MarkRecords(Tvxsmalurval& selection);
 
   // The selections; bits may be set and tested directly. synlsort() is null

@@ -1,6 +1,7 @@
 #include "engine/store/record_store.h"
 
 #include <algorithm>
+#include <string>
 
 namespace vx {
 
@@ -63,8 +64,20 @@ void TVXregtext::Close() {
   ClearDecoded();
 }
 
-int TVXregtext::ReadRecord(int64_t recno) {
-  return record_file_.ReadRecord(recno);
+Status TVXregtext::ReadRecord(int64_t recno) {
+  const std::string record = "Post " + std::to_string(recno) + " i " + record_file_.path();
+  switch (record_file_.ReadRecord(recno)) {
+    case Tvxblobfil::kOk:
+      return Status::OK();
+    case Tvxblobfil::kNotReady:
+      return Status::IOError("Registerfilen " + properties_.RecordFileName() +
+                             " \xE4r inte \xF6ppen.");
+    case Tvxblobfil::kTooLong:
+      return Status::Corruption(record + " \xE4r l\xE4ngre \xE4n " +
+                                std::to_string(properties_.textmaxsiz) + " tecken.");
+    default:
+      return Status::NotFound(record + " finns inte.");
+  }
 }
 
 bool TVXregtext::ReadField(size_t& pos, FieldKind kind, FieldValue& value) const {

@@ -35,6 +35,7 @@
 #include "engine/files/record_field.h"
 #include "engine/files/record_file.h"
 #include "engine/store/regtext_properties.h"
+#include "engine/util/status.h"
 
 namespace vx {
 
@@ -62,11 +63,13 @@ class TVXregtext {
   bool Open();
   void Close();
 
-  // Loads record `recno`: 0 read; 1 store or record list not open; 2 no
-  // such record (outside 1..RecordCount(), no entry, or not within the
-  // files); 3 longer than textmaxsiz. On any status but 0 the previous
-  // record stays, and DecodeFields decodes it again.
-  int ReadRecord(int64_t recno);
+  // Loads record `recno`. IOError: the store or its record list is not
+  // open; NotFound: no such record (outside 1..RecordCount(), no entry, or
+  // not within the files); Corruption: longer than textmaxsiz. Each names
+  // the record file. On any of them the previous record stays, and
+  // DecodeFields decodes it again. The codec's exceptions pass through
+  // with the record file set (compress_errors.h).
+  Status ReadRecord(int64_t recno);
 
   // Splits the record read last into the decoded state. False when the
   // store is closed, or when the record ends before every label found its

@@ -4,7 +4,9 @@
 
 #include "builder/norm_rows.h"
 #include "builder/person_rows.h"
+#include "builder/register_schema.h"
 #include "builder/word_index.h"
+#include "catalogue/catalogue_declaration.h"
 #include "tests/support/source_fixture.h"
 
 namespace vx {
@@ -122,6 +124,27 @@ TEST_F(DerivedRows, NormalisationRowsByKindWithCounts) {
             (std::vector<std::string>{"1\rAndersson\rAndersson\r1", "1\rPersson\rPehrsson\r2",
                                       "2\rBerg\rBergh\r\r1", "2\rBerg\rBergh\rHov\r1",
                                       "3\rKristina\rChristina\r1", "4\rKarl\rCarl\r1"}));
+}
+
+// The builder writes the lists that the catalogue declares for a register,
+// no more and no fewer, so that every list the viewer opens exists.
+TEST(RegisterSchemaTest, DerivesEveryDeclaredListOfItsRegister) {
+  for (int r = 1; r <= 3; ++r) {
+    SCOPED_TRACE(r);
+    std::vector<int> written, declared;
+    for (const SlotSource& slot : SchemaOf(r).slots)
+      written.push_back(slot.slot);
+    for (int slot = 1; slot <= 20; ++slot) {
+      if (SearchListDecl(r, slot) != nullptr) declared.push_back(slot);
+    }
+    EXPECT_EQ(written, declared);
+    std::vector<std::string> free_written, free_declared;
+    for (const FreeSearchSource& list : SchemaOf(r).free_search)
+      free_written.push_back(SearchComponentName(r, list.slot));
+    for (const ComponentDecl* list : FreeSearchListsOf(r))
+      free_declared.push_back(list->name);
+    EXPECT_EQ(free_written, free_declared);
+  }
 }
 
 }  // namespace

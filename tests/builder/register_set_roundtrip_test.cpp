@@ -16,6 +16,7 @@
 #include "records/register_labels.h"
 #include "sample/sample_source.h"
 #include "tests/support/files.h"
+#include "tests/support/source_fixture.h"
 
 namespace vx {
 namespace {
@@ -137,7 +138,7 @@ class RegisterSetRoundTrip : public ::testing::Test {
     std::vector<size_t> of(store.RecordCount() + 1, SIZE_MAX);
     const int id_index = source.IndexOf("LOKALID");
     for (uint32_t n = 1; n <= store.RecordCount(); ++n) {
-      EXPECT_EQ(store.ReadRecord(n), 0);
+      EXPECT_TRUE(store.ReadRecord(n).ok());
       store.DecodeFields();
       of[n] = by_id.at(store.ShortFields()[id_index]);
     }
@@ -160,7 +161,7 @@ TEST_F(RegisterSetRoundTrip, EveryRecordComesBackWhole) {
     const std::vector<size_t> of = SourceOfRecords(r);
     std::set<size_t> seen;
     for (uint32_t n = 1; n <= store.RecordCount(); ++n) {
-      ASSERT_EQ(store.ReadRecord(n), 0);
+      ASSERT_TRUE(store.ReadRecord(n).ok());
       ASSERT_TRUE(store.DecodeFields());
       EXPECT_TRUE(seen.insert(of[n]).second) << "two records from one source line";
       size_t short_index = 0, long_index = 0;
@@ -183,7 +184,7 @@ TEST_F(RegisterSetRoundTrip, PersonListsAreSortedAndNumberTheRecords) {
     const std::vector<size_t> of = SourceOfRecords(r);
     std::string previous;
     for (int32_t row = 1; row <= persons.RowCount(); ++row) {
-      ASSERT_EQ(persons.ReadRow(row), 0);
+      ASSERT_TRUE(persons.ReadRow(row).ok());
       EXPECT_EQ(persons.RowValue1(), static_cast<uint32_t>(row));
       const std::string text(persons.RowText());
       if (row > 1) {
@@ -214,7 +215,7 @@ TEST_F(RegisterSetRoundTrip, SortOrdersArePermutationsInDateOrder) {
     for (int32_t p = 1; p <= order.Count(); ++p) {
       const int32_t row = order.Get(p);
       ASSERT_TRUE(rows.insert(row).second);
-      ASSERT_EQ(persons.ReadRow(row), 0);
+      ASSERT_TRUE(persons.ReadRow(row).ok());
       std::string date(persons.RowText());
       date = date.substr(date.find('\r') + 1);
       for (const char* marker : {"dp ", "ly ", "bg "}) {
@@ -261,7 +262,7 @@ TEST_F(RegisterSetRoundTrip, EveryWordListRowMarksExactlyItsRecords) {
       Tvxsmalurval marked;
       marked.Resize(static_cast<int32_t>(source.Count()));
       for (int32_t row = 1; row <= list.RowCount(); ++row) {
-        ASSERT_EQ(list.ReadRow(row), 0);
+        ASSERT_TRUE(list.ReadRow(row).ok());
         marked.Clear();
         list.MarkRecords(marked);
         std::set<uint32_t>& records =
@@ -393,7 +394,7 @@ TEST_F(RegisterSetRoundTrip, NormalisationRowsCountThePairs) {
   std::map<std::tuple<std::string, std::string, std::string, std::string>, int> found;
   std::string previous_kind = "0", previous_plain;
   for (int32_t row = 1; row <= norm.RowCount(); ++row) {
-    ASSERT_EQ(norm.ReadRow(row), 0);
+    ASSERT_TRUE(norm.ReadRow(row).ok());
     const std::vector<std::string> parts = Pieces(std::string(norm.RowText()), '\r');
     const bool place = parts[0] == "2";
     ASSERT_EQ(parts.size() + (place && parts.size() == 4 ? 1 : 0), place ? 5u : 4u);
@@ -417,7 +418,7 @@ TEST_F(RegisterSetRoundTrip, HelpTextsAreFoundByTheirCodes) {
                            "HJ007", "HJ008"}) {
     const int32_t n = help.FindRecord(code, false);
     ASSERT_GE(n, 1) << code;
-    ASSERT_EQ(help.ReadRecord(n), 0);
+    ASSERT_TRUE(help.ReadRecord(n).ok());
     help.DecodeFields();
     EXPECT_EQ(help.ShortFields()[0], code);
     EXPECT_FALSE(help.LongTexts()[0].empty()) << code;
@@ -427,12 +428,49 @@ TEST_F(RegisterSetRoundTrip, HelpTextsAreFoundByTheirCodes) {
   TVXregtext own;
   OpenStore(own, "vaxorlokaltext");
   ASSERT_EQ(own.RecordCount(), 3u);
-  ASSERT_EQ(own.ReadRecord(1), 0);
+  ASSERT_TRUE(own.ReadRecord(1).ok());
   own.DecodeFields();
   EXPECT_FALSE(own.LongTexts()[0].empty());  // the heading
-  ASSERT_EQ(own.ReadRecord(3), 0);
+  ASSERT_TRUE(own.ReadRecord(3).ok());
   own.DecodeFields();
   EXPECT_NE(own.LongTexts()[0].find('\r'), std::string::npos);  // the About text, several lines
+}
+
+// A build that fails on either of its two threads leaves by its exception
+// with both threads joined, and without its work folder.
+class BuildFailure : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::WriteText(dir_ / "kalla" / "fodda.csv",
+                       testing::SourceTable(1, {{{"ENAMN", "Berg"}}, {{"ENAMN", "Ek"}}}));
+    testing::WriteText(dir_ / "kalla" / "register.txt", "Rubrik\nUnderrubrik\nOm.\n");
+  }
+  // Builds with a progress sink that throws at the line beginning `at`.
+  void BuildThrowingAt(const std::string& at) {
+    BuildOptions options{dir_ / "kalla", dir_ / "data", 1, [at](const std::string& line) {
+                           if (line.starts_with(at)) throw std::runtime_error(line);
+                         }};
+    BuildSummary summary;
+    SourceError error;
+    EXPECT_THROW(BuildRegisterSet(options, summary, error), std::runtime_error);
+  }
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_.path()))
+      names.push_back(entry.path().filename().string());
+    return names;
+  }
+  testing::TempDir dir_;
+};
+
+TEST_F(BuildFailure, OnTheMainThreadWhileTheWorkerRuns) {
+  BuildThrowingAt("Skriver fodda");
+  EXPECT_EQ(Entries(), std::vector<std::string>{"kalla"});
+}
+
+TEST_F(BuildFailure, OnTheWorkerThread) {
+  BuildThrowingAt("Skriver fritextlistan");
+  EXPECT_EQ(Entries(), std::vector<std::string>{"kalla"});
 }
 
 }  // namespace

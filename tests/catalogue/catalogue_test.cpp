@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "builder/register_set_builder.h"
+#include "engine/util/message_sink.h"
 #include "tests/support/source_fixture.h"
 
 namespace vx {
@@ -118,6 +119,108 @@ TEST_F(CatalogueTest, MissingFolderLeavesEverythingClosedAndCreatesNothing) {
   EXPECT_FALSE(evf.Store("vaxortext")->Opened());
   EXPECT_TRUE(std::filesystem::is_empty(dir_ / "saknas"));
   EXPECT_EQ(evf.sokur(1).Size(), 0);
+}
+
+TEST_F(CatalogueTest, RegisterNumbersOutsideOneToThreeGetClosedComponents) {
+  Build({{1, {{{"ENAMN", "Berg"}}}}});
+  TEVF evf;
+  evf.oppnadatabas(Config(), hooks_);
+  for (int r : {0, 4, -1}) {
+    SCOPED_TRACE(r);
+    // A debug build stops at the caller's fault; a release build goes on
+    // with components that find and count nothing.
+    TVXregtext* store = nullptr;
+    EXPECT_DEBUG_DEATH(store = &evf.RecordStore(r), "register numbers");
+    TVXstruktlista* persons = nullptr;
+    EXPECT_DEBUG_DEATH(persons = &evf.PersonList(r), "register numbers");
+    TVXsortordning* order = nullptr;
+    EXPECT_DEBUG_DEATH(order = &evf.DateOrder(r), "register numbers");
+    Tvxsmalurval* scratch = nullptr;
+    EXPECT_DEBUG_DEATH(scratch = &evf.sokur(r), "scratch selections");
+    bool on = true;
+    EXPECT_DEBUG_DEATH(on = evf.RegisterOn(r), "register numbers");
+    if (store == nullptr) continue;  // a debug build: nothing more to see
+    EXPECT_FALSE(on);
+    EXPECT_FALSE(store->Opened());
+    EXPECT_EQ(store->RecordCount(), 0u);
+    EXPECT_FALSE(store->ReadRecord(1).ok());
+    EXPECT_FALSE(persons->Opened());
+    EXPECT_EQ(persons->RowCount(), 0);
+    EXPECT_EQ(persons->FindExact("Berg"), -1);
+    EXPECT_EQ(order->Get(1), -1);
+    EXPECT_EQ(scratch->Size(), 0);
+    // Whatever a caller did to them last time is undone at the next call.
+    scratch->Resize(10);
+    scratch->SetAll();
+    persons->vald().Resize(5);
+    EXPECT_EQ(evf.sokur(r).Size(), 0);
+    EXPECT_EQ(evf.PersonList(r).vald().Size(), 0);
+    EXPECT_EQ(evf.soklistor(r, 7), nullptr);
+  }
+  // The registers themselves are untouched.
+  EXPECT_TRUE(evf.RecordStore(1).Opened());
+  EXPECT_EQ(evf.sokur(1).Size(), 1);
+}
+
+class MissingRegisterSet : public CatalogueTest {
+ protected:
+  Configuration ConfigIn(const std::string& written, const std::filesystem::path& resolved,
+                         int number = 1) {
+    Configuration config = Config(number);
+    config.hdbasen_written = written;
+    config.hdbasen = resolved.string();
+    return config;
+  }
+};
+
+TEST_F(MissingRegisterSet, NamesTheFileTheCatalogueLooksForFirst) {
+  std::filesystem::create_directories(dir_ / "data");
+  const Configuration config = ConfigIn("data/", dir_ / "data/");
+  const std::string expected = (dir_ / "data" / "vaxor0001l1.i").string();
+  EXPECT_EQ(MissingRegisterSetMessage(config),
+            "Inga register hittades: " + expected + " finns inte.");
+  EXPECT_EQ(PersonListPath(config.hdbasen, "0001", 1), expected);
+  EXPECT_EQ(PersonListPath("/reg/", "0007", 3), "/reg/vaxor0007l3.i");
+  EXPECT_NE(MissingRegisterSetMessage(ConfigIn("data/", dir_ / "data/", 12345))
+                .find("vaxor12345l1.i finns inte."),
+            std::string::npos);
+
+  // That file alone turns births on: it is what the catalogue looks for.
+  std::vector<std::string> messages;
+  ScopedMessageSink sink([&](const std::string& text) { messages.push_back(text); });
+  testing::WriteText(expected, "");
+  TEVF evf;
+  evf.oppnadatabas(config, hooks_);
+  EXPECT_TRUE(evf.RegisterOn(1));
+  EXPECT_FALSE(evf.RegisterOn(2));
+}
+
+TEST_F(MissingRegisterSet, SuggestsTheSeparatorThatAFolderLacks) {
+  std::filesystem::create_directories(dir_ / "exempel");
+  const std::string prefix = (dir_ / "exempel").string();
+  EXPECT_EQ(MissingRegisterSetMessage(ConfigIn("exempel", prefix)),
+            "Inga register hittades: " + prefix +
+                "vaxor0001l1.i finns inte. Inst\xE4llningen hdbasen \"exempel\" \xE4r en mapp men "
+                "slutar inte med \"/\" \x96 menade du \"exempel/\"?");
+  // Written with backslashes, the suggestion keeps them.
+  EXPECT_NE(MissingRegisterSetMessage(ConfigIn("reg\\exempel", prefix))
+                .find("menade du \"reg\\exempel\\\"?"),
+            std::string::npos);
+  // No suggestion for a folder that does not exist or a name that is not a
+  // folder.
+  const std::string missing = (dir_ / "saknas").string();
+  EXPECT_EQ(MissingRegisterSetMessage(ConfigIn("saknas", missing)),
+            "Inga register hittades: " + missing + "vaxor0001l1.i finns inte.");
+  testing::WriteText(dir_ / "fil", "");
+  EXPECT_EQ(MissingRegisterSetMessage(ConfigIn("fil", dir_ / "fil")).find("menade"),
+            std::string::npos);
+}
+
+TEST_F(MissingRegisterSet, PathsReadAsWindows1252) {
+  std::filesystem::create_directories(dir_ / "\xC3\xA5r");  // "år" in UTF-8
+  const std::string message = MissingRegisterSetMessage(ConfigIn("\xC3\xA5r", dir_ / "\xC3\xA5r"));
+  EXPECT_NE(message.find("\xE5rvaxor0001l1.i finns inte."), std::string::npos) << message;
+  EXPECT_NE(message.find("menade du \"\xE5r/\"?"), std::string::npos) << message;
 }
 
 }  // namespace

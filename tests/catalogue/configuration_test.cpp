@@ -21,6 +21,17 @@ TEST(IniFile, SectionsKeysAndIntegers) {
   EXPECT_EQ(ini.ReadInteger("saknas", "saknas", -3), -3);
 }
 
+TEST(IniFile, AByteOrderMarkIsNoPartOfTheFirstLine) {
+  IniFile ini;
+  ini.Parse("\xEF\xBB\xBF[Databaser]\nhuvudregister=7\n[hdbaser]\nhdbasen=reg/\n");
+  EXPECT_EQ(ini.ReadInteger("databaser", "huvudregister", 1), 7);
+  EXPECT_EQ(ini.ReadString("hdbaser", "hdbasen", ""), "reg/");
+  // A first key before any section is found as well.
+  IniFile keys_only;
+  keys_only.Parse("\xEF\xBB\xBFnyckel=1\n");
+  EXPECT_EQ(keys_only.ReadInteger("", "nyckel", 0), 1);
+}
+
 class Configure : public ::testing::Test {
  protected:
   Configuration Read(const std::string& text) {
@@ -48,6 +59,15 @@ TEST_F(Configure, NumbersAndDataPrefix) {
   EXPECT_EQ(Read("[hdbaser]\nhdbasen=data\\reg\n").hdbasen, Dir() + "data/reg");
   EXPECT_EQ(Read("[hdbaser]\nhdbasen=/srv/reg/\n").hdbasen, "/srv/reg/");
   EXPECT_EQ(Read("[databaser]\nhuvudregister=7\n").regnr, "0007");
+  // As written, for messages about it.
+  EXPECT_EQ(Read("[hdbaser]\nhdbasen=data\\reg\n").hdbasen_written, "data\\reg");
+}
+
+TEST_F(Configure, FileSavedWithAByteOrderMark) {
+  const Configuration config =
+      Read("\xEF\xBB\xBF[databaser]\r\nhuvudregister=7\r\n[hdbaser]\r\nhdbasen=/srv/reg/\r\n");
+  EXPECT_EQ(config.regnr, "0007");
+  EXPECT_EQ(config.hdbasen, "/srv/reg/");
 }
 
 TEST(ProgramDirectoryTest, EndsWithASeparator) {

@@ -183,7 +183,7 @@ TEST_P(IndexFind, EmptyAndClosedListsFindNothing) {
   list_.Close();
   EXPECT_FALSE(list_.Opened());
   EXPECT_EQ(list_.FindPrefix(""), -1);
-  EXPECT_EQ(list_.ReadRow(1), Tvxindexblobfil::kNotReady);
+  EXPECT_TRUE(list_.ReadRow(1).IsIOError());
 }
 
 INSTANTIATE_TEST_SUITE_P(PlainAndBlocks, IndexFind, ::testing::Bool());
@@ -259,7 +259,7 @@ TEST_F(IndexOpen, RowCountIsBoundByWhatThePlainFileHolds) {
   EXPECT_EQ(list_.RowCount(), 20);
   EXPECT_EQ(list_.FindExact(rows[9].text), 10);
   EXPECT_EQ(list_.FindExact(rows[30].text), -1);
-  EXPECT_EQ(list_.ReadRow(21), Tvxindexblobfil::kNoSuchRow);
+  EXPECT_TRUE(list_.ReadRow(21).IsNotFound());
 
   PatchU32(dir_ / "w.i", 2, 0xFFFFFFFF);
   ASSERT_TRUE(list_.Open());
@@ -272,8 +272,8 @@ TEST_F(IndexOpen, RowCountIsBoundByTheBlocksTheListNames) {
   list_.properties() = Properties(true);
   ASSERT_TRUE(list_.Open());
   EXPECT_EQ(list_.RowCount(), 300);  // whole blocks
-  EXPECT_EQ(list_.ReadRow(250), Tvxindexblobfil::kRowRead);
-  EXPECT_EQ(list_.ReadRow(251), Tvxindexblobfil::kNoSuchRow);
+  EXPECT_TRUE(list_.ReadRow(250).ok());
+  EXPECT_TRUE(list_.ReadRow(251).IsNotFound());
   EXPECT_EQ(list_.FindExact("ord260"), -1);
 
   fs::remove(dir_ / "w.iz");
@@ -295,13 +295,13 @@ TEST_F(IndexOpen, BlockBeyondTheFileReadsNothing) {
   PatchU32(dir_ / "w.i", second, 0x7FFFFFF0);  // block 2's length word
   list_.properties() = Properties(true);
   ASSERT_TRUE(list_.Open());
-  EXPECT_EQ(list_.ReadRow(150), Tvxindexblobfil::kNoSuchRow);
-  EXPECT_EQ(list_.ReadRow(50), Tvxindexblobfil::kRowRead);
+  EXPECT_TRUE(list_.ReadRow(150).IsNotFound());
+  EXPECT_TRUE(list_.ReadRow(50).ok());
   EXPECT_EQ(list_.RowText(), rows[49].text);
   // Every search probes row 125 first, in the damaged block.
   EXPECT_EQ(list_.FindExact(rows[149].text), -1);
   EXPECT_EQ(list_.FindExact(rows[240].text), -1);
-  EXPECT_EQ(list_.ReadRow(241), Tvxindexblobfil::kRowRead);
+  EXPECT_TRUE(list_.ReadRow(241).ok());
 }
 
 TEST_F(IndexOpen, TextWithoutItsZeroEndsAtTheArea) {
@@ -310,7 +310,7 @@ TEST_F(IndexOpen, TextWithoutItsZeroEndsAtTheArea) {
   WriteFileBytes(dir_ / "w.i", testing::PlainRowFile(28, {row}));
   list_.properties() = Properties(false);
   ASSERT_TRUE(list_.Open());
-  ASSERT_EQ(list_.ReadRow(1), Tvxindexblobfil::kRowRead);
+  ASSERT_TRUE(list_.ReadRow(1).ok());
   EXPECT_EQ(list_.RowText(), std::string(20, 'x'));
   EXPECT_EQ(list_.FindExact(std::string(20, 'x')), 1);
   EXPECT_EQ(list_.FindExact(std::string(21, 'x')), -1);

@@ -98,15 +98,15 @@ TEST_P(DamagedStore, TruncatedRecordFileLosesOnlyWhatWasCut) {
   const std::vector<uint8_t> bytes = ReadFileBytes(RecordFile());
   WriteFileBytes(RecordFile(), std::span(bytes).first(bytes.size() - 10));
   Open();
-  ASSERT_EQ(store_.ReadRecord(1), 0);
-  EXPECT_EQ(store_.ReadRecord(kRecords), 2);
+  ASSERT_TRUE(store_.ReadRecord(1).ok());
+  EXPECT_EQ(store_.ReadRecord(kRecords).code(), vx::Status::Code::kNotFound);
   ASSERT_TRUE(store_.DecodeFields());
   EXPECT_EQ(store_.ShortFields()[0], "k00001");  // the buffer kept record 1
-  EXPECT_EQ(store_.ReadRecord(400), 0);
+  EXPECT_TRUE(store_.ReadRecord(400).ok());
 
   WriteFileBytes(RecordFile(), std::span(bytes).first(10));  // the header cut
   EXPECT_FALSE(store_.Open());
-  EXPECT_EQ(store_.ReadRecord(1), 1);
+  EXPECT_EQ(store_.ReadRecord(1).code(), vx::Status::Code::kIOError);
 }
 
 TEST_P(DamagedStore, PointersBeyondTheDataGiveNoSuchRecord) {
@@ -116,10 +116,10 @@ TEST_P(DamagedStore, PointersBeyondTheDataGiveNoSuchRecord) {
   PatchU32(PointerList(), EntryOffset(6), 0xFFFFFFF0);
   PatchU32(PointerList(), EntryOffset(7), end - 6);  // the record header cut
   Open();
-  EXPECT_EQ(store_.ReadRecord(5), 2);
-  EXPECT_EQ(store_.ReadRecord(6), 2);
-  EXPECT_EQ(store_.ReadRecord(7), 2);
-  EXPECT_EQ(store_.ReadRecord(8), 0);
+  EXPECT_EQ(store_.ReadRecord(5).code(), vx::Status::Code::kNotFound);
+  EXPECT_EQ(store_.ReadRecord(6).code(), vx::Status::Code::kNotFound);
+  EXPECT_EQ(store_.ReadRecord(7).code(), vx::Status::Code::kNotFound);
+  EXPECT_TRUE(store_.ReadRecord(8).ok());
 }
 
 TEST_P(DamagedStore, RecordLengthBeyondTheBufferOrTheData) {
@@ -130,9 +130,9 @@ TEST_P(DamagedStore, RecordLengthBeyondTheBufferOrTheData) {
     StoreU32(bytes.data() + at + 4, 19999);  // fits the buffer, not the data
   });
   Open();
-  ASSERT_EQ(store_.ReadRecord(2), 0);
-  EXPECT_EQ(store_.ReadRecord(3), 3);
-  EXPECT_EQ(store_.ReadRecord(448), 2);
+  ASSERT_TRUE(store_.ReadRecord(2).ok());
+  EXPECT_EQ(store_.ReadRecord(3).code(), vx::Status::Code::kCorruption);
+  EXPECT_EQ(store_.ReadRecord(448).code(), vx::Status::Code::kNotFound);
   ASSERT_TRUE(store_.DecodeFields());
   EXPECT_EQ(store_.ShortFields()[0], "k00002");
 }
@@ -146,7 +146,7 @@ TEST_P(DamagedStore, FieldsRunningPastTheRecordStopTheDecode) {
   });
   properties_.hash = 5;
   Open();
-  ASSERT_EQ(store_.ReadRecord(1), 0);
+  ASSERT_TRUE(store_.ReadRecord(1).ok());
   EXPECT_FALSE(store_.DecodeFields());
   EXPECT_EQ(store_.ShortFieldCount(), 2u);
   EXPECT_EQ(store_.LongTexts()[0], "");
@@ -155,7 +155,7 @@ TEST_P(DamagedStore, FieldsRunningPastTheRecordStopTheDecode) {
 
   properties_.labels.push_back("2EXTRA");  // more labels than the records have fields
   Open();
-  ASSERT_EQ(store_.ReadRecord(3), 0);
+  ASSERT_TRUE(store_.ReadRecord(3).ok());
   EXPECT_FALSE(store_.DecodeFields());
   EXPECT_EQ(store_.LongTexts()[0], "Fadder: Per");
   EXPECT_EQ(store_.IntFieldCount(), 0u);
@@ -167,9 +167,9 @@ TEST_P(DamagedStore, CountsBeyondTheFilesAreHarmless) {
   for (const int pltyp : {1, 2}) {
     properties_.pltyp = pltyp;
     Open();
-    EXPECT_EQ(store_.ReadRecord(kRecords), 0);
-    EXPECT_EQ(store_.ReadRecord(kRecords + 1), 2);
-    EXPECT_EQ(store_.ReadRecord(0x7FFFFFFF), 2);
+    EXPECT_TRUE(store_.ReadRecord(kRecords).ok());
+    EXPECT_EQ(store_.ReadRecord(kRecords + 1).code(), vx::Status::Code::kNotFound);
+    EXPECT_EQ(store_.ReadRecord(0x7FFFFFFF).code(), vx::Status::Code::kNotFound);
     EXPECT_EQ(store_.FindRecord("k00001", false), -1);  // the probes meet missing records
   }
 }
@@ -183,19 +183,19 @@ TEST_P(DamagedBlocks, BlockLengthOrPointerBeyondTheFileGivesNoSuchRecord) {
   PatchU32(RecordFile(), BlockOffset(1), 0x7FFFFFFF);
   PatchU32(BlockList(), 6, 2);  // block 2 no longer listed
   Open();
-  EXPECT_EQ(store_.ReadRecord(200), 0);
-  EXPECT_EQ(store_.ReadRecord(201), 2);
-  EXPECT_EQ(store_.ReadRecord(401), 2);
+  EXPECT_TRUE(store_.ReadRecord(200).ok());
+  EXPECT_EQ(store_.ReadRecord(201).code(), vx::Status::Code::kNotFound);
+  EXPECT_EQ(store_.ReadRecord(401).code(), vx::Status::Code::kNotFound);
   PatchU32(BlockList(), EntryOffset(1), static_cast<uint32_t>(fs::file_size(RecordFile())) - 2);
   Open();
-  EXPECT_EQ(store_.ReadRecord(1), 2);
+  EXPECT_EQ(store_.ReadRecord(1).code(), vx::Status::Code::kNotFound);
 }
 
 TEST_P(DamagedBlocks, RecordOffsetBeyondItsBlockGivesNoSuchRecord) {
   PatchU32(PointerList(), EntryOffset(10), 200 * 60);
   Open();
-  EXPECT_EQ(store_.ReadRecord(10), 2);
-  EXPECT_EQ(store_.ReadRecord(11), 0);
+  EXPECT_EQ(store_.ReadRecord(10).code(), vx::Status::Code::kNotFound);
+  EXPECT_TRUE(store_.ReadRecord(11).ok());
 }
 
 TEST_P(DamagedBlocks, CorruptedBlockRaisesTheCodecsErrorAndStaysUnloaded) {
@@ -216,7 +216,7 @@ TEST_P(DamagedBlocks, HugeExpandedSizeIsRefusedBeforeAllocating) {
   PatchU32(RecordFile(), BlockOffset(0) + 4 + 8, 0xFFFFFF00);
   Open();
   EXPECT_THROW(store_.ReadRecord(1), EExpandedSizeTooLarge);
-  EXPECT_EQ(store_.ReadRecord(201), 0);
+  EXPECT_TRUE(store_.ReadRecord(201).ok());
 }
 
 INSTANTIATE_TEST_SUITE_P(BlockMode, DamagedBlocks, ::testing::Values(Mode::LZHblockpacka));

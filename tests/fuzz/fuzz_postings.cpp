@@ -62,7 +62,7 @@ void CheckRoundTrip(const std::vector<uint64_t>& numbers) {
   std::vector<uint8_t> bytes;
   Check(vx::AppendPostings(run, bytes));
   Collector back;
-  Check(vx::ReadPostings(bytes, static_cast<int64_t>(run.size()), back) == vx::PostingsStatus::kOk);
+  Check(vx::ReadPostings(bytes, static_cast<int64_t>(run.size()), back).ok());
   Check(back.values == numbers);
 }
 
@@ -81,17 +81,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   selection.Resize(selection_size);
   if ((data[8] & 2) != 0) selection.SetAll();
   vx::SpanByteReader reader(postings);
-  const vx::PostingsStatus status = selection.LoadPostings(reader, count, on);
+  const vx::Status status = selection.LoadPostings(reader, count, on);
   const int32_t kept_count = selection.Count();
   CheckSelection(selection);
   Check(kept_count == selection.Count());
 
   Collector direct;
   size_t consumed = 0;
-  Check(vx::ReadPostings(postings, count, direct, &consumed) == status);
+  // Numbers outside the selection are the selection's to name, not the reader's.
+  const vx::Status read = vx::ReadPostings(postings, count, direct, &consumed);
+  Check(read.ok() || read.message() == status.message());
   Check(consumed == reader.Position());
   Check(direct.ascending_claims_hold);
-  if (status == vx::PostingsStatus::kOk) CheckRoundTrip(direct.values);
+  if (read.ok()) CheckRoundTrip(direct.values);
 
   vx::Tvxsmalurval other;
   other.Resize(data[9]);

@@ -100,14 +100,14 @@ class SkippingOrder final : public vx::SortOrderView {
 
 void ReadAndMark(vx::TVXstruktlista& list, vx::Tvxsmalurval& hits, int64_t row) {
   Guarded([&] {
-    if (list.ReadRow(row) == vx::Tvxindexblobfil::kRowRead) list.MarkRecords(hits);
+    if (list.ReadRow(row).ok()) list.MarkRecords(hits);
   });
 }
 
 void Search(vx::TVXstruktlista& list, vx::Tvxsmalurval& hits) {
   std::string first;
   Guarded([&] {
-    if (list.ReadRow(1) == vx::Tvxindexblobfil::kRowRead) first = list.RowText();
+    if (list.ReadRow(1).ok()) first = list.RowText();
   });
   const std::string words[] = {first, first.substr(0, 2), "", "\xC5", "k", std::string(300, 'a')};
   for (const std::string& word : words) {

@@ -136,7 +136,7 @@ TEST(DeathText, TitleAndAgeAsStated) {
   EXPECT_EQ(Plain(r).rfind("Brita\rPiga\r-", 0), 0u);
 }
 
-TEST(DeathText, DetailLinesWithoutBlankLinesBetween) {
+TEST(DeathText, BirthLineEndsInItsOwnLineBreak) {
   Tendod r;
   r.FNAMN = "Brita";
   r.FODAT = "17200203";
@@ -144,14 +144,31 @@ TEST(DeathText, DetailLinesWithoutBlankLinesBetween) {
                            "dd 3/2 1720\r-",
                            0),
             0u);
+  r.TITEL = "Piga";
   r.ORTO = "Bergha";
   r.ORT = "Berga";
   EXPECT_EQ(Plain(r).rfind("Brita\rF\xF6"
-                           "dd 3/2 1720\rBergha\r-",
+                           "dd 3/2 1720\rPiga\rBergha\r-",
+                           0),
+            0u);
+  // Without a title or age the place comes after an empty line.
+  r.TITEL.clear();
+  EXPECT_EQ(Plain(r).rfind("Brita\rF\xF6"
+                           "dd 3/2 1720\r\rBergha\r-",
                            0),
             0u);
   r.FODAT.clear();
   EXPECT_EQ(Plain(r).rfind("Brita\rBergha\r-", 0), 0u);
+  // A lone birth line is followed by two empty lines before the events.
+  r.ORTO.clear();
+  r.ORT.clear();
+  r.FODAT = "9999";
+  r.DODAT = "17800112";
+  EXPECT_EQ(Plain(r).rfind("Brita\rF\xF6"
+                           "dd \r\r\rD\xF6"
+                           "d 12/1 1780\r-",
+                           0),
+            0u);
 }
 
 TEST(DeathText, EventsAndCause) {
@@ -194,14 +211,25 @@ TEST(DeathText, RelativesInEveryShape) {
   EXPECT_NE(Plain(r).find("\rAnf\xF6rvanter\rPehrsson\rBerga\r-"), std::string::npos);
 }
 
-TEST(DeathText, SecondRelativeAloneStartsRightAfterTheHeading) {
+TEST(DeathText, SecondRelativeAlwaysFollowsAnEmptyLine) {
   Tendod r;
   r.ANF2ENAMN = "Persson";
   r.ANF2FNAMN = "Karin";
   r.ANF2TITEL = "Piga";
   EXPECT_EQ(Plain(r),
-            "(Ingen namnuppgift)\r\rAnf\xF6rvanter\rPersson, Karin (Piga)\r--------------\r"
+            "(Ingen namnuppgift)\r\rAnf\xF6rvanter\r\r\rPersson, Karin (Piga)\r--------------\r"
             "K\xE4lla: \r\r");
+  EXPECT_EQ(ComposeDeathText(r, true),
+            "[5][f](Ingen namnuppgift)[\\f]\r\r[b 3]Anf\xF6rvanter[b 1]\r\r\r"
+            "Persson, Karin (Piga)\r--------------\rK\xE4lla: \r\r");
+  r.ANF1ORT = "Berga";
+  EXPECT_NE(Plain(r).find("\rAnf\xF6rvanter\rBerga\r\rPersson, Karin (Piga)\r-"),
+            std::string::npos);
+  // Only the first: no empty line after it.
+  r.ANF2ENAMN.clear();
+  r.ANF2FNAMN.clear();
+  r.ANF2TITEL.clear();
+  EXPECT_NE(Plain(r).find("\rAnf\xF6rvanter\rBerga\r-"), std::string::npos);
 }
 
 TEST(DeathText, NormalisedTermsShowThePlainFields) {

@@ -78,7 +78,7 @@ class RecordLoading : public ::testing::Test {
   template <typename Record, typename LoadFn>
   static int64_t Find(TVXregtext& store, LoadFn load, const std::string& id, Record& record) {
     for (int64_t n = 1; n <= store.RecordCount(); ++n) {
-      if (load(store, n, record) == 0 && record.LOKALID == id) return n;
+      if (load(store, n, record).ok() && record.LOKALID == id) return n;
     }
     return -1;
   }
@@ -93,42 +93,25 @@ class RecordLoading : public ::testing::Test {
     }
   }
 
+  template <typename Record, typename LoadFn>
+  static void ExpectFullRecord(const std::string& component, int r, LoadFn load) {
+    SCOPED_TRACE(component);
+    TVXregtext store;
+    Open(store, component);
+    Record record;
+    ASSERT_GT(Find(store, load, "FULL", record), 0);
+    ExpectFields(record, FullRecord(r, "FULL"));
+  }
+
   static testing::TempDir* dir_;
 };
 
 testing::TempDir* RecordLoading::dir_ = nullptr;
 
-TEST_F(RecordLoading, EveryBirthFieldLandsInItsMember) {
-  TVXregtext store;
-  Open(store, "vaxorh1");
-  Tenfodd record;
-  ASSERT_GT(Find(store, laddafodd, "FULL", record), 0);
-  ExpectFields(record, FullRecord(kBirths, "FULL"));
-  EXPECT_EQ(record.MORFNAMNO, "vMORFNAMNO");
-  EXPECT_EQ(record.PARITET, "vPARITET");
-  EXPECT_EQ(record.DOPVITTNEN, "DOPVITTNEN rad 1\rDOPVITTNEN rad 2 \xE5\xE4\xF6");
-  EXPECT_EQ(record.REGANM, "REGANM rad 1\rREGANM rad 2 \xE5\xE4\xF6");
-}
-
-TEST_F(RecordLoading, EveryMarriageFieldLandsInItsMember) {
-  TVXregtext store;
-  Open(store, "vaxorh2");
-  Tenvigd record;
-  ASSERT_GT(Find(store, laddavigd, "FULL", record), 0);
-  ExpectFields(record, FullRecord(kMarriages, "FULL"));
-  EXPECT_EQ(record.MORTO, "vMORTO");
-  EXPECT_EQ(record.OVRIGT, "OVRIGT rad 1\rOVRIGT rad 2 \xE5\xE4\xF6");
-}
-
-TEST_F(RecordLoading, EveryDeathFieldLandsInItsMember) {
-  TVXregtext store;
-  Open(store, "vaxorh3");
-  Tendod record;
-  ASSERT_GT(Find(store, laddadod, "FULL", record), 0);
-  ExpectFields(record, FullRecord(kDeaths, "FULL"));
-  EXPECT_EQ(record.ANF2GENUS, "vANF2GENUS");
-  EXPECT_EQ(record.ANF1ENAMNO, "vANF1ENAMNO");
-  EXPECT_EQ(record.ANF2FNAMNO, "vANF2FNAMNO");
+TEST_F(RecordLoading, EveryFieldLandsInItsMember) {
+  ExpectFullRecord<Tenfodd>("vaxorh1", kBirths, laddafodd);
+  ExpectFullRecord<Tenvigd>("vaxorh2", kMarriages, laddavigd);
+  ExpectFullRecord<Tendod>("vaxorh3", kDeaths, laddadod);
 }
 
 TEST_F(RecordLoading, ASparseRecordEmptiesWhatTheFullOneLeft) {
@@ -150,12 +133,12 @@ TEST_F(RecordLoading, AFailedReadLeavesTheRecordAsItWas) {
   // The store now holds the full record's bytes; a failed read must not
   // decode them again into another record.
   const Tenfodd before = sparse;
-  EXPECT_EQ(laddafodd(store, 0, sparse), 2);
-  EXPECT_EQ(laddafodd(store, -1, sparse), 2);
-  EXPECT_EQ(laddafodd(store, store.RecordCount() + 1, sparse), 2);
+  EXPECT_TRUE(laddafodd(store, 0, sparse).IsNotFound());
+  EXPECT_TRUE(laddafodd(store, -1, sparse).IsNotFound());
+  EXPECT_TRUE(laddafodd(store, store.RecordCount() + 1, sparse).IsNotFound());
   EXPECT_EQ(sparse, before);
   TVXregtext closed;
-  EXPECT_EQ(laddafodd(closed, 1, sparse), 1);
+  EXPECT_TRUE(laddafodd(closed, 1, sparse).IsIOError());
   EXPECT_EQ(sparse, before);
 }
 
@@ -171,20 +154,6 @@ TEST(RecordFields, FollowTheStoreLabelsInOrder) {
   EXPECT_EQ(TableLabels<Tenfodd>(), RegisterLabels(kBirths));
   EXPECT_EQ(TableLabels<Tenvigd>(), RegisterLabels(kMarriages));
   EXPECT_EQ(TableLabels<Tendod>(), RegisterLabels(kDeaths));
-  EXPECT_EQ(TableLabels<Tenfodd>().size(), 40u);
-  EXPECT_EQ(TableLabels<Tenvigd>().size(), 28u);
-  EXPECT_EQ(TableLabels<Tendod>().size(), 39u);
-}
-
-TEST(Kopierapost, CopiesEveryField) {
-  Tendod source;
-  for (const FieldBinding<Tendod>& field : Tendod::Fields())
-    source.*field.member = std::string(field.label);
-  Tendod target;
-  target.FNAMN = "old";
-  kopierapost(source, target);
-  for (const FieldBinding<Tendod>& field : Tendod::Fields())
-    EXPECT_EQ(target.*field.member, field.label);
 }
 
 TEST_F(RecordLoading, CurrentRecordsLoadComposeAndListTheirRegister) {
@@ -194,10 +163,10 @@ TEST_F(RecordLoading, CurrentRecordsLoadComposeAndListTheirRegister) {
   CurrentRecords current;
   Tenfodd probe;
   const int64_t n = Find(births, laddafodd, "FULL", probe);
-  ASSERT_EQ(current.Load(kBirths, births, n), 0);
+  ASSERT_TRUE(current.Load(kBirths, births, n).ok());
   EXPECT_EQ(current.enfodd(), probe);
-  EXPECT_EQ(current.Load(kMarriages, marriages, 1), 0);
-  EXPECT_EQ(current.Load(4, marriages, 1), 1);
+  EXPECT_TRUE(current.Load(kMarriages, marriages, 1).ok());
+  EXPECT_TRUE(current.Load(4, marriages, 1).IsInvalidArgument());
   EXPECT_EQ(current.listtext(kBirths, 6), "vKAELLA");
   EXPECT_EQ(current.listnyckel(kBirths, 3),
             "vKAELLA\xFF"

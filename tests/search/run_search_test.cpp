@@ -126,9 +126,9 @@ TEST_F(RunSearchTest, LokalIdFoundReplacesTheResult) {
 TEST_F(RunSearchTest, LokalIdMissingLeavesTheResult) {
   ASSERT_EQ(Found(1, {{"en", "Berg"}}), kBerg);
   for (const char* id : {"F99", "F", "V1"}) {
-    const SearchStatus status = FindLokalId(evf(), 1, SearchForm(1).lokalid_slot, id);
-    EXPECT_EQ(status.code, SearchStatus::Code::kLokalIdMissing);
-    EXPECT_EQ(status.message, std::string("Lokal-ID ") + id + " finns inte!");
+    const Status status = FindLokalId(evf(), 1, SearchForm(1).lokalid_slot, id);
+    EXPECT_TRUE(status.IsNotFound());
+    EXPECT_EQ(status.message(), std::string("Lokal-ID ") + id + " finns inte!");
     EXPECT_EQ(set_->Hits(1), kBerg);
   }
 }

@@ -52,14 +52,19 @@ TEST(SearchForms, SlotsNameListsOfTheRightShape) {
     for (const FormField& field : form.fields) {
       SCOPED_TRACE(std::to_string(r) + " " + std::string(field.prefix));
       if (field.routine == FieldRoutine::kFreeField) {
-        const ComponentDecl* list = FindComponent(field.free_list);
+        // A declared free-search list of this register, named as declared.
+        const ComponentDecl* list = FreeSearchListDecl(r, field.slot);
         ASSERT_NE(list, nullptr);
-        EXPECT_EQ(list->kind, ComponentKind::kFreeSearchList);
-        EXPECT_EQ(field.free_list.substr(6, 1), std::to_string(r));
+        EXPECT_EQ(field.free_list, list->name);
+        EXPECT_EQ(FindComponent(field.free_list), list);
         continue;
       }
+      // A declared word list of this register.
+      EXPECT_TRUE(field.free_list.empty());
       const ComponentDecl* list = SearchListDecl(r, field.slot);
       ASSERT_NE(list, nullptr);
+      EXPECT_EQ(list->kind, ComponentKind::kWordList);
+      EXPECT_EQ(list->name, SearchComponentName(r, field.slot));
       // Date lists are the lists of 20-byte rows.
       EXPECT_EQ(list->list.radmaxlen == 20, field.routine == FieldRoutine::kDateRange);
     }
@@ -67,6 +72,20 @@ TEST(SearchForms, SlotsNameListsOfTheRightShape) {
     ASSERT_NE(ids, nullptr);
     EXPECT_EQ(ids->list.radmaxlen, 30);
   }
+}
+
+TEST(SearchForms, EveryFreeSearchListOfARegisterHasItsField) {
+  for (int r = 1; r <= 3; ++r) {
+    std::multiset<std::string> used;
+    for (const FormField& field : SearchForm(r).fields) {
+      if (field.routine == FieldRoutine::kFreeField) used.emplace(field.free_list);
+    }
+    std::multiset<std::string> declared;
+    for (const ComponentDecl* list : FreeSearchListsOf(r))
+      declared.insert(list->name);
+    EXPECT_EQ(used, declared) << "register " << r;
+  }
+  EXPECT_EQ(SearchForm(3).Field("anf")->free_list, "vaxors311");
 }
 
 TEST(SearchForms, WhatEachKindOfFieldCarries) {

@@ -68,7 +68,7 @@ TEST_F(KuvoDataBygg, BadSourcesAreReportedAndChangeNothing) {
 
   ExpectRefused(header.substr(header.find(';') + 1) + "\n",
                 "fodda.csv:1: fältet POSTNUMMER saknas i rubrikraden");
-  ExpectRefused("OKAND;" + good, "fodda.csv:1: okänt fält OKAND");
+  ExpectRefused("OKAND;" + good, "fodda.csv:1: okänt fält \"OKAND\"");
   std::string outside = testing::SourceTable(1, {{}, {{"ENAMN", "MARK"}}});
   outside.replace(outside.find("MARK"), 4, "\xC5\x81ukasz");  // U+0141 in UTF-8
   ExpectRefused(outside, "fodda.csv:3: tecknet U+0141");

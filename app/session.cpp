@@ -1,0 +1,219 @@
+#include "app/session.h"
+
+#include <exception>
+#include <new>
+#include <utility>
+
+#include "catalogue/catalogue_declaration.h"
+#include "catalogue/text_routines.h"
+#include "engine/codec/compress_errors.h"
+#include "engine/util/message_collector.h"
+#include "search/catalogue_parts.h"
+#include "search/form_availability.h"
+#include "search/free_text_search.h"
+#include "search/lokal_id.h"
+#include "search/picked_rows.h"
+#include "search/run_search.h"
+
+namespace vx {
+namespace {
+
+constexpr const char* kRegisterWords[] = {"",
+                                          "f\xF6"
+                                          "dda",
+                                          "vigda",
+                                          "d\xF6"
+                                          "da"};
+
+std::string DamagedFileMessage(const ECompressError& error, const std::string& hdbasen) {
+  const std::string file = error.file().empty() ? "i " + hdbasen : error.file();
+  return "Skadad registerfil " + file + ": " + error.what();
+}
+
+}  // namespace
+
+Session::Session() : catalogue_(std::make_unique<TEVF>()) {}
+
+Session::~Session() {
+  Close();
+}
+
+Status Session::Open(const std::filesystem::path& ini, ShellHooks* hooks) {
+  Close();
+  return Run([&] {
+    configuration_ = lasinifil(ini);
+    if (!ini.empty() && !configuration_.ini_found) {
+      return Status::NotFound("Kan inte l\xE4sa " + ini.string() + ".");
+    }
+    ShellHooks quiet;
+    catalogue_->oppnadatabas(configuration_, hooks != nullptr ? *hooks : quiet);
+    open_ = true;
+    if (!RegisterOn(1) && !RegisterOn(2) && !RegisterOn(3)) {
+      return Status::NotFound(MissingRegisterSetMessage(configuration_));
+    }
+    return Status::OK();
+  });
+}
+
+void Session::Close() {
+  if (!open_) return;
+  catalogue_->stangdatabas();
+  open_ = false;
+}
+
+bool Session::RegisterOn(int register_number) const {
+  return open_ && register_number >= 1 && register_number <= 3 &&
+         catalogue_->RegisterOn(register_number);
+}
+
+Status Session::CheckRegister(int register_number) const {
+  if (RegisterOn(register_number)) return Status::OK();
+  if (register_number < 1 || register_number > 3) {
+    return Status::InvalidArgument("Register " + std::to_string(register_number) + " finns inte.");
+  }
+  return Status::NotFound(std::string("Registret ") + kRegisterWords[register_number] +
+                          " finns inte i registerupps\xE4ttningen i " + configuration_.hdbasen +
+                          ".");
+}
+
+Status Session::Run(const std::function<Status()>& operation) {
+  MessageCollector messages;
+  Status status;
+  try {
+    status = operation();
+  } catch (const ECompressError& error) {
+    return Status::Corruption(DamagedFileMessage(error, configuration_.hdbasen));
+  } catch (const std::bad_alloc&) {
+    return Status::IOError(
+        "Minnet r\xE4"
+        "cker inte till.");
+  } catch (const std::exception& error) {
+    return Status::IOError(std::string("Ov\xE4ntat fel: ") + error.what());
+  }
+  if (!status.ok()) return status;
+  return messages.status();
+}
+
+Status Session::PrepareForm(int register_number, const std::vector<FieldEntry>& fields,
+                            std::vector<UnknownWord>* unknown, bool& matches_nothing,
+                            SearchFormInput& input) {
+  const SearchFormTable& form = SearchForm(register_number);
+  for (const FieldEntry& entry : fields) {
+    const FormField* field = form.Field(entry.prefix);
+    if (field == nullptr) {
+      return Status::InvalidArgument("S\xF6kformul\xE4ret har inget f\xE4lt " + entry.prefix + ".");
+    }
+    if (FieldDisabled(*catalogue_, register_number, *field)) {
+      return Status::NotFound("F\xE4ltet \"" + std::string(field->caption) +
+                              "\" kan inte s\xF6kas: registret har inga uppgifter i det.");
+    }
+    if (!entry.list_mode) {
+      input.Set(entry.prefix, entry.text);
+      continue;
+    }
+    TVXstruktlista* list =
+        field->ListBacked() ? catalogue_->soklistor(register_number, field->slot) : nullptr;
+    if (list == nullptr) {
+      return Status::NotFound("F\xE4ltet " + std::string(field->caption) + " har ingen ordlista.");
+    }
+    list->vald().Clear();
+    std::vector<std::string> words;
+    for (const std::string& word : entry.words) {
+      std::string trimmed = trimtecken(word, " ");
+      if (!trimmed.empty()) words.push_back(std::move(trimmed));
+    }
+    for (std::string& missing : TickWords(*list, words)) {
+      if (unknown != nullptr) unknown->push_back({entry.prefix, std::move(missing)});
+    }
+    const std::string summary = BuildPickSummary(*list);
+    if (summary.empty()) matches_nothing = true;
+    input.Set(entry.prefix, summary, true);
+  }
+  return Status::OK();
+}
+
+Status Session::SearchByForm(int register_number, const std::vector<FieldEntry>& fields,
+                             std::vector<UnknownWord>* unknown) {
+  if (Status status = CheckRegister(register_number); !status.ok()) return status;
+  return Run([&] {
+    SearchFormInput input(register_number);
+    bool matches_nothing = false;
+    Status status = PrepareForm(register_number, fields, unknown, matches_nothing, input);
+    if (status.ok()) status = RunSearch(*catalogue_, input);
+    if (status.ok() && matches_nothing) ResultOf(*catalogue_, register_number).Clear();
+    return status;
+  });
+}
+
+Status Session::SearchLokalId(int register_number, std::string_view lokalid) {
+  if (Status status = CheckRegister(register_number); !status.ok()) return status;
+  return Run([&] {
+    return FindLokalId(*catalogue_, register_number, SearchForm(register_number).lokalid_slot,
+                       lokalid);
+  });
+}
+
+Status Session::SearchAll(std::string_view text) {
+  if (!open_) return Status::IOError("Ingen registerupps\xE4ttning \xE4r \xF6ppen.");
+  return Run([&] {
+    RunFreeSearch(*catalogue_, text);
+    return Status::OK();
+  });
+}
+
+void Session::ClearSearch(int register_number) {
+  if (!RegisterOn(register_number)) return;
+  ResultOf(*catalogue_, register_number).Clear();
+  ClearPickedRows(*catalogue_, register_number);
+}
+
+Status Session::Hits(int register_number, bool by_date, std::vector<HitRow>& rows) {
+  rows.clear();
+  if (Status status = CheckRegister(register_number); !status.ok()) return status;
+  return Run([&] {
+    HitList list(catalogue_->PersonList(register_number), catalogue_->DateOrder(register_number));
+    list.Refresh(by_date);
+    rows.reserve(static_cast<size_t>(list.Count()));
+    HitRow row;
+    for (int32_t k = 1; list.Row(k, row); ++k)
+      rows.push_back(row);
+    return Status::OK();
+  });
+}
+
+Status Session::RecordText(int register_number, uint32_t record, bool coded, std::string& text) {
+  text.clear();
+  if (Status status = CheckRegister(register_number); !status.ok()) return status;
+  return Run([&] {
+    Status status =
+        records_.Load(register_number, catalogue_->RecordStore(register_number), record);
+    if (!status.ok()) return status;
+    records_.Compose(register_number, coded);
+    text = records_.posttext();
+    return Status::OK();
+  });
+}
+
+Status Session::HelpText(std::string_view code, InformationText& text) {
+  if (!open_) return Status::IOError("Ingen registerupps\xE4ttning \xE4r \xF6ppen.");
+  return Run([&] {
+    TVXregtext* help = catalogue_->Store(kHelpTextStore);
+    if (help == nullptr || records_.hamtatext(*help, code) < 1) {
+      return Status::NotFound("Hj\xE4lptexten " + std::string(code) + " finns inte.");
+    }
+    text = records_.information();
+    return Status::OK();
+  });
+}
+
+Status Session::AboutText(std::string& text) {
+  text.clear();
+  if (!open_) return Status::IOError("Ingen registerupps\xE4ttning \xE4r \xF6ppen.");
+  return Run([&] {
+    TVXregtext* own = catalogue_->Store(kOwnTextStore);
+    if (own != nullptr) text = records_.hamtaomtext(*own);
+    return Status::OK();
+  });
+}
+
+}  // namespace vx

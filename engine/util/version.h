@@ -1,0 +1,13 @@
+// The program's version, shown by the About window and by --version. It is
+// set once, in the project's top CMakeLists.txt.
+#ifndef VX_ENGINE_UTIL_VERSION_H_
+#define VX_ENGINE_UTIL_VERSION_H_
+
+namespace vx {
+
+// "1.07"
+const char* ProgramVersion();
+
+}  // namespace vx
+
+#endif  // VX_ENGINE_UTIL_VERSION_H_

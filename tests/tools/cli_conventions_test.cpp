@@ -1,0 +1,172 @@
+// kuvo-sok and kuvo-data as a user of Unix programs expects them: help and
+// version on standard output with exit 0, wrong usage on standard error
+// with exit 2, every text ending with a line break, one-line errors, and a
+// bash completion that knows the forms' fields.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "search/search_forms.h"
+#include "tests/support/files.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::RunProcess;
+
+const std::string kSok = VX_KUVO_SOK;
+const std::string kData = VX_KUVO_DATA;
+
+std::string Out(const testing::ProcessResult& result) {
+  return {result.out.begin(), result.out.end()};
+}
+
+std::string FirstLine(const std::string& text) {
+  return text.substr(0, text.find('\n'));
+}
+
+TEST(CliConventions, HelpAndVersionGoToStandardOutput) {
+  const std::vector<std::vector<std::string>> asks = {
+      {kSok, "--help"},
+      {kSok, "-h"},
+      {kSok, "fodda", "--fn", "x", "--help"},
+      {kData, "--help"},
+      {kData, "-h"},
+      {kData, "pack", "--help"},
+      {kData, "unpack", "-h"},
+      {kData, "bygg", "--help"},
+      {kData, "info", "--help"},
+      {kData, "exempel", "-h"},
+  };
+  for (const auto& argv : asks) {
+    const auto result = RunProcess(argv);
+    EXPECT_EQ(result.exit_code, 0) << argv[1];
+    EXPECT_EQ(FirstLine(Out(result)), "Användning:") << argv[1];
+    EXPECT_TRUE(Out(result).ends_with("\n")) << argv[1];
+    EXPECT_EQ(result.err, "") << argv[1];
+  }
+  // A command's own help shows that command alone.
+  const std::string bygg = Out(RunProcess({kData, "bygg", "--help"}));
+  EXPECT_NE(bygg.find("kuvo-data bygg"), std::string::npos);
+  EXPECT_EQ(bygg.find("kuvo-data pack"), std::string::npos);
+
+  for (const std::string& program : {kSok, kData}) {
+    const auto version = RunProcess({program, "--version"});
+    EXPECT_EQ(version.exit_code, 0);
+    EXPECT_EQ(Out(version), fs::path(program).filename().string() + " " VX_VERSION "\n");
+    EXPECT_EQ(version.err, "");
+  }
+}
+
+TEST(CliConventions, WrongUsageGoesToStandardErrorWithExitTwo) {
+  const std::vector<std::vector<std::string>> wrong = {
+      {kSok},
+      {kSok, "fodda", "--ordning", "slump"},
+      {kSok, "ingen"},
+      {kData},
+      {kData, "nosuch"},
+      {kData, "bygg", "en"},
+      {kData, "info"},
+      {kData, "pack", "--metod"},
+  };
+  for (const auto& argv : wrong) {
+    const auto result = RunProcess(argv);
+    EXPECT_EQ(result.exit_code, 2) << argv.back();
+    EXPECT_TRUE(result.out.empty()) << argv.back();
+    EXPECT_NE(result.err.find("Användning:\n"), std::string::npos) << argv.back();
+    EXPECT_TRUE(result.err.ends_with("\n")) << argv.back();
+  }
+}
+
+// The fields kuvo-sok --help lists under each register, as "--prefix".
+std::vector<std::set<std::string>> ListedPrefixes() {
+  std::vector<std::set<std::string>> listed(4);
+  std::istringstream lines(Out(RunProcess({kSok, "--help"})));
+  const char* const names[] = {"", "fodda:", "vigda:", "doda:"};
+  int r = 0;
+  for (std::string line; std::getline(lines, line);) {
+    if (!line.empty() && line[0] != ' ') {
+      r = 0;
+      for (int k = 1; k <= 3; ++k)
+        if (line == names[k]) r = k;
+    } else if (r > 0 && line.starts_with("  --")) {
+      listed[r].insert(line.substr(2, line.find_first_of(", ", 2) - 2));
+    }
+  }
+  return listed;
+}
+
+TEST(CliConventions, HelpListsExactlyTheFormsFields) {
+  const std::vector<std::set<std::string>> listed = ListedPrefixes();
+  for (int r = 1; r <= 3; ++r) {
+    std::set<std::string> expected;
+    for (const FormField& field : SearchForm(r).fields)
+      expected.insert("--" + std::string(field.prefix));
+    EXPECT_EQ(listed[r], expected) << "register " << r;
+  }
+}
+
+// A value holding a line break and a control byte is quoted visibly: the
+// builder's error stays one "file:line: message" line.
+TEST(CliConventions, BuilderErrorOnABrokenValueIsOneLine) {
+  testing::TempDir dir;
+  const fs::path source = dir / "kalla";
+  ASSERT_EQ(
+      RunProcess({kData, "exempel", source.string(), "--fodda", "1", "--vigda", "0", "--doda", "0"})
+          .exit_code,
+      0);
+  // The births' header, then a record whose birth date holds a line break
+  // and a control byte.
+  const std::vector<uint8_t> bytes = testing::ReadFileBytes(source / "fodda.csv");
+  const std::string header(bytes.begin(),
+                           bytes.begin() + std::string(bytes.begin(), bytes.end()).find('\n'));
+  std::string record;
+  std::istringstream names(header);
+  for (std::string name; std::getline(names, name, ';');) {
+    if (!record.empty() || name != "POSTNUMMER") record += ';';
+    if (name == "POSTNUMMER") record += "1";
+    if (name == "LOKALID") record += "F1";
+    if (name == "FODAT") record += "\"1780\n\x10\"";
+  }
+  const std::string csv = header + "\n" + record + "\n";
+  testing::WriteFileBytes(source / "fodda.csv", std::vector<uint8_t>(csv.begin(), csv.end()));
+
+  const auto result = RunProcess({kData, "bygg", source.string(), (dir / "data").string()});
+  EXPECT_EQ(result.exit_code, 1);
+  const std::string error = result.err.substr(result.err.rfind('\n', result.err.size() - 2) + 1);
+  EXPECT_TRUE(error.starts_with("fodda.csv:2: ")) << result.err;
+  EXPECT_NE(error.find("\"1780\\r\\x10\""), std::string::npos) << error;
+  EXPECT_EQ(error.find('\n'), error.size() - 1) << error;
+  EXPECT_FALSE(fs::exists(dir / "data"));
+}
+
+TEST(CliConventions, BashCompletionOffersTheRegistersFields) {
+  if (!testing::ProgramAvailable("bash")) GTEST_SKIP() << "no bash";
+  const std::string source = "source " + std::string(VX_SOK_COMPLETION) + "; ";
+  const auto registered = RunProcess({"bash", "-c", source + "complete -p kuvo-sok"});
+  EXPECT_EQ(Out(registered), "complete -F _kuvo_sok kuvo-sok\n");
+
+  const auto offered =
+      RunProcess({"bash", "-c",
+                  source + "COMP_WORDS=(" + kSok + " fodda --f); COMP_CWORD=2; _kuvo_sok; " +
+                      "printf '%s\\n' \"${COMPREPLY[@]}\""});
+  std::set<std::string> got;
+  std::istringstream lines(Out(offered));
+  for (std::string line; std::getline(lines, line);)
+    got.insert(line);
+  std::set<std::string> expected = {"--format"};
+  for (const FormField& field : SearchForm(1).fields) {
+    if (!field.prefix.starts_with("f")) continue;
+    expected.insert("--" + std::string(field.prefix));
+    if (field.ListBacked()) expected.insert("--" + std::string(field.prefix) + "-rader");
+  }
+  EXPECT_EQ(got, expected);
+}
+
+}  // namespace
+}  // namespace vx

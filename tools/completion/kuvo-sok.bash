@@ -1,0 +1,32 @@
+# bash completion for kuvo-sok: registers, options, and the field prefixes
+# of the register chosen, which kuvo-sok --help lists from its forms.
+_kuvo_sok() {
+  local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
+  local register="" word
+  for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
+    case $word in fodda|vigda|doda|alla) register=$word; break ;; esac
+  done
+  case $prev in
+    --ini) COMPREPLY=($(compgen -f -- "$cur")); return ;;
+    --ordning) COMPREPLY=($(compgen -W "namn datum" -- "$cur")); return ;;
+    --format) COMPREPLY=($(compgen -W "tsv json" -- "$cur")); return ;;
+  esac
+  if [[ -z $register ]]; then
+    COMPREPLY=($(compgen -W "fodda vigda doda alla --ini --help --version" -- "$cur"))
+    return
+  fi
+  [[ $cur == -* ]] || return
+  if [[ $register == alla ]]; then
+    COMPREPLY=($(compgen -W "--format --ini" -- "$cur"))
+    return
+  fi
+  # The register's block of the help: its name alone on a line, then one
+  # line per field, "--fn, --fn-rader   Förnamn".
+  local fields
+  fields=$("${COMP_WORDS[0]}" --help 2>/dev/null | awk -v name="$register:" '
+    $0 == name { inside = 1; next }
+    /^[^ ]/ { inside = 0 }
+    inside && $1 ~ /^--/ { sub(/,$/, "", $1); print $1; if ($2 ~ /^--.*-rader$/) print $2 }')
+  COMPREPLY=($(compgen -W "$fields --lokalid --ordning --format --visa --ini" -- "$cur"))
+}
+complete -F _kuvo_sok kuvo-sok
