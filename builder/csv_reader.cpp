@@ -42,15 +42,16 @@ bool CsvReader::Open(const std::filesystem::path& path, SourceError& error) {
   return true;
 }
 
-bool CsvReader::Next(std::vector<std::string>& fields, SourceError& error) {
+CsvRow CsvReader::Next(std::vector<std::string>& fields, SourceError& error) {
   error = {};
-  if (!ReadRow(fields, error)) return false;
+  if (!ReadRow(fields, error)) return error.message.empty() ? CsvRow::kEnd : CsvRow::kError;
   if (fields.size() != header_.size()) {
-    return Fail(error, record_line_,
-                "posten har " + std::to_string(fields.size()) + " fält, men rubrikraden har " +
-                    std::to_string(header_.size()));
+    Fail(error, record_line_,
+         "posten har " + std::to_string(fields.size()) + " fält, men rubrikraden har " +
+             std::to_string(header_.size()));
+    return CsvRow::kError;
   }
-  return true;
+  return CsvRow::kRecord;
 }
 
 // Reads one row of fields; false at the end of the text (error untouched) or

@@ -19,6 +19,13 @@
 
 namespace vx {
 
+// What CsvReader::Next found.
+enum class CsvRow {
+  kRecord,  // a record, in the fields
+  kEnd,     // the end of the file
+  kError,   // a malformed record, described in the error
+};
+
 class CsvReader {
  public:
   // Reads the whole file and its header row. False with `error` set when the
@@ -27,11 +34,11 @@ class CsvReader {
 
   const std::vector<std::string>& Header() const { return header_; }
 
-  // The next record into `fields` (one value per header field). False at the
-  // end of the file (error.message empty) or on an error (error set): a
-  // record with another number of fields, an unterminated quote, a character
-  // outside Windows-1252. Empty lines are skipped.
-  bool Next(std::vector<std::string>& fields, SourceError& error);
+  // The next record into `fields` (one value per header field). kError
+  // with `error` set for a record with another number of fields, an
+  // unterminated quote or a character outside Windows-1252. Empty lines are
+  // skipped.
+  CsvRow Next(std::vector<std::string>& fields, SourceError& error);
 
   // The line on which the record last returned by Next starts (1-based).
   size_t RecordLine() const { return record_line_; }

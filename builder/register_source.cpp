@@ -154,7 +154,8 @@ bool RegisterSource::Load(const std::filesystem::path& file, int register_number
 
   std::vector<std::string> columns;
   std::vector<std::string> values(Labels().size());
-  while (reader.Next(columns, error)) {
+  CsvRow row;
+  while ((row = reader.Next(columns, error)) == CsvRow::kRecord) {
     for (size_t f = 0; f < values.size(); ++f) {
       const std::string& raw = columns[column_of_field[f]];
       values[f] = IsLongText(Labels()[f]) ? raw : std::string(TrimBlanks(raw));
@@ -163,7 +164,7 @@ bool RegisterSource::Load(const std::filesystem::path& file, int register_number
     Append(values, reader.RecordLine());
     if (progress && Count() % 100000 == 0) progress(Count());
   }
-  if (!error.message.empty()) return false;
+  if (row == CsvRow::kError) return false;
   if (progress) progress(Count());
   return true;
 }

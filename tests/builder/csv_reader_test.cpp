@@ -18,7 +18,7 @@ class CsvReaderTest : public ::testing::Test {
   std::vector<std::vector<std::string>> ReadAll() {
     std::vector<std::vector<std::string>> rows;
     std::vector<std::string> fields;
-    while (reader_.Next(fields, error_))
+    while (reader_.Next(fields, error_) == CsvRow::kRecord)
       rows.push_back(fields);
     return rows;
   }
@@ -52,9 +52,9 @@ TEST_F(CsvReaderTest, QuotedValuesHoldDelimitersQuotesAndLineBreaks) {
 TEST_F(CsvReaderTest, CountsLinesAcrossQuotedLineBreaks) {
   ASSERT_TRUE(OpenText("A;B\n\"1\n2\n3\";x\n\nfel\n"));
   std::vector<std::string> fields;
-  ASSERT_TRUE(reader_.Next(fields, error_));
+  ASSERT_EQ(reader_.Next(fields, error_), CsvRow::kRecord);
   EXPECT_EQ(reader_.RecordLine(), 2u);
-  EXPECT_FALSE(reader_.Next(fields, error_));
+  EXPECT_EQ(reader_.Next(fields, error_), CsvRow::kError);
   EXPECT_EQ(error_.ToString(), "fodda.csv:6: posten har 1 fält, men rubrikraden har 2");
 }
 
