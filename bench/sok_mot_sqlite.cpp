@@ -108,8 +108,10 @@ Timed Time(int runs, const std::function<std::vector<int64_t>()>& search) {
 
 std::string Counts(const std::vector<int64_t>& counts) {
   std::string text;
-  for (const int64_t c : counts)
-    text += (text.empty() ? "" : "/") + std::to_string(c);
+  for (const int64_t c : counts) {
+    if (!text.empty()) text += '/';
+    text += std::to_string(c);
+  }
   return text;
 }
 

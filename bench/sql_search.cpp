@@ -34,12 +34,12 @@ class StatementBuilder {
   // expression are built is not the order of the text.
   std::string Param(std::string bytes) {
     params_.push_back({std::move(bytes)});
-    return "?" + std::to_string(params_.size());
+    return '?' + std::to_string(params_.size());
   }
 
   std::string RunParam(int run, bool end) {
     params_.push_back({{}, run, end});
-    return "?" + std::to_string(params_.size());
+    return '?' + std::to_string(params_.size());
   }
 
   // The condition that `term` puts on a value.

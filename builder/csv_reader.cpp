@@ -10,9 +10,11 @@ namespace {
 
 constexpr char kQuote = '"';
 
+// From the header row, which the reader finds after any empty lines.
 char DetectDelimiter(const std::string& text) {
-  const size_t end = std::min(text.find('\n'), text.size());
-  const std::string_view first_line(text.data(), end);
+  const size_t begin = std::min(text.find_first_not_of("\r\n"), text.size());
+  const size_t end = std::min(text.find_first_of("\r\n", begin), text.size());
+  const std::string_view first_line(text.data() + begin, end - begin);
   for (char candidate : {';', ',', '\t'}) {
     if (first_line.find(candidate) != std::string_view::npos) return candidate;
   }

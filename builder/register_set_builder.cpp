@@ -29,7 +29,7 @@ class WorkFolder {
     const fs::path parent = data_dir.parent_path().empty() ? fs::path(".") : data_dir.parent_path();
     std::error_code ec;
     fs::create_directories(parent, ec);
-    std::string pattern = (parent / ("." + data_dir.filename().string() + ".bygg-XXXXXX")).string();
+    std::string pattern = (parent / ('.' + data_dir.filename().string() + ".bygg-XXXXXX")).string();
     if (mkdtemp(pattern.data()) == nullptr) return false;
     path_ = pattern;
     return true;

@@ -6,12 +6,18 @@ namespace {
 constexpr size_t kMaxName = 100;
 constexpr size_t kMaxDate = 12;
 
-// Inserts '-' before the characters at 0-based positions `first` and
-// `second` (the second counted after the first insertion) when present.
-std::string Dashed(std::string date, size_t first, size_t second) {
-  if (date.size() > first) date.insert(first, "-");
-  if (date.size() > second) date.insert(second, "-");
-  return date;
+// TAB and `date` with '-' before its characters at 0-based positions
+// `first` and `second` when present. Appended rather than inserted: GCC 12
+// warns falsely (-Wrestrict) about std::string::insert here.
+std::string TabbedDashed(std::string_view date, size_t first, size_t second) {
+  std::string out;
+  out.reserve(date.size() + 3);
+  out += '\t';
+  for (size_t i = 0; i < date.size(); ++i) {
+    if (i == first || i == second) out += '-';
+    out += date[i];
+  }
+  return out;
 }
 
 }  // namespace
@@ -38,16 +44,14 @@ bool HitList::Row(int32_t k, HitRow& row) {
 HitCells CellsOf(std::string_view row_text) {
   const size_t cr = row_text.find('\r');
   HitCells cells;
-  std::string date;
-  if (cr == std::string_view::npos) {
-    date = std::string(row_text);
-  } else {
+  std::string_view date = row_text;
+  if (cr != std::string_view::npos) {
     cells.name = std::string(row_text.substr(0, std::min(cr, kMaxName)));
-    date = std::string(row_text.substr(cr + 1, kMaxDate));
+    date = row_text.substr(cr + 1, kMaxDate);
   }
   if (cells.name.empty()) cells.name = "(Ingen namnuppgift)";
   const bool marked = date.starts_with("bg ") || date.starts_with("ly ") || date.starts_with("dp ");
-  cells.date = "\t" + (marked ? Dashed(date, 7, 10) : Dashed(date, 4, 7));
+  cells.date = marked ? TabbedDashed(date, 7, 9) : TabbedDashed(date, 4, 6);
   return cells;
 }
 

@@ -72,9 +72,9 @@ void FillRecordFrame(int register_number, int64_t number, const Parish& parish, 
   AppendSource(register_number, parish, day, fields[5], fields[6]);
   const uint64_t status = random.Below(1000);
   if (status < 10) {
-    fields[7] = "E";
+    fields[7] = 'E';
   } else if (status < 15) {
-    fields[7] = "K";
+    fields[7] = 'K';
   }
 }
 

@@ -169,7 +169,7 @@ class BirthRecordMaker final : public SampleRecordMaker {
   // Twins share parents, dates, place and godparents; the next record is
   // the second child.
   void StartTwins(const Birth& birth, std::vector<std::string>& fields) {
-    fields[antfod_] = "2";
+    fields[antfod_] = '2';
     twin_ = fields;
     twin_parish_ = birth.parish;
     twin_day_ = birth.day;

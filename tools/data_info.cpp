@@ -113,7 +113,7 @@ void DescribePointerList(const fs::path& path) {
 
 const std::vector<std::string>& LabelsForStore(const std::string& base) {
   for (int r = 1; r <= 3; ++r) {
-    if (base.ends_with("h" + std::to_string(r))) return RegisterLabels(r);
+    if (base.ends_with('h' + std::to_string(r))) return RegisterLabels(r);
   }
   return TextStoreLabels();
 }

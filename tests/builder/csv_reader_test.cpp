@@ -37,6 +37,10 @@ TEST_F(CsvReaderTest, DetectsTheDelimiterFromTheHeader) {
   // Semicolons win over commas, which then belong to the values.
   ASSERT_TRUE(OpenText("A;B\nAndersson, Per;2\n"));
   EXPECT_EQ(ReadAll()[0][0], "Andersson, Per");
+  // Empty lines before the header do not hide its delimiter.
+  ASSERT_TRUE(OpenText("\r\n\nA,B\r\n1,2\n"));
+  EXPECT_EQ(reader_.Header(), (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(ReadAll(), (std::vector<std::vector<std::string>>{{"1", "2"}}));
 }
 
 TEST_F(CsvReaderTest, QuotedValuesHoldDelimitersQuotesAndLineBreaks) {

@@ -36,9 +36,9 @@ Bytes U32(uint32_t v) {
 
 // A chunk holding `codes`, with its length in front.
 Bytes Chunk(const Bytes& codes, size_t length) {
-  Bytes b(2);
+  Bytes b(2 + codes.size());
   StoreU16(b.data(), static_cast<uint16_t>(length));
-  b.insert(b.end(), codes.begin(), codes.end());
+  std::copy(codes.begin(), codes.end(), b.begin() + 2);
   return b;
 }
 Bytes Chunk(const Bytes& codes) {

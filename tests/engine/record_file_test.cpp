@@ -43,7 +43,7 @@ TEST(RecordFileWriting, BlockFileContinuesOnlyAfterAWholeBlock) {
   for (const int n : {4, 1}) {
     BlockFile set(dir, false);
     for (int i = 0; i < n; ++i)
-      ASSERT_GT(set.file.AppendRecord(Bytes("r" + std::to_string(set.file.RecordCount() + 1))), 0);
+      ASSERT_GT(set.file.AppendRecord(Bytes('r' + std::to_string(set.file.RecordCount() + 1))), 0);
   }
   {
     BlockFile set(dir, false);
@@ -56,7 +56,7 @@ TEST(RecordFileWriting, BlockFileContinuesOnlyAfterAWholeBlock) {
   for (const int i : {5, 1, 4}) {
     ASSERT_EQ(set.file.ReadRecord(i), 0);
     EXPECT_EQ(std::string(set.file.Record().begin(), set.file.Record().end()),
-              "r" + std::to_string(i));
+              'r' + std::to_string(i));
   }
   EXPECT_EQ(set.file.BlockExpansions(), 2u);
   EXPECT_EQ(set.file.LastRecordHeader()[0], 4);  // the writer numbers its records

@@ -88,7 +88,7 @@ std::vector<uint8_t> ReadFile(const fs::path& path) {
 // Reads one record and decodes it; a damaged block may throw.
 void ReadOne(vx::TVXregtext& store, int64_t recno) {
   try {
-    if (store.ReadRecord(recno) == 0) store.DecodeFields();
+    if (store.ReadRecord(recno).ok()) store.DecodeFields();
   } catch (const vx::ECompressError&) {
   }
 }

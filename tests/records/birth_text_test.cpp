@@ -185,7 +185,7 @@ TEST(BirthText, FamilyLine) {
   r.PARITET = "4";
   EXPECT_NE(Plain(r).find("\rBarn nr 4 i familjen\r-"), std::string::npos);
   r.PARITET.clear();
-  r.ANTFOD = "3";
+  r.ANTFOD = '3';
   EXPECT_NE(Plain(r).find("\rAntal samtidigt f\xF6"
                           "dda: 3\r-"),
             std::string::npos);

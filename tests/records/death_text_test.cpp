@@ -19,13 +19,13 @@ Tendod FullDeath() {
   r.LAN = "Kalmar l\xE4n";
   r.FORSKOD = "0882";
   r.KAELLA = "Tuna F:1";
-  r.SIDA = "7";
+  r.SIDA = '7';
   r.DODAT = "17800112";
   r.BEGRDAT = "17800119";
   r.FODAT = "17200500";
   r.ALDER = "59";
   r.TITEL = "\xC4nka";
-  r.GENUS = "k";
+  r.GENUS = 'k';
   r.FNAMN = "Brita";
   r.ENAMN = "Nilsdotter";
   r.ENAMNO = "Nilsd.";
@@ -38,7 +38,7 @@ Tendod FullDeath() {
   r.ANF1ENAMNO = "Pehrsson";
   r.ANF1ORT = "Berga";
   r.ANF1RELAT = "son";
-  r.ANF1GENUS = "m";
+  r.ANF1GENUS = 'm';
   r.ANF2FNAMN = "Karin";
   r.ANF2RELAT = "dotter";
   return r;
@@ -122,7 +122,7 @@ TEST(DeathText, NamelessByTheRecordedSex) {
     r.GENUS = c[0];
     EXPECT_EQ(Plain(r), std::string(c[1]) + "\r--------------\rK\xE4lla: \r\r") << c[0];
   }
-  r.GENUS = "k";
+  r.GENUS = 'k';
   EXPECT_EQ(ComposeDeathText(r, true).rfind("[5][f](Kvinna utan namn)[\\f]\r", 0), 0u);
 }
 
@@ -207,7 +207,7 @@ TEST(DeathText, RelativesInEveryShape) {
   r.ANF1ENAMN = "Persson";
   r.ANF1ENAMNO = "Pehrsson";
   r.ANF1FNAMNO = "Olle";  // not shown
-  r.ANF1GENUS = "m";      // not shown
+  r.ANF1GENUS = 'm';      // not shown
   EXPECT_NE(Plain(r).find("\rAnf\xF6rvanter\rPehrsson\rBerga\r-"), std::string::npos);
 }
 
@@ -234,12 +234,12 @@ TEST(DeathText, SecondRelativeAlwaysFollowsAnEmptyLine) {
 
 TEST(DeathText, NormalisedTermsShowThePlainFields) {
   Tendod r;
-  r.ENAMN = "E";
-  r.ENAMNO = "e";
-  r.FNAMN = "F";
-  r.FNAMNO = "f";
-  r.ORT = "O";
-  r.ORTO = "o";
+  r.ENAMN = 'E';
+  r.ENAMNO = 'e';
+  r.FNAMN = 'F';
+  r.FNAMNO = 'f';
+  r.ORT = 'O';
+  r.ORTO = 'o';
   r.ANF1ENAMN = "A1";
   r.ANF1ENAMNO = "a1";
   r.ANF2ENAMN = "A2";

@@ -51,7 +51,7 @@ TEST(DateRangeSearch, FindsWhatAScanFromTheFirstRowFinds) {
     std::string date = std::to_string(1700 + i % 150);
     if (i % 7 != 0) date += months[i % 5];
     if (i % 7 != 0 && i % 11 != 0) date += days[i % 4];
-    births.push_back({{"ENAMN", "N" + std::to_string(i)}, {"FODAT", date}});
+    births.push_back({{"ENAMN", 'N' + std::to_string(i)}, {"FODAT", date}});
   }
   testing::OpenSet set({{1, births}});
   ASSERT_TRUE(set.built());

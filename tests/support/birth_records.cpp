@@ -46,11 +46,11 @@ std::vector<std::string> BirthLikeFields(uint32_t number, std::mt19937_64& rando
   const std::string mother_last = Pick(kLast, random);
   return {
       std::to_string(number),
-      "F" + std::to_string(100000 + number),
+      std::string("F") + std::to_string(100000 + number),
       parish,
       "W",
       std::to_string(2200 + random() % 90),
-      "C I:" + std::to_string(1 + random() % 9),
+      std::string("C I:") + std::to_string(1 + random() % 9),
       std::to_string(1 + random() % 400),
       Maybe("A", random),
       Date(random),
@@ -82,10 +82,11 @@ std::vector<std::string> BirthLikeFields(uint32_t number, std::mt19937_64& rando
       std::string(),
       "1",
       std::to_string(1 + random() % 9),
-      Maybe("Bonden " + Pick(kFirst, random) + " " + Pick(kLast, random) + " i " + parish +
-                "\rPigan " + Pick(kFirst, random) + " " + Pick(kLast, random),
+      Maybe(std::string("Bonden ") + Pick(kFirst, random) + std::string(" ") + Pick(kLast, random) +
+                " i " + parish + std::string("\rPigan ") + Pick(kFirst, random) + std::string(" ") +
+                Pick(kLast, random),
             random),
-      Maybe("F\xf6r\xe4ldrarna vigda i " + Pick(kParish, random), random),
+      Maybe(std::string("F\xf6r\xe4ldrarna vigda i ") + Pick(kParish, random), random),
       std::string(),
   };
 }

@@ -31,13 +31,16 @@ inline std::string CsvValue(const std::string& value) {
 inline std::string SourceTable(int register_number, const std::vector<SourceRecord>& records) {
   const std::vector<std::string>& labels = RegisterLabels(register_number);
   std::string text;
-  for (size_t i = 0; i < labels.size(); ++i)
-    text += (i ? ";" : "") + labels[i].substr(1);
+  for (size_t i = 0; i < labels.size(); ++i) {
+    if (i) text += ';';
+    text += labels[i].substr(1);
+  }
   text += "\n";
   for (const SourceRecord& record : records) {
     for (size_t i = 0; i < labels.size(); ++i) {
       const auto it = record.find(labels[i].substr(1));
-      text += (i ? ";" : "") + CsvValue(it == record.end() ? "" : Cp1252ToUtf8(it->second));
+      if (i) text += ';';
+      text += CsvValue(it == record.end() ? "" : Cp1252ToUtf8(it->second));
     }
     text += "\n";
   }
