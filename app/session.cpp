@@ -66,8 +66,14 @@ bool Session::RegisterOn(int register_number) const {
          catalogue_->RegisterOn(register_number);
 }
 
+Status Session::CheckOpen() const {
+  if (open_) return Status::OK();
+  return Status::IOError("Ingen registerupps\xE4ttning \xE4r \xF6ppen.");
+}
+
 Status Session::CheckRegister(int register_number) const {
   if (RegisterOn(register_number)) return Status::OK();
+  if (Status status = CheckOpen(); !status.ok()) return status;
   if (register_number < 1 || register_number > 3) {
     return Status::InvalidArgument("Register " + std::to_string(register_number) + " finns inte.");
   }
@@ -154,7 +160,7 @@ Status Session::SearchLokalId(int register_number, std::string_view lokalid) {
 }
 
 Status Session::SearchAll(std::string_view text) {
-  if (!open_) return Status::IOError("Ingen registerupps\xE4ttning \xE4r \xF6ppen.");
+  if (Status status = CheckOpen(); !status.ok()) return status;
   return Run([&] {
     RunFreeSearch(*catalogue_, text);
     return Status::OK();
@@ -195,7 +201,7 @@ Status Session::RecordText(int register_number, uint32_t record, bool coded, std
 }
 
 Status Session::HelpText(std::string_view code, InformationText& text) {
-  if (!open_) return Status::IOError("Ingen registerupps\xE4ttning \xE4r \xF6ppen.");
+  if (Status status = CheckOpen(); !status.ok()) return status;
   return Run([&] {
     TVXregtext* help = catalogue_->Store(kHelpTextStore);
     if (help == nullptr || records_.hamtatext(*help, code) < 1) {
@@ -208,7 +214,7 @@ Status Session::HelpText(std::string_view code, InformationText& text) {
 
 Status Session::AboutText(std::string& text) {
   text.clear();
-  if (!open_) return Status::IOError("Ingen registerupps\xE4ttning \xE4r \xF6ppen.");
+  if (Status status = CheckOpen(); !status.ok()) return status;
   return Run([&] {
     TVXregtext* own = catalogue_->Store(kOwnTextStore);
     if (own != nullptr) text = records_.hamtaomtext(*own);

@@ -122,6 +122,7 @@ class Session {
   // Runs `operation` as one user operation: the engine's messages are
   // collected into its status and the codec's exceptions become one.
   Status Run(const std::function<Status()>& operation);
+  Status CheckOpen() const;
   Status CheckRegister(int register_number) const;
   Status PrepareForm(int register_number, const std::vector<FieldEntry>& fields,
                      std::vector<UnknownWord>* unknown, bool& matches_nothing,

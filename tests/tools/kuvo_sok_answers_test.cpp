@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "tests/support/files.h"
+#include "tests/support/sample_register_set.h"
 
 namespace vx {
 namespace {
@@ -87,16 +88,9 @@ TEST(KuvoSokAnswers, OnTheBundledSample) {
 
 TEST(KuvoSokAnswers, OnAHundredThousandBirths) {
   testing::TempDir dir;
-  const std::string source = (dir / "kalla").string();
-  const std::string data = (dir / "data").string();
-  ASSERT_EQ(RunProcess({VX_KUVO_DATA, "exempel", source, "--fodda", "100000", "--vigda", "0",
-                        "--doda", "0"})
-                .exit_code,
-            0);
-  ASSERT_EQ(RunProcess({VX_KUVO_DATA, "bygg", source, data}).exit_code, 0);
-  const std::string ini = "[hdbaser]\nhdbasen=" + data + "/\n";
-  testing::WriteFileBytes(dir / "kuvo.ini", std::vector<uint8_t>(ini.begin(), ini.end()));
-  ExpectAnswers(dir / "kuvo.ini", kAnswers / "births100k.txt");
+  const fs::path ini = testing::BuildSampleRegisterSet(VX_KUVO_DATA, dir.path(), 100000, 0, 0);
+  ASSERT_FALSE(ini.empty());
+  ExpectAnswers(ini, kAnswers / "births100k.txt");
 }
 
 }  // namespace

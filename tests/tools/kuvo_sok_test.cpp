@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/support/files.h"
+#include "tests/support/sample_register_set.h"
 
 namespace vx {
 namespace {
@@ -57,22 +58,15 @@ TEST(KuvoSok, PickedWordsThatAreNotInTheList) {
 // ("(inga uppg.)"): an error, not "0 träffar".
 TEST(KuvoSok, FieldWithoutWordsIsAnError) {
   testing::TempDir dir;
-  const std::string source = (dir / "kalla").string();
-  const std::string data = (dir / "data").string();
-  ASSERT_EQ(
-      RunProcess({VX_KUVO_DATA, "exempel", source, "--fodda", "30", "--vigda", "0", "--doda", "0"})
-          .exit_code,
-      0);
-  ASSERT_EQ(RunProcess({VX_KUVO_DATA, "bygg", source, data}).exit_code, 0);
-  const std::string ini = "[hdbaser]\nhdbasen=" + data + "/\n";
-  testing::WriteFileBytes(dir / "kuvo.ini", std::vector<uint8_t>(ini.begin(), ini.end()));
+  const fs::path ini = testing::BuildSampleRegisterSet(VX_KUVO_DATA, dir.path(), 30, 0, 0);
+  ASSERT_FALSE(ini.empty());
 
-  const auto empty = Sok({"vigda", "--men", "Andersson"}, dir / "kuvo.ini");
+  const auto empty = Sok({"vigda", "--men", "Andersson"}, ini);
   EXPECT_EQ(empty.exit_code, 1);
   EXPECT_EQ(empty.err,
             "Fältet \"Mannens efternamn\" kan inte sökas: registret har inga uppgifter i det.\n");
   // Dates are never disabled.
-  EXPECT_EQ(Sok({"vigda", "--vigd", "1700"}, dir / "kuvo.ini").exit_code, 0);
+  EXPECT_EQ(Sok({"vigda", "--vigd", "1700"}, ini).exit_code, 0);
 }
 
 TEST(KuvoSok, DamagedRecordStoreIsNamed) {
