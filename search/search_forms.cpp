@@ -1,5 +1,6 @@
 #include "search/search_forms.h"
 
+#include <cassert>
 #include <vector>
 
 #include "catalogue/catalogue_declaration.h"
@@ -187,6 +188,7 @@ int SearchFormTable::FieldIndex(std::string_view prefix) const {
 }
 
 const SearchFormTable& SearchForm(int register_number) {
+  assert(register_number >= 1 && register_number <= 3);
   static const NamedForms kNamed;
   return kNamed.forms[register_number - 1];
 }

@@ -71,7 +71,8 @@ struct SearchFormTable {
   int FieldIndex(std::string_view prefix) const;
 };
 
-// The form of register 1..3.
+// The form of register 1..3; another number is the caller's fault (checked
+// by an assertion in debug builds).
 const SearchFormTable& SearchForm(int register_number);
 
 }  // namespace vx
