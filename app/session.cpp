@@ -7,6 +7,7 @@
 #include "catalogue/catalogue_declaration.h"
 #include "catalogue/text_routines.h"
 #include "engine/codec/compress_errors.h"
+#include "engine/util/cp1252.h"
 #include "engine/util/message_collector.h"
 #include "search/catalogue_parts.h"
 #include "search/form_availability.h"
@@ -25,8 +26,19 @@ constexpr const char* kRegisterWords[] = {"",
                                           "d\xF6"
                                           "da"};
 
+// A path in a message: the file system's UTF-8 as Windows-1252, with '?'
+// for what that cannot hold.
+std::string PathText(const std::filesystem::path& path) {
+  std::string text;
+  if (Utf8ToCp1252(path.string(), text)) return text;
+  text.clear();
+  for (const char c : path.string())
+    text += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+  return text;
+}
+
 std::string DamagedFileMessage(const ECompressError& error, const std::string& hdbasen) {
-  const std::string file = error.file().empty() ? "i " + hdbasen : error.file();
+  const std::string file = error.file().empty() ? "i " + hdbasen : PathText(error.file());
   return "Skadad registerfil " + file + ": " + error.what();
 }
 
@@ -40,10 +52,10 @@ Session::~Session() {
 
 Status Session::Open(const std::filesystem::path& ini, ShellHooks* hooks) {
   Close();
-  return Run([&] {
+  Status status = Run([&] {
     configuration_ = lasinifil(ini);
     if (!ini.empty() && !configuration_.ini_found) {
-      return Status::NotFound("Kan inte l\xE4sa " + ini.string() + ".");
+      return Status::NotFound("Kan inte l\xE4sa " + PathText(ini) + ".");
     }
     ShellHooks quiet;
     catalogue_->oppnadatabas(configuration_, hooks != nullptr ? *hooks : quiet);
@@ -53,6 +65,9 @@ Status Session::Open(const std::filesystem::path& ini, ShellHooks* hooks) {
     }
     return Status::OK();
   });
+  // A set that could not be opened is not left half open.
+  if (!status.ok()) Close();
+  return status;
 }
 
 void Session::Close() {

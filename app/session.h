@@ -67,8 +67,8 @@ class Session {
   // Reads `ini` (empty: kuvo.ini beside the program) and opens the register
   // set it names. NotFound when an explicitly named ini file is missing or
   // when no register of the set is found (the message names the first file
-  // looked for). `hooks` hears what the shell must disable; it must outlive
-  // the call only.
+  // looked for); the session then stays closed. `hooks` hears what the
+  // shell must disable; it must outlive the call only.
   Status Open(const std::filesystem::path& ini = {}, ShellHooks* hooks = nullptr);
   // Closes every component; safe to call twice.
   void Close();
