@@ -93,6 +93,7 @@ TEST(Session, MissingSetAndWrongArguments) {
   Session session;
   const Status missing = session.Open(copy.ini());
   EXPECT_TRUE(missing.IsNotFound());
+  EXPECT_FALSE(session.IsOpen());
   EXPECT_NE(missing.message().find("/nonexistent/vaxor0001"), std::string::npos)
       << missing.message();
   EXPECT_TRUE(session.Open(copy.ini().string() + ".saknas").IsNotFound());
