@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/session.h"
+#include "catalogue/text_routines.h"
 #include "engine/util/cp1252.h"
 #include "engine/util/version.h"
 #include "records/field_rules.h"
@@ -39,18 +40,6 @@ void Check(const Status& status) {
   if (!status.ok()) throw Failure{1, Cp1252ToUtf8(status.message())};
 }
 
-std::vector<std::string> Words(const std::string& text) {
-  std::vector<std::string> words;
-  size_t start = 0;
-  while (start <= text.size()) {
-    size_t end = text.find(';', start);
-    if (end == std::string::npos) end = text.size();
-    if (end > start) words.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-  return words;
-}
-
 // The form's fields from the field arguments; a prefix the form lacks is
 // wrong usage.
 std::vector<FieldEntry> FormFields(int r, const std::vector<FieldArgument>& arguments) {
@@ -65,7 +54,7 @@ std::vector<FieldEntry> FormFields(int r, const std::vector<FieldArgument>& argu
       throw Failure{2, "kuvo-sok: fältet --" + argument.prefix + " har ingen ordlista"};
     }
     fields.push_back(argument.picked_rows
-                         ? FieldEntry::Picked(argument.prefix, Words(ToData(argument.text)))
+                         ? FieldEntry::Picked(argument.prefix, delatext(ToData(argument.text), ';'))
                          : FieldEntry::Typed(argument.prefix, ToData(argument.text)));
   }
   return fields;
