@@ -55,13 +55,15 @@ void CheckRefusal(const vx::SourceError& error, size_t lines) {
   Check(error.line <= lines);
 }
 
-// The delimiter the reader would find in a header row written from `names`.
+// The delimiter the reader would find in a header row written from `names`:
+// it looks only as far as the first line break, even one inside quotes.
 char DelimiterOf(const Row& names, char delimiter) {
   std::string line;
   for (size_t i = 0; i < names.size(); ++i) {
     if (i > 0) line += delimiter;
     line += names[i];
   }
+  line.resize(std::min(line.find_first_of("\r\n"), line.size()));
   for (const char candidate : kCandidates) {
     if (line.find(candidate) != std::string::npos) return candidate;
   }
