@@ -1,0 +1,144 @@
+#include "imaging/picture_base.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "engine/codec/compress_errors.h"
+#include "engine/files/file.h"
+#include "engine/text/collation.h"
+
+namespace vx {
+namespace {
+
+// The record file's size, which bounds its records, at most kMaxRecordSize.
+size_t RecordBufferSize(const std::string& path) {
+  std::error_code error;
+  const std::string resolved = ResolveCaseInsensitive(path).value_or(path);
+  const uint64_t size = std::filesystem::file_size(resolved, error);
+  if (error) return 0;
+  return static_cast<size_t>(std::min<uint64_t>(size, TVXbildbas::kMaxRecordSize));
+}
+
+}  // namespace
+
+void TVXbildbas::SetFiles(const std::string& directory, const std::string& name) {
+  directory_ = directory;
+  name_ = name;
+}
+
+bool TVXbildbas::Open() {
+  Close();
+  record_list_ = std::make_unique<Tvxpeklista>(PointerListType::kOnDisk);
+  record_list_->SetFileNames(directory_, name_ + ".p");
+  record_list_->SetReadOnly(true);
+  if (!record_list_->Open(false)) {
+    record_list_.reset();
+    return false;
+  }
+  record_file_.SetFileNames(directory_, name_ + ".b");
+  record_file_.SetReadOnly(true);
+  record_file_.SetPointerLists(record_list_.get(), nullptr);
+  record_file_.SetBufferSize(RecordBufferSize(directory_ + name_ + ".b"));
+  if (!record_file_.Open(false)) {
+    Close();
+    return false;
+  }
+  if (has_index_) {
+    index_.SetFileNames(directory_, name_ + ".bi");
+    index_.SetReadOnly(true);
+    index_.Open(false);  // without it, names are searched in the record file
+  }
+  open_ = true;
+  return true;
+}
+
+void TVXbildbas::Close() {
+  index_.Close();
+  record_file_.Close();
+  record_file_.SetBufferSize(0);
+  record_list_.reset();
+  open_ = false;
+}
+
+uint32_t TVXbildbas::RecordCount() const {
+  return open_ ? record_file_.RecordCount() : 0;
+}
+
+int32_t TVXbildbas::FindPicture(std::string_view name) {
+  if (!open_ || name.empty()) return 0;
+  if (index_.Opened()) return FindThroughIndex(name);
+  try {
+    return std::max(record_file_.FindRecord(name, false), 0);
+  } catch (const ECompressError&) {
+    return 0;  // records are stored plainly; a stray packed block finds nothing
+  }
+}
+
+// Binary search over the index rows, which are in FoldTable order of
+// their names.
+int32_t TVXbildbas::FindThroughIndex(std::string_view name) {
+  const std::string key(name.substr(0, kMaxPictureName));
+  int64_t low = 1;
+  int64_t high = index_.RowCount();
+  while (low <= high) {
+    const int64_t middle = low + (high - low) / 2;
+    try {
+      if (index_.ReadRow(middle) != Tvxindexblobfil::kRowRead) return 0;
+    } catch (const ECompressError&) {
+      return 0;
+    }
+    const std::span<const uint8_t> text = index_.RowTextArea();
+    const std::string row_name(reinterpret_cast<const char*>(text.data()),
+                               std::find(text.begin(), text.end(), 0) - text.begin());
+    const int order = CompareTexts(key.c_str(), row_name.c_str(), FoldTable());
+    if (order == 0) {
+      const uint32_t recno = index_.RowValue1();
+      return recno >= 1 && recno <= RecordCount() ? static_cast<int32_t>(recno) : 0;
+    }
+    if (order < 0) {
+      high = middle - 1;
+    } else {
+      low = middle + 1;
+    }
+  }
+  return 0;
+}
+
+Status TVXbildbas::ReadPicture(int64_t recno, PictureRecord& out) {
+  out = {};
+  const std::string where = "bild " + std::to_string(recno) + " i " + record_file_.path();
+  int result = Tvxblobfil::kNotReady;
+  try {
+    result = record_file_.ReadRecord(recno);
+  } catch (const ECompressError& error) {
+    return Status::Corruption("Skadad " + where + ": " + error.what());
+  }
+  switch (result) {
+    case Tvxblobfil::kOk:
+      break;
+    case Tvxblobfil::kNotReady:
+      return Status::IOError("Bildbasen " + name_ + " \xE4r inte \xF6ppen.");
+    case Tvxblobfil::kTooLong:
+      return Status::Corruption("Skadad " + where + ": posten \xE4r l\xE4ngre \xE4n filen.");
+    default:
+      return Status::NotFound("Det finns ingen " + where + ".");
+  }
+  const Status status = ParsePictureRecord(record_file_.Record(), out);
+  if (!status.ok()) return Status::Corruption("Skadad " + where + ": " + status.message());
+  return status;
+}
+
+int32_t TVXbildbas::GetPicture(std::string_view name, PictureRecord& out, Status* status) {
+  out = {};
+  const int32_t recno = FindPicture(name);
+  if (recno <= 0) {
+    if (status) *status = Status::NotFound("Bilden " + std::string(name) + " saknas.");
+    return 0;
+  }
+  Status read = ReadPicture(recno, out);
+  if (status) *status = read;
+  return read.ok() ? recno : -1;
+}
+
+}  // namespace vx

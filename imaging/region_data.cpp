@@ -1,0 +1,93 @@
+#include "imaging/region_data.h"
+
+#include <algorithm>
+#include <string>
+
+#include "engine/util/byte_order.h"
+
+namespace vx {
+namespace {
+
+constexpr uint32_t kRectanglesType = 1;
+constexpr size_t kRectSize = 16;
+
+int32_t LoadI32(const uint8_t* p) {
+  return static_cast<int32_t>(LoadU32(p));
+}
+
+RegionRect LoadRect(const uint8_t* p) {
+  return {LoadI32(p), LoadI32(p + 4), LoadI32(p + 8), LoadI32(p + 12)};
+}
+
+void StoreRect(uint8_t* p, const RegionRect& r) {
+  StoreU32(p, static_cast<uint32_t>(r.left));
+  StoreU32(p + 4, static_cast<uint32_t>(r.top));
+  StoreU32(p + 8, static_cast<uint32_t>(r.right));
+  StoreU32(p + 12, static_cast<uint32_t>(r.bottom));
+}
+
+bool InRange(int32_t v) {
+  return v >= -kMaxRegionCoordinate && v <= kMaxRegionCoordinate;
+}
+
+bool Sound(const RegionRect& r) {
+  return InRange(r.left) && InRange(r.top) && InRange(r.right) && InRange(r.bottom) &&
+         r.left < r.right && r.top < r.bottom;
+}
+
+Status Damaged(const std::string& why) {
+  return Status::Corruption("Bildens form \xE4r skadad: " + why + ".");
+}
+
+}  // namespace
+
+Status ParseRegionData(std::span<const uint8_t> bytes, RegionData& out) {
+  out = {};
+  if (bytes.size() < kRegionHeaderSize) return Damaged("blocket \xE4r kortare \xE4n sitt huvud");
+  const uint8_t* p = bytes.data();
+  if (LoadU32(p) != kRegionHeaderSize || LoadU32(p + 4) != kRectanglesType) {
+    return Damaged("blocket \xE4r inte en lista av rektanglar");
+  }
+  const uint64_t count = LoadU32(p + 8);
+  const uint64_t byte_size = LoadU32(p + 12);
+  const uint64_t available = bytes.size() - kRegionHeaderSize;
+  if (byte_size != count * kRectSize || byte_size != available) {
+    return Damaged(std::to_string(count) + " rektanglar st\xE4mmer inte med blockets " +
+                   std::to_string(available) + " byte");
+  }
+  std::vector<RegionRect> rects;
+  rects.reserve(count);
+  for (uint64_t i = 0; i < count; ++i) {
+    const RegionRect r = LoadRect(p + kRegionHeaderSize + i * kRectSize);
+    if (!Sound(r)) return Damaged("rektangel " + std::to_string(i + 1) + " \xE4r orimlig");
+    rects.push_back(r);
+  }
+  const RegionRect bounds = LoadRect(p + 16);
+  out.bounds = bounds;
+  out.rects = std::move(rects);
+  return Status::OK();
+}
+
+std::vector<uint8_t> EncodeRegionData(std::span<const RegionRect> rects) {
+  std::vector<uint8_t> out(kRegionHeaderSize + rects.size() * kRectSize, 0);
+  RegionRect bounds;
+  if (!rects.empty()) {
+    bounds = rects.front();
+    for (const RegionRect& r : rects) {
+      bounds.left = std::min(bounds.left, r.left);
+      bounds.top = std::min(bounds.top, r.top);
+      bounds.right = std::max(bounds.right, r.right);
+      bounds.bottom = std::max(bounds.bottom, r.bottom);
+    }
+  }
+  StoreU32(out.data(), static_cast<uint32_t>(kRegionHeaderSize));
+  StoreU32(out.data() + 4, kRectanglesType);
+  StoreU32(out.data() + 8, static_cast<uint32_t>(rects.size()));
+  StoreU32(out.data() + 12, static_cast<uint32_t>(rects.size() * kRectSize));
+  StoreRect(out.data() + 16, bounds);
+  for (size_t i = 0; i < rects.size(); ++i)
+    StoreRect(out.data() + kRegionHeaderSize + i * kRectSize, rects[i]);
+  return out;
+}
+
+}  // namespace vx
