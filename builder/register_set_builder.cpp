@@ -13,6 +13,7 @@
 #include "builder/register_schema.h"
 #include "builder/register_writer.h"
 #include "builder/set_files.h"
+#include "builder/set_pictures.h"
 #include "builder/text_sources.h"
 #include "engine/lists/struct_list.h"
 #include "engine/store/record_store_writer.h"
@@ -146,6 +147,8 @@ bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, Source
   if (!ReadHelpTexts(options.source_dir / "hjalp", help_texts, error)) return false;
   if (!ReadRegisterTexts(options.source_dir / "register.txt", regnr, own_texts, error))
     return false;
+  std::vector<PictureRecord> set_pictures;
+  if (!ReadSetPictures(options.source_dir / "bilder", regnr, set_pictures, error)) return false;
   NormRows norm_rows;
   for (int r = 1; r <= 3; ++r) {
     if (sources[r] && !norm_rows.AddRegister(*sources[r], error)) return false;
@@ -202,6 +205,8 @@ bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, Source
   if (!WriteNormList(norm_rows.SortedRowTexts(), dir, regnr, error)) return false;
   if (!WriteTextStore(kHelpTextStore, help_texts, dir, regnr, error)) return false;
   if (!WriteTextStore(kOwnTextStore, own_texts, dir, regnr, error)) return false;
+  progress("Skriver bilderna");
+  if (!WriteSetPictures(options.program_pictures, set_pictures, dir, regnr, error)) return false;
 
   progress("Flyttar filerna till " + options.data_dir.string());
   return MoveIntoPlace(work.path(), options.data_dir, regnr, summary.files, error);

@@ -1,6 +1,6 @@
 // Builds a register set: every data file of the catalogue for one register
 // set number, from a source folder (fodda.csv, vigda.csv, doda.csv,
-// register.txt, hjalp/).
+// register.txt, hjalp/, bilder/).
 //
 // The files are written into a temporary folder beside the data folder and
 // moved into it only when all are complete, so a failed build leaves the
@@ -14,6 +14,7 @@
 #include <string>
 
 #include "builder/source_error.h"
+#include "imaging/picture_record.h"
 
 namespace vx {
 
@@ -23,6 +24,9 @@ struct BuildOptions {
   int register_set = 1;
   // Receives a line of progress (Swedish, UTF-8) now and then.
   std::function<void(const std::string&)> progress;
+  // The program's own pictures, written as the data folder's "vaxorgrfk";
+  // none when empty. The set's own pictures come from source_dir/bilder/.
+  std::vector<PictureRecord> program_pictures;
 };
 
 struct BuildSummary {

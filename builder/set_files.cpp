@@ -90,6 +90,10 @@ std::vector<std::string> SetFileNames(const std::string& regnr) {
       case ComponentKind::kSortOrder:
         add(RenameForSet(c.file_template, regnr), {"o"});
         break;
+      case ComponentKind::kPictureBase:
+        // The program's pictures are shared by every set of the folder.
+        if (c.name == kSetPictureBase) add(RenameForSet(c.file_template, regnr), {"b", "p"});
+        break;
       default:
         break;
     }

@@ -122,8 +122,8 @@ std::vector<ComponentDecl> Declare() {
   }
   for (int r = 1; r <= 3; ++r)
     c.push_back(Other(ScratchSelectionName(r), ComponentKind::kSelection));
-  c.push_back(Other("sysbild", ComponentKind::kPictureBase, "vaxorgrfk"));
-  c.push_back(Other("logobild", ComponentKind::kPictureBase, "vaxor0000grfk"));
+  c.push_back(Other(std::string(kProgramPictureBase), ComponentKind::kPictureBase, "vaxorgrfk"));
+  c.push_back(Other(std::string(kSetPictureBase), ComponentKind::kPictureBase, "vaxor0000grfk"));
   c.push_back(Other("maintiler", ComponentKind::kTiles));
   c.push_back(Other("metiler", ComponentKind::kTiles));
   c.push_back(Other("kttiler", ComponentKind::kTiles));

@@ -95,6 +95,9 @@ const std::string& AllFieldsListName();
 inline constexpr std::string_view kHelpTextStore = "vaxortext";
 inline constexpr std::string_view kOwnTextStore = "vaxorlokaltext";
 inline constexpr std::string_view kNormalisationList = "vaxornrm";
+// The picture bases: the program's own pictures and the register set's.
+inline constexpr std::string_view kProgramPictureBase = "sysbild";
+inline constexpr std::string_view kSetPictureBase = "logobild";
 
 // Every component, in declaration order.
 const std::vector<ComponentDecl>& Catalogue();

@@ -96,7 +96,7 @@ class RegisterSetRoundTrip : public ::testing::Test {
     sample.deaths = 470;
     std::string message;
     ASSERT_TRUE(WriteSampleSource(Source(), sample, message)) << message;
-    BuildOptions options{Source(), Data(), 1, {}};
+    BuildOptions options{Source(), Data(), 1, {}, {}};
     BuildSummary summary;
     SourceError error;
     ASSERT_TRUE(BuildRegisterSet(options, summary, error)) << error.ToString();
@@ -447,9 +447,13 @@ class BuildFailure : public ::testing::Test {
   }
   // Builds with a progress sink that throws at the line beginning `at`.
   void BuildThrowingAt(const std::string& at) {
-    BuildOptions options{dir_ / "kalla", dir_ / "data", 1, [at](const std::string& line) {
+    BuildOptions options{dir_ / "kalla",
+                         dir_ / "data",
+                         1,
+                         [at](const std::string& line) {
                            if (line.starts_with(at)) throw std::runtime_error(line);
-                         }};
+                         },
+                         {}};
     BuildSummary summary;
     SourceError error;
     EXPECT_THROW(BuildRegisterSet(options, summary, error), std::runtime_error);

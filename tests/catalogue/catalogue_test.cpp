@@ -30,7 +30,7 @@ class CatalogueTest : public ::testing::Test {
       testing::WriteText(dir_ / "kalla" / names[r], testing::SourceTable(r, records));
     }
     testing::WriteText(dir_ / "kalla" / "register.txt", "Testregistret\nEn underrubrik\nOm.\n");
-    BuildOptions options{dir_ / "kalla", dir_ / "data", number, {}};
+    BuildOptions options{dir_ / "kalla", dir_ / "data", number, {}, {}};
     BuildSummary summary;
     SourceError error;
     ASSERT_TRUE(BuildRegisterSet(options, summary, error)) << error.ToString();

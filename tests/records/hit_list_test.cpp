@@ -19,7 +19,7 @@ class HitListTest : public ::testing::Test {
                                                 {{"ENAMN", "Berg"}, {"BEGRDAT", "17400101"}},
                                                 {{"ENAMN", "Aspe"}, {"DODAT", "17600101"}},
                                                 {{"ENAMN", "Ceder"}, {"DODAT", "17300101"}}}));
-    BuildOptions options{dir_ / "kalla", dir_ / "data", 1, {}};
+    BuildOptions options{dir_ / "kalla", dir_ / "data", 1, {}, {}};
     BuildSummary summary;
     SourceError error;
     ASSERT_TRUE(BuildRegisterSet(options, summary, error)) << error.ToString();

@@ -60,7 +60,7 @@ class RecordLoading : public ::testing::Test {
     testing::WriteText(source / "hjalp/HJ001.txt", "Hjälp 1\n[b 3]Text ett\n");
     testing::WriteText(source / "hjalp/HJ005.txt", "Hjälp 5\nText fem\n");
     testing::WriteText(source / "hjalp/HJ005A.txt", "Hjälp 5A\nText fem A\n");
-    BuildOptions options{source, dir_->path() / "data", 1, {}};
+    BuildOptions options{source, dir_->path() / "data", 1, {}, {}};
     BuildSummary summary;
     SourceError error;
     ASSERT_TRUE(BuildRegisterSet(options, summary, error)) << error.ToString();

@@ -32,7 +32,7 @@ class OpenSet {
     for (const auto& [r, records] : tables)
       WriteText(dir_ / "kalla" / files[r], SourceTable(r, records));
     WriteText(dir_ / "kalla" / "register.txt", "Testregistret\nUnderrubrik\nOm.\n");
-    BuildOptions options{dir_ / "kalla", dir_ / "data", 1, {}};
+    BuildOptions options{dir_ / "kalla", dir_ / "data", 1, {}, {}};
     BuildSummary summary;
     SourceError error;
     built_ = BuildRegisterSet(options, summary, error);
