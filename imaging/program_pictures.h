@@ -22,9 +22,15 @@ struct ProgramPicture {
   std::string_view placement;    // "C2", ...; empty for top left
   std::span<const uint8_t> png;
   std::span<const RegionRect> region;  // the opaque pixels, for type 10
+  int32_t kept1 = 0;                   // hotspot of a cursor: x, y
+  int32_t kept2 = 0;
 };
 
 std::span<const ProgramPicture> ProgramPictures();
+
+// The sample register set's logo (PNG), at its own size and twice as large.
+std::span<const uint8_t> SampleLogoPng();
+std::span<const uint8_t> SampleLogoPng2x();
 
 // The suffix of the twice-as-large form of a picture.
 inline constexpr std::string_view kDoubleSizeSuffix = "@2x";

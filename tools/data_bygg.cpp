@@ -5,6 +5,7 @@
 #include "builder/register_set_builder.h"
 #include "tools/cli_io.h"
 #include "tools/data_commands.h"
+#include "tools/data_pictures.h"
 
 namespace vx::cli {
 
@@ -30,6 +31,7 @@ int RunBygg(const std::vector<std::string>& args) {
   options.source_dir = folders[0];
   options.data_dir = folders[1];
   options.progress = [](const std::string& line) { PrintError(line); };
+  options.program_pictures = ProgramPictureRecords();
 
   BuildSummary summary;
   SourceError error;

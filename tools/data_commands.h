@@ -15,8 +15,9 @@ int RunPack(const std::vector<std::string>& args);
 int RunUnpack(const std::vector<std::string>& args);
 int RunInfo(const std::vector<std::string>& args);
 int RunBygg(const std::vector<std::string>& args);
+int RunBilder(const std::vector<std::string>& args);
 
-// True for "pack", "unpack", "bygg", "info" and "exempel".
+// True for "pack", "unpack", "bygg", "info", "bilder" and "exempel".
 bool IsDataCommand(std::string_view command);
 
 // Prints the usage of `command`, or of every command when it is empty.

@@ -3,8 +3,10 @@
 #include <charconv>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 
+#include "imaging/program_pictures.h"
 #include "sample/sample_source.h"
 #include "tools/cli_io.h"
 #include "tools/data_commands.h"
@@ -67,6 +69,19 @@ bool ParseArguments(const std::vector<std::string>& args, SampleSourceOptions& o
   return true;
 }
 
+// The sample parish's logo, drawn with the program's pictures.
+bool WriteSampleLogo(const std::filesystem::path& folder, std::string& error) {
+  const std::filesystem::path pictures = folder / "bilder";
+  std::error_code ec;
+  std::filesystem::create_directories(pictures, ec);
+  std::ofstream out(pictures / "logovaxor.png", std::ios::binary);
+  const std::span<const uint8_t> png = SampleLogoPng();
+  out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+  if (out) return true;
+  error = "Kan inte skriva " + (pictures / "logovaxor.png").string();
+  return false;
+}
+
 }  // namespace
 
 int RunExempel(const std::vector<std::string>& args) {
@@ -75,7 +90,8 @@ int RunExempel(const std::vector<std::string>& args) {
   if (!ParseArguments(args, options, folder)) return DataUsage("exempel");
   options.progress = [](const std::string& message) { PrintError(message); };
   std::string error;
-  if (!WriteSampleSource(std::filesystem::path(folder), options, error)) {
+  if (!WriteSampleSource(std::filesystem::path(folder), options, error) ||
+      !WriteSampleLogo(folder, error)) {
     PrintError(error);
     return 1;
   }

@@ -1,6 +1,7 @@
 // kuvo-data info: describes what a data file holds, by its extension:
 // record stores (.b, .p, .pz), lists (.i, .iz), postings and free-search
-// files (.b1, .f1, .f2), sort orders (.o); anything else as a compressed
+// files (.b1, .f1, .f2), sort orders (.o), picture bases (…grfk.b, .p,
+// .bi); anything else as a compressed
 // stream.
 #include <cinttypes>
 #include <cstdio>
@@ -18,6 +19,7 @@
 #include "records/register_labels.h"
 #include "tools/cli_io.h"
 #include "tools/data_commands.h"
+#include "tools/data_pictures.h"
 
 namespace vx::cli {
 namespace {
@@ -262,7 +264,9 @@ int RunInfo(const std::vector<std::string>& args) {
   }
   std::printf("Fil: %s\n", path.string().c_str());
   const std::string extension = path.extension().string();
-  if (extension == ".i") {
+  if (IsPictureBaseFile(path)) {
+    DescribePictureBase(path);
+  } else if (extension == ".i") {
     DescribeRowFile(path);
   } else if (extension == ".iz" || extension == ".p" || extension == ".pz" || extension == ".o") {
     DescribePointerList(path);

@@ -21,7 +21,11 @@ constexpr CommandUsage kCommands[] = {
     {"bygg",
      "  kuvo-data bygg KÄLLMAPP DATAMAPP [--registernr N]\n"
      "      bygger registerfilerna ur källmappens fodda.csv, vigda.csv, doda.csv,\n"
-     "      register.txt och hjalp/ (registernummer 1 om inget anges)\n"},
+     "      register.txt, hjalp/ och bilder/ (registernummer 1 om inget anges);\n"
+     "      bilder/logovaxor.png blir registrets logotyp\n"},
+    {"bilder",
+     "  kuvo-data bilder DATAMAPP UTMAPP\n"
+     "      skriver varje bild i datamappens bildbaser som en fil i utmappen\n"},
     {"info",
      "  kuvo-data info FIL\n"
      "      beskriver vad filen innehåller\n"},

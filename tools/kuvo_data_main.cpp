@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
   if (command == "unpack") return RunUnpack(args);
   if (command == "info") return RunInfo(args);
   if (command == "bygg") return RunBygg(args);
+  if (command == "bilder") return RunBilder(args);
   if (command == "exempel") return RunExempel(args);
   return DataUsage();
 }

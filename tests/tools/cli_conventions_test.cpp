@@ -42,6 +42,7 @@ TEST(CliConventions, HelpAndVersionGoToStandardOutput) {
       {kData, "bygg", "--help"},
       {kData, "info", "--help"},
       {kData, "exempel", "-h"},
+      {kData, "bilder", "--help"},
   };
   for (const auto& argv : asks) {
     const auto result = RunProcess(argv);

@@ -1,0 +1,174 @@
+#include "tools/data_pictures.h"
+
+#include <algorithm>
+#include <cinttypes>
+#include <cstdio>
+#include <fstream>
+
+#include "engine/util/cp1252.h"
+#include "imaging/image_info.h"
+#include "imaging/picture_base.h"
+#include "imaging/program_pictures.h"
+#include "imaging/region_data.h"
+#include "tools/cli_io.h"
+#include "tools/data_commands.h"
+
+namespace vx::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kBaseSuffix[] = "grfk";
+constexpr size_t kShownRects = 4;
+
+std::string DirectoryPrefix(const fs::path& path) {
+  return path.parent_path().empty() ? "" : path.parent_path().string() + "/";
+}
+
+bool OpenBase(const fs::path& path, TVXbildbas& base) {
+  base.SetFiles(DirectoryPrefix(path), path.stem().string());
+  base.SetHasIndex(fs::exists(path.parent_path() / (path.stem().string() + ".bi")));
+  return base.Open();
+}
+
+void DescribeRegion(const PictureRecord& picture) {
+  RegionData region;
+  const Status status = ParseRegionData(picture.region, region);
+  if (!status.ok()) {
+    std::printf("    form: FEL: %s\n", Cp1252ToUtf8(status.message()).c_str());
+    return;
+  }
+  std::printf("    form: %zu rektanglar inom (%d,%d)-(%d,%d)\n", region.rects.size(),
+              region.bounds.left, region.bounds.top, region.bounds.right, region.bounds.bottom);
+  for (size_t i = 0; i < region.rects.size() && i < kShownRects; ++i) {
+    const RegionRect& r = region.rects[i];
+    std::printf("      (%d,%d)-(%d,%d)\n", r.left, r.top, r.right, r.bottom);
+  }
+  if (region.rects.size() > kShownRects) std::printf("      …\n");
+}
+
+void DescribePicture(const PictureRecord& picture) {
+  ImageInfo info;
+  const bool known = ReadImageInfo(picture.image, info);
+  std::printf("  %s: typ %" PRId32 ", placering \"%s\", ", Cp1252ToUtf8(picture.name).c_str(),
+              picture.type, Cp1252ToUtf8(picture.placement).c_str());
+  if (known) {
+    std::printf("%s %d × %d bildpunkter, %zu byte\n", info.format.c_str(), info.width, info.height,
+                picture.image.size());
+  } else {
+    std::printf("okänt bildformat, %zu byte\n", picture.image.size());
+  }
+  if (!picture.description.empty()) {
+    std::printf("    %s\n", Cp1252ToUtf8(picture.description).c_str());
+  }
+  if (picture.HasRegion()) DescribeRegion(picture);
+}
+
+bool WritePicture(const PictureRecord& picture, const fs::path& folder) {
+  ImageInfo info;
+  ReadImageInfo(picture.image, info);
+  const fs::path file = folder / (Cp1252ToUtf8(picture.name) + "." + ImageExtension(info));
+  std::ofstream out(file, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(picture.image.data()),
+            static_cast<std::streamsize>(picture.image.size()));
+  if (!out) PrintError("Kan inte skriva " + file.string());
+  return static_cast<bool>(out);
+}
+
+// Writes every picture of one base; counts written pictures and errors.
+void WriteBase(const fs::path& base_file, const fs::path& folder, size_t& written, size_t& failed) {
+  TVXbildbas base;
+  if (!OpenBase(base_file, base)) {
+    PrintError("Bildbasen " + base_file.string() + " kan inte öppnas");
+    ++failed;
+    return;
+  }
+  for (uint32_t n = 1; n <= base.RecordCount(); ++n) {
+    PictureRecord picture;
+    const Status status = base.ReadPicture(n, picture);
+    if (!status.ok()) {
+      PrintError(Cp1252ToUtf8(status.message()));
+      ++failed;
+    } else if (WritePicture(picture, folder)) {
+      ++written;
+    } else {
+      ++failed;
+    }
+  }
+}
+
+}  // namespace
+
+bool IsPictureBaseFile(const fs::path& path) {
+  const std::string extension = path.extension().string();
+  return path.stem().string().ends_with(kBaseSuffix) &&
+         (extension == ".b" || extension == ".p" || extension == ".bi");
+}
+
+void DescribePictureBase(const fs::path& path) {
+  TVXbildbas base;
+  std::printf("Typ: bildbas%s\n", path.extension() == ".bi" ? " (namnindexet)" : "");
+  if (!OpenBase(path, base)) {
+    std::printf("Bildbasen kan inte öppnas (saknas .b eller .p, eller är filen skadad?)\n");
+    return;
+  }
+  std::printf("Namnindex: %s\n", base.IndexOpen() ? "ja" : "nej");
+  std::printf("Antal bilder: %" PRIu32 "\n", base.RecordCount());
+  for (uint32_t n = 1; n <= base.RecordCount(); ++n) {
+    PictureRecord picture;
+    const Status status = base.ReadPicture(n, picture);
+    if (status.ok()) {
+      DescribePicture(picture);
+    } else {
+      std::printf("  FEL: %s\n", Cp1252ToUtf8(status.message()).c_str());
+    }
+  }
+}
+
+int RunBilder(const std::vector<std::string>& args) {
+  if (args.size() != 2) return DataUsage("bilder");
+  const fs::path data(args[0]);
+  const fs::path out(args[1]);
+  std::error_code ec;
+  std::vector<fs::path> bases;
+  for (const auto& entry : fs::directory_iterator(data, ec)) {
+    if (entry.path().extension() == ".b" && IsPictureBaseFile(entry.path())) {
+      bases.push_back(entry.path());
+    }
+  }
+  if (ec || bases.empty()) {
+    PrintError("Mappen " + args[0] + " har ingen bildbas (…grfk.b)");
+    return 1;
+  }
+  fs::create_directories(out, ec);
+  if (!fs::is_directory(out, ec)) {
+    PrintError("Kan inte skapa mappen " + args[1]);
+    return 1;
+  }
+  std::sort(bases.begin(), bases.end());
+  size_t written = 0;
+  size_t failed = 0;
+  for (const fs::path& base : bases)
+    WriteBase(base, out, written, failed);
+  std::fprintf(stderr, "%zu bilder skrivna till %s\n", written, out.string().c_str());
+  return failed == 0 ? 0 : 1;
+}
+
+std::vector<PictureRecord> ProgramPictureRecords() {
+  std::vector<PictureRecord> records;
+  for (const ProgramPicture& p : ProgramPictures()) {
+    PictureRecord record;
+    record.name = p.name;
+    record.description = p.description;
+    record.type = p.type;
+    record.placement = p.placement;
+    record.kept1 = p.kept1;
+    record.kept2 = p.kept2;
+    record.image.assign(p.png.begin(), p.png.end());
+    if (record.HasRegion()) record.region = EncodeRegionData(p.region);
+    records.push_back(std::move(record));
+  }
+  return records;
+}
+
+}  // namespace vx::cli
