@@ -42,6 +42,10 @@ struct CachedPicture {
 bool LoadPicture(TVXbildbas& base, std::string_view name, double device_pixel_ratio,
                  CachedPicture& out);
 
+// A picture name as the picture bases store it (Windows-1252); characters
+// that code page lacks become '?'.
+std::string PictureName(const QString& name);
+
 enum class TileMode { tmUtsnitt, tmHel, tmTile, tmHel00 };
 
 class PictureCache {
@@ -76,11 +80,16 @@ class TVXtiler : public PictureCache {
   // Copies a width x height part of the tile from (sx, sy) to (dx, dy);
   // with tmHel00 the source point is (0, 0). Through the tile's shape when
   // it has one (`always_clip`: also for tiles without a shape, clipped to
-  // the tile).
+  // the tile). Only the part that lies inside the tile is painted, except
+  // with tmTile, which repeats the tile over the whole rectangle; tmUtsnitt
+  // paints as tmHel. Nothing for an index that holds no picture.
   void PaintTile(int index, QPainter& painter, int sx, int sy, int width, int height, int dx,
                  int dy, bool always_clip = false) const;
 
  private:
+  void PaintRepeated(const CachedPicture& tile, QPainter& painter, int sx, int sy,
+                     const QRect& target) const;
+
   TileMode mode_;
   QPoint origin_;
 };
@@ -95,7 +104,8 @@ class TVXfigurer : public PictureCache {
   QSize FigureSize(int index) const { return Size(index); }
   // Draws transparently at (x, y).
   void DrawFigure(int index, QPainter& painter, int x, int y) const;
-  // Positioned inside `area` by the figure's placement code.
+  // Positioned inside `area` by the figure's placement code; skipped when
+  // the painter clips and the figure lies wholly outside the clip.
   void DrawPlaced(int index, QPainter& painter, const QRect& area) const;
 };
 

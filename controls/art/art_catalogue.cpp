@@ -7,8 +7,10 @@
 //   share "namnlista": 480 x 400.
 // - The result table's frame grows with the window: at most 609 wide (half
 //   of 1279 less 30) and under 1000 high; the record panel is at most 628
-//   wide and 4 lower. Their frames, and the table's tile "flikbak", which
-//   also serves the record panel, are 640 x 1024. A frame picture is
+//   wide and 4 lower. Their frames are 640 x 1024. The tile "flikbak",
+//   which serves both, is painted from the panel's place in the window (so
+//   that neighbours line up) and therefore covers the whole window,
+//   1280 x 1024, like "prebak". A frame picture is
 //   composed corner by corner, split at half the panel's width, so each tab
 //   stays left of half the narrowest panel: 170 of 390 for the table, 110
 //   of 267 for the record panel. The frame band is 4 pixels wide on three
@@ -45,7 +47,7 @@ const ArtPicture kPictures[] = {
      "Bakgrund för personlistan och posten",
      K::kTile,
      "",
-     {640, 1024},
+     {1280, 1024},
      {},
      PaintTableBackground},
     {"sokfodda",

@@ -1,0 +1,68 @@
+#include "controls/button_base.h"
+
+#include <QPainter>
+#include <QShortcut>
+
+namespace vx {
+
+ButtonBase::ButtonBase(QWidget* parent) : QWidget(parent) {
+  // Buttons are reached by their shortcuts, not by tabbing, as the
+  // windowless controls they stand for.
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void ButtonBase::setButtext(const QString& text) {
+  if (text == buttext_) return;
+  buttext_ = text;
+  ShowHintAndName();
+  update();
+}
+
+void ButtonBase::setHint(const QString& hint) {
+  hint_ = hint;
+  ShowHintAndName();
+}
+
+void ButtonBase::SetShortcut(const QKeySequence& keys) {
+  delete shortcut_;
+  shortcut_ = nullptr;
+  if (!keys.isEmpty()) {
+    // Parented to the button, the shortcut is live in the button's window
+    // whenever the button is visible and enabled.
+    shortcut_ = new QShortcut(keys, this);
+    shortcut_->setContext(Qt::WindowShortcut);
+    connect(shortcut_, &QShortcut::activated, this, &ButtonBase::Activate);
+  }
+  ShowHintAndName();
+}
+
+QKeySequence ButtonBase::Shortcut() const {
+  return shortcut_ != nullptr ? shortcut_->key() : QKeySequence();
+}
+
+void ButtonBase::ShowHintAndName() {
+  const QString keys = Shortcut().toString(QKeySequence::NativeText);
+  if (keys.isEmpty())
+    setToolTip(hint_);
+  else if (hint_.isEmpty())
+    setToolTip(keys);
+  else
+    setToolTip(QStringLiteral("%1 (%2)").arg(hint_, keys));
+  const QString caption = CaptionOnOneLine(buttext_);
+  setAccessibleName(caption.isEmpty() ? hint_ : caption);
+}
+
+void ButtonBase::paintEvent(QPaintEvent* /*event*/) {
+  QImage layer = MakeButtonLayer(size(), devicePixelRatioF());
+  std::vector<ButtonBlend> blends;
+  PaintFace(layer, blends);
+  if (!isEnabled()) {
+    const ButtonBlend wash = DisabledBlend();
+    BlendLayer(layer, wash.colour, wash.level);
+    blends.push_back(wash);
+  }
+  QPainter painter(this);
+  PresentButtonLayer(painter, layer, blends);
+}
+
+}  // namespace vx
