@@ -8,7 +8,7 @@
 #include "engine/util/cp1252.h"
 #include "imaging/image_info.h"
 #include "imaging/picture_base.h"
-#include "imaging/program_pictures.h"
+#include "imaging/program_picture_records.h"
 #include "imaging/region_data.h"
 #include "tools/cli_io.h"
 #include "tools/data_commands.h"
@@ -155,20 +155,7 @@ int RunBilder(const std::vector<std::string>& args) {
 }
 
 std::vector<PictureRecord> ProgramPictureRecords() {
-  std::vector<PictureRecord> records;
-  for (const ProgramPicture& p : ProgramPictures()) {
-    PictureRecord record;
-    record.name = p.name;
-    record.description = p.description;
-    record.type = p.type;
-    record.placement = p.placement;
-    record.kept1 = p.kept1;
-    record.kept2 = p.kept2;
-    record.image.assign(p.png.begin(), p.png.end());
-    if (record.HasRegion()) record.region = EncodeRegionData(p.region);
-    records.push_back(std::move(record));
-  }
-  return records;
+  return ToPictureRecords(ProgramPictures());
 }
 
 }  // namespace vx::cli
