@@ -7,6 +7,7 @@
 
 #include "controls/qt_regions.h"
 #include "engine/util/cp1252.h"
+#include "engine/util/message_sink.h"
 #include "imaging/picture_base.h"
 #include "imaging/picture_record.h"
 #include "imaging/placement.h"
@@ -87,9 +88,22 @@ int PictureCache::Get(std::string_view name) {
   if (name.empty()) return -1;
   return cache_.Get(name, [&]() -> std::optional<CachedPicture> {
     CachedPicture picture;
-    if (base_ == nullptr || !LoadPicture(*base_, name, ratio_, picture)) return std::nullopt;
-    return picture;
+    if (base_ != nullptr && LoadPicture(*base_, name, ratio_, picture)) return picture;
+    if (report_missing_) ReportMissing(name);
+    return std::nullopt;
   });
+}
+
+// Once per name: a window repaints often, and a base that cannot be opened
+// at all is no single picture's fault.
+void PictureCache::ReportMissing(std::string_view name) {
+  if (!reported_.insert(std::string(name)).second || base_ == nullptr) return;
+  bool opens = base_->IsOpen();
+  if (!opens) {
+    opens = base_->Open();
+    base_->Close();
+  }
+  if (opens) ReportMessage(std::string(name));
 }
 
 const CachedPicture* PictureCache::At(int index) const {

@@ -17,6 +17,7 @@
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -66,6 +67,13 @@ class PictureCache {
   TVXbildbas* base_;
   double ratio_ = 1.0;
   MruCache<CachedPicture> cache_;
+  // The figure caches tell the user, through the message sink, the name of
+  // a picture their base lacks (or holds damaged).
+  bool report_missing_ = false;
+
+ private:
+  void ReportMissing(std::string_view name);
+  std::set<std::string> reported_;
 };
 
 class TVXtiler : public PictureCache {
@@ -99,7 +107,9 @@ class TVXtiler : public PictureCache {
 // CachedPicture.
 class TVXfigurer : public PictureCache {
  public:
-  TVXfigurer(TVXbildbas* base, size_t maxfigurer) : PictureCache(base, maxfigurer) {}
+  TVXfigurer(TVXbildbas* base, size_t maxfigurer) : PictureCache(base, maxfigurer) {
+    report_missing_ = true;
+  }
   int GetFigure(std::string_view name) { return Get(name); }
   QSize FigureSize(int index) const { return Size(index); }
   // Draws transparently at (x, y).
@@ -109,9 +119,12 @@ class TVXfigurer : public PictureCache {
   void DrawPlaced(int index, QPainter& painter, const QRect& area) const;
 };
 
+// Loads quietly: a register set without its own logo is no fault.
 class TNRfigurer : public TVXfigurer {
  public:
-  using TVXfigurer::TVXfigurer;
+  TNRfigurer(TVXbildbas* base, size_t maxfigurer) : TVXfigurer(base, maxfigurer) {
+    report_missing_ = false;
+  }
 };
 
 }  // namespace vx

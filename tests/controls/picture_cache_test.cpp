@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "controls/picture_caches.h"
+#include "engine/util/message_sink.h"
 #include "tests/controls/test_pictures.h"
 
 namespace vx {
@@ -70,12 +71,30 @@ TEST(PictureCache, MissingPictureGivesMinusOneAndLeavesTheRanking) {
   EXPECT_FALSE(tiler.Size(-1).isValid());
 }
 
+TEST(PictureCache, FigureCacheNamesAMissingPictureOnce) {
+  TestPictureBase pictures({MakePicture("A", Filled(2, 2, Qt::red))}, true);
+  std::vector<std::string> messages;
+  ScopedMessageSink sink([&](const std::string& text) { messages.push_back(text); });
+  TVXfigurer figures(&pictures.base(), 5);
+  EXPECT_EQ(figures.GetFigure("f01"), -1);
+  EXPECT_EQ(figures.GetFigure("f01"), -1);
+  EXPECT_GE(figures.GetFigure("A"), 0);
+  EXPECT_EQ(messages, (std::vector<std::string>{"f01"}));
+  EXPECT_FALSE(pictures.base().IsOpen()) << "the base is closed again between look-ups";
+  TNRfigurer logos(&pictures.base(), 5);
+  EXPECT_EQ(logos.GetFigure("logovaxor0001"), -1);
+  EXPECT_EQ(messages.size(), 1u) << "a set without its own logo is no fault";
+}
+
 TEST(PictureCache, BaseThatCannotOpenGivesNoPictures) {
   TVXbildbas base;
   base.SetFiles("/nonexistent-folder/", "vaxorgrfk");
+  std::vector<std::string> messages;
+  ScopedMessageSink sink([&](const std::string& text) { messages.push_back(text); });
   TVXfigurer figures(&base, 5);
   EXPECT_EQ(figures.GetFigure("A"), -1);
   EXPECT_TRUE(figures.Ranking().Entries().empty());
+  EXPECT_TRUE(messages.empty()) << "no picture at all is reported by whoever opens the set";
 }
 
 TEST(PictureCache, DenseScreenPrefersTheDoubleSizePicture) {
