@@ -7,6 +7,8 @@
 
 #include "controls/accessibility.h"
 #include "controls/spec_scroll_bar.h"
+#include "controls/tnr_knapp.h"
+#include "controls/tvx_knapp.h"
 #include "controls/tvx_panel.h"
 #include "tests/controls/fake_repeat_timer.h"
 
@@ -153,6 +155,19 @@ TEST(Accessibility, OwnControlsHaveRolesNamesAndValues) {
   ASSERT_NE(p, nullptr);
   EXPECT_EQ(p->role(), QAccessible::Pane);
   EXPECT_EQ(p->text(QAccessible::Name), QString("Sökfält"));
+  TVXknapp button;
+  button.setButtext("Skriv\rut");
+  QAccessibleInterface* b = QAccessible::queryAccessibleInterface(&button);
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(b->role(), QAccessible::Button);
+  EXPECT_EQ(b->text(QAccessible::Name), QString("Skriv ut")) << "one line, without the CR";
+  Tnrknapp picture_button;
+  picture_button.setHint("Hjälp");
+  QAccessibleInterface* n = QAccessible::queryAccessibleInterface(&picture_button);
+  ASSERT_NE(n, nullptr);
+  EXPECT_EQ(n->role(), QAccessible::Button);
+  EXPECT_EQ(n->text(QAccessible::Name), QString("Hjälp"))
+      << "a picture button is named by its hint";
 }
 
 }  // namespace
