@@ -1,6 +1,7 @@
 #include "catalogue/text_routines.h"
 
 #include "engine/text/text_helpers.h"
+#include "records/coded_text.h"
 
 namespace vx {
 namespace {
@@ -17,20 +18,7 @@ std::string_view Trimmed(std::string_view s) {
 
 }  // namespace
 
-std::string utanmarkering(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '[') {
-      out += text[i];
-      continue;
-    }
-    const size_t close = text.find(']', i);
-    if (close == std::string_view::npos) break;
-    i = close;
-  }
-  return out;
-}
+std::string utanmarkering(std::string_view text) { return RemoveTags(text); }
 
 std::vector<std::string> delatext(std::string_view text, char separator) {
   std::vector<std::string> items;
