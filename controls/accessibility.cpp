@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "controls/spec_scroll_bar.h"
+#include "controls/tvx_dyntex.h"
 
 namespace vx {
 namespace {
@@ -49,11 +50,26 @@ class ScrollBarControl : public OwnControl, public QAccessibleValueInterface {
   Tspecscr* bar_;
 };
 
+// A coded-text display: static text whose value is the text without codes.
+class TextDisplay : public OwnControl {
+ public:
+  explicit TextDisplay(TVXdyntex* display)
+      : OwnControl(display, QAccessible::StaticText, QStringLiteral("Text")), display_(display) {}
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Value ? display_->AccessibleText() : OwnControl::text(t);
+  }
+
+ private:
+  TVXdyntex* display_;
+};
+
 QAccessibleInterface* Factory(const QString& key, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
   if (widget == nullptr) return nullptr;
   if (key == QLatin1String("vx::Tspecscr"))
     return new ScrollBarControl(static_cast<Tspecscr*>(widget));
+  if (key == QLatin1String("vx::TVXdyntex"))
+    return new TextDisplay(static_cast<TVXdyntex*>(widget));
   if (key == QLatin1String("vx::TVXpanel") || key == QLatin1String("vx::TLMpanel"))
     return new OwnControl(widget, QAccessible::Pane, QStringLiteral("Panel"));
   if (key == QLatin1String("vx::TVXknapp") || key == QLatin1String("vx::Tspecbut") ||

@@ -2,6 +2,9 @@
 // the program's backgrounds, and every picture of its picture base.
 //   kuvo-galleri                         in a window
 //   kuvo-galleri --png FIL [--skala 1|2]  written to a PNG, without a display
+//   kuvo-galleri --text-png MAPP [--skala 1|2]
+//                                        a record text and a help text written
+//                                        to MAPP/posttext.png and hjalptext.png
 #include <QApplication>
 #include <QPixmap>
 #include <cstdio>
@@ -11,21 +14,26 @@
 #include "controls/accessibility.h"
 #include "controls/gallery/gallery_pictures.h"
 #include "controls/gallery/gallery_window.h"
+#include "controls/gallery/text_samples.h"
 
 namespace {
 
 struct Options {
   std::string png;
+  std::string text_dir;
   int scale = 1;
+  bool Offscreen() const { return !png.empty() || !text_dir.empty(); }
 };
 
-constexpr char kUsage[] = "Användning: kuvo-galleri [--png FIL [--skala 1|2]]\n";
+constexpr char kUsage[] = "Användning: kuvo-galleri [--png FIL | --text-png MAPP] [--skala 1|2]\n";
 
 bool Parse(int argc, char** argv, Options& options) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--png" && i + 1 < argc) {
       options.png = argv[++i];
+    } else if (arg == "--text-png" && i + 1 < argc) {
+      options.text_dir = argv[++i];
     } else if (arg == "--skala" && i + 1 < argc) {
       const std::string scale = argv[++i];
       if (scale != "1" && scale != "2") return false;
@@ -34,7 +42,8 @@ bool Parse(int argc, char** argv, Options& options) {
       return false;
     }
   }
-  return options.scale == 1 || !options.png.empty();
+  if (!options.png.empty() && !options.text_dir.empty()) return false;
+  return options.scale == 1 || options.Offscreen();
 }
 
 bool HasDisplay() {
@@ -71,7 +80,7 @@ int main(int argc, char** argv) {
     std::fputs(kUsage, stderr);
     return 2;
   }
-  if (!options.png.empty()) {
+  if (options.Offscreen()) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_SCALE_FACTOR", QByteArray::number(options.scale));
   } else if (!HasDisplay()) {
@@ -86,6 +95,7 @@ int main(int argc, char** argv) {
     std::fputs("kuvo-galleri: bilderna kan inte skrivas till en tillfällig mapp\n", stderr);
     return 1;
   }
+  if (!options.text_dir.empty()) return vx::WriteTextPictures(pictures, options.text_dir) ? 0 : 1;
   vx::GalleryWindow window(pictures);
   if (!options.png.empty()) return WritePng(window, pictures, options);
   window.show();

@@ -1,0 +1,413 @@
+// The coded-text display and its printing companion, on the offscreen
+// platform: colours on the tile, selection by dragging, copying, links,
+// drags, re-wrapping, and printing to a PDF and an image.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPdfWriter>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <string>
+
+#include "controls/accessibility.h"
+#include "controls/picture_caches.h"
+#include "controls/qt_text_measurer.h"
+#include "controls/tvx_dyntex.h"
+#include "controls/tvx_panel.h"
+#include "controls/tvx_printtex.h"
+#include "records/record_text.h"
+#include "tests/controls/test_pictures.h"
+
+namespace vx {
+namespace {
+
+using test::Filled;
+using test::Gradient;
+using test::MakePicture;
+using test::TestPictureBase;
+
+const QColor kPaper(244, 238, 220);
+
+Tenfodd Birth() {
+  Tenfodd r;
+  r.FORSKX = "Tuna";
+  r.FODAT = "17530403";
+  r.FNAMN = "Anna";
+  r.ENAMN = "Andersdotter";
+  r.FARFNAMN = "Per";
+  r.FARENAMN = "Larsson";
+  r.MORFNAMN = "Maria";
+  r.MORENAMN = "J\xF6nsdotter";
+  r.KAELLA = "Tuna C:2";
+  return r;
+}
+
+constexpr char kHelp[] =
+    "[4][b 4]S\xF6ka f\xF6"
+    "dda[2][b 1]\r[L 2]\r"
+    "Hur s\xF6korden skrivs st\xE5r i [M HJ005]S\xF6kspr\xE5ket[\\M].\r"
+    "[T 16 60]Enter\tS\xF6ker.\rF4\tVisar ordlistan.\r[\\T]\r"
+    "[X]Tips:[\\X] se [M]b\xF6rjan[\\M].\r";
+
+constexpr char kRecord[] =
+    "[5][f]Larsson, Per[\\f]\rF\xF6"
+    "dd 3/4 1753 i Berga\r\r[b 3]Far[b 1]\rLarsson, Nils\r";
+
+// A shown display of `size` at (10, 10) in a window, on a plain tile.
+class Display {
+ public:
+  explicit Display(QSize size) : pictures_({MakePicture("papper", Filled(600, 600, kPaper))}) {
+    window.setGeometry(100, 60, size.width() + 20, size.height() + 20);
+    text.setParent(&window);
+    text.setGeometry(QRect(QPoint(10, 10), size));
+    text.setTiler(&tiler_);
+    text.setTilekod("papper");
+    window.show();
+    shown = QTest::qWaitForWindowExposed(&window);
+  }
+  QImage Grab() { return text.grab().toImage(); }
+  QWidget window;
+  TVXdyntex text;
+  bool shown = false;
+
+ private:
+  TestPictureBase pictures_;
+  TVXtiler tiler_{&pictures_.base(), 4, TileMode::tmTile};
+};
+
+// Whether some pixel of `image` is within `tolerance` of `colour`.
+bool HasColour(const QImage& image, QColor colour, int tolerance = 0) {
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (std::abs(c.red() - colour.red()) <= tolerance &&
+          std::abs(c.green() - colour.green()) <= tolerance &&
+          std::abs(c.blue() - colour.blue()) <= tolerance)
+        return true;
+    }
+  }
+  return false;
+}
+
+// A point just inside the left edge of character `offset` of the first
+// `word` in the display's runs, in view coordinates.
+QPoint CharPoint(const TVXdyntex& display, const std::string& word, size_t offset = 0) {
+  static const QtTextMeasurer measurer;
+  for (const CodedRun& run : display.Kodtxt().Runs()) {
+    const size_t at = run.text.find(word);
+    if (run.rule != 0 || at == std::string::npos) continue;
+    const int x = run.left + measurer.Width(run.font, run.text.substr(0, at + offset)) + 1;
+    return QPoint(x, run.top - display.ViewOffset() + 3);
+  }
+  ADD_FAILURE() << "no run holds " << word;
+  return QPoint();
+}
+
+// The middle of the first run of the link to `target`.
+QPoint LinkPoint(const TVXdyntex& display, const std::string& target) {
+  const TVXkodtxt& layout = display.Kodtxt();
+  for (const CodedRun& run : layout.Runs()) {
+    if (run.link && layout.Links().at(run.link_index).target == target)
+      return QPoint((run.left + run.right) / 2, (run.top + run.bottom) / 2 - display.ViewOffset());
+  }
+  ADD_FAILURE() << "no link to " << target;
+  return QPoint();
+}
+
+void Drag(QWidget* widget, QPoint from, QPoint to) {
+  QTest::mousePress(widget, Qt::LeftButton, {}, from);
+  QTest::mouseMove(widget, to);
+  QTest::mouseRelease(widget, Qt::LeftButton, {}, to);
+}
+
+TEST(TVXdyntex, BirthRecordShowsItsColoursOnTheTile) {
+  Display display(QSize(360, 300));
+  ASSERT_TRUE(display.shown);
+  display.text.SetText(ComposeBirthText(Birth(), true));
+  const QImage image = display.Grab();
+  EXPECT_EQ(image.pixelColor(358, 298), kPaper);
+  EXPECT_TRUE(HasColour(image, QColor(128, 0, 0), 24)) << "the dark red headings";
+  EXPECT_TRUE(HasColour(image, Qt::black, 24));
+  EXPECT_FALSE(HasColour(image, QColor(224, 0, 0), 24)) << "no links in a record";
+  EXPECT_TRUE(display.text.HasBuffer());
+  display.text.FreeBuffer();
+  EXPECT_FALSE(display.text.HasBuffer());
+}
+
+TEST(TVXdyntex, HelpTextShowsLinksHighlightAndRule) {
+  Display display(QSize(400, 260));
+  ASSERT_TRUE(display.shown);
+  display.text.SetText(kHelp);
+  const QImage image = display.Grab();
+  EXPECT_TRUE(HasColour(image, QColor(224, 0, 0), 24)) << "a link";
+  EXPECT_TRUE(HasColour(image, QColor(0, 64, 128), 24)) << "the link without target";
+  EXPECT_TRUE(HasColour(image, QColor(162, 198, 155))) << "the highlight";
+  EXPECT_TRUE(HasColour(image, QColor(0, 0, 128), 8)) << "the navy heading";
+  EXPECT_EQ(image.pixelColor(398, 258), kPaper);
+}
+
+TEST(TVXdyntex, ParentTilerAlignsWithTheParentsTile) {
+  TestPictureBase pictures({MakePicture("bg", Gradient(100, 100))});
+  TVXtiler tiler(&pictures.base(), 4, TileMode::tmHel);
+  QWidget window;
+  window.setGeometry(100, 60, 60, 40);
+  TVXdyntex text(&window);
+  text.setGeometry(7, 5, 40, 30);
+  text.setTiler(&tiler);
+  text.setTilekod("bg");
+  text.setParenttiler(true);
+  text.setVisaruta(true);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  const QImage image = text.grab().toImage();
+  EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0)) << "the box";
+  EXPECT_EQ(image.pixel(39, 29), qRgb(0, 0, 0));
+  EXPECT_EQ(image.pixel(1, 1), qRgb(8, 6, 0));
+  EXPECT_EQ(image.pixel(20, 10), qRgb(27, 15, 0));
+}
+
+TEST(TVXdyntex, ParentTilerContinuesAPanelsTile) {
+  TestPictureBase pictures({MakePicture("bg", Gradient(100, 100))});
+  TVXtiler tiler(&pictures.base(), 4, TileMode::tmHel);
+  TVXpanel panel;
+  panel.setGeometry(100, 60, 60, 40);
+  panel.setTiler(&tiler);
+  panel.setTilekod("bg");
+  panel.setBackgroundOrigin(QPoint(30, 10));
+  TVXdyntex text(&panel);
+  text.setGeometry(7, 5, 40, 30);
+  text.setTiler(&tiler);
+  text.setTilekod("bg");
+  text.setParenttiler(true);
+  panel.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+  EXPECT_EQ(text.grab().toImage().pixel(1, 2), qRgb(38, 17, 0));
+}
+
+TEST(TVXdyntex, DraggingSelectsFromAnchorToBeforeTheMouseAndCopies) {
+  Display display(QSize(400, 200));
+  ASSERT_TRUE(display.shown);
+  display.text.SetSelectionEnabled(true);
+  display.text.SetText(kRecord);
+  display.Grab();
+  EXPECT_EQ(display.text.CopyMenu(), nullptr);
+  Drag(&display.text, CharPoint(display.text, "Berga"), CharPoint(display.text, "Nils"));
+  EXPECT_EQ(display.text.Kodtxt().SelectedPlainText(), "Berga\r\n\r\nFar\r\nLarsson, ");
+  EXPECT_TRUE(HasColour(display.Grab(), QColor(0, 0, 128))) << "selected text on navy";
+
+  QGuiApplication::clipboard()->clear();
+  ASSERT_NE(display.text.CopyMenu(), nullptr);
+  ASSERT_EQ(display.text.CopyMenu()->actions().size(), 1);
+  QAction* copy = display.text.CopyMenu()->actions().front();
+  EXPECT_EQ(copy->text(), "K&opiera");
+  copy->trigger();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "Berga\r\n\r\nFar\r\nLarsson, ");
+}
+
+TEST(TVXdyntex, DraggingBackwardsLeavesTheCharacterUnderTheMouse) {
+  Display display(QSize(400, 200));
+  ASSERT_TRUE(display.shown);
+  display.text.SetSelectionEnabled(true);
+  display.text.SetText(kRecord);
+  display.Grab();
+  Drag(&display.text, CharPoint(display.text, "Far", 1), CharPoint(display.text, "Berga", 2));
+  EXPECT_EQ(display.text.Kodtxt().SelectedPlainText(), "ga\r\n\r\nFa");
+}
+
+TEST(TVXdyntex, SelectingPastTheBottomScrollsTheView) {
+  Display display(QSize(300, 60));
+  ASSERT_TRUE(display.shown);
+  display.text.SetSelectionEnabled(true);
+  std::string text;
+  for (int i = 1; i <= 12; ++i)
+    text += "Rad " + std::to_string(i) + "\r";
+  display.text.SetText(text);
+  display.text.SetFirstLine(1);
+  display.Grab();
+  QSignalSpy scrolled(&display.text, &TVXdyntex::NyPosition);
+  QTest::mousePress(&display.text, Qt::LeftButton, {}, CharPoint(display.text, "Rad 1"));
+  QTest::mouseMove(&display.text, QPoint(100, 80));
+  QTest::mouseMove(&display.text, QPoint(100, 80));
+  QTest::mouseRelease(&display.text, Qt::LeftButton, {}, QPoint(100, 80));
+  EXPECT_EQ(scrolled.count(), 2);
+  EXPECT_GT(display.text.ViewOffset(), 0);
+  const std::string selected = display.text.Kodtxt().SelectedPlainText();
+  EXPECT_EQ(selected.rfind("Rad 1\r\nRad 2\r\n", 0), 0u) << selected;
+}
+
+TEST(TVXdyntex, KeysCopyTheSelectionAndSetTextClearsIt) {
+  Display display(QSize(400, 200));
+  ASSERT_TRUE(display.shown);
+  display.text.SetSelectionEnabled(true);
+  display.text.SetText(kRecord);
+  display.Grab();
+  Drag(&display.text, CharPoint(display.text, "Far"), CharPoint(display.text, "Far", 2));
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(&display.text, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "Fa");
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(&display.text, Qt::Key_Insert, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "Fa");
+
+  display.text.SetText(kHelp);
+  EXPECT_FALSE(display.text.Kodtxt().HasSelection());
+  EXPECT_EQ(display.text.CopyMenu(), nullptr);
+}
+
+TEST(TVXdyntex, ContextMenuOffersCopyOnlyOnceSomethingIsSelected) {
+  Display display(QSize(400, 200));
+  ASSERT_TRUE(display.shown);
+  display.text.SetSelectionEnabled(true);
+  display.text.SetText(kRecord);
+  display.Grab();
+  QContextMenuEvent before(QContextMenuEvent::Mouse, QPoint(5, 5),
+                           display.text.mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(&display.text, &before);
+  EXPECT_FALSE(before.isAccepted());
+  QTest::mouseClick(&display.text, Qt::LeftButton, {}, CharPoint(display.text, "Berga"));
+  EXPECT_EQ(display.text.CopyMenu(), nullptr) << "a press alone selects nothing";
+  Drag(&display.text, CharPoint(display.text, "Berga"), CharPoint(display.text, "Berga", 3));
+  ASSERT_NE(display.text.CopyMenu(), nullptr);
+  QContextMenuEvent after(QContextMenuEvent::Mouse, QPoint(5, 5),
+                          display.text.mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(&display.text, &after);
+  EXPECT_TRUE(display.text.CopyMenu()->isVisible());
+  display.text.CopyMenu()->hide();
+}
+
+TEST(TVXdyntex, ClickOnALinkGivesItsTarget) {
+  Display display(QSize(400, 260));
+  ASSERT_TRUE(display.shown);
+  display.text.SetText(kHelp);
+  display.Grab();
+  QSignalSpy clicks(&display.text, &TVXdyntex::Click);
+  QTest::mouseClick(&display.text, Qt::LeftButton, {}, LinkPoint(display.text, "HJ005"));
+  EXPECT_EQ(display.text.LinkTarget(), "HJ005");
+  EXPECT_EQ(clicks.count(), 1);
+  QTest::mouseClick(&display.text, Qt::LeftButton, {}, LinkPoint(display.text, ""));
+  EXPECT_EQ(display.text.LinkTarget(), "");
+  QTest::mouseClick(&display.text, Qt::LeftButton, {}, LinkPoint(display.text, "HJ005"));
+  QTest::mouseClick(&display.text, Qt::LeftButton, {}, QPoint(390, 250));
+  EXPECT_EQ(display.text.LinkTarget(), "") << "a press beside the links";
+  EXPECT_EQ(clicks.count(), 4);
+}
+
+TEST(TVXdyntex, LinksShowTheLinkCursor) {
+  Display display(QSize(400, 260));
+  ASSERT_TRUE(display.shown);
+  display.text.SetText(kHelp);
+  display.Grab();
+  const QPoint link = LinkPoint(display.text, "HJ005");
+  QMouseEvent over(QEvent::MouseMove, link, display.text.mapToGlobal(link), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(&display.text, &over);
+  EXPECT_EQ(display.text.cursor().shape(), Qt::PointingHandCursor);
+  const QPoint beside(390, 250);
+  QMouseEvent away(QEvent::MouseMove, beside, display.text.mapToGlobal(beside), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(&display.text, &away);
+  EXPECT_EQ(display.text.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(TVXdyntex, DragReportsVerticalMovesSinceTheLastReport) {
+  Display display(QSize(400, 260));
+  ASSERT_TRUE(display.shown);
+  display.text.setDragenable(true);
+  display.text.SetText(kHelp);
+  display.Grab();
+  QSignalSpy drags(&display.text, &TVXdyntex::NyDrag);
+  QTest::mousePress(&display.text, Qt::LeftButton, {}, QPoint(300, 200));
+  EXPECT_EQ(display.text.cursor().shape(), Qt::ClosedHandCursor);
+  QTest::mouseMove(&display.text, QPoint(302, 212));
+  QTest::mouseMove(&display.text, QPoint(310, 212));
+  QTest::mouseMove(&display.text, QPoint(310, 205));
+  QTest::mouseRelease(&display.text, Qt::LeftButton, {}, QPoint(310, 205));
+  EXPECT_EQ(display.text.cursor().shape(), Qt::ArrowCursor);
+  ASSERT_EQ(drags.count(), 2);
+  EXPECT_EQ(drags.at(0).at(0).toInt(), 12);
+  EXPECT_EQ(drags.at(1).at(0).toInt(), -7);
+
+  QTest::mousePress(&display.text, Qt::LeftButton, {}, LinkPoint(display.text, "HJ005"));
+  QTest::mouseMove(&display.text, LinkPoint(display.text, "HJ005") + QPoint(0, 9));
+  QTest::mouseRelease(&display.text, Qt::LeftButton, {}, QPoint(10, 10));
+  EXPECT_EQ(drags.count(), 2) << "a press on a link does not drag";
+}
+
+TEST(TVXdyntex, NarrowerDisplayWrapsIntoMoreLines) {
+  Display display(QSize(400, 200));
+  ASSERT_TRUE(display.shown);
+  std::string text;
+  for (int i = 0; i < 12; ++i)
+    text += "Kyrkboken f\xF6rdes av kyrkoherden i socknen. ";
+  display.text.SetText(text);
+  const int wide = display.text.TotalHeight();
+  display.text.resize(200, 200);
+  const int narrow = display.text.TotalHeight();
+  EXPECT_GT(narrow, wide * 3 / 2);
+  display.text.Relayout();
+  EXPECT_EQ(display.text.TotalHeight(), narrow);
+}
+
+TEST(TVXdyntex, ScreenReadersSeeTheTextWithoutCodes) {
+  InstallAccessibility();
+  Display display(QSize(400, 200));
+  ASSERT_TRUE(display.shown);
+  display.text.SetText(kRecord);
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&display.text);
+  ASSERT_NE(accessible, nullptr);
+  EXPECT_EQ(accessible->role(), QAccessible::StaticText);
+  EXPECT_TRUE(accessible->text(QAccessible::Value).startsWith("Larsson, Per\nF\u00f6dd"));
+}
+
+// Printing.
+
+TEST(TVXprinttex, RendersAtTheRectangleInsideTheMargin) {
+  QImage page(400, 300, QImage::Format_RGB32);
+  page.fill(Qt::white);
+  QPainter painter(&page);
+  TVXprinttex print;
+  print.SetMargin(10);
+  print.SetText(painter, QRect(50, 40, 300, 200), "[4][b 3]\x97\x97\x97\x97[b 1]\rTuna\r");
+  print.Render(painter);
+  painter.end();
+  const CodedRun& first = print.Kodtxt().Runs().front();
+  EXPECT_EQ(first.left, 0);
+  const int x = 60 + (first.left + first.right) / 2;
+  const int y = 50 + (first.top + first.bottom) / 2;
+  QImage strip = page.copy(x - 5, 50, 10, y - 50 + 10);
+  EXPECT_TRUE(HasColour(strip, QColor(128, 0, 0), 16)) << "the dash in dark red";
+  EXPECT_EQ(page.pixelColor(55, 45), Qt::white) << "the margin stays empty";
+  EXPECT_FALSE(HasColour(page.copy(0, 0, 59, 300), QColor(128, 0, 0), 40));
+}
+
+TEST(TVXprinttex, MeasuresWithTheDevicesResolution) {
+  QImage screen(600, 400, QImage::Format_RGB32);
+  QPainter screen_painter(&screen);
+  TVXprinttex on_screen;
+  const std::string text = ComposeBirthText(Birth(), true);
+  on_screen.SetText(screen_painter, QRect(0, 0, 600, 400), text);
+  screen_painter.end();
+
+  QTemporaryDir dir;
+  const QString path = dir.filePath("post.pdf");
+  {
+    QPdfWriter pdf(path);
+    pdf.setResolution(300);
+    QPainter painter(&pdf);
+    TVXprinttex print;
+    print.SetText(painter, QRect(0, 0, 600 * 300 / 96, 400 * 300 / 96), text);
+    print.Render(painter);
+    const double ratio = double(print.TotalHeight()) / on_screen.TotalHeight();
+    EXPECT_NEAR(ratio, 300.0 / 96, 0.35);
+  }
+  EXPECT_GT(QFileInfo(path).size(), 1000);
+}
+
+}  // namespace
+}  // namespace vx
