@@ -68,6 +68,7 @@ class CodedLayout {
   void OpenTable(const std::vector<int>& widths);
   void CloseTable();
   void NextColumn();
+  void StartRow();
   void NoteCell();
   void EndRow(bool new_line);
 
@@ -323,14 +324,7 @@ void CodedLayout::OpenTable(const std::vector<int>& widths) {
     left = std::min<int64_t>(right + 2 * int64_t{blank_}, width_);
   }
   in_table_ = true;
-  column_ = 0;
-  x_ = columns_[0].left;
-  row_top_ = y_;
-  row_line_ = line_;
-  row_bottom_ = y_;
-  cell_tops_.assign(1, y_);
-  tallest_tops_.clear();
-  first_on_line_ = true;
+  StartRow();
   segments_.push_back({k_.runs_.size(), Limit()});
 }
 
@@ -343,6 +337,18 @@ void CodedLayout::CloseTable() {
   in_table_ = false;
   x_ = margin_;
   segments_.push_back({k_.runs_.size(), width_});
+}
+
+// A table row begins at the first column, level with the cursor.
+void CodedLayout::StartRow() {
+  column_ = 0;
+  x_ = columns_[0].left;
+  row_top_ = y_;
+  row_line_ = line_;
+  row_bottom_ = y_;
+  cell_tops_.assign(1, y_);
+  tallest_tops_.clear();
+  first_on_line_ = true;
 }
 
 void CodedLayout::NextColumn() {
@@ -380,14 +386,7 @@ void CodedLayout::EndRow(bool new_line) {
     k_.line_tops_.push_back(y_);
     line_height_ = LineHeight(font_.level);
   }
-  column_ = 0;
-  x_ = columns_[0].left;
-  row_top_ = y_;
-  row_line_ = line_;
-  row_bottom_ = y_;
-  cell_tops_.assign(1, y_);
-  tallest_tops_.clear();
-  first_on_line_ = true;
+  StartRow();
   StartParagraph();
 }
 
