@@ -42,9 +42,31 @@ std::string DamagedFileMessage(const ECompressError& error, const std::string& h
   return "Skadad registerfil " + file + ": " + error.what();
 }
 
+// The stores' records, each load guarded by the session.
+class GuardedRecordSource final : public RecordSource {
+ public:
+  GuardedRecordSource(Session& session, CurrentRecords& records, TEVF& catalogue)
+      : session_(session),
+        stores_(records,
+                {&catalogue.RecordStore(1), &catalogue.RecordStore(2), &catalogue.RecordStore(3)}) {
+  }
+  uint32_t RecordCount(int register_number) const override {
+    return stores_.RecordCount(register_number);
+  }
+  Status Load(int register_number, uint32_t record, ShownRecord& shown) override {
+    return session_.Guard([&] { return stores_.Load(register_number, record, shown); });
+  }
+
+ private:
+  Session& session_;
+  StoreRecordSource stores_;
+};
+
 }  // namespace
 
-Session::Session() : catalogue_(std::make_unique<TEVF>()) {}
+Session::Session()
+    : catalogue_(std::make_unique<TEVF>()),
+      shown_records_(std::make_unique<GuardedRecordSource>(*this, records_, *catalogue_)) {}
 
 Session::~Session() {
   Close();
@@ -213,6 +235,12 @@ Status Session::RecordText(int register_number, uint32_t record, bool coded, std
     text = records_.posttext();
     return Status::OK();
   });
+}
+
+ResultRegister Session::TableRegister(int register_number) {
+  if (!RegisterOn(register_number)) return {};
+  return {&catalogue_->PersonList(register_number), &catalogue_->DateOrder(register_number),
+          nullptr};
 }
 
 Status Session::HelpText(std::string_view code, InformationText& text) {

@@ -30,6 +30,8 @@
 #include "engine/util/status.h"
 #include "records/current_records.h"
 #include "records/hit_list.h"
+#include "records/record_view_choice.h"
+#include "records/result_table.h"
 #include "search/run_search.h"
 #include "search/search_forms.h"
 
@@ -118,6 +120,20 @@ class Session {
   // The records shown last, for the owners that read their fields.
   const CurrentRecords& records() const { return records_; }
 
+  // What the result table uses of register 1..3: its person list and date
+  // order, or nothing when the register is not open. They live as long as
+  // the session; the table must not outlive it.
+  ResultRegister TableRegister(int register_number);
+  // Loads the result table's records into records() and composes their
+  // coded texts, each load one user operation. Lives as long as the
+  // session.
+  RecordSource& shown_records() { return *shown_records_; }
+  // Runs `operation` as one user operation, as every call above is run:
+  // the engine's messages come back in its status, and the codec's
+  // exceptions as a Corruption naming the file. For the windows' own calls
+  // on components the session hands out (the result table).
+  Status Guard(const std::function<Status()>& operation) { return Run(operation); }
+
  private:
   // Runs `operation` as one user operation: the engine's messages are
   // collected into its status and the codec's exceptions become one.
@@ -131,6 +147,7 @@ class Session {
   std::unique_ptr<TEVF> catalogue_;
   Configuration configuration_;
   CurrentRecords records_;
+  std::unique_ptr<RecordSource> shown_records_;
   bool open_ = false;
 };
 

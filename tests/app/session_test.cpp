@@ -87,6 +87,44 @@ TEST(Session, DamagedRecordBlockNamesTheRecordFile) {
   EXPECT_TRUE(text.empty());
 }
 
+TEST(Session, ResultTableShowsTheHitsAndTheirRecords) {
+  SampleCopy copy;
+  Session session;
+  ASSERT_TRUE(session.Open(copy.ini()).ok());
+  ASSERT_TRUE(session.SearchByForm(1, {FieldEntry::Typed("en", "Berg*")}).ok());
+  ResultTable table({session.TableRegister(1), session.TableRegister(2), session.TableRegister(3)},
+                    session.shown_records());
+  table.SetVisibleRows(20);
+  ASSERT_TRUE(session.Guard([&] { return table.valjregister(1); }).ok());
+  ASSERT_TRUE(table.enabled());
+  EXPECT_EQ(table.hit_counter().hits, session.catalogue().PersonList(1).vald().Count());
+  EXPECT_EQ(table.CellText(0, 0).rfind("Berg", 0), 0u) << table.CellText(0, 0);
+  const RecordView& view = table.record_view();
+  EXPECT_EQ(view.mark_figure, "f01");
+  EXPECT_EQ(view.label, session.records().enfodd().LOKALID);
+  EXPECT_EQ(view.coded_text, session.records().posttext());
+  EXPECT_EQ(session.TableRegister(4).persons, nullptr);
+}
+
+TEST(Session, DamagedRecordBlockEmptiesTheRecordPanel) {
+  SampleCopy copy;
+  std::vector<uint8_t> records = testing::ReadFileBytes(copy.file("vaxor0001h3.b"));
+  for (size_t at = 100; at < records.size(); at += 500)
+    records[at] ^= 0x5A;
+  testing::WriteFileBytes(copy.file("vaxor0001h3.b"), records);
+  Session session;
+  ASSERT_TRUE(session.Open(copy.ini()).ok());
+  session.catalogue().PersonList(3).vald().SetAll();
+  ResultTable table({session.TableRegister(1), session.TableRegister(2), session.TableRegister(3)},
+                    session.shown_records());
+  table.SetVisibleRows(20);
+  const Status status = session.Guard([&] { return table.valjregister(3); });
+  EXPECT_TRUE(status.IsCorruption());
+  EXPECT_NE(status.message().find("vaxor0001h3.b"), std::string::npos) << status.message();
+  EXPECT_TRUE(table.enabled());
+  EXPECT_TRUE(table.record_view().empty());
+}
+
 TEST(Session, MissingSetAndWrongArguments) {
   SampleCopy copy;
   copy.WriteIni("hdbasen=/nonexistent/");
