@@ -75,6 +75,8 @@ QAccessibleInterface* Factory(const QString& key, QObject* object) {
   if (key == QLatin1String("vx::TVXknapp") || key == QLatin1String("vx::Tspecbut") ||
       key == QLatin1String("vx::Tnrknapp"))
     return new OwnControl(widget, QAccessible::Button, QStringLiteral("Knapp"));
+  if (key == QLatin1String("vx::TLMtab"))
+    return new OwnControl(widget, QAccessible::Table, QStringLiteral("Tabell"));
   return nullptr;
 }
 
