@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "controls/picture_caches.h"
+#include "controls/tvx_panel.h"
 
 namespace vx {
 namespace {
@@ -61,6 +62,13 @@ void PanelBorder::Draw(QPainter& painter, const QRect& rect, const QPalette& pal
 
 QPoint TileSourceOf(const QWidget& widget, const TVXtiler& tiler) {
   return widget.mapToGlobal(QPoint(0, 0)) - tiler.Origin();
+}
+
+QPoint ChildTileSource(const QWidget& widget, const TVXtiler& tiler, bool parenttiler) {
+  if (!parenttiler) return TileSourceOf(widget, tiler);
+  if (const auto* panel = qobject_cast<const TVXpanel*>(widget.parentWidget()))
+    return panel->TileSource() + widget.pos();
+  return widget.pos();
 }
 
 bool PaintAlignedTile(QPainter& painter, TVXtiler* tiler, const QString& code, QPoint corner_source,

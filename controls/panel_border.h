@@ -43,6 +43,11 @@ struct PanelBorder {
 // show adjacent parts of one picture.
 QPoint TileSourceOf(const QWidget& widget, const TVXtiler& tiler);
 
+// The same for a control inside a panel: with `parenttiler` the control's
+// place in its parent (added to the parent's own tile point when the
+// parent is a TVXpanel), else TileSourceOf.
+QPoint ChildTileSource(const QWidget& widget, const TVXtiler& tiler, bool parenttiler);
+
 // Paints tile `code` over `area` (widget coordinates) with `corner_source`
 // at the widget's (0, 0). False when there is no tiler or no such tile.
 bool PaintAlignedTile(QPainter& painter, TVXtiler* tiler, const QString& code, QPoint corner_source,

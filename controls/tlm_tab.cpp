@@ -13,7 +13,6 @@
 
 #include "controls/picture_caches.h"
 #include "controls/qt_text_measurer.h"
-#include "controls/tvx_panel.h"
 #include "imaging/cell_attribute.h"
 
 namespace vx {
@@ -226,10 +225,7 @@ void TLMtab::setCellState(StateSource source) {
 // Painting.
 
 QPoint TLMtab::TileSource() const {
-  if (!parenttiler_) return TileSourceOf(*this, *tiler_);
-  if (const auto* panel = qobject_cast<const TVXpanel*>(parentWidget()))
-    return panel->TileSource() + pos();
-  return pos();
+  return ChildTileSource(*this, *tiler_, parenttiler_);
 }
 
 void TLMtab::paintEvent(QPaintEvent*) {

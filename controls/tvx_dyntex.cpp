@@ -12,7 +12,6 @@
 #include "controls/coded_text_painter.h"
 #include "controls/panel_border.h"
 #include "controls/picture_caches.h"
-#include "controls/tvx_panel.h"
 
 namespace vx {
 namespace {
@@ -131,10 +130,7 @@ bool TVXdyntex::Tiled() const {
 }
 
 QPoint TVXdyntex::TileSource() const {
-  if (!parenttiler_) return TileSourceOf(*this, *tiler_);
-  if (const auto* panel = qobject_cast<const TVXpanel*>(parentWidget()))
-    return panel->TileSource() + pos();
-  return pos();
+  return ChildTileSource(*this, *tiler_, parenttiler_);
 }
 
 void TVXdyntex::paintEvent(QPaintEvent*) {
