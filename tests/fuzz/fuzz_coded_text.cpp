@@ -15,7 +15,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -23,6 +22,7 @@
 #include <vector>
 
 #include "records/coded_text.h"
+#include "tests/fuzz/fuzz_work_dir.h"
 
 namespace {
 
@@ -124,13 +124,7 @@ void WriteSeeds(const std::filesystem::path& dir) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  for (int i = 1; i < *argc; ++i) {
-    const std::string arg = (*argv)[i];
-    if (arg.rfind("--write-seeds=", 0) == 0) {
-      WriteSeeds(arg.substr(std::strlen("--write-seeds=")));
-      std::exit(0);
-    }
-  }
+  vx::fuzz::WriteSeedsIfAsked(*argc, *argv, WriteSeeds);
   return 0;
 }
 

@@ -13,7 +13,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -86,13 +85,7 @@ void WriteSeeds(const fs::path& out) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  for (int i = 1; i < *argc; ++i) {
-    const std::string arg = (*argv)[i];
-    if (arg.rfind("--write-seeds=", 0) == 0) {
-      WriteSeeds(arg.substr(std::strlen("--write-seeds=")));
-      std::exit(0);
-    }
-  }
+  vx::fuzz::WriteSeedsIfAsked(*argc, *argv, WriteSeeds);
   return 0;
 }
 

@@ -168,14 +168,7 @@ void WriteSeeds(const fs::path& out) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  const std::string flag = "--write-seeds=";
-  for (int i = 1; i < *argc; ++i) {
-    const std::string arg = (*argv)[i];
-    if (arg.rfind(flag, 0) == 0) {
-      WriteSeeds(arg.substr(flag.size()));
-      std::exit(0);
-    }
-  }
+  vx::fuzz::WriteSeedsIfAsked(*argc, *argv, WriteSeeds);
   return 0;
 }
 

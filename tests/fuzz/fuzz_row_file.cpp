@@ -200,14 +200,7 @@ void WriteSeeds(const fs::path& out) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  const std::string flag = "--write-seeds=";
-  for (int i = 1; i < *argc; ++i) {
-    const std::string arg = (*argv)[i];
-    if (arg.rfind(flag, 0) == 0) {
-      WriteSeeds(arg.substr(flag.size()));
-      std::exit(0);
-    }
-  }
+  vx::fuzz::WriteSeedsIfAsked(*argc, *argv, WriteSeeds);
   // Damage is reported for every bad posting; the reports are not the test.
   vx::SetMessageSink([](const std::string&) {});
   return 0;

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -50,6 +51,20 @@ inline const fs::path& WorkDirectory(const std::string& prefix) {
 inline void WriteFile(const fs::path& path, const uint8_t* data, size_t size) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+// With --write-seeds=DIR among the arguments, calls `write` with DIR and
+// ends the process: the targets write their own well-formed seeds.
+template <typename Write>
+void WriteSeedsIfAsked(int argc, char** argv, Write write) {
+  const std::string flag = "--write-seeds=";
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg.rfind(flag, 0) == 0) {
+      write(fs::path(arg.substr(flag.size())));
+      std::exit(0);
+    }
+  }
 }
 
 }  // namespace vx::fuzz
