@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <utility>
 
-#include "controls/spec_scroll_bar.h"
+#include "controls/scroll_bar.h"
 #include "controls/tvx_dyntex.h"
 
 namespace vx {

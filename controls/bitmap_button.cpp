@@ -1,4 +1,4 @@
-#include "controls/tspecbut.h"
+#include "controls/bitmap_button.h"
 
 #include <QPainter>
 

@@ -7,8 +7,8 @@
 // TVXknapp (centred lines, moved with the picture when down); a raised or
 // sunken edge; disabled, the whole rectangle blended with RGB(240,240,240)
 // at level 100.
-#ifndef VX_CONTROLS_TSPECBUT_H_
-#define VX_CONTROLS_TSPECBUT_H_
+#ifndef VX_CONTROLS_BITMAP_BUTTON_H_
+#define VX_CONTROLS_BITMAP_BUTTON_H_
 
 #include <QImage>
 
@@ -35,4 +35,4 @@ class Tspecbut : public CaptionButton {
 
 }  // namespace vx
 
-#endif  // VX_CONTROLS_TSPECBUT_H_
+#endif  // VX_CONTROLS_BITMAP_BUTTON_H_

@@ -1,4 +1,4 @@
-#include "controls/spec_scroll_bar.h"
+#include "controls/scroll_bar.h"
 
 #include <QAccessible>
 #include <QMouseEvent>

@@ -12,8 +12,8 @@
 //   button is let go.
 // Every change of the position, by the user or by setPosition, raises
 // NyPosition (the OnNyPosition event).
-#ifndef VX_CONTROLS_SPEC_SCROLL_BAR_H_
-#define VX_CONTROLS_SPEC_SCROLL_BAR_H_
+#ifndef VX_CONTROLS_SCROLL_BAR_H_
+#define VX_CONTROLS_SCROLL_BAR_H_
 
 #include <QWidget>
 #include <memory>
@@ -96,4 +96,4 @@ class Tspecscr : public QWidget {
 
 }  // namespace vx
 
-#endif  // VX_CONTROLS_SPEC_SCROLL_BAR_H_
+#endif  // VX_CONTROLS_SCROLL_BAR_H_

@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "controls/spec_scroll_bar.h"
+#include "controls/bitmap_button.h"
+#include "controls/scroll_bar.h"
 #include "controls/tlm_panel.h"
 #include "controls/tnr_knapp.h"
-#include "controls/tspecbut.h"
 #include "controls/tvx_knapp.h"
 #include "controls/tvx_panel.h"
 

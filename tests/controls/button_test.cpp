@@ -8,9 +8,9 @@
 #include <QWidget>
 #include <utility>
 
+#include "controls/bitmap_button.h"
 #include "controls/picture_caches.h"
 #include "controls/tnr_knapp.h"
-#include "controls/tspecbut.h"
 #include "controls/tvx_knapp.h"
 #include "tests/controls/fake_repeat_timer.h"
 #include "tests/controls/test_pictures.h"

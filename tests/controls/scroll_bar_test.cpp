@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "controls/accessibility.h"
-#include "controls/spec_scroll_bar.h"
+#include "controls/scroll_bar.h"
 #include "controls/tnr_knapp.h"
 #include "controls/tvx_knapp.h"
 #include "controls/tvx_panel.h"
