@@ -80,7 +80,10 @@ TEVF::TEVF() {
       case ComponentKind::kSelection:
         selections_[c.name] = std::make_unique<Tvxsmalurval>();
         break;
-      default:  // pictures come with the desktop program
+      case ComponentKind::kPictureBase:
+        picture_bases_[c.name] = std::make_unique<TVXbildbas>();
+        break;
+      default:
         break;
     }
   }
@@ -101,6 +104,7 @@ TEVF::~TEVF() {
 void TEVF::oppnadatabas(const Configuration& config, ShellHooks& hooks) {
   regnr_ = RegisterSetNumber(config.huvudregister);
   hdbasen_ = config.hdbasen;
+  NamePictureBases();
   OpenOwnTexts();
   OpenNormalisationList();
   SetSearchDirectories();
@@ -118,7 +122,17 @@ void TEVF::oppnadatabas(const Configuration& config, ShellHooks& hooks) {
     if (!RecordStore(r).Opened() || RecordStore(r).RecordCount() == 0)
       hooks.DisableRegisterToggle(r);
   }
+  PictureBase(kSetPictureBase)->Open();
   ReadHeadings();
+}
+
+void TEVF::NamePictureBases() {
+  TVXbildbas& program = *PictureBase(kProgramPictureBase);
+  program.SetFiles(hdbasen_, FindComponent(kProgramPictureBase)->file_template);
+  program.SetHasIndex(true);
+  TVXbildbas& own = *PictureBase(kSetPictureBase);
+  own.SetFiles(hdbasen_, RenameForSet(FindComponent(kSetPictureBase)->file_template, regnr_));
+  own.SetHasIndex(false);
 }
 
 void TEVF::OpenOwnTexts() {
@@ -269,6 +283,8 @@ void TEVF::stangdatabas() {
     for (const ComponentDecl* list : FreeSearchListsOf(r))
       FreeSearch(list->name)->Close();
   };
+  PictureBase(kProgramPictureBase)->Close();
+  PictureBase(kSetPictureBase)->Close();
   List(kNormalisationList)->Close();
   Store(kOwnTextStore)->Close();
   for (int r = 1; r <= 3; ++r)
@@ -289,6 +305,11 @@ void TEVF::stangdatabas() {
   Store(kHelpTextStore)->Close();
   for (int n = 1; n <= 3; ++n)
     sokur(n).Release();
+}
+
+TVXbildbas* TEVF::PictureBase(std::string_view name) {
+  const auto it = picture_bases_.find(name);
+  return it == picture_bases_.end() ? nullptr : it->second.get();
 }
 
 TVXregtext* TEVF::Store(std::string_view name) {

@@ -34,6 +34,7 @@
 #include "engine/lists/sort_order.h"
 #include "engine/lists/struct_list.h"
 #include "engine/store/record_store.h"
+#include "imaging/picture_base.h"
 
 namespace vx {
 
@@ -59,6 +60,10 @@ class TEVF {
   TVXfrisoeklista* FreeSearch(std::string_view name);
   TVXsortordning* SortOrder(std::string_view name);
   Tvxsmalurval* Selection(std::string_view name);
+  // The picture bases sysbild (the program's pictures, looked up through
+  // its name index; opened by its first user) and logobild (the set's
+  // logos, opened by oppnadatabas).
+  TVXbildbas* PictureBase(std::string_view name);
 
   // Register 1..3: its record store (vaxorh), person list (vaxorl, whose
   // vald selection holds the register's hits) and date order (vaxoro).
@@ -96,12 +101,14 @@ class TEVF {
   void OpenSearchLists();
   void SizeScratchSelections();
   void ReadHeadings();
+  void NamePictureBases();
 
   std::map<std::string, std::unique_ptr<TVXregtext>, std::less<>> stores_;
   std::map<std::string, std::unique_ptr<TVXstruktlista>, std::less<>> lists_;
   std::map<std::string, std::unique_ptr<TVXfrisoeklista>, std::less<>> free_search_;
   std::map<std::string, std::unique_ptr<TVXsortordning>, std::less<>> sort_orders_;
   std::map<std::string, std::unique_ptr<Tvxsmalurval>, std::less<>> selections_;
+  std::map<std::string, std::unique_ptr<TVXbildbas>, std::less<>> picture_bases_;
   TVXstruktlista* soklistor_[4][21] = {};
   // The components of register (or scratch selection) 1..3, from the maps.
   struct {
