@@ -54,6 +54,7 @@ RecordView ChooseRecordView(int register_number, uint32_t record, const ShownRec
   view.register_number = register_number;
   view.record = record;
   view.label = shown.lokalid.empty() ? "(" + shown.postnummer + ")" : shown.lokalid;
+  view.copy_id = shown.lokalid.empty() ? shown.postnummer : shown.lokalid;
   view.dot = DotOf(shown.status);
   view.mark_figure = kMarks[register_number];
   view.coded_text = shown.coded_text;

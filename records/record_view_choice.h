@@ -60,7 +60,8 @@ enum class StatusDot { kHidden, kRed, kGreen };
 struct RecordView {
   int register_number = 0;  // 0: the panel is empty
   uint32_t record = 0;
-  std::string label;  // postnrlabel: LOKALID, or "(" POSTNUMMER ")"
+  std::string label;    // postnrlabel: LOKALID, or "(" POSTNUMMER ")"
+  std::string copy_id;  // for the record's copy: LOKALID, or POSTNUMMER
   StatusDot dot = StatusDot::kHidden;
   std::string mark_figure;  // postlab's figure: "f01", "v01", "d01"; "" hidden
   std::string coded_text;   // for the record display

@@ -212,4 +212,21 @@ std::string ResultTable::CellText(int32_t row, int32_t column) {
   return column == 0 ? std::move(cells.name) : std::move(cells.date);
 }
 
+std::string ResultTable::VisibleListText() {
+  if (aktlista() == nullptr || !view_.enabled()) return {};
+  RowSource& rows = *registers_[Index(aktregister_)].rows;
+  const int32_t end = std::min(view_.top_row() + view_.synliga(), view_.row_count());
+  std::string out;
+  std::string text;
+  for (int32_t row = view_.top_row(); row < end; ++row) {
+    if (!radcache_.Text(row + 1, rows, text)) break;
+    const size_t cr = text.find('\r');
+    out += text.substr(0, cr);
+    out += '\t';
+    if (cr != std::string::npos) out += text.substr(cr + 1);
+    out += "\r\n";
+  }
+  return out;
+}
+
 }  // namespace vx

@@ -97,6 +97,9 @@ class ResultTable {
   // "(Ingen namnuppgift)"), column 1 TAB and the date with dashes; "" for
   // other cells and while the table is disabled.
   std::string CellText(int32_t row, int32_t column);
+  // The rows shown, from the top row through the last that fits, as the
+  // list copy puts them on the clipboard: name TAB stored date CR LF each.
+  std::string VisibleListText();
   // Every cell is drawn black and plain.
   static constexpr uint32_t CellAttribute() { return 0; }
 

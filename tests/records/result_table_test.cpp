@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -387,6 +388,26 @@ TEST_F(ResultTableTest, ScrollingOneRowReadsOneRowAndRepaintsReadOnePerRow) {
   Paint();
   EXPECT_LE(births_rows_.reads() - before, 20);
   EXPECT_EQ(table_.scroll_bar().position, 36);
+}
+
+TEST_F(ResultTableTest, TheListCopyHoldsExactlyTheRowsShown) {
+  table_.SetVisibleRows(20);
+  FoundAll(1);
+  table_.SetTopRow(10);  // rows 11 to 30
+  const std::string text = table_.VisibleListText();
+  std::vector<std::string> lines;
+  for (size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
+       start = end + 2)
+    lines.push_back(text.substr(start, end - start));
+  ASSERT_EQ(lines.size(), 20u);
+  EXPECT_EQ(lines.front(), "Namn11, Per\t18890101");  // the stored date, without dashes
+  EXPECT_EQ(lines.back(), "Namn30, Per\t18700101");
+  Found(1, {1, 2, 3});  // fewer hits than rows that fit
+  const std::string few = table_.VisibleListText();
+  EXPECT_EQ(std::count(few.begin(), few.end(), '\n'), 3);
+  EXPECT_TRUE(few.ends_with("Namn03, Per\t18970101\r\n"));
+  Found(1, {});
+  EXPECT_EQ(table_.VisibleListText(), "");
 }
 
 TEST_F(ResultTableTest, TheWheelScrollsTenRowsPerNotchWithinTheScrollBar) {
