@@ -1,0 +1,107 @@
+// Tmain_form, the program's main window: the register set's heading and
+// logo, the result table of persons with its register toggles and order
+// buttons, the record panel, and the command buttons. Its first show opens
+// the register set; closing it closes the set and ends the program.
+//
+// Every decision is made below it: the geometry by LayOutMainWindow, the
+// table's bookkeeping by ResultTable, the records and texts by the
+// Session. The window turns events into calls on them, each call one user
+// operation whose failure reaches the user once, through the message sink.
+#ifndef VX_APP_UI_MAIN_WINDOW_H_
+#define VX_APP_UI_MAIN_WINDOW_H_
+
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/session.h"
+#include "app/ui/main_controls.h"
+#include "controls/picture_set.h"
+#include "records/result_table.h"
+
+namespace vx {
+
+class Ttextform;
+
+class Tmain_form : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `ini`: the configuration file; empty: kuvo.ini beside the program.
+  // Nothing is opened before the first show.
+  explicit Tmain_form(std::filesystem::path ini = {}, QWidget* parent = nullptr);
+  ~Tmain_form() override;
+
+  Session& session() { return session_; }
+  // Null until the first show has opened a register set.
+  ResultTable* table() { return table_.get(); }
+  const MainControls& controls() const { return c_; }
+  Ttextform* textform() { return textform_.get(); }
+  // The register set could not be opened: the user was told, the window
+  // closes.
+  bool failed() const { return open_failed_; }
+
+  // After a search of `registers` through the session: their saved
+  // positions go back to the first row and the current register is
+  // refilled, as the search forms do.
+  void ShowSearchResult(std::initializer_list<int> registers);
+  // The commands, as their buttons and keys give them.
+  void valjregister(int r);
+  void MoveCurrent(TableKey key);
+  void ToggleOrder();
+  void RemovePerson();
+  void ClearAll();
+  void CopyRecord();
+  void CopyList();
+  void ShowHelpText(const std::string& code);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  class Hooks;
+
+  void FirstShow();
+  bool OpenRegisterSet();
+  void ShowHeadings();
+  void PlaceLogoAndHeadings();
+  void LayOut();
+  void ConnectCommands();
+  void ConnectTable();
+  void AddWindowKeys();
+  void ShowOpenFailure(const Status& status);
+
+  // Runs `operation` as one user operation, reports its failure and shows
+  // what the table says afterwards.
+  void Run(const std::function<Status()>& operation);
+  void ShowTable();
+  void ShowCounter();
+  void ShowRecord();
+  void UpdateTextScrollBar();
+  void OnWheel(int delta);
+  std::string CellText(int row, int column);
+
+  std::filesystem::path ini_;
+  Session session_;
+  MainControls c_;
+  std::unique_ptr<PictureSet> pictures_;
+  std::unique_ptr<ResultTable> table_;
+  std::unique_ptr<Ttextform> textform_;
+  bool open_failed_ = false;
+  bool cells_reported_ = false;  // a damaged list met while painting was told
+  bool shown_ = false;           // the first-show flag: the layout waits for it
+  bool syncing_ = false;         // the controls are being set from the table
+  bool in_wheel_ = false;        // guards the wheel against re-entry
+  int shown_register_ = -1;
+  uint32_t shown_record_ = 0;
+};
+
+}  // namespace vx
+
+#endif  // VX_APP_UI_MAIN_WINDOW_H_
