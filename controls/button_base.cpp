@@ -1,7 +1,9 @@
 #include "controls/button_base.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QShortcut>
+#include <QStringList>
 
 namespace vx {
 
@@ -36,12 +38,29 @@ void ButtonBase::SetShortcut(const QKeySequence& keys) {
   ShowHintAndName();
 }
 
+namespace {
+
+// Key names as Swedish keyboards label them; Qt ships no Swedish names.
+QString SwedishKeyNames(const QKeySequence& keys) {
+  static const QHash<QString, QString> kSwedish = {{"Shift", "Skift"},
+                                                   {"Del", "Delete"},
+                                                   {"Ins", "Insert"},
+                                                   {"PgUp", "Page Up"},
+                                                   {"PgDown", "Page Down"}};
+  QStringList parts = keys.toString(QKeySequence::NativeText).split('+');
+  for (QString& part : parts)
+    part = kSwedish.value(part, part);
+  return parts.join('+');
+}
+
+}  // namespace
+
 QKeySequence ButtonBase::Shortcut() const {
   return shortcut_ != nullptr ? shortcut_->key() : QKeySequence();
 }
 
 void ButtonBase::ShowHintAndName() {
-  const QString keys = Shortcut().toString(QKeySequence::NativeText);
+  const QString keys = SwedishKeyNames(Shortcut());
   if (keys.isEmpty())
     setToolTip(hint_);
   else if (hint_.isEmpty())

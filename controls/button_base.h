@@ -38,7 +38,7 @@ class ButtonBase : public QWidget {
 
   // A key that does what a left click does, wherever the focus is in the
   // button's window (not while the button is hidden or disabled). The hint
-  // shows it: "Skriv ut personen (Ctrl+Shift+P)". An empty sequence
+  // shows it: "Skriv ut personen (Ctrl+Skift+P)". An empty sequence
   // removes it.
   void SetShortcut(const QKeySequence& keys);
   QKeySequence Shortcut() const;

@@ -315,7 +315,7 @@ TEST(TVXknapp, ShortcutActsAsAClickAndShowsInTheHint) {
   print.SetShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
   toggle.setStaydown(true);
   toggle.SetShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
-  EXPECT_EQ(print.toolTip(), "Skriv ut personen (Ctrl+Shift+P)");
+  EXPECT_EQ(print.toolTip(), "Skriv ut personen (Ctrl+Skift+P)");
   EXPECT_EQ(print.accessibleName(), "Skriv ut personen");
   ASSERT_TRUE(window.Show());
   ASSERT_TRUE(window.Activate());

@@ -258,6 +258,19 @@ TEST_F(MainWindowTest, HelpOpensTheTextWindowBesideTheMainWindow) {
   EXPECT_FALSE(window_->textform()->isVisible());
 }
 
+// Every command button names its key in its hint, in Swedish.
+TEST(MainWindowKeys, HintsNameTheKeysInSwedish) {
+  Tmain_form window;
+  const MainControls& c = window.controls();
+  EXPECT_EQ(c.kopipostknapp->toolTip(), "Kopiera till urklipp (Ctrl+Skift+C)");
+  EXPECT_EQ(c.sokknappar[0]->toolTip(), "Sök bland födda (F5)");
+  const std::vector<const ButtonBase*> commands = {
+      c.rensaknapp, c.kopilistaknapp, c.postejknapp,  c.postskrivknapp, c.sokknappar[3],
+      c.skrivknapp, c.omknapp,        c.avslutaknapp, c.helpknapp};
+  for (const ButtonBase* button : commands)
+    EXPECT_FALSE(button->Shortcut().isEmpty()) << button->hint().toStdString();
+}
+
 TEST(MainWindowOpening, AMissingSetIsNamedAndTheWindowCloses) {
   testing::TempDir dir;
   testing::WriteText(dir.path() / "kuvo.ini",
