@@ -10,6 +10,7 @@ PictureSet::PictureSet(TVXbildbas& program, TVXbildbas& own)
       logofigur_(&own, 10) {}
 
 void PictureSet::SetDevicePixelRatio(double ratio) {
+  ratio_ = ratio;
   for (PictureCache* cache :
        {static_cast<PictureCache*>(&maintiler_), static_cast<PictureCache*>(&metiler_),
         static_cast<PictureCache*>(&kttiler_), static_cast<PictureCache*>(&mainfigur_),

@@ -22,6 +22,7 @@ class PictureSet {
   // The screen's device pixel ratio: above 1 the caches load the "@2x"
   // pictures. Changing it empties the caches.
   void SetDevicePixelRatio(double ratio);
+  double device_pixel_ratio() const { return ratio_; }
   // The screen point from which tiled backgrounds are measured: the top
   // left of the main window's client area.
   void SetOrigin(QPoint origin);
@@ -38,6 +39,7 @@ class PictureSet {
   TVXtiler kttiler_;
   TVXfigurer mainfigur_;
   TNRfigurer logofigur_;
+  double ratio_ = 1.0;
 };
 
 }  // namespace vx

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QShortcut>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include "app/ui/screen_text.h"
 #include "catalogue/catalogue_declaration.h"
@@ -76,6 +77,8 @@ void Tmain_form::FirstShow() {
     }
   }
   setWindowTitle(ScreenText(session_.Heading()));
+  if (QWindow* handle = windowHandle())
+    connect(handle, &QWindow::screenChanged, this, &Tmain_form::ScreenChanged);
   textform_ = std::make_unique<Ttextform>(session_, *pictures_, this);
 }
 
@@ -115,6 +118,15 @@ void Tmain_form::PlaceLogoAndHeadings() {
   const int width = std::max(100, c_.huvudpanel->width() - placement.headings_left - 40);
   c_.hrublabel->setGeometry(placement.headings_left, 18, width, 36);
   c_.urublabel->setGeometry(placement.headings_left + 2, 58, width, 22);
+}
+
+// On a screen of another density the pictures are loaded again at its
+// scale, so that they stay sharp.
+void Tmain_form::ScreenChanged() {
+  if (!pictures_ || pictures_->device_pixel_ratio() == devicePixelRatioF()) return;
+  pictures_->SetDevicePixelRatio(devicePixelRatioF());
+  AttachPictures(c_, *pictures_);
+  update();
 }
 
 void Tmain_form::resizeEvent(QResizeEvent* event) {

@@ -76,6 +76,7 @@ class Tmain_form : public QWidget {
   void ConnectTable();
   void AddWindowKeys();
   void ShowOpenFailure(const Status& status);
+  void ScreenChanged();
 
   // Runs `operation` as one user operation, reports its failure and shows
   // what the table says afterwards.
