@@ -188,6 +188,11 @@ Status Session::SearchByForm(int register_number, const std::vector<FieldEntry>&
   });
 }
 
+Status Session::SearchByInput(const SearchFormInput& input) {
+  if (Status status = CheckRegister(input.form().register_number); !status.ok()) return status;
+  return Run([&] { return RunSearch(*catalogue_, input); });
+}
+
 Status Session::SearchLokalId(int register_number, std::string_view lokalid) {
   if (Status status = CheckRegister(register_number); !status.ok()) return status;
   return Run([&] {

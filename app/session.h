@@ -96,6 +96,9 @@ class Session {
   // matches nothing. Words not found are added to `unknown` when given.
   Status SearchByForm(int register_number, const std::vector<FieldEntry>& fields,
                       std::vector<UnknownWord>* unknown = nullptr);
+  // A form's search as the window holds it: typed fields with their texts,
+  // list-mode fields with the rows already picked in their lists.
+  Status SearchByInput(const SearchFormInput& input);
   // The Lokal-ID jump of register 1..3's form. NotFound: "Lokal-ID X finns
   // inte!", the result unchanged.
   Status SearchLokalId(int register_number, std::string_view lokalid);
