@@ -7,7 +7,7 @@
 #include <QWheelEvent>
 #include <QWindow>
 
-#include "app/ui/screen_text.h"
+#include "controls/screen_text.h"
 #include "catalogue/catalogue_declaration.h"
 #include "engine/util/message_sink.h"
 #include "records/clipboard_text.h"

@@ -3,7 +3,7 @@
 #include <QTimer>
 
 #include "app/ui/main_window.h"
-#include "app/ui/screen_text.h"
+#include "controls/screen_text.h"
 #include "engine/util/message_sink.h"
 
 namespace vx {
