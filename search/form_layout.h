@@ -1,0 +1,45 @@
+// Where a register search form's controls go: its field groups in two
+// columns in tab order (reading order is tab order), the Lokal-ID group
+// last, the command buttons below. One layout serves all three forms.
+#ifndef VX_SEARCH_FORM_LAYOUT_H_
+#define VX_SEARCH_FORM_LAYOUT_H_
+
+#include <vector>
+
+#include "search/search_forms.h"
+
+namespace vx {
+
+struct FormRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  int right() const { return left + width; }
+  int bottom() const { return top + height; }
+};
+
+// One field group: its label over its edit, and for a list-backed field
+// the type and list buttons right of the edit.
+struct FieldGroupPlace {
+  int field = -1;  // index in the form's fields; -1 for the Lokal-ID group
+  FormRect label, edit, type_button, list_button;
+};
+
+struct SearchFormLayout {
+  int width = 0;  // the client area
+  int height = 0;
+  FormRect heading, helpknapp, slutknapp;
+  // The visible fields by tab order, then the Lokal-ID group (whose
+  // list_button is the "Sök lokal-ID >>" button).
+  std::vector<FieldGroupPlace> groups;
+  FormRect normknapp, rensaknapp, soekknapp;
+};
+
+// The client sizes of the forms: births 615 x 545, marriages 615 x 467,
+// deaths 615 x 449.
+SearchFormLayout LayOutSearchForm(const SearchFormTable& form);
+
+}  // namespace vx
+
+#endif  // VX_SEARCH_FORM_LAYOUT_H_
