@@ -1,5 +1,7 @@
 #include "app/ui/main_controls.h"
 
+#include "controls/command_face.h"
+
 #include <QFont>
 #include <QPainter>
 
@@ -152,28 +154,6 @@ void CreateButtons(MainControls& c) {
     b->setAccessibleName(b->hint());
   for (Tspecbut* b : {c.kopilistaknapp, c.postejknapp, c.kopipostknapp, c.postskrivknapp})
     b->setEnabled(false);
-}
-
-// A command button's face: its pictogram, then its caption beside it.
-QImage CommandFace(TVXfigurer& figures, const char* pictogram, const QString& caption, QSize size,
-                   qreal ratio) {
-  QImage face(size * ratio, QImage::Format_ARGB32_Premultiplied);
-  face.setDevicePixelRatio(ratio);
-  face.fill(Qt::transparent);
-  QPainter painter(&face);
-  const int index = figures.GetFigure(pictogram);
-  const QSize picture = figures.FigureSize(index);
-  const int x = caption.isEmpty() ? (size.width() - picture.width()) / 2 : 6;
-  figures.DrawFigure(index, painter, x, (size.height() - picture.height()) / 2);
-  if (!caption.isEmpty()) {
-    QFont font("Arial");
-    font.setPixelSize(13);
-    painter.setFont(font);
-    painter.setPen(kInk);
-    painter.drawText(QRect(x + picture.width() + 6, 0, size.width(), size.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter, caption);
-  }
-  return face;
 }
 
 }  // namespace

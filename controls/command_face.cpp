@@ -1,0 +1,31 @@
+#include "controls/command_face.h"
+
+#include <QFont>
+#include <QPainter>
+
+#include "controls/picture_caches.h"
+
+namespace vx {
+
+QImage CommandFace(TVXfigurer& figures, const char* pictogram, const QString& caption, QSize size,
+                   qreal ratio) {
+  QImage face(size * ratio, QImage::Format_ARGB32_Premultiplied);
+  face.setDevicePixelRatio(ratio);
+  face.fill(Qt::transparent);
+  QPainter painter(&face);
+  const int index = figures.GetFigure(pictogram);
+  const QSize picture = figures.FigureSize(index);
+  const int x = caption.isEmpty() ? (size.width() - picture.width()) / 2 : 6;
+  figures.DrawFigure(index, painter, x, (size.height() - picture.height()) / 2);
+  if (!caption.isEmpty()) {
+    QFont font("Arial");
+    font.setPixelSize(13);
+    painter.setFont(font);
+    painter.setPen(QColor(0x2A, 0x50, 0x69));  // the label ink
+    painter.drawText(QRect(x + picture.width() + 6, 0, size.width(), size.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter, caption);
+  }
+  return face;
+}
+
+}  // namespace vx
