@@ -7,11 +7,15 @@
 #include <QWheelEvent>
 #include <QWindow>
 
-#include "controls/screen_text.h"
 #include "catalogue/catalogue_declaration.h"
+#include "controls/screen_text.h"
 #include "engine/util/message_sink.h"
 #include "records/clipboard_text.h"
 #include "records/ui/text_window.h"
+#include "search/ui/free_text_window.h"
+#include "search/ui/normalisation_window.h"
+#include "search/ui/picker_window.h"
+#include "search/ui/search_form_window.h"
 
 namespace vx {
 
@@ -80,6 +84,7 @@ void Tmain_form::FirstShow() {
   if (QWindow* handle = windowHandle())
     connect(handle, &QWindow::screenChanged, this, &Tmain_form::ScreenChanged);
   textform_ = std::make_unique<Ttextform>(session_, *pictures_, this);
+  CreateSearchWindows();
 }
 
 bool Tmain_form::OpenRegisterSet() {
@@ -228,6 +233,12 @@ void Tmain_form::RemovePerson() {
 
 void Tmain_form::ClearAll() {
   if (!table_) return;
+  for (auto& form : forms_) {
+    if (form) {
+      form->ClearSearchForm();
+      form->AskFocusFirstField();
+    }
+  }
   Run([this] {
     for (int r = 1; r <= 3; ++r) {
       if (session_.RegisterOn(r)) session_.ClearSearch(r);

@@ -11,6 +11,7 @@
 #define VX_APP_UI_MAIN_WINDOW_H_
 
 #include <QWidget>
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -20,9 +21,14 @@
 #include "app/ui/main_controls.h"
 #include "controls/picture_set.h"
 #include "records/result_table.h"
+#include "records/text_window_logic.h"
 
 namespace vx {
 
+class Tnormform;
+class Tsok_form;
+class Tsoka_form;
+class Tsoktabform;
 class Ttextform;
 
 class Tmain_form : public QWidget {
@@ -39,6 +45,12 @@ class Tmain_form : public QWidget {
   ResultTable* table() { return table_.get(); }
   const MainControls& controls() const { return c_; }
   Ttextform* textform() { return textform_.get(); }
+  // The search form of register 1..3, the free-text form, the picker and
+  // the normalisation view; null before the first show.
+  Tsok_form* search_form(int r) { return r >= 1 && r <= 3 ? forms_[size_t(r - 1)].get() : nullptr; }
+  Tsoka_form* free_text_form() { return free_form_.get(); }
+  Tsoktabform* picker() { return picker_.get(); }
+  Tnormform* normform() { return norm_.get(); }
   // The register set could not be opened: the user was told, the window
   // closes.
   bool failed() const { return open_failed_; }
@@ -56,6 +68,11 @@ class Tmain_form : public QWidget {
   void CopyRecord();
   void CopyList();
   void ShowHelpText(const std::string& code);
+  // Opens register 1..3's search form; after a search shows its hits.
+  void OpenSearchForm(int r);
+  // Opens the free-text search; after a search shows the current
+  // register's hits.
+  void OpenFreeTextSearch();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -77,6 +94,10 @@ class Tmain_form : public QWidget {
   void AddWindowKeys();
   void ShowOpenFailure(const Status& status);
   void ScreenChanged();
+  void CreateSearchWindows();
+  // The first time only: centred over this window when `dialog` fits in
+  // it, else on the screen.
+  void PlaceFirstTime(QWidget* dialog, TextWindowPlacement& placement);
 
   // Runs `operation` as one user operation, reports its failure and shows
   // what the table says afterwards.
@@ -94,6 +115,11 @@ class Tmain_form : public QWidget {
   std::unique_ptr<PictureSet> pictures_;
   std::unique_ptr<ResultTable> table_;
   std::unique_ptr<Ttextform> textform_;
+  std::unique_ptr<Tsoktabform> picker_;
+  std::unique_ptr<Tnormform> norm_;
+  std::array<std::unique_ptr<Tsok_form>, 3> forms_;
+  std::unique_ptr<Tsoka_form> free_form_;
+  std::array<TextWindowPlacement, 4> placed_;  // the three forms, the free-text form
   bool open_failed_ = false;
   bool cells_reported_ = false;  // a damaged list met while painting was told
   bool shown_ = false;           // the first-show flag: the layout waits for it
