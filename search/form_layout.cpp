@@ -8,7 +8,8 @@ namespace {
 constexpr int kMargin = 16;
 constexpr int kColumnGap = 16;
 constexpr int kFirstRow = 50;
-constexpr int kGroupHeight = 42;
+constexpr int kMinGroupHeight = 42;
+constexpr int kMaxGroupHeight = 52;
 constexpr int kLabelHeight = 16;
 constexpr int kEditHeight = 24;
 constexpr int kButton = 24;
@@ -67,9 +68,14 @@ SearchFormLayout LayOutSearchForm(const SearchFormTable& form) {
   });
   order.push_back(-1);  // the Lokal-ID group
   const int column = (m.width - 2 * kMargin - kColumnGap) / 2;
+  const int bottom = m.height - 12 - 26;
+  // The rows share the height above the buttons, within bounds.
+  const int rows = static_cast<int>(order.size() + 1) / 2;
+  const int group_height =
+      std::clamp((bottom - 10 - kFirstRow) / rows, kMinGroupHeight, kMaxGroupHeight);
   for (size_t k = 0; k < order.size(); ++k) {
     const int left = kMargin + static_cast<int>(k % 2) * (column + kColumnGap);
-    const int top = kFirstRow + static_cast<int>(k / 2) * kGroupHeight;
+    const int top = kFirstRow + static_cast<int>(k / 2) * group_height;
     const int field = order[k];
     if (field < 0)
       m.groups.push_back(LokalIdGroup(left, top, column));
@@ -78,7 +84,6 @@ SearchFormLayout LayOutSearchForm(const SearchFormTable& form) {
     else
       m.groups.push_back(Group(field, left, top, column, 0));
   }
-  const int bottom = m.height - 12 - 26;
   m.normknapp = {kMargin, bottom, 130, 26};
   m.soekknapp = {m.width - kMargin - 92, bottom, 92, 26};
   m.rensaknapp = {m.soekknapp.left - 8 - 92, bottom, 92, 26};

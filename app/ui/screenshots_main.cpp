@@ -4,21 +4,36 @@
 //   DIR/huvudfonster.png       the main window at its design size, 800 x 481
 //   DIR/huvudfonster-stor.png  maximised (run it on a 1920 x 1080 screen)
 //   DIR/hjalpfonster.png       the text window with a help text
+//   DIR/sokfodda.png, sokvigda.png, sokdoda.png
+//                              the three search forms filled in
+//   DIR/valjsokord.png         the word picker with words ticked
+//   DIR/normeringar.png        the normalisation view
+//   DIR/huvudfonster-sok.png   the main window after the births search
 // under the offscreen platform.
 //   kuvo-skarmbilder [--ini FIL] [--sok TEXT] MAPP
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "app/ui/main_window.h"
 #include "controls/accessibility.h"
+#include "controls/bitmap_button.h"
+#include "controls/tlm_tab.h"
 #include "engine/util/cp1252.h"
 #include "engine/util/message_sink.h"
 #include "records/ui/text_window.h"
+#include "search/picked_rows.h"
+#include "search/ui/normalisation_window.h"
+#include "search/ui/picker_window.h"
+#include "search/ui/search_form_window.h"
 
 namespace {
 
@@ -76,6 +91,78 @@ void Maximise(QWidget& window) {
   window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen));
 }
 
+// Key presses carrying each character, as the user types.
+void TypeInto(QLineEdit* edit, const QString& text) {
+  edit->setFocus();
+  for (const QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(edit, &press);
+  }
+}
+
+// Runs `inside` once the modal dialog that `open` shows is running.
+void WhileModal(const std::function<void()>& inside, const std::function<void()>& open) {
+  QTimer::singleShot(0, inside);
+  open();
+}
+
+void PressKey(QWidget* widget, int key) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+  QApplication::sendEvent(widget, &press);
+}
+
+// The births form with a date and a father's name typed and two first
+// names ticked in the picker; the picker and the form are photographed on
+// the way, then the search runs and the main window shows its hits.
+bool PhotographBirthSearch(vx::Tmain_form& window, const std::filesystem::path& dir) {
+  vx::Tsok_form* form = window.search_form(1);
+  vx::Tsoktabform* picker = window.picker();
+  if (form == nullptr || picker == nullptr) return false;
+  form->show();
+  TypeInto(form->Edit("fod"), "1780-1820");
+  TypeInto(form->Edit("farfn"), "Anders");
+  if (vx::TVXstruktlista* names = window.session().catalogue().soklistor(1, 6)) {
+    vx::TickWords(*names, {"Anna", "Maria"});
+  }
+  bool ok = true;
+  WhileModal(
+      [&] {
+        ok = Save(*picker, dir / "valjsokord.png") && ok;
+        PressKey(picker, Qt::Key_Return);
+      },
+      [&] { form->ListButton("fn")->Activate(); });
+  ok = Save(*form, dir / "sokfodda.png") && ok;
+  form->SearchButton()->Activate();
+  window.table()->ForgetPosition(1);
+  window.valjregister(1);
+  ok = Save(window, dir / "huvudfonster-sok.png") && ok;
+  return ok;
+}
+
+bool PhotographOtherForms(vx::Tmain_form& window, const std::filesystem::path& dir) {
+  bool ok = true;
+  vx::Tsok_form* marriages = window.search_form(2);
+  marriages->show();
+  TypeInto(marriages->Edit("men"), "Lars*");
+  TypeInto(marriages->Edit("vigd"), "1800-1850");
+  ok = Save(*marriages, dir / "sokvigda.png") && ok;
+  marriages->hide();
+  vx::Tsok_form* deaths = window.search_form(3);
+  deaths->show();
+  TypeInto(deaths->Edit("dors"), "*feber*");
+  TypeInto(deaths->Edit("fod"), "-1750");
+  ok = Save(*deaths, dir / "sokdoda.png") && ok;
+  deaths->hide();
+  vx::Tnormform* norm = window.normform();
+  WhileModal(
+      [&] {
+        ok = Save(*norm, dir / "normeringar.png") && ok;
+        PressKey(norm, Qt::Key_Escape);
+      },
+      [&] { norm->ShowModal(); });
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -99,7 +186,13 @@ int main(int argc, char** argv) {
   Maximise(window);
   ok = Save(window, options.dir / "huvudfonster-stor.png") && ok;
   window.ShowHelpText("HJ001");
-  if (vx::Ttextform* help = window.textform())
+  if (vx::Ttextform* help = window.textform()) {
     ok = Save(*help, options.dir / "hjalpfonster.png") && ok;
+    help->close();
+  }
+  window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, QSize(800, 481),
+                                         window.screen()->availableGeometry()));
+  ok = PhotographOtherForms(window, options.dir) && ok;
+  ok = PhotographBirthSearch(window, options.dir) && ok;
   return ok ? 0 : 1;
 }
