@@ -1,6 +1,7 @@
 #include "controls/button_base.h"
 
 #include <QHash>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QShortcut>
 #include <QStringList>
@@ -8,9 +9,9 @@
 namespace vx {
 
 ButtonBase::ButtonBase(QWidget* parent) : QWidget(parent) {
-  // Buttons are reached by their shortcuts, not by tabbing, as the
-  // windowless controls they stand for.
-  setFocusPolicy(Qt::NoFocus);
+  // Reached by Tab (and by their shortcuts) but never focused by a click,
+  // so that clicking a button leaves the focus in the field being edited.
+  setFocusPolicy(Qt::TabFocus);
 }
 
 void ButtonBase::setButtext(const QString& text) {
@@ -82,6 +83,28 @@ void ButtonBase::paintEvent(QPaintEvent* /*event*/) {
   }
   QPainter painter(this);
   PresentButtonLayer(painter, layer, blends);
+  if (hasFocus()) {
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(2, 2, -3, -3));
+  }
+}
+
+void ButtonBase::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+    Activate();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void ButtonBase::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void ButtonBase::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 }  // namespace vx

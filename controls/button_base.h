@@ -58,6 +58,10 @@ class ButtonBase : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Space presses the focused button; Enter and Esc stay the window's.
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   // Paints the enabled button into `layer` (made by MakeButtonLayer),
   // adding to `blends` each blend that should also tint what shows
   // through; the disabled wash is added afterwards.

@@ -49,6 +49,7 @@ void CreateHeading(MainControls& c) {
   c.tovikknapp->setHint("Om Tovik och registren");
   c.logo = new Tnrknapp(c.tovikknapp);
   c.logo->setAttribute(Qt::WA_TransparentForMouseEvents);
+  c.logo->setFocusPolicy(Qt::NoFocus);
   c.logo->setAccessibleName("Registrets logotyp");
   c.hrublabel = InkLabel(c.huvudpanel, "Times New Roman", 28);
   c.urublabel = InkLabel(c.huvudpanel, "Times New Roman", 16);
@@ -114,6 +115,7 @@ void CreateRecordPanel(MainControls& c) {
   c.postlab->setKnapptyp(TVXknapp::kntBilder);
   c.postlab->setGeometry(10, 4, 20, 20);
   c.postlab->setAttribute(Qt::WA_TransparentForMouseEvents);
+  c.postlab->setFocusPolicy(Qt::NoFocus);
   c.postlab->hide();
   c.postnrlabel = InkLabel(c.huvpost, "Arial", 13);
   c.postnrlabel->setGeometry(34, 6, 200, 18);

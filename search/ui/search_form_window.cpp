@@ -138,6 +138,7 @@ void Tsok_form::BuildGroups(PictureSet& pictures) {
       soeklokalid_ = new TVXknapp(huvudpanel_);
       soeklokalid_->setButtext(QString::fromUtf8("S\u00f6k lokal-ID >>"));
       soeklokalid_->setGeometry(Rect(place.list_button));
+      setTabOrder(lokalidedit_, soeklokalid_);
       connect(soeklokalid_, &ButtonBase::Click, this, &Tsok_form::JumpToLokalId);
       continue;
     }
@@ -153,6 +154,9 @@ void Tsok_form::BuildGroups(PictureSet& pictures) {
       }
       g.type_button->setGeometry(Rect(place.type_button));
       g.list_button->setGeometry(Rect(place.list_button));
+      setTabOrder(g.edit, g.type_button);
+      setTabOrder(g.type_button, g.list_button);
+      previous = g.list_button;
       const qreal ratio = devicePixelRatioF();
       g.type_button->setBitm(
           CommandFace(pictures.mainfigur(), "knabc", {}, g.type_button->size(), ratio));

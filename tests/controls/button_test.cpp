@@ -334,6 +334,24 @@ TEST(TVXknapp, ShortcutActsAsAClickAndShowsInTheHint) {
   EXPECT_TRUE(log.Take().isEmpty());
 }
 
+TEST(TVXknapp, TabReachesTheButtonAndSpacePressesIt) {
+  Window window;
+  TVXknapp first(&window.widget), second(&window.widget);
+  first.setGeometry(0, 0, 60, 24);
+  second.setGeometry(100, 0, 60, 24);
+  ASSERT_TRUE(window.Show());
+  ASSERT_TRUE(window.Activate());
+  first.setFocus();
+  QTest::keyClick(&first, Qt::Key_Tab);
+  EXPECT_TRUE(second.hasFocus());
+  EventLog log;
+  log.Watch(second, "second");
+  QTest::keyClick(&second, Qt::Key_Space);
+  EXPECT_EQ(log.Take(), (QStringList{"second.Click", "second.Tryckt"}));
+  QTest::mouseClick(&first, Qt::LeftButton);
+  EXPECT_TRUE(second.hasFocus()) << "a click leaves the focus where it was";
+}
+
 TEST(Tspecbut, BitmapIsCentredAndMovesOnePixelWhenDown) {
   Tspecbut button;
   button.resize(20, 20);

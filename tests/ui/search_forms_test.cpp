@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <sstream>
@@ -298,6 +299,39 @@ TEST_F(SearchFormsTest, ClearingResetsModesTextsTicksAndThePickersPlace) {
                                 "dsorsak",
                                 "HJ007");
       });
+}
+
+// Tab visits every field and button of each form, fields in reading order.
+TEST_F(SearchFormsTest, TabReachesEveryFieldAndButton) {
+  for (int r = 1; r <= 3; ++r) {
+    Tsok_form& form = Form(r);
+    std::vector<FormField> fields;
+    for (const FormField& field : form.state().form().fields)
+      if (field.visible) fields.push_back(field);
+    std::sort(fields.begin(), fields.end(),
+              [](const FormField& a, const FormField& b) { return a.tab_order < b.tab_order; });
+    std::vector<QWidget*> chain;
+    QWidget* start = form.Edit(fields.front().prefix);
+    for (QWidget* w = start; w != nullptr && (chain.empty() || w != start);
+         w = w->nextInFocusChain()) {
+      if (w->focusPolicy() & Qt::TabFocus) chain.push_back(w);
+      if (chain.size() > 200) break;
+    }
+    auto at = [&](QWidget* w) { return std::find(chain.begin(), chain.end(), w) - chain.begin(); };
+    long previous = -1;
+    for (const FormField& field : fields) {
+      SCOPED_TRACE(std::string(field.prefix));
+      ASSERT_LT(size_t(at(form.Edit(field.prefix))), chain.size());
+      if (form.TypeButton(field.prefix) != nullptr) {
+        EXPECT_EQ(at(form.TypeButton(field.prefix)), at(form.Edit(field.prefix)) + 1);
+        EXPECT_EQ(at(form.ListButton(field.prefix)), at(form.Edit(field.prefix)) + 2);
+      }
+      EXPECT_GT(at(form.Edit(field.prefix)), previous) << "in the form's tab order";
+      previous = at(form.Edit(field.prefix));
+    }
+    EXPECT_LT(size_t(at(form.LokalIdEdit())), chain.size());
+    EXPECT_LT(size_t(at(form.SearchButton())), chain.size());
+  }
 }
 
 TEST_F(SearchFormsTest, EnterOnAMissingLokalIdTellsAndStaysOpen) {
