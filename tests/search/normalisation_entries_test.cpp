@@ -38,14 +38,6 @@ TEST(NormalisationEntries, APlaceShowsItsAdditionInBracketsWhenItHasOne) {
   EXPECT_EQ(EntryOf(SplitNormRow("1\rBERG\rBergh\r7")), (NormEntry{"BERG", "Bergh", 7}));
 }
 
-TEST(NormalisationEntries, CellsAndCount) {
-  const NormEntry entry{"TUNA", "Thuna (Hjo)", 3};
-  EXPECT_EQ(NormCellText(entry, 1), "TUNA");
-  EXPECT_EQ(NormCellText(entry, 2), "Thuna (Hjo)");
-  EXPECT_EQ(NormCellText(entry, 3), "\t3 ");
-  EXPECT_EQ(NormCountText(1234), "1234 normerade ord");
-}
-
 TEST(NormalisationEntries, QuickSearchIgnoresCaseAsTheCodePageUpperCases) {
   const std::vector<NormEntry> entries = {
       {"ANDERS", "Anders", 1}, {"\xC5KE", "\xE5ke", 1}, {"\xD6STEN", "\xF6sten", 2}};

@@ -151,20 +151,6 @@ TEST_F(WordPickerTest, QuickSearchFindsTheFirstRowBeginningWithTheText) {
   EXPECT_EQ(picker_.QuickSearch("Qx"), -1);
 }
 
-TEST_F(WordPickerTest, PlacesAreRememberedPerListAndForgotten) {
-  picker_.Show(set_.evf(), 1, kSurnameSlot);
-  picker_.Remember({2, 5});
-  picker_.Show(set_.evf(), 1, kFirstNameSlot);
-  EXPECT_EQ(picker_.remembered_place(), GridPlace{});
-  picker_.Remember({1, 1});
-  picker_.Show(set_.evf(), 1, kSurnameSlot);
-  EXPECT_EQ(picker_.remembered_place(), (GridPlace{2, 5}));
-  picker_.ForgetPositions(2);
-  EXPECT_EQ(picker_.remembered_place(), (GridPlace{2, 5}));
-  picker_.ForgetPositions(1);
-  EXPECT_EQ(picker_.remembered_place(), GridPlace{});
-}
-
 TEST_F(WordPickerTest, ClearingUnticksTheShownListOnly) {
   TickWords(List(kFirstNameSlot), {"Anna"});
   picker_.Show(set_.evf(), 1, kSurnameSlot);
