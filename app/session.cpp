@@ -4,6 +4,7 @@
 #include <new>
 #include <utility>
 
+#include "builder/source_export.h"
 #include "catalogue/catalogue_declaration.h"
 #include "catalogue/text_routines.h"
 #include "engine/codec/compress_errors.h"
@@ -246,6 +247,19 @@ ResultRegister Session::TableRegister(int register_number) {
   if (!RegisterOn(register_number)) return {};
   return {&catalogue_->PersonList(register_number), &catalogue_->DateOrder(register_number),
           nullptr};
+}
+
+Status Session::ExportCsv(int register_number, bool by_date, std::string& csv) {
+  csv.clear();
+  std::vector<HitRow> rows;
+  if (Status status = Hits(register_number, by_date, rows); !status.ok()) return status;
+  std::vector<uint32_t> records;
+  records.reserve(rows.size());
+  for (const HitRow& row : rows)
+    records.push_back(row.record);
+  return Run([&] {
+    return AppendSourceCsv(catalogue_->RecordStore(register_number), register_number, records, csv);
+  });
 }
 
 Status Session::HelpText(std::string_view code, InformationText& text) {

@@ -111,6 +111,9 @@ class Session {
   // Register 1..3's hits in the result table's order: by name, or by date
   // through the register's sort order.
   Status Hits(int register_number, bool by_date, std::vector<HitRow>& rows);
+  // Register 1..3's hits in the table's order as a source table that the
+  // builder reads again (builder/source_export.h), UTF-8.
+  Status ExportCsv(int register_number, bool by_date, std::string& csv);
   // Loads `record` of register 1..3 into the current records and composes
   // its text: with markup for the record view when `coded`, plain
   // otherwise.

@@ -7,7 +7,7 @@
 #include "builder/output_file.h"
 #include "builder/system_error_text.h"
 #include "records/register_labels.h"
-#include "sample/csv_writer.h"
+#include "builder/csv_writer.h"
 #include "sample/sample_data.h"
 #include "sample/sample_record_maker.h"
 #include "sample/sample_vocabulary.h"

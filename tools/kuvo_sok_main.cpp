@@ -116,7 +116,13 @@ int Run(const std::vector<std::string>& args) {
     Session session;
     Check(session.Open(request.ini));
     const std::vector<SokHit> hits = Search(session, request);
-    PrintHits(hits, request.json, request.show_text, stdout);
+    if (request.csv) {
+      std::string csv;
+      Check(session.ExportCsv(request.register_number, request.by_date, csv));
+      std::fwrite(csv.data(), 1, csv.size(), stdout);
+    } else {
+      PrintHits(hits, request.json, request.show_text, stdout);
+    }
     std::fprintf(stderr, "%zu träffar\n", hits.size());
     return 0;
   } catch (const Failure& failure) {

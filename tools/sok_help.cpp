@@ -42,7 +42,9 @@ std::string SokHelp() {
       "  (öppna ändar). Fritextfält söker rader som börjar med texten.\n"
       "  --PREFIX-rader ORD;ORD bockar för orden i fältets ordlista, som i ordlistan.\n"
       "\nUtdata: en träff per rad, register TAB postnummer TAB namn TAB datum;\n"
-      "--visa lägger till postens text och en tom rad; --format json ger en JSON-lista.\n"
+      "--visa lägger till postens text och en tom rad; --format json ger en JSON-lista;\n"
+      "--format csv ger träffarnas poster som en källtabell (UTF-8, ;) som kuvo-data bygg\n"
+      "läser igen.\n"
       "Antalet träffar skrivs på standard fel.\n"
       "\nSlutkoder: 0 klart (även utan träffar), 1 ett fel som användaren kan rätta,\n"
       "2 felaktig användning.\n";

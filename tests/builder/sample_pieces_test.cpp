@@ -8,7 +8,7 @@
 
 #include "engine/util/cp1252.h"
 #include "records/register_labels.h"
-#include "sample/csv_writer.h"
+#include "builder/csv_writer.h"
 #include "sample/embedded_data.h"
 #include "sample/name_speller.h"
 #include "sample/record_frame.h"

@@ -1,4 +1,4 @@
-#include "sample/csv_writer.h"
+#include "builder/csv_writer.h"
 
 namespace vx {
 

@@ -1,8 +1,8 @@
 // Writing source tables as CSV (RFC 4180): a value is put in double quotes,
 // its own quotes doubled, when it holds the delimiter, a quote or a line
 // break; any other value is written as it stands. Rows end with LF.
-#ifndef VX_SAMPLE_CSV_WRITER_H_
-#define VX_SAMPLE_CSV_WRITER_H_
+#ifndef VX_BUILDER_CSV_WRITER_H_
+#define VX_BUILDER_CSV_WRITER_H_
 
 #include <string>
 #include <string_view>
@@ -21,4 +21,4 @@ void AppendCsvRow(const std::vector<std::string>& values, char delimiter, std::s
 
 }  // namespace vx
 
-#endif  // VX_SAMPLE_CSV_WRITER_H_
+#endif  // VX_BUILDER_CSV_WRITER_H_
