@@ -66,7 +66,7 @@ MainLayout LayOutMainWindow(int width, int height, int date_column) {
   LayOutBottomRow(m, W, H);
   LayOutTable(m, half, H, date_column);
   LayOutRecord(m, half, W);
-  UnderPanel<2>(m.tabellpanel, {&m.rensaknapp, &m.kopilistaknapp});
+  UnderPanel<3>(m.tabellpanel, {&m.rensaknapp, &m.kopilistaknapp, &m.exportknapp});
   UnderPanel<3>(m.huvpost, {&m.postskrivknapp, &m.kopipostknapp, &m.postejknapp});
   return m;
 }

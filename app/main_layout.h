@@ -48,7 +48,7 @@ struct MainLayout {
   std::array<Box, 5> commands;
   Box omknapp, avslutaknapp;
   Box tabellpanel, huvpost;
-  Box rensaknapp, kopilistaknapp;
+  Box rensaknapp, kopilistaknapp, exportknapp;
   Box postskrivknapp, kopipostknapp, postejknapp;
   // In tabellpanel.
   Box persontab, personscr, namnsortknapp, datumsortknapp;

@@ -137,6 +137,7 @@ void CreateButtons(MainControls& c) {
   c.rensaknapp = Command(p, "", "Rensa alla sökningar", QKeySequence(Qt::CTRL | Qt::Key_R));
   c.kopilistaknapp =
       Command(p, "", "Kopiera listan till urklipp", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
+  c.exportknapp = Command(p, "", "Spara träffarna som fil", QKeySequence(Qt::CTRL | Qt::Key_E));
   c.postejknapp = Command(p, "", "Välj bort personen", QKeySequence(Qt::Key_Delete));
   c.kopipostknapp =
       Command(p, "", "Kopiera till urklipp", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
@@ -151,10 +152,11 @@ void CreateButtons(MainControls& c) {
   c.skrivknapp->setEnabled(false);
   c.omknapp = Command(p, "Om", "Om registret", QKeySequence(Qt::CTRL | Qt::Key_I));
   c.avslutaknapp = Command(p, "Avsluta", "Avsluta programmet", QKeySequence(Qt::CTRL | Qt::Key_Q));
-  for (Tspecbut* b :
-       {c.rensaknapp, c.kopilistaknapp, c.postejknapp, c.kopipostknapp, c.postskrivknapp})
+  for (Tspecbut* b : {c.rensaknapp, c.kopilistaknapp, c.exportknapp, c.postejknapp, c.kopipostknapp,
+                      c.postskrivknapp})
     b->setAccessibleName(b->hint());
-  for (Tspecbut* b : {c.kopilistaknapp, c.postejknapp, c.kopipostknapp, c.postskrivknapp})
+  for (Tspecbut* b :
+       {c.kopilistaknapp, c.exportknapp, c.postejknapp, c.kopipostknapp, c.postskrivknapp})
     b->setEnabled(false);
 }
 
@@ -189,10 +191,11 @@ void AttachPictures(MainControls& c, PictureSet& pictures) {
     const char* pictogram;
   };
   const Face faces[] = {
-      {c.rensaknapp, "knrensa"},      {c.kopilistaknapp, "knlista"}, {c.postejknapp, "knbort"},
-      {c.kopipostknapp, "knkopiera"}, {c.postskrivknapp, "knskriv"}, {c.sokknappar[0], "knsok"},
-      {c.sokknappar[1], "knsok"},     {c.sokknappar[2], "knsok"},    {c.sokknappar[3], "knsok"},
-      {c.skrivknapp, "knskriv"},      {c.omknapp, "knom"},           {c.avslutaknapp, "knavsluta"}};
+      {c.rensaknapp, "knrensa"},    {c.kopilistaknapp, "knlista"},  {c.exportknapp, "knexport"},
+      {c.postejknapp, "knbort"},    {c.kopipostknapp, "knkopiera"}, {c.postskrivknapp, "knskriv"},
+      {c.sokknappar[0], "knsok"},   {c.sokknappar[1], "knsok"},     {c.sokknappar[2], "knsok"},
+      {c.sokknappar[3], "knsok"},   {c.skrivknapp, "knskriv"},      {c.omknapp, "knom"},
+      {c.avslutaknapp, "knavsluta"}};
   const qreal ratio = c.huvudpanel->devicePixelRatioF();
   for (const Face& face : faces) {
     face.button->setBitm(CommandFace(pictures.mainfigur(), face.pictogram,
@@ -225,6 +228,7 @@ void ApplyMainLayout(MainControls& c, const MainLayout& m) {
   place(c.textscr, m.textscr);
   place(c.rensaknapp, m.rensaknapp);
   place(c.kopilistaknapp, m.kopilistaknapp);
+  place(c.exportknapp, m.exportknapp);
   place(c.postskrivknapp, m.postskrivknapp);
   place(c.kopipostknapp, m.kopipostknapp);
   place(c.postejknapp, m.postejknapp);

@@ -38,6 +38,7 @@ struct MainControls {
   TLMtab* persontab = nullptr;
   Tspecscr* personscr = nullptr;
   Tspecbut* kopilistaknapp = nullptr;
+  Tspecbut* exportknapp = nullptr;  // save the hits as a file
   Tspecbut* rensaknapp = nullptr;
 
   TLMpanel* huvpost = nullptr;

@@ -2,6 +2,8 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QShortcut>
 #include <QWheelEvent>
@@ -182,6 +184,7 @@ void Tmain_form::ConnectCommands() {
   connect(c_.rensaknapp, &ButtonBase::Click, this, &Tmain_form::ClearAll);
   connect(c_.kopipostknapp, &ButtonBase::Tryckt, this, &Tmain_form::CopyRecord);
   connect(c_.kopilistaknapp, &ButtonBase::Tryckt, this, &Tmain_form::CopyList);
+  connect(c_.exportknapp, &ButtonBase::Tryckt, this, &Tmain_form::ExportHits);
   connect(c_.helpknapp, &ButtonBase::Click, this, [this] { ShowHelpText("HJ001"); });
   connect(c_.omknapp, &ButtonBase::Click, this, [this] { ShowHelpText("OM"); });
   connect(c_.tovikknapp, &ButtonBase::Click, this, [this] { ShowHelpText("HJ000"); });
@@ -270,6 +273,27 @@ void Tmain_form::CopyList() {
   });
   if (!status.ok()) ReportMessage(status.message());
   QGuiApplication::clipboard()->setText(ScreenText(text));
+}
+
+void Tmain_form::ExportHits() {
+  if (!table_ || !table_->enabled()) return;
+  static const char* const kFiles[] = {"", "fodda.csv", "vigda.csv", "doda.csv"};
+  const int r = table_->aktregister();
+  const QString path =
+      choose_file_ ? choose_file_(this, kFiles[r])
+                   : QFileDialog::getSaveFileName(this, QStringLiteral("Spara träffarna"),
+                                                  kFiles[r], QStringLiteral("Källtabell (*.csv)"));
+  if (path.isEmpty()) return;
+  std::string csv;
+  if (const Status status = session_.ExportCsv(r, table_->datumsort(), csv); !status.ok()) {
+    ReportMessage(status.message());
+    return;
+  }
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+      file.write(csv.data(), qint64(csv.size())) != qint64(csv.size())) {
+    ReportMessage(DataText(QStringLiteral("Kan inte skriva %1: %2").arg(path, file.errorString())));
+  }
 }
 
 void Tmain_form::ShowHelpText(const std::string& code) {

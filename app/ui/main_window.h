@@ -67,6 +67,13 @@ class Tmain_form : public QWidget {
   void ClearAll();
   void CopyRecord();
   void CopyList();
+  // Saves the current register's hits, in the table's order, as a source
+  // table in the file the user chooses.
+  void ExportHits();
+  // Asks where to save: the suggested file name in, the chosen path out
+  // (empty: cancelled). A file dialog unless a test sets its own.
+  using SaveFileChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
+  void SetSaveFileChooser(SaveFileChooser chooser) { choose_file_ = std::move(chooser); }
   void ShowHelpText(const std::string& code);
   // Opens register 1..3's search form; after a search shows its hits.
   void OpenSearchForm(int r);
@@ -110,6 +117,7 @@ class Tmain_form : public QWidget {
   std::string CellText(int row, int column);
 
   std::filesystem::path ini_;
+  SaveFileChooser choose_file_;
   Session session_;
   MainControls c_;
   std::unique_ptr<PictureSet> pictures_;

@@ -101,6 +101,7 @@ void Tmain_form::ShowCounter() {
   const HitButtons& b = counter.buttons;
   c_.skrivknapp->setEnabled(b.skrivknapp);
   c_.kopilistaknapp->setEnabled(b.kopilistaknapp);
+  c_.exportknapp->setEnabled(b.kopilistaknapp);  // export needs hits as the list copy does
   c_.kopipostknapp->setEnabled(b.kopipostknapp);
   c_.postejknapp->setEnabled(b.postejknapp);
   c_.postskrivknapp->setEnabled(b.postskrivknapp);

@@ -121,6 +121,7 @@ const ArtPicture kPictures[] = {
     {"knrensa", "Rensa", K::kFigure, "", {16, 16}, {}, PaintClearPictogram},
     {"knskriv", "Skriv ut", K::kFigure, "", {16, 16}, {}, PaintPrintPictogram},
     {"knkopiera", "Kopiera till urklipp", K::kFigure, "", {16, 16}, {}, PaintCopyPictogram},
+    {"knexport", "Spara träffarna som fil", K::kFigure, "", {16, 16}, {}, PaintExportPictogram},
     {"knbort", "Välj bort personen", K::kFigure, "", {16, 16}, {}, PaintRemovePictogram},
     {"knavsluta", "Avsluta", K::kFigure, "", {16, 16}, {}, PaintExitPictogram},
     {"knom", "Om registret", K::kFigure, "", {16, 16}, {}, PaintAboutPictogram},

@@ -66,6 +66,15 @@ void PaintCopyPictogram(QPainter& p, QSizeF size) {
   Sheet(p, QRectF(6.5, 4.5, 8, 10));
 }
 
+// A sheet with a green arrow leaving it: save the hits as a file.
+void PaintExportPictogram(QPainter& p, QSizeF size) {
+  Begin(p, size);
+  Sheet(p, QRectF(1.5, 1.5, 9, 13));
+  p.setPen(QPen(kGreen, kStroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawLine(QPointF(6, 8), QPointF(14.5, 8));
+  p.drawPolyline(QPolygonF({QPointF(11.5, 5), QPointF(14.5, 8), QPointF(11.5, 11)}));
+}
+
 // A person with a red cross beside: take the person off the list.
 void PaintRemovePictogram(QPainter& p, QSizeF size) {
   Begin(p, size);

@@ -59,9 +59,9 @@ TEST(MainLayoutTest, EverySizeWithinTheLimitsLaysOutCleanly) {
       const Box record_inside{0, 0, m.huvpost.width, m.huvpost.height};
       ASSERT_TRUE(Inside(m.texten, record_inside));
       ASSERT_TRUE(Inside(m.textscr, record_inside));
-      std::vector<Box> boxes = {m.helpknapp,     m.omknapp,    m.avslutaknapp,   m.tabellpanel,
-                                m.huvpost,       m.rensaknapp, m.kopilistaknapp, m.postskrivknapp,
-                                m.kopipostknapp, m.postejknapp};
+      std::vector<Box> boxes = {m.helpknapp,      m.omknapp,       m.avslutaknapp,   m.tabellpanel,
+                                m.huvpost,        m.rensaknapp,    m.kopilistaknapp, m.exportknapp,
+                                m.postskrivknapp, m.kopipostknapp, m.postejknapp};
       boxes.insert(boxes.end(), m.commands.begin(), m.commands.end());
       for (size_t i = 0; i < boxes.size(); ++i) {
         ASSERT_TRUE(Inside(boxes[i], m.huvudpanel)) << "control " << i;

@@ -178,6 +178,31 @@ TEST_F(MainWindowTest, TheRecordCopyStartsWithItsLokalId) {
   EXPECT_FALSE(copied.contains('[')) << "no markup";
 }
 
+TEST_F(MainWindowTest, CtrlESavesTheHitsAsASourceTable) {
+  FindBirths(5);
+  testing::TempDir dir;
+  QString suggested;
+  QString chosen;
+  window_->SetSaveFileChooser([&](QWidget*, const QString& name) {
+    suggested = name;
+    return chosen;
+  });
+  QTest::keyClick(window_.get(), Qt::Key_E, Qt::ControlModifier);  // cancelled
+  EXPECT_EQ(suggested, "fodda.csv");
+  EXPECT_TRUE(fs::is_empty(dir.path()));
+  chosen = QString::fromStdString((dir.path() / "fodda.csv").string());
+  QTest::keyClick(window_.get(), Qt::Key_E, Qt::ControlModifier);
+  const std::vector<uint8_t> bytes = testing::ReadFileBytes(dir.path() / "fodda.csv");
+  const std::string csv(bytes.begin(), bytes.end());
+  EXPECT_TRUE(csv.starts_with("POSTNUMMER;LOKALID;")) << csv.substr(0, 40);
+  // The first hit of the table, and every one of the five, by Lokal-ID.
+  EXPECT_NE(csv.find(c().postnrlabel->text().toStdString()), std::string::npos);
+  for (int row = 0; row < 5; ++row) {
+    QTest::keyClick(window_.get(), row == 0 ? Qt::Key_Home : Qt::Key_Down);
+    EXPECT_NE(csv.find(";" + c().postnrlabel->text().toStdString() + ";"), std::string::npos);
+  }
+}
+
 TEST_F(MainWindowTest, KeysMoveTheRowSwitchRegistersAndToggleTheOrder) {
   FindBirths(kBirths);
   const QString first = c().postnrlabel->text();
