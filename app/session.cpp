@@ -4,6 +4,7 @@
 #include <new>
 #include <utility>
 
+#include "builder/gedcom_export.h"
 #include "builder/source_export.h"
 #include "catalogue/catalogue_declaration.h"
 #include "catalogue/text_routines.h"
@@ -249,16 +250,31 @@ ResultRegister Session::TableRegister(int register_number) {
           nullptr};
 }
 
-Status Session::ExportCsv(int register_number, bool by_date, std::string& csv) {
-  csv.clear();
+Status Session::HitRecords(int register_number, bool by_date, std::vector<uint32_t>& records) {
+  records.clear();
   std::vector<HitRow> rows;
   if (Status status = Hits(register_number, by_date, rows); !status.ok()) return status;
-  std::vector<uint32_t> records;
   records.reserve(rows.size());
   for (const HitRow& row : rows)
     records.push_back(row.record);
+  return Status::OK();
+}
+
+Status Session::ExportCsv(int register_number, bool by_date, std::string& csv) {
+  csv.clear();
+  std::vector<uint32_t> records;
+  if (Status status = HitRecords(register_number, by_date, records); !status.ok()) return status;
   return Run([&] {
     return AppendSourceCsv(catalogue_->RecordStore(register_number), register_number, records, csv);
+  });
+}
+
+Status Session::ExportGedcom(int register_number, bool by_date, std::string& gedcom) {
+  gedcom.clear();
+  std::vector<uint32_t> records;
+  if (Status status = HitRecords(register_number, by_date, records); !status.ok()) return status;
+  return Run([&] {
+    return AppendGedcom(catalogue_->RecordStore(register_number), register_number, records, gedcom);
   });
 }
 

@@ -114,6 +114,8 @@ class Session {
   // Register 1..3's hits in the table's order as a source table that the
   // builder reads again (builder/source_export.h), UTF-8.
   Status ExportCsv(int register_number, bool by_date, std::string& csv);
+  // The same hits as a GEDCOM 5.5.1 file (builder/gedcom_export.h), UTF-8.
+  Status ExportGedcom(int register_number, bool by_date, std::string& gedcom);
   // Loads `record` of register 1..3 into the current records and composes
   // its text: with markup for the record view when `coded`, plain
   // otherwise.
@@ -145,6 +147,7 @@ class Session {
   // collected into its status and the codec's exceptions become one.
   Status Run(const std::function<Status()>& operation);
   Status CheckOpen() const;
+  Status HitRecords(int register_number, bool by_date, std::vector<uint32_t>& records);
   Status CheckRegister(int register_number) const;
   Status PrepareForm(int register_number, const std::vector<FieldEntry>& fields,
                      std::vector<UnknownWord>* unknown, bool& matches_nothing,

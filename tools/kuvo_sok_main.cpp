@@ -116,10 +116,11 @@ int Run(const std::vector<std::string>& args) {
     Session session;
     Check(session.Open(request.ini));
     const std::vector<SokHit> hits = Search(session, request);
-    if (request.csv) {
-      std::string csv;
-      Check(session.ExportCsv(request.register_number, request.by_date, csv));
-      std::fwrite(csv.data(), 1, csv.size(), stdout);
+    if (request.csv || request.gedcom) {
+      std::string file;
+      Check(request.csv ? session.ExportCsv(request.register_number, request.by_date, file)
+                        : session.ExportGedcom(request.register_number, request.by_date, file));
+      std::fwrite(file.data(), 1, file.size(), stdout);
     } else {
       PrintHits(hits, request.json, request.show_text, stdout);
     }

@@ -44,7 +44,8 @@ std::string SokHelp() {
       "\nUtdata: en träff per rad, register TAB postnummer TAB namn TAB datum;\n"
       "--visa lägger till postens text och en tom rad; --format json ger en JSON-lista;\n"
       "--format csv ger träffarnas poster som en källtabell (UTF-8, ;) som kuvo-data bygg\n"
-      "läser igen.\n"
+      "läser igen; --format gedcom ger dem som en GEDCOM-fil (5.5.1, UTF-8) för\n"
+      "släktforskningsprogram.\n"
       "Antalet träffar skrivs på standard fel.\n"
       "\nSlutkoder: 0 klart (även utan träffar), 1 ett fel som användaren kan rätta,\n"
       "2 felaktig användning.\n";

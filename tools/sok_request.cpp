@@ -22,7 +22,8 @@ bool TakeValue(const std::vector<std::string>& args, size_t& i, std::string& val
 const char* SokUsage() {
   return "Användning:\n"
          "  kuvo-sok [--ini FIL] fodda|vigda|doda [--PREFIX TEXT]... [--PREFIX-rader ORD;ORD]\n"
-         "           [--lokalid TEXT] [--ordning namn|datum] [--format tsv|json|csv] [--visa]\n"
+         "           [--lokalid TEXT] [--ordning namn|datum] [--format tsv|json|csv|gedcom]\n"
+         "           [--visa]\n"
          "  kuvo-sok [--ini FIL] alla TEXT [--format tsv|json]\n"
          "  kuvo-sok --help | --version\n"
          "PREFIX är ett fälts prefix i sökformuläret, till exempel fn (förnamn), en (efternamn),\n"
@@ -83,12 +84,13 @@ bool ParseSokArguments(const std::vector<std::string>& args, SokRequest& request
       }
       request.by_date = value == "datum";
     } else if (arg == "--format") {
-      if (value != "tsv" && value != "json" && value != "csv") {
-        error = "--format ska vara tsv, json eller csv";
+      if (value != "tsv" && value != "json" && value != "csv" && value != "gedcom") {
+        error = "--format ska vara tsv, json, csv eller gedcom";
         return false;
       }
       request.json = value == "json";
       request.csv = value == "csv";
+      request.gedcom = value == "gedcom";
     } else if (arg.ends_with("-rader")) {
       request.fields.push_back({arg.substr(2, arg.size() - 8), value, true});
     } else {
@@ -104,12 +106,13 @@ bool ParseSokArguments(const std::vector<std::string>& args, SokRequest& request
     error = "alla tar bara en söktext och --format";
     return false;
   }
-  if (request.register_number == 0 && request.csv) {
-    error = "--format csv gäller ett register (fodda, vigda eller doda)";
+  const bool file_format = request.csv || request.gedcom;
+  if (request.register_number == 0 && file_format) {
+    error = "--format csv och gedcom gäller ett register (fodda, vigda eller doda)";
     return false;
   }
-  if (request.csv && request.show_text) {
-    error = "--visa kan inte kombineras med --format csv";
+  if (file_format && request.show_text) {
+    error = "--visa kan inte kombineras med --format csv eller gedcom";
     return false;
   }
   if (request.has_lokalid && !request.fields.empty()) {

@@ -1,7 +1,7 @@
 // What kuvo-sok is asked to do, read from its command line:
 //
 //   kuvo-sok [--ini FILE] fodda|vigda|doda [--PREFIX TEXT]... [--PREFIX-rader ORD;ORD]
-//            [--lokalid TEXT] [--ordning namn|datum] [--format tsv|json|csv] [--visa]
+//            [--lokalid TEXT] [--ordning namn|datum] [--format tsv|json|csv|gedcom] [--visa]
 //   kuvo-sok [--ini FILE] alla TEXT [--format tsv|json]
 //
 // Texts arrive in UTF-8 and stay so here; the caller converts them.
@@ -28,7 +28,8 @@ struct SokRequest {
   bool has_lokalid = false;
   bool by_date = false;
   bool json = false;
-  bool csv = false;  // the hits as a source table the builder reads
+  bool csv = false;     // the hits as a source table the builder reads
+  bool gedcom = false;  // the hits as a GEDCOM file
   bool show_text = false;
   bool help = false;     // --help or -h anywhere: the help text, nothing else
   bool version = false;  // --version

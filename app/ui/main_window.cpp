@@ -275,23 +275,29 @@ void Tmain_form::CopyList() {
   QGuiApplication::clipboard()->setText(ScreenText(text));
 }
 
+// A path ending in ".ged" gets a GEDCOM file, any other a source table.
 void Tmain_form::ExportHits() {
   if (!table_ || !table_->enabled()) return;
   static const char* const kFiles[] = {"", "fodda.csv", "vigda.csv", "doda.csv"};
   const int r = table_->aktregister();
   const QString path =
-      choose_file_ ? choose_file_(this, kFiles[r])
-                   : QFileDialog::getSaveFileName(this, QStringLiteral("Spara träffarna"),
-                                                  kFiles[r], QStringLiteral("Källtabell (*.csv)"));
+      choose_file_
+          ? choose_file_(this, kFiles[r])
+          : QFileDialog::getSaveFileName(
+                this, QStringLiteral("Spara träffarna"), kFiles[r],
+                QStringLiteral("Källtabell (*.csv);;GEDCOM för släktforskningsprogram (*.ged)"));
   if (path.isEmpty()) return;
-  std::string csv;
-  if (const Status status = session_.ExportCsv(r, table_->datumsort(), csv); !status.ok()) {
+  const bool gedcom = path.endsWith(QStringLiteral(".ged"), Qt::CaseInsensitive);
+  std::string contents;
+  const Status status = gedcom ? session_.ExportGedcom(r, table_->datumsort(), contents)
+                               : session_.ExportCsv(r, table_->datumsort(), contents);
+  if (!status.ok()) {
     ReportMessage(status.message());
     return;
   }
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-      file.write(csv.data(), qint64(csv.size())) != qint64(csv.size())) {
+      file.write(contents.data(), qint64(contents.size())) != qint64(contents.size())) {
     ReportMessage(DataText(QStringLiteral("Kan inte skriva %1: %2").arg(path, file.errorString())));
   }
 }

@@ -67,8 +67,9 @@ class Tmain_form : public QWidget {
   void ClearAll();
   void CopyRecord();
   void CopyList();
-  // Saves the current register's hits, in the table's order, as a source
-  // table in the file the user chooses.
+  // Saves the current register's hits, in the table's order, in the file
+  // the user chooses: a GEDCOM file for a name ending in ".ged", else a
+  // source table (CSV).
   void ExportHits();
   // Asks where to save: the suggested file name in, the chosen path out
   // (empty: cancelled). A file dialog unless a test sets its own.

@@ -201,6 +201,14 @@ TEST_F(MainWindowTest, CtrlESavesTheHitsAsASourceTable) {
     QTest::keyClick(window_.get(), row == 0 ? Qt::Key_Home : Qt::Key_Down);
     EXPECT_NE(csv.find(";" + c().postnrlabel->text().toStdString() + ";"), std::string::npos);
   }
+  // A name ending in .ged gives a GEDCOM file with the five children.
+  chosen = QString::fromStdString((dir.path() / "fodda.ged").string());
+  QTest::keyClick(window_.get(), Qt::Key_E, Qt::ControlModifier);
+  const std::vector<uint8_t> ged = testing::ReadFileBytes(dir.path() / "fodda.ged");
+  const std::string gedcom(ged.begin(), ged.end());
+  EXPECT_TRUE(gedcom.starts_with("0 HEAD\n"));
+  EXPECT_NE(gedcom.find("1 REFN " + c().postnrlabel->text().toStdString() + "\n"),
+            std::string::npos);
 }
 
 TEST_F(MainWindowTest, KeysMoveTheRowSwitchRegistersAndToggleTheOrder) {
