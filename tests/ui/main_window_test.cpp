@@ -22,6 +22,7 @@
 #include "sample/sample_source.h"
 #include "tests/support/files.h"
 #include "tests/support/source_fixture.h"
+#include "tests/ui/ui_register_set.h"
 
 namespace vx {
 namespace {
@@ -50,12 +51,7 @@ class MainWindowTest : public ::testing::Test {
     const std::span<const uint8_t> logo = SampleLogoPng();
     fs::create_directories(source / "bilder");
     testing::WriteFileBytes(source / "bilder" / "logovaxor.png", logo);
-    BuildOptions options{source, dir_->path() / "data", 1, {}, ToPictureRecords(ProgramPictures())};
-    BuildSummary summary;
-    SourceError source_error;
-    ASSERT_TRUE(BuildRegisterSet(options, summary, source_error)) << source_error.ToString();
-    testing::WriteText(dir_->path() / "kuvo.ini",
-                       "[hdbaser]\nhdbasen=" + (dir_->path() / "data").string() + "/\n");
+    ASSERT_TRUE(testing::BuildUiSet(dir_->path()));
   }
   static void TearDownTestSuite() { delete dir_; }
 

@@ -26,6 +26,7 @@
 #include "controls/tvx_knapp.h"
 #include "imaging/program_picture_records.h"
 #include "tests/support/source_fixture.h"
+#include "tests/ui/ui_register_set.h"
 
 namespace vx {
 namespace {
@@ -62,16 +63,8 @@ class NormalisationWindowTest : public ::testing::Test {
     testing::WriteText(source / "fodda.csv", testing::SourceTable(1, Births()));
     testing::WriteText(source / "register.txt", Cp1252ToUtf8("Tuna f\xF6rsamling\nF\xF6"
                                                              "dda\nOm registret\n"));
-    const fs::path data = dir_->path() / "data";
-    BuildOptions options{source, data, 1, {}, ToPictureRecords(ProgramPictures())};
-    BuildSummary summary;
-    SourceError error;
-    ASSERT_TRUE(BuildRegisterSet(options, summary, error)) << error.ToString();
-    testing::WriteText(dir_->path() / "kuvo.ini", "[hdbaser]\nhdbasen=" + data.string() + "/\n");
     session_ = new Session();
-    ASSERT_TRUE(session_->Open(dir_->path() / "kuvo.ini").ok());
-    pictures_ = new PictureSet(*session_->catalogue().PictureBase(kProgramPictureBase),
-                               *session_->catalogue().PictureBase(kSetPictureBase));
+    ASSERT_TRUE(testing::OpenUiSet(dir_->path(), *session_, pictures_));
   }
   static void TearDownTestSuite() {
     delete pictures_;

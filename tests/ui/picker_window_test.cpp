@@ -28,6 +28,7 @@
 #include "records/ui/text_window.h"
 #include "search/picked_rows.h"
 #include "tests/support/source_fixture.h"
+#include "tests/ui/ui_register_set.h"
 
 namespace vx {
 namespace {
@@ -69,16 +70,8 @@ class PickerWindowTest : public ::testing::Test {
                                                              "dda\nOm registret\n"));
     testing::WriteText(source / "hjalp/HJ006.txt",
                        Cp1252ToUtf8("S\xF6kordslistan\nBocka f\xF6r orden.\n"));
-    const fs::path data = dir_->path() / "data";
-    BuildOptions options{source, data, 1, {}, ToPictureRecords(ProgramPictures())};
-    BuildSummary summary;
-    SourceError error;
-    ASSERT_TRUE(BuildRegisterSet(options, summary, error)) << error.ToString();
-    testing::WriteText(dir_->path() / "kuvo.ini", "[hdbaser]\nhdbasen=" + data.string() + "/\n");
     session_ = new Session();
-    ASSERT_TRUE(session_->Open(dir_->path() / "kuvo.ini").ok());
-    pictures_ = new PictureSet(*session_->catalogue().PictureBase(kProgramPictureBase),
-                               *session_->catalogue().PictureBase(kSetPictureBase));
+    ASSERT_TRUE(testing::OpenUiSet(dir_->path(), *session_, pictures_));
   }
   static void TearDownTestSuite() {
     delete pictures_;

@@ -32,6 +32,7 @@
 #include "search/ui/search_form_window.h"
 #include "tests/support/files.h"
 #include "tests/support/source_fixture.h"
+#include "tests/ui/ui_register_set.h"
 
 namespace vx {
 namespace {
@@ -53,12 +54,8 @@ class SearchFormsTest : public ::testing::Test {
     const fs::path source = dir_->path() / "kalla";
     std::string error;
     ASSERT_TRUE(WriteSampleSource(source, {600, 240, 480, 11, {}}, error)) << error;
-    BuildOptions options{source, dir_->path() / "data", 1, {}, ToPictureRecords(ProgramPictures())};
-    BuildSummary summary;
-    SourceError source_error;
-    ASSERT_TRUE(BuildRegisterSet(options, summary, source_error)) << source_error.ToString();
+    ASSERT_TRUE(testing::BuildUiSet(dir_->path()));
     ini_ = new fs::path(dir_->path() / "kuvo.ini");
-    testing::WriteText(*ini_, "[hdbaser]\nhdbasen=" + (dir_->path() / "data").string() + "/\n");
   }
   static void TearDownTestSuite() {
     delete ini_;

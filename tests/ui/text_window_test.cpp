@@ -27,6 +27,7 @@
 #include "engine/util/version.h"
 #include "imaging/program_picture_records.h"
 #include "tests/support/source_fixture.h"
+#include "tests/ui/ui_register_set.h"
 
 namespace vx {
 namespace {
@@ -57,16 +58,8 @@ class TextWindowTest : public ::testing::Test {
                                                              "dda\n[f]Om[\\f] registret\n"));
     testing::WriteText(source / "hjalp/HJ001.txt", Cp1252ToUtf8(LongHelp()));
     testing::WriteText(source / "hjalp/HJ005.txt", Cp1252ToUtf8(kShortHelp));
-    const fs::path data = dir_->path() / "data";
-    BuildOptions options{source, data, 1, {}, ToPictureRecords(ProgramPictures())};
-    BuildSummary summary;
-    SourceError error;
-    ASSERT_TRUE(BuildRegisterSet(options, summary, error)) << error.ToString();
-    testing::WriteText(dir_->path() / "kuvo.ini", "[hdbaser]\nhdbasen=" + data.string() + "/\n");
     session_ = new Session();
-    ASSERT_TRUE(session_->Open(dir_->path() / "kuvo.ini").ok());
-    pictures_ = new PictureSet(*session_->catalogue().PictureBase(kProgramPictureBase),
-                               *session_->catalogue().PictureBase(kSetPictureBase));
+    ASSERT_TRUE(testing::OpenUiSet(dir_->path(), *session_, pictures_));
   }
   static void TearDownTestSuite() {
     delete pictures_;
