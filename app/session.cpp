@@ -278,6 +278,44 @@ Status Session::ExportGedcom(int register_number, bool by_date, std::string& ged
   });
 }
 
+Status Session::ReadPrintItems(int register_number, PrintOrder order, PrintContent content,
+                               const std::function<bool(int read)>& keep_going,
+                               std::vector<PrintItem>& items, bool& cancelled) {
+  items.clear();
+  cancelled = false;
+  if (Status status = CheckRegister(register_number); !status.ok()) return status;
+  return Run([&] {
+    HitList list(catalogue_->PersonList(register_number), catalogue_->DateOrder(register_number));
+    list.Refresh(false);
+    TVXregtext& store = catalogue_->RecordStore(register_number);
+    HitRow row;
+    for (int32_t k = 1; k <= list.Count() && static_cast<int>(items.size()) < kMaxPrintRecords;
+         ++k) {
+      if (!keep_going(static_cast<int>(items.size()))) {
+        cancelled = true;
+        break;
+      }
+      if (!list.Row(k, row)) continue;
+      Status status = records_.Load(register_number, store, row.record);
+      if (!status.ok()) return status;
+      items.push_back(MakePrintItem(records_, register_number, row.record, order, content));
+    }
+    return Status::OK();
+  });
+}
+
+Status Session::ReadPrintItem(int register_number, uint32_t record, PrintItem& item) {
+  item = {};
+  if (Status status = CheckRegister(register_number); !status.ok()) return status;
+  return Run([&] {
+    Status status =
+        records_.Load(register_number, catalogue_->RecordStore(register_number), record);
+    if (!status.ok()) return status;
+    item = MakePrintItem(records_, register_number, record, PrintOrder::kName, {});
+    return Status::OK();
+  });
+}
+
 Status Session::HelpText(std::string_view code, InformationText& text) {
   if (Status status = CheckOpen(); !status.ok()) return status;
   return Run([&] {

@@ -30,6 +30,8 @@
 #include "engine/util/status.h"
 #include "records/current_records.h"
 #include "records/hit_list.h"
+#include "records/print_engine.h"
+#include "records/print_items.h"
 #include "records/record_view_choice.h"
 #include "records/result_table.h"
 #include "search/run_search.h"
@@ -120,6 +122,16 @@ class Session {
   // its text: with markup for the record view when `coded`, plain
   // otherwise.
   Status RecordText(int register_number, uint32_t record, bool coded, std::string& text);
+  // Reads register 1..3's hits for printing in `order`: the rows of its
+  // person list in the hit selection, in list order, at most
+  // kMaxPrintRecords, each record loaded and kept as `content` says.
+  // `keep_going` is asked before every row with the number read so far;
+  // when it says no, the reading stops with `cancelled` set.
+  Status ReadPrintItems(int register_number, PrintOrder order, PrintContent content,
+                        const std::function<bool(int read)>& keep_going,
+                        std::vector<PrintItem>& items, bool& cancelled);
+  // Record `record` of register 1..3 as one item to print alone.
+  Status ReadPrintItem(int register_number, uint32_t record, PrintItem& item);
   // The help text of `code` ("HJ000" ...); NotFound when there is none.
   Status HelpText(std::string_view code, InformationText& text);
   // The register set's About text ("OM"); empty when it has none.

@@ -23,10 +23,18 @@ std::string TabbedDashed(std::string_view date, size_t first, size_t second) {
 }  // namespace
 
 HitList::HitList(TVXstruktlista& persons, const TVXsortordning& order)
-    : persons_(persons), order_(order) {}
+    : persons_(persons), order_(order), borrowed_order_(persons.SortedVisibleOrder()) {}
+
+HitList::~HitList() {
+  persons_.SetSortedVisible(false, nullptr);
+  persons_.RebuildVisible();
+  if (borrowed_order_ != nullptr) persons_.SetSortedVisible(true, borrowed_order_);
+}
 
 void HitList::Refresh(bool by_date) {
   persons_.vald().Recount();
+  // Not through an order another owner set: it may be gone.
+  persons_.SetSortedVisible(false, nullptr);
   persons_.RebuildVisible();
   persons_.SetSortedVisible(by_date && order_.Count() > 0, &order_);
 }

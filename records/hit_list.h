@@ -20,9 +20,15 @@ struct HitRow {
   std::string date;  // after it, as stored ("bg 18000105", "17450312", ...)
 };
 
+// A HitList borrows the register's person list, which the result table
+// shows too: it hands the list back as it found it, sorted view included,
+// and leaves no pointer to its own order behind.
 class HitList {
  public:
   HitList(TVXstruktlista& persons, const TVXsortordning& order);
+  ~HitList();
+  HitList(const HitList&) = delete;
+  HitList& operator=(const HitList&) = delete;
 
   // Recounts vald and shows its rows, in date order when `by_date` (and the
   // register has a sort order), else in name order.
@@ -35,6 +41,7 @@ class HitList {
  private:
   TVXstruktlista& persons_;
   SortOrderViewOf<TVXsortordning> order_;
+  const SortOrderView* borrowed_order_;  // the list's sorted view when lent
 };
 
 // The two cells the result table shows for a row text: the name (at most

@@ -15,6 +15,7 @@
 #include "tools/cli_io.h"
 #include "tools/sok_help.h"
 #include "tools/sok_output.h"
+#include "tools/sok_pdf.h"
 #include "tools/sok_request.h"
 
 namespace vx::cli {
@@ -116,7 +117,11 @@ int Run(const std::vector<std::string>& args) {
     Session session;
     Check(session.Open(request.ini));
     const std::vector<SokHit> hits = Search(session, request);
-    if (request.csv || request.gedcom) {
+    if (!request.pdf.empty()) {
+      int pages = 0;
+      Check(WriteHitsPdf(session, request, pages));
+      std::fprintf(stderr, "%d %s\n", pages, pages == 1 ? "sida" : "sidor");
+    } else if (request.csv || request.gedcom) {
       std::string file;
       Check(request.csv ? session.ExportCsv(request.register_number, request.by_date, file)
                         : session.ExportGedcom(request.register_number, request.by_date, file));

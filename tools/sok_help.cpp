@@ -47,6 +47,10 @@ std::string SokHelp() {
       "läser igen; --format gedcom ger dem som en GEDCOM-fil (5.5.1, UTF-8) för\n"
       "släktforskningsprogram.\n"
       "Antalet träffar skrivs på standard fel.\n"
+      "\nUtskrift: --pdf FIL skriver träffarna till en PDF-fil (A4) som programmets\n"
+      "utskrift gör: alla uppgifter post för post, eller med --tabell en rad per post.\n"
+      "--ordning namn|datum|kalla ordnar (kalla grupperar efter källa), --fran N och\n"
+      "--till N skriver bara ut post N till M i den ordningen. Högst 10 000 poster.\n"
       "\nSlutkoder: 0 klart (även utan träffar), 1 ett fel som användaren kan rätta,\n"
       "2 felaktig användning.\n";
   return text;

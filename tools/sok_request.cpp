@@ -17,6 +17,29 @@ bool TakeValue(const std::vector<std::string>& args, size_t& i, std::string& val
   return true;
 }
 
+bool IsWholeNumber(const std::string& text) {
+  return !text.empty() && text.size() <= 9 &&
+         text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// The options that only printing takes.
+bool CheckPrintOptions(const SokRequest& request, std::string& error) {
+  const bool printing = !request.pdf.empty();
+  if (!printing &&
+      (request.table || !request.from.empty() || !request.to.empty() || request.print_order == 3)) {
+    error = "--tabell, --fran, --till och --ordning kalla gäller bara med --pdf";
+    return false;
+  }
+  if (printing && (request.register_number == 0 || request.csv || request.gedcom || request.json ||
+                   request.show_text)) {
+    error =
+        "--pdf skriver ut ett register (fodda, vigda eller doda) och tar inte --format eller "
+        "--visa";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 const char* SokUsage() {
@@ -24,6 +47,8 @@ const char* SokUsage() {
          "  kuvo-sok [--ini FIL] fodda|vigda|doda [--PREFIX TEXT]... [--PREFIX-rader ORD;ORD]\n"
          "           [--lokalid TEXT] [--ordning namn|datum] [--format tsv|json|csv|gedcom]\n"
          "           [--visa]\n"
+         "  kuvo-sok [--ini FIL] fodda|vigda|doda [sökfält] --pdf FIL [--tabell]\n"
+         "           [--ordning namn|datum|kalla] [--fran N] [--till N]\n"
          "  kuvo-sok [--ini FIL] alla TEXT [--format tsv|json]\n"
          "  kuvo-sok --help | --version\n"
          "PREFIX är ett fälts prefix i sökformuläret, till exempel fn (förnamn), en (efternamn),\n"
@@ -64,8 +89,8 @@ bool ParseSokArguments(const std::vector<std::string>& args, SokRequest& request
       error = "oväntat argument " + arg;
       return false;
     }
-    if (arg == "--visa") {
-      request.show_text = true;
+    if (arg == "--visa" || arg == "--tabell") {
+      (arg == "--visa" ? request.show_text : request.table) = true;
       continue;
     }
     if (!TakeValue(args, i, value)) {
@@ -78,11 +103,20 @@ bool ParseSokArguments(const std::vector<std::string>& args, SokRequest& request
       request.lokalid = value;
       request.has_lokalid = true;
     } else if (arg == "--ordning") {
-      if (value != "namn" && value != "datum") {
-        error = "--ordning ska vara namn eller datum";
+      if (value != "namn" && value != "datum" && value != "kalla") {
+        error = "--ordning ska vara namn, datum eller kalla";
         return false;
       }
       request.by_date = value == "datum";
+      request.print_order = value == "datum" ? 1 : value == "namn" ? 2 : 3;
+    } else if (arg == "--pdf") {
+      request.pdf = value;
+    } else if (arg == "--fran" || arg == "--till") {
+      if (!IsWholeNumber(value)) {
+        error = arg + " ska vara ett heltal";
+        return false;
+      }
+      (arg == "--fran" ? request.from : request.to) = value;
     } else if (arg == "--format") {
       if (value != "tsv" && value != "json" && value != "csv" && value != "gedcom") {
         error = "--format ska vara tsv, json, csv eller gedcom";
@@ -101,6 +135,7 @@ bool ParseSokArguments(const std::vector<std::string>& args, SokRequest& request
     error = "ange fodda, vigda, doda eller alla";
     return false;
   }
+  if (!CheckPrintOptions(request, error)) return false;
   if (request.register_number == 0 &&
       (!request.fields.empty() || request.has_lokalid || request.by_date || request.show_text)) {
     error = "alla tar bara en söktext och --format";

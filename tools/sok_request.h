@@ -2,6 +2,8 @@
 //
 //   kuvo-sok [--ini FILE] fodda|vigda|doda [--PREFIX TEXT]... [--PREFIX-rader ORD;ORD]
 //            [--lokalid TEXT] [--ordning namn|datum] [--format tsv|json|csv|gedcom] [--visa]
+//   kuvo-sok [--ini FILE] fodda|vigda|doda [search as above] --pdf FILE [--tabell]
+//            [--ordning namn|datum|kalla] [--fran N] [--till N]
 //   kuvo-sok [--ini FILE] alla TEXT [--format tsv|json]
 //
 // Texts arrive in UTF-8 and stay so here; the caller converts them.
@@ -31,6 +33,11 @@ struct SokRequest {
   bool csv = false;     // the hits as a source table the builder reads
   bool gedcom = false;  // the hits as a GEDCOM file
   bool show_text = false;
+  // Printing to a PDF file.
+  std::string pdf;       // the file; empty: no printing
+  bool table = false;    // --tabell
+  int print_order = 2;   // 1 date, 2 name, 3 source
+  std::string from, to;  // the range as given; empty: unbounded
   bool help = false;     // --help or -h anywhere: the help text, nothing else
   bool version = false;  // --version
 };

@@ -132,6 +132,8 @@ class TVXstruktlista : public TVXindex {
   void SetSortedVisibleWanted(bool wanted) { sorted_wanted_ = wanted; }
   bool SortedVisibleWanted() const { return sorted_wanted_; }
   bool SortedVisibleOn() const { return sorted_on_; }
+  // The order of the sorted view while it is on; null otherwise.
+  const SortOrderView* SortedVisibleOrder() const { return sorted_on_ ? order_ : nullptr; }
   // The owner marks synlsort stale whenever the result set changes.
   void SetSortedVisibleStale(bool stale) { sorted_stale_ = stale; }
   bool SortedVisibleStale() const { return sorted_stale_; }

@@ -74,5 +74,30 @@ TEST(HitCellsTest, NamesAndDatesAsTheTableShowsThem) {
   EXPECT_EQ(CellsOf(std::string(150, 'x') + "\r1745").name.size(), 100u);
 }
 
+TEST_F(HitListTest, HandsThePersonListBackAsItFoundIt) {
+  TVXstruktlista& persons = evf_.PersonList(3);
+  for (int32_t r : {1, 2, 4})
+    persons.vald().SetBit(r, true);
+  // The table's own date view, as the main window keeps it.
+  SortOrderViewOf<TVXsortordning> table_order(evf_.DateOrder(3));
+  persons.RebuildVisible();
+  ASSERT_TRUE(persons.SetSortedVisible(true, &table_order));
+  {
+    HitList export_by_date(persons, evf_.DateOrder(3));
+    export_by_date.Refresh(true);
+    EXPECT_EQ(Names(export_by_date).size(), 3u);
+  }
+  // Once the date-ordered list is gone, nothing points at its order: a
+  // list by name reads the rows, and the table's view is back.
+  EXPECT_EQ(persons.SortedVisibleOrder(), &table_order);
+  {
+    HitList by_name(persons, evf_.DateOrder(3));
+    by_name.Refresh(false);
+    EXPECT_EQ(Names(by_name), (std::vector<std::string>{"Aspe", "Berg", "\xD6stberg"}));
+  }
+  EXPECT_EQ(persons.SortedVisibleOrder(), &table_order);
+  persons.SetSortedVisible(false, nullptr);
+}
+
 }  // namespace
 }  // namespace vx

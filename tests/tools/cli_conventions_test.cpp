@@ -160,7 +160,7 @@ TEST(CliConventions, BashCompletionOffersTheRegistersFields) {
   std::istringstream lines(Out(offered));
   for (std::string line; std::getline(lines, line);)
     got.insert(line);
-  std::set<std::string> expected = {"--format"};
+  std::set<std::string> expected = {"--format", "--fran"};
   for (const FormField& field : SearchForm(1).fields) {
     if (!field.prefix.starts_with("f")) continue;
     expected.insert("--" + std::string(field.prefix));

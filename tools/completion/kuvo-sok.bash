@@ -7,9 +7,9 @@ _kuvo_sok() {
     case $word in fodda|vigda|doda|alla) register=$word; break ;; esac
   done
   case $prev in
-    --ini) COMPREPLY=($(compgen -f -- "$cur")); return ;;
-    --ordning) COMPREPLY=($(compgen -W "namn datum" -- "$cur")); return ;;
-    --format) COMPREPLY=($(compgen -W "tsv json" -- "$cur")); return ;;
+    --ini|--pdf) COMPREPLY=($(compgen -f -- "$cur")); return ;;
+    --ordning) COMPREPLY=($(compgen -W "namn datum kalla" -- "$cur")); return ;;
+    --format) COMPREPLY=($(compgen -W "tsv json csv gedcom" -- "$cur")); return ;;
   esac
   if [[ -z $register ]]; then
     COMPREPLY=($(compgen -W "fodda vigda doda alla --ini --help --version" -- "$cur"))
@@ -27,6 +27,6 @@ _kuvo_sok() {
     $0 == name { inside = 1; next }
     /^[^ ]/ { inside = 0 }
     inside && $1 ~ /^--/ { sub(/,$/, "", $1); print $1; if ($2 ~ /^--.*-rader$/) print $2 }')
-  COMPREPLY=($(compgen -W "$fields --lokalid --ordning --format --visa --ini" -- "$cur"))
+  COMPREPLY=($(compgen -W "$fields --lokalid --ordning --format --visa --ini --pdf --tabell --fran --till" -- "$cur"))
 }
 complete -F _kuvo_sok kuvo-sok

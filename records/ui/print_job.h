@@ -1,0 +1,48 @@
+// A print job from start to end on a Qt printer: the hits of a register
+// read, sorted and printed by the print engine, or one record alone. The
+// print dialog and kuvo-sok --pdf both print through here.
+#ifndef VX_RECORDS_UI_PRINT_JOB_H_
+#define VX_RECORDS_UI_PRINT_JOB_H_
+
+#include <QPrinter>
+#include <cstdint>
+
+#include "app/session.h"
+#include "engine/util/status.h"
+#include "records/print_engine.h"
+#include "records/print_layout.h"
+
+namespace vx {
+
+struct PrintRequest {
+  int register_number = 1;
+  bool table = false;
+  PrintOrder order = PrintOrder::kName;
+  PrintRange range;
+  int hit_count = 0;  // for the progress bar while reading; 0 if unknown
+};
+
+// Prints the register's hits as `request` says on `printer`, which is set
+// up (printer or output file, paper). The job is titled with the set's
+// heading + ", utskrift"; a table too wide for portrait paper turns the
+// page to landscape. `outcome` tells whether it was printed, cancelled
+// through the monitor or given up by the printer. NotFound when there
+// are no hits; IOError when the printer or file cannot be opened.
+// `pages`, when given, receives the number of pages printed.
+Status PrintHits(Session& session, QPrinter& printer, const PrintRequest& request,
+                 PrintMonitor& monitor, PrintOutcome& outcome, int* pages = nullptr);
+
+// Prints record `record` of register 1..3 alone, on one page.
+Status PrintOneRecord(Session& session, QPrinter& printer, int register_number, uint32_t record);
+
+// A monitor that never cancels and shows nothing.
+class SilentPrintMonitor : public PrintMonitor {
+ public:
+  bool KeepGoing() override { return true; }
+  void ShowStatus(std::string_view) override {}
+  void ShowProgress(int, int) override {}
+};
+
+}  // namespace vx
+
+#endif  // VX_RECORDS_UI_PRINT_JOB_H_

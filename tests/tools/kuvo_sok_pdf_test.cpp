@@ -1,0 +1,240 @@
+// kuvo-sok --pdf: the print engine's pages on the sample set, read back as
+// text with poppler's pdftotext: headers on every page, the three orders,
+// ranges, the table layouts and their source groups.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ctime>
+#include <filesystem>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/text/collation.h"
+#include "engine/util/cp1252.h"
+#include "tests/support/files.h"
+#include "tests/support/source_fixture.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::RunProcess;
+
+const fs::path kIni = fs::path(VX_KUVO_SOK).parent_path() / "kuvo.ini";
+constexpr const char* kTitle = "Exempelregister Kinne härad";
+
+std::string Today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[16];
+  std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+  return text;
+}
+
+// The pages of a print of `search` with `options`, as pdftotext -layout
+// reads them.
+std::vector<std::string> PrintedPages(std::vector<std::string> search,
+                                      const std::vector<std::string>& options,
+                                      const fs::path& ini = kIni) {
+  testing::TempDir dir;
+  const std::string pdf = (dir.path() / "utskrift.pdf").string();
+  search.insert(search.begin(), {VX_KUVO_SOK, "--ini", ini.string()});
+  search.insert(search.end(), {"--pdf", pdf});
+  search.insert(search.end(), options.begin(), options.end());
+  const testing::ProcessResult printed = RunProcess(search);
+  EXPECT_EQ(printed.exit_code, 0) << printed.err;
+  const testing::ProcessResult text = RunProcess({"pdftotext", "-layout", pdf, "-"});
+  EXPECT_EQ(text.exit_code, 0) << "pdftotext (poppler-utils) is needed: " << text.err;
+  std::vector<std::string> pages;
+  std::string page;
+  for (const uint8_t c : text.out) {
+    if (c == '\f') {
+      pages.push_back(page);
+      page.clear();
+    } else {
+      page += static_cast<char>(c);
+    }
+  }
+  return pages;
+}
+
+std::vector<std::string> Lines(const std::string& page) {
+  std::vector<std::string> lines;
+  std::istringstream in(page);
+  for (std::string line; std::getline(in, line);) {
+    const size_t start = line.find_first_not_of(' ');
+    if (start != std::string::npos) lines.push_back(line.substr(start));
+  }
+  return lines;
+}
+
+// What follows `prefix` on every line that starts with it, page by page.
+std::vector<std::string> After(const std::vector<std::string>& pages, const std::string& prefix) {
+  std::vector<std::string> found;
+  for (const std::string& page : pages)
+    for (const std::string& line : Lines(page))
+      if (line.rfind(prefix, 0) == 0) found.push_back(line.substr(prefix.size()));
+  return found;
+}
+
+bool FoldedNotAfter(const std::string& a, const std::string& b) {
+  std::string da, db;
+  Utf8ToCp1252(a, da);
+  Utf8ToCp1252(b, db);
+  return CompareTexts(da.c_str(), db.c_str(), FoldTable()) <= 0;
+}
+
+// The number of hits kuvo-sok lists.
+size_t Hits(std::vector<std::string> search) {
+  search.insert(search.begin(), {VX_KUVO_SOK, "--ini", kIni.string()});
+  const testing::ProcessResult listed = RunProcess(search);
+  return static_cast<size_t>(std::count(listed.out.begin(), listed.out.end(), '\n'));
+}
+
+void ExpectHeaders(const std::vector<std::string>& pages, const std::string& header_line) {
+  ASSERT_FALSE(pages.empty());
+  for (size_t p = 0; p < pages.size(); ++p) {
+    const std::vector<std::string> lines = Lines(pages[p]);
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[0].rfind(kTitle, 0), 0u) << "page " << p + 1;
+    EXPECT_NE(lines[0].find("Sida " + std::to_string(p + 1)), std::string::npos) << lines[0];
+    EXPECT_EQ(lines[1], header_line) << "page " << p + 1;
+  }
+}
+
+// The year in a Lokal-ID such as F1707-002298, which the sample numbers by
+// the event's year.
+int YearOf(const std::string& lokalid) {
+  return std::stoi(lokalid.substr(1, 4));
+}
+
+TEST(KuvoSokPdf, RecordsInDateOrderWithHeadersOnEveryPageAndNoSeparatorOnTop) {
+  const std::vector<std::string> search = {"fodda", "--fod", "1750-1769"};
+  const std::vector<std::string> pages = PrintedPages(search, {"--ordning", "datum"});
+  ExpectHeaders(pages, "Födda, i datumordning, " + Today());
+  ASSERT_GT(pages.size(), 2u);
+  const std::vector<std::string> labels = After(pages, "Post: ");
+  EXPECT_EQ(labels.size(), Hits(search));
+  for (size_t i = 1; i < labels.size(); ++i)
+    EXPECT_LE(YearOf(labels[i - 1]), YearOf(labels[i])) << labels[i - 1] << " " << labels[i];
+  // Each page's body begins with a record's label: one that did not fit
+  // went whole to the next page.
+  for (const std::string& page : pages)
+    EXPECT_EQ(Lines(page)[2].rfind("Post: ", 0), 0u) << Lines(page)[2];
+}
+
+TEST(KuvoSokPdf, ARangeCountsPositionsInSortedOrderAndAnEmptyOnePrintsAll) {
+  const std::vector<std::string> search = {"doda", "--dod", "1780-1789"};
+  const std::vector<std::string> all =
+      After(PrintedPages(search, {"--ordning", "datum"}), "Post: ");
+  ASSERT_GT(all.size(), 5u);
+  EXPECT_EQ(all.size(), Hits(search));
+  const std::vector<std::string> some =
+      After(PrintedPages(search, {"--ordning", "datum", "--fran", "3", "--till", "5"}), "Post: ");
+  EXPECT_EQ(some, std::vector<std::string>(all.begin() + 2, all.begin() + 5));
+}
+
+TEST(KuvoSokPdf, NameOrderTablesFollowTheFoldedNames) {
+  const std::vector<std::string> pages =
+      PrintedPages({"doda", "--dod", "1790-1799"}, {"--tabell", "--ordning", "namn"});
+  ExpectHeaders(pages, "Döda, i namnordning, " + Today());
+  const std::regex heading("Död +Begr\\. +Namn +Född +Titel/ålder +Ort +Källa");
+  for (const std::string& page : pages)
+    EXPECT_TRUE(std::regex_search(Lines(page)[2], heading)) << Lines(page)[2];
+}
+
+TEST(KuvoSokPdf, EachRegisterHasItsColumnHeadings) {
+  struct Case {
+    std::vector<std::string> search;
+    std::vector<std::string> options;
+    const char* headings;
+  };
+  const Case cases[] = {
+      {{"fodda", "--fod", "1760-1761"}, {"--tabell"}, "Född +Namn +Ort +Far +Mor +Källa"},
+      {{"fodda", "--fod", "1760-1761"},
+       {"--tabell", "--ordning", "kalla"},
+       "Född +Döpt +Namn +Ort +Far +Mor$"},
+      {{"vigda", "--vigd", "1800-1802"},
+       {"--tabell", "--ordning", "datum"},
+       "Vigd +M, namn +M, titel/ålder +M, ort +K, namn +K, titel/ålder +K, ort +Källa"},
+      {{"doda", "--dod", "1790-1791"},
+       {"--tabell", "--ordning", "kalla"},
+       "Död +Begr\\. +Namn +Född +Titel/ålder +Ort$"}};
+  for (const Case& c : cases) {
+    const std::vector<std::string> pages = PrintedPages(c.search, c.options);
+    ASSERT_FALSE(pages.empty());
+    // The headings may wrap in their columns; their first line is enough
+    // to tell the layouts apart, with or without the source column.
+    EXPECT_TRUE(std::regex_search(Lines(pages[0])[2], std::regex(c.headings)))
+        << Lines(pages[0])[2];
+  }
+}
+
+TEST(KuvoSokPdf, SourceOrderGroupsUnderBoldSourceHeadingsInSourceOrder) {
+  const std::vector<std::string> pages =
+      PrintedPages({"fodda", "--fod", "1700-1799"}, {"--tabell", "--ordning", "kalla"});
+  ExpectHeaders(pages, "Födda, i källans ordning, " + Today());
+  const std::vector<std::string> sources = After(pages, "Källa: ");
+  ASSERT_GT(sources.size(), 3u);
+  for (size_t i = 1; i < sources.size(); ++i) {
+    EXPECT_TRUE(FoldedNotAfter(sources[i - 1], sources[i])) << sources[i - 1] << " " << sources[i];
+    EXPECT_NE(sources[i - 1], sources[i]);
+  }
+}
+
+// A marriage transcribed twice from the same entry of the same book (the
+// same POSTNUMMER and source, two Lokal-IDs): one row in the table, both
+// records in the full print.
+TEST(KuvoSokPdf, AnEntrySelectedTwicePrintsOnceInTheTableTwiceInFull) {
+  testing::TempDir dir;
+  const testing::SourceRecord entry = {{"POSTNUMMER", "12"},    {"LOKALID", "V1800-000012"},
+                                       {"KAELLA", "Kinne C:1"}, {"VIGDDAT", "18000312"},
+                                       {"MENAMN", "Persson"},   {"MFNAMN", "Nils"},
+                                       {"KENAMN", "Olsdotter"}, {"KFNAMN", "Kerstin"}};
+  testing::SourceRecord twice = entry;
+  twice["LOKALID"] = "V1800-000112";
+  const testing::SourceRecord other = {{"POSTNUMMER", "13"},    {"LOKALID", "V1800-000013"},
+                                       {"KAELLA", "Kinne C:1"}, {"VIGDDAT", "18000401"},
+                                       {"MENAMN", "Jonsson"},   {"MFNAMN", "Per"}};
+  testing::WriteText(dir.path() / "kalla" / "vigda.csv",
+                     testing::SourceTable(2, {entry, twice, other}));
+  const testing::ProcessResult built = RunProcess(
+      {VX_KUVO_DATA, "bygg", (dir.path() / "kalla").string(), (dir.path() / "data").string()});
+  ASSERT_EQ(built.exit_code, 0) << built.err;
+  const fs::path ini = dir.path() / "kuvo.ini";
+  testing::WriteText(ini, "[hdbaser]\nhdbasen=" + (dir.path() / "data").string() + "/\n");
+  const std::vector<std::string> search = {"vigda", "--vigd", "1800"};
+
+  const std::vector<std::string> full = After(PrintedPages(search, {}, ini), "Post: ");
+  EXPECT_EQ(full, (std::vector<std::string>{"V1800-000013", "V1800-000012", "V1800-000112"}));
+  size_t rows = 0;
+  const std::regex row("^1800-\\d\\d-\\d\\d ");
+  for (const std::string& page : PrintedPages(search, {"--tabell"}, ini))
+    for (const std::string& line : Lines(page))
+      rows += std::regex_search(line, row);
+  EXPECT_EQ(rows, 2u);
+}
+
+TEST(KuvoSokPdf, PrintingOptionsNeedAFileAndOneRegister) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"fodda", "--tabell"},
+                                               {"fodda", "--ordning", "kalla"},
+                                               {"alla", "Anna", "--pdf", "x.pdf"},
+                                               {"fodda", "--pdf", "x.pdf", "--fran", "tre"},
+                                               {"fodda", "--pdf", "x.pdf", "--format", "csv"}}) {
+    std::vector<std::string> argv = {VX_KUVO_SOK};
+    argv.insert(argv.end(), args.begin(), args.end());
+    EXPECT_EQ(RunProcess(argv).exit_code, 2) << args[1];
+  }
+  testing::TempDir dir;
+  const testing::ProcessResult unwritable =
+      RunProcess({VX_KUVO_SOK, "--ini", kIni.string(), "fodda", "--fod", "1760", "--pdf",
+                  (dir.path() / "saknas" / "x.pdf").string()});
+  EXPECT_EQ(unwritable.exit_code, 1);
+  EXPECT_NE(unwritable.err.find("x.pdf"), std::string::npos) << unwritable.err;
+}
+
+}  // namespace
+}  // namespace vx
