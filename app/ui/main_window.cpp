@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QPrinter>
 #include <QShortcut>
 #include <QWheelEvent>
 #include <QWindow>
@@ -13,6 +14,7 @@
 #include "controls/screen_text.h"
 #include "engine/util/message_sink.h"
 #include "records/clipboard_text.h"
+#include "records/ui/print_dialog.h"
 #include "records/ui/text_window.h"
 #include "search/ui/free_text_window.h"
 #include "search/ui/normalisation_window.h"
@@ -46,6 +48,7 @@ Tmain_form::Tmain_form(std::filesystem::path ini, QWidget* parent)
   setMaximumSize(kMainMaximum.width, kMainMaximum.height);
   resize(kMainDesign.width, kMainDesign.height);
   c_ = CreateMainControls(this);
+  printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
   ConnectCommands();
   ConnectTable();
   AddWindowKeys();
@@ -87,6 +90,8 @@ void Tmain_form::FirstShow() {
     connect(handle, &QWindow::screenChanged, this, &Tmain_form::ScreenChanged);
   textform_ = std::make_unique<Ttextform>(session_, *pictures_, this);
   CreateSearchWindows();
+  print_form_ =
+      std::make_unique<Tskriv_form>(session_, *printer_, *pictures_, textform_.get(), this);
 }
 
 bool Tmain_form::OpenRegisterSet() {
@@ -185,6 +190,8 @@ void Tmain_form::ConnectCommands() {
   connect(c_.kopipostknapp, &ButtonBase::Tryckt, this, &Tmain_form::CopyRecord);
   connect(c_.kopilistaknapp, &ButtonBase::Tryckt, this, &Tmain_form::CopyList);
   connect(c_.exportknapp, &ButtonBase::Tryckt, this, &Tmain_form::ExportHits);
+  connect(c_.skrivknapp, &ButtonBase::Tryckt, this, &Tmain_form::OpenPrintDialog);
+  connect(c_.postskrivknapp, &ButtonBase::Tryckt, this, &Tmain_form::PrintRecord);
   connect(c_.helpknapp, &ButtonBase::Click, this, [this] { ShowHelpText("HJ001"); });
   connect(c_.omknapp, &ButtonBase::Click, this, [this] { ShowHelpText("OM"); });
   connect(c_.tovikknapp, &ButtonBase::Click, this, [this] { ShowHelpText("HJ000"); });
@@ -242,6 +249,7 @@ void Tmain_form::ClearAll() {
       form->AskFocusFirstField();
     }
   }
+  if (print_form_) print_form_->Reset();
   Run([this] {
     for (int r = 1; r <= 3; ++r) {
       if (session_.RegisterOn(r)) session_.ClearSearch(r);

@@ -23,9 +23,12 @@
 #include "records/result_table.h"
 #include "records/text_window_logic.h"
 
+class QPrinter;
+
 namespace vx {
 
 class Tnormform;
+class Tskriv_form;
 class Tsok_form;
 class Tsoka_form;
 class Tsoktabform;
@@ -51,6 +54,10 @@ class Tmain_form : public QWidget {
   Tsoka_form* free_text_form() { return free_form_.get(); }
   Tsoktabform* picker() { return picker_.get(); }
   Tnormform* normform() { return norm_.get(); }
+  // The print dialog, null before the first show; the printer both prints
+  // on (a PDF file in tests).
+  Tskriv_form* print_form() { return print_form_.get(); }
+  QPrinter& printer() { return *printer_; }
   // The register set could not be opened: the user was told, the window
   // closes.
   bool failed() const { return open_failed_; }
@@ -76,6 +83,10 @@ class Tmain_form : public QWidget {
   using SaveFileChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
   void SetSaveFileChooser(SaveFileChooser chooser) { choose_file_ = std::move(chooser); }
   void ShowHelpText(const std::string& code);
+  // The print dialog for the current register's hits.
+  void OpenPrintDialog();
+  // Prints the record shown, alone, at once.
+  void PrintRecord();
   // Opens register 1..3's search form; after a search shows its hits.
   void OpenSearchForm(int r);
   // Opens the free-text search; after a search shows the current
@@ -128,7 +139,10 @@ class Tmain_form : public QWidget {
   std::unique_ptr<Tnormform> norm_;
   std::array<std::unique_ptr<Tsok_form>, 3> forms_;
   std::unique_ptr<Tsoka_form> free_form_;
-  std::array<TextWindowPlacement, 4> placed_;  // the three forms, the free-text form
+  std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<Tskriv_form> print_form_;
+  // The three forms, the free-text form, the print dialog.
+  std::array<TextWindowPlacement, 5> placed_;
   bool open_failed_ = false;
   bool cells_reported_ = false;  // a damaged list met while painting was told
   bool shown_ = false;           // the first-show flag: the layout waits for it

@@ -9,12 +9,14 @@
 //   DIR/valjsokord.png         the word picker with words ticked
 //   DIR/normeringar.png        the normalisation view
 //   DIR/huvudfonster-sok.png   the main window after the births search
+//   DIR/utskriftsdialog.png    the print dialog over those hits
 // under the offscreen platform.
 //   kuvo-skarmbilder [--ini FIL] [--sok TEXT] MAPP
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -29,6 +31,7 @@
 #include "controls/tlm_tab.h"
 #include "engine/util/cp1252.h"
 #include "engine/util/message_sink.h"
+#include "records/ui/print_dialog.h"
 #include "records/ui/text_window.h"
 #include "search/picked_rows.h"
 #include "search/ui/normalisation_window.h"
@@ -163,6 +166,23 @@ bool PhotographOtherForms(vx::Tmain_form& window, const std::filesystem::path& d
   return ok;
 }
 
+// The print dialog as a table by date is about to be printed.
+bool PhotographPrintDialog(vx::Tmain_form& window, const std::filesystem::path& dir) {
+  vx::Tskriv_form* dialog = window.print_form();
+  if (dialog == nullptr) return false;
+  bool ok = true;
+  WhileModal(
+      [&] {
+        dialog->tabellknapp()->setChecked(true);
+        dialog->pnrknapp()->setChecked(true);
+        ok = Save(*dialog, dir / "utskriftsdialog.png") && ok;
+        PressKey(dialog, Qt::Key_Escape);
+      },
+      [&] { window.OpenPrintDialog(); });
+  dialog->Reset();
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -194,5 +214,6 @@ int main(int argc, char** argv) {
                                          window.screen()->availableGeometry()));
   ok = PhotographOtherForms(window, options.dir) && ok;
   ok = PhotographBirthSearch(window, options.dir) && ok;
+  ok = PhotographPrintDialog(window, options.dir) && ok;
   return ok ? 0 : 1;
 }
