@@ -137,13 +137,40 @@ TEST(KuvoSokPdf, ARangeCountsPositionsInSortedOrderAndAnEmptyOnePrintsAll) {
   EXPECT_EQ(some, std::vector<std::string>(all.begin() + 2, all.begin() + 5));
 }
 
-TEST(KuvoSokPdf, NameOrderTablesFollowTheFoldedNames) {
-  const std::vector<std::string> pages =
-      PrintedPages({"doda", "--dod", "1790-1799"}, {"--tabell", "--ordning", "namn"});
+// The Lokal-IDs (second column) of a CSV export, in its order.
+std::vector<std::string> ExportedLokalIds(std::vector<std::string> search) {
+  search.insert(search.begin(), {VX_KUVO_SOK, "--ini", kIni.string()});
+  search.insert(search.end(), {"--format", "csv"});
+  const testing::ProcessResult exported = RunProcess(search);
+  std::vector<std::string> ids;
+  std::string field;
+  int column = 0;
+  bool quoted = false;
+  for (const uint8_t byte : exported.out) {
+    const char c = static_cast<char>(byte);
+    if (c == '"') {
+      quoted = !quoted;
+    } else if (!quoted && (c == ';' || c == '\n')) {
+      if (column == 1) ids.push_back(field);
+      field.clear();
+      column = c == ';' ? column + 1 : 0;
+    } else {
+      field += c;
+    }
+  }
+  if (!ids.empty()) ids.erase(ids.begin());  // the header
+  return ids;
+}
+
+// By name, records follow the normalised names, as the result table lists
+// them (and exports them).
+TEST(KuvoSokPdf, RecordsByNameFollowTheTablesNameOrder) {
+  const std::vector<std::string> search = {"doda", "--dod", "1790-1799"};
+  const std::vector<std::string> pages = PrintedPages(search, {"--ordning", "namn"});
   ExpectHeaders(pages, "Döda, i namnordning, " + Today());
-  const std::regex heading("Död +Begr\\. +Namn +Född +Titel/ålder +Ort +Källa");
-  for (const std::string& page : pages)
-    EXPECT_TRUE(std::regex_search(Lines(page)[2], heading)) << Lines(page)[2];
+  const std::vector<std::string> printed = After(pages, "Post: ");
+  ASSERT_GT(printed.size(), 50u);
+  EXPECT_EQ(printed, ExportedLokalIds(search));
 }
 
 TEST(KuvoSokPdf, EachRegisterHasItsColumnHeadings) {
@@ -151,21 +178,28 @@ TEST(KuvoSokPdf, EachRegisterHasItsColumnHeadings) {
     std::vector<std::string> search;
     std::vector<std::string> options;
     const char* headings;
+    const char* header_line;
   };
   const Case cases[] = {
-      {{"fodda", "--fod", "1760-1761"}, {"--tabell"}, "Född +Namn +Ort +Far +Mor +Källa"},
+      {{"fodda", "--fod", "1760-1761"},
+       {"--tabell"},
+       "Född +Namn +Ort +Far +Mor +Källa",
+       "Födda, i namnordning, "},
       {{"fodda", "--fod", "1760-1761"},
        {"--tabell", "--ordning", "kalla"},
-       "Född +Döpt +Namn +Ort +Far +Mor$"},
+       "Född +Döpt +Namn +Ort +Far +Mor$",
+       "Födda, i källans ordning, "},
       {{"vigda", "--vigd", "1800-1802"},
        {"--tabell", "--ordning", "datum"},
-       "Vigd +M, namn +M, titel/ålder +M, ort +K, namn +K, titel/ålder +K, ort +Källa"},
+       "Vigd +M, namn +M, titel/ålder +M, ort +K, namn +K, titel/ålder +K, ort +Källa",
+       "Vigda, i datumordning, "},
       {{"doda", "--dod", "1790-1791"},
        {"--tabell", "--ordning", "kalla"},
-       "Död +Begr\\. +Namn +Född +Titel/ålder +Ort$"}};
+       "Död +Begr\\. +Namn +Född +Titel/ålder +Ort$",
+       "Döda, i källans ordning, "}};
   for (const Case& c : cases) {
     const std::vector<std::string> pages = PrintedPages(c.search, c.options);
-    ASSERT_FALSE(pages.empty());
+    ExpectHeaders(pages, c.header_line + Today());
     // The headings may wrap in their columns; their first line is enough
     // to tell the layouts apart, with or without the source column.
     EXPECT_TRUE(std::regex_search(Lines(pages[0])[2], std::regex(c.headings)))
@@ -183,6 +217,14 @@ TEST(KuvoSokPdf, SourceOrderGroupsUnderBoldSourceHeadingsInSourceOrder) {
     EXPECT_TRUE(FoldedNotAfter(sources[i - 1], sources[i])) << sources[i - 1] << " " << sources[i];
     EXPECT_NE(sources[i - 1], sources[i]);
   }
+  // Records in full by source: each record's "Källa: BOOK, s. PAGE" line.
+  std::vector<std::string> books =
+      After(PrintedPages({"doda", "--dod", "1780-1789"}, {"--ordning", "kalla"}), "Källa: ");
+  ASSERT_GT(books.size(), 20u);
+  for (std::string& book : books)
+    book = book.substr(0, book.find(", s."));
+  for (size_t i = 1; i < books.size(); ++i)
+    EXPECT_TRUE(FoldedNotAfter(books[i - 1], books[i])) << books[i - 1] << " " << books[i];
 }
 
 // A marriage transcribed twice from the same entry of the same book (the
