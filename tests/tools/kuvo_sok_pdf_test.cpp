@@ -260,6 +260,24 @@ TEST(KuvoSokPdf, AnEntrySelectedTwicePrintsOnceInTheTableTwiceInFull) {
   EXPECT_EQ(rows, 2u);
 }
 
+// Tables, 10.5 inches wide, turn the page; records stay upright.
+TEST(KuvoSokPdf, TablesAreLandscapeAndRecordsPortrait) {
+  testing::TempDir dir;
+  for (const bool table : {true, false}) {
+    const std::string pdf = (dir.path() / (table ? "t.pdf" : "p.pdf")).string();
+    std::vector<std::string> argv = {VX_KUVO_SOK, "--ini", kIni.string(), "vigda",
+                                     "--vigd",    "1800",  "--pdf",       pdf};
+    if (table) argv.push_back("--tabell");
+    ASSERT_EQ(RunProcess(argv).exit_code, 0);
+    const testing::ProcessResult info = RunProcess({"pdfinfo", pdf});
+    const std::string text(info.out.begin(), info.out.end());
+    std::smatch size;
+    ASSERT_TRUE(std::regex_search(text, size, std::regex("Page size: +([0-9.]+) x ([0-9.]+)")))
+        << text;
+    EXPECT_EQ(std::stod(size[1]) > std::stod(size[2]), table) << size[0];
+  }
+}
+
 TEST(KuvoSokPdf, PrintingOptionsNeedAFileAndOneRegister) {
   for (const std::vector<std::string>& args : {std::vector<std::string>{"fodda", "--tabell"},
                                                {"fodda", "--ordning", "kalla"},
