@@ -1,5 +1,6 @@
 #include "records/ui/print_job.h"
 
+#include <QFile>
 #include <QPageLayout>
 #include <QPainter>
 #include <algorithm>
@@ -71,6 +72,10 @@ Status PrintHits(Session& session, QPrinter& printer, const PrintRequest& reques
                           : engine.PrintRecords(items, order, request.range);
   painter.end();
   if (pages != nullptr) *pages = engine.Pages();
+  // A cancelled print to a file leaves no file that looks whole.
+  if (outcome == PrintOutcome::kCancelled && printer.outputFormat() == QPrinter::PdfFormat &&
+      !printer.outputFileName().isEmpty())
+    QFile::remove(printer.outputFileName());
   return Status::OK();
 }
 

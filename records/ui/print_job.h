@@ -26,7 +26,8 @@ struct PrintRequest {
 // up (printer or output file, paper). The job is titled with the set's
 // heading + ", utskrift"; a table too wide for portrait paper turns the
 // page to landscape. `outcome` tells whether it was printed, cancelled
-// through the monitor or given up by the printer. NotFound when there
+// through the monitor (a PDF file is then removed) or given up by the
+// printer. NotFound when there
 // are no hits; IOError when the printer or file cannot be opened.
 // `pages`, when given, receives the number of pages printed.
 Status PrintHits(Session& session, QPrinter& printer, const PrintRequest& request,

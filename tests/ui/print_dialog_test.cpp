@@ -163,6 +163,7 @@ TEST_F(PrintDialogTest, EscDuringALongPrintCancelsItAndTheDialogStaysUsable) {
         EXPECT_TRUE(dialog().startknapp()->isEnabled());
         EXPECT_FALSE(dialog().progress()->isVisible());
         EXPECT_FALSE(dialog().avbrytlabel()->isVisible());
+        EXPECT_FALSE(fs::exists(pdf_)) << "a cancelled print leaves no file";
         // Printed again, to the end.
         dialog().SetProgressObserver({});
         QTest::mouseClick(dialog().startknapp(), Qt::LeftButton);
