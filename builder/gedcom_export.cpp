@@ -47,13 +47,36 @@ std::string Utf8(std::string_view cp1252) {
   return Cp1252ToUtf8(cp1252);
 }
 
+// A line value in UTF-8; an "@" is written twice, as GEDCOM wants, so that
+// no reader takes it for the start of a pointer or an escape.
+std::string Value(std::string_view cp1252) {
+  std::string out;
+  for (char c : Utf8(cp1252)) {
+    out += c;
+    if (c == '@') out += '@';
+  }
+  return out;
+}
+
+// How much of `line` goes on one GEDCOM line: at most kMaxValue
+// characters, cut between two characters that are not blanks where there is
+// such a place, since readers may drop blanks at either end of a line.
+size_t Cut(std::string_view line) {
+  if (line.size() <= kMaxValue) return line.size();
+  for (size_t cut = kMaxValue; cut > kMaxValue / 2; --cut) {
+    if (line[cut - 1] != ' ' && line[cut] != ' ') return cut;
+  }
+  return kMaxValue;
+}
+
 std::string Get(const RecordFields& r, std::string_view name) {
   const auto it = r.find(name);
   return it == r.end() ? std::string() : it->second;
 }
 
 // Appends "level TAG value": each line break of the value starts a CONT
-// line, and a line too long for GEDCOM goes on in CONC lines.
+// line, and a line too long for GEDCOM goes on in CONC lines (joined
+// without a blank by the reader).
 void Line(std::string& out, int level, std::string_view tag, std::string_view cp1252 = {}) {
   std::vector<std::string_view> lines;
   for (size_t start = 0;;) {
@@ -67,9 +90,9 @@ void Line(std::string& out, int level, std::string_view tag, std::string_view cp
     std::string_view line_tag = i == 0 ? tag : std::string_view("CONT");
     int line_level = i == 0 ? level : level + 1;
     do {
-      const std::string_view part = line.substr(0, kMaxValue);
+      const std::string_view part = line.substr(0, Cut(line));
       out += std::to_string(line_level) + ' ' + std::string(line_tag);
-      if (!part.empty()) out += ' ' + Utf8(part);
+      if (!part.empty()) out += ' ' + Value(part);
       out += '\n';
       line.remove_prefix(part.size());
       line_tag = "CONC";

@@ -9,7 +9,9 @@
 // or the role, places are written with the parish and county, dates in
 // GEDCOM form (unknown parts give the month and year, the year, or a range
 // of years), the source citation is KAELLA with SIDA as its page, the
-// Lokal-ID is the reference number, and remarks become notes.
+// Lokal-ID is the reference number, and remarks become notes. In values an
+// "@" is written twice, and a long value goes on in CONC lines cut where
+// neither side is a blank, as GEDCOM asks.
 #ifndef VX_BUILDER_GEDCOM_EXPORT_H_
 #define VX_BUILDER_GEDCOM_EXPORT_H_
 

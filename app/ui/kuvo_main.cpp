@@ -47,6 +47,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("kuvo");
   QApplication::setApplicationDisplayName("Tovik Valdrisen");
+  // The installed desktop entry kuvo.desktop: its name and icon on the
+  // desktop's task bar.
+  QApplication::setDesktopFileName("kuvo");
   vx::InstallAccessibility();
   vx::InstallMessageBoxSink("Valdrisen");
   vx::Tmain_form window(ini);

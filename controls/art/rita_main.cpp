@@ -2,6 +2,8 @@
 //
 //   vx-rita --cpp FILE             the C++ source that compiles them in
 //   vx-rita --png DIR [--skala N]  each picture as DIR/<name>.png, to look at
+//   vx-rita --ikon DIR             the program's icon in each size, as
+//                                  DIR/<N>x<N>/apps/kuvo.png (an icon theme's layout)
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -14,6 +16,7 @@
 #include "art_catalogue.h"
 #include "checks.h"
 #include "cpp_writer.h"
+#include "icon.h"
 #include "render.h"
 
 namespace {
@@ -66,8 +69,22 @@ bool WritePngs(const QString& dir, int scale) {
   return true;
 }
 
+bool WriteIcons(const QString& dir) {
+  for (const int pixels : vx::art::ProgramIconSizes()) {
+    const QString size = QString::number(pixels);
+    const QString folder = dir + "/" + size + "x" + size + "/apps";
+    const std::vector<uint8_t> png = vx::art::EncodePng(vx::art::DrawProgramIcon(pixels));
+    QFile file(folder + "/kuvo.png");
+    const auto bytes = static_cast<qint64>(png.size());
+    if (png.empty() || !QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) ||
+        file.write(reinterpret_cast<const char*>(png.data()), bytes) != bytes)
+      return false;
+  }
+  return true;
+}
+
 int Usage() {
-  std::fprintf(stderr, "usage: vx-rita --cpp FILE | --png DIR [--skala 1|2]\n");
+  std::fprintf(stderr, "usage: vx-rita --cpp FILE | --png DIR [--skala 1|2] | --ikon DIR\n");
   return 2;
 }
 
@@ -80,6 +97,7 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   const QStringList args = app.arguments();
   if (args.size() == 3 && args[1] == "--cpp") return WriteSource(args[2].toStdString()) ? 0 : 1;
+  if (args.size() == 3 && args[1] == "--ikon") return WriteIcons(args[2]) ? 0 : 1;
   if ((args.size() == 3 || args.size() == 5) && args[1] == "--png") {
     int scale = 1;
     if (args.size() == 5) {

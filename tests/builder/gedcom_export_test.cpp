@@ -117,6 +117,33 @@ TEST(GedcomWriter, AMarriageIsAFamilyWithItsBanns) {
   EXPECT_NE(file.find("\n2 CONC x"), std::string::npos) << "a long note goes on in CONC lines";
 }
 
+// The note of `file` that begins with `start`, its CONC lines joined; each
+// of its lines must neither begin nor end with a blank.
+std::string JoinedNote(const std::string& file, const std::string& start) {
+  const size_t begin = file.find("1 NOTE " + start);
+  if (begin == std::string::npos) return "(no note)";
+  std::istringstream lines(file.substr(begin));
+  std::string line, text;
+  for (bool first = true; std::getline(lines, line); first = false) {
+    const std::string prefix = first ? "1 NOTE " : "2 CONC ";
+    if (!line.starts_with(prefix)) break;
+    const std::string value = line.substr(prefix.size());
+    EXPECT_FALSE(value.starts_with(' ') || value.ends_with(' ')) << line;
+    text += value;
+  }
+  return text;
+}
+
+TEST(GedcomWriter, LongNotesAreCutBetweenLettersAndAtSignsDoubled) {
+  GedcomWriter writer(2);
+  const std::string words = std::string(199, 'a') + " " + std::string(150, 'b') + " c";
+  writer.Add({{"MFNAMN", "Lars"}, {"OVRIGT", words}, {"REGANM", "Se brev @ Husaby, @N1@"}});
+  const std::string file = writer.Finish();
+  ExpectWellFormed(file);
+  EXPECT_EQ(JoinedNote(file, "aaa"), words);
+  EXPECT_NE(file.find("1 NOTE Se brev @@ Husaby, @@N1@@\n"), std::string::npos) << file;
+}
+
 TEST(GedcomWriter, ADeathIsAPersonWithDeathBurialAndCause) {
   GedcomWriter writer(3);
   writer.Add({{"FNAMN", "Nils"},
