@@ -19,6 +19,7 @@
 #include "controls/screen_text.h"
 #include "controls/tvx_knapp.h"
 #include "controls/tvx_panel.h"
+#include "controls/window_buttons.h"
 #include "engine/util/message_sink.h"
 #include "records/ui/print_job.h"
 #include "records/ui/text_window.h"
@@ -61,20 +62,6 @@ QRadioButton* Radio(QWidget* parent, QButtonGroup* group, const QString& text, c
   radio->setGeometry(where);
   group->addButton(radio);
   return radio;
-}
-
-TVXknapp* FigureButton(QWidget* parent, PictureSet& pictures, const char* up, const char* down,
-                       const QString& hint, const QRect& where) {
-  auto* button = new TVXknapp(parent);
-  button->setKnapptyp(TVXknapp::kntFlipflop);
-  button->setFigurer(&pictures.mainfigur());
-  button->setFigur1(up);
-  button->setFigur2(down);
-  button->setFocusmode(true);
-  button->setHint(hint);
-  button->setAccessibleName(hint);
-  button->setGeometry(where);
-  return button;
 }
 
 }  // namespace
@@ -164,13 +151,10 @@ void Tskriv_form::BuildButtons(PictureSet& pictures) {
   staellinknapp_->setGeometry(bottom);
   connect(staellinknapp_, &ButtonBase::Click, this, &Tskriv_form::SetUpPrinter);
   const QRect close(kWidth - 8 - kFigureButton, 8, kFigureButton, kFigureButton);
-  slutknapp_ = FigureButton(panel_, pictures, "storkryssl01", "storkryssl02",
-                            QString::fromUtf8("St\u00e4ng utan att skriva ut (Esc)"), close);
+  slutknapp_ = CloseButton(panel_, pictures, close,
+                           QString::fromUtf8("St\u00e4ng utan att skriva ut (Esc)"));
   connect(slutknapp_, &ButtonBase::Click, this, &QDialog::reject);
-  helpknapp_ =
-      FigureButton(panel_, pictures, "hjelpl01", "hjelpl02", QString::fromUtf8("Hj\u00e4lp"),
-                   close.translated(-6 - kFigureButton, 0));
-  helpknapp_->SetShortcut(QKeySequence(Qt::Key_F1));
+  helpknapp_ = HelpButton(panel_, pictures, close.translated(-6 - kFigureButton, 0));
   connect(helpknapp_, &ButtonBase::Click, this, [this] {
     if (help_ != nullptr) help_->ShowHelpText("HJ007", this, Ttextform::HelpCaller::kDialog);
   });

@@ -12,6 +12,7 @@
 #include "controls/screen_text.h"
 #include "controls/tvx_knapp.h"
 #include "controls/tvx_panel.h"
+#include "controls/window_buttons.h"
 #include "engine/util/message_sink.h"
 #include "records/ui/text_window.h"
 
@@ -20,19 +21,6 @@ namespace {
 
 constexpr int kWidth = 540;
 constexpr int kHeight = 153;
-
-TVXknapp* FigureButton(QWidget* parent, TVXfigurer& figures, const char* up, const char* over,
-                       const QString& hint, QRect where) {
-  auto* button = new TVXknapp(parent);
-  button->setKnapptyp(TVXknapp::kntFlipflop);
-  button->setFigurer(&figures);
-  button->setFigur1(up);
-  button->setFigur2(over);
-  button->setFocusmode(true);
-  button->setHint(hint);
-  button->setGeometry(where);
-  return button;
-}
 
 }  // namespace
 
@@ -77,13 +65,10 @@ Tsoka_form::Tsoka_form(Session& session, PictureSet& pictures, Ttextform* help, 
   rensaknapp->setBitm(CommandFace(pictures.mainfigur(), "knrensa", QStringLiteral("Rensa"),
                                   rensaknapp->size(), ratio));
   connect(rensaknapp, &ButtonBase::Click, alltedit_, &QLineEdit::clear);
-  auto* slutknapp = FigureButton(panel, pictures.mainfigur(), "storkryssl01", "storkryssl02",
-                                 QString::fromUtf8("St\u00e4ng utan att s\u00f6ka (Esc)"),
-                                 QRect(kWidth - 32, 8, 24, 24));
+  auto* slutknapp = CloseButton(panel, pictures, QRect(kWidth - 32, 8, 24, 24),
+                                QString::fromUtf8("St\u00e4ng utan att s\u00f6ka (Esc)"));
   connect(slutknapp, &ButtonBase::Click, this, &QDialog::reject);
-  auto* helpknapp = FigureButton(panel, pictures.mainfigur(), "hjelpl01", "hjelpl02",
-                                 QString::fromUtf8("Hj\u00e4lp"), QRect(kWidth - 62, 8, 24, 24));
-  helpknapp->SetShortcut(QKeySequence(Qt::Key_F1));
+  auto* helpknapp = HelpButton(panel, pictures, QRect(kWidth - 62, 8, 24, 24));
   connect(helpknapp, &ButtonBase::Click, this, [this] {
     if (help_ != nullptr) help_->ShowHelpText("HJ005", this, Ttextform::HelpCaller::kDialog);
   });

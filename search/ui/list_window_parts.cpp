@@ -38,39 +38,6 @@ QLabel* InkLabel(QWidget* parent, const char* family, int pixel_size, const QRec
   return label;
 }
 
-namespace {
-
-TVXknapp* FlipflopButton(QWidget* parent, PictureSet& pictures, const char* up, const char* hover,
-                         const QString& hint, const QRect& where) {
-  auto* button = new TVXknapp(parent);
-  button->setKnapptyp(TVXknapp::kntFlipflop);
-  button->setFigurer(&pictures.mainfigur());
-  button->setFigur1(up);
-  button->setFigur2(hover);
-  button->setFocusmode(true);
-  button->setHint(hint);
-  button->setAccessibleName(hint);
-  button->setGeometry(where);
-  return button;
-}
-
-}  // namespace
-
-TVXknapp* CloseButton(QWidget* parent, PictureSet& pictures, const QRect& where) {
-  TVXknapp* button = FlipflopButton(parent, pictures, "storkryssl01", "storkryssl02",
-                                    QStringLiteral("St\u00e4ng"), where);
-  button->setObjectName("slutknapp");
-  return button;
-}
-
-TVXknapp* HelpButton(QWidget* parent, PictureSet& pictures, const QRect& where) {
-  TVXknapp* button =
-      FlipflopButton(parent, pictures, "hjelpl01", "hjelpl02", QStringLiteral("Hj\u00e4lp"), where);
-  button->setObjectName("helpknapp");
-  button->SetShortcut(QKeySequence(Qt::Key_F1));
-  return button;
-}
-
 TLMtab* ListGrid(QWidget* parent, PictureSet& pictures, int columns, QPoint at, int width) {
   auto* grid = new TLMtab(parent);
   grid->setColumnCount(columns);

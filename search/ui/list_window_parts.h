@@ -32,8 +32,6 @@ inline constexpr int kListGridHeight = 18 * kListRowHeight + 4;
 // starting at the window's own corner wherever it is moved.
 TVXpanel* ListBackground(QWidget* window, PictureSet& pictures);
 QLabel* InkLabel(QWidget* parent, const char* family, int pixel_size, const QRect& where);
-TVXknapp* CloseButton(QWidget* parent, PictureSet& pictures, const QRect& where);
-TVXknapp* HelpButton(QWidget* parent, PictureSet& pictures, const QRect& where);
 // A grid of `columns` columns, `width` wide and 18 rows high, at (left,
 // top); the wheel is left to the window.
 TLMtab* ListGrid(QWidget* parent, PictureSet& pictures, int columns, QPoint at, int width);

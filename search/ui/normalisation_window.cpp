@@ -15,6 +15,7 @@
 #include "controls/tlm_tab.h"
 #include "controls/tvx_knapp.h"
 #include "controls/tvx_panel.h"
+#include "controls/window_buttons.h"
 #include "engine/util/cp1252.h"
 #include "engine/util/message_sink.h"
 #include "records/ui/text_window.h"

@@ -12,6 +12,7 @@
 #include "controls/screen_text.h"
 #include "controls/tvx_knapp.h"
 #include "controls/tvx_panel.h"
+#include "controls/window_buttons.h"
 #include "engine/util/message_sink.h"
 #include "records/ui/text_window.h"
 #include "search/form_availability.h"
@@ -196,24 +197,10 @@ void Tsok_form::BuildButtons(PictureSet& pictures) {
   connect(normknapp_, &ButtonBase::Click, this, [this] {
     if (norm_ != nullptr) norm_->ShowModal();
   });
-  auto* slutknapp = new TVXknapp(huvudpanel_);
-  slutknapp->setKnapptyp(TVXknapp::kntFlipflop);
-  slutknapp->setFigurer(&pictures.mainfigur());
-  slutknapp->setFigur1("storkryssl01");
-  slutknapp->setFigur2("storkryssl02");
-  slutknapp->setFocusmode(true);
-  slutknapp->setHint(QString::fromUtf8("St\u00e4ng utan att s\u00f6ka (Esc)"));
-  slutknapp->setGeometry(Rect(m.slutknapp));
+  auto* slutknapp = CloseButton(huvudpanel_, pictures, Rect(m.slutknapp),
+                                QString::fromUtf8("St\u00e4ng utan att s\u00f6ka (Esc)"));
   connect(slutknapp, &ButtonBase::Click, this, &QDialog::reject);
-  auto* helpknapp = new TVXknapp(huvudpanel_);
-  helpknapp->setKnapptyp(TVXknapp::kntFlipflop);
-  helpknapp->setFigurer(&pictures.mainfigur());
-  helpknapp->setFigur1("hjelpl01");
-  helpknapp->setFigur2("hjelpl02");
-  helpknapp->setFocusmode(true);
-  helpknapp->setHint(QString::fromUtf8("Hj\u00e4lp"));
-  helpknapp->SetShortcut(QKeySequence(Qt::Key_F1));
-  helpknapp->setGeometry(Rect(m.helpknapp));
+  auto* helpknapp = HelpButton(huvudpanel_, pictures, Rect(m.helpknapp));
   connect(helpknapp, &ButtonBase::Click, this, [this] {
     if (help_ != nullptr)
       help_->ShowHelpText(std::string(state_.form().help_code), this,
