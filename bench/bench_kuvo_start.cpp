@@ -205,24 +205,6 @@ bool Parse(int argc, char** argv, Options& o) {
   return argc % 2 == 1;
 }
 
-// Builds the set unless DIR already holds one of these counts.
-bool EnsureSet(const Options& o) {
-  std::ostringstream counts;
-  counts << o.births << ' ' << o.marriages << ' ' << o.deaths;
-  const fs::path stamp = o.dir / "antal.txt";
-  std::ifstream in(stamp);
-  std::string have;
-  std::getline(in, have);
-  if (have == counts.str() && fs::exists(o.dir / "kuvo.ini")) return true;
-  std::fprintf(stderr, "Bygger registret (%s) i %s ...\n", counts.str().c_str(),
-               o.dir.string().c_str());
-  if (!vx::bench::BuildSampleSet(VX_KUVO_DATA, o.dir, o.births, o.marriages, o.deaths))
-    return false;
-  std::ofstream(o.dir / "kuvo.ini") << "[hdbaser]\nhdbasen=" << (o.dir / "data").string() << "/\n";
-  std::ofstream(stamp) << counts.str() << '\n';
-  return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -238,7 +220,7 @@ int main(int argc, char** argv) {
   }
   const fs::path self = fs::canonical("/proc/self/exe");
   if (o.dir.empty()) o.dir = self.parent_path() / "bench-kuvo-start-data";
-  if (!EnsureSet(o)) return 1;
+  if (!vx::bench::EnsureSampleSet(VX_KUVO_DATA, o.dir, o.births, o.marriages, o.deaths)) return 1;
   std::vector<std::vector<double>> runs;
   for (int r = 0; r < o.runs; ++r) {
     const std::string started = std::to_string(MonotonicNanoseconds());

@@ -55,22 +55,6 @@ bool Parse(int argc, char** argv, Options& o) {
   return argc % 2 == 1;
 }
 
-bool EnsureSet(const Options& o) {
-  std::ostringstream counts;
-  counts << o.births << ' ' << o.marriages << ' ' << o.deaths;
-  std::ifstream in(o.dir / "antal.txt");
-  std::string have;
-  std::getline(in, have);
-  if (have == counts.str() && fs::exists(o.dir / "kuvo.ini")) return true;
-  std::fprintf(stderr, "Bygger registret (%s) i %s ...\n", counts.str().c_str(),
-               o.dir.string().c_str());
-  if (!vx::bench::BuildSampleSet(VX_KUVO_DATA, o.dir, o.births, o.marriages, o.deaths))
-    return false;
-  std::ofstream(o.dir / "kuvo.ini") << "[hdbaser]\nhdbasen=" << (o.dir / "data").string() << "/\n";
-  std::ofstream(o.dir / "antal.txt") << counts.str() << '\n';
-  return true;
-}
-
 double Seconds(Clock::time_point from, Clock::time_point to) {
   return std::chrono::duration<double>(to - from).count();
 }
@@ -127,7 +111,7 @@ int main(int argc, char** argv) {
   }
   const fs::path self = fs::canonical("/proc/self/exe");
   if (o.dir.empty()) o.dir = self.parent_path() / "bench-kuvo-start-data";
-  if (!EnsureSet(o)) return 1;
+  if (!vx::bench::EnsureSampleSet(VX_KUVO_DATA, o.dir, o.births, o.marriages, o.deaths)) return 1;
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   vx::Session session;

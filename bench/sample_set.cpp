@@ -1,6 +1,8 @@
 #include "bench/sample_set.h"
 
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "tests/support/files.h"
@@ -27,6 +29,23 @@ bool BuildSampleSet(const std::string& kuvo_data, const std::filesystem::path& d
   return Run({kuvo_data, "exempel", sources, "--fodda", std::to_string(births), "--vigda",
               std::to_string(marriages), "--doda", std::to_string(deaths)}) &&
          Run({kuvo_data, "bygg", sources, (dir / "data").string()});
+}
+
+bool EnsureSampleSet(const std::string& kuvo_data, const std::filesystem::path& dir, int64_t births,
+                     int64_t marriages, int64_t deaths) {
+  std::ostringstream counts;
+  counts << births << ' ' << marriages << ' ' << deaths;
+  const std::filesystem::path stamp = dir / "antal.txt";
+  std::ifstream in(stamp);
+  std::string have;
+  std::getline(in, have);
+  if (have == counts.str() && std::filesystem::exists(dir / "kuvo.ini")) return true;
+  std::fprintf(stderr, "Bygger registret (%s) i %s ...\n", counts.str().c_str(),
+               dir.string().c_str());
+  if (!BuildSampleSet(kuvo_data, dir, births, marriages, deaths)) return false;
+  std::ofstream(dir / "kuvo.ini") << "[hdbaser]\nhdbasen=" << (dir / "data").string() << "/\n";
+  std::ofstream(stamp) << counts.str() << '\n';
+  return true;
 }
 
 }  // namespace vx::bench

@@ -19,6 +19,11 @@ double Milliseconds(std::chrono::steady_clock::duration d);
 bool BuildSampleSet(const std::string& kuvo_data, const std::filesystem::path& dir, int64_t births,
                     int64_t marriages, int64_t deaths);
 
+// The same, unless dir already holds a set of these counts (dir/antal.txt);
+// writes dir/kuvo.ini naming the set.
+bool EnsureSampleSet(const std::string& kuvo_data, const std::filesystem::path& dir, int64_t births,
+                     int64_t marriages, int64_t deaths);
+
 }  // namespace vx::bench
 
 #endif  // VX_BENCH_SAMPLE_SET_H_
