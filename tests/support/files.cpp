@@ -1,5 +1,7 @@
 #include "tests/support/files.h"
 
+#include <ctime>
+
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -154,6 +156,15 @@ bool ProgramAvailable(const std::string& program) {
     start = end + 1;
   }
   return false;
+}
+
+std::string TodayIso() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[16];
+  std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+  return text;
 }
 
 }  // namespace vx::testing

@@ -38,6 +38,9 @@ struct ProcessResult {
 ProcessResult RunProcess(const std::vector<std::string>& argv, std::span<const uint8_t> input = {},
                          const std::filesystem::path& working_directory = {});
 
+// Today's local date as "YYYY-MM-DD", as printed pages carry it.
+std::string TodayIso();
+
 // True when `program` is found on PATH.
 bool ProgramAvailable(const std::string& program);
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ctime>
 #include <filesystem>
 #include <regex>
 #include <sstream>
@@ -24,15 +23,6 @@ using testing::RunProcess;
 
 const fs::path kIni = fs::path(VX_KUVO_SOK).parent_path() / "kuvo.ini";
 constexpr const char* kTitle = "Exempelregister Kinne härad";
-
-std::string Today() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[16];
-  std::strftime(text, sizeof text, "%Y-%m-%d", &local);
-  return text;
-}
 
 // The pages of a print of `search` with `options`, as pdftotext -layout
 // reads them.
@@ -114,7 +104,7 @@ int YearOf(const std::string& lokalid) {
 TEST(KuvoSokPdf, RecordsInDateOrderWithHeadersOnEveryPageAndNoSeparatorOnTop) {
   const std::vector<std::string> search = {"fodda", "--fod", "1750-1769"};
   const std::vector<std::string> pages = PrintedPages(search, {"--ordning", "datum"});
-  ExpectHeaders(pages, "Födda, i datumordning, " + Today());
+  ExpectHeaders(pages, "Födda, i datumordning, " + testing::TodayIso());
   ASSERT_GT(pages.size(), 2u);
   const std::vector<std::string> labels = After(pages, "Post: ");
   EXPECT_EQ(labels.size(), Hits(search));
@@ -167,7 +157,7 @@ std::vector<std::string> ExportedLokalIds(std::vector<std::string> search) {
 TEST(KuvoSokPdf, RecordsByNameFollowTheTablesNameOrder) {
   const std::vector<std::string> search = {"doda", "--dod", "1790-1799"};
   const std::vector<std::string> pages = PrintedPages(search, {"--ordning", "namn"});
-  ExpectHeaders(pages, "Döda, i namnordning, " + Today());
+  ExpectHeaders(pages, "Döda, i namnordning, " + testing::TodayIso());
   const std::vector<std::string> printed = After(pages, "Post: ");
   ASSERT_GT(printed.size(), 50u);
   EXPECT_EQ(printed, ExportedLokalIds(search));
@@ -199,7 +189,7 @@ TEST(KuvoSokPdf, EachRegisterHasItsColumnHeadings) {
        "Döda, i källans ordning, "}};
   for (const Case& c : cases) {
     const std::vector<std::string> pages = PrintedPages(c.search, c.options);
-    ExpectHeaders(pages, c.header_line + Today());
+    ExpectHeaders(pages, c.header_line + testing::TodayIso());
     // The headings may wrap in their columns; their first line is enough
     // to tell the layouts apart, with or without the source column.
     EXPECT_TRUE(std::regex_search(Lines(pages[0])[2], std::regex(c.headings)))
@@ -210,7 +200,7 @@ TEST(KuvoSokPdf, EachRegisterHasItsColumnHeadings) {
 TEST(KuvoSokPdf, SourceOrderGroupsUnderBoldSourceHeadingsInSourceOrder) {
   const std::vector<std::string> pages =
       PrintedPages({"fodda", "--fod", "1700-1799"}, {"--tabell", "--ordning", "kalla"});
-  ExpectHeaders(pages, "Födda, i källans ordning, " + Today());
+  ExpectHeaders(pages, "Födda, i källans ordning, " + testing::TodayIso());
   const std::vector<std::string> sources = After(pages, "Källa: ");
   ASSERT_GT(sources.size(), 3u);
   for (size_t i = 1; i < sources.size(); ++i) {

@@ -13,7 +13,6 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -49,15 +48,6 @@ size_t Count(const std::string& text, const std::string& part) {
   for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
     ++n;
   return n;
-}
-
-std::string Today() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[16];
-  std::strftime(text, sizeof text, "%Y-%m-%d", &local);
-  return text;
 }
 
 class PrintDialogTest : public ::testing::Test {
@@ -131,7 +121,7 @@ TEST_F(PrintDialogTest, CtrlPPrintsTheChosenLayoutOrderAndRange) {
   const std::string text = PrintedText();
   EXPECT_NE(text.find(Cp1252ToUtf8("F\xF6"
                                    "dda, i datumordning, ") +
-                      Today()),
+                      testing::TodayIso()),
             std::string::npos);
   EXPECT_NE(text.find("Sida 1"), std::string::npos);
   EXPECT_EQ(Count(text, "Post: "), 0u);
@@ -199,7 +189,8 @@ TEST_F(PrintDialogTest, CtrlShiftPPrintsTheRecordShownAlone) {
   ASSERT_FALSE(lokalid.empty());
   QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
   const std::string text = PrintedText();
-  EXPECT_NE(text.find(Cp1252ToUtf8(window_->session().Heading()) + ", enstaka post, " + Today()),
+  EXPECT_NE(text.find(Cp1252ToUtf8(window_->session().Heading()) + ", enstaka post, " +
+                      testing::TodayIso()),
             std::string::npos)
       << text.substr(0, 300);
   EXPECT_NE(text.find(lokalid), std::string::npos);
