@@ -55,6 +55,23 @@ struct PrintRange {
 };
 PrintRange ParsePrintRange(std::string_view from, std::string_view to);
 
+// What one print job of a register's hits is asked to print.
+struct PrintRequest {
+  int register_number = 1;
+  bool table = false;
+  PrintOrder order = PrintOrder::kName;
+  PrintRange range;
+  int hit_count = 0;  // for the progress bar while reading; 0 if unknown
+};
+
+// A monitor that never cancels and shows nothing.
+class SilentPrintMonitor : public PrintMonitor {
+ public:
+  bool KeepGoing() override { return true; }
+  void ShowStatus(std::string_view) override {}
+  void ShowProgress(int, int) override {}
+};
+
 class PrintEngine {
  public:
   // `title` is the register set's heading, `header_line` the line under it

@@ -14,14 +14,6 @@
 
 namespace vx {
 
-struct PrintRequest {
-  int register_number = 1;
-  bool table = false;
-  PrintOrder order = PrintOrder::kName;
-  PrintRange range;
-  int hit_count = 0;  // for the progress bar while reading; 0 if unknown
-};
-
 // Prints the register's hits as `request` says on `printer`, which is set
 // up (printer or output file, paper). The job is titled with the set's
 // heading + ", utskrift"; a table too wide for portrait paper turns the
@@ -35,14 +27,6 @@ Status PrintHits(Session& session, QPrinter& printer, const PrintRequest& reques
 
 // Prints record `record` of register 1..3 alone, on one page.
 Status PrintOneRecord(Session& session, QPrinter& printer, int register_number, uint32_t record);
-
-// A monitor that never cancels and shows nothing.
-class SilentPrintMonitor : public PrintMonitor {
- public:
-  bool KeepGoing() override { return true; }
-  void ShowStatus(std::string_view) override {}
-  void ShowProgress(int, int) override {}
-};
 
 }  // namespace vx
 

@@ -1,6 +1,5 @@
 #include "records/ui/printer_canvas.h"
 
-#include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
 
@@ -28,6 +27,8 @@ PrinterCanvas::PrinterCanvas(QPrinter& printer, QPainter& painter)
   fonts_[static_cast<size_t>(PrintFont::kHeaderLine)] = PrintFontAt(9, false, dpi);
   fonts_[static_cast<size_t>(PrintFont::kTable)] = PrintFontAt(10, false, dpi);
   fonts_[static_cast<size_t>(PrintFont::kTableBold)] = PrintFontAt(10, true, dpi);
+  for (const QFont& font : fonts_)
+    metrics_.emplace_back(font, &printer);
 }
 
 bool PrinterCanvas::NewPage() {
@@ -41,8 +42,7 @@ void PrinterCanvas::Abort() {
 }
 
 int PrinterCanvas::TextWidth(PrintFont font, std::string_view text) const {
-  const QFontMetricsF metrics(FontOf(font), &printer_);
-  return static_cast<int>(std::ceil(metrics.horizontalAdvance(FromCp1252(text))));
+  return static_cast<int>(std::ceil(MetricsOf(font).horizontalAdvance(FromCp1252(text))));
 }
 
 int PrinterCanvas::FontHeight(PrintFont font) const {
@@ -51,11 +51,9 @@ int PrinterCanvas::FontHeight(PrintFont font) const {
 
 void PrinterCanvas::DrawText(PrintFont font, int x, int top, std::string_view text) {
   if (aborted_) return;
-  const QFont& qfont = FontOf(font);
-  painter_.setFont(qfont);
+  painter_.setFont(FontOf(font));
   painter_.setPen(Qt::black);
-  const QFontMetricsF metrics(qfont, &printer_);
-  painter_.drawText(QPointF(x, top + metrics.ascent()), FromCp1252(text));
+  painter_.drawText(QPointF(x, top + MetricsOf(font).ascent()), FromCp1252(text));
 }
 
 void PrinterCanvas::DrawRule(int x1, int x2, int y, int pen) {

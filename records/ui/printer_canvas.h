@@ -4,9 +4,11 @@
 #define VX_RECORDS_UI_PRINTER_CANVAS_H_
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <array>
+#include <vector>
 
 #include "controls/qt_text_measurer.h"
 #include "records/print_canvas.h"
@@ -32,15 +34,18 @@ class PrinterCanvas : public PrintCanvas {
   const TextMeasurer& CodedMeasurer() const override { return measurer_; }
   void DrawCodedRuns(const std::vector<PaintedRun>& runs, int x, int y) override;
 
-  bool Aborted() const { return aborted_; }
-
  private:
   const QFont& FontOf(PrintFont font) const { return fonts_[static_cast<size_t>(font)]; }
+  const QFontMetricsF& MetricsOf(PrintFont font) const {
+    return metrics_[static_cast<size_t>(font)];
+  }
 
   QPrinter& printer_;
   QPainter& painter_;
   QtTextMeasurer measurer_;
   std::array<QFont, 4> fonts_;
+  // Measured on the printer once: the table's wrapping asks for many widths.
+  std::vector<QFontMetricsF> metrics_;
   bool aborted_ = false;
 };
 
