@@ -31,21 +31,80 @@ bool CsvReader::Fail(SourceError& error, size_t line, const std::string& message
 bool CsvReader::Open(const std::filesystem::path& path, SourceError& error) {
   display_name_ = path.filename().string();
   header_.clear();
+  text_.clear();
+  at_end_ = false;
   position_ = 0;
   line_ = 1;
-  if (!ReadSourceText(path, display_name_, text_, error)) return false;
+  if (!stream_.Open(path, display_name_, error)) return false;
+  // The header row decides the delimiter: read until it is whole.
+  for (;;) {
+    const size_t begin = text_.find_first_not_of("\r\n");
+    if (begin != std::string::npos && text_.find_first_of("\r\n", begin) != std::string::npos) {
+      break;
+    }
+    if (at_end_) break;
+    error = {};
+    if (!stream_.Read(text_, error)) {
+      if (!error.message.empty()) return false;
+      at_end_ = true;
+    }
+  }
   if (text_.find_first_not_of("\r\n") == std::string::npos) {
     return Fail(error, 0, "filen är tom; den första raden ska ange fältnamnen");
   }
   delimiter_ = DetectDelimiter(text_);
-  if (!ReadRow(header_, error)) return false;
+  if (!HoldWholeRow(error) || !ReadRow(header_, error)) return false;
   for (std::string& name : header_)
     name = TrimLeadingBlanks(TrimTrailingBlanks(name));
   return true;
 }
 
+bool CsvReader::HoldWholeRow(SourceError& error) {
+  while (!at_end_ && !RowComplete(position_)) {
+    text_.erase(0, position_);
+    position_ = 0;
+    error = {};
+    if (!stream_.Read(text_, error)) {
+      if (!error.message.empty()) return false;
+      at_end_ = true;
+    }
+  }
+  return true;
+}
+
+// Follows ReadRow's reading without taking values. A CR is never taken as
+// the last byte held: an LF may follow it in the next piece.
+bool CsvReader::RowComplete(size_t from) const {
+  const size_t n = text_.size();
+  size_t p = from;
+  while (p < n && (text_[p] == '\n' || text_[p] == '\r')) {
+    if (text_[p] == '\r' && p + 1 == n) return false;
+    ++p;
+  }
+  for (;;) {
+    if (p >= n) return false;
+    if (text_[p] == kQuote) {
+      for (++p;; ++p) {
+        if (p + 1 >= n) return false;
+        if (text_[p] != kQuote) continue;
+        if (text_[p + 1] != kQuote) break;
+        ++p;  // a doubled quote
+      }
+      ++p;  // past the closing quote, which is followed by something
+      if (text_[p] != delimiter_ && text_[p] != '\r' && text_[p] != '\n') return true;
+    } else {
+      while (p < n && text_[p] != delimiter_ && text_[p] != '\r' && text_[p] != '\n')
+        ++p;
+      if (p >= n) return false;
+    }
+    if (text_[p] != delimiter_) return text_[p] == '\n' || p + 1 < n;
+    ++p;
+  }
+}
+
 CsvRow CsvReader::Next(std::vector<std::string>& fields, SourceError& error) {
   error = {};
+  if (!HoldWholeRow(error)) return CsvRow::kError;
   if (!ReadRow(fields, error)) return error.message.empty() ? CsvRow::kEnd : CsvRow::kError;
   if (fields.size() != header_.size()) {
     Fail(error, record_line_,

@@ -7,6 +7,9 @@
 // The file is UTF-8, with or without a byte-order mark, or Windows-1252 when
 // it is not valid UTF-8. Values come out in Windows-1252; a character that
 // Windows-1252 lacks is an error. Line ends may be LF or CR LF.
+//
+// The file is read piece by piece: the reader holds the record being read
+// and the rest of its piece, never the whole file.
 #ifndef VX_BUILDER_CSV_READER_H_
 #define VX_BUILDER_CSV_READER_H_
 
@@ -16,6 +19,7 @@
 #include <vector>
 
 #include "builder/source_error.h"
+#include "builder/source_text.h"
 
 namespace vx {
 
@@ -28,7 +32,7 @@ enum class CsvRow {
 
 class CsvReader {
  public:
-  // Reads the whole file and its header row. False with `error` set when the
+  // Opens the file and reads its header row. False with `error` set when the
   // file cannot be read, is empty, or its header row is malformed.
   bool Open(const std::filesystem::path& path, SourceError& error);
 
@@ -46,10 +50,18 @@ class CsvReader {
 
  private:
   bool ReadRow(std::vector<std::string>& fields, SourceError& error);
+  // Reads on until the text from the position holds a whole row (or the
+  // rest of the file). False when the file cannot be read.
+  bool HoldWholeRow(SourceError& error);
+  // True when the text from `from` holds a whole row, or only empty lines
+  // up to the end of the file.
+  bool RowComplete(size_t from) const;
   bool Fail(SourceError& error, size_t line, const std::string& message) const;
 
   std::string display_name_;
-  std::string text_;  // the file, in Windows-1252
+  SourceStream stream_;
+  bool at_end_ = false;  // the whole file has been read into text_
+  std::string text_;     // the file from the current row on, in Windows-1252
   size_t position_ = 0;
   size_t line_ = 1;
   size_t record_line_ = 0;

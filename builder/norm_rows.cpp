@@ -22,26 +22,24 @@ int Fold(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-bool NormRows::AddRegister(const RegisterSource& source, SourceError& error) {
-  const RegisterSchema& schema = SchemaOf(source.register_number());
-  for (size_t i = 0; i < source.Count(); ++i) {
-    for (const NormPair& pair : schema.norm_pairs) {
-      const std::string_view written = source.Field(i, pair.written);
-      if (written.empty()) continue;
-      const int kind = pair.kind != 0 ? pair.kind : KindFromSex(source.Field(i, pair.sex_field));
-      if (kind == 0) continue;
-      const std::string addition(kind == kNormPlace ? source.Field(i, "FORSKX") : "");
-      const std::string_view plain = source.Field(i, pair.plain);
-      // Kind, separators and a count of up to ten digits.
-      const size_t length = 1 + plain.size() + written.size() + addition.size() + 4 + 10;
-      if (length > kMaxRowText) {
-        error = {
-            source.FileName(), source.Line(i),
-            "fälten " + pair.plain + " och " + pair.written + " är för långa för normeringslistan"};
-        return false;
-      }
-      ++counts_[{kind, std::string(plain), std::string(written), addition}];
+bool NormRows::Add(int register_number, const RecordFields& record, const std::string& file,
+                   size_t line, SourceError& error) {
+  for (const NormPair& pair : SchemaOf(register_number).norm_pairs) {
+    const std::string_view written = record(pair.written);
+    if (written.empty()) continue;
+    const int kind = pair.kind != 0 ? pair.kind : KindFromSex(record(pair.sex_field));
+    if (kind == 0) continue;
+    const std::string addition(kind == kNormPlace ? record("FORSKX") : "");
+    const std::string_view plain = record(pair.plain);
+    // Kind, separators and a count of up to ten digits.
+    const size_t length = 1 + plain.size() + written.size() + addition.size() + 4 + 10;
+    if (length > kMaxRowText) {
+      error = {
+          file, line,
+          "fälten " + pair.plain + " och " + pair.written + " är för långa för normeringslistan"};
+      return false;
     }
+    ++counts_[{kind, std::string(plain), std::string(written), addition}];
   }
   return true;
 }

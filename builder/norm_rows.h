@@ -14,7 +14,8 @@
 #include <tuple>
 #include <vector>
 
-#include "builder/register_source.h"
+#include "builder/source_error.h"
+#include "builder/source_records.h"
 
 namespace vx {
 
@@ -23,9 +24,11 @@ class NormRows {
   // The longest row text the list holds.
   static constexpr size_t kMaxRowText = 250 - 13;
 
-  // Counts the pairs of every record of `source`. False with `error` set
-  // when a pair would not fit a row.
-  bool AddRegister(const RegisterSource& source, SourceError& error);
+  // Counts the pairs of one record of register `register_number`, read
+  // from line `line` of `file`. False with `error` set when a pair would
+  // not fit a row.
+  bool Add(int register_number, const RecordFields& record, const std::string& file, size_t line,
+           SourceError& error);
 
   // The row texts, in list order.
   std::vector<std::string> SortedRowTexts() const;

@@ -1,8 +1,8 @@
 #include "builder/person_rows.h"
 
 #include <algorithm>
-#include <numeric>
 
+#include "builder/list_keys.h"
 #include "builder/value_rules.h"
 #include "engine/text/collation.h"
 
@@ -20,9 +20,8 @@ std::string DateOrMarked(std::string_view date, std::string_view marker, std::st
   return std::string(marker) + std::string(other);
 }
 
-RowParts PartsOf(const RegisterSource& source, size_t i) {
-  auto f = [&](std::string_view name) { return source.Field(i, name); };
-  switch (source.register_number()) {
+RowParts PartsOf(int register_number, const RecordFields& f) {
+  switch (register_number) {
     case 1:
       return {NameOf(f("ENAMN"), f("FNAMN")), DateOrMarked(f("FODAT"), "dp ", f("DOPDAT"))};
     case 2: {
@@ -47,8 +46,8 @@ std::string NameOf(std::string_view surname, std::string_view first_name) {
   return std::string(surname.empty() ? first_name : surname);
 }
 
-std::string PersonRowText(const RegisterSource& source, size_t i) {
-  RowParts parts = PartsOf(source, i);
+std::string PersonRowText(int register_number, const RecordFields& record) {
+  RowParts parts = PartsOf(register_number, record);
   const size_t room = kMaxPersonRowText - 1 - std::min(parts.date.size(), kMaxPersonRowText - 1);
   if (parts.name.size() > room) parts.name.resize(room);
   return parts.name + '\r' + parts.date;
@@ -63,25 +62,22 @@ std::string_view RowDate(std::string_view row) {
   return date;
 }
 
-std::vector<uint32_t> PersonOrder(const std::vector<std::string>& rows) {
-  std::vector<uint32_t> order(rows.size());
-  std::iota(order.begin(), order.end(), 0);
-  const CollationTable& fold = FoldTable();
-  std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-    return CompareTexts(rows[a].c_str(), rows[b].c_str(), fold) < 0;
-  });
-  return order;
+std::string PersonOrderKey(std::string_view row) {
+  return FoldedText(row);
 }
 
-std::vector<uint32_t> DateOrder(const std::vector<std::string>& rows_by_record) {
-  std::vector<std::string_view> dates(rows_by_record.size());
-  for (size_t r = 0; r < rows_by_record.size(); ++r)
-    dates[r] = RowDate(rows_by_record[r]);
-  std::vector<uint32_t> order(rows_by_record.size());
-  std::iota(order.begin(), order.end(), 1);
-  std::stable_sort(order.begin(), order.end(),
-                   [&](uint32_t a, uint32_t b) { return dates[a - 1] < dates[b - 1]; });
-  return order;
+std::string DateOrderKey(std::string_view row, uint32_t record) {
+  std::string key(RowDate(row));
+  key += '\0';
+  AppendRecordNumber(key, record);
+  return key;
+}
+
+uint32_t RecordOfDateOrderKey(std::string_view key) {
+  uint32_t record = 0;
+  for (char c : key.substr(key.size() - 4))
+    record = (record << 8) | static_cast<uint8_t>(c);
+  return record;
 }
 
 }  // namespace vx

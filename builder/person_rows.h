@@ -1,6 +1,7 @@
 // The person lists of the registers: one row per record, "name CR date",
 // in Swedish folded order, which also numbers the records; and the date
-// order that the sort orders keep.
+// order that the sort orders keep. Both orders are given as sort keys whose
+// byte order is the order wanted.
 #ifndef VX_BUILDER_PERSON_ROWS_H_
 #define VX_BUILDER_PERSON_ROWS_H_
 
@@ -10,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "builder/register_source.h"
+#include "builder/source_records.h"
 
 namespace vx {
 
@@ -23,7 +24,7 @@ constexpr size_t kMaxPersonRowText = 200 - 13;
 // ", the woman, and the wedding date, else "ly " and the first banns date;
 // deaths: the name and the death date, else "bg " and the burial date. A row
 // too long for the list keeps its date and loses the end of the name.
-std::string PersonRowText(const RegisterSource& source, size_t i);
+std::string PersonRowText(int register_number, const RecordFields& record);
 
 // "Surname, first name", whichever is there, or nothing.
 std::string NameOf(std::string_view surname, std::string_view first_name);
@@ -31,13 +32,15 @@ std::string NameOf(std::string_view surname, std::string_view first_name);
 // The date of a row, without its marker ("dp ", "ly ", "bg ").
 std::string_view RowDate(std::string_view row);
 
-// Source indices in row order: rows sorted under the folding table, equal
-// rows in source order. Entry r - 1 is the source index of record r.
-std::vector<uint32_t> PersonOrder(const std::vector<std::string>& rows);
+// The key of a row in the person order: rows compare under the folding
+// table (equal rows keep their source order, which the sort must keep).
+std::string PersonOrderKey(std::string_view row);
 
-// Record numbers in date order (dates as text, equal dates by record
-// number); `rows_by_record[r - 1]` is the row of record r.
-std::vector<uint32_t> DateOrder(const std::vector<std::string>& rows_by_record);
+// The key of record `record` in the date order: its row's date as text,
+// then the record number.
+std::string DateOrderKey(std::string_view row, uint32_t record);
+// The record number of a date-order key.
+uint32_t RecordOfDateOrderKey(std::string_view key);
 
 }  // namespace vx
 

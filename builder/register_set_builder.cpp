@@ -7,13 +7,16 @@
 #include <memory>
 #include <mutex>
 #include <set>
-#include <thread>
 
+#include "builder/all_fields_list.h"
+#include "builder/list_files.h"
 #include "builder/norm_rows.h"
+#include "builder/person_sort.h"
 #include "builder/register_schema.h"
 #include "builder/register_writer.h"
 #include "builder/set_files.h"
 #include "builder/set_pictures.h"
+#include "builder/spill_sorter.h"
 #include "builder/text_sources.h"
 #include "engine/lists/struct_list.h"
 #include "engine/store/record_store_writer.h"
@@ -23,14 +26,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A folder beside the data folder that is removed unless kept.
+// A folder beside the data folder that is removed with everything in it
+// when the object goes.
 class WorkFolder {
  public:
-  bool Create(const fs::path& data_dir) {
+  // `kind` names the folder's use in its name (".DATA.kind-XXXXXX").
+  bool Create(const fs::path& data_dir, const std::string& kind) {
     const fs::path parent = data_dir.parent_path().empty() ? fs::path(".") : data_dir.parent_path();
     std::error_code ec;
     fs::create_directories(parent, ec);
-    std::string pattern = (parent / ('.' + data_dir.filename().string() + ".bygg-XXXXXX")).string();
+    std::string pattern =
+        (parent / ('.' + data_dir.filename().string() + '.' + kind + "-XXXXXX")).string();
     if (mkdtemp(pattern.data()) == nullptr) return false;
     path_ = pattern;
     return true;
@@ -115,6 +121,32 @@ bool MoveIntoPlace(const fs::path& from, const fs::path& to, const std::string& 
   return true;
 }
 
+// How the memory budget is shared. The records of a register are sorted
+// first; while they are read back in order, the register's lists and date
+// order are gathered beside them, and the list of all fields all along.
+// What is left covers the files being written and the source being read.
+struct MemoryShares {
+  explicit MemoryShares(size_t budget)
+      : records(budget / 100 * 35),
+        lists(budget / 100 * 25),
+        dates(budget / 100 * 5),
+        all_fields(budget / 100 * 20),
+        queue(std::min<size_t>(budget / 100 * 2, 16 << 20)) {}
+  size_t records, lists, dates, all_fields, queue;
+};
+
+// Pass one: every source read, checked and sorted into person order.
+struct RegisterPass {
+  explicit RegisterPass(int register_number) : reader(register_number) {}
+  SourceRecordReader reader;
+  std::unique_ptr<SpillSorter> records;
+};
+
+std::string RegisterName(int register_number) {
+  const std::string& file = SchemaOf(register_number).source_file;
+  return file.substr(0, file.find('.'));
+}
+
 }  // namespace
 
 bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, SourceError& error) {
@@ -124,21 +156,15 @@ bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, Source
     if (options.progress) options.progress(line);
   };
   const std::string regnr = RegisterSetNumber(options.register_set);
+  const MemoryShares shares(options.memory_budget);
 
-  // Read and check every source before writing anything.
-  std::unique_ptr<RegisterSource> sources[4];
+  int present[4] = {0, 0, 0, 0};
+  int last = 0;
   for (int r = 1; r <= 3; ++r) {
-    const fs::path file = options.source_dir / SchemaOf(r).source_file;
     std::error_code ec;
-    if (!fs::exists(file, ec)) continue;
-    sources[r] = std::make_unique<RegisterSource>();
-    const std::string name = SchemaOf(r).source_file;
-    progress("Läser " + name);
-    auto read_progress = [&](size_t n) { progress("  " + std::to_string(n) + " poster"); };
-    if (!sources[r]->Load(file, r, error, read_progress)) return false;
-    summary.records[r] = sources[r]->Count();
+    if (fs::exists(options.source_dir / SchemaOf(r).source_file, ec)) present[last = r] = 1;
   }
-  if (!sources[1] && !sources[2] && !sources[3]) {
+  if (last == 0) {
     error = {options.source_dir.string(), 0,
              "mappen har varken fodda.csv, vigda.csv eller doda.csv"};
     return false;
@@ -149,59 +175,68 @@ bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, Source
     return false;
   std::vector<PictureRecord> set_pictures;
   if (!ReadSetPictures(options.source_dir / "bilder", regnr, set_pictures, error)) return false;
-  NormRows norm_rows;
-  for (int r = 1; r <= 3; ++r) {
-    if (sources[r] && !norm_rows.AddRegister(*sources[r], error)) return false;
-  }
 
-  WorkFolder work;
-  if (!work.Create(options.data_dir)) {
+  WorkFolder work, sort_folder;
+  if (!work.Create(options.data_dir, "bygg") ||
+      !sort_folder.Create(options.data_dir, "sortering")) {
     error = WriteError(options.data_dir.string(), "ingen arbetsmapp kan skapas bredvid den");
     return false;
   }
-  const std::string dir = work.Dir();
-  PersonList persons[4];
+
+  // Read and check every source before writing anything.
+  NormRows norm_rows;
+  std::unique_ptr<RegisterPass> passes[4];
   for (int r = 1; r <= 3; ++r) {
-    if (sources[r]) persons[r] = MakePersonList(*sources[r]);
+    if (!present[r]) continue;
+    passes[r] = std::make_unique<RegisterPass>(r);
+    RegisterPass& pass = *passes[r];
+    pass.records = std::make_unique<SpillSorter>(shares.records, sort_folder.path());
+    const std::string& name = SchemaOf(r).source_file;
+    progress("Läser " + name);
+    auto read_progress = [&](size_t n) { progress("  " + std::to_string(n) + " poster"); };
+    if (!SortByPerson(options.source_dir / name, pass.reader, norm_rows, *pass.records,
+                      read_progress, error)) {
+      return false;
+    }
+    summary.records[r] = pass.records->Count();
+    // Only the last register's records may stay in memory: the others
+    // wait on disc while it is read.
+    if (!pass.records->Finish(r == last)) {
+      error = {sort_folder.path().string(), 0, "den tillfälliga sorteringsfilen kan inte skrivas"};
+      return false;
+    }
+    summary.temporary_runs += pass.records->RunCount();
   }
 
+  RegisterWriteOptions write{
+      work.Dir(), regnr, sort_folder.path(), shares.lists, shares.dates, {}, [&](size_t runs) {
+        summary.temporary_runs += runs;
+      }};
   // The list of all fields needs every register and no codec: it is built
-  // on a second thread while the registers are written. The thread joins
-  // whichever way this function leaves (the jthread is destroyed before
-  // everything it uses), and an exception on it is carried over here.
-  SourceError all_fields_error;
-  bool all_fields_ok = true;
-  std::exception_ptr all_fields_failure;
-  std::jthread all_fields_writer([&] {
-    try {
-      WordIndex all_fields(nullptr, FoldTable());
-      uint32_t next_number = 1;
-      for (int r = 1; r <= 3; ++r) {
-        if (!sources[r]) continue;
-        AddToAllFields(*sources[r], persons[r].order, next_number, all_fields);
-        next_number += static_cast<uint32_t>(persons[r].order.size());
-      }
-      progress("Skriver fritextlistan över alla fält");
-      all_fields_ok = WriteFreeSearchList(AllFieldsListName(), all_fields.TakeSortedRows(), dir,
-                                          regnr, all_fields_error);
-    } catch (...) {
-      all_fields_failure = std::current_exception();
-    }
-  });
-  bool registers_ok = true;
-  for (int r = 1; r <= 3 && registers_ok; ++r) {
-    if (!sources[r]) continue;
-    progress("Skriver " + SchemaOf(r).source_file.substr(0, SchemaOf(r).source_file.find('.')));
-    registers_ok = WriteRegister(*sources[r], persons[r], dir, regnr, progress, error);
+  // on a second thread while the registers are written.
+  AllFieldsList all_fields(shares.all_fields, shares.queue);
+  all_fields.Start(write, progress);
+  uint32_t first_number = 1;
+  for (int r = 1; r <= 3; ++r) {
+    if (!present[r]) continue;
+    RegisterPass& pass = *passes[r];
+    progress("Skriver " + RegisterName(r));
+    write.records_done = [&] {
+      if (r == last) all_fields.Close();
+    };
+    const FieldNames& names = pass.reader.names();
+    auto every_record = [&](uint32_t number, std::string_view payload) {
+      all_fields.Add(names, first_number + number - 1, payload);
+    };
+    if (!WriteRegister(pass.reader, *pass.records, write, every_record, progress, error))
+      return false;
+    first_number += static_cast<uint32_t>(pass.records->Count());
+    passes[r].reset();
   }
-  all_fields_writer.join();
-  if (all_fields_failure) std::rethrow_exception(all_fields_failure);
-  if (!registers_ok) return false;
-  if (!all_fields_ok) {
-    error = all_fields_error;
-    return false;
-  }
+  if (!all_fields.Join(error)) return false;
+  summary.temporary_runs += all_fields.RunCount();
   progress("Skriver normeringslistan och texterna");
+  const std::string dir = work.Dir();
   if (!WriteNormList(norm_rows.SortedRowTexts(), dir, regnr, error)) return false;
   if (!WriteTextStore(kHelpTextStore, help_texts, dir, regnr, error)) return false;
   if (!WriteTextStore(kOwnTextStore, own_texts, dir, regnr, error)) return false;

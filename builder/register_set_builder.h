@@ -9,6 +9,7 @@
 #ifndef VX_BUILDER_REGISTER_SET_BUILDER_H_
 #define VX_BUILDER_REGISTER_SET_BUILDER_H_
 
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -17,6 +18,9 @@
 #include "imaging/picture_record.h"
 
 namespace vx {
+
+// The memory the builder keeps within unless told otherwise.
+constexpr size_t kDefaultBuildMemory = size_t{2} << 30;
 
 struct BuildOptions {
   std::filesystem::path source_dir;
@@ -27,11 +31,17 @@ struct BuildOptions {
   // The program's own pictures, written as the data folder's "vaxorgrfk";
   // none when empty. The set's own pictures come from source_dir/bilder/.
   std::vector<PictureRecord> program_pictures;
+  // Bytes of memory for what grows with the number of records (orders,
+  // word lists, free-search lists); beyond it they are sorted in
+  // temporary files beside the data folder. The files written are the
+  // same whatever the budget.
+  size_t memory_budget = kDefaultBuildMemory;
 };
 
 struct BuildSummary {
   size_t records[4] = {0, 0, 0, 0};  // per register 1..3
   size_t files = 0;
+  size_t temporary_runs = 0;  // sorted runs written to temporary files
 };
 
 // False with `error` set when a source is malformed or a file cannot be

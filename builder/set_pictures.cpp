@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "builder/register_writer.h"
+#include "builder/source_error.h"
 #include "catalogue/catalogue_declaration.h"
 #include "engine/util/cp1252.h"
 #include "imaging/image_info.h"

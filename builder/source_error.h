@@ -17,6 +17,11 @@ struct SourceError {
   }
 };
 
+// An error of writing the file `file`.
+inline SourceError WriteError(const std::string& file, const std::string& detail) {
+  return {file, 0, detail};
+}
+
 }  // namespace vx
 
 #endif  // VX_BUILDER_SOURCE_ERROR_H_

@@ -2,20 +2,17 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 #include "engine/util/cp1252.h"
 
 namespace vx {
 namespace {
 
-size_t LineOfOffset(const std::string& text, size_t offset) {
-  return 1 + static_cast<size_t>(std::count(text.begin(), text.begin() + offset, '\n'));
-}
+constexpr size_t kPiece = 4 << 20;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The character that starts at `offset` of UTF-8 text, as U+XXXX and as itself.
-std::string DescribeCharacter(const std::string& utf8, size_t offset) {
+std::string DescribeCharacter(std::string_view utf8, size_t offset) {
   const auto lead = static_cast<unsigned char>(utf8[offset]);
   const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
   uint32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
@@ -24,32 +21,139 @@ std::string DescribeCharacter(const std::string& utf8, size_t offset) {
   }
   char name[16];
   std::snprintf(name, sizeof name, "U+%04X", code);
-  return std::string(name) + " (" + utf8.substr(offset, length) + ")";
+  return std::string(name) + " (" + std::string(utf8.substr(offset, length)) + ")";
 }
+
+// Where `text` stops holding whole UTF-8 characters: before a lead byte at
+// its end whose sequence the text does not complete.
+size_t WholeCharacters(std::string_view text) {
+  const size_t size = text.size();
+  for (size_t back = 1; back <= std::min<size_t>(3, size); ++back) {
+    const auto byte = static_cast<unsigned char>(text[size - back]);
+    if ((byte & 0xC0) == 0x80) continue;  // a continuation byte
+    const size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+    return length > back ? size - back : size;
+  }
+  return size;
+}
+
+// Follows a file piece by piece: is it valid UTF-8, and where is the first
+// character that Windows-1252 lacks.
+class EncodingScan {
+ public:
+  void Take(std::string_view piece) {
+    if (!valid_) return;
+    if (!IsValidUtf8(piece)) {
+      valid_ = false;
+      return;
+    }
+    if (bad_line_ == 0) {
+      size_t offset = 0;
+      if (!Utf8ToCp1252(piece, scratch_, &offset)) {
+        bad_line_ = lines_ + 1 + std::count(piece.begin(), piece.begin() + offset, '\n');
+        bad_character_ = DescribeCharacter(piece, offset);
+      }
+    }
+    lines_ += std::count(piece.begin(), piece.end(), '\n');
+  }
+  bool valid() const { return valid_; }
+  size_t bad_line() const { return bad_line_; }
+  const std::string& bad_character() const { return bad_character_; }
+
+ private:
+  bool valid_ = true;
+  size_t lines_ = 0;
+  size_t bad_line_ = 0;
+  std::string bad_character_;
+  std::string scratch_;
+};
 
 }  // namespace
 
-bool ReadSourceText(const std::filesystem::path& path, const std::string& display_name,
-                    std::string& text, SourceError& error) {
-  std::ifstream in(path, std::ios::binary);
-  std::string raw;
-  if (in) raw.assign(std::istreambuf_iterator<char>(in), {});
-  if (!in || in.bad()) {
+bool SourceStream::ReadRaw(std::string& raw) {
+  raw.resize(kPiece);
+  in_.read(raw.data(), static_cast<std::streamsize>(raw.size()));
+  raw.resize(static_cast<size_t>(in_.gcount()));
+  return !in_.bad();
+}
+
+bool SourceStream::Open(const std::filesystem::path& path, const std::string& display_name,
+                        SourceError& error) {
+  display_name_ = display_name;
+  carry_.clear();
+  in_.close();
+  in_.clear();
+  in_.open(path, std::ios::binary);
+  const auto unreadable = [&] {
     error = {display_name, 0, "filen kan inte läsas"};
     return false;
+  };
+  if (!in_) return unreadable();
+  EncodingScan scan;
+  std::string raw, carry;
+  bool first = true;
+  while (scan.valid()) {
+    if (!ReadRaw(raw)) return unreadable();
+    if (first && raw.starts_with(kByteOrderMark)) raw.erase(0, kByteOrderMark.size());
+    first = false;
+    raw.insert(0, carry);
+    if (in_.eof() && raw.size() == carry.size()) {
+      scan.Take(carry);  // the end: an incomplete character is invalid
+      break;
+    }
+    const size_t whole = in_.eof() ? raw.size() : WholeCharacters(raw);
+    scan.Take(std::string_view(raw).substr(0, whole));
+    carry.assign(raw, whole);
+    if (in_.eof()) break;
   }
-  if (raw.starts_with("\xEF\xBB\xBF")) raw.erase(0, 3);
-  if (!IsValidUtf8(raw)) {
-    text = std::move(raw);  // not UTF-8: taken as Windows-1252
-    return true;
-  }
-  size_t bad = 0;
-  if (!Utf8ToCp1252(raw, text, &bad)) {
-    error = {display_name, LineOfOffset(raw, bad),
-             "tecknet " + DescribeCharacter(raw, bad) + " finns inte i Windows-1252"};
+  if (scan.valid() && scan.bad_line() != 0) {
+    error = {display_name, scan.bad_line(),
+             "tecknet " + scan.bad_character() + " finns inte i Windows-1252"};
     return false;
   }
-  return true;
+  utf8_ = scan.valid();
+  in_.clear();
+  in_.seekg(0);
+  if (!in_) return unreadable();
+  // The mark is skipped whichever the encoding turned out to be.
+  std::string mark(kByteOrderMark.size(), '\0');
+  in_.read(mark.data(), static_cast<std::streamsize>(mark.size()));
+  if (mark.substr(0, static_cast<size_t>(in_.gcount())) != kByteOrderMark) {
+    in_.clear();
+    in_.seekg(0);
+  }
+  return static_cast<bool>(in_) || unreadable();
+}
+
+bool SourceStream::Read(std::string& text, SourceError& error) {
+  if (in_.eof() && carry_.empty()) return false;
+  std::string raw;
+  if (!ReadRaw(raw)) {
+    error = {display_name_, 0, "filen kan inte läsas"};
+    return false;
+  }
+  if (!utf8_) {
+    text += raw;
+    return !raw.empty();
+  }
+  raw.insert(0, carry_);
+  const size_t whole = in_.eof() ? raw.size() : WholeCharacters(raw);
+  carry_.assign(raw, whole);
+  std::string converted;
+  Utf8ToCp1252(std::string_view(raw).substr(0, whole), converted);
+  text += converted;
+  return whole > 0 || !carry_.empty();
+}
+
+bool ReadSourceText(const std::filesystem::path& path, const std::string& display_name,
+                    std::string& text, SourceError& error) {
+  SourceStream stream;
+  text.clear();
+  if (!stream.Open(path, display_name, error)) return false;
+  error = {};
+  while (stream.Read(text, error)) {
+  }
+  return error.message.empty();
 }
 
 }  // namespace vx

@@ -21,6 +21,14 @@ int RunBygg(const std::vector<std::string>& args) {
         return 2;
       }
       options.register_set = static_cast<int>(number);
+    } else if (args[i] == "--minne" && i + 1 < args.size()) {
+      char* end = nullptr;
+      const long long megabytes = std::strtoll(args[++i].c_str(), &end, 10);
+      if (*end != '\0' || megabytes < 1 || megabytes > (1LL << 30)) {
+        PrintError("--minne ska vara ett heltal megabyte, minst 1");
+        return 2;
+      }
+      options.memory_budget = static_cast<size_t>(megabytes) << 20;
     } else if (!args[i].starts_with("--")) {
       folders.push_back(args[i]);
     } else {

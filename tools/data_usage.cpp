@@ -19,10 +19,11 @@ constexpr CommandUsage kCommands[] = {
      "  kuvo-data unpack < ström > utdata\n"
      "      packar upp en komprimerad ström\n"},
     {"bygg",
-     "  kuvo-data bygg KÄLLMAPP DATAMAPP [--registernr N]\n"
+     "  kuvo-data bygg KÄLLMAPP DATAMAPP [--registernr N] [--minne MB]\n"
      "      bygger registerfilerna ur källmappens fodda.csv, vigda.csv, doda.csv,\n"
      "      register.txt, hjalp/ och bilder/ (registernummer 1 om inget anges);\n"
-     "      bilder/logovaxor.png blir registrets logotyp\n"},
+     "      bilder/logovaxor.png blir registrets logotyp. Det som inte ryms i\n"
+     "      minnet (standard 2048 MB) sorteras i tillfälliga filer bredvid datamappen\n"},
     {"bilder",
      "  kuvo-data bilder DATAMAPP UTMAPP\n"
      "      skriver varje bild i datamappens bildbaser som en fil i utmappen\n"},

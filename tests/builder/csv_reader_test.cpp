@@ -104,3 +104,45 @@ TEST_F(CsvReaderTest, EmptyValuesAndLastLineWithoutLineEnd) {
 
 }  // namespace
 }  // namespace vx
+
+namespace vx {
+namespace {
+
+// The reader takes the file in pieces of 4 MB. Whatever falls on the seam
+// between two pieces (a CR LF, a character of two bytes, a doubled quote,
+// a closing quote, a line break inside quotes) reads as it would anywhere
+// else, with the right line numbers.
+TEST_F(CsvReaderTest, ReadsTheSameAcrossTheSeamsOfItsPieces) {
+  constexpr size_t kPiece = 4 << 20;
+  const std::string special = "\"s\xC3\xA5 \"\"ja\"\"\r\nrad\";\xC3\xA5r\r\n";
+  for (size_t before = 0; before < special.size(); ++before) {
+    SCOPED_TRACE(before);
+    // Filler rows, then the special row placed so that the seam falls
+    // `before` bytes into it.
+    std::string text = "A;B\r\n";
+    size_t rows = 0;
+    while (text.size() + 8 <= kPiece - before) {
+      text += "1;2\r\n";
+      ++rows;
+    }
+    text += std::string(kPiece - before - text.size() - 2, 'x') + ";\n";  // one more row
+    ++rows;
+    text += special + "z;\"\"\r\n";
+    ASSERT_TRUE(OpenText(text)) << error_.ToString();
+    std::vector<std::string> fields;
+    size_t read = 0;
+    while (read < rows && reader_.Next(fields, error_) == CsvRow::kRecord)
+      ++read;
+    ASSERT_EQ(read, rows) << error_.ToString();
+    ASSERT_EQ(reader_.Next(fields, error_), CsvRow::kRecord) << error_.ToString();
+    EXPECT_EQ(fields, (std::vector<std::string>{"s\xE5 \"ja\"\rrad", "\xE5r"}));
+    EXPECT_EQ(reader_.RecordLine(), rows + 2);
+    ASSERT_EQ(reader_.Next(fields, error_), CsvRow::kRecord);
+    EXPECT_EQ(fields, (std::vector<std::string>{"z", ""}));
+    EXPECT_EQ(reader_.RecordLine(), rows + 4);
+    EXPECT_EQ(reader_.Next(fields, error_), CsvRow::kEnd);
+  }
+}
+
+}  // namespace
+}  // namespace vx

@@ -2,10 +2,15 @@
 // distinct words of a list, the normalisation rows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
+
+#include "builder/list_keys.h"
 #include "builder/norm_rows.h"
 #include "builder/person_rows.h"
+#include "builder/posting_collector.h"
 #include "builder/register_schema.h"
-#include "builder/word_index.h"
+#include "builder/register_source.h"
 #include "catalogue/catalogue_declaration.h"
 #include "tests/support/source_fixture.h"
 
@@ -23,28 +28,33 @@ class DerivedRows : public ::testing::Test {
     return source_;
   }
 
+  std::string Row(size_t i) {
+    return PersonRowText(source_.register_number(), source_.Record(i, values_));
+  }
+
   testing::TempDir dir_;
   RegisterSource source_;
+  std::vector<std::string_view> values_;
 };
 
 TEST_F(DerivedRows, PersonRowsFollowTheNameAndDateRules) {
   Load(1, {{{"ENAMN", "Berg"}, {"FNAMN", "Anna"}, {"FODAT", "17450312"}, {"DOPDAT", "17450314"}},
            {{"FNAMN", "Per"}, {"DOPDAT", "17460101"}},
            {}});
-  EXPECT_EQ(PersonRowText(source_, 0), "Berg, Anna\r17450312");
-  EXPECT_EQ(PersonRowText(source_, 1), "Per\rdp 17460101");
-  EXPECT_EQ(PersonRowText(source_, 2), "\r");
+  EXPECT_EQ(Row(0), "Berg, Anna\r17450312");
+  EXPECT_EQ(Row(1), "Per\rdp 17460101");
+  EXPECT_EQ(Row(2), "\r");
 
   Load(2, {{{"MENAMN", "Ek"},
             {"MFNAMN", "Olof"},
             {"KFNAMN", "Brita"},
             {"LYSNDAT", "17600301, 17600308"}},
            {{"VIGDDAT", "17600401"}}});
-  EXPECT_EQ(PersonRowText(source_, 0), "Ek, Olof och Brita\rly 17600301");
-  EXPECT_EQ(PersonRowText(source_, 1), "\r17600401");
+  EXPECT_EQ(Row(0), "Ek, Olof och Brita\rly 17600301");
+  EXPECT_EQ(Row(1), "\r17600401");
 
   Load(3, {{{"ENAMN", "Ek"}, {"BEGRDAT", "18000105"}}});
-  EXPECT_EQ(PersonRowText(source_, 0), "Ek\rbg 18000105");
+  EXPECT_EQ(Row(0), "Ek\rbg 18000105");
   EXPECT_EQ(RowDate("Ek\rbg 18000105"), "18000105");
 }
 
@@ -52,12 +62,23 @@ TEST_F(DerivedRows, TooLongRowsKeepTheirDate) {
   Load(3, {{{"ENAMN", std::string(60, 'a')},
             {"FNAMN", std::string(60, 'b') + " " + std::string(60, 'c')},
             {"DODAT", "18000105"}}});
-  const std::string row = PersonRowText(source_, 0);
+  const std::string row = Row(0);
   EXPECT_EQ(row.size(), kMaxPersonRowText);
   EXPECT_TRUE(row.ends_with("\r18000105"));
 }
 
-TEST_F(DerivedRows, PersonOrderIsSwedishAndStable) {
+// Sorts `texts` by `key` as the builder's sorter does: by the keys' bytes,
+// equal keys in their first order. Returns the indices in that order.
+template <typename Key>
+std::vector<uint32_t> SortedBy(const std::vector<std::string>& texts, Key key) {
+  std::vector<uint32_t> order(texts.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](uint32_t a, uint32_t b) { return key(a) < key(b); });
+  return order;
+}
+
+TEST(PersonOrder, IsSwedishAndStable) {
   const std::vector<std::string> rows = {
       "\xD6"
       "berg\r1",
@@ -67,40 +88,91 @@ TEST_F(DerivedRows, PersonOrderIsSwedishAndStable) {
       "zorn\r1",
       "Andersson\r2",
       "ANDERSSON\r1"};
-  // Record r is source row PersonOrder[r - 1].
-  EXPECT_EQ(PersonOrder(rows), (std::vector<uint32_t>{6, 5, 1, 4, 2, 3, 0}));
+  // Record r is source row order[r - 1].
+  EXPECT_EQ(SortedBy(rows, [&](uint32_t i) { return PersonOrderKey(rows[i]); }),
+            (std::vector<uint32_t>{6, 5, 1, 4, 2, 3, 0}));
   // Dates, then record numbers; markers do not count.
-  EXPECT_EQ(DateOrder({"A\r1750", "B\rdp 1740", "C\r1750", "D\r"}),
-            (std::vector<uint32_t>{4, 2, 1, 3}));
+  const std::vector<std::string> by_record = {"A\r1750", "B\rdp 1740", "C\r1750", "D\r",
+                                              "E\r17501"};
+  std::vector<std::string> keys;
+  for (uint32_t r = 1; r <= by_record.size(); ++r)
+    keys.push_back(DateOrderKey(by_record[r - 1], r * 300));
+  std::sort(keys.begin(), keys.end());
+  std::vector<uint32_t> records;
+  for (const std::string& key : keys)
+    records.push_back(RecordOfDateOrderKey(key) / 300);
+  EXPECT_EQ(records, (std::vector<uint32_t>{4, 2, 1, 3, 5}));
 }
 
-TEST(WordIndex, DistinctUnderTheTableWithTheMostFrequentSpelling) {
-  WordIndex index(&AccentOrderTable(), AccentOrderTable());
-  index.Add("Andersson", 1);
-  index.Add("ANDERSSON", 2);
-  index.Add("andersson", 3);
-  index.Add("ANDERSSON", 3);     // the same record twice counts once
-  index.Add("And\xE9rsson", 4);  // an accent keeps the spelling apart
-  index.Add("Berg", 2);
-  index.Add("\xC5kesson", 5);
-  const std::vector<WordRow> rows = index.TakeSortedRows();
-  ASSERT_EQ(rows.size(), 4u);
-  EXPECT_EQ(rows[0].text, "ANDERSSON");
-  EXPECT_EQ(rows[0].records, (std::vector<uint32_t>{1, 2, 3}));
-  EXPECT_EQ(rows[1].text, "And\xE9rsson");
-  EXPECT_EQ(rows[2].text, "Berg");
-  EXPECT_EQ(rows[3].text, "\xC5kesson");  // after every plain letter
+struct CollectedRow {
+  int list;
+  std::string text;
+  std::vector<uint32_t> records;
+  bool operator==(const CollectedRow&) const = default;
+};
+
+// The rows a collector gives, with as much memory as it likes and with so
+// little that every value goes to disc on its own.
+std::vector<CollectedRow> Collect(const std::function<void(PostingCollector&)>& add,
+                                  size_t budget) {
+  testing::TempDir temp;
+  PostingCollector collector(budget, temp.path());
+  add(collector);
+  EXPECT_TRUE(collector.Finish());
+  EXPECT_EQ(collector.RunCount() > 0, budget == 0);
+  std::vector<CollectedRow> rows;
+  collector.ForEachRow([&](uint8_t list, std::string_view text, const std::vector<uint32_t>& r) {
+    rows.push_back({list, std::string(text), r});
+    return true;
+  });
+  size_t counted = 0;
+  for (int list = 0; list < 3; ++list)
+    counted += collector.RowCount(static_cast<uint8_t>(list));
+  EXPECT_EQ(counted, rows.size());
+  return rows;
 }
 
-TEST(WordIndex, ExactValuesWhenNoTableMakesThemEqual) {
-  WordIndex index(nullptr, FoldTable());
-  index.Add("Per i Berg", 1);
-  index.Add("PER I BERG", 2);
-  index.Add("Per i Berg", 7);
-  const std::vector<WordRow> rows = index.TakeSortedRows();
-  ASSERT_EQ(rows.size(), 2u);
-  EXPECT_EQ(rows[0].text, "PER I BERG");  // equal when folded: then by bytes
-  EXPECT_EQ(rows[1].records, (std::vector<uint32_t>{1, 7}));
+TEST(PostingCollector, WordsDistinctUnderTheTableWithTheMostFrequentSpelling) {
+  auto add = [](PostingCollector& c) {
+    const std::pair<const char*, uint32_t> values[] = {
+        {"Andersson", 1},    {"ANDERSSON", 2},
+        {"andersson", 3},    {"ANDERSSON", 3},  // the same record twice counts once
+        {"And\xE9rsson", 4},                    // an accent keeps the spelling apart
+        {"Berg", 5},         {"\xC5kesson", 5},
+        {"berg", 6},         {"BERG", 7}};
+    for (const auto& [value, record] : values)
+      c.Add(1, WordKey(value), value, record);
+    c.Add(0, LokalIdKey("B-2", 2), "B-2", 2);
+    c.Add(0, LokalIdKey("a-1", 9), "a-1", 9);
+    c.Add(0, LokalIdKey("B-2", 7), "B-2", 7);  // the same ID twice: two rows
+  };
+  const std::vector<CollectedRow> expected = {
+      {0, "a-1", {9}},
+      {0, "B-2", {2}},
+      {0, "B-2", {7}},
+      {1, "ANDERSSON", {1, 2, 3}},
+      {1, "And\xE9rsson", {4}},
+      {1, "BERG", {5, 6, 7}},  // three spellings once each: the first in byte order
+      {1, "\xC5kesson", {5}},  // after every plain letter
+  };
+  EXPECT_EQ(Collect(add, 1 << 20), expected);
+  EXPECT_EQ(Collect(add, 0), expected);
+}
+
+TEST(PostingCollector, ExactLinesInFoldedOrderThenByBytes) {
+  auto add = [](PostingCollector& c) {
+    c.AddExact(2, LineKey("Per i Berg"), 1);
+    c.AddExact(2, LineKey("PER I BERG"), 2);
+    c.AddExact(2, LineKey("Per i Berg"), 7);
+    c.AddExact(2, LineKey("Per"), 8);
+  };
+  const std::vector<CollectedRow> expected = {
+      {2, "Per", {8}},         // a shorter line first
+      {2, "PER I BERG", {2}},  // equal when folded: then by bytes
+      {2, "Per i Berg", {1, 7}},
+  };
+  EXPECT_EQ(Collect(add, 1 << 20), expected);
+  EXPECT_EQ(Collect(add, 0), expected);
 }
 
 TEST_F(DerivedRows, NormalisationRowsByKindWithCounts) {
@@ -118,7 +190,8 @@ TEST_F(DerivedRows, NormalisationRowsByKindWithCounts) {
            {{"ENAMN", "Andersson"}, {"ENAMNO", "Andersson"}, {"ORT", "Berg"}, {"ORTO", "Bergh"}}});
   NormRows rows;
   SourceError error;
-  ASSERT_TRUE(rows.AddRegister(source_, error));
+  for (size_t i = 0; i < source_.Count(); ++i)
+    ASSERT_TRUE(rows.Add(1, source_.Record(i, values_), "t.csv", source_.Line(i), error));
   // Anna has no sex given: her written form is not counted.
   EXPECT_EQ(rows.SortedRowTexts(),
             (std::vector<std::string>{"1\rAndersson\rAndersson\r1", "1\rPersson\rPehrsson\r2",

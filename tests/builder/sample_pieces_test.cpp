@@ -6,9 +6,9 @@
 #include <map>
 #include <set>
 
+#include "builder/csv_writer.h"
 #include "engine/util/cp1252.h"
 #include "records/register_labels.h"
-#include "builder/csv_writer.h"
 #include "sample/embedded_data.h"
 #include "sample/name_speller.h"
 #include "sample/record_frame.h"

@@ -18,7 +18,8 @@ const std::vector<uint8_t> kPng = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 
 class SetPicturesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::WriteText(dir_ / "kalla" / "fodda.csv", testing::SourceTable(1, {{{"POSTNUMMER", "1"}, {"FNAMN", "Anna"}}}));
+    testing::WriteText(dir_ / "kalla" / "fodda.csv",
+                       testing::SourceTable(1, {{{"POSTNUMMER", "1"}, {"FNAMN", "Anna"}}}));
     std::filesystem::create_directories(dir_ / "kalla" / "bilder");
   }
 

@@ -1,0 +1,114 @@
+#include "builder/list_files.h"
+
+#include "builder/set_files.h"
+#include "engine/lists/free_search_list_writer.h"
+#include "engine/lists/word_list_writer.h"
+#include "engine/util/cp1252.h"
+
+namespace vx {
+namespace {
+
+class WordList : public ListFile {
+ public:
+  WordList(const ComponentDecl& decl, std::string dir, std::string regnr)
+      : decl_(decl),
+        dir_(std::move(dir)),
+        regnr_(std::move(regnr)),
+        file_(RenameForSet(decl.file_template, regnr_) + ".i") {}
+
+  bool Open(size_t rows, SourceError& error) override {
+    writer_ = std::make_unique<WordListWriter>(ListPropertiesFor(decl_, dir_, regnr_, rows));
+    if (writer_->Create() == WordListWriter::Status::kOk) return true;
+    error = WriteError(file_, "kan inte skapas");
+    return false;
+  }
+  bool Add(std::string_view text, std::span<const uint32_t> records, SourceError& error) override {
+    if (writer_->Append(text, records) == WordListWriter::Status::kOk) return true;
+    error = WriteError(file_, "raden för ordet " + Cp1252ToUtf8(text) + " kan inte skrivas");
+    return false;
+  }
+  bool Finish(SourceError& error) override {
+    if (writer_->Finish() == WordListWriter::Status::kOk) return true;
+    error = WriteError(file_, "kan inte skrivas");
+    return false;
+  }
+  const std::string& FileName() const override { return file_; }
+
+ private:
+  const ComponentDecl& decl_;
+  std::string dir_, regnr_, file_;
+  std::unique_ptr<WordListWriter> writer_;
+};
+
+class FreeSearch : public ListFile {
+ public:
+  FreeSearch(const ComponentDecl& decl, const std::string& dir, const std::string& regnr)
+      : properties_(FreeSearchPropertiesFor(decl, dir, regnr)),
+        file_(properties_.EntryFileName()),
+        writer_(properties_) {}
+
+  bool Open(size_t, SourceError& error) override {
+    if (writer_.Create() == FreeSearchListWriter::Status::kOk) return true;
+    error = WriteError(file_, "kan inte skapas");
+    return false;
+  }
+  bool Add(std::string_view text, std::span<const uint32_t> records, SourceError& error) override {
+    if (writer_.Add(text, records) == FreeSearchListWriter::Status::kOk) return true;
+    error = WriteError(file_, "raden " + Cp1252ToUtf8(text) + " kan inte skrivas");
+    return false;
+  }
+  bool Finish(SourceError& error) override {
+    if (writer_.Finish() == FreeSearchListWriter::Status::kOk) return true;
+    error = WriteError(file_, "kan inte skrivas");
+    return false;
+  }
+  const std::string& FileName() const override { return file_; }
+
+ private:
+  FreeSearchListProperties properties_;
+  std::string file_;
+  FreeSearchListWriter writer_;
+};
+
+}  // namespace
+
+std::unique_ptr<ListFile> WordListFile(const ComponentDecl& decl, const std::string& dir,
+                                       const std::string& regnr) {
+  return std::make_unique<WordList>(decl, dir, regnr);
+}
+
+std::unique_ptr<ListFile> FreeSearchFile(const ComponentDecl& decl, const std::string& dir,
+                                         const std::string& regnr) {
+  return std::make_unique<FreeSearch>(decl, dir, regnr);
+}
+
+bool WriteCollectedLists(PostingCollector& rows, std::span<const std::unique_ptr<ListFile>> files,
+                         SourceError& error) {
+  if (files.empty()) return true;
+  size_t current = 0;
+  if (!files[0]->Open(rows.RowCount(0), error)) return false;
+  // Finishes the current file and opens the ones after it up to `list`.
+  auto move_to = [&](size_t list) {
+    while (current < list) {
+      if (!files[current]->Finish(error)) return false;
+      ++current;
+      if (!files[current]->Open(rows.RowCount(static_cast<uint8_t>(current)), error)) return false;
+    }
+    return true;
+  };
+  error = {};
+  const bool written = rows.ForEachRow(
+      [&](uint8_t list, std::string_view text, const std::vector<uint32_t>& records) {
+        return list < files.size() && move_to(list) && files[list]->Add(text, records, error);
+      });
+  if (!written) {
+    if (error.message.empty()) {
+      error = WriteError(files[current]->FileName(),
+                         "kan inte skrivas: den tillfälliga sorteringsfilen kan inte läsas");
+    }
+    return false;
+  }
+  return move_to(files.size() - 1) && files.back()->Finish(error);
+}
+
+}  // namespace vx
