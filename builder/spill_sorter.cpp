@@ -190,8 +190,9 @@ bool SpillSorter::Add(std::string_view key, std::string_view payload) {
     if (!Spill()) return false;
   }
   char* p = Allocate(std::max<size_t>(bytes, 1));
-  std::memcpy(p, key.data(), key.size());
-  std::memcpy(p + key.size(), payload.data(), payload.size());
+  // An empty view may have no data at all, which memcpy must not be given.
+  if (!key.empty()) std::memcpy(p, key.data(), key.size());
+  if (!payload.empty()) std::memcpy(p + key.size(), payload.data(), payload.size());
   batch_.push_back(
       {PrefixOf(key), p, static_cast<uint32_t>(key.size()), static_cast<uint32_t>(payload.size())});
   ++count_;
