@@ -246,7 +246,9 @@ bool SpillSorter::WriteRun(const std::function<bool(std::string_view&, std::stri
 
 // Runs are merged sixteen at a time as they pile up, the youngest runs of
 // one level into one run of the next, so that reading never needs more
-// than a few dozen buffers however small the budget.
+// than a few dozen buffers however small the budget. The merged run is
+// appended; the space of its parts is not reused, so the file holds each
+// item once per level (with a budget of any size, a level or two).
 bool SpillSorter::MergeYoungRuns() {
   constexpr size_t kFanIn = 16;
   while (runs_.size() >= kFanIn) {

@@ -85,7 +85,7 @@ class SpillSorter {
 
   size_t budget_;
   std::filesystem::path temp_dir_;
-  std::string temp_path_;
+  std::string temp_path_;  // set while the file could not be unlinked at once
   File file_;
   uint64_t file_size_ = 0;
   std::vector<Run> runs_;

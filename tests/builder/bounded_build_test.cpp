@@ -99,14 +99,6 @@ TEST(SpillSorter, ReportsAFolderItCannotWriteTo) {
   EXPECT_FALSE(sorter.Ok());
 }
 
-std::vector<std::string> FileNames(const fs::path& dir) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(dir))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 TEST(BoundedBuild, ATinyBudgetBuildsTheSameFiles) {
   testing::TempDir dir;
   SampleSourceOptions sample;
@@ -130,8 +122,8 @@ TEST(BoundedBuild, ATinyBudgetBuildsTheSameFiles) {
   // With room enough only the first two registers wait on disc, one run each.
   EXPECT_EQ(summaries[0].temporary_runs, 2u);
   EXPECT_GT(summaries[1].temporary_runs, 100u);
-  const std::vector<std::string> names = FileNames(dir / "stor");
-  ASSERT_EQ(names, FileNames(dir / "liten"));
+  const std::vector<std::string> names = testing::SortedFileNames(dir / "stor");
+  ASSERT_EQ(names, testing::SortedFileNames(dir / "liten"));
   EXPECT_GT(names.size(), 100u);
   for (const std::string& name : names) {
     EXPECT_EQ(testing::ReadFileBytes(dir / "stor" / name),
@@ -139,7 +131,8 @@ TEST(BoundedBuild, ATinyBudgetBuildsTheSameFiles) {
         << name;
   }
   // The work and sorting folders are gone.
-  EXPECT_EQ(FileNames(dir.path()), (std::vector<std::string>{"kalla", "liten", "stor"}));
+  EXPECT_EQ(testing::SortedFileNames(dir.path()),
+            (std::vector<std::string>{"kalla", "liten", "stor"}));
 }
 
 }  // namespace

@@ -335,20 +335,12 @@ TEST(RecordStoreFind, ReopeningOnAnotherFileForgetsCachedKeys) {
   EXPECT_EQ(store.FindRecord("k00099", false), 299);
 }
 
-std::vector<std::string> FileNames(const fs::path& dir) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(dir))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 TEST(RecordStoreOpening, ReadOnlyStoreWithMissingFilesCreatesNothing) {
   TempDir dir;
   TVXregtext store;
   store.properties() = StoreProperties(dir.path(), Mode::LZHblockpacka, kLabels);
   EXPECT_FALSE(store.Open());
-  EXPECT_TRUE(FileNames(dir.path()).empty());
+  EXPECT_TRUE(testing::SortedFileNames(dir.path()).empty());
   EXPECT_EQ(store.ReadRecord(1).code(), vx::Status::Code::kIOError);
   EXPECT_FALSE(store.DecodeFields());
   EXPECT_EQ(store.FindRecord("a", true), -1);
@@ -356,7 +348,8 @@ TEST(RecordStoreOpening, ReadOnlyStoreWithMissingFilesCreatesNothing) {
   store.properties().RO = false;  // a writable store creates empty files
   ASSERT_TRUE(store.Open());
   store.Close();
-  EXPECT_EQ(FileNames(dir.path()), (std::vector<std::string>{"reg.b", "reg.p", "reg.pz"}));
+  EXPECT_EQ(testing::SortedFileNames(dir.path()),
+            (std::vector<std::string>{"reg.b", "reg.p", "reg.pz"}));
   const std::vector<uint8_t> header = testing::ReadFileBytes(dir / "reg.b");
   ASSERT_EQ(header.size(), 16u);
   EXPECT_EQ(LoadU32(header.data() + 2), 0u);
@@ -374,7 +367,7 @@ TEST(RecordStoreOpening, MissingPointerListsLeaveTheStoreOpenWithoutRecords) {
     EXPECT_EQ(store.RecordCount(), 10u);
     EXPECT_EQ(store.ReadRecord(1).code(), vx::Status::Code::kNotFound) << name;
   }
-  EXPECT_EQ(FileNames(dir.path()), std::vector<std::string>{"reg.b"});
+  EXPECT_EQ(testing::SortedFileNames(dir.path()), std::vector<std::string>{"reg.b"});
 }
 
 TEST(RecordStoreOpening, ReadOnlyAndUnchangedRunsNeverWrite) {
@@ -383,7 +376,7 @@ TEST(RecordStoreOpening, ReadOnlyAndUnchangedRunsNeverWrite) {
   WriteTextStore(properties, MakeRecords(300));
   const auto snapshot = [&] {
     std::vector<std::pair<std::vector<uint8_t>, fs::file_time_type>> files;
-    for (const std::string& name : FileNames(dir.path()))
+    for (const std::string& name : testing::SortedFileNames(dir.path()))
       files.emplace_back(testing::ReadFileBytes(dir / name), fs::last_write_time(dir / name));
     return files;
   };

@@ -1,5 +1,6 @@
 #include "tests/support/files.h"
 
+#include <algorithm>
 #include <ctime>
 
 #include <fcntl.h>
@@ -18,6 +19,14 @@
 extern char** environ;
 
 namespace vx::testing {
+
+std::vector<std::string> SortedFileNames(const std::filesystem::path& dir) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);

@@ -13,6 +13,9 @@ namespace vx::testing {
 std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path);
 void WriteFileBytes(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 
+// The names of the entries of `dir`, in byte order.
+std::vector<std::string> SortedFileNames(const std::filesystem::path& dir);
+
 // A fresh directory under the system's temporary directory, removed with
 // everything in it when the object goes.
 class TempDir {
