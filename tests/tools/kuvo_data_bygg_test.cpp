@@ -113,6 +113,17 @@ TEST_F(KuvoDataBygg, UsageAndMissingSources) {
   EXPECT_EQ(RunProcess({kProgram, "bygg", source_.string(), data_.string(), "--registernr", "x"})
                 .exit_code,
             2);
+  for (const char* megabytes : {"0", "-5", "2x", ""}) {
+    const auto bad =
+        RunProcess({kProgram, "bygg", source_.string(), data_.string(), "--minne", megabytes});
+    EXPECT_EQ(bad.exit_code, 2) << megabytes;
+    EXPECT_NE(bad.err.find("--minne ska vara ett heltal megabyte"), std::string::npos) << bad.err;
+  }
+  // The smallest budget builds the same files.
+  const auto small =
+      RunProcess({kProgram, "bygg", source_.string(), data_.string(), "--minne", "1"});
+  EXPECT_EQ(small.exit_code, 0) << small.err;
+  EXPECT_TRUE(Snapshot(data_) == before_);
   const auto empty = RunProcess({kProgram, "bygg", (dir_ / "saknas").string(), data_.string()});
   EXPECT_EQ(empty.exit_code, 1);
   EXPECT_TRUE(Snapshot(data_) == before_);
