@@ -195,6 +195,7 @@ bool WriteRegister(const SourceRecordReader& reader, SpillSorter& records,
       return false;
     }
     if (every_record) every_record(number, payload);
+    if (progress && number % 100000 == 0) progress("    " + std::to_string(number) + " poster");
   }
   if (!records.Ok()) {
     error = UnreadableSortFile(records);
