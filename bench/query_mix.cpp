@@ -136,14 +136,14 @@ std::vector<int64_t> RunOurs(TEVF& evf, const MixQuery& query) {
   }
 }
 
-SqlQuery ToSql(TEVF& evf, const MixQuery& query) {
+SqlQuery ToSql(TEVF& evf, const MixQuery& query, SqlVariant variant) {
   switch (query.kind) {
     case MixKind::kLokalId:
       return LokalIdQuery(query.register_number, query.text);
     case MixKind::kAll:
-      return AllFieldsQuery(RegistersOn(evf), query.text);
+      return AllFieldsQuery(variant, RegistersOn(evf), query.text);
     default:
-      return FormQuery(query.register_number, query.fields);
+      return FormQuery(variant, query.register_number, query.fields);
   }
 }
 

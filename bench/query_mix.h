@@ -39,8 +39,8 @@ std::vector<MixQuery> QueryMix(TEVF& evf);
 // counts for the search over all registers, in register order).
 std::vector<int64_t> RunOurs(TEVF& evf, const MixQuery& query);
 
-// The same question for SQLite.
-SqlQuery ToSql(TEVF& evf, const MixQuery& query);
+// The same question for SQLite, asked of the tables `variant` names.
+SqlQuery ToSql(TEVF& evf, const MixQuery& query, SqlVariant variant = SqlVariant::kBtree);
 
 }  // namespace vx::bench
 

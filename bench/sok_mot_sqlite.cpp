@@ -9,7 +9,9 @@
 // while they were made for the same N. Prints what opening the set costs,
 // reading and composing random records, expansion against lhasa, then asks
 // both the fixed query mix (query_mix.h), in process, and tabulates the
-// medians, their ratio (SQLite / ours) and whether the hit counts agree.
+// medians, their ratio (SQLite / ours) and whether the hit counts agree
+// (mix_comparison.h), for SQLite's B-tree tables and with its FTS5 trigram
+// tables, which are loaded after the B-tree tables and reported apart.
 //
 // --only runs just the queries whose title holds TEXT, without the other
 // figures (for profiling); --fresh builds and loads anew. Exits 1 when any
@@ -21,16 +23,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
-#include <vector>
 
-#include "bench/query_mix.h"
+#include "bench/mix_comparison.h"
 #include "bench/sample_set.h"
 #include "bench/side_figures.h"
+#include "bench/sql_fts5_loader.h"
 #include "bench/sql_loader.h"
 #include "bench/sqlite_db.h"
-#include "tests/support/files.h"
 
 namespace {
 
@@ -66,12 +66,11 @@ bool PrepareSet(const fs::path& dir, int64_t births, bool fresh) {
   return true;
 }
 
-bool PrepareDatabase(const fs::path& dir, int64_t births, vx::TEVF& evf) {
-  const fs::path file = dir / "jamforelse.sqlite";
-  {
-    vx::bench::SqlDb db(file.string());
-    if (vx::bench::LoadedCount(db) == births) return true;
-  }
+double Megabytes(const fs::path& file) {
+  return static_cast<double>(fs::file_size(file)) / 1e6;
+}
+
+bool LoadBtree(const fs::path& dir, const fs::path& file, int64_t births, vx::TEVF& evf) {
   fs::remove(file);
   std::printf("Loading the sources into SQLite (%s) ...\n", file.c_str());
   std::fflush(stdout);
@@ -79,89 +78,37 @@ bool PrepareDatabase(const fs::path& dir, int64_t births, vx::TEVF& evf) {
   vx::bench::SqlDb db(file.string());
   if (!vx::bench::LoadRegisterSet(db, dir / "kalla", evf, births)) return false;
   std::printf("  loaded and indexed in %.0f s, %.0f MB\n", Milliseconds(Clock::now() - start) / 1e3,
-              static_cast<double>(fs::file_size(file)) / 1e6);
+              Megabytes(file));
   return true;
 }
 
-struct Timed {
-  double median_ms = 0;
-  std::vector<int64_t> counts;
-};
-
-// One run to warm up, then `runs` timed ones; a search slower than a
-// second stops after three, so that slow scans do not take minutes.
-Timed Time(int runs, const std::function<std::vector<int64_t>()>& search) {
-  Timed timed;
-  timed.counts = search();
-  std::vector<double> times;
-  double total = 0;
-  for (int i = 0; i < runs && (i < 3 || total < 3000); ++i) {
-    const auto start = Clock::now();
-    timed.counts = search();
-    times.push_back(Milliseconds(Clock::now() - start));
-    total += times.back();
+// The FTS5 tables go into the same file after the B-tree tables, so that
+// their time and size are their own.
+void AddFts5(const fs::path& file, int64_t births) {
+  std::printf("Adding the FTS5 trigram tables ...\n");
+  std::fflush(stdout);
+  const double before = Megabytes(file);
+  const auto start = Clock::now();
+  {
+    vx::bench::SqlDb db(file.string());
+    vx::bench::LoadFts5(db, births);
   }
-  std::sort(times.begin(), times.end());
-  timed.median_ms = times[times.size() / 2];
-  return timed;
+  std::printf("  FTS5 tables loaded in %.0f s, %.0f MB more (%.0f MB in all)\n",
+              Milliseconds(Clock::now() - start) / 1e3, Megabytes(file) - before, Megabytes(file));
 }
 
-std::string Counts(const std::vector<int64_t>& counts) {
-  std::string text;
-  for (const int64_t c : counts) {
-    if (!text.empty()) text += '/';
-    text += std::to_string(c);
+bool PrepareDatabase(const fs::path& dir, int64_t births, vx::TEVF& evf) {
+  const fs::path file = dir / "jamforelse.sqlite";
+  bool btree = false;
+  bool fts5 = false;
+  {
+    vx::bench::SqlDb db(file.string());
+    btree = vx::bench::LoadedCount(db) == births;
+    fts5 = btree && vx::bench::Fts5LoadedCount(db) == births;
   }
-  return text;
-}
-
-// `text` (UTF-8) cut or padded to `width` characters.
-std::string Column(std::string text, size_t width) {
-  const auto characters = [](const std::string& s) {
-    return static_cast<size_t>(
-        std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-  };
-  if (characters(text) > width) {
-    while (characters(text) > width - 3 || (!text.empty() && (text.back() & 0xC0) == 0xC0))
-      text.pop_back();
-    text += "...";
-  }
-  return text + std::string(width - characters(text), ' ');
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const size_t n = values.size();
-  return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-// Runs the mix and prints the table; returns the number of queries whose
-// counts agree.
-int CompareMix(vx::TEVF& evf, vx::bench::SqlDb& db, int runs, const std::string& only, int& total) {
-  std::vector<vx::bench::MixQuery> mix = vx::bench::QueryMix(evf);
-  std::erase_if(
-      mix, [&](const vx::bench::MixQuery& q) { return q.Title().find(only) == std::string::npos; });
-  std::printf("\n%-56s %11s %11s %8s %10s %s\n", "query", "ours ms", "SQLite ms", "ratio", "hits",
-              "counts equal");
-  std::vector<double> ratios;
-  int equal = 0;
-  for (const vx::bench::MixQuery& query : mix) {
-    const vx::bench::SqlQuery sql = vx::bench::ToSql(evf, query);
-    const Timed ours = Time(runs, [&] { return vx::bench::RunOurs(evf, query); });
-    const Timed theirs = Time(runs, [&] { return vx::bench::RunSqlQuery(db, sql); });
-    const double ratio = theirs.median_ms / std::max(ours.median_ms, 1e-6);
-    ratios.push_back(ratio);
-    const bool same = ours.counts == theirs.counts;
-    equal += same ? 1 : 0;
-    std::printf("%s %11.4f %11.4f %8.2f %10s %s\n", Column(query.Title(), 56).c_str(),
-                ours.median_ms, theirs.median_ms, ratio, Counts(ours.counts).c_str(),
-                same ? "yes" : ("NO: SQLite " + Counts(theirs.counts)).c_str());
-    std::fflush(stdout);
-  }
-  total = static_cast<int>(mix.size());
-  std::printf("median ratio: %.2f; slowest ratio: %.2f; counts equal: %d of %d\n", Median(ratios),
-              *std::min_element(ratios.begin(), ratios.end()), equal, total);
-  return equal;
+  if (!btree && !LoadBtree(dir, file, births, evf)) return false;
+  if (!fts5) AddFts5(file, births);
+  return true;
 }
 
 int Usage() {
@@ -218,7 +165,5 @@ int main(int argc, char** argv) {
   if (!PrepareDatabase(dir, births, evf)) return 1;
   vx::bench::SqlDb db((dir / "jamforelse.sqlite").string());
   db.Exec("PRAGMA cache_size = -2000000; PRAGMA mmap_size = 8000000000");
-  int total = 0;
-  const int equal = CompareMix(evf, db, runs, only, total);
-  return equal == total ? 0 : 1;
+  return vx::bench::CompareMix(evf, db, runs, only).All() ? 0 : 1;
 }

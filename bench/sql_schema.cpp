@@ -103,4 +103,13 @@ std::string AllFieldsTable(const SqlRegister& reg) {
   return std::string(reg.table) + "_alla";
 }
 
+std::string Fts5Table(const SqlRegister& reg, const SqlField& field) {
+  if (field.shape != SqlShape::kColumn && field.shape != SqlShape::kLines) return {};
+  return std::string(reg.table) + "_" + std::string(field.prefix) + "_fts";
+}
+
+std::string Fts5AllFieldsTable(const SqlRegister& reg) {
+  return AllFieldsTable(reg) + "_fts";
+}
+
 }  // namespace vx::bench

@@ -9,6 +9,13 @@
 //       own order, which decides where a begins-with run starts)
 //   f   FoldTable (fold fields, beside their a; free-search lines)
 // Dates are stored as written: their ranges compare plain bytes.
+//
+// Beside the B-tree tables, FTS5 trigram tables (fts5_text.h) index the
+// values that contains and ends-with terms read: each field of one value
+// per record (names, titles, places, parishes, sources, causes) as it is
+// compared, each free-text field, and every field of a record (`alla`),
+// one row per record with rowid = rec. First-name words, relatives'
+// surnames and dates have none.
 #ifndef VX_BENCH_SQL_SCHEMA_H_
 #define VX_BENCH_SQL_SCHEMA_H_
 
@@ -61,6 +68,11 @@ const SqlRegister& SqlRegisterOf(int number);
 // a register ("fodda_alla").
 std::string SideTable(const SqlRegister& reg, const SqlField& field);
 std::string AllFieldsTable(const SqlRegister& reg);
+
+// The FTS5 table of a field ("fodda_en_fts"), empty when it has none, and
+// of every field of a register ("fodda_alla_fts").
+std::string Fts5Table(const SqlRegister& reg, const SqlField& field);
+std::string Fts5AllFieldsTable(const SqlRegister& reg);
 
 }  // namespace vx::bench
 

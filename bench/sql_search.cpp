@@ -1,8 +1,13 @@
 #include "bench/sql_search.h"
 
+#include <algorithm>
+#include <optional>
+
+#include "bench/fts5_text.h"
 #include "bench/sql_schema.h"
 #include "bench/sql_terms.h"
 #include "engine/text/collation.h"
+#include "engine/util/cp1252.h"
 
 namespace vx::bench {
 namespace {
@@ -23,12 +28,13 @@ struct ValueColumn {
   std::string table;   // the table the expressions read, for stepping
   std::string accent_name;
   std::string fold_name;
+  std::string fts5;  // the field's FTS5 table, empty when it has none
 };
 
 // Builds one statement's text and parameters.
 class StatementBuilder {
  public:
-  explicit StatementBuilder(SqlQuery& query) : query_(query) {}
+  StatementBuilder(SqlVariant variant, SqlQuery& query) : variant_(variant), query_(query) {}
 
   // Parameters are numbered: the order in which the parts of an
   // expression are built is not the order of the text.
@@ -42,38 +48,98 @@ class StatementBuilder {
     return '?' + std::to_string(params_.size());
   }
 
+  // The FTS5 phrase that finds `mapped` (contained, or at the end), when
+  // these are FTS5 statements and `fts5` can look it up; `typed` names the
+  // term when it cannot.
+  std::optional<std::string> Fts5Term(const std::string& fts5, std::string_view mapped, bool at_end,
+                                      std::string_view typed) {
+    if (variant_ != SqlVariant::kFts5) return std::nullopt;
+    const std::string term = "\"" + Cp1252ToUtf8(typed) + "\"";
+    if (fts5.empty()) {
+      Miss(term + ": no FTS5 table for the field");
+      return std::nullopt;
+    }
+    std::optional<std::string> phrase = Fts5Phrase(mapped, at_end);
+    if (!phrase) {
+      Miss(term + (at_end ? ": ends-with under 2 characters" : ": contains under 3 characters"));
+      return std::nullopt;
+    }
+    ++query_.fts5_terms;
+    return phrase;
+  }
+
+  // The records whose FTS5 row matches `expression`.
+  std::string Fts5Match(const std::string& fts5, const std::string& expression) {
+    params_.push_back({expression, -1, false, true});
+    const std::string match = fts5 + " MATCH ?" + std::to_string(params_.size());
+    last_match_ = {"b.rec IN (SELECT rowid FROM " + fts5 + " WHERE " + match + ")",
+                   "SELECT count(*) FROM " + fts5 + " WHERE " + match};
+    return last_match_.first;
+  }
+
   // The condition that `term` puts on a value.
   std::string TermCondition(const SqlTerm& term, const ValueColumn& column) {
-    const std::string& compared = column.fold.empty() ? column.accent : column.fold;
-    const auto mapped = [&](std::string_view s) {
-      return column.fold.empty() ? Accent(s) : Fold(s);
-    };
     switch (term.kind) {
       case SqlTermKind::kWhole:
         return column.accent + " = " + Param(Accent(term.head));
       case SqlTermKind::kEnds:
-        return EndsWith(compared, mapped(term.tail));
-      case SqlTermKind::kContains: {
-        std::string condition = "instr(" + compared + ", " + Param(mapped(term.head)) + ") > 0";
-        if (term.digit != 0) {
-          condition += " AND substr(" + compared + ", -1) = " + Param(std::string(1, term.digit));
-        }
-        return condition;
-      }
+        return EndsCondition(column, term.tail);
+      case SqlTermKind::kContains:
+        return ContainsCondition(column, term);
       default:
         break;
     }
     std::string condition =
         column.fold.empty() ? AccentRange(column.accent, term.head) : FoldedRun(column, term.head);
     if (term.kind == SqlTermKind::kBeginsEnds) {
-      condition += " AND " + EndsWith(compared, mapped(term.tail));
+      condition += " AND " + EndsWith(Compared(column), Mapped(column, term.tail));
     }
     return condition;
   }
 
-  SqlStatementText Take(std::string sql) { return {std::move(sql), std::move(params_)}; }
+  // The statement that counts the register's records meeting `condition`.
+  // When that is one FTS5 match, whose rowids are records, the match counts
+  // them itself: joining them to the register's table would add only time.
+  SqlStatementText TakeCount(const SqlRegister& reg, std::string_view condition) {
+    std::string sql = "SELECT count(*) FROM " + std::string(reg.table) + " b WHERE " +
+                      std::string(condition.empty() ? "0" : condition);
+    while (condition.size() > 2 && condition.front() == '(' && condition.back() == ')' &&
+           condition != last_match_.first) {
+      condition = condition.substr(1, condition.size() - 2);
+    }
+    if (!last_match_.first.empty() && condition == last_match_.first) sql = last_match_.second;
+    return {std::move(sql), std::move(params_)};
+  }
 
  private:
+  // Contains and ends-with compare the folded value of a field that folds.
+  static const std::string& Compared(const ValueColumn& column) {
+    return column.fold.empty() ? column.accent : column.fold;
+  }
+
+  static std::string Mapped(const ValueColumn& column, std::string_view s) {
+    return column.fold.empty() ? Accent(s) : Fold(s);
+  }
+
+  std::string EndsCondition(const ValueColumn& column, std::string_view typed) {
+    const std::string tail = Mapped(column, typed);
+    if (const auto phrase = Fts5Term(column.fts5, tail, true, typed))
+      return Fts5Match(column.fts5, *phrase);
+    return EndsWith(Compared(column), tail);
+  }
+
+  std::string ContainsCondition(const ValueColumn& column, const SqlTerm& term) {
+    const std::string head = Mapped(column, term.head);
+    const auto phrase = Fts5Term(column.fts5, head, false, term.head);
+    std::string condition = phrase ? Fts5Match(column.fts5, *phrase)
+                                   : "instr(" + Compared(column) + ", " + Param(head) + ") > 0";
+    if (term.digit != 0) {
+      condition +=
+          " AND substr(" + Compared(column) + ", -1) = " + Param(std::string(1, term.digit));
+    }
+    return condition;
+  }
+
   std::string EndsWith(const std::string& column, const std::string& tail) {
     if (tail.empty()) return "1";
     return "substr(" + column + ", -" + std::to_string(tail.size()) + ") = " + Param(tail);
@@ -95,8 +161,16 @@ class StatementBuilder {
     return column.accent + " BETWEEN " + RunParam(run, false) + " AND " + RunParam(run, true);
   }
 
+  // Said once, though the search over all registers asks each register.
+  void Miss(const std::string& why) {
+    auto& misses = query_.fts5_misses;
+    if (std::find(misses.begin(), misses.end(), why) == misses.end()) misses.push_back(why);
+  }
+
+  SqlVariant variant_;
   SqlQuery& query_;
   std::vector<SqlParam> params_;
+  std::pair<std::string, std::string> last_match_;  // the condition, and the count alone
 };
 
 std::string Or(const std::vector<std::string>& conditions) {
@@ -111,6 +185,12 @@ std::string InSide(const std::string& table, const std::string& condition) {
   return "b.rec IN (SELECT rec FROM " + table + " WHERE " + condition + ")";
 }
 
+// The values of a side table, in its column `a`; they keep accents.
+ValueColumn SideColumn(const std::string& side) {
+  return {
+      .accent = "a", .fold = "", .table = side, .accent_name = "a", .fold_name = "", .fts5 = ""};
+}
+
 // Surnames, titles, places, sources: alternatives, any of which may match.
 std::string ListFieldCondition(StatementBuilder& builder, const SqlRegister& reg,
                                const SqlField& field, std::string_view text) {
@@ -118,11 +198,17 @@ std::string ListFieldCondition(StatementBuilder& builder, const SqlRegister& reg
   std::string side;
   if (field.shape == SqlShape::kColumn) {
     const std::string prefix(field.prefix);
-    column = {"b." + prefix + "_a", field.fold ? "b." + prefix + "_f" : "", std::string(reg.table),
-              prefix + "_a", prefix + "_f"};
+    column = {.accent = "b." + prefix + "_a",
+              .fold = field.fold ? "b." + prefix + "_f" : "",
+              .table = std::string(reg.table),
+              .accent_name = prefix + "_a",
+              .fold_name = prefix + "_f",
+              .fts5 = Fts5Table(reg, field)};
   } else {
+    // A side table's condition is inside its subquery, where the record's
+    // FTS5 rows cannot be joined.
     side = SideTable(reg, field);
-    column = {"a", "", side, "a", ""};
+    column = SideColumn(side);
   }
   std::vector<std::string> alternatives;
   for (std::string_view piece : TermTexts(text, ';'))
@@ -134,7 +220,7 @@ std::string ListFieldCondition(StatementBuilder& builder, const SqlRegister& reg
 std::string FirstNamesCondition(StatementBuilder& builder, const SqlRegister& reg,
                                 const SqlField& field, std::string_view text) {
   const std::string side = SideTable(reg, field);
-  const ValueColumn column{"a", "", side, "a", ""};
+  const ValueColumn column = SideColumn(side);
   std::vector<std::string> groups;
   for (std::string_view group : Runs(text, ';')) {
     std::string all;
@@ -155,25 +241,38 @@ std::string DateCondition(StatementBuilder& builder, const SqlRegister& reg, con
                                            builder.Param(PrefixEnd(ends.to)));
 }
 
-std::string LineCondition(StatementBuilder& builder, std::string_view text) {
+std::string LineTermCondition(StatementBuilder& builder, LineMatch match,
+                              const std::string& folded) {
+  switch (match) {
+    case LineMatch::kEqual:
+      return "t = " + builder.Param(folded);
+    case LineMatch::kBegins:
+      return "t >= " + builder.Param(folded) + " AND t < " + builder.Param(PrefixEnd(folded));
+    default:
+      return "instr(t, " + builder.Param(folded) + ") > 0";
+  }
+}
+
+// The records with a line in `side` that matches the free text; contains
+// terms FTS5 can look up go to one MATCH in `fts5`, the rest to `side`.
+std::string LinesCondition(StatementBuilder& builder, const std::string& side,
+                           const std::string& fts5, std::string_view text) {
   const LineQuery query = ReadLineQuery(text);
-  std::vector<std::string> terms;
+  std::string phrases;
+  std::vector<std::string> rest;
   for (const std::string& term : query.terms) {
     const std::string folded = Fold(term);
-    switch (query.match) {
-      case LineMatch::kEqual:
-        terms.push_back("t = " + builder.Param(folded));
-        break;
-      case LineMatch::kBegins:
-        terms.push_back("t >= " + builder.Param(folded) + " AND t < " +
-                        builder.Param(PrefixEnd(folded)));
-        break;
-      case LineMatch::kContains:
-        terms.push_back("instr(t, " + builder.Param(folded) + ") > 0");
-        break;
+    if (query.match == LineMatch::kContains) {
+      if (const auto phrase = builder.Fts5Term(fts5, folded, false, term)) {
+        phrases += (phrases.empty() ? "" : " OR ") + *phrase;
+        continue;
+      }
     }
+    rest.push_back(LineTermCondition(builder, query.match, folded));
   }
-  return Or(terms);
+  if (phrases.empty()) return InSide(side, Or(rest));
+  const std::string found = builder.Fts5Match(fts5, phrases);
+  return rest.empty() ? found : Or({found, InSide(side, Or(rest))});
 }
 
 std::string FieldCondition(StatementBuilder& builder, const SqlRegister& reg, const SqlField& field,
@@ -184,14 +283,10 @@ std::string FieldCondition(StatementBuilder& builder, const SqlRegister& reg, co
     case SqlShape::kDates:
       return DateCondition(builder, reg, field, text);
     case SqlShape::kLines:
-      return InSide(SideTable(reg, field), LineCondition(builder, text));
+      return LinesCondition(builder, SideTable(reg, field), Fts5Table(reg, field), text);
     default:
       return ListFieldCondition(builder, reg, field, text);
   }
-}
-
-std::string CountWhere(const SqlRegister& reg, const std::string& condition) {
-  return "SELECT count(*) FROM " + std::string(reg.table) + " b WHERE " + condition;
 }
 
 // The first value of a run's stepping statement, or false.
@@ -222,37 +317,39 @@ std::pair<std::string, std::string> FindRun(SqlDb& db, const FoldRun& run) {
 
 }  // namespace
 
-SqlQuery FormQuery(int register_number,
+SqlQuery FormQuery(SqlVariant variant, int register_number,
                    const std::vector<std::pair<std::string, std::string>>& fields) {
   const SqlRegister& reg = SqlRegisterOf(register_number);
   SqlQuery query;
-  StatementBuilder builder(query);
+  StatementBuilder builder(variant, query);
   std::string where;
   for (const auto& [prefix, text] : fields) {
     if (text.empty()) continue;
     if (!where.empty()) where += " AND ";
     where += FieldCondition(builder, reg, *reg.Field(prefix), text);
   }
-  query.statements.push_back(builder.Take(CountWhere(reg, where.empty() ? "0" : where)));
+  query.statements.push_back(builder.TakeCount(reg, where));
   return query;
 }
 
 SqlQuery LokalIdQuery(int register_number, std::string_view id) {
   const SqlRegister& reg = SqlRegisterOf(register_number);
   SqlQuery query;
-  StatementBuilder builder(query);
+  StatementBuilder builder(SqlVariant::kBtree, query);
   const std::string condition = "b.lokalid = " + builder.Param(Accent(id));
-  query.statements.push_back(builder.Take(CountWhere(reg, condition)));
+  query.statements.push_back(builder.TakeCount(reg, condition));
   return query;
 }
 
-SqlQuery AllFieldsQuery(const std::vector<int>& registers, std::string_view text) {
+SqlQuery AllFieldsQuery(SqlVariant variant, const std::vector<int>& registers,
+                        std::string_view text) {
   SqlQuery query;
   for (int r : registers) {
     const SqlRegister& reg = SqlRegisterOf(r);
-    StatementBuilder builder(query);
-    const std::string condition = InSide(AllFieldsTable(reg), LineCondition(builder, text));
-    query.statements.push_back(builder.Take(CountWhere(reg, condition)));
+    StatementBuilder builder(variant, query);
+    const std::string condition =
+        LinesCondition(builder, AllFieldsTable(reg), Fts5AllFieldsTable(reg), text);
+    query.statements.push_back(builder.TakeCount(reg, condition));
   }
   return query;
 }
@@ -268,7 +365,9 @@ std::vector<int64_t> RunSqlQuery(SqlDb& db, const SqlQuery& query) {
     for (size_t i = 0; i < text.params.size(); ++i) {
       const SqlParam& p = text.params[i];
       const int index = static_cast<int>(i) + 1;
-      if (p.run < 0) {
+      if (p.text) {
+        statement.BindText(index, p.bytes);
+      } else if (p.run < 0) {
         statement.BindBlob(index, p.bytes);
       } else {
         const auto& ends = runs[static_cast<size_t>(p.run)];

@@ -36,6 +36,15 @@ void SqlStatement::BindBlob(int i, std::string_view bytes) {
   }
 }
 
+void SqlStatement::BindText(int i, std::string_view text) {
+  static const char kEmpty = 0;
+  const char* data = text.empty() ? &kEmpty : text.data();
+  if (sqlite3_bind_text(stmt_, i, data, static_cast<int>(text.size()), SQLITE_TRANSIENT) !=
+      SQLITE_OK) {
+    Fail(db_, "bind");
+  }
+}
+
 void SqlStatement::BindInt(int i, int64_t value) {
   if (sqlite3_bind_int64(stmt_, i, value) != SQLITE_OK) Fail(db_, "bind");
 }

@@ -1,7 +1,7 @@
 // A thin owner of an SQLite connection and its prepared statements, for the
 // benchmark that asks SQLite the same questions as our search. Values are
 // bound as BLOBs so that SQL compares them byte by byte, as our tables'
-// mapped bytes compare.
+// mapped bytes compare; only FTS5's texts are bound as text.
 #ifndef VX_BENCH_SQLITE_DB_H_
 #define VX_BENCH_SQLITE_DB_H_
 
@@ -29,6 +29,8 @@ class SqlStatement {
   // Binds parameter i (1-based).
   void BindBlob(int i, std::string_view bytes);
   void BindInt(int i, int64_t value);
+  // Binds UTF-8 text: what FTS5 tokenizes and MATCH reads.
+  void BindText(int i, std::string_view text);
   // Steps once: true while a row is there. Failure ends the program.
   bool Step();
   int64_t Int(int column) const;
