@@ -6,7 +6,6 @@
 #include "builder/list_keys.h"
 #include "builder/person_sort.h"
 #include "builder/posting_collector.h"
-#include "builder/register_schema.h"
 #include "builder/varint.h"
 
 namespace vx {

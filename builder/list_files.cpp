@@ -1,5 +1,7 @@
 #include "builder/list_files.h"
 
+#include <algorithm>
+
 #include "builder/set_files.h"
 #include "engine/lists/free_search_list_writer.h"
 #include "engine/lists/word_list_writer.h"
@@ -16,6 +18,8 @@ class WordList : public ListFile {
         regnr_(std::move(regnr)),
         file_(RenameForSet(decl.file_template, regnr_) + ".i") {}
 
+  // The capacity in the row file's header.
+  bool NeedsRowCount() const override { return true; }
   bool Open(size_t rows, SourceError& error) override {
     writer_ = std::make_unique<WordListWriter>(ListPropertiesFor(decl_, dir_, regnr_, rows));
     if (writer_->Create() == WordListWriter::Status::kOk) return true;
@@ -47,6 +51,7 @@ class FreeSearch : public ListFile {
         file_(properties_.EntryFileName()),
         writer_(properties_) {}
 
+  bool NeedsRowCount() const override { return false; }
   bool Open(size_t, SourceError& error) override {
     if (writer_.Create() == FreeSearchListWriter::Status::kOk) return true;
     error = WriteError(file_, "kan inte skapas");
@@ -85,6 +90,13 @@ std::unique_ptr<ListFile> FreeSearchFile(const ComponentDecl& decl, const std::s
 bool WriteCollectedLists(PostingCollector& rows, std::span<const std::unique_ptr<ListFile>> files,
                          SourceError& error) {
   if (files.empty()) return true;
+  const bool needs_counts = std::any_of(files.begin(), files.end(),
+                                        [](const auto& file) { return file->NeedsRowCount(); });
+  if (needs_counts && !rows.CountRows()) {
+    error = WriteError(files[0]->FileName(),
+                       "kan inte skrivas: den tillfälliga sorteringsfilen kan inte läsas");
+    return false;
+  }
   size_t current = 0;
   if (!files[0]->Open(rows.RowCount(0), error)) return false;
   // Finishes the current file and opens the ones after it up to `list`.

@@ -19,6 +19,8 @@ namespace vx {
 class ListFile {
  public:
   virtual ~ListFile() = default;
+  // Whether Open must be given the list's row count.
+  virtual bool NeedsRowCount() const = 0;
   virtual bool Open(size_t rows, SourceError& error) = 0;
   virtual bool Add(std::string_view text, std::span<const uint32_t> records,
                    SourceError& error) = 0;

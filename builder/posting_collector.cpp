@@ -155,7 +155,11 @@ bool PostingCollector::Dump() {
 }
 
 bool PostingCollector::Finish() {
-  if (!Dump() || !sorter_.Finish()) return false;
+  return Dump() && sorter_.Finish();
+}
+
+bool PostingCollector::CountRows() {
+  sorter_.Rewind();
   std::fill(row_counts_.begin(), row_counts_.end(), 0);
   std::string previous;
   bool first = true;

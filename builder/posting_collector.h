@@ -40,11 +40,15 @@ class PostingCollector {
   // no spellings are kept.
   bool AddExact(uint8_t list, std::string_view key, uint32_t record);
 
-  // Ends adding and counts the rows of each list. False when the disc
-  // fails.
+  // Ends adding. False when the disc fails.
   bool Finish();
 
-  // The rows of `list`, known after Finish.
+  // Counts the rows of each list, a pass over them all; for lists whose
+  // files must know their size before the first row. False when a row
+  // could not be read back.
+  bool CountRows();
+
+  // The rows of `list`, known after CountRows.
   size_t RowCount(uint8_t list) const { return row_counts_[list]; }
 
   // Calls `row` for every row in order; stops when it returns false.

@@ -119,6 +119,7 @@ std::vector<CollectedRow> Collect(const std::function<void(PostingCollector&)>& 
   PostingCollector collector(budget, temp.path());
   add(collector);
   EXPECT_TRUE(collector.Finish());
+  EXPECT_TRUE(collector.CountRows());
   EXPECT_EQ(collector.RunCount() > 0, budget == 0);
   std::vector<CollectedRow> rows;
   collector.ForEachRow([&](uint8_t list, std::string_view text, const std::vector<uint32_t>& r) {
