@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "codedtext/coded_text.h"
 #include "controls/qt_text_measurer.h"
-#include "records/coded_text.h"
 #include "records/record_text.h"
 #include "tests/support/birth_records.h"
 

@@ -33,11 +33,11 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/main_window.h"
 #include "controls/bitmap_button.h"
 #include "controls/screen_text.h"
-#include "search/ui/picker_window.h"
-#include "search/ui/search_form_window.h"
+#include "desktop/main/main_window.h"
+#include "desktop/search/picker_window.h"
+#include "desktop/search/search_form_window.h"
 #ifdef VX_BENCH_QUERY_MIX
 #include "bench/query_mix.h"
 #endif

@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "app/session.h"
 #include "bench/sample_set.h"
-#include "records/ui/pdf_print.h"
+#include "desktop/output/pdf_print.h"
+#include "session/session.h"
 
 namespace {
 

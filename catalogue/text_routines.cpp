@@ -1,7 +1,7 @@
 #include "catalogue/text_routines.h"
 
+#include "codedtext/coded_text.h"
 #include "engine/text/text_helpers.h"
-#include "records/coded_text.h"
 
 namespace vx {
 namespace {
@@ -18,7 +18,9 @@ std::string_view Trimmed(std::string_view s) {
 
 }  // namespace
 
-std::string utanmarkering(std::string_view text) { return RemoveTags(text); }
+std::string utanmarkering(std::string_view text) {
+  return RemoveTags(text);
+}
 
 std::vector<std::string> delatext(std::string_view text, char separator) {
   std::vector<std::string> items;

@@ -9,8 +9,8 @@
 #include <QPoint>
 #include <vector>
 
+#include "codedtext/coded_text.h"
 #include "controls/qt_text_measurer.h"
-#include "records/coded_text.h"
 
 namespace vx {
 

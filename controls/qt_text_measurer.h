@@ -17,7 +17,7 @@
 #include <array>
 #include <string_view>
 
-#include "records/coded_text.h"
+#include "codedtext/coded_text.h"
 
 namespace vx {
 

@@ -15,8 +15,8 @@
 #include <string>
 #include <string_view>
 
+#include "codedtext/coded_text.h"
 #include "controls/qt_text_measurer.h"
-#include "records/coded_text.h"
 
 namespace vx {
 

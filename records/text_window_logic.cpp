@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "codedtext/coded_text.h"
 #include "engine/util/version.h"
-#include "records/coded_text.h"
 
 namespace vx {
 

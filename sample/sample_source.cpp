@@ -6,8 +6,8 @@
 
 #include "builder/output_file.h"
 #include "builder/system_error_text.h"
+#include "export/csv_writer.h"
 #include "records/register_labels.h"
-#include "builder/csv_writer.h"
 #include "sample/sample_data.h"
 #include "sample/sample_record_maker.h"
 #include "sample/sample_vocabulary.h"

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/session.h"
 #include "catalogue/text_routines.h"
 #include "engine/util/cp1252.h"
 #include "engine/util/version.h"
 #include "records/field_rules.h"
 #include "search/search_forms.h"
+#include "session/session.h"
 #include "tools/cli_io.h"
 #include "tools/sok_help.h"
 #include "tools/sok_output.h"

@@ -1,6 +1,6 @@
 #include "tools/sok_pdf.h"
 
-#include "records/ui/pdf_print.h"
+#include "desktop/output/pdf_print.h"
 
 namespace vx::cli {
 

@@ -4,8 +4,8 @@
 #ifndef VX_TOOLS_SOK_PDF_H_
 #define VX_TOOLS_SOK_PDF_H_
 
-#include "app/session.h"
 #include "engine/util/status.h"
+#include "session/session.h"
 #include "tools/sok_request.h"
 
 namespace vx::cli {

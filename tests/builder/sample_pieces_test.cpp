@@ -6,8 +6,8 @@
 #include <map>
 #include <set>
 
-#include "builder/csv_writer.h"
 #include "engine/util/cp1252.h"
+#include "export/csv_writer.h"
 #include "records/register_labels.h"
 #include "sample/embedded_data.h"
 #include "sample/name_speller.h"

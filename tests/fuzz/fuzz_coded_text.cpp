@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-#include "records/coded_text.h"
+#include "codedtext/coded_text.h"
 #include "tests/fuzz/fuzz_work_dir.h"
 
 namespace {

@@ -1,0 +1,145 @@
+// The main window's result table and record panel: events into the
+// ResultTable, and what it says back onto the controls.
+#include <QTimer>
+
+#include "controls/screen_text.h"
+#include "desktop/main/main_window.h"
+#include "engine/util/message_sink.h"
+
+namespace vx {
+
+void Tmain_form::ConnectTable() {
+  TLMtab* tab = c_.persontab;
+  tab->setCellText([this](int row, int column) { return CellText(row, column); });
+  tab->setCellAttribute([](int, int) { return ResultTable::CellAttribute(); });
+  connect(tab, &TLMtab::SelectCell, this, [this](int row, int) {
+    if (!syncing_ && table_) Run([this, row] { return table_->SelectRow(row); });
+  });
+  connect(tab, &TLMtab::TopLeftChanged, this, [this](int top) {
+    if (syncing_ || !table_) return;
+    table_->SetTopRow(top);
+    ShowTable();
+  });
+  connect(tab, &TLMtab::MouseWheel, this, &Tmain_form::OnWheel);
+  connect(c_.personscr, &Tspecscr::NyPosition, this, [this](int position) {
+    if (syncing_ || !table_) return;
+    table_->SetScrollPosition(position);
+    ShowTable();
+  });
+  connect(c_.textscr, &Tspecscr::NyPosition, this, [this](int position) {
+    if (!syncing_) c_.texten->SetPixelOffset(position - 1);
+  });
+  connect(c_.texten, &TVXdyntex::NyPosition, this, [this] {
+    const bool was = std::exchange(syncing_, true);
+    c_.textscr->setPosition(c_.texten->ViewOffset() + 1);
+    syncing_ = was;
+  });
+}
+
+// Painting reads the list: a damaged block is told once, after the paint.
+std::string Tmain_form::CellText(int row, int column) {
+  if (!table_) return {};
+  std::string text;
+  const Status status = session_.Guard([&] {
+    text = table_->CellText(row - 1, column - 1);
+    return Status::OK();
+  });
+  if (!status.ok() && !cells_reported_) {
+    cells_reported_ = true;
+    const std::string message = status.message();
+    QTimer::singleShot(0, this, [message] { ReportMessage(message); });
+  }
+  return text;
+}
+
+void Tmain_form::Run(const std::function<Status()>& operation) {
+  cells_reported_ = false;
+  const Status status = session_.Guard(operation);
+  if (!status.ok()) ReportMessage(status.message());
+  ShowTable();
+}
+
+void Tmain_form::OnWheel(int delta) {
+  if (in_wheel_ || !table_) return;
+  in_wheel_ = true;
+  table_->Wheel(delta);
+  ShowTable();
+  in_wheel_ = false;
+}
+
+void Tmain_form::ShowTable() {
+  if (!table_) return;
+  const bool was = std::exchange(syncing_, true);
+  const ResultTable& t = *table_;
+  TLMtab* tab = c_.persontab;
+  tab->setRowCount(t.row_count());
+  tab->setEnabled(t.enabled());
+  if (t.row_count() > 0) {
+    tab->setCurrentRow(t.current_row());
+    tab->setTopRow(t.top_row());
+  }
+  const ScrollBarState bar = t.scroll_bar();
+  c_.personscr->setVisible(bar.shown);
+  if (bar.shown) {
+    c_.personscr->setMax(bar.maximum);
+    c_.personscr->setPosition(bar.position);
+  }
+  tab->update();
+  (t.datumsort() ? c_.datumsortknapp : c_.namnsortknapp)->setDown(true);
+  ShowCounter();
+  ShowRecord();
+  syncing_ = was;
+}
+
+void Tmain_form::ShowCounter() {
+  const HitCounter& counter = table_->hit_counter();
+  for (int r = 0; r < 3; ++r) {
+    if (c_.valknappar[r]->isEnabled())
+      c_.valknappar[r]->setButtext(ScreenText(counter.captions[r]));
+  }
+  c_.antallabel->setText(ScreenText(counter.text));
+  const HitButtons& b = counter.buttons;
+  c_.skrivknapp->setEnabled(b.skrivknapp);
+  c_.kopilistaknapp->setEnabled(b.kopilistaknapp);
+  c_.exportknapp->setEnabled(b.kopilistaknapp);  // export needs hits as the list copy does
+  c_.kopipostknapp->setEnabled(b.kopipostknapp);
+  c_.postejknapp->setEnabled(b.postejknapp);
+  c_.postskrivknapp->setEnabled(b.postskrivknapp);
+}
+
+void Tmain_form::ShowRecord() {
+  const RecordView& view = table_->record_view();
+  if (view.register_number == shown_register_ && view.record == shown_record_) return;
+  shown_register_ = view.register_number;
+  shown_record_ = view.record;
+  c_.postnrlabel->setText(ScreenText(view.label));
+  c_.postlab->setVisible(!view.mark_figure.empty());
+  c_.postlab->setFigur1(QString::fromStdString(view.mark_figure));
+  c_.postlab->setFigur2(QString::fromStdString(view.mark_figure));
+  c_.statuslabel->setVisible(view.dot != StatusDot::kHidden);
+  c_.statuslabel->setStyleSheet(view.dot == StatusDot::kRed ? "color: #C00000;"
+                                                            : "color: #008000;");
+  c_.postnrlabel->adjustSize();
+  c_.statuslabel->adjustSize();
+  c_.statuslabel->move(c_.postnrlabel->geometry().right() + 8, c_.postnrlabel->y());
+  c_.texten->SetText(view.coded_text);
+  c_.texten->SetPixelOffset(0);
+  c_.textscr->setPosition(1);
+  UpdateTextScrollBar();
+}
+
+void Tmain_form::UpdateTextScrollBar() {
+  const TextScrollBar bar = TextScrollBarFor(c_.texten->TotalHeight(), c_.texten->height());
+  const bool was = std::exchange(syncing_, true);
+  c_.textscr->setVisible(bar.shown);
+  if (bar.shown) {
+    c_.textscr->setMax(bar.maximum);
+    c_.texten->SetPixelOffset(c_.textscr->position() - 1);
+  } else {
+    c_.textscr->setPosition(1);
+    c_.texten->SetPixelOffset(0);
+  }
+  syncing_ = was;
+}
+
+}  // namespace vx

@@ -1,0 +1,219 @@
+// kuvo-skarmbilder: pictures of the real windows for the documentation.
+// Opens the register set like kuvo, selects hits through the session (a
+// search of one text in all registers), shows a record and writes
+//   DIR/huvudfonster.png       the main window at its design size, 800 x 481
+//   DIR/huvudfonster-stor.png  maximised (run it on a 1920 x 1080 screen)
+//   DIR/hjalpfonster.png       the text window with a help text
+//   DIR/sokfodda.png, sokvigda.png, sokdoda.png
+//                              the three search forms filled in
+//   DIR/valjsokord.png         the word picker with words ticked
+//   DIR/normeringar.png        the normalisation view
+//   DIR/huvudfonster-sok.png   the main window after the births search
+//   DIR/utskriftsdialog.png    the print dialog over those hits
+// under the offscreen platform.
+//   kuvo-skarmbilder [--ini FIL] [--sok TEXT] MAPP
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "controls/accessibility.h"
+#include "controls/bitmap_button.h"
+#include "controls/tlm_tab.h"
+#include "desktop/main/main_window.h"
+#include "desktop/output/print_dialog.h"
+#include "desktop/output/text_window.h"
+#include "desktop/search/normalisation_window.h"
+#include "desktop/search/picker_window.h"
+#include "desktop/search/search_form_window.h"
+#include "engine/util/cp1252.h"
+#include "engine/util/message_sink.h"
+#include "search/picked_rows.h"
+
+namespace {
+
+constexpr char kUsage[] = "Användning: kuvo-skarmbilder [--ini FIL] [--sok TEXT] MAPP\n";
+
+struct Options {
+  std::filesystem::path ini;
+  std::string search = "Medelplana";
+  std::filesystem::path dir;
+};
+
+bool Parse(int argc, char** argv, Options& options) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--ini" && i + 1 < argc) {
+      options.ini = argv[++i];
+    } else if (arg == "--sok" && i + 1 < argc) {
+      options.search = argv[++i];
+    } else if (options.dir.empty() && !arg.starts_with("-")) {
+      options.dir = arg;
+    } else {
+      return false;
+    }
+  }
+  return !options.dir.empty();
+}
+
+bool Save(QWidget& widget, const std::filesystem::path& file) {
+  QApplication::processEvents();
+  if (widget.grab().save(QString::fromStdString(file.string()), "PNG")) return true;
+  std::fprintf(stderr, "kuvo-skarmbilder: kan inte skriva %s\n", file.string().c_str());
+  return false;
+}
+
+// Selects hits in every register and a record a few rows down.
+bool SelectHits(vx::Tmain_form& window, const std::string& text) {
+  std::string data;
+  if (!vx::Utf8ToCp1252(text, data)) return false;
+  const vx::Status status = window.session().SearchAll(data);
+  if (!status.ok()) {
+    std::fprintf(stderr, "kuvo-skarmbilder: %s\n", vx::Cp1252ToUtf8(status.message()).c_str());
+    return false;
+  }
+  window.ShowSearchResult({1, 2, 3});
+  for (int i = 0; i < 8; ++i)
+    window.MoveCurrent(vx::TableKey::kDown);
+  return true;
+}
+
+// Maximised as a window manager does it: the screen's available area, but
+// no larger than the window's maximum size, centred.
+void Maximise(QWidget& window) {
+  const QRect screen = window.screen()->availableGeometry();
+  const QSize size = screen.size().boundedTo(window.maximumSize());
+  window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen));
+}
+
+// Key presses carrying each character, as the user types.
+void TypeInto(QLineEdit* edit, const QString& text) {
+  edit->setFocus();
+  for (const QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(edit, &press);
+  }
+}
+
+// Runs `inside` once the modal dialog that `open` shows is running.
+void WhileModal(const std::function<void()>& inside, const std::function<void()>& open) {
+  QTimer::singleShot(0, inside);
+  open();
+}
+
+void PressKey(QWidget* widget, int key) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+  QApplication::sendEvent(widget, &press);
+}
+
+// The births form with a date and a father's name typed and two first
+// names ticked in the picker; the picker and the form are photographed on
+// the way, then the search runs and the main window shows its hits.
+bool PhotographBirthSearch(vx::Tmain_form& window, const std::filesystem::path& dir) {
+  vx::Tsok_form* form = window.search_form(1);
+  vx::Tsoktabform* picker = window.picker();
+  if (form == nullptr || picker == nullptr) return false;
+  form->show();
+  TypeInto(form->Edit("fod"), "1780-1820");
+  TypeInto(form->Edit("farfn"), "Anders");
+  if (vx::TVXstruktlista* names = window.session().catalogue().soklistor(1, 6)) {
+    vx::TickWords(*names, {"Anna", "Maria"});
+  }
+  bool ok = true;
+  WhileModal(
+      [&] {
+        ok = Save(*picker, dir / "valjsokord.png") && ok;
+        PressKey(picker, Qt::Key_Return);
+      },
+      [&] { form->ListButton("fn")->Activate(); });
+  ok = Save(*form, dir / "sokfodda.png") && ok;
+  form->SearchButton()->Activate();
+  window.table()->ForgetPosition(1);
+  window.valjregister(1);
+  ok = Save(window, dir / "huvudfonster-sok.png") && ok;
+  return ok;
+}
+
+bool PhotographOtherForms(vx::Tmain_form& window, const std::filesystem::path& dir) {
+  bool ok = true;
+  vx::Tsok_form* marriages = window.search_form(2);
+  marriages->show();
+  TypeInto(marriages->Edit("men"), "Lars*");
+  TypeInto(marriages->Edit("vigd"), "1800-1850");
+  ok = Save(*marriages, dir / "sokvigda.png") && ok;
+  marriages->hide();
+  vx::Tsok_form* deaths = window.search_form(3);
+  deaths->show();
+  TypeInto(deaths->Edit("dors"), "*feber*");
+  TypeInto(deaths->Edit("fod"), "-1750");
+  ok = Save(*deaths, dir / "sokdoda.png") && ok;
+  deaths->hide();
+  vx::Tnormform* norm = window.normform();
+  WhileModal(
+      [&] {
+        ok = Save(*norm, dir / "normeringar.png") && ok;
+        PressKey(norm, Qt::Key_Escape);
+      },
+      [&] { norm->ShowModal(); });
+  return ok;
+}
+
+// The print dialog as a table by date is about to be printed.
+bool PhotographPrintDialog(vx::Tmain_form& window, const std::filesystem::path& dir) {
+  vx::Tskriv_form* dialog = window.print_form();
+  if (dialog == nullptr) return false;
+  bool ok = true;
+  WhileModal(
+      [&] {
+        dialog->tabellknapp()->setChecked(true);
+        dialog->pnrknapp()->setChecked(true);
+        ok = Save(*dialog, dir / "utskriftsdialog.png") && ok;
+        PressKey(dialog, Qt::Key_Escape);
+      },
+      [&] { window.OpenPrintDialog(); });
+  dialog->Reset();
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  if (!Parse(argc, argv, options)) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  vx::InstallAccessibility();
+  vx::SetMessageSink([](const std::string& text) {
+    std::fprintf(stderr, "kuvo-skarmbilder: %s\n", vx::Cp1252ToUtf8(text).c_str());
+  });
+  std::filesystem::create_directories(options.dir);
+  vx::Tmain_form window(options.ini);
+  window.show();
+  QApplication::processEvents();
+  if (window.failed() || !SelectHits(window, options.search)) return 1;
+  bool ok = Save(window, options.dir / "huvudfonster.png");
+  Maximise(window);
+  ok = Save(window, options.dir / "huvudfonster-stor.png") && ok;
+  window.ShowHelpText("HJ001");
+  if (vx::Ttextform* help = window.textform()) {
+    ok = Save(*help, options.dir / "hjalpfonster.png") && ok;
+    help->close();
+  }
+  window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, QSize(800, 481),
+                                         window.screen()->availableGeometry()));
+  ok = PhotographOtherForms(window, options.dir) && ok;
+  ok = PhotographBirthSearch(window, options.dir) && ok;
+  ok = PhotographPrintDialog(window, options.dir) && ok;
+  return ok ? 0 : 1;
+}

@@ -1,0 +1,278 @@
+#include "desktop/output/print_dialog.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "controls/bitmap_button.h"
+#include "controls/command_face.h"
+#include "controls/picture_set.h"
+#include "controls/screen_text.h"
+#include "controls/tvx_knapp.h"
+#include "controls/tvx_panel.h"
+#include "controls/window_buttons.h"
+#include "desktop/output/print_job.h"
+#include "desktop/output/text_window.h"
+#include "engine/util/message_sink.h"
+#include "session/session.h"
+
+namespace vx {
+namespace {
+
+constexpr int kWidth = 470;
+constexpr int kHeight = 300;
+constexpr int kMargin = 24;
+constexpr int kFigureButton = 24;
+const QColor kInk(0x2A, 0x50, 0x69);
+
+QFont FormFont(int pixels, bool italic = false) {
+  QFont font(QStringLiteral("Times New Roman"));
+  font.setPixelSize(pixels);
+  font.setItalic(italic);
+  return font;
+}
+
+void Ink(QWidget* widget) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, kInk);
+  palette.setColor(QPalette::Text, kInk);
+  widget->setPalette(palette);
+}
+
+QLabel* Label(QWidget* parent, const QString& text, const QRect& where, bool italic = true) {
+  auto* label = new QLabel(text, parent);
+  label->setFont(FormFont(italic ? 15 : 14, italic));
+  Ink(label);
+  label->setGeometry(where);
+  return label;
+}
+
+QRadioButton* Radio(QWidget* parent, QButtonGroup* group, const QString& text, const QRect& where) {
+  auto* radio = new QRadioButton(text, parent);
+  radio->setFont(FormFont(15));
+  Ink(radio);
+  radio->setGeometry(where);
+  group->addButton(radio);
+  return radio;
+}
+
+}  // namespace
+
+Tskriv_form::Tskriv_form(Session& session, QPrinter& printer, PictureSet& pictures, Ttextform* help,
+                         QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      session_(session),
+      printer_(printer),
+      help_(help) {
+  setFixedSize(kWidth, kHeight);
+  setFocusPolicy(Qt::StrongFocus);
+  panel_ = new TVXpanel(this);
+  panel_->setGeometry(0, 0, kWidth, kHeight);
+  panel_->setTiler(&pictures.metiler());
+  panel_->setTilekod(QStringLiteral("srivbak"));
+  panel_->setFigurer(&pictures.mainfigur());
+  panel_->setHorn(QStringLiteral("horn1;horn3;horn5;horn7"));
+  BuildChoices();
+  BuildRange();
+  BuildProgress();
+  BuildButtons(pictures);
+  Reset();
+}
+
+void Tskriv_form::BuildChoices() {
+  heading_ = Label(panel_, {}, QRect(kMargin, 10, 330, 28), false);
+  heading_->setFont(FormFont(22));
+  Label(panel_, QStringLiteral("Skriv ut:"), QRect(kMargin, 46, 180, 20));
+  auto* what = new QButtonGroup(this);
+  allaknapp_ =
+      Radio(panel_, what, QStringLiteral("Alla uppgifter"), QRect(kMargin + 14, 70, 170, 22));
+  tabellknapp_ = Radio(panel_, what, QStringLiteral("Tabell"), QRect(kMargin + 14, 94, 170, 22));
+  Label(panel_, QStringLiteral("Ordna och gruppera efter:"), QRect(232, 46, 210, 20));
+  auto* order = new QButtonGroup(this);
+  namnknapp_ = Radio(panel_, order, QStringLiteral("Namn"), QRect(246, 70, 150, 22));
+  pnrknapp_ = Radio(panel_, order, QStringLiteral("Datum"), QRect(246, 94, 150, 22));
+  kaellaknapp_ = Radio(panel_, order, QString::fromUtf8("K\u00e4lla"), QRect(246, 118, 150, 22));
+}
+
+void Tskriv_form::BuildRange() {
+  antskrivlabel_ = Label(panel_, {}, QRect(kMargin, 150, 290, 54), false);
+  antskrivlabel_->setWordWrap(true);
+  antskrivlabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  auto edit = [this](const QRect& where, const QString& name) {
+    auto* e = new QLineEdit(panel_);
+    e->setFont(FormFont(16));
+    e->setGeometry(where);
+    e->setAlignment(Qt::AlignRight);
+    e->setMaxLength(9);
+    e->setAccessibleName(name);
+    return e;
+  };
+  startpostedit_ = edit(QRect(326, 156, 52, 24), QString::fromUtf8("Fr\u00e5n post"));
+  Label(panel_, QString::fromUtf8("\u2013"), QRect(384, 156, 14, 24), false);
+  slutpostedit_ = edit(QRect(398, 156, 52, 24), QStringLiteral("Till post"));
+}
+
+void Tskriv_form::BuildProgress() {
+  pg_ = new QProgressBar(panel_);
+  pg_->setGeometry(kMargin, 210, kWidth - 2 * kMargin, 12);
+  pg_->setTextVisible(false);
+  QPalette palette = pg_->palette();
+  palette.setColor(QPalette::Highlight, kInk);
+  pg_->setPalette(palette);
+  statuslabel_ = Label(panel_, {}, QRect(kMargin, 224, 260, 20), false);
+  avbrytlabel_ = Label(panel_, QStringLiteral("(Esc avbryter)"), QRect(326, 224, 120, 20));
+  avbrytlabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  pg_->hide();
+  statuslabel_->hide();
+  avbrytlabel_->hide();
+}
+
+void Tskriv_form::BuildButtons(PictureSet& pictures) {
+  const QRect bottom(kMargin, kHeight - 26 - 18, 116, 26);
+  startknapp_ = new Tspecbut(panel_);
+  startknapp_->setGeometry(QRect(kWidth - kMargin - 116, bottom.top(), 116, 26));
+  startknapp_->setHint(QStringLiteral("Skriv ut (Enter)"));
+  startknapp_->setAccessibleName(QStringLiteral("Skriv ut"));
+  startknapp_->setBitm(CommandFace(pictures.mainfigur(), "knskriv", QStringLiteral("Skriv ut"),
+                                   startknapp_->size(), devicePixelRatioF()));
+  connect(startknapp_, &ButtonBase::Tryckt, this, &Tskriv_form::Start);
+  staellinknapp_ = new TVXknapp(panel_);
+  staellinknapp_->setButtext(QString::fromUtf8("Skrivare\u2026"));
+  staellinknapp_->setHint(QString::fromUtf8("V\u00e4lj skrivare, papper eller PDF-fil"));
+  staellinknapp_->setAccessibleName(QStringLiteral("Skrivare"));
+  staellinknapp_->setGeometry(bottom);
+  connect(staellinknapp_, &ButtonBase::Click, this, &Tskriv_form::SetUpPrinter);
+  const QRect close(kWidth - 8 - kFigureButton, 8, kFigureButton, kFigureButton);
+  slutknapp_ = CloseButton(panel_, pictures, close,
+                           QString::fromUtf8("St\u00e4ng utan att skriva ut (Esc)"));
+  connect(slutknapp_, &ButtonBase::Click, this, &QDialog::reject);
+  helpknapp_ = HelpButton(panel_, pictures, close.translated(-6 - kFigureButton, 0));
+  connect(helpknapp_, &ButtonBase::Click, this, [this] {
+    if (help_ != nullptr) help_->ShowHelpText("HJ007", this, Ttextform::HelpCaller::kDialog);
+  });
+  setTabOrder(allaknapp_, namnknapp_);
+  setTabOrder(namnknapp_, startpostedit_);
+  setTabOrder(startpostedit_, slutpostedit_);
+  setTabOrder(slutpostedit_, staellinknapp_);
+  setTabOrder(staellinknapp_, startknapp_);
+}
+
+int Tskriv_form::Open(int register_number, int hit_count) {
+  register_number_ = register_number;
+  hit_count_ = hit_count;
+  return exec();
+}
+
+void Tskriv_form::Reset() {
+  allaknapp_->setChecked(true);
+  namnknapp_->setChecked(true);
+  startpostedit_->clear();
+  slutpostedit_->clear();
+  if (isVisible()) startpostedit_->setFocus();
+}
+
+void Tskriv_form::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  setWindowTitle(ScreenText(session_.Heading() + ", utskrift"));
+  static const char* const kHeadings[] = {"Skriv ut f\u00f6dda", "Skriv ut vigda",
+                                          "Skriv ut d\u00f6da"};
+  heading_->setText(QString::fromUtf8(kHeadings[std::clamp(register_number_, 1, 3) - 1]));
+  const int n = std::min(hit_count_, kMaxPrintRecords);
+  antskrivlabel_->setText(QString::number(n) +
+                          QString::fromUtf8(" personer kommer att skrivas ut. Ange ett intervall "
+                                            "till h\u00f6ger om du inte vill skriva ut alla."));
+  startpostedit_->setFocus();
+}
+
+PrintOrder Tskriv_form::ChosenOrder() const {
+  if (pnrknapp_->isChecked()) return PrintOrder::kDate;
+  if (kaellaknapp_->isChecked()) return PrintOrder::kSource;
+  return PrintOrder::kName;
+}
+
+void Tskriv_form::Start() {
+  if (printing_) return;
+  PrintRequest request;
+  request.register_number = register_number_;
+  request.table = tabellknapp_->isChecked();
+  request.order = ChosenOrder();
+  request.range =
+      ParsePrintRange(DataText(startpostedit_->text()), DataText(slutpostedit_->text()));
+  request.hit_count = hit_count_;
+  SetPrinting(true);
+  const Status status = PrintHits(session_, printer_, request, *this, outcome_);
+  SetPrinting(false);
+  if (!status.ok()) ReportMessage(status.message());
+}
+
+void Tskriv_form::SetPrinting(bool printing) {
+  printing_ = printing;
+  cancel_ = false;
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           allaknapp_, tabellknapp_, namnknapp_, pnrknapp_, kaellaknapp_, startpostedit_,
+           slutpostedit_, startknapp_, staellinknapp_, slutknapp_, helpknapp_})
+    w->setEnabled(!printing);
+  pg_->setValue(0);
+  pg_->setVisible(printing);
+  statuslabel_->setVisible(printing);
+  avbrytlabel_->setVisible(printing);
+  if (printing) {
+    setFocus();  // Esc comes here while the controls are disabled
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+    startknapp_->setFocus();
+  }
+}
+
+void Tskriv_form::SetUpPrinter() {
+  QPrintDialog dialog(&printer_, this);
+  dialog.setWindowTitle(QStringLiteral("Skrivare"));
+  dialog.exec();
+}
+
+bool Tskriv_form::KeepGoing() {
+  QApplication::processEvents();
+  return !cancel_;
+}
+
+void Tskriv_form::ShowStatus(std::string_view text) {
+  statuslabel_->setText(ScreenText(std::string(text)));
+}
+
+void Tskriv_form::ShowProgress(int value, int maximum) {
+  pg_->setMaximum(std::max(maximum, 1));
+  pg_->setValue(std::min(value, pg_->maximum()));
+  if (observer_) observer_(value);
+}
+
+void Tskriv_form::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && printing_) {
+    cancel_ = true;
+    return;
+  }
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !printing_) {
+    Start();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void Tskriv_form::closeEvent(QCloseEvent* event) {
+  if (printing_) {
+    cancel_ = true;
+    event->ignore();
+    return;
+  }
+  QDialog::closeEvent(event);
+}
+
+}  // namespace vx

@@ -1,0 +1,98 @@
+#include "desktop/search/free_text_window.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "controls/bitmap_button.h"
+#include "controls/command_face.h"
+#include "controls/picture_set.h"
+#include "controls/screen_text.h"
+#include "controls/tvx_knapp.h"
+#include "controls/tvx_panel.h"
+#include "controls/window_buttons.h"
+#include "desktop/output/text_window.h"
+#include "engine/util/message_sink.h"
+#include "session/session.h"
+
+namespace vx {
+namespace {
+
+constexpr int kWidth = 540;
+constexpr int kHeight = 153;
+
+}  // namespace
+
+Tsoka_form::Tsoka_form(Session& session, PictureSet& pictures, Ttextform* help, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      session_(session),
+      help_(help) {
+  setWindowTitle(QStringLiteral("Tovik Valdrisen, s\u00f6k alla"));
+  setFixedSize(kWidth, kHeight);
+  auto* panel = new TVXpanel(this);
+  panel->setGeometry(0, 0, kWidth, kHeight);
+  panel->setTiler(&pictures.metiler());
+  panel->setTilekod("sokalla");
+  panel->setFigurer(&pictures.mainfigur());
+  panel->setHorn("horn1;horn3;horn5;horn7");
+  auto* label = new QLabel(QString::fromUtf8("Fri s\u00f6kning i alla f\u00e4lt"), panel);
+  QFont label_font("Times New Roman");
+  label_font.setPixelSize(18);
+  label_font.setItalic(true);
+  label->setFont(label_font);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, QColor(0x2A, 0x50, 0x69));
+  label->setPalette(palette);
+  label->setGeometry(20, 22, 400, 24);
+  alltedit_ = new QLineEdit(panel);
+  QFont edit_font("Times New Roman");
+  edit_font.setPixelSize(16);
+  alltedit_->setFont(edit_font);
+  alltedit_->setGeometry(20, 54, kWidth - 40, 26);
+  alltedit_->setAccessibleName(label->text());
+  const qreal ratio = devicePixelRatioF();
+  auto* soekknapp = new Tspecbut(panel);
+  soekknapp->setGeometry(kWidth - 20 - 92, kHeight - 16 - 26, 92, 26);
+  soekknapp->setHint(QString::fromUtf8("S\u00f6k i alla register (Enter)"));
+  soekknapp->setBitm(CommandFace(pictures.mainfigur(), "knsok", QString::fromUtf8("S\u00f6k"),
+                                 soekknapp->size(), ratio));
+  connect(soekknapp, &ButtonBase::Tryckt, this, &Tsoka_form::Search);
+  auto* rensaknapp = new Tspecbut(panel);
+  rensaknapp->setGeometry(soekknapp->x() - 8 - 92, soekknapp->y(), 92, 26);
+  rensaknapp->setHint(QStringLiteral("T\u00f6m f\u00e4ltet"));
+  rensaknapp->SetShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  rensaknapp->setBitm(CommandFace(pictures.mainfigur(), "knrensa", QStringLiteral("Rensa"),
+                                  rensaknapp->size(), ratio));
+  connect(rensaknapp, &ButtonBase::Click, alltedit_, &QLineEdit::clear);
+  auto* slutknapp = CloseButton(panel, pictures, QRect(kWidth - 32, 8, 24, 24),
+                                QString::fromUtf8("St\u00e4ng utan att s\u00f6ka (Esc)"));
+  connect(slutknapp, &ButtonBase::Click, this, &QDialog::reject);
+  auto* helpknapp = HelpButton(panel, pictures, QRect(kWidth - 62, 8, 24, 24));
+  connect(helpknapp, &ButtonBase::Click, this, [this] {
+    if (help_ != nullptr) help_->ShowHelpText("HJ005", this, Ttextform::HelpCaller::kDialog);
+  });
+}
+
+void Tsoka_form::Search() {
+  const std::string text = DataText(alltedit_->text());
+  if (!text.empty()) {
+    setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Status status = session_.SearchAll(text);
+    QApplication::restoreOverrideCursor();
+    setEnabled(true);
+    if (!status.ok()) ReportMessage(status.message());
+  }
+  accept();
+}
+
+void Tsoka_form::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    Search();
+    return;
+  }
+  QDialog::keyPressEvent(event);  // Esc rejects
+}
+
+}  // namespace vx

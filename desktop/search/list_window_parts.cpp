@@ -1,0 +1,94 @@
+#include "desktop/search/list_window_parts.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "controls/picture_set.h"
+#include "controls/tlm_tab.h"
+#include "controls/tvx_knapp.h"
+#include "controls/tvx_panel.h"
+
+namespace vx {
+
+TVXpanel* ListBackground(QWidget* window, PictureSet& pictures) {
+  auto* panel = new TVXpanel(window);
+  panel->setObjectName("huvudpanel");
+  panel->setGeometry(window->rect());
+  panel->setTiler(&pictures.metiler());
+  panel->setTilekod("namnlista");
+  panel->setFigurer(&pictures.mainfigur());
+  panel->setHorn("horn1;horn3;horn5;horn7");
+  panel->setNbstyle(true);
+  panel->setBackgroundOrigin(QPoint(0, 0));
+  return panel;
+}
+
+QLabel* InkLabel(QWidget* parent, const char* family, int pixel_size, const QRect& where) {
+  auto* label = new QLabel(parent);
+  QFont font(family);
+  font.setPixelSize(pixel_size);
+  label->setFont(font);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, kListInk);
+  label->setPalette(palette);
+  label->setGeometry(where);
+  return label;
+}
+
+TLMtab* ListGrid(QWidget* parent, PictureSet& pictures, int columns, QPoint at, int width) {
+  auto* grid = new TLMtab(parent);
+  grid->setColumnCount(columns);
+  grid->setRowCount(0);
+  grid->setDefaultRowHeight(kListRowHeight);
+  grid->setColour(Qt::white);
+  QFont font(QStringLiteral("Times New Roman"));
+  font.setPixelSize(12);
+  grid->setFont(font);
+  grid->setTabmode(TVXtabmode::tmValdIkon);
+  grid->setTabvaelj(TVXtabvaelj::tvHdrag);
+  grid->setMushjul(false);
+  grid->setFigurer(&pictures.mainfigur());
+  grid->setGeometry(at.x(), at.y(), width, kListGridHeight);
+  return grid;
+}
+
+QLineEdit* QuickSearchEdit(QWidget* parent, const QRect& where) {
+  QLabel* label = InkLabel(parent, "Arial", 12, QRect(where.left(), where.top() - 17, 200, 16));
+  label->setText(QStringLiteral("Snabbs\u00f6k i listan"));
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName("snabbsokedit");
+  edit->setGeometry(where);
+  edit->setAccessibleName(label->text());
+  label->setBuddy(edit);
+  return edit;
+}
+
+bool RouteListKey(const QKeyEvent& event, TLMtab* grid, QLineEdit* edit) {
+  const int key = event.key();
+  const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+  const bool move =
+      key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown;
+  if (move && modifiers == Qt::NoModifier) {
+    // A plain copy: the grid handles these itself and passes nothing back.
+    QKeyEvent copy(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(grid, &copy);
+    return true;
+  }
+  const QString text = event.text();
+  if ((modifiers & ~Qt::ShiftModifier) != Qt::NoModifier || text.isEmpty() || !text[0].isPrint() ||
+      !edit->isEnabled())
+    return false;
+  edit->setFocus();
+  edit->insert(text);
+  return true;
+}
+
+QImage FigureImage(TVXfigurer& figures, const char* name) {
+  const CachedPicture* picture = figures.At(figures.GetFigure(name));
+  return picture != nullptr ? picture->image : QImage();
+}
+
+}  // namespace vx

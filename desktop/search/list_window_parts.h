@@ -1,0 +1,49 @@
+// The controls the word picker and the normalisation view share, made the
+// same way for both: the paper background, ink labels, the close and help
+// buttons, the white list grid of 18 rows with its scroll bar, and the
+// quick-search edit under its label.
+#ifndef VX_DESKTOP_SEARCH_LIST_WINDOW_PARTS_H_
+#define VX_DESKTOP_SEARCH_LIST_WINDOW_PARTS_H_
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace vx {
+
+class PictureSet;
+class TLMtab;
+class TVXfigurer;
+class TVXknapp;
+class TVXpanel;
+
+inline const QColor kListInk(0x2A, 0x50, 0x69);
+inline constexpr int kListRowHeight = 15;
+// 18 rows inside the grid's sunken border of two pixels a side.
+inline constexpr int kListGridHeight = 18 * kListRowHeight + 4;
+
+// The panel that fills a list window with the tile "namnlista", its paper
+// starting at the window's own corner wherever it is moved.
+TVXpanel* ListBackground(QWidget* window, PictureSet& pictures);
+QLabel* InkLabel(QWidget* parent, const char* family, int pixel_size, const QRect& where);
+// A grid of `columns` columns, `width` wide and 18 rows high, at (left,
+// top); the wheel is left to the window.
+TLMtab* ListGrid(QWidget* parent, PictureSet& pictures, int columns, QPoint at, int width);
+// The edit at `where`, its label "Snabbsök i listan" above it.
+QLineEdit* QuickSearchEdit(QWidget* parent, const QRect& where);
+// A key the focused control of a list window left to the window: the
+// grid's moves (Up, Down, Page Up, Page Down) reach the grid from the quick
+// search, and typing goes to the quick search. False for any other key.
+bool RouteListKey(const QKeyEvent& event, TLMtab* grid, QLineEdit* edit);
+// A figure of the program's pictures as an image (empty when missing).
+QImage FigureImage(TVXfigurer& figures, const char* name);
+
+}  // namespace vx
+
+#endif  // VX_DESKTOP_SEARCH_LIST_WINDOW_PARTS_H_

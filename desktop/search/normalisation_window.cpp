@@ -1,0 +1,199 @@
+#include "desktop/search/normalisation_window.h"
+
+#include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWheelEvent>
+#include <utility>
+
+#include "catalogue/catalogue_declaration.h"
+#include "controls/picture_set.h"
+#include "controls/qt_text_measurer.h"
+#include "controls/scroll_bar.h"
+#include "controls/tlm_tab.h"
+#include "controls/tvx_knapp.h"
+#include "controls/tvx_panel.h"
+#include "controls/window_buttons.h"
+#include "desktop/output/text_window.h"
+#include "desktop/search/list_grid_view.h"
+#include "desktop/search/list_window_parts.h"
+#include "engine/util/cp1252.h"
+#include "engine/util/message_sink.h"
+#include "session/session.h"
+
+namespace vx {
+namespace {
+
+constexpr int kWidth = 471;
+constexpr int kHeight = 398;
+constexpr int kMargin = 10;
+constexpr int kGridTop = 76;
+constexpr int kBarWidth = 22;
+constexpr int kColumnWidths[] = {195, 195, 35};
+constexpr int kGridWidth = kColumnWidths[0] + kColumnWidths[1] + kColumnWidths[2] + 4;
+constexpr int kButton = 24;
+
+struct KindChoice {
+  int kind;
+  const char* caption;
+};
+// Left to right.
+constexpr KindChoice kKindButtons[] = {{kNormSurnames, "Efternamn"},
+                                       {kNormMensNames, "F\xC3\xB6rnamn, M"},
+                                       {kNormWomensNames, "F\xC3\xB6rnamn, K"},
+                                       {kNormPlaces, "Ort"}};
+
+}  // namespace
+
+Tnormform::Tnormform(Session& session, PictureSet& pictures, Ttextform* help, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      session_(session),
+      help_(help) {
+  setFixedSize(kWidth, kHeight);
+  BuildControls(pictures);
+  BuildKindButtons(pictures);
+}
+
+void Tnormform::BuildControls(PictureSet& pictures) {
+  huvudpanel_ = ListBackground(this, pictures);
+  rubriklab_ = InkLabel(huvudpanel_, "Arial", 16, QRect(kMargin + 2, 12, 300, 22));
+  rubriklab_->setObjectName("rubriklab");
+  QFont bold = rubriklab_->font();
+  bold.setBold(true);
+  rubriklab_->setFont(bold);
+  rubriklab_->setText(QStringLiteral("Normerade ord"));
+  slutknapp_ = CloseButton(huvudpanel_, pictures, QRect(kWidth - kMargin - kButton, 10, 24, 24));
+  helpknapp_ = HelpButton(huvudpanel_, pictures, QRect(slutknapp_->x() - 32, 10, 24, 24));
+  connect(slutknapp_, &TVXknapp::Click, this, &QDialog::reject);
+  connect(helpknapp_, &TVXknapp::Click, this, &Tnormform::ShowHelp);
+
+  normtab_ = ListGrid(huvudpanel_, pictures, 3, QPoint(kMargin, kGridTop), kGridWidth);
+  normtab_->setObjectName("normtab");
+  normtab_->setEttindrag(3);
+  for (int column = 0; column < 3; ++column)
+    normtab_->setColumnWidth(column, kColumnWidths[column]);
+  normtab_->setAccessibleName(QStringLiteral("Normerade ord"));
+  normtab_->setCellText([this](int row, int column) {
+    const std::vector<NormEntry>& shown = entries();
+    return row >= 1 && row <= static_cast<int>(shown.size())
+               ? NormCellText(shown[static_cast<size_t>(row - 1)], column)
+               : std::string();
+  });
+  normtab_->setCellAttribute([](int, int) { return kNormCellAttribute; });
+  normscr_ = new Tspecscr(huvudpanel_);
+  normscr_->setObjectName("normscr");
+  normscr_->setGeometry(kMargin + kGridWidth + 2, kGridTop, kBarWidth, kListGridHeight);
+  normscr_->setLargech(10);
+  normscr_->setAccessibleName(QStringLiteral("Rulla listan"));
+  normscr_->hide();
+  view_ = new ListGridView(normtab_, normscr_, this);
+  connect(normtab_, &TLMtab::MouseWheel, view_, &ListGridView::Wheel);
+
+  antlabel_ = InkLabel(huvudpanel_, "Arial", 12, QRect(kMargin + 4 * 79 + 4, 47, 130, 16));
+  antlabel_->setObjectName("antlabel");
+  snabbsokedit_ = QuickSearchEdit(huvudpanel_, QRect(kMargin, 372, 180, 21));
+  connect(snabbsokedit_, &QLineEdit::textChanged, this, &Tnormform::OnQuickSearch);
+}
+
+void Tnormform::BuildKindButtons(PictureSet& pictures) {
+  int left = kMargin;
+  for (const KindChoice& k : kKindButtons) {
+    auto* button = new TVXknapp(huvudpanel_);
+    button->setObjectName(QStringLiteral("kind%1").arg(k.kind));
+    button->setKnapptyp(TVXknapp::kntRutabild);
+    button->setFigurer(&pictures.mainfigur());
+    button->setFigur1("tomknapp73_23");
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    button->setFont(font);
+    button->setButtext(QString::fromUtf8(k.caption));
+    button->setAccessibleName(button->buttext());
+    button->setRadio(true);
+    button->setStaydown(true);
+    button->setKopplatag(true);
+    button->setTag(1);
+    button->setGeometry(left, 42, 75, 25);
+    left += 79;
+    const int kind = k.kind;
+    connect(button, &TVXknapp::Down, this, [this, kind] {
+      if (!syncing_) ShowKind(kind);
+    });
+    kindknappar_[kind] = button;
+  }
+  kindknappar_[kNormSurnames]->setDown(true);
+}
+
+TVXknapp* Tnormform::KindButton(int kind) const {
+  return kind >= kNormSurnames && kind <= kNormMensNames ? kindknappar_[kind] : nullptr;
+}
+
+QString Tnormform::CountText() const {
+  return antlabel_->text();
+}
+
+void Tnormform::ShowModal() {
+  setWindowTitle(FromCp1252(session_.Heading()) + QStringLiteral(", visa normeringar"));
+  if (!kinds_.loaded()) FirstShow();
+  if (QWidget* main = parentWidget()) {
+    QRect at = rect();
+    at.moveCenter(main->window()->geometry().center());
+    setGeometry(at);
+  }
+  snabbsokedit_->setFocus();
+  exec();
+}
+
+void Tnormform::FirstShow() {
+  const Status status = session_.Guard([this] {
+    TVXstruktlista* list = session_.catalogue().List(kNormalisationList);
+    return list != nullptr ? kinds_.Load(*list) : Status::OK();
+  });
+  if (!status.ok()) ReportMessage(status.message());
+  for (int kind = kNormSurnames; kind <= kNormMensNames; ++kind) {
+    if (kinds_.HasEntries(kind)) continue;
+    kindknappar_[kind]->setDown(false);
+    kindknappar_[kind]->setEnabled(false);
+  }
+  const int first = kinds_.FirstKind();
+  const bool was = std::exchange(syncing_, true);
+  kindknappar_[first]->setDown(true);
+  syncing_ = was;
+  ShowKind(first);
+}
+
+void Tnormform::ShowKind(int kind) {
+  kind_ = kind;
+  view_->SetRows(static_cast<int>(entries().size()));
+  view_->SetPlace({});
+  antlabel_->setText(FromCp1252(NormCountText(entries().size())));
+  normtab_->update();
+}
+
+void Tnormform::OnQuickSearch() {
+  std::string prefix;
+  if (!Utf8ToCp1252(snabbsokedit_->text().toStdString(), prefix)) return;
+  const int found = FindNormEntry(entries(), prefix);
+  if (found >= 0) view_->ShowFound(found);
+}
+
+void Tnormform::ShowHelp() {
+  if (help_ != nullptr) help_->ShowHelpText("HJ008", this, Ttextform::HelpCaller::kDialog);
+}
+
+// Enter closes as Esc does (through QDialog); the caller does not ask
+// which.
+void Tnormform::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    accept();
+  } else if (!RouteListKey(*event, normtab_, snabbsokedit_)) {
+    QDialog::keyPressEvent(event);
+  }
+}
+
+void Tnormform::wheelEvent(QWheelEvent* event) {
+  event->accept();
+  view_->Wheel(event->angleDelta().y());
+}
+
+}  // namespace vx

@@ -1,0 +1,378 @@
+#include "desktop/search/search_form_window.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "controls/bitmap_button.h"
+#include "controls/command_face.h"
+#include "controls/picture_set.h"
+#include "controls/screen_text.h"
+#include "controls/tvx_knapp.h"
+#include "controls/tvx_panel.h"
+#include "controls/window_buttons.h"
+#include "desktop/output/text_window.h"
+#include "desktop/search/normalisation_window.h"
+#include "desktop/search/picker_window.h"
+#include "engine/util/message_sink.h"
+#include "search/form_availability.h"
+#include "search/form_layout.h"
+#include "search/picked_rows.h"
+#include "session/session.h"
+
+namespace vx {
+namespace {
+
+const QColor kInk(0x2A, 0x50, 0x69);
+
+QRect Rect(const FormRect& r) {
+  return QRect(r.left, r.top, r.width, r.height);
+}
+
+QLabel* FieldLabel(QWidget* parent, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  QFont font("Times New Roman");
+  font.setPixelSize(13);
+  font.setItalic(true);
+  label->setFont(font);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, kInk);
+  label->setPalette(palette);
+  return label;
+}
+
+QLineEdit* FieldEdit(QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  QFont font("Times New Roman");
+  font.setPixelSize(16);
+  edit->setFont(font);
+  return edit;
+}
+
+// An edit in list mode shows the picker's summary, grey and italic.
+void ShowMode(QLineEdit* edit, bool list_mode) {
+  QFont font = edit->font();
+  font.setItalic(list_mode);
+  edit->setFont(font);
+  QPalette palette = edit->palette();
+  const QColor text = list_mode ? QColor(0x80, 0x80, 0x80) : QColor(Qt::black);
+  palette.setColor(QPalette::Text, text);
+  palette.setColor(QPalette::Disabled, QPalette::Text, text);
+  palette.setColor(QPalette::Base, Qt::white);
+  palette.setColor(QPalette::Disabled, QPalette::Base, QColor(0xF4, 0xF1, 0xE8));
+  edit->setPalette(palette);
+}
+
+const char* RegisterWord(int register_number) {
+  switch (register_number) {
+    case 2:
+      return "S\u00f6k bland vigda";
+    case 3:
+      return "S\u00f6k bland d\u00f6da";
+    default:
+      return "S\u00f6k bland f\u00f6dda";
+  }
+}
+
+const char* Tile(int register_number) {
+  switch (register_number) {
+    case 2:
+      return "sokvigda";
+    case 3:
+      return "sokdoda";
+    default:
+      return "sokfodda";
+  }
+}
+
+}  // namespace
+
+Tsok_form::Tsok_form(int register_number, Session& session, PictureSet& pictures, Ttextform* help,
+                     Tsoktabform* picker, Tnormform* norm, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      session_(session),
+      help_(help),
+      picker_(picker),
+      norm_(norm),
+      state_(register_number) {
+  BuildControls(pictures);
+}
+
+void Tsok_form::BuildControls(PictureSet& pictures) {
+  const SearchFormLayout m = LayOutSearchForm(state_.form());
+  setFixedSize(m.width, m.height);
+  huvudpanel_ = new TVXpanel(this);
+  huvudpanel_->setGeometry(0, 0, m.width, m.height);
+  huvudpanel_->setTiler(&pictures.metiler());
+  huvudpanel_->setTilekod(Tile(register_number()));
+  huvudpanel_->setFigurer(&pictures.mainfigur());
+  huvudpanel_->setHorn("horn1;horn3;horn5;horn7");
+  QLabel* heading = FieldLabel(huvudpanel_, QString::fromUtf8(RegisterWord(register_number())));
+  QFont font("Times New Roman");
+  font.setPixelSize(22);
+  heading->setFont(font);
+  heading->setGeometry(Rect(m.heading));
+  BuildGroups(pictures);
+  BuildButtons(pictures);
+}
+
+void Tsok_form::BuildGroups(PictureSet& pictures) {
+  const SearchFormTable& form = state_.form();
+  const SearchFormLayout m = LayOutSearchForm(form);
+  groups_.resize(form.fields.size());
+  QWidget* previous = nullptr;
+  for (const FieldGroupPlace& place : m.groups) {
+    const bool lokalid = place.field < 0;
+    Group g;
+    g.label = FieldLabel(
+        huvudpanel_, lokalid ? QStringLiteral("Lokal-ID")
+                             : ScreenText(std::string(form.fields[size_t(place.field)].caption)));
+    g.label->setGeometry(Rect(place.label));
+    g.edit = FieldEdit(huvudpanel_);
+    g.edit->setGeometry(Rect(place.edit));
+    if (previous != nullptr) setTabOrder(previous, g.edit);
+    previous = g.edit;
+    if (lokalid) {
+      lokalidedit_ = g.edit;
+      lokalidedit_->setAccessibleName(QStringLiteral("Lokal-ID"));
+      soeklokalid_ = new TVXknapp(huvudpanel_);
+      soeklokalid_->setButtext(QString::fromUtf8("S\u00f6k lokal-ID >>"));
+      soeklokalid_->setGeometry(Rect(place.list_button));
+      setTabOrder(lokalidedit_, soeklokalid_);
+      connect(soeklokalid_, &ButtonBase::Click, this, &Tsok_form::JumpToLokalId);
+      continue;
+    }
+    g.edit->setAccessibleName(g.label->text());
+    if (place.type_button.width > 0) {
+      g.type_button = new Tspecbut(huvudpanel_);
+      g.type_button->setHint(QString::fromUtf8("Skriv in s\u00f6kord"));
+      g.list_button = new Tspecbut(huvudpanel_);
+      g.list_button->setHint(QString::fromUtf8("V\u00e4lj s\u00f6kord fr\u00e5n lista"));
+      for (Tspecbut* b : {g.type_button, g.list_button}) {
+        b->setStaydown(true);
+        b->setRadio(true);
+      }
+      g.type_button->setGeometry(Rect(place.type_button));
+      g.list_button->setGeometry(Rect(place.list_button));
+      setTabOrder(g.edit, g.type_button);
+      setTabOrder(g.type_button, g.list_button);
+      previous = g.list_button;
+      const qreal ratio = devicePixelRatioF();
+      g.type_button->setBitm(
+          CommandFace(pictures.mainfigur(), "knabc", {}, g.type_button->size(), ratio));
+      g.list_button->setBitm(
+          CommandFace(pictures.mainfigur(), "knlista", {}, g.list_button->size(), ratio));
+    }
+    groups_[size_t(place.field)] = g;
+    ConnectGroup(size_t(place.field));
+    ShowField(size_t(place.field));
+  }
+}
+
+void Tsok_form::BuildButtons(PictureSet& pictures) {
+  const SearchFormLayout m = LayOutSearchForm(state_.form());
+  const qreal ratio = devicePixelRatioF();
+  auto command = [&](const char* pictogram, const QString& caption, const QString& hint,
+                     const FormRect& where) {
+    auto* button = new Tspecbut(huvudpanel_);
+    button->setGeometry(Rect(where));
+    button->setHint(hint);
+    button->setAccessibleName(caption);
+    button->setBitm(CommandFace(pictures.mainfigur(), pictogram, caption, button->size(), ratio));
+    return button;
+  };
+  soekknapp_ = command("knsok", QString::fromUtf8("S\u00f6k"),
+                       QString::fromUtf8("S\u00f6k (Enter)"), m.soekknapp);
+  connect(soekknapp_, &ButtonBase::Tryckt, this, &Tsok_form::Search);
+  rensaknapp_ = command("knrensa", QStringLiteral("Rensa"), QStringLiteral("Rensa formul\u00e4ret"),
+                        m.rensaknapp);
+  rensaknapp_->SetShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  connect(rensaknapp_, &ButtonBase::Click, this, &Tsok_form::ClearSearchForm);
+  normknapp_ = new TVXknapp(huvudpanel_);
+  normknapp_->setButtext(QStringLiteral("Normeringslista"));
+  normknapp_->setHint(QStringLiteral("Visa normerade namn och orter"));
+  normknapp_->SetShortcut(QKeySequence(Qt::Key_F2));
+  normknapp_->setGeometry(Rect(m.normknapp));
+  connect(normknapp_, &ButtonBase::Click, this, [this] {
+    if (norm_ != nullptr) norm_->ShowModal();
+  });
+  auto* slutknapp = CloseButton(huvudpanel_, pictures, Rect(m.slutknapp),
+                                QString::fromUtf8("St\u00e4ng utan att s\u00f6ka (Esc)"));
+  connect(slutknapp, &ButtonBase::Click, this, &QDialog::reject);
+  auto* helpknapp = HelpButton(huvudpanel_, pictures, Rect(m.helpknapp));
+  connect(helpknapp, &ButtonBase::Click, this, [this] {
+    if (help_ != nullptr)
+      help_->ShowHelpText(std::string(state_.form().help_code), this,
+                          Ttextform::HelpCaller::kDialog);
+  });
+}
+
+void Tsok_form::ConnectGroup(size_t i) {
+  const Group& g = groups_[i];
+  connect(g.edit, &QLineEdit::textEdited, this,
+          [this, i](const QString& text) { state_.SetText(i, DataText(text)); });
+  g.edit->installEventFilter(this);
+  g.edit->setProperty("field", static_cast<int>(i));
+  if (g.type_button == nullptr) return;
+  connect(g.type_button, &ButtonBase::Tryckt, this, [this, i] { GoTyped(i); });
+  connect(g.list_button, &ButtonBase::Click, this, [this, i] { PickWords(i); });
+}
+
+void Tsok_form::ShowField(size_t i) {
+  const Group& g = groups_[i];
+  const FieldState& f = state_.field(i);
+  g.edit->setText(ScreenText(f.text));
+  g.edit->setCursorPosition(0);
+  ShowMode(g.edit, f.list_mode);
+  if (g.type_button == nullptr) return;
+  g.edit->setEnabled(!f.list_mode && g.label->isEnabled());
+  g.type_button->setDown(!f.list_mode);
+  g.list_button->setDown(f.list_mode);
+}
+
+void Tsok_form::GoTyped(size_t i) {
+  state_.GoTyped(i);
+  ShowField(i);
+  groups_[i].edit->setFocus();
+}
+
+void Tsok_form::PickWords(size_t i) {
+  if (picker_ == nullptr) return;
+  state_.BeginListMode(i);
+  ShowField(i);
+  const FormField& field = state_.form().fields[i];
+  const bool confirmed = picker_->Pick(
+      register_number(), field.slot, std::string(field.picker_title), std::string(field.help_code));
+  state_.EndListMode(i, confirmed, picker_->valdtext());
+  ShowField(i);
+}
+
+void Tsok_form::Search() {
+  setEnabled(false);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const Status status = session_.SearchByInput(state_.Input());
+  QApplication::restoreOverrideCursor();
+  setEnabled(true);
+  if (!status.ok()) ReportMessage(status.message());
+  // A term too long leaves the form open for the text to be mended.
+  if (!status.IsInvalidArgument()) accept();
+}
+
+void Tsok_form::JumpToLokalId() {
+  if (!lokalidedit_->isEnabled()) return;
+  const Status status =
+      session_.SearchLokalId(register_number(), DataText(lokalidedit_->text().trimmed()));
+  if (status.ok()) {
+    accept();
+    return;
+  }
+  ReportMessage(status.message());
+}
+
+void Tsok_form::ClearSearchForm() {
+  state_.Clear();
+  for (size_t i = 0; i < groups_.size(); ++i) {
+    if (groups_[i].edit != nullptr) ShowField(i);
+  }
+  if (session_.IsOpen()) ClearPickedRows(session_.catalogue(), register_number());
+  if (picker_ != nullptr) picker_->ForgetPositions(register_number());
+  lokalidedit_->clear();
+  if (isVisible()) {
+    if (QLineEdit* edit = Edit(state_.form().focus_after_clear); edit && edit->isEnabled())
+      edit->setFocus();
+  }
+}
+
+void Tsok_form::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  setWindowTitle(ScreenText(session_.Heading() + std::string(state_.form().caption_suffix)));
+  ShowAvailability();
+  if (focus_first_) {
+    if (QLineEdit* edit = Edit(state_.form().focus_on_show); edit && edit->isEnabled())
+      edit->setFocus();
+    focus_first_ = false;
+  }
+}
+
+// A field whose list has no rows in this set is greyed and captioned
+// "(inga uppg.)"; so is the Lokal-ID jump without its list.
+void Tsok_form::ShowAvailability() {
+  if (!session_.IsOpen()) return;
+  const SearchFormTable& form = state_.form();
+  for (size_t i = 0; i < groups_.size(); ++i) {
+    const Group& g = groups_[i];
+    if (g.edit == nullptr) continue;
+    const FormField& field = form.fields[i];
+    const bool off = FieldDisabled(session_.catalogue(), register_number(), field);
+    g.label->setText(ScreenText(std::string(off ? field.empty_caption : field.caption)));
+    g.label->setEnabled(!off);
+    for (QWidget* w : {static_cast<QWidget*>(g.type_button), static_cast<QWidget*>(g.list_button)})
+      if (w != nullptr) w->setEnabled(!off);
+    g.edit->setEnabled(!off && !state_.field(i).list_mode);
+  }
+  const bool no_lokalid = LokalIdDisabled(session_.catalogue(), form);
+  lokalidedit_->setEnabled(!no_lokalid);
+  soeklokalid_->setEnabled(!no_lokalid);
+}
+
+void Tsok_form::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (focusWidget() == lokalidedit_)
+        JumpToLokalId();
+      else
+        Search();
+      return;
+    case Qt::Key_Escape:
+      reject();
+      return;
+    case Qt::Key_F4: {
+      const Group& g = groups_[size_t(last_field_)];
+      if (g.type_button == nullptr || !g.type_button->isEnabled()) return;
+      if (event->modifiers() & Qt::ShiftModifier)
+        GoTyped(size_t(last_field_));
+      else
+        PickWords(size_t(last_field_));
+      return;
+    }
+    default:
+      QDialog::keyPressEvent(event);
+  }
+}
+
+bool Tsok_form::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    const QVariant field = watched->property("field");
+    if (field.isValid()) last_field_ = field.toInt();
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+int Tsok_form::GroupOf(std::string_view prefix) const {
+  const int index = state_.form().FieldIndex(prefix);
+  return index >= 0 && groups_[size_t(index)].edit != nullptr ? index : -1;
+}
+
+QLineEdit* Tsok_form::Edit(std::string_view prefix) const {
+  const int i = GroupOf(prefix);
+  return i < 0 ? nullptr : groups_[size_t(i)].edit;
+}
+
+Tspecbut* Tsok_form::TypeButton(std::string_view prefix) const {
+  const int i = GroupOf(prefix);
+  return i < 0 ? nullptr : groups_[size_t(i)].type_button;
+}
+
+Tspecbut* Tsok_form::ListButton(std::string_view prefix) const {
+  const int i = GroupOf(prefix);
+  return i < 0 ? nullptr : groups_[size_t(i)].list_button;
+}
+
+QLabel* Tsok_form::Label(std::string_view prefix) const {
+  const int i = GroupOf(prefix);
+  return i < 0 ? nullptr : groups_[size_t(i)].label;
+}
+
+}  // namespace vx

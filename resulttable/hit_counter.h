@@ -1,0 +1,37 @@
+// uppdateraantal: the register toggles' captions, the hit counter and the
+// commands that need hits.
+#ifndef VX_RESULTTABLE_HIT_COUNTER_H_
+#define VX_RESULTTABLE_HIT_COUNTER_H_
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace vx {
+
+// The buttons that act on hits; all enabled exactly when there are hits.
+struct HitButtons {
+  bool skrivknapp = false;      // print the list
+  bool kopilistaknapp = false;  // copy the list
+  bool kopipostknapp = false;   // copy the record
+  bool postejknapp = false;     // remove the person
+  bool postskrivknapp = false;  // print the record
+};
+
+struct HitCounter {
+  // Captions of the births, marriages and deaths toggles: the person
+  // list's row count, "" for a register without rows.
+  std::array<std::string, 3> captions;
+  int32_t hits = 0;
+  std::string text = "0 valda";  // antallabel
+  HitButtons buttons;
+};
+
+// From each register's person-list row count (index 0 births) and the hit
+// count of the current register, which counts only when its list has rows.
+HitCounter uppdateraantal(const std::array<int32_t, 3>& row_counts, int current_register,
+                          int32_t current_hits);
+
+}  // namespace vx
+
+#endif  // VX_RESULTTABLE_HIT_COUNTER_H_

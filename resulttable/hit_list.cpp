@@ -1,0 +1,66 @@
+#include "resulttable/hit_list.h"
+
+namespace vx {
+namespace {
+
+constexpr size_t kMaxName = 100;
+constexpr size_t kMaxDate = 12;
+
+// TAB and `date` with '-' before its characters at 0-based positions
+// `first` and `second` when present. Appended rather than inserted: GCC 12
+// warns falsely (-Wrestrict) about std::string::insert here.
+std::string TabbedDashed(std::string_view date, size_t first, size_t second) {
+  std::string out;
+  out.reserve(date.size() + 3);
+  out += '\t';
+  for (size_t i = 0; i < date.size(); ++i) {
+    if (i == first || i == second) out += '-';
+    out += date[i];
+  }
+  return out;
+}
+
+}  // namespace
+
+HitList::HitList(TVXstruktlista& persons, const TVXsortordning& order)
+    : persons_(persons), order_(order), borrowed_order_(persons.SortedVisibleOrder()) {}
+
+HitList::~HitList() {
+  persons_.SetSortedVisible(false, nullptr);
+  persons_.RebuildVisible();
+  if (borrowed_order_ != nullptr) persons_.SetSortedVisible(true, borrowed_order_);
+}
+
+void HitList::Refresh(bool by_date) {
+  persons_.vald().Recount();
+  // Not through an order another owner set: it may be gone.
+  persons_.SetSortedVisible(false, nullptr);
+  persons_.RebuildVisible();
+  persons_.SetSortedVisible(by_date && order_.Count() > 0, &order_);
+}
+
+bool HitList::Row(int32_t k, HitRow& row) {
+  if (k < 1 || k > Count() || !persons_.GoToVisible(k)) return false;
+  const std::string_view text = persons_.RowText();
+  const size_t cr = text.find('\r');
+  row.record = persons_.RowValue1();
+  row.name = std::string(text.substr(0, cr));
+  row.date = cr == std::string_view::npos ? std::string() : std::string(text.substr(cr + 1));
+  return true;
+}
+
+HitCells CellsOf(std::string_view row_text) {
+  const size_t cr = row_text.find('\r');
+  HitCells cells;
+  std::string_view date = row_text;
+  if (cr != std::string_view::npos) {
+    cells.name = std::string(row_text.substr(0, std::min(cr, kMaxName)));
+    date = row_text.substr(cr + 1, kMaxDate);
+  }
+  if (cells.name.empty()) cells.name = "(Ingen namnuppgift)";
+  const bool marked = date.starts_with("bg ") || date.starts_with("ly ") || date.starts_with("dp ");
+  cells.date = marked ? TabbedDashed(date, 7, 9) : TabbedDashed(date, 4, 6);
+  return cells;
+}
+
+}  // namespace vx

@@ -1,0 +1,81 @@
+// Where the main window's controls go at a given size: plain geometry, so
+// that every size within the window's limits can be checked without a
+// window. Positions are device-independent pixels inside the window's
+// background panel (huvudpanel), or inside the panel named by the field.
+#ifndef VX_SESSION_MAIN_LAYOUT_H_
+#define VX_SESSION_MAIN_LAYOUT_H_
+
+#include <array>
+#include <optional>
+
+namespace vx {
+
+struct Box {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  int right() const { return left + width; }
+  int bottom() const { return top + height; }
+  bool operator==(const Box&) const = default;
+};
+
+struct Extent {
+  int width = 0;
+  int height = 0;
+};
+
+// The window's size limits and design size.
+inline constexpr Extent kMainMinimum{700, 340};
+inline constexpr Extent kMainMaximum{1280, 1024};
+inline constexpr Extent kMainDesign{800, 481};
+
+// Fixed sizes and places of the controls the layout does not move.
+inline constexpr int kTableRowHeight = 16;
+inline constexpr int kTablePanelTop = 100;
+inline constexpr Box kLogoPlace{12, 10, 80, 80};
+inline constexpr Extent kHelpButton{24, 24};
+inline constexpr Extent kCommandButton{92, 26};  // the bottom row
+inline constexpr Extent kSmallButton{26, 22};    // the buttons under the panels
+inline constexpr Extent kSortButton{56, 20};
+inline constexpr int kBottomRowGap = 6;
+
+struct MainLayout {
+  Box huvudpanel;  // in the window
+  // In huvudpanel.
+  Box helpknapp;
+  // sokfknapp, sokvknapp, sokdknapp, sokaknapp, skrivknapp.
+  std::array<Box, 5> commands;
+  Box omknapp, avslutaknapp;
+  Box tabellpanel, huvpost;
+  Box rensaknapp, kopilistaknapp, exportknapp;
+  Box postskrivknapp, kopipostknapp, postejknapp;
+  // In tabellpanel.
+  Box persontab, personscr, namnsortknapp, datumsortknapp;
+  int synliga = 0;  // whole rows that fit in persontab
+  std::array<int, 2> column_widths{};
+  // In huvpost.
+  Box texten, textscr;
+};
+
+// The date column's width at the table's design font; a wider font gets a
+// wider column, so that no date is cut.
+inline constexpr int kDateColumnWidth = 71;
+
+// The layout for a window client area of `width` x `height` (clamped to
+// the window's limits). The table's half is never below 420 pixels and its
+// height is a whole number of rows.
+MainLayout LayOutMainWindow(int width, int height, int date_column = kDateColumnWidth);
+
+// The register set's logo in its 80 x 80 place: centred there at the
+// figure's size plus one, the headings 20 pixels right of it; without a
+// figure the logo is hidden and the headings start at the place's left.
+struct LogoPlacement {
+  std::optional<Box> logo;  // empty: hidden
+  int headings_left = 0;
+};
+LogoPlacement PlaceLogo(std::optional<Extent> figure);
+
+}  // namespace vx
+
+#endif  // VX_SESSION_MAIN_LAYOUT_H_

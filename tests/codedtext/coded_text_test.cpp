@@ -1,0 +1,308 @@
+// Tags, layout and plain text of coded texts, with a measurer of known
+// widths: a character is 5 + level pixels wide (7 at level 2), one more in
+// bold; level n is 10 + n pixels high, so lines are 13, 15, 16, 17, 18 and
+// 20 pixels for levels 1..6, a blank 7, a tab 70.
+#include "codedtext/coded_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+namespace vx {
+namespace {
+
+class FixedMeasurer : public TextMeasurer {
+ public:
+  int Width(const CodedFont& font, std::string_view text) const override {
+    measured_ += text.size();
+    return (5 + font.level + (font.bold ? 1 : 0)) * static_cast<int>(text.size());
+  }
+  int Height(int level) const override { return 10 + level; }
+  mutable size_t measured_ = 0;  // characters measured so far
+};
+
+const FixedMeasurer kMeasurer;
+
+TVXkodtxt LaidOut(std::string_view text, int width = 1000, const TextMeasurer& m = kMeasurer) {
+  TVXkodtxt k;
+  k.SetMeasurer(&m);
+  k.SetArea(width, 500);
+  k.SetText(text);
+  k.Layout();
+  return k;
+}
+
+// Each run as "text left,top-right", a rule as "~type left,top-right".
+std::string Placed(const TVXkodtxt& k) {
+  std::string out;
+  for (const CodedRun& r : k.Runs()) {
+    if (!out.empty()) out += " | ";
+    out += r.rule != 0 ? "~" + std::to_string(r.rule) : r.text;
+    out +=
+        " " + std::to_string(r.left) + "," + std::to_string(r.top) + "-" + std::to_string(r.right);
+  }
+  return out;
+}
+
+TEST(ReadCodedTag, ReadsLetterClosingAndArgument) {
+  CodedTag t = ReadCodedTag("x[b 3]y", 1);
+  EXPECT_EQ(t.kind, CodedTagKind::kColour);
+  EXPECT_EQ(t.number, 3);
+  EXPECT_EQ(t.end, 6u);
+  EXPECT_EQ(ReadCodedTag("[B3]", 0).number, 3);
+  EXPECT_EQ(ReadCodedTag("[b 9]", 0).kind, CodedTagKind::kNone);
+  EXPECT_EQ(ReadCodedTag("[b]", 0).kind, CodedTagKind::kNone);
+  EXPECT_EQ(ReadCodedTag("[\\b 3]", 0).kind, CodedTagKind::kNone);  // no closing colour
+  t = ReadCodedTag("[f\\]", 0);
+  EXPECT_TRUE(t.kind == CodedTagKind::kBold && t.closing);  // the backslash anywhere
+  t = ReadCodedTag("[\x01\\\x02k]", 0);                     // controls dropped
+  EXPECT_TRUE(t.kind == CodedTagKind::kItalic && t.closing);
+  EXPECT_EQ(ReadCodedTag("[u]", 0).kind, CodedTagKind::kUnderline);
+  EXPECT_EQ(ReadCodedTag("[X]", 0).kind, CodedTagKind::kHighlight);
+  EXPECT_EQ(ReadCodedTag("[n]", 0).kind, CodedTagKind::kPlain);
+  EXPECT_EQ(ReadCodedTag("[c]", 0).kind, CodedTagKind::kCentre);
+  EXPECT_EQ(ReadCodedTag("[h]", 0).kind, CodedTagKind::kRight);
+  EXPECT_EQ(ReadCodedTag("[6]", 0).number, 6);
+  EXPECT_EQ(ReadCodedTag("[7]", 0).kind, CodedTagKind::kNone);
+  EXPECT_EQ(ReadCodedTag("[ f]", 0).kind, CodedTagKind::kNone);
+  EXPECT_EQ(ReadCodedTag("[]", 0).kind, CodedTagKind::kNone);
+  EXPECT_EQ(ReadCodedTag("[q]", 0).kind, CodedTagKind::kNone);
+  EXPECT_EQ(ReadCodedTag("[l 3]", 0).number, 3);
+  EXPECT_EQ(ReadCodedTag("[L 4]", 0).kind, CodedTagKind::kNone);
+  EXPECT_EQ(ReadCodedTag("[L 0]", 0).kind, CodedTagKind::kNone);
+}
+
+TEST(ReadCodedTag, ReadsTablesLinksAndUnclosedTags) {
+  CodedTag t = ReadCodedTag("[T 10, 20 x 5,,99999999]", 0);
+  EXPECT_EQ(t.kind, CodedTagKind::kTable);
+  EXPECT_EQ(t.widths, (std::vector<int>{10, 20, 5, kMaxCodedColumn}));
+  EXPECT_EQ(ReadCodedTag("[T x]", 0).kind, CodedTagKind::kNone);
+  EXPECT_EQ(ReadCodedTag("[T]", 0).kind, CodedTagKind::kNone);
+  EXPECT_EQ(ReadCodedTag("[\\T]", 0).kind, CodedTagKind::kTable);
+  t = ReadCodedTag("[M  HJ001 b]", 0);
+  EXPECT_EQ(t.kind, CodedTagKind::kLink);
+  EXPECT_EQ(t.target, "HJ001 b");
+  t = ReadCodedTag("[m]", 0);
+  EXPECT_TRUE(t.kind == CodedTagKind::kLink && t.target.empty() && !t.closing);
+  EXPECT_TRUE(ReadCodedTag("[\\M x]", 0).closing);
+  t = ReadCodedTag("[b 3 and the rest", 0);
+  EXPECT_EQ(t.kind, CodedTagKind::kColour);
+  EXPECT_EQ(t.end, 17u);
+}
+
+TEST(CodedLayout, ColourTags) {
+  TVXkodtxt k = LaidOut("[b 3]Far[b 1] Mor[B 9]s\r");
+  EXPECT_EQ(Placed(k), "Far 0,0-21 |  Mors 21,0-56");
+  EXPECT_EQ(k.Runs()[0].colour, 0x800000u);
+  EXPECT_EQ(k.Runs()[1].colour, kCodedBlack);
+  k = LaidOut("[b 2]a[n]b[b 6]c");
+  EXPECT_EQ(k.Runs()[0].colour, 0x008000u);
+  EXPECT_EQ(k.Runs()[1].colour, kCodedBlack);
+  EXPECT_EQ(k.Runs()[2].colour, 0x407070u);
+}
+
+TEST(CodedLayout, StylesLevelsAndLineHeights) {
+  TVXkodtxt k = LaidOut("[5]Rubrik\r[f]a[k]b[\\f][u]c[n]d\r[1]e");
+  EXPECT_EQ(Placed(k),
+            "Rubrik 0,0-60 | a 0,18-11 | b 11,18-22 | c 22,18-32 | d 32,18-39 | e 0,36-6");
+  const auto& r = k.Runs();
+  EXPECT_EQ(r[0].font, (CodedFont{5, false, false, false}));
+  EXPECT_EQ(r[2].font, (CodedFont{5, true, true, false}));
+  EXPECT_EQ(r[3].font, (CodedFont{5, false, true, true}));
+  EXPECT_EQ(r[4].font, (CodedFont{2, false, false, false}));
+  EXPECT_EQ(r[0].bottom, 18);
+  // A level raises the line mid-line, never lowers it, and sets it at a
+  // line's start.
+  k = LaidOut("a[4]b[1]c\rd");
+  EXPECT_EQ(Placed(k), "a 0,0-7 | b 7,0-16 | c 16,0-22 | d 0,17-6");
+  EXPECT_EQ(k.Runs()[0].bottom, 15);
+  EXPECT_EQ(k.Runs()[1].bottom, 17);
+  EXPECT_EQ(LaidOut("[1]a\rb").Runs()[1].top, 13);
+  EXPECT_EQ(LaidOut("[4][1]a\rb").Runs()[1].top, 13);
+}
+
+TEST(CodedLayout, RulesAndTagsWithoutEffect) {
+  TVXkodtxt k = LaidOut("ab[L 2]\r[l 1]\r[L 4][Q]c[b 0]d", 200);
+  EXPECT_EQ(Placed(k), "ab 0,0-14 | ~2 14,0-200 | ~1 0,15-200 | cd 0,30-14");
+  EXPECT_EQ(k.Runs()[0].bottom, 15);
+  // Inside a table the rule ends at the column's edge, and level tags do
+  // nothing.
+  k = LaidOut("[T 10 4][1]ab\t[L 3]cd\r[\\T][1]x", 200);
+  EXPECT_EQ(Placed(k), "ab 0,0-14 | ~3 84,0-112 | cd 84,0-98 | x 0,15-6");
+  EXPECT_EQ(k.Runs()[0].font.level, 2);
+}
+
+TEST(CodedLayout, WrapsAtBreakCharactersAndCutsLongWords) {
+  EXPECT_EQ(Placed(LaidOut("ab cd efgh", 50)), "ab cd 0,0-35 | efgh 0,15-28");
+  EXPECT_EQ(Placed(LaidOut("abcdefghijklmnopq", 50)),
+            "abcdefg 0,0-49 | hijklmn 0,15-49 | opq 0,30-21");
+  EXPECT_EQ(Placed(LaidOut("ab/cdefgh", 50)), "ab/ 0,0-21 | cdefgh 0,15-42");
+  // A run that is not first on its line and has no break goes down whole.
+  EXPECT_EQ(Placed(LaidOut("ab[f]cdefgh", 50)), "ab 0,0-14 | cdefgh 0,15-48");
+  // A break character that does not fit stays; a trailing blank goes.
+  EXPECT_EQ(Placed(LaidOut("abcdefg,hi", 49)), "abcdefg, 0,0-56 | hi 0,15-14");
+  EXPECT_EQ(Placed(LaidOut("abcdefg hi", 49)), "abcdefg 0,0-49 | hi 0,15-14");
+  // A single character wider than the line stays on its own line.
+  EXPECT_EQ(Placed(LaidOut("ab", 5)), "a 0,0-7 | b 0,15-7");
+  TVXkodtxt k = LaidOut("abcdefghijklmnopq", 50);
+  EXPECT_EQ(k.LineTops(), (std::vector<int>{0, 15, 30, 45}));
+  EXPECT_EQ(k.Runs()[2].line, 3);
+  EXPECT_EQ(k.Runs()[1].source.front(), 7u);
+}
+
+TEST(CodedLayout, CentresAndRightAlignsLineByLine) {
+  TVXkodtxt k = LaidOut("[C]aaaaaaaaaa bbbbbbbbb ccccc dd\rxx", 100);
+  EXPECT_EQ(Placed(k), "aaaaaaaaaa 15,0-85 | bbbbbbbbb 18,15-81 | ccccc dd 22,30-78 | xx 0,45-14");
+  // Runs before the tag on its line stay; the room left counts them.
+  EXPECT_EQ(Placed(LaidOut("ab[C]cd\r", 100)), "ab 0,0-14 | cd 50,0-64");
+  EXPECT_EQ(Placed(LaidOut("[H]abc\rd", 100)), "abc 79,0-100 | d 0,15-7");
+  // In a table, within the column.
+  EXPECT_EQ(Placed(LaidOut("[T 10][h]ab\r", 100)), "ab 56,0-70");
+}
+
+TEST(CodedLayout, TabsIndentWholeParagraphs) {
+  EXPECT_EQ(Placed(LaidOut("a\tbbbbbbbbbb bbbbbbbbbb\rc", 150)),
+            "a 0,0-7 | bbbbbbbbbb 70,0-140 | bbbbbbbbbb 70,15-140 | c 0,30-7");
+  EXPECT_EQ(Placed(LaidOut("abcdefghijk\tx\t\ty", 1000)),
+            "abcdefghijk 0,0-77 | x 77,0-84 | y 210,0-217");
+  // The margin stops at the right edge.
+  EXPECT_EQ(Placed(LaidOut("\t\tab", 100)), "a 100,0-107 | b 100,15-107");
+}
+
+TEST(CodedLayout, TablesWrapCellsAndEndRowsBelowTheTallest) {
+  TVXkodtxt k = LaidOut("[T 4 5]aaaa bb\tc\rnext\r[\\T]after");
+  EXPECT_EQ(Placed(k), "aaaa 0,0-28 | bb 0,15-14 | c 42,0-49 | next 0,30-28 | after 0,45-35");
+  EXPECT_EQ(k.LineTops(), (std::vector<int>{0, 15, 30, 45, 60}));
+  EXPECT_EQ(k.Runs()[1].line, 2);
+  EXPECT_EQ(k.Runs()[2].line, 1);
+  EXPECT_EQ(k.Runs()[3].line, 3);
+  EXPECT_EQ(k.TotalHeight(), 60);
+  // The taller cell may be the later one; a tab in the last column ends the
+  // row; closing inside a row ends it.
+  EXPECT_EQ(Placed(LaidOut("[T 2 2]a\tb c d\te[\\T]f")),
+            "a 0,0-7 | b 28,0-35 | c 28,15-35 | d 28,30-35 | e 0,45-7 | f 0,60-7");
+  // From the tag's place on its line.
+  EXPECT_EQ(Placed(LaidOut("ab[T 3]cd\r[\\T]ef")), "ab 0,0-14 | cd 14,0-28 | ef 0,15-14");
+  // Columns past the area shrink to its edge.
+  EXPECT_EQ(Placed(LaidOut("[T 5 9]a\tbc", 60)), "a 0,0-7 | b 49,0-56 | c 49,15-56");
+}
+
+TEST(CodedLayout, LinksTakeTheirOwnLook) {
+  TVXkodtxt k = LaidOut("see [M]here[\\M] and [M HJ001]there[\\M].");
+  EXPECT_EQ(Placed(k), "see  0,0-28 | here 28,0-56 |  and  56,0-91 | there 91,0-126 | . 126,0-133");
+  ASSERT_EQ(k.Links().size(), 2u);
+  EXPECT_EQ(k.Links()[0].target, "");
+  EXPECT_EQ(k.Links()[1].target, "HJ001");
+  const auto& r = k.Runs();
+  EXPECT_EQ(r[1].colour, 0x004080u);
+  EXPECT_EQ(r[3].colour, 0xE00000u);
+  EXPECT_TRUE(r[1].link && r[3].link && !r[2].link);
+  EXPECT_EQ(r[1].link_index, 0);
+  EXPECT_EQ(r[3].link_index, 1);
+  EXPECT_EQ(r[2].link_index, -1);
+  // The style at the opening comes back, with the last colour chosen.
+  k = LaidOut("[b 2][f]a[M x]b[b 3][k]c[\\M]d[\\f]e");
+  EXPECT_EQ(Placed(k), "a 0,0-8 | b 8,0-15 | c 15,0-22 | d 22,0-30 | e 30,0-37");
+  EXPECT_EQ(k.Runs().size(), 5u);
+  EXPECT_EQ(k.Runs()[1].font, (CodedFont{2, false, false, false}));
+  EXPECT_EQ(k.Runs()[2].colour, 0xE00000u);
+  EXPECT_EQ(k.Runs()[2].font.italic, true);
+  EXPECT_EQ(k.Runs()[3].font, (CodedFont{2, true, false, false}));
+  EXPECT_EQ(k.Runs()[3].colour, 0x800000u);
+  // No nesting and no stray closing.
+  k = LaidOut("[\\M]a[M x]b[M y]c[\\M]d");
+  EXPECT_EQ(Placed(k), "a 0,0-7 | bc 7,0-21 | d 21,0-28");
+  EXPECT_EQ(k.Links().size(), 1u);
+}
+
+TEST(CodedLayout, HighlightsRecordMarks) {
+  TVXkodtxt k = LaidOut("a\r[x]b[\\x]\rc[X]d");
+  ASSERT_EQ(k.Marks().size(), 2u);
+  EXPECT_EQ(k.Marks()[0].line, 2);
+  EXPECT_EQ(k.Marks()[0].top, 15);
+  EXPECT_EQ(k.Marks()[1].line, 3);
+  EXPECT_EQ(k.Marks()[1].top, 30);
+  EXPECT_FALSE(k.Runs()[0].highlight);
+  EXPECT_TRUE(k.Runs()[1].highlight);
+  EXPECT_FALSE(k.Runs()[2].highlight);
+  EXPECT_TRUE(k.Runs()[3].highlight);
+}
+
+TEST(CodedLayout, TextEndsAndControls) {
+  TVXkodtxt k = LaidOut("a\x01\nb");
+  EXPECT_EQ(k.Text(), "a\x01\nb\r\n");
+  EXPECT_EQ(Placed(k), "ab 0,0-14");
+  EXPECT_EQ(k.Runs()[0].source, (std::vector<size_t>{0, 3}));
+  EXPECT_EQ(k.LineCount(), 2);
+  EXPECT_EQ(k.TotalHeight(), 15);
+  EXPECT_EQ(LaidOut("ab\n").Text(), "ab\n");
+  EXPECT_EQ(LaidOut("ab\n").LineCount(), 1);
+  k = LaidOut("");
+  EXPECT_EQ(k.Text(), "");
+  EXPECT_EQ(k.LineCount(), 1);
+  EXPECT_TRUE(k.Runs().empty());
+  EXPECT_EQ(k.TotalHeight(), 0);
+  TVXkodtxt none;
+  none.SetText("abc");
+  none.Layout();
+  EXPECT_EQ(none.LineCount(), 0);
+}
+
+TEST(CodedLayout, UnclosedTagSwallowsTheRest) {
+  TVXkodtxt k = LaidOut("ab[f cd\rxyz");
+  EXPECT_EQ(Placed(k), "ab 0,0-14");
+  EXPECT_EQ(k.LineCount(), 1);  // the CR LF appended is swallowed as well
+  EXPECT_EQ(k.TotalHeight(), 15);
+  EXPECT_EQ(PlainText("ab[f cd\rxyz"), "ab");
+}
+
+TEST(CodedLayout, LongTextsKeepEveryLine) {
+  std::string text;
+  for (int i = 0; i < 3000; ++i)
+    text += "rad " + std::to_string(i) + "\r";
+  const TVXkodtxt k = LaidOut(text);
+  // The CR LF appended after the last CR makes one more, empty, line.
+  ASSERT_EQ(k.LineCount(), 3002);
+  ASSERT_EQ(k.Runs().size(), 3000u);
+  for (int i = 0; i < 3002; ++i)
+    ASSERT_EQ(k.LineTops()[static_cast<size_t>(i)], 15 * i);
+  EXPECT_EQ(k.Runs()[2999].text, "rad 2999");
+  EXPECT_EQ(k.Runs()[2999].line, 3000);
+  EXPECT_EQ(k.Runs()[2999].top, 15 * 2999);
+  EXPECT_EQ(k.TotalHeight(), 45015);
+}
+
+// Measuring stays linear in the text, also for long words and lines.
+TEST(CodedLayout, MeasuresAMegabyteLinearly) {
+  std::string text;
+  while (text.size() < 1000000)
+    text += "Anders Persson i Berga[f]x[\\f]yyyyyyyyyyyyyyyyyyyyyyyyyy\r";
+  text += std::string(200000, 'z');
+  const FixedMeasurer counting;
+  const TVXkodtxt k = LaidOut(text, 200, counting);
+  EXPECT_LT(counting.measured_, 6 * text.size());
+  EXPECT_GT(k.LineCount(), 40000);
+  EXPECT_EQ(k.Runs()[2].text, "yyyyyyyyyyyyyyyyyyyyyyyyyy");
+  EXPECT_EQ(k.Runs()[2].top, 15);
+  EXPECT_EQ(k.Runs().back().text, std::string(200000 % 28, 'z'));
+}
+
+TEST(PlainText, RemovesTagsAndEndsLinesWithCrLf) {
+  EXPECT_EQ(PlainText("[5][f]Berg, Anna[\\f]\rF\xF6"
+                      "dd[b 3]\r\n[x]a\nb"),
+            "Berg, Anna\r\nF\xF6"
+            "dd\r\na\nb");
+  EXPECT_EQ(PlainText("a\r\r[f]\nb]"), "a\r\n\r\nb]");
+  EXPECT_EQ(RemoveTags("a[f]\rb[c"), "a\rb");
+  EXPECT_EQ(RemoveTags("]x[[y]z"), "]xz");
+  std::string text;
+  while (text.size() < 200000)
+    text += "[f]Anna[\\f] Berg\r";
+  const std::string plain = PlainText(text);
+  EXPECT_EQ(plain.size(), text.size() / 17 * 11);
+  EXPECT_EQ(plain.substr(plain.size() - 11), "Anna Berg\r\n");
+}
+
+}  // namespace
+}  // namespace vx

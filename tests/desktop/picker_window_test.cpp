@@ -1,0 +1,384 @@
+// The word picker over a small register set built by the builder, driven
+// by real mouse, key and wheel events on the offscreen platform inside its
+// modal loop.
+#include "desktop/search/picker_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <QWheelEvent>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "builder/register_set_builder.h"
+#include "catalogue/catalogue_declaration.h"
+#include "controls/picture_set.h"
+#include "controls/scroll_bar.h"
+#include "controls/tlm_tab.h"
+#include "controls/tvx_knapp.h"
+#include "desktop/output/text_window.h"
+#include "imaging/program_picture_records.h"
+#include "search/picked_rows.h"
+#include "session/session.h"
+#include "tests/desktop/ui_register_set.h"
+#include "tests/support/source_fixture.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kSurnameSlot = 7;       // 60 rows
+constexpr int kPlaceSlot = 8;         // 18 rows
+constexpr int kMothersNameSlot = 10;  // 50 long rows
+constexpr int kFathersNameSlot = 14;  // 19 rows
+constexpr int kNoSlot = 5;            // no list in the births
+
+std::string Numbered(const char* format, int n) {
+  char text[64];
+  std::snprintf(text, sizeof text, format, n);
+  return text;
+}
+
+// A mother's surname of 34 characters.
+std::string LongName(int n) {
+  return Numbered("Modersnamn nummer %02d med l\xE5ng text", n);
+}
+
+class PickerWindowTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dir_ = new testing::TempDir();
+    const fs::path source = dir_->path() / "kalla";
+    std::vector<testing::SourceRecord> births;
+    for (int i = 0; i < 60; ++i) {
+      testing::SourceRecord birth = {{"ENAMN", Numbered("Namn%02d", i)},
+                                     {"ORT", Numbered("Ort%02d", i % 18)},
+                                     {"FARENAMN", Numbered("Far%02d", i % 19)}};
+      if (i < 50) birth["MORENAMN"] = LongName(i);
+      births.push_back(birth);
+    }
+    testing::WriteText(source / "fodda.csv", testing::SourceTable(1, births));
+    testing::WriteText(source / "register.txt", Cp1252ToUtf8("Tuna f\xF6rsamling\nF\xF6"
+                                                             "dda\nOm registret\n"));
+    testing::WriteText(source / "hjalp/HJ006.txt",
+                       Cp1252ToUtf8("S\xF6kordslistan\nBocka f\xF6r orden.\n"));
+    session_ = new Session();
+    ASSERT_TRUE(testing::OpenUiSet(dir_->path(), *session_, pictures_));
+  }
+  static void TearDownTestSuite() {
+    delete pictures_;
+    delete session_;
+    delete dir_;
+  }
+
+  void SetUp() override {
+    ASSERT_NE(session_, nullptr);
+    ClearPickedRows(session_->catalogue(), 1);
+    main_.setGeometry(100, 80, 800, 600);
+    main_.show();
+    window_ = std::make_unique<Tsoktabform>(*session_, *pictures_, nullptr, &main_);
+  }
+
+  // Shows `slot` and runs `actions` inside the modal loop once the window
+  // is active; Esc closes it afterwards unless the actions closed it.
+  bool Pick(int slot, const std::function<void()>& actions,
+            const std::string& title = "Efternamn") {
+    bool ran = false;
+    QTimer::singleShot(0, window_.get(), [&] {
+      ran = true;
+      EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+      actions();
+      if (window_->isVisible()) QTest::keyClick(window_.get(), Qt::Key_Escape);
+    });
+    const bool confirmed = window_->Pick(1, slot, title, "HJ005");
+    EXPECT_TRUE(ran);
+    return confirmed;
+  }
+
+  template <typename T>
+  T* Child(const char* name) {
+    T* child = window_->findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+  QString Text(const char* label) { return Child<QLabel>(label)->text(); }
+  Tspecscr* Bar() { return Child<Tspecscr>("sokscr"); }
+  QLineEdit* Edit() { return Child<QLineEdit>("snabbsokedit"); }
+  TLMtab* Grid() { return window_->grid(); }
+  QPoint RowPoint(int row) { return Grid()->CellRect(row, 0).center(); }
+
+  static bool Ticked(int slot, int row) {
+    return session_->catalogue().soklistor(1, slot)->vald().IsSet(row + 1);
+  }
+  static int TickCount(int slot) {
+    return session_->catalogue().soklistor(1, slot)->vald().Count();
+  }
+
+  void RightClick(int row) {
+    QTest::mousePress(Grid(), Qt::RightButton, {}, RowPoint(row));
+    QTest::mouseRelease(Grid(), Qt::RightButton, {}, RowPoint(row));
+  }
+  void Wheel(QWidget* widget, int delta) {
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    QWheelEvent wheel(at, widget->mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+  }
+  static void Type(const char* text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+
+  static inline testing::TempDir* dir_ = nullptr;
+  static inline Session* session_ = nullptr;
+  static inline PictureSet* pictures_ = nullptr;
+  QWidget main_;
+  std::unique_ptr<Tsoktabform> window_;
+};
+
+TEST_F(PickerWindowTest, EighteenRowsFitWithoutABarOverTheMainWindowsCentre) {
+  Pick(
+      kPlaceSlot,
+      [&] {
+        EXPECT_EQ(window_->windowTitle(), QString::fromUtf8("Tuna församling, välj sökord"));
+        EXPECT_EQ(window_->size(), QSize(358, 398));
+        EXPECT_EQ(window_->geometry().center(), main_.geometry().center());
+        EXPECT_EQ(Text("rubriklab"), QString::fromUtf8("Födelseort"));
+        EXPECT_EQ(Text("rubrik2lab"), "");
+        EXPECT_EQ(Text("antlabel"), "Valda: 0 av 18");
+        EXPECT_EQ(Grid()->rowCount(), 18);
+        EXPECT_EQ(Grid()->VisibleRowCount(), 18);
+        EXPECT_EQ(Grid()->columnWidth(0), Grid()->width() - 40);
+        EXPECT_EQ(Grid()->columnWidth(1), 35);
+        EXPECT_TRUE(Bar()->isHidden());
+        EXPECT_EQ(Bar()->max(), 1);
+        EXPECT_EQ(QApplication::focusWidget(), Edit());
+      },
+      "F\xF6"
+      "delseort");
+}
+
+TEST_F(PickerWindowTest, NineteenRowsShowTheBarUpToTwo) {
+  Pick(kFathersNameSlot, [&] {
+    EXPECT_FALSE(Bar()->isHidden());
+    EXPECT_EQ(Bar()->max(), 2);
+    Bar()->setPosition(2);
+    EXPECT_EQ(Grid()->topRow(), 1);
+    Wheel(Grid(), 120);
+    EXPECT_EQ(Grid()->topRow(), 0);
+    EXPECT_EQ(Bar()->position(), 1);
+  });
+}
+
+TEST_F(PickerWindowTest, RightDragFromATickedRowUnticksSixRowsLeftClickTicksNothing) {
+  Pick(kSurnameSlot, [&] {
+    for (int row = 2; row <= 7; ++row)
+      RightClick(row);
+    EXPECT_EQ(Text("antlabel"), "Valda: 6 av 60");
+    QTest::mousePress(Grid(), Qt::RightButton, {}, RowPoint(2));
+    for (int row = 3; row <= 7; ++row)
+      QTest::mouseMove(Grid(), RowPoint(row));
+    QTest::mouseMove(Grid(), Grid()->CellRect(7, 1).center());  // along the row
+    QTest::mouseRelease(Grid(), Qt::RightButton, {}, RowPoint(7));
+    EXPECT_EQ(TickCount(kSurnameSlot), 0);
+    EXPECT_EQ(Text("antlabel"), "Valda: 0 av 60");
+
+    QTest::mousePress(Grid(), Qt::RightButton, {}, RowPoint(9));  // unticked: ticks
+    QTest::mouseMove(Grid(), RowPoint(10));
+    QTest::mouseMove(Grid(), RowPoint(9));  // back over the press: stays ticked
+    QTest::mouseRelease(Grid(), Qt::RightButton, {}, RowPoint(9));
+    EXPECT_TRUE(Ticked(kSurnameSlot, 9));
+    EXPECT_TRUE(Ticked(kSurnameSlot, 10));
+
+    QTest::mouseClick(Grid(), Qt::LeftButton, {}, RowPoint(4));
+    QTest::mouseClick(Grid(), Qt::LeftButton, {}, RowPoint(9));
+    EXPECT_EQ(Grid()->currentRow(), 9);
+    EXPECT_EQ(TickCount(kSurnameSlot), 2);
+    EXPECT_TRUE(Ticked(kSurnameSlot, 9));
+  });
+}
+
+TEST_F(PickerWindowTest, SpaceTicksTheCurrentRowUnlessAWordIsBeingTyped) {
+  Pick(kSurnameSlot, [&] {
+    QTest::keyClick(Edit(), Qt::Key_Down);
+    QTest::keyClick(Edit(), Qt::Key_Down);
+    EXPECT_EQ(Grid()->currentRow(), 2);
+    QTest::keyClick(Edit(), Qt::Key_Space);
+    EXPECT_TRUE(Ticked(kSurnameSlot, 2));
+    QTest::keyClick(Grid(), Qt::Key_Space);
+    EXPECT_FALSE(Ticked(kSurnameSlot, 2));
+    Type("namn 1");
+    EXPECT_EQ(Edit()->text(), "namn 1");
+    EXPECT_EQ(TickCount(kSurnameSlot), 0);
+  });
+}
+
+TEST_F(PickerWindowTest, ReopeningAFieldShowsItsTicksAndPlaceAnotherFieldItsOwn) {
+  EXPECT_FALSE(Pick(kSurnameSlot, [&] {
+    Bar()->setPosition(31);
+    Grid()->setCurrentRow(35);
+    QTest::keyClick(Grid(), Qt::Key_Space);
+  }));
+  Pick(kFathersNameSlot, [&] {
+    EXPECT_EQ(Grid()->topRow(), 0);
+    EXPECT_EQ(Grid()->currentRow(), 0);
+    EXPECT_EQ(Text("antlabel"), "Valda: 0 av 19");
+    RightClick(4);
+  });
+  Pick(kSurnameSlot, [&] {
+    EXPECT_EQ(Grid()->topRow(), 30);
+    EXPECT_EQ(Bar()->position(), 31);
+    EXPECT_EQ(Grid()->currentRow(), 35);
+    EXPECT_EQ(Text("antlabel"), "Valda: 1 av 60");
+    EXPECT_TRUE(Ticked(kSurnameSlot, 35));
+    EXPECT_EQ(Edit()->text(), "") << "the quick search starts empty";
+  });
+  EXPECT_TRUE(Ticked(kFathersNameSlot, 4));
+}
+
+TEST_F(PickerWindowTest, ForgottenPositionsOpenAtTheFirstRow) {
+  Pick(kSurnameSlot, [&] {
+    Bar()->setPosition(20);
+    Grid()->setCurrentRow(25);
+  });
+  window_->ForgetPositions(2);
+  Pick(kSurnameSlot, [&] { EXPECT_EQ(Grid()->topRow(), 19); });
+  window_->ForgetPositions(1);
+  Pick(kSurnameSlot, [&] {
+    EXPECT_EQ(Grid()->topRow(), 0);
+    EXPECT_EQ(Grid()->currentRow(), 0);
+  });
+}
+
+TEST_F(PickerWindowTest, EscAndCloseKeepTheTicksAndTheLastSummary) {
+  EXPECT_TRUE(Pick(kSurnameSlot, [&] {
+    RightClick(1);
+    QTest::keyClick(Edit(), Qt::Key_Return);
+  }));
+  EXPECT_EQ(window_->valdtext(), "Namn01");
+  EXPECT_FALSE(Pick(kSurnameSlot, [&] {
+    RightClick(3);
+    QTest::keyClick(Edit(), Qt::Key_Escape);
+  }));
+  EXPECT_FALSE(Pick(kSurnameSlot, [&] {
+    RightClick(5);
+    QTest::mouseClick(Child<TVXknapp>("slutknapp"), Qt::LeftButton);
+  }));
+  EXPECT_EQ(TickCount(kSurnameSlot), 3);
+  EXPECT_EQ(window_->valdtext(), "Namn01");
+}
+
+TEST_F(PickerWindowTest, ConfirmingFiftyLongNamesSummarisesUpToTheNamePast200Characters) {
+  session_->catalogue().soklistor(1, kMothersNameSlot)->vald().SetAll();
+  EXPECT_TRUE(Pick(kMothersNameSlot, [&] {
+    EXPECT_EQ(Text("antlabel"), "Valda: 50 av 50");
+    QTest::mouseClick(Child<TVXknapp>("jaknapp"), Qt::LeftButton);
+  }));
+  // 34 characters and a separator each: past 200 with the sixth.
+  std::string expected = LongName(0);
+  for (int n = 1; n < 6; ++n)
+    expected += ";" + LongName(n);
+  EXPECT_EQ(window_->valdtext(), expected);
+}
+
+TEST_F(PickerWindowTest, QuickSearchBringsTheRowIntoViewAndLeavesTheTicks) {
+  Pick(kSurnameSlot, [&] {
+    RightClick(0);
+    Type("namn3");
+    EXPECT_EQ(Grid()->currentRow(), 30);
+    EXPECT_EQ(Grid()->topRow(), 21);
+    EXPECT_EQ(Bar()->position(), 22);
+    Type("5");
+    EXPECT_EQ(Grid()->currentRow(), 35) << "visible: only made current";
+    EXPECT_EQ(Grid()->topRow(), 21);
+    Type("x");
+    EXPECT_EQ(Grid()->currentRow(), 35) << "nothing found: nothing moves";
+    Grid()->setFocus();
+    Type("5");  // from the grid, typing goes to the quick search
+    EXPECT_EQ(Edit()->text(), "namn35x5");
+    EXPECT_EQ(Text("antlabel"), "Valda: 1 av 60");
+    EXPECT_TRUE(Ticked(kSurnameSlot, 0));
+  });
+}
+
+TEST_F(PickerWindowTest, TypingInTheGridGoesToTheQuickSearch) {
+  Pick(kSurnameSlot, [&] {
+    Grid()->setFocus();
+    QTest::keyClicks(Grid(), "namn5");
+    EXPECT_EQ(Edit()->text(), "namn5");
+    EXPECT_EQ(QApplication::focusWidget(), Edit());
+    EXPECT_EQ(Grid()->currentRow(), 50);
+    EXPECT_EQ(Grid()->topRow(), 41);
+    Type("9");
+    EXPECT_EQ(Grid()->currentRow(), 59);
+    EXPECT_EQ(Grid()->topRow(), 42) << "not past the last full page";
+  });
+}
+
+TEST_F(PickerWindowTest, ClearUnticksEverythingAndEmptiesTheSearch) {
+  Pick(kSurnameSlot, [&] {
+    RightClick(1);
+    RightClick(2);
+    Type("namn4");
+    QTest::keyClick(Edit(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(TickCount(kSurnameSlot), 0);
+    EXPECT_EQ(Text("antlabel"), "Valda: 0 av 60");
+    EXPECT_EQ(Edit()->text(), "");
+  });
+}
+
+TEST_F(PickerWindowTest, TheWheelScrollsTenRowsANotchWhileTheBarIsShown) {
+  Pick(kSurnameSlot, [&] {
+    Wheel(Grid(), -120);
+    EXPECT_EQ(Grid()->topRow(), 10);
+    Wheel(window_.get(), -240);  // elsewhere in the window
+    EXPECT_EQ(Grid()->topRow(), 30);
+    EXPECT_EQ(Bar()->position(), 31);
+  });
+  Pick(
+      kPlaceSlot,
+      [&] {
+        Wheel(Grid(), -120);
+        EXPECT_EQ(Grid()->topRow(), 0);
+      },
+      "F\xF6"
+      "delseort");
+}
+
+TEST_F(PickerWindowTest, ASlotWithoutAListShowsNothing) {
+  Pick(kSurnameSlot, [&] {});
+  Pick(kNoSlot, [&] {
+    EXPECT_EQ(Text("rubriklab"), "");
+    EXPECT_EQ(Text("antlabel"), "");
+    EXPECT_EQ(Grid()->rowCount(), 0);
+    EXPECT_FALSE(Edit()->isEnabled());
+    EXPECT_TRUE(Bar()->isHidden());
+    RightClick(0);
+    QTest::keyClick(window_.get(), Qt::Key_Space);
+  });
+  EXPECT_EQ(TickCount(kSurnameSlot), 0);
+}
+
+TEST_F(PickerWindowTest, HelpShowsThePickersOwnText) {
+  Ttextform help(*session_, *pictures_);
+  Tsoktabform window(*session_, *pictures_, &help, &main_);
+  std::string shown;
+  QTimer::singleShot(0, &window, [&] {
+    QTimer::singleShot(0, &help, [&] {
+      shown = help.code();
+      help.close();
+    });
+    QTest::mouseClick(window.findChild<TVXknapp*>("helpknapp"), Qt::LeftButton);
+    window.reject();
+  });
+  window.Pick(1, kSurnameSlot, "Efternamn", "HJ005");
+  EXPECT_EQ(shown, "HJ006");
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,202 @@
+// Printing from the main window on a small sample set: the print dialog
+// opened with Ctrl+P and driven by real keys and clicks, Esc during a long
+// print, the clear command, and the record printed alone (Ctrl+Shift+P).
+// The printer writes a PDF file, which poppler's pdftotext reads back.
+#include "desktop/output/print_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "controls/bitmap_button.h"
+#include "desktop/main/main_window.h"
+#include "engine/util/cp1252.h"
+#include "engine/util/message_sink.h"
+#include "sample/sample_source.h"
+#include "tests/desktop/ui_register_set.h"
+#include "tests/support/files.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kBirths = 120;
+
+// A click on a radio button's mark, where a user clicks.
+void Choose(QRadioButton* radio) {
+  QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+}
+
+void WhileModal(const std::function<void()>& inside, const std::function<void()>& open) {
+  QTimer::singleShot(0, inside);
+  open();
+}
+
+size_t Count(const std::string& text, const std::string& part) {
+  size_t n = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+    ++n;
+  return n;
+}
+
+class PrintDialogTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dir_ = new testing::TempDir();
+    std::string error;
+    ASSERT_TRUE(WriteSampleSource(dir_->path() / "kalla", {kBirths, 20, 20, 5, {}}, error))
+        << error;
+    ASSERT_TRUE(testing::BuildUiSet(dir_->path()));
+  }
+  static void TearDownTestSuite() { delete dir_; }
+
+  void SetUp() override {
+    window_ = std::make_unique<Tmain_form>(dir_->path() / "kuvo.ini");
+    window_->show();
+    ASSERT_NE(window_->table(), nullptr) << (messages_.empty() ? "" : messages_.front());
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    window_->printer().setOutputFormat(QPrinter::PdfFormat);
+    window_->printer().setOutputFileName(QString::fromStdString(pdf_.string()));
+    Tvxsmalurval& vald = window_->session().catalogue().PersonList(1).vald();
+    for (int k = 1; k <= kBirths; ++k)
+      vald.SetBit(k, true);
+    window_->ShowSearchResult({1});
+  }
+
+  Tskriv_form& dialog() { return *window_->print_form(); }
+
+  // The printed file as text; empties it for the next print.
+  std::string PrintedText() {
+    const testing::ProcessResult text =
+        testing::RunProcess({"pdftotext", "-layout", pdf_.string(), "-"});
+    EXPECT_EQ(text.exit_code, 0) << "pdftotext (poppler-utils) is needed: " << text.err;
+    fs::remove(pdf_);
+    return {text.out.begin(), text.out.end()};
+  }
+
+  static inline testing::TempDir* dir_ = nullptr;
+  testing::TempDir out_;
+  fs::path pdf_ = out_.path() / "utskrift.pdf";
+  std::vector<std::string> messages_;
+  ScopedMessageSink sink_{[this](const std::string& text) { messages_.push_back(text); }};
+  std::unique_ptr<Tmain_form> window_;
+};
+
+TEST_F(PrintDialogTest, CtrlPPrintsTheChosenLayoutOrderAndRange) {
+  bool inside = false;
+  WhileModal(
+      [&] {
+        inside = true;
+        EXPECT_TRUE(dialog().isVisible());
+        EXPECT_TRUE(dialog().windowTitle().endsWith(", utskrift"))
+            << dialog().windowTitle().toStdString();
+        EXPECT_TRUE(dialog().antskrivlabel()->text().startsWith(
+            QString::number(kBirths) + " personer kommer att skrivas ut."));
+        EXPECT_TRUE(dialog().allaknapp()->isChecked());
+        EXPECT_TRUE(dialog().namnknapp()->isChecked());
+        EXPECT_FALSE(dialog().progress()->isVisible());
+        Choose(dialog().tabellknapp());
+        Choose(dialog().pnrknapp());
+        QTest::keyClicks(dialog().startpostedit(), "3");
+        QTest::keyClicks(dialog().slutpostedit(), "5");
+        QTest::keyClick(&dialog(), Qt::Key_Return);
+        QTest::keyClick(&dialog(), Qt::Key_Escape);
+      },
+      [&] { QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier); });
+  ASSERT_TRUE(inside);
+  EXPECT_FALSE(dialog().isVisible());
+  EXPECT_EQ(dialog().last_outcome(), PrintOutcome::kPrinted);
+  const std::string text = PrintedText();
+  EXPECT_NE(text.find(Cp1252ToUtf8("F\xF6"
+                                   "dda, i datumordning, ") +
+                      testing::TodayIso()),
+            std::string::npos);
+  EXPECT_NE(text.find("Sida 1"), std::string::npos);
+  EXPECT_EQ(Count(text, "Post: "), 0u);
+  // Three rows under the headings, each starting with its birth date.
+  size_t rows = 0;
+  for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) {
+    const std::string line = text.substr(at + 1, 11);
+    rows += line.size() == 11 && line[4] == '-' && line[7] == '-' && line[10] == ' ';
+  }
+  EXPECT_EQ(rows, 3u);
+  EXPECT_TRUE(messages_.empty()) << messages_.front();
+}
+
+TEST_F(PrintDialogTest, EscDuringALongPrintCancelsItAndTheDialogStaysUsable) {
+  bool pressed = false;
+  dialog().SetProgressObserver([&](int value) {
+    if (pressed || value < 10 || !dialog().statuslabel()->text().startsWith("Skriver sida")) return;
+    pressed = true;
+    EXPECT_TRUE(dialog().avbrytlabel()->isVisible());
+    EXPECT_FALSE(dialog().startknapp()->isEnabled());
+    QTest::keyClick(&dialog(), Qt::Key_Escape);
+  });
+  WhileModal(
+      [&] {
+        QTest::mouseClick(dialog().startknapp(), Qt::LeftButton);
+        EXPECT_TRUE(pressed);
+        EXPECT_EQ(dialog().last_outcome(), PrintOutcome::kCancelled);
+        EXPECT_TRUE(dialog().isVisible()) << "Esc while printing only cancels";
+        EXPECT_TRUE(dialog().startknapp()->isEnabled());
+        EXPECT_FALSE(dialog().progress()->isVisible());
+        EXPECT_FALSE(dialog().avbrytlabel()->isVisible());
+        EXPECT_FALSE(fs::exists(pdf_)) << "a cancelled print leaves no file";
+        // Printed again, to the end.
+        dialog().SetProgressObserver({});
+        QTest::mouseClick(dialog().startknapp(), Qt::LeftButton);
+        EXPECT_EQ(dialog().last_outcome(), PrintOutcome::kPrinted);
+        QTest::keyClick(&dialog(), Qt::Key_Escape);
+      },
+      [&] { QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier); });
+  EXPECT_FALSE(dialog().isVisible());
+  EXPECT_EQ(Count(PrintedText(), "Post: "), static_cast<size_t>(kBirths));
+}
+
+TEST_F(PrintDialogTest, ClearingTheSearchesResetsTheDialog) {
+  WhileModal(
+      [&] {
+        Choose(dialog().tabellknapp());
+        Choose(dialog().kaellaknapp());
+        QTest::keyClicks(dialog().startpostedit(), "7");
+        QTest::keyClick(&dialog(), Qt::Key_Escape);
+      },
+      [&] { QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier); });
+  EXPECT_TRUE(dialog().kaellaknapp()->isChecked());
+  QTest::mouseClick(window_->controls().rensaknapp, Qt::LeftButton);
+  EXPECT_EQ(window_->controls().antallabel->text(), "0 valda");
+  EXPECT_TRUE(dialog().allaknapp()->isChecked());
+  EXPECT_TRUE(dialog().namnknapp()->isChecked());
+  EXPECT_TRUE(dialog().startpostedit()->text().isEmpty());
+  EXPECT_FALSE(fs::exists(pdf_)) << "nothing was printed";
+}
+
+TEST_F(PrintDialogTest, CtrlShiftPPrintsTheRecordShownAlone) {
+  QTest::keyClick(window_.get(), Qt::Key_Down);
+  const std::string lokalid = window_->controls().postnrlabel->text().toStdString();
+  ASSERT_FALSE(lokalid.empty());
+  QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+  const std::string text = PrintedText();
+  EXPECT_NE(text.find(Cp1252ToUtf8(window_->session().Heading()) + ", enstaka post, " +
+                      testing::TodayIso()),
+            std::string::npos)
+      << text.substr(0, 300);
+  EXPECT_NE(text.find(lokalid), std::string::npos);
+  EXPECT_EQ(Count(text, "Post: "), 0u);
+  EXPECT_EQ(Count(text, "Sida "), 1u);
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,383 @@
+// The search windows on a sample register set, driven through the main
+// window with real key and mouse events: each form's fields typed or
+// picked must find what kuvo-sok finds for the same criteria on the same
+// set, and the forms' own rules (empty fields, list mode, clearing, the
+// Lokal-ID jump, the free-text search) hold.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "builder/register_set_builder.h"
+#include "controls/bitmap_button.h"
+#include "controls/screen_text.h"
+#include "controls/tlm_tab.h"
+#include "desktop/main/main_window.h"
+#include "desktop/search/free_text_window.h"
+#include "desktop/search/picker_window.h"
+#include "desktop/search/search_form_window.h"
+#include "engine/util/message_sink.h"
+#include "imaging/program_picture_records.h"
+#include "imaging/program_pictures.h"
+#include "sample/sample_source.h"
+#include "tests/desktop/ui_register_set.h"
+#include "tests/support/files.h"
+#include "tests/support/source_fixture.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kRegisterWords[] = {"", "fodda", "vigda", "doda"};
+
+// Runs `inside` once the modal dialog that `open` shows is running.
+void WhileModal(const std::function<void()>& inside, const std::function<void()>& open) {
+  QTimer::singleShot(0, inside);
+  open();
+}
+
+class SearchFormsTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dir_ = new testing::TempDir();
+    const fs::path source = dir_->path() / "kalla";
+    std::string error;
+    ASSERT_TRUE(WriteSampleSource(source, {600, 240, 480, 11, {}}, error)) << error;
+    ASSERT_TRUE(testing::BuildUiSet(dir_->path()));
+    ini_ = new fs::path(dir_->path() / "kuvo.ini");
+  }
+  static void TearDownTestSuite() {
+    delete ini_;
+    delete dir_;
+  }
+
+  void SetUp() override {
+    window_ = std::make_unique<Tmain_form>(*ini_);
+    window_->show();
+    ASSERT_NE(window_->table(), nullptr);
+  }
+
+  Tsok_form& Form(int r) { return *window_->search_form(r); }
+
+  // Opens register r's form from the main window, lets `fill` act on it
+  // and presses Enter in it.
+  void SearchWith(int r, const std::function<void(Tsok_form&)>& fill) {
+    WhileModal(
+        [&] {
+          fill(Form(r));
+          QTest::keyClick(&Form(r), Qt::Key_Return);
+        },
+        [&] { QTest::mouseClick(window_->controls().sokknappar[size_t(r - 1)], Qt::LeftButton); });
+  }
+
+  // Types `text` (UTF-8) into the field, in typed mode.
+  static void Type(Tsok_form& form, std::string_view prefix, const std::string& text) {
+    QLineEdit* edit = form.Edit(prefix);
+    ASSERT_NE(edit, nullptr) << prefix;
+    if (Tspecbut* type = form.TypeButton(prefix)) QTest::mouseClick(type, Qt::LeftButton);
+    edit->clear();
+    TypeKeys(edit, QString::fromStdString(text));
+    const int index = form.state().form().FieldIndex(prefix);
+    ASSERT_EQ(Cp1252ToUtf8(form.state().field(size_t(index)).text), text)
+        << "the form's state follows the edit";
+  }
+
+  // Key presses that carry each character, letters outside ASCII too.
+  static void TypeKeys(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+      QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+      QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+      QApplication::sendEvent(widget, &press);
+      QApplication::sendEvent(widget, &release);
+    }
+  }
+
+  // Ticks `rows` (1-based) of the field's list in the picker, by right
+  // clicks, and confirms with Enter.
+  void Pick(Tsok_form& form, std::string_view prefix, const std::vector<int>& rows) {
+    WhileModal(
+        [&] {
+          TLMtab* grid = window_->picker()->grid();
+          for (int row : rows) {
+            grid->setTopRow(row - 1);
+            QTest::mouseClick(grid, Qt::RightButton, {}, grid->CellRect(row - 1, 0).center());
+          }
+          QTest::keyClick(window_->picker(), Qt::Key_Return);
+        },
+        [&] { QTest::mouseClick(form.ListButton(prefix), Qt::LeftButton); });
+  }
+
+  // The names the main window's table lists for register r, in order.
+  std::vector<std::string> TableNames(int r) {
+    EXPECT_EQ(window_->table()->aktregister(), r);
+    std::vector<std::string> names;
+    for (int32_t row = 0; row < window_->table()->row_count(); ++row)
+      names.push_back(Cp1252ToUtf8(window_->table()->CellText(row, 0)));
+    return names;
+  }
+
+  // kuvo-sok's names for the same criteria, in the table's order.
+  static std::vector<std::string> SokNames(int r, const std::vector<std::string>& criteria) {
+    std::vector<std::string> argv = {VX_KUVO_SOK, "--ini", ini_->string(), kRegisterWords[r]};
+    argv.insert(argv.end(), criteria.begin(), criteria.end());
+    const testing::ProcessResult result = testing::RunProcess(argv);
+    EXPECT_EQ(result.exit_code, 0) << result.err;
+    std::vector<std::string> names;
+    std::istringstream lines(std::string(result.out.begin(), result.out.end()));
+    for (std::string line; std::getline(lines, line);) {
+      std::istringstream cells(line);
+      std::string reg, record, name;
+      std::getline(cells, reg, '\t');
+      std::getline(cells, record, '\t');
+      std::getline(cells, name, '\t');
+      names.push_back(name.empty() ? "(Ingen namnuppgift)" : name);
+    }
+    return names;
+  }
+
+  // The text of row `row` of register r's list in `slot`, as a user sees
+  // it in the picker.
+  std::string ListWord(int r, int slot, int row) {
+    TVXstruktlista* list = window_->session().catalogue().soklistor(r, slot);
+    if (list == nullptr || !list->ReadRow(row).ok()) return {};
+    return Cp1252ToUtf8(list->RowText());
+  }
+
+  static inline testing::TempDir* dir_ = nullptr;
+  static inline fs::path* ini_ = nullptr;
+  std::vector<std::string> messages_;
+  ScopedMessageSink sink_{[this](const std::string& text) { messages_.push_back(text); }};
+  std::unique_ptr<Tmain_form> window_;
+};
+
+// The first three letters of a word (UTF-8).
+std::string Start(const std::string& word) {
+  return QString::fromStdString(word).left(3).toStdString();
+}
+
+// A typed criterion for every field that the sample fills: the beginning
+// of a word of the field's list, a date range, a piece of a free text.
+std::string TypedCriterion(const FormField& field, const std::string& first_word) {
+  switch (field.routine) {
+    case FieldRoutine::kDateRange:
+      return "1780-1820";
+    case FieldRoutine::kFreeField:
+      return "son";
+    default:
+      return Start(first_word) + "*";
+  }
+}
+
+TEST_F(SearchFormsTest, EveryTypedFieldFindsWhatKuvoSokFinds) {
+  int fields_with_hits = 0;
+  for (int r = 1; r <= 3; ++r) {
+    for (const FormField& field : SearchForm(r).fields) {
+      if (!field.visible) continue;
+      const std::string word = field.ListBacked() ? ListWord(r, field.slot, 3) : "";
+      if (field.ListBacked() && word.empty()) continue;  // the sample leaves it empty
+      const std::string criterion = TypedCriterion(field, word);
+      SCOPED_TRACE(std::string(kRegisterWords[r]) + " --" + std::string(field.prefix) + " " +
+                   criterion);
+      SearchWith(r, [&](Tsok_form& form) {
+        form.ClearSearchForm();
+        Type(form, field.prefix, criterion);
+      });
+      const std::vector<std::string> names = TableNames(r);
+      EXPECT_EQ(names, SokNames(r, {"--" + std::string(field.prefix), criterion}));
+      fields_with_hits += names.empty() ? 0 : 1;
+    }
+  }
+  EXPECT_GE(fields_with_hits, 25) << "most fields find something in the sample";
+}
+
+TEST_F(SearchFormsTest, EveryListFieldPickedFindsWhatKuvoSokFinds) {
+  for (int r = 1; r <= 3; ++r) {
+    for (const FormField& field : SearchForm(r).fields) {
+      if (!field.visible || !field.ListBacked()) continue;
+      const std::string first = ListWord(r, field.slot, 1);
+      const std::string third = ListWord(r, field.slot, 3);
+      if (third.empty()) continue;
+      SCOPED_TRACE(std::string(kRegisterWords[r]) + " --" + std::string(field.prefix) + "-rader");
+      SearchWith(r, [&](Tsok_form& form) {
+        form.ClearSearchForm();
+        Pick(form, field.prefix, {1, 3});
+        EXPECT_TRUE(
+            form.state().field(size_t(form.state().form().FieldIndex(field.prefix))).list_mode);
+      });
+      const std::vector<std::string> names = TableNames(r);
+      EXPECT_FALSE(names.empty());
+      EXPECT_EQ(names,
+                SokNames(r, {"--" + std::string(field.prefix) + "-rader", first + ";" + third}));
+    }
+  }
+}
+
+TEST_F(SearchFormsTest, FieldsTogetherCombineAsOnTheCommandLine) {
+  SearchWith(1, [&](Tsok_form& form) {
+    form.ClearSearchForm();
+    Type(form, "fod", "1750-1850");
+    Type(form, "fof", Start(ListWord(1, 1, 1)));
+    Pick(form, "fn", {1, 2, 3, 4});
+  });
+  const std::vector<std::string> names = TableNames(1);
+  EXPECT_EQ(names,
+            SokNames(1, {"--fod", "1750-1850", "--fof", Start(ListWord(1, 1, 1)), "--fn-rader",
+                         ListWord(1, 6, 1) + ";" + ListWord(1, 6, 2) + ";" + ListWord(1, 6, 3) +
+                             ";" + ListWord(1, 6, 4)}));
+}
+
+TEST_F(SearchFormsTest, EveryFieldEmptyClosesWithAnEmptyResult) {
+  SearchWith(2, [&](Tsok_form& form) { form.ClearSearchForm(); });
+  EXPECT_FALSE(Form(2).isVisible());
+  EXPECT_EQ(window_->controls().antallabel->text(), "0 valda");
+  EXPECT_TRUE(window_->controls().valknappar[1]->down());
+}
+
+TEST_F(SearchFormsTest, ListModeConfirmedWithoutTicksTakesNoPart) {
+  SearchWith(1, [&](Tsok_form& form) {
+    form.ClearSearchForm();
+    Type(form, "fod", "1780-1790");
+    Type(form, "moren", "Zzz");
+    Pick(form, "moren", {});
+    EXPECT_TRUE(form.Edit("moren")->text().isEmpty());
+  });
+  EXPECT_EQ(TableNames(1), SokNames(1, {"--fod", "1780-1790"}));
+}
+
+TEST_F(SearchFormsTest, ListModeCancelledKeepsTheGreyTextAndFindsNothing) {
+  SearchWith(1, [&](Tsok_form& form) {
+    form.ClearSearchForm();
+    Type(form, "farfn", "Anders");
+    WhileModal([&] { QTest::keyClick(window_->picker(), Qt::Key_Escape); },
+               [&] { QTest::mouseClick(form.ListButton("farfn"), Qt::LeftButton); });
+    EXPECT_EQ(form.Edit("farfn")->text(), "Anders");
+    EXPECT_FALSE(form.Edit("farfn")->isEnabled());
+  });
+  EXPECT_EQ(window_->controls().antallabel->text(), "0 valda");
+}
+
+TEST_F(SearchFormsTest, ClearingResetsModesTextsTicksAndThePickersPlace) {
+  SearchWith(3, [&](Tsok_form& form) {
+    Type(form, "fn", "An*");
+    Pick(form, "dors", {2});
+  });
+  TVXstruktlista* causes = window_->session().catalogue().soklistor(3, 16);
+  ASSERT_NE(causes, nullptr);
+  EXPECT_EQ(causes->vald().Count(), 1);
+  QTest::mouseClick(window_->controls().rensaknapp, Qt::LeftButton);  // the main window's clear
+  const SearchFormState& state = Form(3).state();
+  for (size_t i = 0; i < state.size(); ++i) {
+    EXPECT_FALSE(state.field(i).list_mode);
+    EXPECT_TRUE(state.field(i).text.empty());
+  }
+  EXPECT_TRUE(Form(3).Edit("fn")->text().isEmpty());
+  EXPECT_EQ(causes->vald().Count(), 0);
+  // The picker opens again at its first row with nothing ticked.
+  WhileModal(
+      [&] {
+        EXPECT_EQ(window_->picker()->grid()->topRow(), 0);
+        EXPECT_EQ(window_->picker()->grid()->currentRow(), 0);
+        QTest::keyClick(window_->picker(), Qt::Key_Escape);
+      },
+      [&] {
+        window_->picker()->Pick(3, 16,
+                                "D\xF6"
+                                "dsorsak",
+                                "HJ007");
+      });
+}
+
+// Tab visits every field and button of each form, fields in reading order.
+TEST_F(SearchFormsTest, TabReachesEveryFieldAndButton) {
+  for (int r = 1; r <= 3; ++r) {
+    Tsok_form& form = Form(r);
+    std::vector<FormField> fields;
+    for (const FormField& field : form.state().form().fields)
+      if (field.visible) fields.push_back(field);
+    std::sort(fields.begin(), fields.end(),
+              [](const FormField& a, const FormField& b) { return a.tab_order < b.tab_order; });
+    std::vector<QWidget*> chain;
+    QWidget* start = form.Edit(fields.front().prefix);
+    for (QWidget* w = start; w != nullptr && (chain.empty() || w != start);
+         w = w->nextInFocusChain()) {
+      if (w->focusPolicy() & Qt::TabFocus) chain.push_back(w);
+      if (chain.size() > 200) break;
+    }
+    auto at = [&](QWidget* w) { return std::find(chain.begin(), chain.end(), w) - chain.begin(); };
+    long previous = -1;
+    for (const FormField& field : fields) {
+      SCOPED_TRACE(std::string(field.prefix));
+      ASSERT_LT(size_t(at(form.Edit(field.prefix))), chain.size());
+      if (form.TypeButton(field.prefix) != nullptr) {
+        EXPECT_EQ(at(form.TypeButton(field.prefix)), at(form.Edit(field.prefix)) + 1);
+        EXPECT_EQ(at(form.ListButton(field.prefix)), at(form.Edit(field.prefix)) + 2);
+      }
+      EXPECT_GT(at(form.Edit(field.prefix)), previous) << "in the form's tab order";
+      previous = at(form.Edit(field.prefix));
+    }
+    EXPECT_LT(size_t(at(form.LokalIdEdit())), chain.size());
+    EXPECT_LT(size_t(at(form.SearchButton())), chain.size());
+  }
+}
+
+TEST_F(SearchFormsTest, EnterOnAMissingLokalIdTellsAndStaysOpen) {
+  bool still_open = false;
+  WhileModal(
+      [&] {
+        Tsok_form& form = Form(1);
+        QTest::keyClicks(form.LokalIdEdit(), "X0000-999999");
+        form.LokalIdEdit()->setFocus();
+        QTest::keyClick(form.LokalIdEdit(), Qt::Key_Return);
+        still_open = form.isVisible();
+        form.reject();
+      },
+      [&] { QTest::mouseClick(window_->controls().sokknappar[0], Qt::LeftButton); });
+  EXPECT_TRUE(still_open);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0], "Lokal-ID X0000-999999 finns inte!");
+}
+
+TEST_F(SearchFormsTest, AFoundLokalIdShowsThatRecord) {
+  TVXstruktlista* ids = window_->session().catalogue().soklistor(3, 13);
+  ASSERT_TRUE(ids != nullptr && ids->ReadRow(5).ok());
+  const std::string id = ids->RowText();
+  WhileModal(
+      [&] {
+        Form(3).LokalIdEdit()->setFocus();
+        TypeKeys(Form(3).LokalIdEdit(), ScreenText(id));
+        QTest::keyClick(Form(3).LokalIdEdit(), Qt::Key_Return);
+      },
+      [&] { QTest::mouseClick(window_->controls().sokknappar[2], Qt::LeftButton); });
+  EXPECT_EQ(window_->controls().antallabel->text(), "1 valda");
+  EXPECT_EQ(window_->controls().postnrlabel->text(), ScreenText(id));
+}
+
+TEST_F(SearchFormsTest, TheFreeTextSearchFillsAllThreeRegisters) {
+  const std::string parish = ListWord(1, 1, 1);
+  WhileModal(
+      [&] {
+        TypeKeys(window_->free_text_form()->alltedit(), QString::fromStdString(parish));
+        QTest::keyClick(window_->free_text_form(), Qt::Key_Return);
+      },
+      [&] { QTest::mouseClick(window_->controls().sokknappar[3], Qt::LeftButton); });
+  for (int r = 1; r <= 3; ++r) {
+    EXPECT_GT(window_->session().catalogue().PersonList(r).vald().Count(), 0) << r;
+    QTest::mouseClick(window_->controls().valknappar[size_t(r - 1)], Qt::LeftButton);
+    std::vector<std::string> all = TableNames(r);
+    EXPECT_FALSE(all.empty());
+  }
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,255 @@
+// The text window over a small register set built by the builder, driven
+// by real mouse, key and wheel events on the offscreen platform.
+#include "desktop/output/text_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QWheelEvent>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "builder/register_set_builder.h"
+#include "catalogue/catalogue_declaration.h"
+#include "controls/picture_set.h"
+#include "controls/scroll_bar.h"
+#include "controls/tvx_dyntex.h"
+#include "controls/tvx_knapp.h"
+#include "engine/util/message_sink.h"
+#include "engine/util/version.h"
+#include "imaging/program_picture_records.h"
+#include "session/session.h"
+#include "tests/desktop/ui_register_set.h"
+#include "tests/support/source_fixture.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+using Caller = Ttextform::HelpCaller;
+
+// A help text much taller than the window, with links near its top.
+std::string LongHelp() {
+  std::string text =
+      "Huvudf\xF6nstret\n[4]Huvudf\xF6nstret[2]\n"
+      "Se [M HJ005]S\xF6kspr\xE5ket[\\M] eller [M F01 7]posten[\\M].\n";
+  for (int i = 1; i <= 120; ++i)
+    text += "Rad " + std::to_string(i) + " av hj\xE4lptexten.\n";
+  return text;
+}
+
+constexpr char kShortHelp[] = "S\xF6kspr\xE5ket\n[f]S\xF6kord[\\f] skrivs s\xE5.\nRad tv\xE5.\n";
+
+class TextWindowTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dir_ = new testing::TempDir();
+    const fs::path source = dir_->path() / "kalla";
+    testing::WriteText(source / "fodda.csv",
+                       testing::SourceTable(1, {{{"LOKALID", "F1"}, {"FNAMN", "Anna"}}}));
+    testing::WriteText(source / "register.txt", Cp1252ToUtf8("Tuna f\xF6rsamling\nF\xF6"
+                                                             "dda\n[f]Om[\\f] registret\n"));
+    testing::WriteText(source / "hjalp/HJ001.txt", Cp1252ToUtf8(LongHelp()));
+    testing::WriteText(source / "hjalp/HJ005.txt", Cp1252ToUtf8(kShortHelp));
+    session_ = new Session();
+    ASSERT_TRUE(testing::OpenUiSet(dir_->path(), *session_, pictures_));
+  }
+  static void TearDownTestSuite() {
+    delete pictures_;
+    delete session_;
+    delete dir_;
+  }
+
+  void SetUp() override {
+    ASSERT_NE(session_, nullptr);
+    window_ = std::make_unique<Ttextform>(*session_, *pictures_);
+    main_.setGeometry(100, 80, 800, 700);
+    main_.show();
+  }
+
+  // Shows `code` as the main window asks for it, and waits until painted.
+  void ShowFromMain(const std::string& code) {
+    window_->ShowHelpText(code, &main_, Caller::kMainWindow);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+  }
+
+  template <typename T>
+  T* Child(const char* name) {
+    T* child = window_->findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+  TVXdyntex* Text() { return Child<TVXdyntex>("texten"); }
+  Tspecscr* Bar() { return Child<Tspecscr>("vistextscr"); }
+
+  static QPoint LinkPoint(const TVXdyntex& text, const std::string& target) {
+    const TVXkodtxt& layout = text.Kodtxt();
+    for (const CodedRun& run : layout.Runs()) {
+      if (run.link && layout.Links().at(run.link_index).target == target)
+        return QPoint((run.left + run.right) / 2, (run.top + run.bottom) / 2 - text.ViewOffset());
+    }
+    ADD_FAILURE() << "no link to " << target;
+    return QPoint();
+  }
+
+  void Wheel(int delta) {
+    const QPointF at(50, 50);
+    QWheelEvent wheel(at, Text()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Text(), &wheel);
+  }
+
+  static testing::TempDir* dir_;
+  static Session* session_;
+  static PictureSet* pictures_;
+  QWidget main_;
+  std::unique_ptr<Ttextform> window_;
+};
+
+testing::TempDir* TextWindowTest::dir_ = nullptr;
+Session* TextWindowTest::session_ = nullptr;
+PictureSet* TextWindowTest::pictures_ = nullptr;
+
+TEST_F(TextWindowTest, ACodeNotInTheStoreKeepsTheHeadingAndShowsNothing) {
+  ShowFromMain("HJ001");
+  EXPECT_EQ(window_->HeadingText(), QString::fromUtf8("Huvudfönstret"));
+  EXPECT_TRUE(window_->ScrollBarShown());
+  EXPECT_EQ(window_->windowTitle(), QString::fromUtf8("Tuna församling, hjälptext"));
+
+  window_->ShowHelpText("HJ999", &main_, Caller::kMainWindow);
+  EXPECT_EQ(window_->code(), "HJ999");
+  EXPECT_EQ(window_->HeadingText(), QString::fromUtf8("Huvudfönstret"));
+  EXPECT_EQ(window_->TextShown(), "");
+  EXPECT_FALSE(window_->ScrollBarShown());
+}
+
+TEST_F(TextWindowTest, FirstRequestFromASmallDialogCentresOnTheScreenThenStays) {
+  QWidget dialog;
+  dialog.setGeometry(150, 120, 300, 200);
+  dialog.show();
+  QPoint shown_at;
+  bool modal = false;
+  QTimer::singleShot(0, window_.get(), [&] {
+    shown_at = window_->pos();
+    modal = QApplication::activeModalWidget() == window_.get();
+    window_->close();
+  });
+  window_->ShowHelpText("HJ005", &dialog, Caller::kDialog);
+  const QRect screen = window_->screen()->availableGeometry();
+  EXPECT_EQ(shown_at, QPoint(screen.x() + (screen.width() - 520) / 2,
+                             screen.y() + (screen.height() - 560) / 2));
+  EXPECT_TRUE(modal) << "a dialog's help is modal";
+
+  window_->move(37, 41);
+  ShowFromMain("HJ001");
+  EXPECT_EQ(window_->pos(), QPoint(37, 41));
+  EXPECT_FALSE(window_->isModal());
+}
+
+TEST_F(TextWindowTest, FirstRequestFromTheMainWindowCentresOverIt) {
+  ShowFromMain("HJ005");
+  EXPECT_EQ(window_->pos(), QPoint(100 + (800 - 520) / 2, 80 + (700 - 560) / 2));
+}
+
+TEST_F(TextWindowTest, ClickOnAHelpLinkReplacesTheTextInPlace) {
+  ShowFromMain("HJ001");
+  const QPoint at = window_->pos();
+  QTest::mouseClick(Text(), Qt::LeftButton, {}, LinkPoint(*Text(), "F01 7"));
+  EXPECT_EQ(window_->code(), "HJ001") << "a link to a record is not followed here";
+
+  QTest::mouseClick(Text(), Qt::LeftButton, {}, LinkPoint(*Text(), "HJ005"));
+  EXPECT_EQ(window_->code(), "HJ005");
+  EXPECT_EQ(window_->HeadingText(), QString::fromUtf8("Sökspråket"));
+  EXPECT_NE(window_->TextShown().find("Rad tv\xE5."), std::string::npos);
+  EXPECT_FALSE(window_->ScrollBarShown());
+  EXPECT_TRUE(window_->isVisible());
+  EXPECT_EQ(window_->pos(), at);
+}
+
+TEST_F(TextWindowTest, AboutTextShowsTheSetsHeadingAndTheVersion) {
+  ShowFromMain("OM");
+  const QLabel* heading = Child<QLabel>("arkivlabel");
+  EXPECT_EQ(window_->HeadingText(), QString::fromUtf8("Tuna församling"));
+  EXPECT_EQ(heading->y(), 3);
+  EXPECT_EQ(window_->VersionText(), QString("Tovik, Valdrisen, ver. ") + ProgramVersion());
+  EXPECT_NE(window_->TextShown().find("registret"), std::string::npos);
+
+  window_->ShowHelpText("HJ005", &main_, Caller::kMainWindow);
+  EXPECT_EQ(heading->y(), 9);
+  EXPECT_EQ(window_->VersionText(), "");
+}
+
+TEST_F(TextWindowTest, KeysAndWheelScrollTheText) {
+  ShowFromMain("HJ001");
+  TVXdyntex* text = Text();
+  const int max = text->TotalHeight() - text->height() + 1;
+  EXPECT_EQ(Bar()->max(), max);
+  QTest::keyClick(text, Qt::Key_Down);
+  EXPECT_EQ(text->ViewOffset(), 50);
+  QTest::keyClick(text, Qt::Key_PageDown);
+  EXPECT_EQ(Bar()->position(), 301);
+  for (int i = 0; i < 20; ++i)
+    QTest::keyClick(text, Qt::Key_PageDown);
+  EXPECT_EQ(text->ViewOffset(), max - 1);
+
+  // Each wheel message glides in steps of 3, one smallch at most.
+  Bar()->setPosition(1);
+  QSignalSpy moves(Bar(), &Tspecscr::NyPosition);
+  Wheel(-480);
+  ASSERT_EQ(moves.count(), 17);
+  EXPECT_EQ(moves.at(0).at(0).toInt(), 4);
+  EXPECT_EQ(moves.at(16).at(0).toInt(), 51);
+  EXPECT_EQ(text->ViewOffset(), 50);
+  Wheel(120);
+  EXPECT_EQ(Bar()->position(), 1);
+
+  QTest::keyClick(text, Qt::Key_Escape);
+  EXPECT_FALSE(window_->isVisible());
+}
+
+TEST_F(TextWindowTest, ClosingAndLosingTheFocusFreeTheBitmap) {
+  ShowFromMain("HJ001");
+  Text()->repaint();
+  ASSERT_TRUE(Text()->HasBuffer());
+  QTest::mouseClick(Child<TVXknapp>("slutknapp"), Qt::LeftButton, {}, QPoint(12, 12));
+  EXPECT_FALSE(window_->isVisible());
+  EXPECT_FALSE(Text()->HasBuffer());
+
+  ShowFromMain("HJ001");
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  Text()->repaint();
+  ASSERT_TRUE(Text()->HasBuffer());
+  main_.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&main_));
+  EXPECT_FALSE(Text()->HasBuffer());
+}
+
+TEST_F(TextWindowTest, CopyPutsTheTextWithoutTagsAndWithCrLfOnTheClipboard) {
+  ShowFromMain("HJ005");
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(window_.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "Sökord skrivs så.\r\nRad två.");
+}
+
+TEST_F(TextWindowTest, AFailingSessionIsReported) {
+  std::vector<std::string> messages;
+  ScopedMessageSink sink([&](const std::string& text) { messages.push_back(text); });
+  Session closed;
+  Ttextform window(closed, *pictures_);
+  window.ShowHelpText("HJ001", &main_, Caller::kMainWindow);
+  EXPECT_EQ(messages.size(), 1u);
+  EXPECT_EQ(window.TextShown(), "");
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,376 @@
+// The print engine on a canvas that records what it draws, page by page:
+// 100 dpi, 8.5 × 11 inches printable, characters of fixed widths.
+#include "printing/print_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "printing/print_layout.h"
+
+namespace vx {
+namespace {
+
+class FixedMeasurer : public TextMeasurer {
+ public:
+  int Width(const CodedFont&, std::string_view text) const override {
+    return 6 * static_cast<int>(text.size());
+  }
+  int Height(int level) const override { return 10 + level; }
+};
+
+struct Drawn {
+  std::string text;  // "" for a rule
+  int x = 0;
+  int y = 0;
+  bool coded = false;
+};
+
+class RecordingCanvas : public PrintCanvas {
+ public:
+  int DpiX() const override { return 100; }
+  int DpiY() const override { return 100; }
+  int Width() const override { return 850; }
+  int Height() const override { return height; }
+  bool NewPage() override {
+    if (gives_up) return false;
+    pages.emplace_back();
+    return true;
+  }
+  void Abort() override { aborted = true; }
+  int TextWidth(PrintFont, std::string_view text) const override {
+    return 7 * static_cast<int>(text.size());
+  }
+  int FontHeight(PrintFont) const override { return 14; }
+  void DrawText(PrintFont, int x, int top, std::string_view text) override {
+    pages.back().push_back({std::string(text), x, top, false});
+  }
+  void DrawRule(int x1, int, int y, int) override { pages.back().push_back({"", x1, y, false}); }
+  const TextMeasurer& CodedMeasurer() const override { return measurer; }
+  void DrawCodedRuns(const std::vector<PaintedRun>& runs, int x, int y) override {
+    for (const PaintedRun& run : runs)
+      pages.back().push_back({run.run->rule ? "" : run.text, x + run.x, y + run.y, true});
+  }
+
+  // The texts of page `p` (0-based) below the header, in drawing order.
+  std::vector<const Drawn*> Body(size_t p) const {
+    std::vector<const Drawn*> body;
+    for (const Drawn& d : pages[p])
+      if (d.y >= 120) body.push_back(&d);
+    return body;
+  }
+
+  FixedMeasurer measurer;
+  std::vector<std::vector<Drawn>> pages{1};
+  int height = 1100;
+  bool aborted = false;
+  bool gives_up = false;
+};
+
+class CountingMonitor : public PrintMonitor {
+ public:
+  bool KeepGoing() override { return ++asked <= allowed; }
+  void ShowStatus(std::string_view text) override { statuses.emplace_back(text); }
+  void ShowProgress(int value, int) override { progress = value; }
+  int asked = 0;
+  int allowed = 1 << 30;
+  int progress = 0;
+  std::vector<std::string> statuses;
+};
+
+PrintItem Record(uint32_t record, std::string key, int lines) {
+  PrintItem item;
+  item.record = record;
+  item.key = std::move(key);
+  item.label = "L" + std::to_string(record);
+  for (int i = 1; i <= lines; ++i)
+    item.text += "Rad " + std::to_string(i) + "\r";
+  return item;
+}
+
+std::vector<size_t> InOrder(size_t n) {
+  std::vector<size_t> order(n);
+  for (size_t i = 0; i < n; ++i)
+    order[i] = i;
+  return order;
+}
+
+bool Has(const std::vector<Drawn>& page, std::string_view text) {
+  return std::any_of(page.begin(), page.end(), [&](const Drawn& d) { return d.text == text; });
+}
+
+TEST(PrintLayout, GeometryFollowsResolutionAndWidePagesNarrowTheLeftMargin) {
+  const PrintGeometry portrait = MakePrintGeometry(100, 200, 850, 2200);
+  EXPECT_EQ(portrait.left, 95);
+  EXPECT_EQ(portrait.right, 820);
+  EXPECT_EQ(portrait.header_top, 100);
+  EXPECT_EQ(portrait.header_line, 160);
+  EXPECT_EQ(portrait.rule_y, 200);
+  EXPECT_EQ(portrait.rule_pen, 1);
+  EXPECT_EQ(portrait.body_top, 240);
+  EXPECT_EQ(portrait.bottom, 2200 - 120);
+  EXPECT_EQ(portrait.column_gap, 5);
+  EXPECT_EQ(MakePrintGeometry(100, 100, 1100, 850).left, 55);
+  EXPECT_EQ(MakePrintGeometry(100, 100, 900, 850).left, 95);  // not more than 9 inches
+}
+
+TEST(PrintLayout, HeaderLinesNameRegisterOrderAndDate) {
+  EXPECT_EQ(PrintHeaderLine(1, PrintOrder::kName, "2026-12-07"),
+            "F\xF6"
+            "dda, i namnordning, 2026-12-07");
+  EXPECT_EQ(PrintHeaderLine(2, PrintOrder::kDate, "2026-01-02"),
+            "Vigda, i datumordning, 2026-01-02");
+  EXPECT_EQ(PrintHeaderLine(3, PrintOrder::kSource, "2026-01-02"),
+            "D\xF6"
+            "da, i k\xE4llans ordning, 2026-01-02");
+  EXPECT_EQ(SingleRecordHeaderLine("Kinne", "2026-01-02"), "Kinne, enstaka post, 2026-01-02");
+  const std::string today = TodayText();
+  ASSERT_EQ(today.size(), 10u);
+  EXPECT_EQ(today[4], '-');
+  EXPECT_EQ(today[7], '-');
+}
+
+TEST(PrintLayout, ColumnsOfEachRegisterAndLayout) {
+  auto headings = [](int r, int layout) {
+    std::string joined;
+    for (const PrintColumn& c : PrintColumnLayout(r, layout))
+      joined += c.heading + "|";
+    return joined;
+  };
+  EXPECT_EQ(headings(1, 1),
+            "F\xF6"
+            "dd|Namn|Ort|Far|Mor|K\xE4lla|");
+  EXPECT_EQ(headings(1, 3),
+            "F\xF6"
+            "dd|D\xF6"
+            "pt|Namn|Ort|Far|Mor|");
+  EXPECT_EQ(headings(2, 3), headings(2, 1));
+  EXPECT_EQ(PrintColumnLayout(2, 1).size(), 8u);
+  EXPECT_EQ(headings(3, 1),
+            "D\xF6"
+            "d|Begr.|Namn|F\xF6"
+            "dd|Titel/\xE5lder|Ort|K\xE4lla|");
+  EXPECT_EQ(headings(3, 3),
+            "D\xF6"
+            "d|Begr.|Namn|F\xF6"
+            "dd|Titel/\xE5lder|Ort|");
+  EXPECT_TRUE(PrintColumnLayout(4, 1).empty());
+  EXPECT_TRUE(PrintColumnLayout(1, 2).empty());
+}
+
+TEST(PrintLayout, WideTablesTurnToLandscapeAndAreNarrowedWhenStillTooWide) {
+  const std::vector<PrintColumn> births = PrintColumnLayout(1, 1);
+  EXPECT_TRUE(TableNeedsLandscape(births, 8.27));    // A4 portrait
+  EXPECT_FALSE(TableNeedsLandscape(births, 11.69));  // A4 landscape
+  // 10.3 inches of columns and five gaps on 9.5 inches: narrowed in
+  // proportion, the last one ending at the edge.
+  const std::vector<PlacedColumn> placed = PlaceColumns(births, 100, 55, 5, 950);
+  ASSERT_EQ(placed.size(), births.size());
+  EXPECT_LE(placed.back().x + placed.back().width, 55 + 950);
+  EXPECT_GE(placed.back().x + placed.back().width, 55 + 950 - 6);
+  EXPECT_LT(placed[0].width, 70);
+  const std::vector<PlacedColumn> roomy = PlaceColumns(births, 100, 55, 5, 2000);
+  EXPECT_EQ(roomy[0].width, 70);
+  EXPECT_EQ(roomy[1].x, 55 + 70 + 5);
+}
+
+TEST(PrintLayout, CellsWrapAtBlanksBreakLongWordsAndKeepLineBreaks) {
+  auto measure = [](std::string_view t) { return static_cast<int>(t.size()); };
+  EXPECT_EQ(WrapCellText("Anna Maria Persdotter", 11, measure),
+            (std::vector<std::string>{"Anna Maria", "Persdotter"}));
+  EXPECT_EQ(WrapCellText("Skattegardsbacken", 5, measure),
+            (std::vector<std::string>{"Skatt", "egard", "sback", "en"}));
+  EXPECT_EQ(WrapCellText("a\r\rb\r", 10, measure), (std::vector<std::string>{"a", "", "b"}));
+  EXPECT_TRUE(WrapCellText("", 10, measure).empty());
+  EXPECT_EQ(WrapCellText("x", 0, measure), (std::vector<std::string>{"x"}));  // still progresses
+}
+
+TEST(PrintLayout, RangesThatAreNotNumbersFallBack) {
+  EXPECT_EQ(ParsePrintRange("3", "5").from, 3);
+  EXPECT_EQ(ParsePrintRange("3", "5").to, 5);
+  EXPECT_EQ(ParsePrintRange("", "").from, 0);
+  EXPECT_EQ(ParsePrintRange("", "").to, kUnboundedPrintRange);
+  EXPECT_EQ(ParsePrintRange("tre", "5x").from, 0);
+  EXPECT_EQ(ParsePrintRange("tre", "5x").to, kUnboundedPrintRange);
+  EXPECT_EQ(ParsePrintRange(" 7 ", "").from, 7);
+}
+
+TEST(PrintItems, SortInFoldedOrderWithTiesInReadingOrder) {
+  std::vector<PrintItem> items(4);
+  items[0].key =
+      "\xC5"
+      "berg";  // Åberg sorts after Z
+  items[1].key = "zetterberg";
+  items[2].key = "Andersson";
+  items[3].key = "andersson";
+  EXPECT_EQ(SortPrintItems(items), (std::vector<size_t>{2, 3, 1, 0}));
+}
+
+TEST(PrintEngine, RecordsThatDoNotFitStartTheNextPageWithoutTheSeparator) {
+  RecordingCanvas canvas;
+  CountingMonitor monitor;
+  std::vector<PrintItem> items;
+  for (uint32_t r = 1; r <= 6; ++r)
+    items.push_back(Record(r, "k", 25 + static_cast<int>(r)));
+  PrintEngine engine(canvas, monitor, "Rubrik",
+                     "F\xF6"
+                     "dda, i namnordning, 2026-12-07");
+  ASSERT_EQ(engine.PrintRecords(items, InOrder(items.size()), {}), PrintOutcome::kPrinted);
+  ASSERT_GT(canvas.pages.size(), 2u);
+  EXPECT_EQ(engine.Pages(), static_cast<int>(canvas.pages.size()));
+  std::vector<std::string> seen;
+  for (size_t p = 0; p < canvas.pages.size(); ++p) {
+    EXPECT_TRUE(Has(canvas.pages[p], "Sida " + std::to_string(p + 1)));
+    EXPECT_TRUE(Has(canvas.pages[p], "Rubrik"));
+    const std::vector<const Drawn*> body = canvas.Body(p);
+    ASSERT_FALSE(body.empty());
+    // Every page starts with a record's label at the body's top, no rule.
+    EXPECT_EQ(body.front()->text.rfind("Post: L", 0), 0u) << "page " << p + 1;
+    EXPECT_EQ(body.front()->y, 120);
+    for (size_t i = 0; i < body.size(); ++i) {
+      EXPECT_LE(body[i]->y + 13, 1040) << body[i]->text;
+      if (body[i]->text.rfind("Post: ", 0) != 0) continue;
+      seen.push_back(body[i]->text);
+      // A record under another has the thin rule just above its label.
+      if (i > 0) {
+        EXPECT_TRUE(body[i - 1]->coded && body[i - 1]->text.empty()) << body[i]->text;
+      }
+    }
+  }
+  EXPECT_EQ(seen, (std::vector<std::string>{"Post: L1", "Post: L2", "Post: L3", "Post: L4",
+                                            "Post: L5", "Post: L6"}));
+}
+
+TEST(PrintEngine, RangeCountsSortedPositionsAndTheSameRecordTwicePrintsTwice) {
+  RecordingCanvas canvas;
+  CountingMonitor monitor;
+  std::vector<PrintItem> items = {Record(1, "e", 1), Record(2, "d", 1), Record(3, "c", 1),
+                                  Record(4, "b", 1), Record(5, "a", 1), Record(5, "a", 1)};
+  PrintEngine engine(canvas, monitor, "R", "H");
+  engine.PrintRecords(items, SortPrintItems(items), ParsePrintRange("3", "5"));
+  std::vector<std::string> labels;
+  for (const Drawn& d : canvas.pages[0])
+    if (d.text.rfind("Post: ", 0) == 0) labels.push_back(d.text);
+  EXPECT_EQ(labels, (std::vector<std::string>{"Post: L4", "Post: L3", "Post: L2"}));
+  EXPECT_EQ(monitor.progress, 3);
+
+  RecordingCanvas all_canvas;
+  PrintEngine all(all_canvas, monitor, "R", "H");
+  all.PrintRecords(items, SortPrintItems(items), {});
+  labels.clear();
+  for (const Drawn& d : all_canvas.pages[0])
+    if (d.text.rfind("Post: ", 0) == 0) labels.push_back(d.text);
+  EXPECT_EQ(labels, (std::vector<std::string>{"Post: L5", "Post: L5", "Post: L4", "Post: L3",
+                                              "Post: L2", "Post: L1"}));
+}
+
+TEST(PrintEngine, TablesRepeatHeadingsGroupBySourceAndPrintARecordOnce) {
+  RecordingCanvas canvas;
+  CountingMonitor monitor;
+  const std::vector<PrintColumn> columns = PrintColumnLayout(1, 3);
+  std::vector<PrintItem> items;
+  for (uint32_t r = 1; r <= 120; ++r) {
+    PrintItem item;
+    item.record = r;
+    item.postnummer = r == 6 ? "" : std::to_string(r);
+    item.key = (r <= 60 ? "A" : "B") + std::to_string(1000 + r);
+    item.group = r <= 60 ? "Kinne C:1" : "Husaby C:2";
+    item.cells = {
+        "1750-01-0" + std::to_string(r % 10), "", "Namn " + std::to_string(r), "Ort", "Far", "Mor"};
+    items.push_back(item);
+  }
+  items.push_back(items[10]);  // selected through a second name
+  PrintItem transcribed_twice = items[20];
+  transcribed_twice.record = 500;
+  items.push_back(transcribed_twice);
+  PrintItem unnumbered = items[5];  // no entry number: never the same entry
+  unnumbered.record = 501;
+  items.push_back(unnumbered);
+  PrintEngine engine(canvas, monitor, "R", "H");
+  ASSERT_EQ(engine.PrintTable(columns, true, items, SortPrintItems(items), {}),
+            PrintOutcome::kPrinted);
+  ASSERT_GE(canvas.pages.size(), 3u);
+  int rows_of_11 = 0;
+  int rows_of_21 = 0;
+  int rows_of_6 = 0;
+  int group_headings = 0;
+  for (size_t p = 0; p < canvas.pages.size(); ++p) {
+    const std::vector<const Drawn*> body = canvas.Body(p);
+    ASSERT_GE(body.size(), 2u);
+    EXPECT_EQ(body[0]->text,
+              "F\xF6"
+              "dd")
+        << "page " << p + 1;  // headings on every page
+    for (const Drawn* d : body) {
+      rows_of_11 += d->text == "Namn 11";
+      rows_of_21 += d->text == "Namn 21";
+      rows_of_6 += d->text == "Namn 6";
+      if (d->text.rfind("K\xE4lla: ", 0) == 0) ++group_headings;
+      EXPECT_LE(d->y + 17, 1040);
+    }
+  }
+  EXPECT_EQ(rows_of_11, 1);
+  EXPECT_EQ(rows_of_21, 1);
+  EXPECT_EQ(rows_of_6, 2);
+  EXPECT_EQ(group_headings, 2);
+  EXPECT_TRUE(Has(canvas.pages[0], "K\xE4lla: Kinne C:1"));
+}
+
+TEST(PrintEngine, ARowTallerThanAPageGoesOnOverTheNextPages) {
+  RecordingCanvas canvas;
+  canvas.height = 300;  // room for a few lines under the headings
+  CountingMonitor monitor;
+  const std::vector<PrintColumn> columns = PrintColumnLayout(2, 1);
+  PrintItem item;
+  item.cells.assign(8, "");
+  for (int i = 1; i <= 30; ++i)
+    item.cells[1] += "Rad" + std::to_string(i) + "\r";
+  PrintEngine engine(canvas, monitor, "R", "H");
+  engine.PrintTable(columns, false, {item}, {0}, {});
+  ASSERT_GT(canvas.pages.size(), 3u);
+  int lines = 0;
+  for (size_t p = 0; p < canvas.pages.size(); ++p) {
+    EXPECT_EQ(canvas.Body(p).front()->text, "Vigd");
+    for (const Drawn* d : canvas.Body(p))
+      lines += d->text.rfind("Rad", 0) == 0;
+  }
+  EXPECT_EQ(lines, 30);
+}
+
+TEST(PrintEngine, CancellingAbortsThePrinterAndPrintsNoMore) {
+  RecordingCanvas canvas;
+  CountingMonitor monitor;
+  monitor.allowed = 3;
+  std::vector<PrintItem> items;
+  for (uint32_t r = 1; r <= 10; ++r)
+    items.push_back(Record(r, "k", 1));
+  PrintEngine engine(canvas, monitor, "R", "H");
+  EXPECT_EQ(engine.PrintRecords(items, InOrder(items.size()), {}), PrintOutcome::kCancelled);
+  EXPECT_TRUE(canvas.aborted);
+  EXPECT_EQ(monitor.progress, 3);
+
+  RecordingCanvas refusing;
+  refusing.gives_up = true;
+  CountingMonitor patient;
+  std::vector<PrintItem> long_items;
+  for (uint32_t r = 1; r <= 5; ++r)
+    long_items.push_back(Record(r, "k", 60));
+  PrintEngine given_up(refusing, patient, "R", "H");
+  EXPECT_EQ(given_up.PrintRecords(long_items, InOrder(5), {}), PrintOutcome::kPrinterGaveUp);
+}
+
+TEST(PrintEngine, ASingleRecordCarriesItsLabelAlone) {
+  RecordingCanvas canvas;
+  CountingMonitor monitor;
+  PrintEngine engine(canvas, monitor, "R", SingleRecordHeaderLine("R", "2026-12-07"));
+  engine.PrintSingleRecord(Record(7, "", 2));
+  EXPECT_TRUE(Has(canvas.pages[0], "L7"));
+  EXPECT_TRUE(Has(canvas.pages[0], "R, enstaka post, 2026-12-07"));
+  EXPECT_FALSE(Has(canvas.pages[0], "Post: L7"));
+  EXPECT_EQ(canvas.pages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace vx

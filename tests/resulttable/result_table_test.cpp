@@ -1,0 +1,519 @@
+// The result table on a small built register set: filling, switching
+// registers, sorting, removing persons, scrolling and the record panel,
+// with the list reads counted where the cost matters.
+#include "resulttable/result_table.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "records/current_records.h"
+#include "tests/support/search_fixture.h"
+
+namespace vx {
+namespace {
+
+using testing::SourceRecord;
+
+// Sixty births "Namn01, Per" .. "Namn60, Per" (records in name order,
+// born 1899 down to 1840, so date order is name order reversed; the first
+// marked E, the second k, the third without Lokal-ID), two marriages and
+// three deaths, the first known by its burial only.
+testing::Tables TableSet() {
+  std::vector<SourceRecord> births;
+  for (int k = 1; k <= 60; ++k) {
+    char name[8], born[9], id[8];
+    std::snprintf(name, sizeof name, "Namn%02d", k);
+    std::snprintf(born, sizeof born, "%04d0101", 1900 - k);
+    std::snprintf(id, sizeof id, "F%02d", k);
+    SourceRecord record = {{"ENAMN", name},
+                           {"FNAMN", "Per"},
+                           {"FODAT", born},
+                           {"POSTNUMMER", std::to_string(100 + k)}};
+    if (k != 3) record["LOKALID"] = id;
+    if (k == 1) record["STATUS"] = "E";
+    if (k == 2) record["STATUS"] = "k";
+    births.push_back(record);
+  }
+  return {{1, births},
+          {2,
+           {{{"MENAMN", "Lind"}, {"KENAMN", "Ek"}, {"VIGDDAT", "17900610"}},
+            {{"MENAMN", "Holm"}, {"KENAMN", "Ros"}, {"VIGDDAT", "17950101"}}}},
+          {3,
+           {{{"ENAMN", "Holm"}, {"FNAMN", "Lars"}, {"BEGRDAT", "18000105"}, {"LOKALID", "D1"}},
+            {{"ENAMN", "Lund"}, {"FNAMN", "Karin"}, {"DODAT", "18800101"}, {"LOKALID", "D2"}},
+            {{"ENAMN", "Ros"}, {"FNAMN", "Stina"}, {"DODAT", "18900101"}, {"LOKALID", "D3"}}}}};
+}
+
+// Counts the reads of the visible rows of a list.
+class CountingRows final : public RowSource {
+ public:
+  explicit CountingRows(TVXstruktlista& list) : rows_(list) {}
+  bool Read(int32_t k, std::string& text) override {
+    ++reads_;
+    return rows_.Read(k, text);
+  }
+  int64_t reads() const { return reads_; }
+
+ private:
+  VisibleRowSource rows_;
+  int64_t reads_ = 0;
+};
+
+class ResultTableTest : public ::testing::Test {
+ protected:
+  ResultTableTest()
+      : set_(TableSet()),
+        stores_(records_, {&Evf().RecordStore(1), &Evf().RecordStore(2), &Evf().RecordStore(3)}),
+        births_rows_(Evf().PersonList(1)),
+        table_(Registers(), stores_) {}
+
+  TEVF& Evf() { return set_.evf(); }
+  std::array<ResultRegister, 3> Registers() {
+    std::array<ResultRegister, 3> registers;
+    for (int r = 1; r <= 3; ++r)
+      registers[static_cast<size_t>(r - 1)] = {&Evf().PersonList(r), &Evf().DateOrder(r), nullptr};
+    registers[0].rows = &births_rows_;
+    return registers;
+  }
+
+  // A search of register r that leaves `records` selected.
+  void Found(int r, const std::vector<int32_t>& records) {
+    TVXstruktlista& persons = Evf().PersonList(r);
+    persons.vald().Clear();
+    for (int32_t record : records)
+      persons.vald().SetBit(record, true);
+    table_.ForgetPosition(r);
+    ASSERT_TRUE(table_.valjregister(r).ok());
+  }
+  void FoundAll(int r) {
+    std::vector<int32_t> all;
+    for (int32_t k = 1; k <= Evf().PersonList(r).RowCount(); ++k)
+      all.push_back(k);
+    Found(r, all);
+  }
+
+  // The grid paints its visible rows, both cells each.
+  void Paint() {
+    for (int32_t row = table_.top_row(); row < table_.top_row() + table_.synliga(); ++row) {
+      table_.CellText(row, 0);
+      table_.CellText(row, 1);
+    }
+  }
+
+  std::string Name(int32_t row) { return table_.CellText(row, 0); }
+
+  testing::OpenSet set_;
+  CurrentRecords records_;
+  StoreRecordSource stores_;
+  CountingRows births_rows_;
+  ResultTable table_;
+};
+
+TEST_F(ResultTableTest, NoHitsLeaveTheTableDisabledAndTheCommandsOff) {
+  ASSERT_TRUE(set_.built());
+  table_.SetVisibleRows(20);
+  Found(1, {});
+  EXPECT_EQ(table_.aktregister(), 1);
+  EXPECT_FALSE(table_.enabled());
+  EXPECT_EQ(table_.row_count(), 0);
+  EXPECT_FALSE(table_.scroll_bar().shown);
+  EXPECT_TRUE(table_.record_view().empty());
+  EXPECT_EQ(table_.CellText(0, 0), "");
+  const HitCounter& counter = table_.hit_counter();
+  EXPECT_EQ(counter.text, "0 valda");
+  EXPECT_EQ(counter.captions, (std::array<std::string, 3>{"60", "2", "3"}));
+  EXPECT_FALSE(counter.buttons.skrivknapp);
+  EXPECT_FALSE(counter.buttons.kopilistaknapp);
+  EXPECT_FALSE(counter.buttons.kopipostknapp);
+  EXPECT_FALSE(counter.buttons.postejknapp);
+  EXPECT_FALSE(counter.buttons.postskrivknapp);
+  // Nothing to select, move, sort or remove.
+  EXPECT_TRUE(table_.SelectRow(0).ok());
+  EXPECT_TRUE(table_.MoveCurrent(TableKey::kDown).ok());
+  EXPECT_TRUE(table_.RemoveCurrent().ok());
+  EXPECT_FALSE(table_.enabled());
+}
+
+TEST_F(ResultTableTest, ListsTheHitsAndShowsTheFirstRecord) {
+  table_.SetVisibleRows(20);
+  FoundAll(1);
+  EXPECT_TRUE(table_.enabled());
+  EXPECT_EQ(table_.row_count(), 60);
+  EXPECT_EQ(table_.current_row(), 0);
+  const ScrollBarState bar = table_.scroll_bar();
+  EXPECT_TRUE(bar.shown);
+  EXPECT_EQ(bar.maximum, 41);
+  EXPECT_EQ(bar.position, 1);
+  EXPECT_EQ(Name(0), "Namn01, Per");
+  EXPECT_EQ(table_.CellText(0, 1), "\t1899-01-01");
+  EXPECT_EQ(table_.CellText(0, 2), "");
+  EXPECT_EQ(table_.CellText(60, 0), "");
+  const RecordView& view = table_.record_view();
+  EXPECT_EQ(view.record, 1u);
+  EXPECT_EQ(view.label, "F01");
+  EXPECT_EQ(view.dot, StatusDot::kRed);
+  EXPECT_EQ(view.mark_figure, "f01");
+  EXPECT_NE(view.coded_text.find("Namn01"), std::string::npos);
+  EXPECT_EQ(table_.hit_counter().text, "60 valda");
+  EXPECT_TRUE(table_.hit_counter().buttons.postejknapp);
+  EXPECT_EQ(records_.enfodd().ENAMN, "Namn01");
+}
+
+TEST_F(ResultTableTest, RecordPanelFollowsTheSelectedRow) {
+  table_.SetVisibleRows(20);
+  FoundAll(1);
+  ASSERT_TRUE(table_.SelectRow(1).ok());
+  EXPECT_EQ(table_.record_view().dot, StatusDot::kGreen);
+  ASSERT_TRUE(table_.SelectRow(2).ok());
+  EXPECT_EQ(table_.record_view().label, "(103)");
+  EXPECT_EQ(table_.record_view().dot, StatusDot::kHidden);
+  ASSERT_TRUE(table_.visapost(0).ok());
+  EXPECT_TRUE(table_.record_view().empty());
+  // A number beyond the register shows its last record.
+  ASSERT_TRUE(table_.visapost(1000).ok());
+  EXPECT_EQ(table_.record_view().record, 60u);
+}
+
+TEST_F(ResultTableTest, SwitchingRegistersKeepsEachPosition) {
+  table_.SetVisibleRows(20);
+  FoundAll(1);
+  table_.SetTopRow(30);
+  ASSERT_TRUE(table_.SelectRow(40).ok());
+  EXPECT_EQ(table_.top_row(), 30);
+  FoundAll(3);
+  EXPECT_EQ(table_.current_row(), 0);
+  EXPECT_EQ(table_.record_view().mark_figure, "d01");
+  ASSERT_TRUE(table_.valjregister(1).ok());
+  EXPECT_EQ(table_.current_row(), 40);
+  EXPECT_EQ(table_.top_row(), 30);
+  EXPECT_EQ(table_.scroll_bar().position, 31);
+  EXPECT_EQ(table_.record_view().record, 41u);
+  EXPECT_EQ(table_.hit_counter().text, "60 valda");
+}
+
+TEST_F(ResultTableTest, ASearchStartsTheRegisterAtItsFirstRow) {
+  table_.SetVisibleRows(20);
+  FoundAll(1);
+  table_.SetTopRow(30);
+  ASSERT_TRUE(table_.SelectRow(40).ok());
+  FoundAll(3);
+  FoundAll(1);
+  EXPECT_EQ(table_.current_row(), 0);
+  EXPECT_EQ(table_.top_row(), 0);
+}
+
+TEST_F(ResultTableTest, TogglingTheOrderCentresThePersonWhenOutOfView) {
+  table_.SetVisibleRows(10);
+  FoundAll(1);
+  ASSERT_TRUE(table_.SelectRow(5).ok());
+  ASSERT_TRUE(table_.ToggleOrder().ok());
+  EXPECT_TRUE(table_.datumsort());
+  EXPECT_EQ(table_.record_view().record, 6u);
+  EXPECT_EQ(table_.current_row(), 54);
+  EXPECT_EQ(table_.top_row(), 49);
+  EXPECT_EQ(Name(54), "Namn06, Per");
+  EXPECT_EQ(Name(0), "Namn60, Per");
+  EXPECT_EQ(table_.behallpost(), -1);
+
+  ASSERT_TRUE(table_.ToggleOrder().ok());
+  EXPECT_FALSE(table_.datumsort());
+  EXPECT_EQ(table_.record_view().record, 6u);
+  EXPECT_EQ(table_.current_row(), 5);
+  EXPECT_EQ(table_.top_row(), 0);
+}
+
+TEST_F(ResultTableTest, TogglingTheOrderKeepsTheViewWhenThePersonStaysInIt) {
+  table_.SetVisibleRows(10);
+  FoundAll(1);
+  table_.SetTopRow(25);
+  ASSERT_TRUE(table_.SelectRow(29).ok());
+  ASSERT_TRUE(table_.ToggleOrder().ok());
+  EXPECT_EQ(table_.current_row(), 30);
+  EXPECT_EQ(table_.top_row(), 25);
+  EXPECT_EQ(table_.record_view().record, 30u);
+}
+
+TEST_F(ResultTableTest, TogglingNearTheEndKeepsTheTopWithinTheRows) {
+  table_.SetVisibleRows(20);
+  FoundAll(1);
+  ASSERT_TRUE(table_.SelectRow(2).ok());
+  ASSERT_TRUE(table_.ToggleOrder().ok());
+  EXPECT_EQ(table_.current_row(), 57);
+  EXPECT_EQ(table_.top_row(), 40);
+}
+
+TEST_F(ResultTableTest, RemovingTheOnlyPersonEmptiesTheTable) {
+  table_.SetVisibleRows(20);
+  Found(3, {2});
+  ASSERT_TRUE(table_.enabled());
+  ASSERT_FALSE(table_.record_view().empty());
+  ASSERT_TRUE(table_.RemoveCurrent().ok());
+  EXPECT_FALSE(table_.enabled());
+  EXPECT_EQ(table_.row_count(), 0);
+  EXPECT_TRUE(table_.record_view().empty());
+  EXPECT_EQ(table_.hit_counter().text, "0 valda");
+  EXPECT_FALSE(table_.hit_counter().buttons.kopipostknapp);
+  EXPECT_EQ(Evf().PersonList(3).vald().Count(), 0);
+}
+
+TEST_F(ResultTableTest, RemovingTheLastOfTwoRowsUsesTheSavedPosition) {
+  table_.SetVisibleRows(20);
+  Found(3, {1, 2});
+  ASSERT_TRUE(table_.SelectRow(1).ok());
+  ASSERT_TRUE(table_.RemoveCurrent().ok());
+  EXPECT_EQ(table_.row_count(), 1);
+  EXPECT_EQ(table_.current_row(), 0);
+  EXPECT_EQ(table_.record_view().record, 1u);
+  EXPECT_EQ(table_.hit_counter().text, "1 valda");
+}
+
+TEST_F(ResultTableTest, ASavedRowBeyondTheRowsSelectsTheLastRow) {
+  table_.SetVisibleRows(20);
+  FoundAll(3);
+  ASSERT_TRUE(table_.SelectRow(2).ok());
+  ASSERT_TRUE(table_.valjregister(1).ok());
+  EXPECT_EQ(table_.minnesrad(3), 2);
+  // Record 1 leaves the deaths' hits while another register is shown.
+  Evf().PersonList(3).vald().SetBit(1, false);
+  Evf().PersonList(3).SetSortedVisibleStale(true);
+  ASSERT_TRUE(table_.valjregister(3).ok());
+  EXPECT_EQ(table_.current_row(), 1);
+  ASSERT_TRUE(table_.RemoveCurrent().ok());
+  EXPECT_EQ(table_.row_count(), 1);
+  EXPECT_EQ(table_.current_row(), 0);
+  EXPECT_EQ(table_.record_view().record, 2u);
+}
+
+TEST_F(ResultTableTest, RemovingSelectsTheNextRowElseThePrevious) {
+  table_.SetVisibleRows(20);
+  FoundAll(3);
+  ASSERT_TRUE(table_.SelectRow(1).ok());
+  ASSERT_TRUE(table_.RemoveCurrent().ok());
+  EXPECT_EQ(Name(table_.current_row()), "Ros, Stina");
+  EXPECT_EQ(table_.record_view().record, 3u);
+
+  FoundAll(3);
+  ASSERT_TRUE(table_.SelectRow(2).ok());
+  ASSERT_TRUE(table_.RemoveCurrent().ok());
+  EXPECT_EQ(table_.current_row(), 1);
+  EXPECT_EQ(table_.record_view().record, 2u);
+}
+
+TEST_F(ResultTableTest, RemovingInDateOrderKeepsTheNextPersonByDate) {
+  table_.SetVisibleRows(10);
+  FoundAll(1);
+  ASSERT_TRUE(table_.ToggleOrder().ok());
+  ASSERT_TRUE(table_.SelectRow(10).ok());  // Namn50
+  ASSERT_TRUE(table_.RemoveCurrent().ok());
+  EXPECT_EQ(table_.row_count(), 59);
+  EXPECT_EQ(table_.current_row(), 10);
+  EXPECT_EQ(Name(10), "Namn49, Per");
+  EXPECT_EQ(table_.record_view().record, 49u);
+  EXPECT_FALSE(Evf().PersonList(1).vald().IsSet(50));
+}
+
+TEST_F(ResultTableTest, DateCellsCarryDashesAndAreRightAligned) {
+  table_.SetVisibleRows(20);
+  FoundAll(3);
+  EXPECT_EQ(Name(0), "Holm, Lars");
+  EXPECT_EQ(table_.CellText(0, 1), "\tbg 1800-01-05");
+  EXPECT_EQ(table_.CellText(1, 1), "\t1880-01-01");
+}
+
+// Row texts of any form, for the cells' date forms.
+class FixedRows final : public RowSource {
+ public:
+  explicit FixedRows(std::vector<std::string> texts) : texts_(std::move(texts)) {}
+  bool Read(int32_t k, std::string& text) override {
+    if (k < 1 || k > static_cast<int32_t>(texts_.size())) return false;
+    text = texts_[static_cast<size_t>(k - 1)];
+    return true;
+  }
+
+ private:
+  std::vector<std::string> texts_;
+};
+
+TEST(ResultTableCells, DateFormsAndMissingNames) {
+  testing::OpenSet set(TableSet());
+  CurrentRecords records;
+  StoreRecordSource stores(records, {nullptr, nullptr, &set.evf().RecordStore(3)});
+  FixedRows rows({"Berg\r1745", "Berg\r174503", "\rly 17450312", "Utan radbrytning"});
+  ResultTable table({ResultRegister{}, ResultRegister{},
+                     ResultRegister{&set.evf().PersonList(3), &set.evf().DateOrder(3), &rows}},
+                    stores);
+  table.SetVisibleRows(20);
+  set.evf().PersonList(3).vald().SetAll();
+  ASSERT_TRUE(table.valjregister(3).ok());
+  ASSERT_EQ(table.row_count(), 3);
+  EXPECT_EQ(table.CellText(0, 1), "\t1745");
+  EXPECT_EQ(table.CellText(1, 1), "\t1745-03");
+  EXPECT_EQ(table.CellText(2, 0), "(Ingen namnuppgift)");
+  EXPECT_EQ(table.CellText(2, 1), "\tly 1745-03-12");
+  EXPECT_EQ(table.hit_counter().captions, (std::array<std::string, 3>{"", "", "3"}));
+  // A register missing from the set shows an empty, disabled table.
+  ASSERT_TRUE(table.valjregister(1).ok());
+  EXPECT_FALSE(table.enabled());
+  EXPECT_TRUE(table.record_view().empty());
+  EXPECT_TRUE(table.valjregister(4).IsInvalidArgument());
+}
+
+TEST_F(ResultTableTest, ScrollingOneRowReadsOneRowAndRepaintsReadOnePerRow) {
+  table_.SetVisibleRows(20);
+  FoundAll(1);
+  const int64_t filled = births_rows_.reads();
+  Paint();
+  EXPECT_EQ(births_rows_.reads() - filled, 20);
+  for (int32_t position = 2; position <= table_.scroll_bar().maximum; ++position) {
+    const int64_t before = births_rows_.reads();
+    table_.SetScrollPosition(position);
+    Paint();
+    ASSERT_EQ(births_rows_.reads() - before, 1) << "position " << position;
+  }
+  // Back up: the 50 rows kept cost nothing, the ten before them one each.
+  const int64_t at_bottom = births_rows_.reads();
+  for (int32_t top = table_.top_row() - 1; top >= 0; --top) {
+    const int64_t before = births_rows_.reads();
+    table_.SetTopRow(top);
+    Paint();
+    ASSERT_LE(births_rows_.reads() - before, 1) << "top row " << top;
+  }
+  EXPECT_EQ(births_rows_.reads() - at_bottom, 10);
+  table_.SetTopRow(35);
+  const int64_t before = births_rows_.reads();
+  Paint();
+  EXPECT_LE(births_rows_.reads() - before, 20);
+  EXPECT_EQ(table_.scroll_bar().position, 36);
+}
+
+TEST_F(ResultTableTest, TheListCopyHoldsExactlyTheRowsShown) {
+  table_.SetVisibleRows(20);
+  FoundAll(1);
+  table_.SetTopRow(10);  // rows 11 to 30
+  const std::string text = table_.VisibleListText();
+  std::vector<std::string> lines;
+  for (size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
+       start = end + 2)
+    lines.push_back(text.substr(start, end - start));
+  ASSERT_EQ(lines.size(), 20u);
+  EXPECT_EQ(lines.front(), "Namn11, Per\t18890101");  // the stored date, without dashes
+  EXPECT_EQ(lines.back(), "Namn30, Per\t18700101");
+  Found(1, {1, 2, 3});  // fewer hits than rows that fit
+  const std::string few = table_.VisibleListText();
+  EXPECT_EQ(std::count(few.begin(), few.end(), '\n'), 3);
+  EXPECT_TRUE(few.ends_with("Namn03, Per\t18970101\r\n"));
+  Found(1, {});
+  EXPECT_EQ(table_.VisibleListText(), "");
+}
+
+TEST_F(ResultTableTest, TheWheelScrollsTenRowsPerNotchWithinTheScrollBar) {
+  table_.SetVisibleRows(20);
+  FoundAll(1);
+  table_.Wheel(-120);
+  EXPECT_EQ(table_.top_row(), 10);
+  table_.Wheel(-360);
+  EXPECT_EQ(table_.top_row(), 40);
+  table_.Wheel(240);
+  EXPECT_EQ(table_.top_row(), 20);
+  table_.Wheel(2400);
+  EXPECT_EQ(table_.top_row(), 0);
+  EXPECT_EQ(table_.current_row(), 0);
+  // Without a scroll bar the wheel does nothing.
+  FoundAll(3);
+  table_.Wheel(-120);
+  EXPECT_EQ(table_.top_row(), 0);
+}
+
+TEST_F(ResultTableTest, KeysMoveTheCurrentRowAndTheViewFollows) {
+  table_.SetVisibleRows(20);
+  FoundAll(1);
+  table_.SetTopRow(0);
+  ASSERT_TRUE(table_.SelectRow(19).ok());
+  ASSERT_TRUE(table_.MoveCurrent(TableKey::kDown).ok());
+  EXPECT_EQ(table_.current_row(), 20);
+  EXPECT_EQ(table_.top_row(), 1);
+  EXPECT_EQ(table_.record_view().record, 21u);
+  ASSERT_TRUE(table_.MoveCurrent(TableKey::kPageDown).ok());
+  EXPECT_EQ(table_.current_row(), 40);
+  EXPECT_EQ(table_.top_row(), 21);
+  ASSERT_TRUE(table_.MoveCurrent(TableKey::kEnd).ok());
+  EXPECT_EQ(table_.current_row(), 59);
+  EXPECT_EQ(table_.top_row(), 40);
+  ASSERT_TRUE(table_.MoveCurrent(TableKey::kDown).ok());
+  EXPECT_EQ(table_.current_row(), 59);
+  ASSERT_TRUE(table_.MoveCurrent(TableKey::kPageUp).ok());
+  EXPECT_EQ(table_.current_row(), 39);
+  EXPECT_EQ(table_.top_row(), 39);
+  ASSERT_TRUE(table_.MoveCurrent(TableKey::kUp).ok());
+  EXPECT_EQ(table_.top_row(), 38);
+  ASSERT_TRUE(table_.MoveCurrent(TableKey::kHome).ok());
+  EXPECT_EQ(table_.current_row(), 0);
+  EXPECT_EQ(table_.top_row(), 0);
+  EXPECT_EQ(table_.record_view().record, 1u);
+}
+
+TEST_F(ResultTableTest, ALargerWindowHidesTheScrollBar) {
+  table_.SetVisibleRows(20);
+  FoundAll(1);
+  table_.SetTopRow(40);
+  table_.SetVisibleRows(70);
+  EXPECT_FALSE(table_.scroll_bar().shown);
+  EXPECT_EQ(table_.top_row(), 0);
+  table_.SetVisibleRows(50);
+  EXPECT_EQ(table_.scroll_bar().maximum, 11);
+}
+
+TEST_F(ResultTableTest, ClearEmptiesEveryRegisterAndReturnsToNameOrder) {
+  table_.SetVisibleRows(20);
+  FoundAll(3);
+  FoundAll(1);
+  ASSERT_TRUE(table_.ToggleOrder().ok());
+  ASSERT_TRUE(table_.Clear().ok());
+  EXPECT_FALSE(table_.datumsort(1));
+  EXPECT_FALSE(table_.enabled());
+  EXPECT_TRUE(table_.record_view().empty());
+  EXPECT_EQ(table_.hit_counter().text, "0 valda");
+  EXPECT_EQ(Evf().PersonList(3).vald().Count(), 0);
+  EXPECT_FALSE(Evf().PersonList(1).SortedVisibleOn());
+}
+
+TEST(RecordViewChoice, LabelDotAndMark) {
+  ShownRecord shown{"", "12", " E", "[1]Text"};
+  RecordView view = ChooseRecordView(2, 7, shown);
+  EXPECT_EQ(view.label, "(12)");
+  EXPECT_EQ(view.dot, StatusDot::kHidden);
+  EXPECT_EQ(view.mark_figure, "v01");
+  EXPECT_EQ(view.coded_text, "[1]Text");
+  shown = {"V7", "12", "e", ""};
+  view = ChooseRecordView(3, 7, shown);
+  EXPECT_EQ(view.label, "V7");
+  EXPECT_EQ(view.dot, StatusDot::kRed);
+  EXPECT_EQ(view.mark_figure, "d01");
+  EXPECT_TRUE(ChooseRecordView(0, 7, shown).empty());
+}
+
+TEST(RecordViewChoice, TextScrollBarOnlyForATallerText) {
+  const TextScrollBar tall = TextScrollBarFor(300, 200);
+  EXPECT_TRUE(tall.shown);
+  EXPECT_EQ(tall.maximum, 101);
+  EXPECT_EQ(tall.position, 1);
+  EXPECT_FALSE(TextScrollBarFor(200, 200).shown);
+}
+
+TEST(HitCounterTest, CaptionsCountAndButtons) {
+  HitCounter counter = uppdateraantal({9, 0, 2}, 3, 2);
+  EXPECT_EQ(counter.captions, (std::array<std::string, 3>{"9", "", "2"}));
+  EXPECT_EQ(counter.text, "2 valda");
+  EXPECT_TRUE(counter.buttons.skrivknapp);
+  // A current register without rows has no hits.
+  counter = uppdateraantal({9, 0, 2}, 2, 5);
+  EXPECT_EQ(counter.text, "0 valda");
+  EXPECT_FALSE(counter.buttons.postskrivknapp);
+}
+
+}  // namespace
+}  // namespace vx

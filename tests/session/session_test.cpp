@@ -1,0 +1,155 @@
+// The session on copies of the bundled sample: what reaches the caller when
+// the set is missing or damaged. Searching itself is checked through
+// kuvo-sok's answers.
+#include "session/session.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/util/message_sink.h"
+#include "tests/support/files.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kSample = fs::path(VX_SAMPLE_SET);
+
+// A copy of the sample register set with a kuvo.ini that names it.
+class SampleCopy {
+ public:
+  SampleCopy() {
+    fs::create_directory(dir_ / "data");
+    for (const auto& entry : fs::directory_iterator(kSample))
+      fs::copy_file(entry.path(), dir_ / "data" / entry.path().filename().string());
+    WriteIni("hdbasen=" + (dir_ / "data").string() + "/");
+  }
+  void WriteIni(const std::string& hdbasen_line) const {
+    const std::string text = "[hdbaser]\n" + hdbasen_line + "\n";
+    testing::WriteFileBytes(ini(), std::vector<uint8_t>(text.begin(), text.end()));
+  }
+  fs::path ini() const { return dir_ / "kuvo.ini"; }
+  fs::path file(const std::string& name) const { return dir_ / "data" / name; }
+
+ private:
+  testing::TempDir dir_;
+};
+
+// Counts what reaches the message sink while it lives.
+class SinkCounter {
+ public:
+  int calls() const { return calls_; }
+
+ private:
+  int calls_ = 0;
+  ScopedMessageSink sink_{[this](const std::string&) { ++calls_; }};
+};
+
+TEST(Session, DamagedWordListGivesOneStatusNamingTheFile) {
+  SampleCopy copy;
+  // Every posting run of the births' first-name list is unreadable.
+  const fs::path postings = copy.file("vaxor0001s106.b1");
+  testing::WriteFileBytes(postings,
+                          std::vector<uint8_t>(testing::ReadFileBytes(postings).size(), 0xFF));
+  SinkCounter sink;
+  Session session;
+  ASSERT_TRUE(session.Open(copy.ini()).ok());
+
+  const Status status = session.SearchByForm(1, {FieldEntry::Typed("fn", "A*")});
+  EXPECT_TRUE(status.IsCorruption());
+  EXPECT_NE(status.message().find("vaxor0001s106.b1"), std::string::npos) << status.message();
+  // Many rows met the damage; the caller hears of it once, in the status.
+  EXPECT_NE(status.message().find(" (Ytterligare "), std::string::npos) << status.message();
+  EXPECT_LE(sink.calls(), 1);
+
+  // The next search is not blamed for the last one's damage.
+  EXPECT_TRUE(session.SearchByForm(1, {FieldEntry::Typed("en", "Berg*")}).ok());
+}
+
+TEST(Session, DamagedRecordBlockNamesTheRecordFile) {
+  SampleCopy copy;
+  std::vector<uint8_t> records = testing::ReadFileBytes(copy.file("vaxor0001h3.b"));
+  for (size_t at = 100; at < records.size(); at += 500)
+    records[at] ^= 0x5A;
+  testing::WriteFileBytes(copy.file("vaxor0001h3.b"), records);
+  Session session;
+  ASSERT_TRUE(session.Open(copy.ini()).ok());
+  std::string text;
+  const Status status = session.RecordText(3, 1, false, text);
+  EXPECT_TRUE(status.IsCorruption());
+  EXPECT_EQ(status.message().rfind("Skadad registerfil " + copy.file("vaxor0001h3.b").string(), 0),
+            0u)
+      << status.message();
+  EXPECT_TRUE(text.empty());
+}
+
+TEST(Session, ResultTableShowsTheHitsAndTheirRecords) {
+  SampleCopy copy;
+  Session session;
+  ASSERT_TRUE(session.Open(copy.ini()).ok());
+  ASSERT_TRUE(session.SearchByForm(1, {FieldEntry::Typed("en", "Berg*")}).ok());
+  ResultTable table({session.TableRegister(1), session.TableRegister(2), session.TableRegister(3)},
+                    session.shown_records());
+  table.SetVisibleRows(20);
+  ASSERT_TRUE(session.Guard([&] { return table.valjregister(1); }).ok());
+  ASSERT_TRUE(table.enabled());
+  EXPECT_EQ(table.hit_counter().hits, session.catalogue().PersonList(1).vald().Count());
+  EXPECT_EQ(table.CellText(0, 0).rfind("Berg", 0), 0u) << table.CellText(0, 0);
+  const RecordView& view = table.record_view();
+  EXPECT_EQ(view.mark_figure, "f01");
+  EXPECT_EQ(view.label, session.records().enfodd().LOKALID);
+  EXPECT_EQ(view.coded_text, session.records().posttext());
+  EXPECT_EQ(session.TableRegister(4).persons, nullptr);
+}
+
+TEST(Session, DamagedRecordBlockEmptiesTheRecordPanel) {
+  SampleCopy copy;
+  std::vector<uint8_t> records = testing::ReadFileBytes(copy.file("vaxor0001h3.b"));
+  for (size_t at = 100; at < records.size(); at += 500)
+    records[at] ^= 0x5A;
+  testing::WriteFileBytes(copy.file("vaxor0001h3.b"), records);
+  Session session;
+  ASSERT_TRUE(session.Open(copy.ini()).ok());
+  session.catalogue().PersonList(3).vald().SetAll();
+  ResultTable table({session.TableRegister(1), session.TableRegister(2), session.TableRegister(3)},
+                    session.shown_records());
+  table.SetVisibleRows(20);
+  const Status status = session.Guard([&] { return table.valjregister(3); });
+  EXPECT_TRUE(status.IsCorruption());
+  EXPECT_NE(status.message().find("vaxor0001h3.b"), std::string::npos) << status.message();
+  EXPECT_TRUE(table.enabled());
+  EXPECT_TRUE(table.record_view().empty());
+}
+
+TEST(Session, MissingSetAndWrongArguments) {
+  SampleCopy copy;
+  copy.WriteIni("hdbasen=/nonexistent/");
+  Session session;
+  const Status missing = session.Open(copy.ini());
+  EXPECT_TRUE(missing.IsNotFound());
+  EXPECT_FALSE(session.IsOpen());
+  EXPECT_NE(missing.message().find("/nonexistent/vaxor0001"), std::string::npos)
+      << missing.message();
+  EXPECT_TRUE(session.Open(copy.ini().string() + ".saknas").IsNotFound());
+
+  copy.WriteIni("hdbasen=" + copy.file("").string());
+  ASSERT_TRUE(session.Open(copy.ini()).ok());
+  std::vector<HitRow> rows;
+  EXPECT_TRUE(session.Hits(0, false, rows).IsInvalidArgument());
+  EXPECT_TRUE(session.Hits(4, false, rows).IsInvalidArgument());
+  EXPECT_TRUE(session.SearchByForm(1, {FieldEntry::Typed("nosuch", "x")}).IsInvalidArgument());
+  EXPECT_TRUE(session.SearchLokalId(1, "X0000").IsNotFound());
+  std::string text;
+  EXPECT_TRUE(session.RecordText(1, 0, false, text).IsNotFound());
+  InformationText help;
+  EXPECT_TRUE(session.HelpText("HJ000", help).ok());
+  EXPECT_FALSE(help.texttext.empty());
+  EXPECT_TRUE(session.HelpText("HJ999", help).IsNotFound());
+}
+
+}  // namespace
+}  // namespace vx
