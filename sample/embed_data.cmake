@@ -1,10 +1,10 @@
-# vx_embed_data(TARGET DATA_DIR): compiles every list and text file under
-# DATA_DIR (*.tsv, *.txt, also in sub-folders) into TARGET, each as a raw
+# vx_embed_data(TARGET DATA_DIR FILES name...): compiles the named list and
+# text files of DATA_DIR (paths relative to it) into TARGET, each as a raw
 # string literal, and an index that EmbeddedDataFiles() (sample/embedded_data.h)
 # returns. The programs then need no data files at run time.
 function(vx_embed_data target data_dir)
-  file(GLOB_RECURSE files CONFIGURE_DEPENDS RELATIVE ${data_dir}
-       ${data_dir}/*.tsv ${data_dir}/*.txt)
+  cmake_parse_arguments(ARG "" "" "FILES" ${ARGN})
+  set(files ${ARG_FILES})
   list(SORT files)
   set(out_dir ${CMAKE_CURRENT_BINARY_DIR}/embedded)
   set(sources "")
