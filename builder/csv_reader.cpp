@@ -28,14 +28,27 @@ bool CsvReader::Fail(SourceError& error, size_t line, const std::string& message
   return false;
 }
 
-bool CsvReader::Open(const std::filesystem::path& path, SourceError& error) {
-  display_name_ = path.filename().string();
+void CsvReader::Reset(const std::string& display_name) {
+  display_name_ = display_name;
   header_.clear();
   text_.clear();
   at_end_ = false;
   position_ = 0;
   line_ = 1;
-  if (!stream_.Open(path, display_name_, error)) return false;
+}
+
+bool CsvReader::Open(const std::filesystem::path& path, SourceError& error) {
+  Reset(path.filename().string());
+  return stream_.Open(path, display_name_, error) && ReadHeader(error);
+}
+
+bool CsvReader::OpenBytes(std::string_view bytes, const std::string& display_name, size_t piece,
+                          SourceError& error) {
+  Reset(display_name);
+  return stream_.OpenBytes(bytes, display_name_, piece, error) && ReadHeader(error);
+}
+
+bool CsvReader::ReadHeader(SourceError& error) {
   // The header row decides the delimiter: read until it is whole.
   for (;;) {
     const size_t begin = text_.find_first_not_of("\r\n");

@@ -9,13 +9,15 @@
 // Windows-1252 lacks is an error. Line ends may be LF or CR LF.
 //
 // The file is read piece by piece: the reader holds the record being read
-// and the rest of its piece, never the whole file.
+// and the rest of its piece, never the whole file. The same bytes in memory
+// read the same, in pieces of any size.
 #ifndef VX_BUILDER_CSV_READER_H_
 #define VX_BUILDER_CSV_READER_H_
 
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "builder/source_error.h"
@@ -35,6 +37,10 @@ class CsvReader {
   // Opens the file and reads its header row. False with `error` set when the
   // file cannot be read, is empty, or its header row is malformed.
   bool Open(const std::filesystem::path& path, SourceError& error);
+  // As Open, over the bytes of a file named `display_name` in memory (which
+  // must outlive the reading), taken in pieces of `piece` bytes.
+  bool OpenBytes(std::string_view bytes, const std::string& display_name, size_t piece,
+                 SourceError& error);
 
   const std::vector<std::string>& Header() const { return header_; }
 
@@ -49,6 +55,9 @@ class CsvReader {
   char Delimiter() const { return delimiter_; }
 
  private:
+  void Reset(const std::string& display_name);
+  // Reads the header row once the stream is open.
+  bool ReadHeader(SourceError& error);
   bool ReadRow(std::vector<std::string>& fields, SourceError& error);
   // Reads on until the text from the position holds a whole row (or the
   // rest of the file). False when the file cannot be read.

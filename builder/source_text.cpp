@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 
 #include "engine/util/cp1252.h"
 
 namespace vx {
 namespace {
 
-constexpr size_t kPiece = 4 << 20;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The character that starts at `offset` of UTF-8 text, as U+XXXX and as itself.
@@ -68,34 +68,82 @@ class EncodingScan {
   std::string scratch_;
 };
 
+// Bytes in memory as a stream buffer, read as a file is: in order, and
+// back to the start.
+class MemoryBytes : public std::streambuf {
+ public:
+  explicit MemoryBytes(std::string_view bytes) {
+    // The get area is only read from, never written to.
+    char* begin = const_cast<char*>(bytes.data());
+    setg(begin, begin, begin + bytes.size());
+  }
+
+ protected:
+  pos_type seekpos(pos_type position, std::ios_base::openmode /*which*/) override {
+    const off_type offset = position;
+    if (offset < 0 || offset > egptr() - eback()) return pos_type(off_type(-1));
+    setg(eback(), eback() + offset, egptr());
+    return position;
+  }
+};
+
 }  // namespace
 
 bool SourceStream::ReadRaw(std::string& raw) {
-  raw.resize(kPiece);
+  raw.resize(piece_);
   in_.read(raw.data(), static_cast<std::streamsize>(raw.size()));
   raw.resize(static_cast<size_t>(in_.gcount()));
   return !in_.bad();
 }
 
+bool SourceStream::Unreadable(SourceError& error) const {
+  error = {display_name_, 0, "filen kan inte läsas"};
+  return false;
+}
+
 bool SourceStream::Open(const std::filesystem::path& path, const std::string& display_name,
                         SourceError& error) {
   display_name_ = display_name;
-  carry_.clear();
-  in_.close();
+  in_.rdbuf(nullptr);
+  auto file = std::make_unique<std::filebuf>();
+  if (!file->open(path, std::ios::in | std::ios::binary)) {
+    bytes_.reset();
+    return Unreadable(error);
+  }
+  bytes_ = std::move(file);
+  return Start(kFilePiece, error);
+}
+
+bool SourceStream::OpenBytes(std::string_view bytes, const std::string& display_name, size_t piece,
+                             SourceError& error) {
+  display_name_ = display_name;
+  in_.rdbuf(nullptr);
+  bytes_ = std::make_unique<MemoryBytes>(bytes);
+  return Start(std::max<size_t>(piece, 1), error);
+}
+
+bool SourceStream::SkipByteOrderMark() {
   in_.clear();
-  in_.open(path, std::ios::binary);
-  const auto unreadable = [&] {
-    error = {display_name, 0, "filen kan inte läsas"};
-    return false;
-  };
-  if (!in_) return unreadable();
+  in_.seekg(0);
+  std::string mark(kByteOrderMark.size(), '\0');
+  in_.read(mark.data(), static_cast<std::streamsize>(mark.size()));
+  if (mark.substr(0, static_cast<size_t>(in_.gcount())) != kByteOrderMark) {
+    in_.clear();
+    in_.seekg(0);
+  }
+  return static_cast<bool>(in_);
+}
+
+bool SourceStream::Start(size_t piece, SourceError& error) {
+  piece_ = piece;
+  carry_.clear();
+  in_.rdbuf(bytes_.get());
+  // The mark is skipped whichever the encoding turns out to be.
+  if (!SkipByteOrderMark()) return Unreadable(error);
   EncodingScan scan;
   std::string raw, carry;
-  bool first = true;
   while (scan.valid()) {
-    if (!ReadRaw(raw)) return unreadable();
-    if (first && raw.starts_with(kByteOrderMark)) raw.erase(0, kByteOrderMark.size());
-    first = false;
+    if (!ReadRaw(raw)) return Unreadable(error);
     raw.insert(0, carry);
     if (in_.eof() && raw.size() == carry.size()) {
       scan.Take(carry);  // the end: an incomplete character is invalid
@@ -107,31 +155,18 @@ bool SourceStream::Open(const std::filesystem::path& path, const std::string& di
     if (in_.eof()) break;
   }
   if (scan.valid() && scan.bad_line() != 0) {
-    error = {display_name, scan.bad_line(),
+    error = {display_name_, scan.bad_line(),
              "tecknet " + scan.bad_character() + " finns inte i Windows-1252"};
     return false;
   }
   utf8_ = scan.valid();
-  in_.clear();
-  in_.seekg(0);
-  if (!in_) return unreadable();
-  // The mark is skipped whichever the encoding turned out to be.
-  std::string mark(kByteOrderMark.size(), '\0');
-  in_.read(mark.data(), static_cast<std::streamsize>(mark.size()));
-  if (mark.substr(0, static_cast<size_t>(in_.gcount())) != kByteOrderMark) {
-    in_.clear();
-    in_.seekg(0);
-  }
-  return static_cast<bool>(in_) || unreadable();
+  return SkipByteOrderMark() || Unreadable(error);
 }
 
 bool SourceStream::Read(std::string& text, SourceError& error) {
   if (in_.eof() && carry_.empty()) return false;
   std::string raw;
-  if (!ReadRaw(raw)) {
-    error = {display_name_, 0, "filen kan inte läsas"};
-    return false;
-  }
+  if (!ReadRaw(raw)) return Unreadable(error);
   if (!utf8_) {
     text += raw;
     return !raw.empty();

@@ -7,23 +7,25 @@
 namespace vx {
 namespace {
 
+using Rows = std::vector<std::vector<std::string>>;
+
 class CsvReaderTest : public ::testing::Test {
  protected:
-  // Opens a file with the given content; false with error_ set on failure.
-  bool OpenText(const std::string& content) {
-    testing::WriteFileBytes(dir_ / "fodda.csv",
-                            std::vector<uint8_t>(content.begin(), content.end()));
-    return reader_.Open(dir_ / "fodda.csv", error_);
+  // Opens fodda.csv with the given content, from memory in pieces of
+  // `piece` bytes; false with error_ set on failure.
+  bool OpenText(const std::string& content, size_t piece = SourceStream::kFilePiece) {
+    content_ = content;
+    return reader_.OpenBytes(content_, "fodda.csv", piece, error_);
   }
-  std::vector<std::vector<std::string>> ReadAll() {
-    std::vector<std::vector<std::string>> rows;
+  Rows ReadAll() {
+    Rows rows;
     std::vector<std::string> fields;
     while (reader_.Next(fields, error_) == CsvRow::kRecord)
       rows.push_back(fields);
     return rows;
   }
 
-  testing::TempDir dir_;
+  std::string content_;
   CsvReader reader_;
   SourceError error_;
 };
@@ -32,7 +34,7 @@ TEST_F(CsvReaderTest, DetectsTheDelimiterFromTheHeader) {
   for (const std::string d : {";", ",", "\t"}) {
     ASSERT_TRUE(OpenText("A" + d + "B\n1" + d + "2\n")) << error_.ToString();
     EXPECT_EQ(reader_.Header(), (std::vector<std::string>{"A", "B"}));
-    EXPECT_EQ(ReadAll(), (std::vector<std::vector<std::string>>{{"1", "2"}}));
+    EXPECT_EQ(ReadAll(), (Rows{{"1", "2"}}));
   }
   // Semicolons win over commas, which then belong to the values.
   ASSERT_TRUE(OpenText("A;B\nAndersson, Per;2\n"));
@@ -40,7 +42,7 @@ TEST_F(CsvReaderTest, DetectsTheDelimiterFromTheHeader) {
   // Empty lines before the header do not hide its delimiter.
   ASSERT_TRUE(OpenText("\r\n\nA,B\r\n1,2\n"));
   EXPECT_EQ(reader_.Header(), (std::vector<std::string>{"A", "B"}));
-  EXPECT_EQ(ReadAll(), (std::vector<std::vector<std::string>>{{"1", "2"}}));
+  EXPECT_EQ(ReadAll(), (Rows{{"1", "2"}}));
 }
 
 TEST_F(CsvReaderTest, QuotedValuesHoldDelimitersQuotesAndLineBreaks) {
@@ -93,53 +95,53 @@ TEST_F(CsvReaderTest, ReportsMalformedRows) {
 
   EXPECT_FALSE(OpenText("\n\r\n"));
   EXPECT_EQ(error_.line, 0u);
-  EXPECT_FALSE(reader_.Open(dir_ / "saknas.csv", error_));
 }
 
 TEST_F(CsvReaderTest, EmptyValuesAndLastLineWithoutLineEnd) {
   ASSERT_TRUE(OpenText("A;B;C\n;;\n1;;3"));
-  EXPECT_EQ(ReadAll(), (std::vector<std::vector<std::string>>{{"", "", ""}, {"1", "", "3"}}));
+  EXPECT_EQ(ReadAll(), (Rows{{"", "", ""}, {"1", "", "3"}}));
   EXPECT_TRUE(error_.message.empty());
 }
 
-}  // namespace
-}  // namespace vx
+// A file reads as its bytes do from memory; one that is missing cannot be
+// read.
+TEST_F(CsvReaderTest, ReadsAFileAsItsBytes) {
+  const std::string content =
+      "\xEF\xBB\xBF"
+      "A;B\r\n\"J\xC3\xB6ns\r\nPer\";2\n3;4";
+  testing::TempDir dir;
+  testing::WriteFileBytes(dir / "doda.csv", std::vector<uint8_t>(content.begin(), content.end()));
+  ASSERT_TRUE(reader_.Open(dir / "doda.csv", error_)) << error_.ToString();
+  EXPECT_EQ(reader_.Header(), (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(ReadAll(), (Rows{{"J\xF6ns\rPer", "2"}, {"3", "4"}}));
+  EXPECT_TRUE(error_.message.empty()) << error_.ToString();
 
-namespace vx {
-namespace {
+  EXPECT_FALSE(reader_.Open(dir / "saknas.csv", error_));
+  EXPECT_EQ(error_.ToString(), "saknas.csv: filen kan inte läsas");
+}
 
-// The reader takes the file in pieces of 4 MB. Whatever falls on the seam
-// between two pieces (a CR LF, a character of two bytes, a doubled quote,
-// a closing quote, a line break inside quotes) reads as it would anywhere
-// else, with the right line numbers.
+// Whatever falls on the seam between two pieces (the byte-order mark, a CR
+// LF, an empty line, a character of two bytes, a doubled quote, a closing quote, a line
+// break inside quotes) reads as it would anywhere else, with the right line
+// numbers: the text is read in pieces of every size up to its own.
 TEST_F(CsvReaderTest, ReadsTheSameAcrossTheSeamsOfItsPieces) {
-  constexpr size_t kPiece = 4 << 20;
-  const std::string special = "\"s\xC3\xA5 \"\"ja\"\"\r\nrad\";\xC3\xA5r\r\n";
-  for (size_t before = 0; before < special.size(); ++before) {
-    SCOPED_TRACE(before);
-    // Filler rows, then the special row placed so that the seam falls
-    // `before` bytes into it.
-    std::string text = "A;B\r\n";
-    size_t rows = 0;
-    while (text.size() + 8 <= kPiece - before) {
-      text += "1;2\r\n";
-      ++rows;
-    }
-    text += std::string(kPiece - before - text.size() - 2, 'x') + ";\n";  // one more row
-    ++rows;
-    text += special + "z;\"\"\r\n";
-    ASSERT_TRUE(OpenText(text)) << error_.ToString();
+  const std::string text =
+      "\xEF\xBB\xBF"
+      "A;B\r\n1;2\r\n\r\n\"s\xC3\xA5 \"\"ja\"\"\r\nrad\";\xC3\xA5r\r\nz;\"\"\r\n";
+  for (size_t piece = 1; piece <= text.size(); ++piece) {
+    SCOPED_TRACE(piece);
+    ASSERT_TRUE(OpenText(text, piece)) << error_.ToString();
+    EXPECT_EQ(reader_.Header(), (std::vector<std::string>{"A", "B"}));
     std::vector<std::string> fields;
-    size_t read = 0;
-    while (read < rows && reader_.Next(fields, error_) == CsvRow::kRecord)
-      ++read;
-    ASSERT_EQ(read, rows) << error_.ToString();
+    ASSERT_EQ(reader_.Next(fields, error_), CsvRow::kRecord) << error_.ToString();
+    EXPECT_EQ(fields, (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(reader_.RecordLine(), 2u);
     ASSERT_EQ(reader_.Next(fields, error_), CsvRow::kRecord) << error_.ToString();
     EXPECT_EQ(fields, (std::vector<std::string>{"s\xE5 \"ja\"\rrad", "\xE5r"}));
-    EXPECT_EQ(reader_.RecordLine(), rows + 2);
-    ASSERT_EQ(reader_.Next(fields, error_), CsvRow::kRecord);
+    EXPECT_EQ(reader_.RecordLine(), 4u);
+    ASSERT_EQ(reader_.Next(fields, error_), CsvRow::kRecord) << error_.ToString();
     EXPECT_EQ(fields, (std::vector<std::string>{"z", ""}));
-    EXPECT_EQ(reader_.RecordLine(), rows + 4);
+    EXPECT_EQ(reader_.RecordLine(), 6u);
     EXPECT_EQ(reader_.Next(fields, error_), CsvRow::kEnd);
   }
 }

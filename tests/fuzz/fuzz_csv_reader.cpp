@@ -1,5 +1,7 @@
 // Reads arbitrary bytes as a source table (fodda.csv) and every record in it
-// until the end or an error.
+// until the end or an error, from memory: once in one piece and once in
+// small pieces, which must read the same, so that whatever can fall on the
+// seam between two pieces does.
 //
 // Checks what the reader promises: a refusal says why and on which line of
 // the file; the header holds trimmed names and the delimiter is one of the
@@ -12,7 +14,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,23 +21,40 @@
 #include "builder/csv_reader.h"
 #include "builder/source_error.h"
 #include "engine/util/cp1252.h"
-#include "tests/fuzz/fuzz_work_dir.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-using vx::fuzz::WorkDirectory;
-using vx::fuzz::WriteFile;
-
 using Row = std::vector<std::string>;
 
-constexpr char kDirectoryPrefix[] = "vx-fuzz-csv-";
 constexpr char kFileName[] = "fodda.csv";
 constexpr char kCandidates[] = {';', ',', '\t'};
 
 void Check(bool condition) {
   if (!condition) __builtin_trap();
 }
+
+// Pieces of 1 to 16 bytes put seams everywhere in short inputs; at most
+// about 64 of them bound how often a long row is looked over again.
+size_t PieceSize(size_t size) {
+  return std::max(size / 64, 1 + size % 16);
+}
+
+// All that reading a table gave.
+struct Reading {
+  bool opened = false;
+  char delimiter = 0;
+  Row header;
+  std::vector<Row> records;
+  std::vector<size_t> record_lines;
+  vx::SourceError error;  // of the refusal that ended the reading, if one did
+
+  bool operator==(const Reading& other) const {
+    return opened == other.opened && delimiter == other.delimiter && header == other.header &&
+           records == other.records && record_lines == other.record_lines &&
+           error.file == other.error.file && error.line == other.error.line &&
+           error.message == other.error.message;
+  }
+};
 
 // Lines as the reader counts them: LF, CR LF and a lone CR each end one.
 size_t LineCount(std::string_view text) {
@@ -100,12 +118,10 @@ void CheckRewritten(const Row& header, const std::vector<Row>& records, char del
   for (const Row& record : records)
     AppendRow(text, record, delimiter);
   const std::string utf8 = "\xEF\xBB\xBF" + vx::Cp1252ToUtf8(text);
-  const fs::path path = WorkDirectory(kDirectoryPrefix) / kFileName;
-  WriteFile(path, reinterpret_cast<const uint8_t*>(utf8.data()), utf8.size());
 
   vx::CsvReader reader;
   vx::SourceError error;
-  Check(reader.Open(path, error));
+  Check(reader.OpenBytes(utf8, kFileName, PieceSize(utf8.size()), error));
   Check(reader.Delimiter() == detected);
   Check(reader.Header() == header);
   size_t line = 1 + LinesOf(header);
@@ -119,42 +135,38 @@ void CheckRewritten(const Row& header, const std::vector<Row>& records, char del
   Check(reader.Next(fields, error) == vx::CsvRow::kEnd && error.message.empty());
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string_view input(reinterpret_cast<const char*>(data), size);
-  const size_t lines = LineCount(input);
-  const fs::path path = WorkDirectory(kDirectoryPrefix) / kFileName;
-  WriteFile(path, data, size);
-
+// Reads `input` in pieces of `piece` bytes, checking each step.
+Reading Read(std::string_view input, size_t piece, size_t lines) {
+  Reading reading;
   vx::CsvReader reader;
-  vx::SourceError error;
-  if (!reader.Open(path, error)) {
-    CheckRefusal(error, lines);
-    return 0;
+  if (!reader.OpenBytes(input, kFileName, piece, reading.error)) {
+    CheckRefusal(reading.error, lines);
+    return reading;
   }
-  const Row header = reader.Header();
-  const char delimiter = reader.Delimiter();
-  Check(std::find(std::begin(kCandidates), std::end(kCandidates), delimiter) !=
+  reading.opened = true;
+  reading.header = reader.Header();
+  reading.delimiter = reader.Delimiter();
+  Check(std::find(std::begin(kCandidates), std::end(kCandidates), reading.delimiter) !=
         std::end(kCandidates));
-  Check(!header.empty());
-  for (const std::string& name : header) {
+  Check(!reading.header.empty());
+  for (const std::string& name : reading.header) {
     Check(name.empty() || (name.front() != ' ' && name.back() != ' '));
     Check(name.find('\n') == std::string::npos);
   }
 
-  std::vector<Row> records;
+  vx::SourceError& error = reading.error;
   Row fields;
   size_t previous_line = 1;
   vx::CsvRow row;
   while ((row = reader.Next(fields, error)) == vx::CsvRow::kRecord) {
     Check(error.message.empty());
-    Check(fields.size() == header.size());
+    Check(fields.size() == reading.header.size());
     Check(reader.RecordLine() > previous_line && reader.RecordLine() <= lines);
     for (const std::string& value : fields)
       Check(value.find('\n') == std::string::npos);
     previous_line = reader.RecordLine();
-    records.push_back(fields);
+    reading.records.push_back(fields);
+    reading.record_lines.push_back(previous_line);
   }
   if (row == vx::CsvRow::kEnd) {
     Check(error.message.empty());
@@ -163,11 +175,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckRefusal(error, lines);
     Check(error.line >= 1);
   }
+  return reading;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  const size_t lines = LineCount(input);
+  const Reading reading = Read(input, std::max<size_t>(size, 1), lines);
+  Check(Read(input, PieceSize(size), lines) == reading);
+  if (!reading.opened) return 0;
 
   // A name holding a delimiter the reader prefers would change the delimiter.
-  const char detected = DelimiterOf(header, delimiter);
-  if (detected == delimiter || header.size() == 1) {
-    CheckRewritten(header, records, delimiter, detected);
+  const char detected = DelimiterOf(reading.header, reading.delimiter);
+  if (detected == reading.delimiter || reading.header.size() == 1) {
+    CheckRewritten(reading.header, reading.records, reading.delimiter, detected);
   }
   return 0;
 }
