@@ -49,12 +49,18 @@ bool CsvReader::OpenBytes(std::string_view bytes, const std::string& display_nam
 }
 
 bool CsvReader::ReadHeader(SourceError& error) {
-  // The header row decides the delimiter: read until it is whole.
+  // The header row decides the delimiter: read until it is whole. Each look
+  // goes on from where the last one stopped, so that small pieces cost no
+  // more than large ones.
+  size_t begin = std::string::npos;  // where the header row starts, once known
+  size_t looked = 0;
   for (;;) {
-    const size_t begin = text_.find_first_not_of("\r\n");
-    if (begin != std::string::npos && text_.find_first_of("\r\n", begin) != std::string::npos) {
+    if (begin == std::string::npos) begin = text_.find_first_not_of("\r\n", looked);
+    if (begin != std::string::npos &&
+        text_.find_first_of("\r\n", std::max(begin, looked)) != std::string::npos) {
       break;
     }
+    looked = text_.size();
     if (at_end_) break;
     error = {};
     if (!stream_.Read(text_, error)) {
