@@ -7,13 +7,14 @@
 namespace vx {
 
 WindowedFileReader::WindowedFileReader(const File& file, size_t window)
-    : file_(file), window_(std::max<size_t>(window, 1)) {}
+    : file_(file), window_limit_(std::max<size_t>(window, 1)) {}
 
 bool WindowedFileReader::Refill() {
   window_length_ = 0;
   if (position_ >= file_.Size()) return false;
   const size_t length =
-      static_cast<size_t>(std::min<uint64_t>(window_.size(), file_.Size() - position_));
+      static_cast<size_t>(std::min<uint64_t>(window_limit_, file_.Size() - position_));
+  if (window_.size() < length) window_.resize(length);
   if (!file_.ReadAt(position_, window_.data(), length)) return false;
   window_start_ = position_;
   window_length_ = length;

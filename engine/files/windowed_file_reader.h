@@ -20,7 +20,9 @@ class WindowedFileReader final : public ByteReader {
   static constexpr size_t kDefaultWindow = 256 * 1024;
 
   // `file` must outlive the reader; its contents must not change while the
-  // reader is in use except by appending.
+  // reader is in use except by appending. The window holds at most `window`
+  // bytes, and no more than the file has from where it starts: a small file
+  // costs a small window.
   explicit WindowedFileReader(const File& file, size_t window = kDefaultWindow);
 
   // Moves the read position; the window is kept.
@@ -36,6 +38,7 @@ class WindowedFileReader final : public ByteReader {
   bool Refill();
 
   const File& file_;
+  size_t window_limit_;
   std::vector<uint8_t> window_;
   uint64_t window_start_ = 0;
   size_t window_length_ = 0;
