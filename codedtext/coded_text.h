@@ -25,22 +25,29 @@
 #include <string_view>
 #include <vector>
 
+#include "theme/theme.h"
+
 namespace vx {
 
 inline constexpr int kCodedLevels = 6;
-// Font sizes in points of levels 1..6 ("Times New Roman", regular).
+// Font sizes in points of levels 1..6 (the theme's coded-text family,
+// regular).
 inline constexpr int kCodedLevelPoints[kCodedLevels] = {9, 11, 13, 20, 10, 12};
 
-// Colours as 0xRRGGBB.
-inline constexpr uint32_t kCodedBlack = 0x000000;
+// Colours as 0xRRGGBB; the theme's where they agree.
+inline constexpr uint32_t kCodedBlack = theme::kBlack.Packed();
 inline constexpr uint32_t kCodedLinkColour = 0xE00000;
 inline constexpr uint32_t kCodedEmptyLinkColour = 0x004080;
 inline constexpr uint32_t kCodedHighlight = 0xA2C69B;
-inline constexpr uint32_t kCodedSelectionBack = 0x000080;
-inline constexpr uint32_t kCodedSelectionText = 0xFFFFFF;
+inline constexpr uint32_t kCodedSelectionBack = theme::kNavy.Packed();
+inline constexpr uint32_t kCodedSelectionText = theme::kWhite.Packed();
 // [B 1] .. [B 6]
-inline constexpr uint32_t kCodedColours[6] = {0x000000, 0x008000, 0x800000,
-                                              0x000080, 0x401313, 0x407070};
+inline constexpr uint32_t kCodedColours[6] = {theme::kBlack.Packed(),
+                                              theme::kSignalGreen.Packed(),
+                                              theme::kDarkRed.Packed(),
+                                              theme::kNavy.Packed(),
+                                              0x401313,
+                                              0x407070};
 
 struct CodedFont {
   int level = 2;  // 1..6

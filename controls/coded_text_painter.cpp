@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "controls/qt_theme.h"
+
 namespace vx {
 namespace {
 
@@ -17,7 +19,7 @@ void PaintRule(QPainter& painter, const QtTextMeasurer& measurer, const PaintedR
   const int thickness = (run.rule == 3 ? 2 : 1) * unit;
   const int width = piece.width > 0 ? piece.width : run.right - run.left;
   const int middle = at.y() + (run.bottom - run.top) / 2 - thickness / 2;
-  const QColor colour = CodedColour(piece.colour);
+  const QColor colour = QtRgb(piece.colour);
   if (run.rule != 1) {
     painter.fillRect(QRect(at.x(), middle, width, thickness), colour);
     return;
@@ -32,18 +34,14 @@ void PaintText(QPainter& painter, const QtTextMeasurer& measurer, const PaintedR
   const CodedFont& font = piece.run->font;
   if (piece.opaque) {
     painter.fillRect(QRect(at.x(), at.y(), piece.width, measurer.CellHeight(font)),
-                     CodedColour(piece.background));
+                     QtRgb(piece.background));
   }
   painter.setFont(measurer.Font(font));
-  painter.setPen(CodedColour(piece.colour));
+  painter.setPen(QtRgb(piece.colour));
   painter.drawText(QPoint(at.x(), at.y() + measurer.Ascent(font)), FromCp1252(piece.text));
 }
 
 }  // namespace
-
-QColor CodedColour(uint32_t rgb) {
-  return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
 
 void PaintCodedRuns(QPainter& painter, const QtTextMeasurer& measurer,
                     const std::vector<PaintedRun>& runs, QPoint origin) {

@@ -14,8 +14,6 @@
 
 namespace vx {
 
-QColor CodedColour(uint32_t rgb);
-
 // Paints `runs` with the text area's top-left corner at `origin`, in the
 // fonts of `measurer` (the one the text was laid out with). Rules are one
 // or two pixels of the screen thick, scaled up for finer devices.

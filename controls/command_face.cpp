@@ -1,9 +1,9 @@
 #include "controls/command_face.h"
 
-#include <QFont>
 #include <QPainter>
 
 #include "controls/picture_caches.h"
+#include "controls/qt_theme.h"
 
 namespace vx {
 
@@ -18,10 +18,8 @@ QImage CommandFace(TVXfigurer& figures, const char* pictogram, const QString& ca
   const int x = caption.isEmpty() ? (size.width() - picture.width()) / 2 : 6;
   figures.DrawFigure(index, painter, x, (size.height() - picture.height()) / 2);
   if (!caption.isEmpty()) {
-    QFont font("Arial");
-    font.setPixelSize(13);
-    painter.setFont(font);
-    painter.setPen(QColor(0x2A, 0x50, 0x69));  // the label ink
+    painter.setFont(QtFont(theme::kCaptionFont));
+    painter.setPen(QtColor(theme::kInk));
     painter.drawText(QRect(x + picture.width() + 6, 0, size.width(), size.height()),
                      Qt::AlignLeft | Qt::AlignVCenter, caption);
   }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "controls/qt_theme.h"
 #include "engine/util/cp1252.h"
 
 namespace vx {
@@ -45,16 +46,16 @@ QtTextMeasurer::QtTextMeasurer(int dpi, QPaintDevice* device)
 
 int QtTextMeasurer::Height(int level) const {
   const int points = kCodedLevelPoints[std::clamp(level, 1, kCodedLevels) - 1];
-  return static_cast<int>(std::lround(points * dpi_ / 72.0));
+  return theme::PointsToPixels(points, dpi_);
 }
 
 QtTextMeasurer::Face& QtTextMeasurer::FaceOf(const CodedFont& font) const {
   Face& face = faces_[Index(font)];
   if (!face.measured) {
-    face.font = QFont(QStringLiteral("Times New Roman"));
-    face.font.setPixelSize(Height(font.level));
-    face.font.setBold(font.bold);
-    face.font.setItalic(font.italic);
+    face.font = QtFont({.family = theme::kCodedTextFamily,
+                        .size = Height(font.level),
+                        .bold = font.bold,
+                        .italic = font.italic});
     face.font.setUnderline(font.underline);
     face.font.setKerning(false);
     face.font.setStyleStrategy(QFont::PreferNoShaping);

@@ -6,13 +6,15 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include "controls/qt_theme.h"
+
 namespace vx {
 namespace {
 
 // The paper-and-ink look of the program.
-const QColor kInk(0x2A, 0x50, 0x69);
-const QColor kPaper(0xF4, 0xEE, 0xDC);
-const QColor kSheet(0xE6, 0xDC, 0xC2);
+const QColor kInk = QtColor(theme::kInk);
+const QColor kPaper = QtColor(theme::kPaper);
+const QColor kSheet = QtColor(theme::kSheet);
 
 }  // namespace
 

@@ -13,6 +13,7 @@
 
 #include "controls/picture_caches.h"
 #include "controls/qt_text_measurer.h"
+#include "controls/qt_theme.h"
 #include "imaging/cell_attribute.h"
 
 namespace vx {
@@ -20,16 +21,11 @@ namespace {
 
 constexpr int kWheelNotch = 120;
 
-QColor ToQColor(CellRgb rgb) {
-  return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
 }  // namespace
 
 TLMtab::TLMtab(QWidget* parent) : QWidget(parent), widths_(1, kDefaultColumnWidth) {
   setFocusPolicy(Qt::StrongFocus);
-  setFont(QFont(QStringLiteral("Times New Roman")));
-  setFontPoints(11);
+  setFont(QtFont(theme::kGridFont));
 }
 
 // Grid.
@@ -74,9 +70,7 @@ void TLMtab::setColour(const QColor& colour) {
 }
 
 void TLMtab::setFontPoints(int points) {
-  QFont f = font();
-  f.setPixelSize(static_cast<int>(std::lround(points * 96 / 72.0)));
-  setFont(f);
+  setFont(WithPoints(font(), points));
 }
 
 PanelBorder TLMtab::Border() const {
@@ -310,7 +304,7 @@ void TLMtab::PaintText(QPainter& painter, const CellPlan& plan, const QRect& cel
   f.setBold(plan.bold);
   f.setUnderline(plan.underline);
   painter.setFont(f);
-  painter.setPen(ToQColor(CellColour(plan.ink)));
+  painter.setPen(QtColor(CellColour(plan.ink)));
   const QString text =
       QFontMetrics(f).elidedText(FromCp1252(plan.text), Qt::ElideRight, area.width());
   const Qt::Alignment align = plan.right_aligned ? Qt::AlignRight : Qt::AlignLeft;

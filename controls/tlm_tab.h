@@ -87,8 +87,8 @@ class TLMtab : public QWidget {
   static constexpr int kDefaultColumnWidth = 64;
   static constexpr int kDefaultRowHeight = 24;
 
-  // Single border, 1 column, 10 rows, the window colour, "Times New Roman"
-  // 11 points, mushjul on, tmStandard, tvOff.
+  // Single border, 1 column, 10 rows, the window colour, the theme's grid
+  // font (11 points), mushjul on, tmStandard, tvOff.
   explicit TLMtab(QWidget* parent = nullptr);
 
   // Grid. A smaller row count pulls the current and top rows inside.

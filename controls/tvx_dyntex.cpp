@@ -12,6 +12,7 @@
 #include "controls/coded_text_painter.h"
 #include "controls/panel_border.h"
 #include "controls/picture_caches.h"
+#include "controls/qt_theme.h"
 
 namespace vx {
 namespace {
@@ -167,7 +168,7 @@ void TVXdyntex::PaintBuffered(QPainter& painter) {
 void TVXdyntex::PaintContent(QPainter& painter) {
   PaintCodedRuns(painter, measurer_, kodtxt_.Render(), QPoint(0, 0));
   if (visaruta_) {
-    painter.setPen(QPen(Qt::black, 0));
+    painter.setPen(QPen(QtColor(theme::kBlack), 0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
   }

@@ -24,6 +24,7 @@
 #include <optional>
 
 #include "controls/caption_button.h"
+#include "controls/qt_theme.h"
 
 namespace vx {
 
@@ -124,7 +125,7 @@ class TVXknapp : public CaptionButton {
   bool colorflipflop_ = false;
   bool textvmarg_ = false;
   int blendlevel_ = 0;
-  QColor blendcolor_ = Qt::white;
+  QColor blendcolor_ = QtColor(theme::kWhite);
   bool hovered_ = false;
 };
 

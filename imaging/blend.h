@@ -6,10 +6,12 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "theme/theme.h"
+
 namespace vx {
 
-// The disabled look: RGB(240,240,240) at level 100.
-inline constexpr uint32_t kDisabledBlendColour = 0xF0F0F0;
+// The disabled look: the theme's disabled face at level 100.
+inline constexpr uint32_t kDisabledBlendColour = theme::kDisabledFace.Packed();
 inline constexpr int kDisabledBlendLevel = 100;
 
 // Each colour channel of each 0xAARRGGBB pixel becomes

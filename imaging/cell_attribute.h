@@ -15,6 +15,8 @@
 
 #include <cstdint>
 
+#include "theme/theme.h"
+
 namespace vx {
 
 // Black text, dark red when chosen: the word of a cell nobody describes.
@@ -39,12 +41,7 @@ CellAttribute DecodeCellAttribute(uint32_t word);
 // Out-of-range fields are cut to their bits.
 uint32_t EncodeCellAttribute(const CellAttribute& attribute);
 
-struct CellRgb {
-  uint8_t red = 0;
-  uint8_t green = 0;
-  uint8_t blue = 0;
-  bool operator==(const CellRgb&) const = default;
-};
+using CellRgb = theme::Rgb;
 
 // Colour `index` of the 16-entry table; the index is taken modulo 16.
 CellRgb CellColour(int index);

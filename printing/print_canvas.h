@@ -12,9 +12,8 @@
 
 namespace vx {
 
-// The print fonts, "Times New Roman": title and page number 11 points
-// bold, the header line 9 points, table text 10 points (bold for group
-// headings).
+// The print fonts (the theme's): title and page number, the header line,
+// table text, and its group headings.
 enum class PrintFont { kTitle, kHeaderLine, kTable, kTableBold };
 
 class PrintCanvas {

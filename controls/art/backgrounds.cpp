@@ -32,15 +32,15 @@ void PaintTableBackground(QPainter& p, QSizeF size) {
 }
 
 void PaintBirthFormBackground(QPainter& p, QSizeF size) {
-  PaintForm(p, size, 0x0303, kGreen);
+  PaintForm(p, size, 0x0303, kBirthsTint);
 }
 
 void PaintMarriageFormBackground(QPainter& p, QSizeF size) {
-  PaintForm(p, size, 0x0404, kNavy);
+  PaintForm(p, size, 0x0404, kMarriagesTint);
 }
 
 void PaintDeathFormBackground(QPainter& p, QSizeF size) {
-  PaintForm(p, size, 0x0505, kGreyViolet);
+  PaintForm(p, size, 0x0505, kDeathsTint);
 }
 
 void PaintFreeSearchBackground(QPainter& p, QSizeF size) {

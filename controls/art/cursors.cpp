@@ -54,7 +54,7 @@ void PaintMagnifier(QPainter& p, int sign) {
   const QPointF c(13, 13);
   HaloLine(p, QPointF(19.5, 19.5), QPointF(27, 27), 4.0);
   p.setPen(QPen(kCursorFill, 4.0));
-  p.setBrush(QColor(255, 255, 255, 190));
+  p.setBrush(Glass(190));
   p.drawEllipse(c, 8, 8);
   p.setPen(QPen(kCursorInk, 2.0));
   p.setBrush(Qt::NoBrush);

@@ -74,22 +74,22 @@ void PaintEmblem(QPainter& p, QSizeF size, const QColor& tint, Glyph glyph, bool
 }  // namespace
 
 void PaintBirthEmblem(QPainter& p, QSizeF size) {
-  PaintEmblem(p, size, kGreen, DrawSprout, false);
+  PaintEmblem(p, size, kBirthsTint, DrawSprout, false);
 }
 void PaintBirthEmblemGreyed(QPainter& p, QSizeF size) {
-  PaintEmblem(p, size, kGreen, DrawSprout, true);
+  PaintEmblem(p, size, kBirthsTint, DrawSprout, true);
 }
 void PaintMarriageEmblem(QPainter& p, QSizeF size) {
-  PaintEmblem(p, size, kNavy, DrawRings, false);
+  PaintEmblem(p, size, kMarriagesTint, DrawRings, false);
 }
 void PaintMarriageEmblemGreyed(QPainter& p, QSizeF size) {
-  PaintEmblem(p, size, kNavy, DrawRings, true);
+  PaintEmblem(p, size, kMarriagesTint, DrawRings, true);
 }
 void PaintDeathEmblem(QPainter& p, QSizeF size) {
-  PaintEmblem(p, size, kGreyViolet, DrawCross, false);
+  PaintEmblem(p, size, kDeathsTint, DrawCross, false);
 }
 void PaintDeathEmblemGreyed(QPainter& p, QSizeF size) {
-  PaintEmblem(p, size, kGreyViolet, DrawCross, true);
+  PaintEmblem(p, size, kDeathsTint, DrawCross, true);
 }
 
 }  // namespace vx::art

@@ -5,6 +5,7 @@
 
 #include <QImage>
 
+#include "imaging/colour_region.h"
 #include "palette.h"
 #include "paper.h"
 
@@ -42,8 +43,8 @@ QColor FramePixel(QPointF pt, QSizeF size, const TabFrame& f) {
   const QRectF tab(f.tab_left, 0, f.tab_width, f.tab_height + kTabRadius * 2);
   const double in_body = RoundRectDistance(pt, body, kBodyRadius);
   const double in_tab = RoundRectDistance(pt, tab, kTabRadius);
-  if (std::min(in_body, in_tab) > 0) return kKeyGreen;
-  if (in_body <= -kBand) return kKeyRed;
+  if (std::min(in_body, in_tab) > 0) return QtRgb(vx::kKeyGreen);
+  if (in_body <= -kBand) return QtRgb(vx::kKeyRed);
   if (in_body <= 0) {
     // The body's rules run on under the tab: the tab is glued onto the page.
     if (in_body > -kRule) return kInk;
@@ -90,15 +91,15 @@ TabFrame TableFrame(const QColor& tint, uint32_t seed) {
 }  // namespace
 
 void PaintBirthTableFrame(QPainter& p, QSizeF size) {
-  PaintFrame(p, size, TableFrame(kGreen, 0x1101));
+  PaintFrame(p, size, TableFrame(kBirthsTint, 0x1101));
 }
 
 void PaintMarriageTableFrame(QPainter& p, QSizeF size) {
-  PaintFrame(p, size, TableFrame(kNavy, 0x1102));
+  PaintFrame(p, size, TableFrame(kMarriagesTint, 0x1102));
 }
 
 void PaintDeathTableFrame(QPainter& p, QSizeF size) {
-  PaintFrame(p, size, TableFrame(kGreyViolet, 0x1103));
+  PaintFrame(p, size, TableFrame(kDeathsTint, 0x1103));
 }
 
 // The record panel's tab carries the register mark and the record label;

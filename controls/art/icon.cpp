@@ -93,10 +93,10 @@ void DrawGlass(QPainter& p, double line) {
   p.drawLine(centre + QPointF(9.5, 9.5), QPointF(58.5, 45.5));
   p.setPen(QPen(kInk, std::max(3.2, line * 2), Qt::SolidLine, Qt::FlatCap));
   p.drawLine(centre + QPointF(7, 7), centre + QPointF(10.6, 10.6));
-  p.setBrush(QColor(255, 255, 255, 130));
+  p.setBrush(Glass(130));
   p.drawEllipse(centre, kRadius, kRadius);
   // A glint on the lens, upper left.
-  p.setPen(QPen(QColor(255, 255, 255, 220), std::max(1.6, line), Qt::SolidLine, Qt::RoundCap));
+  p.setPen(QPen(Glass(220), std::max(1.6, line), Qt::SolidLine, Qt::RoundCap));
   p.setBrush(Qt::NoBrush);
   p.drawArc(QRectF(centre - QPointF(6.5, 6.5), QSizeF(13, 13)), 100 * 16, 60 * 16);
 }

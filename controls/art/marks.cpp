@@ -25,11 +25,11 @@ void PaintTrafficLight(QPainter& p, QSizeF size) {
   p.setBrush(Mix(kInk, kPaper, 0.15));
   p.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), w * 0.3, w * 0.3);
   const double r = w * 0.27;
-  const QColor lamps[] = {Mix(kDarkRed, kInk, 0.45), Mix(QColor(0xB0, 0x80, 0x20), kInk, 0.55),
-                          QColor(0x3C, 0xB0, 0x5A)};
+  const QColor lamps[] = {Mix(kDarkRed, kInk, 0.45), Mix(QtColor(theme::kLampAmber), kInk, 0.55),
+                          QtColor(theme::kLampGreen)};
   for (int i = 0; i < 3; ++i) {
     const QPointF centre(w / 2, h * (1 + 2 * i) / 6.0);
-    p.setPen(QPen(Mix(kInk, Qt::black, 0.3), kRule));
+    p.setPen(QPen(Mix(kInk, kBlack, 0.3), kRule));
     p.setBrush(lamps[i]);
     p.drawEllipse(centre, r, r);
   }

@@ -1,28 +1,34 @@
-// The one palette of the program's pictures: paper surfaces, the label ink
-// and its three accents, and one tint per register.
+// The theme's colours as the art tool paints with them (theme/theme.h):
+// paper surfaces, the label ink and its accents, one tint per register.
 #ifndef VX_CONTROLS_ART_PALETTE_H_
 #define VX_CONTROLS_ART_PALETTE_H_
 
 #include <QColor>
 
+#include "controls/qt_theme.h"
+
 namespace vx::art {
 
-inline const QColor kPaper{0xF4, 0xEE, 0xDC};  // window surfaces
-inline const QColor kSheet{0xE6, 0xDC, 0xC2};  // panels, tabs, frame bands
-inline const QColor kInk{0x2A, 0x50, 0x69};    // labels, rules, pictograms
-inline const QColor kDarkRed{0x80, 0x00, 0x00};
-inline const QColor kGreen{0x00, 0x60, 0x20};
-inline const QColor kNavy{0x00, 0x00, 0x80};
-inline const QColor kGreyViolet{0x5E, 0x52, 0x74};
-inline const QColor kDisabledInk{0x9C, 0x97, 0x8A};  // greyed figures
-inline const QColor kHighlight{0xFB, 0xF8, 0xEE};    // raised edge, light side
-inline const QColor kShadow{0xA8, 0x9C, 0x7E};       // raised edge, dark side
-inline const QColor kCursorInk{0x10, 0x10, 0x10};
-inline const QColor kCursorFill{0xFF, 0xFF, 0xFF};
+inline const QColor kPaper = QtColor(theme::kPaper);
+inline const QColor kSheet = QtColor(theme::kSheet);
+inline const QColor kInk = QtColor(theme::kInk);
+inline const QColor kDarkRed = QtColor(theme::kDarkRed);
+inline const QColor kNavy = QtColor(theme::kNavy);
+inline const QColor kGreen = QtColor(theme::kGreen);
+inline const QColor kBirthsTint = QtColor(theme::kBirthsTint);
+inline const QColor kMarriagesTint = QtColor(theme::kMarriagesTint);
+inline const QColor kDeathsTint = QtColor(theme::kDeathsTint);
+inline const QColor kDisabledInk = QtColor(theme::kDisabledInk);
+inline const QColor kHighlight = QtColor(theme::kHighlight);
+inline const QColor kShadow = QtColor(theme::kShadow);
+inline const QColor kBlack = QtColor(theme::kBlack);
+inline const QColor kCursorInk = QtColor(theme::kCursorInk);
+inline const QColor kCursorFill = QtColor(theme::kCursorFill);
 
-// Exact key colours of frame pictures: outside the panel, inside it.
-inline const QColor kKeyGreen{0x00, 0xFF, 0x00};
-inline const QColor kKeyRed{0xFF, 0x00, 0x00};
+// White glass over a picture: `alpha` of 255 lets through the rest.
+inline QColor Glass(int alpha) {
+  return QtColor(theme::kWhite, alpha);
+}
 
 // Stroke widths in logical pixels, the same for every picture.
 inline constexpr double kRule = 1.0;    // ruled lines and outlines

@@ -40,8 +40,8 @@ void DrawFibre(QPainter& p, const QRectF& area, const QColor& base, Random& rng)
   path.quadTo(start + dir / 2 + bend, start + dir);
 
   const bool light = rng.Unit() < 0.25;
-  QColor colour =
-      light ? Mix(base, QColor(255, 255, 250), 0.7) : Mix(base, QColor(120, 95, 60), 0.5);
+  QColor colour = light ? Mix(base, QtColor(theme::kBleachedFibre), 0.7)
+                        : Mix(base, QtColor(theme::kPulpFibre), 0.5);
   colour.setAlpha(static_cast<int>(rng.Range(28.0, 70.0)));
   QPen pen(colour, rng.Range(0.5, 0.9), Qt::SolidLine, Qt::RoundCap);
   p.strokePath(path, pen);
@@ -50,7 +50,7 @@ void DrawFibre(QPainter& p, const QRectF& area, const QColor& base, Random& rng)
 // A speck: a tiny dark dot, rarer than fibres.
 void DrawSpeck(QPainter& p, const QRectF& area, const QColor& base, Random& rng) {
   const QPointF centre(rng.Range(area.left(), area.right()), rng.Range(area.top(), area.bottom()));
-  QColor colour = Mix(base, QColor(90, 70, 45), 0.6);
+  QColor colour = Mix(base, QtColor(theme::kSpeck), 0.6);
   colour.setAlpha(static_cast<int>(rng.Range(40.0, 90.0)));
   const double r = rng.Range(0.3, 0.6);
   p.setPen(Qt::NoPen);

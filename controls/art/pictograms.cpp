@@ -30,7 +30,7 @@ void Sheet(QPainter& p, const QRectF& r) {
 
 void PaintSearchPictogram(QPainter& p, QSizeF size) {
   Begin(p, size);
-  p.setBrush(QColor(255, 255, 255, 150));
+  p.setBrush(Glass(150));
   p.drawEllipse(QPointF(6.5, 6.5), 4.3, 4.3);
   p.setPen(QPen(kInk, kStroke * 1.4, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(QPointF(9.8, 9.8), QPointF(14, 14));

@@ -6,6 +6,8 @@
 #include <QPainter>
 
 #include "controls/bitmap_button.h"
+#include "controls/ink_label.h"
+#include "controls/qt_theme.h"
 #include "controls/scroll_bar.h"
 #include "controls/tlm_panel.h"
 #include "controls/tnr_knapp.h"
@@ -17,17 +19,18 @@ namespace {
 
 constexpr int kWidth = 980;
 constexpr int kHeight = 890;
-const QColor kInk(0x2A, 0x50, 0x69);
+// The gallery's own texts, in the theme's families: its title (as the main
+// window's heading), subtitle and section titles, the sample rows and the
+// buttons' names, and the pictures' names.
+constexpr theme::Font kTitleFont = theme::kHeadingFont;
+constexpr theme::Font kSubtitleFont{theme::kSerif, 15};
+constexpr theme::Font kSectionFont{theme::kSerif, 16};
+constexpr theme::Font kSampleFont{theme::kSerif, 14};
+constexpr theme::Font kButtonNameFont{theme::kSans, 14};
+constexpr theme::Font kPictureNameFont{theme::kSans, 9};
 
-QLabel* Label(QWidget* parent, const QString& text, QRect where, int pixel_size,
-              bool serif = false) {
-  auto* label = new QLabel(text, parent);
-  QFont font(serif ? "Times New Roman" : "Arial");
-  font.setPixelSize(pixel_size);
-  label->setFont(font);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, kInk);
-  label->setPalette(palette);
+QLabel* Label(QWidget* parent, const QString& text, QRect where, const theme::Font& font) {
+  QLabel* label = InkLabel(parent, font, text);
   label->setGeometry(where);
   return label;
 }
@@ -73,8 +76,8 @@ void GalleryWindow::AddHeading(TVXpanel* root) {
   logo->setUpfigur(GalleryPictures::kLogo);
   logo->setGeometry(20, 16, 73, 73);
   logo->setAccessibleName("Exempelförsamlingens logotyp");
-  Label(root, "Valdrisen", QRect(110, 18, 500, 34), 28, true);
-  Label(root, "Programmets egna kontroller och bilder", QRect(112, 56, 500, 22), 15, true);
+  Label(root, "Valdrisen", QRect(110, 18, 500, 34), kTitleFont);
+  Label(root, "Programmets egna kontroller och bilder", QRect(112, 56, 500, 22), kSubtitleFont);
 }
 
 void GalleryWindow::AddResultPanels(TVXpanel* root) {
@@ -105,7 +108,7 @@ void GalleryWindow::AddResultPanels(TVXpanel* root) {
   const char* rows[] = {"Andersson, Anna Maria", "Berg, Olof",        "Ek, Kerstin",
                         "Håkansson, Per",        "Larsdotter, Brita", "Nilsson, Jöns"};
   for (int i = 0; i < 6; ++i)
-    Label(table, rows[i], QRect(12, 38 + 20 * i, 300, 18), 14, true);
+    Label(table, rows[i], QRect(12, 38 + 20 * i, 300, 18), kSampleFont);
   auto* scroll = new Tspecscr(table);
   scroll->setGeometry(420 - 4 - 24, 30, 24, 300 - 34);
   scroll->setPosition(30);
@@ -115,8 +118,8 @@ void GalleryWindow::AddResultPanels(TVXpanel* root) {
   record->setTiler(&pictures_.tiler());
   record->setTilekod("flikbak");
   record->setRamtilekod("litenflik");
-  Label(record, "Född 1745-03-12 i Kalvbrunn", QRect(12, 34, 270, 18), 14, true);
-  Label(record, "Far: Anders Persson, bonde", QRect(12, 54, 270, 18), 14, true);
+  Label(record, "Född 1745-03-12 i Kalvbrunn", QRect(12, 34, 270, 18), kSampleFont);
+  Label(record, "Far: Anders Persson, bonde", QRect(12, 54, 270, 18), kSampleFont);
 }
 
 void GalleryWindow::AddCommandButtons(TVXpanel* root) {
@@ -136,13 +139,13 @@ void GalleryWindow::AddCommandButtons(TVXpanel* root) {
     button->setGeometry(774, y, 28, 28);
     button->setEnabled(command.enabled);
     button->setHint(command.text);
-    Label(root, command.text, QRect(808, y + 6, 140, 18), 14);
+    Label(root, command.text, QRect(808, y + 6, 140, 18), kButtonNameFont);
     y += 36;
   }
 }
 
 void GalleryWindow::AddButtonStates(TVXpanel* root) {
-  Label(root, "Knappar", QRect(20, 420, 200, 20), 16, true);
+  Label(root, "Knappar", QRect(20, 420, 200, 20), kSectionFont);
   TextButton(root, "Upp", QRect(20, 446, 90, 26));
   auto* down = TextButton(root, "Nere", QRect(118, 446, 90, 26));
   down->setStaydown(true);
@@ -202,7 +205,7 @@ void GalleryWindow::AddButtonStates(TVXpanel* root) {
 }
 
 void GalleryWindow::AddScrollBars(TVXpanel* root) {
-  Label(root, "Rullningslister", QRect(340, 486, 200, 20), 16, true);
+  Label(root, "Rullningslister", QRect(340, 486, 200, 20), kSectionFont);
   const int positions[] = {1, 50, 100};
   for (int i = 0; i < 3; ++i) {
     auto* bar = new Tspecscr(root);
@@ -221,15 +224,13 @@ void GalleryWindow::AddScrollBars(TVXpanel* root) {
 // Every picture of the program's base: figures at their size, backgrounds
 // and frames as swatches of their top-left corner.
 void GalleryWindow::AddPictureSheet(TVXpanel* root) {
-  Label(root, "Bilder", QRect(20, 620, 200, 20), 16, true);
+  Label(root, "Bilder", QRect(20, 620, 200, 20), kSectionFont);
   auto* sheet = new TVXpanel(root);
   sheet->setGeometry(20, 644, kWidth - 40, kHeight - 664);
   sheet->setTransparent(true);
   sheet->setOnPaint([this](QPainter& painter) {
-    QFont font("Arial");
-    font.setPixelSize(9);
-    painter.setFont(font);
-    painter.setPen(kInk);
+    painter.setFont(QtFont(kPictureNameFont));
+    painter.setPen(QtColor(theme::kInk));
     int x = 0;
     int y = 0;
     for (const std::string& name : pictures_.Names()) {

@@ -1,25 +1,13 @@
 #include "desktop/main/main_controls.h"
 
 #include "controls/command_face.h"
+#include "controls/ink_label.h"
+#include "controls/qt_theme.h"
 
-#include <QFont>
 #include <QPainter>
 
 namespace vx {
 namespace {
-
-const QColor kInk(0x2A, 0x50, 0x69);
-
-QLabel* InkLabel(QWidget* parent, const char* family, int pixel_size) {
-  auto* label = new QLabel(parent);
-  QFont font(family);
-  font.setPixelSize(pixel_size);
-  label->setFont(font);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, kInk);
-  label->setPalette(palette);
-  return label;
-}
 
 Tspecbut* Command(QWidget* parent, const QString& caption, const QString& hint,
                   const QKeySequence& keys) {
@@ -51,8 +39,8 @@ void CreateHeading(MainControls& c) {
   c.logo->setAttribute(Qt::WA_TransparentForMouseEvents);
   c.logo->setFocusPolicy(Qt::NoFocus);
   c.logo->setAccessibleName("Registrets logotyp");
-  c.hrublabel = InkLabel(c.huvudpanel, "Times New Roman", 28);
-  c.urublabel = InkLabel(c.huvudpanel, "Times New Roman", 16);
+  c.hrublabel = InkLabel(c.huvudpanel, theme::kHeadingFont);
+  c.urublabel = InkLabel(c.huvudpanel, theme::kSubHeadingFont);
   c.helpknapp = new TVXknapp(c.huvudpanel);
   c.helpknapp->setKnapptyp(TVXknapp::kntFlipflop);
   c.helpknapp->setFigur1("hjelpl01");
@@ -81,7 +69,7 @@ void CreateTablePanel(MainControls& c) {
     toggle->SetShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + r)));
     c.valknappar[r] = toggle;
   }
-  c.antallabel = InkLabel(c.tabellpanel, "Arial", 13);
+  c.antallabel = InkLabel(c.tabellpanel, theme::kCaptionFont);
   c.antallabel->setGeometry(14, 32, 160, 18);
   c.antallabel->setText("0 valda");
   c.namnsortknapp = RadioText(c.tabellpanel, "Namn", 2);
@@ -93,7 +81,7 @@ void CreateTablePanel(MainControls& c) {
   c.persontab->setColumnCount(2);
   c.persontab->setRowCount(0);
   c.persontab->setBorderStyle(TLMtab::BorderStyle::bsNone);
-  c.persontab->setFontPoints(10);
+  c.persontab->setFont(QtFont(theme::kResultTableFont));
   c.persontab->setDefaultRowHeight(kTableRowHeight);
   c.persontab->setTilekod("flikbak");
   c.persontab->setParenttiler(true);
@@ -117,7 +105,7 @@ void CreateRecordPanel(MainControls& c) {
   c.postlab->setAttribute(Qt::WA_TransparentForMouseEvents);
   c.postlab->setFocusPolicy(Qt::NoFocus);
   c.postlab->hide();
-  c.postnrlabel = InkLabel(c.huvpost, "Arial", 13);
+  c.postnrlabel = InkLabel(c.huvpost, theme::kCaptionFont);
   c.postnrlabel->setGeometry(34, 6, 200, 18);
   c.postnrlabel->setAccessibleName("Postens id");
   c.statuslabel = new QLabel(QString::fromUtf8("\u25CF"), c.huvpost);

@@ -2,6 +2,7 @@
 // ResultTable, and what it says back onto the controls.
 #include <QTimer>
 
+#include "controls/qt_theme.h"
 #include "controls/screen_text.h"
 #include "desktop/main/main_window.h"
 #include "engine/util/message_sink.h"
@@ -117,8 +118,8 @@ void Tmain_form::ShowRecord() {
   c_.postlab->setFigur1(QString::fromStdString(view.mark_figure));
   c_.postlab->setFigur2(QString::fromStdString(view.mark_figure));
   c_.statuslabel->setVisible(view.dot != StatusDot::kHidden);
-  c_.statuslabel->setStyleSheet(view.dot == StatusDot::kRed ? "color: #C00000;"
-                                                            : "color: #008000;");
+  const QColor dot = QtColor(view.dot == StatusDot::kRed ? theme::kStatusRed : theme::kStatusGreen);
+  c_.statuslabel->setStyleSheet(QStringLiteral("color: %1;").arg(dot.name()));
   c_.postnrlabel->adjustSize();
   c_.statuslabel->adjustSize();
   c_.statuslabel->move(c_.postnrlabel->geometry().right() + 8, c_.postnrlabel->y());

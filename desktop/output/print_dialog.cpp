@@ -14,7 +14,9 @@
 
 #include "controls/bitmap_button.h"
 #include "controls/command_face.h"
+#include "controls/ink_label.h"
 #include "controls/picture_set.h"
+#include "controls/qt_theme.h"
 #include "controls/screen_text.h"
 #include "controls/tvx_knapp.h"
 #include "controls/tvx_panel.h"
@@ -31,34 +33,18 @@ constexpr int kWidth = 470;
 constexpr int kHeight = 300;
 constexpr int kMargin = 24;
 constexpr int kFigureButton = 24;
-const QColor kInk(0x2A, 0x50, 0x69);
-
-QFont FormFont(int pixels, bool italic = false) {
-  QFont font(QStringLiteral("Times New Roman"));
-  font.setPixelSize(pixels);
-  font.setItalic(italic);
-  return font;
-}
-
-void Ink(QWidget* widget) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, kInk);
-  palette.setColor(QPalette::Text, kInk);
-  widget->setPalette(palette);
-}
-
+// A label at `where`: italic as the choices' titles, plain for texts.
 QLabel* Label(QWidget* parent, const QString& text, const QRect& where, bool italic = true) {
-  auto* label = new QLabel(text, parent);
-  label->setFont(FormFont(italic ? 15 : 14, italic));
-  Ink(label);
+  QLabel* label =
+      InkLabel(parent, italic ? theme::kPrintFormLabelFont : theme::kPrintFormTextFont, text);
   label->setGeometry(where);
   return label;
 }
 
 QRadioButton* Radio(QWidget* parent, QButtonGroup* group, const QString& text, const QRect& where) {
   auto* radio = new QRadioButton(text, parent);
-  radio->setFont(FormFont(15));
-  Ink(radio);
+  radio->setFont(QtFont(theme::kPrintFormChoiceFont));
+  SetInk(radio);
   radio->setGeometry(where);
   group->addButton(radio);
   return radio;
@@ -89,7 +75,7 @@ Tskriv_form::Tskriv_form(Session& session, QPrinter& printer, PictureSet& pictur
 
 void Tskriv_form::BuildChoices() {
   heading_ = Label(panel_, {}, QRect(kMargin, 10, 330, 28), false);
-  heading_->setFont(FormFont(22));
+  heading_->setFont(QtFont(theme::kFormHeadingFont));
   Label(panel_, QStringLiteral("Skriv ut:"), QRect(kMargin, 46, 180, 20));
   auto* what = new QButtonGroup(this);
   allaknapp_ =
@@ -108,7 +94,7 @@ void Tskriv_form::BuildRange() {
   antskrivlabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   auto edit = [this](const QRect& where, const QString& name) {
     auto* e = new QLineEdit(panel_);
-    e->setFont(FormFont(16));
+    e->setFont(QtFont(theme::kEditFont));
     e->setGeometry(where);
     e->setAlignment(Qt::AlignRight);
     e->setMaxLength(9);
@@ -125,7 +111,7 @@ void Tskriv_form::BuildProgress() {
   pg_->setGeometry(kMargin, 210, kWidth - 2 * kMargin, 12);
   pg_->setTextVisible(false);
   QPalette palette = pg_->palette();
-  palette.setColor(QPalette::Highlight, kInk);
+  palette.setColor(QPalette::Highlight, QtColor(theme::kInk));
   pg_->setPalette(palette);
   statuslabel_ = Label(panel_, {}, QRect(kMargin, 224, 260, 20), false);
   avbrytlabel_ = Label(panel_, QStringLiteral("(Esc avbryter)"), QRect(326, 224, 120, 20));

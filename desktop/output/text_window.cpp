@@ -1,7 +1,6 @@
 #include "desktop/output/text_window.h"
 
 #include <QClipboard>
-#include <QFont>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,6 +9,7 @@
 #include <optional>
 
 #include "controls/bitmap_button.h"
+#include "controls/ink_label.h"
 #include "controls/picture_set.h"
 #include "controls/qt_text_measurer.h"
 #include "controls/scroll_bar.h"
@@ -29,19 +29,6 @@ constexpr int kMargin = 20;
 constexpr int kTextTop = 52;
 constexpr int kBarWidth = 24;
 constexpr int kButton = 24;
-const QColor kInk(0x2A, 0x50, 0x69);
-
-QLabel* InkLabel(QWidget* parent, const char* family, int pixel_size, QRect where) {
-  auto* label = new QLabel(parent);
-  QFont font(family);
-  font.setPixelSize(pixel_size);
-  label->setFont(font);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, kInk);
-  label->setPalette(palette);
-  label->setGeometry(where);
-  return label;
-}
 
 QImage Figure(TVXfigurer& figures, const char* name) {
   const CachedPicture* picture = figures.At(figures.GetFigure(name));
@@ -78,11 +65,12 @@ void Ttextform::BuildControls(PictureSet& pictures) {
   // at its own corner wherever it is moved.
   huvudpanel_->setBackgroundOrigin(QPoint(0, 0));
 
-  arkivlabel_ =
-      InkLabel(huvudpanel_, "Times New Roman", 21, QRect(kMargin, kHelpHeadingTop, 400, 28));
+  arkivlabel_ = InkLabel(huvudpanel_, theme::kTextHeadingFont);
+  arkivlabel_->setGeometry(kMargin, kHelpHeadingTop, 400, 28);
   arkivlabel_->setObjectName("arkivlabel");
   arkivlabel_->setAccessibleName(QStringLiteral("Rubrik"));
-  verlabel_ = InkLabel(huvudpanel_, "Arial", 11, QRect(kMargin + 1, 32, 400, 15));
+  verlabel_ = InkLabel(huvudpanel_, theme::kVersionFont);
+  verlabel_->setGeometry(kMargin + 1, 32, 400, 15);
   verlabel_->setObjectName("verlabel");
   verlabel_->setAccessibleName(QStringLiteral("Version"));
 

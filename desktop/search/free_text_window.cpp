@@ -7,7 +7,9 @@
 
 #include "controls/bitmap_button.h"
 #include "controls/command_face.h"
+#include "controls/ink_label.h"
 #include "controls/picture_set.h"
+#include "controls/qt_theme.h"
 #include "controls/screen_text.h"
 #include "controls/tvx_knapp.h"
 #include "controls/tvx_panel.h"
@@ -36,19 +38,11 @@ Tsoka_form::Tsoka_form(Session& session, PictureSet& pictures, Ttextform* help, 
   panel->setTilekod("sokalla");
   panel->setFigurer(&pictures.mainfigur());
   panel->setHorn("horn1;horn3;horn5;horn7");
-  auto* label = new QLabel(QString::fromUtf8("Fri s\u00f6kning i alla f\u00e4lt"), panel);
-  QFont label_font("Times New Roman");
-  label_font.setPixelSize(18);
-  label_font.setItalic(true);
-  label->setFont(label_font);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, QColor(0x2A, 0x50, 0x69));
-  label->setPalette(palette);
+  QLabel* label = InkLabel(panel, theme::kFreeTextLabelFont,
+                           QString::fromUtf8("Fri s\u00f6kning i alla f\u00e4lt"));
   label->setGeometry(20, 22, 400, 24);
   alltedit_ = new QLineEdit(panel);
-  QFont edit_font("Times New Roman");
-  edit_font.setPixelSize(16);
-  alltedit_->setFont(edit_font);
+  alltedit_->setFont(QtFont(theme::kEditFont));
   alltedit_->setGeometry(20, 54, kWidth - 40, 26);
   alltedit_->setAccessibleName(label->text());
   const qreal ratio = devicePixelRatioF();

@@ -1,12 +1,13 @@
 #include "desktop/search/list_window_parts.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
+#include "controls/ink_label.h"
 #include "controls/picture_set.h"
+#include "controls/qt_theme.h"
 #include "controls/tlm_tab.h"
 #include "controls/tvx_knapp.h"
 #include "controls/tvx_panel.h"
@@ -26,14 +27,8 @@ TVXpanel* ListBackground(QWidget* window, PictureSet& pictures) {
   return panel;
 }
 
-QLabel* InkLabel(QWidget* parent, const char* family, int pixel_size, const QRect& where) {
-  auto* label = new QLabel(parent);
-  QFont font(family);
-  font.setPixelSize(pixel_size);
-  label->setFont(font);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, kListInk);
-  label->setPalette(palette);
+QLabel* ListLabel(QWidget* parent, const theme::Font& font, const QRect& where) {
+  QLabel* label = InkLabel(parent, font);
   label->setGeometry(where);
   return label;
 }
@@ -43,10 +38,8 @@ TLMtab* ListGrid(QWidget* parent, PictureSet& pictures, int columns, QPoint at, 
   grid->setColumnCount(columns);
   grid->setRowCount(0);
   grid->setDefaultRowHeight(kListRowHeight);
-  grid->setColour(Qt::white);
-  QFont font(QStringLiteral("Times New Roman"));
-  font.setPixelSize(12);
-  grid->setFont(font);
+  grid->setColour(QtColor(theme::kEditBase));
+  grid->setFont(QtFont(theme::kListRowFont));
   grid->setTabmode(TVXtabmode::tmValdIkon);
   grid->setTabvaelj(TVXtabvaelj::tvHdrag);
   grid->setMushjul(false);
@@ -56,7 +49,8 @@ TLMtab* ListGrid(QWidget* parent, PictureSet& pictures, int columns, QPoint at, 
 }
 
 QLineEdit* QuickSearchEdit(QWidget* parent, const QRect& where) {
-  QLabel* label = InkLabel(parent, "Arial", 12, QRect(where.left(), where.top() - 17, 200, 16));
+  QLabel* label =
+      ListLabel(parent, theme::kListTextFont, QRect(where.left(), where.top() - 17, 200, 16));
   label->setText(QStringLiteral("Snabbs\u00f6k i listan"));
   auto* edit = new QLineEdit(parent);
   edit->setObjectName("snabbsokedit");

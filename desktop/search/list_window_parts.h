@@ -5,10 +5,11 @@
 #ifndef VX_DESKTOP_SEARCH_LIST_WINDOW_PARTS_H_
 #define VX_DESKTOP_SEARCH_LIST_WINDOW_PARTS_H_
 
-#include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+
+#include "theme/theme.h"
 
 class QKeyEvent;
 class QLabel;
@@ -23,7 +24,6 @@ class TVXfigurer;
 class TVXknapp;
 class TVXpanel;
 
-inline const QColor kListInk(0x2A, 0x50, 0x69);
 inline constexpr int kListRowHeight = 15;
 // 18 rows inside the grid's sunken border of two pixels a side.
 inline constexpr int kListGridHeight = 18 * kListRowHeight + 4;
@@ -31,7 +31,8 @@ inline constexpr int kListGridHeight = 18 * kListRowHeight + 4;
 // The panel that fills a list window with the tile "namnlista", its paper
 // starting at the window's own corner wherever it is moved.
 TVXpanel* ListBackground(QWidget* window, PictureSet& pictures);
-QLabel* InkLabel(QWidget* parent, const char* family, int pixel_size, const QRect& where);
+// A label in the ink and `font` at `where`.
+QLabel* ListLabel(QWidget* parent, const theme::Font& font, const QRect& where);
 // A grid of `columns` columns, `width` wide and 18 rows high, at (left,
 // top); the wheel is left to the window.
 TLMtab* ListGrid(QWidget* parent, PictureSet& pictures, int columns, QPoint at, int width);

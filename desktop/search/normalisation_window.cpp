@@ -1,6 +1,5 @@
 #include "desktop/search/normalisation_window.h"
 
-#include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +9,7 @@
 #include "catalogue/catalogue_declaration.h"
 #include "controls/picture_set.h"
 #include "controls/qt_text_measurer.h"
+#include "controls/qt_theme.h"
 #include "controls/scroll_bar.h"
 #include "controls/tlm_tab.h"
 #include "controls/tvx_knapp.h"
@@ -57,11 +57,8 @@ Tnormform::Tnormform(Session& session, PictureSet& pictures, Ttextform* help, QW
 
 void Tnormform::BuildControls(PictureSet& pictures) {
   huvudpanel_ = ListBackground(this, pictures);
-  rubriklab_ = InkLabel(huvudpanel_, "Arial", 16, QRect(kMargin + 2, 12, 300, 22));
+  rubriklab_ = ListLabel(huvudpanel_, theme::kListTitleFont, QRect(kMargin + 2, 12, 300, 22));
   rubriklab_->setObjectName("rubriklab");
-  QFont bold = rubriklab_->font();
-  bold.setBold(true);
-  rubriklab_->setFont(bold);
   rubriklab_->setText(QStringLiteral("Normerade ord"));
   slutknapp_ = CloseButton(huvudpanel_, pictures, QRect(kWidth - kMargin - kButton, 10, 24, 24));
   helpknapp_ = HelpButton(huvudpanel_, pictures, QRect(slutknapp_->x() - 32, 10, 24, 24));
@@ -90,7 +87,8 @@ void Tnormform::BuildControls(PictureSet& pictures) {
   view_ = new ListGridView(normtab_, normscr_, this);
   connect(normtab_, &TLMtab::MouseWheel, view_, &ListGridView::Wheel);
 
-  antlabel_ = InkLabel(huvudpanel_, "Arial", 12, QRect(kMargin + 4 * 79 + 4, 47, 130, 16));
+  antlabel_ =
+      ListLabel(huvudpanel_, theme::kListTextFont, QRect(kMargin + 4 * 79 + 4, 47, 130, 16));
   antlabel_->setObjectName("antlabel");
   snabbsokedit_ = QuickSearchEdit(huvudpanel_, QRect(kMargin, 372, 180, 21));
   connect(snabbsokedit_, &QLineEdit::textChanged, this, &Tnormform::OnQuickSearch);
@@ -104,9 +102,7 @@ void Tnormform::BuildKindButtons(PictureSet& pictures) {
     button->setKnapptyp(TVXknapp::kntRutabild);
     button->setFigurer(&pictures.mainfigur());
     button->setFigur1("tomknapp73_23");
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(12);
-    button->setFont(font);
+    button->setFont(QtFont(theme::kListTextFont));
     button->setButtext(QString::fromUtf8(k.caption));
     button->setAccessibleName(button->buttext());
     button->setRadio(true);

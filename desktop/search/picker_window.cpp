@@ -1,6 +1,5 @@
 #include "desktop/search/picker_window.h"
 
-#include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,14 +48,11 @@ Tsoktabform::Tsoktabform(Session& session, PictureSet& pictures, Ttextform* help
 
 void Tsoktabform::BuildControls(PictureSet& pictures) {
   huvudpanel_ = ListBackground(this, pictures);
-  rubriklab_ = InkLabel(huvudpanel_, "Arial", 16, QRect(kMargin, 12, 260, 22));
+  rubriklab_ = ListLabel(huvudpanel_, theme::kListTitleFont, QRect(kMargin, 12, 260, 22));
   rubriklab_->setObjectName("rubriklab");
-  QFont bold = rubriklab_->font();
-  bold.setBold(true);
-  rubriklab_->setFont(bold);
-  rubrik2lab_ = InkLabel(huvudpanel_, "Arial", 12, QRect(kMargin, 34, 260, 16));
+  rubrik2lab_ = ListLabel(huvudpanel_, theme::kListTextFont, QRect(kMargin, 34, 260, 16));
   rubrik2lab_->setObjectName("rubrik2lab");
-  antlabel_ = InkLabel(huvudpanel_, "Arial", 12, QRect(kMargin + 1, 53, 200, 16));
+  antlabel_ = ListLabel(huvudpanel_, theme::kListTextFont, QRect(kMargin + 1, 53, 200, 16));
   antlabel_->setObjectName("antlabel");
 
   soktab_ = ListGrid(huvudpanel_, pictures, 2, QPoint(kMargin, kGridTop), kGridWidth);

@@ -7,7 +7,9 @@
 
 #include "controls/bitmap_button.h"
 #include "controls/command_face.h"
+#include "controls/ink_label.h"
 #include "controls/picture_set.h"
+#include "controls/qt_theme.h"
 #include "controls/screen_text.h"
 #include "controls/tvx_knapp.h"
 #include "controls/tvx_panel.h"
@@ -24,29 +26,13 @@
 namespace vx {
 namespace {
 
-const QColor kInk(0x2A, 0x50, 0x69);
-
 QRect Rect(const FormRect& r) {
   return QRect(r.left, r.top, r.width, r.height);
 }
 
-QLabel* FieldLabel(QWidget* parent, const QString& text) {
-  auto* label = new QLabel(text, parent);
-  QFont font("Times New Roman");
-  font.setPixelSize(13);
-  font.setItalic(true);
-  label->setFont(font);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, kInk);
-  label->setPalette(palette);
-  return label;
-}
-
 QLineEdit* FieldEdit(QWidget* parent) {
   auto* edit = new QLineEdit(parent);
-  QFont font("Times New Roman");
-  font.setPixelSize(16);
-  edit->setFont(font);
+  edit->setFont(QtFont(theme::kEditFont));
   return edit;
 }
 
@@ -56,11 +42,11 @@ void ShowMode(QLineEdit* edit, bool list_mode) {
   font.setItalic(list_mode);
   edit->setFont(font);
   QPalette palette = edit->palette();
-  const QColor text = list_mode ? QColor(0x80, 0x80, 0x80) : QColor(Qt::black);
+  const QColor text = QtColor(list_mode ? theme::kSummaryText : theme::kEditText);
   palette.setColor(QPalette::Text, text);
   palette.setColor(QPalette::Disabled, QPalette::Text, text);
-  palette.setColor(QPalette::Base, Qt::white);
-  palette.setColor(QPalette::Disabled, QPalette::Base, QColor(0xF4, 0xF1, 0xE8));
+  palette.setColor(QPalette::Base, QtColor(theme::kEditBase));
+  palette.setColor(QPalette::Disabled, QPalette::Base, QtColor(theme::kDisabledEditBase));
   edit->setPalette(palette);
 }
 
@@ -108,10 +94,8 @@ void Tsok_form::BuildControls(PictureSet& pictures) {
   huvudpanel_->setTilekod(Tile(register_number()));
   huvudpanel_->setFigurer(&pictures.mainfigur());
   huvudpanel_->setHorn("horn1;horn3;horn5;horn7");
-  QLabel* heading = FieldLabel(huvudpanel_, QString::fromUtf8(RegisterWord(register_number())));
-  QFont font("Times New Roman");
-  font.setPixelSize(22);
-  heading->setFont(font);
+  QLabel* heading = InkLabel(huvudpanel_, theme::kFormHeadingFont,
+                             QString::fromUtf8(RegisterWord(register_number())));
   heading->setGeometry(Rect(m.heading));
   BuildGroups(pictures);
   BuildButtons(pictures);
@@ -125,9 +109,9 @@ void Tsok_form::BuildGroups(PictureSet& pictures) {
   for (const FieldGroupPlace& place : m.groups) {
     const bool lokalid = place.field < 0;
     Group g;
-    g.label = FieldLabel(
-        huvudpanel_, lokalid ? QStringLiteral("Lokal-ID")
-                             : ScreenText(std::string(form.fields[size_t(place.field)].caption)));
+    g.label = InkLabel(huvudpanel_, theme::kFieldLabelFont,
+                       lokalid ? QStringLiteral("Lokal-ID")
+                               : ScreenText(std::string(form.fields[size_t(place.field)].caption)));
     g.label->setGeometry(Rect(place.label));
     g.edit = FieldEdit(huvudpanel_);
     g.edit->setGeometry(Rect(place.edit));
