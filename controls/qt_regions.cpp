@@ -19,13 +19,13 @@ int CeilDiv(int value, int ratio) {
 
 }  // namespace
 
-QRegion LogicalRegion(std::span<const RegionRect> rects, int ratio) {
+QRegion LogicalRegion(std::span<const Rect> rects, int ratio) {
   if (ratio < 1) ratio = 1;
   QRegion region;
-  for (const RegionRect& r : rects) {
+  for (const Rect& r : rects) {
     const int left = FloorDiv(r.left, ratio);
     const int top = FloorDiv(r.top, ratio);
-    region |= QRect(left, top, CeilDiv(r.right, ratio) - left, CeilDiv(r.bottom, ratio) - top);
+    region |= QRect(left, top, CeilDiv(r.right(), ratio) - left, CeilDiv(r.bottom(), ratio) - top);
   }
   return region;
 }
@@ -41,7 +41,7 @@ QRegion RegionOfColour(const QImage& image, uint32_t rgb) {
   view.width = pixels.width();
   view.height = pixels.height();
   view.stride = static_cast<size_t>(pixels.bytesPerLine()) / 4;
-  const std::vector<RegionRect> rects = RectsOfColour(view, rgb);
+  const std::vector<Rect> rects = RectsOfColour(view, rgb);
   return LogicalRegion(rects, int(std::lround(image.devicePixelRatio())));
 }
 

@@ -14,7 +14,7 @@ namespace vx {
 
 // `rects` are in the pixels of an image drawn at `ratio` device pixels per
 // logical pixel; the region covers every logical pixel they touch.
-QRegion LogicalRegion(std::span<const RegionRect> rects, int ratio);
+QRegion LogicalRegion(std::span<const Rect> rects, int ratio);
 
 // The logical pixels of `image` whose RGB (alpha ignored) is `rgb`.
 QRegion RegionOfColour(const QImage& image, uint32_t rgb);

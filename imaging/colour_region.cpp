@@ -7,9 +7,8 @@ namespace {
 
 // Row runs of pixels that `inside` accepts; a run equal to one of the row
 // above extends that rectangle downwards instead of starting a new one.
-std::vector<RegionRect> RectsWhere(const PixelView& image,
-                                   const std::function<bool(uint32_t)>& inside) {
-  std::vector<RegionRect> rects;
+std::vector<Rect> RectsWhere(const PixelView& image, const std::function<bool(uint32_t)>& inside) {
+  std::vector<Rect> rects;
   std::vector<size_t> open;  // rectangles that reached the row above
   for (int y = 0; y < image.height; ++y) {
     const uint32_t* row = image.pixels + static_cast<size_t>(y) * image.stride;
@@ -25,16 +24,16 @@ std::vector<RegionRect> RectsWhere(const PixelView& image,
         ++x;
       bool extended = false;
       for (size_t index : open) {
-        RegionRect& r = rects[index];
-        if (r.left == start && r.right == x && r.bottom == y) {
-          r.bottom = y + 1;
+        Rect& r = rects[index];
+        if (r.left == start && r.right() == x && r.bottom() == y) {
+          ++r.height;
           now_open.push_back(index);
           extended = true;
           break;
         }
       }
       if (!extended) {
-        rects.push_back({start, y, x, y + 1});
+        rects.push_back(Rect::FromEdges(start, y, x, y + 1));
         now_open.push_back(rects.size() - 1);
       }
     }
@@ -45,12 +44,12 @@ std::vector<RegionRect> RectsWhere(const PixelView& image,
 
 }  // namespace
 
-std::vector<RegionRect> RectsOfColour(const PixelView& image, uint32_t rgb) {
+std::vector<Rect> RectsOfColour(const PixelView& image, uint32_t rgb) {
   rgb &= 0xFFFFFF;
   return RectsWhere(image, [rgb](uint32_t p) { return (p & 0xFFFFFF) == rgb; });
 }
 
-std::vector<RegionRect> RectsOfOpaque(const PixelView& image) {
+std::vector<Rect> RectsOfOpaque(const PixelView& image) {
   return RectsWhere(image, [](uint32_t p) { return (p >> 24) >= 128; });
 }
 

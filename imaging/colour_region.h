@@ -25,10 +25,10 @@ inline constexpr uint32_t kKeyRed = 0xFF0000;
 
 // Rectangles, as row runs merged with identical runs of the rows below,
 // covering exactly the pixels whose RGB (alpha ignored) is `rgb`.
-std::vector<RegionRect> RectsOfColour(const PixelView& image, uint32_t rgb);
+std::vector<Rect> RectsOfColour(const PixelView& image, uint32_t rgb);
 
 // Rectangles covering exactly the pixels whose alpha is at least 128.
-std::vector<RegionRect> RectsOfOpaque(const PixelView& image);
+std::vector<Rect> RectsOfOpaque(const PixelView& image);
 
 }  // namespace vx
 

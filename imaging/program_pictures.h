@@ -21,8 +21,8 @@ struct ProgramPicture {
   int32_t type = 0;              // 10 when it has a shape (`region`)
   std::string_view placement;    // "C2", ...; empty for top left
   std::span<const uint8_t> png;
-  std::span<const RegionRect> region;  // the opaque pixels, for type 10
-  int32_t kept1 = 0;                   // hotspot of a cursor: x, y
+  std::span<const Rect> region;  // the opaque pixels, for type 10
+  int32_t kept1 = 0;             // hotspot of a cursor: x, y
   int32_t kept2 = 0;
 };
 

@@ -11,28 +11,42 @@ namespace {
 constexpr uint32_t kRectanglesType = 1;
 constexpr size_t kRectSize = 16;
 
+// A rectangle's four edges as the block stores them: left, top, right,
+// bottom.
+struct Edges {
+  int32_t left, top, right, bottom;
+};
+
 int32_t LoadI32(const uint8_t* p) {
   return static_cast<int32_t>(LoadU32(p));
 }
 
-RegionRect LoadRect(const uint8_t* p) {
+Edges LoadEdges(const uint8_t* p) {
   return {LoadI32(p), LoadI32(p + 4), LoadI32(p + 8), LoadI32(p + 12)};
 }
 
-void StoreRect(uint8_t* p, const RegionRect& r) {
+void StoreRect(uint8_t* p, const Rect& r) {
   StoreU32(p, static_cast<uint32_t>(r.left));
   StoreU32(p + 4, static_cast<uint32_t>(r.top));
-  StoreU32(p + 8, static_cast<uint32_t>(r.right));
-  StoreU32(p + 12, static_cast<uint32_t>(r.bottom));
+  StoreU32(p + 8, static_cast<uint32_t>(r.right()));
+  StoreU32(p + 12, static_cast<uint32_t>(r.bottom()));
 }
 
 bool InRange(int32_t v) {
   return v >= -kMaxRegionCoordinate && v <= kMaxRegionCoordinate;
 }
 
-bool Sound(const RegionRect& r) {
-  return InRange(r.left) && InRange(r.top) && InRange(r.right) && InRange(r.bottom) &&
-         r.left < r.right && r.top < r.bottom;
+// Within range, so that a width or height cannot overflow.
+bool InRange(const Edges& e) {
+  return InRange(e.left) && InRange(e.top) && InRange(e.right) && InRange(e.bottom);
+}
+
+bool Sound(const Edges& e) {
+  return InRange(e) && e.left < e.right && e.top < e.bottom;
+}
+
+Rect ToRect(const Edges& e) {
+  return Rect::FromEdges(e.left, e.top, e.right, e.bottom);
 }
 
 Status Damaged(const std::string& why) {
@@ -55,29 +69,29 @@ Status ParseRegionData(std::span<const uint8_t> bytes, RegionData& out) {
     return Damaged(std::to_string(count) + " rektanglar st\xE4mmer inte med blockets " +
                    std::to_string(available) + " byte");
   }
-  std::vector<RegionRect> rects;
+  std::vector<Rect> rects;
   rects.reserve(count);
   for (uint64_t i = 0; i < count; ++i) {
-    const RegionRect r = LoadRect(p + kRegionHeaderSize + i * kRectSize);
-    if (!Sound(r)) return Damaged("rektangel " + std::to_string(i + 1) + " \xE4r orimlig");
-    rects.push_back(r);
+    const Edges e = LoadEdges(p + kRegionHeaderSize + i * kRectSize);
+    if (!Sound(e)) return Damaged("rektangel " + std::to_string(i + 1) + " \xE4r orimlig");
+    rects.push_back(ToRect(e));
   }
-  const RegionRect bounds = LoadRect(p + 16);
-  out.bounds = bounds;
+  const Edges bounds = LoadEdges(p + 16);
+  if (!InRange(bounds)) return Damaged("formens yttre gr\xE4nser \xE4r orimliga");
+  out.bounds = ToRect(bounds);
   out.rects = std::move(rects);
   return Status::OK();
 }
 
-std::vector<uint8_t> EncodeRegionData(std::span<const RegionRect> rects) {
+std::vector<uint8_t> EncodeRegionData(std::span<const Rect> rects) {
   std::vector<uint8_t> out(kRegionHeaderSize + rects.size() * kRectSize, 0);
-  RegionRect bounds;
+  Rect bounds;
   if (!rects.empty()) {
     bounds = rects.front();
-    for (const RegionRect& r : rects) {
-      bounds.left = std::min(bounds.left, r.left);
-      bounds.top = std::min(bounds.top, r.top);
-      bounds.right = std::max(bounds.right, r.right);
-      bounds.bottom = std::max(bounds.bottom, r.bottom);
+    for (const Rect& r : rects) {
+      bounds = Rect::FromEdges(std::min(bounds.left, r.left), std::min(bounds.top, r.top),
+                               std::max(bounds.right(), r.right()),
+                               std::max(bounds.bottom(), r.bottom()));
     }
   }
   StoreU32(out.data(), static_cast<uint32_t>(kRegionHeaderSize));

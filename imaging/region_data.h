@@ -8,7 +8,8 @@
 //   12  4  byte size of the rectangles, 16 * N
 //   16 16  bounds: left, top, right, bottom (i32)
 //   32     N rectangles of four i32: left, top, right, bottom
-// A rectangle covers the pixels left <= x < right, top <= y < bottom.
+// A rectangle covers the pixels left <= x < right, top <= y < bottom; in
+// memory it is a Rect.
 #ifndef VX_IMAGING_REGION_DATA_H_
 #define VX_IMAGING_REGION_DATA_H_
 
@@ -17,24 +18,14 @@
 #include <span>
 #include <vector>
 
+#include "engine/util/rect.h"
 #include "engine/util/status.h"
 
 namespace vx {
 
-struct RegionRect {
-  int32_t left = 0;
-  int32_t top = 0;
-  int32_t right = 0;
-  int32_t bottom = 0;
-
-  int32_t Width() const { return right - left; }
-  int32_t Height() const { return bottom - top; }
-  bool operator==(const RegionRect&) const = default;
-};
-
 struct RegionData {
-  RegionRect bounds;
-  std::vector<RegionRect> rects;
+  Rect bounds;  // as stored, not checked against the rectangles
+  std::vector<Rect> rects;
 };
 
 inline constexpr size_t kRegionHeaderSize = 32;
@@ -44,12 +35,13 @@ inline constexpr int32_t kMaxRegionCoordinate = 32767;
 
 // Parses a region block. Corruption (and `out` emptied) when the header is
 // not the rectangle kind, the count or byte size disagrees with the block,
-// or a rectangle is empty, inverted or outside +-kMaxRegionCoordinate.
-// An empty region (count 0) is valid.
+// a rectangle is empty, inverted or outside +-kMaxRegionCoordinate, or an
+// edge of the bounds is outside +-kMaxRegionCoordinate. An empty region
+// (count 0) is valid.
 Status ParseRegionData(std::span<const uint8_t> bytes, RegionData& out);
 
 // The block for `rects`, with their bounding box as bounds.
-std::vector<uint8_t> EncodeRegionData(std::span<const RegionRect> rects);
+std::vector<uint8_t> EncodeRegionData(std::span<const Rect> rects);
 
 }  // namespace vx
 

@@ -7,13 +7,12 @@
 
 namespace vx {
 
-WindowPoint CentredIn(const WindowRect& area, int width, int height) {
+WindowPoint CentredIn(const Rect& area, int width, int height) {
   return {area.left + (area.width - width) / 2, area.top + (area.height - height) / 2};
 }
 
-std::optional<WindowPoint> TextWindowPlacement::Place(const std::optional<WindowRect>& caller,
-                                                      int width, int height,
-                                                      const WindowRect& screen) {
+std::optional<WindowPoint> TextWindowPlacement::Place(const std::optional<Rect>& caller, int width,
+                                                      int height, const Rect& screen) {
   if (positioned_) return std::nullopt;
   positioned_ = true;
   const bool fits_over_caller = caller && caller->width >= width && caller->height >= height;

@@ -10,17 +10,10 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/util/rect.h"
 #include "records/information_text.h"
 
 namespace vx {
-
-// Screen rectangles in device-independent pixels.
-struct WindowRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-};
 
 struct WindowPoint {
   int x = 0;
@@ -29,7 +22,7 @@ struct WindowPoint {
 };
 
 // The top-left corner that centres a `width` x `height` window in `area`.
-WindowPoint CentredIn(const WindowRect& area, int width, int height);
+WindowPoint CentredIn(const Rect& area, int width, int height);
 
 // The window is placed once; after that it stays where the user moved it.
 class TextWindowPlacement {
@@ -38,8 +31,8 @@ class TextWindowPlacement {
   // the caller is at least as wide and as high as the window, else over
   // `screen` (its available area); no caller counts as a small one. Every
   // later call gives nothing.
-  std::optional<WindowPoint> Place(const std::optional<WindowRect>& caller, int width, int height,
-                                   const WindowRect& screen);
+  std::optional<WindowPoint> Place(const std::optional<Rect>& caller, int width, int height,
+                                   const Rect& screen);
   bool positioned() const { return positioned_; }
 
  private:

@@ -6,34 +6,26 @@
 
 #include <vector>
 
+#include "engine/util/rect.h"
 #include "search/search_forms.h"
 
 namespace vx {
-
-struct FormRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  int right() const { return left + width; }
-  int bottom() const { return top + height; }
-};
 
 // One field group: its label over its edit, and for a list-backed field
 // the type and list buttons right of the edit.
 struct FieldGroupPlace {
   int field = -1;  // index in the form's fields; -1 for the Lokal-ID group
-  FormRect label, edit, type_button, list_button;
+  Rect label, edit, type_button, list_button;
 };
 
 struct SearchFormLayout {
   int width = 0;  // the client area
   int height = 0;
-  FormRect heading, helpknapp, slutknapp;
+  Rect heading, helpknapp, slutknapp;
   // The visible fields by tab order, then the Lokal-ID group (whose
   // list_button is the "Sök lokal-ID >>" button).
   std::vector<FieldGroupPlace> groups;
-  FormRect normknapp, rensaknapp, soekknapp;
+  Rect normknapp, rensaknapp, soekknapp;
 };
 
 // The client sizes of the forms: births 615 x 545, marriages 615 x 467,

@@ -12,7 +12,7 @@ constexpr int kTableTop = 58;
 void LayOutBottomRow(MainLayout& m, int W, int H) {
   const int top = H - 6 - kCommandButton.height;
   int left = 8;
-  for (Box& box : m.commands) {
+  for (Rect& box : m.commands) {
     box = {left, top, kCommandButton.width, kCommandButton.height};
     left += kCommandButton.width + kBottomRowGap;
   }
@@ -44,9 +44,9 @@ void LayOutRecord(MainLayout& m, int half, int W) {
 
 // Right-aligned under `panel`, 3 pixels apart, the first given rightmost.
 template <size_t N>
-void UnderPanel(const Box& panel, const std::array<Box*, N>& boxes) {
+void UnderPanel(const Rect& panel, const std::array<Rect*, N>& boxes) {
   int right = panel.right();
-  for (Box* box : boxes) {
+  for (Rect* box : boxes) {
     *box = {right - kSmallButton.width, panel.bottom() + 3, kSmallButton.width,
             kSmallButton.height};
     right = box->left - 3;
@@ -79,8 +79,8 @@ LogoPlacement PlaceLogo(std::optional<Extent> figure) {
   }
   const int width = figure->width + 1;
   const int height = figure->height + 1;
-  const Box logo{kLogoPlace.left + (kLogoPlace.width - width) / 2,
-                 kLogoPlace.top + (kLogoPlace.height - height) / 2, width, height};
+  const Rect logo{kLogoPlace.left + (kLogoPlace.width - width) / 2,
+                  kLogoPlace.top + (kLogoPlace.height - height) / 2, width, height};
   placement.logo = logo;
   placement.headings_left = logo.right() + 20;
   return placement;

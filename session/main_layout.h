@@ -8,22 +8,9 @@
 #include <array>
 #include <optional>
 
+#include "engine/util/rect.h"
+
 namespace vx {
-
-struct Box {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  int right() const { return left + width; }
-  int bottom() const { return top + height; }
-  bool operator==(const Box&) const = default;
-};
-
-struct Extent {
-  int width = 0;
-  int height = 0;
-};
 
 // The window's size limits and design size.
 inline constexpr Extent kMainMinimum{700, 340};
@@ -33,7 +20,7 @@ inline constexpr Extent kMainDesign{800, 481};
 // Fixed sizes and places of the controls the layout does not move.
 inline constexpr int kTableRowHeight = 16;
 inline constexpr int kTablePanelTop = 100;
-inline constexpr Box kLogoPlace{12, 10, 80, 80};
+inline constexpr Rect kLogoPlace{12, 10, 80, 80};
 inline constexpr Extent kHelpButton{24, 24};
 inline constexpr Extent kCommandButton{92, 26};  // the bottom row
 inline constexpr Extent kSmallButton{26, 22};    // the buttons under the panels
@@ -41,21 +28,21 @@ inline constexpr Extent kSortButton{56, 20};
 inline constexpr int kBottomRowGap = 6;
 
 struct MainLayout {
-  Box huvudpanel;  // in the window
+  Rect huvudpanel;  // in the window
   // In huvudpanel.
-  Box helpknapp;
+  Rect helpknapp;
   // sokfknapp, sokvknapp, sokdknapp, sokaknapp, skrivknapp.
-  std::array<Box, 5> commands;
-  Box omknapp, avslutaknapp;
-  Box tabellpanel, huvpost;
-  Box rensaknapp, kopilistaknapp, exportknapp;
-  Box postskrivknapp, kopipostknapp, postejknapp;
+  std::array<Rect, 5> commands;
+  Rect omknapp, avslutaknapp;
+  Rect tabellpanel, huvpost;
+  Rect rensaknapp, kopilistaknapp, exportknapp;
+  Rect postskrivknapp, kopipostknapp, postejknapp;
   // In tabellpanel.
-  Box persontab, personscr, namnsortknapp, datumsortknapp;
+  Rect persontab, personscr, namnsortknapp, datumsortknapp;
   int synliga = 0;  // whole rows that fit in persontab
   std::array<int, 2> column_widths{};
   // In huvpost.
-  Box texten, textscr;
+  Rect texten, textscr;
 };
 
 // The date column's width at the table's design font; a wider font gets a
@@ -71,7 +58,7 @@ MainLayout LayOutMainWindow(int width, int height, int date_column = kDateColumn
 // figure's size plus one, the headings 20 pixels right of it; without a
 // figure the logo is hidden and the headings start at the place's left.
 struct LogoPlacement {
-  std::optional<Box> logo;  // empty: hidden
+  std::optional<Rect> logo;  // empty: hidden
   int headings_left = 0;
 };
 LogoPlacement PlaceLogo(std::optional<Extent> figure);

@@ -39,10 +39,10 @@ void DescribeRegion(const PictureRecord& picture) {
     return;
   }
   std::printf("    form: %zu rektanglar inom (%d,%d)-(%d,%d)\n", region.rects.size(),
-              region.bounds.left, region.bounds.top, region.bounds.right, region.bounds.bottom);
+              region.bounds.left, region.bounds.top, region.bounds.right(), region.bounds.bottom());
   for (size_t i = 0; i < region.rects.size() && i < kShownRects; ++i) {
-    const RegionRect& r = region.rects[i];
-    std::printf("      (%d,%d)-(%d,%d)\n", r.left, r.top, r.right, r.bottom);
+    const Rect& r = region.rects[i];
+    std::printf("      (%d,%d)-(%d,%d)\n", r.left, r.top, r.right(), r.bottom());
   }
   if (region.rects.size() > kShownRects) std::printf("      …\n");
 }

@@ -23,11 +23,12 @@ void AppendBytes(std::string& out, const std::string& id, std::span<const uint8_
   out += "\n};\n\n";
 }
 
-void AppendRegion(std::string& out, const std::string& id, std::span<const RegionRect> rects) {
-  out += "static const RegionRect " + id + "[] = {\n";
-  for (const RegionRect& r : rects) {
+// Each rectangle as {left, top, width, height}.
+void AppendRegion(std::string& out, const std::string& id, std::span<const Rect> rects) {
+  out += "static const Rect " + id + "[] = {\n";
+  for (const Rect& r : rects) {
     out += "    {" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
-           std::to_string(r.right) + ", " + std::to_string(r.bottom) + "},\n";
+           std::to_string(r.width) + ", " + std::to_string(r.height) + "},\n";
   }
   out += "};\n\n";
 }

@@ -40,7 +40,7 @@ std::vector<uint8_t> EncodePng(const QImage& image) {
 
 namespace {
 
-std::vector<RegionRect> OpaqueRegion(const QImage& image) {
+std::vector<Rect> OpaqueRegion(const QImage& image) {
   const PixelView view{reinterpret_cast<const uint32_t*>(image.constBits()), image.width(),
                        image.height(), static_cast<size_t>(image.bytesPerLine() / 4)};
   return RectsOfOpaque(view);

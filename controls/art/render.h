@@ -21,8 +21,8 @@ struct RenderedPicture {
   const ArtPicture* source = nullptr;
   QImage image;
   std::vector<uint8_t> png;
-  std::vector<RegionRect> region;  // empty unless the picture has a shape
-  QPoint hotspot;                  // in the image's own pixels
+  std::vector<Rect> region;  // empty unless the picture has a shape
+  QPoint hotspot;            // in the image's own pixels
 };
 
 // Draws `picture` at `scale` (1 or 2) times its logical size: opaque

@@ -2,6 +2,7 @@
 
 #include "controls/command_face.h"
 #include "controls/ink_label.h"
+#include "controls/qt_rect.h"
 #include "controls/qt_theme.h"
 
 #include <QPainter>
@@ -193,9 +194,7 @@ void AttachPictures(MainControls& c, PictureSet& pictures) {
 }
 
 void ApplyMainLayout(MainControls& c, const MainLayout& m) {
-  auto place = [](QWidget* widget, const Box& box) {
-    widget->setGeometry(box.left, box.top, box.width, box.height);
-  };
+  auto place = [](QWidget* widget, const Rect& box) { widget->setGeometry(QtRect(box)); };
   place(c.huvudpanel, m.huvudpanel);
   place(c.helpknapp, m.helpknapp);
   for (int i = 0; i < 4; ++i)

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "controls/qt_rect.h"
 #include "desktop/main/main_window.h"
 #include "desktop/output/text_window.h"
 #include "desktop/search/free_text_window.h"
@@ -11,13 +12,6 @@
 #include "desktop/search/search_form_window.h"
 
 namespace vx {
-namespace {
-
-WindowRect ToWindowRect(const QRect& r) {
-  return {r.x(), r.y(), r.width(), r.height()};
-}
-
-}  // namespace
 
 void Tmain_form::CreateSearchWindows() {
   Ttextform* help = textform_.get();
@@ -38,8 +32,8 @@ void Tmain_form::CreateSearchWindows() {
 void Tmain_form::PlaceFirstTime(QWidget* dialog, TextWindowPlacement& placement) {
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   const std::optional<WindowPoint> at =
-      placement.Place(ToWindowRect(frameGeometry()), dialog->width(), dialog->height(),
-                      ToWindowRect(screen->availableGeometry()));
+      placement.Place(PlainRect(frameGeometry()), dialog->width(), dialog->height(),
+                      PlainRect(screen->availableGeometry()));
   if (at) dialog->move(at->x, at->y);
 }
 

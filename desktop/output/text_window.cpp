@@ -11,6 +11,7 @@
 #include "controls/bitmap_button.h"
 #include "controls/ink_label.h"
 #include "controls/picture_set.h"
+#include "controls/qt_rect.h"
 #include "controls/qt_text_measurer.h"
 #include "controls/scroll_bar.h"
 #include "controls/tvx_dyntex.h"
@@ -33,10 +34,6 @@ constexpr int kButton = 24;
 QImage Figure(TVXfigurer& figures, const char* name) {
   const CachedPicture* picture = figures.At(figures.GetFigure(name));
   return picture != nullptr ? picture->image : QImage();
-}
-
-WindowRect ToWindowRect(const QRect& r) {
-  return {r.x(), r.y(), r.width(), r.height()};
 }
 
 }  // namespace
@@ -136,15 +133,15 @@ void Ttextform::ShowHelpText(const std::string& code, QWidget* caller, HelpCalle
 }
 
 void Ttextform::Place(QWidget* caller) {
-  std::optional<WindowRect> over;
+  std::optional<Rect> over;
   QScreen* screen = nullptr;
   if (caller != nullptr) {
-    over = ToWindowRect(caller->window()->frameGeometry());
+    over = PlainRect(caller->window()->frameGeometry());
     screen = caller->screen();
   }
   if (screen == nullptr) screen = this->screen();
   const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
-  if (const auto at = placement_.Place(over, width(), height(), ToWindowRect(available)))
+  if (const auto at = placement_.Place(over, width(), height(), PlainRect(available)))
     move(at->x, at->y);
 }
 

@@ -9,6 +9,7 @@
 #include "controls/command_face.h"
 #include "controls/ink_label.h"
 #include "controls/picture_set.h"
+#include "controls/qt_rect.h"
 #include "controls/qt_theme.h"
 #include "controls/screen_text.h"
 #include "controls/tvx_knapp.h"
@@ -25,10 +26,6 @@
 
 namespace vx {
 namespace {
-
-QRect Rect(const FormRect& r) {
-  return QRect(r.left, r.top, r.width, r.height);
-}
 
 QLineEdit* FieldEdit(QWidget* parent) {
   auto* edit = new QLineEdit(parent);
@@ -96,7 +93,7 @@ void Tsok_form::BuildControls(PictureSet& pictures) {
   huvudpanel_->setHorn("horn1;horn3;horn5;horn7");
   QLabel* heading = InkLabel(huvudpanel_, theme::kFormHeadingFont,
                              QString::fromUtf8(RegisterWord(register_number())));
-  heading->setGeometry(Rect(m.heading));
+  heading->setGeometry(QtRect(m.heading));
   BuildGroups(pictures);
   BuildButtons(pictures);
 }
@@ -112,9 +109,9 @@ void Tsok_form::BuildGroups(PictureSet& pictures) {
     g.label = InkLabel(huvudpanel_, theme::kFieldLabelFont,
                        lokalid ? QStringLiteral("Lokal-ID")
                                : ScreenText(std::string(form.fields[size_t(place.field)].caption)));
-    g.label->setGeometry(Rect(place.label));
+    g.label->setGeometry(QtRect(place.label));
     g.edit = FieldEdit(huvudpanel_);
-    g.edit->setGeometry(Rect(place.edit));
+    g.edit->setGeometry(QtRect(place.edit));
     if (previous != nullptr) setTabOrder(previous, g.edit);
     previous = g.edit;
     if (lokalid) {
@@ -122,7 +119,7 @@ void Tsok_form::BuildGroups(PictureSet& pictures) {
       lokalidedit_->setAccessibleName(QStringLiteral("Lokal-ID"));
       soeklokalid_ = new TVXknapp(huvudpanel_);
       soeklokalid_->setButtext(QString::fromUtf8("S\u00f6k lokal-ID >>"));
-      soeklokalid_->setGeometry(Rect(place.list_button));
+      soeklokalid_->setGeometry(QtRect(place.list_button));
       setTabOrder(lokalidedit_, soeklokalid_);
       connect(soeklokalid_, &ButtonBase::Click, this, &Tsok_form::JumpToLokalId);
       continue;
@@ -137,8 +134,8 @@ void Tsok_form::BuildGroups(PictureSet& pictures) {
         b->setStaydown(true);
         b->setRadio(true);
       }
-      g.type_button->setGeometry(Rect(place.type_button));
-      g.list_button->setGeometry(Rect(place.list_button));
+      g.type_button->setGeometry(QtRect(place.type_button));
+      g.list_button->setGeometry(QtRect(place.list_button));
       setTabOrder(g.edit, g.type_button);
       setTabOrder(g.type_button, g.list_button);
       previous = g.list_button;
@@ -158,9 +155,9 @@ void Tsok_form::BuildButtons(PictureSet& pictures) {
   const SearchFormLayout m = LayOutSearchForm(state_.form());
   const qreal ratio = devicePixelRatioF();
   auto command = [&](const char* pictogram, const QString& caption, const QString& hint,
-                     const FormRect& where) {
+                     const Rect& where) {
     auto* button = new Tspecbut(huvudpanel_);
-    button->setGeometry(Rect(where));
+    button->setGeometry(QtRect(where));
     button->setHint(hint);
     button->setAccessibleName(caption);
     button->setBitm(CommandFace(pictures.mainfigur(), pictogram, caption, button->size(), ratio));
@@ -177,14 +174,14 @@ void Tsok_form::BuildButtons(PictureSet& pictures) {
   normknapp_->setButtext(QStringLiteral("Normeringslista"));
   normknapp_->setHint(QStringLiteral("Visa normerade namn och orter"));
   normknapp_->SetShortcut(QKeySequence(Qt::Key_F2));
-  normknapp_->setGeometry(Rect(m.normknapp));
+  normknapp_->setGeometry(QtRect(m.normknapp));
   connect(normknapp_, &ButtonBase::Click, this, [this] {
     if (norm_ != nullptr) norm_->ShowModal();
   });
-  auto* slutknapp = CloseButton(huvudpanel_, pictures, Rect(m.slutknapp),
+  auto* slutknapp = CloseButton(huvudpanel_, pictures, QtRect(m.slutknapp),
                                 QString::fromUtf8("St\u00e4ng utan att s\u00f6ka (Esc)"));
   connect(slutknapp, &ButtonBase::Click, this, &QDialog::reject);
-  auto* helpknapp = HelpButton(huvudpanel_, pictures, Rect(m.helpknapp));
+  auto* helpknapp = HelpButton(huvudpanel_, pictures, QtRect(m.helpknapp));
   connect(helpknapp, &ButtonBase::Click, this, [this] {
     if (help_ != nullptr)
       help_->ShowHelpText(std::string(state_.form().help_code), this,

@@ -115,7 +115,7 @@ TEST(PictureCache, DenseScreenPrefersTheDoubleSizePicture) {
 }
 
 TEST(PictureCache, ShapeIsReadAndADamagedOneRefused) {
-  const RegionRect shape[] = {{0, 0, 2, 1}, {2, 2, 4, 4}};
+  const Rect shape[] = {{0, 0, 2, 1}, {2, 2, 2, 2}};
   PictureRecord damaged = test::MakeShapedPicture("bad", Filled(4, 4, Qt::red), shape);
   damaged.region.resize(damaged.region.size() - 4);
   TestPictureBase pictures({test::MakeShapedPicture("good", Filled(4, 4, Qt::red), shape),
@@ -136,7 +136,7 @@ QImage White(int w, int h) {
 }
 
 TEST(TilePainting, CopiesFromTheSourcePointThroughTheShape) {
-  const RegionRect shape[] = {{0, 0, 30, 10}};  // the tile's top ten rows only
+  const Rect shape[] = {{0, 0, 30, 10}};  // the tile's top ten rows only
   TestPictureBase pictures({MakePicture("tile", Gradient(30, 20)),
                             test::MakeShapedPicture("cut", Gradient(30, 20), shape)});
   TVXtiler tiler(&pictures.base(), 5, TileMode::tmHel);

@@ -43,7 +43,7 @@ PictureRecord MakePicture(const std::string& name, const QImage& image,
 }
 
 PictureRecord MakeShapedPicture(const std::string& name, const QImage& image,
-                                std::span<const RegionRect> shape) {
+                                std::span<const Rect> shape) {
   PictureRecord record = MakePicture(name, image);
   record.type = kShapedPictureType;
   record.region = EncodeRegionData(shape);

@@ -31,7 +31,7 @@ PictureRecord MakePicture(const std::string& name, const QImage& image,
                           const std::string& placement = "");
 // The same with a shape (type 10).
 PictureRecord MakeShapedPicture(const std::string& name, const QImage& image,
-                                std::span<const RegionRect> shape);
+                                std::span<const Rect> shape);
 
 // A picture base "vaxorgrfk" with `pictures`, written into a fresh
 // directory and left closed, as the caches expect it.

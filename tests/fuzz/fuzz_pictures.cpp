@@ -61,9 +61,9 @@ void CheckRecord(std::span<const uint8_t> bytes) {
   Check(SameRecord(record, again));
   vx::RegionData region;
   if (record.HasRegion() && vx::ParseRegionData(record.region, region).ok()) {
-    for (const vx::RegionRect& r : region.rects) {
-      Check(r.left < r.right && r.top < r.bottom);
-      Check(r.right <= vx::kMaxRegionCoordinate && r.left >= -vx::kMaxRegionCoordinate);
+    for (const vx::Rect& r : region.rects) {
+      Check(r.left < r.right() && r.top < r.bottom());
+      Check(r.right() <= vx::kMaxRegionCoordinate && r.left >= -vx::kMaxRegionCoordinate);
     }
   }
   vx::ImageInfo info;
@@ -115,7 +115,7 @@ void WriteSeeds(const fs::path& dir) {
   shaped.name = "storkryssl01";
   shaped.type = vx::kShapedPictureType;
   shaped.placement = "C3";
-  const vx::RegionRect rects[] = {{0, 0, 4, 1}, {1, 1, 3, 3}};
+  const vx::Rect rects[] = {{0, 0, 4, 1}, {1, 1, 2, 2}};
   shaped.region = vx::EncodeRegionData(rects);
   const std::vector<uint8_t> records[] = {vx::EncodePictureRecord(plain),
                                           vx::EncodePictureRecord(shaped), shaped.region};

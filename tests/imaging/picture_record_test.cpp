@@ -22,7 +22,7 @@ PictureRecord Shaped() {
   p.kept2 = -2;
   p.image = {1, 2, 3, 4, 5};
   p.region_kept = 9;
-  const RegionRect rects[] = {{0, 0, 4, 1}, {1, 1, 3, 3}};
+  const Rect rects[] = {{0, 0, 4, 1}, {1, 1, 2, 2}};
   p.region = EncodeRegionData(rects);
   return p;
 }
@@ -94,12 +94,12 @@ std::vector<uint8_t> RegionBlock(uint32_t count, uint32_t byte_size, size_t rect
 }
 
 TEST(RegionData, ParsesWhatIsWritten) {
-  const RegionRect rects[] = {{-3, 2, 10, 4}, {0, 4, 1, 100}};
+  const Rect rects[] = {{-3, 2, 13, 2}, {0, 4, 1, 96}};
   RegionData region;
   ASSERT_TRUE(ParseRegionData(EncodeRegionData(rects), region).ok());
   ASSERT_EQ(region.rects.size(), 2u);
   EXPECT_EQ(region.rects[0], rects[0]);
-  EXPECT_EQ(region.bounds, (RegionRect{-3, 2, 10, 100}));
+  EXPECT_EQ(region.bounds, Rect::FromEdges(-3, 2, 10, 100));
   ASSERT_TRUE(ParseRegionData(EncodeRegionData({}), region).ok());
   EXPECT_TRUE(region.rects.empty());
 }
@@ -120,14 +120,19 @@ TEST(RegionData, CountsAndSizesMustAgreeWithTheBlock) {
 }
 
 TEST(RegionData, AbsurdRectanglesAreRefused) {
-  const RegionRect absurd[][1] = {{{0, 0, 0, 5}},      // empty
-                                  {{5, 0, 1, 5}},      // inverted
-                                  {{0, 0, 40000, 5}},  // beyond any picture
-                                  {{-40000, 0, 1, 5}}};
+  const Rect absurd[][1] = {{{0, 0, 0, 5}},      // empty
+                            {{5, 0, -4, 5}},     // inverted
+                            {{0, 0, 40000, 5}},  // beyond any picture
+                            {{-40000, 0, 40001, 5}}};
   for (const auto& rects : absurd) {
     RegionData region;
     EXPECT_TRUE(ParseRegionData(EncodeRegionData(rects), region).IsCorruption());
   }
+  const Rect square[] = {{0, 0, 5, 5}};
+  std::vector<uint8_t> wild_bounds = EncodeRegionData(square);
+  StoreU32(wild_bounds.data() + 24, 0x7FFFFFFF);  // the bounds' right edge
+  RegionData region;
+  EXPECT_TRUE(ParseRegionData(wild_bounds, region).IsCorruption()) << "bounds beyond any picture";
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "imaging/colour_region.h"
 #include "imaging/image_info.h"
 #include "imaging/placement.h"
+#include "theme/theme.h"
 
 namespace vx {
 namespace {
@@ -36,33 +37,32 @@ TEST(Blend, LevelsAtTheEnds) {
 }
 
 // A 6 x 4 frame: green outside the rounded corners, red inside.
-constexpr uint32_t G = 0xFF00FF00, R = 0xFFFF0000, I = 0xFF2A5069;
+constexpr uint32_t G = 0xFF00FF00, R = 0xFFFF0000, I = 0xFF000000 | theme::kInk.Packed();
 const std::vector<uint32_t> kFrame = {G, I, I, I, I, G,  //
                                       I, R, R, R, R, I,  //
                                       I, R, R, R, R, I,  //
                                       G, I, I, I, I, G};
 
-size_t Area(const std::vector<RegionRect>& rects) {
+size_t Area(const std::vector<Rect>& rects) {
   size_t area = 0;
-  for (const RegionRect& r : rects)
-    area += static_cast<size_t>(r.Width() * r.Height());
+  for (const Rect& r : rects)
+    area += static_cast<size_t>(r.width * r.height);
   return area;
 }
 
 TEST(ColourRegion, CoversExactlyTheKeyPixels) {
   const PixelView view{kFrame.data(), 6, 4, 6};
-  const std::vector<RegionRect> green = RectsOfColour(view, kKeyGreen);
-  EXPECT_EQ(green,
-            (std::vector<RegionRect>{{0, 0, 1, 1}, {5, 0, 6, 1}, {0, 3, 1, 4}, {5, 3, 6, 4}}));
-  const std::vector<RegionRect> red = RectsOfColour(view, kKeyRed);
-  EXPECT_EQ(red, (std::vector<RegionRect>{{1, 1, 5, 3}})) << "equal runs merge downwards";
-  EXPECT_EQ(Area(RectsOfColour(view, 0x2A5069)), 24u - 4 - 8);
+  const std::vector<Rect> green = RectsOfColour(view, kKeyGreen);
+  EXPECT_EQ(green, (std::vector<Rect>{{0, 0, 1, 1}, {5, 0, 1, 1}, {0, 3, 1, 1}, {5, 3, 1, 1}}));
+  const std::vector<Rect> red = RectsOfColour(view, kKeyRed);
+  EXPECT_EQ(red, (std::vector<Rect>{{1, 1, 4, 2}})) << "equal runs merge downwards";
+  EXPECT_EQ(Area(RectsOfColour(view, I)), 24u - 4 - 8);
 }
 
 TEST(ColourRegion, OpaquePixelsByAlpha) {
   const std::vector<uint32_t> pixels = {0x7F000000, 0x80000000, 0xFF123456, 0x00FFFFFF};
   EXPECT_EQ(RectsOfOpaque({pixels.data(), 2, 2, 2}),
-            (std::vector<RegionRect>{{1, 0, 2, 1}, {0, 1, 1, 2}}));
+            (std::vector<Rect>{{1, 0, 1, 1}, {0, 1, 1, 1}}));
 }
 
 TEST(Placement, CodesPlaceInsideTheArea) {

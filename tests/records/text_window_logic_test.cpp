@@ -12,23 +12,23 @@
 namespace vx {
 namespace {
 
-const WindowRect kScreen{0, 0, 1600, 1000};
+const Rect kScreen{0, 0, 1600, 1000};
 
 TEST(TextWindowPlacement, CentresOverACallerAtLeastAsLargeOnlyTheFirstTime) {
   TextWindowPlacement placement;
-  const auto first = placement.Place(WindowRect{100, 50, 520, 560}, 520, 560, kScreen);
+  const auto first = placement.Place(Rect{100, 50, 520, 560}, 520, 560, kScreen);
   ASSERT_TRUE(first);
   EXPECT_EQ(*first, (WindowPoint{100, 50})) << "an equal caller counts as large enough";
   EXPECT_TRUE(placement.positioned());
-  EXPECT_FALSE(placement.Place(WindowRect{0, 0, 1000, 900}, 520, 560, kScreen))
+  EXPECT_FALSE(placement.Place(Rect{0, 0, 1000, 900}, 520, 560, kScreen))
       << "later requests leave the window where the user moved it";
 }
 
 TEST(TextWindowPlacement, CentresOnTheScreenForASmallOrMissingCaller) {
-  const WindowRect screen{10, 20, 1600, 1000};
-  for (const std::optional<WindowRect>& caller :
-       {std::optional<WindowRect>(WindowRect{300, 300, 519, 900}),
-        std::optional<WindowRect>(WindowRect{300, 300, 900, 559}), std::optional<WindowRect>()}) {
+  const Rect screen{10, 20, 1600, 1000};
+  for (const std::optional<Rect>& caller :
+       {std::optional<Rect>(Rect{300, 300, 519, 900}),
+        std::optional<Rect>(Rect{300, 300, 900, 559}), std::optional<Rect>()}) {
     TextWindowPlacement placement;
     EXPECT_EQ(placement.Place(caller, 520, 560, screen), (WindowPoint{550, 240}));
   }

@@ -7,7 +7,7 @@
 namespace vx {
 namespace {
 
-bool Overlap(const FormRect& a, const FormRect& b) {
+bool Overlap(const Rect& a, const Rect& b) {
   return a.width > 0 && b.width > 0 && a.left < b.right() && b.left < a.right() &&
          a.top < b.bottom() && b.top < a.bottom();
 }
@@ -17,8 +17,8 @@ TEST(SearchFormLayoutTest, GroupsFitInTabOrderWithoutOverlapping) {
     const SearchFormTable& form = SearchForm(r);
     const SearchFormLayout m = LayOutSearchForm(form);
     SCOPED_TRACE(r);
-    std::vector<FormRect> rects = {m.heading,   m.helpknapp,  m.slutknapp,
-                                   m.normknapp, m.rensaknapp, m.soekknapp};
+    std::vector<Rect> rects = {m.heading,   m.helpknapp,  m.slutknapp,
+                               m.normknapp, m.rensaknapp, m.soekknapp};
     int previous_tab = -1;
     size_t visible = 0;
     for (const FormField& field : form.fields)
@@ -33,11 +33,11 @@ TEST(SearchFormLayoutTest, GroupsFitInTabOrderWithoutOverlapping) {
         EXPECT_EQ(g.type_button.width > 0, field.ListBacked()) << field.prefix;
       }
       EXPECT_LE(g.edit.bottom(), m.normknapp.top);
-      for (const FormRect& part : {g.label, g.edit, g.type_button, g.list_button}) {
+      for (const Rect& part : {g.label, g.edit, g.type_button, g.list_button}) {
         if (part.width == 0) continue;
         EXPECT_GE(part.left, 0);
         EXPECT_LE(part.right(), m.width);
-        for (const FormRect& other : rects)
+        for (const Rect& other : rects)
           EXPECT_FALSE(Overlap(part, other));
         rects.push_back(part);
       }

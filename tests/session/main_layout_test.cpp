@@ -8,12 +8,12 @@
 namespace vx {
 namespace {
 
-bool Inside(const Box& inner, const Box& outer) {
+bool Inside(const Rect& inner, const Rect& outer) {
   return inner.left >= outer.left && inner.top >= outer.top && inner.right() <= outer.right() &&
          inner.bottom() <= outer.bottom();
 }
 
-bool Overlap(const Box& a, const Box& b) {
+bool Overlap(const Rect& a, const Rect& b) {
   return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
 }
 
@@ -29,7 +29,7 @@ TEST(MainLayoutTest, TheTableKeepsItsHalfAtTheMinimumWidth) {
 
 TEST(MainLayoutTest, SizesOutsideTheLimitsAreClamped) {
   EXPECT_EQ(LayOutMainWindow(100, 100).huvudpanel, LayOutMainWindow(700, 340).huvudpanel);
-  EXPECT_EQ(LayOutMainWindow(4000, 3000).huvudpanel, (Box{0, 0, 1279, 1022}));
+  EXPECT_EQ(LayOutMainWindow(4000, 3000).huvudpanel, (Rect{0, 0, 1279, 1022}));
 }
 
 TEST(MainLayoutTest, TheDesignSizeGivesFifteenWholeRows) {
@@ -53,15 +53,15 @@ TEST(MainLayoutTest, EverySizeWithinTheLimitsLaysOutCleanly) {
       ASSERT_EQ(m.persontab.height % kTableRowHeight, 0);
       ASSERT_EQ(m.synliga * kTableRowHeight, m.persontab.height);
       ASSERT_GE(m.synliga, 1);
-      const Box table_inside{0, 0, m.tabellpanel.width, m.tabellpanel.height};
-      for (const Box& box : {m.persontab, m.personscr, m.namnsortknapp, m.datumsortknapp})
+      const Rect table_inside{0, 0, m.tabellpanel.width, m.tabellpanel.height};
+      for (const Rect& box : {m.persontab, m.personscr, m.namnsortknapp, m.datumsortknapp})
         ASSERT_TRUE(Inside(box, table_inside));
-      const Box record_inside{0, 0, m.huvpost.width, m.huvpost.height};
+      const Rect record_inside{0, 0, m.huvpost.width, m.huvpost.height};
       ASSERT_TRUE(Inside(m.texten, record_inside));
       ASSERT_TRUE(Inside(m.textscr, record_inside));
-      std::vector<Box> boxes = {m.helpknapp,      m.omknapp,       m.avslutaknapp,   m.tabellpanel,
-                                m.huvpost,        m.rensaknapp,    m.kopilistaknapp, m.exportknapp,
-                                m.postskrivknapp, m.kopipostknapp, m.postejknapp};
+      std::vector<Rect> boxes = {m.helpknapp,      m.omknapp,       m.avslutaknapp,   m.tabellpanel,
+                                 m.huvpost,        m.rensaknapp,    m.kopilistaknapp, m.exportknapp,
+                                 m.postskrivknapp, m.kopipostknapp, m.postejknapp};
       boxes.insert(boxes.end(), m.commands.begin(), m.commands.end());
       for (size_t i = 0; i < boxes.size(); ++i) {
         ASSERT_TRUE(Inside(boxes[i], m.huvudpanel)) << "control " << i;
@@ -78,7 +78,7 @@ TEST(MainLayoutTest, TheLogoIsCentredInItsPlaceOrHidden) {
   EXPECT_EQ(hidden.headings_left, kLogoPlace.left);
   const LogoPlacement small = PlaceLogo(Extent{59, 39});
   ASSERT_TRUE(small.logo.has_value());
-  EXPECT_EQ(*small.logo, (Box{kLogoPlace.left + 10, kLogoPlace.top + 20, 60, 40}));
+  EXPECT_EQ(*small.logo, (Rect{kLogoPlace.left + 10, kLogoPlace.top + 20, 60, 40}));
   EXPECT_EQ(small.headings_left, small.logo->right() + 20);
 }
 
