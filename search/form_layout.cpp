@@ -1,6 +1,7 @@
 #include "search/form_layout.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace vx {
 namespace {
@@ -87,7 +88,21 @@ SearchFormLayout LayOutSearchForm(const SearchFormTable& form) {
   m.normknapp = {kMargin, bottom, 130, 26};
   m.soekknapp = {m.width - kMargin - 92, bottom, 92, 26};
   m.rensaknapp = {m.soekknapp.left - 8 - 92, bottom, 92, 26};
+  assert(LayoutFault(m.Panels()).empty());
   return m;
+}
+
+std::vector<PanelLayout> SearchFormLayout::Panels() const {
+  std::vector<PlacedControl> controls = {{"heading", heading},       {"helpknapp", helpknapp},
+                                         {"slutknapp", slutknapp},   {"normknapp", normknapp},
+                                         {"rensaknapp", rensaknapp}, {"soekknapp", soekknapp}};
+  for (const FieldGroupPlace& g : groups) {
+    controls.insert(controls.end(), {{"label", g.label},
+                                     {"edit", g.edit},
+                                     {"type_button", g.type_button},
+                                     {"list_button", g.list_button}});
+  }
+  return {{"huvudpanel", {width, height}, controls}};
 }
 
 }  // namespace vx

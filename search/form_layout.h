@@ -1,11 +1,14 @@
 // Where a register search form's controls go: its field groups in two
 // columns in tab order (reading order is tab order), the Lokal-ID group
-// last, the command buttons below. One layout serves all three forms.
+// last, the command buttons below. One layout serves all three forms, each
+// of fixed size. Every control lies inside the form and none overlaps
+// another (asserted).
 #ifndef VX_SEARCH_FORM_LAYOUT_H_
 #define VX_SEARCH_FORM_LAYOUT_H_
 
 #include <vector>
 
+#include "engine/util/layout_check.h"
 #include "engine/util/rect.h"
 #include "search/search_forms.h"
 
@@ -26,6 +29,9 @@ struct SearchFormLayout {
   // list_button is the "Sök lokal-ID >>" button).
   std::vector<FieldGroupPlace> groups;
   Rect normknapp, rensaknapp, soekknapp;
+
+  // The background panel (huvudpanel), which fills the form.
+  std::vector<PanelLayout> Panels() const;
 };
 
 // The client sizes of the forms: births 615 x 545, marriages 615 x 467,

@@ -1,6 +1,7 @@
 #include "session/main_layout.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace vx {
 namespace {
@@ -8,6 +9,17 @@ namespace {
 constexpr int kScrollBarWidth = 21;
 constexpr int kMinimumHalf = 420;
 constexpr int kTableTop = 58;
+
+// The headings at least 100 pixels wide and 40 clear of the right edge,
+// however wide a set's logo.
+void LayOutHeading(MainLayout& m, int W, int headings_left) {
+  m.tovikknapp = kLogoPlace;
+  const int left = std::clamp(headings_left, 0, W - 40 - 100);
+  const int width = W - left - 40;
+  m.hrublabel = {left, 18, width, 36};
+  m.urublabel = {left + 2, 58, width, 22};
+  m.helpknapp = {W - 2 - kHelpButton.width, 4, kHelpButton.width, kHelpButton.height};
+}
 
 void LayOutBottomRow(MainLayout& m, int W, int H) {
   const int top = H - 6 - kCommandButton.height;
@@ -19,7 +31,6 @@ void LayOutBottomRow(MainLayout& m, int W, int H) {
   m.avslutaknapp = {W - 6 - kCommandButton.width, top, kCommandButton.width, kCommandButton.height};
   m.omknapp = {m.avslutaknapp.left - 10 - kCommandButton.width, top, kCommandButton.width,
                kCommandButton.height};
-  m.helpknapp = {W - 2 - kHelpButton.width, 4, kHelpButton.width, kHelpButton.height};
 }
 
 void LayOutTable(MainLayout& m, int half, int H, int date_column) {
@@ -27,6 +38,9 @@ void LayOutTable(MainLayout& m, int half, int H, int date_column) {
   h -= h % kTableRowHeight;
   m.tabellpanel = {8, kTablePanelTop, half - 30, h + 10};
   const int width = m.tabellpanel.width;
+  for (int r = 1; r <= 3; ++r)
+    m.valknappar[static_cast<size_t>(r - 1)] = TogglePlace(r);
+  m.antallabel = kHitCounterPlace;
   m.persontab = {12, kTableTop, width - 42, std::max(h - 4 * kTableRowHeight, kTableRowHeight)};
   m.synliga = m.persontab.height / kTableRowHeight;
   m.personscr = {width - 25, kTableTop, kScrollBarWidth, m.persontab.height};
@@ -38,6 +52,8 @@ void LayOutTable(MainLayout& m, int half, int H, int date_column) {
 
 void LayOutRecord(MainLayout& m, int half, int W) {
   m.huvpost = {half + 6, kTablePanelTop, W - half - 12, m.tabellpanel.height - 4};
+  m.postlab = kRecordMarkPlace;
+  m.postnrlabel = kRecordLabelPlace;
   m.texten = {9, 29, m.huvpost.width - 40, m.huvpost.height - 37};
   m.textscr = {m.texten.right() + 4, m.texten.top, kScrollBarWidth, m.texten.height};
 }
@@ -55,7 +71,7 @@ void UnderPanel(const Rect& panel, const std::array<Rect*, N>& boxes) {
 
 }  // namespace
 
-MainLayout LayOutMainWindow(int width, int height, int date_column) {
+MainLayout LayOutMainWindow(int width, int height, const MainLayoutFit& fit) {
   width = std::clamp(width, kMainMinimum.width, kMainMaximum.width);
   height = std::clamp(height, kMainMinimum.height, kMainMaximum.height);
   MainLayout m;
@@ -63,12 +79,58 @@ MainLayout LayOutMainWindow(int width, int height, int date_column) {
   const int W = m.huvudpanel.width;
   const int H = m.huvudpanel.height;
   const int half = std::max(W / 2, kMinimumHalf);
+  LayOutHeading(m, W, fit.headings_left);
   LayOutBottomRow(m, W, H);
-  LayOutTable(m, half, H, date_column);
+  LayOutTable(m, half, H, fit.date_column);
   LayOutRecord(m, half, W);
   UnderPanel<3>(m.tabellpanel, {&m.rensaknapp, &m.kopilistaknapp, &m.exportknapp});
   UnderPanel<3>(m.huvpost, {&m.postskrivknapp, &m.kopipostknapp, &m.postejknapp});
+  assert(m.synliga >= 1 && m.synliga * kTableRowHeight == m.persontab.height);
+  assert(LayoutFault(m.Panels()).empty());
   return m;
+}
+
+std::vector<PanelLayout> MainLayout::Panels() const {
+  const Rect& p = huvudpanel;
+  return {
+      {"window", {p.width + 1, p.height + 2}, {{"huvudpanel", p}}},
+      {"huvudpanel",
+       {p.width, p.height},
+       {{"hrublabel", hrublabel},
+        {"urublabel", urublabel},
+        {"helpknapp", helpknapp},
+        {"sokfknapp", commands[0]},
+        {"sokvknapp", commands[1]},
+        {"sokdknapp", commands[2]},
+        {"sokaknapp", commands[3]},
+        {"skrivknapp", commands[4]},
+        {"omknapp", omknapp},
+        {"avslutaknapp", avslutaknapp},
+        {"tabellpanel", tabellpanel},
+        {"huvpost", huvpost},
+        {"rensaknapp", rensaknapp},
+        {"kopilistaknapp", kopilistaknapp},
+        {"exportknapp", exportknapp},
+        {"postskrivknapp", postskrivknapp},
+        {"kopipostknapp", kopipostknapp},
+        {"postejknapp", postejknapp}}},
+      {"tabellpanel",
+       {tabellpanel.width, tabellpanel.height},
+       {{"foddavalknapp", valknappar[0]},
+        {"vigdavalknapp", valknappar[1]},
+        {"dodavalknapp", valknappar[2]},
+        {"antallabel", antallabel},
+        {"namnsortknapp", namnsortknapp},
+        {"datumsortknapp", datumsortknapp},
+        {"persontab", persontab},
+        {"personscr", personscr}}},
+      {"huvpost",
+       {huvpost.width, huvpost.height},
+       {{"postlab", postlab},
+        {"postnrlabel", postnrlabel},
+        {"texten", texten},
+        {"textscr", textscr}}},
+  };
 }
 
 LogoPlacement PlaceLogo(std::optional<Extent> figure) {

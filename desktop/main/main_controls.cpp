@@ -33,7 +33,7 @@ TVXknapp* RadioText(QWidget* parent, const QString& text, int tag) {
 
 void CreateHeading(MainControls& c) {
   c.tovikknapp = new Tnrknapp(c.huvudpanel);
-  c.tovikknapp->setGeometry(kLogoPlace.left, kLogoPlace.top, kLogoPlace.width, kLogoPlace.height);
+  c.tovikknapp->setGeometry(QtRect(kLogoPlace));
   c.tovikknapp->setAccessibleName("Om Tovik och registren");
   c.tovikknapp->setHint("Om Tovik och registren");
   c.logo = new Tnrknapp(c.tovikknapp);
@@ -64,14 +64,14 @@ void CreateTablePanel(MainControls& c) {
     toggle->setTransp(true);
     toggle->setAvst(22);
     toggle->setTextvmarg(true);
-    toggle->setGeometry(6 + 56 * r, 3, 56, 22);
+    toggle->setGeometry(QtRect(TogglePlace(r + 1)));
     toggle->setAccessibleName(names[r]);
     toggle->setHint(names[r]);
     toggle->SetShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + r)));
     c.valknappar[r] = toggle;
   }
   c.antallabel = InkLabel(c.tabellpanel, theme::kCaptionFont);
-  c.antallabel->setGeometry(14, 32, 160, 18);
+  c.antallabel->setGeometry(QtRect(kHitCounterPlace));
   c.antallabel->setText("0 valda");
   c.namnsortknapp = RadioText(c.tabellpanel, "Namn", 2);
   c.namnsortknapp->setHint("Ordna efter namn");
@@ -102,12 +102,12 @@ void CreateRecordPanel(MainControls& c) {
   c.huvpost->setRamtilekod("litenflik");
   c.postlab = new TVXknapp(c.huvpost);
   c.postlab->setKnapptyp(TVXknapp::kntBilder);
-  c.postlab->setGeometry(10, 4, 20, 20);
+  c.postlab->setGeometry(QtRect(kRecordMarkPlace));
   c.postlab->setAttribute(Qt::WA_TransparentForMouseEvents);
   c.postlab->setFocusPolicy(Qt::NoFocus);
   c.postlab->hide();
   c.postnrlabel = InkLabel(c.huvpost, theme::kCaptionFont);
-  c.postnrlabel->setGeometry(34, 6, 200, 18);
+  c.postnrlabel->setGeometry(QtRect(kRecordLabelPlace));
   c.postnrlabel->setAccessibleName("Postens id");
   c.statuslabel = new QLabel(QString::fromUtf8("\u25CF"), c.huvpost);
   c.statuslabel->hide();
@@ -196,6 +196,8 @@ void AttachPictures(MainControls& c, PictureSet& pictures) {
 void ApplyMainLayout(MainControls& c, const MainLayout& m) {
   auto place = [](QWidget* widget, const Rect& box) { widget->setGeometry(QtRect(box)); };
   place(c.huvudpanel, m.huvudpanel);
+  place(c.hrublabel, m.hrublabel);
+  place(c.urublabel, m.urublabel);
   place(c.helpknapp, m.helpknapp);
   for (int i = 0; i < 4; ++i)
     place(c.sokknappar[i], m.commands[i]);

@@ -66,8 +66,9 @@ MainControls CreateMainControls(QWidget* window);
 // runs first).
 void AttachPictures(MainControls& c, PictureSet& pictures);
 
-// Moves the controls to `layout`. The table's row height and column widths
-// follow it too.
+// Moves the controls the layout moves to `layout` (the others keep the
+// fixed places they were created at). The table's row height and column
+// widths follow it too.
 void ApplyMainLayout(MainControls& c, const MainLayout& layout);
 
 }  // namespace vx

@@ -11,6 +11,7 @@
 #include <QWindow>
 
 #include "catalogue/catalogue_declaration.h"
+#include "controls/qt_rect.h"
 #include "controls/screen_text.h"
 #include "desktop/output/print_dialog.h"
 #include "desktop/output/text_window.h"
@@ -74,10 +75,10 @@ void Tmain_form::FirstShow() {
       std::array<ResultRegister, 3>{session_.TableRegister(1), session_.TableRegister(2),
                                     session_.TableRegister(3)},
       session_.shown_records());
+  PlaceLogo();
   LayOut();
   AttachPictures(c_, *pictures_);
   ShowHeadings();
-  PlaceLogoAndHeadings();
   if (session_.configuration().maxutskrift == 0) c_.skrivknapp->hide();
   for (TVXknapp* toggle : c_.valknappar) {
     if (toggle->isEnabled()) {
@@ -113,23 +114,20 @@ void Tmain_form::ShowHeadings() {
   c_.urublabel->setText(ScreenText(session_.SubHeading()));
 }
 
-void Tmain_form::PlaceLogoAndHeadings() {
+void Tmain_form::PlaceLogo() {
   TNRfigurer& logos = pictures_->logofigur();
   const int index = logos.GetFigure("logovaxor" + session_.catalogue().regnr());
   std::optional<Extent> figure;
   if (index >= 0)
     figure = Extent{logos.FigureSize(index).width(), logos.FigureSize(index).height()};
-  const LogoPlacement placement = PlaceLogo(figure);
+  const LogoPlacement placement = vx::PlaceLogo(figure);
   c_.logo->setVisible(placement.logo.has_value());
   if (placement.logo) {
     c_.logo->setUpfigur(QString::fromStdString("logovaxor" + session_.catalogue().regnr()));
-    c_.logo->setGeometry(placement.logo->left - kLogoPlace.left,
-                         placement.logo->top - kLogoPlace.top, placement.logo->width,
-                         placement.logo->height);
+    // The logo lies on the organisation's logo area.
+    c_.logo->setGeometry(QtRect(*placement.logo).translated(-kLogoPlace.left, -kLogoPlace.top));
   }
-  const int width = std::max(100, c_.huvudpanel->width() - placement.headings_left - 40);
-  c_.hrublabel->setGeometry(placement.headings_left, 18, width, 36);
-  c_.urublabel->setGeometry(placement.headings_left + 2, 58, width, 22);
+  headings_left_ = placement.headings_left;
 }
 
 // On a screen of another density the pictures are loaded again at its
@@ -156,11 +154,9 @@ void Tmain_form::LayOut() {
   // The widest date the table shows, in the table's font.
   const int date_column =
       c_.persontab->fontMetrics().horizontalAdvance(QStringLiteral("dp 8888-88-88")) + 6;
-  const MainLayout layout = LayOutMainWindow(width(), height(), date_column);
+  const MainLayout layout = LayOutMainWindow(
+      width(), height(), {.date_column = date_column, .headings_left = headings_left_});
   ApplyMainLayout(c_, layout);
-  c_.hrublabel->resize(std::max(100, layout.huvudpanel.width - c_.hrublabel->x() - 40),
-                       c_.hrublabel->height());
-  c_.urublabel->resize(c_.hrublabel->width(), c_.urublabel->height());
   table_->SetVisibleRows(layout.synliga);
   ShowTable();
   UpdateTextScrollBar();

@@ -106,7 +106,7 @@ class Tmain_form : public QWidget {
   void FirstShow();
   bool OpenRegisterSet();
   void ShowHeadings();
-  void PlaceLogoAndHeadings();
+  void PlaceLogo();
   void LayOut();
   void ConnectCommands();
   void ConnectTable();
@@ -144,10 +144,11 @@ class Tmain_form : public QWidget {
   // The three forms, the free-text form, the print dialog.
   std::array<TextWindowPlacement, 5> placed_;
   bool open_failed_ = false;
-  bool cells_reported_ = false;  // a damaged list met while painting was told
-  bool shown_ = false;           // the first-show flag: the layout waits for it
-  bool syncing_ = false;         // the controls are being set from the table
-  bool in_wheel_ = false;        // guards the wheel against re-entry
+  bool cells_reported_ = false;          // a damaged list met while painting was told
+  bool shown_ = false;                   // the first-show flag: the layout waits for it
+  bool syncing_ = false;                 // the controls are being set from the table
+  bool in_wheel_ = false;                // guards the wheel against re-entry
+  int headings_left_ = kLogoPlace.left;  // right of the set's logo
   int shown_register_ = -1;
   uint32_t shown_record_ = 0;
 };

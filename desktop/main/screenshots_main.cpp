@@ -210,7 +210,8 @@ int main(int argc, char** argv) {
     ok = Save(*help, options.dir / "hjalpfonster.png") && ok;
     help->close();
   }
-  window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, QSize(800, 481),
+  window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                         QSize(vx::kMainDesign.width, vx::kMainDesign.height),
                                          window.screen()->availableGeometry()));
   ok = PhotographOtherForms(window, options.dir) && ok;
   ok = PhotographBirthSearch(window, options.dir) && ok;

@@ -16,6 +16,7 @@
 #include "controls/command_face.h"
 #include "controls/ink_label.h"
 #include "controls/picture_set.h"
+#include "controls/qt_rect.h"
 #include "controls/qt_theme.h"
 #include "controls/screen_text.h"
 #include "controls/tvx_knapp.h"
@@ -24,28 +25,25 @@
 #include "desktop/output/print_job.h"
 #include "desktop/output/text_window.h"
 #include "engine/util/message_sink.h"
+#include "printing/print_dialog_layout.h"
 #include "session/session.h"
 
 namespace vx {
 namespace {
 
-constexpr int kWidth = 470;
-constexpr int kHeight = 300;
-constexpr int kMargin = 24;
-constexpr int kFigureButton = 24;
 // A label at `where`: italic as the choices' titles, plain for texts.
-QLabel* Label(QWidget* parent, const QString& text, const QRect& where, bool italic = true) {
+QLabel* Label(QWidget* parent, const QString& text, const Rect& where, bool italic = true) {
   QLabel* label =
       InkLabel(parent, italic ? theme::kPrintFormLabelFont : theme::kPrintFormTextFont, text);
-  label->setGeometry(where);
+  label->setGeometry(QtRect(where));
   return label;
 }
 
-QRadioButton* Radio(QWidget* parent, QButtonGroup* group, const QString& text, const QRect& where) {
+QRadioButton* Radio(QWidget* parent, QButtonGroup* group, const QString& text, const Rect& where) {
   auto* radio = new QRadioButton(text, parent);
   radio->setFont(QtFont(theme::kPrintFormChoiceFont));
   SetInk(radio);
-  radio->setGeometry(where);
+  radio->setGeometry(QtRect(where));
   group->addButton(radio);
   return radio;
 }
@@ -58,10 +56,11 @@ Tskriv_form::Tskriv_form(Session& session, QPrinter& printer, PictureSet& pictur
       session_(session),
       printer_(printer),
       help_(help) {
-  setFixedSize(kWidth, kHeight);
+  const PrintDialogLayout m = LayOutPrintDialog();
+  setFixedSize(m.size.width, m.size.height);
   setFocusPolicy(Qt::StrongFocus);
   panel_ = new TVXpanel(this);
-  panel_->setGeometry(0, 0, kWidth, kHeight);
+  panel_->setGeometry(0, 0, m.size.width, m.size.height);
   panel_->setTiler(&pictures.metiler());
   panel_->setTilekod(QStringLiteral("srivbak"));
   panel_->setFigurer(&pictures.mainfigur());
@@ -74,47 +73,49 @@ Tskriv_form::Tskriv_form(Session& session, QPrinter& printer, PictureSet& pictur
 }
 
 void Tskriv_form::BuildChoices() {
-  heading_ = Label(panel_, {}, QRect(kMargin, 10, 330, 28), false);
-  heading_->setFont(QtFont(theme::kFormHeadingFont));
-  Label(panel_, QStringLiteral("Skriv ut:"), QRect(kMargin, 46, 180, 20));
+  const PrintDialogLayout m = LayOutPrintDialog();
+  heading_ = InkLabel(panel_, theme::kFormHeadingFont);
+  heading_->setGeometry(QtRect(m.heading));
+  Label(panel_, QStringLiteral("Skriv ut:"), m.whatlabel);
   auto* what = new QButtonGroup(this);
-  allaknapp_ =
-      Radio(panel_, what, QStringLiteral("Alla uppgifter"), QRect(kMargin + 14, 70, 170, 22));
-  tabellknapp_ = Radio(panel_, what, QStringLiteral("Tabell"), QRect(kMargin + 14, 94, 170, 22));
-  Label(panel_, QStringLiteral("Ordna och gruppera efter:"), QRect(232, 46, 210, 20));
+  allaknapp_ = Radio(panel_, what, QStringLiteral("Alla uppgifter"), m.allaknapp);
+  tabellknapp_ = Radio(panel_, what, QStringLiteral("Tabell"), m.tabellknapp);
+  Label(panel_, QStringLiteral("Ordna och gruppera efter:"), m.orderlabel);
   auto* order = new QButtonGroup(this);
-  namnknapp_ = Radio(panel_, order, QStringLiteral("Namn"), QRect(246, 70, 150, 22));
-  pnrknapp_ = Radio(panel_, order, QStringLiteral("Datum"), QRect(246, 94, 150, 22));
-  kaellaknapp_ = Radio(panel_, order, QString::fromUtf8("K\u00e4lla"), QRect(246, 118, 150, 22));
+  namnknapp_ = Radio(panel_, order, QStringLiteral("Namn"), m.namnknapp);
+  pnrknapp_ = Radio(panel_, order, QStringLiteral("Datum"), m.pnrknapp);
+  kaellaknapp_ = Radio(panel_, order, QString::fromUtf8("K\u00e4lla"), m.kaellaknapp);
 }
 
 void Tskriv_form::BuildRange() {
-  antskrivlabel_ = Label(panel_, {}, QRect(kMargin, 150, 290, 54), false);
+  const PrintDialogLayout m = LayOutPrintDialog();
+  antskrivlabel_ = Label(panel_, {}, m.antskrivlabel, false);
   antskrivlabel_->setWordWrap(true);
   antskrivlabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  auto edit = [this](const QRect& where, const QString& name) {
+  auto edit = [this](const Rect& where, const QString& name) {
     auto* e = new QLineEdit(panel_);
     e->setFont(QtFont(theme::kEditFont));
-    e->setGeometry(where);
+    e->setGeometry(QtRect(where));
     e->setAlignment(Qt::AlignRight);
     e->setMaxLength(9);
     e->setAccessibleName(name);
     return e;
   };
-  startpostedit_ = edit(QRect(326, 156, 52, 24), QString::fromUtf8("Fr\u00e5n post"));
-  Label(panel_, QString::fromUtf8("\u2013"), QRect(384, 156, 14, 24), false);
-  slutpostedit_ = edit(QRect(398, 156, 52, 24), QStringLiteral("Till post"));
+  startpostedit_ = edit(m.startpostedit, QString::fromUtf8("Fr\u00e5n post"));
+  Label(panel_, QString::fromUtf8("\u2013"), m.dashlabel, false);
+  slutpostedit_ = edit(m.slutpostedit, QStringLiteral("Till post"));
 }
 
 void Tskriv_form::BuildProgress() {
+  const PrintDialogLayout m = LayOutPrintDialog();
   pg_ = new QProgressBar(panel_);
-  pg_->setGeometry(kMargin, 210, kWidth - 2 * kMargin, 12);
+  pg_->setGeometry(QtRect(m.pg));
   pg_->setTextVisible(false);
   QPalette palette = pg_->palette();
   palette.setColor(QPalette::Highlight, QtColor(theme::kInk));
   pg_->setPalette(palette);
-  statuslabel_ = Label(panel_, {}, QRect(kMargin, 224, 260, 20), false);
-  avbrytlabel_ = Label(panel_, QStringLiteral("(Esc avbryter)"), QRect(326, 224, 120, 20));
+  statuslabel_ = Label(panel_, {}, m.statuslabel, false);
+  avbrytlabel_ = Label(panel_, QStringLiteral("(Esc avbryter)"), m.avbrytlabel);
   avbrytlabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   pg_->hide();
   statuslabel_->hide();
@@ -122,9 +123,9 @@ void Tskriv_form::BuildProgress() {
 }
 
 void Tskriv_form::BuildButtons(PictureSet& pictures) {
-  const QRect bottom(kMargin, kHeight - 26 - 18, 116, 26);
+  const PrintDialogLayout m = LayOutPrintDialog();
   startknapp_ = new Tspecbut(panel_);
-  startknapp_->setGeometry(QRect(kWidth - kMargin - 116, bottom.top(), 116, 26));
+  startknapp_->setGeometry(QtRect(m.startknapp));
   startknapp_->setHint(QStringLiteral("Skriv ut (Enter)"));
   startknapp_->setAccessibleName(QStringLiteral("Skriv ut"));
   startknapp_->setBitm(CommandFace(pictures.mainfigur(), "knskriv", QStringLiteral("Skriv ut"),
@@ -134,13 +135,12 @@ void Tskriv_form::BuildButtons(PictureSet& pictures) {
   staellinknapp_->setButtext(QString::fromUtf8("Skrivare\u2026"));
   staellinknapp_->setHint(QString::fromUtf8("V\u00e4lj skrivare, papper eller PDF-fil"));
   staellinknapp_->setAccessibleName(QStringLiteral("Skrivare"));
-  staellinknapp_->setGeometry(bottom);
+  staellinknapp_->setGeometry(QtRect(m.staellinknapp));
   connect(staellinknapp_, &ButtonBase::Click, this, &Tskriv_form::SetUpPrinter);
-  const QRect close(kWidth - 8 - kFigureButton, 8, kFigureButton, kFigureButton);
-  slutknapp_ = CloseButton(panel_, pictures, close,
+  slutknapp_ = CloseButton(panel_, pictures, QtRect(m.slutknapp),
                            QString::fromUtf8("St\u00e4ng utan att skriva ut (Esc)"));
   connect(slutknapp_, &ButtonBase::Click, this, &QDialog::reject);
-  helpknapp_ = HelpButton(panel_, pictures, close.translated(-6 - kFigureButton, 0));
+  helpknapp_ = HelpButton(panel_, pictures, QtRect(m.helpknapp));
   connect(helpknapp_, &ButtonBase::Click, this, [this] {
     if (help_ != nullptr) help_->ShowHelpText("HJ007", this, Ttextform::HelpCaller::kDialog);
   });

@@ -19,17 +19,11 @@
 #include "controls/tvx_panel.h"
 #include "engine/util/message_sink.h"
 #include "engine/util/status.h"
+#include "records/text_window_layout.h"
 #include "session/session.h"
 
 namespace vx {
 namespace {
-
-constexpr int kWidth = 520;
-constexpr int kHeight = 560;
-constexpr int kMargin = 20;
-constexpr int kTextTop = 52;
-constexpr int kBarWidth = 24;
-constexpr int kButton = 24;
 
 QImage Figure(TVXfigurer& figures, const char* name) {
   const CachedPicture* picture = figures.At(figures.GetFigure(name));
@@ -43,16 +37,18 @@ Ttextform::Ttextform(Session& session, PictureSet& pictures, QWidget* parent)
     // covering other programs.
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       session_(session) {
-  setFixedSize(kWidth, kHeight);
+  const TextWindowLayout m = LayOutTextWindow(content_);
+  setFixedSize(m.size.width, m.size.height);
   setAccessibleName(QStringLiteral("Hj\u00e4lptext"));
   BuildControls(pictures);
   BuildButtons(pictures);
 }
 
 void Ttextform::BuildControls(PictureSet& pictures) {
+  const TextWindowLayout m = LayOutTextWindow(content_);
   huvudpanel_ = new TVXpanel(this);
   huvudpanel_->setObjectName("huvudpanel");
-  huvudpanel_->setGeometry(0, 0, kWidth, kHeight);
+  huvudpanel_->setGeometry(0, 0, m.size.width, m.size.height);
   huvudpanel_->setTiler(&pictures.maintiler());
   huvudpanel_->setTilekod("hjalpbak");
   huvudpanel_->setFigurer(&pictures.mainfigur());
@@ -63,18 +59,16 @@ void Ttextform::BuildControls(PictureSet& pictures) {
   huvudpanel_->setBackgroundOrigin(QPoint(0, 0));
 
   arkivlabel_ = InkLabel(huvudpanel_, theme::kTextHeadingFont);
-  arkivlabel_->setGeometry(kMargin, kHelpHeadingTop, 400, 28);
   arkivlabel_->setObjectName("arkivlabel");
   arkivlabel_->setAccessibleName(QStringLiteral("Rubrik"));
   verlabel_ = InkLabel(huvudpanel_, theme::kVersionFont);
-  verlabel_->setGeometry(kMargin + 1, 32, 400, 15);
   verlabel_->setObjectName("verlabel");
   verlabel_->setAccessibleName(QStringLiteral("Version"));
+  PlaceHeadings();
 
-  const int text_height = kHeight - kTextTop - kMargin;
   texten_ = new TVXdyntex(huvudpanel_);
   texten_->setObjectName("texten");
-  texten_->setGeometry(kMargin, kTextTop, kWidth - 2 * kMargin - kBarWidth - 4, text_height);
+  texten_->setGeometry(QtRect(m.texten));
   texten_->setTiler(&pictures.maintiler());
   texten_->setTilekod("hjalpbak");
   texten_->setParenttiler(true);
@@ -86,7 +80,7 @@ void Ttextform::BuildControls(PictureSet& pictures) {
 
   vistextscr_ = new Tspecscr(huvudpanel_);
   vistextscr_->setObjectName("vistextscr");
-  vistextscr_->setGeometry(kWidth - kMargin - kBarWidth, kTextTop, kBarWidth, text_height);
+  vistextscr_->setGeometry(QtRect(m.vistextscr));
   vistextscr_->setSmallch(TextScroll::kSmallch);
   vistextscr_->setLargech(TextScroll::kSmallch);
   vistextscr_->setAccessibleName(QStringLiteral("Rullningslist"));
@@ -96,6 +90,7 @@ void Ttextform::BuildControls(PictureSet& pictures) {
 }
 
 void Ttextform::BuildButtons(PictureSet& pictures) {
+  const TextWindowLayout m = LayOutTextWindow(content_);
   slutknapp_ = new TVXknapp(huvudpanel_);
   slutknapp_->setObjectName("slutknapp");
   slutknapp_->setKnapptyp(TVXknapp::kntFlipflop);
@@ -104,7 +99,7 @@ void Ttextform::BuildButtons(PictureSet& pictures) {
   slutknapp_->setFigur2("storkryssl02");
   slutknapp_->setFocusmode(true);
   slutknapp_->setHint(QStringLiteral("St\u00e4ng"));
-  slutknapp_->setGeometry(kWidth - kMargin - kButton, 12, kButton, kButton);
+  slutknapp_->setGeometry(QtRect(m.slutknapp));
   connect(slutknapp_, &TVXknapp::Click, this, &QDialog::close);
 
   kopipostknapp_ = new Tspecbut(huvudpanel_);
@@ -113,7 +108,7 @@ void Ttextform::BuildButtons(PictureSet& pictures) {
   kopipostknapp_->setHint(QStringLiteral("Kopiera till urklipp"));
   // The hint shows the keys as the installed Qt translation names them.
   kopipostknapp_->SetShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-  kopipostknapp_->setGeometry(kWidth - kMargin - kButton - 10 - 26, 11, 26, 26);
+  kopipostknapp_->setGeometry(QtRect(m.kopipostknapp));
   connect(kopipostknapp_, &Tspecbut::Click, this, &Ttextform::CopyText);
 }
 
@@ -173,11 +168,19 @@ void Ttextform::LoadAbout() {
 
 void Ttextform::ShowContent() {
   arkivlabel_->setText(FromCp1252(content_.heading()));
-  arkivlabel_->move(arkivlabel_->x(), content_.heading_top());
   verlabel_->setText(FromCp1252(content_.version_line()));
+  PlaceHeadings();
   texten_->SetText(content_.text());
   texten_->setAccessibleDescription(texten_->AccessibleText());
   ResetScroll();
+}
+
+// The About text's heading stands higher, over its version line.
+void Ttextform::PlaceHeadings() {
+  const TextWindowLayout m = LayOutTextWindow(content_);
+  arkivlabel_->setGeometry(QtRect(m.arkivlabel));
+  if (!m.verlabel.empty()) verlabel_->setGeometry(QtRect(m.verlabel));
+  verlabel_->setVisible(!m.verlabel.empty());
 }
 
 void Ttextform::ResetScroll() {

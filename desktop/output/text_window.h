@@ -67,6 +67,7 @@ class Ttextform : public QDialog {
   void LoadHelp();
   void LoadAbout();
   void ShowContent();
+  void PlaceHeadings();
   void ResetScroll();
   void ScrollTo(int position);
   void OnBarMoved(int position);

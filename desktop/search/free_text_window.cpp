@@ -9,6 +9,7 @@
 #include "controls/command_face.h"
 #include "controls/ink_label.h"
 #include "controls/picture_set.h"
+#include "controls/qt_rect.h"
 #include "controls/qt_theme.h"
 #include "controls/screen_text.h"
 #include "controls/tvx_knapp.h"
@@ -16,53 +17,49 @@
 #include "controls/window_buttons.h"
 #include "desktop/output/text_window.h"
 #include "engine/util/message_sink.h"
+#include "search/free_text_layout.h"
 #include "session/session.h"
 
 namespace vx {
-namespace {
-
-constexpr int kWidth = 540;
-constexpr int kHeight = 153;
-
-}  // namespace
 
 Tsoka_form::Tsoka_form(Session& session, PictureSet& pictures, Ttextform* help, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       session_(session),
       help_(help) {
   setWindowTitle(QStringLiteral("Tovik Valdrisen, s\u00f6k alla"));
-  setFixedSize(kWidth, kHeight);
+  const FreeTextFormLayout m = LayOutFreeTextForm();
+  setFixedSize(m.size.width, m.size.height);
   auto* panel = new TVXpanel(this);
-  panel->setGeometry(0, 0, kWidth, kHeight);
+  panel->setGeometry(0, 0, m.size.width, m.size.height);
   panel->setTiler(&pictures.metiler());
   panel->setTilekod("sokalla");
   panel->setFigurer(&pictures.mainfigur());
   panel->setHorn("horn1;horn3;horn5;horn7");
   QLabel* label = InkLabel(panel, theme::kFreeTextLabelFont,
                            QString::fromUtf8("Fri s\u00f6kning i alla f\u00e4lt"));
-  label->setGeometry(20, 22, 400, 24);
+  label->setGeometry(QtRect(m.ovrigtlabel));
   alltedit_ = new QLineEdit(panel);
   alltedit_->setFont(QtFont(theme::kEditFont));
-  alltedit_->setGeometry(20, 54, kWidth - 40, 26);
+  alltedit_->setGeometry(QtRect(m.alltedit));
   alltedit_->setAccessibleName(label->text());
   const qreal ratio = devicePixelRatioF();
   auto* soekknapp = new Tspecbut(panel);
-  soekknapp->setGeometry(kWidth - 20 - 92, kHeight - 16 - 26, 92, 26);
+  soekknapp->setGeometry(QtRect(m.soekknapp));
   soekknapp->setHint(QString::fromUtf8("S\u00f6k i alla register (Enter)"));
   soekknapp->setBitm(CommandFace(pictures.mainfigur(), "knsok", QString::fromUtf8("S\u00f6k"),
                                  soekknapp->size(), ratio));
   connect(soekknapp, &ButtonBase::Tryckt, this, &Tsoka_form::Search);
   auto* rensaknapp = new Tspecbut(panel);
-  rensaknapp->setGeometry(soekknapp->x() - 8 - 92, soekknapp->y(), 92, 26);
+  rensaknapp->setGeometry(QtRect(m.rensaknapp));
   rensaknapp->setHint(QStringLiteral("T\u00f6m f\u00e4ltet"));
   rensaknapp->SetShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   rensaknapp->setBitm(CommandFace(pictures.mainfigur(), "knrensa", QStringLiteral("Rensa"),
                                   rensaknapp->size(), ratio));
   connect(rensaknapp, &ButtonBase::Click, alltedit_, &QLineEdit::clear);
-  auto* slutknapp = CloseButton(panel, pictures, QRect(kWidth - 32, 8, 24, 24),
+  auto* slutknapp = CloseButton(panel, pictures, QtRect(m.slutknapp),
                                 QString::fromUtf8("St\u00e4ng utan att s\u00f6ka (Esc)"));
   connect(slutknapp, &ButtonBase::Click, this, &QDialog::reject);
-  auto* helpknapp = HelpButton(panel, pictures, QRect(kWidth - 62, 8, 24, 24));
+  auto* helpknapp = HelpButton(panel, pictures, QtRect(m.helpknapp));
   connect(helpknapp, &ButtonBase::Click, this, [this] {
     if (help_ != nullptr) help_->ShowHelpText("HJ005", this, Ttextform::HelpCaller::kDialog);
   });

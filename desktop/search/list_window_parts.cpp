@@ -7,10 +7,12 @@
 
 #include "controls/ink_label.h"
 #include "controls/picture_set.h"
+#include "controls/qt_rect.h"
 #include "controls/qt_theme.h"
 #include "controls/tlm_tab.h"
 #include "controls/tvx_knapp.h"
 #include "controls/tvx_panel.h"
+#include "search/list_window_layout.h"
 
 namespace vx {
 
@@ -27,13 +29,13 @@ TVXpanel* ListBackground(QWidget* window, PictureSet& pictures) {
   return panel;
 }
 
-QLabel* ListLabel(QWidget* parent, const theme::Font& font, const QRect& where) {
+QLabel* ListLabel(QWidget* parent, const theme::Font& font, const Rect& where) {
   QLabel* label = InkLabel(parent, font);
-  label->setGeometry(where);
+  label->setGeometry(QtRect(where));
   return label;
 }
 
-TLMtab* ListGrid(QWidget* parent, PictureSet& pictures, int columns, QPoint at, int width) {
+TLMtab* ListGrid(QWidget* parent, PictureSet& pictures, int columns, const Rect& where) {
   auto* grid = new TLMtab(parent);
   grid->setColumnCount(columns);
   grid->setRowCount(0);
@@ -44,17 +46,16 @@ TLMtab* ListGrid(QWidget* parent, PictureSet& pictures, int columns, QPoint at, 
   grid->setTabvaelj(TVXtabvaelj::tvHdrag);
   grid->setMushjul(false);
   grid->setFigurer(&pictures.mainfigur());
-  grid->setGeometry(at.x(), at.y(), width, kListGridHeight);
+  grid->setGeometry(QtRect(where));
   return grid;
 }
 
-QLineEdit* QuickSearchEdit(QWidget* parent, const QRect& where) {
-  QLabel* label =
-      ListLabel(parent, theme::kListTextFont, QRect(where.left(), where.top() - 17, 200, 16));
+QLineEdit* QuickSearchEdit(QWidget* parent, const Rect& label_where, const Rect& where) {
+  QLabel* label = ListLabel(parent, theme::kListTextFont, label_where);
   label->setText(QStringLiteral("Snabbs\u00f6k i listan"));
   auto* edit = new QLineEdit(parent);
   edit->setObjectName("snabbsokedit");
-  edit->setGeometry(where);
+  edit->setGeometry(QtRect(where));
   edit->setAccessibleName(label->text());
   label->setBuddy(edit);
   return edit;

@@ -1,14 +1,14 @@
 // The controls the word picker and the normalisation view share, made the
 // same way for both: the paper background, ink labels, the close and help
 // buttons, the white list grid of 18 rows with its scroll bar, and the
-// quick-search edit under its label.
+// quick-search edit under its label. Where they go is the windows' layouts'
+// (search/list_window_layout.h).
 #ifndef VX_DESKTOP_SEARCH_LIST_WINDOW_PARTS_H_
 #define VX_DESKTOP_SEARCH_LIST_WINDOW_PARTS_H_
 
 #include <QImage>
-#include <QPoint>
-#include <QRect>
 
+#include "engine/util/rect.h"
 #include "theme/theme.h"
 
 class QKeyEvent;
@@ -24,20 +24,16 @@ class TVXfigurer;
 class TVXknapp;
 class TVXpanel;
 
-inline constexpr int kListRowHeight = 15;
-// 18 rows inside the grid's sunken border of two pixels a side.
-inline constexpr int kListGridHeight = 18 * kListRowHeight + 4;
-
 // The panel that fills a list window with the tile "namnlista", its paper
 // starting at the window's own corner wherever it is moved.
 TVXpanel* ListBackground(QWidget* window, PictureSet& pictures);
 // A label in the ink and `font` at `where`.
-QLabel* ListLabel(QWidget* parent, const theme::Font& font, const QRect& where);
-// A grid of `columns` columns, `width` wide and 18 rows high, at (left,
-// top); the wheel is left to the window.
-TLMtab* ListGrid(QWidget* parent, PictureSet& pictures, int columns, QPoint at, int width);
-// The edit at `where`, its label "Snabbsök i listan" above it.
-QLineEdit* QuickSearchEdit(QWidget* parent, const QRect& where);
+QLabel* ListLabel(QWidget* parent, const theme::Font& font, const Rect& where);
+// A grid of `columns` columns at `where`, rows kListRowHeight high; the
+// wheel is left to the window.
+TLMtab* ListGrid(QWidget* parent, PictureSet& pictures, int columns, const Rect& where);
+// The edit at `where`, its label "Snabbsök i listan" at `label`.
+QLineEdit* QuickSearchEdit(QWidget* parent, const Rect& label, const Rect& where);
 // A key the focused control of a list window left to the window: the
 // grid's moves (Up, Down, Page Up, Page Down) reach the grid from the quick
 // search, and typing goes to the quick search. False for any other key.

@@ -8,6 +8,7 @@
 
 #include "catalogue/catalogue_declaration.h"
 #include "controls/picture_set.h"
+#include "controls/qt_rect.h"
 #include "controls/qt_text_measurer.h"
 #include "controls/qt_theme.h"
 #include "controls/scroll_bar.h"
@@ -20,19 +21,11 @@
 #include "desktop/search/list_window_parts.h"
 #include "engine/util/cp1252.h"
 #include "engine/util/message_sink.h"
+#include "search/list_window_layout.h"
 #include "session/session.h"
 
 namespace vx {
 namespace {
-
-constexpr int kWidth = 471;
-constexpr int kHeight = 398;
-constexpr int kMargin = 10;
-constexpr int kGridTop = 76;
-constexpr int kBarWidth = 22;
-constexpr int kColumnWidths[] = {195, 195, 35};
-constexpr int kGridWidth = kColumnWidths[0] + kColumnWidths[1] + kColumnWidths[2] + 4;
-constexpr int kButton = 24;
 
 struct KindChoice {
   int kind;
@@ -50,26 +43,27 @@ Tnormform::Tnormform(Session& session, PictureSet& pictures, Ttextform* help, QW
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       session_(session),
       help_(help) {
-  setFixedSize(kWidth, kHeight);
-  BuildControls(pictures);
-  BuildKindButtons(pictures);
+  const NormalisationLayout m = LayOutNormalisationView();
+  setFixedSize(m.size.width, m.size.height);
+  BuildControls(pictures, m);
+  BuildKindButtons(pictures, m);
 }
 
-void Tnormform::BuildControls(PictureSet& pictures) {
+void Tnormform::BuildControls(PictureSet& pictures, const NormalisationLayout& m) {
   huvudpanel_ = ListBackground(this, pictures);
-  rubriklab_ = ListLabel(huvudpanel_, theme::kListTitleFont, QRect(kMargin + 2, 12, 300, 22));
+  rubriklab_ = ListLabel(huvudpanel_, theme::kListTitleFont, m.rubriklab);
   rubriklab_->setObjectName("rubriklab");
   rubriklab_->setText(QStringLiteral("Normerade ord"));
-  slutknapp_ = CloseButton(huvudpanel_, pictures, QRect(kWidth - kMargin - kButton, 10, 24, 24));
-  helpknapp_ = HelpButton(huvudpanel_, pictures, QRect(slutknapp_->x() - 32, 10, 24, 24));
+  slutknapp_ = CloseButton(huvudpanel_, pictures, QtRect(m.slutknapp));
+  helpknapp_ = HelpButton(huvudpanel_, pictures, QtRect(m.helpknapp));
   connect(slutknapp_, &TVXknapp::Click, this, &QDialog::reject);
   connect(helpknapp_, &TVXknapp::Click, this, &Tnormform::ShowHelp);
 
-  normtab_ = ListGrid(huvudpanel_, pictures, 3, QPoint(kMargin, kGridTop), kGridWidth);
+  normtab_ = ListGrid(huvudpanel_, pictures, 3, m.grid);
   normtab_->setObjectName("normtab");
   normtab_->setEttindrag(3);
   for (int column = 0; column < 3; ++column)
-    normtab_->setColumnWidth(column, kColumnWidths[column]);
+    normtab_->setColumnWidth(column, m.column_widths[static_cast<size_t>(column)]);
   normtab_->setAccessibleName(QStringLiteral("Normerade ord"));
   normtab_->setCellText([this](int row, int column) {
     const std::vector<NormEntry>& shown = entries();
@@ -80,23 +74,22 @@ void Tnormform::BuildControls(PictureSet& pictures) {
   normtab_->setCellAttribute([](int, int) { return kNormCellAttribute; });
   normscr_ = new Tspecscr(huvudpanel_);
   normscr_->setObjectName("normscr");
-  normscr_->setGeometry(kMargin + kGridWidth + 2, kGridTop, kBarWidth, kListGridHeight);
+  normscr_->setGeometry(QtRect(m.scroll_bar));
   normscr_->setLargech(10);
   normscr_->setAccessibleName(QStringLiteral("Rulla listan"));
   normscr_->hide();
   view_ = new ListGridView(normtab_, normscr_, this);
   connect(normtab_, &TLMtab::MouseWheel, view_, &ListGridView::Wheel);
 
-  antlabel_ =
-      ListLabel(huvudpanel_, theme::kListTextFont, QRect(kMargin + 4 * 79 + 4, 47, 130, 16));
+  antlabel_ = ListLabel(huvudpanel_, theme::kListTextFont, m.antlabel);
   antlabel_->setObjectName("antlabel");
-  snabbsokedit_ = QuickSearchEdit(huvudpanel_, QRect(kMargin, 372, 180, 21));
+  snabbsokedit_ = QuickSearchEdit(huvudpanel_, m.quick_label, m.snabbsokedit);
   connect(snabbsokedit_, &QLineEdit::textChanged, this, &Tnormform::OnQuickSearch);
 }
 
-void Tnormform::BuildKindButtons(PictureSet& pictures) {
-  int left = kMargin;
-  for (const KindChoice& k : kKindButtons) {
+void Tnormform::BuildKindButtons(PictureSet& pictures, const NormalisationLayout& m) {
+  for (size_t i = 0; i < std::size(kKindButtons); ++i) {
+    const KindChoice& k = kKindButtons[i];
     auto* button = new TVXknapp(huvudpanel_);
     button->setObjectName(QStringLiteral("kind%1").arg(k.kind));
     button->setKnapptyp(TVXknapp::kntRutabild);
@@ -109,8 +102,7 @@ void Tnormform::BuildKindButtons(PictureSet& pictures) {
     button->setStaydown(true);
     button->setKopplatag(true);
     button->setTag(1);
-    button->setGeometry(left, 42, 75, 25);
-    left += 79;
+    button->setGeometry(QtRect(m.kind_buttons[i]));
     const int kind = k.kind;
     connect(button, &TVXknapp::Down, this, [this, kind] {
       if (!syncing_) ShowKind(kind);

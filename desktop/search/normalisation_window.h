@@ -22,6 +22,7 @@ class QLineEdit;
 namespace vx {
 
 class ListGridView;
+struct NormalisationLayout;
 class PictureSet;
 class Session;
 class TLMtab;
@@ -54,8 +55,8 @@ class Tnormform : public QDialog {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
-  void BuildControls(PictureSet& pictures);
-  void BuildKindButtons(PictureSet& pictures);
+  void BuildControls(PictureSet& pictures, const NormalisationLayout& m);
+  void BuildKindButtons(PictureSet& pictures, const NormalisationLayout& m);
   void FirstShow();
   void ShowKind(int kind);
   void OnQuickSearch();

@@ -10,6 +10,7 @@
 
 #include "controls/bitmap_button.h"
 #include "controls/picture_set.h"
+#include "controls/qt_rect.h"
 #include "controls/qt_text_measurer.h"
 #include "controls/scroll_bar.h"
 #include "controls/tlm_tab.h"
@@ -21,41 +22,32 @@
 #include "desktop/search/list_window_parts.h"
 #include "engine/util/cp1252.h"
 #include "engine/util/message_sink.h"
+#include "search/list_window_layout.h"
 #include "session/session.h"
 
 namespace vx {
-namespace {
-
-constexpr int kWidth = 358;
-constexpr int kHeight = 398;
-constexpr int kMargin = 14;
-constexpr int kGridTop = 72;
-constexpr int kBarWidth = 22;
-constexpr int kGridWidth = kWidth - 2 * kMargin - kBarWidth - 2;
-constexpr int kButton = 24;
-
-}  // namespace
 
 Tsoktabform::Tsoktabform(Session& session, PictureSet& pictures, Ttextform* help, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       session_(session),
       help_(help) {
-  setFixedSize(kWidth, kHeight);
-  BuildControls(pictures);
-  BuildButtons(pictures);
+  const PickerLayout m = LayOutPicker();
+  setFixedSize(m.size.width, m.size.height);
+  BuildControls(pictures, m);
+  BuildButtons(pictures, m);
   ConnectControls();
 }
 
-void Tsoktabform::BuildControls(PictureSet& pictures) {
+void Tsoktabform::BuildControls(PictureSet& pictures, const PickerLayout& m) {
   huvudpanel_ = ListBackground(this, pictures);
-  rubriklab_ = ListLabel(huvudpanel_, theme::kListTitleFont, QRect(kMargin, 12, 260, 22));
+  rubriklab_ = ListLabel(huvudpanel_, theme::kListTitleFont, m.rubriklab);
   rubriklab_->setObjectName("rubriklab");
-  rubrik2lab_ = ListLabel(huvudpanel_, theme::kListTextFont, QRect(kMargin, 34, 260, 16));
+  rubrik2lab_ = ListLabel(huvudpanel_, theme::kListTextFont, m.rubrik2lab);
   rubrik2lab_->setObjectName("rubrik2lab");
-  antlabel_ = ListLabel(huvudpanel_, theme::kListTextFont, QRect(kMargin + 1, 53, 200, 16));
+  antlabel_ = ListLabel(huvudpanel_, theme::kListTextFont, m.antlabel);
   antlabel_->setObjectName("antlabel");
 
-  soktab_ = ListGrid(huvudpanel_, pictures, 2, QPoint(kMargin, kGridTop), kGridWidth);
+  soktab_ = ListGrid(huvudpanel_, pictures, 2, m.grid);
   soktab_->setObjectName("soktab");
   soktab_->setValdfigur("rodbockl");
   soktab_->setDragButton(Qt::RightButton);
@@ -64,19 +56,19 @@ void Tsoktabform::BuildControls(PictureSet& pictures) {
   soktab_->installEventFilter(this);
   sokscr_ = new Tspecscr(huvudpanel_);
   sokscr_->setObjectName("sokscr");
-  sokscr_->setGeometry(kMargin + kGridWidth + 2, kGridTop, kBarWidth, kListGridHeight);
+  sokscr_->setGeometry(QtRect(m.scroll_bar));
   sokscr_->setLargech(10);
   sokscr_->setAccessibleName(QStringLiteral("Rulla listan"));
   sokscr_->hide();
   view_ = new ListGridView(soktab_, sokscr_, this);
 
-  snabbsokedit_ = QuickSearchEdit(huvudpanel_, QRect(kMargin, 370, 180, 21));
+  snabbsokedit_ = QuickSearchEdit(huvudpanel_, m.quick_label, m.snabbsokedit);
   snabbsokedit_->installEventFilter(this);
 }
 
-void Tsoktabform::BuildButtons(PictureSet& pictures) {
-  slutknapp_ = CloseButton(huvudpanel_, pictures, QRect(kWidth - kMargin - kButton, 10, 24, 24));
-  helpknapp_ = HelpButton(huvudpanel_, pictures, QRect(slutknapp_->x() - 32, 10, 24, 24));
+void Tsoktabform::BuildButtons(PictureSet& pictures, const PickerLayout& m) {
+  slutknapp_ = CloseButton(huvudpanel_, pictures, QtRect(m.slutknapp));
+  helpknapp_ = HelpButton(huvudpanel_, pictures, QtRect(m.helpknapp));
 
   rensaknapp_ = new Tspecbut(huvudpanel_);
   rensaknapp_->setObjectName("rensaknapp");
@@ -84,7 +76,7 @@ void Tsoktabform::BuildButtons(PictureSet& pictures) {
   rensaknapp_->setHint(QStringLiteral("Ta bort alla bockar"));
   rensaknapp_->setAccessibleName(rensaknapp_->hint());
   rensaknapp_->SetShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-  rensaknapp_->setGeometry(kMargin + 190, 368, 26, 26);
+  rensaknapp_->setGeometry(QtRect(m.rensaknapp));
 
   jaknapp_ = new TVXknapp(huvudpanel_);
   jaknapp_->setObjectName("jaknapp");
@@ -93,8 +85,7 @@ void Tsoktabform::BuildButtons(PictureSet& pictures) {
   jaknapp_->setFigur1("trafikljus");
   jaknapp_->setHint(QStringLiteral("S\u00f6k med de valda orden"));
   jaknapp_->setAccessibleName(jaknapp_->hint());
-  // Clear of the corner ornament.
-  jaknapp_->setGeometry(kWidth - kMargin - 26, 355, 18, 36);
+  jaknapp_->setGeometry(QtRect(m.jaknapp));
 }
 
 void Tsoktabform::ConnectControls() {

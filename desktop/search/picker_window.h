@@ -27,6 +27,7 @@ namespace vx {
 
 class ListGridView;
 class PictureSet;
+struct PickerLayout;
 class Session;
 class TLMtab;
 class Tspecbut;
@@ -57,8 +58,8 @@ class Tsoktabform : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void BuildControls(PictureSet& pictures);
-  void BuildButtons(PictureSet& pictures);
+  void BuildControls(PictureSet& pictures, const PickerLayout& m);
+  void BuildButtons(PictureSet& pictures, const PickerLayout& m);
   void ConnectControls();
   void ShowList(int register_number, int slot, const std::string& title);
   void ShowCount();

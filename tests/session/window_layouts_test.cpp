@@ -1,0 +1,57 @@
+// Every window's layout at every size it can take: each control inside its
+// panel and none overlapping another (tests/support/layout_sweep.h). The
+// main window is swept in main_layout_test.cpp.
+#include <gtest/gtest.h>
+
+#include "printing/print_dialog_layout.h"
+#include "records/text_window_layout.h"
+#include "search/form_layout.h"
+#include "search/free_text_layout.h"
+#include "search/list_window_layout.h"
+#include "tests/support/layout_sweep.h"
+
+namespace vx {
+namespace {
+
+TEST(WindowLayoutsTest, EveryWindowOfFixedSizeLaysOutCleanly) {
+  TextWindowContent about;
+  about.ShowAbout("Exempel", "Om registret");
+  const struct {
+    const char* window;
+    Extent size;
+    test::PanelsAtSize panels;
+  } kWindows[] = {
+      {"Tsok_form, births",
+       {615, 545},
+       [](Extent) { return LayOutSearchForm(SearchForm(1)).Panels(); }},
+      {"Tsok_form, marriages",
+       {615, 467},
+       [](Extent) { return LayOutSearchForm(SearchForm(2)).Panels(); }},
+      {"Tsok_form, deaths",
+       {615, 449},
+       [](Extent) { return LayOutSearchForm(SearchForm(3)).Panels(); }},
+      {"Tsoka_form", {540, 153}, [](Extent) { return LayOutFreeTextForm().Panels(); }},
+      {"Tsoktabform", {358, 398}, [](Extent) { return LayOutPicker().Panels(); }},
+      {"Tnormform", {471, 398}, [](Extent) { return LayOutNormalisationView().Panels(); }},
+      {"Ttextform, help", {520, 560}, [](Extent) { return LayOutTextWindow({}).Panels(); }},
+      {"Ttextform, About", {520, 560}, [&](Extent) { return LayOutTextWindow(about).Panels(); }},
+      {"Tskriv_form", {470, 300}, [](Extent) { return LayOutPrintDialog().Panels(); }},
+  };
+  for (const auto& w : kWindows)
+    EXPECT_TRUE(test::LaysOutCleanly({w.size, w.size}, w.panels)) << w.window;
+}
+
+TEST(WindowLayoutsTest, TheVersionLineShowsOnlyUnderTheAboutText) {
+  TextWindowContent content;
+  const TextWindowLayout help = LayOutTextWindow(content);
+  EXPECT_TRUE(help.verlabel.empty());
+  EXPECT_EQ(help.arkivlabel.top, kHelpHeadingTop);
+  content.ShowAbout("Exempel", "Om registret");
+  const TextWindowLayout about = LayOutTextWindow(content);
+  EXPECT_FALSE(about.verlabel.empty());
+  EXPECT_EQ(about.arkivlabel.top, kAboutHeadingTop);
+  EXPECT_LE(about.arkivlabel.bottom(), about.verlabel.top);
+}
+
+}  // namespace
+}  // namespace vx
