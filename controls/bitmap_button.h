@@ -5,7 +5,7 @@
 // Painting: unless `transp` the rectangle is filled with `Color`; `bitm` is
 // drawn centred (one pixel right and down when down); the caption as in
 // TVXknapp (centred lines, moved with the picture when down); a raised or
-// sunken edge; disabled, the whole rectangle blended with RGB(240,240,240)
+// sunken edge; disabled, the whole rectangle blended with the disabled face (theme)
 // at level 100.
 #ifndef VX_CONTROLS_BITMAP_BUTTON_H_
 #define VX_CONTROLS_BITMAP_BUTTON_H_

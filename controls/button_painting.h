@@ -15,14 +15,17 @@
 #include <QString>
 #include <vector>
 
+#include "theme/theme.h"
+
 namespace vx {
 
 class TVXfigurer;
 
-// The colours of the program's buttons: flat paper with a one-pixel edge.
-inline constexpr QRgb kButtonPaper = 0xFFF4EEDC;
-inline constexpr QRgb kButtonHighlight = 0xFFFFFFFF;
-inline constexpr QRgb kButtonShadow = 0xFF8C7F66;
+// The colours of the program's buttons (the theme's), opaque: flat paper
+// with a one-pixel edge.
+inline constexpr QRgb kButtonPaper = 0xFF000000 | theme::kButtonFace.Packed();
+inline constexpr QRgb kButtonHighlight = 0xFF000000 | theme::kButtonEdgeLight.Packed();
+inline constexpr QRgb kButtonShadow = 0xFF000000 | theme::kButtonEdgeDark.Packed();
 
 // A transparent layer of `size` logical pixels at `device_pixel_ratio`, in
 // QImage::Format_ARGB32 (straight alpha).
@@ -42,7 +45,7 @@ struct ButtonBlend {
   int level;
 };
 
-// The disabled look: RGB(240,240,240) at level 100 over everything.
+// The disabled look: the disabled face (theme) at level 100 over everything.
 ButtonBlend DisabledBlend();
 
 // Draws `layer` at (0, 0), first tinting the background below it with each

@@ -3,13 +3,14 @@
 #include <QColor>
 
 #include "controls/picture_caches.h"
+#include "controls/qt_theme.h"
 #include "controls/tvx_panel.h"
 
 namespace vx {
 namespace {
 
-const QColor kOwnBorderLight(192, 192, 192);
-const QColor kOwnBorderDark(128, 128, 128);
+const QColor kOwnBorderLight = QtColor(theme::kPanelEdgeLight);
+const QColor kOwnBorderDark = QtColor(theme::kPanelEdgeDark);
 
 // A frame `width` pixels wide along the inside of `r`: `top_left` on the
 // left and top edges, `bottom_right` on the others.

@@ -17,7 +17,7 @@
 // `upfigur` (falling back to `upfigur` when the one asked for is empty),
 // at the top, at the left or centred with `hcentr`; `buttext`, when set,
 // centred over it (one pixel right and down when down); disabled, the
-// whole rectangle blended with RGB(240,240,240) at level 100.
+// whole rectangle blended with the disabled face (theme) at level 100.
 #ifndef VX_CONTROLS_TNR_KNAPP_H_
 #define VX_CONTROLS_TNR_KNAPP_H_
 

@@ -44,6 +44,7 @@
 
 #include "codedtext/coded_text.h"
 #include "controls/qt_text_measurer.h"
+#include "controls/qt_theme.h"
 
 namespace vx {
 
@@ -174,7 +175,7 @@ class TVXdyntex : public QWidget {
   QColor color_;
   QString tilekod_;
   TVXtiler* tiler_ = nullptr;
-  QColor laenkcolor_{224, 0, 0};
+  QColor laenkcolor_ = QtRgb(kCodedLinkColour);
   int vertmode_ = 0;
   bool visaruta_ = false;
   QCursor grabcursor_{Qt::ClosedHandCursor};

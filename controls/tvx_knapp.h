@@ -13,7 +13,7 @@
 // 3. Down, or hovered in focus mode: the second picture (`figur2`, else
 //    `figur1`) instead, kntRutabild's at (2, 2) when down. When down the
 //    text moves one pixel right and down and the edge is sunken.
-// 4. Disabled: the whole rectangle blended with RGB(240,240,240) at 100.
+// 4. Disabled: the whole rectangle blended with the disabled face (theme) at 100.
 #ifndef VX_CONTROLS_TVX_KNAPP_H_
 #define VX_CONTROLS_TVX_KNAPP_H_
 

@@ -36,7 +36,7 @@ inline constexpr Rgb kGreyViolet{0x5E, 0x52, 0x74};
 inline constexpr Rgb kBirthsTint = kGreen;
 inline constexpr Rgb kMarriagesTint = kNavy;
 inline constexpr Rgb kDeathsTint = kGreyViolet;
-// A button's raised edge, and figures greyed out.
+// The raised edge drawn into a button's picture, and figures greyed out.
 inline constexpr Rgb kHighlight{0xFB, 0xF8, 0xEE};  // the light side
 inline constexpr Rgb kShadow{0xA8, 0x9C, 0x7E};     // the dark side
 inline constexpr Rgb kDisabledInk{0x9C, 0x97, 0x8A};
@@ -47,10 +47,17 @@ inline constexpr Rgb kDisabledFace{0xF0, 0xF0, 0xF0};
 inline constexpr Rgb kBlack{0x00, 0x00, 0x00};
 inline constexpr Rgb kWhite{0xFF, 0xFF, 0xFF};
 inline constexpr Rgb kGrey{0x80, 0x80, 0x80};
+inline constexpr Rgb kSilver{0xC0, 0xC0, 0xC0};
 inline constexpr Rgb kSignalRed{0xC0, 0x00, 0x00};
 inline constexpr Rgb kSignalGreen{0x00, 0x80, 0x00};
 
-// What the windows give these colours to.
+// What the windows and controls give these colours to.
+inline constexpr Rgb kButtonFace = kPaper;
+inline constexpr Rgb kButtonEdgeLight = kWhite;  // a drawn button's raised edge
+inline constexpr Rgb kButtonEdgeDark{0x8C, 0x7F, 0x66};
+// The one-pixel frame of a panel of the program's own style.
+inline constexpr Rgb kPanelEdgeLight = kSilver;
+inline constexpr Rgb kPanelEdgeDark = kGrey;
 inline constexpr Rgb kEditText = kBlack;
 inline constexpr Rgb kEditBase = kWhite;  // edits and list grids
 inline constexpr Rgb kDisabledEditBase{0xF4, 0xF1, 0xE8};
