@@ -8,249 +8,107 @@ namespace vx {
 namespace {
 
 using testing::ExpectPlainMatchesCoded;
+using testing::Holds;
+using testing::W;
 
 std::string Plain(const Tendod& r) {
   return ComposeDeathText(r, false);
 }
-
-Tendod FullDeath() {
-  Tendod r;
-  r.FORSKX = "Tuna";
-  r.LAN = "Kalmar l\xE4n";
-  r.FORSKOD = "0882";
-  r.KAELLA = "Tuna F:1";
-  r.SIDA = '7';
-  r.DODAT = "17800112";
-  r.BEGRDAT = "17800119";
-  r.FODAT = "17200500";
-  r.ALDER = "59";
-  r.TITEL = "\xC4nka";
-  r.GENUS = 'k';
-  r.FNAMN = "Brita";
-  r.ENAMN = "Nilsdotter";
-  r.ENAMNO = "Nilsd.";
-  r.ORT = "Berga";
-  r.DORSAK = "Br\xF6stfeber";
-  r.ANF1TITEL = "Bonde";
-  r.ANF1FNAMN = "Olof";
-  r.ANF1FNAMNO = "Olle";
-  r.ANF1ENAMN = "Persson";
-  r.ANF1ENAMNO = "Pehrsson";
-  r.ANF1ORT = "Berga";
-  r.ANF1RELAT = "son";
-  r.ANF1GENUS = 'm';
-  r.ANF2FNAMN = "Karin";
-  r.ANF2RELAT = "dotter";
-  return r;
+Tendod Death(std::string_view fields) {
+  return testing::MakeRecord<Tendod>(fields);
 }
 
-TEST(DeathText, FullRecordCoded) {
-  EXPECT_EQ(ComposeDeathText(FullDeath(), true),
-            "[5][f]Nilsd., Brita[\\f]\r"
-            "F\xF6"
-            "dd ?/5 1720\r"
-            "\xC4nka (\xE5lder: 59)\r"
-            "Berga\r"
-            "\r"
-            "D\xF6"
-            "d 12/1 1780 i Tuna (Kalmar l\xE4n)\r"
-            "Begravd 19/1 1780\r"
-            "\r"
-            "D\xF6"
-            "dsorsak: Br\xF6stfeber\r"
-            "\r"
-            "[b 3]Anf\xF6rvanter[b 1]\r"
-            "Pehrsson, Olof (Bonde, son)\r"
-            "Berga\r"
-            "\r"
-            "Karin (dotter)\r"
-            "\r"
-            "[b 3]\xD6vriga uppgifter[b 1]\r"
-            "F\xF6rsamlingskod: 0882\r"
-            "--------------\r"
-            "K\xE4lla: Tuna F:1, s. 7\r"
-            "\r"
-            "[b 3]Normerade begrepp[b 1]\r"
-            "Efternamn: Nilsdotter\r"
-            "Anf\xF6rvants efternamn: Persson\r"
-            "\r");
-}
-
-TEST(DeathText, FullRecordPlain) {
-  Tendod r = FullDeath();
-  r.REGANM = "Anm\xE4rkning";
-  EXPECT_EQ(Plain(r),
-            "Nilsd., Brita\r"
-            "F\xF6"
-            "dd ?/5 1720\r"
-            "\xC4nka (\xE5lder: 59)\r"
-            "Berga\r"
-            "\r"
-            "D\xF6"
-            "d 12/1 1780 i Tuna (Kalmar l\xE4n)\r"
-            "Begravd 19/1 1780\r"
-            "\r"
-            "D\xF6"
-            "dsorsak: Br\xF6stfeber\r"
-            "\r"
-            "Anf\xF6rvanter\r"
-            "Pehrsson, Olof (Bonde, son)\r"
-            "Berga\r"
-            "\r"
-            "Karin (dotter)\r"
-            "\r"
-            "\xD6vriga uppgifter\r"
-            "F\xF6rsamlingskod: 0882\r"
-            "--------------\r"
-            "K\xE4lla: Tuna F:1, s. 7\r"
-            "\r"
-            "Normerade begrepp\r"
-            "Efternamn: Nilsdotter\r"
-            "Anf\xF6rvants efternamn: Persson\r"
-            "\r"
-            "Registeranm\xE4rkning\r"
-            "Anm\xE4rkning\r");
-  ExpectPlainMatchesCoded(Plain(r), ComposeDeathText(r, true));
+// The whole coded text; the plain one is the same without its codes and
+// ends with the register remark, which the coded one here has not.
+TEST(DeathText, FullRecordCodedAndPlain) {
+  const std::string fields =
+      "FORSKX=Tuna|LAN=Kalmar län|FORSKOD=0882|KAELLA=Tuna F:1|SIDA=7|DODAT=17800112|"
+      "BEGRDAT=17800119|FODAT=17200500|ALDER=59|TITEL=Änka|GENUS=k|FNAMN=Brita|"
+      "ENAMN=Nilsdotter|ENAMNO=Nilsd.|ORT=Berga|DORSAK=Bröstfeber|ANF1TITEL=Bonde|"
+      "ANF1FNAMN=Olof|ANF1FNAMNO=Olle|ANF1ENAMN=Persson|ANF1ENAMNO=Pehrsson|ANF1ORT=Berga|"
+      "ANF1RELAT=son|ANF1GENUS=m|ANF2FNAMN=Karin|ANF2RELAT=dotter";
+  const std::string coded =
+      W("[5][f]Nilsd., Brita[\\f]\rFödd ?/5 1720\rÄnka (ålder: 59)\rBerga\r\r"
+        "Död 12/1 1780 i Tuna (Kalmar län)\rBegravd 19/1 1780\r\rDödsorsak: Bröstfeber\r\r"
+        "[b 3]Anförvanter[b 1]\rPehrsson, Olof (Bonde, son)\rBerga\r\rKarin (dotter)\r\r"
+        "[b 3]Övriga uppgifter[b 1]\rFörsamlingskod: 0882\r"
+        "--------------\rKälla: Tuna F:1, s. 7\r\r"
+        "[b 3]Normerade begrepp[b 1]\rEfternamn: Nilsdotter\rAnförvants efternamn: Persson\r\r");
+  EXPECT_EQ(ComposeDeathText(Death(fields), true), coded);
+  const Tendod remarked = Death(fields + "|REGANM=Anmärkning");
+  EXPECT_EQ(Plain(remarked), testing::WithoutCodes(coded) + W("Registeranmärkning\rAnmärkning\r"));
+  ExpectPlainMatchesCoded(Plain(remarked), ComposeDeathText(remarked, true));
 }
 
 TEST(DeathText, NamelessByTheRecordedSex) {
-  Tendod r;
   const char* cases[][2] = {{"k", "(Kvinna utan namn)"}, {"K", "(Kvinna utan namn)"},
                             {"m", "(Man utan namn)"},    {"M", "(Man utan namn)"},
                             {"", "(Ingen namnuppgift)"}, {"x", "(Ingen namnuppgift)"}};
   for (const auto& c : cases) {
-    r.GENUS = c[0];
-    EXPECT_EQ(Plain(r), std::string(c[1]) + "\r--------------\rK\xE4lla: \r\r") << c[0];
+    EXPECT_EQ(Plain(Death(std::string("GENUS=") + c[0])), c[1] + W("\r--------------\rKälla: \r\r"))
+        << c[0];
   }
-  r.GENUS = 'k';
-  EXPECT_EQ(ComposeDeathText(r, true).rfind("[5][f](Kvinna utan namn)[\\f]\r", 0), 0u);
+  EXPECT_TRUE(
+      Holds(ComposeDeathText(Death("GENUS=k"), true), "[5][f](Kvinna utan namn)[\\f]\r", true));
 }
 
-TEST(DeathText, TitleAndAgeAsStated) {
-  Tendod r;
-  r.FNAMN = "Brita";
-  r.ALDER = "59";
-  EXPECT_EQ(Plain(r).rfind("Brita\r\xC5lder: 59\r-", 0), 0u) << "no age rule here";
-  r.ALDER.clear();
-  r.TITEL = "Piga";
-  EXPECT_EQ(Plain(r).rfind("Brita\rPiga\r-", 0), 0u);
-}
-
-TEST(DeathText, BirthLineEndsInItsOwnLineBreak) {
-  Tendod r;
-  r.FNAMN = "Brita";
-  r.FODAT = "17200203";
-  EXPECT_EQ(Plain(r).rfind("Brita\rF\xF6"
-                           "dd 3/2 1720\r-",
-                           0),
-            0u);
-  r.TITEL = "Piga";
-  r.ORTO = "Bergha";
-  r.ORT = "Berga";
-  EXPECT_EQ(Plain(r).rfind("Brita\rF\xF6"
-                           "dd 3/2 1720\rPiga\rBergha\r-",
-                           0),
-            0u);
-  // Without a title or age the place comes after an empty line.
-  r.TITEL.clear();
-  EXPECT_EQ(Plain(r).rfind("Brita\rF\xF6"
-                           "dd 3/2 1720\r\rBergha\r-",
-                           0),
-            0u);
-  r.FODAT.clear();
-  EXPECT_EQ(Plain(r).rfind("Brita\rBergha\r-", 0), 0u);
-  // A lone birth line is followed by two empty lines before the events.
-  r.ORTO.clear();
-  r.ORT.clear();
-  r.FODAT = "9999";
-  r.DODAT = "17800112";
-  EXPECT_EQ(Plain(r).rfind("Brita\rF\xF6"
-                           "dd \r\r\rD\xF6"
-                           "d 12/1 1780\r-",
-                           0),
-            0u);
+// Each record's plain text starts with these lines.
+TEST(DeathText, TitleAgeBirthAndPlaceLines) {
+  const char* cases[][2] = {
+      {"FNAMN=Brita|ALDER=59", "Brita\rÅlder: 59\r-"},  // no age rule here
+      {"FNAMN=Brita|TITEL=Piga", "Brita\rPiga\r-"},
+      {"FNAMN=Brita|FODAT=17200203", "Brita\rFödd 3/2 1720\r-"},  // its own line break
+      {"FNAMN=Brita|FODAT=17200203|TITEL=Piga|ORTO=Bergha|ORT=Berga",
+       "Brita\rFödd 3/2 1720\rPiga\rBergha\r-"},
+      // Without a title or age the place comes after an empty line.
+      {"FNAMN=Brita|FODAT=17200203|ORTO=Bergha|ORT=Berga", "Brita\rFödd 3/2 1720\r\rBergha\r-"},
+      {"FNAMN=Brita|ORTO=Bergha|ORT=Berga", "Brita\rBergha\r-"},
+      // A lone birth line is followed by two empty lines before the events.
+      {"FNAMN=Brita|FODAT=9999|DODAT=17800112", "Brita\rFödd \r\r\rDöd 12/1 1780\r-"}};
+  for (const auto& c : cases)
+    EXPECT_TRUE(Holds(Plain(Death(c[0])), W(c[1]), true));
 }
 
 TEST(DeathText, EventsAndCause) {
-  Tendod r;
-  r.FORSKX = "Tuna";
-  r.BEGRDAT = "17800119";
-  EXPECT_NE(Plain(r).find("\r\rBegravd 19/1 1780\r-"), std::string::npos)
+  EXPECT_TRUE(Holds(Plain(Death("FORSKX=Tuna|BEGRDAT=17800119")), "\r\rBegravd 19/1 1780\r-"))
       << "no parish without a death date";
-  r.BEGRDAT.clear();
-  r.DORSAK = "Kopporna";
-  EXPECT_NE(Plain(r).find("(Ingen namnuppgift)\r\rD\xF6"
-                          "dsorsak: Kopporna\r-"),
-            std::string::npos);
-  r.DODAT = "17800100";
-  EXPECT_NE(Plain(r).find("\r\rD\xF6"
-                          "d ?/1 1780 i Tuna\r\rD\xF6"
-                          "dsorsak: Kopporna\r-"),
-            std::string::npos);
+  EXPECT_TRUE(Holds(Plain(Death("FORSKX=Tuna|DORSAK=Kopporna")),
+                    W("(Ingen namnuppgift)\r\rDödsorsak: Kopporna\r-")));
+  EXPECT_TRUE(Holds(Plain(Death("FORSKX=Tuna|DORSAK=Kopporna|DODAT=17800100")),
+                    W("\r\rDöd ?/1 1780 i Tuna\r\rDödsorsak: Kopporna\r-")));
 }
 
 TEST(DeathText, RelativesInEveryShape) {
-  Tendod r;
-  r.ANF1TITEL = "Bonde";
-  r.ANF1RELAT = "man";
-  EXPECT_NE(Plain(r).find("\rAnf\xF6rvanter\rBonde, man\r-"), std::string::npos);
-  r.ANF1TITEL.clear();
-  EXPECT_NE(Plain(r).find("\rAnf\xF6rvanter\rman\r-"), std::string::npos);
-  r.ANF1FNAMN = "Olof";
-  EXPECT_NE(Plain(r).find("\rAnf\xF6rvanter\rOlof (man)\r-"), std::string::npos);
-  r.ANF1TITEL = "Bonde";
-  r.ANF1RELAT.clear();
-  EXPECT_NE(Plain(r).find("\rAnf\xF6rvanter\rOlof (Bonde)\r-"), std::string::npos);
-  r = Tendod();
-  r.ANF1ORT = "Berga";
-  EXPECT_NE(Plain(r).find("\rAnf\xF6rvanter\rBerga\r-"), std::string::npos);
-  r.ANF1ENAMN = "Persson";
-  r.ANF1ENAMNO = "Pehrsson";
-  r.ANF1FNAMNO = "Olle";  // not shown
-  r.ANF1GENUS = 'm';      // not shown
-  EXPECT_NE(Plain(r).find("\rAnf\xF6rvanter\rPehrsson\rBerga\r-"), std::string::npos);
-}
-
-TEST(DeathText, SecondRelativeAlwaysFollowsAnEmptyLine) {
-  Tendod r;
-  r.ANF2ENAMN = "Persson";
-  r.ANF2FNAMN = "Karin";
-  r.ANF2TITEL = "Piga";
-  EXPECT_EQ(Plain(r),
-            "(Ingen namnuppgift)\r\rAnf\xF6rvanter\r\r\rPersson, Karin (Piga)\r--------------\r"
-            "K\xE4lla: \r\r");
-  EXPECT_EQ(ComposeDeathText(r, true),
-            "[5][f](Ingen namnuppgift)[\\f]\r\r[b 3]Anf\xF6rvanter[b 1]\r\r\r"
-            "Persson, Karin (Piga)\r--------------\rK\xE4lla: \r\r");
-  r.ANF1ORT = "Berga";
-  EXPECT_NE(Plain(r).find("\rAnf\xF6rvanter\rBerga\r\rPersson, Karin (Piga)\r-"),
-            std::string::npos);
-  // Only the first: no empty line after it.
-  r.ANF2ENAMN.clear();
-  r.ANF2FNAMN.clear();
-  r.ANF2TITEL.clear();
-  EXPECT_NE(Plain(r).find("\rAnf\xF6rvanter\rBerga\r-"), std::string::npos);
+  const char* cases[][2] = {
+      {"ANF1TITEL=Bonde|ANF1RELAT=man", "Bonde, man"},
+      {"ANF1RELAT=man", "man"},
+      {"ANF1RELAT=man|ANF1FNAMN=Olof", "Olof (man)"},
+      {"ANF1TITEL=Bonde|ANF1FNAMN=Olof", "Olof (Bonde)"},
+      {"ANF1ORT=Berga", "Berga"},
+      // The written first name and the sex are not shown.
+      {"ANF1ORT=Berga|ANF1ENAMN=Persson|ANF1ENAMNO=Pehrsson|ANF1FNAMNO=Olle|ANF1GENUS=m",
+       "Pehrsson\rBerga"},
+      // The second always follows an empty line; the first alone has none.
+      {"ANF1ORT=Berga|ANF2ENAMN=Persson|ANF2FNAMN=Karin|ANF2TITEL=Piga",
+       "Berga\r\rPersson, Karin (Piga)"}};
+  for (const auto& c : cases)
+    EXPECT_TRUE(Holds(Plain(Death(c[0])), W(std::string("\rAnförvanter\r") + c[1] + "\r-")));
+  const Tendod second = Death("ANF2ENAMN=Persson|ANF2FNAMN=Karin|ANF2TITEL=Piga");
+  EXPECT_EQ(ComposeDeathText(second, true),
+            W("[5][f](Ingen namnuppgift)[\\f]\r\r[b 3]Anförvanter[b 1]\r\r\r"
+              "Persson, Karin (Piga)\r--------------\rKälla: \r\r"));
+  ExpectPlainMatchesCoded(Plain(second), ComposeDeathText(second, true));
 }
 
 TEST(DeathText, NormalisedTermsShowThePlainFields) {
-  Tendod r;
-  r.ENAMN = 'E';
-  r.ENAMNO = 'e';
-  r.FNAMN = 'F';
-  r.FNAMNO = 'f';
-  r.ORT = 'O';
-  r.ORTO = 'o';
-  r.ANF1ENAMN = "A1";
-  r.ANF1ENAMNO = "a1";
-  r.ANF2ENAMN = "A2";
-  r.ANF2ENAMNO = "a2";
-  r.ANF2FNAMNO = "not listed";
+  const Tendod r = Death(
+      "ENAMN=E|ENAMNO=e|FNAMN=F|FNAMNO=f|ORT=O|ORTO=o|ANF1ENAMN=A1|ANF1ENAMNO=a1|ANF2ENAMN=A2|"
+      "ANF2ENAMNO=a2|ANF2FNAMNO=not listed");
   const std::string text = Plain(r);
-  const std::string expected =
-      "\rNormerade begrepp\rEfternamn: E\rF\xF6rnamn: F\rOrt: O\r"
-      "Anf\xF6rvants efternamn: A1\rAnf\xF6rvants efternamn: A2\r\r";
-  ASSERT_GE(text.size(), expected.size());
-  EXPECT_EQ(text.substr(text.size() - expected.size()), expected);
+  EXPECT_TRUE(
+      text.ends_with(W("\rNormerade begrepp\rEfternamn: E\rFörnamn: F\rOrt: O\r"
+                       "Anförvants efternamn: A1\rAnförvants efternamn: A2\r\r")))
+      << text;
   ExpectPlainMatchesCoded(text, ComposeDeathText(r, true));
 }
 

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/text.h"
+
 namespace vx {
 namespace {
+
+using testing::W;
 
 TEST(ReadWholeNumber, AcceptsASignAndDigitsOnly) {
   EXPECT_EQ(ReadWholeNumber("40", 200), 40);
@@ -16,9 +20,9 @@ TEST(ReadWholeNumber, AcceptsASignAndDigitsOnly) {
 }
 
 TEST(WithAgeUnit, AddsYearsToWholeNumbersUpTo120) {
-  EXPECT_EQ(WithAgeUnit("40"), "40 \xE5r");
-  EXPECT_EQ(WithAgeUnit("0"), "0 \xE5r");
-  EXPECT_EQ(WithAgeUnit("120"), "120 \xE5r");
+  EXPECT_EQ(WithAgeUnit("40"), W("40 år"));
+  EXPECT_EQ(WithAgeUnit("0"), W("0 år"));
+  EXPECT_EQ(WithAgeUnit("120"), W("120 år"));
   EXPECT_EQ(WithAgeUnit("121"), "121");
   EXPECT_EQ(WithAgeUnit("150"), "150");
   EXPECT_EQ(WithAgeUnit("ca 40"), "ca 40");

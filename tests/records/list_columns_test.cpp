@@ -1,66 +1,65 @@
+// The columns of the result list and the print tables, and the keys they
+// sort by.
 #include "records/list_columns.h"
 
 #include <gtest/gtest.h>
 
+#include "tests/support/record_text_test_util.h"
+
 namespace vx {
 namespace {
 
+using testing::MakeRecord;
+using testing::W;
+
 TEST(Listrubrik, TitlesEachRegistersColumns) {
-  EXPECT_EQ(listrubrik(kBirths, 1),
-            "F\xF6"
-            "dd");
-  EXPECT_EQ(listrubrik(kBirths, 7), "D\xF6pt");
-  EXPECT_EQ(listrubrik(kMarriages, 3), "M, titel/\xE5lder");
-  EXPECT_EQ(listrubrik(kMarriages, 8), "K\xE4lla");
-  EXPECT_EQ(listrubrik(kDeaths, 3),
-            "F\xF6"
-            "dd");
-  EXPECT_EQ(listrubrik(kDeaths, 7), "Begr.");
-  EXPECT_EQ(listrubrik(kBirths, 8), "");
-  EXPECT_EQ(listrubrik(kDeaths, 8), "");
-  EXPECT_EQ(listrubrik(kBirths, 0), "");
-  EXPECT_EQ(listrubrik(kMarriages, 9), "");
-  EXPECT_EQ(listrubrik(0, 1), "");
-  EXPECT_EQ(listrubrik(4, 1), "");
+  const struct {
+    int r;
+    int column;
+    const char* title;
+  } cases[] = {{kBirths, 1, "Född"},     {kBirths, 7, "Döpt"}, {kMarriages, 3, "M, titel/ålder"},
+               {kMarriages, 8, "Källa"}, {kDeaths, 3, "Född"}, {kDeaths, 7, "Begr."},
+               {kBirths, 8, ""},         {kDeaths, 8, ""},     {kBirths, 0, ""},
+               {kMarriages, 9, ""},      {0, 1, ""},           {4, 1, ""}};
+  for (const auto& c : cases)
+    EXPECT_EQ(listrubrik(c.r, c.column), W(c.title)) << c.r << " " << c.column;
 }
 
-Tenfodd Birth() {
-  Tenfodd r;
-  r.FODAT = "17530403";
-  r.DOPDAT = "17530405";
-  r.ENAMN = "Andersdotter";
-  r.FNAMN = "Anna";
-  r.ORT = "Berga";
-  r.FORSKX = "Tuna";
-  r.LAN = "Kalmar";
-  r.KAELLA = "C:2";
-  r.FARENAMN = "Larsson";
-  r.FARFNAMN = "Per";
-  r.FARTITEL = "Dr\xE4ng";
-  r.FARALDER = "40";
-  r.FARORT = "Berga";
-  return r;
+// A key of several parts, as the lists join them.
+std::string Key(std::initializer_list<std::string_view> parts) {
+  std::string key;
+  for (std::string_view part : parts)
+    key.append(part).push_back('\xFF');
+  key.pop_back();
+  return key;
 }
+
+// The texts of columns 1, 2, ... of `record`, each followed by '|'.
+template <typename Record>
+std::string Columns(const Record& record, int count) {
+  std::string texts;
+  for (int column = 1; column <= count; ++column)
+    texts += listtext(record, column) + "|";
+  return texts;
+}
+
+constexpr char kBirth[] =
+    "FODAT=17530403|DOPDAT=17530405|ENAMN=Andersdotter|FNAMN=Anna|ORT=Berga|FORSKX=Tuna|"
+    "LAN=Kalmar|KAELLA=C:2|FARENAMN=Larsson|FARFNAMN=Per|FARTITEL=Dräng|FARALDER=40|"
+    "FARORT=Berga";
 
 TEST(BirthColumns, ShowDatesNamesPlacesAndParents) {
-  Tenfodd r = Birth();
-  EXPECT_EQ(listtext(r, 1), "1753-04-03");
-  EXPECT_EQ(listtext(r, 2), "Andersdotter, Anna");
-  EXPECT_EQ(listtext(r, 3), "Berga, Tuna (Kalmar)");
-  EXPECT_EQ(listtext(r, 4), "Larsson, Per, Dr\xE4ng, 40 \xE5r, Berga");
-  EXPECT_EQ(listtext(r, 5), "(Ingen namnuppgift)");
-  EXPECT_EQ(listtext(r, 6), "C:2");
-  EXPECT_EQ(listtext(r, 7), "1753-04-05");
-  EXPECT_EQ(listtext(r, 8), "");
+  Tenfodd r = MakeRecord<Tenfodd>(kBirth);
+  EXPECT_EQ(Columns(r, 8), W("1753-04-03|Andersdotter, Anna|Berga, Tuna (Kalmar)|"
+                             "Larsson, Per, Dräng, 40 år, Berga|(Ingen namnuppgift)|C:2|"
+                             "1753-04-05||"));
   r.DFODD = "x";
   EXPECT_EQ(listtext(r, 1), "1753-04-03 (df)");
 }
 
 TEST(BirthColumns, WithoutNamesShowNoNameInColumnAndKey) {
-  Tenfodd r = Birth();
-  r.ENAMN.clear();
-  r.FNAMN.clear();
-  r.ENAMNO = "Andersd:r";  // written forms do not count
+  // Written forms do not count.
+  Tenfodd r = MakeRecord<Tenfodd>(std::string(kBirth) + "|ENAMN=|FNAMN=|ENAMNO=Andersd:r");
   EXPECT_EQ(listtext(r, 2), "(Ingen namnuppgift)");
   EXPECT_EQ(listnyckel(r, 2), "(Ingen namnuppgift)");
   r.FNAMN = "Anna";
@@ -68,86 +67,53 @@ TEST(BirthColumns, WithoutNamesShowNoNameInColumnAndKey) {
 }
 
 TEST(BirthColumns, PlaceRuleGivesTheCountyOnlyWithTheParish) {
-  Tenfodd r = Birth();
-  r.FORSKX.clear();
-  EXPECT_EQ(listtext(r, 3), "Berga");
-  r.ORT.clear();
-  r.FORSKX = "Tuna";
-  EXPECT_EQ(listtext(r, 3), "Tuna (Kalmar)");
-  r.LAN.clear();
-  EXPECT_EQ(listtext(r, 3), "Tuna");
-  r.FORSKX.clear();
-  EXPECT_EQ(listtext(r, 3), "");
+  const char* cases[][2] = {
+      {"FORSKX=", "Berga"}, {"ORT=", "Tuna (Kalmar)"}, {"ORT=|LAN=", "Tuna"}, {"ORT=|FORSKX=", ""}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(listtext(MakeRecord<Tenfodd>(std::string(kBirth) + "|" + c[0]), 3), c[1]) << c[0];
+  }
 }
 
 TEST(BirthColumns, ParentRuleDropsSaknasAndAppliesTheAgeRule) {
-  Tenfodd r = Birth();
-  r.FARORT.clear();
-  for (const char* saknas : {"saknas", "SAKNAS", "Saknas"}) {
-    r.FARTITEL = saknas;
-    EXPECT_EQ(listtext(r, 4), "Larsson, Per, 40 \xE5r") << saknas;
+  const char* cases[][2] = {
+      {"FARORT=|FARTITEL=saknas", "Larsson, Per, 40 år"},
+      {"FARORT=|FARTITEL=SAKNAS", "Larsson, Per, 40 år"},
+      {"FARORT=|FARTITEL=Saknas", "Larsson, Per, 40 år"},
+      // The age rule itself is checked in field_rules_test.cpp.
+      {"FARORT=|FARTITEL=Saknas|FARALDER=150", "Larsson, Per, 150"},
+      {"FARORT=|FARTITEL=Saknas|FARALDER=saknas", "Larsson, Per"},
+      {"FARTITEL=Saknas|FARALDER=saknas", "Larsson, Per, Berga"},  // no comma before the place
+      {"FARTITEL=Saknas|FARALDER=saknas|FARENAMN=|FARFNAMN=", "(Ingen namnuppgift), Berga"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(listtext(MakeRecord<Tenfodd>(std::string(kBirth) + "|" + c[0]), 4), W(c[1])) << c[0];
   }
-  r.FARALDER = "150";  // the age rule itself is checked in field_rules_test.cpp
-  EXPECT_EQ(listtext(r, 4), "Larsson, Per, 150");
-  r.FARALDER = "saknas";
-  EXPECT_EQ(listtext(r, 4), "Larsson, Per");
-  r.FARORT = "Berga";
-  EXPECT_EQ(listtext(r, 4), "Larsson, Per, Berga") << "the place without a comma before it";
-  r.FARENAMN.clear();
-  r.FARFNAMN.clear();
-  EXPECT_EQ(listtext(r, 4), "(Ingen namnuppgift), Berga");
-  r.MORTITEL = "Piga";
-  r.MORALDER = "32";
-  EXPECT_EQ(listtext(r, 5), "(Ingen namnuppgift), Piga, 32 \xE5r");
+  EXPECT_EQ(listtext(MakeRecord<Tenfodd>("MORTITEL=Piga|MORALDER=32"), 5),
+            W("(Ingen namnuppgift), Piga, 32 år"));
 }
 
 TEST(BirthKeys, UseTheBaptismWhenTheBirthDateIsMissing) {
-  Tenfodd r = Birth();
+  Tenfodd r = MakeRecord<Tenfodd>(kBirth);
   EXPECT_EQ(listnyckel(r, 1), "17530403");
   EXPECT_EQ(listnyckel(r, 2), "Andersdotter, Anna");
-  EXPECT_EQ(listnyckel(r, 3),
-            "C:2\xFF"
-            "17530403");
+  EXPECT_EQ(listnyckel(r, 3), Key({"C:2", "17530403"}));
   r.FODAT.clear();
   EXPECT_EQ(listnyckel(r, 1), "17530405");
-  EXPECT_EQ(listnyckel(r, 3),
-            "C:2\xFF"
-            "17530405");
+  EXPECT_EQ(listnyckel(r, 3), Key({"C:2", "17530405"}));
   EXPECT_EQ(listnyckel(r, 4), "");
 }
 
-Tenvigd Marriage() {
-  Tenvigd r;
-  r.VIGDDAT = "17600420";
-  r.LYSNDAT = "17600301";
-  r.KAELLA = "EI:1";
-  r.POSTNUMMER = "12";
-  r.MENAMN = "Persson";
-  r.MFNAMN = "Lars";
-  r.MTITEL = "Bonde";
-  r.MALDER = "30";
-  r.MORT = "Berga";
-  r.KENAMN = "Olsdotter";
-  r.KFNAMN = "Kerstin";
-  r.KTITEL = "Piga";
-  r.KALDER = "30";
-  r.KORT = "Ekeby";
-  return r;
-}
+constexpr char kMarriage[] =
+    "VIGDDAT=17600420|LYSNDAT=17600301|KAELLA=EI:1|POSTNUMMER=12|MENAMN=Persson|MFNAMN=Lars|"
+    "MTITEL=Bonde|MALDER=30|MORT=Berga|KENAMN=Olsdotter|KFNAMN=Kerstin|KTITEL=Piga|KALDER=30|"
+    "KORT=Ekeby";
 
 TEST(MarriageColumns, ShowTheWomansAgeAsStored) {
-  Tenvigd r = Marriage();
-  EXPECT_EQ(listtext(r, 1), "1760-04-20");
-  EXPECT_EQ(listtext(r, 2), "Persson, Lars");
-  EXPECT_EQ(listtext(r, 3), "Bonde, 30 \xE5r");
-  EXPECT_EQ(listtext(r, 4), "Berga");
-  EXPECT_EQ(listtext(r, 5), "Olsdotter, Kerstin");
-  EXPECT_EQ(listtext(r, 6), "Piga, 30");
-  EXPECT_EQ(listtext(r, 7), "Ekeby");
-  EXPECT_EQ(listtext(r, 8), "EI:1");
+  Tenvigd r = MakeRecord<Tenvigd>(kMarriage);
+  EXPECT_EQ(Columns(r, 8), W("1760-04-20|Persson, Lars|Bonde, 30 år|Berga|Olsdotter, Kerstin|"
+                             "Piga, 30|Ekeby|EI:1|"));
   r.MTITEL.clear();
   r.KTITEL.clear();
-  EXPECT_EQ(listtext(r, 3), "30 \xE5r");
+  EXPECT_EQ(listtext(r, 3), W("30 år"));
   EXPECT_EQ(listtext(r, 6), "30");
   r.MALDER.clear();
   r.MTITEL = "saknas";  // no saknas rule outside the parents
@@ -155,75 +121,38 @@ TEST(MarriageColumns, ShowTheWomansAgeAsStored) {
 }
 
 TEST(MarriageKeys, JoinDateSourceAndNumber) {
-  Tenvigd r = Marriage();
-  EXPECT_EQ(listnyckel(r, 1),
-            "17600420\xFF"
-            "EI:1\xFF"
-            "12");
+  Tenvigd r = MakeRecord<Tenvigd>(kMarriage);
+  EXPECT_EQ(listnyckel(r, 1), Key({"17600420", "EI:1", "12"}));
   EXPECT_EQ(listnyckel(r, 2), "Persson, Lars");
-  EXPECT_EQ(listnyckel(r, 3),
-            "EI:1\xFF"
-            "17600420\xFF"
-            "12");
+  EXPECT_EQ(listnyckel(r, 3), Key({"EI:1", "17600420", "12"}));
   EXPECT_EQ(listnyckel(r, 4), "Olsdotter, Kerstin");
   r.VIGDDAT.clear();
-  EXPECT_EQ(listnyckel(r, 1),
-            "17600301\xFF"
-            "EI:1\xFF"
-            "12");
+  EXPECT_EQ(listnyckel(r, 1), Key({"17600301", "EI:1", "12"}));
   r.LYSNDAT.clear();
   r.KENAMN.clear();
   r.KFNAMN.clear();
-  EXPECT_EQ(listnyckel(r, 3),
-            "EI:1\xFF\xFF"
-            "12");
+  EXPECT_EQ(listnyckel(r, 3), Key({"EI:1", "", "12"}));
   EXPECT_EQ(listnyckel(r, 4), "(Ingen namnuppgift)");
   EXPECT_EQ(listnyckel(r, 5), "");
 }
 
-Tendod Death() {
-  Tendod r;
-  r.DODAT = "17800112";
-  r.BEGRDAT = "17800119";
-  r.FODAT = "17200500";
-  r.ENAMN = "Nilsdotter";
-  r.FNAMN = "Brita";
-  r.TITEL = "\xC4nka";
-  r.ALDER = "59";
-  r.ORT = "Berga";
-  r.FORSKX = "Tuna";
-  r.LAN = "Kalmar";
-  r.KAELLA = "F:1";
-  return r;
-}
-
 TEST(DeathColumns, ShowDatesTitleAgeAndPlace) {
-  Tendod r = Death();
-  EXPECT_EQ(listtext(r, 1), "1780-01-12");
-  EXPECT_EQ(listtext(r, 2), "Nilsdotter, Brita");
-  EXPECT_EQ(listtext(r, 3), "1720-05-00");
-  EXPECT_EQ(listtext(r, 4), "\xC4nka, 59 \xE5r");
-  EXPECT_EQ(listtext(r, 5), "Berga, Tuna (Kalmar)");
-  EXPECT_EQ(listtext(r, 6), "F:1");
-  EXPECT_EQ(listtext(r, 7), "1780-01-19");
+  Tendod r = MakeRecord<Tendod>(
+      "DODAT=17800112|BEGRDAT=17800119|FODAT=17200500|ENAMN=Nilsdotter|FNAMN=Brita|TITEL=Änka|"
+      "ALDER=59|ORT=Berga|FORSKX=Tuna|LAN=Kalmar|KAELLA=F:1");
+  EXPECT_EQ(Columns(r, 7), W("1780-01-12|Nilsdotter, Brita|1720-05-00|Änka, 59 år|"
+                             "Berga, Tuna (Kalmar)|F:1|1780-01-19|"));
+  EXPECT_EQ(listnyckel(r, 1), "17800112");
+  EXPECT_EQ(listnyckel(r, 3), Key({"F:1", "17800112"}));
   r.FORSKX.clear();
   EXPECT_EQ(listtext(r, 5), "Berga") << "no county without the parish";
   r.TITEL.clear();
   r.ALDER = "121";
   EXPECT_EQ(listtext(r, 4), "121");
-}
-
-TEST(DeathKeys, UseTheBurialWhenTheDeathDateIsMissing) {
-  Tendod r = Death();
-  EXPECT_EQ(listnyckel(r, 1), "17800112");
-  EXPECT_EQ(listnyckel(r, 3),
-            "F:1\xFF"
-            "17800112");
+  // Keys use the burial when the death date is missing.
   r.DODAT.clear();
   EXPECT_EQ(listnyckel(r, 1), "17800119");
-  EXPECT_EQ(listnyckel(r, 3),
-            "F:1\xFF"
-            "17800119");
+  EXPECT_EQ(listnyckel(r, 3), Key({"F:1", "17800119"}));
   r.ENAMN.clear();
   EXPECT_EQ(listnyckel(r, 2), "Brita");
   EXPECT_EQ(listnyckel(r, 4), "");

@@ -8,114 +8,70 @@ namespace vx {
 namespace {
 
 using testing::ExpectPlainMatchesCoded;
+using testing::Holds;
+using testing::W;
 
 std::string Plain(const Tenvigd& r) {
   return ComposeMarriageText(r, false);
 }
-
-Tenvigd FullMarriage() {
-  Tenvigd r;
-  r.FORSKX = "Tuna";
-  r.LAN = "Kalmar l\xE4n";
-  r.KAELLA = "Tuna EI:1";
-  r.VIGDDAT = "17600420";
-  r.LYSNDAT = "17600301,17600308, 17600315";
-  r.MENAMN = "Persson";
-  r.MENAMNO = "Pehrsson";
-  r.MFNAMN = "Lars";
-  r.MTITEL = "Bonde";
-  r.MALDER = "30";
-  r.MORT = "Berga";
-  r.KENAMN = "Olsdotter";
-  r.KFNAMN = "Kerstin";
-  r.KFNAMNO = "Kjerstin";
-  r.KALDER = "25";
-  r.KORT = "Ekeby";
-  r.KORTO = "Eekeby";
-  r.OVRIGT = "Med tillst\xE5nd";
-  r.REGANM = "Dubbelnoterad";
-  return r;
+Tenvigd Marriage(std::string_view fields) {
+  return testing::MakeRecord<Tenvigd>(fields);
 }
 
 TEST(MarriageText, FullRecordCodedAndPlain) {
-  EXPECT_EQ(ComposeMarriageText(FullMarriage(), true),
-            "[5][f]Pehrsson, Lars[\\f]\r"
-            "Bonde, 30 \xE5r\r"
-            "Berga\r"
-            "\r"
-            "[f]Olsdotter, Kjerstin[\\f]\r"
-            "25 \xE5r\r"
-            "Eekeby\r"
-            "\r"
-            "Vigda 20/4 1760 i Tuna (Kalmar l\xE4n)\r"
-            "Lysning 1/3 1760, 8/3 1760, 15/3 1760\r"
-            "\r"
-            "[b 3]\xD6vriga uppgifter[b 1]\r"
-            "Med tillst\xE5nd\r"
-            "--------------\r"
-            "K\xE4lla: Tuna EI:1\r"
-            "\r"
-            "[b 3]Normerade begrepp:[b 1]\r"
-            "Kvinnans f\xF6rnamn: Kerstin\r"
-            "Kvinnans hemort: Ekeby\r"
-            "Mannens efternamn: Persson\r"
-            "\r"
-            "[k]Registeranm\xE4rkning:[\\k]Dubbelnoterad\r");
+  const Tenvigd full = Marriage(
+      "FORSKX=Tuna|LAN=Kalmar län|KAELLA=Tuna EI:1|VIGDDAT=17600420|"
+      "LYSNDAT=17600301,17600308, 17600315|MENAMN=Persson|MENAMNO=Pehrsson|MFNAMN=Lars|"
+      "MTITEL=Bonde|MALDER=30|MORT=Berga|KENAMN=Olsdotter|KFNAMN=Kerstin|KFNAMNO=Kjerstin|"
+      "KALDER=25|KORT=Ekeby|KORTO=Eekeby|OVRIGT=Med tillstånd|REGANM=Dubbelnoterad");
+  EXPECT_EQ(ComposeMarriageText(full, true),
+            W("[5][f]Pehrsson, Lars[\\f]\rBonde, 30 år\rBerga\r\r"
+              "[f]Olsdotter, Kjerstin[\\f]\r25 år\rEekeby\r\r"
+              "Vigda 20/4 1760 i Tuna (Kalmar län)\rLysning 1/3 1760, 8/3 1760, 15/3 1760\r\r"
+              "[b 3]Övriga uppgifter[b 1]\rMed tillstånd\r--------------\rKälla: Tuna EI:1\r\r"
+              "[b 3]Normerade begrepp:[b 1]\rKvinnans förnamn: Kerstin\r"
+              "Kvinnans hemort: Ekeby\rMannens efternamn: Persson\r\r"
+              "[k]Registeranmärkning:[\\k]Dubbelnoterad\r"));
   // The plain text is the same without its codes.
-  ExpectPlainMatchesCoded(Plain(FullMarriage()), ComposeMarriageText(FullMarriage(), true));
+  ExpectPlainMatchesCoded(Plain(full), ComposeMarriageText(full, true));
 }
 
 TEST(MarriageText, NamelessSpousesAndPlacesAlone) {
-  Tenvigd r;
-  EXPECT_EQ(Plain(r), "(Man utan namn)\r\r(Kvinna utan namn)\r--------------\rK\xE4lla: \r\r");
-  r.KORT = "Ekeby";
-  r.MTITEL = "Bonde";
-  EXPECT_EQ(Plain(r),
-            "(Man utan namn)\rBonde\r\r(Kvinna utan namn)\rEkeby\r--------------\rK\xE4lla: \r\r");
-  EXPECT_EQ(ComposeMarriageText(r, true).rfind("[5][f](Man utan namn)[\\f]\r", 0), 0u);
+  EXPECT_EQ(Plain(Marriage("")),
+            W("(Man utan namn)\r\r(Kvinna utan namn)\r--------------\rKälla: \r\r"));
+  const Tenvigd places = Marriage("KORT=Ekeby|MTITEL=Bonde");
+  EXPECT_EQ(Plain(places),
+            W("(Man utan namn)\rBonde\r\r(Kvinna utan namn)\rEkeby\r--------------\rKälla: \r\r"));
+  EXPECT_TRUE(Holds(ComposeMarriageText(places, true), "[5][f](Man utan namn)[\\f]\r", true));
 }
 
 TEST(MarriageText, SpouseAgesFollowTheAgeRuleWithoutSaknas) {
-  Tenvigd r;
-  r.MALDER = "121";
-  r.KALDER = "ca 30";
-  r.KTITEL = "saknas";
-  EXPECT_EQ(Plain(r).rfind("(Man utan namn)\r121\r\r(Kvinna utan namn)\rsaknas, ca 30\r", 0), 0u);
+  EXPECT_TRUE(Holds(Plain(Marriage("MALDER=121|KALDER=ca 30|KTITEL=saknas")),
+                    "(Man utan namn)\r121\r\r(Kvinna utan namn)\rsaknas, ca 30\r", true));
 }
 
 TEST(MarriageText, BannsDatesWithOrWithoutBlanks) {
-  Tenvigd r;
   for (const char* banns : {"17600301,17600308,17600315", "17600301, 17600308, 17600315",
                             " 17600301 ,17600308,  17600315 ", "17600301,,17600308,17600315,"}) {
-    r.LYSNDAT = banns;
-    EXPECT_NE(Plain(r).find("\r\rLysning 1/3 1760, 8/3 1760, 15/3 1760\r-"), std::string::npos)
-        << banns;
+    EXPECT_TRUE(Holds(Plain(Marriage(std::string("LYSNDAT=") + banns)),
+                      "\r\rLysning 1/3 1760, 8/3 1760, 15/3 1760\r-"));
   }
 }
 
 TEST(MarriageText, ParishOnlyAfterAWeddingDate) {
-  Tenvigd r;
-  r.FORSKX = "Tuna";
-  r.LAN = "Kalmar";
-  EXPECT_EQ(Plain(r).find("Tuna"), std::string::npos);
-  r.LYSNDAT = "17600301";
-  EXPECT_EQ(Plain(r).find(" i "), std::string::npos);
-  EXPECT_NE(Plain(r).find("\r\rLysning 1/3 1760\r-"), std::string::npos) << "no CR before";
-  r.VIGDDAT = "1760XX00";
-  EXPECT_NE(Plain(r).find("\r\rVigda 1760 i Tuna (Kalmar)\rLysning 1/3 1760\r-"),
-            std::string::npos);
-  r.LAN.clear();
-  r.LYSNDAT.clear();
-  EXPECT_NE(Plain(r).find("\r\rVigda 1760 i Tuna\r-"), std::string::npos);
+  EXPECT_EQ(Plain(Marriage("FORSKX=Tuna|LAN=Kalmar")).find("Tuna"), std::string::npos);
+  const std::string banns = Plain(Marriage("FORSKX=Tuna|LAN=Kalmar|LYSNDAT=17600301"));
+  EXPECT_EQ(banns.find(" i "), std::string::npos);
+  EXPECT_TRUE(Holds(banns, "\r\rLysning 1/3 1760\r-")) << "no CR before";
+  EXPECT_TRUE(Holds(Plain(Marriage("FORSKX=Tuna|LAN=Kalmar|LYSNDAT=17600301|VIGDDAT=1760XX00")),
+                    "\r\rVigda 1760 i Tuna (Kalmar)\rLysning 1/3 1760\r-"));
+  EXPECT_TRUE(Holds(Plain(Marriage("FORSKX=Tuna|VIGDDAT=1760XX00")), "\r\rVigda 1760 i Tuna\r-"));
 }
 
 TEST(MarriageText, OtherInformationAndParishCode) {
-  Tenvigd r;
-  r.FORSKOD = "0882";
-  r.OVRIGT = "Rad 1\rRad 2\r\r";
-  EXPECT_NE(Plain(r).find("(Kvinna utan namn)\r\r\xD6vriga uppgifter\rF\xF6rsamlingskod: 0882\r"
-                          "Rad 1\rRad 2\r--------------\r"),
-            std::string::npos);
+  EXPECT_TRUE(Holds(Plain(Marriage("FORSKOD=0882|OVRIGT=Rad 1\rRad 2\r\r")),
+                    W("(Kvinna utan namn)\r\rÖvriga uppgifter\rFörsamlingskod: 0882\r"
+                      "Rad 1\rRad 2\r--------------\r")));
 }
 
 }  // namespace

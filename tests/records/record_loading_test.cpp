@@ -14,12 +14,14 @@
 #include "records/information_text.h"
 #include "tests/support/record_store_test_util.h"
 #include "tests/support/source_fixture.h"
+#include "tests/support/text.h"
 
 namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
 using testing::SourceRecord;
+using testing::W;
 
 const std::set<std::string> kDateFields = {"FODAT",   "DOPDAT", "VIGDDAT",
                                            "LYSNDAT", "DODAT",  "BEGRDAT"};
@@ -34,7 +36,7 @@ SourceRecord FullRecord(int r, const std::string& id) {
     if (kDateFields.count(name)) {
       record[name] = "17" + std::to_string(date++) + "0403";
     } else if (label[0] == '5') {
-      record[name] = name + " rad 1\r" + name + " rad 2 \xE5\xE4\xF6";
+      record[name] = name + " rad 1\r" + name + W(" rad 2 åäö");
     } else {
       record[name] = "v" + name;
     }
@@ -55,8 +57,8 @@ class RecordLoading : public ::testing::Test {
       testing::WriteText(source / files[r],
                          testing::SourceTable(r, {FullRecord(r, "FULL"), sparse}));
     }
-    testing::WriteText(source / "register.txt", Cp1252ToUtf8("Tuna f\xF6rsamling\nUnderrubrik\n"
-                                                             "Om registret\nAndra raden\n"));
+    testing::WriteText(source / "register.txt",
+                       "Tuna församling\nUnderrubrik\nOm registret\nAndra raden\n");
     testing::WriteText(source / "hjalp/HJ001.txt", "Hjälp 1\n[b 3]Text ett\n");
     testing::WriteText(source / "hjalp/HJ005.txt", "Hjälp 5\nText fem\n");
     testing::WriteText(source / "hjalp/HJ005A.txt", "Hjälp 5A\nText fem A\n");
@@ -168,9 +170,7 @@ TEST_F(RecordLoading, CurrentRecordsLoadComposeAndListTheirRegister) {
   EXPECT_TRUE(current.Load(kMarriages, marriages, 1).ok());
   EXPECT_TRUE(current.Load(4, marriages, 1).IsInvalidArgument());
   EXPECT_EQ(current.listtext(kBirths, 6), "vKAELLA");
-  EXPECT_EQ(current.listnyckel(kBirths, 3),
-            "vKAELLA\xFF"
-            "17100403");
+  EXPECT_EQ(current.listnyckel(kBirths, 3), std::string("vKAELLA\xFF") + "17100403");
   EXPECT_EQ(current.listtext(kMarriages, 1), DashedDate(current.envigd().VIGDDAT));
   EXPECT_EQ(current.listtext(4, 1), "");
   current.Compose(kBirths, true);
@@ -188,7 +188,7 @@ TEST_F(RecordLoading, HamtatextFindsHelpCodesExactly) {
   const int32_t n = current.hamtatext(help, "HJ005");
   EXPECT_GE(n, 1);
   EXPECT_EQ(current.information().textkod, "HJ005");
-  EXPECT_EQ(current.information().textrubrik, "Hj\xE4lp 5");
+  EXPECT_EQ(current.information().textrubrik, W("Hjälp 5"));
   EXPECT_EQ(current.information().texttext, "Text fem");
   EXPECT_NE(current.hamtatext(help, "HJ005A"), n) << "a longer code is another text";
   EXPECT_EQ(current.information().texttext, "Text fem A");

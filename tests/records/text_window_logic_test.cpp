@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "engine/util/version.h"
+#include "tests/support/text.h"
 
 namespace vx {
 namespace {
+
+using testing::W;
 
 const Rect kScreen{0, 0, 1600, 1000};
 
@@ -95,16 +98,16 @@ TEST(TextScroll, WheelGlidesInStepsOfThreeUpToOneSmallch) {
 
 TEST(TextWindowContent, HelpAboutAndMissingTexts) {
   TextWindowContent content;
-  content.ShowAbout("Tuna f\xF6rsamling", "Om registret\r");
-  EXPECT_EQ(content.heading(), "Tuna f\xF6rsamling");
+  content.ShowAbout(W("Tuna församling"), "Om registret\r");
+  EXPECT_EQ(content.heading(), W("Tuna församling"));
   EXPECT_EQ(content.heading_top(), kAboutHeadingTop);
   EXPECT_EQ(content.version_line(), std::string("Tovik, Valdrisen, ver. ") + ProgramVersion());
 
-  content.ShowHelp({"HJ005", "S\xF6kspr\xE5ket", "[4]S\xE5 skriver du[2]\r"});
-  EXPECT_EQ(content.heading(), "S\xF6kspr\xE5ket");
+  content.ShowHelp({"HJ005", W("Sökspråket"), W("[4]Så skriver du[2]\r")});
+  EXPECT_EQ(content.heading(), W("Sökspråket"));
   EXPECT_EQ(content.heading_top(), kHelpHeadingTop);
   EXPECT_EQ(content.version_line(), "");
-  EXPECT_EQ(content.text(), "[4]S\xE5 skriver du[2]\r");
+  EXPECT_EQ(content.text(), W("[4]Så skriver du[2]\r"));
 
   content.ShowAbout("Tuna", "Om");
   content.ShowMissing();
@@ -116,8 +119,8 @@ TEST(TextWindowContent, HelpAboutAndMissingTexts) {
 
 TEST(TextWindowContent, CopyTextHasNoTagsAndCrLfLinesOfAnyLength) {
   TextWindowContent content;
-  std::string text = "[4][b 4]Rubrik[2][b 1]\rSe [M HJ005]S\xF6kspr\xE5ket[\\M].\r";
-  std::string expected = "Rubrik\r\nSe S\xF6kspr\xE5ket.\r\n";
+  std::string text = W("[4][b 4]Rubrik[2][b 1]\rSe [M HJ005]Sökspråket[\\M].\r");
+  std::string expected = W("Rubrik\r\nSe Sökspråket.\r\n");
   for (int i = 0; i < 5000; ++i) {
     text += "[f]Rad[\\f] med text\r";
     expected += "Rad med text\r\n";

@@ -1,12 +1,34 @@
-// Checks shared by the record-text tests.
+// Records written as "NAME=value|..." and checks shared by the record-text
+// tests.
 #ifndef VX_TESTS_SUPPORT_RECORD_TEXT_TEST_UTIL_H_
 #define VX_TESTS_SUPPORT_RECORD_TEXT_TEST_UTIL_H_
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+
+#include "records/register_labels.h"
+#include "records/register_records.h"
+#include "tests/support/text.h"
 
 namespace vx::testing {
+
+// A record with the given fields (UTF-8 in the source, Windows-1252 in the
+// record): MakeRecord<Tenfodd>("ENAMN=Berg|FNAMN=Anna").
+template <typename Record>
+Record MakeRecord(std::string_view fields) {
+  Record record;
+  ForEachField(fields, [&](const std::string& name, std::string value) {
+    for (const FieldBinding<Record>& binding : Record::Fields()) {
+      if (FieldName(binding.label) != name) continue;
+      record.*binding.member = std::move(value);
+      return;
+    }
+    ADD_FAILURE() << "no field " << name;
+  });
+  return record;
+}
 
 // `text` with every "[...]" code removed, as the clipboard copy does.
 inline std::string WithoutCodes(const std::string& text) {
