@@ -268,23 +268,5 @@ TEST(KuvoSokPdf, TablesAreLandscapeAndRecordsPortrait) {
   }
 }
 
-TEST(KuvoSokPdf, PrintingOptionsNeedAFileAndOneRegister) {
-  for (const std::vector<std::string>& args : {std::vector<std::string>{"fodda", "--tabell"},
-                                               {"fodda", "--ordning", "kalla"},
-                                               {"alla", "Anna", "--pdf", "x.pdf"},
-                                               {"fodda", "--pdf", "x.pdf", "--fran", "tre"},
-                                               {"fodda", "--pdf", "x.pdf", "--format", "csv"}}) {
-    std::vector<std::string> argv = {VX_KUVO_SOK};
-    argv.insert(argv.end(), args.begin(), args.end());
-    EXPECT_EQ(RunProcess(argv).exit_code, 2) << args[1];
-  }
-  testing::TempDir dir;
-  const testing::ProcessResult unwritable =
-      RunProcess({VX_KUVO_SOK, "--ini", kIni.string(), "fodda", "--fod", "1760", "--pdf",
-                  (dir.path() / "saknas" / "x.pdf").string()});
-  EXPECT_EQ(unwritable.exit_code, 1);
-  EXPECT_NE(unwritable.err.find("x.pdf"), std::string::npos) << unwritable.err;
-}
-
 }  // namespace
 }  // namespace vx
