@@ -8,26 +8,17 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QRegularExpression>
-#include <QTest>
-#include <QWheelEvent>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "builder/register_set_builder.h"
 #include "desktop/output/text_window.h"
-#include "engine/util/message_sink.h"
-#include "imaging/program_picture_records.h"
-#include "imaging/program_pictures.h"
-#include "sample/sample_source.h"
-#include "tests/desktop/ui_register_set.h"
-#include "tests/support/files.h"
-#include "tests/support/source_fixture.h"
+#include "tests/desktop/window_fixture.h"
 
 namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Wheel;
 
 constexpr int kBirths = 100;
 
@@ -41,30 +32,15 @@ std::vector<QString> CrLfLines(const QString& text) {
   return lines;
 }
 
-class MainWindowTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    dir_ = new testing::TempDir();
-    const fs::path source = dir_->path() / "kalla";
-    std::string error;
-    ASSERT_TRUE(WriteSampleSource(source, {kBirths, 40, 60, 7, {}}, error)) << error;
-    const std::span<const uint8_t> logo = SampleLogoPng();
+class MainWindowTest : public testing::MainWindowFixture<MainWindowTest> {
+ public:
+  static void WriteSource(const fs::path& source) {
+    testing::WriteSample(source, kBirths, 40, 60, 7);
     fs::create_directories(source / "bilder");
-    testing::WriteFileBytes(source / "bilder" / "logovaxor.png", logo);
-    ASSERT_TRUE(testing::BuildUiSet(dir_->path()));
-  }
-  static void TearDownTestSuite() { delete dir_; }
-
-  void SetUp() override {
-    window_ = std::make_unique<Tmain_form>(dir_->path() / "kuvo.ini");
-    window_->show();
-    ASSERT_NE(window_->table(), nullptr) << (messages_.empty() ? "" : messages_.front());
-    // The window's shortcuts answer only while it is the active window.
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    testing::WriteFileBytes(source / "bilder" / "logovaxor.png", SampleLogoPng());
   }
 
-  const MainControls& c() const { return window_->controls(); }
+ protected:
   ResultTable& table() { return *window_->table(); }
 
   // A search of births that found records 1..n.
@@ -76,19 +52,7 @@ class MainWindowTest : public ::testing::Test {
     window_->ShowSearchResult({1});
   }
 
-  void Wheel(QWidget* widget, int delta) {
-    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
-    QWheelEvent wheel(at, widget->mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(widget, &wheel);
-  }
-
   static QString Clipboard() { return QGuiApplication::clipboard()->text(); }
-
-  static inline testing::TempDir* dir_ = nullptr;
-  std::vector<std::string> messages_;
-  ScopedMessageSink sink_{[this](const std::string& text) { messages_.push_back(text); }};
-  std::unique_ptr<Tmain_form> window_;
 };
 
 TEST_F(MainWindowTest, FirstShowPutsDownBirthsWithHeadingsLogoAndCounts) {
@@ -114,9 +78,8 @@ TEST_F(MainWindowTest, NoHitsLeaveTheTableDisabledAndTheCommandsOff) {
   EXPECT_EQ(c().antallabel->text(), "0 valda");
   EXPECT_FALSE(c().persontab->isEnabled());
   for (QWidget* b :
-       {static_cast<QWidget*>(c().skrivknapp), static_cast<QWidget*>(c().postskrivknapp),
-        static_cast<QWidget*>(c().kopipostknapp), static_cast<QWidget*>(c().kopilistaknapp),
-        static_cast<QWidget*>(c().postejknapp)})
+       std::initializer_list<QWidget*>{c().skrivknapp, c().postskrivknapp, c().kopipostknapp,
+                                       c().kopilistaknapp, c().postejknapp})
     EXPECT_FALSE(b->isEnabled());
   EXPECT_TRUE(c().texten->Text().empty());
   EXPECT_FALSE(c().textscr->isVisible());

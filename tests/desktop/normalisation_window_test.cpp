@@ -5,28 +5,19 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
-#include <QWheelEvent>
 #include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "builder/register_set_builder.h"
-#include "catalogue/catalogue_declaration.h"
-#include "controls/picture_set.h"
 #include "controls/scroll_bar.h"
 #include "controls/tlm_tab.h"
 #include "controls/tvx_knapp.h"
-#include "imaging/program_picture_records.h"
-#include "session/session.h"
-#include "tests/desktop/ui_register_set.h"
-#include "tests/support/source_fixture.h"
+#include "tests/desktop/window_fixture.h"
 
 namespace vx {
 namespace {
@@ -55,23 +46,18 @@ std::vector<testing::SourceRecord> Births() {
   return births;
 }
 
-class NormalisationWindowTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    dir_ = new testing::TempDir();
-    const fs::path source = dir_->path() / "kalla";
+class NormalisationWindowTest : public testing::SetFixture<NormalisationWindowTest> {
+ public:
+  static void WriteSource(const fs::path& source) {
     testing::WriteText(source / "fodda.csv", testing::SourceTable(1, Births()));
-    testing::WriteText(source / "register.txt", Cp1252ToUtf8("Tuna f\xF6rsamling\nF\xF6"
-                                                             "dda\nOm registret\n"));
-    session_ = new Session();
-    ASSERT_TRUE(testing::OpenUiSet(dir_->path(), *session_, pictures_));
+    testing::WriteText(source / "register.txt", "Tuna församling\nFödda\nOm registret\n");
   }
-  static void TearDownTestSuite() {
-    delete pictures_;
-    delete session_;
-    delete dir_;
+  static void SetUpTestSuite() {
+    SetFixture::SetUpTestSuite();
+    OpenSession();
   }
 
+ protected:
   void SetUp() override {
     ASSERT_NE(session_, nullptr);
     main_.setGeometry(100, 80, 800, 600);
@@ -82,15 +68,7 @@ class NormalisationWindowTest : public ::testing::Test {
   // Shows the view and runs `actions` inside its modal loop once it is
   // active; Esc closes it afterwards unless the actions closed it.
   void Show(const std::function<void()>& actions) {
-    bool ran = false;
-    QTimer::singleShot(0, window_.get(), [&] {
-      ran = true;
-      EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-      actions();
-      if (window_->isVisible()) QTest::keyClick(window_.get(), Qt::Key_Escape);
-    });
-    window_->ShowModal();
-    EXPECT_TRUE(ran);
+    testing::WhileActive(window_.get(), actions, [&] { return window_->ShowModal(); });
   }
 
   TLMtab* Grid() { return window_->grid(); }
@@ -98,9 +76,6 @@ class NormalisationWindowTest : public ::testing::Test {
   QLineEdit* Edit() { return window_->findChild<QLineEdit*>("snabbsokedit"); }
   void Press(int kind) { QTest::mouseClick(window_->KindButton(kind), Qt::LeftButton); }
 
-  static inline testing::TempDir* dir_ = nullptr;
-  static inline Session* session_ = nullptr;
-  static inline PictureSet* pictures_ = nullptr;
   QWidget main_;
   std::unique_ptr<Tnormform> window_;
 };
@@ -185,9 +160,7 @@ TEST_F(NormalisationWindowTest, AClickOnlyMovesTheHighlightAndEnterCloses) {
 
 TEST_F(NormalisationWindowTest, TheWheelScrollsWhileTheBarIsShown) {
   Show([&] {
-    QWheelEvent wheel(QPointF(50, 50), Grid()->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, -120),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(Grid(), &wheel);
+    testing::Wheel(Grid(), -120, QPointF(50, 50));
     EXPECT_EQ(Grid()->topRow(), 10);
     EXPECT_EQ(Bar()->position(), 11);
   });

@@ -10,30 +10,26 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
-#include <QWheelEvent>
 #include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "builder/register_set_builder.h"
-#include "catalogue/catalogue_declaration.h"
-#include "controls/picture_set.h"
 #include "controls/scroll_bar.h"
 #include "controls/tlm_tab.h"
 #include "controls/tvx_knapp.h"
 #include "desktop/output/text_window.h"
-#include "imaging/program_picture_records.h"
 #include "search/picked_rows.h"
-#include "session/session.h"
-#include "tests/desktop/ui_register_set.h"
-#include "tests/support/source_fixture.h"
+#include "tests/desktop/window_fixture.h"
 
 namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Child;
+using testing::W;
+using testing::Wheel;
 
 constexpr int kSurnameSlot = 7;       // 60 rows
 constexpr int kPlaceSlot = 8;         // 18 rows
@@ -49,14 +45,12 @@ std::string Numbered(const char* format, int n) {
 
 // A mother's surname of 34 characters.
 std::string LongName(int n) {
-  return Numbered("Modersnamn nummer %02d med l\xE5ng text", n);
+  return Numbered(W("Modersnamn nummer %02d med lång text").c_str(), n);
 }
 
-class PickerWindowTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    dir_ = new testing::TempDir();
-    const fs::path source = dir_->path() / "kalla";
+class PickerWindowTest : public testing::SetFixture<PickerWindowTest> {
+ public:
+  static void WriteSource(const fs::path& source) {
     std::vector<testing::SourceRecord> births;
     for (int i = 0; i < 60; ++i) {
       testing::SourceRecord birth = {{"ENAMN", Numbered("Namn%02d", i)},
@@ -66,19 +60,15 @@ class PickerWindowTest : public ::testing::Test {
       births.push_back(birth);
     }
     testing::WriteText(source / "fodda.csv", testing::SourceTable(1, births));
-    testing::WriteText(source / "register.txt", Cp1252ToUtf8("Tuna f\xF6rsamling\nF\xF6"
-                                                             "dda\nOm registret\n"));
-    testing::WriteText(source / "hjalp/HJ006.txt",
-                       Cp1252ToUtf8("S\xF6kordslistan\nBocka f\xF6r orden.\n"));
-    session_ = new Session();
-    ASSERT_TRUE(testing::OpenUiSet(dir_->path(), *session_, pictures_));
+    testing::WriteText(source / "register.txt", "Tuna församling\nFödda\nOm registret\n");
+    testing::WriteText(source / "hjalp/HJ006.txt", "Sökordslistan\nBocka för orden.\n");
   }
-  static void TearDownTestSuite() {
-    delete pictures_;
-    delete session_;
-    delete dir_;
+  static void SetUpTestSuite() {
+    SetFixture::SetUpTestSuite();
+    OpenSession();
   }
 
+ protected:
   void SetUp() override {
     ASSERT_NE(session_, nullptr);
     ClearPickedRows(session_->catalogue(), 1);
@@ -91,27 +81,13 @@ class PickerWindowTest : public ::testing::Test {
   // is active; Esc closes it afterwards unless the actions closed it.
   bool Pick(int slot, const std::function<void()>& actions,
             const std::string& title = "Efternamn") {
-    bool ran = false;
-    QTimer::singleShot(0, window_.get(), [&] {
-      ran = true;
-      EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-      actions();
-      if (window_->isVisible()) QTest::keyClick(window_.get(), Qt::Key_Escape);
-    });
-    const bool confirmed = window_->Pick(1, slot, title, "HJ005");
-    EXPECT_TRUE(ran);
-    return confirmed;
+    return testing::WhileActive(window_.get(), actions,
+                                [&] { return window_->Pick(1, slot, title, "HJ005"); });
   }
 
-  template <typename T>
-  T* Child(const char* name) {
-    T* child = window_->findChild<T*>(name);
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-  }
-  QString Text(const char* label) { return Child<QLabel>(label)->text(); }
-  Tspecscr* Bar() { return Child<Tspecscr>("sokscr"); }
-  QLineEdit* Edit() { return Child<QLineEdit>("snabbsokedit"); }
+  QString Text(const char* label) { return Child<QLabel>(window_.get(), label)->text(); }
+  Tspecscr* Bar() { return Child<Tspecscr>(window_.get(), "sokscr"); }
+  QLineEdit* Edit() { return Child<QLineEdit>(window_.get(), "snabbsokedit"); }
   TLMtab* Grid() { return window_->grid(); }
   QPoint RowPoint(int row) { return Grid()->CellRect(row, 0).center(); }
 
@@ -126,17 +102,8 @@ class PickerWindowTest : public ::testing::Test {
     QTest::mousePress(Grid(), Qt::RightButton, {}, RowPoint(row));
     QTest::mouseRelease(Grid(), Qt::RightButton, {}, RowPoint(row));
   }
-  void Wheel(QWidget* widget, int delta) {
-    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
-    QWheelEvent wheel(at, widget->mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(widget, &wheel);
-  }
   static void Type(const char* text) { QTest::keyClicks(QApplication::focusWidget(), text); }
 
-  static inline testing::TempDir* dir_ = nullptr;
-  static inline Session* session_ = nullptr;
-  static inline PictureSet* pictures_ = nullptr;
   QWidget main_;
   std::unique_ptr<Tsoktabform> window_;
 };
@@ -159,8 +126,7 @@ TEST_F(PickerWindowTest, EighteenRowsFitWithoutABarOverTheMainWindowsCentre) {
         EXPECT_EQ(Bar()->max(), 1);
         EXPECT_EQ(QApplication::focusWidget(), Edit());
       },
-      "F\xF6"
-      "delseort");
+      W("Födelseort"));
 }
 
 TEST_F(PickerWindowTest, NineteenRowsShowTheBarUpToTwo) {
@@ -267,7 +233,7 @@ TEST_F(PickerWindowTest, EscAndCloseKeepTheTicksAndTheLastSummary) {
   }));
   EXPECT_FALSE(Pick(kSurnameSlot, [&] {
     RightClick(5);
-    QTest::mouseClick(Child<TVXknapp>("slutknapp"), Qt::LeftButton);
+    QTest::mouseClick(Child<TVXknapp>(window_.get(), "slutknapp"), Qt::LeftButton);
   }));
   EXPECT_EQ(TickCount(kSurnameSlot), 3);
   EXPECT_EQ(window_->valdtext(), "Namn01");
@@ -277,7 +243,7 @@ TEST_F(PickerWindowTest, ConfirmingFiftyLongNamesSummarisesUpToTheNamePast200Cha
   session_->catalogue().soklistor(1, kMothersNameSlot)->vald().SetAll();
   EXPECT_TRUE(Pick(kMothersNameSlot, [&] {
     EXPECT_EQ(Text("antlabel"), "Valda: 50 av 50");
-    QTest::mouseClick(Child<TVXknapp>("jaknapp"), Qt::LeftButton);
+    QTest::mouseClick(Child<TVXknapp>(window_.get(), "jaknapp"), Qt::LeftButton);
   }));
   // 34 characters and a separator each: past 200 with the sixth.
   std::string expected = LongName(0);
@@ -346,8 +312,7 @@ TEST_F(PickerWindowTest, TheWheelScrollsTenRowsANotchWhileTheBarIsShown) {
         Wheel(Grid(), -120);
         EXPECT_EQ(Grid()->topRow(), 0);
       },
-      "F\xF6"
-      "delseort");
+      W("Födelseort"));
 }
 
 TEST_F(PickerWindowTest, ASlotWithoutAListShowsNothing) {

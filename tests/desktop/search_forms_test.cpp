@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -18,56 +17,29 @@
 #include <string>
 #include <vector>
 
-#include "builder/register_set_builder.h"
 #include "controls/bitmap_button.h"
 #include "controls/screen_text.h"
 #include "controls/tlm_tab.h"
-#include "desktop/main/main_window.h"
 #include "desktop/search/free_text_window.h"
 #include "desktop/search/picker_window.h"
 #include "desktop/search/search_form_window.h"
-#include "engine/util/message_sink.h"
-#include "imaging/program_picture_records.h"
-#include "imaging/program_pictures.h"
-#include "sample/sample_source.h"
-#include "tests/desktop/ui_register_set.h"
-#include "tests/support/files.h"
-#include "tests/support/source_fixture.h"
+#include "tests/desktop/window_fixture.h"
 
 namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::WhileModal;
 
 const char* const kRegisterWords[] = {"", "fodda", "vigda", "doda"};
 
-// Runs `inside` once the modal dialog that `open` shows is running.
-void WhileModal(const std::function<void()>& inside, const std::function<void()>& open) {
-  QTimer::singleShot(0, inside);
-  open();
-}
+class SearchFormsTest : public testing::MainWindowFixture<SearchFormsTest> {
+ public:
+  static void WriteSource(const fs::path& source) {
+    testing::WriteSample(source, 600, 240, 480, 11);
+  }
 
-class SearchFormsTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    dir_ = new testing::TempDir();
-    const fs::path source = dir_->path() / "kalla";
-    std::string error;
-    ASSERT_TRUE(WriteSampleSource(source, {600, 240, 480, 11, {}}, error)) << error;
-    ASSERT_TRUE(testing::BuildUiSet(dir_->path()));
-    ini_ = new fs::path(dir_->path() / "kuvo.ini");
-  }
-  static void TearDownTestSuite() {
-    delete ini_;
-    delete dir_;
-  }
-
-  void SetUp() override {
-    window_ = std::make_unique<Tmain_form>(*ini_);
-    window_->show();
-    ASSERT_NE(window_->table(), nullptr);
-  }
-
   Tsok_form& Form(int r) { return *window_->search_form(r); }
 
   // Opens register r's form from the main window, lets `fill` act on it
@@ -78,7 +50,7 @@ class SearchFormsTest : public ::testing::Test {
           fill(Form(r));
           QTest::keyClick(&Form(r), Qt::Key_Return);
         },
-        [&] { QTest::mouseClick(window_->controls().sokknappar[size_t(r - 1)], Qt::LeftButton); });
+        [&] { QTest::mouseClick(c().sokknappar[size_t(r - 1)], Qt::LeftButton); });
   }
 
   // Types `text` (UTF-8) into the field, in typed mode.
@@ -129,7 +101,7 @@ class SearchFormsTest : public ::testing::Test {
 
   // kuvo-sok's names for the same criteria, in the table's order.
   static std::vector<std::string> SokNames(int r, const std::vector<std::string>& criteria) {
-    std::vector<std::string> argv = {VX_KUVO_SOK, "--ini", ini_->string(), kRegisterWords[r]};
+    std::vector<std::string> argv = {VX_KUVO_SOK, "--ini", Ini().string(), kRegisterWords[r]};
     argv.insert(argv.end(), criteria.begin(), criteria.end());
     const testing::ProcessResult result = testing::RunProcess(argv);
     EXPECT_EQ(result.exit_code, 0) << result.err;
@@ -153,12 +125,6 @@ class SearchFormsTest : public ::testing::Test {
     if (list == nullptr || !list->ReadRow(row).ok()) return {};
     return Cp1252ToUtf8(list->RowText());
   }
-
-  static inline testing::TempDir* dir_ = nullptr;
-  static inline fs::path* ini_ = nullptr;
-  std::vector<std::string> messages_;
-  ScopedMessageSink sink_{[this](const std::string& text) { messages_.push_back(text); }};
-  std::unique_ptr<Tmain_form> window_;
 };
 
 // The first three letters of a word (UTF-8).
@@ -240,8 +206,8 @@ TEST_F(SearchFormsTest, FieldsTogetherCombineAsOnTheCommandLine) {
 TEST_F(SearchFormsTest, EveryFieldEmptyClosesWithAnEmptyResult) {
   SearchWith(2, [&](Tsok_form& form) { form.ClearSearchForm(); });
   EXPECT_FALSE(Form(2).isVisible());
-  EXPECT_EQ(window_->controls().antallabel->text(), "0 valda");
-  EXPECT_TRUE(window_->controls().valknappar[1]->down());
+  EXPECT_EQ(c().antallabel->text(), "0 valda");
+  EXPECT_TRUE(c().valknappar[1]->down());
 }
 
 TEST_F(SearchFormsTest, ListModeConfirmedWithoutTicksTakesNoPart) {
@@ -264,7 +230,7 @@ TEST_F(SearchFormsTest, ListModeCancelledKeepsTheGreyTextAndFindsNothing) {
     EXPECT_EQ(form.Edit("farfn")->text(), "Anders");
     EXPECT_FALSE(form.Edit("farfn")->isEnabled());
   });
-  EXPECT_EQ(window_->controls().antallabel->text(), "0 valda");
+  EXPECT_EQ(c().antallabel->text(), "0 valda");
 }
 
 TEST_F(SearchFormsTest, ClearingResetsModesTextsTicksAndThePickersPlace) {
@@ -275,7 +241,7 @@ TEST_F(SearchFormsTest, ClearingResetsModesTextsTicksAndThePickersPlace) {
   TVXstruktlista* causes = window_->session().catalogue().soklistor(3, 16);
   ASSERT_NE(causes, nullptr);
   EXPECT_EQ(causes->vald().Count(), 1);
-  QTest::mouseClick(window_->controls().rensaknapp, Qt::LeftButton);  // the main window's clear
+  QTest::mouseClick(c().rensaknapp, Qt::LeftButton);  // the main window's clear
   const SearchFormState& state = Form(3).state();
   for (size_t i = 0; i < state.size(); ++i) {
     EXPECT_FALSE(state.field(i).list_mode);
@@ -290,12 +256,7 @@ TEST_F(SearchFormsTest, ClearingResetsModesTextsTicksAndThePickersPlace) {
         EXPECT_EQ(window_->picker()->grid()->currentRow(), 0);
         QTest::keyClick(window_->picker(), Qt::Key_Escape);
       },
-      [&] {
-        window_->picker()->Pick(3, 16,
-                                "D\xF6"
-                                "dsorsak",
-                                "HJ007");
-      });
+      [&] { window_->picker()->Pick(3, 16, testing::W("Dödsorsak"), "HJ007"); });
 }
 
 // Tab visits every field and button of each form, fields in reading order.
@@ -342,7 +303,7 @@ TEST_F(SearchFormsTest, EnterOnAMissingLokalIdTellsAndStaysOpen) {
         still_open = form.isVisible();
         form.reject();
       },
-      [&] { QTest::mouseClick(window_->controls().sokknappar[0], Qt::LeftButton); });
+      [&] { QTest::mouseClick(c().sokknappar[0], Qt::LeftButton); });
   EXPECT_TRUE(still_open);
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0], "Lokal-ID X0000-999999 finns inte!");
@@ -358,9 +319,9 @@ TEST_F(SearchFormsTest, AFoundLokalIdShowsThatRecord) {
         TypeKeys(Form(3).LokalIdEdit(), ScreenText(id));
         QTest::keyClick(Form(3).LokalIdEdit(), Qt::Key_Return);
       },
-      [&] { QTest::mouseClick(window_->controls().sokknappar[2], Qt::LeftButton); });
-  EXPECT_EQ(window_->controls().antallabel->text(), "1 valda");
-  EXPECT_EQ(window_->controls().postnrlabel->text(), ScreenText(id));
+      [&] { QTest::mouseClick(c().sokknappar[2], Qt::LeftButton); });
+  EXPECT_EQ(c().antallabel->text(), "1 valda");
+  EXPECT_EQ(c().postnrlabel->text(), ScreenText(id));
 }
 
 TEST_F(SearchFormsTest, TheFreeTextSearchFillsAllThreeRegisters) {
@@ -370,10 +331,10 @@ TEST_F(SearchFormsTest, TheFreeTextSearchFillsAllThreeRegisters) {
         TypeKeys(window_->free_text_form()->alltedit(), QString::fromStdString(parish));
         QTest::keyClick(window_->free_text_form(), Qt::Key_Return);
       },
-      [&] { QTest::mouseClick(window_->controls().sokknappar[3], Qt::LeftButton); });
+      [&] { QTest::mouseClick(c().sokknappar[3], Qt::LeftButton); });
   for (int r = 1; r <= 3; ++r) {
     EXPECT_GT(window_->session().catalogue().PersonList(r).vald().Count(), 0) << r;
-    QTest::mouseClick(window_->controls().valknappar[size_t(r - 1)], Qt::LeftButton);
+    QTest::mouseClick(c().valknappar[size_t(r - 1)], Qt::LeftButton);
     std::vector<std::string> all = TableNames(r);
     EXPECT_FALSE(all.empty());
   }

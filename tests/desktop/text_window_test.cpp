@@ -11,62 +11,45 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <QWheelEvent>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "builder/register_set_builder.h"
-#include "catalogue/catalogue_declaration.h"
-#include "controls/picture_set.h"
 #include "controls/scroll_bar.h"
 #include "controls/tvx_dyntex.h"
 #include "controls/tvx_knapp.h"
-#include "engine/util/message_sink.h"
 #include "engine/util/version.h"
-#include "imaging/program_picture_records.h"
-#include "session/session.h"
-#include "tests/desktop/ui_register_set.h"
-#include "tests/support/source_fixture.h"
+#include "tests/desktop/window_fixture.h"
 
 namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
 using Caller = Ttextform::HelpCaller;
+using testing::Child;
 
-// A help text much taller than the window, with links near its top.
-std::string LongHelp() {
-  std::string text =
-      "Huvudf\xF6nstret\n[4]Huvudf\xF6nstret[2]\n"
-      "Se [M HJ005]S\xF6kspr\xE5ket[\\M] eller [M F01 7]posten[\\M].\n";
-  for (int i = 1; i <= 120; ++i)
-    text += "Rad " + std::to_string(i) + " av hj\xE4lptexten.\n";
-  return text;
-}
-
-constexpr char kShortHelp[] = "S\xF6kspr\xE5ket\n[f]S\xF6kord[\\f] skrivs s\xE5.\nRad tv\xE5.\n";
-
-class TextWindowTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    dir_ = new testing::TempDir();
-    const fs::path source = dir_->path() / "kalla";
+class TextWindowTest : public testing::SetFixture<TextWindowTest> {
+ public:
+  static void WriteSource(const fs::path& source) {
     testing::WriteText(source / "fodda.csv",
                        testing::SourceTable(1, {{{"LOKALID", "F1"}, {"FNAMN", "Anna"}}}));
-    testing::WriteText(source / "register.txt", Cp1252ToUtf8("Tuna f\xF6rsamling\nF\xF6"
-                                                             "dda\n[f]Om[\\f] registret\n"));
-    testing::WriteText(source / "hjalp/HJ001.txt", Cp1252ToUtf8(LongHelp()));
-    testing::WriteText(source / "hjalp/HJ005.txt", Cp1252ToUtf8(kShortHelp));
-    session_ = new Session();
-    ASSERT_TRUE(testing::OpenUiSet(dir_->path(), *session_, pictures_));
+    testing::WriteText(source / "register.txt", "Tuna församling\nFödda\n[f]Om[\\f] registret\n");
+    // A help text much taller than the window, with links near its top.
+    std::string help =
+        "Huvudfönstret\n[4]Huvudfönstret[2]\n"
+        "Se [M HJ005]Sökspråket[\\M] eller [M F01 7]posten[\\M].\n";
+    for (int i = 1; i <= 120; ++i)
+      help += "Rad " + std::to_string(i) + " av hjälptexten.\n";
+    testing::WriteText(source / "hjalp/HJ001.txt", help);
+    testing::WriteText(source / "hjalp/HJ005.txt",
+                       "Sökspråket\n[f]Sökord[\\f] skrivs så.\nRad två.\n");
   }
-  static void TearDownTestSuite() {
-    delete pictures_;
-    delete session_;
-    delete dir_;
+  static void SetUpTestSuite() {
+    SetFixture::SetUpTestSuite();
+    OpenSession();
   }
 
+ protected:
   void SetUp() override {
     ASSERT_NE(session_, nullptr);
     window_ = std::make_unique<Ttextform>(*session_, *pictures_);
@@ -80,14 +63,8 @@ class TextWindowTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
   }
 
-  template <typename T>
-  T* Child(const char* name) {
-    T* child = window_->findChild<T*>(name);
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-  }
-  TVXdyntex* Text() { return Child<TVXdyntex>("texten"); }
-  Tspecscr* Bar() { return Child<Tspecscr>("vistextscr"); }
+  TVXdyntex* Text() { return Child<TVXdyntex>(window_.get(), "texten"); }
+  Tspecscr* Bar() { return Child<Tspecscr>(window_.get(), "vistextscr"); }
 
   static QPoint LinkPoint(const TVXdyntex& text, const std::string& target) {
     const TVXkodtxt& layout = text.Kodtxt();
@@ -99,23 +76,9 @@ class TextWindowTest : public ::testing::Test {
     return QPoint();
   }
 
-  void Wheel(int delta) {
-    const QPointF at(50, 50);
-    QWheelEvent wheel(at, Text()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(Text(), &wheel);
-  }
-
-  static testing::TempDir* dir_;
-  static Session* session_;
-  static PictureSet* pictures_;
   QWidget main_;
   std::unique_ptr<Ttextform> window_;
 };
-
-testing::TempDir* TextWindowTest::dir_ = nullptr;
-Session* TextWindowTest::session_ = nullptr;
-PictureSet* TextWindowTest::pictures_ = nullptr;
 
 TEST_F(TextWindowTest, ACodeNotInTheStoreKeepsTheHeadingAndShowsNothing) {
   ShowFromMain("HJ001");
@@ -167,7 +130,7 @@ TEST_F(TextWindowTest, ClickOnAHelpLinkReplacesTheTextInPlace) {
   QTest::mouseClick(Text(), Qt::LeftButton, {}, LinkPoint(*Text(), "HJ005"));
   EXPECT_EQ(window_->code(), "HJ005");
   EXPECT_EQ(window_->HeadingText(), QString::fromUtf8("Sökspråket"));
-  EXPECT_NE(window_->TextShown().find("Rad tv\xE5."), std::string::npos);
+  EXPECT_NE(window_->TextShown().find(testing::W("Rad två.")), std::string::npos);
   EXPECT_FALSE(window_->ScrollBarShown());
   EXPECT_TRUE(window_->isVisible());
   EXPECT_EQ(window_->pos(), at);
@@ -175,7 +138,7 @@ TEST_F(TextWindowTest, ClickOnAHelpLinkReplacesTheTextInPlace) {
 
 TEST_F(TextWindowTest, AboutTextShowsTheSetsHeadingAndTheVersion) {
   ShowFromMain("OM");
-  const QLabel* heading = Child<QLabel>("arkivlabel");
+  const QLabel* heading = Child<QLabel>(window_.get(), "arkivlabel");
   EXPECT_EQ(window_->HeadingText(), QString::fromUtf8("Tuna församling"));
   EXPECT_EQ(heading->y(), 3);
   EXPECT_EQ(window_->VersionText(), QString("Tovik, Valdrisen, ver. ") + ProgramVersion());
@@ -202,12 +165,12 @@ TEST_F(TextWindowTest, KeysAndWheelScrollTheText) {
   // Each wheel message glides in steps of 3, one smallch at most.
   Bar()->setPosition(1);
   QSignalSpy moves(Bar(), &Tspecscr::NyPosition);
-  Wheel(-480);
+  testing::Wheel(Text(), -480, QPointF(50, 50));
   ASSERT_EQ(moves.count(), 17);
   EXPECT_EQ(moves.at(0).at(0).toInt(), 4);
   EXPECT_EQ(moves.at(16).at(0).toInt(), 51);
   EXPECT_EQ(text->ViewOffset(), 50);
-  Wheel(120);
+  testing::Wheel(Text(), 120, QPointF(50, 50));
   EXPECT_EQ(Bar()->position(), 1);
 
   QTest::keyClick(text, Qt::Key_Escape);
@@ -218,7 +181,8 @@ TEST_F(TextWindowTest, ClosingAndLosingTheFocusFreeTheBitmap) {
   ShowFromMain("HJ001");
   Text()->repaint();
   ASSERT_TRUE(Text()->HasBuffer());
-  QTest::mouseClick(Child<TVXknapp>("slutknapp"), Qt::LeftButton, {}, QPoint(12, 12));
+  QTest::mouseClick(Child<TVXknapp>(window_.get(), "slutknapp"), Qt::LeftButton, {},
+                    QPoint(12, 12));
   EXPECT_FALSE(window_->isVisible());
   EXPECT_FALSE(Text()->HasBuffer());
 

@@ -1,0 +1,154 @@
+// What the window tests share: a register set built once for a suite, with
+// the program's pictures as every set the builder writes has them, opened in
+// the main window or in a session of its own; real wheel turns; actions run
+// inside a dialog's modal loop.
+#ifndef VX_TESTS_DESKTOP_WINDOW_FIXTURE_H_
+#define VX_TESTS_DESKTOP_WINDOW_FIXTURE_H_
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWheelEvent>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "builder/register_set_builder.h"
+#include "catalogue/catalogue_declaration.h"
+#include "controls/picture_set.h"
+#include "desktop/main/main_window.h"
+#include "engine/util/message_sink.h"
+#include "imaging/program_picture_records.h"
+#include "imaging/program_pictures.h"
+#include "sample/sample_source.h"
+#include "session/session.h"
+#include "tests/support/files.h"
+#include "tests/support/source_fixture.h"
+#include "tests/support/text.h"
+
+namespace vx::testing {
+
+// Builds dir/kalla into dir/data and writes dir/kuvo.ini naming it.
+inline ::testing::AssertionResult BuildUiSet(const std::filesystem::path& dir) {
+  BuildOptions options{dir / "kalla", dir / "data", 1, {}, ToPictureRecords(ProgramPictures())};
+  BuildSummary summary;
+  SourceError error;
+  if (!BuildRegisterSet(options, summary, error))
+    return ::testing::AssertionFailure() << error.ToString();
+  WriteText(dir / "kuvo.ini", "[hdbaser]\nhdbasen=" + (dir / "data").string() + "/\n");
+  return ::testing::AssertionSuccess();
+}
+
+// A sample source of these counts in `source`.
+inline void WriteSample(const std::filesystem::path& source, int64_t births, int64_t marriages,
+                        int64_t deaths, uint64_t seed) {
+  std::string error;
+  ASSERT_TRUE(WriteSampleSource(source, {births, marriages, deaths, seed, {}}, error)) << error;
+}
+
+// A wheel turn of `delta` eighths of a degree over `widget`, at its middle
+// unless `at` is given.
+inline void Wheel(QWidget* widget, int delta, std::optional<QPointF> at = std::nullopt) {
+  const QPointF point = at.value_or(QPointF(widget->width() / 2.0, widget->height() / 2.0));
+  QWheelEvent wheel(point, widget->mapToGlobal(point), {}, QPoint(0, delta), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(widget, &wheel);
+}
+
+// Runs `inside` once the modal dialog that `open` shows is running.
+inline void WhileModal(const std::function<void()>& inside, const std::function<void()>& open) {
+  QTimer::singleShot(0, inside);
+  open();
+}
+
+// Runs `actions` inside the modal loop that `run` starts for `dialog`, once
+// the dialog is active; Esc closes it afterwards unless the actions did.
+// Returns what `run` returns.
+template <typename Run>
+auto WhileActive(QWidget* dialog, const std::function<void()>& actions, Run run)
+    -> decltype(run()) {
+  struct Ran {
+    bool yes = false;
+    ~Ran() { EXPECT_TRUE(yes) << "the dialog's modal loop did not run"; }
+  } ran;
+  QTimer::singleShot(0, dialog, [&] {
+    ran.yes = true;
+    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+    actions();
+    if (dialog->isVisible()) QTest::keyClick(dialog, Qt::Key_Escape);
+  });
+  return run();
+}
+
+// The child of `parent` named `name`; the test fails when there is none.
+template <typename T>
+T* Child(const QObject* parent, const char* name) {
+  T* child = parent->findChild<T*>(name);
+  EXPECT_NE(child, nullptr) << name;
+  return child;
+}
+
+// One register set for the suite `Suite`, whose static WriteSource(folder)
+// writes its sources, built once; the engine's messages are kept.
+template <typename Suite>
+class SetFixture : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dir_ = new TempDir();
+    Suite::WriteSource(dir_->path() / "kalla");
+    if (::testing::Test::HasFatalFailure()) return;
+    ASSERT_TRUE(BuildUiSet(dir_->path()));
+  }
+  static void TearDownTestSuite() {
+    delete pictures_;
+    delete session_;
+    delete dir_;
+    pictures_ = nullptr;
+    session_ = nullptr;
+  }
+  static std::filesystem::path Ini() { return dir_->path() / "kuvo.ini"; }
+
+  // For windows opened on their own: the set opened in a session, with the
+  // windows' picture caches.
+  static void OpenSession() {
+    session_ = new Session();
+    const Status status = session_->Open(Ini());
+    ASSERT_TRUE(status.ok()) << status.message();
+    pictures_ = new PictureSet(*session_->catalogue().PictureBase(kProgramPictureBase),
+                               *session_->catalogue().PictureBase(kSetPictureBase));
+  }
+
+  inline static TempDir* dir_ = nullptr;
+  inline static Session* session_ = nullptr;
+  inline static PictureSet* pictures_ = nullptr;
+  std::vector<std::string> messages_;
+  ScopedMessageSink sink_{[this](const std::string& text) { messages_.push_back(text); }};
+};
+
+// The main window on the suite's set, shown and active: its shortcuts
+// answer only while it is the active window.
+template <typename Suite>
+class MainWindowFixture : public SetFixture<Suite> {
+ protected:
+  void SetUp() override {
+    window_ = std::make_unique<Tmain_form>(this->Ini());
+    window_->show();
+    ASSERT_NE(window_->table(), nullptr)
+        << (this->messages_.empty() ? "" : this->messages_.front());
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  }
+
+  const MainControls& c() const { return window_->controls(); }
+
+  std::unique_ptr<Tmain_form> window_;
+};
+
+}  // namespace vx::testing
+
+#endif  // VX_TESTS_DESKTOP_WINDOW_FIXTURE_H_
