@@ -62,36 +62,5 @@ TEST(KuvoDataExempel, CountsAndSeedChooseTheContent) {
   EXPECT_GE(LineCount(dir / "a/doda.csv"), 6u);
 }
 
-TEST(KuvoDataExempel, WrongUsageExitsTwo) {
-  TempDir dir;
-  const std::string folder = (dir / "x").string();
-  const std::vector<std::vector<std::string>> wrong = {
-      {"exempel"},
-      {"exempel", folder, "--fodda"},
-      {"exempel", folder, "--fodda", "-3"},
-      {"exempel", folder, "--vigda", "tio"},
-      {"exempel", folder, "--doda", "1e3"},
-      {"exempel", folder, "--doda", "999999999999"},
-      {"exempel", folder, "--fro", ""},
-      {"exempel", folder, "--okand", "1"},
-      {"exempel", folder, folder + "2"},
-  };
-  for (std::vector<std::string> args : wrong) {
-    args.insert(args.begin(), kProgram);
-    const auto result = RunProcess(args);
-    EXPECT_EQ(result.exit_code, 2) << args.back();
-    EXPECT_NE(result.err.find("kuvo-data exempel"), std::string::npos) << "the usage text";
-  }
-  EXPECT_FALSE(fs::exists(folder)) << "nothing written on wrong usage";
-}
-
-TEST(KuvoDataExempel, AFolderThatCannotBeWrittenExitsOne) {
-  TempDir dir;
-  testing::WriteFileBytes(dir / "fil", std::vector<uint8_t>{'x'});
-  const auto result = RunProcess({kProgram, "exempel", (dir / "fil").string()});
-  EXPECT_EQ(result.exit_code, 1);
-  EXPECT_NE(result.err.find("Kan inte skapa mappen"), std::string::npos) << result.err;
-}
-
 }  // namespace
 }  // namespace vx

@@ -1,9 +1,11 @@
-// kuvo-sok's answers to a fixed list of searches (sok_answers/searches.txt)
-// that covers every field of every form, list mode, the Lokal-ID jump,
-// "alla", the output formats and wrong usage, on the bundled sample and on a
-// set of 100 000 births, against the answers stored beside it as text: a
-// changed answer shows as a diff of its search. An answer that changes must
-// be explained and stored again: run the test with VX_RECORD_ANSWERS=1.
+// The programs' answers against answers stored as text (tests/tools/answers),
+// so that a changed answer shows as a diff of its command: kuvo-sok's answers
+// to a fixed list of searches (searches.txt) that covers every field of every
+// form, list mode, the Lokal-ID jump, "alla", the output formats and wrong
+// usage, on the bundled sample and on a set of 100 000 births; and the
+// command lines of commands.txt (help, usage, kuvo-data info on the bundled
+// sample), run beside the programs. An answer that changes must be explained
+// and stored again: run the test with VX_RECORD_ANSWERS=1.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,7 +28,8 @@ namespace {
 namespace fs = std::filesystem;
 using testing::RunProcess;
 
-const fs::path kAnswers = VX_SOK_ANSWERS_DIR;
+const fs::path kAnswers = VX_ANSWERS_DIR;
+const fs::path kPrograms = fs::path(VX_KUVO_SOK).parent_path();
 
 // Outputs longer than this are stored as their first and last lines and a
 // hash of the whole.
@@ -38,22 +42,23 @@ std::string ReadText(const fs::path& path) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
-std::vector<std::string> Searches() {
+std::vector<std::string> Commands(const std::string& list) {
   std::vector<std::string> searches;
-  std::istringstream lines(ReadText(kAnswers / "searches.txt"));
+  std::istringstream lines(ReadText(kAnswers / list));
   for (std::string line; std::getline(lines, line);)
     if (!line.empty() && line.front() != '#') searches.push_back(line);
   return searches;
 }
 
-// A search line's arguments: split at blanks, "~" standing for a blank.
+// A command line's arguments: split at blanks, "~" standing for a blank and
+// "∅" for an empty argument.
 std::vector<std::string> Arguments(const std::string& line) {
   std::vector<std::string> args;
   std::istringstream words(line);
   for (std::string word; words >> word;) {
     for (char& c : word)
       if (c == '~') c = ' ';
-    args.push_back(word);
+    args.push_back(word == "∅" ? "" : word);
   }
   return args;
 }
@@ -116,15 +121,14 @@ std::vector<std::string> StoredAnswers(const fs::path& file) {
   return answers;
 }
 
-void ExpectAnswers(const fs::path& ini, const fs::path& file) {
-  const std::vector<std::string> searches = Searches();
+// Runs each command of `list` and compares the answers with those stored in
+// `file`; `argv` makes a command's arguments into the program's.
+void ExpectAnswers(const std::string& list, const fs::path& file,
+                   const std::function<std::vector<std::string>(std::vector<std::string>)>& argv) {
+  const std::vector<std::string> commands = Commands(list);
   std::vector<std::string> answers;
-  for (const std::string& search : searches) {
-    std::vector<std::string> argv = {VX_KUVO_SOK, "--ini", ini.string()};
-    for (std::string& arg : Arguments(search))
-      argv.push_back(std::move(arg));
-    answers.push_back(Answer(search, RunProcess(argv)));
-  }
+  for (const std::string& command : commands)
+    answers.push_back(Answer(command, RunProcess(argv(Arguments(command)), {}, kPrograms)));
   if (std::getenv("VX_RECORD_ANSWERS") != nullptr) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     for (const std::string& answer : answers)
@@ -134,18 +138,35 @@ void ExpectAnswers(const fs::path& ini, const fs::path& file) {
   const std::vector<std::string> stored = StoredAnswers(file);
   ASSERT_EQ(stored.size(), answers.size()) << file << ": store the answers again";
   for (size_t i = 0; i < answers.size(); ++i)
-    EXPECT_EQ(answers[i], stored[i]) << "kuvo-sok " << searches[i];
+    EXPECT_EQ(answers[i], stored[i]) << commands[i];
+}
+
+void ExpectSearchAnswers(const fs::path& ini, const fs::path& file) {
+  ExpectAnswers("searches.txt", file, [&](std::vector<std::string> args) {
+    args.insert(args.begin(), {VX_KUVO_SOK, "--ini", ini.string()});
+    return args;
+  });
 }
 
 TEST(KuvoSokAnswers, OnTheBundledSample) {
-  ExpectAnswers(fs::path(VX_KUVO_SOK).parent_path() / "kuvo.ini", kAnswers / "sample.txt");
+  ExpectSearchAnswers(kPrograms / "kuvo.ini", kAnswers / "sample.txt");
 }
 
 TEST(KuvoSokAnswers, OnAHundredThousandBirths) {
   testing::TempDir dir;
   const fs::path ini = testing::BuildSampleRegisterSet(VX_KUVO_DATA, dir.path(), 100000, 0, 0);
   ASSERT_FALSE(ini.empty());
-  ExpectAnswers(ini, kAnswers / "births100k.txt");
+  ExpectSearchAnswers(ini, kAnswers / "births100k.txt");
+}
+
+// The programs are run from their own folder, where the bundled sample is
+// "exempel" and kuvo.ini a file.
+TEST(ProgramAnswers, ToTheCommandLines) {
+  ExpectAnswers("commands.txt", kAnswers / "commands.answers.txt",
+                [](std::vector<std::string> args) {
+                  args.front() = (kPrograms / args.front()).string();
+                  return args;
+                });
 }
 
 }  // namespace
