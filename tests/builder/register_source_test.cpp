@@ -1,13 +1,23 @@
-// Reading and checking a register's source table.
-#include "builder/register_source.h"
-
+// Reading a register's source table, and what the builder derives from its
+// records.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
+
+#include "builder/list_keys.h"
+#include "builder/norm_rows.h"
+#include "builder/person_rows.h"
+#include "builder/posting_collector.h"
+#include "builder/register_schema.h"
+#include "builder/register_source.h"
+#include "catalogue/catalogue_declaration.h"
 #include "tests/support/source_fixture.h"
 
 namespace vx {
 namespace {
 
+// Reading and checking a register's source table.
 using testing::SourceRecord;
 using testing::SourceTable;
 
@@ -98,6 +108,212 @@ TEST_F(RegisterSourceTest, BannsHoldSeveralDates) {
   EXPECT_TRUE(Load(SourceTable(2, {{{"LYSNDAT", "17600301, 17600308,17600315"}}}), 2))
       << error_.ToString();
   EXPECT_FALSE(Load(SourceTable(2, {{{"LYSNDAT", "17600301; 1760"}}}), 2));
+}
+
+// What the builder derives from records: person rows and their orders, the
+// distinct words of a list, the normalisation rows.
+using testing::SourceRecord;
+
+class DerivedRows : public ::testing::Test {
+ protected:
+  RegisterSource& Load(int register_number, const std::vector<SourceRecord>& records) {
+    testing::WriteText(dir_ / "t.csv", testing::SourceTable(register_number, records));
+    SourceError error;
+    EXPECT_TRUE(source_.Load(dir_ / "t.csv", register_number, error)) << error.ToString();
+    return source_;
+  }
+
+  std::string Row(size_t i) {
+    return PersonRowText(source_.register_number(), source_.Record(i, values_));
+  }
+
+  testing::TempDir dir_;
+  RegisterSource source_;
+  std::vector<std::string_view> values_;
+};
+
+TEST_F(DerivedRows, PersonRowsFollowTheNameAndDateRules) {
+  Load(1, {{{"ENAMN", "Berg"}, {"FNAMN", "Anna"}, {"FODAT", "17450312"}, {"DOPDAT", "17450314"}},
+           {{"FNAMN", "Per"}, {"DOPDAT", "17460101"}},
+           {}});
+  EXPECT_EQ(Row(0), "Berg, Anna\r17450312");
+  EXPECT_EQ(Row(1), "Per\rdp 17460101");
+  EXPECT_EQ(Row(2), "\r");
+
+  Load(2, {{{"MENAMN", "Ek"},
+            {"MFNAMN", "Olof"},
+            {"KFNAMN", "Brita"},
+            {"LYSNDAT", "17600301, 17600308"}},
+           {{"VIGDDAT", "17600401"}}});
+  EXPECT_EQ(Row(0), "Ek, Olof och Brita\rly 17600301");
+  EXPECT_EQ(Row(1), "\r17600401");
+
+  Load(3, {{{"ENAMN", "Ek"}, {"BEGRDAT", "18000105"}}});
+  EXPECT_EQ(Row(0), "Ek\rbg 18000105");
+  EXPECT_EQ(RowDate("Ek\rbg 18000105"), "18000105");
+}
+
+TEST_F(DerivedRows, TooLongRowsKeepTheirDate) {
+  Load(3, {{{"ENAMN", std::string(60, 'a')},
+            {"FNAMN", std::string(60, 'b') + " " + std::string(60, 'c')},
+            {"DODAT", "18000105"}}});
+  const std::string row = Row(0);
+  EXPECT_EQ(row.size(), kMaxPersonRowText);
+  EXPECT_TRUE(row.ends_with("\r18000105"));
+}
+
+// Sorts `texts` by `key` as the builder's sorter does: by the keys' bytes,
+// equal keys in their first order. Returns the indices in that order.
+template <typename Key>
+std::vector<uint32_t> SortedBy(const std::vector<std::string>& texts, Key key) {
+  std::vector<uint32_t> order(texts.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](uint32_t a, uint32_t b) { return key(a) < key(b); });
+  return order;
+}
+
+TEST(PersonOrder, IsSwedishAndStable) {
+  const std::vector<std::string> rows = {
+      "\xD6"
+      "berg\r1",
+      "Zorn\r1",
+      "\xC5kesson\r1",
+      "\xC4rling\r1",
+      "zorn\r1",
+      "Andersson\r2",
+      "ANDERSSON\r1"};
+  // Record r is source row order[r - 1].
+  EXPECT_EQ(SortedBy(rows, [&](uint32_t i) { return PersonOrderKey(rows[i]); }),
+            (std::vector<uint32_t>{6, 5, 1, 4, 2, 3, 0}));
+  // Dates, then record numbers; markers do not count.
+  const std::vector<std::string> by_record = {"A\r1750", "B\rdp 1740", "C\r1750", "D\r",
+                                              "E\r17501"};
+  std::vector<std::string> keys;
+  for (uint32_t r = 1; r <= by_record.size(); ++r)
+    keys.push_back(DateOrderKey(by_record[r - 1], r * 300));
+  std::sort(keys.begin(), keys.end());
+  std::vector<uint32_t> records;
+  for (const std::string& key : keys)
+    records.push_back(RecordOfDateOrderKey(key) / 300);
+  EXPECT_EQ(records, (std::vector<uint32_t>{4, 2, 1, 3, 5}));
+}
+
+struct CollectedRow {
+  int list;
+  std::string text;
+  std::vector<uint32_t> records;
+  bool operator==(const CollectedRow&) const = default;
+};
+
+// The rows a collector gives, with as much memory as it likes and with so
+// little that every value goes to disc on its own.
+std::vector<CollectedRow> Collect(const std::function<void(PostingCollector&)>& add,
+                                  size_t budget) {
+  testing::TempDir temp;
+  PostingCollector collector(budget, temp.path());
+  add(collector);
+  EXPECT_TRUE(collector.Finish());
+  EXPECT_TRUE(collector.CountRows());
+  EXPECT_EQ(collector.RunCount() > 0, budget == 0);
+  std::vector<CollectedRow> rows;
+  collector.ForEachRow([&](uint8_t list, std::string_view text, const std::vector<uint32_t>& r) {
+    rows.push_back({list, std::string(text), r});
+    return true;
+  });
+  size_t counted = 0;
+  for (int list = 0; list < 3; ++list)
+    counted += collector.RowCount(static_cast<uint8_t>(list));
+  EXPECT_EQ(counted, rows.size());
+  return rows;
+}
+
+TEST(PostingCollector, WordsDistinctUnderTheTableWithTheMostFrequentSpelling) {
+  auto add = [](PostingCollector& c) {
+    const std::pair<const char*, uint32_t> values[] = {
+        {"Andersson", 1},    {"ANDERSSON", 2},
+        {"andersson", 3},    {"ANDERSSON", 3},  // the same record twice counts once
+        {"And\xE9rsson", 4},                    // an accent keeps the spelling apart
+        {"Berg", 5},         {"\xC5kesson", 5},
+        {"berg", 6},         {"BERG", 7}};
+    for (const auto& [value, record] : values)
+      c.Add(1, WordKey(value), value, record);
+    c.Add(0, LokalIdKey("B-2", 2), "B-2", 2);
+    c.Add(0, LokalIdKey("a-1", 9), "a-1", 9);
+    c.Add(0, LokalIdKey("B-2", 7), "B-2", 7);  // the same ID twice: two rows
+  };
+  const std::vector<CollectedRow> expected = {
+      {0, "a-1", {9}},
+      {0, "B-2", {2}},
+      {0, "B-2", {7}},
+      {1, "ANDERSSON", {1, 2, 3}},
+      {1, "And\xE9rsson", {4}},
+      {1, "BERG", {5, 6, 7}},  // three spellings once each: the first in byte order
+      {1, "\xC5kesson", {5}},  // after every plain letter
+  };
+  EXPECT_EQ(Collect(add, 1 << 20), expected);
+  EXPECT_EQ(Collect(add, 0), expected);
+}
+
+TEST(PostingCollector, ExactLinesInFoldedOrderThenByBytes) {
+  auto add = [](PostingCollector& c) {
+    c.AddExact(2, LineKey("Per i Berg"), 1);
+    c.AddExact(2, LineKey("PER I BERG"), 2);
+    c.AddExact(2, LineKey("Per i Berg"), 7);
+    c.AddExact(2, LineKey("Per"), 8);
+  };
+  const std::vector<CollectedRow> expected = {
+      {2, "Per", {8}},         // a shorter line first
+      {2, "PER I BERG", {2}},  // equal when folded: then by bytes
+      {2, "Per i Berg", {1, 7}},
+  };
+  EXPECT_EQ(Collect(add, 1 << 20), expected);
+  EXPECT_EQ(Collect(add, 0), expected);
+}
+
+TEST_F(DerivedRows, NormalisationRowsByKindWithCounts) {
+  Load(1, {{{"ENAMN", "Persson"},
+            {"ENAMNO", "Pehrsson"},
+            {"FNAMN", "Karl"},
+            {"FNAMNO", "Carl"},
+            {"GENUS", "m"},
+            {"ORT", "Berg"},
+            {"ORTO", "Bergh"},
+            {"FORSKX", "Hov"},
+            {"MORFNAMN", "Kristina"},
+            {"MORFNAMNO", "Christina"}},
+           {{"ENAMN", "Persson"}, {"ENAMNO", "Pehrsson"}, {"FNAMN", "Anna"}, {"FNAMNO", "Anne"}},
+           {{"ENAMN", "Andersson"}, {"ENAMNO", "Andersson"}, {"ORT", "Berg"}, {"ORTO", "Bergh"}}});
+  NormRows rows;
+  SourceError error;
+  for (size_t i = 0; i < source_.Count(); ++i)
+    ASSERT_TRUE(rows.Add(1, source_.Record(i, values_), "t.csv", source_.Line(i), error));
+  // Anna has no sex given: her written form is not counted.
+  EXPECT_EQ(rows.SortedRowTexts(),
+            (std::vector<std::string>{"1\rAndersson\rAndersson\r1", "1\rPersson\rPehrsson\r2",
+                                      "2\rBerg\rBergh\r\r1", "2\rBerg\rBergh\rHov\r1",
+                                      "3\rKristina\rChristina\r1", "4\rKarl\rCarl\r1"}));
+}
+
+// The builder writes the lists that the catalogue declares for a register,
+// no more and no fewer, so that every list the viewer opens exists.
+TEST(RegisterSchemaTest, DerivesEveryDeclaredListOfItsRegister) {
+  for (int r = 1; r <= 3; ++r) {
+    SCOPED_TRACE(r);
+    std::vector<int> written, declared;
+    for (const SlotSource& slot : SchemaOf(r).slots)
+      written.push_back(slot.slot);
+    for (int slot = 1; slot <= 20; ++slot) {
+      if (SearchListDecl(r, slot) != nullptr) declared.push_back(slot);
+    }
+    EXPECT_EQ(written, declared);
+    std::vector<std::string> free_written, free_declared;
+    for (const FreeSearchSource& list : SchemaOf(r).free_search)
+      free_written.push_back(SearchComponentName(r, list.slot));
+    for (const ComponentDecl* list : FreeSearchListsOf(r))
+      free_declared.push_back(list->name);
+    EXPECT_EQ(free_written, free_declared);
+  }
 }
 
 }  // namespace

@@ -1,8 +1,5 @@
-// The result table on a small built register set: filling, switching
-// registers, sorting, removing persons, scrolling and the record panel,
-// with the list reads counted where the cost matters.
-#include "resulttable/result_table.h"
-
+// The result table: the hits of a register in name and date order, the row
+// cache, and the table itself on a small built register set.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,12 +7,236 @@
 #include <string>
 #include <vector>
 
+#include "builder/register_set_builder.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/catalogue_declaration.h"
 #include "records/current_records.h"
+#include "resulttable/hit_list.h"
+#include "resulttable/result_table.h"
+#include "resulttable/row_cache.h"
 #include "tests/support/search_fixture.h"
+#include "tests/support/source_fixture.h"
 
 namespace vx {
 namespace {
 
+// The hits of a register in name and in date order, over a built set.
+class HitListTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::WriteText(dir_ / "kalla" / "doda.csv",
+                       testing::SourceTable(3, {{{"ENAMN", "\xD6stberg"}, {"DODAT", "17500101"}},
+                                                {{"ENAMN", "Berg"}, {"BEGRDAT", "17400101"}},
+                                                {{"ENAMN", "Aspe"}, {"DODAT", "17600101"}},
+                                                {{"ENAMN", "Ceder"}, {"DODAT", "17300101"}}}));
+    BuildOptions options{dir_ / "kalla", dir_ / "data", 1, {}, {}};
+    BuildSummary summary;
+    SourceError error;
+    ASSERT_TRUE(BuildRegisterSet(options, summary, error)) << error.ToString();
+    Configuration config;
+    config.hdbasen = (dir_ / "data").string() + "/";
+    ShellHooks hooks;
+    evf_.oppnadatabas(config, hooks);
+  }
+
+  std::vector<std::string> Names(HitList& hits) {
+    std::vector<std::string> names;
+    HitRow row;
+    for (int32_t k = 1; hits.Row(k, row); ++k)
+      names.push_back(row.name);
+    return names;
+  }
+
+  testing::TempDir dir_;
+  TEVF evf_;
+};
+
+TEST_F(HitListTest, ListsTheHitsByNameOrByDate) {
+  TVXstruktlista& persons = evf_.PersonList(3);
+  HitList hits(persons, evf_.DateOrder(3));
+  hits.Refresh(false);
+  EXPECT_EQ(hits.Count(), 0);
+
+  // Records are numbered in name order: Aspe 1, Berg 2, Ceder 3, Östberg 4.
+  for (int32_t r : {1, 2, 4})
+    persons.vald().SetBit(r, true);
+  hits.Refresh(false);
+  EXPECT_EQ(Names(hits), (std::vector<std::string>{"Aspe", "Berg", "\xD6stberg"}));
+  hits.Refresh(true);
+  EXPECT_EQ(Names(hits), (std::vector<std::string>{"Berg", "\xD6stberg", "Aspe"}));
+  HitRow row;
+  ASSERT_TRUE(hits.Row(1, row));
+  EXPECT_EQ(row.record, 2u);
+  EXPECT_EQ(row.date, "bg 17400101");
+  EXPECT_FALSE(hits.Row(4, row));
+  EXPECT_FALSE(hits.Row(0, row));
+}
+
+TEST(HitCellsTest, NamesAndDatesAsTheTableShowsThem) {
+  EXPECT_EQ(CellsOf("Berg, Anna\rbg 17450312").date, "\tbg 1745-03-12");
+  EXPECT_EQ(CellsOf("Berg, Anna\r17450312").date, "\t1745-03-12");
+  EXPECT_EQ(CellsOf("Berg\r174503").date, "\t1745-03");
+  EXPECT_EQ(CellsOf("Berg\r1745").date, "\t1745");
+  EXPECT_EQ(CellsOf("Berg\r1745").name, "Berg");
+  EXPECT_EQ(CellsOf("\r1745").name, "(Ingen namnuppgift)");
+  EXPECT_EQ(CellsOf("utan radbrytning").name, "(Ingen namnuppgift)");
+  EXPECT_EQ(CellsOf("utan radbrytning").date, "\tutan- r-adbrytning");
+  EXPECT_EQ(CellsOf(std::string(150, 'x') + "\r1745").name.size(), 100u);
+}
+
+TEST_F(HitListTest, HandsThePersonListBackAsItFoundIt) {
+  TVXstruktlista& persons = evf_.PersonList(3);
+  for (int32_t r : {1, 2, 4})
+    persons.vald().SetBit(r, true);
+  // The table's own date view, as the main window keeps it.
+  SortOrderViewOf<TVXsortordning> table_order(evf_.DateOrder(3));
+  persons.RebuildVisible();
+  ASSERT_TRUE(persons.SetSortedVisible(true, &table_order));
+  {
+    HitList export_by_date(persons, evf_.DateOrder(3));
+    export_by_date.Refresh(true);
+    EXPECT_EQ(Names(export_by_date).size(), 3u);
+  }
+  // Once the date-ordered list is gone, nothing points at its order: a
+  // list by name reads the rows, and the table's view is back.
+  EXPECT_EQ(persons.SortedVisibleOrder(), &table_order);
+  {
+    HitList by_name(persons, evf_.DateOrder(3));
+    by_name.Refresh(false);
+    EXPECT_EQ(Names(by_name), (std::vector<std::string>{"Aspe", "Berg", "\xD6stberg"}));
+  }
+  EXPECT_EQ(persons.SortedVisibleOrder(), &table_order);
+  persons.SetSortedVisible(false, nullptr);
+}
+
+// radcache over a row source that counts its reads: scrolling a million
+// visible rows one row at a time, full repaints, and the cache's limits.
+// Rows 1..count whose text names the row; counts the reads.
+class NumberedRows final : public RowSource {
+ public:
+  explicit NumberedRows(int32_t count) : count_(count) {}
+  bool Read(int32_t k, std::string& text) override {
+    if (k < 1 || k > count_) return false;
+    ++reads_;
+    text = "Person " + std::to_string(k) + "\r18000105";
+    return true;
+  }
+  int64_t reads() const { return reads_; }
+
+ private:
+  int32_t count_;
+  int64_t reads_ = 0;
+};
+
+// The table paints its visible rows from the top, both cells of each.
+void Paint(RowCache& cache, RowSource& rows, int32_t top, int32_t synliga) {
+  std::string text;
+  for (int32_t i = top + 1; i <= top + synliga; ++i) {
+    for (int cell = 0; cell < 2; ++cell)
+      ASSERT_TRUE(cache.Text(i, rows, text));
+  }
+}
+
+constexpr int32_t kMillion = 1000000;
+constexpr int32_t kSynliga = 24;
+
+TEST(RowCacheTest, ScrollingDownAMillionRowsReadsOneRowPerStep) {
+  NumberedRows rows(kMillion);
+  RowCache cache;
+  Paint(cache, rows, 0, kSynliga);
+  EXPECT_EQ(rows.reads(), kSynliga);
+  for (int32_t top = 1; top <= kMillion - kSynliga; ++top) {
+    const int64_t before = rows.reads();
+    Paint(cache, rows, top, kSynliga);
+    ASSERT_EQ(rows.reads() - before, 1) << "top row " << top;
+  }
+  EXPECT_LE(cache.count(), RowCache::kCapacity);
+}
+
+TEST(RowCacheTest, ScrollingUpReadsOneRowPerStep) {
+  NumberedRows rows(kMillion);
+  RowCache cache;
+  const int32_t bottom_top = kMillion - kSynliga;
+  Paint(cache, rows, bottom_top, kSynliga);
+  for (int32_t top = bottom_top - 1; top >= bottom_top - 5000; --top) {
+    const int64_t before = rows.reads();
+    Paint(cache, rows, top, kSynliga);
+    ASSERT_EQ(rows.reads() - before, 1) << "top row " << top;
+  }
+}
+
+TEST(RowCacheTest, AFullRepaintReadsAtMostOneRowPerVisibleRow) {
+  NumberedRows rows(kMillion);
+  RowCache cache;
+  for (int32_t top : {0, 500000, 499990, 500030, 999976, 3}) {
+    const int64_t before = rows.reads();
+    Paint(cache, rows, top, kSynliga);
+    EXPECT_LE(rows.reads() - before, kSynliga) << "top row " << top;
+  }
+  // Painted again unchanged, nothing is read.
+  const int64_t before = rows.reads();
+  Paint(cache, rows, 3, kSynliga);
+  EXPECT_EQ(rows.reads(), before);
+}
+
+TEST(RowCacheTest, KeepsFiftyRowsAndDropsTheFirstWhenFull) {
+  NumberedRows rows(100);
+  RowCache cache;
+  std::string text;
+  for (int32_t i = 1; i <= 60; ++i)
+    ASSERT_TRUE(cache.Text(i, rows, text));
+  EXPECT_EQ(cache.first(), 11);
+  EXPECT_EQ(cache.count(), RowCache::kCapacity);
+  EXPECT_TRUE(cache.Holds(60));
+  EXPECT_FALSE(cache.Holds(10));
+}
+
+TEST(RowCacheTest, RowBeforeTheFirstTakesTheLastOnesPlace) {
+  NumberedRows rows(100);
+  RowCache cache;
+  std::string text;
+  for (int32_t i = 20; i <= 22; ++i)
+    ASSERT_TRUE(cache.Text(i, rows, text));
+  ASSERT_TRUE(cache.Text(19, rows, text));
+  EXPECT_EQ(cache.first(), 19);
+  EXPECT_EQ(cache.count(), 3);
+  EXPECT_FALSE(cache.Holds(22));
+  // A row apart from the cached ones starts the cache anew.
+  ASSERT_TRUE(cache.Text(70, rows, text));
+  EXPECT_EQ(cache.first(), 70);
+  EXPECT_EQ(cache.count(), 1);
+  EXPECT_EQ(text, "Person 70\r18000105");
+}
+
+TEST(RowCacheTest, CutsLongRowsAndForgetsOnInvalidate) {
+  class LongRows final : public RowSource {
+   public:
+    bool Read(int32_t, std::string& text) override {
+      text = std::string(150, 'x');
+      return true;
+    }
+  } rows;
+  RowCache cache;
+  std::string text;
+  ASSERT_TRUE(cache.Text(5, rows, text));
+  EXPECT_EQ(text.size(), RowCache::kMaxText);
+  cache.Invalidate();
+  EXPECT_EQ(cache.first(), 0);
+  EXPECT_EQ(cache.count(), 0);
+  EXPECT_FALSE(cache.Holds(5));
+}
+
+TEST(RowCacheTest, AMissingRowIsNotKept) {
+  NumberedRows rows(3);
+  RowCache cache;
+  std::string text;
+  EXPECT_FALSE(cache.Text(4, rows, text));
+  EXPECT_EQ(cache.count(), 0);
+}
+
+// The result table on a small built register set: filling, switching
+// registers, sorting, removing persons, scrolling and the record panel,
+// with the list reads counted where the cost matters.
 using testing::SourceRecord;
 
 // Sixty births "Namn01, Per" .. "Namn60, Per" (records in name order,

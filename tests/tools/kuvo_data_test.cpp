@@ -1,16 +1,22 @@
-// kuvo-data pack, unpack and info, run as processes.
+// kuvo-data run as a process: pack, unpack and info, bygg, exempel and the
+// picture bases.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 
 #include "engine/codec/compress.h"
+#include "imaging/image_info.h"
 #include "tests/support/codec_test_util.h"
 #include "tests/support/files.h"
 #include "tests/support/sample_inputs.h"
+#include "tests/support/source_fixture.h"
 
 namespace vx {
 namespace {
 
+// kuvo-data pack, unpack and info, run as processes.
 using testing::RunProcess;
 
 const std::string kProgram = VX_KUVO_DATA;
@@ -76,6 +82,215 @@ TEST(KuvoDataInfo, DescribesAStreamHeader) {
   testing::WriteFileBytes(dir / "plain", text);
   const auto plain = RunProcess({kProgram, "info", (dir / "plain").string()});
   EXPECT_NE(Text(plain.out).find("utan huvud"), std::string::npos);
+}
+
+// kuvo-data bygg as a process: bad sources are reported as file:line and
+// leave the data folder as it was; a good build replaces it.
+namespace fs = std::filesystem;
+using testing::RunProcess;
+
+
+// Every file of a folder with its bytes.
+std::map<std::string, std::vector<uint8_t>> Snapshot(const fs::path& dir) {
+  std::map<std::string, std::vector<uint8_t>> files;
+  for (const auto& entry : fs::directory_iterator(dir)) {
+    files[entry.path().filename()] = testing::ReadFileBytes(entry.path());
+  }
+  return files;
+}
+
+class KuvoDataBygg : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // A small good set first, so that failed builds have something to spoil.
+    testing::WriteText(source_ / "fodda.csv",
+                       testing::SourceTable(1, {{{"ENAMN", "Berg"}, {"FODAT", "17450312"}}}));
+    testing::WriteText(source_ / "doda.csv",
+                       testing::SourceTable(3, {{{"ENAMN", "Ek"}, {"DODAT", "18000101"}}}));
+    const auto built = Bygg();
+    ASSERT_EQ(built.exit_code, 0) << built.err;
+    before_ = Snapshot(data_);
+  }
+
+  testing::ProcessResult Bygg() {
+    return RunProcess({kProgram, "bygg", source_.string(), data_.string()});
+  }
+
+  // Writes a broken births table and expects the given error line.
+  void ExpectRefused(const std::string& table, const std::string& expected_start) {
+    testing::WriteText(source_ / "fodda.csv", table);
+    const auto result = Bygg();
+    EXPECT_EQ(result.exit_code, 1) << expected_start;
+    EXPECT_NE(result.err.find(expected_start), std::string::npos) << result.err;
+    EXPECT_TRUE(Snapshot(data_) == before_) << "the data folder changed";
+    // No work folder is left beside it.
+    size_t entries = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_.path()))
+      ++entries;
+    EXPECT_EQ(entries, 2u);
+  }
+
+  testing::TempDir dir_;
+  fs::path source_ = dir_ / "kalla";
+  fs::path data_ = dir_ / "data";
+  std::map<std::string, std::vector<uint8_t>> before_;
+};
+
+TEST_F(KuvoDataBygg, BadSourcesAreReportedAndChangeNothing) {
+  const std::string good = testing::SourceTable(1, {{{"ENAMN", "Berg"}}});
+  const std::string header = good.substr(0, good.find('\n'));
+
+  ExpectRefused(header.substr(header.find(';') + 1) + "\n",
+                "fodda.csv:1: fältet POSTNUMMER saknas i rubrikraden");
+  ExpectRefused("OKAND;" + good, "fodda.csv:1: okänt fält \"OKAND\"");
+  std::string outside = testing::SourceTable(1, {{}, {{"ENAMN", "MARK"}}});
+  outside.replace(outside.find("MARK"), 4, "\xC5\x81ukasz");  // U+0141 in UTF-8
+  ExpectRefused(outside, "fodda.csv:3: tecknet U+0141");
+  ExpectRefused(good + "1;2;3\n", "fodda.csv:3: posten har 3 fält, men rubrikraden har 40");
+  ExpectRefused(header + "\n\"" + std::string(39, ';') + "\n",
+                "fodda.csv:2: citattecknet som börjar här avslutas aldrig");
+  ExpectRefused(testing::SourceTable(1, {{}, {}, {{"ENAMN", std::string(90, 'x')}}}),
+                "fodda.csv:4: värdet");
+}
+
+TEST_F(KuvoDataBygg, ARegisterLeftOutLosesItsFiles) {
+  EXPECT_TRUE(fs::exists(data_ / "vaxor0001l3.i"));
+  fs::remove(source_ / "doda.csv");
+  const auto result = Bygg();
+  ASSERT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_TRUE(fs::exists(data_ / "vaxor0001l1.i"));
+  EXPECT_FALSE(fs::exists(data_ / "vaxor0001l3.i"));
+  EXPECT_FALSE(fs::exists(data_ / "vaxor0001h3.b"));
+  EXPECT_TRUE(fs::exists(data_ / "vaxor0001s404.f1"));
+}
+
+TEST_F(KuvoDataBygg, TheSmallestMemoryBudgetBuildsTheSameFiles) {
+  const auto small =
+      RunProcess({kProgram, "bygg", source_.string(), data_.string(), "--minne", "1"});
+  EXPECT_EQ(small.exit_code, 0) << small.err;
+  EXPECT_TRUE(Snapshot(data_) == before_);
+  // A source folder without tables leaves the data as it was.
+  EXPECT_EQ(RunProcess({kProgram, "bygg", (dir_ / "saknas").string(), data_.string()}).exit_code,
+            1);
+  EXPECT_TRUE(Snapshot(data_) == before_);
+}
+
+TEST_F(KuvoDataBygg, RegisterSetNumberNamesTheFiles) {
+  const auto result =
+      RunProcess({kProgram, "bygg", source_.string(), data_.string(), "--registernr", "7"});
+  ASSERT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_TRUE(fs::exists(data_ / "vaxor0007h1.b"));
+  EXPECT_TRUE(fs::exists(data_ / "vaxor0007text.b"));
+  EXPECT_TRUE(fs::exists(data_ / "vaxor0001h1.b"));  // another set stays
+}
+
+// kuvo-data exempel, run as a process.
+namespace fs = std::filesystem;
+using testing::RunProcess;
+using testing::TempDir;
+
+
+size_t LineCount(const fs::path& path) {
+  const std::vector<uint8_t> bytes = testing::ReadFileBytes(path);
+  return static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+}
+
+TEST(KuvoDataExempel, WritesTheDefaultSampleFromAnyDirectory) {
+  TempDir dir;
+  const auto result = RunProcess({kProgram, "exempel", "kalla"}, {}, dir.path());
+  ASSERT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_TRUE(result.out.empty());
+  EXPECT_NE(result.err.find("Skriver fodda.csv: 3000 poster"), std::string::npos) << result.err;
+  const fs::path source = dir / "kalla";
+  for (const char* name :
+       {"register.txt", "hjalp/HJ000.txt", "hjalp/HJ005A.txt", "hjalp/HJ008.txt"}) {
+    EXPECT_TRUE(fs::is_regular_file(source / name)) << name;
+  }
+  // Records may span lines (long texts), so there are at least as many
+  // lines as records plus the header.
+  EXPECT_GE(LineCount(source / "fodda.csv"), 3001u);
+  EXPECT_GE(LineCount(source / "vigda.csv"), 1201u);
+  EXPECT_GE(LineCount(source / "doda.csv"), 2401u);
+}
+
+TEST(KuvoDataExempel, CountsAndSeedChooseTheContent) {
+  TempDir dir;
+  const std::vector<std::string> args = {
+      kProgram, "exempel", (dir / "a").string(), "--fodda", "20", "--vigda", "0", "--doda", "5",
+      "--fro",  "99"};
+  ASSERT_EQ(RunProcess(args).exit_code, 0);
+  std::vector<std::string> again = args;
+  again[2] = (dir / "b").string();
+  ASSERT_EQ(RunProcess(again).exit_code, 0);
+  std::vector<std::string> other_seed = again;
+  other_seed[2] = (dir / "c").string();
+  other_seed.back() = "100";
+  ASSERT_EQ(RunProcess(other_seed).exit_code, 0);
+  for (const char* name : {"fodda.csv", "vigda.csv", "doda.csv"}) {
+    EXPECT_EQ(testing::ReadFileBytes(dir / ("a/" + std::string(name))),
+              testing::ReadFileBytes(dir / ("b/" + std::string(name))))
+        << name;
+  }
+  EXPECT_NE(testing::ReadFileBytes(dir / "a/fodda.csv"),
+            testing::ReadFileBytes(dir / "c/fodda.csv"));
+  EXPECT_EQ(LineCount(dir / "a/vigda.csv"), 1u);
+  EXPECT_GE(LineCount(dir / "a/doda.csv"), 6u);
+}
+
+// The picture bases of a built set as kuvo-data shows them: info describes
+// each picture, bilder writes each as a file with the record's very bytes.
+namespace fs = std::filesystem;
+using testing::RunProcess;
+
+
+class KuvoDataPictures : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dir_ = new testing::TempDir;
+    const fs::path source = *dir_ / "kalla";
+    ASSERT_EQ(RunProcess({kProgram, "exempel", source.string(), "--fodda", "5", "--vigda", "2",
+                          "--doda", "3"})
+                  .exit_code,
+              0);
+    ASSERT_EQ(RunProcess({kProgram, "bygg", source.string(), Data().string()}).exit_code, 0);
+  }
+  static void TearDownTestSuite() { delete dir_; }
+  static fs::path Data() { return *dir_ / "data"; }
+
+  static testing::TempDir* dir_;
+};
+testing::TempDir* KuvoDataPictures::dir_ = nullptr;
+
+TEST_F(KuvoDataPictures, InfoDescribesEveryPicture) {
+  const auto result = RunProcess({kProgram, "info", (Data() / "vaxorgrfk.b").string()});
+  ASSERT_EQ(result.exit_code, 0) << result.err;
+  const std::string out(result.out.begin(), result.out.end());
+  EXPECT_NE(out.find("Typ: bildbas"), std::string::npos) << out;
+  EXPECT_NE(out.find("Namnindex: ja"), std::string::npos);
+  EXPECT_NE(out.find("  prebak: typ 0"), std::string::npos);
+  EXPECT_NE(out.find("  prebak@2x: typ 0"), std::string::npos);
+  EXPECT_NE(out.find("form: "), std::string::npos) << "shaped figures list their region";
+  EXPECT_EQ(out.find("FEL"), std::string::npos) << out;
+  const auto logo = RunProcess({kProgram, "info", (Data() / "vaxor0001grfk.b").string()});
+  const std::string logo_out(logo.out.begin(), logo.out.end());
+  EXPECT_NE(logo_out.find("  logovaxor0001: typ 0, placering \"\", PNG "), std::string::npos)
+      << logo_out;
+}
+
+TEST_F(KuvoDataPictures, BilderWritesEachPictureAsItsPng) {
+  const fs::path out = *dir_ / "bilder";
+  const auto result = RunProcess({kProgram, "bilder", Data().string(), out.string()});
+  ASSERT_EQ(result.exit_code, 0) << result.err;
+  size_t files = 0;
+  for (const auto& entry : fs::directory_iterator(out)) {
+    ++files;
+    EXPECT_EQ(entry.path().extension(), ".png") << entry.path();
+    ImageInfo info;
+    EXPECT_TRUE(ReadImageInfo(testing::ReadFileBytes(entry.path()), info)) << entry.path();
+  }
+  EXPECT_TRUE(fs::exists(out / "logovaxor0001.png"));
+  EXPECT_TRUE(fs::exists(out / "f01flik@2x.png"));
+  EXPECT_GT(files, 40u);
 }
 
 }  // namespace

@@ -1,14 +1,101 @@
-// The columns of the result list and the print tables, and the keys they
-// sort by.
-#include "records/list_columns.h"
-
+// Field values as texts: dates, ages and saknas, and the columns of the
+// result list and the print tables with the keys they sort by.
 #include <gtest/gtest.h>
 
+#include "records/date_text.h"
+#include "records/field_rules.h"
+#include "records/list_columns.h"
 #include "tests/support/record_text_test_util.h"
+#include "tests/support/text.h"
 
 namespace vx {
 namespace {
 
+TEST(Datumtext, ShowsKnownPartsAsDayMonthYear) {
+  EXPECT_EQ(datumtext("17530403"), "3/4 1753");
+  EXPECT_EQ(datumtext("17531231"), "31/12 1753");
+  EXPECT_EQ(datumtext("17531010"), "10/10 1753");
+  EXPECT_EQ(datumtext("175304"), "?/4 1753") << "a stored YYYYMM";
+}
+
+TEST(Datumtext, LeavesOutEveryFormOfUnknownPart) {
+  const char* cases[][2] = {{"17531200", "?/12 1753"},
+                            {"17539999", "1753"},
+                            {"17530000", "1753"},
+                            {"9999", ""},
+                            {"99999999", ""},
+                            {"99990403", ""},
+                            {"1753", "1753"},
+                            {"", ""},
+                            // Unknown months give the year alone, a following day or not.
+                            {"17530X12", "1753"},
+                            {"1753X012", "1753"},
+                            {"17539912", "1753"},
+                            {"17530012", "1753"},
+                            {"1753XX12", "1753"},
+                            {"1753XX", "1753"},
+                            {"17530x12", "1753"},
+                            // Unknown days give "?".
+                            {"175312XX", "?/12 1753"},
+                            {"1753120X", "?/12 1753"},
+                            {"175312X0", "?/12 1753"},
+                            {"17531299", "?/12 1753"},
+                            {"175312xx", "?/12 1753"}};
+  for (const auto& c : cases)
+    EXPECT_EQ(datumtext(c[0]), c[1]) << c[0];
+}
+
+TEST(Datumtext, NeverCutsIntoTheYear) {
+  // Only the fill after the year is dropped, even when the year itself ends
+  // in 00 or 99.
+  EXPECT_EQ(datumtext("17000000"), "1700");
+  EXPECT_EQ(datumtext("170000"), "1700");
+  EXPECT_EQ(datumtext("179999"), "1799");
+  EXPECT_EQ(datumtext("18000103"), "3/1 1800");
+}
+
+TEST(DashedDate, InsertsHyphensAfterYearAndMonth) {
+  EXPECT_EQ(DashedDate("17530403"), "1753-04-03");
+  EXPECT_EQ(DashedDate("1753XX00"), "1753-XX-00");
+  EXPECT_EQ(DashedDate("175312"), "1753-12-");
+  EXPECT_EQ(DashedDate("1753"), "1753--");
+  EXPECT_EQ(DashedDate(""), "");
+}
+
+using testing::W;
+
+TEST(ReadWholeNumber, AcceptsASignAndDigitsOnly) {
+  EXPECT_EQ(ReadWholeNumber("40", 200), 40);
+  EXPECT_EQ(ReadWholeNumber("+7", 200), 7);
+  EXPECT_EQ(ReadWholeNumber("-3", 200), -3);
+  EXPECT_EQ(ReadWholeNumber("007", 200), 7);
+  for (const char* text :
+       {"", "+", "-", "+-3", "4 0", " 40", "40 ", "ca 40", "40\xE5r", "3.5", "99999999999"})
+    EXPECT_EQ(ReadWholeNumber(text, 200), 200) << text;
+}
+
+TEST(WithAgeUnit, AddsYearsToWholeNumbersUpTo120) {
+  EXPECT_EQ(WithAgeUnit("40"), W("40 år"));
+  EXPECT_EQ(WithAgeUnit("0"), W("0 år"));
+  EXPECT_EQ(WithAgeUnit("120"), W("120 år"));
+  EXPECT_EQ(WithAgeUnit("121"), "121");
+  EXPECT_EQ(WithAgeUnit("150"), "150");
+  EXPECT_EQ(WithAgeUnit("ca 40"), "ca 40");
+  EXPECT_EQ(WithAgeUnit("1/2"), "1/2");
+  EXPECT_EQ(WithAgeUnit(""), "");
+}
+
+TEST(IsSaknas, MatchesTheWordInAnyCase) {
+  EXPECT_TRUE(IsSaknas("saknas"));
+  EXPECT_TRUE(IsSaknas("SAKNAS"));
+  EXPECT_TRUE(IsSaknas("SaKnAs"));
+  EXPECT_FALSE(IsSaknas("saknas "));
+  EXPECT_FALSE(IsSaknas("saknad"));
+  EXPECT_FALSE(IsSaknas(""));
+}
+
+// The columns of the result list and the print tables, and the keys they
+// sort by.
 using testing::MakeRecord;
 using testing::W;
 

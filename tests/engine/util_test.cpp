@@ -1,8 +1,13 @@
-#include "engine/util/cp1252.h"
-
+// The engine's utilities: Windows-1252 upper-casing and conversions, the
+// message sink and memory streams.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#include "engine/util/cp1252.h"
+#include "engine/util/message_sink.h"
+#include "engine/util/stream.h"
 
 namespace vx {
 namespace {
@@ -52,6 +57,51 @@ TEST(Utf8ToCp1252, ReportsTheFirstOffendingCharacter) {
     EXPECT_EQ(out, c.converted_before) << c.text;
     EXPECT_EQ(IsValidUtf8(c.text), c.valid) << c.text;
   }
+}
+
+TEST(MessageSink, DefaultWritesUtf8LinesToStandardError) {
+  ::testing::internal::CaptureStderr();
+  ReportMessage("Kan inte \xF6ppna\rvaxors101");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Kan inte \xC3\xB6ppna\nvaxors101\n");
+}
+
+TEST(MessageSink, ScopedSinksNestAndRestore) {
+  std::vector<std::string> outer, inner;
+  {
+    ScopedMessageSink a([&](const std::string& text) { outer.push_back(text); });
+    {
+      ScopedMessageSink b([&](const std::string& text) { inner.push_back(text); });
+      ReportMessage("1");
+    }
+    ReportMessage("2");
+    // A sink may replace itself while it runs.
+    SetMessageSink([&](const std::string& text) {
+      outer.push_back("once " + text);
+      SetMessageSink([&](const std::string& later) { outer.push_back(later); });
+    });
+    ReportMessage("3");
+    ReportMessage("4");
+  }
+  EXPECT_EQ(inner, std::vector<std::string>{"1"});
+  EXPECT_EQ(outer, (std::vector<std::string>{"2", "once 3", "4"}));
+  ::testing::internal::CaptureStderr();
+  ReportMessage("5");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "5\n");
+}
+
+TEST(MemoryStream, WritesGrowAndReadsStopAtTheEnd) {
+  TMemoryStream s;
+  EXPECT_EQ(s.Write("abc", 3), 3u);
+  s.Seek(1);
+  EXPECT_EQ(s.Write("XYZ", 3), 3u);  // overwrites "bc" and grows by one
+  EXPECT_EQ(s.Size(), 4u);
+  s.Seek(0);
+  char buffer[8] = {};
+  EXPECT_EQ(s.Read(buffer, sizeof buffer), 4u);
+  EXPECT_STREQ(buffer, "aXYZ");
+  EXPECT_EQ(s.Read(buffer, 1), 0u);
+  s.Seek(100);
+  EXPECT_EQ(s.Position(), 4u);
 }
 
 }  // namespace

@@ -1,0 +1,237 @@
+// Comparing texts: the collation tables, the folded finder and the text
+// helpers.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/text/collation.h"
+#include "engine/text/folded_finder.h"
+#include "engine/text/text_helpers.h"
+
+namespace vx {
+namespace {
+
+uint8_t Map(const CollationTable& table, char c) {
+  return table[static_cast<uint8_t>(c)];
+}
+
+TEST(FoldTable, MapsLettersAsListedAndLeavesOthersAlone) {
+  // Å å Ä ä Æ æ Ö ö Ø ø Œ œ ÷ Ü ü Ÿ ÿ ß Š Þ þ Ð ð Ñ ñ Ç Ž É ë Á Ï Ó û
+  constexpr std::string_view from =
+      "\xC5\xE5\xC4\xE4\xC6\xE6\xD6\xF6\xD8\xF8\x8C\x9C\xF7\xDC\xFC\x9F\xFF"
+      "\xDF\x8A\xDE\xFE\xD0\xF0\xD1\xF1\xC7\x8E\xC9\xEB\xC1\xCF\xD3\xFB";
+  constexpr std::string_view to =
+      "\xC4\xC4\xC5\xC5\xC5\xC5\xD6\xD6\xD6\xD6\xD6\xD6\xFF"
+      "YYYYSSTTDDNNCZEEAIOU";
+  ASSERT_EQ(from.size(), to.size());
+  for (size_t i = 0; i < from.size(); ++i) {
+    EXPECT_EQ(Map(FoldTable(), from[i]), static_cast<uint8_t>(to[i])) << "position " << i;
+  }
+  for (char c = 'a'; c <= 'z'; ++c) {
+    EXPECT_EQ(Map(FoldTable(), c), c - 0x20);
+    EXPECT_EQ(Map(FoldTable(), static_cast<char>(c - 0x20)), c - 0x20);
+  }
+  for (char c : std::string_view("\0 09-,;[\x80\xB5\xD7", 11)) {  // ... € µ ×
+    EXPECT_EQ(Map(FoldTable(), c), static_cast<uint8_t>(c));
+  }
+}
+
+TEST(AccentOrderTable, GivesEachLetterOneCodeInAlphabetOrder) {
+  const CollationTable& t = AccentOrderTable();
+  EXPECT_EQ(Map(t, 'a'), 0xC0);
+  EXPECT_EQ(Map(t, 'A'), 0xC0);
+  EXPECT_EQ(Map(t, 'z'), 0xF4);
+  EXPECT_EQ(Map(t, '\xC5'), 0xF6);            // Å
+  EXPECT_EQ(Map(t, '\xF7'), 0xFC);            // ÷
+  EXPECT_EQ(Map(t, '\xDE'), Map(t, '\xFE'));  // Þ þ
+  EXPECT_EQ(Map(t, '5'), '5');
+  EXPECT_EQ(Map(t, '\0'), 0);
+  // e é è ê ë, and Ž Å Ä Æ Ö Ø Œ: consecutive codes.
+  for (std::string_view run : {"e\xE9\xE8\xEA\xEB", "\x8E\xC5\xC4\xC6\xD6\xD8\x8C"}) {
+    for (size_t i = 1; i < run.size(); ++i) {
+      EXPECT_EQ(Map(t, run[i]), Map(t, run[i - 1]) + 1);
+    }
+  }
+}
+
+TEST(CompareTexts, FoldedOrderPutsAaAeOeAfterZ) {
+  const CollationTable& t = FoldTable();
+  // ... Zorn Åsa ärlig Östen
+  const char* ordered[] = {"Ann", "Anna", "Zorn", "\xC5sa", "\xE4rlig", "\xD6sten"};
+  for (size_t i = 0; i + 1 < std::size(ordered); ++i) {
+    EXPECT_EQ(CompareTexts(ordered[i], ordered[i + 1], t), -1) << ordered[i];
+    EXPECT_EQ(CompareTexts(ordered[i + 1], ordered[i], t), 1) << ordered[i];
+  }
+  EXPECT_EQ(CompareTexts("m\xFCller", "MYLLER", t), 0);  // müller
+  EXPECT_EQ(CompareTexts("\xC6sa", "\xE4SA", t), 0);     // Æsa äSA
+  EXPECT_EQ(CompareTexts("", "", t), 0);
+}
+
+TEST(CompareTexts, AccentOrderKeepsAccentsButFoldsCase) {
+  const CollationTable& t = AccentOrderTable();
+  EXPECT_EQ(CompareTexts("e", "\xE9", t), -1);  // é
+  EXPECT_EQ(CompareTexts("\xE9", "f", t), -1);
+  EXPECT_EQ(CompareTexts("\xC9VA", "\xE9va", t), 0);  // ÉVA éva
+  EXPECT_EQ(CompareTexts("m\xFCller", "MYLLER", t), 1);
+  // éka sorts after every e here, but before eva when folded.
+  EXPECT_EQ(CompareTexts("eva", "\xE9ka", t), -1);
+  EXPECT_EQ(CompareTexts("eva", "\xE9ka", FoldTable()), 1);
+  EXPECT_EQ(CompareTexts("a", "9", t), 1);
+}
+
+TEST(ComparePrefix, ComparesAtMostNPositions) {
+  const CollationTable& t = FoldTable();
+  EXPECT_EQ(ComparePrefix("A", "B", 0, t), 0);
+  EXPECT_EQ(ComparePrefix("Anders", "ANDREAS", 3, t), 0);
+  EXPECT_EQ(ComparePrefix("Anders", "ANDREAS", 4, t), -1);
+  EXPECT_EQ(ComparePrefix("An", "An", 10, t), 0);
+  EXPECT_EQ(ComparePrefix("An", "Anna", 3, t), -1);
+}
+
+TEST(FindPattern, FindsTheFirstMatchUnderTheTable) {
+  const CollationTable& t = FoldTable();
+  EXPECT_EQ(FindPattern("", "Anna", t), 0);
+  EXPECT_EQ(FindPattern("", "", t), 0);
+  EXPECT_EQ(FindPattern("Annika", "Anna", t), -1);
+  EXPECT_EQ(FindPattern("SON", "Andersson", t), 6);
+  EXPECT_EQ(FindPattern("aab", "aaab", t), 1);  // a partial match does not skip ahead
+  // Müller: ü folds to Y, and only to Y.
+  EXPECT_EQ(FindPattern("myller", "Hans M\xFCller", t), 5);
+  EXPECT_EQ(FindPattern("muller", "Hans M\xFCller", t), -1);
+  EXPECT_EQ(FindPattern("myller", "Hans M\xFCller", AccentOrderTable()), -1);
+  EXPECT_EQ(FindPattern("M\xDCLLER", "Hans M\xFCller", AccentOrderTable()), 5);
+}
+
+TEST(CompareTextsThenIndex, BreaksTiesByIndexOnly) {
+  const CollationTable& t = FoldTable();
+  EXPECT_EQ(CompareTextsThenIndex("Berg", "BERG", 7, 3, t), 1);
+  EXPECT_EQ(CompareTextsThenIndex("Berg", "BERG", 3, 7, t), -1);
+  EXPECT_EQ(CompareTextsThenIndex("Berg", "Berg", 5, 5, t), 1);
+  EXPECT_EQ(CompareTextsThenIndex("Alm", "Berg", 9, 1, t), -1);
+}
+
+std::span<const uint8_t> Bytes(const std::string& s) {
+  return {reinterpret_cast<const uint8_t*>(s.data()), s.size()};
+}
+
+// Every start from `from` on, compared byte by byte through FoldTable.
+size_t NaiveFind(const std::string& pattern, const std::string& text, size_t from) {
+  const CollationTable& fold = FoldTable();
+  for (size_t p = from; p + pattern.size() <= text.size(); ++p) {
+    size_t k = 0;
+    while (k < pattern.size() &&
+           fold[static_cast<uint8_t>(text[p + k])] == fold[static_cast<uint8_t>(pattern[k])])
+      ++k;
+    if (k == pattern.size()) return p;
+  }
+  return FoldedFinder::kNone;
+}
+
+TEST(FoldedFinder, FindsFoldedFormsAnywhereButNotPastTheEnd) {
+  const std::string text = "Per Andersson och \xc9MILE M\xdcller i \xc5s";
+  EXPECT_EQ(FoldedFinder("ANDERS").Find(Bytes(text), 0), 4u);
+  EXPECT_EQ(FoldedFinder("emile").Find(Bytes(text), 0), 18u);
+  EXPECT_EQ(FoldedFinder("myller i \xe5S").Find(Bytes(text), 0), 24u);
+  EXPECT_EQ(FoldedFinder("\xe4s").Find(Bytes(text), 0), FoldedFinder::kNone);  // Ä is not Å
+  EXPECT_EQ(FoldedFinder("son").Find(Bytes(text), 11), FoldedFinder::kNone);
+  EXPECT_EQ(FoldedFinder("\xe5s ").Find(Bytes(text), 0), FoldedFinder::kNone);
+  EXPECT_EQ(FoldedFinder("").Find(Bytes(text), 5), 5u);
+  EXPECT_EQ(FoldedFinder("").Find(Bytes(text), text.size() + 1), FoldedFinder::kNone);
+  EXPECT_EQ(FoldedFinder("x").Find({}, 0), FoldedFinder::kNone);
+}
+
+TEST(FoldedFinder, AgreesWithNaiveScanAcrossVectorBoundaries) {
+  std::mt19937 random(7);
+  // Bytes that share the case bit with letters, zeros, and accented forms.
+  const std::string alphabet("aAeE\xe9\xc9sS\x9a\x8a\xdf\xff\x9f yY\xfc\xdc\0\x01-!\x41", 22);
+  for (int trial = 0; trial < 3000; ++trial) {
+    std::string text(random() % 70, ' ');
+    for (char& c : text)
+      c = alphabet[random() % alphabet.size()];
+    std::string pattern(1 + random() % 4, ' ');
+    for (char& c : pattern)
+      c = alphabet[random() % alphabet.size()];
+    if (random() % 3 == 0 && text.size() >= pattern.size()) {
+      pattern = text.substr(text.size() - pattern.size());  // at the very end
+    }
+    const FoldedFinder finder(pattern);
+    const size_t from = text.empty() ? 0 : random() % text.size();
+    ASSERT_EQ(finder.Find(Bytes(text), from), NaiveFind(pattern, text, from))
+        << "trial " << trial << " from " << from;
+  }
+}
+
+TEST(FoldedFinder, EveryByteFindsEveryByteThatFoldsLikeIt) {
+  std::string all(256, '\0');
+  for (size_t c = 0; c < all.size(); ++c)
+    all[c] = static_cast<char>(c);
+  const std::string text = all + all;  // long enough for the widest vectors
+  for (size_t c = 0; c < 256; ++c) {
+    const std::string pattern(1, static_cast<char>(c));
+    const FoldedFinder finder(pattern);
+    std::vector<size_t> found;
+    std::vector<size_t> expected;
+    for (size_t at = finder.Find(Bytes(text), 0); at != FoldedFinder::kNone;
+         at = finder.Find(Bytes(text), at + 1))
+      found.push_back(at);
+    for (size_t at = NaiveFind(pattern, text, 0); at != FoldedFinder::kNone;
+         at = NaiveFind(pattern, text, at + 1))
+      expected.push_back(at);
+    ASSERT_EQ(found, expected) << "byte " << c;
+  }
+}
+
+TEST(BlanksAndTrims, WorkOnBlanksOnly) {
+  EXPECT_EQ(Blanks(0), "");
+  EXPECT_EQ(Blanks(3), "   ");
+  EXPECT_EQ(Blanks(257), " ");
+  EXPECT_EQ(TrimTrailingBlanks("  a b  "), "  a b");
+  EXPECT_EQ(TrimLeadingBlanks("  a b  "), "a b  ");
+  EXPECT_EQ(TrimTrailingBlanks("   "), "");
+  EXPECT_EQ(TrimLeadingBlanks("   "), "");
+  EXPECT_EQ(TrimTrailingBlanks("a\t"), "a\t");
+}
+
+TEST(LastBreak, FindsWordBreaksAndDirectoryParts) {
+  EXPECT_EQ(LastBreak("Per-Olof", BreakMode::kWord), 4u);
+  EXPECT_EQ(LastBreak("Anna", BreakMode::kWord), 4u);
+  EXPECT_EQ(LastBreak("a.b/c:d;e\\f", BreakMode::kWord), 10u);
+  EXPECT_EQ(LastBreak("C:\\data\\file", BreakMode::kDirectory), 7u);
+  EXPECT_EQ(LastBreak("a-b", BreakMode::kDirectory), 0u);
+}
+
+TEST(NextWord, SplitsAtAnyDelimiter) {
+  std::string s = ";;A;B";
+  EXPECT_EQ(NextWord(";", s), "A");
+  EXPECT_EQ(s, "B");
+  s = ";;";
+  EXPECT_EQ(NextWord(";", s), "");
+  EXPECT_EQ(s, "");
+  s = "  Per, Olof ,Nils";
+  EXPECT_EQ(NextWord(" ,", s), "Per");
+  EXPECT_EQ(NextWord(" ,", s), "Olof");
+  EXPECT_EQ(s, "Nils");
+}
+
+TEST(StripDateFill, DropsUpToTwoFills) {
+  const char* cases[][2] = {{"18230000", "1823"},
+                            {"18239999", "1823"},
+                            {"18230500", "182305"},
+                            {"0000", ""},
+                            {"000000", "00"},
+                            {"1823", "1823"},
+                            {"0", "0"}};
+  for (const auto& c : cases) {
+    std::string s = c[0];
+    StripDateFill(s);
+    EXPECT_EQ(s, c[1]) << c[0];
+  }
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,479 @@
+// The criteria language: a field's text split into terms, and the term
+// kinds searched in the word lists, date lists and free-text lists of small
+// register sets.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/files/row_file.h"
+#include "search/catalogue_parts.h"
+#include "search/date_range_search.h"
+#include "search/free_text_search.h"
+#include "search/list_field_search.h"
+#include "search/picked_rows.h"
+#include "search/run_search.h"
+#include "search/search_term.h"
+#include "search/word_list_search.h"
+#include "tests/support/search_fixture.h"
+
+namespace vx {
+namespace {
+
+// Splitting a field's text into terms and the parser's edge cases; the term
+// kinds themselves are searched in list_field_search_test.cpp.
+using Pieces = std::vector<std::string_view>;
+
+SearchTerm Parse(std::string_view text) {
+  const std::optional<SearchTerm> term = ParseTerm(text);
+  EXPECT_TRUE(term.has_value()) << text;
+  return term.value_or(SearchTerm{});
+}
+
+TEST(SplitTerms, MaximalRunsBetweenSeparators) {
+  EXPECT_EQ(SplitTerms(";;Berg;;;Ek;", ';'), (Pieces{"Berg", "Ek"}));
+  EXPECT_EQ(SplitTerms("Anna  Maria ", ' '), (Pieces{"Anna", "Maria"}));
+  // A blank between semicolons is a term of its own (trimmed later).
+  EXPECT_EQ(SplitTerms("Berg; ;Ek", ';'), (Pieces{"Berg", " ", "Ek"}));
+  EXPECT_TRUE(SplitTerms(";;;", ';').empty());
+  EXPECT_TRUE(SplitTerms("   ", ' ').empty());
+}
+
+TEST(SplitTerms, LeadingYDiaeresisTakesTheRestWhole) {
+  EXPECT_EQ(SplitTerms("\xFF"
+                       "Berg;Ek",
+                       ';'),
+            (Pieces{"Berg;Ek"}));
+  EXPECT_EQ(SplitTerms("\xFF"
+                       "Anna Maria",
+                       ' '),
+            (Pieces{"Anna Maria"}));
+  // Even nothing after it is a term, unlike an empty text.
+  EXPECT_EQ(SplitTerms("\xFF", ';'), (Pieces{""}));
+  EXPECT_EQ(SplitTerms("Berg;\xFF"
+                       "Ek",
+                       ';'),
+            (Pieces{"Berg",
+                    "\xFF"
+                    "Ek"}));
+  // Alternatives of first names split before the rule applies.
+  EXPECT_EQ(SplitAt("\xFF"
+                    "Anna;Maria",
+                    ';'),
+            (Pieces{"\xFF"
+                    "Anna",
+                    "Maria"}));
+}
+
+TEST(ParseTerm, StarsAndDigitsAtTheEdges) {
+  SearchTerm term = Parse("  and* ");
+  EXPECT_EQ(term.kind, TermKind::kBeginsWith);
+  EXPECT_EQ(term.first, "and");
+  // A further star belongs to the ending.
+  term = Parse("a*b*c");
+  EXPECT_EQ(term.kind, TermKind::kBeginsAndEnds);
+  EXPECT_EQ(term.second, "b*c");
+  term = Parse("*ers*2");
+  EXPECT_EQ(term.kind, TermKind::kContains);
+  EXPECT_EQ(term.first, "ers");
+  EXPECT_EQ(term.suffix_digit, '2');
+  // 0 is no suffix digit, "*2" is too short to carry one, and without a
+  // star before it the digit is text.
+  EXPECT_EQ(Parse("*ers*0").kind, TermKind::kEndsWith);
+  EXPECT_EQ(Parse("*2").second, "2");
+  EXPECT_EQ(Parse("*ers2").second, "ers2");
+  EXPECT_EQ(Parse("abc*2").suffix_digit, 0);
+}
+
+TEST(ParseTerm, QuotesMakeAWholeWordOfWhatIsInside) {
+  SearchTerm term = Parse("\"*Anders*\"");
+  EXPECT_EQ(term.kind, TermKind::kWholeWord);
+  EXPECT_EQ(term.first, "*Anders*");
+  EXPECT_EQ(Parse("\"").first, "");
+  EXPECT_EQ(Parse("\"Anders").kind, TermKind::kBeginsWith);
+}
+
+TEST(ParseTerm, RefusesTermsLongerThanTheBuffers) {
+  const std::string longest(kMaxTermLength, 'a');
+  EXPECT_EQ(Parse("  " + longest + "  ").first, longest);  // blanks do not count
+  EXPECT_FALSE(ParseTerm(longest + "a").has_value());
+  EXPECT_FALSE(ParseTerm("*" + longest + "*").has_value());
+
+  const std::string overlong = "Abc" + longest;
+  EXPECT_TRUE(CheckTermLengths({"Berg", std::string_view(overlong).substr(3)}).ok());
+  const Status status = CheckTermLengths({"Berg", overlong, "Ek"});
+  EXPECT_TRUE(status.IsInvalidArgument());
+  EXPECT_EQ(
+      status.message().rfind("S\xF6kordet \xE4r f\xF6r l\xE5ngt (h\xF6gst 500 tecken): Abcaa", 0),
+      0u)
+      << status.message();
+  EXPECT_LT(status.message().size(), 120u);  // the term's beginning, not all of it
+}
+
+// The criteria language over the word lists of a small register set, through
+// the births form's search: the five term kinds, alternatives and
+// all-words, folding against keeping accents, and picked rows.
+using testing::Names;
+using testing::OpenSet;
+
+class ListFieldSearch : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { set_ = new OpenSet(testing::ParishTables()); }
+  static void TearDownTestSuite() { delete set_; }
+  void SetUp() override {
+    ASSERT_TRUE(set_->built());
+    ClearPickedRows(evf(), 1);
+  }
+
+  static TEVF& evf() { return set_->evf(); }
+
+  // The births found by typing `text` into the field of `prefix`.
+  static Names Births(std::string_view prefix, std::string_view text, bool list_mode = false) {
+    SearchFormInput input(1);
+    EXPECT_TRUE(input.Set(prefix, text, list_mode));
+    EXPECT_TRUE(RunSearch(evf(), input).ok());
+    return set_->Hits(1);
+  }
+
+  static void Tick(int slot, const std::vector<std::string>& words) {
+    EXPECT_TRUE(TickWords(*evf().soklistor(1, slot), words).empty());
+  }
+
+  static OpenSet* set_;
+};
+
+OpenSet* ListFieldSearch::set_ = nullptr;
+
+constexpr int kFirstNameSlot = 6;
+constexpr int kSurnameSlot = 7;
+
+TEST_F(ListFieldSearch, BeginsWithIgnoresCaseAndAFinalStar) {
+  const Names anders = {"Anders, Anna", "Andersson, Anna Maria"};
+  EXPECT_EQ(Births("en", "and"), anders);
+  EXPECT_EQ(Births("en", "ANDERS"), anders);
+  EXPECT_EQ(Births("en", "Anders*"), anders);
+  EXPECT_EQ(Births("en", "Ander*"), anders);
+  EXPECT_EQ(Births("en", "Andersen"), Names{});
+}
+
+TEST_F(ListFieldSearch, QuotesAskForTheWholeWord) {
+  EXPECT_EQ(Births("en", "\"anders\""), Names{"Anders, Anna"});
+  EXPECT_EQ(Births("en", "\"Ander\""), Names{});
+}
+
+TEST_F(ListFieldSearch, EndingsAndBeginningsWithEndings) {
+  EXPECT_EQ(Births("en", "*son"), (Names{"Andersson, Anna Maria", "Olsson, Per", "Persson, Erik"}));
+  EXPECT_EQ(Births("en", "A*son"), Names{"Andersson, Anna Maria"});
+  // Beginning and ending may overlap: ab*ba finds Aba.
+  EXPECT_EQ(Births("en", "ab*ba"), (Names{"Aba, Maria", "Abba, Helene"}));
+  EXPECT_EQ(Births("en", "abb*ba"), Names{"Abba, Helene"});
+}
+
+TEST_F(ListFieldSearch, ContainsWithAndWithoutASuffixDigit) {
+  EXPECT_EQ(Births("en", "*ers*"),
+            (Names{"Anders, Anna", "Andersson, Anna Maria", "Persson, Erik"}));
+  // Sources Hjo C:1, Hjo C:2 and Hjo D:12.
+  const Names all_three = {"Aba, Maria", "Anders, Anna", "Andersson, Anna Maria"};
+  EXPECT_EQ(Births("kae", "*jo*"), all_three);
+  EXPECT_EQ(Births("kae", "*jo*2"), (Names{"Aba, Maria", "Anders, Anna"}));
+  EXPECT_EQ(Births("kae", "*c:*1"), Names{"Andersson, Anna Maria"});
+  // Without a leading star the digit is dropped: a begins-with search.
+  EXPECT_EQ(Births("kae", "Hjo*2"), all_three);
+}
+
+TEST_F(ListFieldSearch, SemicolonsSeparateAlternatives) {
+  EXPECT_EQ(Births("en", "Aba;Berg"),
+            (Names{"Aba, Maria", "Berg, H\xE9l\xE8ne", "Bergstr\xF6m, Maria Anna"}));
+  EXPECT_EQ(Births("en", ";\"Berg\";;*son;"),
+            (Names{"Andersson, Anna Maria", "Berg, H\xE9l\xE8ne", "Olsson, Per", "Persson, Erik"}));
+}
+
+TEST_F(ListFieldSearch, ABlankInASurnameBelongsToTheTerm) {
+  EXPECT_EQ(Births("en", "von P"), Names{"von Post, Carl"});
+  EXPECT_EQ(Births("en", "von Berg"), Names{});
+  EXPECT_EQ(Births("en", "Post"), Names{});
+}
+
+TEST_F(ListFieldSearch, FirstNamesNeedEveryWordOfAnAlternative) {
+  EXPECT_EQ(Births("fn", "Anna Maria"),
+            (Names{"Andersson, Anna Maria", "Bergstr\xF6m, Maria Anna"}));
+  EXPECT_EQ(Births("fn", "Anna;Erik"), (Names{"Anders, Anna", "Andersson, Anna Maria",
+                                              "Bergstr\xF6m, Maria Anna", "Persson, Erik"}));
+  EXPECT_EQ(Births("fn", "maria anna;;erik"),
+            (Names{"Andersson, Anna Maria", "Bergstr\xF6m, Maria Anna", "Persson, Erik"}));
+  EXPECT_EQ(Births("fn", "Anna Carl"), Names{});
+}
+
+TEST_F(ListFieldSearch, PlacesFoldAccentsButNotTheSwedishLetters) {
+  EXPECT_EQ(Births("foo", "*elene*"), (Names{"Aba, Maria", "Abba, Helene"}));
+  EXPECT_EQ(Births("foo", "*ynster*"), Names{"Andersson, Anna Maria"});
+  // Angelholm, not \xC4ngelholm.
+  EXPECT_EQ(Births("foo", "*angelholm*"), Names{"Berg, H\xE9l\xE8ne"});
+  EXPECT_EQ(Births("foo", "\xE4ngelholm"), Names{"Anders, Anna"});
+}
+
+TEST_F(ListFieldSearch, NamesKeepAccents) {
+  EXPECT_EQ(Births("fn", "*elene*"), Names{"Abba, Helene"});
+  EXPECT_EQ(Births("fn", "*\xC9L\xC8NE"), Names{"Berg, H\xE9l\xE8ne"});
+  EXPECT_EQ(Births("fn", "\"helene\""), Names{"Abba, Helene"});
+}
+
+TEST_F(ListFieldSearch, BeginsWithStartsAtARowMatchingAccentForAccent) {
+  // Places Helene and H\xE9l\xE8ne are neighbours in the list's order.
+  EXPECT_EQ(Births("foo", "hel"), (Names{"Aba, Maria", "Abba, Helene"}));
+  // The run starts at H\xE9l\xE8ne and cannot reach Helene before it.
+  EXPECT_EQ(Births("foo", "h\xE9l"), Names{"Abba, Helene"});
+}
+
+TEST_F(ListFieldSearch, SeparatorsOnlyStandForThePickedRows) {
+  Tick(kSurnameSlot, {"berg"});
+  EXPECT_EQ(Births("en", ";"), Names{"Berg, H\xE9l\xE8ne"});
+  EXPECT_EQ(Births("en", "Bergstr\xF6m;berg", true), Names{"Berg, H\xE9l\xE8ne"});
+  Tick(kFirstNameSlot, {"Erik", "Per"});
+  EXPECT_EQ(Births("fn", "   "), (Names{"Olsson, Per", "Persson, Erik"}));
+  EXPECT_EQ(Births("fn", "Erik;Per", true), (Names{"Olsson, Per", "Persson, Erik"}));
+}
+
+TEST_F(ListFieldSearch, ListModeWithNothingPickedFindsNothing) {
+  EXPECT_EQ(Births("en", "(vald)", true), Names{});
+  EXPECT_EQ(Births("fn", "(vald)", true), Names{});
+  // An empty edit takes no part, list mode or not.
+  SearchFormInput input(1);
+  input.Set("en", "", true);
+  input.Set("fn", "Helene");
+  ASSERT_TRUE(RunSearch(evf(), input).ok());
+  EXPECT_EQ(set_->Hits(1), Names{"Abba, Helene"});
+}
+
+TEST_F(ListFieldSearch, ClearingTheFormForgetsItsRegistersPicks) {
+  Tick(kSurnameSlot, {"Berg", "Aba"});
+  TVXstruktlista& marriage_surnames = *evf().soklistor(2, 7);
+  ASSERT_TRUE(TickWords(marriage_surnames, {"Ek"}).empty());
+  ClearPickedRows(evf(), 1);
+  EXPECT_EQ(Births("en", ";"), Names{});
+  EXPECT_EQ(marriage_surnames.vald().Recount(), 1);
+  ClearPickedRows(evf(), 2);
+  EXPECT_EQ(marriage_surnames.vald().Recount(), 0);
+}
+
+TEST_F(ListFieldSearch, OverlongTermRefusesWithoutTouchingTheResult) {
+  ASSERT_EQ(Births("en", "Berg"), (Names{"Berg, H\xE9l\xE8ne", "Bergstr\xF6m, Maria Anna"}));
+  const std::string overlong(kMaxTermLength + 1, 'a');
+  struct Case {
+    const char* prefix;
+    std::string text;
+    const char* shown;  // the refused term's beginning
+  };
+  for (const auto& [prefix, text, shown] :
+       std::vector<Case>{{"en", "Aba;" + overlong, ": aaaa"},
+                         {"fn", "Anna;Maria " + overlong, ": aaaa"},
+                         {"kae", "*" + overlong + "*", ": *aaa"}}) {
+    SearchFormInput input(1);
+    input.Set("foo", "Hel");
+    input.Set(prefix, text);
+    const Status status = RunSearch(evf(), input);
+    EXPECT_TRUE(status.IsInvalidArgument()) << prefix;
+    EXPECT_NE(status.message().find(std::string("(h\xF6gst 500 tecken)") + shown),
+              std::string::npos)
+        << prefix;
+    EXPECT_EQ(set_->Hits(1), (Names{"Berg, H\xE9l\xE8ne", "Bergstr\xF6m, Maria Anna"})) << prefix;
+  }
+  // The longest term allowed is searched.
+  EXPECT_EQ(Births("en", std::string(kMaxTermLength, 'a')), Names{});
+}
+
+TEST_F(ListFieldSearch, SearchWordListLeavesNothingMarkedWhenRefused) {
+  const SearchScratch scratch = ScratchOf(evf());
+  scratch.sokur1.SetAll();
+  scratch.sokur2.SetAll();
+  const Status status =
+      SearchWordList(*evf().soklistor(1, kFirstNameSlot),
+                     "Anna " + std::string(kMaxTermLength + 1, 'x'), true, true, scratch);
+  EXPECT_FALSE(status.ok());
+  EXPECT_EQ(scratch.sokur1.Recount(), 0);
+  EXPECT_EQ(scratch.sokur2.Recount(), 0);
+}
+
+TEST_F(ListFieldSearch, AllWordsModeKeepsItsCountsTrue) {
+  const SearchScratch scratch = ScratchOf(evf());
+  ASSERT_TRUE(
+      SearchWordList(*evf().soklistor(1, kFirstNameSlot), "Anna Maria", true, true, scratch).ok());
+  EXPECT_EQ(scratch.sokur2.Count(), 2);
+  EXPECT_EQ(scratch.sokur2.Recount(), 2);
+}
+
+// Date ranges over a date list of several blocks, against a scan of every
+// row from the first; and the splitting of a date field's text.
+constexpr int kDateSlot = 4;
+
+std::vector<int32_t> Bits(const Tvxsmalurval& selection) {
+  std::vector<int32_t> bits;
+  for (int32_t k = 0; selection.Next(k);)
+    bits.push_back(k);
+  return bits;
+}
+
+// The range as a scan from row 1 finds it: skip rows whose head is below
+// `from`, then mark while the head is not above `to`.
+std::vector<int32_t> ScannedRange(TVXstruktlista& dates, std::string from, std::string to,
+                                  int32_t size) {
+  if (to.empty() || from > to) to = from;
+  Tvxsmalurval marked;
+  marked.Resize(size);
+  int32_t row = 1;
+  for (; row <= dates.RowCount(); ++row) {
+    dates.ReadRow(row);
+    if (dates.RowText().substr(0, from.size()) >= from) break;
+  }
+  for (; row <= dates.RowCount(); ++row) {
+    dates.ReadRow(row);
+    if (dates.RowText().substr(0, to.size()) > to) break;
+    dates.MarkRecords(marked);
+  }
+  return Bits(marked);
+}
+
+TEST(DateRangeSearch, FindsWhatAScanFromTheFirstRowFinds) {
+  // 450 births on distinct dates of 1700-1849, some with unknown parts.
+  const char* months[] = {"01", "06", "12", "00", "XX"};
+  const char* days[] = {"15", "31", "00", "99"};
+  std::vector<testing::SourceRecord> births;
+  for (int i = 0; i < 450; ++i) {
+    std::string date = std::to_string(1700 + i % 150);
+    if (i % 7 != 0) date += months[i % 5];
+    if (i % 7 != 0 && i % 11 != 0) date += days[i % 4];
+    births.push_back({{"ENAMN", 'N' + std::to_string(i)}, {"FODAT", date}});
+  }
+  testing::OpenSet set({{1, births}});
+  ASSERT_TRUE(set.built());
+  TVXstruktlista& dates = *set.evf().soklistor(1, kDateSlot);
+  ASSERT_GT(dates.RowCount(), 300);  // several blocks of 100 rows
+  Tvxsmalurval marked;
+  marked.Resize(450);
+  for (const auto& [from, to] :
+       std::vector<std::pair<std::string, std::string>>{{"1780", "1789"},
+                                                        {"1600", "1700"},
+                                                        {"1700", ""},
+                                                        {"1849", "2100"},
+                                                        {"17", "17"},
+                                                        {"1750", "1740"},
+                                                        {"175006", ""},
+                                                        {"1750XX", "1760"},
+                                                        {"17600615", "1761"},
+                                                        {"", ""},
+                                                        {"1600", "1699"},
+                                                        {"1850", "2100"},
+                                                        {"0", "9"}}) {
+    marked.Clear();
+    MarkDateRange(dates, from, to, marked);
+    EXPECT_EQ(Bits(marked), ScannedRange(dates, from, to, 450)) << from << "-" << to;
+  }
+}
+
+TEST(SplitDateField, EndsAndDefaults) {
+  const auto split = [](std::string_view text, std::string_view lower) {
+    const DateRange range = SplitDateField(text, lower);
+    return range.from + "|" + range.to;
+  };
+  EXPECT_EQ(split(" 1780 - 1789 ", "1600"), "1780|1789");
+  EXPECT_EQ(split("1780", "1600"), "1780|");
+  EXPECT_EQ(split("-1789", "1800"), "1800|1789");
+  EXPECT_EQ(split("1780-", "1600"), "1780|2100");
+  EXPECT_EQ(split(" - ", "1600"), "1600|2100");
+  EXPECT_EQ(split("   ", "1600"), "|");
+  // Only the first '-' splits.
+  EXPECT_EQ(split("1780-1789-1799", "1600"), "1780|1789-1799");
+}
+
+// The free-text search over all three registers, its hits handed out by
+// the combined record numbering.
+using testing::Names;
+using testing::OpenSet;
+
+class FreeTextSearch : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { set_ = new OpenSet(testing::ParishTables()); }
+  static void TearDownTestSuite() { delete set_; }
+  void SetUp() override { ASSERT_TRUE(set_->built()); }
+
+  static std::vector<Names> All() { return {set_->Hits(1), set_->Hits(2), set_->Hits(3)}; }
+
+  static OpenSet* set_;
+};
+
+OpenSet* FreeTextSearch::set_ = nullptr;
+
+TEST_F(FreeTextSearch, TextOnlyInMarriagesEmptiesTheOthers) {
+  SearchFormInput births(1);
+  births.Set("en", "Berg");
+  ASSERT_TRUE(RunSearch(set_->evf(), births).ok());
+  ASSERT_TRUE(RunFreeSearch(set_->evf(), "zebulon"));
+  EXPECT_EQ(All(), (std::vector<Names>{{}, {"Holm, Nils och Ros, Stina"}, {}}));
+  EXPECT_EQ(ResultOf(set_->evf(), 2).Count(), 1);
+  EXPECT_EQ(ResultOf(set_->evf(), 1).Count(), 0);
+}
+
+TEST_F(FreeTextSearch, HitsGoToTheirOwnRegistersRecords) {
+  // A first name of the second marriage and a remark of the first death.
+  ASSERT_TRUE(RunFreeSearch(set_->evf(), "Stina"));
+  EXPECT_EQ(All(), (std::vector<Names>{{}, {"Holm, Nils och Ros, Stina"}, {"Holm, Lars"}}));
+  // A parish and three sources in births, a parish in marriages.
+  ASSERT_TRUE(RunFreeSearch(set_->evf(), "hjo"));
+  EXPECT_EQ(All(), (std::vector<Names>{{"Aba, Maria", "Anders, Anna", "Andersson, Anna Maria"},
+                                       {"Lind, Johan och Ek, Brita"},
+                                       {}}));
+}
+
+TEST_F(FreeTextSearch, QuotesAndStarChooseTheMode) {
+  ASSERT_TRUE(RunFreeSearch(set_->evf(), "\"hjo\""));
+  EXPECT_EQ(All(),
+            (std::vector<Names>{{"Andersson, Anna Maria"}, {"Lind, Johan och Ek, Brita"}, {}}));
+  ASSERT_TRUE(RunFreeSearch(set_->evf(), "Hjo C*"));
+  EXPECT_EQ(All(), (std::vector<Names>{{"Anders, Anna", "Andersson, Anna Maria"}, {}, {}}));
+  ASSERT_TRUE(RunFreeSearch(set_->evf(), "karin;zebulon"));
+  EXPECT_EQ(All(), (std::vector<Names>{{}, {"Holm, Nils och Ros, Stina"}, {"Lund, Karin"}}));
+}
+
+TEST_F(FreeTextSearch, EmptyTextChangesNothing) {
+  ASSERT_TRUE(RunFreeSearch(set_->evf(), "Stina"));
+  const std::vector<Names> before = All();
+  EXPECT_FALSE(RunFreeSearch(set_->evf(), ""));
+  EXPECT_EQ(All(), before);
+}
+
+TEST(FreeTextSearchWithoutMarriages, AnAbsentRegisterTakesNoNumbers) {
+  testing::Tables tables = testing::ParishTables();
+  tables.erase(2);
+  OpenSet set(tables);
+  ASSERT_TRUE(set.built());
+  ASSERT_FALSE(set.evf().RegisterOn(2));
+  ASSERT_TRUE(RunFreeSearch(set.evf(), "karin"));
+  EXPECT_EQ(set.Hits(1), Names{});
+  EXPECT_EQ(set.Hits(3), Names{"Lund, Karin"});
+  ASSERT_TRUE(RunFreeSearch(set.evf(), "Carl"));
+  EXPECT_EQ(set.Hits(1), Names{"von Post, Carl"});
+  EXPECT_EQ(set.Hits(3), Names{});
+}
+
+TEST(TakeCombinedRange, CopiesOneRegistersBits) {
+  Tvxsmalurval combined;
+  combined.Resize(100);
+  for (int32_t bit : {1, 31, 32, 33, 64, 65, 70, 100})
+    combined.SetBit(bit, true);
+  Tvxsmalurval part;
+  part.Resize(40);
+  part.SetBit(5, true);                   // cleared first
+  TakeCombinedRange(combined, 31, part);  // combined 31..70
+  std::vector<int32_t> bits;
+  for (int32_t k = 0; part.Next(k);)
+    bits.push_back(k);
+  EXPECT_EQ(bits, (std::vector<int32_t>{1, 2, 3, 34, 35, 40}));
+  EXPECT_EQ(part.Count(), 6);
+  TakeCombinedRange(combined, 71, part);  // 71..100, with only 30 bits left
+  EXPECT_EQ(part.Count(), 1);
+  EXPECT_TRUE(part.IsSet(30));
+}
+
+}  // namespace
+}  // namespace vx
