@@ -133,17 +133,14 @@ class DerivedRows : public ::testing::Test {
 };
 
 TEST_F(DerivedRows, PersonRowsFollowTheNameAndDateRules) {
-  Load(1, {{{"ENAMN", "Berg"}, {"FNAMN", "Anna"}, {"FODAT", "17450312"}, {"DOPDAT", "17450314"}},
+  Load(1, {testing::Fields("ENAMN=Berg|FNAMN=Anna|FODAT=17450312|DOPDAT=17450314"),
            {{"FNAMN", "Per"}, {"DOPDAT", "17460101"}},
            {}});
   EXPECT_EQ(Row(0), "Berg, Anna\r17450312");
   EXPECT_EQ(Row(1), "Per\rdp 17460101");
   EXPECT_EQ(Row(2), "\r");
 
-  Load(2, {{{"MENAMN", "Ek"},
-            {"MFNAMN", "Olof"},
-            {"KFNAMN", "Brita"},
-            {"LYSNDAT", "17600301, 17600308"}},
+  Load(2, {testing::Fields("MENAMN=Ek|MFNAMN=Olof|KFNAMN=Brita|LYSNDAT=17600301, 17600308"),
            {{"VIGDDAT", "17600401"}}});
   EXPECT_EQ(Row(0), "Ek, Olof och Brita\rly 17600301");
   EXPECT_EQ(Row(1), "\r17600401");
@@ -272,18 +269,11 @@ TEST(PostingCollector, ExactLinesInFoldedOrderThenByBytes) {
 }
 
 TEST_F(DerivedRows, NormalisationRowsByKindWithCounts) {
-  Load(1, {{{"ENAMN", "Persson"},
-            {"ENAMNO", "Pehrsson"},
-            {"FNAMN", "Karl"},
-            {"FNAMNO", "Carl"},
-            {"GENUS", "m"},
-            {"ORT", "Berg"},
-            {"ORTO", "Bergh"},
-            {"FORSKX", "Hov"},
-            {"MORFNAMN", "Kristina"},
-            {"MORFNAMNO", "Christina"}},
-           {{"ENAMN", "Persson"}, {"ENAMNO", "Pehrsson"}, {"FNAMN", "Anna"}, {"FNAMNO", "Anne"}},
-           {{"ENAMN", "Andersson"}, {"ENAMNO", "Andersson"}, {"ORT", "Berg"}, {"ORTO", "Bergh"}}});
+  Load(1, {testing::Fields(
+               "ENAMN=Persson|ENAMNO=Pehrsson|FNAMN=Karl|FNAMNO=Carl|GENUS=m|ORT=Berg|ORTO=Bergh|"
+               "FORSKX=Hov|MORFNAMN=Kristina|MORFNAMNO=Christina"),
+           testing::Fields("ENAMN=Persson|ENAMNO=Pehrsson|FNAMN=Anna|FNAMNO=Anne"),
+           testing::Fields("ENAMN=Andersson|ENAMNO=Andersson|ORT=Berg|ORTO=Bergh")});
   NormRows rows;
   SourceError error;
   for (size_t i = 0; i < source_.Count(); ++i)

@@ -4,11 +4,10 @@
 
 #include <set>
 
-#include "builder/register_set_builder.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_declaration.h"
 #include "engine/util/message_sink.h"
-#include "tests/support/source_fixture.h"
+#include "tests/support/search_fixture.h"
 
 namespace vx {
 namespace {
@@ -141,17 +140,9 @@ class RecordingHooks : public ShellHooks {
 
 class CatalogueTest : public ::testing::Test {
  protected:
-  // Builds a set from the given tables (register -> records) as set `number`.
-  void Build(const std::map<int, std::vector<testing::SourceRecord>>& tables, int number = 1) {
-    const char* names[] = {"", "fodda.csv", "vigda.csv", "doda.csv"};
-    for (const auto& [r, records] : tables) {
-      testing::WriteText(dir_ / "kalla" / names[r], testing::SourceTable(r, records));
-    }
-    testing::WriteText(dir_ / "kalla" / "register.txt", "Testregistret\nEn underrubrik\nOm.\n");
-    BuildOptions options{dir_ / "kalla", dir_ / "data", number, {}, {}};
-    BuildSummary summary;
-    SourceError error;
-    ASSERT_TRUE(BuildRegisterSet(options, summary, error)) << error.ToString();
+  void Build(const testing::Tables& tables, int number = 1) {
+    ASSERT_TRUE(
+        testing::BuildSet(dir_.path(), tables, "Testregistret\nEn underrubrik\nOm.\n", number));
   }
   Configuration Config(int number = 1) {
     Configuration config;
@@ -335,7 +326,7 @@ TEST_F(MissingRegisterSet, SuggestsTheSeparatorThatAFolderLacks) {
 }
 
 TEST_F(MissingRegisterSet, PathsReadAsWindows1252) {
-  std::filesystem::create_directories(dir_ / "\xC3\xA5r");  // "år" in UTF-8
+  std::filesystem::create_directories(dir_ / "\xC3\xA5r");  // "Ã¥r" in UTF-8
   const std::string message = MissingRegisterSetMessage(ConfigIn("\xC3\xA5r", dir_ / "\xC3\xA5r"));
   EXPECT_NE(message.find("\xE5rvaxor0001l1.i finns inte."), std::string::npos) << message;
   EXPECT_NE(message.find("menade du \"\xE5r/\"?"), std::string::npos) << message;

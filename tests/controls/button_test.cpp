@@ -26,6 +26,12 @@ using test::TestPictureBase;
 // name when it has one.
 class EventLog {
  public:
+  EventLog() = default;
+  explicit EventLog(ButtonBase& button) { Watch(button); }
+  EventLog(std::initializer_list<std::pair<ButtonBase*, const char*>> named) {
+    for (const auto& [button, name] : named)
+      Watch(*button, name);
+  }
   void Watch(ButtonBase& button, const QString& name = {}) {
     const QString prefix = name.isEmpty() ? QString() : name + ".";
     auto note = [this, prefix](const char* event) {
@@ -108,10 +114,7 @@ TEST(TVXknapp, CoupledRadioButtonReleasesItsPartnerAndIgnoresASecondPress) {
   alla.setDown(true);
   datum.setDown(true);
   ASSERT_TRUE(window.Show());
-  EventLog log;
-  log.Watch(tabell, "tabell");
-  log.Watch(alla, "alla");
-  log.Watch(datum, "datum");
+  EventLog log({{&tabell, "tabell"}, {&alla, "alla"}, {&datum, "datum"}});
 
   ClickAt(tabell);
   EXPECT_EQ(log.Take(), (QStringList{"tabell.MOuseDown", "alla.Up", "tabell.Tryckt", "tabell.Down",
@@ -134,8 +137,7 @@ TEST(TVXknapp, PlainButtonReleasedOutsideStillRaisesTrycktOnce) {
   TVXknapp button(&window.widget);
   button.setGeometry(50, 20, 60, 24);
   ASSERT_TRUE(window.Show());
-  EventLog log;
-  log.Watch(button);
+  EventLog log(button);
 
   QTest::mousePress(&button, Qt::LeftButton, {}, kInside);
   EXPECT_TRUE(button.down());
@@ -160,8 +162,7 @@ TEST(TVXknapp, DisabledButtonIsWashedOutAndIgnoresTheMouse) {
   EXPECT_EQ(PixelOf(button, kInside), fill);
 
   button.setEnabled(false);
-  EventLog log;
-  log.Watch(button);
+  EventLog log(button);
   ClickAt(button);
   ClickAt(button, QPoint(30, 20));
   EXPECT_TRUE(log.events.isEmpty());
@@ -206,8 +207,7 @@ TEST(TVXknapp, StaydownTogglesWithDownAndUp) {
   button.setGeometry(0, 0, 60, 24);
   button.setStaydown(true);
   ASSERT_TRUE(window.Show());
-  EventLog log;
-  log.Watch(button);
+  EventLog log(button);
   ClickAt(button);
   EXPECT_TRUE(button.down());
   EXPECT_EQ(log.Take(), (QStringList{"MOuseDown", "Tryckt", "Down", "Click", "MOuseUp"}));
@@ -226,10 +226,7 @@ TEST(TVXknapp, SettingDownByProgramReleasesTheCoupledButtonsFirst) {
   loose.setTag(7);  // same Tag but not coupled
   fodda.setDown(true);
   loose.setDown(true);
-  EventLog log;
-  log.Watch(fodda, "fodda");
-  log.Watch(vigda, "vigda");
-  log.Watch(loose, "loose");
+  EventLog log({{&fodda, "fodda"}, {&vigda, "vigda"}, {&loose, "loose"}});
 
   vigda.setDown(true);
   EXPECT_EQ(log.Take(), (QStringList{"fodda.Up", "vigda.Down"}));
@@ -278,8 +275,7 @@ TEST(TVXknapp, PictureButtonShowsItsSecondPictureWhenHoveredOrDown) {
   button.setFigur1("ett");
   button.setFigur2("tva");
   button.setFocusmode(true);
-  EventLog log;
-  log.Watch(button);
+  EventLog log(button);
   EXPECT_EQ(PixelOf(button, QPoint(0, 0)), qRgb(255, 0, 0));
   SendEnter(button);
   EXPECT_EQ(log.Take(), QStringList{"Focus"});
@@ -319,9 +315,7 @@ TEST(TVXknapp, ShortcutActsAsAClickAndShowsInTheHint) {
   EXPECT_EQ(print.accessibleName(), "Skriv ut personen");
   ASSERT_TRUE(window.Show());
   ASSERT_TRUE(window.Activate());
-  EventLog log;
-  log.Watch(print, "print");
-  log.Watch(toggle, "toggle");
+  EventLog log({{&print, "print"}, {&toggle, "toggle"}});
 
   QTest::keyClick(&window.widget, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(log.Take(), (QStringList{"print.Click", "print.Tryckt"}));
@@ -344,8 +338,7 @@ TEST(TVXknapp, TabReachesTheButtonAndSpacePressesIt) {
   first.setFocus();
   QTest::keyClick(&first, Qt::Key_Tab);
   EXPECT_TRUE(second.hasFocus());
-  EventLog log;
-  log.Watch(second, "second");
+  EventLog log({{&second, "second"}});
   QTest::keyClick(&second, Qt::Key_Space);
   EXPECT_EQ(log.Take(), (QStringList{"second.Click", "second.Tryckt"}));
   QTest::mouseClick(&first, Qt::LeftButton);
@@ -360,8 +353,7 @@ TEST(Tspecbut, BitmapIsCentredAndMovesOnePixelWhenDown) {
   button.setStaydown(true);
   EXPECT_EQ(PixelOf(button, QPoint(8, 8)), qRgb(255, 0, 0));
   EXPECT_EQ(PixelOf(button, QPoint(12, 12)), qRgb(255, 255, 255));
-  EventLog log;
-  log.Watch(button);
+  EventLog log(button);
   button.Activate();
   EXPECT_EQ(log.Take(), (QStringList{"Tryckt", "Down", "Click"}));
   EXPECT_EQ(PixelOf(button, QPoint(8, 8)), qRgb(255, 255, 255));
@@ -411,8 +403,7 @@ TEST(Tnrknapp, PushWithoutRepetitionStartsNoTimer) {
   test::FakeTimers timers;
   Tnrknapp button;
   button.resize(20, 20);
-  EventLog log;
-  log.Watch(button);
+  EventLog log(button);
   button.Activate();
   EXPECT_EQ(log.Take(), (QStringList{"Tryckt", "Click"}));
   EXPECT_EQ(timers.Last(), nullptr);
@@ -431,11 +422,7 @@ TEST(Tnrknapp, RadioReleasesTheOthersOfItsTagAndToggleFlips) {
   other.setTag(4);
   toggle.setKnapptyp(Tnrknapp::kToggle);
   ASSERT_TRUE(window.Show());
-  EventLog log;
-  log.Watch(a, "a");
-  log.Watch(b, "b");
-  log.Watch(other, "other");
-  log.Watch(toggle, "t");
+  EventLog log({{&a, "a"}, {&b, "b"}, {&other, "other"}, {&toggle, "t"}});
   other.setDown(true);
   a.setDown(true);
   log.Take();
@@ -471,8 +458,7 @@ TEST(Tnrknapp, HoverShowsTheFocusPictureAndPressShowsTheDownPicture) {
   button.setFocusfigur("fokus");
   button.setFocusmode(true);
   button.setHcentr(true);
-  EventLog log;
-  log.Watch(button);
+  EventLog log(button);
   EXPECT_EQ(PixelOf(button, QPoint(2, 0)), qRgb(255, 0, 0));  // centred: 2..7
   SendEnter(button);
   EXPECT_EQ(PixelOf(button, QPoint(7, 5)), qRgb(0, 255, 0));

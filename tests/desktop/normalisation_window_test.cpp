@@ -40,8 +40,8 @@ std::vector<testing::SourceRecord> Births() {
     births.push_back({{"ENAMN", Numbered("NAMN%02d", i)}, {"ENAMNO", Numbered("Namn%02dh", i)}});
   }
   for (int i = 0; i < 3; ++i)
-    births[i].insert({{"FNAMN", "PER"}, {"FNAMNO", "Pehr"}, {"GENUS", "m"}});
-  births[0].insert({{"ORT", "TUNA"}, {"ORTO", "Thuna"}, {"FORSKX", "Hjo"}});
+    births[i].merge(testing::Fields("FNAMN=PER|FNAMNO=Pehr|GENUS=m"));
+  births[0].merge(testing::Fields("ORT=TUNA|ORTO=Thuna|FORSKX=Hjo"));
   births[1].insert({{"ORT", "TUNA"}, {"ORTO", "Tuhna"}});
   return births;
 }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/source_fixture.h"
+
 namespace vx {
 namespace {
 
@@ -57,38 +59,26 @@ void ExpectWellFormed(const std::string& file) {
 
 TEST(GedcomWriter, ABirthIsAChildWithItsParentsAsAFamily) {
   GedcomWriter writer(1);
-  writer.Add({{"FNAMN", "Anna Greta"},
-              {"ENAMN", "Andersdotter"},
-              {"GENUS", "k"},
-              {"FODAT", "17810701"},
-              {"DOPDAT", "17810705"},
-              {"ORT", "Husaby by"},
-              {"FORSKX", "Husaby"},
-              {"LAN", "Skaraborgs l\xE4n"},
-              {"FARFNAMN", "Anders"},
-              {"FARENAMN", "Hj\xE4lm"},
-              {"FARTITEL", "soldat"},
-              {"MORFNAMN", "Kerstin"},
-              {"MORENAMN", "Henriksdotter"},
-              {"KAELLA", "Husaby C:3"},
-              {"SIDA", "88"},
-              {"LOKALID", "F1781-000108"},
-              {"DOPVITTNEN", "Bondesonen Arvid\rHustru Gunnel"}});
-  writer.Add({{"FNAMN", "Per"}, {"GENUS", "m"}, {"FODAT", "1790"}, {"KAELLA", "Husaby C:3"}});
+  writer.Add(testing::Fields<RecordFields>(
+      "FNAMN=Anna Greta|ENAMN=Andersdotter|GENUS=k|FODAT=17810701|DOPDAT=17810705|"
+      "ORT=Husaby by|FORSKX=Husaby|LAN=Skaraborgs län|FARFNAMN=Anders|FARENAMN=Hjälm|"
+      "FARTITEL=soldat|MORFNAMN=Kerstin|MORENAMN=Henriksdotter|KAELLA=Husaby C:3|SIDA=88|"
+      "LOKALID=F1781-000108|DOPVITTNEN=Bondesonen Arvid\rHustru Gunnel"));
+  writer.Add(testing::Fields<RecordFields>("FNAMN=Per|GENUS=m|FODAT=1790|KAELLA=Husaby C:3"));
   const std::string file = writer.Finish();
   ExpectWellFormed(file);
   EXPECT_EQ(writer.people(), 4);
   EXPECT_EQ(writer.families(), 1);
   EXPECT_NE(file.find("1 NAME Anna Greta /Andersdotter/\n2 GIVN Anna Greta\n2 SURN Andersdotter\n"
                       "1 SEX F\n1 BIRT\n2 DATE 1 JUL 1781\n"
-                      "2 PLAC Husaby by, Husaby, Skaraborgs l\xC3\xA4n\n"
+                      "2 PLAC Husaby by, Husaby, Skaraborgs län\n"
                       "1 CHR\n2 DATE 5 JUL 1781\n"),
             std::string::npos)
       << file;
   EXPECT_NE(file.find("1 NOTE Dopvittnen:\n2 CONT Bondesonen Arvid\n2 CONT Hustru Gunnel\n"),
             std::string::npos);
   EXPECT_NE(file.find("1 SOUR @S1@\n2 PAGE 88\n1 REFN F1781-000108\n"), std::string::npos);
-  EXPECT_NE(file.find("1 NAME Anders /Hj\xC3\xA4lm/"), std::string::npos) << "UTF-8";
+  EXPECT_NE(file.find("1 NAME Anders /Hjälm/"), std::string::npos) << "UTF-8";
   EXPECT_NE(file.find("1 OCCU soldat\n"), std::string::npos);
   EXPECT_NE(file.find("1 HUSB @I2@\n1 WIFE @I3@\n1 CHIL @I1@\n"), std::string::npos);
   EXPECT_EQ(file.find("@S2@"), std::string::npos) << "one source record per source";
@@ -96,14 +86,11 @@ TEST(GedcomWriter, ABirthIsAChildWithItsParentsAsAFamily) {
 
 TEST(GedcomWriter, AMarriageIsAFamilyWithItsBanns) {
   GedcomWriter writer(2);
-  writer.Add({{"MFNAMN", "Lars"},
-              {"MENAMN", "Ahlberg"},
-              {"KFNAMN", "Katarina"},
-              {"KENAMN", "Johansdotter"},
-              {"VIGDDAT", "18010614"},
-              {"LYSNDAT", "18010503, 18010510"},
-              {"FORSKX", "Kinne-Kleva"},
-              {"OVRIGT", std::string(450, 'x')}});
+  RecordFields marriage = testing::Fields<RecordFields>(
+      "MFNAMN=Lars|MENAMN=Ahlberg|KFNAMN=Katarina|KENAMN=Johansdotter|VIGDDAT=18010614|"
+      "LYSNDAT=18010503, 18010510|FORSKX=Kinne-Kleva");
+  marriage["OVRIGT"] = std::string(450, 'x');
+  writer.Add(marriage);
   const std::string file = writer.Finish();
   ExpectWellFormed(file);
   EXPECT_EQ(writer.people(), 2);
@@ -146,23 +133,17 @@ TEST(GedcomWriter, LongNotesAreCutBetweenLettersAndAtSignsDoubled) {
 
 TEST(GedcomWriter, ADeathIsAPersonWithDeathBurialAndCause) {
   GedcomWriter writer(3);
-  writer.Add({{"FNAMN", "Nils"},
-              {"ENAMN", "B\xF6rjesson"},
-              {"GENUS", "m"},
-              {"DODAT", "18070200"},
-              {"BEGRDAT", "18070215"},
-              {"DORSAK", "Br\xF6stfeber"},
-              {"ANF1RELAT", "hustru"},
-              {"ANF1FNAMN", "Brita"}});
+  writer.Add(
+      testing::Fields<RecordFields>("FNAMN=Nils|ENAMN=Börjesson|GENUS=m|DODAT=18070200|BEGRDAT="
+                                    "18070215|DORSAK=Bröstfeber|ANF1RELAT=hustru|ANF1FNAMN=Brita"));
   const std::string file = writer.Finish();
   ExpectWellFormed(file);
   EXPECT_EQ(writer.people(), 1);
   EXPECT_EQ(writer.families(), 0);
-  EXPECT_NE(
-      file.find("1 DEAT\n2 DATE FEB 1807\n2 CAUS Br\xC3\xB6stfeber\n1 BURI\n2 DATE 15 FEB 1807\n"),
-      std::string::npos)
+  EXPECT_NE(file.find("1 DEAT\n2 DATE FEB 1807\n2 CAUS Bröstfeber\n1 BURI\n2 DATE 15 FEB 1807\n"),
+            std::string::npos)
       << file;
-  EXPECT_NE(file.find("1 NOTE Anf\xC3\xB6rvant: Brita, hustru\n"), std::string::npos);
+  EXPECT_NE(file.find("1 NOTE Anförvant: Brita, hustru\n"), std::string::npos);
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ class RecordLoading : public ::testing::Test {
     const char* files[] = {"", "fodda.csv", "vigda.csv", "doda.csv"};
     for (int r = kBirths; r <= kDeaths; ++r) {
       // The sparse record sorts first by name, the full one after it.
-      const SourceRecord sparse = {{"LOKALID", "GLES"}, {"FNAMN", "Anna"}, {"ENAMN", "Aberg"}};
+      const SourceRecord sparse = testing::Fields("LOKALID=GLES|FNAMN=Anna|ENAMN=Aberg");
       testing::WriteText(source / files[r],
                          testing::SourceTable(r, {FullRecord(r, "FULL"), sparse}));
     }
@@ -122,7 +122,7 @@ TEST_F(RecordLoading, ASparseRecordEmptiesWhatTheFullOneLeft) {
   Tendod record;
   ASSERT_GT(Find(store, laddadod, "FULL", record), 0);
   ASSERT_GT(Find(store, laddadod, "GLES", record), 0);
-  ExpectFields(record, {{"LOKALID", "GLES"}, {"FNAMN", "Anna"}, {"ENAMN", "Aberg"}});
+  ExpectFields(record, testing::Fields("LOKALID=GLES|FNAMN=Anna|ENAMN=Aberg"));
 }
 
 TEST_F(RecordLoading, AFailedReadLeavesTheRecordAsItWas) {

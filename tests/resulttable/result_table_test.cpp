@@ -23,21 +23,12 @@ namespace {
 // The hits of a register in name and in date order, over a built set.
 class HitListTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    testing::WriteText(dir_ / "kalla" / "doda.csv",
-                       testing::SourceTable(3, {{{"ENAMN", "\xD6stberg"}, {"DODAT", "17500101"}},
-                                                {{"ENAMN", "Berg"}, {"BEGRDAT", "17400101"}},
-                                                {{"ENAMN", "Aspe"}, {"DODAT", "17600101"}},
-                                                {{"ENAMN", "Ceder"}, {"DODAT", "17300101"}}}));
-    BuildOptions options{dir_ / "kalla", dir_ / "data", 1, {}, {}};
-    BuildSummary summary;
-    SourceError error;
-    ASSERT_TRUE(BuildRegisterSet(options, summary, error)) << error.ToString();
-    Configuration config;
-    config.hdbasen = (dir_ / "data").string() + "/";
-    ShellHooks hooks;
-    evf_.oppnadatabas(config, hooks);
-  }
+  testing::OpenSet set_{{{3,
+                          {testing::Fields("ENAMN=Östberg|DODAT=17500101"),
+                           testing::Fields("ENAMN=Berg|BEGRDAT=17400101"),
+                           testing::Fields("ENAMN=Aspe|DODAT=17600101"),
+                           testing::Fields("ENAMN=Ceder|DODAT=17300101")}}}};
+  TEVF& evf_ = set_.evf();
 
   std::vector<std::string> Names(HitList& hits) {
     std::vector<std::string> names;
@@ -46,9 +37,6 @@ class HitListTest : public ::testing::Test {
       names.push_back(row.name);
     return names;
   }
-
-  testing::TempDir dir_;
-  TEVF evf_;
 };
 
 TEST_F(HitListTest, ListsTheHitsByNameOrByDate) {
@@ -261,12 +249,12 @@ testing::Tables TableSet() {
   }
   return {{1, births},
           {2,
-           {{{"MENAMN", "Lind"}, {"KENAMN", "Ek"}, {"VIGDDAT", "17900610"}},
-            {{"MENAMN", "Holm"}, {"KENAMN", "Ros"}, {"VIGDDAT", "17950101"}}}},
+           {testing::Fields("MENAMN=Lind|KENAMN=Ek|VIGDDAT=17900610"),
+            testing::Fields("MENAMN=Holm|KENAMN=Ros|VIGDDAT=17950101")}},
           {3,
-           {{{"ENAMN", "Holm"}, {"FNAMN", "Lars"}, {"BEGRDAT", "18000105"}, {"LOKALID", "D1"}},
-            {{"ENAMN", "Lund"}, {"FNAMN", "Karin"}, {"DODAT", "18800101"}, {"LOKALID", "D2"}},
-            {{"ENAMN", "Ros"}, {"FNAMN", "Stina"}, {"DODAT", "18900101"}, {"LOKALID", "D3"}}}}};
+           {testing::Fields("ENAMN=Holm|FNAMN=Lars|BEGRDAT=18000105|LOKALID=D1"),
+            testing::Fields("ENAMN=Lund|FNAMN=Karin|DODAT=18800101|LOKALID=D2"),
+            testing::Fields("ENAMN=Ros|FNAMN=Stina|DODAT=18900101|LOKALID=D3")}}};
 }
 
 // Counts the reads of the visible rows of a list.
@@ -290,7 +278,9 @@ class ResultTableTest : public ::testing::Test {
       : set_(TableSet()),
         stores_(records_, {&Evf().RecordStore(1), &Evf().RecordStore(2), &Evf().RecordStore(3)}),
         births_rows_(Evf().PersonList(1)),
-        table_(Registers(), stores_) {}
+        table_(Registers(), stores_) {
+    table_.SetVisibleRows(20);
+  }
 
   TEVF& Evf() { return set_.evf(); }
   std::array<ResultRegister, 3> Registers() {
@@ -336,7 +326,6 @@ class ResultTableTest : public ::testing::Test {
 
 TEST_F(ResultTableTest, NoHitsLeaveTheTableDisabledAndTheCommandsOff) {
   ASSERT_TRUE(set_.built());
-  table_.SetVisibleRows(20);
   Found(1, {});
   EXPECT_EQ(table_.aktregister(), 1);
   EXPECT_FALSE(table_.enabled());
@@ -360,7 +349,6 @@ TEST_F(ResultTableTest, NoHitsLeaveTheTableDisabledAndTheCommandsOff) {
 }
 
 TEST_F(ResultTableTest, ListsTheHitsAndShowsTheFirstRecord) {
-  table_.SetVisibleRows(20);
   FoundAll(1);
   EXPECT_TRUE(table_.enabled());
   EXPECT_EQ(table_.row_count(), 60);
@@ -385,7 +373,6 @@ TEST_F(ResultTableTest, ListsTheHitsAndShowsTheFirstRecord) {
 }
 
 TEST_F(ResultTableTest, RecordPanelFollowsTheSelectedRow) {
-  table_.SetVisibleRows(20);
   FoundAll(1);
   ASSERT_TRUE(table_.SelectRow(1).ok());
   EXPECT_EQ(table_.record_view().dot, StatusDot::kGreen);
@@ -400,7 +387,6 @@ TEST_F(ResultTableTest, RecordPanelFollowsTheSelectedRow) {
 }
 
 TEST_F(ResultTableTest, SwitchingRegistersKeepsEachPosition) {
-  table_.SetVisibleRows(20);
   FoundAll(1);
   table_.SetTopRow(30);
   ASSERT_TRUE(table_.SelectRow(40).ok());
@@ -417,7 +403,6 @@ TEST_F(ResultTableTest, SwitchingRegistersKeepsEachPosition) {
 }
 
 TEST_F(ResultTableTest, ASearchStartsTheRegisterAtItsFirstRow) {
-  table_.SetVisibleRows(20);
   FoundAll(1);
   table_.SetTopRow(30);
   ASSERT_TRUE(table_.SelectRow(40).ok());
@@ -459,7 +444,6 @@ TEST_F(ResultTableTest, TogglingTheOrderKeepsTheViewWhenThePersonStaysInIt) {
 }
 
 TEST_F(ResultTableTest, TogglingNearTheEndKeepsTheTopWithinTheRows) {
-  table_.SetVisibleRows(20);
   FoundAll(1);
   ASSERT_TRUE(table_.SelectRow(2).ok());
   ASSERT_TRUE(table_.ToggleOrder().ok());
@@ -468,7 +452,6 @@ TEST_F(ResultTableTest, TogglingNearTheEndKeepsTheTopWithinTheRows) {
 }
 
 TEST_F(ResultTableTest, RemovingTheOnlyPersonEmptiesTheTable) {
-  table_.SetVisibleRows(20);
   Found(3, {2});
   ASSERT_TRUE(table_.enabled());
   ASSERT_FALSE(table_.record_view().empty());
@@ -482,7 +465,6 @@ TEST_F(ResultTableTest, RemovingTheOnlyPersonEmptiesTheTable) {
 }
 
 TEST_F(ResultTableTest, RemovingTheLastOfTwoRowsUsesTheSavedPosition) {
-  table_.SetVisibleRows(20);
   Found(3, {1, 2});
   ASSERT_TRUE(table_.SelectRow(1).ok());
   ASSERT_TRUE(table_.RemoveCurrent().ok());
@@ -493,7 +475,6 @@ TEST_F(ResultTableTest, RemovingTheLastOfTwoRowsUsesTheSavedPosition) {
 }
 
 TEST_F(ResultTableTest, ASavedRowBeyondTheRowsSelectsTheLastRow) {
-  table_.SetVisibleRows(20);
   FoundAll(3);
   ASSERT_TRUE(table_.SelectRow(2).ok());
   ASSERT_TRUE(table_.valjregister(1).ok());
@@ -510,7 +491,6 @@ TEST_F(ResultTableTest, ASavedRowBeyondTheRowsSelectsTheLastRow) {
 }
 
 TEST_F(ResultTableTest, RemovingSelectsTheNextRowElseThePrevious) {
-  table_.SetVisibleRows(20);
   FoundAll(3);
   ASSERT_TRUE(table_.SelectRow(1).ok());
   ASSERT_TRUE(table_.RemoveCurrent().ok());
@@ -538,7 +518,6 @@ TEST_F(ResultTableTest, RemovingInDateOrderKeepsTheNextPersonByDate) {
 }
 
 TEST_F(ResultTableTest, DateCellsCarryDashesAndAreRightAligned) {
-  table_.SetVisibleRows(20);
   FoundAll(3);
   EXPECT_EQ(Name(0), "Holm, Lars");
   EXPECT_EQ(table_.CellText(0, 1), "\tbg 1800-01-05");
@@ -584,7 +563,6 @@ TEST(ResultTableCells, DateFormsAndMissingNames) {
 }
 
 TEST_F(ResultTableTest, ScrollingOneRowReadsOneRowAndRepaintsReadOnePerRow) {
-  table_.SetVisibleRows(20);
   FoundAll(1);
   const int64_t filled = births_rows_.reads();
   Paint();
@@ -612,7 +590,6 @@ TEST_F(ResultTableTest, ScrollingOneRowReadsOneRowAndRepaintsReadOnePerRow) {
 }
 
 TEST_F(ResultTableTest, TheListCopyHoldsExactlyTheRowsShown) {
-  table_.SetVisibleRows(20);
   FoundAll(1);
   table_.SetTopRow(10);  // rows 11 to 30
   const std::string text = table_.VisibleListText();
@@ -632,7 +609,6 @@ TEST_F(ResultTableTest, TheListCopyHoldsExactlyTheRowsShown) {
 }
 
 TEST_F(ResultTableTest, TheWheelScrollsTenRowsPerNotchWithinTheScrollBar) {
-  table_.SetVisibleRows(20);
   FoundAll(1);
   table_.Wheel(-120);
   EXPECT_EQ(table_.top_row(), 10);
@@ -650,7 +626,6 @@ TEST_F(ResultTableTest, TheWheelScrollsTenRowsPerNotchWithinTheScrollBar) {
 }
 
 TEST_F(ResultTableTest, KeysMoveTheCurrentRowAndTheViewFollows) {
-  table_.SetVisibleRows(20);
   FoundAll(1);
   table_.SetTopRow(0);
   ASSERT_TRUE(table_.SelectRow(19).ok());
@@ -678,7 +653,6 @@ TEST_F(ResultTableTest, KeysMoveTheCurrentRowAndTheViewFollows) {
 }
 
 TEST_F(ResultTableTest, ALargerWindowHidesTheScrollBar) {
-  table_.SetVisibleRows(20);
   FoundAll(1);
   table_.SetTopRow(40);
   table_.SetVisibleRows(70);
@@ -689,7 +663,6 @@ TEST_F(ResultTableTest, ALargerWindowHidesTheScrollBar) {
 }
 
 TEST_F(ResultTableTest, ClearEmptiesEveryRegisterAndReturnsToNameOrder) {
-  table_.SetVisibleRows(20);
   FoundAll(3);
   FoundAll(1);
   ASSERT_TRUE(table_.ToggleOrder().ok());

@@ -202,15 +202,10 @@ TEST(NormalisationEntries, QuickSearchIgnoresCaseAsTheCodePageUpperCases) {
 // Births whose written forms differ from the normalised ones.
 testing::Tables NormalisedBirths(bool with_surnames) {
   std::vector<testing::SourceRecord> births = {
-      {{"FNAMN", "Per"},
-       {"FNAMNO", "Pehr"},
-       {"GENUS", "m"},
-       {"ORT", "Tuna"},
-       {"ORTO", "Thuna"},
-       {"FORSKX", "Hjo"}},
-      {{"FNAMN", "Per"}, {"FNAMNO", "Pehr"}, {"GENUS", "m"}, {"ORT", "Tuna"}, {"ORTO", "Tuhna"}},
-      {{"FNAMN", "Maja"}, {"FNAMNO", "Maija"}, {"GENUS", "k"}},
-      {{"FNAMN", "Olof"}, {"FNAMNO", "Oluf"}, {"GENUS", "m"}}};
+      testing::Fields("FNAMN=Per|FNAMNO=Pehr|GENUS=m|ORT=Tuna|ORTO=Thuna|FORSKX=Hjo"),
+      testing::Fields("FNAMN=Per|FNAMNO=Pehr|GENUS=m|ORT=Tuna|ORTO=Tuhna"),
+      testing::Fields("FNAMN=Maja|FNAMNO=Maija|GENUS=k"),
+      testing::Fields("FNAMN=Olof|FNAMNO=Oluf|GENUS=m")};
   if (with_surnames) {
     births[0]["ENAMN"] = "Berg";
     births[0]["ENAMNO"] = "Bergh";
@@ -252,7 +247,7 @@ TEST(NormalisationEntries, WithoutSurnamesMensNamesComeFirst) {
 }
 
 TEST(NormalisationEntries, WithoutNamesWomensNamesThenPlacesComeFirst) {
-  OpenSet women({{1, {{{"FNAMN", "Maja"}, {"FNAMNO", "Maija"}, {"GENUS", "k"}}}}});
+  OpenSet women({{1, {testing::Fields("FNAMN=Maja|FNAMNO=Maija|GENUS=k")}}});
   ASSERT_TRUE(women.built());
   NormalisationKinds kinds;
   ASSERT_TRUE(kinds.Load(*women.evf().List(kNormalisationList)).ok());

@@ -20,23 +20,33 @@
 
 namespace vx::testing {
 
-using Tables = std::map<int, std::vector<SourceRecord>>;
 using Names = std::vector<std::string>;
+
+// Writes `tables` (register -> records; a register not given has no source)
+// and, unless it is empty, `register_text` into dir/kalla, and builds them
+// into dir/data as set `number`.
+inline ::testing::AssertionResult BuildSet(
+    const std::filesystem::path& dir, const Tables& tables,
+    const std::string& register_text = "Testregistret\nUnderrubrik\nOm.\n", int number = 1) {
+  const char* files[] = {"", "fodda.csv", "vigda.csv", "doda.csv"};
+  for (const auto& [r, records] : tables)
+    WriteText(dir / "kalla" / files[r], SourceTable(r, records));
+  if (!register_text.empty()) WriteText(dir / "kalla" / "register.txt", register_text);
+  BuildOptions options{dir / "kalla", dir / "data", number, {}, {}};
+  BuildSummary summary;
+  SourceError error;
+  if (BuildRegisterSet(options, summary, error)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << error.ToString();
+}
 
 // A register set built from `tables` (register -> records; a register not
 // given has no source and is left out) and opened.
 class OpenSet {
  public:
   explicit OpenSet(const Tables& tables) {
-    const char* files[] = {"", "fodda.csv", "vigda.csv", "doda.csv"};
-    for (const auto& [r, records] : tables)
-      WriteText(dir_ / "kalla" / files[r], SourceTable(r, records));
-    WriteText(dir_ / "kalla" / "register.txt", "Testregistret\nUnderrubrik\nOm.\n");
-    BuildOptions options{dir_ / "kalla", dir_ / "data", 1, {}, {}};
-    BuildSummary summary;
-    SourceError error;
-    built_ = BuildRegisterSet(options, summary, error);
-    EXPECT_TRUE(built_) << error.ToString();
+    const ::testing::AssertionResult built = BuildSet(dir_.path(), tables);
+    EXPECT_TRUE(built);
+    built_ = built;
     Configuration config;
     config.regnr = "0001";
     config.hdbasen = (dir_ / "data").string() + "/";
@@ -69,81 +79,31 @@ class OpenSet {
 
 // Nine births, two marriages and two deaths. Person-list names: "Aba,
 // Maria", "Abba, Helene", "Anders, Anna", "Andersson, Anna Maria", "Berg,
-// H\xE9l\xE8ne", "Bergstr\xF6m, Maria Anna", "Olsson, Per", "Persson, Erik",
-// "von Post, Carl"; "Lind, Johan och Ek, Brita", "Holm, Nils och Ros,
-// Stina"; "Holm, Lars", "Lund, Karin".
+// Hélène", "Bergström, Maria Anna", "Olsson, Per", "Persson, Erik", "von
+// Post, Carl"; "Lind, Johan och Ek, Brita", "Holm, Nils och Ros, Stina";
+// "Holm, Lars", "Lund, Karin".
 inline Tables ParishTables() {
   return {{1,
-           {{{"ENAMN", "Andersson"},
-             {"FNAMN", "Anna Maria"},
-             {"FODAT", "17800312"},
-             {"ORT", "M\xFCnster"},
-             {"FORSKX", "Hjo"},
-             {"LOKALID", "F1"},
-             {"KAELLA", "Hjo C:1"},
-             {"DOPVITTNEN", "Per Olsson"}},
-            {{"ENAMN", "Anders"},
-             {"FNAMN", "Anna"},
-             {"FODAT", "17851224"},
-             {"ORT", "\xC4ngelholm"},
-             {"LOKALID", "F2"},
-             {"KAELLA", "Hjo C:2"},
-             {"DOPVITTNEN", "Per Olssons hustru"}},
-            {{"ENAMN", "Aba"},
-             {"FNAMN", "Maria"},
-             {"FODAT", "17890000"},
-             {"ORT", "Helene"},
-             {"LOKALID", "F3"},
-             {"KAELLA", "Hjo D:12"},
-             {"DOPVITTNEN", "Anna Per"}},
-            {{"ENAMN", "Abba"},
-             {"FNAMN", "Helene"},
-             {"FODAT", "17900101"},
-             {"ORT", "H\xE9l\xE8ne"},
-             {"LOKALID", "F4"}},
-            {{"ENAMN", "Berg"},
-             {"FNAMN", "H\xE9l\xE8ne"},
-             {"FODAT", "16990505"},
-             {"ORT", "Angelholm"},
-             {"LOKALID", "F5"}},
-            {{"ENAMN", "Bergstr\xF6m"},
-             {"FNAMN", "Maria Anna"},
-             {"FODAT", "18000000"},
-             {"LOKALID", "F6"}},
-            {{"ENAMN", "Persson"},
-             {"FNAMN", "Erik"},
-             {"DOPDAT", "17810000"},
-             {"LOKALID", "F7"},
-             {"OVRIGT", "Tvilling"}},
-            {{"ENAMN", "Olsson"}, {"FNAMN", "Per"}, {"LOKALID", "F8"}},
-            {{"ENAMN", "von Post"}, {"FNAMN", "Carl"}, {"FODAT", "18991231"}, {"LOKALID", "F9"}}}},
+           {Fields("ENAMN=Andersson|FNAMN=Anna Maria|FODAT=17800312|ORT=Münster|FORSKX=Hjo|"
+                   "LOKALID=F1|KAELLA=Hjo C:1|DOPVITTNEN=Per Olsson"),
+            Fields("ENAMN=Anders|FNAMN=Anna|FODAT=17851224|ORT=Ängelholm|LOKALID=F2|"
+                   "KAELLA=Hjo C:2|DOPVITTNEN=Per Olssons hustru"),
+            Fields("ENAMN=Aba|FNAMN=Maria|FODAT=17890000|ORT=Helene|LOKALID=F3|KAELLA=Hjo D:12|"
+                   "DOPVITTNEN=Anna Per"),
+            Fields("ENAMN=Abba|FNAMN=Helene|FODAT=17900101|ORT=Hélène|LOKALID=F4"),
+            Fields("ENAMN=Berg|FNAMN=Hélène|FODAT=16990505|ORT=Angelholm|LOKALID=F5"),
+            Fields("ENAMN=Bergström|FNAMN=Maria Anna|FODAT=18000000|LOKALID=F6"),
+            Fields("ENAMN=Persson|FNAMN=Erik|DOPDAT=17810000|LOKALID=F7|OVRIGT=Tvilling"),
+            Fields("ENAMN=Olsson|FNAMN=Per|LOKALID=F8"),
+            Fields("ENAMN=von Post|FNAMN=Carl|FODAT=18991231|LOKALID=F9")}},
           {2,
-           {{{"MENAMN", "Lind"},
-             {"MFNAMN", "Johan"},
-             {"KENAMN", "Ek"},
-             {"KFNAMN", "Brita"},
-             {"VIGDDAT", "17900610"},
-             {"FORSKX", "Hjo"},
-             {"LOKALID", "V1"}},
-            {{"MENAMN", "Holm"},
-             {"MFNAMN", "Nils"},
-             {"KENAMN", "Ros"},
-             {"KFNAMN", "Stina"},
-             {"VIGDDAT", "17950101"},
-             {"LOKALID", "V2"},
-             {"OVRIGT", "Zebulon"}}}},
+           {Fields("MENAMN=Lind|MFNAMN=Johan|KENAMN=Ek|KFNAMN=Brita|VIGDDAT=17900610|FORSKX=Hjo|"
+                   "LOKALID=V1"),
+            Fields("MENAMN=Holm|MFNAMN=Nils|KENAMN=Ros|KFNAMN=Stina|VIGDDAT=17950101|LOKALID=V2|"
+                   "OVRIGT=Zebulon")}},
           {3,
-           {{{"ENAMN", "Holm"},
-             {"FNAMN", "Lars"},
-             {"FODAT", "17500101"},
-             {"DODAT", "18200101"},
-             {"LOKALID", "D1"},
-             {"OVRIGT", "Stina"}},
-            {{"ENAMN", "Lund"},
-             {"FNAMN", "Karin"},
-             {"FODAT", "18100101"},
-             {"DODAT", "18800101"},
-             {"LOKALID", "D2"}}}}};
+           {Fields("ENAMN=Holm|FNAMN=Lars|FODAT=17500101|DODAT=18200101|LOKALID=D1|OVRIGT=Stina"),
+            Fields("ENAMN=Lund|FNAMN=Karin|FODAT=18100101|DODAT=18800101|LOKALID=D2")}}};
 }
 
 inline Names Sorted(Names names) {

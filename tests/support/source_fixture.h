@@ -11,10 +11,20 @@
 #include "engine/util/cp1252.h"
 #include "records/register_labels.h"
 #include "tests/support/files.h"
+#include "tests/support/text.h"
 
 namespace vx::testing {
 
 using SourceRecord = std::map<std::string, std::string>;  // field name -> value (Windows-1252)
+using Tables = std::map<int, std::vector<SourceRecord>>;  // register -> its records
+
+// A record written as "NAME=value|..." in UTF-8: Fields("ENAMN=Berg|FNAMN=Åsa").
+template <typename Record = SourceRecord>
+Record Fields(std::string_view fields) {
+  Record record;
+  ForEachField(fields, [&](const std::string& name, std::string value) { record[name] = value; });
+  return record;
+}
 
 // A value quoted as the CSV format wants it.
 inline std::string CsvValue(const std::string& value) {

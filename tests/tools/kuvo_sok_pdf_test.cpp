@@ -12,6 +12,7 @@
 
 #include "engine/text/collation.h"
 #include "engine/util/cp1252.h"
+#include "tests/support/csv_reference.h"
 #include "tests/support/files.h"
 #include "tests/support/source_fixture.h"
 
@@ -132,23 +133,12 @@ std::vector<std::string> ExportedLokalIds(std::vector<std::string> search) {
   search.insert(search.begin(), {VX_KUVO_SOK, "--ini", kIni.string()});
   search.insert(search.end(), {"--format", "csv"});
   const testing::ProcessResult exported = RunProcess(search);
+  testing::CsvRows rows;
+  const std::string csv(exported.out.begin(), exported.out.end());
+  EXPECT_TRUE(testing::ParseCsvStrictly(csv, ';', rows));
   std::vector<std::string> ids;
-  std::string field;
-  int column = 0;
-  bool quoted = false;
-  for (const uint8_t byte : exported.out) {
-    const char c = static_cast<char>(byte);
-    if (c == '"') {
-      quoted = !quoted;
-    } else if (!quoted && (c == ';' || c == '\n')) {
-      if (column == 1) ids.push_back(field);
-      field.clear();
-      column = c == ';' ? column + 1 : 0;
-    } else {
-      field += c;
-    }
-  }
-  if (!ids.empty()) ids.erase(ids.begin());  // the header
+  for (size_t i = 1; i < rows.size(); ++i)  // after the header
+    ids.push_back(rows[i].at(1));
   return ids;
 }
 
@@ -222,15 +212,14 @@ TEST(KuvoSokPdf, SourceOrderGroupsUnderBoldSourceHeadingsInSourceOrder) {
 // records in the full print.
 TEST(KuvoSokPdf, AnEntrySelectedTwicePrintsOnceInTheTableTwiceInFull) {
   testing::TempDir dir;
-  const testing::SourceRecord entry = {{"POSTNUMMER", "12"},    {"LOKALID", "V1800-000012"},
-                                       {"KAELLA", "Kinne C:1"}, {"VIGDDAT", "18000312"},
-                                       {"MENAMN", "Persson"},   {"MFNAMN", "Nils"},
-                                       {"KENAMN", "Olsdotter"}, {"KFNAMN", "Kerstin"}};
+  const testing::SourceRecord entry = testing::Fields(
+      "POSTNUMMER=12|LOKALID=V1800-000012|KAELLA=Kinne C:1|VIGDDAT=18000312|MENAMN=Persson|"
+      "MFNAMN=Nils|KENAMN=Olsdotter|KFNAMN=Kerstin");
   testing::SourceRecord twice = entry;
   twice["LOKALID"] = "V1800-000112";
-  const testing::SourceRecord other = {{"POSTNUMMER", "13"},    {"LOKALID", "V1800-000013"},
-                                       {"KAELLA", "Kinne C:1"}, {"VIGDDAT", "18000401"},
-                                       {"MENAMN", "Jonsson"},   {"MFNAMN", "Per"}};
+  const testing::SourceRecord other = testing::Fields(
+      "POSTNUMMER=13|LOKALID=V1800-000013|KAELLA=Kinne C:1|VIGDDAT=18000401|MENAMN=Jonsson|"
+      "MFNAMN=Per");
   testing::WriteText(dir.path() / "kalla" / "vigda.csv",
                      testing::SourceTable(2, {entry, twice, other}));
   const testing::ProcessResult built = RunProcess(
