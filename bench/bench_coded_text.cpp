@@ -21,7 +21,7 @@
 #include "codedtext/coded_text.h"
 #include "controls/qt_text_measurer.h"
 #include "records/record_text.h"
-#include "tests/support/birth_records.h"
+#include "bench/birth_records.h"
 
 namespace {
 

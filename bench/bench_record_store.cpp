@@ -17,7 +17,7 @@
 
 #include "engine/store/record_store.h"
 #include "engine/store/record_store_writer.h"
-#include "tests/support/birth_records.h"
+#include "bench/birth_records.h"
 #include "tests/support/files.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/support/birth_records.h"
+#include "bench/birth_records.h"
 
 #include <array>
 #include <cstdio>

@@ -1,7 +1,7 @@
-// Birth-register-like records for tests and benchmarks: the births label
+// Birth-register-like records for the benchmarks: the births label
 // list of the catalogue and deterministic field values in Windows-1252.
-#ifndef VX_TESTS_SUPPORT_BIRTH_RECORDS_H_
-#define VX_TESTS_SUPPORT_BIRTH_RECORDS_H_
+#ifndef VX_BENCH_BIRTH_RECORDS_H_
+#define VX_BENCH_BIRTH_RECORDS_H_
 
 #include <cstdint>
 #include <random>
@@ -20,4 +20,4 @@ std::vector<std::string> BirthLikeFields(uint32_t number, std::mt19937_64& rando
 
 }  // namespace vx::testing
 
-#endif  // VX_TESTS_SUPPORT_BIRTH_RECORDS_H_
+#endif  // VX_BENCH_BIRTH_RECORDS_H_
