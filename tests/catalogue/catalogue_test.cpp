@@ -12,30 +12,6 @@
 namespace vx {
 namespace {
 
-TEST(CatalogueDeclaration, NamesFilesOfARegisterSet) {
-  EXPECT_EQ(RegisterSetNumber(1), "0001");
-  EXPECT_EQ(RegisterSetNumber(7), "0007");
-  EXPECT_EQ(RegisterSetNumber(12345), "12345");
-  EXPECT_EQ(RenameForSet("vaxor0000s101", "0007"), "vaxor0007s101");
-  EXPECT_EQ(RenameForSet("vaxor0000h1", "12345"), "vaxor12345h1");
-}
-
-TEST(CatalogueDeclaration, SearchSlotsOfEachRegister) {
-  auto slots = [](int r) {
-    std::vector<int> found;
-    for (int s = 1; s <= 20; ++s) {
-      if (SearchListDecl(r, s) != nullptr) found.push_back(s);
-    }
-    return found;
-  };
-  EXPECT_EQ(slots(1), (std::vector<int>{1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 19}));
-  EXPECT_EQ(slots(2), (std::vector<int>{1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13, 16}));
-  EXPECT_EQ(slots(3), (std::vector<int>{1, 2, 3, 4, 6, 7, 8, 9, 10, 13, 14, 15, 16}));
-  // Free-search lists are not word-list slots.
-  EXPECT_EQ(SearchListDecl(1, 17), nullptr);
-  EXPECT_EQ(FindComponent("vaxors117")->kind, ComponentKind::kFreeSearchList);
-}
-
 TEST(CatalogueDeclaration, ListPropertiesByKind) {
   const ComponentDecl* parish = SearchListDecl(2, 1);
   EXPECT_EQ(parish->list.radmaxlen, 100);
@@ -53,27 +29,6 @@ TEST(CatalogueDeclaration, ListPropertiesByKind) {
   EXPECT_EQ(FindComponent("vaxors404")->free_search.urvalbufsiz, 1000000);
   EXPECT_EQ(FindComponent("vaxorlokaltext")->store.textmaxsiz, 80000);
   EXPECT_EQ(FindComponent("vaxortext")->store.lzh, TblobfilLZHmode::LZHpackainte);
-}
-
-TEST(CatalogueDeclaration, NamesFromRegisterAndSlot) {
-  EXPECT_EQ(RecordStoreName(2), "vaxorh2");
-  EXPECT_EQ(PersonListName(3), "vaxorl3");
-  EXPECT_EQ(DateOrderName(1), "vaxoro1");
-  EXPECT_EQ(ScratchSelectionName(2), "sokur2");
-  EXPECT_EQ(SearchComponentName(1, 7), "vaxors107");
-  EXPECT_EQ(SearchComponentName(3, 12), "vaxors312");
-  EXPECT_EQ(AllFieldsListName(), "vaxors404");
-  // Every per-register name is a declared component of the right class.
-  for (int r = 1; r <= 3; ++r) {
-    EXPECT_EQ(FindComponent(RecordStoreName(r))->kind, ComponentKind::kRecordStore);
-    EXPECT_EQ(FindComponent(PersonListName(r))->kind, ComponentKind::kWordList);
-    EXPECT_EQ(FindComponent(DateOrderName(r))->kind, ComponentKind::kSortOrder);
-    EXPECT_EQ(FindComponent(ScratchSelectionName(r))->kind, ComponentKind::kSelection);
-  }
-  EXPECT_EQ(FindComponent(AllFieldsListName())->kind, ComponentKind::kFreeSearchList);
-  EXPECT_EQ(FindComponent(kHelpTextStore)->kind, ComponentKind::kRecordStore);
-  EXPECT_EQ(FindComponent(kOwnTextStore)->kind, ComponentKind::kRecordStore);
-  EXPECT_EQ(FindComponent(kNormalisationList)->kind, ComponentKind::kWordList);
 }
 
 TEST(CatalogueDeclaration, FreeSearchListsOfEachRegister) {

@@ -5,6 +5,7 @@
 #include "catalogue/ini_file.h"
 #include "catalogue/text_routines.h"
 #include "tests/support/files.h"
+#include "tests/support/text.h"
 
 namespace vx {
 namespace {
@@ -81,10 +82,8 @@ TEST(ProgramDirectoryTest, EndsWithASeparator) {
 using Items = std::vector<std::string>;
 
 TEST(TextRoutines, WithoutMarkup) {
-  EXPECT_EQ(utanmarkering("[5][f]Berg, Anna[\\f]\rF\xF6"
-                          "dd [b 3]1745"),
-            "Berg, Anna\rF\xF6"
-            "dd 1745");
+  EXPECT_EQ(utanmarkering(testing::W("[5][f]Berg, Anna[\\f]\rFödd [b 3]1745")),
+            testing::W("Berg, Anna\rFödd 1745"));
   EXPECT_EQ(utanmarkering("a]b[c"), "a]b");  // an unclosed bracket drops the rest
   EXPECT_EQ(utanmarkering(""), "");
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "codedtext/coded_text.h"
+#include "tests/support/text.h"
 
 namespace vx {
 namespace {
@@ -296,10 +297,8 @@ TEST(CodedLayout, MeasuresAMegabyteLinearly) {
 }
 
 TEST(PlainText, RemovesTagsAndEndsLinesWithCrLf) {
-  EXPECT_EQ(PlainText("[5][f]Berg, Anna[\\f]\rF\xF6"
-                      "dd[b 3]\r\n[x]a\nb"),
-            "Berg, Anna\r\nF\xF6"
-            "dd\r\na\nb");
+  EXPECT_EQ(PlainText(testing::W("[5][f]Berg, Anna[\\f]\rFödd[b 3]\r\n[x]a\nb")),
+            testing::W("Berg, Anna\r\nFödd\r\na\nb"));
   EXPECT_EQ(PlainText("a\r\r[f]\nb]"), "a\r\n\r\nb]");
   EXPECT_EQ(RemoveTags("a[f]\rb[c"), "a\rb");
   EXPECT_EQ(RemoveTags("]x[[y]z"), "]xz");

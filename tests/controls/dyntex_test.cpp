@@ -72,6 +72,14 @@ class Display {
     shown = QTest::qWaitForWindowExposed(&window);
   }
   QImage Grab() { return text.grab().toImage(); }
+  // Shows `coded` (selectable or not) once painted; false if the window is
+  // not shown.
+  bool Show(const std::string& coded, bool selectable = false) {
+    text.SetSelectionEnabled(selectable);
+    text.SetText(coded);
+    Grab();
+    return shown;
+  }
   QWidget window;
   TVXdyntex text;
   bool shown = false;
@@ -192,10 +200,7 @@ TEST(TVXdyntex, ParentTilerContinuesAPanelsTile) {
 
 TEST(TVXdyntex, DraggingSelectsFromAnchorToBeforeTheMouseAndCopies) {
   Display display(QSize(400, 200));
-  ASSERT_TRUE(display.shown);
-  display.text.SetSelectionEnabled(true);
-  display.text.SetText(kRecord);
-  display.Grab();
+  ASSERT_TRUE(display.Show(kRecord, true));
   EXPECT_EQ(display.text.CopyMenu(), nullptr);
   Drag(&display.text, CharPoint(display.text, "Berga"), CharPoint(display.text, "Nils"));
   EXPECT_EQ(display.text.Kodtxt().SelectedPlainText(), "Berga\r\n\r\nFar\r\nLarsson, ");
@@ -212,10 +217,7 @@ TEST(TVXdyntex, DraggingSelectsFromAnchorToBeforeTheMouseAndCopies) {
 
 TEST(TVXdyntex, DraggingBackwardsLeavesTheCharacterUnderTheMouse) {
   Display display(QSize(400, 200));
-  ASSERT_TRUE(display.shown);
-  display.text.SetSelectionEnabled(true);
-  display.text.SetText(kRecord);
-  display.Grab();
+  ASSERT_TRUE(display.Show(kRecord, true));
   Drag(&display.text, CharPoint(display.text, "Far", 1), CharPoint(display.text, "Berga", 2));
   EXPECT_EQ(display.text.Kodtxt().SelectedPlainText(), "ga\r\n\r\nFa");
 }
@@ -243,10 +245,7 @@ TEST(TVXdyntex, SelectingPastTheBottomScrollsTheView) {
 
 TEST(TVXdyntex, KeysCopyTheSelectionAndSetTextClearsIt) {
   Display display(QSize(400, 200));
-  ASSERT_TRUE(display.shown);
-  display.text.SetSelectionEnabled(true);
-  display.text.SetText(kRecord);
-  display.Grab();
+  ASSERT_TRUE(display.Show(kRecord, true));
   Drag(&display.text, CharPoint(display.text, "Far"), CharPoint(display.text, "Far", 2));
   QGuiApplication::clipboard()->clear();
   QTest::keyClick(&display.text, Qt::Key_C, Qt::ControlModifier);
@@ -262,10 +261,7 @@ TEST(TVXdyntex, KeysCopyTheSelectionAndSetTextClearsIt) {
 
 TEST(TVXdyntex, ContextMenuOffersCopyOnlyOnceSomethingIsSelected) {
   Display display(QSize(400, 200));
-  ASSERT_TRUE(display.shown);
-  display.text.SetSelectionEnabled(true);
-  display.text.SetText(kRecord);
-  display.Grab();
+  ASSERT_TRUE(display.Show(kRecord, true));
   QContextMenuEvent before(QContextMenuEvent::Mouse, QPoint(5, 5),
                            display.text.mapToGlobal(QPoint(5, 5)));
   QApplication::sendEvent(&display.text, &before);
@@ -283,9 +279,7 @@ TEST(TVXdyntex, ContextMenuOffersCopyOnlyOnceSomethingIsSelected) {
 
 TEST(TVXdyntex, ClickOnALinkGivesItsTarget) {
   Display display(QSize(400, 260));
-  ASSERT_TRUE(display.shown);
-  display.text.SetText(kHelp);
-  display.Grab();
+  ASSERT_TRUE(display.Show(kHelp));
   QSignalSpy clicks(&display.text, &TVXdyntex::Click);
   QTest::mouseClick(&display.text, Qt::LeftButton, {}, LinkPoint(display.text, "HJ005"));
   EXPECT_EQ(display.text.LinkTarget(), "HJ005");
@@ -300,9 +294,7 @@ TEST(TVXdyntex, ClickOnALinkGivesItsTarget) {
 
 TEST(TVXdyntex, LinksShowTheLinkCursor) {
   Display display(QSize(400, 260));
-  ASSERT_TRUE(display.shown);
-  display.text.SetText(kHelp);
-  display.Grab();
+  ASSERT_TRUE(display.Show(kHelp));
   const QPoint link = LinkPoint(display.text, "HJ005");
   QMouseEvent over(QEvent::MouseMove, link, display.text.mapToGlobal(link), Qt::NoButton,
                    Qt::NoButton, Qt::NoModifier);

@@ -9,9 +9,12 @@
 #include <vector>
 
 #include "printing/print_layout.h"
+#include "tests/support/text.h"
 
 namespace vx {
 namespace {
+
+using testing::W;
 
 class FixedMeasurer : public TextMeasurer {
  public:
@@ -118,13 +121,11 @@ TEST(PrintLayout, GeometryFollowsResolutionAndWidePagesNarrowTheLeftMargin) {
 
 TEST(PrintLayout, HeaderLinesNameRegisterOrderAndDate) {
   EXPECT_EQ(PrintHeaderLine(1, PrintOrder::kName, "2026-12-07"),
-            "F\xF6"
-            "dda, i namnordning, 2026-12-07");
+            W("Födda, i namnordning, 2026-12-07"));
   EXPECT_EQ(PrintHeaderLine(2, PrintOrder::kDate, "2026-01-02"),
             "Vigda, i datumordning, 2026-01-02");
   EXPECT_EQ(PrintHeaderLine(3, PrintOrder::kSource, "2026-01-02"),
-            "D\xF6"
-            "da, i k\xE4llans ordning, 2026-01-02");
+            W("Döda, i källans ordning, 2026-01-02"));
   EXPECT_EQ(SingleRecordHeaderLine("Kinne", "2026-01-02"), "Kinne, enstaka post, 2026-01-02");
   const std::string today = TodayText();
   ASSERT_EQ(today.size(), 10u);
@@ -139,23 +140,12 @@ TEST(PrintLayout, ColumnsOfEachRegisterAndLayout) {
       joined += c.heading + "|";
     return joined;
   };
-  EXPECT_EQ(headings(1, 1),
-            "F\xF6"
-            "dd|Namn|Ort|Far|Mor|K\xE4lla|");
-  EXPECT_EQ(headings(1, 3),
-            "F\xF6"
-            "dd|D\xF6"
-            "pt|Namn|Ort|Far|Mor|");
+  EXPECT_EQ(headings(1, 1), W("Född|Namn|Ort|Far|Mor|Källa|"));
+  EXPECT_EQ(headings(1, 3), W("Född|Döpt|Namn|Ort|Far|Mor|"));
   EXPECT_EQ(headings(2, 3), headings(2, 1));
   EXPECT_EQ(PrintColumnLayout(2, 1).size(), 8u);
-  EXPECT_EQ(headings(3, 1),
-            "D\xF6"
-            "d|Begr.|Namn|F\xF6"
-            "dd|Titel/\xE5lder|Ort|K\xE4lla|");
-  EXPECT_EQ(headings(3, 3),
-            "D\xF6"
-            "d|Begr.|Namn|F\xF6"
-            "dd|Titel/\xE5lder|Ort|");
+  EXPECT_EQ(headings(3, 1), W("Död|Begr.|Namn|Född|Titel/ålder|Ort|Källa|"));
+  EXPECT_EQ(headings(3, 3), W("Död|Begr.|Namn|Född|Titel/ålder|Ort|"));
   EXPECT_TRUE(PrintColumnLayout(4, 1).empty());
   EXPECT_TRUE(PrintColumnLayout(1, 2).empty());
 }
@@ -199,9 +189,7 @@ TEST(PrintLayout, RangesThatAreNotNumbersFallBack) {
 
 TEST(PrintItems, SortInFoldedOrderWithTiesInReadingOrder) {
   std::vector<PrintItem> items(4);
-  items[0].key =
-      "\xC5"
-      "berg";  // Åberg sorts after Z
+  items[0].key = W("Åberg");  // sorts after Z
   items[1].key = "zetterberg";
   items[2].key = "Andersson";
   items[3].key = "andersson";
@@ -214,9 +202,7 @@ TEST(PrintEngine, RecordsThatDoNotFitStartTheNextPageWithoutTheSeparator) {
   std::vector<PrintItem> items;
   for (uint32_t r = 1; r <= 6; ++r)
     items.push_back(Record(r, "k", 25 + static_cast<int>(r)));
-  PrintEngine engine(canvas, monitor, "Rubrik",
-                     "F\xF6"
-                     "dda, i namnordning, 2026-12-07");
+  PrintEngine engine(canvas, monitor, "Rubrik", W("Födda, i namnordning, 2026-12-07"));
   ASSERT_EQ(engine.PrintRecords(items, InOrder(items.size()), {}), PrintOutcome::kPrinted);
   ASSERT_GT(canvas.pages.size(), 2u);
   EXPECT_EQ(engine.Pages(), static_cast<int>(canvas.pages.size()));
@@ -299,15 +285,12 @@ TEST(PrintEngine, TablesRepeatHeadingsGroupBySourceAndPrintARecordOnce) {
   for (size_t p = 0; p < canvas.pages.size(); ++p) {
     const std::vector<const Drawn*> body = canvas.Body(p);
     ASSERT_GE(body.size(), 2u);
-    EXPECT_EQ(body[0]->text,
-              "F\xF6"
-              "dd")
-        << "page " << p + 1;  // headings on every page
+    EXPECT_EQ(body[0]->text, W("Född")) << "page " << p + 1;  // headings on every page
     for (const Drawn* d : body) {
       rows_of_11 += d->text == "Namn 11";
       rows_of_21 += d->text == "Namn 21";
       rows_of_6 += d->text == "Namn 6";
-      if (d->text.rfind("K\xE4lla: ", 0) == 0) ++group_headings;
+      if (d->text.rfind(W("Källa: "), 0) == 0) ++group_headings;
       EXPECT_LE(d->y + 17, 1040);
     }
   }
@@ -315,7 +298,7 @@ TEST(PrintEngine, TablesRepeatHeadingsGroupBySourceAndPrintARecordOnce) {
   EXPECT_EQ(rows_of_21, 1);
   EXPECT_EQ(rows_of_6, 2);
   EXPECT_EQ(group_headings, 2);
-  EXPECT_TRUE(Has(canvas.pages[0], "K\xE4lla: Kinne C:1"));
+  EXPECT_TRUE(Has(canvas.pages[0], W("Källa: Kinne C:1")));
 }
 
 TEST(PrintEngine, ARowTallerThanAPageGoesOnOverTheNextPages) {

@@ -166,7 +166,7 @@ TEST(BirthColumns, ParentRuleDropsSaknasAndAppliesTheAgeRule) {
       {"FARORT=|FARTITEL=saknas", "Larsson, Per, 40 år"},
       {"FARORT=|FARTITEL=SAKNAS", "Larsson, Per, 40 år"},
       {"FARORT=|FARTITEL=Saknas", "Larsson, Per, 40 år"},
-      // The age rule itself is checked in field_rules_test.cpp.
+      // The age rule itself is checked in field_text_test.cpp.
       {"FARORT=|FARTITEL=Saknas|FARALDER=150", "Larsson, Per, 150"},
       {"FARORT=|FARTITEL=Saknas|FARALDER=saknas", "Larsson, Per"},
       {"FARTITEL=Saknas|FARALDER=saknas", "Larsson, Per, Berga"},  // no comma before the place

@@ -78,7 +78,7 @@ TEST(BirthText, MotherWhoseTitleIsSaknas) {
     EXPECT_TRUE(Holds(Plain(Birth(std::string("MORFNAMN=Kerstin|MORALDER=32|MORTITEL=") + saknas)),
                       W("\rMor\rKerstin\r32 år\r-")));
   }
-  // The age rule itself is checked in field_rules_test.cpp.
+  // The age rule itself is checked in field_text_test.cpp.
   EXPECT_TRUE(Holds(Plain(Birth("MORFNAMN=Kerstin|MORALDER=121|MORTITEL=saknas")),
                     "\rMor\rKerstin\r121\r-"));
   EXPECT_TRUE(

@@ -22,26 +22,6 @@ namespace {
 
 // The three forms' field tables checked against the catalogue they name
 // and against kuvo-sok's field prefixes.
-std::vector<std::string> Prefixes(int r) {
-  std::vector<std::string> prefixes;
-  for (const FormField& field : SearchForm(r).fields)
-    prefixes.emplace_back(field.prefix);
-  return prefixes;
-}
-
-TEST(SearchForms, FieldsInTheOrderOfTheSearch) {
-  EXPECT_EQ(Prefixes(1),
-            (std::vector<std::string>{"fn", "en", "fod", "foo", "fof", "moren", "morfn", "mortitel",
-                                      "morort", "faren", "farfn", "fartitel", "farort", "kae",
-                                      "fadder", "ovrigt"}));
-  EXPECT_EQ(Prefixes(2),
-            (std::vector<std::string>{"vigd", "vigdfors", "ken", "kfn", "ktitel", "kort", "men",
-                                      "mfn", "mtitel", "mort", "kae", "ovrigt"}));
-  EXPECT_EQ(Prefixes(3),
-            (std::vector<std::string>{"fn", "en", "fod", "dod", "doo", "dof", "titel", "anf",
-                                      "ovrigt", "anfn", "anen", "dors", "kae"}));
-}
-
 TEST(SearchForms, TabOrderRunsThroughEveryFieldAndTheLokalId) {
   for (int r = 1; r <= 3; ++r) {
     const SearchFormTable& form = SearchForm(r);

@@ -23,7 +23,7 @@ namespace vx {
 namespace {
 
 // Splitting a field's text into terms and the parser's edge cases; the term
-// kinds themselves are searched in list_field_search_test.cpp.
+// kinds themselves are searched below.
 using Pieces = std::vector<std::string>;
 using testing::W;
 

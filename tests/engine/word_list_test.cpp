@@ -1,0 +1,827 @@
+// The word lists: rows written by the writer, found by text and prefix with
+// and without blocks and the key cache, their postings marking records, and
+// the visible rows of a result in row or sort order.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/files/pointer_list.h"
+#include "engine/lists/blob_file.h"
+#include "engine/lists/index_list.h"
+#include "engine/lists/sort_order_view.h"
+#include "engine/lists/struct_list.h"
+#include "engine/lists/word_list_writer.h"
+#include "engine/util/byte_order.h"
+#include "tests/support/files.h"
+#include "tests/support/list_test_util.h"
+#include "tests/support/record_store_test_util.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+using Status = WordListWriter::Status;
+using testing::ListRow;
+using testing::ReadFileBytes;
+using testing::WordListProperties;
+
+// Row i (from 1) of 250: "w0001" ...; rows divisible by 3 stand for three
+// records, the others for one.
+std::vector<ListRow> Rows(int n) {
+  std::vector<ListRow> rows;
+  for (uint32_t i = 1; i <= static_cast<uint32_t>(n); ++i) {
+    char text[16];
+    std::snprintf(text, sizeof text, "w%04u", i);
+    if (i % 3 == 0) {
+      rows.push_back({text, {i, 1000 + i, 70000 + i}});
+    } else {
+      rows.push_back({text, {i}});
+    }
+  }
+  return rows;
+}
+
+std::vector<int32_t> Marked(TVXstruktlista& list) {
+  Tvxsmalurval hits;
+  hits.Resize(100000);
+  EXPECT_TRUE(list.MarkRecords(hits));
+  std::vector<int32_t> numbers;
+  for (int32_t k = 0; hits.Next(k);)
+    numbers.push_back(k);
+  return numbers;
+}
+
+class WordListRoundTrip : public ::testing::TestWithParam<bool> {
+ protected:
+  ListProperties Properties() const { return WordListProperties(dir_.path(), GetParam()); }
+
+  testing::TempDir dir_;
+  TVXstruktlista list_;
+};
+
+TEST_P(WordListRoundTrip, RowsAcrossBlockBoundariesReadBackWhole) {
+  const std::vector<ListRow> rows = Rows(250);
+  testing::WriteWordList(Properties(), rows);
+  list_.properties() = Properties();
+  ASSERT_TRUE(list_.Open());
+  ASSERT_EQ(list_.RowCount(), 250);
+  for (const int32_t row : {100, 101, 200, 201, 1, 250, 99}) {
+    SCOPED_TRACE(row);
+    const ListRow& expected = rows[static_cast<size_t>(row - 1)];
+    ASSERT_TRUE(list_.ReadRow(row).ok());
+    EXPECT_EQ(list_.RowText(), expected.text);
+    EXPECT_EQ(list_.RowValue1(), expected.records.front());
+    EXPECT_EQ(list_.RowValue2(), 0u);
+    EXPECT_EQ(list_.PostingCount(), expected.records.size() > 1 ? expected.records.size() : 0u);
+    EXPECT_EQ(Marked(list_),
+              std::vector<int32_t>(expected.records.begin(), expected.records.end()));
+    EXPECT_EQ(list_.FindExact(expected.text), row);
+  }
+  if (GetParam()) {
+    EXPECT_TRUE(fs::exists(dir_ / "w.iz"));
+  } else {
+    EXPECT_EQ(ReadFileBytes(dir_ / "w.i").size(), 22u + 250u * 88u);
+  }
+}
+
+TEST_P(WordListRoundTrip, FirstRecordIsTheOffsetOfTheFirstNumber) {
+  testing::WriteWordList(Properties(), {{"a", {7, 8}}, {"b", {300, 400, 500}}});
+  list_.properties() = Properties();
+  ASSERT_TRUE(list_.Open());
+  ASSERT_TRUE(list_.ReadRow(2).ok());
+  // Items follow the 16-byte header: "a" takes 4 + 4 + 2 + 1 bytes.
+  EXPECT_EQ(list_.FirstRecord(), 16u + 11u + 4u);
+  const std::vector<uint8_t> postings = ReadFileBytes(dir_ / "w.b1");
+  ASSERT_GE(postings.size(), list_.FirstRecord() + 4u);
+  EXPECT_EQ(LoadU32(postings.data() + list_.FirstRecord()), 300u);
+  EXPECT_EQ(LoadU32(postings.data() + 2), 2u);  // the items counted in the header
+}
+
+TEST_P(WordListRoundTrip, TextsOfMaximalLengthFitAndLongerOnesAreRefused) {
+  WordListWriter writer(Properties());
+  ASSERT_EQ(writer.Create(), Status::kOk);
+  ASSERT_EQ(writer.MaxTextLength(), 80u - 9u);  // zero byte, FirstRecord, PostingCount
+  const std::string longest(71, 'k');
+  EXPECT_EQ(writer.Append(longest + "x", std::vector<uint32_t>{1}), Status::kTextTooLong);
+  ASSERT_EQ(writer.Append(longest, std::vector<uint32_t>{1, 2}), Status::kOk);
+  EXPECT_EQ(writer.RowCount(), 1);
+  ASSERT_EQ(writer.Finish(), Status::kOk);
+  list_.properties() = Properties();
+  ASSERT_TRUE(list_.Open());
+  ASSERT_EQ(list_.FindExact(longest), 1);
+  EXPECT_EQ(list_.RowText(), longest);
+  EXPECT_EQ(Marked(list_), (std::vector<int32_t>{1, 2}));
+
+  ListProperties with_stat = Properties();
+  with_stat.finnsstat = true;
+  WordListWriter stat_writer(with_stat);
+  ASSERT_EQ(stat_writer.Create(), Status::kOk);
+  EXPECT_EQ(stat_writer.MaxTextLength(), 80u - 13u);  // StatCount too
+}
+
+INSTANTIATE_TEST_SUITE_P(PlainAndBlocks, WordListRoundTrip, ::testing::Bool());
+
+TEST(WordListWriter, DateListsHoldTheDateAndBothWords) {
+  testing::TempDir dir;
+  ListProperties p = WordListProperties(dir.path(), true);
+  p.radmaxlen = 20;
+  p.finnsurval = false;
+  WordListWriter writer(p);
+  ASSERT_EQ(writer.Create(), Status::kOk);
+  EXPECT_EQ(writer.MaxTextLength(), 11u);
+  ASSERT_EQ(writer.Append("17450000", std::vector<uint32_t>{4}), Status::kOk);
+  ASSERT_EQ(writer.Append("18230501", std::vector<uint32_t>{2, 3}), Status::kOk);
+  ASSERT_EQ(writer.Finish(), Status::kOk);
+  TVXstruktlista list;
+  list.properties() = p;
+  ASSERT_TRUE(list.Open());
+  ASSERT_EQ(list.FindPrefix("1823"), 2);
+  EXPECT_EQ(list.PostingCount(), 2u);
+  EXPECT_EQ(Marked(list), (std::vector<int32_t>{2, 3}));
+}
+
+TEST(WordListWriter, RefusedRowsWriteNothing) {
+  testing::TempDir dir;
+  const ListProperties p = WordListProperties(dir.path(), false, false);
+  WordListWriter writer(p);
+  const std::vector<uint32_t> one = {1};
+  EXPECT_EQ(writer.Append("a", one), Status::kNotOpen);
+  ASSERT_EQ(writer.Create(), Status::kOk);
+  ASSERT_EQ(writer.Append("ZETA", one), Status::kOk);
+  // Under FoldTable Å, Ä and Ö follow Z in that order.
+  ASSERT_EQ(writer.Append("\xC5SA", one), Status::kOk);
+  EXPECT_EQ(writer.Append("ANDERS", one), Status::kOutOfOrder);
+  ASSERT_EQ(writer.Append("\xD6ST", one), Status::kOk);
+  EXPECT_EQ(writer.Append("\xC4NG", one), Status::kOutOfOrder);
+  ASSERT_EQ(writer.Append("\xF6st", one), Status::kOk);  // equal texts may follow
+  EXPECT_EQ(writer.Append(std::string("\xF6sta\0b", 6), one), Status::kZeroByteInText);
+  EXPECT_EQ(writer.Append("\xF6sta", std::vector<uint32_t>{}), Status::kNoRecords);
+  EXPECT_EQ(writer.Append("\xF6sta", std::vector<uint32_t>{3, 3}), Status::kRecordsNotAscending);
+  EXPECT_EQ(writer.Append("\xF6sta", std::vector<uint32_t>{0, 3}), Status::kRecordsNotAscending);
+  EXPECT_EQ(writer.Append("\xF6sta", std::vector<uint32_t>{5, 4}), Status::kRecordsNotAscending);
+  EXPECT_EQ(writer.RowCount(), 4);
+  ASSERT_EQ(writer.Finish(), Status::kOk);
+  EXPECT_EQ(writer.Finish(), Status::kNotOpen);
+  // Only the accepted rows' postings were stored: none had more than one.
+  const std::vector<uint8_t> postings = ReadFileBytes(dir / "w.b1");
+  EXPECT_EQ(postings.size(), Tvxenkelblobfil::kHeaderSize);
+  EXPECT_EQ(ReadFileBytes(dir / "w.i").size(), 22u + 4u * 88u);
+}
+
+TEST(WordListWriter, FullListsAndListsWithoutPostingsAreRefused) {
+  testing::TempDir dir;
+  ListProperties p = WordListProperties(dir.path(), true);
+  p.maxrader = 2;
+  WordListWriter writer(p);
+  ASSERT_EQ(writer.Create(), Status::kOk);
+  const std::vector<uint32_t> two = {1, 2};
+  ASSERT_EQ(writer.Append("a", two), Status::kOk);
+  ASSERT_EQ(writer.Append("b", two), Status::kOk);
+  EXPECT_EQ(writer.Append("c", two), Status::kListFull);
+  ASSERT_EQ(writer.Finish(), Status::kOk);
+  EXPECT_EQ(LoadU32(ReadFileBytes(dir / "w.b1").data() + 2), 2u);
+
+  p.finnsBLOB = false;
+  WordListWriter without(p);
+  EXPECT_EQ(without.Create(), Status::kNoPostings);
+}
+
+namespace fs = std::filesystem;
+using testing::ListRow;
+using testing::MessageLog;
+using testing::PatchU32;
+using testing::ReadFileBytes;
+using testing::WordListProperties;
+using testing::WriteFileBytes;
+using testing::WriteWordList;
+
+// Distinct words in AccentOrderTable order: "ord000", "ord001", ...
+std::vector<ListRow> NumberedWords(int n) {
+  std::vector<ListRow> rows;
+  for (int i = 0; i < n; ++i) {
+    char text[16];
+    std::snprintf(text, sizeof text, "ord%03d", i);
+    rows.push_back({text, {static_cast<uint32_t>(i + 1)}});
+  }
+  return rows;
+}
+
+class IndexFind : public ::testing::TestWithParam<bool> {
+ protected:
+  void Open(const std::vector<ListRow>& rows, bool keep_accent = true, int32_t hash = 0) {
+    ListProperties p = WordListProperties(dir_.path(), GetParam(), keep_accent);
+    WriteWordList(p, rows);
+    p.hash = hash;
+    list_.properties() = p;
+    ASSERT_TRUE(list_.Open());
+    ASSERT_EQ(list_.RowCount(), static_cast<int32_t>(rows.size()));
+  }
+
+  testing::TempDir dir_;
+  TVXindex list_;
+};
+
+TEST_P(IndexFind, EdgesOfTheListAndPrefixes) {
+  Open({{"Berg", {1}},
+        {"Berggren", {2}},
+        {"Bergman", {3}},
+        {"Dahl", {4}},
+        {"Ek", {5}},
+        {"Ekstr\xF6m", {6}},
+        {"Lind", {7}}});
+  EXPECT_EQ(list_.FindExact("Aaa"), -1);  // before every row
+  EXPECT_EQ(list_.FindExact("berg"), 1);
+  EXPECT_EQ(list_.FindExact("Lind"), 7);
+  EXPECT_EQ(list_.FindExact("Linda"), -1);  // after every row
+  EXPECT_EQ(list_.FindExact("Zorn"), -1);
+  EXPECT_EQ(list_.FindExact("Ber"), -1);
+  EXPECT_EQ(list_.FindPrefix(""), 1);
+  EXPECT_EQ(list_.FindPrefix("Ber"), 1);
+  EXPECT_EQ(list_.FindPrefix("Bergm"), 3);
+  EXPECT_EQ(list_.RowText(), "Bergman");  // the row found stays in the buffer
+  EXPECT_EQ(list_.RowValue1(), 3u);
+  EXPECT_EQ(list_.FindPrefix("EK"), 5);
+  EXPECT_EQ(list_.FindPrefix("Ekstr\xD6"), 6);
+  EXPECT_EQ(list_.FindPrefix("Bergz"), -1);
+  EXPECT_EQ(list_.FindPrefix("C"), -1);
+  // A text ends at its zero byte.
+  EXPECT_EQ(list_.FindExact(std::string("Dahl\0xyz", 8)), 4);
+}
+
+TEST_P(IndexFind, EveryRowIsFoundByItsTextAndItsPrefix) {
+  const std::vector<ListRow> rows = NumberedWords(457);
+  Open(rows);
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const int32_t row = static_cast<int32_t>(i + 1);
+    EXPECT_EQ(list_.FindExact(rows[i].text), row) << rows[i].text;
+    EXPECT_EQ(list_.FindPrefix(rows[i].text.substr(0, 5)), row - static_cast<int32_t>(i % 10));
+  }
+  EXPECT_EQ(list_.FindExact("ord457"), -1);
+  EXPECT_EQ(list_.FindExact("ord0005"), -1);
+}
+
+TEST_P(IndexFind, KeyCacheNeverChangesAResult) {
+  const std::vector<ListRow> rows = NumberedWords(600);
+  Open(rows, true, 50);
+  TVXindex plain;
+  plain.properties() = list_.properties();
+  plain.properties().hash = 0;
+  ASSERT_TRUE(plain.Open());
+  std::mt19937 random(7);
+  for (int i = 0; i < 2000; ++i) {
+    std::string word = rows[random() % rows.size()].text;
+    word.resize(random() % 7);  // prefixes of all lengths, the empty one too
+    if (random() % 5 == 0) word += "5";
+    const bool prefix = random() % 2 == 0;
+    const int32_t expected = prefix ? plain.FindPrefix(word) : plain.FindExact(word);
+    ASSERT_EQ(prefix ? list_.FindPrefix(word) : list_.FindExact(word), expected)
+        << (prefix ? "prefix " : "exact ") << word;
+  }
+}
+
+TEST_P(IndexFind, RepeatedAndRefinedSearchesReadNoBlocks) {
+  const std::vector<ListRow> rows = NumberedWords(900);
+  Open(rows);
+  ASSERT_EQ(list_.FindExact("ord613"), 614);
+  const uint64_t expansions = list_.BlockExpansions();
+  EXPECT_EQ(list_.FindExact("ord613"), 614);
+  EXPECT_EQ(list_.FindPrefix("ord61"), 611);
+  EXPECT_EQ(list_.RowText(), "ord610");
+  EXPECT_EQ(list_.FindExact("ord613"), 614);
+  EXPECT_EQ(list_.RowValue1(), 614u);  // the row buffer holds the row found
+  EXPECT_EQ(list_.BlockExpansions(), expansions);
+}
+
+TEST_P(IndexFind, ReopeningForgetsTheRowsSearchesKept) {
+  Open(NumberedWords(300));
+  ASSERT_EQ(list_.FindExact("ord150"), 151);
+  list_.Close();
+  std::vector<ListRow> shifted = NumberedWords(300);
+  shifted.erase(shifted.begin(), shifted.begin() + 50);  // "ord050" ... "ord299"
+  WriteWordList(list_.properties(), shifted);
+  ASSERT_TRUE(list_.Open());
+  EXPECT_EQ(list_.FindExact("ord150"), 101);
+  EXPECT_EQ(list_.FindExact("ord010"), -1);
+}
+
+TEST_P(IndexFind, WordsAreCutTo255Characters) {
+  ListProperties p = WordListProperties(dir_.path(), GetParam());
+  p.radmaxlen = 300;
+  const std::string stem(255, 'a');
+  WriteWordList(p, {{stem + "b", {1}}, {stem + "c", {2}}});
+  list_.properties() = p;
+  ASSERT_TRUE(list_.Open());
+  EXPECT_EQ(list_.FindPrefix(stem + "c"), 1);  // "c" is beyond the 255 compared
+  EXPECT_EQ(list_.FindExact(stem + "c"), -1);  // stem alone equals no row
+}
+
+TEST_P(IndexFind, KeepAccentFoldsCaseOnly) {
+  // AccentOrderTable: each accented letter directly after its base letter,
+  // Å after every other letter.
+  Open({{"A", {1}}, {"\xC1", {2}}, {"B", {3}}, {"\xC5", {4}}});
+  EXPECT_EQ(list_.FindExact("a"), 1);
+  EXPECT_EQ(list_.FindExact("\xE1"), 2);   // á
+  EXPECT_EQ(list_.FindExact("\xC1"), 2);   // Á
+  EXPECT_EQ(list_.FindExact("\xE5"), 4);   // å
+  EXPECT_EQ(list_.FindExact("\xE0"), -1);  // à is neither a nor á
+}
+
+TEST_P(IndexFind, FoldingKeepsOnlyTheSwedishLettersApart) {
+  Open({{"ANDERS", {1}},
+        {"ASA", {2}},
+        {"ZETA", {3}},
+        {"\xC5SA", {4}},
+        {"\xC4NG", {5}},
+        {"\xD6ST", {6}}},
+       false);
+  for (const char* anders : {"anders", "\xC1NDERS", "\xE1nders", "\xC0nders"})
+    EXPECT_EQ(list_.FindExact(anders), 1) << anders;
+  EXPECT_EQ(list_.FindExact("asa"), 2);
+  EXPECT_EQ(list_.FindExact("\xE5sa"), 4);  // åsa is not asa
+  EXPECT_EQ(list_.FindPrefix("\xE4"), 5);
+  EXPECT_EQ(list_.FindPrefix("\xE6"), 5);  // æ folds to Ä
+  EXPECT_EQ(list_.FindPrefix("\xF6"), 6);
+  EXPECT_EQ(list_.FindPrefix("\xF8"), 6);  // ø folds to Ö
+}
+
+TEST_P(IndexFind, EmptyAndClosedListsFindNothing) {
+  Open({});
+  EXPECT_EQ(list_.FindPrefix(""), -1);
+  EXPECT_EQ(list_.FindExact(""), -1);
+  list_.Close();
+  EXPECT_FALSE(list_.Opened());
+  EXPECT_EQ(list_.FindPrefix(""), -1);
+  EXPECT_TRUE(list_.ReadRow(1).IsIOError());
+}
+
+INSTANTIATE_TEST_SUITE_P(PlainAndBlocks, IndexFind, ::testing::Bool());
+
+class IndexOpen : public ::testing::Test {
+ protected:
+  ListProperties Properties(bool blocks) { return WordListProperties(dir_.path(), blocks); }
+
+  testing::TempDir dir_;
+  MessageLog log_;
+  TVXindex list_;
+};
+
+TEST_F(IndexOpen, ReadOnlyMissingFilesStayClosedAndCreateNothing) {
+  for (const bool blocks : {false, true}) {
+    list_.properties() = Properties(blocks);
+    EXPECT_FALSE(list_.Open());
+    EXPECT_FALSE(list_.Opened());
+    EXPECT_EQ(list_.RowCount(), 0);
+    EXPECT_EQ(list_.FindPrefix(""), -1);
+  }
+  EXPECT_TRUE(fs::is_empty(dir_.path()));
+  EXPECT_TRUE(log_.messages.empty());
+}
+
+TEST_F(IndexOpen, WritableMissingFileIsCreatedEmpty) {
+  list_.properties() = Properties(false);
+  list_.properties().RO = false;
+  list_.properties().radmaxlen = 30;
+  ASSERT_TRUE(list_.Open());
+  EXPECT_EQ(list_.RowCount(), 0);
+  list_.Close();
+  const std::vector<uint8_t> file = ReadFileBytes(dir_ / "w.i");
+  ASSERT_EQ(file.size(), Tvxindexblobfil::kHeaderSize);
+  EXPECT_EQ(LoadU32(file.data() + 14), 38u);
+}
+
+TEST_F(IndexOpen, UnopenableFileReportsFourWithItsName) {
+  WriteWordList(Properties(false), {{"Berg", {1}}});
+  PatchU32(dir_ / "w.i", 14, 0x7FFFFFFF);  // an absurd row length
+  list_.properties() = Properties(false);
+  EXPECT_FALSE(list_.Open());
+  ASSERT_EQ(log_.messages.size(), 1u);
+  EXPECT_EQ(log_.messages[0], "4: Listan " + (dir_ / "w.i").string() + " kan inte \xF6ppnas.");
+
+  fs::remove(dir_ / "w.i");
+  fs::create_directory(dir_ / "w.i");  // exists, cannot be opened as a file
+  EXPECT_FALSE(list_.Open());
+  EXPECT_EQ(log_.messages.size(), 2u);
+  EXPECT_FALSE(list_.Opened());
+}
+
+TEST_F(IndexOpen, OpeningTakesShapeAndCapacityFromTheFile) {
+  ListProperties p = Properties(true);
+  p.radmaxlen = 30;
+  p.maxrader = 1234;
+  WriteWordList(p, {{"Berg", {1}}});
+  list_.properties() = Properties(true);  // radmaxlen 80, maxrader 200000
+  ASSERT_TRUE(list_.Open());
+  EXPECT_EQ(list_.properties().radmaxlen, 30);
+  EXPECT_EQ(list_.properties().maxrader, 1234);
+}
+
+TEST_F(IndexOpen, RowCountIsBoundByWhatThePlainFileHolds) {
+  const std::vector<ListRow> rows = NumberedWords(50);
+  WriteWordList(Properties(false), rows);
+  std::vector<uint8_t> file = ReadFileBytes(dir_ / "w.i");
+  const uint32_t row_length = 88;
+  file.resize(22 + 20 * row_length + 5);  // cut inside row 21
+  WriteFileBytes(dir_ / "w.i", file);
+  list_.properties() = Properties(false);
+  ASSERT_TRUE(list_.Open());
+  EXPECT_EQ(list_.RowCount(), 20);
+  EXPECT_EQ(list_.FindExact(rows[9].text), 10);
+  EXPECT_EQ(list_.FindExact(rows[30].text), -1);
+  EXPECT_TRUE(list_.ReadRow(21).IsNotFound());
+
+  PatchU32(dir_ / "w.i", 2, 0xFFFFFFFF);
+  ASSERT_TRUE(list_.Open());
+  EXPECT_EQ(list_.RowCount(), 20);
+}
+
+TEST_F(IndexOpen, RowCountIsBoundByTheBlocksTheListNames) {
+  WriteWordList(Properties(true), NumberedWords(250));  // blocks of 100, 100, 50
+  PatchU32(dir_ / "w.i", 2, 0x7FFFFFFF);
+  list_.properties() = Properties(true);
+  ASSERT_TRUE(list_.Open());
+  EXPECT_EQ(list_.RowCount(), 300);  // whole blocks
+  EXPECT_TRUE(list_.ReadRow(250).ok());
+  EXPECT_TRUE(list_.ReadRow(251).IsNotFound());
+  EXPECT_EQ(list_.FindExact("ord260"), -1);
+
+  fs::remove(dir_ / "w.iz");
+  ASSERT_TRUE(list_.Open());  // nothing can be read without the block list
+  EXPECT_EQ(list_.RowCount(), 0);
+  EXPECT_EQ(list_.FindPrefix(""), -1);
+  EXPECT_TRUE(log_.messages.empty());
+}
+
+TEST_F(IndexOpen, BlockBeyondTheFileReadsNothing) {
+  const std::vector<ListRow> rows = NumberedWords(250);
+  WriteWordList(Properties(true), rows);
+  Tvxpeklista blocks(PointerListType::kLoaded);
+  blocks.SetFileNames(dir_.path().string() + "/", "w.iz");
+  blocks.SetReadOnly(true);
+  ASSERT_TRUE(blocks.Open(false));
+  const uint32_t second = blocks.Get(2);
+  blocks.Close();
+  PatchU32(dir_ / "w.i", second, 0x7FFFFFF0);  // block 2's length word
+  list_.properties() = Properties(true);
+  ASSERT_TRUE(list_.Open());
+  EXPECT_TRUE(list_.ReadRow(150).IsNotFound());
+  EXPECT_TRUE(list_.ReadRow(50).ok());
+  EXPECT_EQ(list_.RowText(), rows[49].text);
+  // Every search probes row 125 first, in the damaged block.
+  EXPECT_EQ(list_.FindExact(rows[149].text), -1);
+  EXPECT_EQ(list_.FindExact(rows[240].text), -1);
+  EXPECT_TRUE(list_.ReadRow(241).ok());
+}
+
+TEST_F(IndexOpen, TextWithoutItsZeroEndsAtTheArea) {
+  std::vector<uint8_t> row(8, 0);
+  row.resize(8 + 20, 'x');  // a text area of 20 without a zero byte
+  WriteFileBytes(dir_ / "w.i", testing::PlainRowFile(28, {row}));
+  list_.properties() = Properties(false);
+  ASSERT_TRUE(list_.Open());
+  ASSERT_TRUE(list_.ReadRow(1).ok());
+  EXPECT_EQ(list_.RowText(), std::string(20, 'x'));
+  EXPECT_EQ(list_.FindExact(std::string(20, 'x')), 1);
+  EXPECT_EQ(list_.FindExact(std::string(21, 'x')), -1);
+}
+
+namespace fs = std::filesystem;
+using testing::ListRow;
+using testing::MessageLog;
+using testing::PatchU32;
+using testing::RegisterListProperties;
+using testing::WordListProperties;
+using testing::WriteFileBytes;
+using testing::WriteRegisterList;
+using testing::WriteWordList;
+
+// A row of a raw file: the two values, then the text area's bytes.
+std::vector<uint8_t> RawRow(const std::string& text, const std::vector<uint32_t>& words) {
+  std::vector<uint8_t> row(8 + text.size() + 1 + 4 * words.size(), 0);
+  std::copy(text.begin(), text.end(), row.begin() + 8);
+  for (size_t i = 0; i < words.size(); ++i)
+    StoreU32(row.data() + 8 + text.size() + 1 + 4 * i, words[i]);
+  return row;
+}
+
+class StructListWords : public ::testing::Test {
+ protected:
+  void Open(const std::vector<std::vector<uint8_t>>& rows, bool stat) {
+    WriteFileBytes(dir_ / "w.i", testing::PlainRowFile(28, rows));  // text area 20
+    ListProperties p = WordListProperties(dir_.path(), false);
+    p.finnsstat = stat;
+    list_.properties() = p;
+    ASSERT_TRUE(list_.Open());
+  }
+
+  void ExpectWords(int64_t row, uint32_t first, uint32_t count, uint32_t stat) {
+    ASSERT_TRUE(list_.ReadRow(row).ok());
+    EXPECT_EQ(list_.FirstRecord(), first) << "row " << row;
+    EXPECT_EQ(list_.PostingCount(), count) << "row " << row;
+    EXPECT_EQ(list_.StatCount(), stat) << "row " << row;
+  }
+
+  testing::TempDir dir_;
+  TVXstruktlista list_;
+};
+
+TEST_F(StructListWords, WordsFollowTheZeroByteAndOnlyWholeOnesCount) {
+  std::vector<uint8_t> full(28, 'x');
+  std::fill_n(full.begin(), 8, 0);
+  std::vector<uint8_t> date = RawRow("18230501", {11, 3});
+  date.resize(28, 0xFF);  // three bytes left: no room for StatCount
+  Open({RawRow("abc", {7, 0, 9}), full, RawRow(std::string(15, 'y'), {0x01020304}), date}, true);
+  ExpectWords(1, 7, 0, 9);
+  ExpectWords(2, 0, 0, 0);
+  EXPECT_EQ(list_.RowText(), std::string(20, 'x'));
+  ExpectWords(3, 0x01020304, 0, 0);
+  ExpectWords(4, 11, 3, 0);
+  EXPECT_EQ(list_.RowText(), "18230501");
+  EXPECT_TRUE(list_.ReadRow(5).IsNotFound());
+  EXPECT_EQ(list_.FirstRecord(), 11u);  // the last row read stays
+
+  Open({RawRow("abc", {7, 2, 9})}, false);  // without statistics
+  ExpectWords(1, 7, 2, 0);
+}
+
+TEST_F(StructListWords, AppendedWordsReadBack) {
+  ListProperties p = WordListProperties(dir_.path(), true);
+  p.RO = false;
+  p.finnsstat = true;
+  p.radmaxlen = 20;
+  list_.properties() = p;
+  ASSERT_TRUE(list_.CreateNew());
+  EXPECT_EQ(list_.MaxTextLength(), 7u);
+  ASSERT_TRUE(list_.AppendRow("abc", 4, {5, 6, 7}));
+  ASSERT_TRUE(list_.AppendRow("abcdefghij", 8, {9, 10, 11}));  // cut to 7
+  list_.Close();
+  list_.properties().RO = true;
+  ASSERT_TRUE(list_.Open());
+  ExpectWords(1, 5, 6, 7);
+  EXPECT_EQ(list_.RowValue1(), 4u);
+  ExpectWords(2, 9, 10, 11);
+  EXPECT_EQ(list_.RowText(), "abcdefg");
+}
+
+class MarkRecords : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteWordList(WordListProperties(dir_.path(), false),
+                  {{"Berg", {5}}, {"Dahl", {3, 9, 300, 70000}}, {"Ek", {2000000}}});
+    Open();
+  }
+
+  void Open() {
+    list_.properties() = WordListProperties(dir_.path(), false);
+    ASSERT_TRUE(list_.Open());
+    hits_.Resize(100000);
+  }
+
+  std::vector<int32_t> Marked(const std::string& word, bool expect_whole = true) {
+    hits_.Clear();
+    EXPECT_GT(list_.FindExact(word), 0) << word;
+    EXPECT_EQ(list_.MarkRecords(hits_), expect_whole) << word;
+    std::vector<int32_t> numbers;
+    for (int32_t k = 0; hits_.Next(k);)
+      numbers.push_back(k);
+    EXPECT_EQ(hits_.Count(), static_cast<int32_t>(numbers.size()));
+    return numbers;
+  }
+
+  testing::TempDir dir_;
+  MessageLog log_;
+  TVXstruktlista list_;
+  Tvxsmalurval hits_;
+};
+
+TEST_F(MarkRecords, SingleRecordAndPostingsMarkExactlyTheirRecords) {
+  EXPECT_EQ(Marked("Berg"), std::vector<int32_t>{5});
+  EXPECT_EQ(list_.PostingCount(), 0u);
+  EXPECT_EQ(Marked("Dahl"), (std::vector<int32_t>{3, 9, 300, 70000}));
+  EXPECT_EQ(list_.PostingCount(), 4u);
+  EXPECT_TRUE(log_.messages.empty());
+}
+
+TEST_F(MarkRecords, ARecordBeyondTheSelectionIsReportedNotSet) {
+  hits_.Resize(1999999);
+  EXPECT_TRUE(Marked("Ek").empty());
+  EXPECT_EQ(log_.messages, std::vector<std::string>{
+                               "Postnummer 2000000 i w.i ligger utanf\xF6r urvalet (1-1999999)."});
+  hits_.Resize(2000000);
+  EXPECT_EQ(Marked("Ek"), std::vector<int32_t>{2000000});
+  EXPECT_EQ(log_.messages.size(), 1u);
+}
+
+TEST_F(MarkRecords, NothingBeforeARowOrWithoutPostings) {
+  EXPECT_FALSE(list_.MarkRecords(hits_));  // no row read yet
+  list_.Close();
+  EXPECT_FALSE(list_.MarkRecords(hits_));
+
+  fs::remove(dir_ / "w.b1");
+  Open();
+  EXPECT_FALSE(fs::exists(dir_ / "w.b1"));             // read-only: not created
+  EXPECT_EQ(Marked("Berg"), std::vector<int32_t>{5});  // needs no postings file
+  EXPECT_TRUE(Marked("Dahl", false).empty());
+}
+
+TEST_F(MarkRecords, DamagedPostingsAreReportedAndStopSafely) {
+  list_.Close();
+  PatchU32(dir_ / "w.i", 22 + 88 + 8 + 5, 1u << 30);  // Dahl's FirstRecord
+  Open();
+  EXPECT_TRUE(Marked("Dahl", false).empty());
+  EXPECT_EQ(log_.messages.size(), 1u);
+}
+
+TEST(StructListWithoutPostings, MarksNothing) {
+  testing::TempDir dir;
+  WriteRegisterList(RegisterListProperties(dir.path()), 5);
+  TVXstruktlista list;
+  list.properties() = RegisterListProperties(dir.path());
+  ASSERT_TRUE(list.Open());
+  ASSERT_TRUE(list.ReadRow(3).ok());
+  EXPECT_EQ(list.RowText(), "rad 0003");
+  Tvxsmalurval hits;
+  hits.Resize(10);
+  EXPECT_FALSE(list.MarkRecords(hits));
+  EXPECT_EQ(hits.Count(), 0);
+}
+
+// A sort order held in memory.
+class VectorOrder final : public SortOrderView {
+ public:
+  explicit VectorOrder(std::vector<int32_t> positions) : rows(std::move(positions)) {}
+  int32_t Count() const override { return static_cast<int32_t>(rows.size()); }
+  int32_t Get(int32_t p) const override { return p >= 1 && p <= Count() ? rows[p - 1] : -1; }
+  std::vector<int32_t> rows;
+};
+
+class VisibleRows : public ::testing::Test {
+ protected:
+  void Open(int32_t rows, bool sorted_wanted = false) {
+    WriteRegisterList(RegisterListProperties(dir_.path()), rows);
+    list_.properties() = RegisterListProperties(dir_.path());
+    list_.SetSortedVisibleWanted(sorted_wanted);
+    ASSERT_TRUE(list_.Open());
+  }
+
+  void Show(const std::vector<int32_t>& rows) {
+    list_.vald().Clear();
+    for (const int32_t row : rows)
+      list_.vald().SetBit(row, true);
+    list_.RebuildVisible();
+  }
+
+  testing::TempDir dir_;
+  MessageLog log_;
+  TVXstruktlista list_;
+};
+
+// The steps themselves are checked in list_parts_test.cpp; here the
+// list goes to the rows they stand for.
+TEST_F(VisibleRows, HundredAndOneRowsTakeStepTwo) {
+  Open(101);
+  list_.vald().SetAll();
+  list_.RebuildVisible();
+  EXPECT_EQ(list_.VisibleCount(), 101);
+  EXPECT_EQ(list_.anchors().step(), 2);
+  ASSERT_TRUE(list_.GoToVisible(101));
+  EXPECT_EQ(list_.CurrentRow(), 101);
+  EXPECT_EQ(list_.RowText(), "rad 0101");
+  ASSERT_TRUE(list_.GoToVisible(100));
+  EXPECT_EQ(list_.RowText(), "rad 0100");
+  for (const int32_t outside : {102, 0, -1}) {
+    EXPECT_FALSE(list_.GoToVisible(outside));
+    EXPECT_EQ(list_.CurrentRow(), 100);
+    EXPECT_EQ(list_.RowText(), "rad 0100");
+  }
+  Show({7, 14, 98});
+  EXPECT_EQ(list_.VisiblePosition(14), 2);
+  EXPECT_EQ(list_.VisiblePosition(8), -1);
+}
+
+TEST_F(VisibleRows, NothingVisibleHasNoAnchors) {
+  Open(10);
+  list_.RebuildVisible();
+  EXPECT_EQ(list_.VisibleCount(), 0);
+  EXPECT_TRUE(list_.anchors().empty());
+  EXPECT_FALSE(list_.GoToVisible(1));
+  EXPECT_EQ(list_.CurrentRow(), -1);
+  EXPECT_EQ(list_.VisiblePosition(1), -1);
+}
+
+TEST_F(VisibleRows, ReopeningKeepsValdWhenTheRowCountIsUnchanged) {
+  Open(150);
+  Show({3, 150});
+  list_.Close();
+  EXPECT_EQ(list_.VisibleCount(), 0);
+  EXPECT_FALSE(list_.GoToVisible(1));
+  ASSERT_TRUE(list_.Open());
+  EXPECT_TRUE(list_.vald().IsSet(3));
+  EXPECT_TRUE(list_.vald().IsSet(150));
+  EXPECT_EQ(list_.VisibleCount(), 2);  // Open rebuilds synl from vald
+  ASSERT_TRUE(list_.GoToVisible(2));
+  EXPECT_EQ(list_.CurrentRow(), 150);
+
+  list_.Close();
+  WriteRegisterList(RegisterListProperties(dir_.path()), 151);
+  ASSERT_TRUE(list_.Open());
+  EXPECT_EQ(list_.vald().Size(), 151);
+  EXPECT_EQ(list_.vald().Count(), 0);
+  EXPECT_FALSE(list_.vald().IsSet(3));
+  EXPECT_EQ(list_.VisibleCount(), 0);
+}
+
+TEST_F(VisibleRows, SortedViewFollowsTheOrderAndTheResult) {
+  Open(20, true);
+  std::vector<int32_t> reversed;
+  for (int32_t row = 20; row >= 1; --row)
+    reversed.push_back(row);
+  VectorOrder order(reversed);  // row r at position 21 - r
+  Show({2, 5, 9});
+  ASSERT_TRUE(list_.SetSortedVisible(true, &order));
+  EXPECT_TRUE(list_.SortedVisibleOn());
+  EXPECT_FALSE(list_.SortedVisibleStale());
+  ASSERT_TRUE(list_.GoToVisible(1));
+  EXPECT_EQ(list_.CurrentRow(), 9);
+  EXPECT_EQ(list_.CurrentSortPosition(), 12);
+  ASSERT_TRUE(list_.GoToVisible(3));
+  EXPECT_EQ(list_.CurrentRow(), 2);
+  EXPECT_EQ(list_.CurrentSortPosition(), 19);
+  EXPECT_EQ(list_.VisiblePosition(16), 2);  // positions, not rows
+  EXPECT_EQ(list_.VisiblePosition(5), -1);
+
+  Show({2, 5, 7, 9});  // a new result while the view is on
+  EXPECT_EQ(list_.VisibleCount(), 4);
+  ASSERT_TRUE(list_.GoToVisible(2));
+  EXPECT_EQ(list_.CurrentRow(), 7);
+
+  ASSERT_TRUE(list_.SetSortedVisible(false, nullptr));
+  ASSERT_TRUE(list_.GoToVisible(1));
+  EXPECT_EQ(list_.CurrentRow(), 2);
+  EXPECT_EQ(list_.VisiblePosition(9), 4);
+}
+
+TEST_F(VisibleRows, AnotherOrderRebuildsTheSortedBits) {
+  Open(10, true);
+  VectorOrder forward({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+  VectorOrder backward({10, 9, 8, 7, 6, 5, 4, 3, 2, 1});
+  Show({3, 4});
+  ASSERT_TRUE(list_.SetSortedVisible(true, &forward));
+  ASSERT_TRUE(list_.SetSortedVisible(true, &backward));
+  ASSERT_TRUE(list_.GoToVisible(1));
+  EXPECT_EQ(list_.CurrentRow(), 4);
+}
+
+TEST_F(VisibleRows, SortedViewNeedsItsSelection) {
+  Open(10, false);
+  VectorOrder order({1, 2, 3});
+  Show({1, 2});
+  EXPECT_EQ(list_.synlsort(), nullptr);
+  EXPECT_FALSE(list_.SetSortedVisible(true, &order));
+  EXPECT_FALSE(list_.SortedVisibleOn());
+  ASSERT_TRUE(list_.GoToVisible(2));
+  EXPECT_EQ(list_.CurrentRow(), 2);
+}
+
+TEST_F(VisibleRows, ARowOutsideTheListIsReportedNotRead) {
+  Open(20, true);
+  VectorOrder order({4, 3, 2, 1});
+  Show({1, 3});
+  ASSERT_TRUE(list_.SetSortedVisible(true, &order));
+  ASSERT_TRUE(list_.GoToVisible(2));
+  EXPECT_EQ(list_.CurrentRow(), 1);
+  order.rows[1] = 9999;  // the order changed under the view
+  EXPECT_FALSE(list_.GoToVisible(1));
+  EXPECT_EQ(log_.messages,
+            std::vector<std::string>{"Rad 9999 (plats 2) i l.i finns inte i listan (20 rader)."});
+  EXPECT_EQ(list_.CurrentRow(), 1);
+  EXPECT_EQ(list_.CurrentSortPosition(), 2);
+}
+
+// A sort order that knows nothing of SortOrderView, as TVXsortordning.
+struct PlainOrder {
+  int32_t Count() const { return static_cast<int32_t>(rows.size()); }
+  int32_t Get(int32_t p) const { return p >= 1 && p <= Count() ? rows[p - 1] : -1; }
+  std::vector<int32_t> rows;
+};
+
+TEST_F(VisibleRows, AShortOrderShowsOnlyTheRowsItHolds) {
+  Open(20, true);
+  const PlainOrder plain{{20, 19, 18, 3}};
+  const SortOrderViewOf<PlainOrder> order(plain);
+  Show({3, 5, 9});
+  ASSERT_TRUE(list_.SetSortedVisible(true, &order));
+  EXPECT_EQ(list_.VisibleCount(), 3);
+  ASSERT_TRUE(list_.GoToVisible(1));
+  EXPECT_EQ(list_.CurrentRow(), 3);
+  EXPECT_FALSE(list_.GoToVisible(2));  // rows 5 and 9 have no position
+  EXPECT_EQ(list_.CurrentRow(), 3);
+  EXPECT_TRUE(log_.messages.empty());
+}
+
+}  // namespace
+}  // namespace vx
