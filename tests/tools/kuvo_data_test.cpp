@@ -89,7 +89,6 @@ TEST(KuvoDataInfo, DescribesAStreamHeader) {
 namespace fs = std::filesystem;
 using testing::RunProcess;
 
-
 // Every file of a folder with its bytes.
 std::map<std::string, std::vector<uint8_t>> Snapshot(const fs::path& dir) {
   std::map<std::string, std::vector<uint8_t>> files;
@@ -189,7 +188,6 @@ namespace fs = std::filesystem;
 using testing::RunProcess;
 using testing::TempDir;
 
-
 size_t LineCount(const fs::path& path) {
   const std::vector<uint8_t> bytes = testing::ReadFileBytes(path);
   return static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
@@ -241,7 +239,6 @@ TEST(KuvoDataExempel, CountsAndSeedChooseTheContent) {
 // each picture, bilder writes each as a file with the record's very bytes.
 namespace fs = std::filesystem;
 using testing::RunProcess;
-
 
 class KuvoDataPictures : public ::testing::Test {
  protected:
