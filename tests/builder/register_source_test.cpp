@@ -17,6 +17,8 @@
 namespace vx {
 namespace {
 
+using testing::W;
+
 // Reading and checking a register's source table.
 using testing::SourceRecord;
 using testing::SourceTable;
@@ -34,13 +36,13 @@ class RegisterSourceTest : public ::testing::Test {
 };
 
 TEST_F(RegisterSourceTest, KeepsEveryFieldTrimmedAndLongTextsWhole) {
-  ASSERT_TRUE(Load(SourceTable(1, {{{"ENAMN", "  \xC5kesson "}, {"FODAT", "17450312"}},
-                                   {{"OVRIGT", " rad ett\rrad tv\xE5 "}}})))
+  ASSERT_TRUE(Load(SourceTable(1, {{{"ENAMN", W("  Åkesson ")}, {"FODAT", "17450312"}},
+                                   {{"OVRIGT", W(" rad ett\rrad två ")}}})))
       << error_.ToString();
   ASSERT_EQ(source_.Count(), 2u);
-  EXPECT_EQ(source_.Field(0, "ENAMN"), "\xC5kesson");
+  EXPECT_EQ(source_.Field(0, "ENAMN"), W("Åkesson"));
   EXPECT_EQ(source_.Field(0, "FODAT"), "17450312");
-  EXPECT_EQ(source_.Field(1, "OVRIGT"), " rad ett\rrad tv\xE5 ");
+  EXPECT_EQ(source_.Field(1, "OVRIGT"), W(" rad ett\rrad två "));
   EXPECT_EQ(source_.Field(1, "ENAMN"), "");
   EXPECT_EQ(source_.Line(1), 3u);
   EXPECT_EQ(source_.Field(0, "NOSUCH"), "");
@@ -171,15 +173,9 @@ std::vector<uint32_t> SortedBy(const std::vector<std::string>& texts, Key key) {
 }
 
 TEST(PersonOrder, IsSwedishAndStable) {
-  const std::vector<std::string> rows = {
-      "\xD6"
-      "berg\r1",
-      "Zorn\r1",
-      "\xC5kesson\r1",
-      "\xC4rling\r1",
-      "zorn\r1",
-      "Andersson\r2",
-      "ANDERSSON\r1"};
+  const std::vector<std::string> rows = {W("Öberg\r1"),  "Zorn\r1", W("Åkesson\r1"),
+                                         W("Ärling\r1"), "zorn\r1", "Andersson\r2",
+                                         "ANDERSSON\r1"};
   // Record r is source row order[r - 1].
   EXPECT_EQ(SortedBy(rows, [&](uint32_t i) { return PersonOrderKey(rows[i]); }),
             (std::vector<uint32_t>{6, 5, 1, 4, 2, 3, 0}));
@@ -244,9 +240,9 @@ TEST(PostingCollector, WordsDistinctUnderTheTableWithTheMostFrequentSpelling) {
       {0, "B-2", {2}},
       {0, "B-2", {7}},
       {1, "ANDERSSON", {1, 2, 3}},
-      {1, "And\xE9rsson", {4}},
+      {1, W("Andérsson"), {4}},
       {1, "BERG", {5, 6, 7}},  // three spellings once each: the first in byte order
-      {1, "\xC5kesson", {5}},  // after every plain letter
+      {1, W("Åkesson"), {5}},  // after every plain letter
   };
   EXPECT_EQ(Collect(add, 1 << 20), expected);
   EXPECT_EQ(Collect(add, 0), expected);

@@ -20,9 +20,12 @@
 #include "controls/tvx_panel.h"
 #include "engine/util/message_sink.h"
 #include "tests/controls/test_pictures.h"
+#include "tests/support/text.h"
 
 namespace vx {
 namespace {
+
+using testing::W;
 
 using test::Filled;
 using test::Gradient;
@@ -430,7 +433,7 @@ TEST(MessageBoxesTest, OneActionsMessagesShareOneBoxShownAfterIt) {
   const MessageSink previous = SetMessageSink({});
   InstallMessageBoxSink("Valdrisen");
   ReportMessage("Skadad lista i vaxor0001l1.i");
-  ReportMessage("Postnummer 7 ligger\rutanf\xF6r urvalet.");
+  ReportMessage(W("Postnummer 7 ligger\rutanför urvalet."));
   ReportMessage("Skadad lista i vaxor0001l1.i");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "no box inside the action";
   std::vector<QString> shown;

@@ -15,9 +15,12 @@
 #include "imaging/picture_record.h"
 #include "imaging/region_data.h"
 #include "tests/support/files.h"
+#include "tests/support/text.h"
 
 namespace vx {
 namespace {
+
+using testing::W;
 
 // Picture bases written by the builder's writer read back byte for byte,
 // found through the name index and without it; damage gives no picture.
@@ -36,7 +39,7 @@ PictureRecord Picture(const std::string& name, uint8_t fill, size_t size) {
 
 std::vector<PictureRecord> Pictures() {
   // Out of order, with letters that fold (\xC5 sorts after Z).
-  return {Picture("prebak", 1, 70000), Picture("\xC5sa", 2, 10), Picture("f01", 3, 300),
+  return {Picture("prebak", 1, 70000), Picture(W("Åsa"), 2, 10), Picture("f01", 3, 300),
           Picture("Hjelpl01", 4, 1), Picture("d02", 5, 0)};
 }
 
@@ -69,7 +72,7 @@ TEST_P(PictureBaseTest, EveryPictureReadsBackByteForByte) {
 
 TEST_P(PictureBaseTest, NamesFoldCaseAndMissingOnesAreNotFound) {
   EXPECT_EQ(base_.FindPicture("PREBAK"), base_.FindPicture("prebak"));
-  EXPECT_EQ(base_.FindPicture("\xE5sa"), 5) << "\xC5 sorts last";
+  EXPECT_EQ(base_.FindPicture(W("åsa")), 5) << W("Å sorts last");
   EXPECT_EQ(base_.FindPicture("f0"), 0) << "a prefix is not the name";
   EXPECT_EQ(base_.FindPicture(""), 0);
   PictureRecord read;
@@ -128,7 +131,7 @@ TEST(PictureBase, DamagedRecordGivesNoPicture) {
 PictureRecord Shaped() {
   PictureRecord p;
   p.name = "storkryssl01";
-  p.description = "St\xE4ng";
+  p.description = W("Stäng");
   p.type = kShapedPictureType;
   p.short_text = "kort";
   p.placement = "C3";

@@ -20,6 +20,8 @@
 namespace vx {
 namespace {
 
+using testing::W;
+
 // The hits of a register in name and in date order, over a built set.
 class HitListTest : public ::testing::Test {
  protected:
@@ -49,9 +51,9 @@ TEST_F(HitListTest, ListsTheHitsByNameOrByDate) {
   for (int32_t r : {1, 2, 4})
     persons.vald().SetBit(r, true);
   hits.Refresh(false);
-  EXPECT_EQ(Names(hits), (std::vector<std::string>{"Aspe", "Berg", "\xD6stberg"}));
+  EXPECT_EQ(Names(hits), (std::vector<std::string>{"Aspe", "Berg", W("Östberg")}));
   hits.Refresh(true);
-  EXPECT_EQ(Names(hits), (std::vector<std::string>{"Berg", "\xD6stberg", "Aspe"}));
+  EXPECT_EQ(Names(hits), (std::vector<std::string>{"Berg", W("Östberg"), "Aspe"}));
   HitRow row;
   ASSERT_TRUE(hits.Row(1, row));
   EXPECT_EQ(row.record, 2u);
@@ -91,7 +93,7 @@ TEST_F(HitListTest, HandsThePersonListBackAsItFoundIt) {
   {
     HitList by_name(persons, evf_.DateOrder(3));
     by_name.Refresh(false);
-    EXPECT_EQ(Names(by_name), (std::vector<std::string>{"Aspe", "Berg", "\xD6stberg"}));
+    EXPECT_EQ(Names(by_name), (std::vector<std::string>{"Aspe", "Berg", W("Östberg")}));
   }
   EXPECT_EQ(persons.SortedVisibleOrder(), &table_order);
   persons.SetSortedVisible(false, nullptr);

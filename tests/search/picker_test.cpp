@@ -15,6 +15,8 @@
 namespace vx {
 namespace {
 
+using testing::W;
+
 // The word picker's decisions over the search lists of a small register
 // set, and the arithmetic of the list grid it shares with the
 // normalisation view.
@@ -148,7 +150,7 @@ TEST_F(WordPickerTest, QuickSearchFindsTheFirstRowBeginningWithTheText) {
   TVXstruktlista& surnames = List(kSurnameSlot);
   picker_.Show(set_.evf(), 1, kSurnameSlot);
   EXPECT_EQ(picker_.QuickSearch("berg"), GridRow(surnames, "Berg"));
-  EXPECT_EQ(picker_.QuickSearch("Bergs"), GridRow(surnames, "Bergstr\xF6m"));
+  EXPECT_EQ(picker_.QuickSearch("Bergs"), GridRow(surnames, W("Bergström")));
   EXPECT_EQ(picker_.QuickSearch(""), 0);
   EXPECT_EQ(picker_.QuickSearch("Qx"), -1);
 }
@@ -191,10 +193,10 @@ TEST(NormalisationEntries, APlaceShowsItsAdditionInBracketsWhenItHasOne) {
 
 TEST(NormalisationEntries, QuickSearchIgnoresCaseAsTheCodePageUpperCases) {
   const std::vector<NormEntry> entries = {
-      {"ANDERS", "Anders", 1}, {"\xC5KE", "\xE5ke", 1}, {"\xD6STEN", "\xF6sten", 2}};
+      {"ANDERS", "Anders", 1}, {W("ÅKE"), W("åke"), 1}, {W("ÖSTEN"), W("östen"), 2}};
   EXPECT_EQ(FindNormEntry(entries, "and"), 0);
-  EXPECT_EQ(FindNormEntry(entries, "\xF6s"), 2);  // ö finds Ö
-  EXPECT_EQ(FindNormEntry(entries, "\xE5"), 1);
+  EXPECT_EQ(FindNormEntry(entries, W("ös")), 2);  // ö finds Ö
+  EXPECT_EQ(FindNormEntry(entries, W("å")), 1);
   EXPECT_EQ(FindNormEntry(entries, "andersson"), -1);
   EXPECT_EQ(FindNormEntry(entries, ""), 0);
 }
