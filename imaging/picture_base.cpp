@@ -1,26 +1,12 @@
 #include "imaging/picture_base.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 
 #include "engine/codec/compress_errors.h"
-#include "engine/files/file.h"
 #include "engine/text/collation.h"
 
 namespace vx {
-namespace {
-
-// The record file's size, which bounds its records, at most kMaxRecordSize.
-size_t RecordBufferSize(const std::string& path) {
-  std::error_code error;
-  const std::string resolved = ResolveCaseInsensitive(path).value_or(path);
-  const uint64_t size = std::filesystem::file_size(resolved, error);
-  if (error) return 0;
-  return static_cast<size_t>(std::min<uint64_t>(size, TVXbildbas::kMaxRecordSize));
-}
-
-}  // namespace
 
 void TVXbildbas::SetFiles(const std::string& directory, const std::string& name) {
   directory_ = directory;
@@ -39,7 +25,7 @@ bool TVXbildbas::Open() {
   record_file_.SetFileNames(directory_, name_ + ".b");
   record_file_.SetReadOnly(true);
   record_file_.SetPointerLists(record_list_.get(), nullptr);
-  record_file_.SetBufferSize(RecordBufferSize(directory_ + name_ + ".b"));
+  record_file_.SetBufferSize(kPictureRecordBuffer);
   if (!record_file_.Open(false)) {
     Close();
     return false;
@@ -105,6 +91,17 @@ int32_t TVXbildbas::FindThroughIndex(std::string_view name) {
   return 0;
 }
 
+uint64_t TVXbildbas::ImageRoom(int64_t recno, uint64_t start) const {
+  uint64_t end = record_file_.FileSize();
+  if (recno < record_file_.RecordCount()) {
+    const uint32_t next = record_list_->Get(recno + 1);
+    // Records are written one after the other; an offset before this one's
+    // image says nothing about where the image ends.
+    if (next != Tvxpeklista::kNone && next >= start) end = std::min<uint64_t>(end, next);
+  }
+  return start <= end ? std::min(end - start, kMaxImageRoom) : 0;
+}
+
 Status TVXbildbas::ReadPicture(int64_t recno, PictureRecord& out) {
   out = {};
   const std::string where = "bild " + std::to_string(recno) + " i " + record_file_.path();
@@ -120,12 +117,23 @@ Status TVXbildbas::ReadPicture(int64_t recno, PictureRecord& out) {
     case Tvxblobfil::kNotReady:
       return Status::IOError("Bildbasen " + name_ + " \xE4r inte \xF6ppen.");
     case Tvxblobfil::kTooLong:
-      return Status::Corruption("Skadad " + where + ": posten \xE4r l\xE4ngre \xE4n filen.");
+      return Status::Corruption("Skadad " + where + ": postens data \xE4r l\xE4ngre \xE4n " +
+                                std::to_string(kPictureRecordBuffer) + " byte.");
     default:
       return Status::NotFound("Det finns ingen " + where + ".");
   }
-  const Status status = ParsePictureRecord(record_file_.Record(), out);
-  if (!status.ok()) return Status::Corruption("Skadad " + where + ": " + status.message());
+  Status status = ParsePictureFields(record_file_.Record(), out);
+  if (status.ok()) {
+    const uint64_t start = record_file_.PositionAfterRecord();
+    const PictureBytesReader read = [this, start](uint64_t offset, std::span<uint8_t> bytes) {
+      return record_file_.ReadBytesAt(start + offset, bytes);
+    };
+    status = ReadPictureImage(read, ImageRoom(recno, start), out);
+  }
+  if (!status.ok()) {
+    out = {};
+    return Status::Corruption("Skadad " + where + ": " + status.message());
+  }
   return status;
 }
 

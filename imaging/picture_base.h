@@ -3,7 +3,8 @@
 // name index.
 //
 // Files, in one directory: <name>.b (record file, records plain, in
-// ascending FoldTable order of their names), <name>.p (record pointer
+// ascending FoldTable order of their names, each record's image after its
+// data; picture_record.h), <name>.p (record pointer
 // list, read entry by entry) and <name>.bi (name index: a row file whose
 // rows hold the record number in RowValue1 and the picture name as text,
 // in the same order). A base is only ever read; a missing file leaves it
@@ -26,9 +27,9 @@ namespace vx {
 
 class TVXbildbas {
  public:
-  // Records longer than this are refused as damaged: no picture of the
-  // program comes near it, and it bounds what one look-up allocates.
-  static constexpr uint64_t kMaxRecordSize = 64ull << 20;
+  // Images and regions longer than this are refused as damaged: no picture
+  // of the program comes near it, and it bounds what one look-up allocates.
+  static constexpr uint64_t kMaxImageRoom = 64ull << 20;
 
   TVXbildbas() = default;
   ~TVXbildbas() { Close(); }
@@ -57,7 +58,10 @@ class TVXbildbas {
   // damaged.
   int32_t GetPicture(std::string_view name, PictureRecord& out, Status* status = nullptr);
 
-  // Reads record `recno` (1..RecordCount()).
+  // Reads record `recno` (1..RecordCount()): its fields through the
+  // record buffer (Corruption naming the file when the record's data is
+  // longer than kPictureRecordBuffer), then the image and region that
+  // follow, within the room up to the next record or the end of the file.
   Status ReadPicture(int64_t recno, PictureRecord& out);
 
   uint32_t RecordCount() const;
@@ -66,6 +70,9 @@ class TVXbildbas {
 
  private:
   int32_t FindThroughIndex(std::string_view name);
+  // Bytes from `start` (just past record `recno`'s data) to the next
+  // record's header, or to the end of the file.
+  uint64_t ImageRoom(int64_t recno, uint64_t start) const;
 
   std::string directory_;
   std::string name_;

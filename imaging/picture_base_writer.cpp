@@ -17,12 +17,15 @@ constexpr uint32_t kUnbounded = 0xFFFFFFFE;
 // RowValue1, RowValue2, then the name and its terminator.
 constexpr uint32_t kIndexRowLength = Tvxindexblobfil::kValuesSize + kMaxPictureName + 1;
 
-Status CheckNames(const std::vector<PictureRecord>& pictures) {
+Status CheckPictures(const std::vector<PictureRecord>& pictures) {
   for (size_t i = 0; i < pictures.size(); ++i) {
     const std::string& name = pictures[i].name;
     if (name.empty() || name.size() > kMaxPictureName || name.find('\0') != std::string::npos) {
       return Status::InvalidArgument("Bildnamnet \"" + name + "\" ska ha 1 till " +
                                      std::to_string(kMaxPictureName) + " tecken.");
+    }
+    if (EncodePictureFields(pictures[i]).size() > kPictureRecordBuffer) {
+      return Status::InvalidArgument("Bilden " + name + " har en f\xF6r l\xE5ng beskrivning.");
     }
     if (i > 0 && CompareTexts(pictures[i - 1].name.c_str(), name.c_str(), FoldTable()) == 0) {
       return Status::InvalidArgument("Bilden " + name + " finns tv\xE5 g\xE5nger.");
@@ -41,20 +44,16 @@ Status WriteRecords(const std::string& directory, const std::string& name,
   list.SetFileNames(directory, name + ".p");
   list.SetCapacity(kUnbounded);
   if (!list.Open(true)) return CannotWrite(directory + name + ".p");
-  std::vector<std::vector<uint8_t>> records;
-  size_t longest = 0;
-  for (const PictureRecord& picture : pictures) {
-    records.push_back(EncodePictureRecord(picture));
-    longest = std::max(longest, records.back().size());
-  }
   Tvxblobfil file;
   file.SetFileNames(directory, name + ".b");
   file.SetPointerLists(&list, nullptr);
-  file.SetBufferSize(longest);
+  file.SetBufferSize(kPictureRecordBuffer);
   if (!file.Open(true)) return CannotWrite(directory + name + ".b");
   bool written = true;
-  for (const std::vector<uint8_t>& record : records)
-    written = written && file.AppendRecord(record) > 0;
+  for (const PictureRecord& picture : pictures) {
+    written =
+        written && file.AppendRecord(EncodePictureFields(picture), EncodePictureImage(picture)) > 0;
+  }
   file.Close();
   list.SetCapacity(list.Count());
   written = list.Flush() && written;
@@ -89,7 +88,7 @@ Status WritePictureBase(const std::filesystem::path& directory, const std::strin
                    [](const PictureRecord& a, const PictureRecord& b) {
                      return CompareTexts(a.name.c_str(), b.name.c_str(), FoldTable()) < 0;
                    });
-  Status status = CheckNames(pictures);
+  Status status = CheckPictures(pictures);
   if (!status.ok()) return status;
   std::string prefix = directory.string();
   if (!prefix.empty() && prefix.back() != '/') prefix += '/';

@@ -13,9 +13,10 @@
 namespace vx {
 
 // Writes `pictures` into `directory`, sorted by folded name, replacing
-// files of the same names. InvalidArgument for an empty or duplicate name
-// (after folding) or a name longer than kMaxPictureName; IOError when a
-// file cannot be written.
+// files of the same names; each record's image follows its data
+// (picture_record.h). InvalidArgument for an empty or duplicate name (after
+// folding), a name longer than kMaxPictureName or fields longer than
+// kPictureRecordBuffer; IOError when a file cannot be written.
 Status WritePictureBase(const std::filesystem::path& directory, const std::string& name,
                         std::vector<PictureRecord> pictures, bool with_index);
 

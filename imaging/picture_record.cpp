@@ -1,5 +1,7 @@
 #include "imaging/picture_record.h"
 
+#include <algorithm>
+
 #include "engine/files/record_field.h"
 #include "engine/util/byte_order.h"
 
@@ -27,22 +29,37 @@ bool ReadNumber(std::span<const uint8_t> data, size_t& pos, int32_t& out) {
   return true;
 }
 
-bool ReadU32(std::span<const uint8_t> data, size_t& pos, uint32_t& out) {
-  if (data.size() - pos < 4) return false;
-  out = LoadU32(data.data() + pos);
-  pos += 4;
-  return true;
-}
+// Reads what follows a record's data in order, never past `room` bytes.
+class ImageReader {
+ public:
+  ImageReader(const PictureBytesReader& read, uint64_t room) : read_(read), room_(room) {}
 
-// A u32 length and that many bytes.
-bool ReadBytes(std::span<const uint8_t> data, size_t& pos, std::vector<uint8_t>& out) {
-  uint32_t length = 0;
-  if (!ReadU32(data, pos, length) || length > data.size() - pos) return false;
-  out.assign(data.begin() + static_cast<std::ptrdiff_t>(pos),
-             data.begin() + static_cast<std::ptrdiff_t>(pos + length));
-  pos += length;
-  return true;
-}
+  bool U32(uint32_t& out) {
+    uint8_t bytes[4];
+    if (!Take(bytes)) return false;
+    out = LoadU32(bytes);
+    return true;
+  }
+
+  // A u32 length and that many bytes.
+  bool Bytes(std::vector<uint8_t>& out) {
+    uint32_t length = 0;
+    if (!U32(length) || length > room_ - pos_) return false;
+    out.resize(length);
+    return Take(out);
+  }
+
+ private:
+  bool Take(std::span<uint8_t> out) {
+    if (out.size() > room_ - pos_ || !read_(pos_, out)) return false;
+    pos_ += out.size();
+    return true;
+  }
+
+  const PictureBytesReader& read_;
+  uint64_t room_;
+  uint64_t pos_ = 0;
+};
 
 Status ParseFields(std::span<const uint8_t> data, size_t& pos, PictureRecord& out) {
   if (!ReadText(data, pos, kMaxPictureName, out.name) ||
@@ -84,24 +101,46 @@ void AppendBytes(std::vector<uint8_t>& out, const std::vector<uint8_t>& bytes) {
 
 }  // namespace
 
-Status ParsePictureRecord(std::span<const uint8_t> data, PictureRecord& out) {
+Status ParsePictureFields(std::span<const uint8_t> data, PictureRecord& out, size_t* fields_end) {
   out = {};
   size_t pos = 0;
-  Status status = ParseFields(data, pos, out);
-  if (status.ok() && !ReadBytes(data, pos, out.image)) {
-    status = Damaged("bildens l\xE4ngd g\xE5r utanf\xF6r posten");
-  }
-  if (status.ok() && out.HasRegion() &&
-      !(ReadU32(data, pos, out.region_kept) && ReadBytes(data, pos, out.region))) {
-    status = Damaged("formens l\xE4ngd g\xE5r utanf\xF6r posten");
-  }
+  const Status status = ParseFields(data, pos, out);
   if (!status.ok()) out = {};
+  if (fields_end) *fields_end = status.ok() ? pos : 0;
   return status;
 }
 
-std::vector<uint8_t> EncodePictureRecord(const PictureRecord& picture) {
+Status ReadPictureImage(const PictureBytesReader& read, uint64_t room, PictureRecord& out) {
+  out.image.clear();
+  out.region.clear();
+  out.region_kept = 0;
+  ImageReader reader(read, room);
+  Status status;
+  if (!reader.Bytes(out.image)) {
+    status = Damaged("bildens l\xE4ngd g\xE5r f\xF6rbi n\xE4sta post eller filens slut");
+  } else if (out.HasRegion() && !(reader.U32(out.region_kept) && reader.Bytes(out.region))) {
+    status = Damaged("formens l\xE4ngd g\xE5r f\xF6rbi n\xE4sta post eller filens slut");
+  }
+  if (!status.ok()) {
+    out.image.clear();
+    out.region.clear();
+    out.region_kept = 0;
+  }
+  return status;
+}
+
+Status ParsePictureImage(std::span<const uint8_t> bytes, PictureRecord& out) {
+  const PictureBytesReader read = [bytes](uint64_t offset, std::span<uint8_t> to) {
+    if (offset > bytes.size() || bytes.size() - offset < to.size()) return false;
+    std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(offset), to.size(), to.begin());
+    return true;
+  };
+  return ReadPictureImage(read, bytes.size(), out);
+}
+
+std::vector<uint8_t> EncodePictureFields(const PictureRecord& picture) {
   std::vector<uint8_t> out;
-  out.reserve(64 + picture.image.size() + picture.region.size());
+  out.reserve(64 + picture.description.size());
   AppendText(out, picture.name, kMaxPictureName);
   AppendText(out, picture.description, std::string::npos);
   AppendNumber(out, picture.type);
@@ -109,6 +148,12 @@ std::vector<uint8_t> EncodePictureRecord(const PictureRecord& picture) {
   AppendText(out, picture.placement, kMaxPlacementCode);
   AppendNumber(out, picture.kept1);
   AppendNumber(out, picture.kept2);
+  return out;
+}
+
+std::vector<uint8_t> EncodePictureImage(const PictureRecord& picture) {
+  std::vector<uint8_t> out;
+  out.reserve(12 + picture.image.size() + picture.region.size());
   AppendBytes(out, picture.image);
   if (picture.HasRegion()) {
     AppendU32(out, picture.region_kept);

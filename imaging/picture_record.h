@@ -1,7 +1,9 @@
 // A picture record of a picture base: a named image with its type,
 // placement code and, for shaped pictures, a region.
 //
-// Record data, in order (fields with a tag byte as in record_field.h):
+// The record's data holds its fields (each with a tag byte, as in
+// record_field.h) and is read through the record file's buffer of
+// kPictureRecordBuffer bytes:
 //   text    name (at most kMaxPictureName characters are kept)
 //   text    description
 //   number  type: 10 and 11 carry a region; below 100 the picture is
@@ -10,6 +12,9 @@
 //   text    placement code, e.g. "C2" (at most 5 characters are kept)
 //   number  kept
 //   number  kept
+// The image follows the record's data in the file, outside the record
+// (so that the buffer stays small whatever the picture's size), before the
+// next record's header:
 //   u32     image length n, then n bytes of an image file (PNG, BMP, JPEG)
 //   types 10 and 11: u32 kept, u32 region length m, m bytes (region_data.h)
 #ifndef VX_IMAGING_PICTURE_RECORD_H_
@@ -17,6 +22,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -31,6 +37,8 @@ inline constexpr size_t kMaxPlacementCode = 5;
 inline constexpr int32_t kShapedPictureType = 10;
 inline constexpr int32_t kShapedPictureTypeAlt = 11;
 inline constexpr int32_t kEightBitPictureType = 100;
+// The record file's read buffer: record data longer than this is refused.
+inline constexpr size_t kPictureRecordBuffer = 1000;
 
 struct PictureRecord {
   std::string name;
@@ -49,14 +57,30 @@ struct PictureRecord {
   int LoadDepth() const { return type < kEightBitPictureType ? 24 : 8; }
 };
 
-// Reads a record's data into `out`. Corruption (`out` cleared) when a
-// field is cut short or a length passes the end of the record. The region
-// block is taken as it stands; ParseRegionData checks it.
-Status ParsePictureRecord(std::span<const uint8_t> data, PictureRecord& out);
+// Reads the fields of a record's data into `out` (image and region are
+// left empty); `fields_end`, if given, receives the offset after the last
+// field. Corruption (`out` cleared) when a field is cut short.
+Status ParsePictureFields(std::span<const uint8_t> data, PictureRecord& out,
+                          size_t* fields_end = nullptr);
 
-// The record data for `picture` (names longer than their limits are cut
-// as a reader would cut them; the region is written only for types 10, 11).
-std::vector<uint8_t> EncodePictureRecord(const PictureRecord& picture);
+// Fills `out` with the bytes at `offset`, counted from the end of the
+// record's data; false when they cannot be read.
+using PictureBytesReader = std::function<bool(uint64_t offset, std::span<uint8_t> out)>;
+
+// Reads the image and, for types 10 and 11 (`out.type` set by
+// ParsePictureFields), the region block that follow a record's data; every
+// length must stay within `room` bytes. Corruption (image and region
+// cleared) when one passes it or the bytes cannot be read. The region block
+// is taken as it stands; ParseRegionData checks it.
+Status ReadPictureImage(const PictureBytesReader& read, uint64_t room, PictureRecord& out);
+// The same over bytes in memory, `bytes.size()` being the room.
+Status ParsePictureImage(std::span<const uint8_t> bytes, PictureRecord& out);
+
+// The record's data for `picture` (names longer than their limits are cut
+// as a reader would cut them).
+std::vector<uint8_t> EncodePictureFields(const PictureRecord& picture);
+// The bytes that follow it: the image, and the region only for types 10, 11.
+std::vector<uint8_t> EncodePictureImage(const PictureRecord& picture);
 
 }  // namespace vx
 

@@ -34,6 +34,7 @@ void Tvxblobfil::SetBufferSize(size_t size) {
   buffer_size_ = size;
   buffer_.assign(size + 1, 0);
   record_length_ = 0;
+  position_after_record_ = 0;
 }
 
 bool Tvxblobfil::Open(bool create) {
@@ -117,6 +118,10 @@ bool Tvxblobfil::ReadField(size_t& pos, FieldKind kind, FieldValue& value) const
   return vx::ReadField(Record(), pos, kind, value);
 }
 
+bool Tvxblobfil::ReadBytesAt(uint64_t offset, std::span<uint8_t> out) const {
+  return file_.ReadAt(offset, out.data(), out.size());
+}
+
 int Tvxblobfil::ReadRecord(int64_t recno) {
   if (!file_.IsOpen() || buffer_size_ == 0 || records_ == nullptr ||
       (BlockMode() && block_list_ == nullptr)) {
@@ -139,6 +144,7 @@ int Tvxblobfil::ReadPlain(uint32_t offset) {
   }
   record_length_ = length;
   buffer_[length] = 0;
+  position_after_record_ = uint64_t{offset} + kRecordHeaderSize + length;
   return kOk;
 }
 
@@ -158,6 +164,7 @@ int Tvxblobfil::ReadInBlock(int64_t recno, uint32_t offset) {
   std::memcpy(buffer_.data(), rest.data(), length);
   record_length_ = length;
   buffer_[length] = 0;
+  position_after_record_ = 0;
   return kOk;
 }
 
@@ -216,15 +223,17 @@ int32_t Tvxblobfil::FindRecord(std::string_view key, bool prefix) {
   return found;
 }
 
-int64_t Tvxblobfil::AppendRecord(std::span<const uint8_t> data) {
+int64_t Tvxblobfil::AppendRecord(std::span<const uint8_t> data, std::span<const uint8_t> after) {
   if (!file_.IsWritable() || read_only_ || records_ == nullptr || data.size() > buffer_size_ ||
-      count_ >= INT32_MAX || records_->Count() >= records_->Capacity()) {
+      count_ >= INT32_MAX || records_->Count() >= records_->Capacity() ||
+      (BlockMode() && !after.empty())) {
     return -1;
   }
   scratch_.assign(kRecordHeaderSize, 0);
   StoreU32(scratch_.data(), count_ + 1);  // the record's number, for people reading dumps
   StoreU32(scratch_.data() + 4, static_cast<uint32_t>(data.size()));
   scratch_.insert(scratch_.end(), data.begin(), data.end());
+  scratch_.insert(scratch_.end(), after.begin(), after.end());
   return BlockMode() ? AppendToBlock(scratch_) : AppendPlain(scratch_);
 }
 

@@ -101,6 +101,16 @@ class Tvxblobfil {
   // Reads the field at `pos` of the record read last (see record_field.h).
   bool ReadField(size_t& pos, FieldKind kind, FieldValue& value) const;
 
+  // Plain mode: the file offset just past the data of the record read last,
+  // where an owner that keeps bytes of its own after a record's data (a
+  // picture base's image) finds them; 0 before the first read and in block
+  // mode.
+  uint64_t PositionAfterRecord() const { return position_after_record_; }
+  // Reads `out.size()` bytes at `offset` of the file; false when they are
+  // not all there.
+  bool ReadBytesAt(uint64_t offset, std::span<uint8_t> out) const;
+  uint64_t FileSize() const { return file_.Size(); }
+
   // Binary search over records stored in ascending FoldTable order of their
   // first field (data from offset 1). With `prefix`, a record matches when
   // its first field begins with `key`; else the texts must be equal. Only
@@ -111,11 +121,13 @@ class Tvxblobfil {
   int32_t FindRecord(std::string_view key, bool prefix);
 
   // Appends a record (writable files only). Plain mode writes it at the
-  // first free byte; block mode adds it to the pending block, flushed when
-  // it holds P records. Returns the new record's number, or -1 when the file
-  // is not writable, the record is longer than the buffer, a list is full,
-  // a block-mode file does not end on a whole block, or writing failed.
-  int64_t AppendRecord(std::span<const uint8_t> data);
+  // first free byte, followed by `after` (bytes outside the record's data,
+  // read back from PositionAfterRecord); block mode adds it to the pending
+  // block, flushed when it holds P records. Returns the new record's number,
+  // or -1 when the file is not writable, the record is longer than the
+  // buffer, a list is full, a block-mode file does not end on a whole block
+  // or is given `after`, or writing failed.
+  int64_t AppendRecord(std::span<const uint8_t> data, std::span<const uint8_t> after = {});
 
   // Writes the pending block (block mode) at the end of the file with
   // "LH5" and enters its offset in the block list. True when nothing was
@@ -165,6 +177,7 @@ class Tvxblobfil {
   size_t buffer_size_ = 0;
   std::vector<uint8_t> buffer_;
   size_t record_length_ = 0;
+  uint64_t position_after_record_ = 0;
   std::array<uint8_t, kRecordHeaderSize> last_header_ = {};
 
   BlockCache blocks_;

@@ -1,12 +1,14 @@
 // Reads arbitrary bytes as a picture record, its region and its image
 // header, and as the record file of a picture base.
 //
-// Checks what the readers promise: a record that parses holds no image or
-// region longer than its bytes and writes back to a record that parses the
-// same; a region that parses has only sound rectangles within the
-// coordinate limits; an image header gives a size within 1..65535. The same
-// bytes as a picture base's record file, with a pointer list naming up to
-// eight offsets taken from the input, read without a crash, and a picture
+// Checks what the readers promise: the input read as a record's fields
+// followed by its image holds no image or region longer than its bytes and
+// writes back to fields and an image that parse the same; a region that
+// parses has only sound rectangles within the coordinate limits; an image
+// header gives a size within 1..65535. The same bytes as a picture base's
+// record file (each record's image after its data), with a pointer list
+// naming up to eight offsets taken from the input, read without a crash; a
+// picture read holds no more image and region than the file, and a picture
 // found by name is the record read by number.
 //
 // With --write-seeds=DIR the target writes well-formed records to DIR and
@@ -49,15 +51,22 @@ bool SameRecord(const vx::PictureRecord& a, const vx::PictureRecord& b) {
 
 void CheckRecord(std::span<const uint8_t> bytes) {
   vx::PictureRecord record;
-  if (!vx::ParsePictureRecord(bytes, record).ok()) {
+  size_t fields_end = 0;
+  if (!vx::ParsePictureFields(bytes, record, &fields_end).ok()) {
     Check(record.name.empty() && record.image.empty() && record.region.empty());
     return;
   }
-  Check(record.image.size() + record.region.size() <= bytes.size());
+  Check(fields_end <= bytes.size());
+  if (!vx::ParsePictureImage(bytes.subspan(fields_end), record).ok()) {
+    Check(record.image.empty() && record.region.empty());
+    return;
+  }
+  Check(record.image.size() + record.region.size() <= bytes.size() - fields_end);
   Check(record.name.size() <= vx::kMaxPictureName);
   Check(record.placement.size() <= vx::kMaxPlacementCode);
   vx::PictureRecord again;
-  Check(vx::ParsePictureRecord(vx::EncodePictureRecord(record), again).ok());
+  Check(vx::ParsePictureFields(vx::EncodePictureFields(record), again).ok());
+  Check(vx::ParsePictureImage(vx::EncodePictureImage(record), again).ok());
   Check(SameRecord(record, again));
   vx::RegionData region;
   if (record.HasRegion() && vx::ParseRegionData(record.region, region).ok()) {
@@ -97,7 +106,12 @@ void CheckBase(const uint8_t* data, size_t size) {
   if (!base.Open()) return;
   for (uint32_t n = 1; n <= base.RecordCount() && n <= kMaxPointers + 1; ++n) {
     vx::PictureRecord by_number;
-    if (!base.ReadPicture(n, by_number).ok() || by_number.name.empty()) continue;
+    if (!base.ReadPicture(n, by_number).ok()) {
+      Check(by_number.name.empty() && by_number.image.empty() && by_number.region.empty());
+      continue;
+    }
+    Check(by_number.image.size() + by_number.region.size() <= size);
+    if (by_number.name.empty()) continue;
     vx::PictureRecord by_name;
     const int32_t found = base.GetPicture(by_number.name, by_name);
     if (found == static_cast<int32_t>(n)) Check(SameRecord(by_name, by_number));
@@ -117,8 +131,13 @@ void WriteSeeds(const fs::path& dir) {
   shaped.placement = "C3";
   const vx::Rect rects[] = {{0, 0, 4, 1}, {1, 1, 2, 2}};
   shaped.region = vx::EncodeRegionData(rects);
-  const std::vector<uint8_t> records[] = {vx::EncodePictureRecord(plain),
-                                          vx::EncodePictureRecord(shaped), shaped.region};
+  const auto whole = [](const vx::PictureRecord& picture) {
+    std::vector<uint8_t> bytes = vx::EncodePictureFields(picture);
+    const std::vector<uint8_t> image = vx::EncodePictureImage(picture);
+    bytes.insert(bytes.end(), image.begin(), image.end());
+    return bytes;
+  };
+  const std::vector<uint8_t> records[] = {whole(plain), whole(shaped), shaped.region};
   for (size_t i = 0; i < std::size(records); ++i)
     WriteFile(dir / ("seed-" + std::to_string(i)), records[i].data(), records[i].size());
   // A whole record file of a base, as the builder writes it.

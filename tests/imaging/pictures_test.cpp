@@ -144,10 +144,16 @@ PictureRecord Shaped() {
   return p;
 }
 
+// The fields, then the image and region that follow them.
+Status ParseBoth(const PictureRecord& written, PictureRecord& read) {
+  Status status = ParsePictureFields(EncodePictureFields(written), read);
+  return status.ok() ? ParsePictureImage(EncodePictureImage(written), read) : status;
+}
+
 TEST(PictureRecord, RoundTripsEveryField) {
   const PictureRecord written = Shaped();
   PictureRecord read;
-  ASSERT_TRUE(ParsePictureRecord(EncodePictureRecord(written), read).ok());
+  ASSERT_TRUE(ParseBoth(written, read).ok());
   EXPECT_EQ(read.name, written.name);
   EXPECT_EQ(read.description, written.description);
   EXPECT_EQ(read.type, 10);
@@ -168,7 +174,7 @@ TEST(PictureRecord, KeepsOnlyTheDescribedLengths) {
   p.placement = "C2345678";
   p.type = 120;
   PictureRecord read;
-  ASSERT_TRUE(ParsePictureRecord(EncodePictureRecord(p), read).ok());
+  ASSERT_TRUE(ParseBoth(p, read).ok());
   EXPECT_EQ(read.name, "ettmycketlangtbildna");
   EXPECT_EQ(read.short_text, "elva tecke");
   EXPECT_EQ(read.placement, "C2345");
@@ -177,24 +183,42 @@ TEST(PictureRecord, KeepsOnlyTheDescribedLengths) {
 }
 
 TEST(PictureRecord, EveryCutIsRefused) {
-  const std::vector<uint8_t> whole = EncodePictureRecord(Shaped());
-  for (size_t size = 0; size < whole.size(); ++size) {
+  const std::vector<uint8_t> fields = EncodePictureFields(Shaped());
+  for (size_t size = 0; size < fields.size(); ++size) {
     PictureRecord read;
     read.name = "gammal";
-    EXPECT_FALSE(ParsePictureRecord({whole.data(), size}, read).ok()) << size;
-    EXPECT_TRUE(read.name.empty() && read.image.empty()) << size;
+    EXPECT_FALSE(ParsePictureFields({fields.data(), size}, read).ok()) << size;
+    EXPECT_TRUE(read.name.empty()) << size;
+  }
+  const std::vector<uint8_t> image = EncodePictureImage(Shaped());
+  for (size_t size = 0; size < image.size(); ++size) {
+    PictureRecord read = Shaped();
+    EXPECT_TRUE(ParsePictureImage({image.data(), size}, read).IsCorruption()) << size;
+    EXPECT_TRUE(read.image.empty() && read.region.empty()) << size;
   }
 }
 
-TEST(PictureRecord, ImageLengthBeyondTheRecordIsRefused) {
+TEST(PictureRecord, FieldsEndWhereTheImageBegins) {
+  std::vector<uint8_t> bytes = EncodePictureFields(Shaped());
+  const size_t fields = bytes.size();
+  bytes.push_back(0xAA);
+  PictureRecord read;
+  size_t end = 0;
+  ASSERT_TRUE(ParsePictureFields(bytes, read, &end).ok());
+  EXPECT_EQ(end, fields);
+  EXPECT_TRUE(read.image.empty());
+}
+
+TEST(PictureRecord, ImageLengthBeyondTheRoomIsRefused) {
   PictureRecord p;
   p.name = "a";
   p.image = {1, 2, 3};
-  std::vector<uint8_t> bytes = EncodePictureRecord(p);
-  StoreU32(bytes.data() + bytes.size() - 7, 0xFFFFFFF0u);  // the image length word
+  std::vector<uint8_t> bytes = EncodePictureImage(p);
+  StoreU32(bytes.data(), 0xFFFFFFF0u);  // the image length word
   PictureRecord read;
-  const Status status = ParsePictureRecord(bytes, read);
-  EXPECT_TRUE(status.IsCorruption());
+  EXPECT_TRUE(ParsePictureImage(bytes, read).IsCorruption());
+  StoreU32(bytes.data(), 4);  // one byte more than there is
+  EXPECT_TRUE(ParsePictureImage(bytes, read).IsCorruption());
 }
 
 std::vector<uint8_t> RegionBlock(uint32_t count, uint32_t byte_size, size_t rect_bytes) {
