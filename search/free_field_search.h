@@ -5,6 +5,9 @@
 //   "text"   an entry equals the text (quotes at both ends dropped)
 //   text*    an entry begins with the text
 //   text     an entry contains the text
+//   *text, *text*
+//            the same as text: no transcription holds a '*', and a user
+//            who writes *text* as in the word-list fields means a part
 //
 // The list upper-cases the text, splits it at ";" into alternatives and
 // compares through FoldTable (free_search_list.h).
