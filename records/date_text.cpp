@@ -7,6 +7,8 @@
 namespace vx {
 namespace {
 
+constexpr std::string_view kUnknownYear = "9999";
+
 // Drops a final "00" or "99" while the year stays whole; the check comes
 // before each drop so that a year ending in 00 or 99 is never cut.
 void DropUnknownTail(std::string& text) {
@@ -39,7 +41,7 @@ std::string datumtext(std::string_view date) {
   DropUnknownTail(text);
   DropUnknownTail(text);
   const std::string year = text.substr(0, 4);
-  if (year == "9999") return {};
+  if (year == kUnknownYear) return {};
   const std::string_view rest = std::string_view(text).substr(year.size());
   const std::string_view month = rest.substr(0, 2);
   if (IsUnknownPart(month)) return year;
@@ -48,7 +50,12 @@ std::string datumtext(std::string_view date) {
   return shown_day + "/" + WithoutLeadingZeros(month) + " " + year;
 }
 
+bool IsUnknownDate(std::string_view date) {
+  return date.substr(0, 4) == kUnknownYear;
+}
+
 std::string DashedDate(std::string_view date) {
+  if (IsUnknownDate(date)) return {};
   std::string text(date);
   if (text.empty()) return text;
   InsertAt(text, 7, '-');

@@ -15,9 +15,14 @@ namespace vx {
 // letter in either case) is unknown; an unknown month gives the year alone.
 std::string datumtext(std::string_view date);
 
+// True for a date of which nothing is known: its year is 9999. Stored so,
+// it sorts after every known date.
+bool IsUnknownDate(std::string_view date);
+
 // The dashed form YYYY-MM-DD of printed lists: "-" inserted before the
 // seventh and then before the fifth character, at the end when the text is
-// shorter (175312 gives "1753-12-"). An empty date stays empty.
+// shorter (175312 gives "1753-12-"). An empty date stays empty, and so does
+// an unknown one (9999 would read "9999--", a date that is none).
 std::string DashedDate(std::string_view date);
 
 }  // namespace vx

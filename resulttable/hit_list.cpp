@@ -1,5 +1,7 @@
 #include "resulttable/hit_list.h"
 
+#include "records/date_text.h"
+
 namespace vx {
 namespace {
 
@@ -59,6 +61,7 @@ HitCells CellsOf(std::string_view row_text) {
   }
   if (cells.name.empty()) cells.name = "(Ingen namnuppgift)";
   const bool marked = date.starts_with("bg ") || date.starts_with("ly ") || date.starts_with("dp ");
+  if (IsUnknownDate(marked ? date.substr(3) : date)) date = {};  // "9999" is no date to show
   cells.date = marked ? TabbedDashed(date, 7, 9) : TabbedDashed(date, 4, 6);
   return cells;
 }

@@ -47,7 +47,8 @@ class HitList {
 // The two cells the result table shows for a row text: the name (at most
 // 100 characters, "(Ingen namnuppgift)" when empty) and the date with
 // dashes (YYYY-MM-DD, after a "bg ", "ly " or "dp " marker when there is
-// one), the date prefixed with TAB to be right-aligned.
+// one), the date prefixed with TAB to be right-aligned; a date of which
+// nothing is known (year 9999) leaves the cell empty.
 struct HitCells {
   std::string name;
   std::string date;
