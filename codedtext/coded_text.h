@@ -115,7 +115,7 @@ struct PaintedRun {
 struct CharHit {
   int run = -1;        // index into Runs(), -1 when no text run is on that line
   int64_t index = -1;  // the source index of the character, -1 when none
-  bool past = false;   // the point lies past the character's middle or the run's end
+  bool past = false;   // the point lies past the run's end (between runs or after the last)
 };
 
 enum class VerticalMode { kTop = 0, kCentre = 1, kBottom = 2 };
@@ -179,6 +179,13 @@ class TVXkodtxt {
   int64_t SelectionFirst() const { return selection_first_; }
   int64_t SelectionLast() const { return selection_last_; }
   bool HasSelection() const { return selection_first_ >= 0; }
+  // Selects what a drag from the character `anchor` to the view point
+  // (x, y) selects: the anchor always and the character under the point
+  // never, so forwards up to the character before it and backwards from
+  // the character after it; a point past a run counts as the boundary
+  // after the run's last character. False, with the selection unchanged,
+  // when no character lies on the point's line or `anchor` is negative.
+  bool SelectDrag(int64_t anchor, int x, int y);
 
   // The pieces to paint in the view, in order (selected parts white on
   // navy, highlighted runs on light green); marks the links drawn as

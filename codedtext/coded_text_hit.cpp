@@ -15,7 +15,9 @@ bool Inside(const CodedRun& run, int x, int64_t y) {
 
 // The character of `run` under x, which lies within the run's extent or
 // past its end, by the widths of the run's prefixes (they grow with
-// their length, so a binary search finds it).
+// their length, so a binary search finds it). Which half of the character
+// the point is over does not count: a drag never selects the character
+// under the mouse.
 CharHit CharInRun(const CodedRun& run, int index, int x, const TextMeasurer& measurer) {
   const std::string_view text = run.text;
   const auto end_of = [&](size_t count) {
@@ -30,12 +32,11 @@ CharHit CharInRun(const CodedRun& run, int index, int x, const TextMeasurer& mea
     else
       low = middle + 1;
   }
-  const int64_t start = end_of(low - 1);
   const int64_t end = end_of(low);
   CharHit hit;
   hit.run = index;
   hit.index = static_cast<int64_t>(run.source[low - 1]);
-  hit.past = end <= x || 2 * (x - start) >= end - start;
+  hit.past = end <= x;
   return hit;
 }
 

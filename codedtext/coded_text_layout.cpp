@@ -58,6 +58,7 @@ class CodedLayout {
   void Level(int level);
   void Plain();
   void Colour(int number);
+  void Style(bool& style, bool on);
   void Rule(int type);
   void Align(Alignment alignment);
   void Link(const CodedTag& tag);
@@ -188,17 +189,11 @@ void CodedLayout::Tag(const CodedTag& tag) {
     case CodedTagKind::kColour:
       return Colour(tag.number);
     case CodedTagKind::kBold:
-      CloseRun();
-      font_.bold = !tag.closing;
-      return;
+      return Style(font_.bold, !tag.closing);
     case CodedTagKind::kItalic:
-      CloseRun();
-      font_.italic = !tag.closing;
-      return;
+      return Style(font_.italic, !tag.closing);
     case CodedTagKind::kUnderline:
-      CloseRun();
-      font_.underline = !tag.closing;
-      return;
+      return Style(font_.underline, !tag.closing);
     case CodedTagKind::kRule:
       return Rule(tag.number);
     case CodedTagKind::kCentre:
@@ -236,11 +231,20 @@ void CodedLayout::Colour(int number) {
   if (!link_) colour_ = chosen_colour_;
 }
 
+// A link keeps its own look: bold, italic and underline inside it change
+// nothing, and its closing tag brings back the style of its opening.
+void CodedLayout::Style(bool& style, bool on) {
+  if (link_) return;
+  CloseRun();
+  style = on;
+}
+
 // A rule leaves the cursor where it is: text after it on the line is drawn
-// over it.
+// over it. Inside a table it runs to the table's right edge, whichever
+// column it starts in.
 void CodedLayout::Rule(int type) {
   CloseRun();
-  const int limit = Limit();
+  const int limit = in_table_ ? std::min(columns_.back().right, width_) : width_;
   if (limit <= x_) return;
   CodedRun run;
   run.rule = type;

@@ -83,6 +83,17 @@ void TVXkodtxt::SetSelection(int64_t first, int64_t last) {
   selection_last_ = std::max(first, last);
 }
 
+bool TVXkodtxt::SelectDrag(int64_t anchor, int x, int y) {
+  const CharHit hit = CharIndexAt(x, y);
+  if (anchor < 0 || hit.index < 0) return false;
+  int64_t first = anchor;
+  int64_t last = anchor;
+  if (hit.index > anchor) last = hit.past ? hit.index : hit.index - 1;
+  if (hit.index < anchor) first = hit.index + 1;
+  SetSelection(first, last);
+  return true;
+}
+
 std::string TVXkodtxt::SelectedPlainText() const {
   if (!HasSelection() || static_cast<uint64_t>(selection_first_) >= text_.size()) return {};
   const size_t first = static_cast<size_t>(selection_first_);

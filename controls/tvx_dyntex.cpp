@@ -241,19 +241,15 @@ void TVXdyntex::StartSelection(QPoint at) {
   update();
 }
 
-// The anchor is always selected and the character under the mouse only
-// when the mouse lies past its middle, moving forwards.
+// The anchor is always selected and the character under the mouse never
+// (TVXkodtxt::SelectDrag).
 void TVXdyntex::ExtendSelection(QPoint at) {
   const int y = ScrollToward(at.y());
   const int x = std::clamp(at.x(), 0, std::max(width() - 1, 0));
-  const CharHit hit = kodtxt_.CharIndexAt(x, y);
-  if (hit.index < 0) return;
-  int64_t first = anchor_;
-  int64_t last = anchor_;
-  if (hit.index > anchor_) last = hit.past ? hit.index : hit.index - 1;
-  if (hit.index < anchor_) first = hit.index + 1;
+  const int64_t first = kodtxt_.SelectionFirst();
+  const int64_t last = kodtxt_.SelectionLast();
+  if (!kodtxt_.SelectDrag(anchor_, x, y)) return;
   if (first == kodtxt_.SelectionFirst() && last == kodtxt_.SelectionLast()) return;
-  kodtxt_.SetSelection(first, last);
   if (!copy_menu_) AddCopyMenu();
   update();
 }

@@ -20,7 +20,8 @@
 //   character under the mouse; moving selects from the anchor to the
 //   character before the one under the mouse (from the one after it when
 //   moving backwards): the anchor always, the character under the mouse
-//   never, unless the mouse lies past its middle or past its line's end.
+//   never (past the end of a line, the line's last character is before
+//   the mouse).
 //   Outside the control the view scrolls line by line (NyPosition);
 //   once a selection exists the context menu offers "K&opiera";
 //   Ctrl+C and Ctrl+Insert copy too;

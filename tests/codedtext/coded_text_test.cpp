@@ -215,7 +215,7 @@ TEST(CodedLayout, LinksTakeTheirOwnLook) {
   EXPECT_EQ(k.Runs().size(), 5u);
   EXPECT_EQ(k.Runs()[1].font, (CodedFont{2, false, false, false}));
   EXPECT_EQ(k.Runs()[2].colour, 0xE00000u);
-  EXPECT_EQ(k.Runs()[2].font.italic, true);
+  EXPECT_EQ(k.Runs()[2].font.italic, false);
   EXPECT_EQ(k.Runs()[3].font, (CodedFont{2, true, false, false}));
   EXPECT_EQ(k.Runs()[3].colour, 0x800000u);
   // No nesting and no stray closing.
@@ -446,10 +446,10 @@ TEST(CodedView, CharIndexAtPoints) {
     return std::to_string(h.run) + ":" + std::to_string(h.index) + (h.past ? "+" : "");
   };
   EXPECT_EQ(at(3, 5), "0:0");
-  EXPECT_EQ(at(4, 5), "0:0+");
-  EXPECT_EQ(at(34, 14), "0:4+");
+  EXPECT_EQ(at(4, 5), "0:0");  // past the character's middle is still on it
+  EXPECT_EQ(at(34, 14), "0:4");
   EXPECT_EQ(at(38, 5), "1:8");
-  EXPECT_EQ(at(39, 5), "1:8+");
+  EXPECT_EQ(at(39, 5), "1:8");
   EXPECT_EQ(at(51, 5), "1:9+");
   EXPECT_EQ(at(500, 5), "1:9+");
   EXPECT_EQ(at(-5, -10), "0:0");  // above the text: line 1
