@@ -190,8 +190,9 @@ void PrintEngine::PrintColumnHeadings() {
     y_ += line_height_;
   }
   const int end = placed_.empty() ? geometry_.right : placed_.back().x + placed_.back().width;
-  canvas_.DrawRule(geometry_.left, end, y_ + line_height_ / 4, std::max(geometry_.rule_pen, 1));
-  y_ += line_height_ / 2;
+  const int rule_y = y_ + line_height_ / 4;
+  canvas_.DrawRule(geometry_.left, end, rule_y, std::max(geometry_.rule_pen, 1));
+  y_ = rule_y + line_height_;  // the body starts one line under the rule
 }
 
 bool PrintEngine::NewTablePage() {
@@ -201,11 +202,13 @@ bool PrintEngine::NewTablePage() {
   return true;
 }
 
+// A blank line goes before the heading, at the top of a page too, unless
+// the heading needed a new page of its own.
 bool PrintEngine::PrintGroupHeading(std::string_view source) {
   if (LinesLeft() < 4 && !NewTablePage()) return false;
   if (LinesLeft() < 3) {
     if (!NewTablePage()) return false;
-  } else if (!page_start_) {
+  } else {
     y_ += line_height_;
   }
   canvas_.DrawText(PrintFont::kTableBold, geometry_.left, y_, "K\xE4lla: " + std::string(source));
