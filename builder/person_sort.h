@@ -15,7 +15,7 @@
 #include "builder/norm_rows.h"
 #include "builder/source_error.h"
 #include "builder/source_records.h"
-#include "builder/spill_sorter.h"
+#include "engine/sort/spill_sorter.h"
 
 namespace vx {
 

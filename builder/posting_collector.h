@@ -20,7 +20,7 @@
 #include <utility>
 #include <vector>
 
-#include "builder/spill_sorter.h"
+#include "engine/sort/spill_sorter.h"
 
 namespace vx {
 

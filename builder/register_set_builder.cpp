@@ -16,9 +16,9 @@
 #include "builder/register_writer.h"
 #include "builder/set_files.h"
 #include "builder/set_pictures.h"
-#include "builder/spill_sorter.h"
 #include "builder/text_sources.h"
 #include "engine/lists/struct_list.h"
+#include "engine/sort/spill_sorter.h"
 #include "engine/store/record_store_writer.h"
 
 namespace vx {

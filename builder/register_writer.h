@@ -14,7 +14,7 @@
 #include "builder/person_sort.h"
 #include "builder/source_error.h"
 #include "builder/source_records.h"
-#include "builder/spill_sorter.h"
+#include "engine/sort/spill_sorter.h"
 
 namespace vx {
 

@@ -4,62 +4,36 @@
 
 namespace vx {
 
-RunMerger::RunMerger(SpillFile* file, std::span<const SpillRun> runs,
-                     std::span<const SortEntry> batch)
-    : file_(file) {
-  sources_.resize(runs.size() + 1);
-  for (size_t i = 0; i < runs.size(); ++i) {
-    sources_[i].next_offset = runs[i].start;
-    sources_[i].unread = runs[i].count;
+RunMerger::RunMerger(std::vector<std::unique_ptr<RunReader>> runs) : runs_(std::move(runs)) {
+  heap_.reserve(runs_.size());
+  for (size_t i = 0; i < runs_.size() && !failed_; ++i) {
+    if (runs_[i]->Advance(failed_)) heap_.push_back(i);
   }
-  sources_.back().items = batch;
-  heap_.reserve(sources_.size());
-  for (size_t i = 0; i < sources_.size(); ++i)
-    PushSource(i);
+  std::make_heap(heap_.begin(), heap_.end(), After{this});
 }
 
-const SortEntry* RunMerger::Next() {
-  if (!ok_ || heap_.empty()) return nullptr;
-  auto after = [this](size_t a, size_t b) { return HeadAfter(a, b); };
-  std::pop_heap(heap_.begin(), heap_.end(), after);
-  const size_t source = heap_.back();
+bool RunMerger::Next(std::string_view& key, std::string_view& payload) {
+  // The run read from last moves on only now, so that its item stayed valid.
+  if (last_ != SIZE_MAX) Push(last_);
+  last_ = SIZE_MAX;
+  if (failed_ || heap_.empty()) return false;
+  std::pop_heap(heap_.begin(), heap_.end(), After{this});
+  last_ = heap_.back();
   heap_.pop_back();
-  current_ = Head(source);
-  ++sources_[source].index;
-  PushSource(source);
-  return &current_;
-}
-
-bool RunMerger::HasHead(Source& source) {
-  if (source.index < source.items.size()) return true;
-  if (source.unread == 0 || !ok_) return false;
-  uint64_t next = 0;
-  if (file_ == nullptr || !file_->ReadChunk(source.next_offset, source.chunk, next) ||
-      source.chunk.empty() || source.chunk.size() > source.unread) {
-    ok_ = false;
-    return false;
-  }
-  source.next_offset = next;
-  source.unread -= source.chunk.size();
-  source.items = source.chunk;
-  source.index = 0;
+  key = runs_[last_]->key();
+  payload = runs_[last_]->payload();
   return true;
 }
 
-const SortEntry& RunMerger::Head(size_t source) const {
-  const Source& s = sources_[source];
-  return s.items[s.index];
+bool RunMerger::After::operator()(size_t a, size_t b) const {
+  const int order = merger->runs_[a]->key().compare(merger->runs_[b]->key());
+  return order != 0 ? order > 0 : a > b;
 }
 
-bool RunMerger::HeadAfter(size_t a, size_t b) const {
-  return SortsBefore(Head(b), Head(a));
-}
-
-void RunMerger::PushSource(size_t source) {
-  if (!HasHead(sources_[source])) return;
-  heap_.push_back(source);
-  std::push_heap(heap_.begin(), heap_.end(),
-                 [this](size_t a, size_t b) { return HeadAfter(a, b); });
+void RunMerger::Push(size_t run) {
+  if (!runs_[run]->Advance(failed_)) return;
+  heap_.push_back(run);
+  std::push_heap(heap_.begin(), heap_.end(), After{this});
 }
 
 }  // namespace vx

@@ -1,127 +1,64 @@
 #include "engine/sort/sorter.h"
 
-#include <algorithm>
+#include <system_error>
+
+#include "engine/sort/sort_entry_runs.h"
 
 namespace vx {
-namespace {
-
-// Writes everything `merger` yields to `out` in full chunks; `count` gets
-// the number of entries written.
-bool WriteMerged(RunMerger& merger, SpillFile& out, uint64_t& count) {
-  std::vector<SortEntry> chunk;
-  chunk.reserve(SpillFile::kChunkEntries);
-  count = 0;
-  for (const SortEntry* entry = merger.Next(); entry != nullptr; entry = merger.Next()) {
-    chunk.push_back(*entry);
-    if (chunk.size() == SpillFile::kChunkEntries) {
-      if (!out.AppendChunk(chunk)) return false;
-      count += chunk.size();
-      chunk.clear();
-    }
-  }
-  if (!merger.Ok()) return false;
-  if (!chunk.empty() && !out.AppendChunk(chunk)) return false;
-  count += chunk.size();
-  return true;
-}
-
-}  // namespace
 
 void Tvxsortera::Init(size_t capacity) {
-  ForgetReading();
   capacity_ = capacity;
-  batch_.clear();
-  file_.reset();
-  runs_.clear();
-  spilled_count_ = 0;
-  spill_failed_ = false;
+  sorter_.reset();
   sorted_ = false;
-  ok_ = true;
+  position_ = 0;
 }
 
 void Tvxsortera::Add(std::string_view key, uint32_t value) {
   if (capacity_ == 0) return;
-  ForgetReading();
+  if (sorter_ == nullptr) {
+    std::error_code error;
+    std::filesystem::path directory = temp_directory_;
+    if (directory.empty()) directory = std::filesystem::temp_directory_path(error);
+    // The capacity bounds the batch, not a budget in bytes.
+    sorter_ = std::make_unique<SpillSorter>(SIZE_MAX, directory, SortEntryRuns(), capacity_);
+  }
   sorted_ = false;
-  if (batch_.size() >= capacity_ && !spill_failed_) Spill();
-  batch_.push_back({std::string(key.substr(0, SpillFile::kMaxKeyLength)), value});
+  position_ = 0;
+  key = key.substr(0, kMaxSortKeyText);
+  MakeSortKey(key, value, sort_key_);
+  // A batch that cannot be spilled stays in memory: nothing to report.
+  sorter_->Add(sort_key_, key);
 }
 
 void Tvxsortera::Sort() {
-  ForgetReading();
-  SortBatch();
+  if (sorter_ != nullptr) sorter_->Finish();
   sorted_ = true;
+  position_ = 0;
 }
 
 const SortEntry* Tvxsortera::Entry(size_t i) {
   if (!sorted_ || i < 1 || i > Count()) return nullptr;
-  if (runs_.empty()) return &batch_[i - 1];
-  if (merger_ == nullptr || i < merged_position_) {
-    ForgetReading();
-    merger_ = std::make_unique<RunMerger>(file_.get(), runs_, batch_);
+  if (i < position_) {
+    sorter_->Rewind();
+    position_ = 0;
   }
-  while (merged_position_ < i) {
-    merged_current_ = merger_->Next();
-    if (merged_current_ == nullptr) {
-      ok_ = false;
-      ForgetReading();
+  std::string_view key, text;
+  while (position_ < i) {
+    if (!sorter_->Next(key, text)) {
+      position_ = 0;
       return nullptr;
     }
-    ++merged_position_;
+    ++position_;
+    if (position_ == i) {
+      current_.key.assign(text);
+      current_.value = ValueOfSortKey(key);
+    }
   }
-  return merged_current_;
+  return &current_;
 }
 
 std::filesystem::path Tvxsortera::SpillPath() const {
-  return file_ != nullptr ? file_->path() : std::filesystem::path();
-}
-
-void Tvxsortera::SortBatch() {
-  std::sort(batch_.begin(), batch_.end(), SortsBefore);
-}
-
-void Tvxsortera::Spill() {
-  SortBatch();
-  if (file_ == nullptr) file_ = SpillFile::Create(temp_directory_);
-  const bool room = file_ != nullptr && (runs_.size() < kMaxRuns || MergeAllRuns());
-  if (!room || !WriteRun(*file_, batch_)) {
-    spill_failed_ = true;
-    return;
-  }
-  spilled_count_ += batch_.size();
-  batch_.clear();
-}
-
-// Records the run only when every chunk was written.
-bool Tvxsortera::WriteRun(SpillFile& file, std::span<const SortEntry> entries) {
-  const SpillRun run{file.Size(), entries.size()};
-  for (size_t at = 0; at < entries.size(); at += SpillFile::kChunkEntries) {
-    const size_t n = std::min(SpillFile::kChunkEntries, entries.size() - at);
-    if (!file.AppendChunk(entries.subspan(at, n))) return false;
-  }
-  runs_.push_back(run);
-  return true;
-}
-
-// Merges every run into one run of a new spill file, which replaces the old
-// one. On failure the old file and runs stay as they were.
-bool Tvxsortera::MergeAllRuns() {
-  std::unique_ptr<SpillFile> merged_file = SpillFile::Create(temp_directory_);
-  if (merged_file == nullptr) return false;
-  uint64_t count = 0;
-  {
-    RunMerger merger(file_.get(), runs_, {});
-    if (!WriteMerged(merger, *merged_file, count)) return false;
-  }
-  file_ = std::move(merged_file);
-  runs_.assign(1, SpillRun{0, count});
-  return true;
-}
-
-void Tvxsortera::ForgetReading() {
-  merger_.reset();
-  merged_position_ = 0;
-  merged_current_ = nullptr;
+  return sorter_ != nullptr ? sorter_->SpillPath() : std::filesystem::path();
 }
 
 }  // namespace vx

@@ -1,16 +1,7 @@
-// SpillFile: the temporary file where the external sorter keeps sorted runs
-// that do not fit in memory.
-//
-// The file is a sequence of chunks, each
-//   u32  byte length n of the compressed chunk
-//   n    one compressed stream ("LH5") of the expanded chunk:
-//          u32 0, then up to kChunkEntries entries, each
-//          u16 key length k, k bytes of key (no terminator), u32 value.
-// A run is one or more consecutive chunks; the file does not record runs,
-// its user does.
-//
-// The file lives in a temporary directory under a unique name beginning
-// with "Kal" and is removed when the object is destroyed.
+// SpillFile: the temporary file where the external sorter keeps the runs
+// that do not fit in memory. Written only at its end, read at any offset;
+// removed when the object goes. How runs are laid out in it is the
+// RunFormat's (run_format.h).
 #ifndef VX_ENGINE_SORT_SPILL_FILE_H_
 #define VX_ENGINE_SORT_SPILL_FILE_H_
 
@@ -18,60 +9,44 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
-#include <span>
-#include <vector>
+#include <string>
 
 #include "engine/files/file.h"
-#include "engine/sort/sort_entry.h"
-#include "engine/util/stream.h"
 
 namespace vx {
 
-// Where a run's first chunk starts and how many entries the run holds.
-struct SpillRun {
-  uint64_t start = 0;
-  uint64_t count = 0;
-};
-
 class SpillFile {
  public:
-  static constexpr size_t kChunkEntries = 1000;
-  static constexpr size_t kMaxKeyLength = 0xFFFF;
+  // Creates an empty file in `directory` under a unique name beginning
+  // with `prefix`. Unless `keep_name`, the name is removed at once where
+  // the system allows, so that nothing is left behind even when the
+  // program is killed. Null when the file cannot be created.
+  static std::unique_ptr<SpillFile> Create(const std::filesystem::path& directory,
+                                           const std::string& prefix, bool keep_name);
 
-  // Creates an empty file in `directory`, or in the system's temporary
-  // directory when `directory` is empty. Null when it cannot be created.
-  static std::unique_ptr<SpillFile> Create(const std::filesystem::path& directory);
-
-  // Closes and removes the file.
   ~SpillFile();
   SpillFile(const SpillFile&) = delete;
   SpillFile& operator=(const SpillFile&) = delete;
 
-  // Appends one chunk of 1..kChunkEntries entries; keys must not be longer
-  // than kMaxKeyLength. False when the chunk could not be written; Size()
-  // then stays as it was.
-  bool AppendChunk(std::span<const SortEntry> entries);
+  // Appends n bytes. False when they could not all be written; Size() then
+  // stays as it was, and the next append writes over what did get out.
+  bool Append(const void* bytes, size_t n);
 
-  // Reads the chunk starting at `offset` into `entries` (replacing what they
-  // held) and sets `next` to the offset after it. False when the chunk does
-  // not lie within the written part or its contents are malformed. The
-  // codec's exceptions pass through.
-  bool ReadChunk(uint64_t offset, std::vector<SortEntry>& entries, uint64_t& next);
+  // Reads exactly n bytes at `offset`; false when they are not all there.
+  bool ReadAt(uint64_t offset, void* destination, size_t n) const {
+    return file_.ReadAt(offset, destination, n);
+  }
 
-  // Bytes written so far: the offset of the next chunk.
+  // Bytes written so far: the offset of the next append.
   uint64_t Size() const { return file_.Size(); }
-  std::filesystem::path path() const { return file_.path(); }
+  // The name the file was created under.
+  const std::string& path() const { return file_.path(); }
 
  private:
-  explicit SpillFile(File file) : file_(std::move(file)) {}
-
-  bool ParseChunk(std::vector<SortEntry>& entries) const;
+  SpillFile(File file, bool named) : file_(std::move(file)), named_(named) {}
 
   File file_;
-  // Reused between chunks so that spilling does not allocate per chunk.
-  TMemoryStream expanded_;
-  TMemoryStream compressed_;
-  std::vector<uint8_t> read_buffer_;
+  bool named_;  // the name still exists and goes with the object
 };
 
 }  // namespace vx
