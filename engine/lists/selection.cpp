@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cassert>
 #include <bit>
+#include <cassert>
 #include <cstdint>
 #include <string>
 
@@ -179,11 +179,21 @@ uint32_t Tvxsmalurval::Limit() const {
   return static_cast<uint32_t>(std::min<uint64_t>(size, uint64_t{storage_bytes_} * 8));
 }
 
-void Tvxsmalurval::AssertWordRange() const {
+void Tvxsmalurval::AssertInvariants() const {
 #ifndef NDEBUG
   assert(lo_ <= hi_ && hi_ <= words_.size());
-  for (size_t j = 0; j < words_.size(); ++j)
-    assert((j >= lo_ && j < hi_) || words_[j] == 0);
+  assert(listed_count_ <= kMaxListedWords);
+  const uint32_t limit = Limit();
+  int64_t bits = 0;
+  for (size_t j = 0; j < words_.size(); ++j) {
+    if (words_[j] == 0) continue;
+    assert(j >= lo_ && j < hi_);
+    assert(WordWithin(words_, j, limit) == words_[j]);
+    assert(!listed_ok_ || std::find(listed_.begin(), listed_.begin() + listed_count_, j) !=
+                              listed_.begin() + listed_count_);
+    bits += std::popcount(words_[j]);
+  }
+  assert(!count_current_ || count_ == bits);
 #endif
 }
 
@@ -234,8 +244,11 @@ void Tvxsmalurval::ClearAbove(uint32_t limit) {
 }
 
 void Tvxsmalurval::SetSize(int32_t size) {
+  const uint32_t before = Limit();
   size_ = size;
+  if (Limit() < before) count_current_ = false;
   ClearAbove(Limit());
+  AssertInvariants();
 }
 
 void Tvxsmalurval::Resize(int32_t size) {
@@ -246,6 +259,7 @@ void Tvxsmalurval::Resize(int32_t size) {
 
 void Tvxsmalurval::Allocate() {
   count_ = 0;
+  count_current_ = true;
   if (allocation_size_ < 1) {
     Release();
     return;
@@ -255,12 +269,14 @@ void Tvxsmalurval::Allocate() {
   words_.assign((words32 + 1) / 2, 0);
   lo_ = hi_ = 0;
   ListNothing();
+  AssertInvariants();
 }
 
 void Tvxsmalurval::Release() {
   std::vector<uint64_t>().swap(words_);
   storage_bytes_ = 0;
   count_ = 0;
+  count_current_ = true;
   lo_ = hi_ = 0;
   ListNothing();
 }
@@ -277,7 +293,8 @@ void Tvxsmalurval::SetAll() {
   Widen(0, WordsFor(limit));
   listed_ok_ = limit == 0;
   count_ = static_cast<int32_t>(limit);
-  AssertWordRange();
+  count_current_ = true;
+  AssertInvariants();
 }
 
 void Tvxsmalurval::Clear() {
@@ -290,7 +307,8 @@ void Tvxsmalurval::Clear() {
   lo_ = hi_ = 0;
   ListNothing();
   count_ = 0;
-  AssertWordRange();
+  count_current_ = true;
+  AssertInvariants();
 }
 
 bool Tvxsmalurval::IsSet(int32_t i) const {
@@ -314,6 +332,7 @@ void Tvxsmalurval::SetBit(int32_t i, bool on) {
 }
 
 void Tvxsmalurval::And(const Tvxsmalurval& other) {
+  count_current_ = false;
   const uint32_t limit = std::min(Limit(), other.Limit());
   const size_t full = limit / kWordBits;
   // Only words inside both ranges can keep bits.
@@ -337,7 +356,7 @@ void Tvxsmalurval::And(const Tvxsmalurval& other) {
     words_[j] &= WordWithin(other.words_, j, limit);
   lo_ = begin;
   hi_ = end;
-  AssertWordRange();
+  AssertInvariants();
 }
 
 // Only listed words can hold bits: the words of this selection's list, or
@@ -362,10 +381,11 @@ void Tvxsmalurval::AndListed(const Tvxsmalurval& other, uint32_t limit, size_t b
   }
   lo_ = begin;
   hi_ = end;
-  AssertWordRange();
+  AssertInvariants();
 }
 
 void Tvxsmalurval::Or(const Tvxsmalurval& other) {
+  count_current_ = false;
   const uint32_t limit = std::min(Limit(), other.Limit());
   const size_t full = limit / kWordBits;
   const size_t begin = other.lo_;
@@ -380,7 +400,7 @@ void Tvxsmalurval::Or(const Tvxsmalurval& other) {
       Widen(j, j + 1);
       Note(j);
     }
-    AssertWordRange();
+    AssertInvariants();
     return;
   }
   listed_ok_ = false;
@@ -391,7 +411,7 @@ void Tvxsmalurval::Or(const Tvxsmalurval& other) {
   for (size_t j = std::max(begin, full); j < end; ++j)
     words_[j] |= WordWithin(other.words_, j, limit);
   Widen(begin, end);
-  AssertWordRange();
+  AssertInvariants();
 }
 
 void Tvxsmalurval::Assign(const Tvxsmalurval& other) {
@@ -425,27 +445,33 @@ void Tvxsmalurval::Assign(const Tvxsmalurval& other) {
   }
   if (other.Limit() <= own_limit) {
     count_ = other.count_;
+    count_current_ = other.count_current_;
   } else {
     Recount();
   }
-  AssertWordRange();
+  AssertInvariants();
 }
 
 int32_t Tvxsmalurval::Recount() {
+  count_ = static_cast<int32_t>(CountSetBits());
+  count_current_ = true;
+  AssertInvariants();
+  return count_;
+}
+
+int64_t Tvxsmalurval::CountSetBits() const {
   const uint32_t limit = Limit();
   if (listed_ok_) {
     int64_t count = 0;
     for (size_t i = 0; i < listed_count_; ++i)
       count += std::popcount(WordWithin(words_, listed_[i], limit));
-    count_ = static_cast<int32_t>(count);
-    return count_;
+    return count;
   }
   const size_t full = limit / kWordBits;
   const size_t begin = std::min(lo_, full);
   int64_t count = CountBits(words_.data() + begin, std::min(hi_, full) - std::min(begin, hi_));
   if (full < WordsFor(limit) && full < hi_) count += std::popcount(WordWithin(words_, full, limit));
-  count_ = static_cast<int32_t>(count);
-  return count_;
+  return count;
 }
 
 bool Tvxsmalurval::Next(int32_t& k) const {
@@ -478,7 +504,7 @@ Status Tvxsmalurval::LoadPostings(ByteReader& reader, int64_t count, bool on) {
   for (const uint32_t j : applier.listed())
     Note(j);
   count_ = static_cast<int32_t>(count_ + applier.count_change());
-  AssertWordRange();
+  AssertInvariants();
   if (status.ok() && applier.has_invalid()) {
     const std::string source = reader.SourceName();
     return Status::Corruption("Postnummer " + std::to_string(applier.first_invalid()) +

@@ -107,10 +107,14 @@ class Tvxsmalurval {
 
   // Numbers the bits cover: Size bounded by the storage.
   uint32_t Limit() const;
+  int64_t CountSetBits() const;
+  // Debug builds: lo_ <= hi_ <= the words held, every word outside
+  // [lo_, hi_) is 0, a listed selection lists every word that is not 0, no
+  // bit beyond Limit() is set, and Count() is the number of set bits unless
+  // an And, Or or shrinking SetSize left it for a Recount. A linear check,
+  // so called after bulk operations only.
+  void AssertInvariants() const;
   // Makes the word range take in words [begin, end).
-  // Debug builds: lo_ <= hi_ <= the words held, and every word outside
-  // [lo_, hi_) is 0. A linear check, so called after bulk operations only.
-  void AssertWordRange() const;
   void Widen(size_t begin, size_t end);
   // Zeroes the words of [begin, end) that lie in the word range.
   void ZeroWithin(size_t begin, size_t end);
@@ -127,6 +131,8 @@ class Tvxsmalurval {
   int32_t size_ = 0;
   int32_t allocation_size_ = 0;
   int32_t count_ = 0;
+  // False from an And, Or or shrinking SetSize until the count is set again.
+  bool count_current_ = true;
   size_t storage_bytes_ = 0;
   // The 32-bit words in pairs; the upper half of the last one is unused
   // when the word count is odd.
