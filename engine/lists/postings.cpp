@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <string>
 
 #include "engine/util/byte_order.h"
@@ -62,6 +63,9 @@ class RunDecoder {
         }
         batch[k++] = n;
       }
+      // Consumers rely on it: an ascending batch runs from its least
+      // number to its greatest.
+      assert(!ascending || std::is_sorted(batch.begin(), batch.begin() + k));
       if (k > 0) consumer_.Accept({batch.data(), k}, ascending);
       remaining_ -= static_cast<int64_t>(k);
     }

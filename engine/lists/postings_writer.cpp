@@ -1,5 +1,6 @@
 #include "engine/lists/postings_writer.h"
 
+#include <cassert>
 #include <cstddef>
 
 #include "engine/lists/postings.h"
@@ -53,6 +54,9 @@ class ChunkWriter {
 
   void Close() {
     if (!open_) return;
+    // A chunk holds at least one code and no more code bytes than a reader
+    // takes.
+    assert(out_.size() - start_ > 2 && out_.size() - start_ <= 2 + kMaxChunkCodeBytes);
     StoreU16(out_.data() + start_, static_cast<uint16_t>(out_.size() - start_));
     open_ = false;
   }

@@ -1,6 +1,7 @@
 #include "engine/lists/probe_memo.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace vx {
 
@@ -36,6 +37,8 @@ void ProbeMemo::Add(int32_t row, std::span<const uint8_t> bytes, bool pin) {
   if (pin && pinned_.size() < pinned_capacity_) {
     pinned_.emplace(row, pinned_bytes_.size());
     pinned_bytes_.insert(pinned_bytes_.end(), bytes.begin(), bytes.end());
+    assert(pinned_.size() <= pinned_capacity_ &&
+           pinned_bytes_.size() == pinned_.size() * row_length_);
     return;
   }
   recent_rows_[next_recent_] = row;

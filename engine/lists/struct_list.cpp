@@ -1,6 +1,7 @@
 #include "engine/lists/struct_list.h"
 
 #include <algorithm>
+#include <cassert>
 #include <string>
 #include <vector>
 
@@ -212,7 +213,8 @@ void TVXstruktlista::RebuildSortedBits() {
 bool TVXstruktlista::GoToVisible(int32_t k) {
   if (anchors_.empty() || k < 1 || k > visible_count_) return false;
   const int32_t found = anchors_.Find(VisibleBits(), k);
-  if (found < 0) return false;  // the sorted view holds fewer rows
+  if (found < 0) return false;                          // the sorted view holds fewer rows
+  assert(found >= 1 && found <= VisibleBits().Size());  // a set bit
   int32_t row = found;
   if (sorted_on_) {
     current_sort_position_ = found;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
+#include <functional>
 #include <span>
 
 #include "engine/util/byte_order.h"
@@ -68,6 +70,16 @@ uint64_t CountRange(const BitWords& words, uint32_t from, uint32_t to) {
 }  // namespace
 
 void VisibleAnchors::Rebuild(const Tvxsmalurval& bits) {
+  BuildAnchors(bits);
+  // Set bits of the selection, in order: strictly ascending numbers within
+  // 1..Size, at most kMaxAnchors of them.
+  assert(anchors_.size() <= static_cast<size_t>(kMaxAnchors));
+  assert(std::adjacent_find(anchors_.begin(), anchors_.end(), std::greater_equal<>()) ==
+         anchors_.end());
+  assert(anchors_.empty() || (anchors_.front() >= 1 && anchors_.back() <= bits.Size()));
+}
+
+void VisibleAnchors::BuildAnchors(const Tvxsmalurval& bits) {
   Clear();
   const int64_t visible = bits.Count();
   if (visible <= 0) return;

@@ -42,6 +42,8 @@ class VisibleAnchors {
   int32_t operator[](size_t i) const { return anchors_[i]; }
 
  private:
+  void BuildAnchors(const Tvxsmalurval& bits);
+
   int32_t step_ = 1;
   std::vector<int32_t> anchors_;
 };
