@@ -1,6 +1,7 @@
 #include "engine/files/record_file.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 
 #include "engine/codec/compress_errors.h"
@@ -111,7 +112,16 @@ void Tvxblobfil::Close() {
 }
 
 std::span<const uint8_t> Tvxblobfil::Record() const {
+  AssertBuffer();
   return std::span<const uint8_t>(buffer_).first(record_length_);
+}
+
+// Reads write at most buffer_size_ bytes, so the zero after them stays and
+// the first field ends inside the buffer whatever a record holds.
+void Tvxblobfil::AssertBuffer() const {
+  assert(buffer_.empty() ? buffer_size_ == 0 : buffer_.size() == buffer_size_ + 1);
+  assert(record_length_ <= buffer_size_);
+  assert(buffer_.empty() || buffer_.back() == 0);
 }
 
 bool Tvxblobfil::ReadField(size_t& pos, FieldKind kind, FieldValue& value) const {
@@ -174,6 +184,7 @@ uint32_t Tvxblobfil::MaxExpandedBlock() const {
 }
 
 const char* Tvxblobfil::FirstField() const {
+  AssertBuffer();
   if (record_length_ < 1) return "";
   return reinterpret_cast<const char*>(buffer_.data() + 1);
 }

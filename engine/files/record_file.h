@@ -151,6 +151,7 @@ class Tvxblobfil {
   int ReadInBlock(int64_t recno, uint32_t offset);
   uint32_t MaxExpandedBlock() const;
   const char* FirstField() const;
+  void AssertBuffer() const;
   // Reads record `recno` and compares `key` with its first field.
   bool Probe(int64_t recno, const std::string& key, bool prefix, int& comparison);
   void PrepareKeyCache();

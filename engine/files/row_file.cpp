@@ -1,6 +1,7 @@
 #include "engine/files/row_file.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "engine/files/data_file.h"
 #include "engine/files/pointer_list.h"
@@ -103,8 +104,20 @@ void Tvxindexblobfil::Close() {
 
 int Tvxindexblobfil::ReadRow(int64_t row) {
   if (!file_.IsOpen()) return kNotReady;
+  AssertShape();
   if (row < 1 || row > count_) return kNoSuchRow;
-  return BlockMode() ? ReadInBlock(row) : ReadPlain(row);
+  const int status = BlockMode() ? ReadInBlock(row) : ReadPlain(row);
+  // The row buffer holds a whole row or nothing, so that its values and
+  // text area lie inside it.
+  assert(row_.empty() || row_.size() == row_length_);
+  return status;
+}
+
+// An open file's shape, checked when its header was read or written: rows
+// of kMinRowLength .. kMaxRowLength bytes from after the header on.
+void Tvxindexblobfil::AssertShape() const {
+  assert(row_length_ >= kMinRowLength && row_length_ <= kMaxRowLength);
+  assert(first_row_ >= kHeaderSize);
 }
 
 int Tvxindexblobfil::ReadPlain(int64_t row) {
@@ -145,6 +158,7 @@ bool Tvxindexblobfil::AppendRow(std::span<const uint8_t> row) {
   if (!file_.IsWritable() || read_only_ || row.size() > row_length_ || count_ >= capacity_) {
     return false;
   }
+  AssertShape();
   scratch_.assign(row.begin(), row.end());
   scratch_.resize(row_length_, 0);
   if (BlockMode()) {
@@ -153,6 +167,8 @@ bool Tvxindexblobfil::AppendRow(std::span<const uint8_t> row) {
     pending_.Add(scratch_);
     ++count_;
     changed_ = true;
+    assert(pending_.pending() <= rows_per_block_ &&
+           (count_ - pending_.pending()) % rows_per_block_ == 0);
     return pending_.pending() < rows_per_block_ || FlushBlock();
   }
   const uint64_t offset = first_row_ + uint64_t{count_} * row_length_;

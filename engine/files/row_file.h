@@ -115,6 +115,7 @@ class Tvxindexblobfil {
 
  private:
   bool BlockMode() const { return block_list_ != nullptr; }
+  void AssertShape() const;
   bool ReadHeader();
   bool WriteHeader();
   void PrepareKeyCache();
