@@ -1,6 +1,7 @@
 #include "engine/codec/huffman_lengths.h"
 
 #include <algorithm>
+#include <cassert>
 #include <numeric>
 
 namespace vx {
@@ -24,6 +25,20 @@ void CountLeaves(const std::vector<Coin>& pool, int coin, std::vector<uint8_t>& 
   CountLeaves(pool, c.first + 1, lengths);
 }
 
+// Package-merge gives a complete prefix code of lengths 1..max_length to
+// the symbols used: the Kraft sum of the lengths is exactly 1.
+void AssertCompleteCode([[maybe_unused]] const std::vector<uint8_t>& lengths,
+                        [[maybe_unused]] int max_length) {
+#ifndef NDEBUG
+  uint64_t kraft = 0;
+  for (const uint8_t length : lengths) {
+    assert(length <= max_length);
+    if (length > 0) kraft += uint64_t{1} << (max_length - length);
+  }
+  assert(kraft == uint64_t{1} << max_length);
+#endif
+}
+
 }  // namespace
 
 std::vector<uint8_t> LimitedCodeLengths(std::span<const uint32_t> frequencies, int max_length) {
@@ -34,6 +49,7 @@ std::vector<uint8_t> LimitedCodeLengths(std::span<const uint32_t> frequencies, i
   }
   if (used.size() == 1) lengths[used[0]] = 1;
   if (used.size() < 2) return lengths;
+  assert(max_length < 32 && used.size() <= (size_t{1} << max_length));
   std::stable_sort(used.begin(), used.end(),
                    [&](int a, int b) { return frequencies[a] < frequencies[b]; });
 
@@ -66,6 +82,7 @@ std::vector<uint8_t> LimitedCodeLengths(std::span<const uint32_t> frequencies, i
   const size_t take = 2 * used.size() - 2;
   for (size_t i = 0; i < take; ++i)
     CountLeaves(pool, static_cast<int>(previous_begin + i), lengths);
+  AssertCompleteCode(lengths, max_length);
   return lengths;
 }
 
