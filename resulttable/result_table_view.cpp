@@ -1,6 +1,7 @@
 #include "resulttable/result_table_view.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace vx {
 
@@ -8,25 +9,35 @@ int32_t ResultTableView::MaxTop() const {
   return std::max(0, row_count_ - visible_rows_);
 }
 
+void ResultTableView::AssertBounds() const {
+  assert(visible_rows_ >= 1 && row_count_ >= 0);
+  assert(top_ >= 0 && top_ <= MaxTop());
+  assert(row_ >= 0 && (row_count_ == 0 || row_ < row_count_));
+}
+
 void ResultTableView::SetVisibleRows(int32_t rows) {
   visible_rows_ = std::max(1, rows);
   SetTopRow(top_);
+  AssertBounds();
 }
 
 void ResultTableView::SetRowCount(int32_t n) {
   row_count_ = std::max(0, n);
   row_ = std::clamp(row_, 0, std::max(0, row_count_ - 1));
   SetTopRow(top_);
+  AssertBounds();
 }
 
 void ResultTableView::SetTopRow(int32_t top) {
   top_ = std::clamp(top, 0, MaxTop());
+  AssertBounds();
 }
 
 void ResultTableView::SetCurrentRow(int32_t row) {
   row_ = std::clamp(row, 0, std::max(0, row_count_ - 1));
   if (row_ < top_) SetTopRow(row_);
   if (row_ >= top_ + visible_rows_) SetTopRow(row_ - visible_rows_ + 1);
+  assert(InView(row_));
 }
 
 void ResultTableView::BringIntoView(int32_t t) {

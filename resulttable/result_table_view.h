@@ -49,6 +49,9 @@ class ResultTableView {
   ScrollBarState scroll_bar() const;
 
  private:
+  // Debug builds: the bounds above hold.
+  void AssertBounds() const;
+
   int32_t visible_rows_ = 1;
   int32_t row_count_ = 0;
   int32_t top_ = 0;

@@ -1,5 +1,6 @@
 #include "resulttable/row_cache.h"
 
+#include <cassert>
 #include <utility>
 
 namespace vx {
@@ -44,6 +45,7 @@ void RowCache::Keep(int32_t i, std::string text) {
     texts_.push_back(std::move(text));
     first_ = i;
   }
+  assert(count() <= kCapacity && Holds(i));
 }
 
 }  // namespace vx
