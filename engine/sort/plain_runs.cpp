@@ -1,7 +1,6 @@
 #include "engine/sort/plain_runs.h"
 
 #include <algorithm>
-#include <cassert>
 
 #include "engine/util/byte_order.h"
 
@@ -76,7 +75,6 @@ class PlainRunReader final : public RunReader {
       return false;
     }
     next_ += take;
-    assert(next_ <= end_);
     return buffer_.size() >= n;
   }
 

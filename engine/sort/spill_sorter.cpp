@@ -142,7 +142,10 @@ bool SpillSorter::Spill() {
     RunMerger merger(std::move(batch));
     if (WriteRun(merger, 0)) {
       ClearBatch();
-      if (MergeYoungRuns()) return true;
+      if (MergeYoungRuns()) {
+        AssertRuns();
+        return true;
+      }
     }
   }
   write_failed_ = true;
@@ -206,6 +209,20 @@ bool SpillSorter::MergeYoungRuns() {
     }
   }
   return true;
+}
+
+void SpillSorter::AssertRuns() const {
+#ifndef NDEBUG
+  size_t same_level = 0;
+  for (size_t i = 0; i < runs_.size(); ++i) {
+    const Run& run = runs_[i];
+    assert(run.bytes.begin <= run.bytes.end && run.bytes.end <= file_->Size());
+    // Older runs first, their levels never rising: at most fifteen of each.
+    same_level = i > 0 && runs_[i - 1].level == run.level ? same_level + 1 : 1;
+    assert(i == 0 || runs_[i - 1].level >= run.level);
+    assert(same_level < kFanIn);
+  }
+#endif
 }
 
 bool SpillSorter::Finish(bool may_stay_in_memory) {

@@ -104,6 +104,8 @@ class SpillSorter {
   bool OpenSpillFile();
   bool WriteRun(RunMerger& merger, int level);
   bool MergeYoungRuns();
+  // Debug builds: the run table as MergeYoungRuns leaves it.
+  void AssertRuns() const;
   size_t ReadBufferSize(size_t runs) const;
   std::unique_ptr<RunMerger> MergerOf(std::span<const Run> runs, bool with_batch);
 
