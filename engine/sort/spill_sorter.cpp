@@ -80,10 +80,9 @@ bool SpillSorter::BatchIsFull(size_t bytes) const {
   return MemoryUsed() + growth + block + bytes + kItemOverhead > budget_;
 }
 
-// Blocks start small and grow with the batch, each as large as all before
-// it up to block_size_, so that a small sort does not take a large block.
+// The first block is small, so that a small sort does not take a large one.
 size_t SpillSorter::NextBlockSize() const {
-  return std::clamp(bytes_allocated_, kSmallestBlock, block_size_);
+  return blocks_.empty() ? kSmallestBlock : block_size_;
 }
 
 char* SpillSorter::Allocate(size_t n) {

@@ -124,7 +124,7 @@ class SpillSorter {
   std::vector<std::unique_ptr<char[]>> blocks_;
   size_t block_used_ = 0;      // of the last block
   size_t block_capacity_ = 0;  // of the last block
-  size_t block_size_ = 0;      // the largest block
+  size_t block_size_ = 0;      // of every block after the first
   size_t bytes_allocated_ = 0;
   std::vector<Item> batch_;
 
