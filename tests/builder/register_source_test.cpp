@@ -114,7 +114,6 @@ TEST_F(RegisterSourceTest, BannsHoldSeveralDates) {
 
 // What the builder derives from records: person rows and their orders, the
 // distinct words of a list, the normalisation rows.
-using testing::SourceRecord;
 
 class DerivedRows : public ::testing::Test {
  protected:

@@ -79,8 +79,6 @@ TEST(DataFileOpening, ReadOnlyNeverCreatesWritableDoes) {
   EXPECT_EQ(OpenDataFile(file, (dir / "d").string(), false, false), DataFileOpening::kUnopenable);
 }
 
-using testing::Bytes;
-
 // A block-mode record file of blocks of 4 with its pointer lists.
 struct BlockFile {
   BlockFile(const testing::TempDir& dir, bool read_only) {
@@ -225,9 +223,6 @@ TEST_P(RowFile, DamagedHeaderIsRefusedAndCountsBeyondTheFileReadNothing) {
 
 INSTANTIATE_TEST_SUITE_P(PlainAndBlocks, RowFile, ::testing::Bool());
 
-namespace fs = std::filesystem;
-using testing::ReadFileBytes;
-using testing::TempDir;
 using Type = PointerListType;
 
 constexpr uint32_t kNone = Tvxpeklista::kNone;

@@ -177,8 +177,6 @@ TEST(ProbeMemo, KeepsNothingItCannotServeWhole) {
   EXPECT_EQ(memo.pinned(), 0u);
 }
 
-using testing::ReadFileBytes;
-
 class SortOrder : public ::testing::TestWithParam<int32_t> {
  protected:
   void Configure(TVXsortordning& order, int32_t pltyp, bool read_only) const {

@@ -403,12 +403,10 @@ TEST(RecordStoreOpening, ReadOnlyAndUnchangedRunsNeverWrite) {
 // Damaged stores: every length, count and offset in the files is checked,
 // and damage gives a status, a stopped decode or the codec's exception,
 // never a read outside the files or buffers.
-namespace fs = std::filesystem;
 using testing::LoadU32At;
 using testing::PatchU32;
 using testing::ReadFileBytes;
 using testing::WriteFileBytes;
-using Mode = TblobfilLZHmode;
 using Change = std::function<void(std::vector<uint8_t>& bytes, size_t record_offset)>;
 
 constexpr int kRecords = 450;  // blocks 0 and 1 full, block 2 half

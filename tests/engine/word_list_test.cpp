@@ -20,6 +20,7 @@
 #include "tests/support/files.h"
 #include "tests/support/list_test_util.h"
 #include "tests/support/record_store_test_util.h"
+#include "tests/support/text.h"
 
 namespace vx {
 namespace {
@@ -27,8 +28,15 @@ namespace {
 namespace fs = std::filesystem;
 using Status = WordListWriter::Status;
 using testing::ListRow;
+using testing::MessageLog;
+using testing::PatchU32;
 using testing::ReadFileBytes;
+using testing::RegisterListProperties;
 using testing::WordListProperties;
+using testing::WriteFileBytes;
+using testing::WriteRegisterList;
+using testing::W;
+using testing::WriteWordList;
 
 // Row i (from 1) of 250: "w0001" ...; rows divisible by 3 stand for three
 // records, the others for one.
@@ -66,7 +74,7 @@ class WordListRoundTrip : public ::testing::TestWithParam<bool> {
 
 TEST_P(WordListRoundTrip, RowsAcrossBlockBoundariesReadBackWhole) {
   const std::vector<ListRow> rows = Rows(250);
-  testing::WriteWordList(Properties(), rows);
+  WriteWordList(Properties(), rows);
   list_.properties() = Properties();
   ASSERT_TRUE(list_.Open());
   ASSERT_EQ(list_.RowCount(), 250);
@@ -90,7 +98,7 @@ TEST_P(WordListRoundTrip, RowsAcrossBlockBoundariesReadBackWhole) {
 }
 
 TEST_P(WordListRoundTrip, FirstRecordIsTheOffsetOfTheFirstNumber) {
-  testing::WriteWordList(Properties(), {{"a", {7, 8}}, {"b", {300, 400, 500}}});
+  WriteWordList(Properties(), {{"a", {7, 8}}, {"b", {300, 400, 500}}});
   list_.properties() = Properties();
   ASSERT_TRUE(list_.Open());
   ASSERT_TRUE(list_.ReadRow(2).ok());
@@ -191,15 +199,6 @@ TEST(WordListWriter, FullListsAndListsWithoutPostingsAreRefused) {
   EXPECT_EQ(without.Create(), Status::kNoPostings);
 }
 
-namespace fs = std::filesystem;
-using testing::ListRow;
-using testing::MessageLog;
-using testing::PatchU32;
-using testing::ReadFileBytes;
-using testing::WordListProperties;
-using testing::WriteFileBytes;
-using testing::WriteWordList;
-
 // Distinct words in AccentOrderTable order: "ord000", "ord001", ...
 std::vector<ListRow> NumberedWords(int n) {
   std::vector<ListRow> rows;
@@ -222,6 +221,12 @@ class IndexFind : public ::testing::TestWithParam<bool> {
     ASSERT_EQ(list_.RowCount(), static_cast<int32_t>(rows.size()));
   }
 
+  // The row each text is found at, exactly or as a prefix (-1: none).
+  void ExpectFinds(bool prefix, std::vector<std::pair<std::string, int32_t>> cases) {
+    for (const auto& [text, row] : cases)
+      EXPECT_EQ(prefix ? list_.FindPrefix(text) : list_.FindExact(text), row) << text;
+  }
+
   testing::TempDir dir_;
   TVXindex list_;
 };
@@ -234,23 +239,13 @@ TEST_P(IndexFind, EdgesOfTheListAndPrefixes) {
         {"Ek", {5}},
         {"Ekstr\xF6m", {6}},
         {"Lind", {7}}});
-  EXPECT_EQ(list_.FindExact("Aaa"), -1);  // before every row
-  EXPECT_EQ(list_.FindExact("berg"), 1);
-  EXPECT_EQ(list_.FindExact("Lind"), 7);
-  EXPECT_EQ(list_.FindExact("Linda"), -1);  // after every row
-  EXPECT_EQ(list_.FindExact("Zorn"), -1);
-  EXPECT_EQ(list_.FindExact("Ber"), -1);
-  EXPECT_EQ(list_.FindPrefix(""), 1);
-  EXPECT_EQ(list_.FindPrefix("Ber"), 1);
-  EXPECT_EQ(list_.FindPrefix("Bergm"), 3);
+  // Before and after every row; a text ends at its zero byte.
+  ExpectFinds(false, {{"Aaa", -1}, {"berg", 1}, {"Lind", 7}, {"Linda", -1}, {"Zorn", -1},
+                      {"Ber", -1}, {std::string("Dahl\0xyz", 8), 4}});
+  ExpectFinds(true, {{"EK", 5}, {W("EkstrÖ"), 6}, {"Bergz", -1}, {"C", -1}, {"", 1}, {"Ber", 1},
+                     {"Bergm", 3}});
   EXPECT_EQ(list_.RowText(), "Bergman");  // the row found stays in the buffer
   EXPECT_EQ(list_.RowValue1(), 3u);
-  EXPECT_EQ(list_.FindPrefix("EK"), 5);
-  EXPECT_EQ(list_.FindPrefix("Ekstr\xD6"), 6);
-  EXPECT_EQ(list_.FindPrefix("Bergz"), -1);
-  EXPECT_EQ(list_.FindPrefix("C"), -1);
-  // A text ends at its zero byte.
-  EXPECT_EQ(list_.FindExact(std::string("Dahl\0xyz", 8)), 4);
 }
 
 TEST_P(IndexFind, EveryRowIsFoundByItsTextAndItsPrefix) {
@@ -323,30 +318,19 @@ TEST_P(IndexFind, WordsAreCutTo255Characters) {
 TEST_P(IndexFind, KeepAccentFoldsCaseOnly) {
   // AccentOrderTable: each accented letter directly after its base letter,
   // Å after every other letter.
-  Open({{"A", {1}}, {"\xC1", {2}}, {"B", {3}}, {"\xC5", {4}}});
-  EXPECT_EQ(list_.FindExact("a"), 1);
-  EXPECT_EQ(list_.FindExact("\xE1"), 2);   // á
-  EXPECT_EQ(list_.FindExact("\xC1"), 2);   // Á
-  EXPECT_EQ(list_.FindExact("\xE5"), 4);   // å
-  EXPECT_EQ(list_.FindExact("\xE0"), -1);  // à is neither a nor á
+  Open({{"A", {1}}, {W("Á"), {2}}, {"B", {3}}, {W("Å"), {4}}});
+  // à is neither a nor á.
+  ExpectFinds(false, {{"a", 1}, {W("á"), 2}, {W("Á"), 2}, {W("å"), 4}, {W("à"), -1}});
 }
 
 TEST_P(IndexFind, FoldingKeepsOnlyTheSwedishLettersApart) {
-  Open({{"ANDERS", {1}},
-        {"ASA", {2}},
-        {"ZETA", {3}},
-        {"\xC5SA", {4}},
-        {"\xC4NG", {5}},
-        {"\xD6ST", {6}}},
+  Open({{"ANDERS", {1}}, {"ASA", {2}}, {"ZETA", {3}}, {W("ÅSA"), {4}}, {W("ÄNG"), {5}},
+        {W("ÖST"), {6}}},
        false);
-  for (const char* anders : {"anders", "\xC1NDERS", "\xE1nders", "\xC0nders"})
-    EXPECT_EQ(list_.FindExact(anders), 1) << anders;
-  EXPECT_EQ(list_.FindExact("asa"), 2);
-  EXPECT_EQ(list_.FindExact("\xE5sa"), 4);  // åsa is not asa
-  EXPECT_EQ(list_.FindPrefix("\xE4"), 5);
-  EXPECT_EQ(list_.FindPrefix("\xE6"), 5);  // æ folds to Ä
-  EXPECT_EQ(list_.FindPrefix("\xF6"), 6);
-  EXPECT_EQ(list_.FindPrefix("\xF8"), 6);  // ø folds to Ö
+  // åsa is not asa; æ folds to Ä, ø to Ö.
+  ExpectFinds(false, {{"anders", 1}, {W("ÁNDERS"), 1}, {W("ánders"), 1}, {W("Ànders"), 1},
+                      {"asa", 2}, {W("åsa"), 4}});
+  ExpectFinds(true, {{W("ä"), 5}, {W("æ"), 5}, {W("ö"), 6}, {W("ø"), 6}});
 }
 
 TEST_P(IndexFind, EmptyAndClosedListsFindNothing) {
@@ -488,16 +472,6 @@ TEST_F(IndexOpen, TextWithoutItsZeroEndsAtTheArea) {
   EXPECT_EQ(list_.FindExact(std::string(20, 'x')), 1);
   EXPECT_EQ(list_.FindExact(std::string(21, 'x')), -1);
 }
-
-namespace fs = std::filesystem;
-using testing::ListRow;
-using testing::MessageLog;
-using testing::PatchU32;
-using testing::RegisterListProperties;
-using testing::WordListProperties;
-using testing::WriteFileBytes;
-using testing::WriteRegisterList;
-using testing::WriteWordList;
 
 // A row of a raw file: the two values, then the text area's bytes.
 std::vector<uint8_t> RawRow(const std::string& text, const std::vector<uint32_t>& words) {
@@ -675,6 +649,9 @@ class VisibleRows : public ::testing::Test {
     list_.RebuildVisible();
   }
 
+  // The row GoToVisible(k) goes to; 0 when it refuses.
+  int32_t RowAt(int32_t k) { return list_.GoToVisible(k) ? list_.CurrentRow() : 0; }
+
   testing::TempDir dir_;
   MessageLog log_;
   TVXstruktlista list_;
@@ -688,13 +665,11 @@ TEST_F(VisibleRows, HundredAndOneRowsTakeStepTwo) {
   list_.RebuildVisible();
   EXPECT_EQ(list_.VisibleCount(), 101);
   EXPECT_EQ(list_.anchors().step(), 2);
-  ASSERT_TRUE(list_.GoToVisible(101));
-  EXPECT_EQ(list_.CurrentRow(), 101);
+  EXPECT_EQ(RowAt(101), 101);
   EXPECT_EQ(list_.RowText(), "rad 0101");
-  ASSERT_TRUE(list_.GoToVisible(100));
-  EXPECT_EQ(list_.RowText(), "rad 0100");
+  EXPECT_EQ(RowAt(100), 100);
   for (const int32_t outside : {102, 0, -1}) {
-    EXPECT_FALSE(list_.GoToVisible(outside));
+    EXPECT_EQ(RowAt(outside), 0);
     EXPECT_EQ(list_.CurrentRow(), 100);
     EXPECT_EQ(list_.RowText(), "rad 0100");
   }
@@ -708,7 +683,7 @@ TEST_F(VisibleRows, NothingVisibleHasNoAnchors) {
   list_.RebuildVisible();
   EXPECT_EQ(list_.VisibleCount(), 0);
   EXPECT_TRUE(list_.anchors().empty());
-  EXPECT_FALSE(list_.GoToVisible(1));
+  EXPECT_EQ(RowAt(1), 0);
   EXPECT_EQ(list_.CurrentRow(), -1);
   EXPECT_EQ(list_.VisiblePosition(1), -1);
 }
@@ -718,13 +693,11 @@ TEST_F(VisibleRows, ReopeningKeepsValdWhenTheRowCountIsUnchanged) {
   Show({3, 150});
   list_.Close();
   EXPECT_EQ(list_.VisibleCount(), 0);
-  EXPECT_FALSE(list_.GoToVisible(1));
+  EXPECT_EQ(RowAt(1), 0);
   ASSERT_TRUE(list_.Open());
-  EXPECT_TRUE(list_.vald().IsSet(3));
-  EXPECT_TRUE(list_.vald().IsSet(150));
+  EXPECT_TRUE(list_.vald().IsSet(3) && list_.vald().IsSet(150));
   EXPECT_EQ(list_.VisibleCount(), 2);  // Open rebuilds synl from vald
-  ASSERT_TRUE(list_.GoToVisible(2));
-  EXPECT_EQ(list_.CurrentRow(), 150);
+  EXPECT_EQ(RowAt(2), 150);
 
   list_.Close();
   WriteRegisterList(RegisterListProperties(dir_.path()), 151);
@@ -745,23 +718,19 @@ TEST_F(VisibleRows, SortedViewFollowsTheOrderAndTheResult) {
   ASSERT_TRUE(list_.SetSortedVisible(true, &order));
   EXPECT_TRUE(list_.SortedVisibleOn());
   EXPECT_FALSE(list_.SortedVisibleStale());
-  ASSERT_TRUE(list_.GoToVisible(1));
-  EXPECT_EQ(list_.CurrentRow(), 9);
+  EXPECT_EQ(RowAt(1), 9);
   EXPECT_EQ(list_.CurrentSortPosition(), 12);
-  ASSERT_TRUE(list_.GoToVisible(3));
-  EXPECT_EQ(list_.CurrentRow(), 2);
+  EXPECT_EQ(RowAt(3), 2);
   EXPECT_EQ(list_.CurrentSortPosition(), 19);
   EXPECT_EQ(list_.VisiblePosition(16), 2);  // positions, not rows
   EXPECT_EQ(list_.VisiblePosition(5), -1);
 
   Show({2, 5, 7, 9});  // a new result while the view is on
   EXPECT_EQ(list_.VisibleCount(), 4);
-  ASSERT_TRUE(list_.GoToVisible(2));
-  EXPECT_EQ(list_.CurrentRow(), 7);
+  EXPECT_EQ(RowAt(2), 7);
 
   ASSERT_TRUE(list_.SetSortedVisible(false, nullptr));
-  ASSERT_TRUE(list_.GoToVisible(1));
-  EXPECT_EQ(list_.CurrentRow(), 2);
+  EXPECT_EQ(RowAt(1), 2);
   EXPECT_EQ(list_.VisiblePosition(9), 4);
 }
 
@@ -772,8 +741,7 @@ TEST_F(VisibleRows, AnotherOrderRebuildsTheSortedBits) {
   Show({3, 4});
   ASSERT_TRUE(list_.SetSortedVisible(true, &forward));
   ASSERT_TRUE(list_.SetSortedVisible(true, &backward));
-  ASSERT_TRUE(list_.GoToVisible(1));
-  EXPECT_EQ(list_.CurrentRow(), 4);
+  EXPECT_EQ(RowAt(1), 4);
 }
 
 TEST_F(VisibleRows, SortedViewNeedsItsSelection) {
@@ -783,8 +751,7 @@ TEST_F(VisibleRows, SortedViewNeedsItsSelection) {
   EXPECT_EQ(list_.synlsort(), nullptr);
   EXPECT_FALSE(list_.SetSortedVisible(true, &order));
   EXPECT_FALSE(list_.SortedVisibleOn());
-  ASSERT_TRUE(list_.GoToVisible(2));
-  EXPECT_EQ(list_.CurrentRow(), 2);
+  EXPECT_EQ(RowAt(2), 2);
 }
 
 TEST_F(VisibleRows, ARowOutsideTheListIsReportedNotRead) {
@@ -792,10 +759,9 @@ TEST_F(VisibleRows, ARowOutsideTheListIsReportedNotRead) {
   VectorOrder order({4, 3, 2, 1});
   Show({1, 3});
   ASSERT_TRUE(list_.SetSortedVisible(true, &order));
-  ASSERT_TRUE(list_.GoToVisible(2));
-  EXPECT_EQ(list_.CurrentRow(), 1);
+  EXPECT_EQ(RowAt(2), 1);
   order.rows[1] = 9999;  // the order changed under the view
-  EXPECT_FALSE(list_.GoToVisible(1));
+  EXPECT_EQ(RowAt(1), 0);
   EXPECT_EQ(log_.messages,
             std::vector<std::string>{"Rad 9999 (plats 2) i l.i finns inte i listan (20 rader)."});
   EXPECT_EQ(list_.CurrentRow(), 1);
@@ -816,9 +782,8 @@ TEST_F(VisibleRows, AShortOrderShowsOnlyTheRowsItHolds) {
   Show({3, 5, 9});
   ASSERT_TRUE(list_.SetSortedVisible(true, &order));
   EXPECT_EQ(list_.VisibleCount(), 3);
-  ASSERT_TRUE(list_.GoToVisible(1));
-  EXPECT_EQ(list_.CurrentRow(), 3);
-  EXPECT_FALSE(list_.GoToVisible(2));  // rows 5 and 9 have no position
+  EXPECT_EQ(RowAt(1), 3);
+  EXPECT_EQ(RowAt(2), 0);  // rows 5 and 9 have no position
   EXPECT_EQ(list_.CurrentRow(), 3);
   EXPECT_TRUE(log_.messages.empty());
 }

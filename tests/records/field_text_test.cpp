@@ -97,7 +97,6 @@ TEST(IsSaknas, MatchesTheWordInAnyCase) {
 // The columns of the result list and the print tables, and the keys they
 // sort by.
 using testing::MakeRecord;
-using testing::W;
 
 TEST(Listrubrik, TitlesEachRegistersColumns) {
   const struct {

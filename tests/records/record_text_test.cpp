@@ -124,9 +124,6 @@ TEST(BirthText, NormalisedTermsInTheRegistersOrder) {
 }
 
 // The text of a marriage record, whole and in its parts.
-using testing::ExpectPlainMatchesCoded;
-using testing::Holds;
-using testing::W;
 
 std::string Plain(const Tenvigd& r) {
   return ComposeMarriageText(r, false);
@@ -192,9 +189,6 @@ TEST(MarriageText, OtherInformationAndParishCode) {
 }
 
 // The text of a death record, whole and in its parts.
-using testing::ExpectPlainMatchesCoded;
-using testing::Holds;
-using testing::W;
 
 std::string Plain(const Tendod& r) {
   return ComposeDeathText(r, false);

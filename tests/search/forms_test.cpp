@@ -300,7 +300,6 @@ TEST_F(RunSearchTest, LokalIdMissingLeavesTheResult) {
 
 // Ticking rows by word, the summary a field in list mode shows, and which
 // fields a register set leaves without information.
-using testing::OpenSet;
 
 constexpr int kSurnameSlot = 7;
 

@@ -166,7 +166,6 @@ TEST_F(WordPickerTest, ClearingUnticksTheShownListOnly) {
 
 // The rows of the normalisation list as the normalisation view reads them,
 // from texts and from a list the builder wrote.
-using testing::OpenSet;
 
 TEST(NormalisationEntries, FieldsAreTrimmedAndNonNumbersCountAsZero) {
   const NormFields surname = SplitNormRow(" 1 \rANDERSSON \r Andersson\r12 ");

@@ -380,8 +380,6 @@ TEST(SplitDateField, EndsAndDefaults) {
 
 // The free-text search over all three registers, its hits handed out by
 // the combined record numbering.
-using testing::Names;
-using testing::OpenSet;
 
 class FreeTextSearch : public ::testing::Test {
  protected:

@@ -134,7 +134,6 @@ TEST(CliConventions, BashCompletionOffersTheRegistersFields) {
 
 // kuvo started on a machine without a display (its usage is in the stored
 // answers).
-using testing::RunProcess;
 
 const std::string kKuvo = VX_KUVO;
 
@@ -167,8 +166,6 @@ TEST(KuvoStart, WithoutADisplayItSaysSoInOneLineAndExits1) {
 // kuvo-sok as a process beyond its stored answers (stored_answers_test):
 // a CSV export that kuvo-data bygg builds into a register set again, record
 // for record, and damaged files.
-namespace fs = std::filesystem;
-using testing::RunProcess;
 
 const fs::path kIni = fs::path(VX_KUVO_SOK).parent_path() / "kuvo.ini";
 

@@ -87,7 +87,6 @@ TEST(KuvoDataInfo, DescribesAStreamHeader) {
 // kuvo-data bygg as a process: bad sources are reported as file:line and
 // leave the data folder as it was; a good build replaces it.
 namespace fs = std::filesystem;
-using testing::RunProcess;
 
 // Every file of a folder with its bytes.
 std::map<std::string, std::vector<uint8_t>> Snapshot(const fs::path& dir) {
@@ -184,8 +183,6 @@ TEST_F(KuvoDataBygg, RegisterSetNumberNamesTheFiles) {
 }
 
 // kuvo-data exempel, run as a process.
-namespace fs = std::filesystem;
-using testing::RunProcess;
 using testing::TempDir;
 
 size_t LineCount(const fs::path& path) {
@@ -237,8 +234,6 @@ TEST(KuvoDataExempel, CountsAndSeedChooseTheContent) {
 
 // The picture bases of a built set as kuvo-data shows them: info describes
 // each picture, bilder writes each as a file with the record's very bytes.
-namespace fs = std::filesystem;
-using testing::RunProcess;
 
 class KuvoDataPictures : public ::testing::Test {
  protected:
