@@ -32,10 +32,10 @@ using testing::MessageLog;
 using testing::PatchU32;
 using testing::ReadFileBytes;
 using testing::RegisterListProperties;
+using testing::W;
 using testing::WordListProperties;
 using testing::WriteFileBytes;
 using testing::WriteRegisterList;
-using testing::W;
 using testing::WriteWordList;
 
 // Row i (from 1) of 250: "w0001" ...; rows divisible by 3 stand for three
@@ -240,10 +240,16 @@ TEST_P(IndexFind, EdgesOfTheListAndPrefixes) {
         {"Ekstr\xF6m", {6}},
         {"Lind", {7}}});
   // Before and after every row; a text ends at its zero byte.
-  ExpectFinds(false, {{"Aaa", -1}, {"berg", 1}, {"Lind", 7}, {"Linda", -1}, {"Zorn", -1},
-                      {"Ber", -1}, {std::string("Dahl\0xyz", 8), 4}});
-  ExpectFinds(true, {{"EK", 5}, {W("EkstrÖ"), 6}, {"Bergz", -1}, {"C", -1}, {"", 1}, {"Ber", 1},
-                     {"Bergm", 3}});
+  ExpectFinds(false, {{"Aaa", -1},
+                      {"berg", 1},
+                      {"Lind", 7},
+                      {"Linda", -1},
+                      {"Zorn", -1},
+                      {"Ber", -1},
+                      {std::string("Dahl\0xyz", 8), 4}});
+  ExpectFinds(
+      true,
+      {{"EK", 5}, {W("EkstrÖ"), 6}, {"Bergz", -1}, {"C", -1}, {"", 1}, {"Ber", 1}, {"Bergm", 3}});
   EXPECT_EQ(list_.RowText(), "Bergman");  // the row found stays in the buffer
   EXPECT_EQ(list_.RowValue1(), 3u);
 }
@@ -324,12 +330,20 @@ TEST_P(IndexFind, KeepAccentFoldsCaseOnly) {
 }
 
 TEST_P(IndexFind, FoldingKeepsOnlyTheSwedishLettersApart) {
-  Open({{"ANDERS", {1}}, {"ASA", {2}}, {"ZETA", {3}}, {W("ÅSA"), {4}}, {W("ÄNG"), {5}},
+  Open({{"ANDERS", {1}},
+        {"ASA", {2}},
+        {"ZETA", {3}},
+        {W("ÅSA"), {4}},
+        {W("ÄNG"), {5}},
         {W("ÖST"), {6}}},
        false);
   // åsa is not asa; æ folds to Ä, ø to Ö.
-  ExpectFinds(false, {{"anders", 1}, {W("ÁNDERS"), 1}, {W("ánders"), 1}, {W("Ànders"), 1},
-                      {"asa", 2}, {W("åsa"), 4}});
+  ExpectFinds(false, {{"anders", 1},
+                      {W("ÁNDERS"), 1},
+                      {W("ánders"), 1},
+                      {W("Ànders"), 1},
+                      {"asa", 2},
+                      {W("åsa"), 4}});
   ExpectFinds(true, {{W("ä"), 5}, {W("æ"), 5}, {W("ö"), 6}, {W("ø"), 6}});
 }
 
