@@ -14,8 +14,8 @@
 #include "imaging/colour_region.h"
 #include "imaging/image_info.h"
 #include "imaging/placement.h"
-#include "theme/theme.h"
 #include "imaging/scroll_model.h"
+#include "theme/theme.h"
 
 namespace vx {
 namespace {
@@ -361,14 +361,6 @@ TEST(ScrollModel, StepsAreClampedToTheRange) {
   EXPECT_EQ(m.position(), 1);
 }
 
-TEST(ScrollModel, ThumbStaysAtTrackStartWhenRangeIsEmpty) {
-  ScrollModel m;
-  ASSERT_TRUE(m.SetMax(1));
-  const ScrollGeometry g = m.Layout(200, 23);
-  EXPECT_EQ(g.thumb, g.track_start);
-  EXPECT_EQ(m.PositionAt(g, 150), 1);
-}
-
 TEST(ScrollModel, ThumbRunsBetweenTheArrows) {
   ScrollModel m;
   ScrollGeometry g = m.Layout(200, 23);
@@ -396,18 +388,6 @@ TEST(ScrollModel, PositionUnderTheThumbIsItsPosition) {
   const ScrollGeometry g = m.Layout(300, 20);
   EXPECT_EQ(m.PositionAt(g, 0), 10);
   EXPECT_EQ(m.PositionAt(g, g.track_end + 1), 60);
-}
-
-TEST(ArrowRepeat, WaitsThenRepeatsAndStepsOnceMoreOnRelease) {
-  ArrowRepeat r;
-  EXPECT_EQ(r.TimerInterval(), 0);
-  r.Press(ScrollPart::kSecondArrow);
-  EXPECT_EQ(r.TimerInterval(), ArrowRepeat::kFirstDelayMs);
-  EXPECT_EQ(r.Tick(), 1);
-  EXPECT_EQ(r.TimerInterval(), ArrowRepeat::kRepeatMs);
-  EXPECT_EQ(r.Release(), 1);
-  EXPECT_EQ(r.TimerInterval(), 0);
-  EXPECT_EQ(r.Tick(), 0);
 }
 
 TEST(ArrowRepeat, LeavingTheArrowDropsTheLastStep) {

@@ -143,11 +143,16 @@ TEST(PrintLayout, ColumnsOfEachRegisterAndLayout) {
   EXPECT_EQ(headings(1, 1), W("Född|Namn|Ort|Far|Mor|Källa|"));
   EXPECT_EQ(headings(1, 3), W("Född|Döpt|Namn|Ort|Far|Mor|"));
   EXPECT_EQ(headings(2, 3), headings(2, 1));
-  EXPECT_EQ(PrintColumnLayout(2, 1).size(), 8u);
+  EXPECT_EQ(headings(2, 1),
+            W("Vigd|M, namn|M, titel/ålder|M, ort|K, namn|K, titel/ålder|K, ort|Källa|"));
   EXPECT_EQ(headings(3, 1), W("Död|Begr.|Namn|Född|Titel/ålder|Ort|Källa|"));
   EXPECT_EQ(headings(3, 3), W("Död|Begr.|Namn|Född|Titel/ålder|Ort|"));
   EXPECT_TRUE(PrintColumnLayout(4, 1).empty());
   EXPECT_TRUE(PrintColumnLayout(1, 2).empty());
+  // Source order drops the source column, which its group headings name.
+  EXPECT_EQ(TableLayoutFor(PrintOrder::kSource), 3);
+  EXPECT_EQ(TableLayoutFor(PrintOrder::kName), TableLayoutFor(PrintOrder::kDate));
+  EXPECT_EQ(TableLayoutFor(PrintOrder::kDate), 1);
 }
 
 TEST(PrintLayout, WideTablesTurnToLandscapeAndAreNarrowedWhenStillTooWide) {

@@ -95,13 +95,6 @@ TEST(SearchForms, WhatEachKindOfFieldCarries) {
   }
 }
 
-TEST(SearchForms, DateDefaults) {
-  EXPECT_EQ(SearchForm(3).Field("fod")->date_lower_default, "1800");
-  EXPECT_EQ(SearchForm(3).Field("dod")->date_lower_default, "1600");
-  EXPECT_EQ(SearchForm(1).Field("fod")->date_lower_default, "1600");
-  EXPECT_EQ(SearchForm(2).Field("vigd")->date_lower_default, "1600");
-}
-
 // A search form's fields through typing, picking and clearing.
 size_t Index(const SearchFormState& state, std::string_view prefix) {
   return static_cast<size_t>(state.form().FieldIndex(prefix));

@@ -153,40 +153,6 @@ TEST(KuvoSokPdf, RecordsByNameFollowTheTablesNameOrder) {
   EXPECT_EQ(printed, ExportedLokalIds(search));
 }
 
-TEST(KuvoSokPdf, EachRegisterHasItsColumnHeadings) {
-  struct Case {
-    std::vector<std::string> search;
-    std::vector<std::string> options;
-    const char* headings;
-    const char* header_line;
-  };
-  const Case cases[] = {
-      {{"fodda", "--fod", "1760-1761"},
-       {"--tabell"},
-       "Född +Namn +Ort +Far +Mor +Källa",
-       "Födda, i namnordning, "},
-      {{"fodda", "--fod", "1760-1761"},
-       {"--tabell", "--ordning", "kalla"},
-       "Född +Döpt +Namn +Ort +Far +Mor$",
-       "Födda, i källans ordning, "},
-      {{"vigda", "--vigd", "1800-1802"},
-       {"--tabell", "--ordning", "datum"},
-       "Vigd +M, namn +M, titel/ålder +M, ort +K, namn +K, titel/ålder +K, ort +Källa",
-       "Vigda, i datumordning, "},
-      {{"doda", "--dod", "1790-1791"},
-       {"--tabell", "--ordning", "kalla"},
-       "Död +Begr\\. +Namn +Född +Titel/ålder +Ort$",
-       "Döda, i källans ordning, "}};
-  for (const Case& c : cases) {
-    const std::vector<std::string> pages = PrintedPages(c.search, c.options);
-    ExpectHeaders(pages, c.header_line + testing::TodayIso());
-    // The headings may wrap in their columns; their first line is enough
-    // to tell the layouts apart, with or without the source column.
-    EXPECT_TRUE(std::regex_search(Lines(pages[0])[2], std::regex(c.headings)))
-        << Lines(pages[0])[2];
-  }
-}
-
 TEST(KuvoSokPdf, SourceOrderGroupsUnderBoldSourceHeadingsInSourceOrder) {
   const std::vector<std::string> pages =
       PrintedPages({"fodda", "--fod", "1700-1799"}, {"--tabell", "--ordning", "kalla"});
