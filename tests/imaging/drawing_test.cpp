@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "imaging/blend.h"
@@ -77,14 +78,15 @@ TEST(ColourRegion, OpaquePixelsByAlpha) {
 TEST(Placement, CodesPlaceInsideTheArea) {
   // A 10 x 4 figure in a 100 x 50 area at (5, 7).
   const auto at = [](const char* code) { return PlaceFigure(code, 5, 7, 100, 50, 10, 4); };
-  EXPECT_EQ(at("C2"), (PlacedPoint{50, 7}));
-  EXPECT_EQ(at("C3"), (PlacedPoint{95, 7}));
-  EXPECT_EQ(at("C5"), (PlacedPoint{95, 53}));
-  EXPECT_EQ(at("C6"), (PlacedPoint{50, 53}));
-  EXPECT_EQ(at("C7"), (PlacedPoint{5, 53}));
-  EXPECT_EQ(at("C4"), (PlacedPoint{5, 7}));
-  EXPECT_EQ(at(""), (PlacedPoint{5, 7}));
-  EXPECT_EQ(at("C22"), (PlacedPoint{5, 7}));
+  for (const auto& [code, x, y] : {std::tuple{"C2", 50, 7},
+                                   {"C3", 95, 7},
+                                   {"C5", 95, 53},
+                                   {"C6", 50, 53},
+                                   {"C7", 5, 53},
+                                   {"C4", 5, 7},
+                                   {"", 5, 7},
+                                   {"C22", 5, 7}})
+    EXPECT_EQ(at(code), (PlacedPoint{x, y})) << code;
 }
 
 TEST(ImageInfo, ReadsSizesFromHeaders) {
@@ -92,9 +94,7 @@ TEST(ImageInfo, ReadsSizesFromHeaders) {
                                     'I',  'H', 'D', 'R', 0,    0,    3,    0x20, 0, 0, 0, 23};
   ImageInfo info;
   ASSERT_TRUE(ReadImageInfo(png, info));
-  EXPECT_EQ(info.format, "PNG");
-  EXPECT_EQ(info.width, 800);
-  EXPECT_EQ(info.height, 23);
+  EXPECT_EQ(std::tuple(info.format, info.width, info.height), std::tuple("PNG", 800, 23));
   EXPECT_STREQ(ImageExtension(info), "png");
   std::vector<uint8_t> bmp(54, 0);
   bmp[0] = 'B';
@@ -103,8 +103,7 @@ TEST(ImageInfo, ReadsSizesFromHeaders) {
   bmp[22] = 0xE9;  // -23: stored top-down
   bmp[23] = bmp[24] = bmp[25] = 0xFF;
   ASSERT_TRUE(ReadImageInfo(bmp, info));
-  EXPECT_EQ(info.width, 73);
-  EXPECT_EQ(info.height, 23);
+  EXPECT_EQ(std::tuple(info.width, info.height), std::tuple(73, 23));
   EXPECT_FALSE(ReadImageInfo({png.data(), 20}, info)) << "cut short";
   std::vector<uint8_t> huge = png;
   huge[16] = 0x7F;
@@ -112,9 +111,7 @@ TEST(ImageInfo, ReadsSizesFromHeaders) {
   const std::vector<uint8_t> jpeg = {0xFF, 0xD8, 0xFF, 0xE0, 0, 4,  0, 0,    0xFF,
                                      0xC0, 0,    11,   8,    0, 50, 1, 0x90, 3};
   ASSERT_TRUE(ReadImageInfo(jpeg, info));
-  EXPECT_EQ(info.format, "JPEG");
-  EXPECT_EQ(info.width, 400);
-  EXPECT_EQ(info.height, 50);
+  EXPECT_EQ(std::tuple(info.format, info.width, info.height), std::tuple("JPEG", 400, 50));
 }
 
 using Lines = std::vector<std::string>;
@@ -197,13 +194,7 @@ using M = TVXtabmode;
 
 TEST(CellAttribute, DecodesEveryField) {
   const CellAttribute a = DecodeCellAttribute(0x0203'0795);
-  EXPECT_EQ(a.text_colour, 5);
-  EXPECT_EQ(a.chosen_colour, 9);
-  EXPECT_TRUE(a.italic);
-  EXPECT_TRUE(a.bold);
-  EXPECT_TRUE(a.underline);
-  EXPECT_EQ(a.indent_level, 3);
-  EXPECT_TRUE(a.chosen);
+  EXPECT_EQ(a, (CellAttribute{5, 9, true, true, true, 3, true}));
   EXPECT_EQ(DecodeCellAttribute(EncodeCellAttribute(a)), a);
 }
 
@@ -309,11 +300,8 @@ TEST(CellText, IndentAndFigurePlacement) {
 TEST(CellText, PlanCarriesStyleInkAndText) {
   const CellPlan p = Plan(M::tmStandard, 2, "\t1800-01-05|x", 0x0100'0794);
   EXPECT_EQ(p.text, "1800-01-05");
-  EXPECT_TRUE(p.right_aligned);
   EXPECT_EQ(p.ink, 9);
-  EXPECT_TRUE(p.italic);
-  EXPECT_TRUE(p.bold);
-  EXPECT_TRUE(p.underline);
+  EXPECT_TRUE(p.right_aligned && p.italic && p.bold && p.underline);
 }
 
 TEST(ScrollModel, IgnoresValuesThatBreakTheRules) {
@@ -325,11 +313,8 @@ TEST(ScrollModel, IgnoresValuesThatBreakTheRules) {
   EXPECT_FALSE(m.SetPosition(101));
   EXPECT_FALSE(m.SetSmallch(0));
   EXPECT_FALSE(m.SetLargech(-5));
-  EXPECT_EQ(m.min(), 1);
-  EXPECT_EQ(m.max(), 100);
-  EXPECT_EQ(m.position(), 1);
-  EXPECT_EQ(m.smallch(), 1);
-  EXPECT_EQ(m.largech(), 10);
+  EXPECT_EQ(std::tuple(m.min(), m.max(), m.position(), m.smallch(), m.largech()),
+            std::tuple(1, 100, 1, 1, 10));
   EXPECT_TRUE(m.SetMax(1));  // max may equal min
   EXPECT_TRUE(m.SetMin(0));
 }
