@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -57,8 +58,7 @@ TEST(FileAccess, ReadsAreWholeOrNothingAndReadOnlyFilesRefuseWrites) {
   EXPECT_FALSE(file.ReadAt(7, buffer, 4));
   EXPECT_FALSE(file.ReadAt(UINT64_MAX - 1, buffer, 4));
   EXPECT_EQ(std::string(buffer), "6789");
-  EXPECT_FALSE(file.WriteAt(0, "x", 1));
-  EXPECT_FALSE(file.Truncate(0));
+  EXPECT_FALSE(file.WriteAt(0, "x", 1) || file.Truncate(0));
   EXPECT_EQ(file.Size(), 10u);
 }
 
@@ -66,8 +66,8 @@ TEST(DataFileOpening, ReadOnlyNeverCreatesWritableDoes) {
   TempDir dir;
   File file;
   const std::string path = (dir / "x.p").string();
-  EXPECT_EQ(OpenDataFile(file, path, true, false), DataFileOpening::kNotCreated);
-  EXPECT_EQ(OpenDataFile(file, path, true, true), DataFileOpening::kNotCreated);
+  for (const bool create : {false, true})
+    EXPECT_EQ(OpenDataFile(file, path, true, create), DataFileOpening::kNotCreated);
   EXPECT_FALSE(fs::exists(path));
   EXPECT_EQ(OpenDataFile(file, path, false, false), DataFileOpening::kCreated);
   ASSERT_TRUE(file.WriteAt(0, "abc", 3));
@@ -254,9 +254,7 @@ TEST_P(PointerListFile, EntriesOutsideTheCountOrTheFileAreNone) {
   WriteList(0xFFFFFFFF, 0xFFFFFFFF, {7, 8, 9});  // the count claims 16 GB of entries
   Tvxpeklista list(GetParam());
   ASSERT_TRUE(Open(list, true));
-  EXPECT_EQ(list.Count(), 3u);
-  EXPECT_EQ(list.Get(1), 7u);
-  EXPECT_EQ(list.Get(3), 9u);
+  EXPECT_EQ(std::tuple(list.Count(), list.Get(1), list.Get(3)), std::tuple(3u, 7u, 9u));
   for (const int64_t i : {int64_t{0}, int64_t{-1}, int64_t{4}, int64_t{1} << 40})
     EXPECT_EQ(list.Get(i), kNone) << i;
 }
@@ -285,15 +283,14 @@ TEST_P(PointerListFile, ClosingAfterTwoAppendsWritesCountAndEntries) {
   const std::vector<uint8_t> bytes = ReadFileBytes(path());
   ASSERT_EQ(bytes.size(), 24u);
   EXPECT_EQ(LoadU16(bytes.data()), static_cast<uint16_t>(GetParam()));
-  EXPECT_EQ(LoadU32(bytes.data() + 6), 2u);
-  EXPECT_EQ(LoadU32(bytes.data() + 10), 4u);
-  EXPECT_EQ(LoadU32(bytes.data() + 20), 80u);
+  EXPECT_EQ(
+      std::tuple(LoadU32(bytes.data() + 6), LoadU32(bytes.data() + 10), LoadU32(bytes.data() + 20)),
+      std::tuple(2u, 4u, 80u));  // count, capacity, second entry
 
   Tvxpeklista again(GetParam());
   ASSERT_TRUE(Open(again, false));
   EXPECT_EQ(again.Append(90), 3);
-  EXPECT_EQ(again.Get(1), 70u);
-  EXPECT_EQ(again.Get(3), 90u);
+  EXPECT_EQ(std::tuple(again.Get(1), again.Get(3)), std::tuple(70u, 90u));
 }
 
 TEST_P(PointerListFile, MissingFileStaysClosedReadOnlyAndIsCreatedWritable) {
@@ -321,16 +318,14 @@ INSTANTIATE_TEST_SUITE_P(FileTypes, PointerListFile,
 TEST(PointerListMemory, SetCapacityKeepsEntriesOnlyWhenUnchanged) {
   Tvxpeklista list(Type::kInMemory);
   list.SetCapacity(3);
-  EXPECT_EQ(list.Append(5), 1);
-  EXPECT_EQ(list.Append(6), 2);
+  for (const auto& [entry, number] : {std::pair{5u, 1}, {6u, 2}})
+    EXPECT_EQ(list.Append(entry), number);
   list.SetCapacity(3);
   EXPECT_EQ(list.Get(2), 6u);
   list.SetCapacity(4);
-  EXPECT_EQ(list.Count(), 2u);
-  EXPECT_EQ(list.Get(2), 0u);
-  EXPECT_EQ(list.Append(8), 3);
-  EXPECT_EQ(list.Append(9), 4);
-  EXPECT_EQ(list.Append(10), -1);
+  EXPECT_EQ(std::tuple(list.Count(), list.Get(2)), std::tuple(2u, 0u));
+  for (const auto& [entry, number] : {std::pair{8u, 3}, {9u, 4}, {10u, -1}})
+    EXPECT_EQ(list.Append(entry), number) << entry;
 }
 
 using Bounds = std::pair<int32_t, int32_t>;
@@ -345,11 +340,13 @@ TEST(KeyCache, BracketsKeysBetweenCachedOnes) {
   EXPECT_EQ(BoundsOf(cache, "Berg"), Bounds(0, 0));
   cache.Add("B", 10);
   cache.Add("D", 30);
-  EXPECT_EQ(BoundsOf(cache, "c"), Bounds(10, 30));
-  EXPECT_EQ(BoundsOf(cache, "B"), Bounds(0, 30));
-  EXPECT_EQ(BoundsOf(cache, "D"), Bounds(10, 0));
-  EXPECT_EQ(BoundsOf(cache, "A"), Bounds(0, 0));
-  EXPECT_EQ(BoundsOf(cache, "\xD6"), Bounds(0, 0));  // Ö sorts after D
+  // Ö sorts after D.
+  for (const auto& [key, bounds] : {std::pair{"c", Bounds(10, 30)},
+                                    {"B", Bounds(0, 30)},
+                                    {"D", Bounds(10, 0)},
+                                    {"A", Bounds(0, 0)},
+                                    {"\xD6", Bounds(0, 0)}})
+    EXPECT_EQ(BoundsOf(cache, key), bounds) << key;
 }
 
 TEST(KeyCache, IgnoresEqualKeysAndKeysBeyondCapacity) {

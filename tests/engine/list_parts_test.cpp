@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/lists/blob_file.h"
@@ -152,10 +153,8 @@ TEST(ProbeMemo, PinnedRowsStayRecentOnesRotate) {
   for (int32_t row = 1; row <= static_cast<int32_t>(ProbeMemo::kRecent); ++row)
     memo.Add(row, Row(static_cast<uint8_t>(row + 10)), false);
   EXPECT_TRUE(memo.Find(750).empty());  // the oldest recent row went first
-  EXPECT_TRUE(Holds(memo, 500, 1));
-  EXPECT_TRUE(Holds(memo, 250, 2));
-  EXPECT_TRUE(Holds(memo, 1, 11));
-  EXPECT_TRUE(Holds(memo, 32, 42));
+  EXPECT_TRUE(Holds(memo, 500, 1) && Holds(memo, 250, 2) && Holds(memo, 1, 11) &&
+              Holds(memo, 32, 42));
 }
 
 TEST(ProbeMemo, KeepsNothingItCannotServeWhole) {
@@ -164,9 +163,7 @@ TEST(ProbeMemo, KeepsNothingItCannotServeWhole) {
   memo.Add(7, std::vector<uint8_t>(11, 1), true);  // not a whole row
   memo.Add(0, Row(1), true);
   memo.Add(-3, Row(1), false);
-  EXPECT_TRUE(memo.Find(7).empty());
-  EXPECT_TRUE(memo.Find(0).empty());
-  EXPECT_TRUE(memo.Find(-3).empty());
+  EXPECT_TRUE(memo.Find(7).empty() && memo.Find(0).empty() && memo.Find(-3).empty());
   EXPECT_EQ(memo.pinned(), 0u);
 
   memo.Add(8, Row(4), true);
@@ -208,10 +205,8 @@ TEST_P(SortOrder, GetGivesTheRowAtAPositionAndMinusOneOutside) {
     TVXsortordning order;
     Configure(order, pltyp, true);
     ASSERT_TRUE(order.Open());
-    EXPECT_EQ(order.Count(), 3);
-    EXPECT_EQ(order.Get(1), 3);
-    EXPECT_EQ(order.Get(2), 1);
-    EXPECT_EQ(order.Get(3), 2);
+    EXPECT_EQ(std::tuple(order.Count(), order.Get(1), order.Get(2), order.Get(3)),
+              std::tuple(3, 3, 1, 2));
     for (const int32_t outside : {0, -1, 4, 2000000})
       EXPECT_EQ(order.Get(outside), -1) << outside;
     // The capacity comes from the file: loaded whole read-only, it is the count.
@@ -222,11 +217,8 @@ TEST_P(SortOrder, GetGivesTheRowAtAPositionAndMinusOneOutside) {
 TEST_P(SortOrder, ReadOnlyOrderNeverWritesOrCreates) {
   TVXsortordning order;
   Configure(order, GetParam(), true);
-  EXPECT_FALSE(order.Open());
-  EXPECT_FALSE(order.CreateNew());
-  EXPECT_FALSE(order.Opened());
-  EXPECT_EQ(order.Count(), 0);
-  EXPECT_EQ(order.Get(1), -1);
+  EXPECT_FALSE(order.Open() || order.CreateNew() || order.Opened());
+  EXPECT_EQ(std::tuple(order.Count(), order.Get(1)), std::tuple(0, -1));
   EXPECT_TRUE(std::filesystem::is_empty(dir_.path()));
 
   WriteOrder(GetParam());
@@ -242,10 +234,8 @@ TEST_P(SortOrder, AppendingStopsAtCapacityAndRefusesNonRows) {
   TVXsortordning order;
   Configure(order, GetParam(), false);
   ASSERT_TRUE(order.Open());
-  EXPECT_EQ(order.Append(0), -1);
-  EXPECT_EQ(order.Append(-5), -1);
-  EXPECT_EQ(order.Append(9), 4);
-  EXPECT_EQ(order.Append(10), -1);
+  for (const auto& [row, position] : {std::pair{0, -1}, {-5, -1}, {9, 4}, {10, -1}})
+    EXPECT_EQ(order.Append(row), position) << row;
   order.Close();
   const std::vector<uint8_t> file = ReadFileBytes(File());
   ASSERT_EQ(file.size(), 32u);
@@ -262,9 +252,7 @@ TEST_P(SortOrder, StoredValuesThatAreNoRowsReadAsMinusOne) {
   TVXsortordning order;
   Configure(order, GetParam(), true);
   ASSERT_TRUE(order.Open());
-  EXPECT_EQ(order.Get(1), -1);
-  EXPECT_EQ(order.Get(2), -1);
-  EXPECT_EQ(order.Get(3), 2);
+  EXPECT_EQ(std::tuple(order.Get(1), order.Get(2), order.Get(3)), std::tuple(-1, -1, 2));
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, SortOrder, ::testing::Values(1, 2));
@@ -276,9 +264,8 @@ TEST(SortOrderInMemory, TypeZeroHoldsMaxraderRowsWithoutAFile) {
   order.properties().RO = false;
   ASSERT_TRUE(order.Open());
   EXPECT_EQ(order.Count(), 0);
-  EXPECT_EQ(order.Append(5), 1);
-  EXPECT_EQ(order.Append(6), 2);
-  EXPECT_EQ(order.Append(7), -1);
+  for (const auto& [row, position] : {std::pair{5, 1}, {6, 2}, {7, -1}})
+    EXPECT_EQ(order.Append(row), position) << row;
   EXPECT_EQ(order.Get(2), 6);
   order.Close();
   EXPECT_FALSE(order.Opened());
@@ -348,8 +335,7 @@ TEST(VisibleAnchors, EmptyAndChangedSelectionsAreSafe) {
   VisibleAnchors anchors;
   anchors.Rebuild(bits);  // no storage at all
   EXPECT_TRUE(anchors.empty());
-  EXPECT_EQ(anchors.Find(bits, 1), -1);
-  EXPECT_EQ(anchors.Position(bits, 1), -1);
+  EXPECT_EQ(std::tuple(anchors.Find(bits, 1), anchors.Position(bits, 1)), std::tuple(-1, -1));
 
   Fill(bits, 300, {10, 20, 30});
   anchors.Rebuild(bits);
