@@ -1,6 +1,8 @@
 // TLMtab: the program's owner-drawn table: rows of cells in one or more
 // columns, whose texts, attributes and states come from the owner through
 // callbacks at drawing time; nothing is copied out of the owner's lists.
+// The hit list and the lists of the picker and the normalisation view (the
+// grid called TVXtab there) are all this one control.
 //
 // Rows and columns are 0-based in the table's own API and signals; the
 // callbacks get them 1-based. The table always selects whole rows: the
