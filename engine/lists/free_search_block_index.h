@@ -55,6 +55,10 @@ class FreeSearchBlockIndex {
   // search moving forward passes its previous result).
   size_t EntryAt(size_t p, size_t hint) const;
 
+  // Whether bytes [begin, end) of the block are exactly `entries` whole
+  // entries.
+  bool HoldsRun(size_t begin, size_t end, size_t entries) const;
+
  private:
   bool built_ = false;
   size_t block_size_ = 0;

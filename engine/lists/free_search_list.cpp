@@ -94,45 +94,67 @@ void TVXfrisoeklista::Close() {
   entries_.Close();
   postings_.Close();
   entries_.SetBufferSize(0);
+  buffer_holds_block_ = false;
   indexes_.clear();
   ranges_.clear();
   small_index_ = FreeSearchBlockIndex();
-  small_ordinal_ = FreeSearchBlockIndex::kNone;
+  small_index_valid_ = false;
+  filter_.Clear();
+  filter_state_ = FilterState::kUnread;
 }
 
 void TVXfrisoeklista::RewindBlocks() {
   entries_.SeekItem(first_block_);
+  buffer_holds_block_ = false;
   next_block_ = first_block_;
-  small_ordinal_ = FreeSearchBlockIndex::kNone;
+  small_index_valid_ = false;
 }
 
-bool TVXfrisoeklista::NextBlock(std::span<const uint8_t>& block) {
+bool TVXfrisoeklista::NextBlock(std::span<const uint8_t>& block, uint64_t& offset) {
   if (!mapping_.mapped()) {
+    offset = entries_.read_position();
     if (!entries_.ReadNext()) return false;
+    block = entries_.Item();
+    return true;
+  }
+  offset = next_block_;
+  if (!BlockAt(offset, block)) return false;
+  next_block_ = offset + kBlockLengthSize + block.size();
+  return true;
+}
+
+bool TVXfrisoeklista::BlockAt(uint64_t offset, std::span<const uint8_t>& block) {
+  if (!mapping_.mapped()) {
+    if (!buffer_holds_block_ || buffered_block_ != offset) {
+      entries_.SeekItem(offset);
+      buffer_holds_block_ = entries_.ReadNext();
+      buffered_block_ = offset;
+      if (!buffer_holds_block_) return false;
+    }
     block = entries_.Item();
     return true;
   }
   // As ReadNext would: a block must be whole in the file and fit the buffer.
   const std::span<const uint8_t> file = mapping_.bytes();
-  if (next_block_ > file.size() || file.size() - next_block_ < kBlockLengthSize) return false;
-  const uint32_t length = LoadU32(file.data() + next_block_);
-  const size_t start = static_cast<size_t>(next_block_) + kBlockLengthSize;
+  if (offset > file.size() || file.size() - offset < kBlockLengthSize) return false;
+  const uint32_t length = LoadU32(file.data() + offset);
+  const size_t start = static_cast<size_t>(offset) + kBlockLengthSize;
   if (length > block_limit_ || file.size() - start < length) return false;
   block = file.subspan(start, length);
-  next_block_ = start + length;
   return true;
 }
 
-const FreeSearchBlockIndex& TVXfrisoeklista::IndexOf(size_t ordinal,
+const FreeSearchBlockIndex& TVXfrisoeklista::IndexOf(uint64_t offset,
                                                      std::span<const uint8_t> block) {
   if (block.size() < kSmallestIndexedBlock) {
-    if (small_ordinal_ != ordinal) {
+    if (!small_index_valid_ || small_offset_ != offset) {
       small_index_.Build(block);
-      small_ordinal_ = ordinal;
+      small_offset_ = offset;
+      small_index_valid_ = true;
     }
     return small_index_;
   }
-  FreeSearchBlockIndex& index = indexes_[ordinal];
+  FreeSearchBlockIndex& index = indexes_[offset];
   if (!index.BuiltFor(block.size())) index.Build(block);
   return index;
 }
@@ -141,65 +163,174 @@ int32_t TVXfrisoeklista::Search(std::string_view text, FreeSearchMode mode,
                                 Tvxsmalurval& selection) {
   selection.Clear();
   if (!Opened()) return 0;
-  std::vector<FoldedFinder> finders;
+  const std::vector<std::string> terms = FreeSearchTerms(text);
+  if (terms.empty()) return 0;
   std::vector<std::string> folded_terms;
-  for (const std::string& term : FreeSearchTerms(text)) {
-    finders.emplace_back(term);
+  for (const std::string& term : terms)
     folded_terms.push_back(MapText(term, FoldTable()));
-  }
-  if (finders.empty()) return 0;
 
   MessageLimit limit;
-  bool matched = false;
-  bool postings_missing = false;
-  RewindBlocks();
-  std::span<const uint8_t> block;
-  for (size_t ordinal = 0; NextBlock(block); ++ordinal) {
-    if (!MayHoldAny(ordinal, block, folded_terms, mode)) continue;
-    MarkMatches(ordinal, block, finders, mode);
-    if (marked_.empty()) continue;
-    matched = true;
-    ApplyMarks(IndexOf(ordinal, block), block, selection, postings_missing);
+  Outcome outcome;
+  if (!FilterServes(folded_terms) || !ScanFiltered(terms, folded_terms, mode, selection, outcome)) {
+    selection.Clear();
+    outcome = Outcome();
+    ScanAll(terms, folded_terms, mode, selection, outcome);
   }
-  if (postings_missing) {
+  if (outcome.postings_missing) {
     ReportMessage("Postningsfilen " + properties_.PostingsFileName() +
                   " kunde inte \xF6ppnas; tr\xE4"
                   "ffar kan saknas.");
   }
-  return matched ? selection.Recount() : 0;
+  return outcome.matched ? selection.Recount() : 0;
 }
 
-bool TVXfrisoeklista::MayHoldAny(size_t ordinal, std::span<const uint8_t> block,
+void TVXfrisoeklista::ScanAll(const std::vector<std::string>& terms,
+                              const std::vector<std::string>& folded_terms, FreeSearchMode mode,
+                              Tvxsmalurval& selection, Outcome& outcome) {
+  const std::vector<FoldedFinder> finders(terms.begin(), terms.end());
+  RewindBlocks();
+  std::span<const uint8_t> block;
+  for (uint64_t offset = 0; NextBlock(block, offset);) {
+    possible_.assign(terms.size(), true);
+    if (!MayHoldAny(offset, block, folded_terms, mode)) continue;
+    MarkMatches(offset, block, 0, block.size(), finders, mode);
+    if (marked_.empty()) continue;
+    outcome.matched = true;
+    ApplyMarks(IndexOf(offset, block), block, selection, outcome.postings_missing);
+  }
+}
+
+bool TVXfrisoeklista::FilterServes(const std::vector<std::string>& folded_terms) {
+  constexpr size_t kTrigram = 3;
+  if (!filter_wanted_ || filter_state_ == FilterState::kIgnored) return false;
+  for (const std::string& term : folded_terms) {
+    if (term.size() < kTrigram) return false;
+  }
+  if (filter_state_ == FilterState::kUnread) {
+    FreeSearchFilter::EntryFile entries;
+    entries.size = entries_.FileSize();
+    entries.blocks = entries_.ItemCount();
+    entries.first_block = first_block_;
+    entries.block_limit = block_limit_;
+    entries.block_length = [this](uint64_t offset, uint32_t& length) {
+      uint8_t word[kBlockLengthSize];
+      if (!entries_.file().ReadAt(offset, word, sizeof word)) return false;
+      length = LoadU32(word);
+      return true;
+    };
+    switch (filter_.Load(properties_.b1filkat + properties_.FilterFileName(), entries)) {
+      case FreeSearchFilter::LoadResult::kLoaded:
+        filter_state_ = FilterState::kInUse;
+        checked_runs_.assign((filter_.size() + 63) / 64, 0);
+        break;
+      case FreeSearchFilter::LoadResult::kMissing:
+        filter_state_ = FilterState::kIgnored;  // a set built without filters
+        break;
+      case FreeSearchFilter::LoadResult::kUnusable:
+        IgnoreFilter();
+        break;
+    }
+  }
+  return filter_state_ == FilterState::kInUse;
+}
+
+void TVXfrisoeklista::IgnoreFilter() {
+  filter_.Clear();
+  filter_state_ = FilterState::kIgnored;
+  ReportMessage("Filterfilen " + properties_.FilterFileName() +
+                " \xE4r skadad eller h\xF6r inte till " + properties_.EntryFileName() +
+                " och anv\xE4nds inte.");
+}
+
+bool TVXfrisoeklista::ScanFiltered(const std::vector<std::string>& terms,
+                                   const std::vector<std::string>& folded_terms,
+                                   FreeSearchMode mode, Tvxsmalurval& selection, Outcome& outcome) {
+  term_blocks_.resize(terms.size());
+  any_term_blocks_.assign((filter_.size() + 63) / 64, 0);
+  for (size_t i = 0; i < terms.size(); ++i) {
+    if (!filter_.Candidates(folded_terms[i], term_blocks_[i])) {
+      IgnoreFilter();
+      return false;
+    }
+    for (size_t w = 0; w < any_term_blocks_.size(); ++w)
+      any_term_blocks_[w] |= term_blocks_[i][w];
+  }
+  // A term that no block can hold costs no finder.
+  std::vector<FoldedFinder> finders;
+  for (size_t w = 0; w < any_term_blocks_.size(); ++w) {
+    for (uint64_t bits = any_term_blocks_[w]; bits != 0; bits &= bits - 1) {
+      const size_t j = w * 64 + static_cast<size_t>(__builtin_ctzll(bits));
+      const FreeSearchFilter::Block& run = filter_.block(j);
+      std::span<const uint8_t> block;
+      if (!BlockAt(run.file_block, block) || run.start > block.size() ||
+          block.size() - run.start < run.length) {
+        IgnoreFilter();
+        return false;
+      }
+      possible_.resize(terms.size());
+      for (size_t i = 0; i < terms.size(); ++i)
+        possible_[i] = ((term_blocks_[i][w] >> (j % 64)) & 1) != 0;
+      if (!MayHoldAny(run.file_block, block, folded_terms, mode)) continue;
+      if (!RunChecked(j, block)) {
+        IgnoreFilter();
+        return false;
+      }
+      if (finders.empty()) finders = std::vector<FoldedFinder>(terms.begin(), terms.end());
+      MarkMatches(run.file_block, block, run.start, run.start + run.length, finders, mode);
+      if (marked_.empty()) continue;
+      outcome.matched = true;
+      ApplyMarks(IndexOf(run.file_block, block), block, selection, outcome.postings_missing);
+    }
+  }
+  return true;
+}
+
+bool TVXfrisoeklista::RunChecked(size_t j, std::span<const uint8_t> block) {
+  if (checked_runs_[j / 64] >> (j % 64) & 1) return true;
+  const FreeSearchFilter::Block& run = filter_.block(j);
+  // A run that did not begin and end at entries would hide the matches
+  // across its edges; it cannot be this list's filter.
+  if (!IndexOf(run.file_block, block).HoldsRun(run.start, run.start + run.length, run.entries))
+    return false;
+  checked_runs_[j / 64] |= uint64_t{1} << (j % 64);
+  return true;
+}
+
+bool TVXfrisoeklista::MayHoldAny(uint64_t offset, std::span<const uint8_t> block,
                                  const std::vector<std::string>& folded_terms,
                                  FreeSearchMode mode) {
-  possible_.assign(folded_terms.size(), true);
+  const bool any = std::find(possible_.begin(), possible_.end(), true) != possible_.end();
   // Small blocks, which only damaged files have, are not worth a range.
-  if (mode == FreeSearchMode::kContains || block.size() < kSmallestIndexedBlock) return true;
-  FreeSearchBlockRange& range = ranges_[ordinal];
+  if (!any || mode == FreeSearchMode::kContains || block.size() < kSmallestIndexedBlock) return any;
+  FreeSearchBlockRange& range = ranges_[offset];
   if (!range.BuiltFor(block.size())) range.Build(block);
-  bool any = false;
+  bool still = false;
   for (size_t i = 0; i < folded_terms.size(); ++i) {
-    possible_[i] = range.MayHold(folded_terms[i], mode == FreeSearchMode::kBeginsWith);
-    any = any || possible_[i];
+    possible_[i] =
+        possible_[i] && range.MayHold(folded_terms[i], mode == FreeSearchMode::kBeginsWith);
+    still = still || possible_[i];
   }
-  return any;
+  return still;
 }
 
-void TVXfrisoeklista::MarkMatches(size_t ordinal, std::span<const uint8_t> block,
-                                  const std::vector<FoldedFinder>& finders, FreeSearchMode mode) {
+void TVXfrisoeklista::MarkMatches(uint64_t offset, std::span<const uint8_t> block, size_t begin,
+                                  size_t end, const std::vector<FoldedFinder>& finders,
+                                  FreeSearchMode mode) {
   marked_.clear();
+  const std::span<const uint8_t> run = block.first(end);
   for (size_t i = 0; i < finders.size(); ++i) {
     if (!possible_[i]) continue;
     const FoldedFinder& finder = finders[i];
     if (finder.size() == 0) {
-      const FreeSearchBlockIndex& index = IndexOf(ordinal, block);
+      const FreeSearchBlockIndex& index = IndexOf(offset, block);
       for (size_t k = 0; k < index.size(); ++k) {
         const FreeSearchEntry entry = index.Entry(block, k);
-        if (Accepts(entry, entry.begin, 0, mode)) marked_.push_back(static_cast<uint32_t>(k));
+        if (entry.begin >= begin && entry.next() <= end && Accepts(entry, entry.begin, 0, mode))
+          marked_.push_back(static_cast<uint32_t>(k));
       }
-    } else if (finder.Find(block, 0) != FoldedFinder::kNone) {
+    } else if (finder.Find(run, begin) != FoldedFinder::kNone) {
       // Most blocks hold no match of a rare term and need no index.
-      MarkTerm(IndexOf(ordinal, block), block, finder, mode);
+      MarkTerm(IndexOf(offset, block), run, begin, finder, mode);
     }
   }
   if (finders.size() > 1) {
@@ -208,20 +339,19 @@ void TVXfrisoeklista::MarkMatches(size_t ordinal, std::span<const uint8_t> block
   }
 }
 
-void TVXfrisoeklista::MarkTerm(const FreeSearchBlockIndex& index, std::span<const uint8_t> block,
-                               const FoldedFinder& finder, FreeSearchMode mode) {
+void TVXfrisoeklista::MarkTerm(const FreeSearchBlockIndex& index, std::span<const uint8_t> bytes,
+                               size_t begin, const FoldedFinder& finder, FreeSearchMode mode) {
   size_t k = 0;
-  for (size_t at = finder.Find(block, 0); at != FoldedFinder::kNone;) {
+  for (size_t at = finder.Find(bytes, begin); at != FoldedFinder::kNone;) {
     k = index.EntryAt(at, k);
     if (k == FreeSearchBlockIndex::kNone) return;
-    const FreeSearchEntry entry = index.Entry(block, k);
+    const FreeSearchEntry entry = index.Entry(bytes, k);
     if (Accepts(entry, at, finder.size(), mode)) marked_.push_back(static_cast<uint32_t>(k));
     // A later match in the same entry adds nothing, and one starting in
     // its trailer (a and b) is no match at all.
-    at = finder.Find(block, entry.next());
+    at = finder.Find(bytes, entry.next());
   }
 }
-
 void TVXfrisoeklista::ApplyMarks(const FreeSearchBlockIndex& index, std::span<const uint8_t> block,
                                  Tvxsmalurval& selection, bool& postings_missing) {
   for (const uint32_t k : marked_) {

@@ -18,13 +18,20 @@
 // have, are indexed anew each time). Searches for equal texts and for
 // beginnings pass over the blocks whose range of texts cannot hold the
 // term (free_search_block_range.h), the ranges made by the first such
-// search. The results are those of trying every entry on its own.
+// search. Where the list has a trigram filter ("ft" beside the entry file,
+// free_search_filter.h) and every term has three bytes or more, a search
+// reads only the runs of entries that hold all of a term's trigrams; the
+// filter is read by the first search that can use it. The results are
+// those of trying every entry on its own.
 //
-// Both files are untrusted: a block longer than urvalbufsiz or not whole in
+// The files are untrusted: a block longer than urvalbufsiz or not whole in
 // the file ends the scan, a block ends at its first entry that is not
 // whole inside it (free_search_block_index.h), and damaged postings and
 // record numbers beyond the selection are reported through the message
 // sink, at most one message per search followed by a count of the others.
+// A filter that is damaged or belongs to other entries is reported once,
+// by name, and left unused until the list is opened again; the search
+// that found it reads the whole list.
 //
 // Threads: Search changes the list (its scan position, block indexes and
 // ranges, marks), so no call may run while another call on the same list
@@ -49,6 +56,7 @@
 #include "engine/lists/blob_file.h"
 #include "engine/lists/free_search_block_index.h"
 #include "engine/lists/free_search_block_range.h"
+#include "engine/lists/free_search_filter.h"
 #include "engine/lists/free_search_list_properties.h"
 #include "engine/lists/selection.h"
 #include "engine/text/folded_finder.h"
@@ -76,6 +84,11 @@ class TVXfrisoeklista {
   // Whether Open maps the entry file (the default) or has searches read it
   // a block at a time; both find the same.
   void set_mapping(bool on) { mapping_wanted_ = on; }
+  // Whether searches use the trigram filter when the list has one (the
+  // default); both find the same.
+  void set_filter_wanted(bool on) { filter_wanted_ = on; }
+  // Whether the filter was read and found sound, and is still in use.
+  bool FilterInUse() const { return filter_state_ == FilterState::kInUse; }
 
   // Opens both files, read-only when RO; a read-only list never creates a
   // missing file, a writable one creates it empty. Returns Opened(): the
@@ -94,24 +107,54 @@ class TVXfrisoeklista {
   int32_t Search(std::string_view text, FreeSearchMode mode, Tvxsmalurval& selection);
 
  private:
+  enum class FilterState : uint8_t { kUnread, kInUse, kIgnored };
+
+  // What a search has found so far.
+  struct Outcome {
+    bool matched = false;
+    bool postings_missing = false;
+  };
+
+  // Reads every block.
+  void ScanAll(const std::vector<std::string>& terms, const std::vector<std::string>& folded_terms,
+               FreeSearchMode mode, Tvxsmalurval& selection, Outcome& outcome);
+  // Reads the runs the filter names; false, with the filter given up, when
+  // it proves unsound.
+  bool ScanFiltered(const std::vector<std::string>& terms,
+                    const std::vector<std::string>& folded_terms, FreeSearchMode mode,
+                    Tvxsmalurval& selection, Outcome& outcome);
+  // Whether the filter can answer for these terms, reading it first.
+  bool FilterServes(const std::vector<std::string>& folded_terms);
+  // Gives up the filter with one message naming it.
+  void IgnoreFilter();
+  // Whether filter block `j`, of `block`, is a run of whole entries as the
+  // filter says; each is checked once, before it is first searched.
+  bool RunChecked(size_t j, std::span<const uint8_t> block);
+
   // Moves to the first block.
   void RewindBlocks();
-  // The next block of the scan; false at its end.
-  bool NextBlock(std::span<const uint8_t>& block);
-  // The entry index of block `ordinal`, made when missing or stale.
-  const FreeSearchBlockIndex& IndexOf(size_t ordinal, std::span<const uint8_t> block);
-  // Whether block `ordinal` may hold an entry equal to (or beginning with)
-  // any of the folded terms, noting in possible_ which terms it may hold;
-  // every block may hold a contained term.
-  bool MayHoldAny(size_t ordinal, std::span<const uint8_t> block,
+  // The next block of the scan and the offset of its length word; false at
+  // the end.
+  bool NextBlock(std::span<const uint8_t>& block, uint64_t& offset);
+  // The block whose length word is at `offset`; false unless it is whole
+  // in the file and fits the buffer.
+  bool BlockAt(uint64_t offset, std::span<const uint8_t>& block);
+  // The entry index of the block at `offset`, made when missing or stale.
+  const FreeSearchBlockIndex& IndexOf(uint64_t offset, std::span<const uint8_t> block);
+  // Clears possible_[i] for each folded term the block at `offset` cannot
+  // hold as an equal text (or a beginning); every block may hold a
+  // contained term. Whether any term stays possible.
+  bool MayHoldAny(uint64_t offset, std::span<const uint8_t> block,
                   const std::vector<std::string>& folded_terms, FreeSearchMode mode);
-  // Collects in marked_ the entries of `block` that match any finder's term
-  // that possible_ allows.
-  void MarkMatches(size_t ordinal, std::span<const uint8_t> block,
+  // Collects in marked_ the entries inside bytes [begin, end) of `block`
+  // that match any finder's term that possible_ allows; [begin, end) holds
+  // whole entries.
+  void MarkMatches(uint64_t offset, std::span<const uint8_t> block, size_t begin, size_t end,
                    const std::vector<FoldedFinder>& finders, FreeSearchMode mode);
-  // Adds to marked_ the entries of `block` that match the non-empty term
-  // `finder` looks for.
-  void MarkTerm(const FreeSearchBlockIndex& index, std::span<const uint8_t> block,
+  // Adds to marked_ the entries of `bytes` (a block up to the end of the
+  // run searched) from `begin` on that match the non-empty term `finder`
+  // looks for.
+  void MarkTerm(const FreeSearchBlockIndex& index, std::span<const uint8_t> bytes, size_t begin,
                 const FoldedFinder& finder, FreeSearchMode mode);
   // Sets the records of the marked entries. `postings_missing` is set when
   // marked entries have postings but the postings file is not open.
@@ -120,19 +163,28 @@ class TVXfrisoeklista {
 
   FreeSearchListProperties properties_;
   bool mapping_wanted_ = true;
+  bool filter_wanted_ = true;
   Tvxenkelblobfil entries_;
   Tvxenkelblobfil postings_;
   MappedFile mapping_;
   size_t block_limit_ = 0;  // urvalbufsiz as opened
   uint64_t first_block_ = Tvxenkelblobfil::kHeaderSize;
   uint64_t next_block_ = Tvxenkelblobfil::kHeaderSize;  // in the mapping
+  uint64_t buffered_block_ = 0;                         // in the buffer, unmapped
+  bool buffer_holds_block_ = false;
   std::unique_ptr<WindowedFileReader> postings_reader_;
-  std::unordered_map<size_t, FreeSearchBlockIndex> indexes_;  // by block ordinal
-  FreeSearchBlockIndex small_index_;  // of block small_ordinal_ in this scan
-  size_t small_ordinal_ = FreeSearchBlockIndex::kNone;
-  std::unordered_map<size_t, FreeSearchBlockRange> ranges_;  // by block ordinal
-  std::vector<bool> possible_;                               // by term, for the current block
-  std::vector<uint32_t> marked_;                             // entries of the current block
+  std::unordered_map<uint64_t, FreeSearchBlockIndex> indexes_;  // by block offset
+  FreeSearchBlockIndex small_index_;  // of the block at small_offset_ in this search
+  uint64_t small_offset_ = 0;
+  bool small_index_valid_ = false;
+  std::unordered_map<uint64_t, FreeSearchBlockRange> ranges_;  // by block offset
+  std::vector<bool> possible_;                                 // by term, for the current block
+  std::vector<uint32_t> marked_;                               // entries of the current block
+  FreeSearchFilter filter_;
+  FilterState filter_state_ = FilterState::kUnread;
+  std::vector<std::vector<uint64_t>> term_blocks_;  // filter blocks by term
+  std::vector<uint64_t> any_term_blocks_;
+  std::vector<uint64_t> checked_runs_;  // a bit for each filter block
 };
 
 }  // namespace vx

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/lists/free_search_filter_format.h"
+
 namespace vx {
 
 struct FreeSearchListProperties {
@@ -20,6 +22,9 @@ struct FreeSearchListProperties {
 
   std::string EntryFileName() const { return b1filnamn + "." + b1filext; }
   std::string PostingsFileName() const { return b2filnamn + "." + b2filext; }
+  // The trigram filter beside the entry file (free_search_filter_format.h),
+  // not a property of its own: it lives in the entry file's directory.
+  std::string FilterFileName() const { return b1filnamn + "." + kFilterFileExtension; }
 };
 
 }  // namespace vx
