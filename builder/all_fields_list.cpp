@@ -103,8 +103,10 @@ void AllFieldsList::Run(RegisterWriteOptions options, Progress progress) {
     } else if (!cancelled_) {
       if (progress) progress("Skriver fritextlistan över alla fält");
       if (rows.Finish()) {
+        // The rows' table is given back by now: the filter takes its share.
+        const FilterWork work{budget_ / 4 * 3, options.temp_dir};
         const std::unique_ptr<ListFile> file[1] = {
-            FreeSearchFile(*FindComponent(AllFieldsListName()), options.dir, options.regnr)};
+            FreeSearchFile(*FindComponent(AllFieldsListName()), options.dir, options.regnr, work)};
         ok = WriteCollectedLists(rows, file, error);
         runs_ = rows.RunCount();
       } else {

@@ -1,8 +1,13 @@
 #include "builder/list_files.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <optional>
 
+#include "builder/filter_trigrams.h"
 #include "builder/set_files.h"
+#include "engine/lists/free_search_block_index.h"
+#include "engine/lists/free_search_filter_writer.h"
 #include "engine/lists/free_search_list_writer.h"
 #include "engine/lists/word_list_writer.h"
 #include "engine/util/cp1252.h"
@@ -44,35 +49,82 @@ class WordList : public ListFile {
   std::unique_ptr<WordListWriter> writer_;
 };
 
+// The list's entry and postings files, and its trigram filter beside them:
+// each entry's trigrams are gathered as the entry is placed, and the
+// filter is written once the list is.
 class FreeSearch : public ListFile {
  public:
-  FreeSearch(const ComponentDecl& decl, const std::string& dir, const std::string& regnr)
+  FreeSearch(const ComponentDecl& decl, const std::string& dir, const std::string& regnr,
+             FilterWork work)
       : properties_(FreeSearchPropertiesFor(decl, dir, regnr)),
         file_(properties_.EntryFileName()),
-        writer_(properties_) {}
+        filter_file_(properties_.FilterFileName()),
+        work_(std::move(work)),
+        writer_(properties_),
+        filter_(properties_.b1filkat + filter_file_) {}
 
   bool NeedsRowCount() const override { return false; }
   bool Open(size_t, SourceError& error) override {
-    if (writer_.Create() == FreeSearchListWriter::Status::kOk) return true;
-    error = WriteError(file_, "kan inte skapas");
-    return false;
+    if (writer_.Create() != FreeSearchListWriter::Status::kOk) {
+      error = WriteError(file_, "kan inte skapas");
+      return false;
+    }
+    if (filter_.Create() != FreeSearchFilterWriter::Status::kOk) {
+      error = WriteError(filter_file_, "kan inte skapas");
+      return false;
+    }
+    trigrams_.emplace(work_.budget, work_.temp_dir);
+    return true;
   }
   bool Add(std::string_view text, std::span<const uint32_t> records, SourceError& error) override {
-    if (writer_.Add(text, records) == FreeSearchListWriter::Status::kOk) return true;
-    error = WriteError(file_, "raden " + Cp1252ToUtf8(text) + " kan inte skrivas");
+    if (writer_.Add(text, records) != FreeSearchListWriter::Status::kOk) {
+      error = WriteError(file_, "raden " + Cp1252ToUtf8(text) + " kan inte skrivas");
+      return false;
+    }
+    const uint32_t block =
+        filter_.AddEntry(writer_.BlockCount(), text.size() + FreeSearchEntry::kTrailerSize);
+    if (trigrams_->Add(block, text)) return true;
+    error = TemporaryFileError();
     return false;
   }
   bool Finish(SourceError& error) override {
-    if (writer_.Finish() == FreeSearchListWriter::Status::kOk) return true;
-    error = WriteError(file_, "kan inte skrivas");
-    return false;
+    if (writer_.Finish() != FreeSearchListWriter::Status::kOk) {
+      error = WriteError(file_, "kan inte skrivas");
+      return false;
+    }
+    return FinishFilter(error);
   }
   const std::string& FileName() const override { return file_; }
 
  private:
+  bool FinishFilter(SourceError& error) {
+    if (!trigrams_->Finish()) {
+      error = TemporaryFileError();
+      return false;
+    }
+    bool written = trigrams_->ForEach([&](uint32_t code, std::span<const uint32_t> blocks) {
+      return filter_.AddTrigram(code, blocks) == FreeSearchFilterWriter::Status::kOk;
+    });
+    trigrams_.reset();
+    std::error_code ec;
+    const uint64_t entry_file_size = std::filesystem::file_size(properties_.b1filkat + file_, ec);
+    written = filter_.Finish(entry_file_size, writer_.BlockCount()) ==
+                  FreeSearchFilterWriter::Status::kOk &&
+              written && !ec;
+    if (!written) error = WriteError(filter_file_, "kan inte skrivas");
+    return written;
+  }
+
+  SourceError TemporaryFileError() const {
+    return {work_.temp_dir.string(), 0, "den tillfälliga sorteringsfilen kan inte skrivas"};
+  }
+
   FreeSearchListProperties properties_;
-  std::string file_;
+  std::string file_, filter_file_;
+  FilterWork work_;
   FreeSearchListWriter writer_;
+  FreeSearchFilterWriter filter_;
+  std::optional<FilterTrigrams> trigrams_;
 };
 
 }  // namespace
@@ -83,8 +135,8 @@ std::unique_ptr<ListFile> WordListFile(const ComponentDecl& decl, const std::str
 }
 
 std::unique_ptr<ListFile> FreeSearchFile(const ComponentDecl& decl, const std::string& dir,
-                                         const std::string& regnr) {
-  return std::make_unique<FreeSearch>(decl, dir, regnr);
+                                         const std::string& regnr, const FilterWork& work) {
+  return std::make_unique<FreeSearch>(decl, dir, regnr, work);
 }
 
 bool WriteCollectedLists(PostingCollector& rows, std::span<const std::unique_ptr<ListFile>> files,

@@ -4,6 +4,8 @@
 #ifndef VX_BUILDER_LIST_FILES_H_
 #define VX_BUILDER_LIST_FILES_H_
 
+#include <cstddef>
+#include <filesystem>
 #include <memory>
 #include <span>
 #include <string>
@@ -32,9 +34,17 @@ class ListFile {
 // (ending in a separator) for set number `regnr`.
 std::unique_ptr<ListFile> WordListFile(const ComponentDecl& decl, const std::string& dir,
                                        const std::string& regnr);
-// A free-search list of a register set.
+// What writing a free-search list's trigram filter may use: memory for the
+// trigrams it gathers, and a folder for the temporary files they go to
+// beyond it.
+struct FilterWork {
+  size_t budget = 0;
+  std::filesystem::path temp_dir;
+};
+
+// A free-search list of a register set, with its trigram filter.
 std::unique_ptr<ListFile> FreeSearchFile(const ComponentDecl& decl, const std::string& dir,
-                                         const std::string& regnr);
+                                         const std::string& regnr, const FilterWork& work);
 
 // Writes list i of `rows` into `files[i]`, for every file. False with
 // `error` set.

@@ -158,9 +158,11 @@ bool WriteLists(int register_number, PostingCollector& lists, const RegisterWrit
     files.push_back(
         WordListFile(*SearchListDecl(register_number, slot.slot), options.dir, options.regnr));
   }
+  // The rows' table is given back by now: the filters take its share.
+  const FilterWork work{options.list_budget / 4 * 3, options.temp_dir};
   for (const FreeSearchSource& list : schema.free_search) {
     files.push_back(FreeSearchFile(Decl(SearchComponentName(register_number, list.slot)),
-                                   options.dir, options.regnr));
+                                   options.dir, options.regnr, work));
   }
   return WriteCollectedLists(lists, files, error);
 }

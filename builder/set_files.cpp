@@ -85,7 +85,7 @@ std::vector<std::string> SetFileNames(const std::string& regnr) {
         add(RenameForSet(c.file_template, regnr), {"i", "iz", "b1"});
         break;
       case ComponentKind::kFreeSearchList:
-        add(RenameForSet(c.file_template, regnr), {"f1", "f2"});
+        add(RenameForSet(c.file_template, regnr), {"f1", "f2", kFilterFileExtension});
         break;
       case ComponentKind::kSortOrder:
         add(RenameForSet(c.file_template, regnr), {"o"});
