@@ -23,6 +23,11 @@ size_t Distance(size_t a, size_t b) {
   return a > b ? a - b : b - a;
 }
 
+// The bits of a vector's starts q..q+63 that lie at or before q + n.
+uint64_t StartsUpTo(size_t n) {
+  return n >= 63 ? ~uint64_t{0} : (uint64_t{2} << n) - 1;
+}
+
 }  // namespace
 
 FoldedFinder::FoldedFinder(std::string_view pattern) : fold_(FoldTable().data()) {
@@ -78,26 +83,28 @@ bool FoldedFinder::MatchesAt(const uint8_t* at) const {
   return true;
 }
 
-size_t FoldedFinder::Find(std::span<const uint8_t> bytes, size_t from) const {
-  if (from > bytes.size() || bytes.size() - from < folded_.size()) return kNone;
-  if (folded_.empty()) return from;
+size_t FoldedFinder::Find(std::span<const uint8_t> bytes, size_t from, size_t end) const {
+  if (folded_.empty()) return from <= bytes.size() && from <= end ? from : kNone;
+  if (from >= end || from > bytes.size() || bytes.size() - from < folded_.size()) return kNone;
   // A vector of starts p..p+w-1 reads up to w-1 bytes past an anchor of
   // start p; the scans take only vectors whose last start is at most
-  // `last`, so every read stays inside the bytes.
+  // `last`, so every read stays inside the bytes. Starts past `limit` are
+  // read but never reported.
   const size_t last = bytes.size() - folded_.size();
+  const size_t limit = std::min(last, end - 1);
   const uint8_t* base = bytes.data();
   size_t p = from;
 #if defined(VX_FINDER_X86)
   if (avx2_) {
-    if (const size_t at = ScanAvx2(base, p, last); at != kNone) return at;
+    if (const size_t at = ScanAvx2(base, p, limit, last); at != kNone) return at;
   }
-  if (const size_t at = ScanSse2(base, p, last); at != kNone) return at;
+  if (const size_t at = ScanSse2(base, p, limit, last); at != kNone) return at;
 #endif
-  return ScanScalar(base, p, last);
+  return ScanScalar(base, p, limit);
 }
 
-size_t FoldedFinder::ScanScalar(const uint8_t* base, size_t p, size_t last) const {
-  for (; p <= last; ++p) {
+size_t FoldedFinder::ScanScalar(const uint8_t* base, size_t p, size_t limit) const {
+  for (; p <= limit; ++p) {
     if (MatchesAt(base + p)) return p;
   }
   return kNone;
@@ -105,7 +112,7 @@ size_t FoldedFinder::ScanScalar(const uint8_t* base, size_t p, size_t last) cons
 
 #if defined(VX_FINDER_X86)
 
-size_t FoldedFinder::ScanSse2(const uint8_t* base, size_t& p, size_t last) const {
+size_t FoldedFinder::ScanSse2(const uint8_t* base, size_t& p, size_t limit, size_t last) const {
   constexpr size_t kWidth = 16;
   const __m128i case_bit = _mm_set1_epi8(static_cast<char>(kCaseBit));
   auto match = [&](const uint8_t* at, const Anchor& anchor) {
@@ -121,10 +128,11 @@ size_t FoldedFinder::ScanSse2(const uint8_t* base, size_t& p, size_t last) const
   const uint8_t* first_base = base + first_.position;
   const uint8_t* second_base = base + second_.position;
   size_t q = p;
-  for (; q <= last && last - q >= kWidth - 1; q += kWidth) {
+  for (; q <= limit && last - q >= kWidth - 1; q += kWidth) {
     const __m128i hit =
         _mm_and_si128(match(first_base + q, first_), match(second_base + q, second_));
-    auto mask = static_cast<uint32_t>(_mm_movemask_epi8(hit));
+    auto mask = static_cast<uint32_t>(_mm_movemask_epi8(hit)) &
+                static_cast<uint32_t>(StartsUpTo(limit - q));
     while (mask != 0) {
       const size_t at = q + static_cast<size_t>(__builtin_ctz(mask));
       if (MatchesAt(base + at)) {
@@ -139,7 +147,7 @@ size_t FoldedFinder::ScanSse2(const uint8_t* base, size_t& p, size_t last) const
 }
 
 __attribute__((target("avx2"))) size_t FoldedFinder::ScanAvx2(const uint8_t* base, size_t& p,
-                                                              size_t last) const {
+                                                              size_t limit, size_t last) const {
   constexpr size_t kWidth = 32;
   const __m256i case_bit = _mm256_set1_epi8(static_cast<char>(kCaseBit));
   auto match = [&](const uint8_t* at, const Anchor& anchor) __attribute__((target("avx2"))) {
@@ -157,13 +165,14 @@ __attribute__((target("avx2"))) size_t FoldedFinder::ScanAvx2(const uint8_t* bas
   const uint8_t* second_base = base + second_.position;
   size_t q = p;
   // Two vectors a round, as memchr does, so the loop's own work is halved.
-  for (; q <= last && last - q >= 2 * kWidth - 1; q += 2 * kWidth) {
+  for (; q <= limit && last - q >= 2 * kWidth - 1; q += 2 * kWidth) {
     const __m256i low =
         _mm256_and_si256(match(first_base + q, first_), match(second_base + q, second_));
     const __m256i high = _mm256_and_si256(match(first_base + q + kWidth, first_),
                                           match(second_base + q + kWidth, second_));
-    auto mask = static_cast<uint64_t>(static_cast<uint32_t>(_mm256_movemask_epi8(low))) |
-                (static_cast<uint64_t>(static_cast<uint32_t>(_mm256_movemask_epi8(high))) << 32);
+    auto mask = (static_cast<uint64_t>(static_cast<uint32_t>(_mm256_movemask_epi8(low))) |
+                 (static_cast<uint64_t>(static_cast<uint32_t>(_mm256_movemask_epi8(high))) << 32)) &
+                StartsUpTo(limit - q);
     while (mask != 0) {
       const size_t at = q + static_cast<size_t>(__builtin_ctzll(mask));
       if (MatchesAt(base + at)) {
@@ -173,10 +182,11 @@ __attribute__((target("avx2"))) size_t FoldedFinder::ScanAvx2(const uint8_t* bas
       mask &= mask - 1;
     }
   }
-  for (; q <= last && last - q >= kWidth - 1; q += kWidth) {
+  for (; q <= limit && last - q >= kWidth - 1; q += kWidth) {
     const __m256i hit =
         _mm256_and_si256(match(first_base + q, first_), match(second_base + q, second_));
-    auto mask = static_cast<uint32_t>(_mm256_movemask_epi8(hit));
+    auto mask = static_cast<uint32_t>(_mm256_movemask_epi8(hit)) &
+                static_cast<uint32_t>(StartsUpTo(limit - q));
     while (mask != 0) {
       const size_t at = q + static_cast<size_t>(__builtin_ctz(mask));
       if (MatchesAt(base + at)) {

@@ -32,7 +32,13 @@ class FoldedFinder {
   // `bytes` and every byte folds to the pattern's folded byte; kNone when
   // there is none. An empty pattern is found at `from` while from <=
   // bytes.size().
-  size_t Find(std::span<const uint8_t> bytes, size_t from) const;
+  size_t Find(std::span<const uint8_t> bytes, size_t from) const {
+    return Find(bytes, from, bytes.size());
+  }
+  // The same, for starts before `end` only: a run inside `bytes` is
+  // searched at the speed of the whole, the bytes after it read but never
+  // reported. An empty pattern is found at `from` while from <= end.
+  size_t Find(std::span<const uint8_t> bytes, size_t from, size_t end) const;
 
   // Whether the pattern matches the bytes at `at`; the caller guarantees
   // size() readable bytes there.
@@ -56,12 +62,14 @@ class FoldedFinder {
 
   Anchor MakeAnchor(size_t position) const;
 
-  // Scan the starts from `p` to `last` whole vectors at a time: the first
-  // match, or kNone with `p` at the first start left unscanned. Each is
-  // defined only where the instruction set exists.
-  size_t ScanAvx2(const uint8_t* base, size_t& p, size_t last) const;
-  size_t ScanSse2(const uint8_t* base, size_t& p, size_t last) const;
-  size_t ScanScalar(const uint8_t* base, size_t p, size_t last) const;
+  // Scan the starts from `p` to `limit` whole vectors at a time, reading
+  // no vector whose starts go past `last` (the last start whose pattern
+  // lies inside the bytes): the first match, or kNone with `p` at the first
+  // start left unscanned. Each is defined only where the instruction set
+  // exists.
+  size_t ScanAvx2(const uint8_t* base, size_t& p, size_t limit, size_t last) const;
+  size_t ScanSse2(const uint8_t* base, size_t& p, size_t limit, size_t last) const;
+  size_t ScanScalar(const uint8_t* base, size_t p, size_t limit) const;
 
   const uint8_t* fold_;  // FoldTable
   std::vector<uint8_t> folded_;
