@@ -52,11 +52,4 @@ size_t FreeSearchBlockIndex::EntryAt(size_t p, size_t hint) const {
   return static_cast<size_t>(after - starts_.begin()) - 1;
 }
 
-bool FreeSearchBlockIndex::HoldsRun(size_t begin, size_t end, size_t entries) const {
-  const auto first = std::lower_bound(starts_.begin(), starts_.end(), begin);
-  if (first == starts_.end() || *first != begin) return false;
-  const auto first_k = static_cast<size_t>(first - starts_.begin());
-  return first_k + entries < starts_.size() && starts_[first_k + entries] == end;
-}
-
 }  // namespace vx

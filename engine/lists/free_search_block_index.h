@@ -55,9 +55,12 @@ class FreeSearchBlockIndex {
   // search moving forward passes its previous result).
   size_t EntryAt(size_t p, size_t hint) const;
 
-  // Whether bytes [begin, end) of the block are exactly `entries` whole
-  // entries.
-  bool HoldsRun(size_t begin, size_t end, size_t entries) const;
+  // Whether bytes [begin, end) of the block are exactly the `entries`
+  // entries from entry `first` on.
+  bool HoldsRun(size_t first, size_t entries, size_t begin, size_t end) const {
+    return first <= size() && entries <= size() - first && starts_[first] == begin &&
+           starts_[first + entries] == end;
+  }
 
  private:
   bool built_ = false;

@@ -1,6 +1,9 @@
 #include "engine/lists/free_search_filter.h"
 
 #include <algorithm>
+#include <optional>
+
+#include "engine/files/file.h"
 
 #include "engine/util/byte_order.h"
 #include "engine/util/crc32c.h"
@@ -17,50 +20,51 @@ bool AnySet(const std::vector<uint64_t>& bits) {
 }  // namespace
 
 void FreeSearchFilter::Clear() {
-  file_.Close();
+  mapping_.Unmap();
+  std::vector<uint8_t>().swap(copy_);
+  bytes_ = {};
   std::vector<Block>().swap(blocks_);
   std::vector<Trigram>().swap(trigrams_);
+}
+
+bool FreeSearchFilter::Bring(const std::string& path, bool& found) {
+  const std::optional<std::string> resolved = ResolveCaseInsensitive(path);
+  found = resolved.has_value();
+  if (!found) return false;
+  if (mapping_.Map(*resolved)) {
+    bytes_ = mapping_.bytes();
+    return true;
+  }
+  File file;
+  if (file.OpenExisting(*resolved, FileAccess::kReadOnly) != OpenResult::kOpened) return false;
+  copy_.resize(static_cast<size_t>(file.Size()));
+  if (!file.ReadAt(0, copy_.data(), copy_.size())) return false;
+  bytes_ = copy_;
+  return true;
 }
 
 FreeSearchFilter::LoadResult FreeSearchFilter::Load(const std::string& path,
                                                     const EntryFile& entries) {
   Clear();
-  switch (file_.OpenExisting(path, FileAccess::kReadOnly)) {
-    case OpenResult::kOpened:
-      break;
-    case OpenResult::kNotFound:
-      return LoadResult::kMissing;
-    case OpenResult::kFailed:
-      return LoadResult::kUnusable;
-  }
-  uint8_t head[kFilterHeaderSize];
+  bool found = false;
   FreeSearchFilterHeader header;
-  std::vector<uint8_t> table;
-  const bool usable = file_.ReadAt(0, head, sizeof head) && header.Load(head) &&
-                      header.FileSize() == file_.Size() && header.entry_file_size == entries.size &&
-                      header.entry_file_blocks == entries.blocks && ReadTables(header, table) &&
-                      ReadDirectory(header) && Tile(header, table, entries);
+  const bool usable =
+      Bring(path, found) && header.Load(bytes_) && header.FileSize() == bytes_.size() &&
+      header.entry_file_size == entries.size && header.entry_file_blocks == entries.blocks &&
+      ReadDirectory(header) && Tile(header, entries);
   if (usable) return LoadResult::kLoaded;
   Clear();
-  return LoadResult::kUnusable;
-}
-
-bool FreeSearchFilter::ReadTables(const FreeSearchFilterHeader& header,
-                                  std::vector<uint8_t>& table) {
-  // The header's sizes add up to the file's, so they are no larger than it.
-  table.resize(static_cast<size_t>(header.block_count) * kFilterBlockRowSize);
-  return file_.ReadAt(header.BlockTableOffset(), table.data(), table.size()) &&
-         Crc32c(table) == header.block_table_crc;
+  return found ? LoadResult::kUnusable : LoadResult::kMissing;
 }
 
 bool FreeSearchFilter::ReadDirectory(const FreeSearchFilterHeader& header) {
-  std::vector<uint8_t> rows(static_cast<size_t>(header.trigram_count) * kFilterTrigramRowSize);
-  if (!file_.ReadAt(header.DirectoryOffset(), rows.data(), rows.size()) ||
-      Crc32c(rows) != header.directory_crc) {
-    return false;
-  }
+  // The header's sizes add up to the file's, so every part lies inside it.
+  const std::span<const uint8_t> rows =
+      bytes_.subspan(static_cast<size_t>(header.DirectoryOffset()),
+                     static_cast<size_t>(header.trigram_count) * kFilterTrigramRowSize);
+  if (Crc32c(rows) != header.directory_crc) return false;
   trigrams_.resize(header.trigram_count);
-  uint64_t offset = header.ListsOffset();
+  size_t offset = static_cast<size_t>(header.ListsOffset());
   for (size_t i = 0; i < trigrams_.size(); ++i) {
     const uint8_t* row = rows.data() + i * kFilterTrigramRowSize;
     Trigram& t = trigrams_[i];
@@ -76,10 +80,13 @@ bool FreeSearchFilter::ReadDirectory(const FreeSearchFilterHeader& header) {
   return offset == header.DirectoryOffset();
 }
 
-// Gives each row of `table` its place in the entry file: the rows cover the
-// entry file's blocks one after the other, each block exactly.
-bool FreeSearchFilter::Tile(const FreeSearchFilterHeader& header, std::span<const uint8_t> table,
-                            const EntryFile& entries) {
+// Gives each row of the block table its place in the entry file: the rows
+// cover the entry file's blocks one after the other, each block exactly.
+bool FreeSearchFilter::Tile(const FreeSearchFilterHeader& header, const EntryFile& entries) {
+  const std::span<const uint8_t> table =
+      bytes_.subspan(static_cast<size_t>(header.BlockTableOffset()),
+                     static_cast<size_t>(header.block_count) * kFilterBlockRowSize);
+  if (Crc32c(table) != header.block_table_crc) return false;
   blocks_.clear();
   blocks_.reserve(header.block_count);
   uint64_t offset = entries.first_block;
@@ -92,13 +99,15 @@ bool FreeSearchFilter::Tile(const FreeSearchFilterHeader& header, std::span<cons
         entries.size - offset - kLengthWordSize < length) {
       return false;
     }
+    uint32_t entries_before = 0;
     for (uint32_t filled = 0; filled < length; ++row) {
       if (row == header.block_count) return false;
       const uint32_t row_length = LoadU32(table.data() + row * kFilterBlockRowSize);
       const uint32_t row_entries = LoadU32(table.data() + row * kFilterBlockRowSize + 4);
       if (row_length == 0 || row_entries == 0 || row_length > length - filled) return false;
-      blocks_.push_back({offset, filled, row_length, row_entries});
+      blocks_.push_back({offset, filled, row_length, entries_before, row_entries});
       filled += row_length;
+      entries_before += row_entries;
       entry_count += row_entries;
     }
     offset += kLengthWordSize + length;
@@ -112,10 +121,10 @@ const FreeSearchFilter::Trigram* FreeSearchFilter::Find(uint32_t code) const {
   return it != trigrams_.end() && it->code == code ? &*it : nullptr;
 }
 
-bool FreeSearchFilter::ReadList(const Trigram& trigram, std::vector<uint64_t>& bits) {
-  list_.resize(trigram.length);
-  return file_.ReadAt(trigram.offset, list_.data(), list_.size()) && Crc32c(list_) == trigram.crc &&
-         DecodeFilterList(trigram.kind, list_, static_cast<uint32_t>(blocks_.size()), bits);
+bool FreeSearchFilter::ReadList(const Trigram& trigram, std::vector<uint64_t>& bits) const {
+  const std::span<const uint8_t> list = bytes_.subspan(trigram.offset, trigram.length);
+  return Crc32c(list) == trigram.crc &&
+         DecodeFilterList(trigram.kind, list, static_cast<uint32_t>(blocks_.size()), bits);
 }
 
 bool FreeSearchFilter::Candidates(std::string_view folded, std::vector<uint64_t>& bits) {

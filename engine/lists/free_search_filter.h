@@ -11,9 +11,9 @@
 // does not hold makes the filter unusable, never a different answer; the
 // list then reads itself whole.
 //
-// The tables are read into memory when the filter is loaded, some 20 bytes
-// for each kilobyte of entries; lists are read from the file as searches
-// need them.
+// The file is mapped (or, where mapping fails, read whole); the blocks' places
+// are worked out when the filter is loaded, some 24 bytes for each kilobyte
+// of entries, and lists are read where they lie.
 #ifndef VX_ENGINE_LISTS_FREE_SEARCH_FILTER_H_
 #define VX_ENGINE_LISTS_FREE_SEARCH_FILTER_H_
 
@@ -25,7 +25,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/files/file.h"
+#include "engine/files/mapped_file.h"
 #include "engine/lists/free_search_filter_format.h"
 
 namespace vx {
@@ -38,6 +38,7 @@ class FreeSearchFilter {
     uint64_t file_block = 0;  // offset of that block's length word
     uint32_t start = 0;       // the run's first byte in the block's bytes
     uint32_t length = 0;
+    uint32_t first_entry = 0;  // the block's entries before the run
     uint32_t entries = 0;
   };
 
@@ -71,22 +72,23 @@ class FreeSearchFilter {
   struct Trigram {
     uint32_t code = 0;
     FilterListKind kind = FilterListKind::kPresent;
-    uint64_t offset = 0;  // in the file
+    size_t offset = 0;  // in the file
     uint32_t length = 0;
     uint32_t crc = 0;
   };
 
-  bool ReadTables(const FreeSearchFilterHeader& header, std::vector<uint8_t>& table);
+  // Maps or reads the file at `path`; false when there is none.
+  bool Bring(const std::string& path, bool& found);
   bool ReadDirectory(const FreeSearchFilterHeader& header);
-  bool Tile(const FreeSearchFilterHeader& header, std::span<const uint8_t> table,
-            const EntryFile& entries);
+  bool Tile(const FreeSearchFilterHeader& header, const EntryFile& entries);
   const Trigram* Find(uint32_t code) const;
-  bool ReadList(const Trigram& trigram, std::vector<uint64_t>& bits);
+  bool ReadList(const Trigram& trigram, std::vector<uint64_t>& bits) const;
 
-  File file_;
+  MappedFile mapping_;
+  std::vector<uint8_t> copy_;  // where the file could not be mapped
+  std::span<const uint8_t> bytes_;
   std::vector<Block> blocks_;
   std::vector<Trigram> trigrams_;  // by code
-  std::vector<uint8_t> list_;
   std::vector<uint64_t> list_bits_;
   std::vector<const Trigram*> wanted_;
 };

@@ -1,6 +1,7 @@
 #include "engine/lists/free_search_list.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 
 #include "engine/lists/free_search_terms.h"
@@ -16,6 +17,10 @@ constexpr size_t kBlockLengthSize = 4;
 // more); smaller ones are not worth keeping an index for, and a damaged
 // file of many tiny blocks must not make the list hold many indexes.
 constexpr size_t kSmallestIndexedBlock = 4096;
+
+bool HasBit(const std::vector<uint64_t>& bits, size_t j) {
+  return ((bits[j / 64] >> (j % 64)) & 1) != 0;
+}
 
 // Passes on the first message reported while it lives and counts the rest:
 // a damaged postings file or a selection too small for the list would
@@ -83,19 +88,28 @@ bool TVXfrisoeklista::Open() {
   }
   postings_.SetFileNames(properties_.b2filkat, properties_.PostingsFileName());
   postings_.SetReadOnly(properties_.RO);
-  if (postings_.Open(false))
-    postings_reader_ = std::make_unique<WindowedFileReader>(postings_.file());
+  if (postings_.Open(false)) {
+    if (mapping_.mapped() && postings_mapping_.Map(postings_.file().path())) {
+      mapped_postings_ = std::make_unique<MappedFileReader>(
+          postings_mapping_, std::filesystem::path(postings_.file().path()).filename().string());
+    } else {
+      postings_reader_ = std::make_unique<WindowedFileReader>(postings_.file());
+    }
+  }
   return Opened();
 }
 
 void TVXfrisoeklista::Close() {
   postings_reader_.reset();
+  mapped_postings_.reset();
+  postings_mapping_.Unmap();
   mapping_.Unmap();
   entries_.Close();
   postings_.Close();
   entries_.SetBufferSize(0);
   buffer_holds_block_ = false;
   indexes_.clear();
+  last_index_ = nullptr;
   ranges_.clear();
   small_index_ = FreeSearchBlockIndex();
   small_index_valid_ = false;
@@ -154,9 +168,13 @@ const FreeSearchBlockIndex& TVXfrisoeklista::IndexOf(uint64_t offset,
     }
     return small_index_;
   }
-  FreeSearchBlockIndex& index = indexes_[offset];
-  if (!index.BuiltFor(block.size())) index.Build(block);
-  return index;
+  // Runs of one block come one after the other.
+  if (last_index_ == nullptr || last_index_offset_ != offset) {
+    last_index_ = &indexes_[offset];
+    last_index_offset_ = offset;
+  }
+  if (!last_index_->BuiltFor(block.size())) last_index_->Build(block);
+  return *last_index_;
 }
 
 int32_t TVXfrisoeklista::Search(std::string_view text, FreeSearchMode mode,
@@ -171,7 +189,8 @@ int32_t TVXfrisoeklista::Search(std::string_view text, FreeSearchMode mode,
 
   MessageLimit limit;
   Outcome outcome;
-  if (!FilterServes(folded_terms) || !ScanFiltered(terms, folded_terms, mode, selection, outcome)) {
+  if (mode != FreeSearchMode::kContains || !FilterServes(folded_terms) ||
+      !ScanFiltered(terms, folded_terms, selection, outcome)) {
     selection.Clear();
     outcome = Outcome();
     ScanAll(terms, folded_terms, mode, selection, outcome);
@@ -193,7 +212,7 @@ void TVXfrisoeklista::ScanAll(const std::vector<std::string>& terms,
   for (uint64_t offset = 0; NextBlock(block, offset);) {
     possible_.assign(terms.size(), true);
     if (!MayHoldAny(offset, block, folded_terms, mode)) continue;
-    MarkMatches(offset, block, 0, block.size(), finders, mode);
+    MarkMatches(offset, block, 0, block.size(), 0, finders, mode);
     if (marked_.empty()) continue;
     outcome.matched = true;
     ApplyMarks(IndexOf(offset, block), block, selection, outcome.postings_missing);
@@ -244,7 +263,7 @@ void TVXfrisoeklista::IgnoreFilter() {
 
 bool TVXfrisoeklista::ScanFiltered(const std::vector<std::string>& terms,
                                    const std::vector<std::string>& folded_terms,
-                                   FreeSearchMode mode, Tvxsmalurval& selection, Outcome& outcome) {
+                                   Tvxsmalurval& selection, Outcome& outcome) {
   term_blocks_.resize(terms.size());
   any_term_blocks_.assign((filter_.size() + 63) / 64, 0);
   for (size_t i = 0; i < terms.size(); ++i) {
@@ -257,41 +276,62 @@ bool TVXfrisoeklista::ScanFiltered(const std::vector<std::string>& terms,
   }
   // A term that no block can hold costs no finder.
   std::vector<FoldedFinder> finders;
-  for (size_t w = 0; w < any_term_blocks_.size(); ++w) {
-    for (uint64_t bits = any_term_blocks_[w]; bits != 0; bits &= bits - 1) {
-      const size_t j = w * 64 + static_cast<size_t>(__builtin_ctzll(bits));
-      const FreeSearchFilter::Block& run = filter_.block(j);
-      std::span<const uint8_t> block;
-      if (!BlockAt(run.file_block, block) || run.start > block.size() ||
-          block.size() - run.start < run.length) {
-        IgnoreFilter();
-        return false;
-      }
-      possible_.resize(terms.size());
-      for (size_t i = 0; i < terms.size(); ++i)
-        possible_[i] = ((term_blocks_[i][w] >> (j % 64)) & 1) != 0;
-      if (!MayHoldAny(run.file_block, block, folded_terms, mode)) continue;
-      if (!RunChecked(j, block)) {
-        IgnoreFilter();
-        return false;
-      }
-      if (finders.empty()) finders = std::vector<FoldedFinder>(terms.begin(), terms.end());
-      MarkMatches(run.file_block, block, run.start, run.start + run.length, finders, mode);
-      if (marked_.empty()) continue;
-      outcome.matched = true;
-      ApplyMarks(IndexOf(run.file_block, block), block, selection, outcome.postings_missing);
+  for (size_t j = NextCandidate(0); j < filter_.size();) {
+    const FreeSearchFilter::Block& first = filter_.block(j);
+    std::span<const uint8_t> block;
+    if (!BlockAt(first.file_block, block) || !RunChecked(j, block)) {
+      IgnoreFilter();
+      return false;
     }
+    possible_.resize(terms.size());
+    for (size_t i = 0; i < terms.size(); ++i)
+      possible_[i] = HasBit(term_blocks_[i], j);
+    // The runs right after it in the same block that the same terms may
+    // hold are searched with it, as one.
+    size_t end = first.start + first.length;
+    size_t next = NextCandidate(j + 1);
+    for (size_t last = j; next == last + 1 && filter_.block(next).file_block == first.file_block;
+         last = next, next = NextCandidate(next + 1)) {
+      bool same = true;
+      for (size_t i = 0; i < terms.size() && same; ++i)
+        same = HasBit(term_blocks_[i], next) == possible_[i];
+      if (!same) break;
+      if (!RunChecked(next, block)) {
+        IgnoreFilter();
+        return false;
+      }
+      end += filter_.block(next).length;
+    }
+    if (finders.empty()) finders = std::vector<FoldedFinder>(terms.begin(), terms.end());
+    MarkMatches(first.file_block, block, first.start, end, first.first_entry, finders,
+                FreeSearchMode::kContains);
+    if (!marked_.empty()) {
+      outcome.matched = true;
+      ApplyMarks(IndexOf(first.file_block, block), block, selection, outcome.postings_missing);
+    }
+    j = next;
   }
   return true;
 }
 
+size_t TVXfrisoeklista::NextCandidate(size_t j) const {
+  for (size_t w = j / 64; w < any_term_blocks_.size(); ++w) {
+    uint64_t bits = any_term_blocks_[w];
+    if (w == j / 64) bits &= ~uint64_t{0} << (j % 64);
+    if (bits != 0) return w * 64 + static_cast<size_t>(__builtin_ctzll(bits));
+  }
+  return filter_.size();
+}
+
 bool TVXfrisoeklista::RunChecked(size_t j, std::span<const uint8_t> block) {
-  if (checked_runs_[j / 64] >> (j % 64) & 1) return true;
+  if (HasBit(checked_runs_, j)) return true;
   const FreeSearchFilter::Block& run = filter_.block(j);
   // A run that did not begin and end at entries would hide the matches
   // across its edges; it cannot be this list's filter.
-  if (!IndexOf(run.file_block, block).HoldsRun(run.start, run.start + run.length, run.entries))
+  if (!IndexOf(run.file_block, block)
+           .HoldsRun(run.first_entry, run.entries, run.start, run.start + run.length)) {
     return false;
+  }
   checked_runs_[j / 64] |= uint64_t{1} << (j % 64);
   return true;
 }
@@ -314,23 +354,22 @@ bool TVXfrisoeklista::MayHoldAny(uint64_t offset, std::span<const uint8_t> block
 }
 
 void TVXfrisoeklista::MarkMatches(uint64_t offset, std::span<const uint8_t> block, size_t begin,
-                                  size_t end, const std::vector<FoldedFinder>& finders,
-                                  FreeSearchMode mode) {
+                                  size_t end, size_t first_entry,
+                                  const std::vector<FoldedFinder>& finders, FreeSearchMode mode) {
   marked_.clear();
-  const std::span<const uint8_t> run = block.first(end);
   for (size_t i = 0; i < finders.size(); ++i) {
     if (!possible_[i]) continue;
     const FoldedFinder& finder = finders[i];
     if (finder.size() == 0) {
       const FreeSearchBlockIndex& index = IndexOf(offset, block);
-      for (size_t k = 0; k < index.size(); ++k) {
+      for (size_t k = first_entry; k < index.size(); ++k) {
         const FreeSearchEntry entry = index.Entry(block, k);
-        if (entry.begin >= begin && entry.next() <= end && Accepts(entry, entry.begin, 0, mode))
-          marked_.push_back(static_cast<uint32_t>(k));
+        if (entry.next() > end) break;
+        if (Accepts(entry, entry.begin, 0, mode)) marked_.push_back(static_cast<uint32_t>(k));
       }
-    } else if (finder.Find(run, begin) != FoldedFinder::kNone) {
+    } else if (const size_t at = finder.Find(block, begin, end); at != FoldedFinder::kNone) {
       // Most blocks hold no match of a rare term and need no index.
-      MarkTerm(IndexOf(offset, block), run, begin, finder, mode);
+      MarkTerm(IndexOf(offset, block), block, at, end, first_entry, finder, mode);
     }
   }
   if (finders.size() > 1) {
@@ -339,19 +378,31 @@ void TVXfrisoeklista::MarkMatches(uint64_t offset, std::span<const uint8_t> bloc
   }
 }
 
-void TVXfrisoeklista::MarkTerm(const FreeSearchBlockIndex& index, std::span<const uint8_t> bytes,
-                               size_t begin, const FoldedFinder& finder, FreeSearchMode mode) {
-  size_t k = 0;
-  for (size_t at = finder.Find(bytes, begin); at != FoldedFinder::kNone;) {
+void TVXfrisoeklista::MarkTerm(const FreeSearchBlockIndex& index, std::span<const uint8_t> block,
+                               size_t at, size_t end, size_t first_entry,
+                               const FoldedFinder& finder, FreeSearchMode mode) {
+  // A match never reaches past the zero byte that ends its entry, so one
+  // starting before `end` lies in the run.
+  for (size_t k = first_entry; at != FoldedFinder::kNone;) {
     k = index.EntryAt(at, k);
     if (k == FreeSearchBlockIndex::kNone) return;
-    const FreeSearchEntry entry = index.Entry(bytes, k);
+    const FreeSearchEntry entry = index.Entry(block, k);
     if (Accepts(entry, at, finder.size(), mode)) marked_.push_back(static_cast<uint32_t>(k));
     // A later match in the same entry adds nothing, and one starting in
     // its trailer (a and b) is no match at all.
-    at = finder.Find(bytes, entry.next());
+    at = finder.Find(block, entry.next(), end);
   }
 }
+
+ByteReader* TVXfrisoeklista::PostingsAt(uint64_t offset) {
+  if (mapped_postings_ != nullptr) {
+    mapped_postings_->Seek(offset);
+    return mapped_postings_.get();
+  }
+  if (postings_reader_ != nullptr) postings_reader_->Seek(offset);
+  return postings_reader_.get();
+}
+
 void TVXfrisoeklista::ApplyMarks(const FreeSearchBlockIndex& index, std::span<const uint8_t> block,
                                  Tvxsmalurval& selection, bool& postings_missing) {
   for (const uint32_t k : marked_) {
@@ -365,9 +416,8 @@ void TVXfrisoeklista::ApplyMarks(const FreeSearchBlockIndex& index, std::span<co
       } else {
         selection.SetBit(record, true);
       }
-    } else if (postings_reader_ != nullptr) {
-      postings_reader_->Seek(entry.a);
-      const Status status = selection.LoadPostings(*postings_reader_, entry.b, true);
+    } else if (ByteReader* reader = PostingsAt(entry.a); reader != nullptr) {
+      const Status status = selection.LoadPostings(*reader, entry.b, true);
       if (!status.ok()) ReportMessage(status.message());
     } else {
       postings_missing = true;

@@ -11,7 +11,8 @@
 // are stored as postings at offset a of the postings file.
 //
 // A search runs at about memory speed: the entry file is mapped (or, where
-// mapping fails, read a block at a time), FoldedFinder looks for each term
+// mapping fails, read a block at a time; the postings file is mapped with
+// it), FoldedFinder looks for each term
 // in a block's raw bytes, and a match is traced to its entry through the
 // block's index of entry starts, made once per block while the list is
 // open (about 4 bytes an entry; blocks under 4 KB, which only damaged files
@@ -20,9 +21,10 @@
 // term (free_search_block_range.h), the ranges made by the first such
 // search. Where the list has a trigram filter ("ft" beside the entry file,
 // free_search_filter.h) and every term has three bytes or more, a search
-// reads only the runs of entries that hold all of a term's trigrams; the
-// filter is read by the first search that can use it. The results are
-// those of trying every entry on its own.
+// for contained terms reads only the runs of entries that hold all of a
+// term's trigrams; the filter is read by the first search that can use it.
+// (Equal texts and beginnings are found faster through the ranges alone.)
+// The results are those of trying every entry on its own.
 //
 // The files are untrusted: a block longer than urvalbufsiz or not whole in
 // the file ends the scan, a block ends at its first entry that is not
@@ -52,6 +54,7 @@
 #include <vector>
 
 #include "engine/files/mapped_file.h"
+#include "engine/files/mapped_file_reader.h"
 #include "engine/files/windowed_file_reader.h"
 #include "engine/lists/blob_file.h"
 #include "engine/lists/free_search_block_index.h"
@@ -118,11 +121,14 @@ class TVXfrisoeklista {
   // Reads every block.
   void ScanAll(const std::vector<std::string>& terms, const std::vector<std::string>& folded_terms,
                FreeSearchMode mode, Tvxsmalurval& selection, Outcome& outcome);
-  // Reads the runs the filter names; false, with the filter given up, when
-  // it proves unsound.
+  // Reads the runs the filter names for contained terms; false, with the
+  // filter given up, when it proves unsound.
   bool ScanFiltered(const std::vector<std::string>& terms,
-                    const std::vector<std::string>& folded_terms, FreeSearchMode mode,
-                    Tvxsmalurval& selection, Outcome& outcome);
+                    const std::vector<std::string>& folded_terms, Tvxsmalurval& selection,
+                    Outcome& outcome);
+  // The first filter block from `j` on that some term may be in, or the
+  // filter's size.
+  size_t NextCandidate(size_t j) const;
   // Whether the filter can answer for these terms, reading it first.
   bool FilterServes(const std::vector<std::string>& folded_terms);
   // Gives up the filter with one message naming it.
@@ -148,14 +154,18 @@ class TVXfrisoeklista {
                   const std::vector<std::string>& folded_terms, FreeSearchMode mode);
   // Collects in marked_ the entries inside bytes [begin, end) of `block`
   // that match any finder's term that possible_ allows; [begin, end) holds
-  // whole entries.
+  // whole entries, the first of them entry `first_entry`.
   void MarkMatches(uint64_t offset, std::span<const uint8_t> block, size_t begin, size_t end,
-                   const std::vector<FoldedFinder>& finders, FreeSearchMode mode);
-  // Adds to marked_ the entries of `bytes` (a block up to the end of the
-  // run searched) from `begin` on that match the non-empty term `finder`
-  // looks for.
-  void MarkTerm(const FreeSearchBlockIndex& index, std::span<const uint8_t> bytes, size_t begin,
-                const FoldedFinder& finder, FreeSearchMode mode);
+                   size_t first_entry, const std::vector<FoldedFinder>& finders,
+                   FreeSearchMode mode);
+  // Adds to marked_ the entries of `block` that match the non-empty term
+  // `finder` looks for, from its match at `at` (in entry `first_entry` or
+  // later) up to `end`.
+  void MarkTerm(const FreeSearchBlockIndex& index, std::span<const uint8_t> block, size_t at,
+                size_t end, size_t first_entry, const FoldedFinder& finder, FreeSearchMode mode);
+  // The postings reader at `offset`, or null when the postings file is not
+  // open.
+  ByteReader* PostingsAt(uint64_t offset);
   // Sets the records of the marked entries. `postings_missing` is set when
   // marked entries have postings but the postings file is not open.
   void ApplyMarks(const FreeSearchBlockIndex& index, std::span<const uint8_t> block,
@@ -172,8 +182,13 @@ class TVXfrisoeklista {
   uint64_t next_block_ = Tvxenkelblobfil::kHeaderSize;  // in the mapping
   uint64_t buffered_block_ = 0;                         // in the buffer, unmapped
   bool buffer_holds_block_ = false;
+  // Postings are read in place where both files are mapped.
+  MappedFile postings_mapping_;
+  std::unique_ptr<MappedFileReader> mapped_postings_;
   std::unique_ptr<WindowedFileReader> postings_reader_;
   std::unordered_map<uint64_t, FreeSearchBlockIndex> indexes_;  // by block offset
+  FreeSearchBlockIndex* last_index_ = nullptr;                  // the one used last
+  uint64_t last_index_offset_ = 0;
   FreeSearchBlockIndex small_index_;  // of the block at small_offset_ in this search
   uint64_t small_offset_ = 0;
   bool small_index_valid_ = false;
