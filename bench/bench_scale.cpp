@@ -1,6 +1,7 @@
 // How building, opening and searching a register set grow with its size.
 //
-//   bench-scale [--miljoner 1,5,20] [--minne MB] [--runs R] [--behall] [--visa] [DIR]
+//   bench-scale [--miljoner 1,5,20] [--minne MB] [--runs R] [--behall] [--visa]
+//               [--utan-filter] [DIR]
 //
 // For each size, in millions of records (fractions allowed), births,
 // marriages and deaths as 10 : 4 : 8, under DIR (default
@@ -12,7 +13,9 @@
 // catalogue; and runs each search of the query mix (query_mix.h) once to
 // warm up, then R times. Sources and set are removed after each size
 // unless --behall. Ends with a table of the sizes and one of how each
-// figure grows to the next size; --visa also prints every search.
+// figure grows to the next size; --visa also prints every search. The
+// free-search lists' trigram filters are measured beside the lists and
+// searched through, unless --utan-filter has the lists read whole.
 //
 // Exits 1 when a child fails (the end of its output is shown), the set
 // does not hold the records asked for, or a search fails.
@@ -25,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/filter_figures.h"
 #include "bench/measured_process.h"
 #include "bench/query_mix.h"
 #include "bench/sample_set.h"
@@ -45,6 +49,7 @@ struct Options {
   int runs = 5;
   bool keep = false;
   bool show = false;
+  bool filters = true;
   fs::path dir = "/tmp/vx-bench-scale";
 };
 
@@ -99,6 +104,8 @@ bool Parse(int argc, char** argv, Options& o) {
       o.keep = true;
     } else if (arg == "--visa") {
       o.show = true;
+    } else if (arg == "--utan-filter") {
+      o.filters = false;
     } else if (arg.starts_with("-")) {
       return false;
     } else {
@@ -158,6 +165,10 @@ bool BuildSet(const fs::path& sources, const fs::path& data, const fs::path& log
   std::printf("  bygg: %.1f s (%.0f records/s), CPU %.1f s, peak memory %.0f MB, set %.0f MB\n",
               run.seconds, static_cast<double>(figures.records) / run.seconds, run.cpu_seconds,
               run.peak_mb, figures.set_mb);
+  std::printf("  ");
+  const vx::bench::FilterSizes filters = vx::bench::MeasureFilterSizes(data, false);
+  figures.lists_mb = filters.lists_mb;
+  figures.filters_mb = filters.filters_mb;
   std::fflush(stdout);
   return true;
 }
@@ -239,6 +250,7 @@ bool TimeMix(const fs::path& data, const Options& o, ScaleFigures& figures) {
   vx::TEVF evf;
   double open_ms = 0;
   if (!OpenSet(evf, data, figures.records, open_ms)) return false;
+  vx::bench::UseFilters(evf, o.filters);
   std::vector<double> medians;
   for (const vx::bench::MixQuery& query : vx::bench::QueryMix(evf)) {
     double median = 0;
@@ -289,11 +301,12 @@ int main(int argc, char** argv) {
   if (!Parse(argc, argv, o)) {
     std::fprintf(stderr,
                  "usage: bench-scale [--miljoner 1,5,20] [--minne MB] [--runs R] [--behall] "
-                 "[--visa] [DIR]\n");
+                 "[--visa] [--utan-filter] [DIR]\n");
     return 2;
   }
   const std::string budget = o.memory_mb.empty() ? "without --minne" : "--minne " + o.memory_mb;
-  std::printf("bygg %s; --runs %d\n", budget.c_str(), o.runs);
+  std::printf("bygg %s; --runs %d; free-search lists searched %s their filters\n", budget.c_str(),
+              o.runs, o.filters ? "through" : "without");
   std::vector<ScaleFigures> sizes;
   for (const int64_t records : o.sizes) {
     ScaleFigures figures;

@@ -17,12 +17,12 @@ std::string Factor(double from, double to) {
 void PrintSizeRow(const ScaleFigures& s) {
   const double records = static_cast<double>(s.records);
   std::printf(
-      "| %10s | %9.1f | %7.1f | %7.1f | %9s | %7.0f | %9.0f | %7.0f | %8.1f | %7.1f | %8.1f | "
-      "%8.3f "
-      "| %8.2f |\n",
+      "| %10s | %9.1f | %7.1f | %7.1f | %9s | %7.0f | %9.0f | %7.0f | %8.1f | %8.1f | %7.1f | "
+      "%8.1f | %8.3f | %8.2f |\n",
       Grouped(s.records).c_str(), s.exempel_s, s.build_s, s.build_cpu_s,
       Grouped(std::llround(records / s.build_s)).c_str(), s.build_peak_mb, s.source_mb, s.set_mb,
-      s.set_mb * 1e6 / records, s.open_ms, s.first_open_ms, s.mix_median_ms, s.slowest_ms);
+      s.set_mb * 1e6 / records, s.lists_mb > 0 ? 100 * s.filters_mb / s.lists_mb : 0.0, s.open_ms,
+      s.first_open_ms, s.mix_median_ms, s.slowest_ms);
 }
 
 void PrintGrowthRow(const ScaleFigures& a, const ScaleFigures& b) {
@@ -47,12 +47,12 @@ std::string Grouped(int64_t number) {
 
 void PrintScaleTable(const std::vector<ScaleFigures>& sizes) {
   std::printf(
-      "\n| %10s | %9s | %7s | %7s | %9s | %7s | %9s | %7s | %8s | %7s | %8s | %8s | %8s |\n"
+      "\n| %10s | %9s | %7s | %7s | %9s | %7s | %9s | %7s | %8s | %8s | %7s | %8s | %8s | %8s |\n"
       "|-----------:|----------:|--------:|--------:|----------:|--------:|----------:|--------:|--"
-      "-------:"
+      "-------:|---------:"
       "|--------:|---------:|---------:|---------:|\n",
       "records", "exempel s", "bygg s", "CPU s", "records/s", "peak MB", "source MB", "set MB",
-      "B/record", "open ms", "1st open", "mix ms", "slowest");
+      "B/record", "filter %", "open ms", "1st open", "mix ms", "slowest");
   for (const ScaleFigures& s : sizes)
     PrintSizeRow(s);
   for (const ScaleFigures& s : sizes)

@@ -18,6 +18,8 @@ struct ScaleFigures {
   double build_peak_mb = 0;
   double source_mb = 0;
   double set_mb = 0;
+  double lists_mb = 0;    // the free-search lists
+  double filters_mb = 0;  // their trigram filters
   double first_open_ms = 0;
   double open_ms = 0;  // the median of the opens
   double mix_median_ms = 0;

@@ -1,6 +1,6 @@
 // Our search against SQLite on the same register set.
 //
-//   sok-mot-sqlite [--antal N] [--runs R] [--only TEXT] [--fresh] [DIR]
+//   sok-mot-sqlite [--antal N] [--runs R] [--only TEXT] [--fresh] [--utan-filter] [DIR]
 //
 // Builds under DIR (default /tmp/vx-sok-mot-sqlite) a register set of N
 // births (default 1 000 000), 0.4 N marriages and 0.8 N deaths with
@@ -14,7 +14,9 @@
 // tables, which are loaded after the B-tree tables and reported apart.
 //
 // --only runs just the queries whose title holds TEXT, without the other
-// figures (for profiling); --fresh builds and loads anew. Exits 1 when any
+// figures (for profiling); --fresh builds and loads anew; --utan-filter
+// has our free-search lists read whole, as without their trigram filters,
+// whose size it prints beside the lists' either way. Exits 1 when any
 // count differs, so that a disagreement fails a test run; timings never
 // make it fail.
 #include <algorithm>
@@ -25,6 +27,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/filter_figures.h"
 #include "bench/mix_comparison.h"
 #include "bench/sample_set.h"
 #include "bench/side_figures.h"
@@ -113,7 +116,8 @@ bool PrepareDatabase(const fs::path& dir, int64_t births, vx::TEVF& evf) {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: sok-mot-sqlite [--antal N] [--runs R] [--only TEXT] [--fresh] [DIR]\n");
+               "usage: sok-mot-sqlite [--antal N] [--runs R] [--only TEXT] [--fresh] "
+               "[--utan-filter] [DIR]\n");
   return 2;
 }
 
@@ -125,6 +129,7 @@ int main(int argc, char** argv) {
   int runs = 15;
   std::string only;
   bool fresh = false;
+  bool filters = true;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--antal" && i + 1 < argc) {
@@ -136,6 +141,8 @@ int main(int argc, char** argv) {
       only = argv[++i];
     } else if (arg == "--fresh") {
       fresh = true;
+    } else if (arg == "--utan-filter") {
+      filters = false;
     } else if (arg.starts_with("-")) {
       return Usage();
     } else {
@@ -157,6 +164,10 @@ int main(int argc, char** argv) {
       "peak memory %.1f MB (VmHWM), resident %.1f MB\n",
       evf.PersonList(1).RowCount(), evf.PersonList(2).RowCount(), evf.PersonList(3).RowCount(),
       open_ms, vx::bench::StatusMegabytes("VmHWM"), vx::bench::StatusMegabytes("VmRSS"));
+  vx::bench::UseFilters(evf, filters);
+  std::printf("Free-search lists searched %s their trigram filters\n",
+              filters ? "through" : "without");
+  vx::bench::MeasureFilterSizes(dir / "data", only.empty());
   if (only.empty()) {
     vx::bench::TimeRandomRecords(evf, 10000);
     vx::bench::RunExpansionComparison(VX_BENCH_EXPAND, births >= 100000 ? 16 : 1);
