@@ -290,7 +290,8 @@ bool TVXfrisoeklista::ScanFiltered(const std::vector<std::string>& terms,
     // hold are searched with it, as one.
     size_t end = first.start + first.length;
     size_t next = NextCandidate(j + 1);
-    for (size_t last = j; next == last + 1 && filter_.block(next).file_block == first.file_block;
+    for (size_t last = j; next == last + 1 && next < filter_.size() &&
+                          filter_.block(next).file_block == first.file_block;
          last = next, next = NextCandidate(next + 1)) {
       bool same = true;
       for (size_t i = 0; i < terms.size() && same; ++i)
