@@ -1,10 +1,13 @@
-// Opens arbitrary bytes as a free-search list and searches it.
+// Opens arbitrary bytes as a free-search list with its trigram filter and
+// searches it.
 //
-// Input: a flag byte, a u16 length n, then n bytes of postings file ("f2")
-// and the rest as the entry file ("f1"). Flags: bit 0 reads the entry file
-// a block at a time instead of mapping it, bits 1-3 choose urvalbufsiz.
-// The list is opened read-only and searched for a few terms in every mode
-// into a selection smaller than most record numbers; nothing may fail.
+// Input: a flag byte, a u16 length n, a u16 length m, then n bytes of
+// postings file ("f2"), m bytes of filter file ("ft") and the rest as the
+// entry file ("f1"). Flags: bit 0 reads the entry file a block at a time
+// instead of mapping it, bits 1-3 choose urvalbufsiz, bit 4 leaves the
+// filter file out. The list is opened read-only and searched for a few
+// terms in every mode, through the filter and without it, into a selection
+// smaller than most record numbers; nothing may fail.
 //
 // With --write-seeds=DIR the target writes a few well-formed lists in this
 // input format to DIR and exits.
@@ -15,11 +18,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "engine/lists/free_search_block_index.h"
+#include "engine/lists/free_search_filter_format.h"
+#include "engine/lists/free_search_filter_writer.h"
 #include "engine/lists/free_search_list.h"
 #include "engine/lists/free_search_list_writer.h"
+#include "engine/text/collation.h"
 #include "engine/util/byte_order.h"
 #include "engine/util/message_sink.h"
 #include "tests/fuzz/fuzz_work_dir.h"
@@ -47,26 +55,50 @@ std::vector<uint8_t> ReadFile(const fs::path& path) {
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-// A list of `n` entries, packed into the input format.
+// A list of `n` entries and its filter of runs of about 40 bytes, packed
+// into the input format.
 std::vector<uint8_t> MakeSeed(uint8_t flags, int n) {
   const fs::path dir = WorkDirectory(kDirectoryPrefix) / "seed";
   fs::create_directories(dir);
   {
-    vx::FreeSearchListWriter writer(Properties(dir, kBufferSizes[(flags >> 1) & 7]));
-    if (writer.Create() != vx::FreeSearchListWriter::Status::kOk) std::exit(1);
+    const vx::FreeSearchListProperties properties = Properties(dir, kBufferSizes[(flags >> 1) & 7]);
+    vx::FreeSearchListWriter writer(properties);
+    vx::FreeSearchFilterWriter filter((dir / "vaxor0001s404.ft").string(), 40);
+    if (writer.Create() != vx::FreeSearchListWriter::Status::kOk ||
+        filter.Create() != vx::FreeSearchFilterWriter::Status::kOk)
+      std::exit(1);
+    std::map<uint32_t, std::vector<uint32_t>> blocks_of;
     for (uint32_t i = 1; i <= static_cast<uint32_t>(n); ++i) {
       const std::string text = (i % 2 ? "Anders " : "\xC5sa ") + std::to_string(i);
       const std::vector<uint32_t> records =
           i % 3 ? std::vector<uint32_t>{i} : std::vector<uint32_t>{i, i + 7, i + 300};
       if (writer.Add(text, records) != vx::FreeSearchListWriter::Status::kOk) std::exit(1);
+      const uint32_t block =
+          filter.AddEntry(writer.BlockCount(), text.size() + vx::FreeSearchEntry::kTrailerSize);
+      const std::string folded = vx::MapText(text, vx::FoldTable());
+      for (size_t k = 0; k + 3 <= folded.size(); ++k) {
+        std::vector<uint32_t>& blocks =
+            blocks_of[vx::TrigramCode(reinterpret_cast<const uint8_t*>(&folded[k]))];
+        if (blocks.empty() || blocks.back() != block) blocks.push_back(block);
+      }
     }
+    if (writer.Finish() != vx::FreeSearchListWriter::Status::kOk) std::exit(1);
+    for (const auto& [code, blocks] : blocks_of) {
+      if (filter.AddTrigram(code, blocks) != vx::FreeSearchFilterWriter::Status::kOk) std::exit(1);
+    }
+    if (filter.Finish(fs::file_size(dir / "vaxor0001s404.f1"), writer.BlockCount()) !=
+        vx::FreeSearchFilterWriter::Status::kOk)
+      std::exit(1);
   }
   const std::vector<uint8_t> postings = ReadFile(dir / "vaxor0001s404.f2");
+  const std::vector<uint8_t> filter = ReadFile(dir / "vaxor0001s404.ft");
   const std::vector<uint8_t> entries = ReadFile(dir / "vaxor0001s404.f1");
-  std::vector<uint8_t> seed(3);
+  std::vector<uint8_t> seed(5);
   seed[0] = flags;
   vx::StoreU16(seed.data() + 1, static_cast<uint16_t>(postings.size()));
+  vx::StoreU16(seed.data() + 3, static_cast<uint16_t>(filter.size()));
   seed.insert(seed.end(), postings.begin(), postings.end());
+  seed.insert(seed.end(), filter.begin(), filter.end());
   seed.insert(seed.end(), entries.begin(), entries.end());
   fs::remove_all(dir);
   return seed;
@@ -90,12 +122,18 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size < 3) return 0;
+  if (size < 5) return 0;
   const uint8_t flags = data[0];
-  const size_t postings_size = std::min<size_t>(vx::LoadU16(data + 1), size - 3);
+  const size_t postings_size = std::min<size_t>(vx::LoadU16(data + 1), size - 5);
+  const size_t filter_size = std::min<size_t>(vx::LoadU16(data + 3), size - 5 - postings_size);
+  const uint8_t* postings = data + 5;
+  const uint8_t* filter = postings + postings_size;
+  const uint8_t* entries = filter + filter_size;
   const fs::path& dir = WorkDirectory(kDirectoryPrefix);
-  WriteFile(dir / "vaxor0001s404.f2", data + 3, postings_size);
-  WriteFile(dir / "vaxor0001s404.f1", data + 3 + postings_size, size - 3 - postings_size);
+  WriteFile(dir / "vaxor0001s404.f2", postings, postings_size);
+  WriteFile(dir / "vaxor0001s404.f1", entries, size - 5 - postings_size - filter_size);
+  fs::remove(dir / "vaxor0001s404.ft");
+  if ((flags & 0x10) == 0) WriteFile(dir / "vaxor0001s404.ft", filter, filter_size);
 
   vx::ScopedMessageSink quiet([](const std::string&) {});
   vx::TVXfrisoeklista list;
@@ -104,12 +142,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!list.Open()) return 0;
   vx::Tvxsmalurval selection;
   selection.Resize(400);
-  for (const char* text : {"", ";;", "a", "ANDERS 1", "\xE5sa;x", " ; "}) {
+  for (const char* text :
+       {"", ";;", "a", "ANDERS 1", "\xE5sa;x", " ; ", "NDE", "anders;\xC5SA 1", "SSSS"}) {
     for (const vx::FreeSearchMode mode :
          {vx::FreeSearchMode::kEqual, vx::FreeSearchMode::kBeginsWith,
           vx::FreeSearchMode::kContains}) {
-      const int32_t hits = list.Search(text, mode, selection);
-      if (hits != selection.Count() || hits < 0) std::abort();
+      for (const bool through_filter : {true, false}) {
+        list.set_filter_wanted(through_filter);
+        const int32_t hits = list.Search(text, mode, selection);
+        if (hits != selection.Count() || hits < 0) std::abort();
+      }
     }
   }
   return 0;
