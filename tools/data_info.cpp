@@ -1,8 +1,8 @@
 // kuvo-data info: describes what a data file holds, by its extension:
 // record stores (.b, .p, .pz), lists (.i, .iz), postings and free-search
-// files (.b1, .f1, .f2), sort orders (.o), picture bases (…grfk.b, .p,
-// .bi); anything else as a compressed
-// stream.
+// files (.b1, .f1, .f2), the free-search lists' trigram filters (.ft),
+// sort orders (.o), picture bases (…grfk.b, .p, .bi); anything else as a
+// compressed stream.
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
@@ -11,10 +11,12 @@
 #include <iterator>
 
 #include "engine/codec/compress.h"
+#include "engine/lists/free_search_filter_format.h"
 #include "engine/lists/struct_list.h"
 #include "engine/store/record_store.h"
 #include "engine/util/byte_order.h"
 #include "engine/util/cp1252.h"
+#include "engine/util/crc32c.h"
 #include "engine/util/stream.h"
 #include "records/register_labels.h"
 #include "tools/cli_io.h"
@@ -252,6 +254,66 @@ void DescribeFreeSearchEntries(const fs::path& path) {
   std::printf("Antal rader: %zu\n", entries);
 }
 
+// Checks the tables' and lists' checksums and shows the first trigrams
+// with the share of blocks that hold them.
+void DescribeFilterContents(std::span<const uint8_t> bytes, const FreeSearchFilterHeader& header) {
+  const auto part = [&](uint64_t offset, uint64_t size) {
+    return bytes.subspan(static_cast<size_t>(offset), static_cast<size_t>(size));
+  };
+  const std::span<const uint8_t> directory =
+      part(header.DirectoryOffset(), uint64_t{header.trigram_count} * kFilterTrigramRowSize);
+  bool sound =
+      Crc32c(part(header.BlockTableOffset(), uint64_t{header.block_count} * kFilterBlockRowSize)) ==
+          header.block_table_crc &&
+      Crc32c(directory) == header.directory_crc;
+  uint64_t offset = header.ListsOffset();
+  std::vector<uint64_t> bits;
+  for (uint32_t i = 0; sound && i < header.trigram_count; ++i) {
+    const uint8_t* row = directory.data() + size_t{i} * kFilterTrigramRowSize;
+    const uint32_t length = LoadU32(row + 4);
+    if (length > header.DirectoryOffset() - offset) {
+      sound = false;
+      break;
+    }
+    const std::span<const uint8_t> list = part(offset, length);
+    offset += length;
+    sound = Crc32c(list) == LoadU32(row + 8) &&
+            DecodeFilterList(static_cast<FilterListKind>(row[3]), list, header.block_count, bits);
+    if (sound && i < kShownItems) {
+      uint64_t held = 0;
+      for (const uint64_t word : bits)
+        held += static_cast<uint64_t>(__builtin_popcountll(word));
+      std::printf("  \"%s\" i %" PRIu64 " av %" PRIu32 " block\n",
+                  Shown({reinterpret_cast<const char*>(row), 3}).c_str(), held, header.block_count);
+    }
+  }
+  std::printf(sound ? "Kontroll: tabellerna och listorna stämmer med sina kontrollsummor\n"
+                    : "VARNING: filen är skadad (en kontrollsumma eller lista stämmer inte)\n");
+}
+
+void DescribeFilter(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  const std::vector<uint8_t> bytes(std::istreambuf_iterator<char>(in), {});
+  FreeSearchFilterHeader header;
+  if (!header.Load(bytes)) {
+    std::printf("Typ: trigramfilter, men huvudet är skadat eller av en annan version\n");
+    return;
+  }
+  std::printf("Typ: trigramfilter för en fritextlista (version %" PRIu32 ")\n", kFilterVersion);
+  std::printf("Gjort för en postfil (.f1) på %" PRIu64 " byte, %" PRIu32 " block, %" PRIu32
+              " rader\n",
+              header.entry_file_size, header.entry_file_blocks, header.entry_count);
+  std::printf("Filterblock: %" PRIu32 "\n", header.block_count);
+  std::printf("Trigram: %" PRIu32 " (listor på %" PRIu64 " byte)\n", header.trigram_count,
+              header.lists_size);
+  if (header.FileSize() != bytes.size()) {
+    std::printf("VARNING: filen har %zu byte, huvudet anger %" PRIu64 "\n", bytes.size(),
+                header.FileSize());
+    return;
+  }
+  DescribeFilterContents(bytes, header);
+}
+
 }  // namespace
 
 int RunInfo(const std::vector<std::string>& args) {
@@ -276,6 +338,8 @@ int RunInfo(const std::vector<std::string>& args) {
     DescribePlainBlob(path);
   } else if (extension == ".f1") {
     DescribeFreeSearchEntries(path);
+  } else if (extension == std::string(".") + kFilterFileExtension) {
+    DescribeFilter(path);
   } else {
     DescribeStream(path);
   }
