@@ -85,7 +85,20 @@ bool FoldedFinder::MatchesAt(const uint8_t* at) const {
 
 size_t FoldedFinder::Find(std::span<const uint8_t> bytes, size_t from, size_t end) const {
   if (folded_.empty()) return from <= bytes.size() && from <= end ? from : kNone;
-  if (from >= end || from > bytes.size() || bytes.size() - from < folded_.size()) return kNone;
+  size_t found = kNone;
+  ForEach(bytes, from, end, [&found](size_t at) {
+    found = at;
+    return kNone;
+  });
+  return found;
+}
+
+void FoldedFinder::ForEachMatch(std::span<const uint8_t> bytes, size_t from, size_t end,
+                                const Visitor& visit) const {
+  if (folded_.empty() || from >= end || from > bytes.size() ||
+      bytes.size() - from < folded_.size()) {
+    return;
+  }
   // A vector of starts p..p+w-1 reads up to w-1 bytes past an anchor of
   // start p; the scans take only vectors whose last start is at most
   // `last`, so every read stays inside the bytes. Starts past `limit` are
@@ -95,24 +108,36 @@ size_t FoldedFinder::Find(std::span<const uint8_t> bytes, size_t from, size_t en
   const uint8_t* base = bytes.data();
   size_t p = from;
 #if defined(VX_FINDER_X86)
-  if (avx2_) {
-    if (const size_t at = ScanAvx2(base, p, limit, last); at != kNone) return at;
-  }
-  if (const size_t at = ScanSse2(base, p, limit, last); at != kNone) return at;
+  if (avx2_ && !ScanAvx2(base, p, limit, last, visit)) return;
+  if (!ScanSse2(base, p, limit, last, visit)) return;
 #endif
-  return ScanScalar(base, p, limit);
+  ScanScalar(base, p, limit, visit);
 }
 
-size_t FoldedFinder::ScanScalar(const uint8_t* base, size_t p, size_t limit) const {
-  for (; p <= limit; ++p) {
-    if (MatchesAt(base + p)) return p;
+// Passes the match at `at` on; false when the visitor stops. Otherwise
+// `resume` is where the search goes on, after the match.
+bool FoldedFinder::Report(size_t at, const Visitor& visit, size_t& resume) {
+  resume = visit(at);
+  if (resume == kNone) return false;
+  resume = std::max(resume, at + 1);
+  return true;
+}
+
+void FoldedFinder::ScanScalar(const uint8_t* base, size_t p, size_t limit,
+                              const Visitor& visit) const {
+  while (p <= limit) {
+    if (!MatchesAt(base + p)) {
+      ++p;
+    } else if (!Report(p, visit, p)) {
+      return;
+    }
   }
-  return kNone;
 }
 
 #if defined(VX_FINDER_X86)
 
-size_t FoldedFinder::ScanSse2(const uint8_t* base, size_t& p, size_t limit, size_t last) const {
+bool FoldedFinder::ScanSse2(const uint8_t* base, size_t& p, size_t limit, size_t last,
+                            const Visitor& visit) const {
   constexpr size_t kWidth = 16;
   const __m128i case_bit = _mm_set1_epi8(static_cast<char>(kCaseBit));
   auto match = [&](const uint8_t* at, const Anchor& anchor) {
@@ -128,26 +153,33 @@ size_t FoldedFinder::ScanSse2(const uint8_t* base, size_t& p, size_t limit, size
   const uint8_t* first_base = base + first_.position;
   const uint8_t* second_base = base + second_.position;
   size_t q = p;
-  for (; q <= limit && last - q >= kWidth - 1; q += kWidth) {
+  while (q <= limit && last - q >= kWidth - 1) {
     const __m128i hit =
         _mm_and_si128(match(first_base + q, first_), match(second_base + q, second_));
     auto mask = static_cast<uint32_t>(_mm_movemask_epi8(hit)) &
                 static_cast<uint32_t>(StartsUpTo(limit - q));
+    size_t next = q + kWidth;
     while (mask != 0) {
       const size_t at = q + static_cast<size_t>(__builtin_ctz(mask));
-      if (MatchesAt(base + at)) {
-        p = q;
-        return at;
-      }
       mask &= mask - 1;
+      if (!MatchesAt(base + at)) continue;
+      size_t resume = 0;
+      if (!Report(at, visit, resume)) return false;
+      if (resume >= q + kWidth) {
+        next = resume;
+        break;
+      }
+      mask &= ~uint32_t{0} << (resume - q);
     }
+    q = next;
   }
   p = q;
-  return kNone;
+  return true;
 }
 
-__attribute__((target("avx2"))) size_t FoldedFinder::ScanAvx2(const uint8_t* base, size_t& p,
-                                                              size_t limit, size_t last) const {
+__attribute__((target("avx2"))) bool FoldedFinder::ScanAvx2(const uint8_t* base, size_t& p,
+                                                            size_t limit, size_t last,
+                                                            const Visitor& visit) const {
   constexpr size_t kWidth = 32;
   const __m256i case_bit = _mm256_set1_epi8(static_cast<char>(kCaseBit));
   auto match = [&](const uint8_t* at, const Anchor& anchor) __attribute__((target("avx2"))) {
@@ -163,41 +195,49 @@ __attribute__((target("avx2"))) size_t FoldedFinder::ScanAvx2(const uint8_t* bas
   };
   const uint8_t* first_base = base + first_.position;
   const uint8_t* second_base = base + second_.position;
+  // Reports the matches among `mask`'s starts from q; false when the
+  // visitor stops, otherwise `next` is where the scan goes on.
+  auto report_all = [&](uint64_t mask, size_t q, size_t& next) {
+    while (mask != 0) {
+      const size_t at = q + static_cast<size_t>(__builtin_ctzll(mask));
+      mask &= mask - 1;
+      if (!MatchesAt(base + at)) continue;
+      size_t resume = 0;
+      if (!Report(at, visit, resume)) return false;
+      if (resume >= next) {
+        next = resume;
+        return true;
+      }
+      mask &= ~uint64_t{0} << (resume - q);
+    }
+    return true;
+  };
   size_t q = p;
   // Two vectors a round, as memchr does, so the loop's own work is halved.
-  for (; q <= limit && last - q >= 2 * kWidth - 1; q += 2 * kWidth) {
+  while (q <= limit && last - q >= 2 * kWidth - 1) {
     const __m256i low =
         _mm256_and_si256(match(first_base + q, first_), match(second_base + q, second_));
     const __m256i high = _mm256_and_si256(match(first_base + q + kWidth, first_),
                                           match(second_base + q + kWidth, second_));
-    auto mask = (static_cast<uint64_t>(static_cast<uint32_t>(_mm256_movemask_epi8(low))) |
-                 (static_cast<uint64_t>(static_cast<uint32_t>(_mm256_movemask_epi8(high))) << 32)) &
-                StartsUpTo(limit - q);
-    while (mask != 0) {
-      const size_t at = q + static_cast<size_t>(__builtin_ctzll(mask));
-      if (MatchesAt(base + at)) {
-        p = q;
-        return at;
-      }
-      mask &= mask - 1;
-    }
+    const uint64_t mask =
+        (static_cast<uint64_t>(static_cast<uint32_t>(_mm256_movemask_epi8(low))) |
+         (static_cast<uint64_t>(static_cast<uint32_t>(_mm256_movemask_epi8(high))) << 32)) &
+        StartsUpTo(limit - q);
+    size_t next = q + 2 * kWidth;
+    if (mask != 0 && !report_all(mask, q, next)) return false;
+    q = next;
   }
-  for (; q <= limit && last - q >= kWidth - 1; q += kWidth) {
+  while (q <= limit && last - q >= kWidth - 1) {
     const __m256i hit =
         _mm256_and_si256(match(first_base + q, first_), match(second_base + q, second_));
-    auto mask = static_cast<uint32_t>(_mm256_movemask_epi8(hit)) &
-                static_cast<uint32_t>(StartsUpTo(limit - q));
-    while (mask != 0) {
-      const size_t at = q + static_cast<size_t>(__builtin_ctz(mask));
-      if (MatchesAt(base + at)) {
-        p = q;
-        return at;
-      }
-      mask &= mask - 1;
-    }
+    const uint64_t mask = static_cast<uint32_t>(_mm256_movemask_epi8(hit)) &
+                          static_cast<uint32_t>(StartsUpTo(limit - q));
+    size_t next = q + kWidth;
+    if (mask != 0 && !report_all(mask, q, next)) return false;
+    q = next;
   }
   p = q;
-  return kNone;
+  return true;
 }
 
 #endif

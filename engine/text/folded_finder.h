@@ -40,6 +40,15 @@ class FoldedFinder {
   // reported. An empty pattern is found at `from` while from <= end.
   size_t Find(std::span<const uint8_t> bytes, size_t from, size_t end) const;
 
+  // Calls `visit(p)` for each match p as Find(bytes, from, end) would find
+  // them, in order; `visit` returns where to go on looking (a later
+  // position; kNone stops). Many matches close together cost a scan of
+  // their bytes, not a new search each. An empty pattern has no matches.
+  template <typename Visit>
+  void ForEach(std::span<const uint8_t> bytes, size_t from, size_t end, Visit&& visit) const {
+    ForEachMatch(bytes, from, end, Visitor(visit));
+  }
+
   // Whether the pattern matches the bytes at `at`; the caller guarantees
   // size() readable bytes there.
   bool MatchesAt(const uint8_t* at) const;
@@ -47,6 +56,25 @@ class FoldedFinder {
   size_t size() const { return folded_.size(); }
 
  private:
+  // A visitor of matches, called through a pointer.
+  class Visitor {
+   public:
+    template <typename Visit>
+    explicit Visitor(Visit& visit)
+        : context_(&visit), call_([](void* context, size_t at) -> size_t {
+            return (*static_cast<Visit*>(context))(at);
+          }) {}
+    size_t operator()(size_t at) const { return call_(context_, at); }
+
+   private:
+    void* context_;
+    size_t (*call_)(void*, size_t);
+  };
+
+  void ForEachMatch(std::span<const uint8_t> bytes, size_t from, size_t end,
+                    const Visitor& visit) const;
+  static bool Report(size_t at, const Visitor& visit, size_t& resume);
+
   // At most five raw forms fold to one byte (the vowels with accents).
   static constexpr size_t kMaxForms = 8;
   static constexpr size_t kVectorBytes = 32;
@@ -64,12 +92,14 @@ class FoldedFinder {
 
   // Scan the starts from `p` to `limit` whole vectors at a time, reading
   // no vector whose starts go past `last` (the last start whose pattern
-  // lies inside the bytes): the first match, or kNone with `p` at the first
-  // start left unscanned. Each is defined only where the instruction set
-  // exists.
-  size_t ScanAvx2(const uint8_t* base, size_t& p, size_t limit, size_t last) const;
-  size_t ScanSse2(const uint8_t* base, size_t& p, size_t limit, size_t last) const;
-  size_t ScanScalar(const uint8_t* base, size_t p, size_t limit) const;
+  // lies inside the bytes), and report the matches: false when the visitor
+  // stops, otherwise true with `p` at the first start left unscanned. Each
+  // is defined only where the instruction set exists.
+  bool ScanAvx2(const uint8_t* base, size_t& p, size_t limit, size_t last,
+                const Visitor& visit) const;
+  bool ScanSse2(const uint8_t* base, size_t& p, size_t limit, size_t last,
+                const Visitor& visit) const;
+  void ScanScalar(const uint8_t* base, size_t p, size_t limit, const Visitor& visit) const;
 
   const uint8_t* fold_;  // FoldTable
   std::vector<uint8_t> folded_;

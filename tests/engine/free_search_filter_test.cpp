@@ -94,7 +94,8 @@ TEST(FilterList, MalformedListsAreRefused) {
 }
 
 // A filtered search reads runs inside larger blocks: the finder reads past
-// a run's end but reports only starts before it.
+// a run's end but reports only starts before it, and visits the matches of
+// a run in one pass.
 TEST(FoldedFinder, ReportsOnlyStartsBeforeTheEndOfARun) {
   std::mt19937 random(12);
   const std::string alphabet = "aAnN\xe4\xc6 s";
@@ -111,6 +112,18 @@ TEST(FoldedFinder, ReportsOnlyStartsBeforeTheEndOfARun) {
     size_t expected = finder.Find(bytes, from);
     if (expected != FoldedFinder::kNone && expected >= end) expected = FoldedFinder::kNone;
     EXPECT_EQ(finder.Find(bytes, from, end), expected) << text << " " << from << " " << end;
+    // Every match visited once, going on a random distance after each, as
+    // a search going from entry to entry does.
+    std::vector<size_t> visited, found;
+    const size_t step = 1 + random() % 40;
+    finder.ForEach(bytes, from, end, [&](size_t at) {
+      visited.push_back(at);
+      return at + step;
+    });
+    for (size_t at = finder.Find(bytes, from, end); at != FoldedFinder::kNone;
+         at = finder.Find(bytes, at + step, end))
+      found.push_back(at);
+    EXPECT_EQ(visited, found) << text << " " << from << " " << end << " " << step;
   }
 }
 
