@@ -38,15 +38,19 @@ FreeSearchEntry FreeSearchBlockIndex::Entry(std::span<const uint8_t> block, size
 
 size_t FreeSearchBlockIndex::EntryAt(size_t p, size_t hint) const {
   if (p >= starts_.back()) return kNone;
-  // Gallop from the hint: a search moving forward mostly lands a few
-  // entries on, and seldom far.
-  size_t low = hint;  // starts_[low] <= p
+  // A search moving forward mostly lands in the entry of its last match or
+  // one of the next few: step there before galloping.
+  const size_t entries = starts_.size() - 1;
+  for (size_t k = hint, steps = 0; k < entries && steps < 4; ++k, ++steps) {
+    if (starts_[k + 1] > p) return k;
+  }
+  size_t low = std::min(hint + 4, entries - 1);  // starts_[low] <= p
   size_t step = 1;
-  while (low + step < starts_.size() - 1 && starts_[low + step] <= p) {
+  while (low + step < entries && starts_[low + step] <= p) {
     low += step;
     step *= 2;
   }
-  const size_t high = std::min(low + step, starts_.size() - 1);  // starts_[high] > p
+  const size_t high = std::min(low + step, entries);  // starts_[high] > p
   const auto after = std::upper_bound(starts_.begin() + static_cast<ptrdiff_t>(low) + 1,
                                       starts_.begin() + static_cast<ptrdiff_t>(high) + 1, p);
   return static_cast<size_t>(after - starts_.begin()) - 1;

@@ -368,9 +368,8 @@ void TVXfrisoeklista::MarkMatches(uint64_t offset, std::span<const uint8_t> bloc
         if (entry.next() > end) break;
         if (Accepts(entry, entry.begin, 0, mode)) marked_.push_back(static_cast<uint32_t>(k));
       }
-    } else if (const size_t at = finder.Find(block, begin, end); at != FoldedFinder::kNone) {
-      // Most blocks hold no match of a rare term and need no index.
-      MarkTerm(IndexOf(offset, block), block, at, end, first_entry, finder, mode);
+    } else {
+      MarkTerm(offset, block, begin, end, first_entry, finder, mode);
     }
   }
   if (finders.size() > 1) {
@@ -379,20 +378,24 @@ void TVXfrisoeklista::MarkMatches(uint64_t offset, std::span<const uint8_t> bloc
   }
 }
 
-void TVXfrisoeklista::MarkTerm(const FreeSearchBlockIndex& index, std::span<const uint8_t> block,
-                               size_t at, size_t end, size_t first_entry,
-                               const FoldedFinder& finder, FreeSearchMode mode) {
+void TVXfrisoeklista::MarkTerm(uint64_t offset, std::span<const uint8_t> block, size_t begin,
+                               size_t end, size_t first_entry, const FoldedFinder& finder,
+                               FreeSearchMode mode) {
+  // Most blocks hold no match of a rare term and need no index.
+  const FreeSearchBlockIndex* index = nullptr;
+  size_t k = first_entry;
   // A match never reaches past the zero byte that ends its entry, so one
   // starting before `end` lies in the run.
-  for (size_t k = first_entry; at != FoldedFinder::kNone;) {
-    k = index.EntryAt(at, k);
-    if (k == FreeSearchBlockIndex::kNone) return;
-    const FreeSearchEntry entry = index.Entry(block, k);
+  finder.ForEach(block, begin, end, [&](size_t at) {
+    if (index == nullptr) index = &IndexOf(offset, block);
+    k = index->EntryAt(at, k);
+    if (k == FreeSearchBlockIndex::kNone) return FoldedFinder::kNone;
+    const FreeSearchEntry entry = index->Entry(block, k);
     if (Accepts(entry, at, finder.size(), mode)) marked_.push_back(static_cast<uint32_t>(k));
     // A later match in the same entry adds nothing, and one starting in
     // its trailer (a and b) is no match at all.
-    at = finder.Find(block, entry.next(), end);
-  }
+    return entry.next();
+  });
 }
 
 ByteReader* TVXfrisoeklista::PostingsAt(uint64_t offset) {

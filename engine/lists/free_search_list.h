@@ -158,11 +158,11 @@ class TVXfrisoeklista {
   void MarkMatches(uint64_t offset, std::span<const uint8_t> block, size_t begin, size_t end,
                    size_t first_entry, const std::vector<FoldedFinder>& finders,
                    FreeSearchMode mode);
-  // Adds to marked_ the entries of `block` that match the non-empty term
-  // `finder` looks for, from its match at `at` (in entry `first_entry` or
-  // later) up to `end`.
-  void MarkTerm(const FreeSearchBlockIndex& index, std::span<const uint8_t> block, size_t at,
-                size_t end, size_t first_entry, const FoldedFinder& finder, FreeSearchMode mode);
+  // Adds to marked_ the entries inside bytes [begin, end) of the block at
+  // `offset` (from entry `first_entry` on) that match the non-empty term
+  // `finder` looks for.
+  void MarkTerm(uint64_t offset, std::span<const uint8_t> block, size_t begin, size_t end,
+                size_t first_entry, const FoldedFinder& finder, FreeSearchMode mode);
   // The postings reader at `offset`, or null when the postings file is not
   // open.
   ByteReader* PostingsAt(uint64_t offset);
