@@ -40,11 +40,15 @@ class FilterTrigrams {
   bool ForEach(const Take& take);
 
  private:
+  // Whether `code` is new in the current block; notes it.
+  bool FirstInBlock(uint32_t code);
   void ForgetBlock();
 
   PostingCollector pairs_;
   uint32_t block_ = 0;
-  std::vector<uint64_t> seen_;  // a bit for each code, in the current block
+  // The codes of the current block: an open hash table (kEmpty where
+  // free), kept at most half full, and the codes in it.
+  std::vector<uint32_t> slots_;
   std::vector<uint32_t> seen_codes_;
   std::string folded_;
 };
