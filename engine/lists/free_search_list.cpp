@@ -17,6 +17,8 @@ constexpr size_t kBlockLengthSize = 4;
 // more); smaller ones are not worth keeping an index for, and a damaged
 // file of many tiny blocks must not make the list hold many indexes.
 constexpr size_t kSmallestIndexedBlock = 4096;
+// How far a filtered search asks for the bytes of the runs before it.
+constexpr uint64_t kPrefetchBytes = 65536;
 
 bool HasBit(const std::vector<uint64_t>& bits, size_t j) {
   return ((bits[j / 64] >> (j % 64)) & 1) != 0;
@@ -276,7 +278,9 @@ bool TVXfrisoeklista::ScanFiltered(const std::vector<std::string>& terms,
   }
   // A term that no block can hold costs no finder.
   std::vector<FoldedFinder> finders;
-  for (size_t j = NextCandidate(0); j < filter_.size();) {
+  size_t ahead = NextCandidate(0);  // the first run whose bytes are not asked for
+  uint64_t asked = 0, searched = 0;
+  for (size_t j = ahead; j < filter_.size();) {
     const FreeSearchFilter::Block& first = filter_.block(j);
     std::span<const uint8_t> block;
     if (!BlockAt(first.file_block, block) || !RunChecked(j, block)) {
@@ -304,6 +308,15 @@ bool TVXfrisoeklista::ScanFiltered(const std::vector<std::string>& terms,
       end += filter_.block(next).length;
     }
     if (finders.empty()) finders = std::vector<FoldedFinder>(terms.begin(), terms.end());
+    // The runs lie scattered over a list larger than the caches: the bytes
+    // of the next few are asked for before this one is searched, so that
+    // the memory fetches them meanwhile.
+    for (; ahead < filter_.size() && asked < searched + kPrefetchBytes;
+         ahead = NextCandidate(ahead + 1)) {
+      Prefetch(filter_.block(ahead));
+      asked += filter_.block(ahead).length;
+    }
+    searched += end - first.start;
     MarkMatches(first.file_block, block, first.start, end, first.first_entry, finders,
                 FreeSearchMode::kContains);
     if (!marked_.empty()) {
@@ -313,6 +326,15 @@ bool TVXfrisoeklista::ScanFiltered(const std::vector<std::string>& terms,
     j = next;
   }
   return true;
+}
+
+void TVXfrisoeklista::Prefetch(const FreeSearchFilter::Block& run) {
+  constexpr size_t kLine = 64;
+  std::span<const uint8_t> block;
+  if (!mapping_.mapped() || !BlockAt(run.file_block, block) || run.start >= block.size()) return;
+  const size_t end = std::min<size_t>(block.size(), size_t{run.start} + run.length);
+  for (size_t at = run.start; at < end; at += kLine)
+    __builtin_prefetch(block.data() + at);
 }
 
 size_t TVXfrisoeklista::NextCandidate(size_t j) const {

@@ -129,6 +129,8 @@ class TVXfrisoeklista {
   // The first filter block from `j` on that some term may be in, or the
   // filter's size.
   size_t NextCandidate(size_t j) const;
+  // Asks the memory for the bytes of filter block `run` of the mapped list.
+  void Prefetch(const FreeSearchFilter::Block& run);
   // Whether the filter can answer for these terms, reading it first.
   bool FilterServes(const std::vector<std::string>& folded_terms);
   // Gives up the filter with one message naming it.
