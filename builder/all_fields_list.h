@@ -1,18 +1,19 @@
 // The free-search list of every field of every register ("vaxors404"),
-// gathered on a thread of its own from the records as the registers are
-// written, and written there once the last record has come.
+// gathered from the records as the registers are written, and written once
+// the last record has come: on a thread of its own, or on the caller's.
 #ifndef VX_BUILDER_ALL_FIELDS_LIST_H_
 #define VX_BUILDER_ALL_FIELDS_LIST_H_
 
-#include <condition_variable>
+#include <atomic>
 #include <cstdint>
-#include <deque>
 #include <exception>
-#include <mutex>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <thread>
 
+#include "builder/posting_collector.h"
+#include "builder/record_queue.h"
 #include "builder/register_writer.h"
 #include "builder/source_error.h"
 #include "builder/source_records.h"
@@ -29,8 +30,9 @@ class AllFieldsList {
   AllFieldsList(const AllFieldsList&) = delete;
   AllFieldsList& operator=(const AllFieldsList&) = delete;
 
-  // Starts the thread, which writes into `options.dir`.
-  void Start(const RegisterWriteOptions& options, const Progress& progress);
+  // Starts gathering into `options.dir`, on a thread of its own when
+  // `own_thread`.
+  void Start(const RegisterWriteOptions& options, const Progress& progress, bool own_thread);
 
   // Record `number` (numbered across the registers: births first) as
   // SortedRecord holds it. Waits while the queue is full.
@@ -39,32 +41,27 @@ class AllFieldsList {
   // No more records: the thread writes the list.
   void Close();
 
-  // Waits for the list to be written. False with `error` set; an exception
-  // on the thread is thrown again here.
+  // Waits for the list to be written (writes it, without a thread). False
+  // with `error` set; an exception on the thread is thrown again here.
   bool Join(SourceError& error);
 
   // Runs written to temporary files (known after Join).
   size_t RunCount() const { return runs_; }
 
  private:
-  struct Batch {
-    const FieldNames* names = nullptr;
-    std::string records;  // per record: number, payload size, payload
-  };
-
-  void Run(RegisterWriteOptions options, Progress progress);
-  bool Collect(class PostingCollector& rows);
-  void Push();
+  void Run();
+  bool Collect();
+  bool Take(const FieldNames& names, uint32_t number, std::string_view payload);
+  // Writes the gathered rows. False with error_ set.
+  bool Write();
 
   size_t budget_;
-  size_t batch_size_;
-  size_t max_batches_;
-  Batch batch_;
-  std::mutex lock_;
-  std::condition_variable changed_;
-  std::deque<Batch> queue_;
-  bool closed_ = false;
-  bool cancelled_ = false;
+  RecordQueue queue_;
+  RegisterWriteOptions options_;
+  Progress progress_;
+  std::unique_ptr<PostingCollector> rows_;
+  SortedRecord record_;
+  std::atomic<bool> abandoned_ = false;  // the owner went without Join
   bool failed_ = false;
   size_t runs_ = 0;
   SourceError error_;

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "builder/all_fields_list.h"
+#include "builder/background_lists.h"
 #include "builder/list_files.h"
 #include "builder/norm_rows.h"
 #include "builder/person_sort.h"
@@ -124,14 +125,18 @@ bool MoveIntoPlace(const fs::path& from, const fs::path& to, const std::string& 
 // How the memory budget is shared. The records of a register are sorted
 // first; while they are read back in order, the register's lists and date
 // order are gathered beside them, and the list of all fields all along.
-// What is left covers the files being written and the source being read.
+// A register's lists and date order are written while the next register's
+// are gathered, so each of the two takes half their share. Records on
+// their way to the record store and to the list of all fields wait in two
+// queues. What is left covers the files being written and the source
+// being read.
 struct MemoryShares {
   explicit MemoryShares(size_t budget)
       : records(budget / 100 * 35),
-        lists(budget / 100 * 25),
-        dates(budget / 100 * 5),
+        lists(budget / 100 * 25 / 2),
+        dates(budget / 100 * 5 / 2),
         all_fields(budget / 100 * 20),
-        queue(std::min<size_t>(budget / 100 * 2, 16 << 20)) {}
+        queue(std::min<size_t>(budget / 100, 8 << 20)) {}
   size_t records, lists, dates, all_fields, queue;
 };
 
@@ -157,6 +162,7 @@ bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, Source
   };
   const std::string regnr = RegisterSetNumber(options.register_set);
   const MemoryShares shares(options.memory_budget);
+  const bool threaded = options.threads > 1;
 
   int present[4] = {0, 0, 0, 0};
   int last = 0;
@@ -208,14 +214,25 @@ bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, Source
     summary.temporary_runs += pass.records->RunCount();
   }
 
-  RegisterWriteOptions write{
-      work.Dir(), regnr, sort_folder.path(), shares.lists, shares.dates, {}, [&](size_t runs) {
-        summary.temporary_runs += runs;
-      }};
+  std::mutex runs_lock;
+  RegisterWriteOptions write;
+  write.dir = work.Dir();
+  write.regnr = regnr;
+  write.temp_dir = sort_folder.path();
+  write.list_budget = shares.lists;
+  write.date_budget = shares.dates;
+  write.queue_budget = shares.queue;
+  write.own_threads = threaded;
+  write.count_runs = [&](size_t runs) {
+    const std::lock_guard<std::mutex> hold(runs_lock);
+    summary.temporary_runs += runs;
+  };
   // The list of all fields needs every register and no codec: it is built
-  // on a second thread while the registers are written.
+  // on a thread of its own while the registers are written.
   AllFieldsList all_fields(shares.all_fields, shares.queue);
-  all_fields.Start(write, progress);
+  all_fields.Start(write, progress, threaded);
+  // A register's lists are written while the next register's records are.
+  BackgroundLists lists;
   uint32_t first_number = 1;
   for (int r = 1; r <= 3; ++r) {
     if (!present[r]) continue;
@@ -228,12 +245,17 @@ bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, Source
     auto every_record = [&](uint32_t number, std::string_view payload) {
       all_fields.Add(names, first_number + number - 1, payload);
     };
-    if (!WriteRegister(pass.reader, *pass.records, write, every_record, progress, error))
+    auto gathered = std::make_unique<GatheredLists>();
+    if (!WriteRegisterRecords(pass.reader, *pass.records, write, every_record, progress, *gathered,
+                              error) ||
+        !lists.Join(error)) {
       return false;
+    }
+    lists.Start(std::move(gathered), write, progress, threaded);
     first_number += static_cast<uint32_t>(pass.records->Count());
     passes[r].reset();
   }
-  if (!all_fields.Join(error)) return false;
+  if (!lists.Join(error) || !all_fields.Join(error)) return false;
   summary.temporary_runs += all_fields.RunCount();
   progress("Skriver normeringslistan och texterna");
   const std::string dir = work.Dir();

@@ -36,6 +36,10 @@ struct BuildOptions {
   // temporary files beside the data folder. The files written are the
   // same whatever the budget.
   size_t memory_budget = kDefaultBuildMemory;
+  // 1: everything on the calling thread. 2 (or more): the record stores,
+  // the lists and the list of all fields are written beside each other,
+  // for two cores, within the same budget. The files are the same.
+  int threads = 2;
 };
 
 struct BuildSummary {

@@ -7,12 +7,12 @@
 #include "builder/list_keys.h"
 #include "builder/person_rows.h"
 #include "builder/posting_collector.h"
+#include "builder/record_store_thread.h"
 #include "builder/register_schema.h"
 #include "builder/set_files.h"
 #include "builder/value_rules.h"
 #include "engine/lists/sort_order.h"
 #include "engine/lists/struct_list.h"
-#include "engine/store/record_store_writer.h"
 
 namespace vx {
 namespace {
@@ -66,22 +66,22 @@ bool AddToLists(const RegisterSchema& schema, const RecordFields& record, uint32
   return lists.Ok();
 }
 
-// The record store and the person list, written record by record.
+// The record store (on its own thread) and the person list, written record
+// by record.
 class RecordFiles {
  public:
-  RecordFiles(int register_number, uint64_t count, const RegisterWriteOptions& options)
-      : store_properties_(
-            StorePropertiesFor(Decl(RecordStoreName(register_number)), options.dir, options.regnr)),
-        store_(store_properties_) {
-    persons_.properties() =
-        ListPropertiesFor(Decl(PersonListName(register_number)), options.dir, options.regnr, count);
+  RecordFiles(const SourceRecordReader& reader, uint64_t count, const RegisterWriteOptions& options)
+      : store_(StorePropertiesFor(Decl(RecordStoreName(reader.register_number())), options.dir,
+                                  options.regnr),
+               reader.FileName(), options.queue_budget),
+        own_thread_(options.own_threads),
+        names_(reader.names()) {
+    persons_.properties() = ListPropertiesFor(Decl(PersonListName(reader.register_number())),
+                                              options.dir, options.regnr, count);
   }
 
   bool Create(SourceError& error) {
-    if (store_.Create() != RecordStoreWriter::Status::kOk) {
-      error = WriteError(store_properties_.RecordFileName(), "kan inte skapas");
-      return false;
-    }
+    if (!store_.Start(own_thread_, error)) return false;
     if (!persons_.CreateNew()) {
       error = WriteError(persons_.properties().RowFileName(), "kan inte skapas");
       return false;
@@ -89,15 +89,10 @@ class RecordFiles {
     return true;
   }
 
-  bool Append(const SortedRecord& record, uint32_t number, const std::string& source_file,
+  bool Append(std::string_view payload, const SortedRecord& record, uint32_t number,
               SourceError& error) {
-    values_.resize(record.values.size());
-    for (size_t f = 0; f < values_.size(); ++f)
-      values_[f].text = record.values[f];
-    if (store_.Append(values_) != RecordStoreWriter::Status::kOk) {
-      error = {source_file, record.line, "posten kan inte skrivas till registret"};
-      return false;
-    }
+    // A store that failed tells why in Finish.
+    if (!store_.Add(names_, number, payload)) return Finish(error);
     if (!persons_.AppendRow(record.row, number)) {
       error = WriteError(persons_.properties().RowFileName(),
                          "raden för post " + std::to_string(number) + " kan inte skrivas");
@@ -108,16 +103,14 @@ class RecordFiles {
 
   bool Finish(SourceError& error) {
     persons_.Close();
-    if (store_.Finish() == RecordStoreWriter::Status::kOk) return true;
-    error = WriteError(store_properties_.RecordFileName(), "kan inte skrivas");
-    return false;
+    return store_.Finish(error);
   }
 
  private:
-  RegtextProperties store_properties_;
-  RecordStoreWriter store_;
+  RecordStoreThread store_;
+  bool own_thread_;
+  const FieldNames& names_;
   TVXstruktlista persons_;
-  std::vector<FieldValue> values_;
 };
 
 bool WriteDateOrder(int register_number, SpillSorter& dates, const RegisterWriteOptions& options,
@@ -169,15 +162,18 @@ bool WriteLists(int register_number, PostingCollector& lists, const RegisterWrit
 
 }  // namespace
 
-bool WriteRegister(const SourceRecordReader& reader, SpillSorter& records,
-                   const RegisterWriteOptions& options, const RecordSink& every_record,
-                   const Progress& progress, SourceError& error) {
+bool WriteRegisterRecords(const SourceRecordReader& reader, SpillSorter& records,
+                          const RegisterWriteOptions& options, const RecordSink& every_record,
+                          const Progress& progress, GatheredLists& gathered, SourceError& error) {
   const int register_number = reader.register_number();
   const FieldNames& names = reader.names();
-  RecordFiles files(register_number, records.Count(), options);
+  RecordFiles files(reader, records.Count(), options);
   if (!files.Create(error)) return false;
-  SpillSorter dates(options.date_budget, options.temp_dir);
-  PostingCollector lists(options.list_budget, options.temp_dir);
+  gathered.register_number = register_number;
+  gathered.dates = std::make_unique<SpillSorter>(options.date_budget, options.temp_dir);
+  gathered.lists = std::make_unique<PostingCollector>(options.list_budget, options.temp_dir);
+  SpillSorter& dates = *gathered.dates;
+  PostingCollector& lists = *gathered.lists;
   const RegisterSchema& schema = SchemaOf(register_number);
   if (progress) progress("  poster och personlista");
   SortedRecord record;
@@ -189,7 +185,7 @@ bool WriteRegister(const SourceRecordReader& reader, SpillSorter& records,
       error = UnreadableSortFile(records);
       return false;
     }
-    if (!files.Append(record, number, reader.FileName(), error)) return false;
+    if (!files.Append(payload, record, number, error)) return false;
     const bool kept = dates.Add(DateOrderKey(record.row, number), {}) &&
                       AddToLists(schema, RecordFields(names, record.values), number, lists);
     if (!kept) {
@@ -204,10 +200,22 @@ bool WriteRegister(const SourceRecordReader& reader, SpillSorter& records,
     return false;
   }
   if (options.records_done) options.records_done();
-  if (!files.Finish(error) || !WriteDateOrder(register_number, dates, options, error)) return false;
-  if (progress) progress("  sökordslistor och fritextlistor");
-  const bool written = WriteLists(register_number, lists, options, error);
-  if (options.count_runs) options.count_runs(dates.RunCount() + lists.RunCount());
+  return files.Finish(error);
+}
+
+bool WriteGatheredLists(GatheredLists& gathered, const RegisterWriteOptions& options,
+                        const Progress& progress, SourceError& error) {
+  const int register_number = gathered.register_number;
+  if (!WriteDateOrder(register_number, *gathered.dates, options, error)) return false;
+  if (progress) {
+    const std::string& source = SchemaOf(register_number).source_file;
+    progress("Skriver sökordslistor och fritextlistor för " + source.substr(0, source.find('.')));
+  }
+  const bool written = WriteLists(register_number, *gathered.lists, options, error);
+  if (options.count_runs)
+    options.count_runs(gathered.dates->RunCount() + gathered.lists->RunCount());
+  gathered.dates.reset();
+  gathered.lists.reset();
   return written;
 }
 

@@ -29,6 +29,13 @@ int RunBygg(const std::vector<std::string>& args) {
         return 2;
       }
       options.memory_budget = static_cast<size_t>(megabytes) << 20;
+    } else if (args[i] == "--tradar" && i + 1 < args.size()) {
+      const std::string& threads = args[++i];
+      if (threads != "1" && threads != "2") {
+        PrintError("--tradar ska vara 1 eller 2");
+        return 2;
+      }
+      options.threads = threads[0] - '0';
     } else if (!args[i].starts_with("--")) {
       folders.push_back(args[i]);
     } else {

@@ -19,11 +19,12 @@ constexpr CommandUsage kCommands[] = {
      "  kuvo-data unpack < ström > utdata\n"
      "      packar upp en komprimerad ström\n"},
     {"bygg",
-     "  kuvo-data bygg KÄLLMAPP DATAMAPP [--registernr N] [--minne MB]\n"
+     "  kuvo-data bygg KÄLLMAPP DATAMAPP [--registernr N] [--minne MB] [--tradar 1|2]\n"
      "      bygger registerfilerna ur källmappens fodda.csv, vigda.csv, doda.csv,\n"
      "      register.txt, hjalp/ och bilder/ (registernummer 1 om inget anges);\n"
      "      bilder/logovaxor.png blir registrets logotyp. Det som inte ryms i\n"
-     "      minnet (standard 2048 MB) sorteras i tillfälliga filer bredvid datamappen\n"},
+     "      minnet (standard 2048 MB) sorteras i tillfälliga filer bredvid datamappen;\n"
+     "      med --tradar 1 görs allt i en tråd (standard 2), filerna blir desamma\n"},
     {"bilder",
      "  kuvo-data bilder DATAMAPP UTMAPP\n"
      "      skriver varje bild i datamappens bildbaser som en fil i utmappen\n"},
