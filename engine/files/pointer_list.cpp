@@ -24,6 +24,7 @@ void Tvxpeklista::SetFileNames(const std::string& directory, const std::string& 
 void Tvxpeklista::SetCapacity(uint32_t capacity) {
   if (capacity == capacity_) return;
   capacity_ = capacity;
+  Unmap();
   if (!OnDisk()) entries_.assign(std::min(count_, capacity), 0);
   if (file_.IsWritable()) changed_ = true;
 }
@@ -49,9 +50,14 @@ bool Tvxpeklista::ReadHeader() {
   uint8_t header[kHeaderSize];
   if (!file_.ReadAt(0, header, kHeaderSize)) return false;
   const uint64_t present = (file_.Size() - kHeaderSize) / kEntrySize;
+  cut_short_ = LoadU32(header + 6) > present;
   count_ = static_cast<uint32_t>(std::min<uint64_t>(LoadU32(header + 6), present));
   capacity_ = LoadU32(header + 10);
   if (type_ != PointerListType::kLoaded) return true;
+  if (read_only_ && MapEntries()) {
+    capacity_ = count_;
+    return true;
+  }
 
   // count_ is bounded by the file size here, so is this allocation.
   entries_.resize(count_);
@@ -61,6 +67,23 @@ bool Tvxpeklista::ReadHeader() {
   }
   if (read_only_) capacity_ = count_;
   return true;
+}
+
+bool Tvxpeklista::MapEntries() {
+  if (!mapping_.Map(file_.path())) return false;
+  // The file is read through the mapping from here on: it must still hold
+  // what the header promised.
+  if (mapping_.bytes().size() < EntryOffset(count_ + 1ULL)) {
+    Unmap();
+    return false;
+  }
+  mapped_entries_ = mapping_.bytes().data() + kHeaderSize;
+  return true;
+}
+
+void Tvxpeklista::Unmap() {
+  mapping_.Unmap();
+  mapped_entries_ = nullptr;
 }
 
 bool Tvxpeklista::WriteHeader() {
@@ -91,14 +114,17 @@ bool Tvxpeklista::Flush() {
 void Tvxpeklista::Close() {
   if (changed_) Flush();
   file_.Close();
+  Unmap();
   entries_.clear();
   entries_.shrink_to_fit();
   count_ = 0;
   changed_ = false;
+  cut_short_ = false;
 }
 
 uint32_t Tvxpeklista::Get(int64_t i) const {
   if (!Opened() || i < 1 || i > count_) return kNone;
+  if (mapped_entries_ != nullptr) return LoadU32(mapped_entries_ + kEntrySize * (i - 1));
   if (!OnDisk()) {
     return static_cast<uint64_t>(i) <= entries_.size() ? entries_[i - 1] : kNone;
   }

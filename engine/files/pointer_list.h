@@ -11,14 +11,17 @@
 // The owner's type decides where entries live:
 //   kInMemory  in memory only; no file even when names are given;
 //   kLoaded    the file is read whole into memory on opening, written back
-//              whole on flushing;
+//              whole on flushing; a read-only one is mapped instead (read
+//              whole where mapping fails), so that opening costs the same
+//              however many entries the list holds;
 //   kOnDisk    entries are read and written one by one at their offsets,
 //              nothing is kept in memory (record lists of millions).
 //
 // The stored count is trusted only as far as the file holds entries: a
-// count beyond the end of the file is cut to the entries present, so Get
-// never reads past the file and opening never allocates for entries that are
-// not there. A read-only list never writes, not even a changed header.
+// count beyond the end of the file is cut to the entries present (CutShort
+// tells), so Get never reads past the file and opening never allocates for
+// entries that are not there. A read-only list never writes, not even a
+// changed header.
 #ifndef VX_ENGINE_FILES_POINTER_LIST_H_
 #define VX_ENGINE_FILES_POINTER_LIST_H_
 
@@ -27,6 +30,7 @@
 #include <vector>
 
 #include "engine/files/file.h"
+#include "engine/files/mapped_file.h"
 
 namespace vx {
 
@@ -87,12 +91,19 @@ class Tvxpeklista {
   uint32_t Capacity() const { return capacity_; }
   PointerListType type() const { return type_; }
   bool changed() const { return changed_; }
+  // Whether the header's count was more than the file holds.
+  bool CutShort() const { return cut_short_; }
+  // Whether the entries are read where the file is mapped.
+  bool Mapped() const { return mapped_entries_ != nullptr; }
 
  private:
   bool OnDisk() const { return file_backed_ && type_ == PointerListType::kOnDisk; }
   bool ReadHeader();
   bool WriteHeader();
   bool WriteEntries();
+  // Maps a read-only kLoaded list's entries; false when it cannot.
+  bool MapEntries();
+  void Unmap();
 
   PointerListType type_;
   std::string path_;
@@ -102,7 +113,10 @@ class Tvxpeklista {
   int status_ = kOk;
   uint32_t count_ = 0;
   uint32_t capacity_ = 0;
+  bool cut_short_ = false;
   std::vector<uint32_t> entries_;  // kInMemory, kLoaded and lists without a file
+  MappedFile mapping_;
+  const uint8_t* mapped_entries_ = nullptr;  // entry 1 in the mapping, instead of entries_
   File file_;
 };
 

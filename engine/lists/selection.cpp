@@ -266,14 +266,16 @@ void Tvxsmalurval::Allocate() {
   }
   const size_t words32 = (static_cast<size_t>(allocation_size_) - 1) / 32 + 1;
   storage_bytes_ = words32 * 4;
-  words_.assign((words32 + 1) / 2, 0);
+  // Fresh storage, so that the new words are the allocator's zeros.
+  decltype(words_)().swap(words_);
+  words_.resize((words32 + 1) / 2);
   lo_ = hi_ = 0;
   ListNothing();
   AssertInvariants();
 }
 
 void Tvxsmalurval::Release() {
-  std::vector<uint64_t>().swap(words_);
+  decltype(words_)().swap(words_);
   storage_bytes_ = 0;
   count_ = 0;
   count_current_ = true;

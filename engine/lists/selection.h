@@ -30,6 +30,7 @@
 
 #include "engine/lists/postings.h"
 #include "engine/util/byte_reader.h"
+#include "engine/util/zeroed_allocator.h"
 
 namespace vx {
 
@@ -135,8 +136,9 @@ class Tvxsmalurval {
   bool count_current_ = true;
   size_t storage_bytes_ = 0;
   // The 32-bit words in pairs; the upper half of the last one is unused
-  // when the word count is odd.
-  std::vector<uint64_t> words_;
+  // when the word count is odd. Zeroed lazily (zeroed_allocator.h): a
+  // selection of millions of bits costs nothing until bits are set.
+  std::vector<uint64_t, ZeroedAllocator<uint64_t>> words_;
   // Every word outside [lo_, hi_) is 0; lo_ == hi_ when all are.
   size_t lo_ = 0;
   size_t hi_ = 0;

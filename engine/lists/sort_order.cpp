@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "engine/util/message_sink.h"
+
 namespace vx {
 namespace {
 
@@ -36,6 +38,13 @@ bool TVXsortordning::OpenList(bool create) {
     list_->SetFileNames(properties_.pfilkat, properties_.FileName());
     list_->SetReadOnly(properties_.RO);
     if (!list_->Open(create)) {
+      list_.reset();
+      return false;
+    }
+    if (properties_.RO && list_->CutShort()) {
+      ReportMessage(
+          "Sorteringsordningen " + properties_.FileName() +
+          " \xE4r skadad: filen har f\xE4rre rader \xE4n den anger. Den anv\xE4nds inte.");
       list_.reset();
       return false;
     }

@@ -4,7 +4,10 @@
 //
 // The builder writes one with CreateNew and Append; the viewer opens it
 // read-only and asks Count and Get, which are const and cost no more than
-// the pointer list's Get (an array read when the list is loaded whole).
+// the pointer list's Get (a read where the list is mapped, when it is
+// loaded whole). A read-only order whose file holds fewer entries than its
+// header counts is refused at opening, with a message naming the file: a
+// date order that left rows out would hide hits.
 //
 // Threads: Count and Get keep no state and read the file with positioned
 // reads, so they may run on several threads at once on an open order as

@@ -254,6 +254,9 @@ TEST_P(PointerListFile, EntriesOutsideTheCountOrTheFileAreNone) {
   WriteList(0xFFFFFFFF, 0xFFFFFFFF, {7, 8, 9});  // the count claims 16 GB of entries
   Tvxpeklista list(GetParam());
   ASSERT_TRUE(Open(list, true));
+  EXPECT_TRUE(list.CutShort());
+  // Read-only, a list loaded whole is read where it is mapped.
+  EXPECT_EQ(list.Mapped(), GetParam() == Type::kLoaded);
   EXPECT_EQ(std::tuple(list.Count(), list.Get(1), list.Get(3)), std::tuple(3u, 7u, 9u));
   for (const int64_t i : {int64_t{0}, int64_t{-1}, int64_t{4}, int64_t{1} << 40})
     EXPECT_EQ(list.Get(i), kNone) << i;

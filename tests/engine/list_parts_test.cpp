@@ -17,6 +17,7 @@
 #include "engine/lists/sort_order.h"
 #include "engine/lists/visible_anchors.h"
 #include "engine/util/byte_order.h"
+#include "engine/util/message_sink.h"
 #include "tests/support/files.h"
 #include "tests/support/record_store_test_util.h"
 
@@ -253,6 +254,21 @@ TEST_P(SortOrder, StoredValuesThatAreNoRowsReadAsMinusOne) {
   Configure(order, GetParam(), true);
   ASSERT_TRUE(order.Open());
   EXPECT_EQ(std::tuple(order.Get(1), order.Get(2), order.Get(3)), std::tuple(-1, -1, 2));
+}
+
+TEST_P(SortOrder, ReadOnlyOrderCutShortIsRefusedWithOneMessageNamingIt) {
+  WriteOrder(GetParam());
+  std::vector<uint8_t> file = ReadFileBytes(File());
+  file.resize(file.size() - 1);
+  testing::WriteFileBytes(File(), file);
+  std::vector<std::string> messages;
+  ScopedMessageSink sink([&](const std::string& text) { messages.push_back(text); });
+  TVXsortordning order;
+  Configure(order, GetParam(), true);
+  EXPECT_FALSE(order.Open());
+  EXPECT_EQ(order.Get(1), -1);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("vaxor0001o1.o \xE4r skadad"), std::string::npos) << messages[0];
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, SortOrder, ::testing::Values(1, 2));
