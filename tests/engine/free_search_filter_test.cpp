@@ -348,6 +348,13 @@ TEST_F(FilteredList, ADamagedOrForeignFilterIsNamedOnceAndTheListReadWhole) {
          testing::WriteFileBytes(FilterFile(),
                                  std::span<const uint8_t>(sound).first(sound.size() - 1));
        }},
+      {"another version",
+       [&] {
+         std::vector<uint8_t> bytes = sound;
+         StoreU32(bytes.data() + 4, kFilterVersion + 1);
+         StoreU32(bytes.data() + 60, Crc32c({bytes.data(), 60}));
+         testing::WriteFileBytes(FilterFile(), bytes);
+       }},
       {"another list's filter",
        [&] {
          fs::copy_file(dir_ / "annan.ft", FilterFile(), fs::copy_options::overwrite_existing);
