@@ -1,0 +1,260 @@
+// Records of one life found from each other in a small register set made
+// by hand: each rule on a record made for it, with the score and the
+// reasons that the rules' table gives.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "linking/link_finder.h"
+#include "linking/link_scoring.h"
+#include "linking/link_table.h"
+#include "linking/patronymic.h"
+#include "linking/person_facts.h"
+#include "tests/support/search_fixture.h"
+
+namespace vx {
+namespace {
+
+using testing::Fields;
+using testing::OpenSet;
+using testing::W;
+
+constexpr const char* kAnders =
+    "ENAMN=Persson|FNAMN=Anders|GENUS=m|FODAT=17610312|FORSKX=Hjo|FARFNAMN=Per|"
+    "FARENAMN=Andersson|MORFNAMN=Maria|MORENAMN=Olsdotter|LOKALID=F1";
+
+// F1 Anders Persson, a patronymic child of V1; F2 his sister; F3 and F4
+// two Nils Larsson of 1770 with different fathers; F5 a bride of V2 under
+// her own surname; F6 a son without a surname, an Olsson by his father
+// Olof; F7 an Isaksson whose spellings differ from D5's.
+testing::Tables LifeTables() {
+  return {{1,
+           {Fields(kAnders),
+            Fields("ENAMN=Persdotter|FNAMN=Karin|GENUS=k|FODAT=17640101|FORSKX=Hjo|FARFNAMN=Per|"
+                   "FARENAMN=Andersson|MORFNAMN=Maria|MORENAMN=Olsdotter|LOKALID=F2"),
+            Fields("ENAMN=Larsson|FNAMN=Nils|GENUS=m|FODAT=17700000|FORSKX=Tun|FARFNAMN=Lars|"
+                   "FARENAMN=Eriksson|MORFNAMN=Karin|LOKALID=F3"),
+            Fields("ENAMN=Larsson|FNAMN=Nils|GENUS=m|FODAT=17700000|FORSKX=Tun|FARFNAMN=Lars|"
+                   "FARENAMN=Svensson|MORFNAMN=Anna|LOKALID=F4"),
+            Fields("ENAMN=Andersdotter|FNAMN=Maria|GENUS=k|FODAT=17650505|FORSKX=Hjo|"
+                   "FARFNAMN=Anders|FARENAMN=Jonsson|MORFNAMN=Brita|LOKALID=F5"),
+            Fields("FNAMN=Erik|GENUS=m|FODAT=17800101|FARFNAMN=Olof|FARENAMN=Eriksson|"
+                   "MORFNAMN=Stina|LOKALID=F6"),
+            Fields("ENAMN=Isaksson|ENAMNO=Isacsson|FNAMN=Johannes|GENUS=m|FODAT=17900202|"
+                   "LOKALID=F7")}},
+          {2,
+           {Fields("MFNAMN=Per|MENAMN=Andersson|KFNAMN=Maria|KENAMN=Olsdotter|VIGDDAT=17600601|"
+                   "FORSKX=Hjo|LOKALID=V1"),
+            Fields("MFNAMN=Johan|MENAMN=Berg|KFNAMN=Maria|KENAMN=Andersdotter|KALDER=24|"
+                   "VIGDDAT=17891010|FORSKX=Hjo|LOKALID=V2")}},
+          {3,
+           {Fields("FNAMN=Anders|ENAMN=Persson|GENUS=m|ALDER=63|DODAT=18240501|FORSKX=Hjo|"
+                   "LOKALID=D1"),
+            Fields("FNAMN=Nils|ENAMN=Larsson|GENUS=m|FODAT=17700000|DODAT=18300101|FORSKX=Tun|"
+                   "ANF1RELAT=fader|ANF1FNAMN=Lars|ANF1ENAMN=Eriksson|LOKALID=D3"),
+            Fields("FNAMN=Erik|ENAMN=Olsson|GENUS=m|FODAT=17800101|DODAT=18400101|LOKALID=D4"),
+            Fields("FNAMN=Johannes|ENAMN=Isaksson|ENAMNO=Isachsson|GENUS=m|FODAT=17900202|"
+                   "DODAT=18500101|LOKALID=D5")}}};
+}
+
+struct Reason {
+  Evidence evidence;
+  const char* first = nullptr;  // UTF-8
+  const char* second = nullptr;
+};
+
+struct LinkCase {
+  int shown_register;
+  const char* shown;  // Lokal-ID
+  LinkKind kind;
+  const char* candidate;
+  std::vector<Reason> reasons;
+};
+
+const LinkCase kCases[] = {
+    // An age instead of a date.
+    {1,
+     "F1",
+     LinkKind::kDeath,
+     "D1",
+     {{Evidence::kSameGivenNames},
+      {Evidence::kSameSurname},
+      {Evidence::kAgeMatchesBirth, "63", "1761"},
+      {Evidence::kSameParish}}},
+    // A patronymic child of the couple.
+    {2,
+     "V1",
+     LinkKind::kChild,
+     "F1",
+     {{Evidence::kSameFather, "Per Andersson"},
+      {Evidence::kSameMother, "Maria Olsdotter"},
+      {Evidence::kPatronymicSurname, "Persson", "Per"},
+      {Evidence::kSameParish},
+      {Evidence::kBornInMarriage, "1", "efter"}}},
+    {1,
+     "F1",
+     LinkKind::kSibling,
+     "F2",
+     {{Evidence::kSameFather, "Per Andersson"},
+      {Evidence::kSameMother, "Maria Olsdotter"},
+      {Evidence::kSameParish},
+      {Evidence::kSiblingYears, "3", "efter"}}},
+    // A bride under her own surname, from her birth and back.
+    {1,
+     "F5",
+     LinkKind::kMarriage,
+     "V2",
+     {{Evidence::kSameGivenNames},
+      {Evidence::kSameSurname},
+      {Evidence::kAgeMatchesBirth, "24", "1765"},
+      {Evidence::kSameParish}}},
+    {2,
+     "V2",
+     LinkKind::kWifeBirth,
+     "F5",
+     {{Evidence::kSameGivenNames},
+      {Evidence::kSameSurname},
+      {Evidence::kAgeMatchesBirth, "24", "1765"},
+      {Evidence::kSameParish}}},
+    // A son named by his father Olof only in his death.
+    {1,
+     "F6",
+     LinkKind::kDeath,
+     "D4",
+     {{Evidence::kSameGivenNames},
+      {Evidence::kPatronymicSurname, "Olsson", "Olof"},
+      {Evidence::kSameBirthDate}}},
+    // Two spellings joined by the normalised form.
+    {3,
+     "D5",
+     LinkKind::kBirth,
+     "F7",
+     {{Evidence::kSameGivenNames}, {Evidence::kSameSurname}, {Evidence::kSameBirthDate}}},
+    // Two Nils Larsson of 1770 told apart by their fathers.
+    {3,
+     "D3",
+     LinkKind::kBirth,
+     "F3",
+     {{Evidence::kSameGivenNames},
+      {Evidence::kSameSurname},
+      {Evidence::kSameBirthYear},
+      {Evidence::kSameFather, "Lars Eriksson"},
+      {Evidence::kSameParish}}},
+    {3,
+     "D3",
+     LinkKind::kBirth,
+     "F4",
+     {{Evidence::kSameGivenNames},
+      {Evidence::kSameSurname},
+      {Evidence::kSameBirthYear},
+      {Evidence::kOtherFather},
+      {Evidence::kSameParish}}},
+};
+
+class Linking : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { set_ = new OpenSet(LifeTables()); }
+  static void TearDownTestSuite() { delete set_; }
+  void SetUp() override { ASSERT_TRUE(set_->built()); }
+
+  static std::vector<LinkCandidate> CandidatesOf(int register_number, const char* lokalid) {
+    std::vector<LinkCandidate> candidates;
+    const uint32_t record = RecordOfLokalId(set_->evf(), register_number, lokalid);
+    EXPECT_NE(record, 0u) << lokalid;
+    EXPECT_TRUE(FindLinkCandidates(set_->evf(), register_number, record, candidates).ok());
+    return candidates;
+  }
+
+  static std::vector<std::string> LokalIds(const std::vector<LinkCandidate>& candidates,
+                                           LinkKind kind) {
+    std::vector<std::string> ids;
+    for (const LinkCandidate& candidate : candidates) {
+      if (candidate.kind == kind) ids.push_back(candidate.lokalid);
+    }
+    return ids;
+  }
+
+  static OpenSet* set_;
+};
+
+OpenSet* Linking::set_ = nullptr;
+
+TEST_F(Linking, EachRuleGivesTheTablesPointsAndReasons) {
+  for (const LinkCase& c : kCases) {
+    SCOPED_TRACE(std::string(c.shown) + " -> " + c.candidate);
+    std::vector<std::string> reasons;
+    int points = 0;
+    for (const Reason& reason : c.reasons) {
+      reasons.push_back(ReasonText(reason.evidence, reason.first ? W(reason.first) : "",
+                                   reason.second ? W(reason.second) : ""));
+      points += RuleOf(reason.evidence).points;
+    }
+    const std::vector<LinkCandidate> candidates = CandidatesOf(c.shown_register, c.shown);
+    const LinkCandidate* found = nullptr;
+    for (const LinkCandidate& candidate : candidates) {
+      if (candidate.kind == c.kind && candidate.lokalid == c.candidate) found = &candidate;
+    }
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(found->reasons, reasons);
+    EXPECT_EQ(found->score, std::clamp(points, 0, 100));
+  }
+}
+
+TEST_F(Linking, TheParentsTellTwoNamesakesApart) {
+  const std::vector<LinkCandidate> candidates = CandidatesOf(3, "D3");
+  EXPECT_EQ(LokalIds(candidates, LinkKind::kBirth), (std::vector<std::string>{"F3", "F4"}));
+}
+
+TEST_F(Linking, EachKindFindsOnlyTheLivesThatFit) {
+  struct KindCase {
+    int shown_register;
+    const char* shown;
+    LinkKind kind;
+    std::vector<std::string> found;
+  };
+  const KindCase cases[] = {
+      {1, "F1", LinkKind::kDeath, {"D1"}},
+      {1, "F1", LinkKind::kMarriage, {}},  // V1 is his father's wedding
+      {1, "F2", LinkKind::kSibling, {"F1"}},
+      {1, "F3", LinkKind::kSibling, {}},          // F4 has another mother
+      {2, "V1", LinkKind::kChild, {"F2", "F1"}},  // equal scores: register order
+      {2, "V1", LinkKind::kHusbandBirth, {}},
+      {2, "V2", LinkKind::kWifeDeath, {}},
+      {3, "D1", LinkKind::kBirth, {"F1"}},
+  };
+  for (const KindCase& c : cases) {
+    EXPECT_EQ(LokalIds(CandidatesOf(c.shown_register, c.shown), c.kind), c.found)
+        << c.shown << " " << KindKey(c.kind);
+  }
+}
+
+TEST(Patronymics, FollowTheFathersFirstName) {
+  struct Case {
+    const char* father;
+    char sex;
+    const char* patronymic;
+  };
+  const Case cases[] = {{"Anders", 'm', "Andersson"},  {"Anders", 'k', "Andersdotter"},
+                        {"Per Johan", 'm', "Persson"}, {"Olof", 'k', "Olsdotter"},
+                        {"Nils", 'm', "Nilsson"},      {"", 'm', ""}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(Patronymic(c.father, c.sex), c.patronymic) << c.father;
+    if (*c.father == '\0') continue;
+    const std::vector<std::string> fathers = FathersOfPatronymic(c.patronymic);
+    EXPECT_NE(std::find(fathers.begin(), fathers.end(), NameWords(c.father).front()), fathers.end())
+        << c.patronymic;
+  }
+  EXPECT_TRUE(FathersOfPatronymic("Berg").empty());
+}
+
+TEST(Ages, GiveWholeYears) {
+  EXPECT_EQ(YearsOfAge("64"), 64);
+  EXPECT_EQ(YearsOfAge(W("2 år 3 mån")), 2);
+  EXPECT_EQ(YearsOfAge(W("7 mån")), 0);
+  EXPECT_EQ(YearsOfAge("3 dagar"), 0);
+  EXPECT_EQ(YearsOfAge("saknas"), -1);
+}
+
+}  // namespace
+}  // namespace vx
