@@ -11,6 +11,7 @@
 #include "engine/util/message_collector.h"
 #include "export/gedcom_export.h"
 #include "export/source_export.h"
+#include "linking/link_finder.h"
 #include "search/catalogue_parts.h"
 #include "search/form_availability.h"
 #include "search/free_text_search.h"
@@ -201,6 +202,26 @@ Status Session::SearchLokalId(int register_number, std::string_view lokalid) {
     return FindLokalId(*catalogue_, register_number, SearchForm(register_number).lokalid_slot,
                        lokalid);
   });
+}
+
+Status Session::Candidates(int register_number, uint32_t record,
+                           std::vector<LinkCandidate>& candidates) {
+  candidates.clear();
+  if (Status status = CheckRegister(register_number); !status.ok()) return status;
+  return Run([&] { return FindLinkCandidates(*catalogue_, register_number, record, candidates); });
+}
+
+Status Session::RecordOfLokalId(int register_number, std::string_view lokalid, uint32_t& record) {
+  record = 0;
+  if (Status status = CheckRegister(register_number); !status.ok()) return status;
+  Status status = Run([&] {
+    record = vx::RecordOfLokalId(*catalogue_, register_number, lokalid);
+    return Status::OK();
+  });
+  if (status.ok() && record == 0) {
+    return Status::NotFound("Lokal-ID " + std::string(lokalid) + " finns inte!");
+  }
+  return status;
 }
 
 Status Session::SearchAll(std::string_view text) {

@@ -28,6 +28,7 @@
 #include "catalogue/configuration.h"
 #include "catalogue/shell_hooks.h"
 #include "engine/util/status.h"
+#include "linking/link_candidate.h"
 #include "printing/print_engine.h"
 #include "printing/print_items.h"
 #include "records/current_records.h"
@@ -132,6 +133,14 @@ class Session {
                         std::vector<PrintItem>& items, bool& cancelled);
   // Record `record` of register 1..3 as one item to print alone.
   Status ReadPrintItem(int register_number, uint32_t record, PrintItem& item);
+  // The records of the three registers that may belong to the same life
+  // as `record` of register 1..3 (linking/link_finder.h): grouped by kind,
+  // best first within a kind. The current records are left as they are.
+  Status Candidates(int register_number, uint32_t record, std::vector<LinkCandidate>& candidates);
+  // The record of register 1..3 whose Lokal-ID is `lokalid`; NotFound
+  // "Lokal-ID X finns inte!" when there is none. The hits are left as they
+  // are.
+  Status RecordOfLokalId(int register_number, std::string_view lokalid, uint32_t& record);
   // The help text of `code` ("HJ000" ...); NotFound when there is none.
   Status HelpText(std::string_view code, InformationText& text);
   // The register set's About text ("OM"); empty when it has none.

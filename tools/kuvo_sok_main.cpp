@@ -14,6 +14,7 @@
 #include "session/session.h"
 #include "tools/cli_io.h"
 #include "tools/sok_help.h"
+#include "tools/sok_links.h"
 #include "tools/sok_output.h"
 #include "tools/sok_pdf.h"
 #include "tools/sok_request.h"
@@ -97,6 +98,17 @@ std::vector<SokHit> Search(Session& session, const SokRequest& request) {
   return hits;
 }
 
+// "samband": the records of the same life as the record of --lokalid.
+int PrintLinks(Session& session, const SokRequest& request) {
+  uint32_t record = 0;
+  Check(session.RecordOfLokalId(request.register_number, ToData(request.lokalid), record));
+  std::vector<LinkCandidate> candidates;
+  Check(session.Candidates(request.register_number, record, candidates));
+  PrintCandidates(candidates, request.json, stdout);
+  std::fprintf(stderr, "%zu samband\n", candidates.size());
+  return 0;
+}
+
 int Run(const std::vector<std::string>& args) {
   SokRequest request;
   std::string usage_error;
@@ -116,6 +128,7 @@ int Run(const std::vector<std::string>& args) {
   try {
     Session session;
     Check(session.Open(request.ini));
+    if (request.links) return PrintLinks(session, request);
     const std::vector<SokHit> hits = Search(session, request);
     if (!request.pdf.empty()) {
       int pages = 0;

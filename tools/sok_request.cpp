@@ -40,6 +40,18 @@ bool CheckPrintOptions(const SokRequest& request, std::string& error) {
   return true;
 }
 
+// "samband" takes one register, a Lokal-ID and a format of tsv or json.
+bool CheckLinkOptions(const SokRequest& request, std::string& error) {
+  if (request.register_number == 0 || !request.has_lokalid || !request.fields.empty() ||
+      request.show_text || request.by_date || request.csv || request.gedcom ||
+      !request.pdf.empty() || request.table || !request.from.empty() || !request.to.empty() ||
+      request.print_order != 2) {
+    error = "samband tar ett register (fodda, vigda eller doda), --lokalid och --format tsv|json";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 const char* SokUsage() {
@@ -50,6 +62,7 @@ const char* SokUsage() {
          "  kuvo-sok [--ini FIL] fodda|vigda|doda [sökfält] --pdf FIL [--tabell]\n"
          "           [--ordning namn|datum|kalla] [--fran N] [--till N]\n"
          "  kuvo-sok [--ini FIL] alla TEXT [--format tsv|json]\n"
+         "  kuvo-sok [--ini FIL] samband fodda|vigda|doda --lokalid TEXT [--format tsv|json]\n"
          "  kuvo-sok --help | --version\n"
          "PREFIX är ett fälts prefix i sökformuläret, till exempel fn (förnamn), en (efternamn),\n"
          "fod (födelsedatum), kae (källa). Texten skrivs som i formulärets fält;\n"
@@ -69,6 +82,10 @@ bool ParseSokArguments(const std::vector<std::string>& args, SokRequest& request
     const std::string& arg = args[i];
     std::string value;
     if (!arg.starts_with("--")) {
+      if (!have_register && !request.links && arg == "samband") {
+        request.links = true;
+        continue;
+      }
       if (!have_register) {
         have_register = true;
         if (arg == "alla") {
@@ -135,6 +152,7 @@ bool ParseSokArguments(const std::vector<std::string>& args, SokRequest& request
     error = "ange fodda, vigda, doda eller alla";
     return false;
   }
+  if (request.links) return CheckLinkOptions(request, error);
   if (!CheckPrintOptions(request, error)) return false;
   if (request.register_number == 0 &&
       (!request.fields.empty() || request.has_lokalid || request.by_date || request.show_text)) {

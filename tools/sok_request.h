@@ -5,6 +5,7 @@
 //   kuvo-sok [--ini FILE] fodda|vigda|doda [search as above] --pdf FILE [--tabell]
 //            [--ordning namn|datum|kalla] [--fran N] [--till N]
 //   kuvo-sok [--ini FILE] alla TEXT [--format tsv|json]
+//   kuvo-sok [--ini FILE] samband fodda|vigda|doda --lokalid TEXT [--format tsv|json]
 //
 // Texts arrive in UTF-8 and stay so here; the caller converts them.
 #ifndef VX_TOOLS_SOK_REQUEST_H_
@@ -25,6 +26,7 @@ struct SokRequest {
   std::string ini;          // empty: kuvo.ini beside the program
   int register_number = 0;  // 1..3, or 0 for "alla"
   std::string all_text;     // the text of "alla"
+  bool links = false;       // "samband": the records of the same life as --lokalid
   std::vector<FieldArgument> fields;
   std::string lokalid;
   bool has_lokalid = false;

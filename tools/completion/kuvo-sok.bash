@@ -2,17 +2,28 @@
 # of the register chosen, which kuvo-sok --help lists from its forms.
 _kuvo_sok() {
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
-  local register="" word
+  local register="" links="" word
   for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
-    case $word in fodda|vigda|doda|alla) register=$word; break ;; esac
+    case $word in
+      samband) links=$word ;;
+      fodda|vigda|doda|alla) register=$word; break ;;
+    esac
   done
   case $prev in
     --ini|--pdf) COMPREPLY=($(compgen -f -- "$cur")); return ;;
     --ordning) COMPREPLY=($(compgen -W "namn datum kalla" -- "$cur")); return ;;
     --format) COMPREPLY=($(compgen -W "tsv json csv gedcom" -- "$cur")); return ;;
   esac
+  if [[ -n $links ]]; then
+    if [[ -z $register ]]; then
+      COMPREPLY=($(compgen -W "fodda vigda doda" -- "$cur"))
+    else
+      COMPREPLY=($(compgen -W "--lokalid --format --ini" -- "$cur"))
+    fi
+    return
+  fi
   if [[ -z $register ]]; then
-    COMPREPLY=($(compgen -W "fodda vigda doda alla --ini --help --version" -- "$cur"))
+    COMPREPLY=($(compgen -W "fodda vigda doda alla samband --ini --help --version" -- "$cur"))
     return
   fi
   [[ $cur == -* ]] || return
