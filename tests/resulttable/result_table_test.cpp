@@ -224,7 +224,7 @@ using testing::SourceRecord;
 testing::Tables TableSet() {
   std::vector<SourceRecord> births;
   for (int k = 1; k <= 60; ++k) {
-    char name[8], born[9], id[8];
+    char name[16], born[16], id[16];
     std::snprintf(name, sizeof name, "Namn%02d", k);
     std::snprintf(born, sizeof born, "%04d0101", 1900 - k);
     std::snprintf(id, sizeof id, "F%02d", k);
