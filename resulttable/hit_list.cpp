@@ -22,6 +22,21 @@ std::string TabbedDashed(std::string_view date, size_t first, size_t second) {
   return out;
 }
 
+HitCells CellsWithin(std::string_view row_text, size_t max_name, size_t max_date) {
+  const size_t cr = row_text.find('\r');
+  HitCells cells;
+  std::string_view date = row_text;
+  if (cr != std::string_view::npos) {
+    cells.name = std::string(row_text.substr(0, std::min(cr, max_name)));
+    date = row_text.substr(cr + 1, max_date);
+  }
+  if (cells.name.empty()) cells.name = "(Ingen namnuppgift)";
+  const bool marked = date.starts_with("bg ") || date.starts_with("ly ") || date.starts_with("dp ");
+  if (IsUnknownDate(marked ? date.substr(3) : date)) date = {};  // "9999" is no date to show
+  cells.date = marked ? TabbedDashed(date, 7, 9) : TabbedDashed(date, 4, 6);
+  return cells;
+}
+
 }  // namespace
 
 HitList::HitList(TVXstruktlista& persons, const TVXsortordning& order)
@@ -52,17 +67,12 @@ bool HitList::Row(int32_t k, HitRow& row) {
 }
 
 HitCells CellsOf(std::string_view row_text) {
-  const size_t cr = row_text.find('\r');
-  HitCells cells;
-  std::string_view date = row_text;
-  if (cr != std::string_view::npos) {
-    cells.name = std::string(row_text.substr(0, std::min(cr, kMaxName)));
-    date = row_text.substr(cr + 1, kMaxDate);
-  }
-  if (cells.name.empty()) cells.name = "(Ingen namnuppgift)";
-  const bool marked = date.starts_with("bg ") || date.starts_with("ly ") || date.starts_with("dp ");
-  if (IsUnknownDate(marked ? date.substr(3) : date)) date = {};  // "9999" is no date to show
-  cells.date = marked ? TabbedDashed(date, 7, 9) : TabbedDashed(date, 4, 6);
+  return CellsWithin(row_text, kMaxName, kMaxDate);
+}
+
+HitCells ReadableCellsOf(std::string_view row_text) {
+  HitCells cells = CellsWithin(row_text, std::string_view::npos, std::string_view::npos);
+  cells.date.erase(0, 1);  // the TAB
   return cells;
 }
 

@@ -54,6 +54,9 @@ struct HitCells {
   std::string date;
 };
 HitCells CellsOf(std::string_view row_text);
+// The same cells read aloud or copied: the whole name, the whole date with
+// its dashes, and no TAB.
+HitCells ReadableCellsOf(std::string_view row_text);
 
 }  // namespace vx
 

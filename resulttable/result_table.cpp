@@ -212,14 +212,25 @@ std::string ResultTable::CellText(int32_t row, int32_t column) {
   return column == 0 ? std::move(cells.name) : std::move(cells.date);
 }
 
+bool ResultTable::FullRowText(int32_t row, std::string& text) {
+  if (aktlista() == nullptr || !view_.enabled() || row < 0 || row >= view_.row_count())
+    return false;
+  return registers_[Index(aktregister_)].rows->Read(row + 1, text);
+}
+
+std::string ResultTable::ReadableCellText(int32_t row, int32_t column) {
+  std::string text;
+  if ((column != 0 && column != 1) || !FullRowText(row, text)) return {};
+  HitCells cells = ReadableCellsOf(text);
+  return column == 0 ? std::move(cells.name) : std::move(cells.date);
+}
+
 std::string ResultTable::VisibleListText() {
-  if (aktlista() == nullptr || !view_.enabled()) return {};
-  RowSource& rows = *registers_[Index(aktregister_)].rows;
   const int32_t end = std::min(view_.top_row() + view_.synliga(), view_.row_count());
   std::string out;
   std::string text;
   for (int32_t row = view_.top_row(); row < end; ++row) {
-    if (!radcache_.Text(row + 1, rows, text)) break;
+    if (!FullRowText(row, text)) break;
     const size_t cr = text.find('\r');
     out += text.substr(0, cr);
     out += '\t';

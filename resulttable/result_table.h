@@ -99,7 +99,15 @@ class ResultTable {
   std::string CellText(int32_t row, int32_t column);
   // The rows shown, from the top row through the last that fits, as the
   // list copy puts them on the clipboard: name TAB stored date CR LF each.
+  // Read from the person list, whole: radcache cuts long rows.
   std::string VisibleListText();
+  // The whole text of row `row` (0-based) as the person list holds it,
+  // name CR date, read past radcache; false for no such row and while the
+  // table is disabled.
+  bool FullRowText(int32_t row, std::string& text);
+  // Cell (row, column) as a screen reader reads it: ReadableCellsOf the
+  // whole row; "" where CellText gives "".
+  std::string ReadableCellText(int32_t row, int32_t column);
   // Every cell is drawn black and plain.
   static constexpr uint32_t CellAttribute() { return 0; }
 
