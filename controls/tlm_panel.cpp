@@ -44,6 +44,51 @@ void CopyBand(QPainter& painter, const QImage& picture, const QRect& band, int s
            band.topLeft() + QPoint(split, 0));
 }
 
+// The logical columns [left, right) of the tab across the top of a frame
+// picture: the pixels of its first row that are not key green. Empty
+// (left == right) when there is none.
+struct TabSpan {
+  int left = 0;
+  int right = 0;
+};
+
+TabSpan TabOf(const QImage& frame) {
+  const QImage row = frame.copy(0, 0, frame.width(), 1).convertToFormat(QImage::Format_RGB32);
+  const auto* pixels = reinterpret_cast<const QRgb*>(row.constScanLine(0));
+  int first = -1;
+  int last = -1;
+  for (int x = 0; x < row.width(); ++x) {
+    if ((pixels[x] & 0xFFFFFF) == kKeyGreen) continue;
+    if (first < 0) first = x;
+    last = x;
+  }
+  if (first < 0) return {};
+  const double ratio = frame.devicePixelRatio();
+  return {int(first / ratio), int(std::ceil((last + 1) / ratio))};
+}
+
+// The band's columns left of `split` as CopyBand copies them, with
+// `extra` columns let in at `middle`: filled by repeating the picture's
+// columns just left of it, those right of it moved along.
+void CopyStretchedLeft(QPainter& painter, const QImage& picture, const QRect& band, int split,
+                       int middle, int extra) {
+  CopyPart(painter, picture, QRect(0, 0, middle, band.height()), band.topLeft());
+  const int period = std::clamp(middle / 2, 1, 32);
+  for (int x = 0; x < extra; x += period) {
+    const int width = std::min(period, extra - x);
+    CopyPart(painter, picture, QRect(middle - period, 0, width, band.height()),
+             band.topLeft() + QPoint(middle + x, 0));
+  }
+  const int moved = split - middle - extra;
+  if (moved > 0)
+    CopyPart(painter, picture, QRect(middle, 0, moved, band.height()),
+             band.topLeft() + QPoint(middle + extra, 0));
+}
+
+// Room kept between a stretched tab and the split column, for the tab's
+// rounded end and the rule beyond it.
+constexpr int kTabClearance = 24;
+
 }  // namespace
 
 TLMpanel::TLMpanel(QWidget* parent) : QWidget(parent) {}
@@ -69,6 +114,13 @@ void TLMpanel::setTopptilekod(const QString& code) {
 void TLMpanel::setTopptileslutx(int column) {
   if (column == topptileslutx_) return;
   topptileslutx_ = std::max(column, 0);
+  Invalidate();
+}
+
+void TLMpanel::setFlikslutx(int column) {
+  column = std::max(column, 0);
+  if (column == flikslutx_) return;
+  flikslutx_ = column;
   Invalidate();
 }
 
@@ -142,7 +194,15 @@ void TLMpanel::ComposeFrame(const QImage& frame, const QImage& tab) {
   const int w = width();
   const int h = height();
   const int split = std::min(topptileslutx_ > 0 ? topptileslutx_ : w / 2, w);
-  if (tab.isNull()) {
+  const TabSpan own = TabOf(frame);
+  const int extra = own.right > own.left ? flikslutx_ - own.right : 0;
+  if (tab.isNull() && extra > 0) {
+    const QRect top(0, 0, w, h / 2);
+    const int top_split = std::min(std::max(split, flikslutx_ + kTabClearance), w);
+    CopyBand(painter, frame, top, top_split, false);
+    CopyStretchedLeft(painter, frame, top, top_split, (own.left + own.right) / 2, extra);
+    CopyBand(painter, frame, QRect(0, h / 2, w, h - h / 2), split, true);
+  } else if (tab.isNull()) {
     CopyBand(painter, frame, QRect(0, 0, w, h / 2), split, false);
     CopyBand(painter, frame, QRect(0, h / 2, w, h - h / 2), split, true);
   } else {

@@ -19,6 +19,12 @@
 // - frame and tab: the tab's rows fill the top, left of S from the tab's
 //   left and right of S from its right; below them the bottom of the frame
 //   picture, split at W / 2.
+// A frame picture may carry a tab of its own across its top left: the
+// columns of its first row that are not key green. With `flikslutx` set
+// beyond that tab's right end, the top half is stretched in the tab's
+// middle so that the tab ends there (its middle repeated, everything right
+// of it moved along), and S is kept clear of the stretched tab: a tab
+// grows with what it holds, and its outline and mask follow.
 #ifndef VX_CONTROLS_TLM_PANEL_H_
 #define VX_CONTROLS_TLM_PANEL_H_
 
@@ -40,6 +46,7 @@ class TLMpanel : public QWidget {
   Q_PROPERTY(QString ramtilekod READ ramtilekod WRITE setRamtilekod)
   Q_PROPERTY(QString topptilekod READ topptilekod WRITE setTopptilekod)
   Q_PROPERTY(int topptileslutx READ topptileslutx WRITE setTopptileslutx)
+  Q_PROPERTY(int flikslutx READ flikslutx WRITE setFlikslutx)
   Q_PROPERTY(bool parenttiler READ parenttiler WRITE setParenttiler)
   Q_PROPERTY(bool ejtopp READ ejtopp WRITE setEjtopp)
   Q_PROPERTY(bool nbstyle READ nbstyle WRITE setNbstyle)
@@ -52,6 +59,10 @@ class TLMpanel : public QWidget {
   void setRamtilekod(const QString& code);
   void setTopptilekod(const QString& code);
   void setTopptileslutx(int column);
+  // The column where the frame picture's own tab ends at least; 0 (the
+  // default) leaves the tab as drawn. Never narrows it.
+  void setFlikslutx(int column);
+  int flikslutx() const { return flikslutx_; }
   QString tilekod() const { return tilekod_; }
   QString ramtilekod() const { return ramtilekod_; }
   QString topptilekod() const { return topptilekod_; }
@@ -96,6 +107,7 @@ class TLMpanel : public QWidget {
   QString ramtilekod_;
   QString topptilekod_;
   int topptileslutx_ = 0;
+  int flikslutx_ = 0;
   TVXtiler* tiler_ = nullptr;
   bool parenttiler_ = false;
   PanelBorder border_;
