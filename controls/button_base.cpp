@@ -68,8 +68,13 @@ void ButtonBase::ShowHintAndName() {
     setToolTip(keys);
   else
     setToolTip(QStringLiteral("%1 (%2)").arg(hint_, keys));
+  // The caption, else the hint, names the button, unless its owner named
+  // it otherwise: a register toggle's caption is a bare count.
   const QString caption = CaptionOnOneLine(buttext_);
-  setAccessibleName(caption.isEmpty() ? hint_ : caption);
+  const QString automatic = caption.isEmpty() ? hint_ : caption;
+  if (accessibleName().isEmpty() || accessibleName() == automatic_name_)
+    setAccessibleName(automatic);
+  automatic_name_ = automatic;
 }
 
 void ButtonBase::paintEvent(QPaintEvent* /*event*/) {

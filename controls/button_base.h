@@ -72,6 +72,7 @@ class ButtonBase : public QWidget {
 
   QString buttext_;
   QString hint_;
+  QString automatic_name_;  // the accessible name ShowHintAndName gave last
   int tag_ = 0;
   QShortcut* shortcut_ = nullptr;
 };

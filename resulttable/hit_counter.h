@@ -20,12 +20,24 @@ struct HitButtons {
 
 struct HitCounter {
   // Captions of the births, marriages and deaths toggles: the person
-  // list's row count, "" for a register without rows.
+  // list's row count (GroupedCount), "" for a register without rows.
   std::array<std::string, 3> captions;
+  // What the toggles are called for a screen reader: the register and its
+  // persons, "F\xF6dda, 1 000 000 personer", "Vigda, 1 person", "D\xF6da,
+  // inga personer".
+  std::array<std::string, 3> toggle_names;
   int32_t hits = 0;
   std::string text = "0 valda";  // antallabel
   HitButtons buttons;
 };
+
+// `n` in decimal with its digits in groups of three, a no-break space
+// (A0h) between the groups so that a caption never breaks inside a number:
+// "417", "3\xA0000", "1\xA0000\xA0000".
+std::string GroupedCount(int64_t n);
+
+// The register of a toggle, in a word: "F\xF6dda", "Vigda", "D\xF6da".
+const char* ToggleWord(int register_number);
 
 // From each register's person-list row count (index 0 births) and the hit
 // count of the current register, which counts only when its list has rows.

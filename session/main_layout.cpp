@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cmath>
+#include <string>
+
+#include "resulttable/hit_counter.h"
 
 namespace vx {
 namespace {
@@ -33,27 +37,46 @@ void LayOutBottomRow(MainLayout& m, int W, int H) {
                kCommandButton.height};
 }
 
-void LayOutTable(MainLayout& m, int half, int H, int date_column) {
+// Side by side on the tab, each as wide as the widest caption needs.
+void LayOutToggles(MainLayout& m, const MainLayoutFit& fit) {
+  int caption = 0;
+  for (int64_t count : fit.counts)
+    caption = std::max(caption, CountCaptionWidth(count, fit.caption));
+  const int width =
+      std::max(kFirstToggle.width, kToggleCaptionLeft + caption + kToggleCaptionRight);
+  for (size_t i = 0; i < m.valknappar.size(); ++i) {
+    m.valknappar[i] = {kFirstToggle.left + static_cast<int>(i) * width, kFirstToggle.top, width,
+                       kFirstToggle.height};
+  }
+  m.table_tab_end = m.valknappar.back().right() + 4;
+}
+
+void LayOutTable(MainLayout& m, int half, int H, const MainLayoutFit& fit) {
   int h = H - kTablePanelTop - 68;
   h -= h % kTableRowHeight;
   m.tabellpanel = {8, kTablePanelTop, half - 30, h + 10};
   const int width = m.tabellpanel.width;
-  for (int r = 1; r <= 3; ++r)
-    m.valknappar[static_cast<size_t>(r - 1)] = TogglePlace(r);
+  LayOutToggles(m, fit);
   m.antallabel = kHitCounterPlace;
   m.persontab = {12, kTableTop, width - 42, std::max(h - 4 * kTableRowHeight, kTableRowHeight)};
   m.synliga = m.persontab.height / kTableRowHeight;
   m.personscr = {width - 25, kTableTop, kScrollBarWidth, m.persontab.height};
   m.datumsortknapp = {width - 60, 31, kSortButton.width, kSortButton.height};
   m.namnsortknapp = {width - 65 - kSortButton.width, 31, kSortButton.width, kSortButton.height};
-  date_column = std::max(date_column, kDateColumnWidth);
+  const int date_column = std::max(fit.date_column, kDateColumnWidth);
   m.column_widths = {m.persontab.width - date_column - 5, date_column};
 }
 
-void LayOutRecord(MainLayout& m, int half, int W) {
+void LayOutRecord(MainLayout& m, int half, int W, int label_width) {
   m.huvpost = {half + 6, kTablePanelTop, W - half - 12, m.tabellpanel.height - 4};
   m.postlab = kRecordMarkPlace;
   m.postnrlabel = kRecordLabelPlace;
+  // However long a label, the dot and the tab's end stay inside the panel.
+  const int widest = m.huvpost.width - kTabEndRoom - 6 - kStatusDot.width - 4 - m.postnrlabel.left;
+  m.postnrlabel.width = std::clamp(label_width, 1, widest);
+  m.statuslabel = {m.postnrlabel.right() + 4, kRecordLabelPlace.top, kStatusDot.width,
+                   kStatusDot.height};
+  m.record_tab_end = m.statuslabel.right() + 6;
   m.texten = {9, 29, m.huvpost.width - 40, m.huvpost.height - 37};
   m.textscr = {m.texten.right() + 4, m.texten.top, kScrollBarWidth, m.texten.height};
 }
@@ -81,12 +104,14 @@ MainLayout LayOutMainWindow(int width, int height, const MainLayoutFit& fit) {
   const int half = std::max(W / 2, kMinimumHalf);
   LayOutHeading(m, W, fit.headings_left);
   LayOutBottomRow(m, W, H);
-  LayOutTable(m, half, H, fit.date_column);
-  LayOutRecord(m, half, W);
+  LayOutTable(m, half, H, fit);
+  LayOutRecord(m, half, W, fit.record_label_width);
   UnderPanel<3>(m.tabellpanel, {&m.rensaknapp, &m.kopilistaknapp, &m.exportknapp});
   UnderPanel<3>(m.huvpost, {&m.postskrivknapp, &m.kopipostknapp, &m.postejknapp});
   assert(m.synliga >= 1 && m.synliga * kTableRowHeight == m.persontab.height);
   assert(LayoutFault(m.Panels()).empty());
+  assert(m.table_tab_end + kTabEndRoom <= m.tabellpanel.width);
+  assert(m.record_tab_end + kTabEndRoom <= m.huvpost.width);
   return m;
 }
 
@@ -128,9 +153,26 @@ std::vector<PanelLayout> MainLayout::Panels() const {
        {huvpost.width, huvpost.height},
        {{"postlab", postlab},
         {"postnrlabel", postnrlabel},
+        {"statuslabel", statuslabel},
         {"texten", texten},
         {"textscr", textscr}}},
+      {"tabellpanel's tab",
+       {table_tab_end, kTableTabHeight},
+       {{"foddavalknapp", valknappar[0]},
+        {"vigdavalknapp", valknappar[1]},
+        {"dodavalknapp", valknappar[2]}}},
+      {"huvpost's tab",
+       {record_tab_end, kRecordTabHeight},
+       {{"postlab", postlab}, {"postnrlabel", postnrlabel}, {"statuslabel", statuslabel}}},
   };
+}
+
+int CountCaptionWidth(int64_t count, const CaptionMetrics& metrics) {
+  if (count <= 0) return 0;
+  const std::string caption = GroupedCount(count);
+  const auto gaps = std::count(caption.begin(), caption.end(), '\xA0');
+  const auto digits = static_cast<int64_t>(caption.size()) - gaps;
+  return static_cast<int>(std::ceil(digits * metrics.digit + gaps * metrics.group_gap));
 }
 
 LogoPlacement PlaceLogo(std::optional<Extent> figure) {

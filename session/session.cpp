@@ -224,6 +224,21 @@ Status Session::RecordOfLokalId(int register_number, std::string_view lokalid, u
   return status;
 }
 
+Status Session::LongestLokalId(int register_number, std::string& lokalid) {
+  lokalid.clear();
+  if (Status status = CheckRegister(register_number); !status.ok()) return status;
+  return Run([&] {
+    TVXstruktlista* list =
+        catalogue_->soklistor(register_number, SearchForm(register_number).lokalid_slot);
+    if (list == nullptr) return Status::OK();
+    for (int32_t row = 1; row <= list->RowCount(); ++row) {
+      if (Status status = list->ReadRow(row); !status.ok()) return status;
+      if (list->RowText().size() > lokalid.size()) lokalid = list->RowText();
+    }
+    return Status::OK();
+  });
+}
+
 Status Session::SearchAll(std::string_view text) {
   if (Status status = CheckOpen(); !status.ok()) return status;
   return Run([&] {

@@ -105,6 +105,10 @@ class Session {
   // The Lokal-ID jump of register 1..3's form. NotFound: "Lokal-ID X finns
   // inte!", the result unchanged.
   Status SearchLokalId(int register_number, std::string_view lokalid);
+  // The longest Lokal-ID of register 1..3 (the first of that length in the
+  // list's order), for sizing what shows record labels; empty when the
+  // register has none. Reads the register's whole Lokal-ID list.
+  Status LongestLokalId(int register_number, std::string& lokalid);
   // One text in every field of all three registers; each register's result
   // becomes its share of the hits. An empty text changes nothing.
   Status SearchAll(std::string_view text);

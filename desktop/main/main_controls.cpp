@@ -4,6 +4,8 @@
 #include "controls/ink_label.h"
 #include "controls/qt_rect.h"
 #include "controls/qt_theme.h"
+#include "controls/screen_text.h"
+#include "resulttable/hit_counter.h"
 
 #include <QPainter>
 
@@ -56,17 +58,17 @@ void CreateTablePanel(MainControls& c) {
   c.tabellpanel->setTilekod("flikbak");
   c.tabellpanel->setRamtilekod("f01flik");
   const char* figures[] = {"f01", "v01", "d01"};
-  const char* names[] = {"Födda", "Vigda", "Döda"};
   for (int r = 0; r < 3; ++r) {
     TVXknapp* toggle = RadioText(c.tabellpanel, "", 1);
     toggle->setKnapptyp(TVXknapp::kntRutabild);
     toggle->setFigur1(figures[r]);
     toggle->setTransp(true);
-    toggle->setAvst(22);
+    toggle->setAvst(kToggleCaptionLeft);
     toggle->setTextvmarg(true);
-    toggle->setGeometry(QtRect(TogglePlace(r + 1)));
-    toggle->setAccessibleName(names[r]);
-    toggle->setHint(names[r]);
+    toggle->setFont(QtFont(theme::kCaptionFont));
+    const QString word = ScreenText(ToggleWord(r + 1));
+    toggle->setHint(QStringLiteral("Visa tr\u00e4ffarna bland ") + word.toLower());
+    toggle->setAccessibleName(word);
     toggle->SetShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + r)));
     c.valknappar[r] = toggle;
   }
@@ -110,6 +112,8 @@ void CreateRecordPanel(MainControls& c) {
   c.postnrlabel->setGeometry(QtRect(kRecordLabelPlace));
   c.postnrlabel->setAccessibleName("Postens id");
   c.statuslabel = new QLabel(QString::fromUtf8("\u25CF"), c.huvpost);
+  c.statuslabel->setFont(QtFont(theme::kCaptionFont));
+  c.statuslabel->setAlignment(Qt::AlignCenter);
   c.statuslabel->hide();
   c.texten = new TVXdyntex(c.huvpost);
   c.texten->setTilekod("flikbak");
@@ -205,6 +209,9 @@ void ApplyMainLayout(MainControls& c, const MainLayout& m) {
   place(c.omknapp, m.omknapp);
   place(c.avslutaknapp, m.avslutaknapp);
   place(c.tabellpanel, m.tabellpanel);
+  c.tabellpanel->setFlikslutx(m.table_tab_end);
+  for (size_t i = 0; i < c.valknappar.size(); ++i)
+    place(c.valknappar[i], m.valknappar[i]);
   place(c.persontab, m.persontab);
   place(c.personscr, m.personscr);
   place(c.namnsortknapp, m.namnsortknapp);
@@ -213,6 +220,9 @@ void ApplyMainLayout(MainControls& c, const MainLayout& m) {
   c.persontab->setColumnWidth(0, m.column_widths[0]);
   c.persontab->setColumnWidth(1, m.column_widths[1]);
   place(c.huvpost, m.huvpost);
+  c.huvpost->setFlikslutx(m.record_tab_end);
+  place(c.postnrlabel, m.postnrlabel);
+  place(c.statuslabel, m.statuslabel);
   place(c.texten, m.texten);
   place(c.textscr, m.textscr);
   place(c.rensaknapp, m.rensaknapp);

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QShortcut>
@@ -76,6 +77,7 @@ void Tmain_form::FirstShow() {
                                     session_.TableRegister(3)},
       session_.shown_records());
   PlaceLogo();
+  MeasureRecordLabels();
   LayOut();
   AttachPictures(c_, *pictures_);
   ShowHeadings();
@@ -151,15 +153,42 @@ void Tmain_form::moveEvent(QMoveEvent* event) {
 
 void Tmain_form::LayOut() {
   if (!shown_ || !table_) return;
+  MainLayoutFit fit;
   // The widest date the table shows, in the table's font.
-  const int date_column =
+  fit.date_column =
       c_.persontab->fontMetrics().horizontalAdvance(QStringLiteral("dp 8888-88-88")) + 6;
-  const MainLayout layout = LayOutMainWindow(
-      width(), height(), {.date_column = date_column, .headings_left = headings_left_});
+  fit.headings_left = headings_left_;
+  for (int r = 1; r <= 3; ++r) {
+    if (session_.RegisterOn(r))
+      fit.counts[size_t(r - 1)] = session_.catalogue().PersonList(r).RowCount();
+  }
+  const QFontMetricsF caption(c_.valknappar[0]->font());
+  fit.caption.digit = 0;
+  for (char digit = '0'; digit <= '9'; ++digit)
+    fit.caption.digit = std::max(fit.caption.digit, caption.horizontalAdvance(QChar(digit)));
+  fit.caption.group_gap = caption.horizontalAdvance(QChar(0xA0));
+  fit.record_label_width = record_label_width_;
+  const MainLayout layout = LayOutMainWindow(width(), height(), fit);
   ApplyMainLayout(c_, layout);
   table_->SetVisibleRows(layout.synliga);
   ShowTable();
   UpdateTextScrollBar();
+}
+
+// The record label is as wide as the longest Lokal-ID of the set, so that
+// the tab it stands on does not change from record to record.
+void Tmain_form::MeasureRecordLabels() {
+  const QFontMetrics metrics(c_.postnrlabel->font());
+  for (int r = 1; r <= 3; ++r) {
+    if (!session_.RegisterOn(r)) continue;
+    std::string longest;
+    if (const Status status = session_.LongestLokalId(r, longest); !status.ok()) {
+      ReportMessage(status.message());
+      continue;
+    }
+    record_label_width_ =
+        std::max(record_label_width_, metrics.horizontalAdvance(ScreenText(longest)) + 2);
+  }
 }
 
 void Tmain_form::closeEvent(QCloseEvent* event) {

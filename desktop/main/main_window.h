@@ -107,6 +107,7 @@ class Tmain_form : public QWidget {
   bool OpenRegisterSet();
   void ShowHeadings();
   void PlaceLogo();
+  void MeasureRecordLabels();
   void LayOut();
   void ConnectCommands();
   void ConnectTable();
@@ -124,6 +125,7 @@ class Tmain_form : public QWidget {
   void ShowTable();
   void ShowCounter();
   void ShowRecord();
+  void ShowStatusDot(StatusDot dot);
   void UpdateTextScrollBar();
   void OnWheel(int delta);
   std::string CellText(int row, int column);
@@ -149,6 +151,8 @@ class Tmain_form : public QWidget {
   bool syncing_ = false;                 // the controls are being set from the table
   bool in_wheel_ = false;                // guards the wheel against re-entry
   int headings_left_ = kLogoPlace.left;  // right of the set's logo
+  // The widest record label of the set (and of those shown), in pixels.
+  int record_label_width_ = kRecordLabelPlace.width;
   int shown_register_ = -1;
   uint32_t shown_record_ = 0;
 };

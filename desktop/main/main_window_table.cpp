@@ -97,6 +97,7 @@ void Tmain_form::ShowCounter() {
   for (int r = 0; r < 3; ++r) {
     if (c_.valknappar[r]->isEnabled())
       c_.valknappar[r]->setButtext(ScreenText(counter.captions[r]));
+    c_.valknappar[r]->setAccessibleName(ScreenText(counter.toggle_names[r]));
   }
   c_.antallabel->setText(ScreenText(counter.text));
   const HitButtons& b = counter.buttons;
@@ -117,16 +118,32 @@ void Tmain_form::ShowRecord() {
   c_.postlab->setVisible(!view.mark_figure.empty());
   c_.postlab->setFigur1(QString::fromStdString(view.mark_figure));
   c_.postlab->setFigur2(QString::fromStdString(view.mark_figure));
-  c_.statuslabel->setVisible(view.dot != StatusDot::kHidden);
-  const QColor dot = QtColor(view.dot == StatusDot::kRed ? theme::kStatusRed : theme::kStatusGreen);
-  c_.statuslabel->setStyleSheet(QStringLiteral("color: %1;").arg(dot.name()));
-  c_.postnrlabel->adjustSize();
-  c_.statuslabel->adjustSize();
-  c_.statuslabel->move(c_.postnrlabel->geometry().right() + 8, c_.postnrlabel->y());
+  ShowStatusDot(view.dot);
+  // A label wider than the set's Lokal-IDs (a record known by its number)
+  // widens the tab for good.
+  const int label_width =
+      c_.postnrlabel->fontMetrics().horizontalAdvance(c_.postnrlabel->text()) + 2;
+  if (label_width > record_label_width_) {
+    record_label_width_ = label_width;
+    LayOut();
+  }
   c_.texten->SetText(view.coded_text);
   c_.texten->SetPixelOffset(0);
   c_.textscr->setPosition(1);
   UpdateTextScrollBar();
+}
+
+// Red for STATUS E, green for K, hidden otherwise; it stands on the tab
+// right after the label, named for a screen reader by what it means.
+void Tmain_form::ShowStatusDot(StatusDot dot) {
+  c_.statuslabel->setVisible(dot != StatusDot::kHidden);
+  QPalette palette = c_.statuslabel->palette();
+  palette.setColor(QPalette::WindowText,
+                   QtColor(dot == StatusDot::kRed ? theme::kStatusRed : theme::kStatusGreen));
+  c_.statuslabel->setPalette(palette);
+  c_.statuslabel->setAccessibleName(dot == StatusDot::kRed     ? QStringLiteral("Status E")
+                                    : dot == StatusDot::kGreen ? QStringLiteral("Status K")
+                                                               : QString());
 }
 
 void Tmain_form::UpdateTextScrollBar() {

@@ -667,6 +667,21 @@ TEST(RecordViewChoice, TextScrollBarOnlyForATallerText) {
 TEST(HitCounterTest, CaptionsCountAndButtons) {
   HitCounter counter = uppdateraantal({9, 0, 2}, 3, 2);
   EXPECT_EQ(counter.captions, (std::array<std::string, 3>{"9", "", "2"}));
+  // A screen reader hears the register and its persons, never a bare count.
+  EXPECT_EQ(counter.toggle_names, (std::array<std::string, 3>{"F\xF6"
+                                                              "dda, 9 personer",
+                                                              "Vigda, inga personer",
+                                                              "D\xF6"
+                                                              "da, 2 personer"}));
+  EXPECT_EQ(uppdateraantal({1000000, 1, 0}, 1, 0).toggle_names[0],
+            "F\xF6"
+            "dda, 1\xA0"
+            "000\xA0"
+            "000 personer");
+  EXPECT_EQ(uppdateraantal({1000000, 1, 0}, 1, 0).captions[0],
+            "1\xA0"
+            "000\xA0"
+            "000");
   EXPECT_EQ(counter.text, "2 valda");
   EXPECT_TRUE(counter.buttons.skrivknapp);
   // A current register without rows has no hits.
