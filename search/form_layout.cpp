@@ -59,15 +59,17 @@ SearchFormLayout LayOutSearchForm(const SearchFormTable& form) {
   m.heading = {kMargin, 12, 400, 26};
   m.slutknapp = {m.width - 8 - kButton, 8, kButton, kButton};
   m.helpknapp = {m.slutknapp.left - 6 - kButton, 8, kButton, kButton};
+  // The visible fields and the Lokal-ID group (-1), each at its place in
+  // the tab order: the death form's Lokal-ID stands before its last field.
   std::vector<int> order;
   for (size_t i = 0; i < form.fields.size(); ++i) {
     if (form.fields[i].visible) order.push_back(static_cast<int>(i));
   }
-  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-    return form.fields[static_cast<size_t>(a)].tab_order <
-           form.fields[static_cast<size_t>(b)].tab_order;
-  });
-  order.push_back(-1);  // the Lokal-ID group
+  order.push_back(-1);
+  const auto tab = [&](int field) {
+    return field < 0 ? form.lokalid_tab_order : form.fields[static_cast<size_t>(field)].tab_order;
+  };
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return tab(a) < tab(b); });
   const int column = (m.width - 2 * kMargin - kColumnGap) / 2;
   const int bottom = m.height - 12 - 26;
   // The rows share the height above the buttons, within bounds.

@@ -1,6 +1,6 @@
-// Where a register search form's controls go: its field groups in two
-// columns in tab order (reading order is tab order), the Lokal-ID group
-// last, the command buttons below. One layout serves all three forms, each
+// Where a register search form's controls go: its field groups and the
+// Lokal-ID group in two columns in tab order (reading order is tab
+// order), the command buttons below. One layout serves all three forms, each
 // of fixed size. Every control lies inside the form and none overlaps
 // another (asserted).
 #ifndef VX_SEARCH_FORM_LAYOUT_H_
@@ -25,8 +25,8 @@ struct SearchFormLayout {
   int width = 0;  // the client area
   int height = 0;
   Rect heading, helpknapp, slutknapp;
-  // The visible fields by tab order, then the Lokal-ID group (whose
-  // list_button is the "Sök lokal-ID >>" button).
+  // The visible fields and the Lokal-ID group (field -1, whose list_button
+  // is the "Sök lokal-ID >>" button) by tab order.
   std::vector<FieldGroupPlace> groups;
   Rect normknapp, rensaknapp, soekknapp;
 

@@ -64,6 +64,10 @@ QLineEdit* QuickSearchEdit(QWidget* parent, const Rect& label_where, const Rect&
 bool RouteListKey(const QKeyEvent& event, TLMtab* grid, QLineEdit* edit) {
   const int key = event.key();
   const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+  if (key == Qt::Key_Down && modifiers == Qt::NoModifier && edit->hasFocus()) {
+    grid->setFocus(Qt::TabFocusReason);  // on the row the quick search found
+    return true;
+  }
   const bool move =
       key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown;
   if (move && modifiers == Qt::NoModifier) {

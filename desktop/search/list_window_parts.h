@@ -34,9 +34,10 @@ QLabel* ListLabel(QWidget* parent, const theme::Font& font, const Rect& where);
 TLMtab* ListGrid(QWidget* parent, PictureSet& pictures, int columns, const Rect& where);
 // The edit at `where`, its label "Snabbsök i listan" at `label`.
 QLineEdit* QuickSearchEdit(QWidget* parent, const Rect& label, const Rect& where);
-// A key the focused control of a list window left to the window: the
-// grid's moves (Up, Down, Page Up, Page Down) reach the grid from the quick
-// search, and typing goes to the quick search. False for any other key.
+// A key the focused control of a list window left to the window: Down in
+// the quick search moves into the grid on its current row (the row found),
+// Up, Page Up and Page Down reach the grid from the quick search, and
+// typing goes to the quick search. False for any other key.
 bool RouteListKey(const QKeyEvent& event, TLMtab* grid, QLineEdit* edit);
 // A figure of the program's pictures as an image (empty when missing).
 QImage FigureImage(TVXfigurer& figures, const char* name);

@@ -98,6 +98,12 @@ void Tsoktabform::ConnectControls() {
   connect(jaknapp_, &TVXknapp::Click, this, &Tsoktabform::Confirm);
   connect(slutknapp_, &TVXknapp::Click, this, &QDialog::reject);
   connect(helpknapp_, &TVXknapp::Click, this, &Tsoktabform::ShowHelp);
+  // Tab and Shift+Tab go between the quick search and the list; the
+  // buttons have their keys (Enter, Esc, Ctrl+R, F1).
+  for (QWidget* button :
+       std::initializer_list<QWidget*>{rensaknapp_, jaknapp_, slutknapp_, helpknapp_})
+    button->setFocusPolicy(Qt::NoFocus);
+  setTabOrder(snabbsokedit_, soktab_);
 }
 
 // The field's help code is the search form's; the picker explains itself.

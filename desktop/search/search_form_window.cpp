@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <utility>
 
 #include "controls/bitmap_button.h"
 #include "controls/command_face.h"
@@ -19,6 +20,7 @@
 #include "desktop/search/normalisation_window.h"
 #include "desktop/search/picker_window.h"
 #include "engine/util/message_sink.h"
+#include "search/control_names.h"
 #include "search/form_availability.h"
 #include "search/form_layout.h"
 #include "search/picked_rows.h"
@@ -33,16 +35,21 @@ QLineEdit* FieldEdit(QWidget* parent) {
   return edit;
 }
 
-// An edit in list mode shows the picker's summary, grey and italic.
+// An edit in list mode shows the picker's summary, grey and italic on the
+// paper of a field that cannot be typed in. It stays in the Tab chain, read
+// only, so that F4 and Shift+F4 reach its buttons and a screen reader its
+// summary.
 void ShowMode(QLineEdit* edit, bool list_mode) {
   QFont font = edit->font();
   font.setItalic(list_mode);
   edit->setFont(font);
+  edit->setReadOnly(list_mode);
   QPalette palette = edit->palette();
   const QColor text = QtColor(list_mode ? theme::kSummaryText : theme::kEditText);
   palette.setColor(QPalette::Text, text);
   palette.setColor(QPalette::Disabled, QPalette::Text, text);
-  palette.setColor(QPalette::Base, QtColor(theme::kEditBase));
+  palette.setColor(QPalette::Base,
+                   QtColor(list_mode ? theme::kDisabledEditBase : theme::kEditBase));
   palette.setColor(QPalette::Disabled, QPalette::Base, QtColor(theme::kDisabledEditBase));
   edit->setPalette(palette);
 }
@@ -117,28 +124,35 @@ void Tsok_form::BuildGroups(PictureSet& pictures) {
     if (lokalid) {
       lokalidedit_ = g.edit;
       lokalidedit_->setAccessibleName(QStringLiteral("Lokal-ID"));
+      lokalidedit_->installEventFilter(this);
       soeklokalid_ = new TVXknapp(huvudpanel_);
       soeklokalid_->setButtext(QString::fromUtf8("S\u00f6k lokal-ID >>"));
+      soeklokalid_->setAccessibleName(QString::fromUtf8("S\u00f6k lokal-ID"));
+      soeklokalid_->setFocusPolicy(Qt::NoFocus);  // Enter in the field jumps
       soeklokalid_->setGeometry(QtRect(place.list_button));
-      setTabOrder(lokalidedit_, soeklokalid_);
       connect(soeklokalid_, &ButtonBase::Click, this, &Tsok_form::JumpToLokalId);
       continue;
     }
+    const FormField& field = form.fields[size_t(place.field)];
     g.edit->setAccessibleName(g.label->text());
     if (place.type_button.width > 0) {
+      // Out of the Tab chain: F4 and Shift+F4 press them for the focused
+      // field; assistive technology reaches them by their names.
       g.type_button = new Tspecbut(huvudpanel_);
       g.type_button->setHint(QString::fromUtf8("Skriv in s\u00f6kord"));
+      g.type_button->setToolTip(QString::fromUtf8("Skriv in s\u00f6kord (Skift+F4)"));
+      g.type_button->setAccessibleName(ScreenText(TypeButtonName(field)));
       g.list_button = new Tspecbut(huvudpanel_);
       g.list_button->setHint(QString::fromUtf8("V\u00e4lj s\u00f6kord fr\u00e5n lista"));
+      g.list_button->setToolTip(QString::fromUtf8("V\u00e4lj s\u00f6kord fr\u00e5n lista (F4)"));
+      g.list_button->setAccessibleName(ScreenText(ListButtonName(field)));
       for (Tspecbut* b : {g.type_button, g.list_button}) {
         b->setStaydown(true);
         b->setRadio(true);
+        b->setFocusPolicy(Qt::NoFocus);
       }
       g.type_button->setGeometry(QtRect(place.type_button));
       g.list_button->setGeometry(QtRect(place.list_button));
-      setTabOrder(g.edit, g.type_button);
-      setTabOrder(g.type_button, g.list_button);
-      previous = g.list_button;
       const qreal ratio = devicePixelRatioF();
       g.type_button->setBitm(
           CommandFace(pictures.mainfigur(), "knabc", {}, g.type_button->size(), ratio));
@@ -187,12 +201,20 @@ void Tsok_form::BuildButtons(PictureSet& pictures) {
       help_->ShowHelpText(std::string(state_.form().help_code), this,
                           Ttextform::HelpCaller::kDialog);
   });
+  // Tab goes from field to field only: every command has its key (Enter,
+  // Esc, F1, F2, Ctrl+R).
+  for (QWidget* button :
+       std::initializer_list<QWidget*>{soekknapp_, rensaknapp_, normknapp_, slutknapp, helpknapp})
+    button->setFocusPolicy(Qt::NoFocus);
 }
 
 void Tsok_form::ConnectGroup(size_t i) {
   const Group& g = groups_[i];
-  connect(g.edit, &QLineEdit::textEdited, this,
-          [this, i](const QString& text) { state_.SetText(i, DataText(text)); });
+  // Every change but the form's own showing, so that a text put in by
+  // assistive technology is searched as a typed one.
+  connect(g.edit, &QLineEdit::textChanged, this, [this, i](const QString& text) {
+    if (!showing_) state_.SetText(i, DataText(text));
+  });
   g.edit->installEventFilter(this);
   g.edit->setProperty("field", static_cast<int>(i));
   if (g.type_button == nullptr) return;
@@ -203,11 +225,12 @@ void Tsok_form::ConnectGroup(size_t i) {
 void Tsok_form::ShowField(size_t i) {
   const Group& g = groups_[i];
   const FieldState& f = state_.field(i);
+  const bool was = std::exchange(showing_, true);
   g.edit->setText(ScreenText(f.text));
+  showing_ = was;
   g.edit->setCursorPosition(0);
   ShowMode(g.edit, f.list_mode);
   if (g.type_button == nullptr) return;
-  g.edit->setEnabled(!f.list_mode && g.label->isEnabled());
   g.type_button->setDown(!f.list_mode);
   g.list_button->setDown(f.list_mode);
 }
@@ -290,7 +313,7 @@ void Tsok_form::ShowAvailability() {
     g.label->setEnabled(!off);
     for (QWidget* w : {static_cast<QWidget*>(g.type_button), static_cast<QWidget*>(g.list_button)})
       if (w != nullptr) w->setEnabled(!off);
-    g.edit->setEnabled(!off && !state_.field(i).list_mode);
+    g.edit->setEnabled(!off);
   }
   const bool no_lokalid = LokalIdDisabled(session_.catalogue(), form);
   lokalidedit_->setEnabled(!no_lokalid);
@@ -310,6 +333,7 @@ void Tsok_form::keyPressEvent(QKeyEvent* event) {
       reject();
       return;
     case Qt::Key_F4: {
+      if (last_field_ < 0) return;
       const Group& g = groups_[size_t(last_field_)];
       if (g.type_button == nullptr || !g.type_button->isEnabled()) return;
       if (event->modifiers() & Qt::ShiftModifier)
@@ -327,6 +351,7 @@ bool Tsok_form::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn) {
     const QVariant field = watched->property("field");
     if (field.isValid()) last_field_ = field.toInt();
+    if (watched == lokalidedit_) last_field_ = -1;
   }
   return QDialog::eventFilter(watched, event);
 }

@@ -7,8 +7,10 @@
 // found Lokal-ID; the main window then shows the register's hits.
 //
 // The fields' modes and texts are SearchFormState's; the search and the
-// jump are the session's. Keys besides Enter and Esc: F4 the list button
-// of the field last focused, Shift+F4 its type button, F2 the
+// jump are the session's. Tab and Shift+Tab go from field to field in the
+// form's tab order (a field in list mode is read only, not skipped); no
+// button is in the Tab chain. Keys besides Enter and Esc: F4 the list
+// button of the focused field, Shift+F4 its type button, F2 the
 // normalisation view, F1 help, Ctrl+R clear.
 #ifndef VX_DESKTOP_SEARCH_SEARCH_FORM_WINDOW_H_
 #define VX_DESKTOP_SEARCH_SEARCH_FORM_WINDOW_H_
@@ -97,8 +99,9 @@ class Tsok_form : public QDialog {
   Tspecbut* soekknapp_ = nullptr;
   Tspecbut* rensaknapp_ = nullptr;
   TVXknapp* normknapp_ = nullptr;
-  int last_field_ = 0;  // the field whose edit had the focus last
+  int last_field_ = 0;  // the field whose edit had the focus last; -1 the Lokal-ID
   bool focus_first_ = false;
+  bool showing_ = false;  // ShowField is setting an edit's text
 };
 
 }  // namespace vx

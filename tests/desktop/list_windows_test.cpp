@@ -172,18 +172,44 @@ TEST_F(PickerWindowTest, RightDragFromATickedRowUnticksSixRowsLeftClickTicksNoth
   });
 }
 
+// Keys go where the user's focus is: typing to the quick search, Down or
+// Tab into the list on the row found, Space ticks it, Enter confirms.
+TEST_F(PickerWindowTest, TypingDownOrTabSpaceAndEnterTickExactlyTheFoundWord) {
+  for (const Qt::Key into_list : {Qt::Key_Down, Qt::Key_Tab}) {
+    SCOPED_TRACE(into_list == Qt::Key_Down ? "Down" : "Tab");
+    ClearPickedRows(session_->catalogue(), 1);
+    EXPECT_TRUE(Pick(kSurnameSlot, [&] {
+      Type("Namn37");
+      EXPECT_EQ(Grid()->currentRow(), 37);
+      QTest::keyClick(QApplication::focusWidget(), into_list);
+      EXPECT_EQ(QApplication::focusWidget(), Grid());
+      EXPECT_EQ(Grid()->currentRow(), 37) << "on the row found, not the next";
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+      EXPECT_EQ(Text("antlabel"), "Valda: 1 av 60");
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }));
+    EXPECT_EQ(TickCount(kSurnameSlot), 1);
+    EXPECT_TRUE(Ticked(kSurnameSlot, 37));
+    EXPECT_EQ(window_->valdtext(), "Namn37");
+  }
+}
+
 TEST_F(PickerWindowTest, SpaceTicksTheCurrentRowUnlessAWordIsBeingTyped) {
   Pick(kSurnameSlot, [&] {
+    QTest::keyClick(Edit(), Qt::Key_Space);  // nothing typed yet: ticks
+    EXPECT_TRUE(Ticked(kSurnameSlot, 0));
     QTest::keyClick(Edit(), Qt::Key_Down);
-    QTest::keyClick(Edit(), Qt::Key_Down);
-    EXPECT_EQ(Grid()->currentRow(), 2);
-    QTest::keyClick(Edit(), Qt::Key_Space);
-    EXPECT_TRUE(Ticked(kSurnameSlot, 2));
+    QTest::keyClick(Grid(), Qt::Key_Down);
+    EXPECT_EQ(Grid()->currentRow(), 1);
     QTest::keyClick(Grid(), Qt::Key_Space);
-    EXPECT_FALSE(Ticked(kSurnameSlot, 2));
+    EXPECT_TRUE(Ticked(kSurnameSlot, 1));
+    QTest::keyClick(Grid(), Qt::Key_Space);
+    EXPECT_FALSE(Ticked(kSurnameSlot, 1));
+    QTest::keyClick(Grid(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Edit());
     Type("namn 1");
     EXPECT_EQ(Edit()->text(), "namn 1");
-    EXPECT_EQ(TickCount(kSurnameSlot), 0);
+    EXPECT_EQ(TickCount(kSurnameSlot), 1);
   });
 }
 

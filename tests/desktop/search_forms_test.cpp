@@ -228,7 +228,7 @@ TEST_F(SearchFormsTest, ListModeCancelledKeepsTheGreyTextAndFindsNothing) {
     WhileModal([&] { QTest::keyClick(window_->picker(), Qt::Key_Escape); },
                [&] { QTest::mouseClick(form.ListButton("farfn"), Qt::LeftButton); });
     EXPECT_EQ(form.Edit("farfn")->text(), "Anders");
-    EXPECT_FALSE(form.Edit("farfn")->isEnabled());
+    EXPECT_TRUE(form.Edit("farfn")->isReadOnly());
   });
   EXPECT_EQ(c().antallabel->text(), "0 valda");
 }
@@ -259,37 +259,100 @@ TEST_F(SearchFormsTest, ClearingResetsModesTextsTicksAndThePickersPlace) {
       [&] { window_->picker()->Pick(3, 16, testing::W("Dödsorsak"), "HJ007"); });
 }
 
-// Tab visits every field and button of each form, fields in reading order.
-TEST_F(SearchFormsTest, TabReachesEveryFieldAndButton) {
+// Tab goes from field to field in each form's tab order, the Lokal-ID at
+// its own place (the death form's before Dödsorsak), and to no button.
+TEST_F(SearchFormsTest, TabGoesFromFieldToFieldInTheFormsTabOrder) {
   for (int r = 1; r <= 3; ++r) {
     Tsok_form& form = Form(r);
-    std::vector<FormField> fields;
-    for (const FormField& field : form.state().form().fields)
-      if (field.visible) fields.push_back(field);
+    const SearchFormTable& table = form.state().form();
+    std::vector<std::pair<int, QWidget*>> fields = {{table.lokalid_tab_order, form.LokalIdEdit()}};
+    for (const FormField& field : table.fields)
+      if (field.visible) fields.push_back({field.tab_order, form.Edit(field.prefix)});
     std::sort(fields.begin(), fields.end(),
-              [](const FormField& a, const FormField& b) { return a.tab_order < b.tab_order; });
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<QWidget*> expected;
+    for (const auto& field : fields)
+      expected.push_back(field.second);
     std::vector<QWidget*> chain;
-    QWidget* start = form.Edit(fields.front().prefix);
-    for (QWidget* w = start; w != nullptr && (chain.empty() || w != start);
-         w = w->nextInFocusChain()) {
+    QWidget* w = expected.front();
+    do {
       if (w->focusPolicy() & Qt::TabFocus) chain.push_back(w);
-      if (chain.size() > 200) break;
-    }
-    auto at = [&](QWidget* w) { return std::find(chain.begin(), chain.end(), w) - chain.begin(); };
-    long previous = -1;
-    for (const FormField& field : fields) {
-      SCOPED_TRACE(std::string(field.prefix));
-      ASSERT_LT(size_t(at(form.Edit(field.prefix))), chain.size());
-      if (form.TypeButton(field.prefix) != nullptr) {
-        EXPECT_EQ(at(form.TypeButton(field.prefix)), at(form.Edit(field.prefix)) + 1);
-        EXPECT_EQ(at(form.ListButton(field.prefix)), at(form.Edit(field.prefix)) + 2);
-      }
-      EXPECT_GT(at(form.Edit(field.prefix)), previous) << "in the form's tab order";
-      previous = at(form.Edit(field.prefix));
-    }
-    EXPECT_LT(size_t(at(form.LokalIdEdit())), chain.size());
-    EXPECT_LT(size_t(at(form.SearchButton())), chain.size());
+      w = w->nextInFocusChain();
+    } while (w != expected.front() && chain.size() < 100);
+    EXPECT_EQ(chain, expected) << "register " << r;
   }
+}
+
+// Keys as a user types them, to whatever has the focus.
+void TypeIntoFocus(const QString& text) {
+  QTest::keyClicks(QApplication::focusWidget(), text);
+}
+
+// The births form filled by typing, a move with Tab (or Shift+Tab back)
+// and typing again, then Enter: the search has both fields.
+TEST_F(SearchFormsTest, AFormFilledByTypingAndTabSearchesWithBothFields) {
+  struct Case {
+    const char* start;  // the field focused first
+    const char* first;
+    Qt::KeyboardModifiers move;  // Tab or Shift+Tab
+    const char* second;
+  };
+  const Case cases[] = {{"fn", "Anna", Qt::NoModifier, "1700-1799"},
+                        {"fod", "1700-1799", Qt::ShiftModifier, "Anna"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.start);
+    WhileModal(
+        [&] {
+          Tsok_form& form = Form(1);
+          EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+          form.ClearSearchForm();
+          form.Edit(c.start)->setFocus();
+          TypeIntoFocus(c.first);
+          QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, c.move);
+          TypeIntoFocus(c.second);
+          QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        },
+        [&] { QTest::mouseClick(window_->controls().sokknappar[0], Qt::LeftButton); });
+    EXPECT_FALSE(Form(1).isVisible());
+    const std::vector<std::string> names = TableNames(1);
+    EXPECT_FALSE(names.empty());
+    EXPECT_EQ(names, SokNames(1, {"--fn", "Anna", "--fod", "1700-1799"}));
+  }
+}
+
+// F4 and Shift+F4 press the list and type buttons of the focused field,
+// also when it is in list mode; the buttons are out of the Tab chain.
+TEST_F(SearchFormsTest, F4AndShiftF4PressTheFocusedFieldsButtons) {
+  const size_t fn = size_t(SearchForm(1).FieldIndex("fn"));
+  bool picked = false;
+  WhileModal(
+      [&] {
+        Tsok_form& form = Form(1);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+        form.ClearSearchForm();
+        form.Edit("farfn")->setFocus();
+        form.Edit("fn")->setFocus();
+        WhileModal(
+            [&] {
+              picked = window_->picker()->isVisible();
+              QTest::keyClick(window_->picker(), Qt::Key_Return);
+            },
+            [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4); });
+        EXPECT_TRUE(form.state().field(fn).list_mode);
+        EXPECT_TRUE(form.ListButton("fn")->down());
+        // The field in list mode keeps the form's focus, read only.
+        EXPECT_EQ(form.focusWidget(), form.Edit("fn"));
+        QTest::keyClick(form.focusWidget(), Qt::Key_F4, Qt::ShiftModifier);
+        EXPECT_FALSE(form.state().field(fn).list_mode);
+        EXPECT_TRUE(form.TypeButton("fn")->down());
+        EXPECT_EQ(form.focusWidget(), form.Edit("fn"));
+        EXPECT_EQ(form.TypeButton("fn")->focusPolicy(), Qt::NoFocus);
+        EXPECT_EQ(form.ListButton("fn")->accessibleName().toStdString(),
+                  "Förnamn: välj sökord från lista");
+        form.reject();
+      },
+      [&] { QTest::mouseClick(window_->controls().sokknappar[0], Qt::LeftButton); });
+  EXPECT_TRUE(picked);
 }
 
 TEST_F(SearchFormsTest, EnterOnAMissingLokalIdTellsAndStaysOpen) {

@@ -1,5 +1,5 @@
-// The three search forms' layouts: every group in tab order, the Lokal-ID
-// group last, above the command buttons (that none overlaps another, at
+// The three search forms' layouts: every group, the Lokal-ID group too, in
+// tab order above the command buttons (that none overlaps another, at
 // the forms' sizes, is swept with every window in window_layouts_test).
 #include "search/form_layout.h"
 
@@ -18,17 +18,23 @@ TEST(SearchFormLayoutTest, GroupsComeInTabOrderAboveTheButtons) {
     for (const FormField& field : form.fields)
       visible += field.visible ? 1 : 0;
     ASSERT_EQ(m.groups.size(), visible + 1);
-    EXPECT_EQ(m.groups.back().field, -1) << "the Lokal-ID group comes last";
     for (const FieldGroupPlace& g : m.groups) {
+      const int tab = g.field < 0 ? form.lokalid_tab_order
+                                  : form.fields[static_cast<size_t>(g.field)].tab_order;
+      EXPECT_GT(tab, previous_tab) << g.field;
+      previous_tab = tab;
       if (g.field >= 0) {
         const FormField& field = form.fields[static_cast<size_t>(g.field)];
-        EXPECT_GT(field.tab_order, previous_tab);
-        previous_tab = field.tab_order;
         EXPECT_EQ(g.type_button.width > 0, field.ListBacked()) << field.prefix;
       }
       EXPECT_LE(g.edit.bottom(), m.normknapp.top);
     }
   }
+  // The death form's Lokal-ID (12) comes before Dödsorsak (13).
+  const SearchFormTable& deaths = SearchForm(3);
+  const SearchFormLayout m = LayOutSearchForm(deaths);
+  EXPECT_EQ(m.groups[m.groups.size() - 2].field, -1);
+  EXPECT_EQ(m.groups.back().field, deaths.FieldIndex("dors"));
 }
 
 }  // namespace
