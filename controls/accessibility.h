@@ -8,11 +8,15 @@ namespace vx {
 
 // Installs the factory that gives Tspecscr the scroll-bar role (with its
 // value), TVXpanel and TLMpanel the pane role, TVXknapp, Tspecbut and
-// Tnrknapp the push-button role, TLMtab the table role, and TVXdyntex the
-// static-text role with its text without codes as the value. A control's
-// name is its accessibleName(),
-// else a button's text (its "buttext" property), else a Swedish word for
-// its kind. Calling it again does nothing.
+// Tnrknapp the button role with a press action (a button that stays down
+// is a check box, or a radio button in a group, checked while down and
+// toggled by its action), TLMtab
+// the table role with Qt's table interface (every row and column, the
+// current row selected, cells named by TLMtab::ReadableText), and
+// TVXdyntex the static-text role with its text without codes as the
+// value. A control's name is its accessibleName(), else a button's
+// caption, else its hint; nothing is named by a word for its kind.
+// Calling it again does nothing.
 void InstallAccessibility();
 
 }  // namespace vx

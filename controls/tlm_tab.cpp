@@ -1,5 +1,6 @@
 #include "controls/tlm_tab.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -26,15 +27,24 @@ constexpr int kWheelNotch = 120;
 TLMtab::TLMtab(QWidget* parent) : QWidget(parent), widths_(1, kDefaultColumnWidth) {
   setFocusPolicy(Qt::StrongFocus);
   setFont(QtFont(theme::kGridFont));
+  QPalette chosen = palette();
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    chosen.setColor(group, QPalette::Highlight, QtColor(theme::kChosenRow));
+    chosen.setColor(group, QPalette::HighlightedText, QtColor(theme::kChosenRowText));
+  }
+  setPalette(chosen);
 }
 
 // Grid.
 
 void TLMtab::setRowCount(int rows) {
-  rows_ = std::max(rows, 0);
+  rows = std::max(rows, 0);
+  const bool changed = rows != rows_;
+  rows_ = rows;
   current_.row = std::clamp(current_.row, 0, std::max(rows_ - 1, 0));
   setTopRow(top_);
   update();
+  if (changed) TellRowsChanged();
 }
 
 void TLMtab::setColumnCount(int columns) {
@@ -102,6 +112,7 @@ void TLMtab::setTopRow(int row) {
   if (row == top_) return;
   top_ = row;
   update();
+  TellRowsChanged();
   emit TopLeftChanged(top_);
 }
 
@@ -114,10 +125,32 @@ void TLMtab::ScrollIntoView(int row) {
 
 bool TLMtab::setCurrentRow(int row) {
   if (row < 0 || row >= rows_) return false;
+  const bool moved = row != current_.row;
   current_.row = row;
   ScrollIntoView(row);
   update();
+  if (moved) TellCurrentRow();
   return true;
+}
+
+// Assistive technology makes the cells of the rows in view anew.
+void TLMtab::TellRowsChanged() {
+  if (!QAccessible::isActive()) return;
+  QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::ModelReset);
+  QAccessible::updateAccessibility(&event);
+}
+
+// A screen reader follows the current row: it is selected, and while the
+// table has the focus, its first cell has it.
+void TLMtab::TellCurrentRow() {
+  if (!QAccessible::isActive() || rows_ == 0) return;
+  QAccessibleEvent selection(this, QAccessible::Selection);
+  selection.setChild((current_.row - top_) * columnCount());
+  QAccessible::updateAccessibility(&selection);
+  if (!hasFocus()) return;
+  QAccessibleEvent focus(this, QAccessible::Focus);
+  focus.setChild((current_.row - top_) * columnCount());
+  QAccessible::updateAccessibility(&focus);
 }
 
 void TLMtab::SelectByUser(GridCell cell) {
@@ -216,6 +249,27 @@ void TLMtab::setCellState(StateSource source) {
   update();
 }
 
+void TLMtab::setReadableText(TextSource source) {
+  readable_source_ = std::move(source);
+}
+
+QString TLMtab::ReadableText(int row, int column) const {
+  if (row < 0 || row >= rows_ || column < 0 || column >= columnCount()) return {};
+  if (readable_source_) return FromCp1252(readable_source_(row + 1, column + 1));
+  const std::string text =
+      text_source_ ? text_source_(row + 1, column + 1) : std::to_string(row + 1);
+  return FromCp1252(PrepareCellText(tabmode_, text).text);
+}
+
+bool TLMtab::MarksChosenRows() const {
+  return tabmode_ != TVXtabmode::tmStandard && tabmode_ != TVXtabmode::tmStrukt;
+}
+
+bool TLMtab::RowChosen(int row) const {
+  if (row < 0 || row >= rows_ || !attribute_source_) return false;
+  return DecodeCellAttribute(attribute_source_(row + 1, 1)).chosen;
+}
+
 // Painting.
 
 QPoint TLMtab::TileSource() const {
@@ -297,7 +351,7 @@ void TLMtab::PaintCell(QPainter& painter, int row, int column, const QRect& cell
 
 void TLMtab::PaintText(QPainter& painter, const CellPlan& plan, const QRect& cell) const {
   const QRect area(cell.left() + plan.text_left, cell.top(),
-                   cell.width() - kCellTextMargin - plan.text_left, cell.height());
+                   cell.width() - kCellTextRightMargin - plan.text_left, cell.height());
   if (area.width() <= 0 || plan.text.empty()) return;
   QFont f = font();
   f.setItalic(plan.italic);

@@ -6,8 +6,9 @@
 //
 // Rows and columns are 0-based in the table's own API and signals; the
 // callbacks get them 1-based. The table always selects whole rows: the
-// current row is drawn in the highlight colour (and framed while the table
-// has the focus). Only whole rows scroll, and the top row never goes past
+// current row is drawn in the palette's highlight, the theme's ink unless
+// the owner sets another (and framed while the table has the focus, the
+// text kept clear of the frame). Only whole rows scroll, and the top row never goes past
 // the row count less the whole rows that fit (VisibleRowCount).
 //
 // Drawing: the background (the tile `tilekod` from the tiler, aligned to
@@ -154,6 +155,17 @@ class TLMtab : public QWidget {
   void setCellText(TextSource source);
   void setCellAttribute(AttributeSource source);
   void setCellState(StateSource source);
+  // What a screen reader reads for a cell, where it differs from what is
+  // drawn (a cut text read whole); without it the drawn text, without its
+  // '|' cut and TAB marker.
+  void setReadableText(TextSource source);
+
+  // For assistive technology, rows and columns 0-based: the text of a
+  // cell as it should be read, and whether a row is chosen (ticked) in a
+  // mode that marks chosen rows.
+  QString ReadableText(int row, int column) const;
+  bool MarksChosenRows() const;
+  bool RowChosen(int row) const;
 
   // Mouse.
   TVXtabvaelj tabvaelj() const { return tabvaelj_; }
@@ -188,6 +200,8 @@ class TLMtab : public QWidget {
   QRect InnerRect() const;
   QPoint TileSource() const;
   void ScrollIntoView(int row);
+  void TellRowsChanged();
+  void TellCurrentRow();
   void SelectByUser(GridCell cell);
   bool MoveByKey(int key);
   void ReachDragCell(GridCell cell);
@@ -216,6 +230,7 @@ class TLMtab : public QWidget {
   TextSource text_source_;
   AttributeSource attribute_source_;
   StateSource state_source_;
+  TextSource readable_source_;
 
   TVXtabvaelj tabvaelj_ = TVXtabvaelj::tvOff;
   Qt::MouseButton drag_button_ = Qt::LeftButton;

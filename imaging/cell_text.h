@@ -33,6 +33,9 @@ enum class CellFigure { kNone, kValdfigur, kFigurA, kFigurB, kFigurC };
 
 // Pixels between a cell's edges and its text.
 inline constexpr int kCellTextMargin = 2;
+// Pixels between a cell's right edge and its text: a little more, so that
+// the focus frame drawn on the current row's edge stays clear of the text.
+inline constexpr int kCellTextRightMargin = 4;
 
 struct PreparedCellText {
   std::string text;
@@ -65,7 +68,7 @@ struct CellPlan {
   bool right_aligned = false;
   CellFigure figure = CellFigure::kNone;
   // Offsets from the cell's left edge. The text runs from text_left to the
-  // cell's width less kCellTextMargin, aligned within that span.
+  // cell's width less kCellTextRightMargin, aligned within that span.
   int figure_left = 0;
   int text_left = kCellTextMargin;
   int ink = 0;

@@ -63,6 +63,10 @@ inline constexpr Rgb kEditBase = kWhite;  // edits and list grids
 inline constexpr Rgb kDisabledEditBase{0xF4, 0xF1, 0xE8};
 inline constexpr Rgb kSummaryText = kGrey;  // an edit showing the picked words
 inline constexpr Rgb kPrintInk = kBlack;    // printed text and rules
+// The current row of a grid: the ink, its text white (not the platform's
+// highlight).
+inline constexpr Rgb kChosenRow = kInk;
+inline constexpr Rgb kChosenRowText = kWhite;
 // The record's status dot.
 inline constexpr Rgb kStatusRed = kSignalRed;
 inline constexpr Rgb kStatusGreen = kSignalGreen;

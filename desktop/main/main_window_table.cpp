@@ -6,6 +6,7 @@
 #include "controls/screen_text.h"
 #include "desktop/main/main_window.h"
 #include "engine/util/message_sink.h"
+#include "resulttable/hit_counter.h"
 
 namespace vx {
 
@@ -13,6 +14,18 @@ void Tmain_form::ConnectTable() {
   TLMtab* tab = c_.persontab;
   tab->setCellText([this](int row, int column) { return CellText(row, column); });
   tab->setCellAttribute([](int, int) { return ResultTable::CellAttribute(); });
+  // A screen reader reads the whole row, never the painting cache's cut.
+  tab->setReadableText([this](int row, int column) {
+    std::string text;
+    // A damaged row reads as empty; painting tells the user.
+    if (table_) {
+      (void)session_.Guard([&] {
+        text = table_->ReadableCellText(row - 1, column - 1);
+        return Status::OK();
+      });
+    }
+    return text;
+  });
   connect(tab, &TLMtab::SelectCell, this, [this](int row, int) {
     if (!syncing_ && table_) Run([this, row] { return table_->SelectRow(row); });
   });
@@ -118,6 +131,8 @@ void Tmain_form::ShowRecord() {
   c_.postlab->setVisible(!view.mark_figure.empty());
   c_.postlab->setFigur1(QString::fromStdString(view.mark_figure));
   c_.postlab->setFigur2(QString::fromStdString(view.mark_figure));
+  c_.postlab->setAccessibleName(view.empty() ? QString()
+                                             : ScreenText(ToggleWord(view.register_number)));
   ShowStatusDot(view.dot);
   // A label wider than the set's Lokal-IDs (a record known by its number)
   // widens the tab for good.

@@ -83,7 +83,7 @@ void Ttextform::BuildControls(PictureSet& pictures) {
   vistextscr_->setGeometry(QtRect(m.vistextscr));
   vistextscr_->setSmallch(TextScroll::kSmallch);
   vistextscr_->setLargech(TextScroll::kSmallch);
-  vistextscr_->setAccessibleName(QStringLiteral("Rullningslist"));
+  vistextscr_->setAccessibleName(QStringLiteral("Rulla texten"));
   vistextscr_->installEventFilter(this);
   vistextscr_->hide();
   connect(vistextscr_, &Tspecscr::NyPosition, this, &Ttextform::OnBarMoved);

@@ -5,13 +5,20 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QRegularExpression>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "desktop/output/print_dialog.h"
 #include "desktop/output/text_window.h"
+#include "desktop/search/free_text_window.h"
+#include "desktop/search/normalisation_window.h"
+#include "desktop/search/picker_window.h"
+#include "desktop/search/search_form_window.h"
 #include "tests/desktop/window_fixture.h"
 
 namespace vx {
@@ -35,7 +42,7 @@ std::vector<QString> CrLfLines(const QString& text) {
 class MainWindowTest : public testing::MainWindowFixture<MainWindowTest> {
  public:
   static void WriteSource(const fs::path& source) {
-    testing::WriteSample(source, kBirths, 40, 60, 7);
+    testing::WriteSample(source, kBirths, 40, 60, 3);
     fs::create_directories(source / "bilder");
     testing::WriteFileBytes(source / "bilder" / "logovaxor.png", SampleLogoPng());
   }
@@ -248,6 +255,127 @@ TEST_F(MainWindowTest, HelpOpensTheTextWindowBesideTheMainWindow) {
   EXPECT_EQ(window_->textform()->code(), "OM");
   window_->close();
   EXPECT_FALSE(window_->textform()->isVisible());
+}
+
+// A record with STATUS E shows a red dot beside its Lokal-ID on the
+// record panel's tab, where the panel's shape leaves it to be seen.
+TEST_F(MainWindowTest, TheStatusDotOfStatusEIsRedOnTheVisibleTab) {
+  bool found = false;
+  for (int r = 1; r <= 3 && !found; ++r) {
+    Tvxsmalurval& vald = window_->session().catalogue().PersonList(r).vald();
+    vald.SetAll();
+    window_->ShowSearchResult({r});
+    window_->valjregister(r);
+    for (int row = 0; row < table().row_count() && !found; ++row) {
+      QTest::keyClick(window_.get(), row == 0 ? Qt::Key_Home : Qt::Key_Down);
+      found = table().record_view().dot == StatusDot::kRed;
+    }
+  }
+  ASSERT_TRUE(found) << "the sample has a record with STATUS E";
+  ASSERT_TRUE(c().statuslabel->isVisible());
+  EXPECT_GT(c().statuslabel->x(), c().postnrlabel->geometry().right());
+  const QImage shot = window_->grab().toImage();
+  const QRect dot(c().statuslabel->mapTo(window_.get(), QPoint(0, 0)), c().statuslabel->size());
+  int red = 0;
+  for (int y = dot.top(); y <= dot.bottom(); ++y) {
+    for (int x = dot.left(); x <= dot.right(); ++x) {
+      const QColor pixel = shot.pixelColor(x, y);
+      red += pixel.red() > 150 && pixel.green() < 60 && pixel.blue() < 60 ? 1 : 0;
+    }
+  }
+  EXPECT_GE(red, 12) << "the dot's pixels are red on screen";
+}
+
+// The hit table as a screen reader reads it: every row, two columns, each
+// cell the name or the date as the row shows them, the current row
+// selected; the toggles are checkable and named with register and count.
+TEST_F(MainWindowTest, TheHitTableAndTheTogglesReadAsTheyShow) {
+  FindBirths(kBirths);
+  QTest::keyClick(window_.get(), Qt::Key_Down);
+  QTest::keyClick(window_.get(), Qt::Key_Down);
+  QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(c().persontab);
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(grid->role(), QAccessible::Table);
+  EXPECT_EQ(grid->text(QAccessible::Name), "Personer");
+  QAccessibleTableInterface* rows = grid->tableInterface();
+  ASSERT_NE(rows, nullptr);
+  EXPECT_EQ(rows->rowCount(), kBirths);
+  EXPECT_EQ(rows->columnCount(), 2);
+  EXPECT_EQ(rows->selectedRows(), QList<int>{2});
+  EXPECT_EQ(grid->childCount(), 2 * table().synliga());
+  for (int row = 0; row < table().synliga(); ++row) {
+    const std::string date = table().CellText(row, 1);
+    EXPECT_EQ(rows->cellAt(row, 0)->text(QAccessible::Name).toStdString(),
+              Cp1252ToUtf8(table().CellText(row, 0)));
+    EXPECT_EQ(rows->cellAt(row, 1)->text(QAccessible::Name).toStdString(),
+              date.substr(date.find_first_not_of('\t')));
+    EXPECT_EQ(grid->child(2 * row + 1), rows->cellAt(row, 1));
+  }
+  EXPECT_TRUE(rows->cellAt(2, 0)->state().selected);
+  QAccessibleInterface* births = QAccessible::queryAccessibleInterface(c().valknappar[0]);
+  EXPECT_EQ(births->text(QAccessible::Name), QString::fromUtf8("Födda, 100 personer"));
+  EXPECT_TRUE(births->state().checkable);
+  EXPECT_TRUE(births->state().checked);
+  QAccessibleInterface* deaths = QAccessible::queryAccessibleInterface(c().valknappar[2]);
+  EXPECT_FALSE(deaths->state().checked);
+  deaths->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(table().aktregister(), 3);
+  EXPECT_TRUE(deaths->state().checked);
+}
+
+// A name that says what a control is for: not empty, not a bare number,
+// not the word for its kind.
+bool NamedForItsPurpose(QAccessible::Role role, const QString& name) {
+  static const QRegularExpression bare_number(QStringLiteral("^[\\d\\s\\x{00A0}]*$"));
+  static const std::map<QAccessible::Role, QString> kinds = {
+      {QAccessible::Button, "Knapp"},
+      {QAccessible::ScrollBar, "Rullningslist"},
+      {QAccessible::Table, "Tabell"}};
+  const auto kind = kinds.find(role);
+  return !bare_number.match(name).hasMatch() && (kind == kinds.end() || kind->second != name);
+}
+
+// Every control of `node`'s tree a user can act on whose name does not say
+// what it is for, as "path: role 'name'".
+void UnnamedControls(QAccessibleInterface* node, const std::string& path,
+                     std::vector<std::string>& faults) {
+  static const QAccessible::Role kActive[] = {
+      QAccessible::Button,       QAccessible::CheckBox, QAccessible::RadioButton,
+      QAccessible::EditableText, QAccessible::Table,    QAccessible::ScrollBar,
+      QAccessible::ComboBox,     QAccessible::SpinBox,  QAccessible::Slider};
+  if (node->state().invisible) return;
+  const QString name = node->text(QAccessible::Name);
+  if (std::ranges::find(kActive, node->role()) != std::end(kActive) &&
+      !NamedForItsPurpose(node->role(), name))
+    faults.push_back(path + ": role " + std::to_string(node->role()) + " '" + name.toStdString() +
+                     "'");
+  if (node->role() == QAccessible::Table) return;  // its cells: the test above
+  for (int i = 0; i < node->childCount(); ++i) {
+    QAccessibleInterface* child = node->child(i);
+    if (child == nullptr) continue;
+    QObject* object = child->object();
+    UnnamedControls(child, path + "/" + (object ? object->metaObject()->className() : "?"), faults);
+  }
+}
+
+TEST_F(MainWindowTest, EveryControlOfEveryWindowIsNamedForWhatItDoes) {
+  FindBirths(kBirths);
+  window_->ShowHelpText("HJ001");
+  const std::vector<std::pair<const char*, QWidget*>> windows = {
+      {"huvudfönster", window_.get()},        {"sök födda", window_->search_form(1)},
+      {"sök vigda", window_->search_form(2)}, {"sök döda", window_->search_form(3)},
+      {"fritext", window_->free_text_form()}, {"sökord", window_->picker()},
+      {"normering", window_->normform()},     {"text", window_->textform()},
+      {"utskrift", window_->print_form()}};
+  for (const auto& [title, widget] : windows) {
+    ASSERT_NE(widget, nullptr) << title;
+    widget->show();
+    std::vector<std::string> faults;
+    UnnamedControls(QAccessible::queryAccessibleInterface(widget), title, faults);
+    EXPECT_TRUE(faults.empty()) << ::testing::PrintToString(faults);
+    if (widget != window_.get()) widget->hide();
+  }
 }
 
 // Every command button names its key in its hint, in Swedish.

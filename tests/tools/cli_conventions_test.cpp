@@ -1,7 +1,8 @@
 // kuvo-sok, kuvo-data and kuvo as processes beyond their stored answers
 // (stored_answers_test.cpp): the version, help that lists every field of the
 // forms, one-line errors, the bash completion, a CSV export built again,
-// damaged files, and kuvo without a display.
+// damaged files, kuvo without a display, and kuvo as a screen reader sees
+// it over the AT-SPI bus.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -161,6 +162,24 @@ TEST(KuvoStart, WithoutADisplayItSaysSoInOneLineAndExits1) {
   ASSERT_FALSE(result.err.empty());
   EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
   EXPECT_NE(result.err.find("bildskärm"), std::string::npos) << result.err;
+}
+
+// kuvo as a screen reader sees it: a virtual display and the AT-SPI bus in
+// a D-Bus session of their own, the search and the checks driven by
+// tests/tools/kuvo_atspi.py through the accessibility tree alone.
+
+constexpr int kSkipped = 77;  // no Xvfb, bus or bindings: the script says why
+
+TEST(KuvoAccessibility, AfterASearchTheTreeIsNamedAndReadsAsKuvoSok) {
+  for (const char* tool : {"/usr/bin/dbus-run-session", "/usr/bin/python3", "/usr/bin/Xvfb"}) {
+    if (!fs::exists(tool)) GTEST_SKIP() << tool << " is not installed";
+  }
+  const fs::path ini = fs::path(kSok).parent_path() / "kuvo.ini";
+  const testing::ProcessResult result =
+      RunProcess({"/usr/bin/dbus-run-session", "--", "/usr/bin/python3", "-W", "ignore",
+                  VX_ATSPI_SCRIPT, kKuvo, kSok, ini.string(), "Anna"});
+  if (result.exit_code == kSkipped) GTEST_SKIP() << Out(result);
+  EXPECT_EQ(result.exit_code, 0) << Out(result) << result.err;
 }
 
 // kuvo-sok as a process beyond its stored answers (stored_answers_test):
