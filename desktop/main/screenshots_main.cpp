@@ -10,8 +10,8 @@
 //   DIR/normeringar.png        the normalisation view
 //   DIR/huvudfonster-sok.png   the main window after the births search
 //   DIR/utskriftsdialog.png    the print dialog over those hits
-// under the offscreen platform.
-//   kuvo-skarmbilder [--ini FIL] [--sok TEXT] MAPP
+// under the offscreen platform; with --bara-huvudfonster only the first.
+//   kuvo-skarmbilder [--ini FIL] [--sok TEXT] [--bara-huvudfonster] MAPP
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -40,12 +40,14 @@
 
 namespace {
 
-constexpr char kUsage[] = "Användning: kuvo-skarmbilder [--ini FIL] [--sok TEXT] MAPP\n";
+constexpr char kUsage[] =
+    "Användning: kuvo-skarmbilder [--ini FIL] [--sok TEXT] [--bara-huvudfonster] MAPP\n";
 
 struct Options {
   std::filesystem::path ini;
   std::string search = "Medelplana";
   std::filesystem::path dir;
+  bool main_window_only = false;
 };
 
 bool Parse(int argc, char** argv, Options& options) {
@@ -55,6 +57,8 @@ bool Parse(int argc, char** argv, Options& options) {
       options.ini = argv[++i];
     } else if (arg == "--sok" && i + 1 < argc) {
       options.search = argv[++i];
+    } else if (arg == "--bara-huvudfonster") {
+      options.main_window_only = true;
     } else if (options.dir.empty() && !arg.starts_with("-")) {
       options.dir = arg;
     } else {
@@ -203,6 +207,7 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   if (window.failed() || !SelectHits(window, options.search)) return 1;
   bool ok = Save(window, options.dir / "huvudfonster.png");
+  if (options.main_window_only) return ok ? 0 : 1;
   Maximise(window);
   ok = Save(window, options.dir / "huvudfonster-stor.png") && ok;
   window.ShowHelpText("HJ001");
