@@ -1,8 +1,10 @@
-// The main window's geometry at every size within its limits.
+// The main window's geometry at every size within its limits, also with the
+// counts of real registers.
 #include "session/main_layout.h"
 
 #include <gtest/gtest.h>
 
+#include "resulttable/hit_counter.h"
 #include "tests/support/layout_sweep.h"
 
 namespace vx {
@@ -58,6 +60,83 @@ TEST(MainLayoutTest, TheLogoIsCentredInItsPlaceOrHidden) {
   ASSERT_TRUE(small.logo.has_value());
   EXPECT_EQ(*small.logo, (Rect{kLogoPlace.left + 10, kLogoPlace.top + 20, 60, 40}));
   EXPECT_EQ(small.headings_left, small.logo->right() + 20);
+}
+
+// The main window's layout with the counts of real registers: the register
+// toggles as wide as the widest count's caption, the tabs growing with what
+// stands on them, at every size of the window.
+constexpr int64_t kLargest = 9999999;
+
+MainLayoutFit Counts(int64_t births, int64_t marriages, int64_t deaths) {
+  MainLayoutFit fit;
+  fit.counts = {births, marriages, deaths};
+  return fit;
+}
+
+TEST(MainLayoutCountsTest, CountsAreGroupedByThousands) {
+  EXPECT_EQ(GroupedCount(0), "0");
+  EXPECT_EQ(GroupedCount(417), "417");
+  EXPECT_EQ(GroupedCount(3000),
+            "3\xA0"
+            "000");
+  EXPECT_EQ(GroupedCount(1000000),
+            "1\xA0"
+            "000\xA0"
+            "000");
+  EXPECT_EQ(GroupedCount(kLargest),
+            "9\xA0"
+            "999\xA0"
+            "999");
+}
+
+TEST(MainLayoutCountsTest, TheCaptionWidthCountsDigitsAndGaps) {
+  const CaptionMetrics metrics{7.25, 3.65};
+  EXPECT_EQ(CountCaptionWidth(0, metrics), 0);
+  EXPECT_EQ(CountCaptionWidth(500, metrics), 22);      // 21.75
+  EXPECT_EQ(CountCaptionWidth(1000000, metrics), 59);  // 7 x 7.25 + 2 x 3.65
+  EXPECT_EQ(CountCaptionWidth(kLargest, {8, 4}), 7 * 8 + 2 * 4);
+}
+
+TEST(MainLayoutCountsTest, SmallCountsKeepTheDesignToggles) {
+  const MainLayout m = LayOutMainWindow(800, 481, Counts(500, 200, 400));
+  EXPECT_EQ(m.valknappar[0], kFirstToggle);
+  EXPECT_EQ(m.valknappar[2].left, kFirstToggle.left + 2 * kFirstToggle.width);
+}
+
+TEST(MainLayoutCountsTest, EveryToggleIsAsWideAsTheWidestCaptionNeeds) {
+  const MainLayout m = LayOutMainWindow(800, 481, Counts(1000000, 400000, 800000));
+  const int needed = kToggleCaptionLeft + CountCaptionWidth(1000000, {}) + kToggleCaptionRight;
+  for (const Rect& toggle : m.valknappar)
+    EXPECT_EQ(toggle.width, needed);
+  EXPECT_EQ(m.valknappar[1].left, m.valknappar[0].right());
+  EXPECT_GE(m.table_tab_end, m.valknappar[2].right());
+}
+
+TEST(MainLayoutCountsTest, TheRecordTabHoldsTheLabelAndTheDotAfterIt) {
+  MainLayoutFit fit;
+  fit.record_label_width = 140;
+  const MainLayout m = LayOutMainWindow(800, 481, fit);
+  EXPECT_EQ(m.postnrlabel.width, 140);
+  EXPECT_GT(m.statuslabel.left, m.postnrlabel.right());
+  EXPECT_GE(m.record_tab_end, m.statuslabel.right());
+}
+
+// Seven-digit counts in every register and a long record label, at every
+// size of the window: the toggles stand on their tab, the dot on the
+// record's tab, and each tab leaves room for its rounded end in its panel.
+TEST(MainLayoutCountsTest, SevenDigitCountsLayOutCleanlyAtEverySize) {
+  MainLayoutFit fit = Counts(kLargest, kLargest, kLargest);
+  fit.headings_left = PlaceLogo(Extent{79, 79}).headings_left;
+  fit.record_label_width = 120;
+  const auto panels_at = [&](Extent size) {
+    const MainLayout m = LayOutMainWindow(size.width, size.height, fit);
+    EXPECT_LE(m.table_tab_end + kTabEndRoom, m.tabellpanel.width)
+        << size.width << " x " << size.height;
+    EXPECT_LE(m.record_tab_end + kTabEndRoom, m.huvpost.width)
+        << size.width << " x " << size.height;
+    return m.Panels();
+  };
+  EXPECT_TRUE(test::LaysOutCleanly({kMainMinimum, kMainMaximum, {7, 5}}, panels_at));
 }
 
 }  // namespace
