@@ -304,7 +304,10 @@ TEST_F(SearchFormsTest, AFormFilledByTypingAndTabSearchesWithBothFields) {
     WhileModal(
         [&] {
           Tsok_form& form = Form(1);
-          EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+          if (!testing::WaitUntilActive(&form)) {
+            ADD_FAILURE() << "the form never became the active window";
+            return form.reject();
+          }
           form.ClearSearchForm();
           form.Edit(c.start)->setFocus();
           TypeIntoFocus(c.first);
@@ -328,7 +331,10 @@ TEST_F(SearchFormsTest, F4AndShiftF4PressTheFocusedFieldsButtons) {
   WhileModal(
       [&] {
         Tsok_form& form = Form(1);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+        if (!testing::WaitUntilActive(&form)) {
+          ADD_FAILURE() << "the form never became the active window";
+          return form.reject();
+        }
         form.ClearSearchForm();
         form.Edit("farfn")->setFocus();
         form.Edit("fn")->setFocus();

@@ -66,6 +66,12 @@ inline void WhileModal(const std::function<void()>& inside, const std::function<
   open();
 }
 
+// Waits until `dialog` itself is the active window, where keys go:
+// QTest::qWaitForWindowActive holds as soon as the window it belongs to is.
+inline bool WaitUntilActive(QWidget* dialog) {
+  return QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; });
+}
+
 // Runs `actions` inside the modal loop that `run` starts for `dialog`, once
 // the dialog is active; Esc closes it afterwards unless the actions did.
 // Returns what `run` returns.
