@@ -1,5 +1,6 @@
 #include "session/session.h"
 
+#include <algorithm>
 #include <exception>
 #include <new>
 #include <utility>
@@ -224,14 +225,17 @@ Status Session::RecordOfLokalId(int register_number, std::string_view lokalid, u
   return status;
 }
 
-Status Session::LongestLokalId(int register_number, std::string& lokalid) {
+Status Session::LongestLokalId(int register_number, std::string& lokalid, int32_t most_rows) {
   lokalid.clear();
   if (Status status = CheckRegister(register_number); !status.ok()) return status;
   return Run([&] {
     TVXstruktlista* list =
         catalogue_->soklistor(register_number, SearchForm(register_number).lokalid_slot);
     if (list == nullptr) return Status::OK();
-    for (int32_t row = 1; row <= list->RowCount(); ++row) {
+    const int64_t rows = list->RowCount();
+    const int64_t read = std::min<int64_t>(rows, std::max<int32_t>(most_rows, 2));
+    for (int64_t i = 0; i < read; ++i) {
+      const int64_t row = read == 1 ? 1 : 1 + (rows - 1) * i / (read - 1);
       if (Status status = list->ReadRow(row); !status.ok()) return status;
       if (list->RowText().size() > lokalid.size()) lokalid = list->RowText();
     }

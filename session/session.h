@@ -105,10 +105,15 @@ class Session {
   // The Lokal-ID jump of register 1..3's form. NotFound: "Lokal-ID X finns
   // inte!", the result unchanged.
   Status SearchLokalId(int register_number, std::string_view lokalid);
-  // The longest Lokal-ID of register 1..3 (the first of that length in the
-  // list's order), for sizing what shows record labels; empty when the
-  // register has none. Reads the register's whole Lokal-ID list.
-  Status LongestLokalId(int register_number, std::string& lokalid);
+  // The longest Lokal-ID (the first of that length in the list's order)
+  // among at most `most_rows` rows of register 1..3's Lokal-ID list, the
+  // first, the last and rows evenly between (every row of a shorter list),
+  // for sizing what shows record labels; empty when the register has none.
+  // Reading every row of a list of millions would cost a start most of a
+  // second, so a record with a longer Lokal-ID widens its label when shown.
+  static constexpr int32_t kLokalIdRowsForWidth = 256;
+  Status LongestLokalId(int register_number, std::string& lokalid,
+                        int32_t most_rows = kLokalIdRowsForWidth);
   // One text in every field of all three registers; each register's result
   // becomes its share of the hits. An empty text changes nothing.
   Status SearchAll(std::string_view text);

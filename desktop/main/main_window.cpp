@@ -175,8 +175,10 @@ void Tmain_form::LayOut() {
   UpdateTextScrollBar();
 }
 
-// The record label is as wide as the longest Lokal-ID of the set, so that
-// the tab it stands on does not change from record to record.
+// The record label is as wide as the longest Lokal-ID of the set as far as
+// a spread of each Lokal-ID list's rows tells, so that the tab it stands on
+// does not change from record to record; ShowRecord widens it for good for
+// a longer label.
 void Tmain_form::MeasureRecordLabels() {
   const QFontMetrics metrics(c_.postnrlabel->font());
   for (int r = 1; r <= 3; ++r) {

@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QRegularExpression>
 #include <map>
 #include <string>
@@ -376,6 +377,51 @@ TEST_F(MainWindowTest, EveryControlOfEveryWindowIsNamedForWhatItDoes) {
     EXPECT_TRUE(faults.empty()) << ::testing::PrintToString(faults);
     if (widget != window_.get()) widget->hide();
   }
+}
+
+// Births whose Lokal-IDs differ in length, the longest in the middle of the
+// list, and one record known only by a number longer than any of them.
+class RecordLabelTest : public testing::MainWindowFixture<RecordLabelTest> {
+ public:
+  static void WriteSource(const fs::path& source) {
+    testing::WriteText(
+        source / "fodda.csv",
+        testing::SourceTable(
+            1, {testing::Fields("LOKALID=F1-1|ENAMN=Ahl"),
+                testing::Fields("LOKALID=F1-123456789012|ENAMN=Berg"),
+                testing::Fields("LOKALID=F1-2|ENAMN=Carl"),
+                testing::Fields("POSTNUMMER=40000000000000000000|STATUS=E|ENAMN=Dahl")}));
+  }
+};
+
+// The session reads no more of the Lokal-ID list than it is asked to: two
+// rows are the first and the last, which miss the longest.
+TEST_F(RecordLabelTest, TheLongestLokalIdOfTheRowsRead) {
+  std::string lokalid;
+  ASSERT_TRUE(window_->session().LongestLokalId(1, lokalid, 2).ok());
+  EXPECT_EQ(lokalid, "F1-1");
+  ASSERT_TRUE(window_->session().LongestLokalId(1, lokalid).ok());
+  EXPECT_EQ(lokalid, "F1-123456789012");
+}
+
+// Every record's label fits the tab, the status dot right of it: a label
+// longer than the set's Lokal-IDs widens the tab when its record is shown.
+TEST_F(RecordLabelTest, EveryLabelFitsItsTab) {
+  Tvxsmalurval& vald = window_->session().catalogue().PersonList(1).vald();
+  vald.SetAll();
+  window_->ShowSearchResult({1});
+  std::vector<QString> labels;
+  for (int row = 0; row < 4; ++row) {
+    QTest::keyClick(window_.get(), row == 0 ? Qt::Key_Home : Qt::Key_Down);
+    const QLabel* label = c().postnrlabel;
+    labels.push_back(label->text());
+    EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
+        << label->text().toStdString();
+    EXPECT_GT(c().statuslabel->x(), label->geometry().right());
+  }
+  EXPECT_EQ(labels,
+            (std::vector<QString>{"F1-1", "F1-123456789012", "F1-2", "(40000000000000000000)"}));
+  EXPECT_TRUE(c().statuslabel->isVisible());
 }
 
 // Every command button names its key in its hint, in Swedish.
