@@ -223,7 +223,17 @@ void CheckDateField(std::string_view text, std::string_view lower_default) {
 void CheckFreeField(std::string_view text) {
   const vx::FreeFieldQuery query = vx::ParseFreeFieldText(text);
   Check(query.text.size() <= text.size());
-  if (!text.empty() && text.front() == '"') {
+  const std::string_view trimmed = vx::TrimBlanksAndControls(text);
+  if (!trimmed.empty() && trimmed.front() == '*') {
+    // Leading stars are dropped: the part between the stars, as a part.
+    Check(query.mode == vx::FreeSearchMode::kContains);
+    const size_t begin = trimmed.find(query.text);
+    Check(begin != std::string_view::npos);
+    for (size_t i = 0; i < trimmed.size(); ++i) {
+      if (i < begin || i >= begin + query.text.size()) Check(trimmed[i] == '*');
+    }
+    Check(query.text.empty() || (query.text.front() != '*' && query.text.back() != '*'));
+  } else if (!text.empty() && text.front() == '"') {
     Check(query.mode == vx::FreeSearchMode::kEqual);
     // Only quotes around the query.
     const size_t begin = text.find(query.text);
