@@ -18,10 +18,10 @@
 #include <string>
 #include <vector>
 
+#include "bench/birth_records.h"
 #include "codedtext/coded_text.h"
 #include "controls/qt_text_measurer.h"
 #include "records/record_text.h"
-#include "bench/birth_records.h"
 
 namespace {
 

@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "bench/birth_records.h"
 #include "engine/store/record_store.h"
 #include "engine/store/record_store_writer.h"
-#include "bench/birth_records.h"
 #include "tests/support/files.h"
 
 namespace {
