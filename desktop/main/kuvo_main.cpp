@@ -8,6 +8,7 @@
 
 #include "controls/accessibility.h"
 #include "controls/message_boxes.h"
+#include "controls/qt_translations.h"
 #include "desktop/main/main_window.h"
 
 namespace {
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
   // The installed desktop entry kuvo.desktop: its name and icon on the
   // desktop's task bar.
   QApplication::setDesktopFileName("kuvo");
+  vx::InstallQtTranslations(app);
   vx::InstallAccessibility();
   vx::InstallMessageBoxSink("Valdrisen");
   vx::Tmain_form window(ini);
