@@ -9,6 +9,7 @@
 #include "catalogue/text_routines.h"
 #include "engine/util/cp1252.h"
 #include "engine/util/version.h"
+#include "language/language.h"
 #include "records/field_rules.h"
 #include "search/search_forms.h"
 #include "session/session.h"
@@ -109,10 +110,12 @@ int PrintLinks(Session& session, const SokRequest& request) {
   return 0;
 }
 
-int Run(const std::vector<std::string>& args) {
+int Run(std::vector<std::string> args) {
   SokRequest request;
   std::string usage_error;
-  if (!ParseSokArguments(args, request, usage_error)) {
+  Language language = Language::kSwedish;
+  if (!TakeLanguageOption(args, LocaleOfProcess(), language, usage_error) ||
+      !ParseSokArguments(args, request, usage_error)) {
     PrintError("kuvo-sok: " + usage_error);
     std::fputs(SokUsage(), stderr);
     return 2;
