@@ -9,6 +9,7 @@
 #define VX_LANGUAGE_MESSAGES_H_
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,7 @@ std::string_view MessageName(MessageId id);
 // argument is left standing. Byte for byte: pattern and arguments share
 // one encoding.
 std::string FormatMessage(std::string_view pattern, std::initializer_list<std::string_view> args);
+std::string FormatMessage(std::string_view pattern, std::span<const std::string> args);
 
 // MessageText formatted with `args`, UTF-8.
 std::string Say(MessageId id, Language language, std::initializer_list<std::string_view> args = {});

@@ -5,6 +5,7 @@
 
 #include "engine/util/version.h"
 #include "language/language.h"
+#include "tools/cli_io.h"
 #include "tools/data_commands.h"
 #include "tools/data_exempel.h"
 
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "kuvo-data: %s\n", error.c_str());
     return DataUsage();
   }
+  SetLanguage(language);
   if (all.empty()) return DataUsage();
   const std::string command = all.front();
   const std::vector<std::string> args(all.begin() + 1, all.end());

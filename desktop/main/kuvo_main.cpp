@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr char kUsage[] = "Användning: kuvo [--ini FIL] [--sprak sv|en]\n";
+constexpr char kUsage[] = "Användning: kuvo [--ini FIL]\n";
 
 bool HasDisplay() {
 #if defined(__linux__) || defined(__FreeBSD__)

@@ -7,6 +7,9 @@
 #include <set>
 #include <string>
 
+#include "engine/util/cp1252.h"
+#include "engine/util/message.h"
+#include "engine/util/status.h"
 #include "language/messages.h"
 #include "tests/support/files.h"
 
@@ -37,6 +40,34 @@ TEST(Catalogue, EveryMessageHasBothLanguagesWithTheSameArguments) {
     EXPECT_FALSE(english.empty()) << name;
     EXPECT_EQ(Arguments(swedish), Arguments(english)) << name;
   }
+}
+
+// The core's texts are Windows-1252: every text of the catalogue has that
+// form, and the engine's copy is it.
+TEST(Catalogue, EveryTextHasAWindows1252Form) {
+  for (int i = 0; i < kMessageCount; ++i) {
+    const auto id = static_cast<MessageId>(i);
+    for (Language language : {Language::kSwedish, Language::kEnglish}) {
+      std::string text;
+      EXPECT_TRUE(Utf8ToCp1252(MessageText(id, language), text)) << MessageName(id);
+      EXPECT_EQ(CatalogueText(id, language), text) << MessageName(id);
+    }
+  }
+}
+
+TEST(Catalogue, AStatusSaysItsMessageInEitherLanguage) {
+  const Status said =
+      Status::Said(Status::Code::kNotFound, {MessageId::SearchLokalIdMissing, {"F1-\xC5"}});
+  EXPECT_TRUE(said.IsNotFound());
+  EXPECT_EQ(said.message(), "Lokal-ID F1-\xC5 finns inte!");
+  EXPECT_EQ(said.Text(Language::kSwedish), said.message());
+  EXPECT_EQ(said.Text(Language::kEnglish), "Local ID F1-\xC5 does not exist!");
+  const Status copied = said;
+  EXPECT_EQ(copied.Text(Language::kEnglish), said.Text(Language::kEnglish));
+  // A message given as text stays as it was.
+  const Status plain = Status::Corruption("Filen x \xE4r skadad");
+  EXPECT_EQ(plain.Text(Language::kEnglish), plain.message());
+  EXPECT_EQ(Status::OK().Text(Language::kEnglish), "");
 }
 
 TEST(Catalogue, FormattingFillsTheArgumentsInOnePass) {
