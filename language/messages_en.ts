@@ -216,7 +216,7 @@ Exit codes: 0 done (also without hits), 1 an error the user can put right,
     </message>
     <message id="SokLinkCount">
         <source>%1 samband</source>
-        <translation>%1 links</translation>
+        <translation>Links: %1</translation>
     </message>
     <message id="SokOnePage">
         <source>%1 sida</source>
@@ -228,7 +228,7 @@ Exit codes: 0 done (also without hits), 1 an error the user can put right,
     </message>
     <message id="SokHits">
         <source>%1 träffar</source>
-        <translation>%1 hits</translation>
+        <translation>Hits: %1</translation>
     </message>
     <!-- kuvo-data: usage. The commands and options stay as they are in both languages. -->
     <message id="DataUsageHeading">

@@ -67,7 +67,7 @@ void CollectHits(Session& session, int r, bool by_date, bool show_text, std::vec
   Check(session.Hits(r, by_date, rows));
   for (HitRow& row : rows) {
     SokHit hit{kRegisterNames[r], row.record, std::move(row.name), std::move(row.date), {}};
-    if (hit.name.empty()) hit.name = kNoNameText;
+    if (hit.name.empty()) hit.name = CatalogueText(MessageId::RecordNoName, CurrentLanguage());
     if (show_text) Check(session.RecordText(r, hit.record, false, hit.text));
     hits.push_back(std::move(hit));
   }
@@ -135,6 +135,7 @@ int Run(std::vector<std::string> args) {
   }
   try {
     Session session;
+    session.SetLanguage(CurrentLanguage());
     Check(session.Open(request.ini));
     if (request.links) return PrintLinks(session, request);
     const std::vector<SokHit> hits = Search(session, request);
