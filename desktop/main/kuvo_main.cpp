@@ -63,6 +63,8 @@ int main(int argc, char** argv) {
   vx::InstallAccessibility();
   vx::InstallMessageBoxSink("Valdrisen");
   vx::Tmain_form window(ini);
+  // The record texts' own words; the windows' captions are still Swedish.
+  window.session().SetLanguage(language);
   window.showMaximized();
   const int status = QApplication::exec();
   return window.failed() ? 1 : status;
