@@ -53,8 +53,10 @@ class WorkFolder {
   fs::path path_;
 };
 
+// The texts of `component`; an error names a text as `folder` + CODE.txt.
 bool WriteTextStore(std::string_view component, const std::vector<TextRecord>& texts,
-                    const std::string& dir, const std::string& regnr, SourceError& error) {
+                    std::string_view folder, const std::string& dir, const std::string& regnr,
+                    SourceError& error) {
   const RegtextProperties properties = StorePropertiesFor(*FindComponent(component), dir, regnr);
   RecordStoreWriter writer(properties);
   if (writer.Create() != RecordStoreWriter::Status::kOk) {
@@ -64,7 +66,8 @@ bool WriteTextStore(std::string_view component, const std::vector<TextRecord>& t
   for (const TextRecord& text : texts) {
     const FieldValue fields[3] = {{text.code, 0}, {text.heading, 0}, {text.text, 0}};
     if (writer.Append(fields) != RecordStoreWriter::Status::kOk) {
-      error = {"hjalp/" + text.code + ".txt", 0, "texten är för lång eller innehåller en nollbyte"};
+      error = {std::string(folder) + text.code + ".txt", 0,
+               "texten är för lång eller innehåller en nollbyte"};
       return false;
     }
   }
@@ -175,8 +178,13 @@ bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, Source
              "mappen har varken fodda.csv, vigda.csv eller doda.csv"};
     return false;
   }
-  std::vector<TextRecord> help_texts, own_texts;
-  if (!ReadHelpTexts(options.source_dir / "hjalp", help_texts, error)) return false;
+  std::vector<TextRecord> help_texts, english_help_texts, own_texts;
+  if (!ReadHelpTexts(options.source_dir / "hjalp", "hjalp/", help_texts, error)) return false;
+  // The English help texts are written only for a set that has them.
+  std::error_code english_ec;
+  const bool has_english_help = fs::is_directory(options.source_dir / "hjalp/en", english_ec);
+  if (!ReadHelpTexts(options.source_dir / "hjalp/en", "hjalp/en/", english_help_texts, error))
+    return false;
   if (!ReadRegisterTexts(options.source_dir / "register.txt", regnr, own_texts, error))
     return false;
   std::vector<PictureRecord> set_pictures;
@@ -260,8 +268,12 @@ bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, Source
   progress("Skriver normeringslistan och texterna");
   const std::string dir = work.Dir();
   if (!WriteNormList(norm_rows.SortedRowTexts(), dir, regnr, error)) return false;
-  if (!WriteTextStore(kHelpTextStore, help_texts, dir, regnr, error)) return false;
-  if (!WriteTextStore(kOwnTextStore, own_texts, dir, regnr, error)) return false;
+  if (!WriteTextStore(kHelpTextStore, help_texts, "hjalp/", dir, regnr, error)) return false;
+  if (has_english_help &&
+      !WriteTextStore(kEnglishHelpTextStore, english_help_texts, "hjalp/en/", dir, regnr, error)) {
+    return false;
+  }
+  if (!WriteTextStore(kOwnTextStore, own_texts, "hjalp/", dir, regnr, error)) return false;
   progress("Skriver bilderna");
   if (!WriteSetPictures(options.program_pictures, set_pictures, dir, regnr, error)) return false;
 

@@ -29,7 +29,7 @@ RegtextProperties StorePropertiesFor(const ComponentDecl& store, const std::stri
     // Opened while its block list still has the shared name.
     p.bfilnamn = p.pfilnamn = RenameForSet(store.store.own_file_template, regnr);
     p.LZHfilnamn = store.file_template;
-  } else if (store.name == kHelpTextStore) {
+  } else if (IsHelpTextStore(store.name)) {
     p.bfilnamn = p.pfilnamn = p.LZHfilnamn = store.file_template;
   } else {
     p.bfilnamn = p.pfilnamn = p.LZHfilnamn = RenameForSet(store.file_template, regnr);

@@ -36,14 +36,14 @@ std::string JoinFrom(const std::vector<std::string>& lines, size_t first) {
 
 }  // namespace
 
-bool ReadHelpTexts(const std::filesystem::path& directory, std::vector<TextRecord>& texts,
-                   SourceError& error) {
+bool ReadHelpTexts(const std::filesystem::path& directory, const std::string& folder,
+                   std::vector<TextRecord>& texts, SourceError& error) {
   texts.clear();
   std::error_code ec;
   if (!std::filesystem::is_directory(directory, ec)) return true;
   for (const auto& entry : std::filesystem::directory_iterator(directory, ec)) {
     if (!entry.is_regular_file() || entry.path().extension() != ".txt") continue;
-    const std::string display = "hjalp/" + entry.path().filename().string();
+    const std::string display = folder + entry.path().filename().string();
     std::string text;
     if (!ReadSourceText(entry.path(), display, text, error)) return false;
     const std::vector<std::string> lines = LinesOf(text);

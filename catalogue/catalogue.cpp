@@ -110,10 +110,7 @@ void TEVF::oppnadatabas(const Configuration& config, ShellHooks& hooks) {
   SetSearchDirectories();
   RenameForRegisterSet();
   OpenRegisters(hooks);
-  TVXregtext& help = *Store(kHelpTextStore);
-  help.properties().bfilkat = help.properties().pfilkat = hdbasen_;
-  help.properties().RO = true;
-  help.Open();
+  OpenHelpTexts();
   OpenSearchLists();
   FreeSearch(AllFieldsListName())->Open();
   SizeScratchSelections();
@@ -143,6 +140,17 @@ void TEVF::OpenOwnTexts() {
   p.bfilnamn = p.pfilnamn =
       RenameForSet(FindComponent(kOwnTextStore)->store.own_file_template, regnr_);
   own.Open();  // its block list still has the shared name "vaxortext"
+}
+
+// The Swedish help texts and, when the set has them, the English ones (a
+// set without them leaves that store closed).
+void TEVF::OpenHelpTexts() {
+  for (std::string_view name : {kHelpTextStore, kEnglishHelpTextStore}) {
+    TVXregtext& help = *Store(name);
+    help.properties().bfilkat = help.properties().pfilkat = hdbasen_;
+    help.properties().RO = true;
+    help.Open();
+  }
 }
 
 void TEVF::OpenNormalisationList() {
@@ -201,7 +209,7 @@ void TEVF::RenameForRegisterSet() {
       }
       case ComponentKind::kRecordStore: {
         RegtextProperties& p = Store(c.name)->properties();
-        if (p.bfilnamn == kHelpTextStore) break;  // the shared help texts
+        if (IsHelpTextStore(p.bfilnamn)) break;  // the shared help texts
         p.bfilnamn = RenameForSet(p.bfilnamn, regnr_);
         p.pfilnamn = RenameForSet(p.pfilnamn, regnr_);
         p.LZHfilnamn = RenameForSet(p.LZHfilnamn, regnr_);
@@ -303,6 +311,7 @@ void TEVF::stangdatabas() {
   close_free_lists(3);
   FreeSearch(AllFieldsListName())->Close();
   Store(kHelpTextStore)->Close();
+  Store(kEnglishHelpTextStore)->Close();
   for (int n = 1; n <= 3; ++n)
     sokur(n).Release();
 }

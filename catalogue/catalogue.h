@@ -94,6 +94,7 @@ class TEVF {
 
  private:
   void OpenOwnTexts();
+  void OpenHelpTexts();
   void OpenNormalisationList();
   void SetSearchDirectories();
   void RenameForRegisterSet();

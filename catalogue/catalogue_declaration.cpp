@@ -102,6 +102,8 @@ std::vector<ComponentDecl> Declare() {
   }
   const std::string shared_texts(kHelpTextStore);
   c.push_back(Store(shared_texts, shared_texts, 1, 20000, 20000, LZHpackainte, 0));
+  const std::string english_texts(kEnglishHelpTextStore);
+  c.push_back(Store(english_texts, english_texts, 1, 20000, 20000, LZHpackainte, 0));
   c.push_back(Store(std::string(kOwnTextStore), shared_texts, 1, 80000, 20000, LZHblockpacka, 0));
   c.back().store.own_file_template = TemplateOf(shared_texts);
   for (int r = 1; r <= 3; ++r)

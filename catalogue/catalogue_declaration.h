@@ -93,11 +93,20 @@ inline constexpr int kAllFieldsSlot = 4;
 const std::string& AllFieldsListName();
 // The components that exist once.
 inline constexpr std::string_view kHelpTextStore = "vaxortext";
+// The help texts in English, beside the Swedish ones: this program's own
+// addition, which a register set may lack (its help is then Swedish).
+inline constexpr std::string_view kEnglishHelpTextStore = "vaxortexten";
 inline constexpr std::string_view kOwnTextStore = "vaxorlokaltext";
 inline constexpr std::string_view kNormalisationList = "vaxornrm";
 // The picture bases: the program's own pictures and the register set's.
 inline constexpr std::string_view kProgramPictureBase = "sysbild";
 inline constexpr std::string_view kSetPictureBase = "logobild";
+
+// True for the help text stores, whose names are shared by every register
+// set of a folder and never take a set's number.
+inline bool IsHelpTextStore(std::string_view name) {
+  return name == kHelpTextStore || name == kEnglishHelpTextStore;
+}
 
 // Every component, in declaration order.
 const std::vector<ComponentDecl>& Catalogue();
@@ -112,7 +121,7 @@ std::string RegisterSetNumber(int huvudregister);
 // Characters 6 to 9 of a template name replaced by `regnr`:
 // ("vaxor0000s101", "0007") gives "vaxor0007s101". Names shorter than
 // 9 characters are returned unchanged. Callers leave the names that are
-// not per register set ("vaxortext", the program's pictures) alone.
+// not per register set (the help text stores, the program's pictures) alone.
 std::string RenameForSet(const std::string& template_name, const std::string& regnr);
 
 // The word list of slot 1..20 of register 1..3 ("vaxors" + r·100 + s), or

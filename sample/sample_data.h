@@ -101,7 +101,7 @@ struct SampleData {
   std::vector<Cause> causes;
   std::vector<Remark> remarks;
   std::string_view register_text;        // register.txt
-  std::vector<EmbeddedFile> help_files;  // hjalp/*.txt, by name
+  std::vector<EmbeddedFile> help_files;  // hjalp/*.txt and hjalp/en/*.txt, by name
 };
 
 // Parses the embedded files into `data`. False with `error` ("file:line:

@@ -38,6 +38,7 @@ bool WriteTexts(const std::filesystem::path& directory, const SampleData& data,
                 std::string& error) {
   if (!WriteTextFile(directory / "register.txt", data.register_text, error)) return false;
   if (!CreateFolder(directory / "hjalp", error)) return false;
+  if (!CreateFolder(directory / "hjalp/en", error)) return false;
   for (const EmbeddedFile& file : data.help_files) {
     if (!WriteTextFile(directory / std::string(file.name), file.content, error)) return false;
   }

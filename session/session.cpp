@@ -360,6 +360,12 @@ Status Session::ReadPrintItem(int register_number, uint32_t record, PrintItem& i
 Status Session::HelpText(std::string_view code, InformationText& text) {
   if (Status status = CheckOpen(); !status.ok()) return status;
   return Run([&] {
+    TVXregtext* english = catalogue_->Store(kEnglishHelpTextStore);
+    if (records_.language() == Language::kEnglish && english != nullptr && english->Opened() &&
+        records_.hamtatext(*english, code) >= 1) {
+      text = records_.information();
+      return Status::OK();
+    }
     TVXregtext* help = catalogue_->Store(kHelpTextStore);
     if (help == nullptr || records_.hamtatext(*help, code) < 1) {
       return Status::NotFound("Hj\xE4lptexten " + std::string(code) + " finns inte.");

@@ -151,14 +151,17 @@ class Session {
   // are.
   Status RecordOfLokalId(int register_number, std::string_view lokalid, uint32_t& record);
   // The help text of `code` ("HJ000" ...); NotFound when there is none.
+  // With English chosen, the set's English text of that code when it has
+  // one, else the Swedish.
   Status HelpText(std::string_view code, InformationText& text);
   // The register set's About text ("OM"); empty when it has none.
   Status AboutText(std::string& text);
 
   // The records shown last, for the owners that read their fields.
   const CurrentRecords& records() const { return records_; }
-  // The language of the record texts' own words (Swedish unless set); what
-  // the records hold is shown as stored.
+  // The language of the record texts' own words and of the help texts, when
+  // the set has them in it (Swedish unless set); what the records hold is
+  // shown as stored.
   void SetLanguage(Language language) { records_.SetLanguage(language); }
 
   // What the result table uses of register 1..3: its person list and date

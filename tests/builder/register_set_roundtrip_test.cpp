@@ -425,6 +425,25 @@ TEST_F(RegisterSetRoundTrip, HelpTextsAreFoundByTheirCodes) {
   }
   EXPECT_EQ(help.FindRecord("HJ999", false), -1);
 
+  // The English help texts beside them, one for every Swedish code.
+  TVXregtext english;
+  OpenStore(english, std::string(kEnglishHelpTextStore));
+  EXPECT_EQ(english.RecordCount(), help.RecordCount());
+  for (uint32_t n = 1; n <= help.RecordCount(); ++n) {
+    ASSERT_TRUE(help.ReadRecord(n).ok());
+    help.DecodeFields();
+    const std::string code = help.ShortFields()[0];
+    const std::string swedish = help.LongTexts()[0];
+    const int32_t e = english.FindRecord(code, false);
+    ASSERT_GE(e, 1) << code;
+    ASSERT_TRUE(english.ReadRecord(e).ok());
+    english.DecodeFields();
+    EXPECT_EQ(english.ShortFields()[0], code);
+    EXPECT_NE(english.ShortFields()[1], help.ShortFields()[1]) << code << ": an English heading";
+    EXPECT_FALSE(english.LongTexts()[0].empty()) << code;
+    EXPECT_NE(english.LongTexts()[0], swedish) << code;
+  }
+
   TVXregtext own;
   OpenStore(own, "vaxorlokaltext");
   ASSERT_EQ(own.RecordCount(), 3u);

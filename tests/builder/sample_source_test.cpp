@@ -79,7 +79,7 @@ TEST(SampleData, EmbeddedListsParseAndFitWindows1252) {
   EXPECT_GT(data.men.size(), 40u);
   EXPECT_GT(data.parishes.size(), 10u);
   EXPECT_GT(data.places.size(), 80u);
-  EXPECT_EQ(data.help_files.size(), 10u);
+  EXPECT_EQ(data.help_files.size(), 20u);  // Swedish and English
   for (const EmbeddedFile& file : EmbeddedDataFiles()) {
     std::string converted;
     EXPECT_TRUE(Utf8ToCp1252(file.content, converted)) << file.name;
@@ -257,6 +257,48 @@ TEST_F(SampleSourceTest, HelpTextsExistForEveryCodeWithWorkingLinks) {
     EXPECT_GT(body.size(), 500u) << code;
     EXPECT_NE(body.find("[4][b 4]"), std::string::npos) << code << ": a coloured heading";
     EXPECT_NE(body.find("[M HJ"), std::string::npos) << code << ": links to other texts";
+    EXPECT_EQ(CodedTextProblems(body, HelpCodes()), std::vector<std::string>()) << code;
+  }
+}
+
+// The link targets of a coded text, in order.
+std::vector<std::string> LinkTargets(const std::string& text) {
+  std::vector<std::string> targets;
+  for (size_t at = text.find("[M "); at != std::string::npos; at = text.find("[M ", at + 1))
+    targets.push_back(text.substr(at + 3, text.find(']', at) - at - 3));
+  return targets;
+}
+
+// Every Swedish help text of the folder has an English one in hjalp/en/,
+// with a plain English heading, without the heading repeated as its first
+// line, and with the same links in the same order.
+TEST_F(SampleSourceTest, EveryHelpTextHasAnEnglishOne) {
+  std::set<std::string> swedish_codes;
+  for (const auto& entry : fs::directory_iterator(Path("hjalp"))) {
+    if (entry.is_regular_file()) swedish_codes.insert(entry.path().stem().string());
+  }
+  EXPECT_EQ(swedish_codes, HelpCodes());
+  std::set<std::string> english_codes;
+  for (const auto& entry : fs::directory_iterator(Path("hjalp/en")))
+    english_codes.insert(entry.path().stem().string());
+  EXPECT_EQ(english_codes, swedish_codes);
+  for (const std::string& code : swedish_codes) {
+    const fs::path path = Path("hjalp/en/" + code + ".txt");
+    ASSERT_TRUE(fs::exists(path)) << code;
+    const std::string english = ReadText(path);
+    const std::string swedish = ReadText(Path("hjalp/" + code + ".txt"));
+    std::string converted;
+    EXPECT_TRUE(Utf8ToCp1252(english, converted)) << code;
+    const size_t heading_end = english.find('\n');
+    ASSERT_NE(heading_end, std::string::npos) << code;
+    const std::string heading = english.substr(0, heading_end);
+    EXPECT_FALSE(heading.empty()) << code;
+    EXPECT_EQ(heading.find('['), std::string::npos) << code << ": the heading is plain text";
+    EXPECT_NE(heading, swedish.substr(0, swedish.find('\n'))) << code;
+    const std::string body = english.substr(heading_end + 1);
+    EXPECT_FALSE(body.starts_with("[4][b 4]")) << code << ": the heading is not repeated";
+    EXPECT_GT(body.size(), 500u) << code;
+    EXPECT_EQ(LinkTargets(body), LinkTargets(swedish)) << code;
     EXPECT_EQ(CodedTextProblems(body, HelpCodes()), std::vector<std::string>()) << code;
   }
 }

@@ -63,6 +63,8 @@ TEST(CatalogueDeclaration, FileTemplatesFollowTheNames) {
       case ComponentKind::kRecordStore:
         if (c.store.register_number != 0) {
           EXPECT_EQ(c.file_template, "vaxor0000" + c.name.substr(5));
+        } else if (c.name == kEnglishHelpTextStore) {
+          EXPECT_EQ(c.file_template, "vaxortexten");  // shared, stored plainly
         } else {
           EXPECT_EQ(c.file_template, "vaxortext");  // both text stores' block lists
         }
@@ -73,6 +75,9 @@ TEST(CatalogueDeclaration, FileTemplatesFollowTheNames) {
   }
   EXPECT_EQ(FindComponent(kOwnTextStore)->store.own_file_template, "vaxor0000text");
   EXPECT_EQ(FindComponent(kHelpTextStore)->store.own_file_template, "");
+  EXPECT_EQ(FindComponent(kEnglishHelpTextStore)->store.lzh, TblobfilLZHmode::LZHpackainte);
+  EXPECT_TRUE(IsHelpTextStore(kEnglishHelpTextStore));
+  EXPECT_FALSE(IsHelpTextStore(kOwnTextStore));
   EXPECT_EQ(FindComponent(RecordStoreName(2))->store.antpc, 2);
   EXPECT_EQ(FindComponent(RecordStoreName(3))->store.antpc, 3);
 }
@@ -131,6 +136,9 @@ TEST_F(CatalogueTest, OpensEveryRegisterThatHasAPersonList) {
   EXPECT_TRUE(evf.FreeSearch("vaxors404")->Opened() && evf.FreeSearch("vaxors117")->Opened() &&
               evf.List("vaxornrm")->Opened() && evf.Store("vaxortext")->Opened());
   EXPECT_FALSE(evf.FreeSearch("vaxors215")->Opened());
+  // A set built without English help texts opens without them.
+  EXPECT_FALSE(evf.Store(kEnglishHelpTextStore)->Opened());
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "data/vaxortexten.b"));
   EXPECT_EQ(evf.rubrik(), "Testregistret");
   EXPECT_EQ(evf.underrubrik(), "En underrubrik");
   EXPECT_TRUE(hooks_.disabled_search.empty() && hooks_.greyed.empty());

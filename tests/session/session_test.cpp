@@ -151,5 +151,43 @@ TEST(Session, MissingSetAndWrongArguments) {
   EXPECT_TRUE(session.HelpText("HJ999", help).IsNotFound());
 }
 
+// With English chosen the help texts come from the set's English store;
+// with Swedish, or in a set without that store, from the Swedish one.
+TEST(Session, HelpTextInTheChosenLanguageElseSwedish) {
+  struct Case {
+    const char* what;
+    Language language;
+    bool english_store;
+    const char* heading;
+    const char* sentence;
+  };
+  const Case cases[] = {
+      {"English chosen", Language::kEnglish, true, "The main window",
+       "The main window shows the register set's heading"},
+      {"Swedish chosen", Language::kSwedish, true, "Huvudf\xF6nstret",
+       "Huvudf\xF6nstret visar registrets rubrik"},
+      {"a set without English help", Language::kEnglish, false, "Huvudf\xF6nstret",
+       "Huvudf\xF6nstret visar registrets rubrik"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SampleCopy copy;
+    ASSERT_TRUE(fs::exists(copy.file("vaxortexten.b")));
+    if (!c.english_store) {
+      for (const char* extension : {".b", ".p"})
+        fs::remove(copy.file(std::string("vaxortexten") + extension));
+    }
+    Session session;
+    session.SetLanguage(c.language);
+    ASSERT_TRUE(session.Open(copy.ini()).ok());
+    InformationText help;
+    ASSERT_TRUE(session.HelpText("HJ001", help).ok());
+    EXPECT_EQ(help.textkod, "HJ001");
+    EXPECT_EQ(help.textrubrik, c.heading);
+    EXPECT_NE(help.texttext.find(c.sentence), std::string::npos) << help.texttext.substr(0, 80);
+    EXPECT_TRUE(session.HelpText("HJ999", help).IsNotFound());
+  }
+}
+
 }  // namespace
 }  // namespace vx
