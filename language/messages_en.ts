@@ -558,5 +558,117 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
         <source>Anförvants efternamn</source>
         <translation>Relative&apos;s surname</translation>
     </message>
+    <message id="PrintColumnName">
+        <source>Namn</source>
+        <translation>Name</translation>
+    </message>
+    <message id="PrintColumnSource">
+        <source>Källa</source>
+        <translation>Source</translation>
+    </message>
+    <message id="PrintColumnMarried">
+        <source>Vigd</source>
+        <translation>Married</translation>
+    </message>
+    <message id="PrintColumnMansName">
+        <source>M, namn</source>
+        <translation>M, name</translation>
+    </message>
+    <message id="PrintColumnMansTitleAge">
+        <source>M, titel/ålder</source>
+        <translation>M, title/age</translation>
+    </message>
+    <message id="PrintColumnMansPlace">
+        <source>M, ort</source>
+        <translation>M, place</translation>
+    </message>
+    <message id="PrintColumnWomansName">
+        <source>K, namn</source>
+        <translation>W, name</translation>
+    </message>
+    <message id="PrintColumnWomansTitleAge">
+        <source>K, titel/ålder</source>
+        <translation>W, title/age</translation>
+    </message>
+    <message id="PrintColumnWomansPlace">
+        <source>K, ort</source>
+        <translation>W, place</translation>
+    </message>
+    <message id="PrintColumnTitleAge">
+        <source>Titel/ålder</source>
+        <translation>Title/age</translation>
+    </message>
+    <message id="PrintColumnBuried">
+        <source>Begr.</source>
+        <translation>Buried</translation>
+    </message>
+    <message id="PrintPage">
+        <source>Sida %1</source>
+        <translation>Page %1</translation>
+    </message>
+    <message id="PrintRecordLabel">
+        <source>Post: %1</source>
+        <translation>Record: %1</translation>
+    </message>
+    <message id="PrintHeaderBirths">
+        <source>Födda, %1</source>
+        <translation>Births, %1</translation>
+    </message>
+    <message id="PrintHeaderMarriages">
+        <source>Vigda, %1</source>
+        <translation>Marriages, %1</translation>
+    </message>
+    <message id="PrintHeaderDeaths">
+        <source>Döda, %1</source>
+        <translation>Deaths, %1</translation>
+    </message>
+    <message id="PrintInDateOrder">
+        <source>i datumordning, %1</source>
+        <translation>in date order, %1</translation>
+    </message>
+    <message id="PrintInNameOrder">
+        <source>i namnordning, %1</source>
+        <translation>in name order, %1</translation>
+    </message>
+    <message id="PrintInSourceOrder">
+        <source>i källans ordning, %1</source>
+        <translation>in source order, %1</translation>
+    </message>
+    <message id="PrintSingleRecord">
+        <source>%1, enstaka post, %2</source>
+        <translation>%1, single record, %2</translation>
+    </message>
+    <message id="PrintStatusRecord">
+        <source>Skriver ut post:</source>
+        <translation>Printing record:</translation>
+    </message>
+    <message id="PrintStatusPage">
+        <source>Skriver sida: %1</source>
+        <translation>Printing page: %1</translation>
+    </message>
+    <message id="PrintStatusReading">
+        <source>Läser poster ...</source>
+        <translation>Reading records ...</translation>
+    </message>
+    <message id="PrintStatusSorting">
+        <source>Sorterar ...</source>
+        <translation>Sorting ...</translation>
+    </message>
+    <message id="PrintNothingSelected">
+        <source>Det finns inga valda poster att skriva ut.</source>
+        <translation>There are no selected records to print.</translation>
+    </message>
+    <message id="PrintDocumentName">
+        <source>%1, utskrift</source>
+        <translation>%1, print</translation>
+    </message>
+    <message id="PrintCannotStart">
+        <source>Skrivaren kunde inte starta utskriften.</source>
+        <translation>The printer could not start printing.</translation>
+    </message>
+    <message id="PrintCannotWriteFile">
+        <source>Kunde inte skriva utskriften till %1.</source>
+        <translation>Could not write the print to %1.</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "engine/sort/sorter.h"
+#include "engine/util/message.h"
+#include "language/messages.h"
 
 namespace vx {
 namespace {
@@ -48,11 +50,12 @@ PrintRange ParsePrintRange(std::string_view from, std::string_view to) {
 }
 
 PrintEngine::PrintEngine(PrintCanvas& canvas, PrintMonitor& monitor, std::string title,
-                         std::string header_line)
+                         std::string header_line, Language language)
     : canvas_(canvas),
       monitor_(monitor),
       title_(std::move(title)),
       header_line_(std::move(header_line)),
+      language_(language),
       geometry_(MakePrintGeometry(canvas.DpiX(), canvas.DpiY(), canvas.Width(), canvas.Height())) {
   layout_.SetMeasurer(&canvas_.CodedMeasurer());
   line_height_ = std::max(canvas_.FontHeight(PrintFont::kTable) * 10 / 8, 1);
@@ -66,7 +69,8 @@ void PrintEngine::StartFirstPage() {
 void PrintEngine::PrintPageHeader() {
   const PrintGeometry& g = geometry_;
   canvas_.DrawText(PrintFont::kTitle, g.left, g.header_top, title_);
-  const std::string page = "Sida " + std::to_string(page_);
+  const std::string page =
+      FormatMessage(CatalogueText(MessageId::PrintPage, language_), {std::to_string(page_)});
   canvas_.DrawText(PrintFont::kTitle, g.right - canvas_.TextWidth(PrintFont::kTitle, page),
                    g.header_top, page);
   canvas_.DrawText(PrintFont::kHeaderLine, g.left, g.header_line, header_line_);
@@ -94,7 +98,7 @@ PrintOutcome PrintEngine::ForEachInRange(const std::vector<PrintItem>& items,
   const int first = std::max(range.from, 1);
   const int wanted = std::min({range.to - first + 1, kMaxPrintRecords,
                                static_cast<int>(std::min<size_t>(order.size(), kMaxPrintRecords))});
-  monitor_.ShowStatus("Skriver ut post:");
+  monitor_.ShowStatus(CatalogueText(MessageId::PrintStatusRecord, language_));
   monitor_.ShowProgress(0, std::max(wanted, 0));
   int done = 0;
   for (size_t k = 1; k <= order.size(); ++k) {
@@ -102,7 +106,8 @@ PrintOutcome PrintEngine::ForEachInRange(const std::vector<PrintItem>& items,
       canvas_.Abort();
       return PrintOutcome::kCancelled;
     }
-    monitor_.ShowStatus("Skriver sida: " + std::to_string(page_));
+    monitor_.ShowStatus(FormatMessage(CatalogueText(MessageId::PrintStatusPage, language_),
+                                      {std::to_string(page_)}));
     const int position = static_cast<int>(k);
     if (position < range.from) continue;
     if (position > range.to || position > kMaxPrintRecords) break;
@@ -139,7 +144,9 @@ void PrintEngine::DrawCodedText(std::string_view text, int top) {
 }
 
 bool PrintEngine::PrintRecord(const PrintItem& item) {
-  const std::string text = "[1]Post: " + item.label + "\r\r" + item.text;
+  const std::string text =
+      "[1]" + FormatMessage(CatalogueText(MessageId::PrintRecordLabel, language_), {item.label}) +
+      "\r\r" + item.text;
   if (page_start_) {
     DrawCodedText(text, geometry_.body_top);
     return true;
@@ -211,7 +218,8 @@ bool PrintEngine::PrintGroupHeading(std::string_view source) {
   } else {
     y_ += line_height_;
   }
-  canvas_.DrawText(PrintFont::kTableBold, geometry_.left, y_, "K\xE4lla: " + std::string(source));
+  canvas_.DrawText(PrintFont::kTableBold, geometry_.left, y_,
+                   FormatMessage(CatalogueText(MessageId::RecordSource, language_), {source}));
   y_ += line_height_;
   page_start_ = false;
   return true;

@@ -75,11 +75,14 @@ class SilentPrintMonitor : public PrintMonitor {
 class PrintEngine {
  public:
   // `title` is the register set's heading, `header_line` the line under it
-  // (print_layout.h). The canvas and monitor must outlive the engine.
+  // (print_layout.h); the engine's own words ("Sida", "Post:", its status
+  // lines) are in `language`. The canvas and monitor must outlive the
+  // engine.
   PrintEngine(PrintCanvas& canvas, PrintMonitor& monitor, std::string title,
-              std::string header_line);
+              std::string header_line, Language language = Language::kSwedish);
 
-  // Records one after another, "Post: <label>" above each, separated by a
+  // Records one after another, "Post: <label>" (in the engine's language)
+  // above each, separated by a
   // blank line and a thin rule; a record that does not fit under the one
   // before starts the next page without the separator.
   PrintOutcome PrintRecords(const std::vector<PrintItem>& items, const std::vector<size_t>& order,
@@ -127,6 +130,7 @@ class PrintEngine {
   PrintMonitor& monitor_;
   std::string title_;
   std::string header_line_;
+  Language language_;
   PrintGeometry geometry_;
   TVXkodtxt layout_;
   int page_ = 0;

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <ctime>
 
+#include "engine/util/message.h"
+#include "language/messages.h"
 #include "records/list_columns.h"
 #include "records/register_records.h"
 
@@ -44,38 +46,37 @@ std::string TodayText() {
   return text;
 }
 
-std::string PrintHeaderLine(int register_number, PrintOrder order, std::string_view date) {
-  static constexpr const char* kWords[] = {
-      "F\xF6"
-      "dda, ",
-      "Vigda, ",
-      "D\xF6"
-      "da, "};
-  std::string line;
-  if (register_number >= kBirths && register_number <= kDeaths) line = kWords[register_number - 1];
+std::string PrintHeaderLine(int register_number, PrintOrder order, std::string_view date,
+                            Language language) {
+  MessageId in_order = MessageId::PrintInNameOrder;
   switch (order) {
     case PrintOrder::kDate:
-      line += "i datumordning";
+      in_order = MessageId::PrintInDateOrder;
       break;
     case PrintOrder::kName:
-      line += "i namnordning";
+      in_order = MessageId::PrintInNameOrder;
       break;
     case PrintOrder::kSource:
-      line += "i k\xE4llans ordning";
+      in_order = MessageId::PrintInSourceOrder;
       break;
   }
-  return line + ", " + std::string(date);
+  const std::string line = FormatMessage(CatalogueText(in_order, language), {date});
+  static constexpr MessageId kRegisters[] = {
+      MessageId::PrintHeaderBirths, MessageId::PrintHeaderMarriages, MessageId::PrintHeaderDeaths};
+  if (register_number < kBirths || register_number > kDeaths) return line;
+  return FormatMessage(CatalogueText(kRegisters[register_number - 1], language), {line});
 }
 
-std::string SingleRecordHeaderLine(std::string_view heading, std::string_view date) {
-  return std::string(heading) + ", enstaka post, " + std::string(date);
+std::string SingleRecordHeaderLine(std::string_view heading, std::string_view date,
+                                   Language language) {
+  return FormatMessage(CatalogueText(MessageId::PrintSingleRecord, language), {heading, date});
 }
 
 int TableLayoutFor(PrintOrder order) {
   return order == PrintOrder::kSource ? 3 : 1;
 }
 
-std::vector<PrintColumn> PrintColumnLayout(int register_number, int layout) {
+std::vector<PrintColumn> PrintColumnLayout(int register_number, int layout, Language language) {
   struct Entry {
     int kolumn;
     double inches;
@@ -112,7 +113,8 @@ std::vector<PrintColumn> PrintColumnLayout(int register_number, int layout) {
   std::vector<PrintColumn> columns;
   if (entries == nullptr) return columns;
   for (const Entry& entry : *entries)
-    columns.push_back({listrubrik(register_number, entry.kolumn), entry.kolumn, entry.inches});
+    columns.push_back(
+        {listrubrik(register_number, entry.kolumn, language), entry.kolumn, entry.inches});
   return columns;
 }
 

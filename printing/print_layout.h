@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "language/language.h"
+
 namespace vx {
 
 // Print orders; the values are those of listnyckel's key types.
@@ -38,10 +40,13 @@ PrintGeometry MakePrintGeometry(int dpi_x, int dpi_y, int width, int height);
 // "YYYY-MM-DD" of today's local date.
 std::string TodayText();
 
-// "Födda, i namnordning, 2026-12-07" and its kin (Windows-1252).
-std::string PrintHeaderLine(int register_number, PrintOrder order, std::string_view date);
+// "Födda, i namnordning, 2026-12-07" and its kin, in `language`
+// ("Births, in name order, 2026-12-07"; Windows-1252).
+std::string PrintHeaderLine(int register_number, PrintOrder order, std::string_view date,
+                            Language language = Language::kSwedish);
 // "<heading>, enstaka post, 2026-12-07", for one record printed alone.
-std::string SingleRecordHeaderLine(std::string_view heading, std::string_view date);
+std::string SingleRecordHeaderLine(std::string_view heading, std::string_view date,
+                                   Language language = Language::kSwedish);
 
 // The two table layouts: 1 for the date and name orders, 3 for the source
 // order (grouped by source).
@@ -54,8 +59,10 @@ struct PrintColumn {
   int kolumn = 0;
   double inches = 0;
 };
-// The columns of register 1..3's `layout` (1 or 3); empty for another pair.
-std::vector<PrintColumn> PrintColumnLayout(int register_number, int layout);
+// The columns of register 1..3's `layout` (1 or 3), headed in `language`;
+// empty for another pair.
+std::vector<PrintColumn> PrintColumnLayout(int register_number, int layout,
+                                           Language language = Language::kSwedish);
 // The list column whose text groups a source-ordered table (Källa).
 int SourceColumn(int register_number);
 

@@ -1,8 +1,10 @@
 #include "records/list_columns.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
+#include "engine/util/message.h"
 #include "records/date_text.h"
 #include "records/field_rules.h"
 #include "records/hex_split_words.h"
@@ -45,15 +47,20 @@ const std::string& Either(const std::string& first, const std::string& second) {
 
 }  // namespace
 
-std::string listrubrik(int register_number, int kolumn) {
-  using Titles = std::array<std::string_view, 8>;
-  static constexpr Titles kTitles[] = {
-      {kFoddWord, "Namn", "Ort", "Far", "Mor", "K\xE4lla", "D\xF6pt", ""},
-      {"Vigd", "M, namn", "M, titel/\xE5lder", "M, ort", "K, namn", "K, titel/\xE5lder", "K, ort",
-       "K\xE4lla"},
-      {kDodWord, "Namn", kFoddWord, "Titel/\xE5lder", "Ort", "K\xE4lla", "Begr.", ""}};
+std::string listrubrik(int register_number, int kolumn, Language language) {
+  using M = MessageId;
+  using Titles = std::array<std::optional<MessageId>, 8>;
+  static const Titles kTitles[] = {
+      {M::RecordBorn, M::PrintColumnName, M::RecordPlace, M::RecordFather, M::RecordMother,
+       M::PrintColumnSource, M::RecordBaptised, std::nullopt},
+      {M::PrintColumnMarried, M::PrintColumnMansName, M::PrintColumnMansTitleAge,
+       M::PrintColumnMansPlace, M::PrintColumnWomansName, M::PrintColumnWomansTitleAge,
+       M::PrintColumnWomansPlace, M::PrintColumnSource},
+      {M::RecordDied, M::PrintColumnName, M::RecordBorn, M::PrintColumnTitleAge, M::RecordPlace,
+       M::PrintColumnSource, M::PrintColumnBuried, std::nullopt}};
   if (register_number < kBirths || register_number > kDeaths || kolumn < 1 || kolumn > 8) return {};
-  return std::string(kTitles[register_number - 1][kolumn - 1]);
+  const std::optional<MessageId> title = kTitles[register_number - 1][kolumn - 1];
+  return title ? CatalogueText(*title, language) : std::string();
 }
 
 std::string listtext(const Tenfodd& r, int kolumn) {

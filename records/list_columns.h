@@ -14,6 +14,7 @@
 
 #include <string>
 
+#include "language/language.h"
 #include "records/register_records.h"
 
 namespace vx {
@@ -21,8 +22,9 @@ namespace vx {
 // Separates the parts of a sort key; above every letter of the code page.
 inline constexpr char kKeySeparator = '\xFF';
 
-// The title of column `kolumn` of register 1..3; "" for any other pair.
-std::string listrubrik(int register_number, int kolumn);
+// The title of column `kolumn` of register 1..3 in `language`, from the
+// catalogue (Windows-1252); "" for any other pair.
+std::string listrubrik(int register_number, int kolumn, Language language = Language::kSwedish);
 
 // The text of column `kolumn` for `record`; "" for a column the register
 // does not have.

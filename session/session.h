@@ -163,6 +163,7 @@ class Session {
   // the set has them in it (Swedish unless set); what the records hold is
   // shown as stored.
   void SetLanguage(Language language) { records_.SetLanguage(language); }
+  Language language() const { return records_.language(); }
 
   // What the result table uses of register 1..3: its person list and date
   // order, or nothing when the register is not open. They live as long as

@@ -8,18 +8,22 @@
 
 #include "controls/screen_text.h"
 #include "desktop/output/printer_canvas.h"
+#include "engine/util/message.h"
+#include "language/messages.h"
 
 namespace vx {
 namespace {
 
 // Starts the document; IOError naming the output file when it cannot.
 Status BeginDocument(Session& session, QPrinter& printer, QPainter& painter) {
-  printer.setDocName(ScreenText(session.Heading() + ", utskrift"));
+  const Language language = session.language();
+  printer.setDocName(ScreenText(
+      FormatMessage(CatalogueText(MessageId::PrintDocumentName, language), {session.Heading()})));
   if (painter.begin(&printer)) return Status::OK();
   const QString file = printer.outputFileName();
-  return Status::IOError(file.isEmpty()
-                             ? std::string("Skrivaren kunde inte starta utskriften.")
-                             : DataText("Kunde inte skriva utskriften till " + file + "."));
+  if (file.isEmpty()) return Status::IOError(CatalogueText(MessageId::PrintCannotStart, language));
+  return Status::IOError(
+      FormatMessage(CatalogueText(MessageId::PrintCannotWriteFile, language), {DataText(file)}));
 }
 
 void ChooseOrientation(QPrinter& printer, const PrintRequest& request,
@@ -37,15 +41,16 @@ Status PrintHits(Session& session, QPrinter& printer, const PrintRequest& reques
                  PrintMonitor& monitor, PrintOutcome& outcome, int* pages) {
   outcome = PrintOutcome::kCancelled;
   if (pages != nullptr) *pages = 0;
+  const Language language = session.language();
   const std::vector<PrintColumn> columns =
-      PrintColumnLayout(request.register_number, TableLayoutFor(request.order));
+      PrintColumnLayout(request.register_number, TableLayoutFor(request.order), language);
   const PrintContent content{request.table ? &columns : nullptr};
 
   const int first = std::max(request.range.from, 1);
   const int span = std::max(request.range.to - first + 1, 0);
   const int reading = std::min(
       {span, kMaxPrintRecords, request.hit_count > 0 ? request.hit_count : kMaxPrintRecords});
-  monitor.ShowStatus("L\xE4ser poster ...");
+  monitor.ShowStatus(CatalogueText(MessageId::PrintStatusReading, language));
   std::vector<PrintItem> items;
   bool cancelled = false;
   Status status = session.ReadPrintItems(
@@ -56,9 +61,10 @@ Status PrintHits(Session& session, QPrinter& printer, const PrintRequest& reques
       },
       items, cancelled);
   if (!status.ok() || cancelled) return status;
-  if (items.empty()) return Status::NotFound("Det finns inga valda poster att skriva ut.");
+  if (items.empty())
+    return Status::NotFound(CatalogueText(MessageId::PrintNothingSelected, language));
 
-  monitor.ShowStatus("Sorterar ...");
+  monitor.ShowStatus(CatalogueText(MessageId::PrintStatusSorting, language));
   const std::vector<size_t> order = SortPrintItems(items);
 
   ChooseOrientation(printer, request, columns);
@@ -66,7 +72,8 @@ Status PrintHits(Session& session, QPrinter& printer, const PrintRequest& reques
   if (status = BeginDocument(session, printer, painter); !status.ok()) return status;
   PrinterCanvas canvas(printer, painter);
   PrintEngine engine(canvas, monitor, session.Heading(),
-                     PrintHeaderLine(request.register_number, request.order, TodayText()));
+                     PrintHeaderLine(request.register_number, request.order, TodayText(), language),
+                     language);
   outcome = request.table ? engine.PrintTable(columns, request.order == PrintOrder::kSource, items,
                                               order, request.range)
                           : engine.PrintRecords(items, order, request.range);
@@ -88,8 +95,9 @@ Status PrintOneRecord(Session& session, QPrinter& printer, int register_number, 
   if (Status status = BeginDocument(session, printer, painter); !status.ok()) return status;
   PrinterCanvas canvas(printer, painter);
   SilentPrintMonitor monitor;
+  const Language language = session.language();
   PrintEngine engine(canvas, monitor, session.Heading(),
-                     SingleRecordHeaderLine(session.Heading(), TodayText()));
+                     SingleRecordHeaderLine(session.Heading(), TodayText(), language), language);
   engine.PrintSingleRecord(item);
   painter.end();
   return Status::OK();

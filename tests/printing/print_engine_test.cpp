@@ -147,6 +147,66 @@ TEST(PrintLayout, HeaderLinesNameRegisterOrderAndDate) {
   EXPECT_EQ(today[7], '-');
 }
 
+// The header lines of every register and order in both languages.
+TEST(PrintLayout, HeaderLinesInEitherLanguage) {
+  const struct {
+    int r;
+    PrintOrder order;
+    Language language;
+    const char* line;
+  } cases[] = {
+      {1, PrintOrder::kDate, Language::kSwedish, "Födda, i datumordning, 2026-12-07"},
+      {1, PrintOrder::kName, Language::kSwedish, "Födda, i namnordning, 2026-12-07"},
+      {1, PrintOrder::kSource, Language::kSwedish, "Födda, i källans ordning, 2026-12-07"},
+      {2, PrintOrder::kName, Language::kSwedish, "Vigda, i namnordning, 2026-12-07"},
+      {3, PrintOrder::kDate, Language::kSwedish, "Döda, i datumordning, 2026-12-07"},
+      {0, PrintOrder::kDate, Language::kSwedish, "i datumordning, 2026-12-07"},
+      {1, PrintOrder::kDate, Language::kEnglish, "Births, in date order, 2026-12-07"},
+      {1, PrintOrder::kName, Language::kEnglish, "Births, in name order, 2026-12-07"},
+      {1, PrintOrder::kSource, Language::kEnglish, "Births, in source order, 2026-12-07"},
+      {2, PrintOrder::kName, Language::kEnglish, "Marriages, in name order, 2026-12-07"},
+      {2, PrintOrder::kSource, Language::kEnglish, "Marriages, in source order, 2026-12-07"},
+      {3, PrintOrder::kDate, Language::kEnglish, "Deaths, in date order, 2026-12-07"},
+      {4, PrintOrder::kName, Language::kEnglish, "in name order, 2026-12-07"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(PrintHeaderLine(c.r, c.order, "2026-12-07", c.language), W(c.line)) << c.line;
+  EXPECT_EQ(SingleRecordHeaderLine(W("Kinne härad"), "2026-01-02", Language::kEnglish),
+            W("Kinne härad, single record, 2026-01-02"));
+  EXPECT_EQ(SingleRecordHeaderLine("Kinne", "2026-01-02", Language::kSwedish),
+            "Kinne, enstaka post, 2026-01-02");
+}
+
+// The column headings of every table in both languages.
+TEST(PrintLayout, ColumnHeadingsInEitherLanguage) {
+  const struct {
+    int r;
+    int layout;
+    Language language;
+    const char* headings;
+  } cases[] = {
+      {1, 1, Language::kSwedish, "Född|Namn|Ort|Far|Mor|Källa|"},
+      {1, 3, Language::kSwedish, "Född|Döpt|Namn|Ort|Far|Mor|"},
+      {2, 1, Language::kSwedish,
+       "Vigd|M, namn|M, titel/ålder|M, ort|K, namn|K, titel/ålder|K, ort|Källa|"},
+      {3, 1, Language::kSwedish, "Död|Begr.|Namn|Född|Titel/ålder|Ort|Källa|"},
+      {1, 1, Language::kEnglish, "Born|Name|Place|Father|Mother|Source|"},
+      {1, 3, Language::kEnglish, "Born|Baptised|Name|Place|Father|Mother|"},
+      {2, 1, Language::kEnglish,
+       "Married|M, name|M, title/age|M, place|W, name|W, title/age|W, place|Source|"},
+      {2, 3, Language::kEnglish,
+       "Married|M, name|M, title/age|M, place|W, name|W, title/age|W, place|Source|"},
+      {3, 1, Language::kEnglish, "Died|Buried|Name|Born|Title/age|Place|Source|"},
+      {3, 3, Language::kEnglish, "Died|Buried|Name|Born|Title/age|Place|"},
+  };
+  for (const auto& c : cases) {
+    std::string joined;
+    for (const PrintColumn& column : PrintColumnLayout(c.r, c.layout, c.language))
+      joined += column.heading + "|";
+    EXPECT_EQ(joined, W(c.headings)) << c.r << " " << c.layout;
+  }
+}
+
 TEST(PrintLayout, ColumnsOfEachRegisterAndLayout) {
   auto headings = [](int r, int layout) {
     std::string joined;
@@ -372,6 +432,48 @@ TEST(PrintEngine, ASingleRecordCarriesItsLabelAlone) {
   EXPECT_TRUE(Has(canvas.pages[0], "R, enstaka post, 2026-12-07"));
   EXPECT_FALSE(Has(canvas.pages[0], "Post: L7"));
   EXPECT_EQ(canvas.pages.size(), 1u);
+}
+
+// The engine's own words on the page and in its status lines, in either
+// language: the page number, the record label and the source heading.
+TEST(PrintEngine, ItsOwnWordsAreInTheChosenLanguage) {
+  const struct {
+    Language language;
+    const char* page;
+    const char* label;
+    const char* source;
+    const char* status_record;
+    const char* status_page;
+  } cases[] = {
+      {Language::kSwedish, "Sida 1", "Post: L1", "Källa: Kinne C:1",
+       "Skriver ut post:", "Skriver sida: 1"},
+      {Language::kEnglish, "Page 1", "Record: L1", "Source: Kinne C:1",
+       "Printing record:", "Printing page: 1"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.page);
+    std::vector<PrintItem> items = {Record(1, "a", 2)};
+    items[0].group = "Kinne C:1";
+    items[0].cells = {"1750-01-01", "", "Namn 1", "Ort", "Far", "Mor"};
+    RecordingCanvas records;
+    CountingMonitor record_monitor;
+    PrintEngine record_engine(records, record_monitor, "R", "H", c.language);
+    ASSERT_EQ(record_engine.PrintRecords(items, InOrder(1), {}), PrintOutcome::kPrinted);
+    EXPECT_TRUE(Has(records.pages[0], c.page));
+    EXPECT_TRUE(Has(records.pages[0], c.label));
+    ASSERT_GE(record_monitor.statuses.size(), 2u);
+    EXPECT_EQ(record_monitor.statuses[0], c.status_record);
+    EXPECT_EQ(record_monitor.statuses[1], c.status_page);
+
+    RecordingCanvas table;
+    CountingMonitor table_monitor;
+    PrintEngine table_engine(table, table_monitor, "R", "H", c.language);
+    ASSERT_EQ(
+        table_engine.PrintTable(PrintColumnLayout(1, 3, c.language), true, items, InOrder(1), {}),
+        PrintOutcome::kPrinted);
+    EXPECT_TRUE(Has(table.pages[0], c.page));
+    EXPECT_TRUE(Has(table.pages[0], W(c.source)));
+  }
 }
 
 // Where the table print puts its first body line and its group headings:

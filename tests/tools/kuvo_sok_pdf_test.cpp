@@ -85,13 +85,14 @@ size_t Hits(std::vector<std::string> search) {
   return static_cast<size_t>(std::count(listed.out.begin(), listed.out.end(), '\n'));
 }
 
-void ExpectHeaders(const std::vector<std::string>& pages, const std::string& header_line) {
+void ExpectHeaders(const std::vector<std::string>& pages, const std::string& header_line,
+                   const std::string& page_word = "Sida ") {
   ASSERT_FALSE(pages.empty());
   for (size_t p = 0; p < pages.size(); ++p) {
     const std::vector<std::string> lines = Lines(pages[p]);
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[0].rfind(kTitle, 0), 0u) << "page " << p + 1;
-    EXPECT_NE(lines[0].find("Sida " + std::to_string(p + 1)), std::string::npos) << lines[0];
+    EXPECT_NE(lines[0].find(page_word + std::to_string(p + 1)), std::string::npos) << lines[0];
     EXPECT_EQ(lines[1], header_line) << "page " << p + 1;
   }
 }
@@ -115,6 +116,75 @@ TEST(KuvoSokPdf, RecordsInDateOrderWithHeadersOnEveryPageAndNoSeparatorOnTop) {
   // went whole to the next page.
   for (const std::string& page : pages)
     EXPECT_EQ(Lines(page)[2].rfind("Post: ", 0), 0u) << Lines(page)[2];
+}
+
+// The same prints in Swedish and in English (--sprak): the header line,
+// the page number, the record labels, the column headings and the source
+// headings in the chosen language; the register set's own texts as stored.
+TEST(KuvoSokPdf, PagesSpeakTheChosenLanguage) {
+  const struct {
+    const char* language;
+    std::vector<std::string> options;
+    const char* header_line;
+    const char* page_word;
+    const char* label;     // before each record, "" for a table
+    const char* headings;  // the column headings, "" for records
+    const char* group;     // before each source heading, "" for none
+  } cases[] = {
+      {"sv", {"--ordning", "datum"}, "Födda, i datumordning, ", "Sida ", "Post: ", "", ""},
+      {"en", {"--ordning", "datum"}, "Births, in date order, ", "Page ", "Record: ", "", ""},
+      {"sv",
+       {"--ordning", "namn", "--tabell"},
+       "Födda, i namnordning, ",
+       "Sida ",
+       "",
+       "Född Namn Ort Far Mor Källa",
+       ""},
+      {"en",
+       {"--ordning", "namn", "--tabell"},
+       "Births, in name order, ",
+       "Page ",
+       "",
+       "Born Name Place Father Mother Source",
+       ""},
+      {"sv",
+       {"--ordning", "kalla", "--tabell"},
+       "Födda, i källans ordning, ",
+       "Sida ",
+       "",
+       "Född Döpt Namn Ort Far Mor",
+       "Källa: "},
+      {"en",
+       {"--ordning", "kalla", "--tabell"},
+       "Births, in source order, ",
+       "Page ",
+       "",
+       "Born Baptised Name Place Father Mother",
+       "Source: "},
+  };
+  const std::vector<std::string> search = {"fodda", "--fod", "1750-1759"};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.language) + " " + c.header_line);
+    std::vector<std::string> options = c.options;
+    options.insert(options.end(), {"--sprak", c.language});
+    const std::vector<std::string> pages = PrintedPages(search, options);
+    ExpectHeaders(pages, c.header_line + testing::TodayIso(), c.page_word);
+    if (*c.label != '\0') {
+      EXPECT_EQ(After(pages, c.label).size(), Hits(search));
+    }
+    if (*c.group != '\0') {
+      EXPECT_GT(After(pages, c.group).size(), 1u);
+    }
+    if (*c.headings == '\0') continue;
+    // The headings line of every page: its words, blanks collapsed.
+    for (const std::string& page : pages) {
+      std::istringstream words(Lines(page).at(2));
+      std::string joined;
+      for (std::string word; words >> word;)
+        joined += (joined.empty() ? "" : " ") + word;
+      EXPECT_EQ(joined, c.headings);
+    }
+  }
 }
 
 TEST(KuvoSokPdf, ARangeCountsPositionsInSortedOrderAndAnEmptyOnePrintsAll) {
