@@ -670,5 +670,9 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
         <source>Kunde inte skriva utskriften till %1.</source>
         <translation>Could not write the print to %1.</translation>
     </message>
+    <message id="PrintColumnStillborn">
+        <source> (df)</source>
+        <translation> (stillborn)</translation>
+    </message>
 </context>
 </TS>

@@ -62,11 +62,11 @@ void CurrentRecords::Compose(int register_number, bool coded) {
 std::string CurrentRecords::listtext(int register_number, int kolumn) const {
   switch (register_number) {
     case kBirths:
-      return vx::listtext(enfodd_, kolumn);
+      return vx::listtext(enfodd_, kolumn, language_);
     case kMarriages:
-      return vx::listtext(envigd_, kolumn);
+      return vx::listtext(envigd_, kolumn, language_);
     case kDeaths:
-      return vx::listtext(endod_, kolumn);
+      return vx::listtext(endod_, kolumn, language_);
     default:
       return {};
   }

@@ -38,7 +38,8 @@ class CurrentRecords {
   void SetLanguage(Language language) { language_ = language; }
   Language language() const { return language_; }
 
-  // Column text and sort key of the current record of register 1..3
+  // Column text (its own words in the composed texts' language) and sort
+  // key (the same in both) of the current record of register 1..3
   // (list_columns.h); "" for another register.
   std::string listtext(int register_number, int kolumn) const;
   std::string listnyckel(int register_number, int typ) const;

@@ -12,8 +12,8 @@
 namespace vx {
 namespace {
 
-std::string Name(const std::string& surname, const std::string& first_name) {
-  return NameOr(surname, first_name, kNoNameText);
+std::string Name(const std::string& surname, const std::string& first_name, Language language) {
+  return NameOr(surname, first_name, CatalogueText(MessageId::RecordNoName, language));
 }
 
 // Place + ", " + parish, else either; the county follows only the parish.
@@ -34,11 +34,11 @@ struct Parent {
 };
 
 // Name, then title and age (either dropped when "saknas"), then place.
-std::string ParentText(const Parent& parent) {
+std::string ParentText(const Parent& parent, Language language) {
   const std::string title = IsSaknas(parent.title) ? "" : parent.title;
-  const std::string age = IsSaknas(parent.age) ? "" : WithAgeUnit(parent.age);
+  const std::string age = IsSaknas(parent.age) ? "" : WithAgeUnit(parent.age, language);
   const std::string detail = JoinNonEmpty(JoinNonEmpty(title, age, ", "), parent.place, ", ");
-  return JoinNonEmpty(Name(parent.surname, parent.first_name), detail, ", ");
+  return JoinNonEmpty(Name(parent.surname, parent.first_name, language), detail, ", ");
 }
 
 const std::string& Either(const std::string& first, const std::string& second) {
@@ -63,18 +63,19 @@ std::string listrubrik(int register_number, int kolumn, Language language) {
   return title ? CatalogueText(*title, language) : std::string();
 }
 
-std::string listtext(const Tenfodd& r, int kolumn) {
+std::string listtext(const Tenfodd& r, int kolumn, Language language) {
   switch (kolumn) {
     case 1:
-      return DashedDate(r.FODAT) + (r.DFODD.empty() ? "" : " (df)");
+      return DashedDate(r.FODAT) +
+             (r.DFODD.empty() ? "" : CatalogueText(MessageId::PrintColumnStillborn, language));
     case 2:
-      return Name(r.ENAMN, r.FNAMN);
+      return Name(r.ENAMN, r.FNAMN, language);
     case 3:
       return Place(r.ORT, r.FORSKX, r.LAN);
     case 4:
-      return ParentText({r.FARENAMN, r.FARFNAMN, r.FARTITEL, r.FARALDER, r.FARORT});
+      return ParentText({r.FARENAMN, r.FARFNAMN, r.FARTITEL, r.FARALDER, r.FARORT}, language);
     case 5:
-      return ParentText({r.MORENAMN, r.MORFNAMN, r.MORTITEL, r.MORALDER, r.MORORT});
+      return ParentText({r.MORENAMN, r.MORFNAMN, r.MORTITEL, r.MORALDER, r.MORORT}, language);
     case 6:
       return r.KAELLA;
     case 7:
@@ -84,18 +85,18 @@ std::string listtext(const Tenfodd& r, int kolumn) {
   }
 }
 
-std::string listtext(const Tenvigd& r, int kolumn) {
+std::string listtext(const Tenvigd& r, int kolumn, Language language) {
   switch (kolumn) {
     case 1:
       return DashedDate(r.VIGDDAT);
     case 2:
-      return Name(r.MENAMN, r.MFNAMN);
+      return Name(r.MENAMN, r.MFNAMN, language);
     case 3:
-      return JoinNonEmpty(r.MTITEL, WithAgeUnit(r.MALDER), ", ");
+      return JoinNonEmpty(r.MTITEL, WithAgeUnit(r.MALDER, language), ", ");
     case 4:
       return r.MORT;
     case 5:
-      return Name(r.KENAMN, r.KFNAMN);
+      return Name(r.KENAMN, r.KFNAMN, language);
     case 6:
       // The woman's age is shown as stored.
       return JoinNonEmpty(r.KTITEL, r.KALDER, ", ");
@@ -108,16 +109,16 @@ std::string listtext(const Tenvigd& r, int kolumn) {
   }
 }
 
-std::string listtext(const Tendod& r, int kolumn) {
+std::string listtext(const Tendod& r, int kolumn, Language language) {
   switch (kolumn) {
     case 1:
       return DashedDate(r.DODAT);
     case 2:
-      return Name(r.ENAMN, r.FNAMN);
+      return Name(r.ENAMN, r.FNAMN, language);
     case 3:
       return DashedDate(r.FODAT);
     case 4:
-      return JoinNonEmpty(r.TITEL, WithAgeUnit(r.ALDER), ", ");
+      return JoinNonEmpty(r.TITEL, WithAgeUnit(r.ALDER, language), ", ");
     case 5:
       return Place(r.ORT, r.FORSKX, r.LAN);
     case 6:
@@ -135,7 +136,7 @@ std::string listnyckel(const Tenfodd& r, int typ) {
     case 1:
       return date;
     case 2:
-      return Name(r.ENAMN, r.FNAMN);
+      return Name(r.ENAMN, r.FNAMN, Language::kSwedish);
     case 3:
       return r.KAELLA + kKeySeparator + date;
     default:
@@ -149,11 +150,11 @@ std::string listnyckel(const Tenvigd& r, int typ) {
     case 1:
       return date + kKeySeparator + r.KAELLA + kKeySeparator + r.POSTNUMMER;
     case 2:
-      return Name(r.MENAMN, r.MFNAMN);
+      return Name(r.MENAMN, r.MFNAMN, Language::kSwedish);
     case 3:
       return r.KAELLA + kKeySeparator + date + kKeySeparator + r.POSTNUMMER;
     case 4:
-      return Name(r.KENAMN, r.KFNAMN);
+      return Name(r.KENAMN, r.KFNAMN, Language::kSwedish);
     default:
       return {};
   }
@@ -165,7 +166,7 @@ std::string listnyckel(const Tendod& r, int typ) {
     case 1:
       return date;
     case 2:
-      return Name(r.ENAMN, r.FNAMN);
+      return Name(r.ENAMN, r.FNAMN, Language::kSwedish);
     case 3:
       return r.KAELLA + kKeySeparator + date;
     default:

@@ -26,11 +26,12 @@ inline constexpr char kKeySeparator = '\xFF';
 // catalogue (Windows-1252); "" for any other pair.
 std::string listrubrik(int register_number, int kolumn, Language language = Language::kSwedish);
 
-// The text of column `kolumn` for `record`; "" for a column the register
-// does not have.
-std::string listtext(const Tenfodd& record, int kolumn);
-std::string listtext(const Tenvigd& record, int kolumn);
-std::string listtext(const Tendod& record, int kolumn);
+// The text of column `kolumn` for `record`, its own words ("(Ingen
+// namnuppgift)", "år") in `language`; "" for a column the register does
+// not have.
+std::string listtext(const Tenfodd& record, int kolumn, Language language = Language::kSwedish);
+std::string listtext(const Tenvigd& record, int kolumn, Language language = Language::kSwedish);
+std::string listtext(const Tendod& record, int kolumn, Language language = Language::kSwedish);
 
 // Sort key `typ` of `record`; "" for a key the register does not have.
 std::string listnyckel(const Tenfodd& record, int typ);

@@ -177,6 +177,35 @@ TEST(BirthColumns, ParentRuleDropsSaknasAndAppliesTheAgeRule) {
             W("(Ingen namnuppgift), Piga, 32 år"));
 }
 
+// The columns' own words in English; what the record holds as stored, and
+// the sort keys the same in both languages.
+TEST(ColumnTexts, OwnWordsInEnglish) {
+  Tenfodd birth = MakeRecord<Tenfodd>(kBirth);
+  birth.DFODD = "x";
+  Tenfodd unnamed = MakeRecord<Tenfodd>(std::string(kBirth) + "|ENAMN=|FNAMN=");
+  const struct {
+    std::string english;
+    const char* swedish;
+    const char* expected;
+  } cases[] = {
+      {listtext(birth, 1, Language::kEnglish), "1753-04-03 (df)", "1753-04-03 (stillborn)"},
+      {listtext(birth, 4, Language::kEnglish), "Larsson, Per, Dräng, 40 år, Berga",
+       "Larsson, Per, Dräng, 40 years, Berga"},
+      {listtext(birth, 5, Language::kEnglish), "(Ingen namnuppgift)", "(No name given)"},
+      {listtext(unnamed, 2, Language::kEnglish), "(Ingen namnuppgift)", "(No name given)"},
+      {listtext(MakeRecord<Tenvigd>("MTITEL=Bonde|MALDER=30"), 3, Language::kEnglish),
+       "Bonde, 30 år", "Bonde, 30 years"},
+      {listtext(MakeRecord<Tendod>("TITEL=Bonde|ALDER=70"), 4, Language::kEnglish), "Bonde, 70 år",
+       "Bonde, 70 years"},
+      {listtext(birth, 3, Language::kEnglish), "Berga, Tuna (Kalmar)", "Berga, Tuna (Kalmar)"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(c.english, W(c.expected)) << c.swedish;
+  EXPECT_EQ(listtext(birth, 1, Language::kSwedish), "1753-04-03 (df)");
+  EXPECT_EQ(listtext(unnamed, 2, Language::kSwedish), "(Ingen namnuppgift)");
+  EXPECT_EQ(listnyckel(unnamed, 2), "(Ingen namnuppgift)");
+}
+
 TEST(BirthKeys, UseTheBaptismWhenTheBirthDateIsMissing) {
   Tenfodd r = MakeRecord<Tenfodd>(kBirth);
   EXPECT_EQ(listnyckel(r, 1), "17530403");
