@@ -43,6 +43,9 @@ class TextWindowTest : public testing::SetFixture<TextWindowTest> {
     testing::WriteText(source / "hjalp/HJ001.txt", help);
     testing::WriteText(source / "hjalp/HJ005.txt",
                        "Sökspråket\n[f]Sökord[\\f] skrivs så.\nRad två.\n");
+    // HJ005 in English too; HJ001 only in Swedish.
+    testing::WriteText(source / "hjalp/en/HJ005.txt",
+                       "The search language\n[f]Search words[\\f] are written so.\nLine two.\n");
   }
   static void SetUpTestSuite() {
     SetFixture::SetUpTestSuite();
@@ -91,6 +94,21 @@ TEST_F(TextWindowTest, ACodeNotInTheStoreKeepsTheHeadingAndShowsNothing) {
   EXPECT_EQ(window_->HeadingText(), QString::fromUtf8("Huvudfönstret"));
   EXPECT_EQ(window_->TextShown(), "");
   EXPECT_FALSE(window_->ScrollBarShown());
+}
+
+// With English chosen the window shows a code's English text where the
+// set has one, else the Swedish.
+TEST_F(TextWindowTest, EnglishChosenShowsTheEnglishTextElseTheSwedish) {
+  session_->SetLanguage(Language::kEnglish);
+  ShowFromMain("HJ005");
+  EXPECT_EQ(window_->HeadingText(), QString::fromUtf8("The search language"));
+  EXPECT_NE(window_->TextShown().find("are written so."), std::string::npos)
+      << window_->TextShown();
+  ShowFromMain("HJ001");
+  EXPECT_EQ(window_->HeadingText(), QString::fromUtf8("Huvudfönstret"));
+  session_->SetLanguage(Language::kSwedish);
+  ShowFromMain("HJ005");
+  EXPECT_EQ(window_->HeadingText(), QString::fromUtf8("Sökspråket"));
 }
 
 TEST_F(TextWindowTest, FirstRequestFromASmallDialogCentresOnTheScreenThenStays) {
