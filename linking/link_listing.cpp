@@ -37,6 +37,12 @@ std::string RecordCount(int count) {
 
 }  // namespace
 
+std::string LinkColumnHeading(int column) {
+  static constexpr std::string_view kHeadings[kLinkColumnCount] = {"Namn", "Datum", "F\xF6rsamling",
+                                                                   "\tPo\xE4ng", "Sk\xE4l"};
+  return column >= 0 && column < kLinkColumnCount ? std::string(kHeadings[column]) : std::string();
+}
+
 std::string ShownLinkDate(std::string_view stored) {
   std::string_view marker;
   if (stored.starts_with("bg ") || stored.starts_with("ly ") || stored.starts_with("dp ")) {

@@ -72,6 +72,11 @@ class LinkListing {
   std::vector<LinkRow> rows_;
 };
 
+// The heading of column 0..kLinkColumnCount-1: "Namn", "Datum",
+// "Församling", "Poäng" (right-aligned, as the scores: after TAB), "Skäl";
+// empty for another.
+std::string LinkColumnHeading(int column);
+
 // A stored date as the hit list shows it, dashes only between the parts
 // there are: "1761-03-12", "dp 1761-03-12", "1761"; empty for an unknown
 // date.

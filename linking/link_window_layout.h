@@ -1,8 +1,9 @@
 // Where the controls of the window "Möjliga samband" go; the window is of
-// fixed size. A bold title top left with the record shown and the count
-// under it, the close and help buttons top right, the list of candidates
-// (the list windows' grid of kListGridRows rows, five columns) with its
-// scroll bar beside it, and under it the current row's reasons in full
+// fixed size. A bold title top left with the record shown under it and the
+// count at its right, the close and help buttons top right, the columns'
+// headings over the list of candidates (the list windows' grid of
+// kListGridRows rows, five columns) with its scroll bar beside it, and
+// under it the current row's reasons in full
 // beside the button that shows the candidate. Every control lies inside
 // the window and none overlaps another (asserted).
 #ifndef VX_LINKING_LINK_WINDOW_LAYOUT_H_
@@ -23,6 +24,8 @@ struct LinkWindowLayout {
   Rect grid, scroll_bar, skallabel, visaknapp;
   // Name, date, parish, score, reasons; together the grid's inside.
   std::array<int, kLinkColumnCount> column_widths{};
+  // The columns' headings just above the grid, each over its column's text.
+  std::array<Rect, kLinkColumnCount> column_headings{};
   std::vector<PanelLayout> Panels() const;
 };
 

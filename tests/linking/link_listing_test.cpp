@@ -136,6 +136,14 @@ TEST(LinkListing, NoCandidatesGiveNoRows) {
       W("1 möjligt samband"));
 }
 
+TEST(LinkListing, ColumnHeadingsNameWhatTheColumnsHold) {
+  EXPECT_EQ(LinkColumnHeading(kLinkNameColumn), "Namn");
+  EXPECT_EQ(LinkColumnHeading(kLinkParishColumn), W("Församling"));
+  EXPECT_EQ(LinkColumnHeading(kLinkScoreColumn), W("\tPoäng"));  // over right-aligned scores
+  EXPECT_EQ(LinkColumnHeading(kLinkReasonsColumn), W("Skäl"));
+  EXPECT_EQ(LinkColumnHeading(kLinkColumnCount), "");
+}
+
 TEST(LinkListing, DatesAsTheHitListShowsThem) {
   EXPECT_EQ(ShownLinkDate("17450312"), "1745-03-12");
   EXPECT_EQ(ShownLinkDate("bg 17450312"), "bg 1745-03-12");

@@ -50,9 +50,13 @@ TEST(WindowLayoutsTest, EveryWindowOfFixedSizeLaysOutCleanly) {
 TEST(WindowLayoutsTest, TheLinkColumnsFillTheGrid) {
   const LinkWindowLayout m = LayOutLinkWindow();
   int total = 0;
-  for (int width : m.column_widths) {
-    EXPECT_GT(width, 30);
-    total += width;
+  for (size_t column = 0; column < m.column_widths.size(); ++column) {
+    EXPECT_GT(m.column_widths[column], 30);
+    // Its heading stands just above it, as wide.
+    EXPECT_EQ(m.column_headings[column].left, m.grid.left + 2 + total);
+    EXPECT_EQ(m.column_headings[column].width, m.column_widths[column]);
+    EXPECT_LE(m.column_headings[column].bottom(), m.grid.top);
+    total += m.column_widths[column];
   }
   EXPECT_EQ(total, m.grid.width - 4);
   EXPECT_EQ(m.column_widths[kLinkReasonsColumn],
