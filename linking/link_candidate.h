@@ -46,6 +46,10 @@ struct LinkCandidate {
   std::string parish;
 };
 
+// The order in which candidates are shown: grouped by kind in LinkKind's
+// order, best first within a kind, ties in register order.
+bool RanksBefore(const LinkCandidate& a, const LinkCandidate& b);
+
 }  // namespace vx
 
 #endif  // VX_LINKING_LINK_CANDIDATE_H_

@@ -382,12 +382,7 @@ Status FindForMarriage(TEVF& evf, uint32_t record, std::vector<LinkCandidate>& f
 // Best first within each kind, at most max_per_kind of each; a record
 // found twice for one kind (as groom and as bride) counts once.
 void RankByKind(std::vector<LinkCandidate>& candidates) {
-  std::stable_sort(candidates.begin(), candidates.end(),
-                   [](const LinkCandidate& a, const LinkCandidate& b) {
-                     if (a.kind != b.kind) return a.kind < b.kind;
-                     if (a.score != b.score) return a.score > b.score;
-                     return a.record < b.record;
-                   });
+  std::stable_sort(candidates.begin(), candidates.end(), RanksBefore);
   std::vector<LinkCandidate> kept;
   int in_kind = 0;
   for (size_t i = 0; i < candidates.size(); ++i) {

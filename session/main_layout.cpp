@@ -107,7 +107,7 @@ MainLayout LayOutMainWindow(int width, int height, const MainLayoutFit& fit) {
   LayOutTable(m, half, H, fit);
   LayOutRecord(m, half, W, fit.record_label_width);
   UnderPanel<3>(m.tabellpanel, {&m.rensaknapp, &m.kopilistaknapp, &m.exportknapp});
-  UnderPanel<3>(m.huvpost, {&m.postskrivknapp, &m.kopipostknapp, &m.postejknapp});
+  UnderPanel<4>(m.huvpost, {&m.postskrivknapp, &m.kopipostknapp, &m.postejknapp, &m.sambandknapp});
   assert(m.synliga >= 1 && m.synliga * kTableRowHeight == m.persontab.height);
   assert(LayoutFault(m.Panels()).empty());
   assert(m.table_tab_end + kTabEndRoom <= m.tabellpanel.width);
@@ -138,7 +138,8 @@ std::vector<PanelLayout> MainLayout::Panels() const {
         {"exportknapp", exportknapp},
         {"postskrivknapp", postskrivknapp},
         {"kopipostknapp", kopipostknapp},
-        {"postejknapp", postejknapp}}},
+        {"postejknapp", postejknapp},
+        {"sambandknapp", sambandknapp}}},
       {"tabellpanel",
        {tabellpanel.width, tabellpanel.height},
        {{"foddavalknapp", valknappar[0]},

@@ -57,6 +57,10 @@ void PaintHelpBackground(QPainter& p, QSizeF size) {
   DrawHeadRule(p, size, kInk);
 }
 
+void PaintLinkBackground(QPainter& p, QSizeF size) {
+  PaintForm(p, size, 0x0A0A, kInk);
+}
+
 void PaintPrintBackground(QPainter& p, QSizeF size) {
   PaintForm(p, size, 0x0909, kInk);
 }

@@ -10,6 +10,8 @@
 //   DIR/normeringar.png        the normalisation view
 //   DIR/huvudfonster-sok.png   the main window after the births search
 //   DIR/utskriftsdialog.png    the print dialog over those hits
+//   DIR/samband.png            "Möjliga samband" for a birth with a death,
+//                              a marriage and siblings among its candidates
 // under the offscreen platform; with --bara-huvudfonster only the first.
 //   kuvo-skarmbilder [--ini FIL] [--sok TEXT] [--bara-huvudfonster] MAPP
 #include <QApplication>
@@ -20,14 +22,17 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "controls/accessibility.h"
 #include "controls/bitmap_button.h"
 #include "controls/tlm_tab.h"
+#include "desktop/linking/link_window.h"
 #include "desktop/main/main_window.h"
 #include "desktop/output/print_dialog.h"
 #include "desktop/output/text_window.h"
@@ -36,6 +41,7 @@
 #include "desktop/search/search_form_window.h"
 #include "engine/util/cp1252.h"
 #include "engine/util/message_sink.h"
+#include "linking/link_listing.h"
 #include "search/picked_rows.h"
 
 namespace {
@@ -187,6 +193,49 @@ bool PhotographPrintDialog(vx::Tmain_form& window, const std::filesystem::path& 
   return ok;
 }
 
+// The birth among the first few hundred whose candidates are of the most
+// kinds, the most candidates breaking ties; 0 when none has any.
+uint32_t BirthWithMostLinks(vx::Session& session) {
+  constexpr uint32_t kBirthsTried = 400;
+  const auto births = static_cast<uint32_t>(session.catalogue().PersonList(1).RowCount());
+  uint32_t best = 0;
+  size_t best_kinds = 0;
+  size_t best_count = 0;
+  for (uint32_t record = 1; record <= std::min(births, kBirthsTried); ++record) {
+    std::vector<vx::LinkCandidate> candidates;
+    if (!session.Candidates(1, record, candidates).ok()) continue;
+    const vx::LinkListing listing("", candidates);
+    const size_t kinds = static_cast<size_t>(listing.RowCount()) - candidates.size();
+    if (kinds > best_kinds || (kinds == best_kinds && candidates.size() > best_count)) {
+      best = record;
+      best_kinds = kinds;
+      best_count = candidates.size();
+    }
+  }
+  return best;
+}
+
+// "Möjliga samband" for that birth, shown in the main window, with the
+// first candidate current so that its reasons stand under the list.
+bool PhotographLinks(vx::Tmain_form& window, const std::filesystem::path& dir) {
+  const uint32_t birth = BirthWithMostLinks(window.session());
+  vx::LinkWindow* links = window.link_window();
+  if (birth == 0 || links == nullptr) {
+    std::fputs("kuvo-skarmbilder: ingen födelse med möjliga samband\n", stderr);
+    return false;
+  }
+  window.ShowCandidate(1, birth);
+  bool ok = true;
+  WhileModal(
+      [&] {
+        PressKey(links->grid(), Qt::Key_Down);
+        ok = Save(*links, dir / "samband.png") && ok;
+        PressKey(links, Qt::Key_Escape);
+      },
+      [&] { window.ShowLinks(); });
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -221,5 +270,6 @@ int main(int argc, char** argv) {
   ok = PhotographOtherForms(window, options.dir) && ok;
   ok = PhotographBirthSearch(window, options.dir) && ok;
   ok = PhotographPrintDialog(window, options.dir) && ok;
+  ok = PhotographLinks(window, options.dir) && ok;
   return ok ? 0 : 1;
 }

@@ -415,7 +415,7 @@ TEST_F(RegisterSetRoundTrip, HelpTextsAreFoundByTheirCodes) {
   TVXregtext help;
   OpenStore(help, "vaxortext");
   for (const char* code : {"HJ000", "HJ001", "HJ002", "HJ003", "HJ004", "HJ005", "HJ005A", "HJ006",
-                           "HJ007", "HJ008"}) {
+                           "HJ007", "HJ008", "HJ009"}) {
     const int32_t n = help.FindRecord(code, false);
     ASSERT_GE(n, 1) << code;
     ASSERT_TRUE(help.ReadRecord(n).ok());

@@ -79,7 +79,7 @@ TEST(SampleData, EmbeddedListsParseAndFitWindows1252) {
   EXPECT_GT(data.men.size(), 40u);
   EXPECT_GT(data.parishes.size(), 10u);
   EXPECT_GT(data.places.size(), 80u);
-  EXPECT_EQ(data.help_files.size(), 10u);
+  EXPECT_EQ(data.help_files.size(), 11u);
   for (const EmbeddedFile& file : EmbeddedDataFiles()) {
     std::string converted;
     EXPECT_TRUE(Utf8ToCp1252(file.content, converted)) << file.name;
@@ -124,8 +124,8 @@ using testing::CsvRows;
 using testing::TempDir;
 
 const char* const kTableFiles[] = {"", "fodda.csv", "vigda.csv", "doda.csv"};
-const char* const kHelpCodes[] = {"HJ000", "HJ001",  "HJ002", "HJ003", "HJ004",
-                                  "HJ005", "HJ005A", "HJ006", "HJ007", "HJ008"};
+const char* const kHelpCodes[] = {"HJ000",  "HJ001", "HJ002", "HJ003", "HJ004", "HJ005",
+                                  "HJ005A", "HJ006", "HJ007", "HJ008", "HJ009"};
 
 std::string ReadText(const fs::path& path) {
   const std::vector<uint8_t> bytes = testing::ReadFileBytes(path);

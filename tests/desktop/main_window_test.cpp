@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "desktop/linking/link_window.h"
 #include "desktop/output/print_dialog.h"
 #include "desktop/output/text_window.h"
 #include "desktop/search/free_text_window.h"
@@ -368,7 +369,7 @@ TEST_F(MainWindowTest, EveryControlOfEveryWindowIsNamedForWhatItDoes) {
       {"sök vigda", window_->search_form(2)}, {"sök döda", window_->search_form(3)},
       {"fritext", window_->free_text_form()}, {"sökord", window_->picker()},
       {"normering", window_->normform()},     {"text", window_->textform()},
-      {"utskrift", window_->print_form()}};
+      {"utskrift", window_->print_form()},    {"samband", window_->link_window()}};
   for (const auto& [title, widget] : windows) {
     ASSERT_NE(widget, nullptr) << title;
     widget->show();
