@@ -133,6 +133,7 @@ void Tskriv_form::BuildButtons(PictureSet& pictures) {
   connect(startknapp_, &ButtonBase::Tryckt, this, &Tskriv_form::Start);
   staellinknapp_ = new TVXknapp(panel_);
   staellinknapp_->setButtext(QString::fromUtf8("Skrivare\u2026"));
+  UseCommandCaption(staellinknapp_);
   staellinknapp_->setHint(QString::fromUtf8("V\u00e4lj skrivare, papper eller PDF-fil"));
   staellinknapp_->setAccessibleName(QStringLiteral("Skrivare"));
   staellinknapp_->setGeometry(QtRect(m.staellinknapp));
