@@ -361,6 +361,18 @@ TEST(ScrollModel, ThumbRunsBetweenTheArrows) {
   EXPECT_EQ(g.PartAt(g.ThumbFirst() - 1), ScrollPart::kTrack);
 }
 
+// The thumb is 23 pixels across, centred, and never wider than its bar.
+TEST(ScrollModel, ThumbFitsAcrossItsBar) {
+  const struct {
+    int thickness, across, width;
+  } kBars[] = {{21, 0, 21}, {23, 0, 23}, {27, 2, 23}, {8, 0, 8}};
+  for (const auto& bar : kBars) {
+    const ScrollGeometry g = ScrollModel().Layout(200, bar.thickness);
+    EXPECT_EQ(g.thumb_across, bar.across) << bar.thickness;
+    EXPECT_EQ(g.thumb_width, bar.width) << bar.thickness;
+  }
+}
+
 TEST(ScrollModel, PositionUnderTheThumbIsItsPosition) {
   ScrollModel m;
   ASSERT_TRUE(m.SetMin(10));
