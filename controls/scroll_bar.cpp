@@ -174,7 +174,8 @@ void Tspecscr::paintEvent(QPaintEvent*) {
 }
 
 void Tspecscr::PaintArrow(QPainter& painter, const ScrollGeometry& g, ScrollPart arrow) const {
-  const QRect box = ArrowRect(g, arrow).adjusted(1, 1, -1, -1);
+  const int inset = ScrollGeometry::kInset;
+  const QRect box = ArrowRect(g, arrow).adjusted(inset, inset, -inset, -inset);
   if (box.width() < 3 || box.height() < 3) return;
   const bool down = repeat_.Held() == arrow;
   painter.save();

@@ -14,10 +14,12 @@ enum class ScrollPart { kNone, kFirstArrow, kSecondArrow, kThumb, kTrack };
 // one) for a bar `length` long and `thickness` across.
 struct ScrollGeometry {
   // The thumb is a pointer this long along the track and this wide across
-  // (narrower on a narrower bar, so that it never reaches past the bar's
-  // sides); its middle pixel marks the position.
+  // (narrower on a narrower bar, so that it never reaches past the arrows'
+  // boxes); its middle pixel marks the position.
   static constexpr int kThumbLength = 9;
   static constexpr int kThumbWidth = 23;
+  // The arrows' boxes and the thumb keep this far from the bar's sides.
+  static constexpr int kInset = 1;
 
   int length = 0;
   int thickness = 0;

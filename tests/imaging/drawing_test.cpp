@@ -362,11 +362,12 @@ TEST(ScrollModel, ThumbRunsBetweenTheArrows) {
   EXPECT_EQ(g.PartAt(g.ThumbFirst() - 1), ScrollPart::kTrack);
 }
 
-// The thumb is 23 pixels across, centred, and never wider than its bar.
+// The thumb is 23 pixels across, centred, and never reaches past the
+// arrows' boxes, a pixel inside the bar's sides.
 TEST(ScrollModel, ThumbFitsAcrossItsBar) {
   const struct {
     int thickness, across, width;
-  } kBars[] = {{21, 0, 21}, {23, 0, 23}, {27, 2, 23}, {8, 0, 8}};
+  } kBars[] = {{21, 1, 19}, {25, 1, 23}, {28, 2, 23}, {8, 1, 6}, {1, 0, 0}};
   for (const auto& bar : kBars) {
     const ScrollGeometry g = ScrollModel().Layout(200, bar.thickness);
     EXPECT_EQ(g.thumb_across, bar.across) << bar.thickness;
