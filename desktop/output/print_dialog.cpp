@@ -38,7 +38,8 @@ QLabel* Label(QWidget* parent, const QString& text, const Rect& where, bool ital
 }
 
 // A choice of the group `tag`: the program's own coupled buttons, one of
-// which is down.
+// which is down; the chosen one is pressed into the darker sheet, so that
+// it shows on the paper.
 TVXknapp* Choice(QWidget* parent, int tag, const QString& text, const Rect& where) {
   auto* choice = new TVXknapp(parent);
   choice->setKnapptyp(TVXknapp::kntRuta);
@@ -51,6 +52,10 @@ TVXknapp* Choice(QWidget* parent, int tag, const QString& text, const Rect& wher
   choice->setTag(tag);
   choice->setFocusPolicy(Qt::StrongFocus);
   choice->setGeometry(QtRect(where));
+  const QColor paper = choice->Color();
+  QObject::connect(choice, &ButtonBase::Down, choice,
+                   [choice] { choice->setColor(QtColor(theme::kSheet)); });
+  QObject::connect(choice, &ButtonBase::Up, choice, [choice, paper] { choice->setColor(paper); });
   return choice;
 }
 
