@@ -6,6 +6,7 @@
 #include <string>
 
 #include "resulttable/hit_counter.h"
+#include "theme/theme.h"
 
 namespace vx {
 namespace {
@@ -22,7 +23,9 @@ void LayOutHeading(MainLayout& m, int W, int headings_left) {
   const int width = W - left - 40;
   m.hrublabel = {left, 18, width, 36};
   m.urublabel = {left + 2, 58, width, 22};
-  m.helpknapp = {W - 2 - kHelpButton.width, 4, kHelpButton.width, kHelpButton.height};
+  // Under the head rule, left of the corner ornament.
+  m.helpknapp = {W - theme::kCornerOrnament - kHelpButton.width, theme::kHeadRuleBottom + 2,
+                 kHelpButton.width, kHelpButton.height};
 }
 
 void LayOutBottomRow(MainLayout& m, int W, int H) {

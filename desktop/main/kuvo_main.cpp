@@ -9,6 +9,7 @@
 #include "controls/accessibility.h"
 #include "controls/message_boxes.h"
 #include "desktop/main/main_window.h"
+#include "engine/util/version.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName("kuvo");
-  QApplication::setApplicationDisplayName("Tovik Valdrisen");
+  QApplication::setApplicationDisplayName(vx::kProgramName);
   // The installed desktop entry kuvo.desktop: its name and icon on the
   // desktop's task bar.
   QApplication::setDesktopFileName("kuvo");

@@ -22,6 +22,7 @@
 #include "desktop/search/picker_window.h"
 #include "desktop/search/search_form_window.h"
 #include "engine/util/message_sink.h"
+#include "engine/util/version.h"
 #include "records/clipboard_text.h"
 
 namespace vx {
@@ -46,7 +47,7 @@ class Tmain_form::Hooks : public ShellHooks {
 
 Tmain_form::Tmain_form(std::filesystem::path ini, QWidget* parent)
     : QWidget(parent), ini_(std::move(ini)) {
-  setWindowTitle("Valdrisen");
+  setWindowTitle(kProgramName);
   setMinimumSize(kMainMinimum.width, kMainMinimum.height);
   setMaximumSize(kMainMaximum.width, kMainMaximum.height);
   resize(kMainDesign.width, kMainDesign.height);

@@ -18,7 +18,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -119,6 +118,14 @@ void WhileModal(const std::function<void()>& inside, const std::function<void()>
   open();
 }
 
+// Shown and active, as a form the user opened: the focus moves between
+// its fields, and only the focused one shows a cursor.
+void ShowActive(QWidget* form) {
+  form->show();
+  form->activateWindow();
+  QApplication::processEvents();
+}
+
 void PressKey(QWidget* widget, int key) {
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
   QApplication::sendEvent(widget, &press);
@@ -131,7 +138,7 @@ bool PhotographBirthSearch(vx::Tmain_form& window, const std::filesystem::path& 
   vx::Tsok_form* form = window.search_form(1);
   vx::Tsoktabform* picker = window.picker();
   if (form == nullptr || picker == nullptr) return false;
-  form->show();
+  ShowActive(form);
   TypeInto(form->Edit("fod"), "1780-1820");
   TypeInto(form->Edit("farfn"), "Anders");
   if (vx::TVXstruktlista* names = window.session().catalogue().soklistor(1, 6)) {
@@ -155,13 +162,13 @@ bool PhotographBirthSearch(vx::Tmain_form& window, const std::filesystem::path& 
 bool PhotographOtherForms(vx::Tmain_form& window, const std::filesystem::path& dir) {
   bool ok = true;
   vx::Tsok_form* marriages = window.search_form(2);
-  marriages->show();
+  ShowActive(marriages);
   TypeInto(marriages->Edit("men"), "Lars*");
   TypeInto(marriages->Edit("vigd"), "1800-1850");
   ok = Save(*marriages, dir / "sokvigda.png") && ok;
   marriages->hide();
   vx::Tsok_form* deaths = window.search_form(3);
-  deaths->show();
+  ShowActive(deaths);
   TypeInto(deaths->Edit("dors"), "*feber*");
   TypeInto(deaths->Edit("fod"), "-1750");
   ok = Save(*deaths, dir / "sokdoda.png") && ok;
@@ -183,8 +190,8 @@ bool PhotographPrintDialog(vx::Tmain_form& window, const std::filesystem::path& 
   bool ok = true;
   WhileModal(
       [&] {
-        dialog->tabellknapp()->setChecked(true);
-        dialog->pnrknapp()->setChecked(true);
+        dialog->tabellknapp()->setDown(true);
+        dialog->pnrknapp()->setDown(true);
         ok = Save(*dialog, dir / "utskriftsdialog.png") && ok;
         PressKey(dialog, Qt::Key_Escape);
       },

@@ -438,6 +438,8 @@ TEST(MainWindowKeys, HintsNameTheKeysInSwedish) {
     EXPECT_FALSE(button->Shortcut().isEmpty()) << button->hint().toStdString();
 }
 
+// Until a set is open the caption is the program's name, which is also
+// the name the windowing system adds to captions: it shows once.
 TEST(MainWindowOpening, AMissingSetIsNamedAndTheWindowCloses) {
   testing::TempDir dir;
   testing::WriteText(dir.path() / "kuvo.ini",
@@ -447,6 +449,7 @@ TEST(MainWindowOpening, AMissingSetIsNamedAndTheWindowCloses) {
   Tmain_form window(dir.path() / "kuvo.ini");
   window.show();
   EXPECT_TRUE(window.failed());
+  EXPECT_EQ(window.windowTitle(), "Tovik Valdrisen");
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_NE(messages[0].find("vaxor0001l1.i"), std::string::npos) << messages[0];
   QCoreApplication::processEvents();
