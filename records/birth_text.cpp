@@ -5,9 +5,7 @@
 #include <utility>
 
 #include "engine/util/cp1252.h"
-#include "records/date_text.h"
 #include "records/field_rules.h"
-#include "records/hex_split_words.h"
 #include "records/record_text.h"
 #include "records/record_text_blocks.h"
 
@@ -23,28 +21,33 @@ std::string BirthPlace(const Tenfodd& r) {
   return place.empty() ? parish : place + ", " + parish;
 }
 
-std::string Events(const Tenfodd& r) {
+std::string Events(const Tenfodd& r, Language language) {
   const std::string place = BirthPlace(r);
+  const std::string& born = Word(MessageId::RecordBorn, language);
+  const std::string in = " " + Word(MessageId::RecordIn, language) + " ";
   std::string events;
   if (!r.FODAT.empty()) {
-    events = std::string(kFoddWord) + " " + datumtext(r.FODAT);
-    if (!place.empty()) events += " i " + place;
+    events = born + " " + EventDate(r.FODAT, language);
+    if (!place.empty()) events += in + place;
   } else if (!place.empty()) {
-    events = std::string(kFoddWord) + " ?  i " + place;
+    events = born + " ? " + in + place;
   }
   if (!r.DFODD.empty()) {
-    const std::string stillborn = kDodfoddWord;
+    const std::string& stillborn = Word(MessageId::RecordStillborn, language);
     AppendLine(events, UpperCase(r.DFODD) == "X" ? stillborn : stillborn + ": " + r.DFODD);
   }
-  if (!r.DOPDAT.empty()) AppendLine(events, "D\xF6pt " + datumtext(r.DOPDAT));
-  if (!r.BORD.empty()) AppendLine(events, "B\xF6rd: " + r.BORD);
+  if (!r.DOPDAT.empty())
+    AppendLine(events,
+               Word(MessageId::RecordBaptised, language) + " " + EventDate(r.DOPDAT, language));
+  if (!r.BORD.empty())
+    AppendLine(events, Word(MessageId::RecordLegitimacy, language) + ": " + r.BORD);
   return events;
 }
 
-std::string ChildBlock(const Tenfodd& r, bool coded) {
-  std::string block =
-      PersonName(Shown(r.ENAMN, r.ENAMNO), Shown(r.FNAMN, r.FNAMNO), kNoNameText, coded);
-  AppendLine(block, Events(r));
+std::string ChildBlock(const Tenfodd& r, bool coded, Language language) {
+  std::string block = PersonName(Shown(r.ENAMN, r.ENAMNO), Shown(r.FNAMN, r.FNAMNO),
+                                 Word(MessageId::RecordNoName, language), coded);
+  AppendLine(block, Events(r, language));
   return block;
 }
 
@@ -62,29 +65,31 @@ struct Parent {
 
 // Empty when the record says nothing of the parent; otherwise the name
 // (never bold), then title and age, then the place.
-std::string ParentBlock(const Parent& p) {
+std::string ParentBlock(const Parent& p, Language language) {
   const std::string* fields[] = {
       &p.surname, &p.surname_written, &p.first_name,   &p.first_name_written, &p.title,
       &p.age,     &p.place,           &p.place_written};
   if (std::all_of(std::begin(fields), std::end(fields), [](auto* f) { return f->empty(); }))
     return {};
   const std::string title = IsSaknas(p.title) ? "" : p.title;
-  const std::string age = IsSaknas(p.age) ? "" : WithAgeUnit(p.age);
+  const std::string age = IsSaknas(p.age) ? "" : WithAgeUnit(p.age, language);
   std::string details = JoinNonEmpty(title, age, ", ");
   AppendLine(details, Shown(p.place, p.place_written));
-  std::string block = NameOr(Shown(p.surname, p.surname_written),
-                             Shown(p.first_name, p.first_name_written), kNoNameText);
+  std::string block =
+      NameOr(Shown(p.surname, p.surname_written), Shown(p.first_name, p.first_name_written),
+             Word(MessageId::RecordNoName, language));
   AppendLine(block, details);
   return block;
 }
 
-std::string FamilyLine(const Tenfodd& r) {
+std::string FamilyLine(const Tenfodd& r, Language language) {
   if (!r.ANTFOD.empty()) {
-    std::string line = std::string(kSamtidigtFoddaWord) + ": " + r.ANTFOD;
-    if (!r.PARITET.empty()) line += " (barn nr " + r.PARITET + " i familjen)";
+    std::string line = Phrase(MessageId::RecordBornTogether, language, {r.ANTFOD});
+    if (!r.PARITET.empty())
+      line += Phrase(MessageId::RecordChildNumberAfter, language, {r.PARITET});
     return line;
   }
-  if (!r.PARITET.empty()) return "Barn nr " + r.PARITET + " i familjen";
+  if (!r.PARITET.empty()) return Phrase(MessageId::RecordChildNumber, language, {r.PARITET});
   return {};
 }
 
@@ -94,47 +99,54 @@ void AppendSection(std::string& text, std::string_view heading, const std::strin
   text += Heading(heading, coded) + "\r" + block + "\r\r";
 }
 
-RecordFooter Footer(const Tenfodd& r, bool coded) {
+RecordFooter Footer(const Tenfodd& r, bool coded, Language language) {
   RecordFooter footer;
-  footer.source_line = SourceLine(r.KAELLA, r.SIDA);
-  footer.normalised_heading = Heading("Normerade begrepp", coded);
+  footer.source_line = SourceLine(r.KAELLA, r.SIDA, language);
+  footer.normalised_heading = Heading(Word(MessageId::RecordNormalisedTerms, language), coded);
   std::string& list = footer.normalised_list;
-  AddNormalised(list, "Efternamn: ", r.ENAMN, r.ENAMNO);
-  AddNormalised(list, "F\xF6rnamn: ", r.FNAMN, r.FNAMNO);
-  AddNormalised(list, "Ort: ", r.ORT, r.ORTO);
-  AddNormalised(list, "Moderns efternamn: ", r.MORENAMN, r.MORENAMNO);
-  AddNormalised(list, "Moderns f\xF6rnamn: ", r.MORFNAMN, r.MORFNAMNO);
-  AddNormalised(list, "Moderns ort: ", r.MORORT, r.MORORTO);
-  AddNormalised(list, "Faderns efternamn: ", r.FARENAMN, r.FARENAMNO);
-  AddNormalised(list, "Faderns f\xF6rnamn: ", r.FARFNAMN, r.FARFNAMNO);
-  AddNormalised(list, "Faderns ort: ", r.FARORT, r.FARORTO);
-  if (!r.REGANM.empty())
-    footer.remark = Heading("Registeranm\xE4rkning", coded) + "\r" + r.REGANM + "\r";
+  const auto add = [&](MessageId label, const std::string& plain, const std::string& written) {
+    AddNormalised(list, Word(label, language) + ": ", plain, written);
+  };
+  add(MessageId::RecordSurname, r.ENAMN, r.ENAMNO);
+  add(MessageId::RecordFirstName, r.FNAMN, r.FNAMNO);
+  add(MessageId::RecordPlace, r.ORT, r.ORTO);
+  add(MessageId::RecordMothersSurname, r.MORENAMN, r.MORENAMNO);
+  add(MessageId::RecordMothersFirstName, r.MORFNAMN, r.MORFNAMNO);
+  add(MessageId::RecordMothersPlace, r.MORORT, r.MORORTO);
+  add(MessageId::RecordFathersSurname, r.FARENAMN, r.FARENAMNO);
+  add(MessageId::RecordFathersFirstName, r.FARFNAMN, r.FARFNAMNO);
+  add(MessageId::RecordFathersPlace, r.FARORT, r.FARORTO);
+  if (!r.REGANM.empty()) {
+    footer.remark =
+        Heading(Word(MessageId::RecordRegisterRemark, language), coded) + "\r" + r.REGANM + "\r";
+  }
   return footer;
 }
 
 }  // namespace
 
-std::string ComposeBirthText(const Tenfodd& r, bool coded) {
-  std::string text = ChildBlock(r, coded) + "\r\r";
+std::string ComposeBirthText(const Tenfodd& r, bool coded, Language language) {
+  std::string text = ChildBlock(r, coded, language) + "\r\r";
   const std::string mother = ParentBlock({r.MORENAMN, r.MORENAMNO, r.MORFNAMN, r.MORFNAMNO,
-                                          r.MORTITEL, r.MORALDER, r.MORORT, r.MORORTO});
+                                          r.MORTITEL, r.MORALDER, r.MORORT, r.MORORTO},
+                                         language);
   const std::string father = ParentBlock({r.FARENAMN, r.FARENAMNO, r.FARFNAMN, r.FARFNAMNO,
-                                          r.FARTITEL, r.FARALDER, r.FARORT, r.FARORTO});
-  AppendSection(text, "Far", father, coded);
-  AppendSection(text, "Mor", mother, coded);
-  const std::string family = FamilyLine(r);
+                                          r.FARTITEL, r.FARALDER, r.FARORT, r.FARORTO},
+                                         language);
+  AppendSection(text, Word(MessageId::RecordFather, language), father, coded);
+  AppendSection(text, Word(MessageId::RecordMother, language), mother, coded);
+  const std::string family = FamilyLine(r, language);
   if (!family.empty()) text += family + "\r\r";
   if (!r.DOPVITTNEN.empty()) {
     RestartTrimmed(text, 2);
-    text += Heading("Dopvittnen", coded) + "\r" + r.DOPVITTNEN;
+    text += Heading(Word(MessageId::RecordGodparents, language), coded) + "\r" + r.DOPVITTNEN;
   }
-  const std::string other = OtherInformation(r.FORSKOD, r.OVRIGT);
+  const std::string other = OtherInformation(r.FORSKOD, r.OVRIGT, language);
   if (!other.empty()) {
     RestartTrimmed(text, 2);
-    text += Heading("\xD6vriga uppgifter", coded) + "\r" + other;
+    text += Heading(Word(MessageId::RecordOtherInformation, language), coded) + "\r" + other;
   }
-  AppendFooter(text, Footer(r, coded));
+  AppendFooter(text, Footer(r, coded, language));
   return Finished(std::move(text), coded);
 }
 

@@ -35,15 +35,15 @@ Status CurrentRecords::Load(int register_number, TVXregtext& store, int64_t n) {
 }
 
 void CurrentRecords::ComposeBirthText(bool coded) {
-  posttext_ = vx::ComposeBirthText(enfodd_, coded);
+  posttext_ = vx::ComposeBirthText(enfodd_, coded, language_);
 }
 
 void CurrentRecords::ComposeMarriageText(bool coded) {
-  posttext_ = vx::ComposeMarriageText(envigd_, coded);
+  posttext_ = vx::ComposeMarriageText(envigd_, coded, language_);
 }
 
 void CurrentRecords::ComposeDeathText(bool coded) {
-  posttext_ = vx::ComposeDeathText(endod_, coded);
+  posttext_ = vx::ComposeDeathText(endod_, coded, language_);
 }
 
 void CurrentRecords::Compose(int register_number, bool coded) {

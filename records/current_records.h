@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "engine/store/record_store.h"
+#include "language/language.h"
 #include "records/information_text.h"
 #include "records/register_records.h"
 
@@ -33,6 +34,9 @@ class CurrentRecords {
   void ComposeDeathText(bool coded);
   // The composer of register 1..3; posttext is emptied for another register.
   void Compose(int register_number, bool coded);
+  // The language of the composed texts' own words (Swedish unless set).
+  void SetLanguage(Language language) { language_ = language; }
+  Language language() const { return language_; }
 
   // Column text and sort key of the current record of register 1..3
   // (list_columns.h); "" for another register.
@@ -58,6 +62,7 @@ class CurrentRecords {
   Tendod endod_;
   std::string posttext_;
   InformationText information_;
+  Language language_ = Language::kSwedish;
 };
 
 }  // namespace vx

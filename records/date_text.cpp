@@ -34,20 +34,50 @@ void InsertAt(std::string& text, size_t position, char c) {
   text.insert(std::min(position - 1, text.size()), 1, c);
 }
 
-}  // namespace
+// A stored date's parts as datumtext reads them; the day and month are
+// empty when unknown, and so is the year of an unknown date.
+struct DateParts {
+  std::string day;
+  std::string month;
+  std::string year;
+};
 
-std::string datumtext(std::string_view date) {
+DateParts PartsOf(std::string_view date) {
   std::string text(date);
   DropUnknownTail(text);
   DropUnknownTail(text);
-  const std::string year = text.substr(0, 4);
-  if (year == kUnknownYear) return {};
-  const std::string_view rest = std::string_view(text).substr(year.size());
+  DateParts parts;
+  parts.year = text.substr(0, 4);
+  if (parts.year == kUnknownYear) return {};
+  const std::string_view rest = std::string_view(text).substr(parts.year.size());
   const std::string_view month = rest.substr(0, 2);
-  if (IsUnknownPart(month)) return year;
+  if (IsUnknownPart(month)) return parts;
+  parts.month = WithoutLeadingZeros(month);
   const std::string_view day = rest.substr(month.size(), 2);
-  const std::string shown_day = IsUnknownPart(day) ? "?" : WithoutLeadingZeros(day);
-  return shown_day + "/" + WithoutLeadingZeros(month) + " " + year;
+  if (!IsUnknownPart(day)) parts.day = WithoutLeadingZeros(day);
+  return parts;
+}
+
+}  // namespace
+
+std::string datumtext(std::string_view date) {
+  const DateParts parts = PartsOf(date);
+  if (parts.month.empty()) return parts.year;
+  return (parts.day.empty() ? "?" : parts.day) + "/" + parts.month + " " + parts.year;
+}
+
+std::string EnglishDateText(std::string_view date) {
+  static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  const DateParts parts = PartsOf(date);
+  if (parts.month.empty()) return parts.year;
+  // A month that is no month (13, "1X") is shown as stored.
+  const int month =
+      parts.month.find_first_not_of("0123456789") == std::string::npos && parts.month.size() <= 2
+          ? std::stoi(parts.month)
+          : 0;
+  const std::string name = month >= 1 && month <= 12 ? kMonths[month - 1] : parts.month;
+  return (parts.day.empty() ? "" : parts.day + " ") + name + " " + parts.year;
 }
 
 bool IsUnknownDate(std::string_view date) {

@@ -15,6 +15,11 @@ namespace vx {
 // letter in either case) is unknown; an unknown month gives the year alone.
 std::string datumtext(std::string_view date);
 
+// The English form of a record text's date: 17530403 gives "3 Apr 1753",
+// 17531200 "Dec 1753", 17530000 "1753", 9999 ""; unknown parts as for
+// datumtext.
+std::string EnglishDateText(std::string_view date);
+
 // True for a date of which nothing is known: its year is 9999. Stored so,
 // it sorts after every known date.
 bool IsUnknownDate(std::string_view date);

@@ -3,26 +3,25 @@
 #include <utility>
 
 #include "engine/util/cp1252.h"
-#include "records/date_text.h"
 #include "records/field_rules.h"
-#include "records/hex_split_words.h"
 #include "records/record_text.h"
 #include "records/record_text_blocks.h"
 
 namespace vx {
 namespace {
 
-std::string_view NoNameText(const std::string& sex) {
+const std::string& NoNameText(const std::string& sex, Language language) {
   const std::string upper = UpperCase(sex);
-  if (upper == "M") return "(Man utan namn)";
-  if (upper == "K") return "(Kvinna utan namn)";
-  return kNoNameText;
+  if (upper == "M") return Word(MessageId::RecordManWithoutName, language);
+  if (upper == "K") return Word(MessageId::RecordWomanWithoutName, language);
+  return Word(MessageId::RecordNoName, language);
 }
 
 // Title and age as stated; the age is shown as stored, without " år".
-std::string TitleAndAge(const Tendod& r) {
-  if (!r.TITEL.empty() && !r.ALDER.empty()) return r.TITEL + " (\xE5lder: " + r.ALDER + ")";
-  if (!r.ALDER.empty()) return "\xC5lder: " + r.ALDER;
+std::string TitleAndAge(const Tendod& r, Language language) {
+  if (!r.TITEL.empty() && !r.ALDER.empty())
+    return Phrase(MessageId::RecordTitleAndAge, language, {r.TITEL, r.ALDER});
+  if (!r.ALDER.empty()) return Phrase(MessageId::RecordAge, language, {r.ALDER});
   return r.TITEL;
 }
 
@@ -30,29 +29,33 @@ std::string TitleAndAge(const Tendod& r) {
 // lines. The birth line ends in its own CR, so a place that follows it
 // directly stands after an empty line, and a lone birth line leaves one
 // more before the events.
-std::string DeceasedBlock(const Tendod& r, bool coded) {
+std::string DeceasedBlock(const Tendod& r, bool coded, Language language) {
   std::string details;
-  if (!r.FODAT.empty()) details = std::string(kFoddWord) + " " + datumtext(r.FODAT) + "\r";
-  details += TitleAndAge(r);
+  if (!r.FODAT.empty())
+    details = Word(MessageId::RecordBorn, language) + " " + EventDate(r.FODAT, language) + "\r";
+  details += TitleAndAge(r, language);
   AppendLine(details, Shown(r.ORT, r.ORTO));
-  std::string block =
-      PersonName(Shown(r.ENAMN, r.ENAMNO), Shown(r.FNAMN, r.FNAMNO), NoNameText(r.GENUS), coded);
+  std::string block = PersonName(Shown(r.ENAMN, r.ENAMNO), Shown(r.FNAMN, r.FNAMNO),
+                                 NoNameText(r.GENUS, language), coded);
   AppendLine(block, details);
   return block;
 }
 
 // Death with its parish (only named after a date), burial, and the cause
 // after a blank line.
-std::string Events(const Tendod& r) {
+std::string Events(const Tendod& r, Language language) {
   std::string events;
   if (!r.DODAT.empty()) {
-    events = std::string(kDodWord) + " " + datumtext(r.DODAT);
-    if (!r.FORSKX.empty()) events += " i " + WithCounty(r.FORSKX, r.LAN);
+    events = Word(MessageId::RecordDied, language) + " " + EventDate(r.DODAT, language);
+    if (!r.FORSKX.empty())
+      events += " " + Word(MessageId::RecordIn, language) + " " + WithCounty(r.FORSKX, r.LAN);
   }
-  if (!r.BEGRDAT.empty()) AppendLine(events, "Begravd " + datumtext(r.BEGRDAT));
+  if (!r.BEGRDAT.empty())
+    AppendLine(events,
+               Word(MessageId::RecordBuried, language) + " " + EventDate(r.BEGRDAT, language));
   if (!r.DORSAK.empty()) {
     if (!events.empty()) events += "\r\r";
-    events += std::string(kDodsorsakWord) + ": " + r.DORSAK;
+    events += Word(MessageId::RecordCauseOfDeath, language) + ": " + r.DORSAK;
   }
   return events;
 }
@@ -85,40 +88,46 @@ std::string Relatives(const Tendod& r) {
   return second.empty() ? first : first + "\r\r" + second;
 }
 
-RecordFooter Footer(const Tendod& r, bool coded) {
+RecordFooter Footer(const Tendod& r, bool coded, Language language) {
   RecordFooter footer;
-  footer.source_line = SourceLine(r.KAELLA, r.SIDA);
-  footer.normalised_heading = Heading("Normerade begrepp", coded);
+  footer.source_line = SourceLine(r.KAELLA, r.SIDA, language);
+  footer.normalised_heading = Heading(Word(MessageId::RecordNormalisedTerms, language), coded);
   std::string& list = footer.normalised_list;
-  AddNormalised(list, "Efternamn: ", r.ENAMN, r.ENAMNO);
-  AddNormalised(list, "F\xF6rnamn: ", r.FNAMN, r.FNAMNO);
-  AddNormalised(list, "Ort: ", r.ORT, r.ORTO);
+  const auto add = [&](MessageId label, const std::string& plain, const std::string& written) {
+    AddNormalised(list, Word(label, language) + ": ", plain, written);
+  };
+  add(MessageId::RecordSurname, r.ENAMN, r.ENAMNO);
+  add(MessageId::RecordFirstName, r.FNAMN, r.FNAMNO);
+  add(MessageId::RecordPlace, r.ORT, r.ORTO);
   // Like every other line of the list, the relatives' lines show the
   // normalised surname.
-  AddNormalised(list, "Anf\xF6rvants efternamn: ", r.ANF1ENAMN, r.ANF1ENAMNO);
-  AddNormalised(list, "Anf\xF6rvants efternamn: ", r.ANF2ENAMN, r.ANF2ENAMNO);
-  if (!r.REGANM.empty())
-    footer.remark = Heading("Registeranm\xE4rkning", coded) + "\r" + r.REGANM + "\r";
+  add(MessageId::RecordRelativesSurname, r.ANF1ENAMN, r.ANF1ENAMNO);
+  add(MessageId::RecordRelativesSurname, r.ANF2ENAMN, r.ANF2ENAMNO);
+  if (!r.REGANM.empty()) {
+    footer.remark =
+        Heading(Word(MessageId::RecordRegisterRemark, language), coded) + "\r" + r.REGANM + "\r";
+  }
   return footer;
 }
 
 }  // namespace
 
-std::string ComposeDeathText(const Tendod& r, bool coded) {
-  std::string text = DeceasedBlock(r, coded) + "\r\r";
-  const std::string events = Events(r);
+std::string ComposeDeathText(const Tendod& r, bool coded, Language language) {
+  std::string text = DeceasedBlock(r, coded, language) + "\r\r";
+  const std::string events = Events(r, language);
   if (!events.empty()) text += events + "\r\r";
   const std::string relatives = Relatives(r);
   if (!relatives.empty()) {
     RestartTrimmed(text, 2);
-    text += Heading("Anf\xF6rvanter", coded) + "\r" + relatives + "\r\r";
+    text += Heading(Word(MessageId::RecordRelatives, language), coded) + "\r" + relatives + "\r\r";
   }
-  const std::string other = OtherInformation(r.FORSKOD, r.OVRIGT);
+  const std::string other = OtherInformation(r.FORSKOD, r.OVRIGT, language);
   if (!other.empty()) {
     RestartTrimmed(text, 2);
-    text += Heading("\xD6vriga uppgifter", coded) + "\r" + other + "\r\r";
+    text +=
+        Heading(Word(MessageId::RecordOtherInformation, language), coded) + "\r" + other + "\r\r";
   }
-  AppendFooter(text, Footer(r, coded));
+  AppendFooter(text, Footer(r, coded, language));
   return Finished(std::move(text), coded);
 }
 

@@ -4,6 +4,9 @@
 
 #include "engine/util/cp1252.h"
 
+#include "engine/util/message.h"
+#include "language/messages.h"
+
 namespace vx {
 
 int ReadWholeNumber(std::string_view text, int fallback) {
@@ -20,9 +23,13 @@ int ReadWholeNumber(std::string_view text, int fallback) {
 }
 
 std::string WithAgeUnit(const std::string& age) {
+  return WithAgeUnit(age, Language::kSwedish);
+}
+
+std::string WithAgeUnit(const std::string& age, Language language) {
   // Not a number reads as 200, above every real age.
   if (age.empty() || ReadWholeNumber(age, 200) > 120) return age;
-  return age + " \xE5r";
+  return FormatMessage(CatalogueText(MessageId::RecordYears, language), {age});
 }
 
 bool IsSaknas(std::string_view value) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "language/language.h"
+
 namespace vx {
 
 // The name shown when a person has neither surname nor first name.
@@ -19,6 +21,8 @@ int ReadWholeNumber(std::string_view text, int fallback);
 // The age rule: an age that reads as a whole number of at most 120 gets
 // " år"; anything else (empty, not a number, larger) is returned unchanged.
 std::string WithAgeUnit(const std::string& age);
+// The same with the unit of `language` (" years" in English).
+std::string WithAgeUnit(const std::string& age, Language language);
 
 // True when `value` is the word "saknas" (missing) in any letter case, which
 // transcribers write where a title or an age is not given.

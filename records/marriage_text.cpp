@@ -2,7 +2,6 @@
 #include <string>
 #include <utility>
 
-#include "records/date_text.h"
 #include "records/field_rules.h"
 #include "records/record_text.h"
 #include "records/record_text_blocks.h"
@@ -23,8 +22,8 @@ struct Spouse {
 };
 
 // The name (bold when coded), then title and age, then the home place.
-std::string SpouseBlock(const Spouse& s, std::string_view fallback, bool coded) {
-  std::string details = JoinNonEmpty(s.title, WithAgeUnit(s.age), ", ");
+std::string SpouseBlock(const Spouse& s, std::string_view fallback, bool coded, Language language) {
+  std::string details = JoinNonEmpty(s.title, WithAgeUnit(s.age, language), ", ");
   AppendLine(details, Shown(s.place, s.place_written));
   std::string block = PersonName(Shown(s.surname, s.surname_written),
                                  Shown(s.first_name, s.first_name_written), fallback, coded);
@@ -34,7 +33,7 @@ std::string SpouseBlock(const Spouse& s, std::string_view fallback, bool coded) 
 
 // The banns dates as shown: each non-empty comma-separated piece, trimmed of
 // blanks, in its display form.
-std::string BannsDates(const std::string& dates) {
+std::string BannsDates(const std::string& dates, Language language) {
   std::string shown;
   size_t start = 0;
   while (start <= dates.size()) {
@@ -45,7 +44,7 @@ std::string BannsDates(const std::string& dates) {
     if (first != std::string::npos) {
       const size_t last = piece.find_last_not_of(' ');
       if (!shown.empty()) shown += ", ";
-      shown += datumtext(piece.substr(first, last - first + 1));
+      shown += EventDate(piece.substr(first, last - first + 1), language);
     }
     start = end + 1;
   }
@@ -54,30 +53,37 @@ std::string BannsDates(const std::string& dates) {
 
 // The wedding with its parish (which is only named after a date), then the
 // banns.
-std::string Events(const Tenvigd& r) {
+std::string Events(const Tenvigd& r, Language language) {
   std::string events;
   if (!r.VIGDDAT.empty()) {
-    events = "Vigda " + datumtext(r.VIGDDAT);
-    if (!r.FORSKX.empty()) events += " i " + WithCounty(r.FORSKX, r.LAN);
+    events = Word(MessageId::RecordMarried, language) + " " + EventDate(r.VIGDDAT, language);
+    if (!r.FORSKX.empty())
+      events += " " + Word(MessageId::RecordIn, language) + " " + WithCounty(r.FORSKX, r.LAN);
   }
-  if (!r.LYSNDAT.empty()) AppendLine(events, "Lysning " + BannsDates(r.LYSNDAT));
+  if (!r.LYSNDAT.empty())
+    AppendLine(events,
+               Word(MessageId::RecordBanns, language) + " " + BannsDates(r.LYSNDAT, language));
   return events;
 }
 
-RecordFooter Footer(const Tenvigd& r, bool coded) {
+RecordFooter Footer(const Tenvigd& r, bool coded, Language language) {
   RecordFooter footer;
-  footer.source_line = SourceLine(r.KAELLA, r.SIDA);
-  footer.normalised_heading = Heading("Normerade begrepp:", coded);
+  footer.source_line = SourceLine(r.KAELLA, r.SIDA, language);
+  footer.normalised_heading =
+      Heading(Word(MessageId::RecordNormalisedTerms, language) + ":", coded);
   std::string& list = footer.normalised_list;
-  AddNormalised(list, "Kvinnans efternamn: ", r.KENAMN, r.KENAMNO);
-  AddNormalised(list, "Kvinnans f\xF6rnamn: ", r.KFNAMN, r.KFNAMNO);
-  AddNormalised(list, "Kvinnans hemort: ", r.KORT, r.KORTO);
-  AddNormalised(list, "Mannens efternamn: ", r.MENAMN, r.MENAMNO);
-  AddNormalised(list, "Mannens f\xF6rnamn: ", r.MFNAMN, r.MFNAMNO);
-  AddNormalised(list, "Mannens hemort: ", r.MORT, r.MORTO);
+  const auto add = [&](MessageId label, const std::string& plain, const std::string& written) {
+    AddNormalised(list, Word(label, language) + ": ", plain, written);
+  };
+  add(MessageId::RecordWomansSurname, r.KENAMN, r.KENAMNO);
+  add(MessageId::RecordWomansFirstName, r.KFNAMN, r.KFNAMNO);
+  add(MessageId::RecordWomansHome, r.KORT, r.KORTO);
+  add(MessageId::RecordMansSurname, r.MENAMN, r.MENAMNO);
+  add(MessageId::RecordMansFirstName, r.MFNAMN, r.MFNAMNO);
+  add(MessageId::RecordMansHome, r.MORT, r.MORTO);
   if (!r.REGANM.empty()) {
     // Italic, and on the same line as the remark.
-    const std::string label = "Registeranm\xE4rkning:";
+    const std::string label = Word(MessageId::RecordRegisterRemark, language) + ":";
     footer.remark = (coded ? "[k]" + label + "[\\k]" : label) + r.REGANM + "\r";
   }
   return footer;
@@ -85,22 +91,23 @@ RecordFooter Footer(const Tenvigd& r, bool coded) {
 
 }  // namespace
 
-std::string ComposeMarriageText(const Tenvigd& r, bool coded) {
+std::string ComposeMarriageText(const Tenvigd& r, bool coded, Language language) {
   const std::string man =
       SpouseBlock({r.MENAMN, r.MENAMNO, r.MFNAMN, r.MFNAMNO, r.MTITEL, r.MALDER, r.MORT, r.MORTO},
-                  "(Man utan namn)", coded);
+                  Word(MessageId::RecordManWithoutName, language), coded, language);
   const std::string woman =
       SpouseBlock({r.KENAMN, r.KENAMNO, r.KFNAMN, r.KFNAMNO, r.KTITEL, r.KALDER, r.KORT, r.KORTO},
-                  "(Kvinna utan namn)", coded);
+                  Word(MessageId::RecordWomanWithoutName, language), coded, language);
   std::string text = man + "\r\r" + woman + "\r\r";
-  const std::string events = Events(r);
+  const std::string events = Events(r, language);
   if (!events.empty()) text += events + "\r\r";
-  const std::string other = OtherInformation(r.FORSKOD, r.OVRIGT);
+  const std::string other = OtherInformation(r.FORSKOD, r.OVRIGT, language);
   if (!other.empty()) {
     RestartTrimmed(text, 2);
-    text += Heading("\xD6vriga uppgifter", coded) + "\r" + other + "\r\r";
+    text +=
+        Heading(Word(MessageId::RecordOtherInformation, language), coded) + "\r" + other + "\r\r";
   }
-  AppendFooter(text, Footer(r, coded));
+  AppendFooter(text, Footer(r, coded, language));
   return Finished(std::move(text), coded);
 }
 

@@ -1,5 +1,7 @@
 #include "records/record_text_blocks.h"
 
+#include "language/messages.h"
+#include "records/date_text.h"
 #include "records/field_rules.h"
 
 namespace vx {
@@ -10,6 +12,18 @@ bool IsBlankOrControl(char c) {
 }
 
 }  // namespace
+
+const std::string& Word(MessageId id, Language language) {
+  return CatalogueText(id, language);
+}
+
+std::string Phrase(MessageId id, Language language, std::initializer_list<std::string_view> args) {
+  return FormatMessage(CatalogueText(id, language), args);
+}
+
+std::string EventDate(std::string_view date, Language language) {
+  return language == Language::kEnglish ? EnglishDateText(date) : datumtext(date);
+}
 
 const std::string& Shown(const std::string& plain, const std::string& written) {
   return written.empty() ? plain : written;
@@ -46,15 +60,16 @@ void RestartTrimmed(std::string& text, int line_ends) {
   text.append(static_cast<size_t>(line_ends), '\r');
 }
 
-std::string OtherInformation(const std::string& parish_code, const std::string& other) {
+std::string OtherInformation(const std::string& parish_code, const std::string& other,
+                             Language language) {
   if (parish_code.empty()) return other;
-  return "F\xF6rsamlingskod: " + parish_code + "\r" + other;
+  return Phrase(MessageId::RecordParishCode, language, {parish_code}) + "\r" + other;
 }
 
-std::string SourceLine(const std::string& source, const std::string& page) {
-  std::string line = "K\xE4lla: " + source;
-  if (!page.empty()) line += ", s. " + page;
-  return line;
+std::string SourceLine(const std::string& source, const std::string& page, Language language) {
+  if (page.empty()) return Phrase(MessageId::RecordSource, language, {source});
+  return Phrase(MessageId::RecordSource, language,
+                {Phrase(MessageId::RecordSourcePage, language, {source, page})});
 }
 
 void AddNormalised(std::string& list, std::string_view label, const std::string& plain,

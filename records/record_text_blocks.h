@@ -5,10 +5,21 @@
 #ifndef VX_RECORDS_RECORD_TEXT_BLOCKS_H_
 #define VX_RECORDS_RECORD_TEXT_BLOCKS_H_
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
+#include "engine/util/message.h"
+#include "language/language.h"
+#include "language/message_id.h"
+
 namespace vx {
+
+// The catalogue's word `id` in `language`, Windows-1252.
+const std::string& Word(MessageId id, Language language);
+
+// The catalogue's text of `id` in `language` with `args` (Windows-1252).
+std::string Phrase(MessageId id, Language language, std::initializer_list<std::string_view> args);
 
 // The display form of a normalised field and its as-written twin (the
 // field whose label ends in O): the written form when there is one.
@@ -37,10 +48,15 @@ void RestartTrimmed(std::string& text, int line_ends);
 
 // "Församlingskod: " + code + CR when there is a code, then the other
 // information as it stands. Empty when both are.
-std::string OtherInformation(const std::string& parish_code, const std::string& other);
+std::string OtherInformation(const std::string& parish_code, const std::string& other,
+                             Language language);
 
 // "Källa: " + source, then ", s. " + page when there is a page.
-std::string SourceLine(const std::string& source, const std::string& page);
+std::string SourceLine(const std::string& source, const std::string& page, Language language);
+
+// The date as a record text shows it in `language`: datumtext in Swedish
+// ("17/1 1866"), "17 Jan 1866" in English.
+std::string EventDate(std::string_view date, Language language);
 
 // Adds the line `label` + `plain` + CR to `list` when the as-written form
 // `written` is non-empty: the normalised terms behind a record's names.

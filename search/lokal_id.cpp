@@ -11,7 +11,8 @@ Status FindLokalId(TEVF& evf, int register_number, int slot, std::string_view te
   TVXstruktlista& ids = SlotList(evf, register_number, slot);
   const int32_t row = ids.FindExact(text);
   if (row < 0 || !ids.ReadRow(row).ok()) {
-    return Status::NotFound("Lokal-ID " + std::string(text) + " finns inte!");
+    return Status::Said(Status::Code::kNotFound,
+                        {MessageId::SearchLokalIdMissing, {std::string(text)}});
   }
   Tvxsmalurval& result = ResultOf(evf, register_number);
   result.Clear();

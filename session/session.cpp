@@ -220,7 +220,8 @@ Status Session::RecordOfLokalId(int register_number, std::string_view lokalid, u
     return Status::OK();
   });
   if (status.ok() && record == 0) {
-    return Status::NotFound("Lokal-ID " + std::string(lokalid) + " finns inte!");
+    return Status::Said(Status::Code::kNotFound,
+                        {MessageId::SearchLokalIdMissing, {std::string(lokalid)}});
   }
   return status;
 }

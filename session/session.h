@@ -157,6 +157,9 @@ class Session {
 
   // The records shown last, for the owners that read their fields.
   const CurrentRecords& records() const { return records_; }
+  // The language of the record texts' own words (Swedish unless set); what
+  // the records hold is shown as stored.
+  void SetLanguage(Language language) { records_.SetLanguage(language); }
 
   // What the result table uses of register 1..3: its person list and date
   // order, or nothing when the register is not open. They live as long as

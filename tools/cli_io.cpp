@@ -8,9 +8,36 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "engine/util/cp1252.h"
 #include "engine/util/visible_text.h"
+#include "language/messages.h"
 
 namespace vx::cli {
+namespace {
+
+Language program_language = Language::kSwedish;
+
+}  // namespace
+
+void SetLanguage(Language language) {
+  program_language = language;
+}
+
+Language CurrentLanguage() {
+  return program_language;
+}
+
+std::string Said(MessageId id, std::initializer_list<std::string_view> args) {
+  return Say(id, program_language, args);
+}
+
+std::string Said(const Message& message) {
+  return FormatMessage(MessageText(message.id, program_language), message.args);
+}
+
+std::string StatusText(const Status& status) {
+  return Cp1252ToUtf8(status.Text(program_language));
+}
 
 InputBytes::~InputBytes() {
   if (mapped_) {

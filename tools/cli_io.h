@@ -8,7 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "engine/util/message.h"
+#include "engine/util/status.h"
 #include "engine/util/stream.h"
+#include "language/language.h"
+#include "language/message_id.h"
 
 namespace vx::cli {
 
@@ -52,6 +56,22 @@ class FdOutputStream final : public TStream {
 // caller where needed) to standard error as one line: control characters
 // inside it are written visibly (visible_text.h), and a line break ends it.
 void PrintError(const std::string& message);
+
+// The language the program speaks, chosen once at start (--sprak or the
+// locale); Swedish until then.
+void SetLanguage(Language language);
+Language CurrentLanguage();
+
+// The catalogue's text of `id` in the program's language with `args`
+// filled in, UTF-8.
+std::string Said(MessageId id, std::initializer_list<std::string_view> args = {});
+
+// A message of the program itself (its arguments UTF-8) in the program's
+// language, UTF-8.
+std::string Said(const Message& message);
+
+// A status's message in the program's language, UTF-8.
+std::string StatusText(const Status& status);
 
 }  // namespace vx::cli
 

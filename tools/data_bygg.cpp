@@ -17,7 +17,7 @@ int RunBygg(const std::vector<std::string>& args) {
       char* end = nullptr;
       const long number = std::strtol(args[++i].c_str(), &end, 10);
       if (*end != '\0' || number < 0 || number > 99999999) {
-        PrintError("--registernr ska vara ett heltal från 0 till 99999999");
+        PrintError(Said(MessageId::DataRegisterNumber));
         return 2;
       }
       options.register_set = static_cast<int>(number);
@@ -25,14 +25,14 @@ int RunBygg(const std::vector<std::string>& args) {
       char* end = nullptr;
       const long long megabytes = std::strtoll(args[++i].c_str(), &end, 10);
       if (*end != '\0' || megabytes < 1 || megabytes > (1LL << 30)) {
-        PrintError("--minne ska vara ett heltal megabyte, minst 1");
+        PrintError(Said(MessageId::DataMemory));
         return 2;
       }
       options.memory_budget = static_cast<size_t>(megabytes) << 20;
     } else if (args[i] == "--tradar" && i + 1 < args.size()) {
       const std::string& threads = args[++i];
       if (threads != "1" && threads != "2") {
-        PrintError("--tradar ska vara 1 eller 2");
+        PrintError(Said(MessageId::DataThreads));
         return 2;
       }
       options.threads = threads[0] - '0';
@@ -54,9 +54,10 @@ int RunBygg(const std::vector<std::string>& args) {
     PrintError(error.ToString());
     return 1;
   }
-  std::fprintf(stderr, "Klart: %zu födda, %zu vigda, %zu döda; %zu filer i %s\n",
-               summary.records[1], summary.records[2], summary.records[3], summary.files,
-               options.data_dir.string().c_str());
+  PrintError(Said(MessageId::DataBuilt,
+                  {std::to_string(summary.records[1]), std::to_string(summary.records[2]),
+                   std::to_string(summary.records[3]), std::to_string(summary.files),
+                   options.data_dir.string()}));
   return 0;
 }
 

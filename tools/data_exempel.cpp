@@ -36,24 +36,24 @@ bool ParseArguments(const std::vector<std::string>& args, SampleSourceOptions& o
     const std::string& arg = args[i];
     if (!arg.starts_with("--")) {
       if (!folder.empty()) {
-        PrintError("Bara en mapp kan anges: " + arg);
+        PrintError(Said(MessageId::DataOneFolder, {arg}));
         return false;
       }
       folder = arg;
       continue;
     }
     if (arg != "--fodda" && arg != "--vigda" && arg != "--doda" && arg != "--fro") {
-      PrintError("Okänt val: " + arg);
+      PrintError(Said(MessageId::DataUnknownOption, {arg}));
       return false;
     }
     if (i + 1 >= args.size()) {
-      PrintError("Värde saknas efter " + arg);
+      PrintError(Said(MessageId::DataValueMissing, {arg}));
       return false;
     }
     const bool seed = arg == "--fro";
     const std::optional<uint64_t> value = ParseCount(args[++i], seed ? UINT64_MAX : kMaxRecords);
     if (!value) {
-      PrintError((seed ? "Ogiltigt frö: " : "Ogiltigt antal poster: ") + args[i]);
+      PrintError(Said(seed ? MessageId::DataBadSeed : MessageId::DataBadCount, {args[i]}));
       return false;
     }
     const auto count = static_cast<int64_t>(*value);
@@ -63,7 +63,7 @@ bool ParseArguments(const std::vector<std::string>& args, SampleSourceOptions& o
     if (seed) options.seed = *value;
   }
   if (folder.empty()) {
-    PrintError("Ange mappen som exempelkällan ska skrivas till");
+    PrintError(Said(MessageId::DataNoSampleFolder));
     return false;
   }
   return true;
@@ -78,7 +78,7 @@ bool WriteSampleLogo(const std::filesystem::path& folder, std::string& error) {
   const std::span<const uint8_t> png = SampleLogoPng();
   out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
   if (out) return true;
-  error = "Kan inte skriva " + (pictures / "logovaxor.png").string();
+  error = Said(MessageId::DataCannotWrite, {(pictures / "logovaxor.png").string()});
   return false;
 }
 

@@ -16,7 +16,7 @@ int RunPack(const std::vector<std::string>& args) {
     if (args[i] == "--metod" && i + 1 < args.size()) {
       const std::optional<CompressMethod> chosen = CompressMethodFromId(args[++i]);
       if (!chosen || *chosen == CompressMethod::kCus) {
-        PrintError("Okänd metod: " + args[i] + " (välj NON, RLE, LZH eller LH5)");
+        PrintError(Said(MessageId::DataUnknownMethod, {args[i]}));
         return 2;
       }
       method = *chosen;
@@ -26,14 +26,14 @@ int RunPack(const std::vector<std::string>& args) {
   }
   InputBytes input;
   if (!input.Load(STDIN_FILENO)) {
-    PrintError("Kunde inte läsa standard in");
+    PrintError(Said(MessageId::DataCannotReadInput));
     return 1;
   }
   TViewStream source(input.Bytes());
   TMemoryStream packed;
   SharedCodec().CompressStream(packed, source, method);
   if (!WriteAll(STDOUT_FILENO, packed.Bytes())) {
-    PrintError("Kunde inte skriva till standard ut");
+    PrintError(Said(MessageId::DataCannotWriteOutput));
     return 1;
   }
   return 0;
@@ -43,7 +43,7 @@ int RunUnpack(const std::vector<std::string>& args) {
   if (!args.empty()) return DataUsage("unpack");
   InputBytes input;
   if (!input.Load(STDIN_FILENO)) {
-    PrintError("Kunde inte läsa standard in");
+    PrintError(Said(MessageId::DataCannotReadInput));
     return 1;
   }
   TViewStream source(input.Bytes());

@@ -71,7 +71,7 @@ bool WritePicture(const PictureRecord& picture, const fs::path& folder) {
   std::ofstream out(file, std::ios::binary);
   out.write(reinterpret_cast<const char*>(picture.image.data()),
             static_cast<std::streamsize>(picture.image.size()));
-  if (!out) PrintError("Kan inte skriva " + file.string());
+  if (!out) PrintError(Said(MessageId::DataCannotWrite, {file.string()}));
   return static_cast<bool>(out);
 }
 
@@ -79,7 +79,7 @@ bool WritePicture(const PictureRecord& picture, const fs::path& folder) {
 void WriteBase(const fs::path& base_file, const fs::path& folder, size_t& written, size_t& failed) {
   TVXbildbas base;
   if (!OpenBase(base_file, base)) {
-    PrintError("Bildbasen " + base_file.string() + " kan inte öppnas");
+    PrintError(Said(MessageId::DataPictureBaseUnopenable, {base_file.string()}));
     ++failed;
     return;
   }
@@ -137,12 +137,12 @@ int RunBilder(const std::vector<std::string>& args) {
     }
   }
   if (ec || bases.empty()) {
-    PrintError("Mappen " + args[0] + " har ingen bildbas (…grfk.b)");
+    PrintError(Said(MessageId::DataNoPictureBase, {args[0]}));
     return 1;
   }
   fs::create_directories(out, ec);
   if (!fs::is_directory(out, ec)) {
-    PrintError("Kan inte skapa mappen " + args[1]);
+    PrintError(Said(MessageId::DataCannotCreateFolder, {args[1]}));
     return 1;
   }
   std::sort(bases.begin(), bases.end());
@@ -150,7 +150,7 @@ int RunBilder(const std::vector<std::string>& args) {
   size_t failed = 0;
   for (const fs::path& base : bases)
     WriteBase(base, out, written, failed);
-  std::fprintf(stderr, "%zu bilder skrivna till %s\n", written, out.string().c_str());
+  PrintError(Said(MessageId::DataPicturesWritten, {std::to_string(written), out.string()}));
   return failed == 0 ? 0 : 1;
 }
 

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "engine/util/version.h"
+#include "language/language.h"
+#include "tools/cli_io.h"
 #include "tools/data_commands.h"
 #include "tools/data_exempel.h"
 
@@ -20,9 +22,17 @@ bool AsksForHelp(const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
   using namespace vx::cli;
-  if (argc < 2) return DataUsage();
-  const std::string command = argv[1];
-  const std::vector<std::string> args(argv + 2, argv + argc);
+  std::vector<std::string> all(argv + 1, argv + argc);
+  vx::Language language = vx::Language::kSwedish;
+  std::string error;
+  if (!vx::TakeLanguageOption(all, vx::LocaleOfProcess(), language, error)) {
+    std::fprintf(stderr, "kuvo-data: %s\n", error.c_str());
+    return DataUsage();
+  }
+  SetLanguage(language);
+  if (all.empty()) return DataUsage();
+  const std::string command = all.front();
+  const std::vector<std::string> args(all.begin() + 1, all.end());
   if (command == "--version") {
     std::printf("kuvo-data %s\n", vx::ProgramVersion());
     return 0;

@@ -9,6 +9,7 @@
 #include "catalogue/text_routines.h"
 #include "engine/util/cp1252.h"
 #include "engine/util/version.h"
+#include "language/language.h"
 #include "records/field_rules.h"
 #include "search/search_forms.h"
 #include "session/session.h"
@@ -33,13 +34,13 @@ struct Failure {
 std::string ToData(const std::string& utf8) {
   std::string data;
   if (!Utf8ToCp1252(utf8, data)) {
-    throw Failure{1, "texten \"" + utf8 + "\" har tecken som inte finns i Windows-1252"};
+    throw Failure{1, Said(MessageId::SokNotWindows1252, {utf8})};
   }
   return data;
 }
 
 void Check(const Status& status) {
-  if (!status.ok()) throw Failure{1, Cp1252ToUtf8(status.message())};
+  if (!status.ok()) throw Failure{1, StatusText(status)};
 }
 
 // The form's fields from the field arguments; a prefix the form lacks is
@@ -49,11 +50,10 @@ std::vector<FieldEntry> FormFields(int r, const std::vector<FieldArgument>& argu
   for (const FieldArgument& argument : arguments) {
     const FormField* field = SearchForm(r).Field(argument.prefix);
     if (field == nullptr) {
-      throw Failure{2, "kuvo-sok: formuläret för " + std::string(kRegisterNames[r]) +
-                           " har inget fält --" + argument.prefix};
+      throw Failure{2, Said(MessageId::SokFormLacksField, {kRegisterNames[r], argument.prefix})};
     }
     if (argument.picked_rows && !field->ListBacked()) {
-      throw Failure{2, "kuvo-sok: fältet --" + argument.prefix + " har ingen ordlista"};
+      throw Failure{2, Said(MessageId::SokFieldWithoutList, {argument.prefix})};
     }
     fields.push_back(argument.picked_rows
                          ? FieldEntry::Picked(argument.prefix, delatext(ToData(argument.text), ';'))
@@ -67,7 +67,7 @@ void CollectHits(Session& session, int r, bool by_date, bool show_text, std::vec
   Check(session.Hits(r, by_date, rows));
   for (HitRow& row : rows) {
     SokHit hit{kRegisterNames[r], row.record, std::move(row.name), std::move(row.date), {}};
-    if (hit.name.empty()) hit.name = kNoNameText;
+    if (hit.name.empty()) hit.name = CatalogueText(MessageId::RecordNoName, CurrentLanguage());
     if (show_text) Check(session.RecordText(r, hit.record, false, hit.text));
     hits.push_back(std::move(hit));
   }
@@ -90,7 +90,7 @@ std::vector<SokHit> Search(Session& session, const SokRequest& request) {
     std::vector<UnknownWord> unknown;
     const Status status = session.SearchByForm(r, fields, &unknown);
     for (const UnknownWord& word : unknown) {
-      PrintError("Ordet " + Cp1252ToUtf8(word.word) + " finns inte i listan för --" + word.prefix);
+      PrintError(Said(MessageId::SokUnknownWord, {Cp1252ToUtf8(word.word), word.prefix}));
     }
     Check(status);
   }
@@ -105,16 +105,24 @@ int PrintLinks(Session& session, const SokRequest& request) {
   std::vector<LinkCandidate> candidates;
   Check(session.Candidates(request.register_number, record, candidates));
   PrintCandidates(candidates, request.json, stdout);
-  std::fprintf(stderr, "%zu samband\n", candidates.size());
+  PrintError(Said(MessageId::SokLinkCount, {std::to_string(candidates.size())}));
   return 0;
 }
 
-int Run(const std::vector<std::string>& args) {
+int Run(std::vector<std::string> args) {
   SokRequest request;
-  std::string usage_error;
+  std::string language_error;
+  Language language = Language::kSwedish;
+  if (!TakeLanguageOption(args, LocaleOfProcess(), language, language_error)) {
+    PrintError("kuvo-sok: " + language_error);
+    std::fputs(SokUsage().c_str(), stderr);
+    return 2;
+  }
+  SetLanguage(language);
+  Message usage_error;
   if (!ParseSokArguments(args, request, usage_error)) {
-    PrintError("kuvo-sok: " + usage_error);
-    std::fputs(SokUsage(), stderr);
+    PrintError("kuvo-sok: " + Said(usage_error));
+    std::fputs(SokUsage().c_str(), stderr);
     return 2;
   }
   if (request.help) {
@@ -127,13 +135,15 @@ int Run(const std::vector<std::string>& args) {
   }
   try {
     Session session;
+    session.SetLanguage(CurrentLanguage());
     Check(session.Open(request.ini));
     if (request.links) return PrintLinks(session, request);
     const std::vector<SokHit> hits = Search(session, request);
     if (!request.pdf.empty()) {
       int pages = 0;
       Check(WriteHitsPdf(session, request, pages));
-      std::fprintf(stderr, "%d %s\n", pages, pages == 1 ? "sida" : "sidor");
+      PrintError(
+          Said(pages == 1 ? MessageId::SokOnePage : MessageId::SokPages, {std::to_string(pages)}));
     } else if (request.csv || request.gedcom) {
       std::string file;
       Check(request.csv ? session.ExportCsv(request.register_number, request.by_date, file)
@@ -142,11 +152,11 @@ int Run(const std::vector<std::string>& args) {
     } else {
       PrintHits(hits, request.json, request.show_text, stdout);
     }
-    std::fprintf(stderr, "%zu träffar\n", hits.size());
+    PrintError(Said(MessageId::SokHits, {std::to_string(hits.size())}));
     return 0;
   } catch (const Failure& failure) {
     PrintError(failure.message);
-    if (failure.exit_code == 2) std::fputs(SokUsage(), stderr);
+    if (failure.exit_code == 2) std::fputs(SokUsage().c_str(), stderr);
     return failure.exit_code;
   }
 }

@@ -1,5 +1,7 @@
 #include "tools/sok_request.h"
 
+#include "tools/cli_io.h"
+
 namespace vx::cli {
 namespace {
 
@@ -23,30 +25,28 @@ bool IsWholeNumber(const std::string& text) {
 }
 
 // The options that only printing takes.
-bool CheckPrintOptions(const SokRequest& request, std::string& error) {
+bool CheckPrintOptions(const SokRequest& request, Message& error) {
   const bool printing = !request.pdf.empty();
   if (!printing &&
       (request.table || !request.from.empty() || !request.to.empty() || request.print_order == 3)) {
-    error = "--tabell, --fran, --till och --ordning kalla gäller bara med --pdf";
+    error = {MessageId::SokPrintOptionsWithoutPdf, {}};
     return false;
   }
   if (printing && (request.register_number == 0 || request.csv || request.gedcom || request.json ||
                    request.show_text)) {
-    error =
-        "--pdf skriver ut ett register (fodda, vigda eller doda) och tar inte --format eller "
-        "--visa";
+    error = {MessageId::SokPdfOneRegister, {}};
     return false;
   }
   return true;
 }
 
 // "samband" takes one register, a Lokal-ID and a format of tsv or json.
-bool CheckLinkOptions(const SokRequest& request, std::string& error) {
+bool CheckLinkOptions(const SokRequest& request, Message& error) {
   if (request.register_number == 0 || !request.has_lokalid || !request.fields.empty() ||
       request.show_text || request.by_date || request.csv || request.gedcom ||
       !request.pdf.empty() || request.table || !request.from.empty() || !request.to.empty() ||
       request.print_order != 2) {
-    error = "samband tar ett register (fodda, vigda eller doda), --lokalid och --format tsv|json";
+    error = {MessageId::SokLinksOptions, {}};
     return false;
   }
   return true;
@@ -54,23 +54,11 @@ bool CheckLinkOptions(const SokRequest& request, std::string& error) {
 
 }  // namespace
 
-const char* SokUsage() {
-  return "Användning:\n"
-         "  kuvo-sok [--ini FIL] fodda|vigda|doda [--PREFIX TEXT]... [--PREFIX-rader ORD;ORD]\n"
-         "           [--lokalid TEXT] [--ordning namn|datum] [--format tsv|json|csv|gedcom]\n"
-         "           [--visa]\n"
-         "  kuvo-sok [--ini FIL] fodda|vigda|doda [sökfält] --pdf FIL [--tabell]\n"
-         "           [--ordning namn|datum|kalla] [--fran N] [--till N]\n"
-         "  kuvo-sok [--ini FIL] alla TEXT [--format tsv|json]\n"
-         "  kuvo-sok [--ini FIL] samband fodda|vigda|doda --lokalid TEXT [--format tsv|json]\n"
-         "  kuvo-sok --help | --version\n"
-         "PREFIX är ett fälts prefix i sökformuläret, till exempel fn (förnamn), en (efternamn),\n"
-         "fod (födelsedatum), kae (källa). Texten skrivs som i formulärets fält;\n"
-         "kuvo-sok --help visar alla fält.\n";
+std::string SokUsage() {
+  return Said(MessageId::SokUsage);
 }
 
-bool ParseSokArguments(const std::vector<std::string>& args, SokRequest& request,
-                       std::string& error) {
+bool ParseSokArguments(const std::vector<std::string>& args, SokRequest& request, Message& error) {
   request = {};
   for (const std::string& arg : args) {
     request.help = request.help || arg == "--help" || arg == "-h";
@@ -91,19 +79,19 @@ bool ParseSokArguments(const std::vector<std::string>& args, SokRequest& request
         if (arg == "alla") {
           request.register_number = 0;
           if (!TakeValue(args, i, request.all_text)) {
-            error = "alla behöver en söktext";
+            error = {MessageId::SokAllNeedsText, {}};
             return false;
           }
           continue;
         }
         request.register_number = RegisterNamed(arg);
         if (request.register_number < 0) {
-          error = "okänt register " + arg + " (fodda, vigda, doda eller alla)";
+          error = {MessageId::SokUnknownRegister, {arg}};
           return false;
         }
         continue;
       }
-      error = "oväntat argument " + arg;
+      error = {MessageId::SokUnexpectedArgument, {arg}};
       return false;
     }
     if (arg == "--visa" || arg == "--tabell") {
@@ -111,7 +99,7 @@ bool ParseSokArguments(const std::vector<std::string>& args, SokRequest& request
       continue;
     }
     if (!TakeValue(args, i, value)) {
-      error = arg + " behöver ett värde";
+      error = {MessageId::SokOptionNeedsValue, {arg}};
       return false;
     }
     if (arg == "--ini") {
@@ -121,7 +109,7 @@ bool ParseSokArguments(const std::vector<std::string>& args, SokRequest& request
       request.has_lokalid = true;
     } else if (arg == "--ordning") {
       if (value != "namn" && value != "datum" && value != "kalla") {
-        error = "--ordning ska vara namn, datum eller kalla";
+        error = {MessageId::SokOrderValue, {}};
         return false;
       }
       request.by_date = value == "datum";
@@ -130,13 +118,13 @@ bool ParseSokArguments(const std::vector<std::string>& args, SokRequest& request
       request.pdf = value;
     } else if (arg == "--fran" || arg == "--till") {
       if (!IsWholeNumber(value)) {
-        error = arg + " ska vara ett heltal";
+        error = {MessageId::SokWholeNumber, {arg}};
         return false;
       }
       (arg == "--fran" ? request.from : request.to) = value;
     } else if (arg == "--format") {
       if (value != "tsv" && value != "json" && value != "csv" && value != "gedcom") {
-        error = "--format ska vara tsv, json, csv eller gedcom";
+        error = {MessageId::SokFormatValue, {}};
         return false;
       }
       request.json = value == "json";
@@ -149,27 +137,27 @@ bool ParseSokArguments(const std::vector<std::string>& args, SokRequest& request
     }
   }
   if (!have_register) {
-    error = "ange fodda, vigda, doda eller alla";
+    error = {MessageId::SokNoRegister, {}};
     return false;
   }
   if (request.links) return CheckLinkOptions(request, error);
   if (!CheckPrintOptions(request, error)) return false;
   if (request.register_number == 0 &&
       (!request.fields.empty() || request.has_lokalid || request.by_date || request.show_text)) {
-    error = "alla tar bara en söktext och --format";
+    error = {MessageId::SokAllOptions, {}};
     return false;
   }
   const bool file_format = request.csv || request.gedcom;
   if (request.register_number == 0 && file_format) {
-    error = "--format csv och gedcom gäller ett register (fodda, vigda eller doda)";
+    error = {MessageId::SokFileFormatOneRegister, {}};
     return false;
   }
   if (file_format && request.show_text) {
-    error = "--visa kan inte kombineras med --format csv eller gedcom";
+    error = {MessageId::SokShowWithFileFormat, {}};
     return false;
   }
   if (request.has_lokalid && !request.fields.empty()) {
-    error = "--lokalid kan inte kombineras med sökfält";
+    error = {MessageId::SokLokalIdWithFields, {}};
     return false;
   }
   return true;

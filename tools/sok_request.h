@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/util/message.h"
+
 namespace vx::cli {
 
 struct FieldArgument {
@@ -44,14 +46,13 @@ struct SokRequest {
   bool version = false;  // --version
 };
 
-// Reads the arguments after the program name. False with `error` set
-// (Swedish, UTF-8) on wrong usage. Field prefixes are checked later against
+// Reads the arguments after the program name. False with `error` set (its
+// arguments UTF-8) on wrong usage. Field prefixes are checked later against
 // the register's form.
-bool ParseSokArguments(const std::vector<std::string>& args, SokRequest& request,
-                       std::string& error);
+bool ParseSokArguments(const std::vector<std::string>& args, SokRequest& request, Message& error);
 
-// The usage text, ending with a line break.
-const char* SokUsage();
+// The usage text in the program's language, ending with a line break.
+std::string SokUsage();
 
 }  // namespace vx::cli
 

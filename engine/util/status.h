@@ -1,7 +1,8 @@
 // How an operation of the engine, the search or the record layer ended: OK,
 // or a code with a message for the user (Windows-1252, Swedish, naming the
-// file concerned where there is one). An OK status holds no allocation, so
-// returning one costs a null pointer.
+// file concerned where there is one). A message given as data (a Message
+// of the catalogue) can also be shown in the other language (Text). An OK status holds no
+// allocation, so returning one costs a null pointer.
 //
 // A Status is a plain value: copies are independent, and separate statuses
 // may be used from separate threads.
@@ -9,8 +10,11 @@
 #define VX_ENGINE_UTIL_STATUS_H_
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "engine/util/message.h"
 
 namespace vx {
 
@@ -37,6 +41,8 @@ class Status {
     return Status(Code::kInvalidArgument, message);
   }
   static Status IOError(std::string_view message) { return Status(Code::kIOError, message); }
+  // A status whose message is `message` of the catalogue.
+  static Status Said(Code code, Message message);
 
   bool ok() const { return state_ == nullptr; }
   Code code() const { return state_ ? state_->code : Code::kOk; }
@@ -45,13 +51,18 @@ class Status {
   bool IsInvalidArgument() const { return code() == Code::kInvalidArgument; }
   bool IsIOError() const { return code() == Code::kIOError; }
 
-  // The message for the user; empty when OK.
+  // The message for the user, in Swedish; empty when OK.
   const std::string& message() const;
+
+  // The message in `language`: a catalogue message rendered in it, any
+  // other as it was given. Windows-1252; empty when OK.
+  std::string Text(Language language) const;
 
  private:
   struct State {
     Code code;
     std::string message;
+    std::optional<Message> said;  // when given as data
   };
 
   Status(Code code, std::string_view message);

@@ -1,5 +1,6 @@
 # bash completion for kuvo-sok: registers, options, and the field prefixes
-# of the register chosen, which kuvo-sok --help lists from its forms.
+# of the register chosen, which kuvo-sok --help lists from its forms (the
+# register's name alone on a line, in either language).
 _kuvo_sok() {
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
   local register="" links="" word
@@ -13,22 +14,23 @@ _kuvo_sok() {
     --ini|--pdf) COMPREPLY=($(compgen -f -- "$cur")); return ;;
     --ordning) COMPREPLY=($(compgen -W "namn datum kalla" -- "$cur")); return ;;
     --format) COMPREPLY=($(compgen -W "tsv json csv gedcom" -- "$cur")); return ;;
+    --sprak) COMPREPLY=($(compgen -W "sv en" -- "$cur")); return ;;
   esac
   if [[ -n $links ]]; then
     if [[ -z $register ]]; then
       COMPREPLY=($(compgen -W "fodda vigda doda" -- "$cur"))
     else
-      COMPREPLY=($(compgen -W "--lokalid --format --ini" -- "$cur"))
+      COMPREPLY=($(compgen -W "--lokalid --format --ini --sprak" -- "$cur"))
     fi
     return
   fi
   if [[ -z $register ]]; then
-    COMPREPLY=($(compgen -W "fodda vigda doda alla samband --ini --help --version" -- "$cur"))
+    COMPREPLY=($(compgen -W "fodda vigda doda alla samband --ini --sprak --help --version" -- "$cur"))
     return
   fi
   [[ $cur == -* ]] || return
   if [[ $register == alla ]]; then
-    COMPREPLY=($(compgen -W "--format --ini" -- "$cur"))
+    COMPREPLY=($(compgen -W "--format --ini --sprak" -- "$cur"))
     return
   fi
   # The register's block of the help: its name alone on a line, then one
@@ -38,6 +40,6 @@ _kuvo_sok() {
     $0 == name { inside = 1; next }
     /^[^ ]/ { inside = 0 }
     inside && $1 ~ /^--/ { sub(/,$/, "", $1); print $1; if ($2 ~ /^--.*-rader$/) print $2 }')
-  COMPREPLY=($(compgen -W "$fields --lokalid --ordning --format --visa --ini --pdf --tabell --fran --till" -- "$cur"))
+  COMPREPLY=($(compgen -W "$fields --lokalid --ordning --format --visa --ini --pdf --tabell --fran --till --sprak" -- "$cur"))
 }
 complete -F _kuvo_sok kuvo-sok

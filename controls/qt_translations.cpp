@@ -1,0 +1,58 @@
+#include "controls/qt_translations.h"
+
+#include <QLibraryInfo>
+#include <QLocale>
+#include <string>
+
+#include "language/messages.h"
+
+namespace vx {
+
+// translations/qt_sv_extra.ts and language/messages_en.ts, compiled by
+// lrelease and built in.
+extern const unsigned char kQtSwedishSupplement[];
+extern const unsigned long kQtSwedishSupplement_size;
+extern const unsigned char kProgramEnglish[];
+extern const unsigned long kProgramEnglish_size;
+
+namespace {
+
+bool InstallBuiltIn(QCoreApplication& app, const unsigned char* bytes, unsigned long size) {
+  auto* translator = new QTranslator(&app);
+  if (!translator->load(bytes, static_cast<int>(size))) return false;
+  return QCoreApplication::installTranslator(translator);
+}
+
+bool InstallSwedish(QCoreApplication& app) {
+  auto* qt = new QTranslator(&app);
+  // "qt_sv" names Qt's whole catalogue (or the catalogues it lists).
+  const bool found =
+      qt->load(QLocale(QLocale::Swedish, QLocale::Sweden), QStringLiteral("qt"),
+               QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  if (found) QCoreApplication::installTranslator(qt);
+  // Installed last, so searched first; it holds only texts the other lacks.
+  InstallBuiltIn(app, kQtSwedishSupplement, kQtSwedishSupplement_size);
+  return found;
+}
+
+}  // namespace
+
+QTranslator* LoadEnglishCatalogue(QObject* parent) {
+  auto* translator = new QTranslator(parent);
+  if (translator->load(kProgramEnglish, static_cast<int>(kProgramEnglish_size))) return translator;
+  delete translator;
+  return nullptr;
+}
+
+bool InstallQtTranslations(QCoreApplication& app, Language language) {
+  if (language == Language::kSwedish) return InstallSwedish(app);
+  QTranslator* english = LoadEnglishCatalogue(&app);
+  return english != nullptr && QCoreApplication::installTranslator(english);
+}
+
+QString TranslatedText(MessageId id) {
+  const std::string swedish(MessageText(id, Language::kSwedish));
+  return QCoreApplication::translate("kuvo", swedish.c_str());
+}
+
+}  // namespace vx

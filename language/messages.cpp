@@ -1,0 +1,49 @@
+#include "language/messages.h"
+
+#include "language/message_table.h"
+
+namespace vx {
+
+std::string_view MessageText(MessageId id, Language language) {
+  const MessageEntry& entry = kMessageTable[static_cast<int>(id)];
+  return language == Language::kEnglish ? entry.english : entry.swedish;
+}
+
+std::string_view MessageName(MessageId id) {
+  return kMessageTable[static_cast<int>(id)].id;
+}
+
+namespace {
+
+template <typename Args>
+std::string Formatted(std::string_view pattern, const Args& args) {
+  std::string out;
+  out.reserve(pattern.size());
+  for (size_t i = 0; i < pattern.size(); ++i) {
+    const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+    const size_t n = static_cast<size_t>(next - '1');
+    if (pattern[i] == '%' && next >= '1' && next <= '9' && n < args.size()) {
+      out += *(args.begin() + static_cast<std::ptrdiff_t>(n));
+      ++i;
+    } else {
+      out += pattern[i];
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string FormatMessage(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  return Formatted(pattern, args);
+}
+
+std::string FormatMessage(std::string_view pattern, std::span<const std::string> args) {
+  return Formatted(pattern, args);
+}
+
+std::string Say(MessageId id, Language language, std::initializer_list<std::string_view> args) {
+  return FormatMessage(MessageText(id, language), args);
+}
+
+}  // namespace vx

@@ -1,0 +1,40 @@
+// Every text the programs say, by name: a MessageId with its arguments,
+// rendered in the chosen language at the edge (standard error, a window,
+// a record text). The catalogue is messages_en.ts beside this file, in Qt's
+// translation format: the Swedish text as the source, the English as its
+// translation. The build turns it into plain C++ for the core (and fails
+// when a translation is missing) and into Qt's own catalogue for the
+// windows, so both read one source.
+#ifndef VX_LANGUAGE_MESSAGES_H_
+#define VX_LANGUAGE_MESSAGES_H_
+
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "language/language.h"
+#include "language/message_id.h"
+
+namespace vx {
+
+// The text of `id` in `language`, UTF-8, its arguments still written
+// %1 .. %9.
+std::string_view MessageText(MessageId id, Language language);
+
+// The name of `id` in the catalogue ("SokLokalIdMissing").
+std::string_view MessageName(MessageId id);
+
+// `pattern` with %1 .. %9 replaced by the arguments in their order, in one
+// pass (an argument's own "%1" stays as it is). A number without its
+// argument is left standing. Byte for byte: pattern and arguments share
+// one encoding.
+std::string FormatMessage(std::string_view pattern, std::initializer_list<std::string_view> args);
+std::string FormatMessage(std::string_view pattern, std::span<const std::string> args);
+
+// MessageText formatted with `args`, UTF-8.
+std::string Say(MessageId id, Language language, std::initializer_list<std::string_view> args = {});
+
+}  // namespace vx
+
+#endif  // VX_LANGUAGE_MESSAGES_H_

@@ -1,0 +1,562 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<!-- The programs' texts: each message is named by its id (the name the code
+     uses, MessageId::...), its Swedish text is the source and its English
+     text the translation. Arguments are written %1 .. %9 in both. Every
+     message needs its English: the build fails without it. One Swedish
+     text has one English wherever it stands. -->
+<TS version="2.1" language="en_GB" sourcelanguage="sv_SE">
+<context>
+    <name>kuvo</name>
+    <!-- Choosing the language (always Swedish: the choice is not made yet). -->
+    <message id="LanguageValueMissing">
+        <source>--sprak behöver ett värde: sv (svenska) eller en (engelska)</source>
+        <translation>--sprak needs a value: sv (Swedish) or en (English)</translation>
+    </message>
+    <message id="LanguageValueWrong">
+        <source>--sprak ska vara sv (svenska) eller en (engelska), inte &quot;%1&quot;</source>
+        <translation>--sprak must be sv (Swedish) or en (English), not &quot;%1&quot;</translation>
+    </message>
+    <!-- Searching (the session, kuvo-sok). -->
+    <message id="SearchLokalIdMissing">
+        <source>Lokal-ID %1 finns inte!</source>
+        <translation>Local ID %1 does not exist!</translation>
+    </message>
+    <!-- kuvo-sok: usage and help. The command words, options and prefixes stay as they are in both languages. -->
+    <message id="SokUsage">
+        <source>Användning:
+  kuvo-sok [--ini FIL] fodda|vigda|doda [--PREFIX TEXT]... [--PREFIX-rader ORD;ORD]
+           [--lokalid TEXT] [--ordning namn|datum] [--format tsv|json|csv|gedcom]
+           [--visa]
+  kuvo-sok [--ini FIL] fodda|vigda|doda [sökfält] --pdf FIL [--tabell]
+           [--ordning namn|datum|kalla] [--fran N] [--till N]
+  kuvo-sok [--ini FIL] alla TEXT [--format tsv|json]
+  kuvo-sok [--ini FIL] samband fodda|vigda|doda --lokalid TEXT [--format tsv|json]
+  kuvo-sok --help | --version
+PREFIX är ett fälts prefix i sökformuläret, till exempel fn (förnamn), en (efternamn),
+fod (födelsedatum), kae (källa). Texten skrivs som i formulärets fält;
+kuvo-sok --help visar alla fält.
+</source>
+        <translation>Usage:
+  kuvo-sok [--ini FILE] fodda|vigda|doda [--PREFIX TEXT]... [--PREFIX-rader WORD;WORD]
+           [--lokalid TEXT] [--ordning namn|datum] [--format tsv|json|csv|gedcom]
+           [--visa] [--sprak sv|en]
+  kuvo-sok [--ini FILE] fodda|vigda|doda [search fields] --pdf FILE [--tabell]
+           [--ordning namn|datum|kalla] [--fran N] [--till N]
+  kuvo-sok [--ini FILE] alla TEXT [--format tsv|json]
+  kuvo-sok [--ini FILE] samband fodda|vigda|doda --lokalid TEXT [--format tsv|json]
+  kuvo-sok --help | --version
+fodda, vigda and doda are the births, marriages and deaths; alla searches all three.
+PREFIX is a field&apos;s prefix in the search form, for example fn (first name), en (surname),
+fod (date of birth), kae (source). The text is written as in the form&apos;s field;
+kuvo-sok --help shows every field. --sprak sv|en chooses Swedish or English.
+</translation>
+    </message>
+    <message id="SokHelpFields">
+        <source>
+Fält per register (--PREFIX-rader finns för fält med ordlista):
+</source>
+        <translation>
+Fields by register (--PREFIX-rader exists for fields with a word list):
+</translation>
+    </message>
+    <message id="SokHelpCriteria">
+        <source>
+Sökvillkor, som i formulärets fält:
+  and          börjar med and
+  A*son        börjar med A och slutar med son
+  *son         slutar med son
+  *ers*        innehåller ers (*ers*2: och slutar med 2)
+  &quot;Anders&quot;     exakt Anders
+  Berg;Ek      något av alternativen, skilda med ;
+  Anna Maria   i förnamnsfält: båda namnen
+  Datum: 1780 (ett år), 1780-1789 (intervall), 17800312 (en dag), -1789 och 1780-
+  (öppna ändar).
+  Fritextfält (fritt) söker texten var som helst i raden: Olsson innehåller
+  Olsson, Olsson* börjar med Olsson, &quot;Per Olsson&quot; är exakt raden. En * först
+  tas bort: *Olsson* och *Olsson söker som Olsson.
+  --PREFIX-rader ORD;ORD bockar för orden i fältets ordlista, som i ordlistan.
+</source>
+        <translation>
+Search criteria, as in the form&apos;s fields:
+  and          begins with and
+  A*son        begins with A and ends with son
+  *son         ends with son
+  *ers*        contains ers (*ers*2: and ends with 2)
+  &quot;Anders&quot;     exactly Anders
+  Berg;Ek      any of the alternatives, separated by ;
+  Anna Maria   in first-name fields: both names
+  Dates: 1780 (a year), 1780-1789 (a range), 17800312 (a day), -1789 and 1780-
+  (open ends).
+  Free-text fields (fritt) find the text anywhere in the entry: Olsson contains
+  Olsson, Olsson* begins with Olsson, &quot;Per Olsson&quot; is exactly the entry. A leading
+  * is dropped: *Olsson* and *Olsson search as Olsson.
+  --PREFIX-rader WORD;WORD ticks the words in the field&apos;s word list, as the list does.
+</translation>
+    </message>
+    <message id="SokHelpOutput">
+        <source>
+Utdata: en träff per rad, register TAB postnummer TAB namn TAB datum;
+--visa lägger till postens text och en tom rad; --format json ger en JSON-lista;
+--format csv ger träffarnas poster som en källtabell (UTF-8, ;) som kuvo-data bygg
+läser igen; --format gedcom ger dem som en GEDCOM-fil (5.5.1, UTF-8) för
+släktforskningsprogram.
+Antalet träffar skrivs på standard fel.
+</source>
+        <translation>
+Output: one hit a line, register TAB record number TAB name TAB date;
+--visa adds the record&apos;s text and an empty line; --format json gives a JSON list;
+--format csv gives the hits&apos; records as a source table (UTF-8, ;) that kuvo-data bygg
+reads again; --format gedcom gives them as a GEDCOM file (5.5.1, UTF-8) for
+family-tree programs.
+The number of hits is written to standard error.
+</translation>
+    </message>
+    <message id="SokHelpPrinting">
+        <source>
+Utskrift: --pdf FIL skriver träffarna till en PDF-fil (A4) som programmets
+utskrift gör: alla uppgifter post för post, eller med --tabell en rad per post.
+--ordning namn|datum|kalla ordnar (kalla grupperar efter källa), --fran N och
+--till N skriver bara ut post N till M i den ordningen. Högst 10 000 poster.
+</source>
+        <translation>
+Printing: --pdf FILE prints the hits to a PDF file (A4) as the program&apos;s
+printing does: every detail record by record, or with --tabell one line a record.
+--ordning namn|datum|kalla orders them (kalla groups them by source), --fran N and
+--till N print only records N to M in that order. At most 10 000 records.
+</translation>
+    </message>
+    <message id="SokHelpExitCodes">
+        <source>
+Slutkoder: 0 klart (även utan träffar), 1 ett fel som användaren kan rätta,
+2 felaktig användning.
+</source>
+        <translation>
+Exit codes: 0 done (also without hits), 1 an error the user can put right,
+2 wrong usage.
+</translation>
+    </message>
+    <!-- kuvo-sok: wrong usage. -->
+    <message id="SokPrintOptionsWithoutPdf">
+        <source>--tabell, --fran, --till och --ordning kalla gäller bara med --pdf</source>
+        <translation>--tabell, --fran, --till and --ordning kalla apply only with --pdf</translation>
+    </message>
+    <message id="SokPdfOneRegister">
+        <source>--pdf skriver ut ett register (fodda, vigda eller doda) och tar inte --format eller --visa</source>
+        <translation>--pdf prints one register (fodda, vigda or doda) and takes neither --format nor --visa</translation>
+    </message>
+    <message id="SokLinksOptions">
+        <source>samband tar ett register (fodda, vigda eller doda), --lokalid och --format tsv|json</source>
+        <translation>samband takes one register (fodda, vigda or doda), --lokalid and --format tsv|json</translation>
+    </message>
+    <message id="SokAllNeedsText">
+        <source>alla behöver en söktext</source>
+        <translation>alla needs a search text</translation>
+    </message>
+    <message id="SokUnknownRegister">
+        <source>okänt register %1 (fodda, vigda, doda eller alla)</source>
+        <translation>unknown register %1 (fodda, vigda, doda or alla)</translation>
+    </message>
+    <message id="SokUnexpectedArgument">
+        <source>oväntat argument %1</source>
+        <translation>unexpected argument %1</translation>
+    </message>
+    <message id="SokOptionNeedsValue">
+        <source>%1 behöver ett värde</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message id="SokOrderValue">
+        <source>--ordning ska vara namn, datum eller kalla</source>
+        <translation>--ordning must be namn, datum or kalla</translation>
+    </message>
+    <message id="SokWholeNumber">
+        <source>%1 ska vara ett heltal</source>
+        <translation>%1 must be a whole number</translation>
+    </message>
+    <message id="SokFormatValue">
+        <source>--format ska vara tsv, json, csv eller gedcom</source>
+        <translation>--format must be tsv, json, csv or gedcom</translation>
+    </message>
+    <message id="SokNoRegister">
+        <source>ange fodda, vigda, doda eller alla</source>
+        <translation>give fodda, vigda, doda or alla</translation>
+    </message>
+    <message id="SokAllOptions">
+        <source>alla tar bara en söktext och --format</source>
+        <translation>alla takes only a search text and --format</translation>
+    </message>
+    <message id="SokFileFormatOneRegister">
+        <source>--format csv och gedcom gäller ett register (fodda, vigda eller doda)</source>
+        <translation>--format csv and gedcom apply to one register (fodda, vigda or doda)</translation>
+    </message>
+    <message id="SokShowWithFileFormat">
+        <source>--visa kan inte kombineras med --format csv eller gedcom</source>
+        <translation>--visa cannot be combined with --format csv or gedcom</translation>
+    </message>
+    <message id="SokLokalIdWithFields">
+        <source>--lokalid kan inte kombineras med sökfält</source>
+        <translation>--lokalid cannot be combined with search fields</translation>
+    </message>
+    <message id="SokFormLacksField">
+        <source>kuvo-sok: formuläret för %1 har inget fält --%2</source>
+        <translation>kuvo-sok: the form of %1 has no field --%2</translation>
+    </message>
+    <message id="SokFieldWithoutList">
+        <source>kuvo-sok: fältet --%1 har ingen ordlista</source>
+        <translation>kuvo-sok: the field --%1 has no word list</translation>
+    </message>
+    <!-- kuvo-sok: messages and counts on standard error. -->
+    <message id="SokNotWindows1252">
+        <source>texten &quot;%1&quot; har tecken som inte finns i Windows-1252</source>
+        <translation>the text &quot;%1&quot; has characters that Windows-1252 does not have</translation>
+    </message>
+    <message id="SokUnknownWord">
+        <source>Ordet %1 finns inte i listan för --%2</source>
+        <translation>The word %1 is not in the list of --%2</translation>
+    </message>
+    <message id="SokLinkCount">
+        <source>%1 samband</source>
+        <translation>Links: %1</translation>
+    </message>
+    <message id="SokOnePage">
+        <source>%1 sida</source>
+        <translation>%1 page</translation>
+    </message>
+    <message id="SokPages">
+        <source>%1 sidor</source>
+        <translation>%1 pages</translation>
+    </message>
+    <message id="SokHits">
+        <source>%1 träffar</source>
+        <translation>Hits: %1</translation>
+    </message>
+    <!-- kuvo-data: usage. The commands and options stay as they are in both languages. -->
+    <message id="DataUsageHeading">
+        <source>Användning:
+</source>
+        <translation>Usage:
+</translation>
+    </message>
+    <message id="DataUsagePack">
+        <source>  kuvo-data pack [--metod NON|RLE|LZH|LH5] &lt; indata &gt; ström
+      komprimerar standard in till en komprimerad ström (standard LH5)
+</source>
+        <translation>  kuvo-data pack [--metod NON|RLE|LZH|LH5] &lt; input &gt; stream
+      compresses standard input into one compressed stream (LH5 unless given)
+</translation>
+    </message>
+    <message id="DataUsageUnpack">
+        <source>  kuvo-data unpack &lt; ström &gt; utdata
+      packar upp en komprimerad ström
+</source>
+        <translation>  kuvo-data unpack &lt; stream &gt; output
+      expands a compressed stream
+</translation>
+    </message>
+    <message id="DataUsageBygg">
+        <source>  kuvo-data bygg KÄLLMAPP DATAMAPP [--registernr N] [--minne MB] [--tradar 1|2]
+      bygger registerfilerna ur källmappens fodda.csv, vigda.csv, doda.csv,
+      register.txt, hjalp/ och bilder/ (registernummer 1 om inget anges);
+      bilder/logovaxor.png blir registrets logotyp. Det som inte ryms i
+      minnet (standard 2048 MB) sorteras i tillfälliga filer bredvid datamappen;
+      med --tradar 1 görs allt i en tråd (standard 2), filerna blir desamma
+</source>
+        <translation>  kuvo-data bygg SOURCE_FOLDER DATA_FOLDER [--registernr N] [--minne MB] [--tradar 1|2]
+      builds the register files from the source folder&apos;s fodda.csv, vigda.csv,
+      doda.csv, register.txt, hjalp/ and bilder/ (register set number 1 unless
+      given); bilder/logovaxor.png becomes the set&apos;s logo. What does not fit in
+      memory (2048 MB unless given) is sorted in temporary files beside the data
+      folder; with --tradar 1 everything runs on one thread (2 unless given), the
+      files come out the same
+</translation>
+    </message>
+    <message id="DataUsageBilder">
+        <source>  kuvo-data bilder DATAMAPP UTMAPP
+      skriver varje bild i datamappens bildbaser som en fil i utmappen
+</source>
+        <translation>  kuvo-data bilder DATA_FOLDER OUT_FOLDER
+      writes every picture of the data folder&apos;s picture bases as a file in the out folder
+</translation>
+    </message>
+    <message id="DataUsageInfo">
+        <source>  kuvo-data info FIL
+      beskriver vad filen innehåller
+</source>
+        <translation>  kuvo-data info FILE
+      describes what the file holds
+</translation>
+    </message>
+    <message id="DataUsageExempel">
+        <source>  kuvo-data exempel KÄLLMAPP [--fodda N] [--vigda N] [--doda N] [--fro S]
+      skriver en påhittad exempelkälla (standard 3000 födda, 1200 vigda,
+      2400 döda, frö 1); samma val ger alltid samma filer
+</source>
+        <translation>  kuvo-data exempel SOURCE_FOLDER [--fodda N] [--vigda N] [--doda N] [--fro S]
+      writes an invented sample source (3000 births, 1200 marriages, 2400 deaths
+      and seed 1 unless given); the same choices always give the same files
+</translation>
+    </message>
+    <message id="DataUsageFooter">
+        <source>  kuvo-data --help | --version
+Varje kommando visar sin egen hjälp med --help.
+</source>
+        <translation>  kuvo-data --help | --version
+Every command shows its own help with --help. --sprak sv|en chooses Swedish or English.
+</translation>
+    </message>
+    <!-- kuvo-data: messages on standard error. -->
+    <message id="DataRegisterNumber">
+        <source>--registernr ska vara ett heltal från 0 till 99999999</source>
+        <translation>--registernr must be a whole number from 0 to 99999999</translation>
+    </message>
+    <message id="DataMemory">
+        <source>--minne ska vara ett heltal megabyte, minst 1</source>
+        <translation>--minne must be a whole number of megabytes, at least 1</translation>
+    </message>
+    <message id="DataThreads">
+        <source>--tradar ska vara 1 eller 2</source>
+        <translation>--tradar must be 1 or 2</translation>
+    </message>
+    <message id="DataBuilt">
+        <source>Klart: %1 födda, %2 vigda, %3 döda; %4 filer i %5</source>
+        <translation>Done: %1 births, %2 marriages, %3 deaths; %4 files in %5</translation>
+    </message>
+    <message id="DataUnknownMethod">
+        <source>Okänd metod: %1 (välj NON, RLE, LZH eller LH5)</source>
+        <translation>Unknown method: %1 (choose NON, RLE, LZH or LH5)</translation>
+    </message>
+    <message id="DataCannotReadInput">
+        <source>Kunde inte läsa standard in</source>
+        <translation>Could not read standard input</translation>
+    </message>
+    <message id="DataCannotWriteOutput">
+        <source>Kunde inte skriva till standard ut</source>
+        <translation>Could not write to standard output</translation>
+    </message>
+    <message id="DataOneFolder">
+        <source>Bara en mapp kan anges: %1</source>
+        <translation>Only one folder can be given: %1</translation>
+    </message>
+    <message id="DataUnknownOption">
+        <source>Okänt val: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message id="DataValueMissing">
+        <source>Värde saknas efter %1</source>
+        <translation>Value missing after %1</translation>
+    </message>
+    <message id="DataBadSeed">
+        <source>Ogiltigt frö: %1</source>
+        <translation>Invalid seed: %1</translation>
+    </message>
+    <message id="DataBadCount">
+        <source>Ogiltigt antal poster: %1</source>
+        <translation>Invalid number of records: %1</translation>
+    </message>
+    <message id="DataNoSampleFolder">
+        <source>Ange mappen som exempelkällan ska skrivas till</source>
+        <translation>Give the folder to write the sample source to</translation>
+    </message>
+    <message id="DataCannotWrite">
+        <source>Kan inte skriva %1</source>
+        <translation>Cannot write %1</translation>
+    </message>
+    <message id="DataPictureBaseUnopenable">
+        <source>Bildbasen %1 kan inte öppnas</source>
+        <translation>The picture base %1 cannot be opened</translation>
+    </message>
+    <message id="DataNoPictureBase">
+        <source>Mappen %1 har ingen bildbas (…grfk.b)</source>
+        <translation>The folder %1 has no picture base (…grfk.b)</translation>
+    </message>
+    <message id="DataCannotCreateFolder">
+        <source>Kan inte skapa mappen %1</source>
+        <translation>Cannot create the folder %1</translation>
+    </message>
+    <message id="DataPicturesWritten">
+        <source>%1 bilder skrivna till %2</source>
+        <translation>%1 pictures written to %2</translation>
+    </message>
+    <!-- Record texts: the words the program puts around what a record holds (which is shown as stored). -->
+    <message id="RecordNoName">
+        <source>(Ingen namnuppgift)</source>
+        <translation>(No name given)</translation>
+    </message>
+    <message id="RecordManWithoutName">
+        <source>(Man utan namn)</source>
+        <translation>(Man without a name)</translation>
+    </message>
+    <message id="RecordWomanWithoutName">
+        <source>(Kvinna utan namn)</source>
+        <translation>(Woman without a name)</translation>
+    </message>
+    <message id="RecordIn">
+        <source>i</source>
+        <translation>in</translation>
+    </message>
+    <message id="RecordBorn">
+        <source>Född</source>
+        <translation>Born</translation>
+    </message>
+    <message id="RecordStillborn">
+        <source>Dödfödd</source>
+        <translation>Stillborn</translation>
+    </message>
+    <message id="RecordBaptised">
+        <source>Döpt</source>
+        <translation>Baptised</translation>
+    </message>
+    <message id="RecordLegitimacy">
+        <source>Börd</source>
+        <translation>Legitimacy</translation>
+    </message>
+    <message id="RecordFather">
+        <source>Far</source>
+        <translation>Father</translation>
+    </message>
+    <message id="RecordMother">
+        <source>Mor</source>
+        <translation>Mother</translation>
+    </message>
+    <message id="RecordYears">
+        <source>%1 år</source>
+        <translation>%1 years</translation>
+    </message>
+    <message id="RecordBornTogether">
+        <source>Antal samtidigt födda: %1</source>
+        <translation>Born at the same time: %1</translation>
+    </message>
+    <message id="RecordChildNumberAfter">
+        <source> (barn nr %1 i familjen)</source>
+        <translation> (child no. %1 in the family)</translation>
+    </message>
+    <message id="RecordChildNumber">
+        <source>Barn nr %1 i familjen</source>
+        <translation>Child no. %1 in the family</translation>
+    </message>
+    <message id="RecordGodparents">
+        <source>Dopvittnen</source>
+        <translation>Godparents</translation>
+    </message>
+    <message id="RecordOtherInformation">
+        <source>Övriga uppgifter</source>
+        <translation>Other information</translation>
+    </message>
+    <message id="RecordParishCode">
+        <source>Församlingskod: %1</source>
+        <translation>Parish code: %1</translation>
+    </message>
+    <message id="RecordSource">
+        <source>Källa: %1</source>
+        <translation>Source: %1</translation>
+    </message>
+    <message id="RecordSourcePage">
+        <source>%1, s. %2</source>
+        <translation>%1, p. %2</translation>
+    </message>
+    <message id="RecordNormalisedTerms">
+        <source>Normerade begrepp</source>
+        <translation>Normalised terms</translation>
+    </message>
+    <message id="RecordRegisterRemark">
+        <source>Registeranmärkning</source>
+        <translation>Register remark</translation>
+    </message>
+    <message id="RecordSurname">
+        <source>Efternamn</source>
+        <translation>Surname</translation>
+    </message>
+    <message id="RecordFirstName">
+        <source>Förnamn</source>
+        <translation>First name</translation>
+    </message>
+    <message id="RecordPlace">
+        <source>Ort</source>
+        <translation>Place</translation>
+    </message>
+    <message id="RecordMothersSurname">
+        <source>Moderns efternamn</source>
+        <translation>Mother&apos;s surname</translation>
+    </message>
+    <message id="RecordMothersFirstName">
+        <source>Moderns förnamn</source>
+        <translation>Mother&apos;s first name</translation>
+    </message>
+    <message id="RecordMothersPlace">
+        <source>Moderns ort</source>
+        <translation>Mother&apos;s place</translation>
+    </message>
+    <message id="RecordFathersSurname">
+        <source>Faderns efternamn</source>
+        <translation>Father&apos;s surname</translation>
+    </message>
+    <message id="RecordFathersFirstName">
+        <source>Faderns förnamn</source>
+        <translation>Father&apos;s first name</translation>
+    </message>
+    <message id="RecordFathersPlace">
+        <source>Faderns ort</source>
+        <translation>Father&apos;s place</translation>
+    </message>
+    <message id="RecordMarried">
+        <source>Vigda</source>
+        <translation>Married</translation>
+    </message>
+    <message id="RecordBanns">
+        <source>Lysning</source>
+        <translation>Banns</translation>
+    </message>
+    <message id="RecordWomansSurname">
+        <source>Kvinnans efternamn</source>
+        <translation>The woman&apos;s surname</translation>
+    </message>
+    <message id="RecordWomansFirstName">
+        <source>Kvinnans förnamn</source>
+        <translation>The woman&apos;s first name</translation>
+    </message>
+    <message id="RecordWomansHome">
+        <source>Kvinnans hemort</source>
+        <translation>The woman&apos;s home</translation>
+    </message>
+    <message id="RecordMansSurname">
+        <source>Mannens efternamn</source>
+        <translation>The man&apos;s surname</translation>
+    </message>
+    <message id="RecordMansFirstName">
+        <source>Mannens förnamn</source>
+        <translation>The man&apos;s first name</translation>
+    </message>
+    <message id="RecordMansHome">
+        <source>Mannens hemort</source>
+        <translation>The man&apos;s home</translation>
+    </message>
+    <message id="RecordDied">
+        <source>Död</source>
+        <translation>Died</translation>
+    </message>
+    <message id="RecordBuried">
+        <source>Begravd</source>
+        <translation>Buried</translation>
+    </message>
+    <message id="RecordCauseOfDeath">
+        <source>Dödsorsak</source>
+        <translation>Cause of death</translation>
+    </message>
+    <message id="RecordTitleAndAge">
+        <source>%1 (ålder: %2)</source>
+        <translation>%1 (age: %2)</translation>
+    </message>
+    <message id="RecordAge">
+        <source>Ålder: %1</source>
+        <translation>Age: %1</translation>
+    </message>
+    <message id="RecordRelatives">
+        <source>Anförvanter</source>
+        <translation>Relatives</translation>
+    </message>
+    <message id="RecordRelativesSurname">
+        <source>Anförvants efternamn</source>
+        <translation>Relative&apos;s surname</translation>
+    </message>
+</context>
+</TS>
