@@ -24,14 +24,17 @@ enum class Evidence : uint8_t {
   kSameBirthYear,      // the same birth year, not both full dates
   kNearBirthYear,      // birth years a year apart (%1, %2)
   kOtherBirthDate,     // two different full dates within the slack
-  kAgeMatchesBirth,    // an age (%1) that gives the birth year (%2)
+  kAgeMatchesBirth,    // an age (%1) that fits the birth (%2)
+  kAgeNearBirth,       // an age (%1) a year off the birth (%2)
   kAgesAgree,          // two ages that give the same birth year (%1)
+  kUsualMarriageAge,   // no age at the wedding, but a usual one (%1) from the birth
   kSameFather,         // the father (%1) named in both
   kOtherFather,        // two fathers of different first names
   kSameMother,         // the mother (%1) named in both
   kOtherMother,        // two mothers of different first names
   kSameHusband,        // the husband (%1) named in both
   kSameWife,           // the wife (%1) named in both
+  kSamePlace,          // the same home or place within the parish
   kSameParish,         // the same parish
   kSameCounty,         // another parish of the same county
   kBornInMarriage,     // a child born %1 years before or after (%2) the wedding
@@ -48,6 +51,8 @@ struct EvidenceRule {
 struct LinkLimits {
   int min_age_at_marriage;  // a person marries at this age or later ...
   int max_age_at_marriage;  // ... and at this age or earlier
+  int usual_age_from;       // most marry at this age or later ...
+  int usual_age_to;         // ... and at this age or earlier
   int age_slack;            // an age may miss the birth year by this many years
   int year_slack;           // two birth years may differ by this many years
   int max_age;              // nobody dies older
@@ -66,10 +71,10 @@ struct LinkTable {
 };
 
 inline constexpr LinkTable kLinkTable = {
-    {15, 60, 1, 1, 110, 1, 30, 30, 30, 10, 60, 600},
+    {15, 60, 18, 36, 1, 1, 110, 1, 30, 30, 30, 10, 40, 400},
     {
         {Evidence::kSameGivenNames, 25, "samma f\xF6rnamn"},
-        {Evidence::kSharedGivenName, 15,
+        {Evidence::kSharedGivenName, 10,
          "f\xF6rnamnet %1 i b\xE5"
          "da"},
         {Evidence::kSameSurname, 15, "samma efternamn"},
@@ -91,10 +96,14 @@ inline constexpr LinkTable kLinkTable = {
         {Evidence::kAgeMatchesBirth, 25,
          "\xE5lder %1 \xE5r st\xE4mmer med f\xF6"
          "dd %2"},
+        {Evidence::kAgeNearBirth, 10,
+         "\xE5lder %1 \xE5r, f\xF6"
+         "dd %2"},
         {Evidence::kAgesAgree, 15,
          "\xE5"
          "ldrarna st\xE4mmer, f\xF6"
          "dd %1"},
+        {Evidence::kUsualMarriageAge, 10, "%1 \xE5r vid vigseln"},
         {Evidence::kSameFather, 25,
          "fadern %1 i b\xE5"
          "da"},
@@ -109,8 +118,9 @@ inline constexpr LinkTable kLinkTable = {
         {Evidence::kSameWife, 25,
          "makan %1 i b\xE5"
          "da"},
-        {Evidence::kSameParish, 10, "samma f\xF6rsamling"},
-        {Evidence::kSameCounty, 5, "samma l\xE4n"},
+        {Evidence::kSamePlace, 15, "samma ort"},
+        {Evidence::kSameParish, 15, "samma f\xF6rsamling"},
+        {Evidence::kSameCounty, 0, "samma l\xE4n"},
         {Evidence::kBornInMarriage, 0,
          "f\xF6"
          "dd %1 \xE5r %2 vigseln"},

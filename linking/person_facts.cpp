@@ -36,9 +36,9 @@ std::string_view FirstDate(std::string_view dates) {
   return first;
 }
 
-int EventYear(std::string_view date, std::string_view fallback) {
-  const int year = YearOf(date);
-  return year != 0 ? year : YearOf(fallback);
+// The event's date, or the fallback's when it has no year.
+std::string EventDate(std::string_view date, std::string_view fallback) {
+  return std::string(YearOf(date) != 0 ? date : fallback);
 }
 
 NamedPerson Named(std::string_view given, std::string_view surname) {
@@ -95,6 +95,11 @@ bool IsFullDate(std::string_view date) {
   return YearOf(date) != 0 && month >= 1 && month <= 12 && day >= 1 && day <= 31;
 }
 
+int YearsBetween(std::string_view born, std::string_view day) {
+  const int years = YearOf(day) - YearOf(born);
+  return day.substr(4, 4) < born.substr(4, 4) ? years - 1 : years;
+}
+
 int YearsOfAge(std::string_view age) {
   size_t digits = 0;
   while (digits < age.size() && std::isdigit(static_cast<unsigned char>(age[digits])))
@@ -127,10 +132,12 @@ PersonFacts FactsOfBirth(const Tenfodd& birth) {
   facts.name = Named(birth.FNAMN, birth.ENAMN);
   facts.sex = SexOf(birth.GENUS);
   facts.birth_date = birth.FODAT;
-  facts.birth_year = EventYear(birth.FODAT, birth.DOPDAT);
+  facts.event_date = EventDate(birth.FODAT, birth.DOPDAT);
+  facts.birth_year = YearOf(facts.event_date);
   facts.event_year = facts.birth_year;
   facts.father = Named(birth.FARFNAMN, birth.FARENAMN);
   facts.mother = Named(birth.MORFNAMN, birth.MORENAMN);
+  facts.place = birth.ORT;
   facts.parish = birth.FORSKX;
   facts.county = birth.LAN;
   return facts;
@@ -143,9 +150,11 @@ PersonFacts FactsOfDeath(const Tendod& death) {
   facts.birth_date = death.FODAT;
   facts.birth_year = YearOf(death.FODAT);
   facts.age = YearsOfAge(death.ALDER);
-  facts.event_year = EventYear(death.DODAT, death.BEGRDAT);
+  facts.event_date = EventDate(death.DODAT, death.BEGRDAT);
+  facts.event_year = YearOf(facts.event_date);
   TakeRelative(death.ANF1RELAT, death.ANF1FNAMN, death.ANF1ENAMN, facts);
   TakeRelative(death.ANF2RELAT, death.ANF2FNAMN, death.ANF2ENAMN, facts);
+  facts.place = death.ORT;
   facts.parish = death.FORSKX;
   facts.county = death.LAN;
   return facts;
@@ -156,8 +165,10 @@ PersonFacts FactsOfGroom(const Tenvigd& marriage) {
   facts.name = Named(marriage.MFNAMN, marriage.MENAMN);
   facts.sex = 'm';
   facts.age = YearsOfAge(marriage.MALDER);
-  facts.event_year = EventYear(marriage.VIGDDAT, FirstDate(marriage.LYSNDAT));
+  facts.event_date = EventDate(marriage.VIGDDAT, FirstDate(marriage.LYSNDAT));
+  facts.event_year = YearOf(facts.event_date);
   facts.spouse = Named(marriage.KFNAMN, marriage.KENAMN);
+  facts.place = marriage.MORT;
   facts.parish = marriage.FORSKX;
   facts.county = marriage.LAN;
   return facts;
@@ -169,6 +180,7 @@ PersonFacts FactsOfBride(const Tenvigd& marriage) {
   facts.sex = 'k';
   facts.age = YearsOfAge(marriage.KALDER);
   facts.spouse = Named(marriage.MFNAMN, marriage.MENAMN);
+  facts.place = marriage.KORT;
   return facts;
 }
 

@@ -32,11 +32,14 @@ struct PersonFacts {
   int birth_year = 0;
   // An age in whole years at the record's event, or -1.
   int age = -1;
-  // The year of the record's event: birth, wedding (or banns), death (or
-  // burial); 0 when undated.
+  // The record's event as stored: birth (or baptism), wedding (or the first
+  // banns), death (or burial); its year, 0 when undated.
+  std::string event_date;
   int event_year = 0;
   NamedPerson father, mother, spouse;
-  std::string parish, county;
+  // The home or place of the event within the parish (ORT, the groom's
+  // MORT, the bride's KORT), the parish and the county.
+  std::string place, parish, county;
 };
 
 // The year of a stored date (YYYYMMDD, unknown parts "00", "99" or X), or
@@ -44,6 +47,8 @@ struct PersonFacts {
 int YearOf(std::string_view date);
 // True for a date whose year, month and day are all known.
 bool IsFullDate(std::string_view date);
+// The whole years from full date `born` to full date `day`.
+int YearsBetween(std::string_view born, std::string_view day);
 // The whole years of an age as registers write it: "64", "2 år 3 mån";
 // 0 for "3 dagar", "5 v", "7 mån"; -1 when it states no age.
 int YearsOfAge(std::string_view age);
