@@ -119,10 +119,11 @@ class DeathRecordMaker final : public SampleRecordMaker {
   }
 
   // Names the father as the first relative and gives the dead his
-  // patronymic or family name; a father the lives do not know is made up.
+  // patronymic or family name; a father the lives do not know is made up,
+  // but a child born out of wedlock has none.
   void FillSurnameFromFather(const Death& death, const ParishLives& lives, const Life& person,
                              std::vector<std::string>& fields) {
-    if (!random_.Chance(0.9)) return;
+    if (!random_.Chance(0.9) || (person.father == kNobody && person.mother != kNobody)) return;
     if (person.father != kNobody) {
       FillKnownRelative("fader", lives.people[static_cast<size_t>(person.father)], fields,
                         relative1_);

@@ -27,8 +27,8 @@ class MarriageRecordMaker final : public SampleRecordMaker {
     if (!married_here || random_.Chance(year() < 1750 ? 0.4 : 0.75)) {
       FillBanns(event.day, fields[lysndat_]);
     }
-    FillMan(lives.parish, groom, WholeYears(groom.born, event.day), fields);
-    FillWoman(lives.parish, bride, bride_age, widow, fields);
+    FillMan(groom, WholeYears(groom.born, event.day), fields);
+    FillWoman(bride, bride_age, widow, fields);
     FillRemarks(lives.parish, !married_here ? "ej_vigda" : widow ? "anka" : "", fields);
   }
 
@@ -49,19 +49,16 @@ class MarriageRecordMaker final : public SampleRecordMaker {
 
   bool AgesGiven() { return random_.Chance(year() < 1750 ? 0.3 : year() < 1800 ? 0.6 : 0.9); }
 
-  void FillMan(size_t parish, const Life& groom, int age, std::vector<std::string>& fields) {
+  void FillMan(const Life& groom, int age, std::vector<std::string>& fields) {
     if (random_.Chance(0.9)) PickTitle(kRoleGroom, 'm', fields[mtitel_]);
     if (AgesGiven()) AppendNumber(age, fields[malder_]);
     if (!random_.Chance(0.003)) GivenForms(groom, fields[mfnamn_], fields[mfnamno_]);
     SurnameForms(groom, fields[menamn_], fields[menamno_]);
-    if (random_.Chance(0.9)) {
-      speller_.PlaceForms(PickPlace(parish, 0.25), fields[mort_], fields[morto_]);
-    }
+    if (random_.Chance(0.9)) speller_.PlaceForms(groom.place, fields[mort_], fields[morto_]);
   }
 
   // A bride keeps her own surname.
-  void FillWoman(size_t parish, const Life& bride, int age, bool widow,
-                 std::vector<std::string>& fields) {
+  void FillWoman(const Life& bride, int age, bool widow, std::vector<std::string>& fields) {
     if (widow) {
       fields[ktitel_] = "änka";
     } else if (random_.Chance(0.85)) {
@@ -70,9 +67,7 @@ class MarriageRecordMaker final : public SampleRecordMaker {
     if (AgesGiven()) AppendNumber(age, fields[kalder_]);
     if (!random_.Chance(0.005)) GivenForms(bride, fields[kfnamn_], fields[kfnamno_]);
     SurnameForms(bride, fields[kenamn_], fields[kenamno_]);
-    if (random_.Chance(0.92)) {
-      speller_.PlaceForms(PickPlace(parish, 0.1), fields[kort_], fields[korto_]);
-    }
+    if (random_.Chance(0.92)) speller_.PlaceForms(bride.place, fields[kort_], fields[korto_]);
   }
 
   void FillRemarks(size_t parish, const char* condition, std::vector<std::string>& fields) {

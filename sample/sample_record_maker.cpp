@@ -125,9 +125,4 @@ const Title* SampleRecordMaker::PickTitle(uint32_t role, char sex, std::string& 
   return &title;
 }
 
-size_t SampleRecordMaker::PickPlace(size_t parish, double elsewhere) {
-  if (random_.Chance(elsewhere)) parish = vocabulary_.AnyParish(random_);
-  return vocabulary_.PlaceIn(parish, random_);
-}
-
 }  // namespace vx

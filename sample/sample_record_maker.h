@@ -68,8 +68,6 @@ class SampleRecordMaker {
   const Title* PickTitle(uint32_t role, char sex, std::string& out);
   // 'm' or 'k', boys a little more often.
   char PickSex() { return random_.Below(1000) < 512 ? 'm' : 'k'; }
-  // A place of `parish`, or now and then of another parish of the region.
-  size_t PickPlace(size_t parish, double elsewhere);
 
   // The first names and the surname of `life` as this record spells them.
   void GivenForms(const Life& life, std::string& normal, std::string& written);
