@@ -207,16 +207,22 @@ Status FindDeaths(TEVF& evf, const PersonFacts& birth, std::vector<LinkCandidate
   marks.Word(kParish, birth.parish, search.NewSet(Points(Evidence::kSameParish)));
   Tvxsmalurval& places = search.NewSet(Points(Evidence::kSamePlace));
   marks.Word(kDeathPlace, birth.place, places);
-  // A child's death names the parents, where the child may have no surname.
-  Tvxsmalurval& fathers = search.NewSet(Points(Evidence::kSameFather));
-  marks.Words(kRelativeGiven, birth.father.given, fathers);
-  Tvxsmalurval& mothers = search.NewSet(Points(Evidence::kSameMother));
-  marks.Words(kRelativeGiven, birth.mother.given, mothers);
+  // A child's death names the parents, where the child may have no surname:
+  // both, when the birth names both (the relatives' list does not say who
+  // is a parent, and a wife's name alone would mark half the register).
+  Tvxsmalurval& parents = search.NewSet(Points(Evidence::kSameFather));
+  marks.Words(kRelativeGiven, birth.father.given, parents);
+  if (birth.mother.Named()) {
+    Tvxsmalurval& mothers = birth.father.Named() ? search.NewSet() : parents;
+    marks.Words(kRelativeGiven, birth.mother.given, mothers);
+    if (&mothers != &parents) parents.And(mothers);
+  }
+  marks.Words(kRelativeGiven, birth.married_to.given,
+              search.NewSet(Points(Evidence::kMarriedSpouse)));
   Tvxsmalurval& required = search.required();
   required.Assign(years);
   required.Or(surnames);
-  required.Or(fathers);
-  required.Or(mothers);
+  required.Or(parents);
   required.Or(places);
   required.And(given);
   if (year != 0) search.SetYears(year, year + kLimits.max_age);
@@ -369,14 +375,35 @@ Status FindSpouseDeaths(TEVF& evf, LinkKind kind, const PersonFacts& spouse,
   return search.Run(found);
 }
 
+// The spouse of the best marriage found for a son or a daughter, when it
+// scores `spouse_from_marriage` or more: a death that names that spouse is
+// the more likely the same person's.
+Status TakeSpouseOfMarriage(TEVF& evf, const std::vector<LinkCandidate>& found,
+                            PersonFacts& person) {
+  const LinkCandidate* best = nullptr;
+  for (const LinkCandidate& candidate : found) {
+    if (candidate.kind == LinkKind::kMarriage && (best == nullptr || candidate.score > best->score))
+      best = &candidate;
+  }
+  if (best == nullptr || best->score < kLimits.spouse_from_marriage || person.sex == 0) {
+    return Status::OK();
+  }
+  Tenvigd marriage;
+  Status status = laddavigd(evf.RecordStore(2), best->record, marriage);
+  if (!status.ok()) return status;
+  person.married_to = (person.sex == 'm' ? FactsOfBride(marriage) : FactsOfGroom(marriage)).name;
+  return Status::OK();
+}
+
 Status FindForBirth(TEVF& evf, uint32_t record, std::vector<LinkCandidate>& found) {
   Tenfodd birth;
   Status status = laddafodd(evf.RecordStore(1), record, birth);
   if (!status.ok()) return status;
-  const PersonFacts facts = FactsOfBirth(birth);
+  PersonFacts facts = FactsOfBirth(birth);
   if (facts.name.Named()) {
-    if (evf.RegisterOn(3)) status = FindDeaths(evf, facts, found);
-    if (status.ok() && evf.RegisterOn(2)) status = FindMarriages(evf, facts, found);
+    if (evf.RegisterOn(2)) status = FindMarriages(evf, facts, found);
+    if (status.ok()) status = TakeSpouseOfMarriage(evf, found, facts);
+    if (status.ok() && evf.RegisterOn(3)) status = FindDeaths(evf, facts, found);
   }
   if (status.ok()) status = FindSiblings(evf, record, facts, found);
   return status;

@@ -164,6 +164,14 @@ void CompareParent(const NamedPerson& a, const NamedPerson& b, Evidence same, Ev
   }
 }
 
+// A birth's spouse by the marriage found, named at the death.
+void CompareMarriedSpouse(const PersonFacts& birth, const PersonFacts& death, LinkScore& score) {
+  if (birth.married_to.Named() && death.spouse.Named() &&
+      SameNamedPerson(birth.married_to, death.spouse)) {
+    score.Add(Evidence::kMarriedSpouse, FullerName(birth.married_to, death.spouse));
+  }
+}
+
 void CompareSpouses(const PersonFacts& a, const PersonFacts& b, LinkScore& score) {
   if (!a.spouse.Named() || !b.spouse.Named() || !SameNamedPerson(a.spouse, b.spouse)) return;
   const char sex = a.sex != 0 ? a.sex : b.sex;
@@ -240,6 +248,7 @@ LinkScore ScoreSamePerson(LinkKind kind, const PersonFacts& shown, const PersonF
   CompareParent(shown.father, other.father, Evidence::kSameFather, Evidence::kOtherFather, score);
   CompareParent(shown.mother, other.mother, Evidence::kSameMother, Evidence::kOtherMother, score);
   CompareSpouses(shown, other, score);
+  if (kind == LinkKind::kDeath) CompareMarriedSpouse(shown, other, score);
   ComparePlaces(shown, other, score);
   return score;
 }

@@ -34,6 +34,7 @@ enum class Evidence : uint8_t {
   kOtherMother,        // two mothers of different first names
   kSameHusband,        // the husband (%1) named in both
   kSameWife,           // the wife (%1) named in both
+  kMarriedSpouse,      // the spouse (%1) of the marriage found, named at the death
   kSamePlace,          // the same home or place within the parish
   kSameParish,         // the same parish
   kSameCounty,         // another parish of the same county
@@ -49,20 +50,21 @@ struct EvidenceRule {
 };
 
 struct LinkLimits {
-  int min_age_at_marriage;  // a person marries at this age or later ...
-  int max_age_at_marriage;  // ... and at this age or earlier
-  int usual_age_from;       // most marry at this age or later ...
-  int usual_age_to;         // ... and at this age or earlier
-  int age_slack;            // an age may miss the birth year by this many years
-  int year_slack;           // two birth years may differ by this many years
-  int max_age;              // nobody dies older
-  int children_before;      // children born from this many years before the wedding ...
-  int children_after;       // ... to this many years after it
-  int sibling_years;        // siblings born at most this many years apart
-  int min_score;            // candidates scoring less are not shown
-  int max_per_kind;         // the best this many of each kind are shown
-  int loads_per_kind;       // records read and scored per kind, best hints first
-  int dates_per_kind;       // person-list dates read per kind to test the years
+  int min_age_at_marriage;   // a person marries at this age or later ...
+  int max_age_at_marriage;   // ... and at this age or earlier
+  int usual_age_from;        // most marry at this age or later ...
+  int usual_age_to;          // ... and at this age or earlier
+  int age_slack;             // an age may miss the birth year by this many years
+  int year_slack;            // two birth years may differ by this many years
+  int max_age;               // nobody dies older
+  int children_before;       // children born from this many years before the wedding ...
+  int children_after;        // ... to this many years after it
+  int sibling_years;         // siblings born at most this many years apart
+  int spouse_from_marriage;  // a marriage scoring this much lends its spouse to the death
+  int min_score;             // candidates scoring less are not shown
+  int max_per_kind;          // the best this many of each kind are shown
+  int loads_per_kind;        // records read and scored per kind, best hints first
+  int dates_per_kind;        // person-list dates read per kind to test the years
 };
 
 struct LinkTable {
@@ -71,7 +73,7 @@ struct LinkTable {
 };
 
 inline constexpr LinkTable kLinkTable = {
-    {15, 60, 18, 36, 1, 1, 110, 1, 30, 30, 30, 10, 40, 400},
+    {15, 60, 18, 36, 1, 1, 110, 1, 30, 30, 70, 30, 10, 40, 400},
     {
         {Evidence::kSameGivenNames, 25, "samma f\xF6rnamn"},
         {Evidence::kSharedGivenName, 10,
@@ -118,6 +120,7 @@ inline constexpr LinkTable kLinkTable = {
         {Evidence::kSameWife, 25,
          "makan %1 i b\xE5"
          "da"},
+        {Evidence::kMarriedSpouse, 20, "gift med %1 enligt vigseln"},
         {Evidence::kSamePlace, 15, "samma ort"},
         {Evidence::kSameParish, 15, "samma f\xF6rsamling"},
         {Evidence::kSameCounty, 0, "samma l\xE4n"},

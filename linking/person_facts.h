@@ -37,6 +37,8 @@ struct PersonFacts {
   std::string event_date;
   int event_year = 0;
   NamedPerson father, mother, spouse;
+  // Of a birth: the spouse of the marriage found for the person, if any.
+  NamedPerson married_to;
   // The home or place of the event within the parish (ORT, the groom's
   // MORT, the bride's KORT), the parish and the county.
   std::string place, parish, county;
