@@ -152,6 +152,7 @@ Status KindSearch::Score(uint32_t record, std::vector<LinkCandidate>& found) {
   candidate.register_number = marks_.register_number();
   candidate.record = record;
   candidate.score = score.Score();
+  candidate.points = score.points;
   candidate.reasons = std::move(score.reasons);
   candidate.parish = facts.parish;
   marks_.RowParts(record, candidate.name, candidate.date);
@@ -284,10 +285,13 @@ Status FindMarriages(TEVF& evf, const PersonFacts& birth, std::vector<LinkCandid
     marks.Words(role == Role::kGroom ? kGroomSurname : kBrideSurname, SurnamesOf(as_spouse),
                 surnames);
     marks.Word(kParish, birth.parish, search.NewSet(Points(Evidence::kSameParish)));
-    marks.Word(role == Role::kGroom ? kGroomPlace : kBridePlace, birth.place,
-               search.NewSet(Points(Evidence::kSamePlace)));
+    // The home, where the birth gives no surname (a child born out of
+    // wedlock).
+    Tvxsmalurval& places = search.NewSet(Points(Evidence::kSamePlace));
+    marks.Word(role == Role::kGroom ? kGroomPlace : kBridePlace, birth.place, places);
     Tvxsmalurval& required = search.required();
     required.Assign(surnames);
+    required.Or(places);
     required.And(given);
     if (birth.birth_year != 0) {
       search.SetYears(birth.birth_year + kLimits.min_age_at_marriage,
@@ -455,7 +459,7 @@ void RankByKind(std::vector<LinkCandidate>& candidates) {
   std::stable_sort(candidates.begin(), candidates.end(),
                    [](const LinkCandidate& a, const LinkCandidate& b) {
                      if (a.kind != b.kind) return a.kind < b.kind;
-                     if (a.score != b.score) return a.score > b.score;
+                     if (a.points != b.points) return a.points > b.points;
                      return a.record < b.record;
                    });
   std::vector<LinkCandidate> kept;

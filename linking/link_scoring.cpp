@@ -109,7 +109,14 @@ BirthClue ClueOf(const PersonFacts& person) {
 // two full dates exactly; from years, an age of 63 in 1824 fits births of
 // 1760 and 1761.
 int AgeMiss(const PersonFacts& aged, const PersonFacts& dated) {
-  if (IsFullDate(aged.event_date) && IsFullDate(dated.birth_date)) {
+  const bool full_dates = IsFullDate(aged.event_date) && IsFullDate(dated.birth_date);
+  // An infant's age in days, weeks or months meets the birth date within
+  // its unit.
+  if (full_dates && aged.age_days >= 0) {
+    const int off = std::abs(DaysBetween(dated.birth_date, aged.event_date) - aged.age_days);
+    return off <= aged.age_days_slack ? 0 : off <= 365 ? 1 : 2;
+  }
+  if (full_dates) {
     return std::abs(YearsBetween(dated.birth_date, aged.event_date) - aged.age);
   }
   const int latest = aged.event_year - aged.age;

@@ -73,7 +73,7 @@ struct LinkTable {
 };
 
 inline constexpr LinkTable kLinkTable = {
-    {15, 60, 18, 36, 1, 1, 110, 1, 30, 30, 70, 30, 10, 40, 400},
+    {15, 60, 18, 36, 1, 1, 110, 1, 30, 30, 80, 30, 10, 40, 400},
     {
         {Evidence::kSameGivenNames, 25, "samma f\xF6rnamn"},
         {Evidence::kSharedGivenName, 10,
@@ -83,7 +83,7 @@ inline constexpr LinkTable kLinkTable = {
         {Evidence::kPatronymicSurname, 15, "%1 efter fadern %2"},
         {Evidence::kFathersSurname, 10, "faderns efternamn %1"},
         {Evidence::kOtherSurname, -15, "annat efternamn"},
-        {Evidence::kSameBirthDate, 40,
+        {Evidence::kSameBirthDate, 50,
          "samma f\xF6"
          "delsedatum"},
         {Evidence::kSameBirthYear, 20,

@@ -100,6 +100,67 @@ int YearsBetween(std::string_view born, std::string_view day) {
   return day.substr(4, 4) < born.substr(4, 4) ? years - 1 : years;
 }
 
+namespace {
+
+// Days since a fixed day of the proleptic Gregorian calendar.
+int DayNumber(int year, int month, int day) {
+  year -= month <= 2 ? 1 : 0;
+  const int era = (year >= 0 ? year : year - 399) / 400;
+  const int year_of_era = year - era * 400;
+  const int day_of_year = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+  return era * 146097 + year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
+}
+
+int DayNumberOf(std::string_view date) {
+  return DayNumber(YearOf(date), Number(date.substr(4, 2)), Number(date.substr(6, 2)));
+}
+
+}  // namespace
+
+int DaysBetween(std::string_view from, std::string_view to) {
+  return DayNumberOf(to) - DayNumberOf(from);
+}
+
+int DaysOfAge(std::string_view age, int& slack) {
+  // Number and unit pairs: "2 år 3 mån", "5 v".
+  int days = 0;
+  bool small_unit = false;
+  slack = 0;
+  size_t at = 0;
+  while (at < age.size()) {
+    while (at < age.size() && age[at] == ' ')
+      ++at;
+    size_t digits = at;
+    while (digits < age.size() && std::isdigit(static_cast<unsigned char>(age[digits])))
+      ++digits;
+    if (digits == at || digits - at > 3) return -1;
+    const int value = Number(age.substr(at, digits - at));
+    at = digits;
+    while (at < age.size() && age[at] == ' ')
+      ++at;
+    const char unit = at < age.size() ? age[at] : '\0';
+    while (at < age.size() && age[at] != ' ')
+      ++at;
+    if (unit == 'd') {
+      days += value;
+      slack = std::max(slack, 1);
+    } else if (unit == 'v') {
+      days += 7 * value;
+      slack = std::max(slack, 7);
+    } else if (unit == 'm') {
+      days += 30 * value;
+      slack = std::max(slack, 31);
+    } else if (unit == '\xE5' || unit == '\xC5') {
+      days += 365 * value;
+      continue;
+    } else {
+      return -1;
+    }
+    small_unit = true;
+  }
+  return small_unit ? days : -1;
+}
+
 int YearsOfAge(std::string_view age) {
   size_t digits = 0;
   while (digits < age.size() && std::isdigit(static_cast<unsigned char>(age[digits])))
@@ -150,6 +211,8 @@ PersonFacts FactsOfDeath(const Tendod& death) {
   facts.birth_date = death.FODAT;
   facts.birth_year = YearOf(death.FODAT);
   facts.age = YearsOfAge(death.ALDER);
+  // Days count from the death, not from the burial.
+  if (IsFullDate(death.DODAT)) facts.age_days = DaysOfAge(death.ALDER, facts.age_days_slack);
   facts.event_date = EventDate(death.DODAT, death.BEGRDAT);
   facts.event_year = YearOf(facts.event_date);
   TakeRelative(death.ANF1RELAT, death.ANF1FNAMN, death.ANF1ENAMN, facts);
