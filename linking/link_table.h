@@ -73,7 +73,7 @@ struct LinkTable {
 };
 
 inline constexpr LinkTable kLinkTable = {
-    {15, 60, 18, 36, 1, 1, 110, 1, 30, 30, 80, 30, 10, 40, 400},
+    {15, 60, 18, 36, 1, 1, 110, 1, 30, 30, 80, 30, 10, 60, 400},
     {
         {Evidence::kSameGivenNames, 25, "samma f\xF6rnamn"},
         {Evidence::kSharedGivenName, 10,
@@ -120,7 +120,7 @@ inline constexpr LinkTable kLinkTable = {
         {Evidence::kSameWife, 25,
          "makan %1 i b\xE5"
          "da"},
-        {Evidence::kMarriedSpouse, 20, "gift med %1 enligt vigseln"},
+        {Evidence::kMarriedSpouse, 15, "gift med %1 enligt vigseln"},
         {Evidence::kSamePlace, 15, "samma ort"},
         {Evidence::kSameParish, 15, "samma f\xF6rsamling"},
         {Evidence::kSameCounty, 0, "samma l\xE4n"},
