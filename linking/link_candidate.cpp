@@ -46,7 +46,7 @@ std::string_view KindKey(LinkKind kind) {
 
 bool RanksBefore(const LinkCandidate& a, const LinkCandidate& b) {
   if (a.kind != b.kind) return a.kind < b.kind;
-  if (a.score != b.score) return a.score > b.score;
+  if (a.points != b.points) return a.points > b.points;
   return a.record < b.record;
 }
 

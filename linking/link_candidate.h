@@ -38,6 +38,7 @@ struct LinkCandidate {
   uint32_t record = 0;
   std::string lokalid;
   int score = 0;                     // 0..100
+  int points = 0;                    // the sum of the evidence's points, by which a kind is ranked
   std::vector<std::string> reasons;  // Windows-1252, strongest first as found
   // The person-list row split at its CR: name, and the date as stored (or
   // with its "dp ", "ly ", "bg " marker); the parish.

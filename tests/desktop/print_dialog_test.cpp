@@ -86,8 +86,8 @@ TEST_F(PrintDialogTest, CtrlPPrintsTheChosenLayoutOrderAndRange) {
         EXPECT_FALSE(dialog().progress()->isVisible());
         Choose(dialog().tabellknapp());
         Choose(dialog().pnrknapp());
-        QTest::keyClicks(dialog().startpostedit(), "3");
-        QTest::keyClicks(dialog().slutpostedit(), "5");
+        QTest::keyClicks(dialog().startpostedit(), "4");
+        QTest::keyClicks(dialog().slutpostedit(), "6");
         QTest::keyClick(&dialog(), Qt::Key_Return);
         QTest::keyClick(&dialog(), Qt::Key_Escape);
       },
