@@ -48,7 +48,8 @@ struct LinkCandidate {
 };
 
 // The order in which candidates are shown: grouped by kind in LinkKind's
-// order, best first within a kind, ties in register order.
+// order, best first (by points, before they are kept within 0..100)
+// within a kind, ties in register order.
 bool RanksBefore(const LinkCandidate& a, const LinkCandidate& b);
 
 }  // namespace vx

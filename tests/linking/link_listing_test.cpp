@@ -22,7 +22,7 @@ LinkCandidate Candidate(LinkKind kind, int register_number, uint32_t record, int
   c.register_number = register_number;
   c.record = record;
   c.lokalid = "L" + std::to_string(record);
-  c.score = score;
+  c.score = c.points = score;
   c.name = W(name);
   c.date = "18240501";
   c.parish = "Hjo";
