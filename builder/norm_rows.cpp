@@ -44,6 +44,11 @@ bool NormRows::Add(int register_number, const RecordFields& record, const std::s
   return true;
 }
 
+void NormRows::Merge(const NormRows& other) {
+  for (const auto& [key, count] : other.counts_)
+    counts_[key] += count;
+}
+
 std::vector<std::string> NormRows::SortedRowTexts() const {
   std::vector<std::pair<Key, uint32_t>> rows(counts_.begin(), counts_.end());
   std::sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {

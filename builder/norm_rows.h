@@ -30,6 +30,9 @@ class NormRows {
   bool Add(int register_number, const RecordFields& record, const std::string& file, size_t line,
            SourceError& error);
 
+  // Adds the counts of `other`, gathered from other registers.
+  void Merge(const NormRows& other);
+
   // The row texts, in list order.
   std::vector<std::string> SortedRowTexts() const;
 

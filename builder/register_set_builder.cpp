@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <set>
+#include <thread>
 
 #include "builder/all_fields_list.h"
 #include "builder/background_lists.h"
@@ -155,6 +157,97 @@ std::string RegisterName(int register_number) {
   return file.substr(0, file.find('.'));
 }
 
+using Progress = std::function<void(const std::string&)>;
+
+// Reads register `r`'s source into a new pass whose sorter holds up to
+// `budget` bytes; the sorter is finished, in memory only when `keep`.
+bool ReadRegister(int r, const BuildOptions& options, size_t budget, const fs::path& sort_dir,
+                  bool keep, const Progress& progress, std::unique_ptr<RegisterPass>& pass,
+                  NormRows& norm_rows, SourceError& error) {
+  pass = std::make_unique<RegisterPass>(r);
+  pass->records = std::make_unique<SpillSorter>(budget, sort_dir);
+  const std::string& name = SchemaOf(r).source_file;
+  progress("Läser " + name);
+  auto read_progress = [&](size_t n) { progress("  " + std::to_string(n) + " poster"); };
+  if (!SortByPerson(options.source_dir / name, pass->reader, norm_rows, *pass->records,
+                    read_progress, error)) {
+    return false;
+  }
+  if (!pass->records->Finish(keep)) {
+    error = {sort_dir.string(), 0, "den tillfälliga sorteringsfilen kan inte skrivas"};
+    return false;
+  }
+  return true;
+}
+
+// The present register with the largest source, read on a thread of its
+// own beside the others; 0 when everything is read on the calling thread.
+int ReadAlone(const BuildOptions& options, const int present[4]) {
+  if (options.threads < 2 || present[1] + present[2] + present[3] < 2) return 0;
+  int largest = 0;
+  uintmax_t largest_size = 0;
+  for (int r = 1; r <= 3; ++r) {
+    if (!present[r]) continue;
+    std::error_code ec;
+    const uintmax_t size = fs::file_size(options.source_dir / SchemaOf(r).source_file, ec);
+    if (!ec && (largest == 0 || size > largest_size)) {
+      largest = r;
+      largest_size = size;
+    }
+  }
+  return largest;
+}
+
+// Reads every present source into `passes`. Only the last register's
+// records may stay in memory: the others wait on disc while it is read.
+// With two threads, the largest source is read beside the others and the
+// two share the records' budget. The error reported is that of the first
+// register (in number order) that fails, as when read one after another.
+bool ReadSources(const BuildOptions& options, const int present[4], int last, size_t budget,
+                 const fs::path& sort_dir, const Progress& progress,
+                 std::unique_ptr<RegisterPass> passes[4], NormRows& norm_rows, SourceError& error) {
+  const int alone = ReadAlone(options, present);
+  const size_t share = alone != 0 ? budget / 2 : budget;
+  NormRows alone_norms;
+  SourceError alone_error;
+  bool alone_ok = true;
+  std::exception_ptr alone_exception;
+  std::thread alone_thread;
+  if (alone != 0) {
+    alone_thread = std::thread([&] {
+      try {
+        alone_ok = ReadRegister(alone, options, share, sort_dir, alone == last, progress,
+                                passes[alone], alone_norms, alone_error);
+      } catch (...) {
+        alone_exception = std::current_exception();
+      }
+    });
+  }
+  // The thread is joined however the calling thread's reading ends.
+  struct Joiner {
+    std::thread& thread;
+    ~Joiner() {
+      if (thread.joinable()) thread.join();
+    }
+  } joiner{alone_thread};
+  int failed = 0;
+  for (int r = 1; r <= 3 && failed == 0; ++r) {
+    if (!present[r] || r == alone) continue;
+    if (!ReadRegister(r, options, share, sort_dir, r == last, progress, passes[r], norm_rows,
+                      error)) {
+      failed = r;
+    }
+  }
+  if (alone_thread.joinable()) alone_thread.join();
+  if (alone_exception) std::rethrow_exception(alone_exception);
+  if (!alone_ok && (failed == 0 || alone < failed)) {
+    error = alone_error;
+    return false;
+  }
+  norm_rows.Merge(alone_norms);
+  return failed == 0;
+}
+
 }  // namespace
 
 bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, SourceError& error) {
@@ -190,6 +283,7 @@ bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, Source
   std::vector<PictureRecord> set_pictures;
   if (!ReadSetPictures(options.source_dir / "bilder", regnr, set_pictures, error)) return false;
 
+  NormRows norm_rows;
   WorkFolder work, sort_folder;
   if (!work.Create(options.data_dir, "bygg") ||
       !sort_folder.Create(options.data_dir, "sortering")) {
@@ -198,28 +292,15 @@ bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, Source
   }
 
   // Read and check every source before writing anything.
-  NormRows norm_rows;
   std::unique_ptr<RegisterPass> passes[4];
+  if (!ReadSources(options, present, last, shares.records, sort_folder.path(), progress, passes,
+                   norm_rows, error)) {
+    return false;
+  }
   for (int r = 1; r <= 3; ++r) {
     if (!present[r]) continue;
-    passes[r] = std::make_unique<RegisterPass>(r);
-    RegisterPass& pass = *passes[r];
-    pass.records = std::make_unique<SpillSorter>(shares.records, sort_folder.path());
-    const std::string& name = SchemaOf(r).source_file;
-    progress("Läser " + name);
-    auto read_progress = [&](size_t n) { progress("  " + std::to_string(n) + " poster"); };
-    if (!SortByPerson(options.source_dir / name, pass.reader, norm_rows, *pass.records,
-                      read_progress, error)) {
-      return false;
-    }
-    summary.records[r] = pass.records->Count();
-    // Only the last register's records may stay in memory: the others
-    // wait on disc while it is read.
-    if (!pass.records->Finish(r == last)) {
-      error = {sort_folder.path().string(), 0, "den tillfälliga sorteringsfilen kan inte skrivas"};
-      return false;
-    }
-    summary.temporary_runs += pass.records->RunCount();
+    summary.records[r] = passes[r]->records->Count();
+    summary.temporary_runs += passes[r]->records->RunCount();
   }
 
   std::mutex runs_lock;

@@ -50,6 +50,9 @@ class ButtonControl : public OwnControl {
     const QString caption = button_->buttext().simplified();
     return caption.isEmpty() ? button_->hint() : caption;
   }
+  // Asked each time: a button may become a toggle after its interface was
+  // made (by a name given before its kind).
+  QAccessible::Role role() const override { return RoleOf(*button_); }
   QAccessible::State state() const override {
     QAccessible::State s = OwnControl::state();
     if (Toggle()) {

@@ -38,14 +38,15 @@ void CaptionButton::setDown(bool down) {
 }
 
 void CaptionButton::Activate() {
-  if (!isEnabled() || !Press()) return;
+  if (!isEnabled()) return;
+  Press();
   emit Click();
   Release();
 }
 
-bool CaptionButton::Press() {
+void CaptionButton::Press() {
   if (radio_) {
-    if (down_) return false;
+    if (down_) return;
     down_ = true;
     update();
     ReleaseCoupled();
@@ -64,7 +65,6 @@ bool CaptionButton::Press() {
     pressing_ = true;
     update();
   }
-  return true;
 }
 
 void CaptionButton::Release() {
@@ -76,19 +76,16 @@ void CaptionButton::Release() {
 }
 
 void CaptionButton::mousePressEvent(QMouseEvent* event) {
-  const bool left = event->button() == Qt::LeftButton;
-  if (left && radio_ && down_) {
-    press_taken_ = false;
-    return;
-  }
   emit MOuseDown(event->button(), event->position().toPoint());
-  if (left) press_taken_ = Press();
+  if (event->button() != Qt::LeftButton) return;
+  clicking_ = true;
+  Press();
 }
 
 void CaptionButton::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
-    if (!press_taken_) return;
-    press_taken_ = false;
+    if (!clicking_) return;
+    clicking_ = false;
     if (rect().contains(event->position().toPoint())) emit Click();
     Release();
   }
@@ -99,7 +96,7 @@ void CaptionButton::changeEvent(QEvent* event) {
   // Disabled in the middle of a plain press: the release will never come.
   if (event->type() == QEvent::EnabledChange && !isEnabled() && pressing_) {
     pressing_ = false;
-    press_taken_ = false;
+    clicking_ = false;
     down_ = false;
     update();
   }

@@ -3,8 +3,10 @@
 //
 // - `radio`: a press on an up button puts it down, repaints, releases the
 //   coupled buttons, then raises Tryckt and Down. A press on a down radio
-//   button does nothing: no state change and no events, not even the
-//   mouse events or Click.
+//   button changes nothing and raises neither Tryckt nor Down, but it is
+//   still a click: its release inside raises Click, so that a handler on
+//   Click acts again (the search forms' list button opens the picker
+//   again). Space does the same.
 // - `staydown`: a press toggles `down`, repaints, raises Tryckt, then Down
 //   or Up.
 // - otherwise a press shows the button down; the release shows it up and
@@ -61,9 +63,10 @@ class CaptionButton : public ButtonBase {
   void changeEvent(QEvent* event) override;
 
  private:
-  // The left press; false when it was ignored (a down radio button).
-  bool Press();
-  // The left release after a press that was not ignored.
+  // The left press: the state change and its events (none for a down
+  // radio button).
+  void Press();
+  // The left release: up again after a plain press.
   void Release();
 
   int avst_ = 2;
@@ -72,8 +75,8 @@ class CaptionButton : public ButtonBase {
   bool staydown_ = false;
   bool radio_ = false;
   QColor color_ = QColor::fromRgb(kButtonPaper);
-  bool pressing_ = false;     // a plain press awaits its release
-  bool press_taken_ = false;  // the left press was not ignored
+  bool pressing_ = false;  // a plain press awaits its release
+  bool clicking_ = false;  // a left press awaits its release
 };
 
 }  // namespace vx

@@ -1,7 +1,9 @@
 #include "controls/command_face.h"
 
 #include <QPainter>
+#include <QWidget>
 
+#include "controls/ink_label.h"
 #include "controls/picture_caches.h"
 #include "controls/qt_theme.h"
 
@@ -24,6 +26,11 @@ QImage CommandFace(TVXfigurer& figures, const char* pictogram, const QString& ca
                      Qt::AlignLeft | Qt::AlignVCenter, caption);
   }
   return face;
+}
+
+void UseCommandCaption(QWidget* button) {
+  button->setFont(QtFont(theme::kCaptionFont));
+  SetInk(button);
 }
 
 }  // namespace vx

@@ -8,6 +8,8 @@
 #include <QSize>
 #include <QString>
 
+class QWidget;
+
 namespace vx {
 
 class TVXfigurer;
@@ -15,6 +17,10 @@ class TVXfigurer;
 // `size` in device-independent pixels; the image is drawn at `ratio`.
 QImage CommandFace(TVXfigurer& figures, const char* pictogram, const QString& caption, QSize size,
                    qreal ratio);
+
+// A text button beside the command buttons ("Normeringslista",
+// "Skrivare…") takes their captions' font and ink.
+void UseCommandCaption(QWidget* button);
 
 }  // namespace vx
 

@@ -90,8 +90,7 @@ QRect Tspecscr::BarRect(int along, int across, int length, int width) const {
 }
 
 QRect Tspecscr::ThumbRect(const ScrollGeometry& g) const {
-  const int across = (g.thickness - ScrollGeometry::kThumbWidth) / 2;
-  return BarRect(g.ThumbFirst(), across, ScrollGeometry::kThumbLength, ScrollGeometry::kThumbWidth);
+  return BarRect(g.ThumbFirst(), g.thumb_across, ScrollGeometry::kThumbLength, g.thumb_width);
 }
 
 QRect Tspecscr::ArrowRect(const ScrollGeometry& g, ScrollPart arrow) const {
@@ -175,7 +174,8 @@ void Tspecscr::paintEvent(QPaintEvent*) {
 }
 
 void Tspecscr::PaintArrow(QPainter& painter, const ScrollGeometry& g, ScrollPart arrow) const {
-  const QRect box = ArrowRect(g, arrow).adjusted(1, 1, -1, -1);
+  const int inset = ScrollGeometry::kInset;
+  const QRect box = ArrowRect(g, arrow).adjusted(inset, inset, -inset, -inset);
   if (box.width() < 3 || box.height() < 3) return;
   const bool down = repeat_.Held() == arrow;
   painter.save();
@@ -201,8 +201,8 @@ void Tspecscr::PaintThumb(QPainter& painter, const ScrollGeometry& g) const {
   // position's pixel.
   const double a0 = g.ThumbFirst();
   const double a1 = g.ThumbLast() + 1;
-  const double c0 = (g.thickness - ScrollGeometry::kThumbWidth) / 2;
-  const double c1 = c0 + ScrollGeometry::kThumbWidth;
+  const double c0 = g.thumb_across;
+  const double c1 = c0 + g.thumb_width;
   const double neck = c1 - 5;
   auto at = [&](double along, double across) {
     return kind_ == Kind::sbVertical ? QPointF(across, along) : QPointF(along, across);

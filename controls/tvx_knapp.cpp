@@ -1,7 +1,12 @@
 #include "controls/tvx_knapp.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
+#include <vector>
+
+#include "controls/qt_rect.h"
+#include "imaging/radio_group.h"
 
 namespace vx {
 
@@ -94,6 +99,32 @@ void TVXknapp::enterEvent(QEnterEvent* event) {
 void TVXknapp::leaveEvent(QEvent* event) {
   SetHovered(false);
   CaptionButton::leaveEvent(event);
+}
+
+void TVXknapp::keyPressEvent(QKeyEvent* event) {
+  int step = 0;
+  if (event->key() == Qt::Key_Down || event->key() == Qt::Key_Right) step = 1;
+  if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Left) step = -1;
+  if (step == 0 || !InRadioGroup()) return CaptionButton::keyPressEvent(event);
+  QList<TVXknapp*> group = CoupledButtons();
+  group.prepend(this);
+  std::vector<GroupMember> members;
+  for (TVXknapp* b : group)
+    members.push_back({PlainRect(b->geometry()), b->isEnabled() && !b->isHidden()});
+  const int target = ArrowTarget(members, 0, step);
+  if (target < 0) return;
+  TVXknapp* next = group[target];
+  next->setFocus(Qt::OtherFocusReason);
+  next->Activate();
+}
+
+void TVXknapp::focusInEvent(QFocusEvent* event) {
+  if (InRadioGroup()) {
+    for (TVXknapp* other : CoupledButtons())
+      other->setFocusPolicy(Qt::FocusPolicy(other->focusPolicy() & ~Qt::TabFocus));
+    setFocusPolicy(Qt::FocusPolicy(focusPolicy() | Qt::TabFocus));
+  }
+  CaptionButton::focusInEvent(event);
 }
 
 bool TVXknapp::IsPictureOnly() const {

@@ -105,6 +105,12 @@ class TVXknapp : public CaptionButton {
   void PaintFace(QImage& layer, std::vector<ButtonBlend>& blends) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  // In a radio group (radio with coupled buttons) the arrow keys put down
+  // and focus the next button (imaging/radio_group.h), and Tab reaches the
+  // group at the button that had the focus last, as the platform's radio
+  // buttons do.
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   bool ShowsHover() const { return focusmode_ && hovered_; }
@@ -114,6 +120,7 @@ class TVXknapp : public CaptionButton {
   void PaintTextBox(QImage& layer) const;
   void PaintPicture(QImage& layer, std::vector<ButtonBlend>& blends) const;
   void SetHovered(bool hovered);
+  bool InRadioGroup() const { return radio() && kopplatag_; }
 
   Knapptyp knapptyp_ = kntRuta;
   bool kopplatag_ = false;

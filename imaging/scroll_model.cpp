@@ -60,6 +60,9 @@ ScrollGeometry ScrollModel::Layout(int length, int thickness) const {
   g.length = std::max(length, 0);
   g.thickness = std::max(thickness, 0);
   g.arrow = std::min(g.thickness, g.length / 2);
+  g.thumb_width =
+      std::clamp(g.thickness - 2 * ScrollGeometry::kInset, 0, ScrollGeometry::kThumbWidth);
+  g.thumb_across = (g.thickness - g.thumb_width) / 2;
   // The thumb's middle pixel runs between the arrows with the whole thumb
   // kept off them.
   g.track_start = g.arrow + ScrollGeometry::kThumbLength / 2;

@@ -13,10 +13,13 @@ enum class ScrollPart { kNone, kFirstArrow, kSecondArrow, kThumb, kTrack };
 // Pixel geometry along the bar (x of a horizontal bar, y of a vertical
 // one) for a bar `length` long and `thickness` across.
 struct ScrollGeometry {
-  // The thumb is a pointer this long along the track and this wide across;
-  // its middle pixel marks the position.
+  // The thumb is a pointer this long along the track and this wide across
+  // (narrower on a narrower bar, so that it never reaches past the arrows'
+  // boxes); its middle pixel marks the position.
   static constexpr int kThumbLength = 9;
   static constexpr int kThumbWidth = 23;
+  // The arrows' boxes and the thumb keep this far from the bar's sides.
+  static constexpr int kInset = 1;
 
   int length = 0;
   int thickness = 0;
@@ -25,6 +28,9 @@ struct ScrollGeometry {
   int track_end = 0;    // ... and at `max`
   double pixels_per_unit = 0;
   int thumb = 0;  // the thumb's middle pixel now
+  // Across the bar: the thumb's first pixel and its width, centred.
+  int thumb_across = 0;
+  int thumb_width = 0;
 
   int ThumbFirst() const { return thumb - kThumbLength / 2; }
   int ThumbLast() const { return ThumbFirst() + kThumbLength - 1; }

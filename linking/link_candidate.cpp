@@ -44,4 +44,10 @@ std::string_view KindKey(LinkKind kind) {
   return kKindWords[static_cast<size_t>(kind)].key;
 }
 
+bool RanksBefore(const LinkCandidate& a, const LinkCandidate& b) {
+  if (a.kind != b.kind) return a.kind < b.kind;
+  if (a.points != b.points) return a.points > b.points;
+  return a.record < b.record;
+}
+
 }  // namespace vx

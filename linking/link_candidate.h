@@ -38,6 +38,7 @@ struct LinkCandidate {
   uint32_t record = 0;
   std::string lokalid;
   int score = 0;                     // 0..100
+  int points = 0;                    // the sum of the evidence's points, by which a kind is ranked
   std::vector<std::string> reasons;  // Windows-1252, strongest first as found
   // The person-list row split at its CR: name, and the date as stored (or
   // with its "dp ", "ly ", "bg " marker); the parish.
@@ -45,6 +46,11 @@ struct LinkCandidate {
   std::string date;
   std::string parish;
 };
+
+// The order in which candidates are shown: grouped by kind in LinkKind's
+// order, best first (by points, before they are kept within 0..100)
+// within a kind, ties in register order.
+bool RanksBefore(const LinkCandidate& a, const LinkCandidate& b);
 
 }  // namespace vx
 

@@ -35,7 +35,9 @@ std::vector<std::string> SurnamesOf(const PersonFacts& person) {
     const std::string& father = person.father.given.front();
     if (person.sex != 'k') names.push_back(Patronymic(father, 'm'));
     if (person.sex != 'm') names.push_back(Patronymic(father, 'k'));
-    if (!person.father.surname.empty()) names.push_back(person.father.surname);
+    if (!person.father.surname.empty() && !IsPatronymic(person.father.surname)) {
+      names.push_back(person.father.surname);
+    }
   }
   return names;
 }
@@ -87,7 +89,6 @@ class KindSearch {
   int year_from_ = 0;
   int year_to_ = 0;
   uint32_t excluded_ = 0;
-  int dates_read_ = 0;
 };
 
 std::vector<std::pair<int, uint32_t>> KindSearch::Ranked() const {
@@ -106,7 +107,6 @@ std::vector<std::pair<int, uint32_t>> KindSearch::Ranked() const {
 
 bool KindSearch::YearsFit(uint32_t record) {
   if (year_from_ == 0 && year_to_ == 0) return true;
-  ++dates_read_;
   const int year = marks_.EventYear(record);
   return year == 0 ||
          ((year_from_ == 0 || year >= year_from_) && (year_to_ == 0 || year <= year_to_));
@@ -152,6 +152,7 @@ Status KindSearch::Score(uint32_t record, std::vector<LinkCandidate>& found) {
   candidate.register_number = marks_.register_number();
   candidate.record = record;
   candidate.score = score.Score();
+  candidate.points = score.points;
   candidate.reasons = std::move(score.reasons);
   candidate.parish = facts.parish;
   marks_.RowParts(record, candidate.name, candidate.date);
@@ -159,12 +160,29 @@ Status KindSearch::Score(uint32_t record, std::vector<LinkCandidate>& found) {
   return Status::OK();
 }
 
+// The best-hinted records are read in record order: the register keeps its
+// records in name order, so namesakes share the store's blocks and the
+// person list's, and each block is expanded once.
 Status KindSearch::Run(std::vector<LinkCandidate>& found) {
-  int loads = 0;
-  for (const auto& [unused, record] : Ranked()) {
-    if (loads >= kLimits.loads_per_kind || dates_read_ >= kLimits.dates_per_kind) break;
-    if (!YearsFit(record)) continue;
-    ++loads;
+  std::vector<std::pair<int, uint32_t>> ranked = Ranked();
+  const size_t dated =
+      std::min(ranked.size(), static_cast<size_t>(std::max(kLimits.dates_per_kind, 0)));
+  std::vector<uint32_t> by_record;
+  for (size_t i = 0; i < dated; ++i)
+    by_record.push_back(ranked[i].second);
+  std::sort(by_record.begin(), by_record.end());
+  std::vector<uint32_t> fitting;
+  for (const uint32_t record : by_record) {
+    if (YearsFit(record)) fitting.push_back(record);
+  }
+  std::vector<uint32_t> loads;
+  for (size_t i = 0; i < dated && loads.size() < static_cast<size_t>(kLimits.loads_per_kind); ++i) {
+    if (std::binary_search(fitting.begin(), fitting.end(), ranked[i].second)) {
+      loads.push_back(ranked[i].second);
+    }
+  }
+  std::sort(loads.begin(), loads.end());
+  for (const uint32_t record : loads) {
     Status status = Score(record, found);
     if (!status.ok()) return status;
   }
@@ -188,9 +206,25 @@ Status FindDeaths(TEVF& evf, const PersonFacts& birth, std::vector<LinkCandidate
     marks.Word(kDeathBirthDates, birth.birth_date, search.NewSet(Points(Evidence::kSameBirthDate)));
   }
   marks.Word(kParish, birth.parish, search.NewSet(Points(Evidence::kSameParish)));
+  Tvxsmalurval& places = search.NewSet(Points(Evidence::kSamePlace));
+  marks.Word(kDeathPlace, birth.place, places);
+  // A child's death names the parents, where the child may have no surname:
+  // both, when the birth names both (the relatives' list does not say who
+  // is a parent, and a wife's name alone would mark half the register).
+  Tvxsmalurval& parents = search.NewSet(Points(Evidence::kSameFather));
+  marks.Words(kRelativeGiven, birth.father.given, parents);
+  if (birth.mother.Named()) {
+    Tvxsmalurval& mothers = birth.father.Named() ? search.NewSet() : parents;
+    marks.Words(kRelativeGiven, birth.mother.given, mothers);
+    if (&mothers != &parents) parents.And(mothers);
+  }
+  marks.Words(kRelativeGiven, birth.married_to.given,
+              search.NewSet(Points(Evidence::kMarriedSpouse)));
   Tvxsmalurval& required = search.required();
   required.Assign(years);
   required.Or(surnames);
+  required.Or(parents);
+  required.Or(places);
   required.And(given);
   if (year != 0) search.SetYears(year, year + kLimits.max_age);
   return search.Run(found);
@@ -206,24 +240,32 @@ Status FindOwnBirths(TEVF& evf, LinkKind kind, const PersonFacts& person, int ye
   marks.Words(kGiven, person.name.given, given);
   Tvxsmalurval& surnames = search.NewSet(Points(Evidence::kSameSurname));
   marks.Word(kSurname, person.name.surname, surnames);
-  marks.Word(kFatherSurname, person.name.surname, surnames);
+  if (!IsPatronymic(person.name.surname)) marks.Word(kFatherSurname, person.name.surname, surnames);
   marks.Words(kFatherGiven, FathersOfPatronymic(person.name.surname), surnames);
   Tvxsmalurval& years = search.NewSet(Points(Evidence::kSameBirthYear));
-  const int year = person.birth_year != 0                      ? person.birth_year
-                   : person.age >= 0 && person.event_year != 0 ? person.event_year - person.age
-                                                               : 0;
-  if (year != 0) marks.Years(kDates, year - kLimits.age_slack, year + kLimits.age_slack, years);
+  // An age of 63 in 1824 fits births of 1760 and 1761.
+  const bool aged = person.birth_year == 0 && person.age >= 0 && person.event_year != 0;
+  const int year = aged ? person.event_year - person.age : person.birth_year;
+  if (year != 0) {
+    const int slack = aged ? kLimits.age_slack : kLimits.year_slack;
+    marks.Years(kDates, year - (aged ? 1 : 0) - slack, year + slack, years);
+  }
   if (IsFullDate(person.birth_date)) {
     marks.Word(kDates, person.birth_date, search.NewSet(Points(Evidence::kSameBirthDate)));
   }
-  if (person.father.Named()) {
-    marks.Word(kFatherGiven, person.father.given.front(),
-               search.NewSet(Points(Evidence::kSameFather)));
-  }
+  Tvxsmalurval& fathers = search.NewSet(Points(Evidence::kSameFather));
+  marks.Words(kFatherGiven, person.father.given, fathers);
   marks.Word(kParish, person.parish, search.NewSet(Points(Evidence::kSameParish)));
+  Tvxsmalurval& places = search.NewSet(Points(Evidence::kSamePlace));
+  marks.Word(kBirthPlace, person.place, places);
+  Tvxsmalurval& mothers = search.NewSet(Points(Evidence::kSameMother));
+  marks.Words(kMotherGiven, person.mother.given, mothers);
   Tvxsmalurval& required = search.required();
   required.Assign(years);
   required.Or(surnames);
+  required.Or(fathers);
+  required.Or(mothers);
+  required.Or(places);
   required.And(given);
   search.SetYears(year_from, year_to);
   return search.Run(found);
@@ -243,8 +285,13 @@ Status FindMarriages(TEVF& evf, const PersonFacts& birth, std::vector<LinkCandid
     marks.Words(role == Role::kGroom ? kGroomSurname : kBrideSurname, SurnamesOf(as_spouse),
                 surnames);
     marks.Word(kParish, birth.parish, search.NewSet(Points(Evidence::kSameParish)));
+    // The home, where the birth gives no surname (a child born out of
+    // wedlock).
+    Tvxsmalurval& places = search.NewSet(Points(Evidence::kSamePlace));
+    marks.Word(role == Role::kGroom ? kGroomPlace : kBridePlace, birth.place, places);
     Tvxsmalurval& required = search.required();
     required.Assign(surnames);
+    required.Or(places);
     required.And(given);
     if (birth.birth_year != 0) {
       search.SetYears(birth.birth_year + kLimits.min_age_at_marriage,
@@ -275,6 +322,7 @@ Status FindSiblings(TEVF& evf, uint32_t record, const PersonFacts& birth,
   }
   marks.Word(kFatherSurname, birth.father.surname, search.NewSet(Points(Evidence::kSameFather)));
   marks.Word(kMotherSurname, birth.mother.surname, search.NewSet(Points(Evidence::kSameMother)));
+  marks.Word(kBirthPlace, birth.place, search.NewSet(Points(Evidence::kSamePlace)));
   search.Exclude(record);
   if (birth.birth_year != 0) {
     search.SetYears(birth.birth_year - kLimits.sibling_years,
@@ -298,6 +346,7 @@ Status FindChildren(TEVF& evf, const PersonFacts& groom, std::vector<LinkCandida
   marks.Word(kSurname, Patronymic(groom.name.given.front(), 'm'), surnames);
   marks.Word(kSurname, Patronymic(groom.name.given.front(), 'k'), surnames);
   marks.Word(kParish, groom.parish, search.NewSet(Points(Evidence::kSameParish)));
+  marks.Word(kBirthPlace, groom.place, search.NewSet(Points(Evidence::kSamePlace)));
   if (groom.event_year != 0) {
     search.SetYears(groom.event_year - kLimits.children_before,
                     groom.event_year + kLimits.children_after);
@@ -320,6 +369,7 @@ Status FindSpouseDeaths(TEVF& evf, LinkKind kind, const PersonFacts& spouse,
   Tvxsmalurval& relatives = search.NewSet(Points(Evidence::kSameHusband));
   marks.Words(kRelativeGiven, spouse.spouse.given, relatives);
   marks.Word(kParish, spouse.parish, search.NewSet(Points(Evidence::kSameParish)));
+  marks.Word(kDeathPlace, spouse.place, search.NewSet(Points(Evidence::kSamePlace)));
   Tvxsmalurval& required = search.required();
   required.Assign(surnames);
   required.Or(relatives);
@@ -329,14 +379,35 @@ Status FindSpouseDeaths(TEVF& evf, LinkKind kind, const PersonFacts& spouse,
   return search.Run(found);
 }
 
+// The spouse of the best marriage found for a son or a daughter, when it
+// scores `spouse_from_marriage` or more: a death that names that spouse is
+// the more likely the same person's.
+Status TakeSpouseOfMarriage(TEVF& evf, const std::vector<LinkCandidate>& found,
+                            PersonFacts& person) {
+  const LinkCandidate* best = nullptr;
+  for (const LinkCandidate& candidate : found) {
+    if (candidate.kind == LinkKind::kMarriage && (best == nullptr || candidate.score > best->score))
+      best = &candidate;
+  }
+  if (best == nullptr || best->score < kLimits.spouse_from_marriage || person.sex == 0) {
+    return Status::OK();
+  }
+  Tenvigd marriage;
+  Status status = laddavigd(evf.RecordStore(2), best->record, marriage);
+  if (!status.ok()) return status;
+  person.married_to = (person.sex == 'm' ? FactsOfBride(marriage) : FactsOfGroom(marriage)).name;
+  return Status::OK();
+}
+
 Status FindForBirth(TEVF& evf, uint32_t record, std::vector<LinkCandidate>& found) {
   Tenfodd birth;
   Status status = laddafodd(evf.RecordStore(1), record, birth);
   if (!status.ok()) return status;
-  const PersonFacts facts = FactsOfBirth(birth);
+  PersonFacts facts = FactsOfBirth(birth);
   if (facts.name.Named()) {
-    if (evf.RegisterOn(3)) status = FindDeaths(evf, facts, found);
-    if (status.ok() && evf.RegisterOn(2)) status = FindMarriages(evf, facts, found);
+    if (evf.RegisterOn(2)) status = FindMarriages(evf, facts, found);
+    if (status.ok()) status = TakeSpouseOfMarriage(evf, found, facts);
+    if (status.ok() && evf.RegisterOn(3)) status = FindDeaths(evf, facts, found);
   }
   if (status.ok()) status = FindSiblings(evf, record, facts, found);
   return status;
@@ -373,7 +444,10 @@ Status FindForMarriage(TEVF& evf, uint32_t record, std::vector<LinkCandidate>& f
   if (status.ok() && evf.RegisterOn(3)) {
     status = FindSpouseDeaths(evf, LinkKind::kHusbandDeath, groom, {}, found);
     if (status.ok()) {
-      status = FindSpouseDeaths(evf, LinkKind::kWifeDeath, bride, groom.name.surname, found);
+      // A wife lives where her husband lives.
+      PersonFacts wife = bride;
+      wife.place = groom.place;
+      status = FindSpouseDeaths(evf, LinkKind::kWifeDeath, wife, groom.name.surname, found);
     }
   }
   return status;
@@ -382,12 +456,7 @@ Status FindForMarriage(TEVF& evf, uint32_t record, std::vector<LinkCandidate>& f
 // Best first within each kind, at most max_per_kind of each; a record
 // found twice for one kind (as groom and as bride) counts once.
 void RankByKind(std::vector<LinkCandidate>& candidates) {
-  std::stable_sort(candidates.begin(), candidates.end(),
-                   [](const LinkCandidate& a, const LinkCandidate& b) {
-                     if (a.kind != b.kind) return a.kind < b.kind;
-                     if (a.score != b.score) return a.score > b.score;
-                     return a.record < b.record;
-                   });
+  std::stable_sort(candidates.begin(), candidates.end(), RanksBefore);
   std::vector<LinkCandidate> kept;
   int in_kind = 0;
   for (size_t i = 0; i < candidates.size(); ++i) {

@@ -21,6 +21,7 @@ inline constexpr int kDates = 4;   // the event's dates, every register
 // Births.
 inline constexpr int kGiven = 6;
 inline constexpr int kSurname = 7;
+inline constexpr int kBirthPlace = 8;
 inline constexpr int kMotherGiven = 9;
 inline constexpr int kMotherSurname = 10;
 inline constexpr int kFatherGiven = 13;
@@ -29,13 +30,16 @@ inline constexpr int kBirthLokalId = 19;
 // Marriages.
 inline constexpr int kBrideGiven = 6;
 inline constexpr int kBrideSurname = 7;
+inline constexpr int kBridePlace = 8;
 inline constexpr int kGroomGiven = 10;
 inline constexpr int kGroomSurname = 11;
+inline constexpr int kGroomPlace = 12;
 inline constexpr int kMarriageLokalId = 16;
 // Deaths.
 inline constexpr int kDeathBirthDates = 6;
 inline constexpr int kDeathGiven = 7;
 inline constexpr int kDeathSurname = 8;
+inline constexpr int kDeathPlace = 9;
 inline constexpr int kDeathLokalId = 13;
 inline constexpr int kRelativeGiven = 14;
 }  // namespace link_slots

@@ -72,7 +72,7 @@ bool SurnameFromFather(const PersonFacts& child, const std::string& surname, cha
     score.Add(Evidence::kPatronymicSurname, surname, father);
     return true;
   }
-  if (SameName(surname, child.father.surname)) {
+  if (!IsPatronymic(child.father.surname) && SameName(surname, child.father.surname)) {
     score.Add(Evidence::kFathersSurname, surname);
     return true;
   }
@@ -105,20 +105,48 @@ BirthClue ClueOf(const PersonFacts& person) {
   return {};
 }
 
+// By how many years an age at `aged`'s event misses `dated`'s birth: from
+// two full dates exactly; from years, an age of 63 in 1824 fits births of
+// 1760 and 1761.
+int AgeMiss(const PersonFacts& aged, const PersonFacts& dated) {
+  const bool full_dates = IsFullDate(aged.event_date) && IsFullDate(dated.birth_date);
+  // An infant's age in days, weeks or months meets the birth date within
+  // its unit.
+  if (full_dates && aged.age_days >= 0) {
+    const int off = std::abs(DaysBetween(dated.birth_date, aged.event_date) - aged.age_days);
+    return off <= aged.age_days_slack ? 0 : off <= 365 ? 1 : 2;
+  }
+  if (full_dates) {
+    return std::abs(YearsBetween(dated.birth_date, aged.event_date) - aged.age);
+  }
+  const int latest = aged.event_year - aged.age;
+  const int year = dated.birth_year;
+  return year > latest ? year - latest : year < latest - 1 ? latest - 1 - year : 0;
+}
+
 void CompareBirths(const PersonFacts& a, const PersonFacts& b, LinkScore& score) {
   const BirthClue x = ClueOf(a);
   const BirthClue y = ClueOf(b);
   if (x.year == 0 || y.year == 0) return;
   const int apart = std::abs(x.year - y.year);
-  if (x.age >= 0 || y.age >= 0) {
+  if (x.age >= 0 && y.age >= 0) {
     if (apart > kLimits.age_slack) {
       score.linkable = false;
-    } else if (x.age >= 0 && y.age >= 0) {
-      score.Add(Evidence::kAgesAgree, std::to_string(y.year));
     } else {
-      const BirthClue& aged = x.age >= 0 ? x : y;
-      const BirthClue& dated = x.age >= 0 ? y : x;
-      score.Add(Evidence::kAgeMatchesBirth, std::to_string(aged.age), std::to_string(dated.year));
+      score.Add(Evidence::kAgesAgree, std::to_string(y.year));
+    }
+  } else if (x.age >= 0 || y.age >= 0) {
+    const PersonFacts& aged = x.age >= 0 ? a : b;
+    const PersonFacts& dated = x.age >= 0 ? b : a;
+    const int miss = AgeMiss(aged, dated);
+    const std::string age = std::to_string(aged.age);
+    const std::string year = std::to_string(dated.birth_year);
+    if (miss == 0) {
+      score.Add(Evidence::kAgeMatchesBirth, age, year);
+    } else if (miss <= kLimits.age_slack) {
+      score.Add(Evidence::kAgeNearBirth, age, year);
+    } else {
+      score.linkable = false;
     }
   } else if (apart > kLimits.year_slack) {
     score.linkable = false;
@@ -143,6 +171,14 @@ void CompareParent(const NamedPerson& a, const NamedPerson& b, Evidence same, Ev
   }
 }
 
+// A birth's spouse by the marriage found, named at the death.
+void CompareMarriedSpouse(const PersonFacts& birth, const PersonFacts& death, LinkScore& score) {
+  if (birth.married_to.Named() && death.spouse.Named() &&
+      SameNamedPerson(birth.married_to, death.spouse)) {
+    score.Add(Evidence::kMarriedSpouse, FullerName(birth.married_to, death.spouse));
+  }
+}
+
 void CompareSpouses(const PersonFacts& a, const PersonFacts& b, LinkScore& score) {
   if (!a.spouse.Named() || !b.spouse.Named() || !SameNamedPerson(a.spouse, b.spouse)) return;
   const char sex = a.sex != 0 ? a.sex : b.sex;
@@ -153,6 +189,7 @@ void CompareSpouses(const PersonFacts& a, const PersonFacts& b, LinkScore& score
 void ComparePlaces(const PersonFacts& a, const PersonFacts& b, LinkScore& score) {
   if (SamePlace(a.parish, b.parish)) {
     score.Add(Evidence::kSameParish);
+    if (SamePlace(a.place, b.place)) score.Add(Evidence::kSamePlace);
   } else if (SamePlace(a.county, b.county)) {
     score.Add(Evidence::kSameCounty);
   }
@@ -191,6 +228,22 @@ bool KindYearsFit(LinkKind kind, const PersonFacts& shown, const PersonFacts& ot
   }
 }
 
+// A wedding that states no age, at an age at which most married.
+void CompareUsualMarriageAge(LinkKind kind, const PersonFacts& shown, const PersonFacts& other,
+                             LinkScore& score) {
+  if (kind != LinkKind::kMarriage && kind != LinkKind::kHusbandBirth &&
+      kind != LinkKind::kWifeBirth) {
+    return;
+  }
+  const PersonFacts& wedding = kind == LinkKind::kMarriage ? other : shown;
+  const PersonFacts& birth = kind == LinkKind::kMarriage ? shown : other;
+  if (wedding.age >= 0 || wedding.event_year == 0 || birth.birth_year == 0) return;
+  const int age = wedding.event_year - birth.birth_year;
+  if (age >= kLimits.usual_age_from && age <= kLimits.usual_age_to) {
+    score.Add(Evidence::kUsualMarriageAge, std::to_string(age));
+  }
+}
+
 LinkScore ScoreSamePerson(LinkKind kind, const PersonFacts& shown, const PersonFacts& other) {
   LinkScore score;
   if (shown.sex != 0 && other.sex != 0 && shown.sex != other.sex) score.linkable = false;
@@ -198,9 +251,11 @@ LinkScore ScoreSamePerson(LinkKind kind, const PersonFacts& shown, const PersonF
   CompareGivenNames(shown, other, score);
   CompareSurnames(shown, other, score);
   CompareBirths(shown, other, score);
+  CompareUsualMarriageAge(kind, shown, other, score);
   CompareParent(shown.father, other.father, Evidence::kSameFather, Evidence::kOtherFather, score);
   CompareParent(shown.mother, other.mother, Evidence::kSameMother, Evidence::kOtherMother, score);
   CompareSpouses(shown, other, score);
+  if (kind == LinkKind::kDeath) CompareMarriedSpouse(shown, other, score);
   ComparePlaces(shown, other, score);
   return score;
 }

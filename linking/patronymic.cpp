@@ -60,4 +60,8 @@ std::vector<std::string> FathersOfPatronymic(std::string_view surname) {
   return fathers;
 }
 
+bool IsPatronymic(std::string_view surname) {
+  return !FathersOfPatronymic(surname).empty();
+}
+
 }  // namespace vx

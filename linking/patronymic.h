@@ -21,6 +21,10 @@ std::string Patronymic(std::string_view father, char sex);
 // nothing.
 std::vector<std::string> FathersOfPatronymic(std::string_view surname);
 
+// True for a surname shaped as a patronymic (Persson, Olsdotter): one that
+// a father does not pass on to his children.
+bool IsPatronymic(std::string_view surname);
+
 }  // namespace vx
 
 #endif  // VX_LINKING_PATRONYMIC_H_

@@ -36,9 +36,9 @@ std::string_view FirstDate(std::string_view dates) {
   return first;
 }
 
-int EventYear(std::string_view date, std::string_view fallback) {
-  const int year = YearOf(date);
-  return year != 0 ? year : YearOf(fallback);
+// The event's date, or the fallback's when it has no year.
+std::string EventDate(std::string_view date, std::string_view fallback) {
+  return std::string(YearOf(date) != 0 ? date : fallback);
 }
 
 NamedPerson Named(std::string_view given, std::string_view surname) {
@@ -95,6 +95,72 @@ bool IsFullDate(std::string_view date) {
   return YearOf(date) != 0 && month >= 1 && month <= 12 && day >= 1 && day <= 31;
 }
 
+int YearsBetween(std::string_view born, std::string_view day) {
+  const int years = YearOf(day) - YearOf(born);
+  return day.substr(4, 4) < born.substr(4, 4) ? years - 1 : years;
+}
+
+namespace {
+
+// Days since a fixed day of the proleptic Gregorian calendar.
+int DayNumber(int year, int month, int day) {
+  year -= month <= 2 ? 1 : 0;
+  const int era = (year >= 0 ? year : year - 399) / 400;
+  const int year_of_era = year - era * 400;
+  const int day_of_year = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+  return era * 146097 + year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
+}
+
+int DayNumberOf(std::string_view date) {
+  return DayNumber(YearOf(date), Number(date.substr(4, 2)), Number(date.substr(6, 2)));
+}
+
+}  // namespace
+
+int DaysBetween(std::string_view from, std::string_view to) {
+  return DayNumberOf(to) - DayNumberOf(from);
+}
+
+int DaysOfAge(std::string_view age, int& slack) {
+  // Number and unit pairs: "2 år 3 mån", "5 v".
+  int days = 0;
+  bool small_unit = false;
+  slack = 0;
+  size_t at = 0;
+  while (at < age.size()) {
+    while (at < age.size() && age[at] == ' ')
+      ++at;
+    size_t digits = at;
+    while (digits < age.size() && std::isdigit(static_cast<unsigned char>(age[digits])))
+      ++digits;
+    if (digits == at || digits - at > 3) return -1;
+    const int value = Number(age.substr(at, digits - at));
+    at = digits;
+    while (at < age.size() && age[at] == ' ')
+      ++at;
+    const char unit = at < age.size() ? age[at] : '\0';
+    while (at < age.size() && age[at] != ' ')
+      ++at;
+    if (unit == 'd') {
+      days += value;
+      slack = std::max(slack, 1);
+    } else if (unit == 'v') {
+      days += 7 * value;
+      slack = std::max(slack, 7);
+    } else if (unit == 'm') {
+      days += 30 * value;
+      slack = std::max(slack, 31);
+    } else if (unit == '\xE5' || unit == '\xC5') {
+      days += 365 * value;
+      continue;
+    } else {
+      return -1;
+    }
+    small_unit = true;
+  }
+  return small_unit ? days : -1;
+}
+
 int YearsOfAge(std::string_view age) {
   size_t digits = 0;
   while (digits < age.size() && std::isdigit(static_cast<unsigned char>(age[digits])))
@@ -127,10 +193,12 @@ PersonFacts FactsOfBirth(const Tenfodd& birth) {
   facts.name = Named(birth.FNAMN, birth.ENAMN);
   facts.sex = SexOf(birth.GENUS);
   facts.birth_date = birth.FODAT;
-  facts.birth_year = EventYear(birth.FODAT, birth.DOPDAT);
+  facts.event_date = EventDate(birth.FODAT, birth.DOPDAT);
+  facts.birth_year = YearOf(facts.event_date);
   facts.event_year = facts.birth_year;
   facts.father = Named(birth.FARFNAMN, birth.FARENAMN);
   facts.mother = Named(birth.MORFNAMN, birth.MORENAMN);
+  facts.place = birth.ORT;
   facts.parish = birth.FORSKX;
   facts.county = birth.LAN;
   return facts;
@@ -143,9 +211,13 @@ PersonFacts FactsOfDeath(const Tendod& death) {
   facts.birth_date = death.FODAT;
   facts.birth_year = YearOf(death.FODAT);
   facts.age = YearsOfAge(death.ALDER);
-  facts.event_year = EventYear(death.DODAT, death.BEGRDAT);
+  // Days count from the death, not from the burial.
+  if (IsFullDate(death.DODAT)) facts.age_days = DaysOfAge(death.ALDER, facts.age_days_slack);
+  facts.event_date = EventDate(death.DODAT, death.BEGRDAT);
+  facts.event_year = YearOf(facts.event_date);
   TakeRelative(death.ANF1RELAT, death.ANF1FNAMN, death.ANF1ENAMN, facts);
   TakeRelative(death.ANF2RELAT, death.ANF2FNAMN, death.ANF2ENAMN, facts);
+  facts.place = death.ORT;
   facts.parish = death.FORSKX;
   facts.county = death.LAN;
   return facts;
@@ -156,8 +228,10 @@ PersonFacts FactsOfGroom(const Tenvigd& marriage) {
   facts.name = Named(marriage.MFNAMN, marriage.MENAMN);
   facts.sex = 'm';
   facts.age = YearsOfAge(marriage.MALDER);
-  facts.event_year = EventYear(marriage.VIGDDAT, FirstDate(marriage.LYSNDAT));
+  facts.event_date = EventDate(marriage.VIGDDAT, FirstDate(marriage.LYSNDAT));
+  facts.event_year = YearOf(facts.event_date);
   facts.spouse = Named(marriage.KFNAMN, marriage.KENAMN);
+  facts.place = marriage.MORT;
   facts.parish = marriage.FORSKX;
   facts.county = marriage.LAN;
   return facts;
@@ -169,6 +243,7 @@ PersonFacts FactsOfBride(const Tenvigd& marriage) {
   facts.sex = 'k';
   facts.age = YearsOfAge(marriage.KALDER);
   facts.spouse = Named(marriage.MFNAMN, marriage.MENAMN);
+  facts.place = marriage.KORT;
   return facts;
 }
 

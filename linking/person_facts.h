@@ -30,13 +30,22 @@ struct PersonFacts {
   // (0 when unknown).
   std::string birth_date;
   int birth_year = 0;
-  // An age in whole years at the record's event, or -1.
+  // An age in whole years at the record's event, or -1; for an age given
+  // in days, weeks or months also the days it says and how far they may
+  // be off (-1 otherwise).
   int age = -1;
-  // The year of the record's event: birth, wedding (or banns), death (or
-  // burial); 0 when undated.
+  int age_days = -1;
+  int age_days_slack = 0;
+  // The record's event as stored: birth (or baptism), wedding (or the first
+  // banns), death (or burial); its year, 0 when undated.
+  std::string event_date;
   int event_year = 0;
   NamedPerson father, mother, spouse;
-  std::string parish, county;
+  // Of a birth: the spouse of the marriage found for the person, if any.
+  NamedPerson married_to;
+  // The home or place of the event within the parish (ORT, the groom's
+  // MORT, the bride's KORT), the parish and the county.
+  std::string place, parish, county;
 };
 
 // The year of a stored date (YYYYMMDD, unknown parts "00", "99" or X), or
@@ -44,9 +53,17 @@ struct PersonFacts {
 int YearOf(std::string_view date);
 // True for a date whose year, month and day are all known.
 bool IsFullDate(std::string_view date);
+// The whole years from full date `born` to full date `day`.
+int YearsBetween(std::string_view born, std::string_view day);
 // The whole years of an age as registers write it: "64", "2 år 3 mån";
 // 0 for "3 dagar", "5 v", "7 mån"; -1 when it states no age.
 int YearsOfAge(std::string_view age);
+// The days of an age given in days, weeks or months ("3 dagar", "5 v",
+// "7 mån", "2 år 3 mån") and how far they may be off; -1 for an age in
+// whole years or none.
+int DaysOfAge(std::string_view age, int& slack);
+// The days from full date `from` to full date `to`.
+int DaysBetween(std::string_view from, std::string_view to);
 // Words of a name field, split at blanks.
 std::vector<std::string> NameWords(std::string_view field);
 

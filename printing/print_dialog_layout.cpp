@@ -10,6 +10,7 @@ constexpr int kMargin = 24;
 constexpr int kOrderLeft = 232;  // the second column of choices
 constexpr int kChoiceIndent = 14;
 constexpr int kChoiceStep = 24;
+constexpr int kChoiceWidth = 124;
 constexpr int kRangeLeft = 326;
 constexpr Extent kCommand{116, 26};
 constexpr int kFigure = 24;
@@ -26,12 +27,12 @@ PrintDialogLayout LayOutPrintDialog() {
   m.size = kSize;
   m.heading = {kMargin, 10, 330, 28};
   m.whatlabel = {kMargin, 46, 180, 20};
-  m.allaknapp = Choice(kMargin, 0, 170);
-  m.tabellknapp = Choice(kMargin, 1, 170);
+  m.allaknapp = Choice(kMargin, 0, kChoiceWidth);
+  m.tabellknapp = Choice(kMargin, 1, kChoiceWidth);
   m.orderlabel = {kOrderLeft, 46, 210, 20};
-  m.namnknapp = Choice(kOrderLeft, 0, 150);
-  m.pnrknapp = Choice(kOrderLeft, 1, 150);
-  m.kaellaknapp = Choice(kOrderLeft, 2, 150);
+  m.namnknapp = Choice(kOrderLeft, 0, kChoiceWidth);
+  m.pnrknapp = Choice(kOrderLeft, 1, kChoiceWidth);
+  m.kaellaknapp = Choice(kOrderLeft, 2, kChoiceWidth);
   m.antskrivlabel = {kMargin, 150, 290, 54};
   m.startpostedit = {kRangeLeft, 156, 52, 24};
   m.dashlabel = {m.startpostedit.right() + 6, 156, 14, 24};

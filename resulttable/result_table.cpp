@@ -1,6 +1,7 @@
 #include "resulttable/result_table.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 #include "resulttable/hit_list.h"
@@ -140,8 +141,8 @@ int32_t ResultTable::Key() const {
   return list->SortedVisibleOn() ? list->CurrentSortPosition() : list->CurrentRow();
 }
 
-int32_t ResultTable::SortPositionOf(int32_t row) const {
-  const SortOrderView* order = Order(aktregister_);
+int32_t ResultTable::SortPositionOf(int r, int32_t row) const {
+  const SortOrderView* order = Order(r);
   if (order == nullptr) return -1;
   for (int32_t p = 1; p <= order->Count(); ++p) {
     if (order->Get(p) == row) return p;
@@ -158,7 +159,7 @@ Status ResultTable::ToggleOrder() {
   bool& by_date = datumsort_[Index(aktregister_)];
   by_date = !by_date;
   list->SetSortedVisible(by_date && Order(aktregister_) != nullptr, Order(aktregister_));
-  if (person != -1 && list->SortedVisibleOn()) person = SortPositionOf(person);
+  if (person != -1 && list->SortedVisibleOn()) person = SortPositionOf(aktregister_, person);
   behallpost_ = person;
   return valjregister(aktregister_);
 }
@@ -177,6 +178,20 @@ Status ResultTable::RemoveCurrent() {
   if (list->GoToVisible(r + 1)) list->vald().SetBit(list->CurrentRow(), false);
   list->SetSortedVisibleStale(true);
   return valjregister(aktregister_);
+}
+
+// The record's row is its number: the person list numbers the records.
+Status ResultTable::ChooseRecord(int r, uint32_t record) {
+  TVXstruktlista* list = Valid(r) ? registers_[Index(r)].persons : nullptr;
+  if (list == nullptr || record < 1 || record > static_cast<uint32_t>(list->RowCount())) {
+    return Status::InvalidArgument("Post " + std::to_string(record) + " finns inte i registret.");
+  }
+  const auto row = static_cast<int32_t>(record);
+  list->vald().SetBit(row, true);
+  list->SetSortedVisibleStale(true);
+  const bool by_date = datumsort_[Index(r)] && Order(r) != nullptr;
+  behallpost_ = by_date ? SortPositionOf(r, row) : row;
+  return valjregister(r);
 }
 
 Status ResultTable::Clear() {

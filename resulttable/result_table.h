@@ -84,6 +84,11 @@ class ResultTable {
   // the previous when it was the last, or with fewer than three rows the
   // register's saved position (the last row when that lies beyond).
   Status RemoveCurrent();
+  // Shows `record` of register 1..3 from elsewhere (a record of the same
+  // life): it joins the register's hits, the register becomes current and
+  // the record's row is chosen, brought into view. InvalidArgument for a
+  // register not in the set or a record outside it, the table unchanged.
+  Status ChooseRecord(int r, uint32_t record);
   // The table's share of the clear command: no hits and name order in
   // every register, then the current register refilled.
   Status Clear();
@@ -137,7 +142,7 @@ class ResultTable {
   TVXstruktlista* aktlista() const;
   const SortOrderView* Order(int r) const;
   int32_t Key() const;
-  int32_t SortPositionOf(int32_t row) const;
+  int32_t SortPositionOf(int r, int32_t row) const;
   void RefreshVisible(int r);
   void uppdateraantal();
   Status ShowKept(int32_t kept, int32_t rad, int32_t topp);

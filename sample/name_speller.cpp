@@ -35,6 +35,19 @@ const FirstName& NameSpeller::GivenNames(char sex, int birth_year, std::string& 
   return first;
 }
 
+void NameSpeller::GivenForms(const FirstName& first, const FirstName* second, std::string& normal,
+                             std::string& written) {
+  normal = first.name;
+  written = Variant(first.name, first.written);
+  if (second != nullptr) {
+    normal += ' ';
+    normal += second->name;
+    written += ' ';
+    written += Variant(second->name, second->written);
+  }
+  DropSameSpelling(normal, written);
+}
+
 void NameSpeller::Patronymic(const FirstName& father, char sex, std::string& normal,
                              std::string& written) {
   const char* suffix = sex == 'k' ? "dotter" : "son";

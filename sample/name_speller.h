@@ -28,6 +28,10 @@ class NameSpeller {
   // 1800s). Returns the first, from which a child's patronymic is formed.
   const FirstName& GivenNames(char sex, int birth_year, std::string& normal, std::string& written);
 
+  // The forms of known first names: `first` and, when not null, `second`.
+  void GivenForms(const FirstName& first, const FirstName* second, std::string& normal,
+                  std::string& written);
+
   // The patronymic of a son ('m') or daughter ('k') of a man called
   // `father`: Persson or Persdotter, written perhaps Pehrsson or Persdr.
   void Patronymic(const FirstName& father, char sex, std::string& normal, std::string& written);

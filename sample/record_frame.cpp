@@ -58,14 +58,18 @@ void AppendSource(int register_number, const Parish& parish, int32_t day, std::s
 
 }  // namespace
 
+void AppendLokalId(int register_number, int64_t number, int32_t day, std::string& out) {
+  static constexpr char kLetters[] = {'F', 'V', 'D'};
+  out += kLetters[register_number - 1];
+  AppendNumber(DateOfDay(day).year, out);
+  out += '-';
+  AppendPadded(number, 6, out);
+}
+
 void FillRecordFrame(int register_number, int64_t number, const Parish& parish, int32_t day,
                      SampleRandom& random, std::vector<std::string>& fields) {
-  static constexpr char kLetters[] = {'F', 'V', 'D'};
   AppendNumber(number, fields[0]);
-  fields[1] += kLetters[register_number - 1];
-  AppendNumber(DateOfDay(day).year, fields[1]);
-  fields[1] += '-';
-  AppendPadded(number, 6, fields[1]);
+  AppendLokalId(register_number, number, day, fields[1]);
   fields[2] = parish.name;
   fields[3] = parish.county;
   fields[4] = parish.code;

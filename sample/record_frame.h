@@ -21,6 +21,10 @@ namespace vx {
 void FillRecordFrame(int register_number, int64_t number, const Parish& parish, int32_t day,
                      SampleRandom& random, std::vector<std::string>& fields);
 
+// Appends the Lokal-ID of record `number` of register `register_number`
+// dated `day` to `out`: F1753-000123.
+void AppendLokalId(int register_number, int64_t number, int32_t day, std::string& out);
+
 // Appends the decimal digits of `value` to `out`.
 inline void AppendNumber(int64_t value, std::string& out) {
   char digits[24];

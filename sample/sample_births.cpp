@@ -11,8 +11,8 @@ namespace {
 
 class BirthRecordMaker final : public SampleRecordMaker {
  public:
-  BirthRecordMaker(const SampleVocabulary& vocabulary, int64_t count, uint64_t seed)
-      : SampleRecordMaker(kBirths, vocabulary, count, seed), count_(count) {}
+  BirthRecordMaker(const SampleVocabulary& vocabulary, uint64_t seed)
+      : SampleRecordMaker(kBirths, vocabulary, seed) {}
 
  private:
   // What decides the rest of a record.
@@ -25,24 +25,28 @@ class BirthRecordMaker final : public SampleRecordMaker {
     size_t place;
   };
 
-  void Fill(const SampleSchedule::Entry& entry, std::vector<std::string>& fields) override {
-    if (twin_pending_) {
-      FillSecondTwin(fields);
+  void Fill(const ParishLives& lives, size_t index, std::vector<std::string>& fields) override {
+    const BirthEvent& event = lives.births[index];
+    const Life& child = lives.people[static_cast<size_t>(event.child)];
+    if (event.twin == 2 && twin_pending_) {
+      FillSecondTwin(child, fields);
       return;
     }
-    Frame(entry.parish, entry.day, fields);
-    father_ = nullptr;
-    Birth birth{entry.parish, entry.day, PickSex(), false, random_.Chance(0.02), 0};
-    birth.born_out_of_wedlock = random_.Chance(year() < 1800 ? 0.03 : year() < 1850 ? 0.06 : 0.09);
-    birth.place = vocabulary_.PlaceIn(birth.parish, random_);
+    const Couple& couple = lives.couples[static_cast<size_t>(event.couple)];
+    Frame(lives.parish, event.day, fields);
+    has_father_ = false;
+    Birth birth{lives.parish,    event.day,  child.sex, couple.husband == kNobody,
+                child.stillborn, child.place};
     FillDates(birth, fields);
-    FillMother(birth, fields);
-    if (!birth.born_out_of_wedlock) FillFather(birth, fields);
-    FillChild(birth, fields);
+    FillMother(birth, lives.people[static_cast<size_t>(couple.wife)], fields);
+    if (!birth.born_out_of_wedlock) {
+      FillFather(birth, lives.people[static_cast<size_t>(couple.husband)], fields);
+    }
+    FillChild(birth, child, fields);
     FillCircumstances(birth, fields);
     FillGodparents(birth, fields);
     FillRemarks(birth, fields);
-    if (!birth.stillborn && number_ < count_ && random_.Chance(0.014)) StartTwins(birth, fields);
+    if (event.twin == 1) StartTwins(birth, fields);
   }
 
   void FillDates(const Birth& birth, std::vector<std::string>& fields) {
@@ -62,56 +66,51 @@ class BirthRecordMaker final : public SampleRecordMaker {
     speller_.PlaceForms(place, fields[normal], fields[written]);
   }
 
-  // A parent's age from `low` up, the sum of two even draws; written into
-  // `field` unless the register leaves it out, as the older ones mostly do.
-  int FillAge(int low, int spread, int field, std::vector<std::string>& fields) {
-    const int age = low + random_.Between(0, spread) + random_.Between(0, spread);
+  // A parent's age, written into `field` unless the register leaves it
+  // out, as the older ones mostly do.
+  void FillAge(const Life& parent, const Birth& birth, int field,
+               std::vector<std::string>& fields) {
     const double given = year() < 1750 ? 0.25 : year() < 1800 ? 0.5 : 0.8;
-    if (!random_.Chance(given)) return age;
+    if (!random_.Chance(given)) return;
     if (random_.Chance(0.01)) {
       fields[field] = "saknas";
     } else {
-      AppendNumber(age, fields[field]);
+      AppendNumber(WholeYears(parent.born, birth.day), fields[field]);
     }
-    return age;
   }
 
-  void FillMother(const Birth& birth, std::vector<std::string>& fields) {
+  void FillMother(const Birth& birth, const Life& mother, std::vector<std::string>& fields) {
     if (random_.Chance(0.85)) {
       PickTitle(birth.born_out_of_wedlock ? kRoleUnmarriedMother : kRoleMother, 'k',
                 fields[mortitel_]);
     }
-    const int born = year() - FillAge(birth.born_out_of_wedlock ? 17 : 19, 13, moralder_, fields);
-    speller_.GivenNames('k', born, fields[morfnamn_], fields[morfnamno_]);
-    FemaleSurname(born, fields[morenamn_], fields[morenamno_]);
+    FillAge(mother, birth, moralder_, fields);
+    GivenForms(mother, fields[morfnamn_], fields[morfnamno_]);
+    SurnameForms(mother, fields[morenamn_], fields[morenamno_]);
     if (random_.Chance(0.5)) FillPlace(birth.place, morort_, mororto_, fields);
   }
 
-  void FillFather(const Birth& birth, std::vector<std::string>& fields) {
+  void FillFather(const Birth& birth, const Life& father, std::vector<std::string>& fields) {
     if (year() < 1750 && random_.Chance(0.1)) return;  // "the father unnamed"
-    const Title* title = PickTitle(kRoleFather, 'm', fields[fartitel_]);
-    const int born = year() - FillAge(22, 18, faralder_, fields);
-    father_ = &speller_.GivenNames('m', born, fields[farfnamn_], fields[farfnamno_]);
-    MaleSurname(title, born, fields[farenamn_], fields[farenamno_]);
+    PickTitle(kRoleFather, 'm', fields[fartitel_]);
+    FillAge(father, birth, faralder_, fields);
+    GivenForms(father, fields[farfnamn_], fields[farfnamno_]);
+    SurnameForms(father, fields[farenamn_], fields[farenamno_]);
+    has_father_ = true;
     if (random_.Chance(0.9)) FillPlace(birth.place, farort_, farorto_, fields);
   }
 
-  void FillChild(const Birth& birth, std::vector<std::string>& fields) {
+  void FillChild(const Birth& birth, const Life& child, std::vector<std::string>& fields) {
     fields[genus_] = birth.sex;
     if (!birth.stillborn ? random_.Chance(0.98) : random_.Chance(0.2)) {
-      speller_.GivenNames(birth.sex, year(), fields[fnamn_], fields[fnamno_]);
+      GivenForms(child, fields[fnamn_], fields[fnamno_]);
     }
-    FillChildSurname(birth.sex, fields);
+    // A child born out of wedlock is left without a surname, and in the
+    // older registers many others too.
+    if (has_father_ && random_.Chance(year() < 1750 ? 0.5 : 0.85)) {
+      SurnameForms(child, fields[enamn_], fields[enamno_]);
+    }
     if (random_.Chance(0.92)) FillPlace(birth.place, ort_, orto_, fields);
-  }
-
-  // A child born out of wedlock is mostly left without a surname, and in
-  // the older registers many others too.
-  void FillChildSurname(char sex, std::vector<std::string>& fields) {
-    child_patronymic_ = false;
-    if (father_ == nullptr || !random_.Chance(year() < 1750 ? 0.5 : 0.85)) return;
-    child_patronymic_ = ChildSurname(*father_, fields[farenamn_], fields[farenamno_],
-                                     fields[fartitel_], sex, fields[enamn_], fields[enamno_]);
   }
 
   void FillCircumstances(const Birth& birth, std::vector<std::string>& fields) {
@@ -173,34 +172,31 @@ class BirthRecordMaker final : public SampleRecordMaker {
     twin_ = fields;
     twin_parish_ = birth.parish;
     twin_day_ = birth.day;
-    twin_father_ = child_patronymic_ ? father_ : nullptr;
+    twin_surname_ = !fields[enamn_].empty();
     twin_pending_ = true;
   }
 
-  void FillSecondTwin(std::vector<std::string>& fields) {
+  void FillSecondTwin(const Life& child, std::vector<std::string>& fields) {
     twin_pending_ = false;
     fields = twin_;
     for (int i = 0; i <= status_; ++i)
       fields[i].clear();
     Frame(twin_parish_, twin_day_, fields);
-    const char sex = PickSex();
-    fields[genus_] = sex;
-    speller_.GivenNames(sex, year(), fields[fnamn_], fields[fnamno_]);
-    if (twin_father_ != nullptr) {
-      speller_.Patronymic(*twin_father_, sex, fields[enamn_], fields[enamno_]);
-    }
+    fields[genus_] = child.sex;
+    GivenForms(child, fields[fnamn_], fields[fnamno_]);
+    fields[enamn_].clear();
+    fields[enamno_].clear();
+    if (twin_surname_) SurnameForms(child, fields[enamn_], fields[enamno_]);
     fields[ovrigt_] = "Tvilling.";
     fields[reganm_].clear();
   }
 
-  const int64_t count_;
-  const FirstName* father_ = nullptr;  // the father's first given name, when named
-  bool child_patronymic_ = false;      // the child's surname is the father's patronymic
+  bool has_father_ = false;  // the record names the father
   bool twin_pending_ = false;
   std::vector<std::string> twin_;
   size_t twin_parish_ = 0;
   int32_t twin_day_ = 0;
-  const FirstName* twin_father_ = nullptr;
+  bool twin_surname_ = false;
 
   const int status_ = Field("STATUS");
   const int fodat_ = Field("FODAT");
@@ -240,8 +236,8 @@ class BirthRecordMaker final : public SampleRecordMaker {
 }  // namespace
 
 std::unique_ptr<SampleRecordMaker> MakeBirthRecordMaker(const SampleVocabulary& vocabulary,
-                                                        int64_t count, uint64_t seed) {
-  return std::make_unique<BirthRecordMaker>(vocabulary, count, seed);
+                                                        uint64_t seed) {
+  return std::make_unique<BirthRecordMaker>(vocabulary, seed);
 }
 
 }  // namespace vx

@@ -13,8 +13,8 @@ enum class Standing : uint8_t { kChild, kUnmarried, kMarried, kWidowed };
 
 class DeathRecordMaker final : public SampleRecordMaker {
  public:
-  DeathRecordMaker(const SampleVocabulary& vocabulary, int64_t count, uint64_t seed)
-      : SampleRecordMaker(kDeaths, vocabulary, count, seed) {}
+  DeathRecordMaker(const SampleVocabulary& vocabulary, uint64_t seed)
+      : SampleRecordMaker(kDeaths, vocabulary, seed) {}
 
  private:
   struct Death {
@@ -32,39 +32,26 @@ class DeathRecordMaker final : public SampleRecordMaker {
     int title, given, given_written, surname, surname_written, place, relation, sex;
   };
 
-  void Fill(const SampleSchedule::Entry& entry, std::vector<std::string>& fields) override {
-    Frame(entry.parish, entry.day, fields);
-    Death death{entry.parish, entry.day, PickSex(), 0, AgeGroup::kAdult, Standing::kChild, 0};
-    PickAge(death);
-    death.place = vocabulary_.PlaceIn(death.parish, random_);
+  void Fill(const ParishLives& lives, size_t index, std::vector<std::string>& fields) override {
+    const DeathEvent& event = lives.deaths[index];
+    const Life& person = lives.people[static_cast<size_t>(event.person)];
+    Frame(lives.parish, event.day, fields);
+    Death death{lives.parish,     event.day,        person.sex,  event.day - person.born,
+                AgeGroup::kAdult, Standing::kChild, person.place};
+    death.group = GroupOf(death.age_days);
     FillDates(death, fields);
     FillAge(death, fields);
-    FillPerson(death, fields);
+    FillPerson(death, lives, person, fields);
     FillCause(death, fields);
-    FillRelatives(death, fields);
+    FillRelatives(death, lives, person, fields);
     FillRemarks(death, fields);
   }
 
-  // Many died as infants and children, the more the earlier.
-  void PickAge(Death& death) {
-    const uint64_t roll = random_.Below(100);
-    const uint64_t infants = year() < 1850 ? 22 : 15;
-    const uint64_t children = infants + (year() < 1850 ? 15 : 12);
-    if (roll < infants) {
-      death.group = AgeGroup::kInfant;
-      death.age_days = std::min(random_.Between(0, 364), random_.Between(0, 364));
-    } else if (roll < children) {
-      death.group = AgeGroup::kChild;
-      death.age_days =
-          std::min(random_.Between(1, 14), random_.Between(1, 14)) * 365 + random_.Between(0, 364);
-    } else if (roll < children + 30) {
-      death.group = AgeGroup::kAdult;
-      death.age_days = random_.Between(15, 59) * 365 + random_.Between(0, 364);
-    } else {
-      death.group = AgeGroup::kOld;
-      death.age_days =
-          (60 + random_.Between(0, 18) + random_.Between(0, 18)) * 365 + random_.Between(0, 364);
-    }
+  static AgeGroup GroupOf(int age_days) {
+    return age_days < 365        ? AgeGroup::kInfant
+           : age_days < 15 * 365 ? AgeGroup::kChild
+           : age_days < 60 * 365 ? AgeGroup::kAdult
+                                 : AgeGroup::kOld;
   }
 
   void FillDates(const Death& death, std::vector<std::string>& fields) {
@@ -111,32 +98,38 @@ class DeathRecordMaker final : public SampleRecordMaker {
     }
   }
 
-  void FillPerson(Death& death, std::vector<std::string>& fields) {
+  void FillPerson(Death& death, const ParishLives& lives, const Life& person,
+                  std::vector<std::string>& fields) {
     fields[genus_] = death.sex;
     const bool child = death.group <= AgeGroup::kChild;
     const Title* title = nullptr;
     if (random_.Chance(child ? 0.6 : 0.9)) {
       title = PickTitle(child ? kRoleDeadChild : kRoleDeadAdult, death.sex, fields[titel_]);
     }
-    death.standing = child ? Standing::kChild : StandingOf(title, death);
+    death.standing = child ? Standing::kChild : StandingOf(lives, person, title, death);
     const bool unbaptised = death.age_days < 7 && random_.Chance(0.5);
-    const int born = BirthYear(death);
-    if (!unbaptised) speller_.GivenNames(death.sex, born, fields[fnamn_], fields[fnamno_]);
+    if (!unbaptised) GivenForms(person, fields[fnamn_], fields[fnamno_]);
     const bool soldier = title != nullptr && title->title.find("soldat") != std::string::npos;
     if (child || (death.standing == Standing::kUnmarried && !soldier && random_.Chance(0.3))) {
-      FillSurnameFromFather(death, fields);
-    } else if (death.sex == 'm') {
-      MaleSurname(title, born, fields[enamn_], fields[enamno_]);
+      FillSurnameFromFather(death, lives, person, fields);
     } else {
-      FemaleSurname(born, fields[enamn_], fields[enamno_]);
+      SurnameForms(person, fields[enamn_], fields[enamno_]);
     }
     if (random_.Chance(0.92)) speller_.PlaceForms(death.place, fields[ort_], fields[orto_]);
   }
 
   // Names the father as the first relative and gives the dead his
-  // patronymic or family name.
-  void FillSurnameFromFather(const Death& death, std::vector<std::string>& fields) {
-    if (!random_.Chance(0.9)) return;
+  // patronymic or family name; a father the lives do not know is made up,
+  // but a child born out of wedlock has none.
+  void FillSurnameFromFather(const Death& death, const ParishLives& lives, const Life& person,
+                             std::vector<std::string>& fields) {
+    if (!random_.Chance(0.9) || (person.father == kNobody && person.mother != kNobody)) return;
+    if (person.father != kNobody) {
+      FillKnownRelative("fader", lives.people[static_cast<size_t>(person.father)], fields,
+                        relative1_);
+      SurnameForms(person, fields[enamn_], fields[enamno_]);
+      return;
+    }
     const FirstName& father =
         FillRelative(death, "fader", 'm', kRoleFather, BirthYear(death) - random_.Between(22, 45),
                      fields, relative1_);
@@ -151,8 +144,22 @@ class DeathRecordMaker final : public SampleRecordMaker {
     return BirthYear(death) + random_.Between(-8, 6) * (death.sex == 'k' ? 1 : -1);
   }
 
-  // The title tells the standing when it can (hustru, änka, piga, dräng);
-  // otherwise the age makes widowhood likelier.
+  // A life of the parish is married, widowed or unmarried as it was lived;
+  // for someone from elsewhere the title tells the standing when it can
+  // (hustru, änka, piga, dräng), otherwise the age makes widowhood likelier.
+  Standing StandingOf(const ParishLives& lives, const Life& person, const Title* title,
+                      const Death& death) {
+    if (person.spouse != kNobody) {
+      return lives.people[static_cast<size_t>(person.spouse)].died <= death.day
+                 ? Standing::kWidowed
+                 : Standing::kMarried;
+    }
+    if (person.birth != kNobody || person.father != kNobody || person.mother != kNobody) {
+      return Standing::kUnmarried;
+    }
+    return StandingOf(title, death);
+  }
+
   Standing StandingOf(const Title* title, const Death& death) {
     if (title != nullptr) {
       const std::string& name = title->title;
@@ -172,31 +179,49 @@ class DeathRecordMaker final : public SampleRecordMaker {
   }
 
   // Besides a father named already: a child's mother, a spouse or a late
-  // spouse.
-  void FillRelatives(const Death& death, std::vector<std::string>& fields) {
+  // spouse; those the lives do not know are made up.
+  void FillRelatives(const Death& death, const ParishLives& lives, const Life& person,
+                     std::vector<std::string>& fields) {
     const bool father_named = !fields[relative1_.relation].empty();
     if (death.standing == Standing::kChild || father_named) {
       if (death.standing == Standing::kChild && random_.Chance(father_named ? 0.5 : 0.3)) {
-        FillRelative(death, "moder", 'k', kRoleMother, BirthYear(death) - random_.Between(18, 42),
-                     fields, father_named ? relative2_ : relative1_);
+        const RelativeFields& slots = father_named ? relative2_ : relative1_;
+        if (person.mother != kNobody) {
+          FillKnownRelative("moder", lives.people[static_cast<size_t>(person.mother)], fields,
+                            slots);
+        } else {
+          FillRelative(death, "moder", 'k', kRoleMother, BirthYear(death) - random_.Between(18, 42),
+                       fields, slots);
+        }
       }
       return;
     }
     if (!random_.Chance(year() < 1750 ? 0.6 : 0.85)) return;
+    if (death.standing != Standing::kMarried && death.standing != Standing::kWidowed) return;
     const char other = death.sex == 'm' ? 'k' : 'm';
-    const uint32_t role = other == 'm' ? kRoleFather : kRoleMother;
-    switch (death.standing) {
-      case Standing::kMarried:
-        FillRelative(death, other == 'm' ? "man" : "hustru", other, role, SpouseBirthYear(death),
-                     fields, relative1_);
-        break;
-      case Standing::kWidowed:
-        FillRelative(death, other == 'm' ? "änka efter" : "änkling efter", other, role,
-                     SpouseBirthYear(death), fields, relative1_);
-        break;
-      default:
-        break;
+    const char* relation = death.standing == Standing::kMarried
+                               ? (other == 'm' ? "man" : "hustru")
+                               : (other == 'm' ? "änka efter" : "änkling efter");
+    if (person.spouse != kNobody) {
+      FillKnownRelative(relation, lives.people[static_cast<size_t>(person.spouse)], fields,
+                        relative1_);
+    } else {
+      FillRelative(death, relation, other, other == 'm' ? kRoleFather : kRoleMother,
+                   SpouseBirthYear(death), fields, relative1_);
     }
+  }
+
+  // Fills one relative the lives know.
+  void FillKnownRelative(const char* relation, const Life& who, std::vector<std::string>& fields,
+                         const RelativeFields& slots) {
+    fields[slots.relation] = relation;
+    fields[slots.sex] = who.sex;
+    if (random_.Chance(0.7)) {
+      PickTitle(who.sex == 'm' ? kRoleFather : kRoleMother, who.sex, fields[slots.title]);
+    }
+    GivenForms(who, fields[slots.given], fields[slots.given_written]);
+    SurnameForms(who, fields[slots.surname], fields[slots.surname_written]);
+    if (random_.Chance(0.6)) fields[slots.place] = vocabulary_.data().places[who.place].name;
   }
 
   // Fills one relative; returns the relative's first given name.
@@ -258,8 +283,8 @@ class DeathRecordMaker final : public SampleRecordMaker {
 }  // namespace
 
 std::unique_ptr<SampleRecordMaker> MakeDeathRecordMaker(const SampleVocabulary& vocabulary,
-                                                        int64_t count, uint64_t seed) {
-  return std::make_unique<DeathRecordMaker>(vocabulary, count, seed);
+                                                        uint64_t seed) {
+  return std::make_unique<DeathRecordMaker>(vocabulary, seed);
 }
 
 }  // namespace vx

@@ -9,21 +9,27 @@ namespace {
 
 class MarriageRecordMaker final : public SampleRecordMaker {
  public:
-  MarriageRecordMaker(const SampleVocabulary& vocabulary, int64_t count, uint64_t seed)
-      : SampleRecordMaker(kMarriages, vocabulary, count, seed) {}
+  MarriageRecordMaker(const SampleVocabulary& vocabulary, uint64_t seed)
+      : SampleRecordMaker(kMarriages, vocabulary, seed) {}
 
  private:
-  void Fill(const SampleSchedule::Entry& entry, std::vector<std::string>& fields) override {
-    Frame(entry.parish, entry.day, fields);
+  void Fill(const ParishLives& lives, size_t index, std::vector<std::string>& fields) override {
+    const MarriageEvent& event = lives.marriages[index];
+    const Couple& couple = lives.couples[static_cast<size_t>(event.couple)];
+    const Life& groom = lives.people[static_cast<size_t>(couple.husband)];
+    const Life& bride = lives.people[static_cast<size_t>(couple.wife)];
+    Frame(lives.parish, event.day, fields);
     const bool married_here = random_.Chance(0.93);
-    const bool widow = random_.Chance(0.08);
-    if (married_here) AppendStoredDate(entry.day, PickDateForm(0.01, random_), fields[vigddat_]);
+    // A bride from elsewhere of thirty or more is now and then a widow.
+    const int bride_age = WholeYears(bride.born, event.day);
+    const bool widow = bride.birth == kNobody && bride_age >= 30 && random_.Chance(0.4);
+    if (married_here) AppendStoredDate(event.day, PickDateForm(0.01, random_), fields[vigddat_]);
     if (!married_here || random_.Chance(year() < 1750 ? 0.4 : 0.75)) {
-      FillBanns(entry.day, fields[lysndat_]);
+      FillBanns(event.day, fields[lysndat_]);
     }
-    FillMan(entry.parish, fields);
-    FillWoman(entry.parish, widow, fields);
-    FillRemarks(entry.parish, !married_here ? "ej_vigda" : widow ? "anka" : "", fields);
+    FillMan(groom, WholeYears(groom.born, event.day), fields);
+    FillWoman(bride, bride_age, widow, fields);
+    FillRemarks(lives.parish, !married_here ? "ej_vigda" : widow ? "anka" : "", fields);
   }
 
   // The banns were read on three Sundays, the last at least a week before
@@ -43,37 +49,25 @@ class MarriageRecordMaker final : public SampleRecordMaker {
 
   bool AgesGiven() { return random_.Chance(year() < 1750 ? 0.3 : year() < 1800 ? 0.6 : 0.9); }
 
-  void FillMan(size_t parish, std::vector<std::string>& fields) {
-    const Title* title =
-        random_.Chance(0.9) ? PickTitle(kRoleGroom, 'm', fields[mtitel_]) : nullptr;
-    const int extra = random_.Chance(0.15) ? random_.Between(0, 25) : 0;
-    const int age = 20 + random_.Between(0, 8) + random_.Between(0, 8) + extra;
+  void FillMan(const Life& groom, int age, std::vector<std::string>& fields) {
+    if (random_.Chance(0.9)) PickTitle(kRoleGroom, 'm', fields[mtitel_]);
     if (AgesGiven()) AppendNumber(age, fields[malder_]);
-    if (!random_.Chance(0.003))
-      speller_.GivenNames('m', year() - age, fields[mfnamn_], fields[mfnamno_]);
-    MaleSurname(title, year() - age, fields[menamn_], fields[menamno_]);
-    if (random_.Chance(0.9)) {
-      speller_.PlaceForms(PickPlace(parish, 0.25), fields[mort_], fields[morto_]);
-    }
+    if (!random_.Chance(0.003)) GivenForms(groom, fields[mfnamn_], fields[mfnamno_]);
+    SurnameForms(groom, fields[menamn_], fields[menamno_]);
+    if (random_.Chance(0.9)) speller_.PlaceForms(groom.place, fields[mort_], fields[morto_]);
   }
 
-  void FillWoman(size_t parish, bool widow, std::vector<std::string>& fields) {
+  // A bride keeps her own surname.
+  void FillWoman(const Life& bride, int age, bool widow, std::vector<std::string>& fields) {
     if (widow) {
       fields[ktitel_] = "änka";
     } else if (random_.Chance(0.85)) {
       PickTitle(kRoleBride, 'k', fields[ktitel_]);
     }
-    const int extra = widow                 ? random_.Between(5, 20)
-                      : random_.Chance(0.1) ? random_.Between(0, 15)
-                                            : 0;
-    const int age = 19 + random_.Between(0, 6) + random_.Between(0, 6) + extra;
     if (AgesGiven()) AppendNumber(age, fields[kalder_]);
-    if (!random_.Chance(0.005))
-      speller_.GivenNames('k', year() - age, fields[kfnamn_], fields[kfnamno_]);
-    FemaleSurname(year() - age, fields[kenamn_], fields[kenamno_]);
-    if (random_.Chance(0.92)) {
-      speller_.PlaceForms(PickPlace(parish, 0.1), fields[kort_], fields[korto_]);
-    }
+    if (!random_.Chance(0.005)) GivenForms(bride, fields[kfnamn_], fields[kfnamno_]);
+    SurnameForms(bride, fields[kenamn_], fields[kenamno_]);
+    if (random_.Chance(0.92)) speller_.PlaceForms(bride.place, fields[kort_], fields[korto_]);
   }
 
   void FillRemarks(size_t parish, const char* condition, std::vector<std::string>& fields) {
@@ -111,8 +105,8 @@ class MarriageRecordMaker final : public SampleRecordMaker {
 }  // namespace
 
 std::unique_ptr<SampleRecordMaker> MakeMarriageRecordMaker(const SampleVocabulary& vocabulary,
-                                                           int64_t count, uint64_t seed) {
-  return std::make_unique<MarriageRecordMaker>(vocabulary, count, seed);
+                                                           uint64_t seed) {
+  return std::make_unique<MarriageRecordMaker>(vocabulary, seed);
 }
 
 }  // namespace vx

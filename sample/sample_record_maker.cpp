@@ -20,20 +20,44 @@ uint64_t RegisterSeed(uint64_t seed, int register_number) {
 }  // namespace
 
 SampleRecordMaker::SampleRecordMaker(int register_number, const SampleVocabulary& vocabulary,
-                                     int64_t count, uint64_t seed)
+                                     uint64_t seed)
     : register_number_(register_number),
       vocabulary_(vocabulary),
       random_(RegisterSeed(seed, register_number)),
       speller_(vocabulary, random_),
-      remarks_(vocabulary, speller_, random_),
-      schedule_(vocabulary.data(), count) {}
+      remarks_(vocabulary, speller_, random_) {}
 
-void SampleRecordMaker::Next(std::vector<std::string>& fields) {
+void SampleRecordMaker::Next(const ParishLives& lives, size_t index,
+                             std::vector<std::string>& fields) {
   fields.resize(RegisterLabels(register_number_).size());
   for (std::string& field : fields)
     field.clear();
   ++number_;
-  Fill(schedule_.Next(random_), fields);
+  Fill(lives, index, fields);
+}
+
+void SampleRecordMaker::GivenForms(const Life& life, std::string& normal, std::string& written) {
+  const std::vector<FirstName>& names =
+      life.sex == 'k' ? vocabulary_.data().women : vocabulary_.data().men;
+  if (life.given[0] == 0) return;
+  speller_.GivenForms(names[life.given[0] - 1u],
+                      life.given[1] != 0 ? &names[life.given[1] - 1u] : nullptr, normal, written);
+}
+
+void SampleRecordMaker::SurnameForms(const Life& life, std::string& normal, std::string& written) {
+  if (life.surname != 0) {
+    speller_.SurnameForms(vocabulary_.data().surnames[life.surname - 1u], normal, written);
+  } else if (life.patronymic != 0) {
+    speller_.Patronymic(vocabulary_.data().men[life.patronymic - 1u], life.sex, normal, written);
+  }
+}
+
+int WholeYears(int32_t born, int32_t day) {
+  const CivilDate from = DateOfDay(born);
+  const CivilDate to = DateOfDay(day);
+  const bool before_birthday =
+      to.month < from.month || (to.month == from.month && to.day < from.day);
+  return to.year - from.year - (before_birthday ? 1 : 0);
 }
 
 void SampleRecordMaker::Frame(size_t parish, int32_t day, std::vector<std::string>& fields) {
@@ -99,11 +123,6 @@ const Title* SampleRecordMaker::PickTitle(uint32_t role, char sex, std::string& 
   const Title& title = vocabulary_.TitleFor(role, sex, random_);
   out = title.title;
   return &title;
-}
-
-size_t SampleRecordMaker::PickPlace(size_t parish, double elsewhere) {
-  if (random_.Chance(elsewhere)) parish = vocabulary_.AnyParish(random_);
-  return vocabulary_.PlaceIn(parish, random_);
 }
 
 }  // namespace vx

@@ -1,7 +1,9 @@
 // Makes the records of one register of the sample source, one after
-// another: the base of the birth, marriage and death record makers, with
-// what they share (the schedule of parishes and days, the frame of each
-// record, names, surnames, titles and remarks).
+// another, from the events of the lives of a parish (sample_lives.h): the
+// base of the birth, marriage and death record makers, with what they
+// share (the frame of each record, the names of the people as each record
+// spells them, surnames of people the lives do not hold, titles and
+// remarks).
 #ifndef VX_SAMPLE_SAMPLE_RECORD_MAKER_H_
 #define VX_SAMPLE_SAMPLE_RECORD_MAKER_H_
 
@@ -13,30 +15,32 @@
 
 #include "sample/name_speller.h"
 #include "sample/remark_writer.h"
+#include "sample/sample_lives.h"
 #include "sample/sample_random.h"
-#include "sample/sample_schedule.h"
 #include "sample/sample_vocabulary.h"
 
 namespace vx {
 
 class SampleRecordMaker {
  public:
-  // Maker of `count` records of register `register_number` (1..3); the
-  // records depend only on the vocabulary, `count` and `seed`.
-  SampleRecordMaker(int register_number, const SampleVocabulary& vocabulary, int64_t count,
-                    uint64_t seed);
+  // Maker of the records of register `register_number` (1..3); the
+  // records depend only on the vocabulary, the lives and `seed`.
+  SampleRecordMaker(int register_number, const SampleVocabulary& vocabulary, uint64_t seed);
   virtual ~SampleRecordMaker() = default;
   SampleRecordMaker(const SampleRecordMaker&) = delete;
   SampleRecordMaker& operator=(const SampleRecordMaker&) = delete;
 
   // Sets `fields` to one value per label of the register, in label order,
-  // holding the next record. At most `count` calls.
-  void Next(std::vector<std::string>& fields);
+  // holding the next record: the register's event `index` of `lives`.
+  void Next(const ParishLives& lives, size_t index, std::vector<std::string>& fields);
+
+  // The number of the record made last (1-based, over all parishes).
+  int64_t number() const { return number_; }
 
  protected:
-  // Fills the register's fields for an event in `entry`'s parish and day;
-  // `fields` are empty. Must call Frame().
-  virtual void Fill(const SampleSchedule::Entry& entry, std::vector<std::string>& fields) = 0;
+  // Fills the register's fields for event `index` of `lives`; `fields` are
+  // empty. Must call Frame().
+  virtual void Fill(const ParishLives& lives, size_t index, std::vector<std::string>& fields) = 0;
 
   // Fills the frame (fields 0..7) and sets the year of the record.
   void Frame(size_t parish, int32_t day, std::vector<std::string>& fields);
@@ -64,8 +68,10 @@ class SampleRecordMaker {
   const Title* PickTitle(uint32_t role, char sex, std::string& out);
   // 'm' or 'k', boys a little more often.
   char PickSex() { return random_.Below(1000) < 512 ? 'm' : 'k'; }
-  // A place of `parish`, or now and then of another parish of the region.
-  size_t PickPlace(size_t parish, double elsewhere);
+
+  // The first names and the surname of `life` as this record spells them.
+  void GivenForms(const Life& life, std::string& normal, std::string& written);
+  void SurnameForms(const Life& life, std::string& normal, std::string& written);
 
   int year() const { return speller_.year(); }
 
@@ -74,16 +80,18 @@ class SampleRecordMaker {
   SampleRandom random_;
   NameSpeller speller_;
   RemarkWriter remarks_;
-  SampleSchedule schedule_;
   int64_t number_ = 0;
 };
 
+// Whole years of age on day `day` of someone born on day `born`.
+int WholeYears(int32_t born, int32_t day);
+
 std::unique_ptr<SampleRecordMaker> MakeBirthRecordMaker(const SampleVocabulary& vocabulary,
-                                                        int64_t count, uint64_t seed);
+                                                        uint64_t seed);
 std::unique_ptr<SampleRecordMaker> MakeMarriageRecordMaker(const SampleVocabulary& vocabulary,
-                                                           int64_t count, uint64_t seed);
+                                                           uint64_t seed);
 std::unique_ptr<SampleRecordMaker> MakeDeathRecordMaker(const SampleVocabulary& vocabulary,
-                                                        int64_t count, uint64_t seed);
+                                                        uint64_t seed);
 
 }  // namespace vx
 

@@ -6,9 +6,11 @@
 // The folder holds fodda.csv, vigda.csv and doda.csv (UTF-8 without BOM,
 // ';'-delimited, LF line ends, a header row naming every field of the
 // register by its label without the kind digit, RFC 4180 quoting),
-// register.txt and hjalp/HJ000.txt ... hjalp/HJ008.txt and hjalp/HJ005A.txt, with
+// register.txt and hjalp/HJ000.txt ... hjalp/HJ009.txt and hjalp/HJ005A.txt, with
 // their English versions in hjalp/en/.
-// The same options always give the same bytes.
+// The records are those of simulated lives (sample_lives.h), and
+// samband.tsv beside them says which belong together (life_links.h). The
+// same options always give the same bytes.
 #ifndef VX_SAMPLE_SAMPLE_SOURCE_H_
 #define VX_SAMPLE_SAMPLE_SOURCE_H_
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "resulttable/hit_counter.h"
+#include "theme/theme.h"
 
 namespace vx {
 namespace {
@@ -22,7 +23,9 @@ void LayOutHeading(MainLayout& m, int W, int headings_left) {
   const int width = W - left - 40;
   m.hrublabel = {left, 18, width, 36};
   m.urublabel = {left + 2, 58, width, 22};
-  m.helpknapp = {W - 2 - kHelpButton.width, 4, kHelpButton.width, kHelpButton.height};
+  // Under the head rule, left of the corner ornament.
+  m.helpknapp = {W - theme::kCornerOrnament - kHelpButton.width, theme::kHeadRuleBottom + 2,
+                 kHelpButton.width, kHelpButton.height};
 }
 
 void LayOutBottomRow(MainLayout& m, int W, int H) {
@@ -107,7 +110,7 @@ MainLayout LayOutMainWindow(int width, int height, const MainLayoutFit& fit) {
   LayOutTable(m, half, H, fit);
   LayOutRecord(m, half, W, fit.record_label_width);
   UnderPanel<3>(m.tabellpanel, {&m.rensaknapp, &m.kopilistaknapp, &m.exportknapp});
-  UnderPanel<3>(m.huvpost, {&m.postskrivknapp, &m.kopipostknapp, &m.postejknapp});
+  UnderPanel<4>(m.huvpost, {&m.postskrivknapp, &m.kopipostknapp, &m.postejknapp, &m.sambandknapp});
   assert(m.synliga >= 1 && m.synliga * kTableRowHeight == m.persontab.height);
   assert(LayoutFault(m.Panels()).empty());
   assert(m.table_tab_end + kTabEndRoom <= m.tabellpanel.width);
@@ -138,7 +141,8 @@ std::vector<PanelLayout> MainLayout::Panels() const {
         {"exportknapp", exportknapp},
         {"postskrivknapp", postskrivknapp},
         {"kopipostknapp", kopipostknapp},
-        {"postejknapp", postejknapp}}},
+        {"postejknapp", postejknapp},
+        {"sambandknapp", sambandknapp}}},
       {"tabellpanel",
        {tabellpanel.width, tabellpanel.height},
        {{"foddavalknapp", valknappar[0]},

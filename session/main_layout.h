@@ -64,7 +64,7 @@ struct MainLayout {
   Rect omknapp, avslutaknapp;
   Rect tabellpanel, huvpost;
   Rect rensaknapp, kopilistaknapp, exportknapp;
-  Rect postskrivknapp, kopipostknapp, postejknapp;
+  Rect postskrivknapp, kopipostknapp, postejknapp, sambandknapp;
   // In tabellpanel: its tab reaches at least to table_tab_end.
   int table_tab_end = 0;
   std::array<Rect, 3> valknappar;

@@ -85,6 +85,13 @@ inline constexpr Rgb kSpeck{0x5A, 0x46, 0x2D};
 inline constexpr char kSerif[] = "Times New Roman";
 inline constexpr char kSans[] = "Arial";
 
+// The windows' paper: a double rule across the top (rows kHeadRuleTop to
+// kHeadRuleBottom - 1) and an ornament kCornerOrnament pixels square in
+// each corner. Controls keep clear of both.
+inline constexpr int kHeadRuleTop = 3;
+inline constexpr int kHeadRuleBottom = 6;
+inline constexpr int kCornerOrnament = 14;
+
 // Pixel sizes are device-independent pixels; point sizes are points at
 // kScreenDpi on the screen and at the printer's resolution on paper.
 enum class FontUnit { kPixels, kPoints };

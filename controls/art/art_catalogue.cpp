@@ -4,7 +4,8 @@
 //   1024 x 768; their tiles cover it. The print dialog's tile covers
 //   800 x 600, more than the dialog needs.
 // - The word picker (358 x 398) and the normalisation view (471 x 398)
-//   share "namnlista": 480 x 400.
+//   share "namnlista": 480 x 400; "Möjliga samband" (700 x 410) has
+//   "sambandbak", 720 x 420.
 // - The result table's frame grows with the window: at most 609 wide (half
 //   of 1279 less 30) and under 1000 high; the record panel is at most 628
 //   wide and 4 lower. Their frames are 640 x 1024. The tile "flikbak",
@@ -85,6 +86,13 @@ const ArtPicture kPictures[] = {
      {480, 400},
      {},
      PaintPickerBackground},
+    {"sambandbak",
+     "Bakgrund för möjliga samband",
+     K::kTile,
+     "",
+     {720, 420},
+     {},
+     PaintLinkBackground},
     {"hjalpbak", "Bakgrund för hjälptexter", K::kTile, "", {1024, 768}, {}, PaintHelpBackground},
     {"srivbak", "Bakgrund för utskrift", K::kTile, "", {800, 600}, {}, PaintPrintBackground},
 
@@ -122,6 +130,7 @@ const ArtPicture kPictures[] = {
     {"knskriv", "Skriv ut", K::kFigure, "", {16, 16}, {}, PaintPrintPictogram},
     {"knkopiera", "Kopiera till urklipp", K::kFigure, "", {16, 16}, {}, PaintCopyPictogram},
     {"knexport", "Spara träffarna som fil", K::kFigure, "", {16, 16}, {}, PaintExportPictogram},
+    {"knsamband", "Möjliga samband", K::kFigure, "", {16, 16}, {}, PaintLinkPictogram},
     {"knbort", "Välj bort personen", K::kFigure, "", {16, 16}, {}, PaintRemovePictogram},
     {"knavsluta", "Avsluta", K::kFigure, "", {16, 16}, {}, PaintExitPictogram},
     {"knom", "Om registret", K::kFigure, "", {16, 16}, {}, PaintAboutPictogram},

@@ -9,8 +9,9 @@ namespace {
 // The head rule of a ledger page: two thin lines across the top edge, in the
 // window's accent. They run the full width, so a window that grows keeps them.
 void DrawHeadRule(QPainter& p, QSizeF size, const QColor& accent) {
-  p.fillRect(QRectF(0, 3, size.width(), kRule), accent);
-  p.fillRect(QRectF(0, 5, size.width(), kRule), Mix(accent, kPaper, 0.45));
+  p.fillRect(QRectF(0, theme::kHeadRuleTop, size.width(), kRule), accent);
+  p.fillRect(QRectF(0, theme::kHeadRuleBottom - kRule, size.width(), kRule),
+             Mix(accent, kPaper, 0.45));
 }
 
 void PaintForm(QPainter& p, QSizeF size, uint32_t seed, const QColor& accent) {
@@ -55,6 +56,10 @@ void PaintPickerBackground(QPainter& p, QSizeF size) {
 void PaintHelpBackground(QPainter& p, QSizeF size) {
   FillPaper(p, QRectF(QPointF(0, 0), size), kPaper, 0x0808, 7.0);
   DrawHeadRule(p, size, kInk);
+}
+
+void PaintLinkBackground(QPainter& p, QSizeF size) {
+  PaintForm(p, size, 0x0A0A, kInk);
 }
 
 void PaintPrintBackground(QPainter& p, QSizeF size) {

@@ -15,6 +15,7 @@ void PaintMarriageFormBackground(QPainter& p, QSizeF size);  // sokvigda
 void PaintDeathFormBackground(QPainter& p, QSizeF size);     // sokdoda
 void PaintFreeSearchBackground(QPainter& p, QSizeF size);    // sokalla
 void PaintPickerBackground(QPainter& p, QSizeF size);        // namnlista
+void PaintLinkBackground(QPainter& p, QSizeF size);          // sambandbak
 void PaintHelpBackground(QPainter& p, QSizeF size);          // hjalpbak
 void PaintPrintBackground(QPainter& p, QSizeF size);         // srivbak
 

@@ -75,6 +75,18 @@ void PaintExportPictogram(QPainter& p, QSizeF size) {
   p.drawPolyline(QPolygonF({QPointF(11.5, 5), QPointF(14.5, 8), QPointF(11.5, 11)}));
 }
 
+// Two sheets joined by a green link: the records of the same life.
+void PaintLinkPictogram(QPainter& p, QSizeF size) {
+  Begin(p, size);
+  Sheet(p, QRectF(0.5, 1.5, 6.5, 8.5));
+  Sheet(p, QRectF(9, 6, 6.5, 8.5));
+  p.setPen(QPen(kGreen, kStroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  QPainterPath link(QPointF(4, 10.5));
+  link.cubicTo(4, 14.5, 12, 1.5, 12, 5.5);
+  p.drawPath(link);
+}
+
 // A person with a red cross beside: take the person off the list.
 void PaintRemovePictogram(QPainter& p, QSizeF size) {
   Begin(p, size);

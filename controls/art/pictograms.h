@@ -13,6 +13,7 @@ void PaintClearPictogram(QPainter& p, QSizeF size);   // knrensa
 void PaintPrintPictogram(QPainter& p, QSizeF size);   // knskriv
 void PaintCopyPictogram(QPainter& p, QSizeF size);    // knkopiera
 void PaintExportPictogram(QPainter& p, QSizeF size);  // knexport
+void PaintLinkPictogram(QPainter& p, QSizeF size);    // knsamband
 void PaintRemovePictogram(QPainter& p, QSizeF size);  // knbort
 void PaintExitPictogram(QPainter& p, QSizeF size);    // knavsluta
 void PaintAboutPictogram(QPainter& p, QSizeF size);   // knom

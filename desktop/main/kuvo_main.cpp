@@ -10,6 +10,7 @@
 #include "controls/message_boxes.h"
 #include "controls/qt_translations.h"
 #include "desktop/main/main_window.h"
+#include "engine/util/version.h"
 #include "language/language.h"
 
 namespace {
@@ -55,7 +56,7 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName("kuvo");
-  QApplication::setApplicationDisplayName("Tovik Valdrisen");
+  QApplication::setApplicationDisplayName(vx::kProgramName);
   // The installed desktop entry kuvo.desktop: its name and icon on the
   // desktop's task bar.
   QApplication::setDesktopFileName("kuvo");

@@ -136,6 +136,7 @@ void CreateButtons(MainControls& c) {
       Command(p, "", "Kopiera till urklipp", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   c.postskrivknapp =
       Command(p, "", "Skriv ut personen", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+  c.sambandknapp = Command(p, "", "Möjliga samband", QKeySequence(Qt::CTRL | Qt::Key_K));
   const char* search[] = {"Födda", "Vigda", "Döda", "Fritext"};
   const char* search_hint[] = {"Sök bland födda", "Sök bland vigda", "Sök bland döda",
                                "Sök i all text i alla register"};
@@ -146,10 +147,10 @@ void CreateButtons(MainControls& c) {
   c.omknapp = Command(p, "Om", "Om registret", QKeySequence(Qt::CTRL | Qt::Key_I));
   c.avslutaknapp = Command(p, "Avsluta", "Avsluta programmet", QKeySequence(Qt::CTRL | Qt::Key_Q));
   for (Tspecbut* b : {c.rensaknapp, c.kopilistaknapp, c.exportknapp, c.postejknapp, c.kopipostknapp,
-                      c.postskrivknapp})
+                      c.postskrivknapp, c.sambandknapp})
     b->setAccessibleName(b->hint());
-  for (Tspecbut* b :
-       {c.kopilistaknapp, c.exportknapp, c.postejknapp, c.kopipostknapp, c.postskrivknapp})
+  for (Tspecbut* b : {c.kopilistaknapp, c.exportknapp, c.postejknapp, c.kopipostknapp,
+                      c.postskrivknapp, c.sambandknapp})
     b->setEnabled(false);
 }
 
@@ -184,11 +185,11 @@ void AttachPictures(MainControls& c, PictureSet& pictures) {
     const char* pictogram;
   };
   const Face faces[] = {
-      {c.rensaknapp, "knrensa"},    {c.kopilistaknapp, "knlista"},  {c.exportknapp, "knexport"},
-      {c.postejknapp, "knbort"},    {c.kopipostknapp, "knkopiera"}, {c.postskrivknapp, "knskriv"},
-      {c.sokknappar[0], "knsok"},   {c.sokknappar[1], "knsok"},     {c.sokknappar[2], "knsok"},
-      {c.sokknappar[3], "knsok"},   {c.skrivknapp, "knskriv"},      {c.omknapp, "knom"},
-      {c.avslutaknapp, "knavsluta"}};
+      {c.rensaknapp, "knrensa"},     {c.kopilistaknapp, "knlista"},  {c.exportknapp, "knexport"},
+      {c.postejknapp, "knbort"},     {c.kopipostknapp, "knkopiera"}, {c.postskrivknapp, "knskriv"},
+      {c.sambandknapp, "knsamband"}, {c.sokknappar[0], "knsok"},     {c.sokknappar[1], "knsok"},
+      {c.sokknappar[2], "knsok"},    {c.sokknappar[3], "knsok"},     {c.skrivknapp, "knskriv"},
+      {c.omknapp, "knom"},           {c.avslutaknapp, "knavsluta"}};
   const qreal ratio = c.huvudpanel->devicePixelRatioF();
   for (const Face& face : faces) {
     face.button->setBitm(CommandFace(pictures.mainfigur(), face.pictogram,
@@ -231,6 +232,7 @@ void ApplyMainLayout(MainControls& c, const MainLayout& m) {
   place(c.postskrivknapp, m.postskrivknapp);
   place(c.kopipostknapp, m.kopipostknapp);
   place(c.postejknapp, m.postejknapp);
+  place(c.sambandknapp, m.sambandknapp);
 }
 
 }  // namespace vx

@@ -50,6 +50,7 @@ struct MainControls {
   Tspecbut* postejknapp = nullptr;
   Tspecbut* kopipostknapp = nullptr;
   Tspecbut* postskrivknapp = nullptr;
+  Tspecbut* sambandknapp = nullptr;  // the records of the same life
 
   // sokfknapp, sokvknapp, sokdknapp (registers 1..3), then sokaknapp.
   std::array<Tspecbut*, 4> sokknappar{};

@@ -14,6 +14,7 @@
 #include "catalogue/catalogue_declaration.h"
 #include "controls/qt_rect.h"
 #include "controls/screen_text.h"
+#include "desktop/linking/link_window.h"
 #include "desktop/output/print_dialog.h"
 #include "desktop/output/text_window.h"
 #include "desktop/search/free_text_window.h"
@@ -21,6 +22,7 @@
 #include "desktop/search/picker_window.h"
 #include "desktop/search/search_form_window.h"
 #include "engine/util/message_sink.h"
+#include "engine/util/version.h"
 #include "records/clipboard_text.h"
 
 namespace vx {
@@ -45,7 +47,7 @@ class Tmain_form::Hooks : public ShellHooks {
 
 Tmain_form::Tmain_form(std::filesystem::path ini, QWidget* parent)
     : QWidget(parent), ini_(std::move(ini)) {
-  setWindowTitle("Valdrisen");
+  setWindowTitle(kProgramName);
   setMinimumSize(kMainMinimum.width, kMainMinimum.height);
   setMaximumSize(kMainMaximum.width, kMainMaximum.height);
   resize(kMainDesign.width, kMainDesign.height);
@@ -93,6 +95,7 @@ void Tmain_form::FirstShow() {
     connect(handle, &QWindow::screenChanged, this, &Tmain_form::ScreenChanged);
   textform_ = std::make_unique<Ttextform>(session_, *pictures_, this);
   CreateSearchWindows();
+  links_ = std::make_unique<LinkWindow>(*pictures_, textform_.get(), this);
   print_form_ =
       std::make_unique<Tskriv_form>(session_, *printer_, *pictures_, textform_.get(), this);
 }
@@ -219,6 +222,7 @@ void Tmain_form::ConnectCommands() {
   connect(c_.exportknapp, &ButtonBase::Tryckt, this, &Tmain_form::ExportHits);
   connect(c_.skrivknapp, &ButtonBase::Tryckt, this, &Tmain_form::OpenPrintDialog);
   connect(c_.postskrivknapp, &ButtonBase::Tryckt, this, &Tmain_form::PrintRecord);
+  connect(c_.sambandknapp, &ButtonBase::Tryckt, this, &Tmain_form::ShowLinks);
   connect(c_.helpknapp, &ButtonBase::Click, this, [this] { ShowHelpText("HJ001"); });
   connect(c_.omknapp, &ButtonBase::Click, this, [this] { ShowHelpText("OM"); });
   connect(c_.tovikknapp, &ButtonBase::Click, this, [this] { ShowHelpText("HJ000"); });
@@ -248,10 +252,14 @@ void Tmain_form::ShowSearchResult(std::initializer_list<int> registers) {
   valjregister(table_->aktregister() == 0 ? 1 : table_->aktregister());
 }
 
-void Tmain_form::valjregister(int r) {
-  if (!table_) return;
+void Tmain_form::ShowRegisterTab(int r) {
   static const char* const kTabs[] = {"f01flik", "f02flik", "f03flik"};
   c_.tabellpanel->setRamtilekod(kTabs[r - 1]);
+}
+
+void Tmain_form::valjregister(int r) {
+  if (!table_) return;
+  ShowRegisterTab(r);
   Run([this, r] { return table_->valjregister(r); });
   if (table_->enabled()) c_.persontab->setFocus();
 }

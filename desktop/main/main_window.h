@@ -27,6 +27,7 @@ class QPrinter;
 
 namespace vx {
 
+class LinkWindow;
 class Tnormform;
 class Tskriv_form;
 class Tsok_form;
@@ -54,6 +55,8 @@ class Tmain_form : public QWidget {
   Tsoka_form* free_text_form() { return free_form_.get(); }
   Tsoktabform* picker() { return picker_.get(); }
   Tnormform* normform() { return norm_.get(); }
+  // "Möjliga samband"; null before the first show.
+  LinkWindow* link_window() { return links_.get(); }
   // The print dialog, null before the first show; the printer both prints
   // on (a PDF file in tests).
   Tskriv_form* print_form() { return print_form_.get(); }
@@ -92,6 +95,12 @@ class Tmain_form : public QWidget {
   // Opens the free-text search; after a search shows the current
   // register's hits.
   void OpenFreeTextSearch();
+  // Opens "Möjliga samband" for the record shown; the candidate chosen
+  // there is shown with ShowCandidate.
+  void ShowLinks();
+  // Shows `record` of register 1..3: its register becomes current, the
+  // record joins its hits and its row is chosen.
+  void ShowCandidate(int r, uint32_t record);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -115,6 +124,7 @@ class Tmain_form : public QWidget {
   void ShowOpenFailure(const Status& status);
   void ScreenChanged();
   void CreateSearchWindows();
+  void ShowRegisterTab(int r);
   // The first time only: centred over this window when `dialog` fits in
   // it, else on the screen.
   void PlaceFirstTime(QWidget* dialog, TextWindowPlacement& placement);
@@ -141,6 +151,7 @@ class Tmain_form : public QWidget {
   std::unique_ptr<Tnormform> norm_;
   std::array<std::unique_ptr<Tsok_form>, 3> forms_;
   std::unique_ptr<Tsoka_form> free_form_;
+  std::unique_ptr<LinkWindow> links_;
   std::unique_ptr<QPrinter> printer_;
   std::unique_ptr<Tskriv_form> print_form_;
   // The three forms, the free-text form, the print dialog.

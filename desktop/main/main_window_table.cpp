@@ -120,6 +120,7 @@ void Tmain_form::ShowCounter() {
   c_.kopipostknapp->setEnabled(b.kopipostknapp);
   c_.postejknapp->setEnabled(b.postejknapp);
   c_.postskrivknapp->setEnabled(b.postskrivknapp);
+  c_.sambandknapp->setEnabled(b.kopipostknapp);  // a record is shown
 }
 
 void Tmain_form::ShowRecord() {

@@ -10,24 +10,28 @@
 //   DIR/normeringar.png        the normalisation view
 //   DIR/huvudfonster-sok.png   the main window after the births search
 //   DIR/utskriftsdialog.png    the print dialog over those hits
+//   DIR/samband.png            "Möjliga samband" for a birth with a death,
+//                              a marriage and siblings among its candidates
 // under the offscreen platform; with --bara-huvudfonster only the first.
 //   kuvo-skarmbilder [--ini FIL] [--sok TEXT] [--bara-huvudfonster] MAPP
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "controls/accessibility.h"
 #include "controls/bitmap_button.h"
 #include "controls/tlm_tab.h"
+#include "desktop/linking/link_window.h"
 #include "desktop/main/main_window.h"
 #include "desktop/output/print_dialog.h"
 #include "desktop/output/text_window.h"
@@ -36,6 +40,7 @@
 #include "desktop/search/search_form_window.h"
 #include "engine/util/cp1252.h"
 #include "engine/util/message_sink.h"
+#include "linking/link_listing.h"
 #include "search/picked_rows.h"
 
 namespace {
@@ -113,6 +118,14 @@ void WhileModal(const std::function<void()>& inside, const std::function<void()>
   open();
 }
 
+// Shown and active, as a form the user opened: the focus moves between
+// its fields, and only the focused one shows a cursor.
+void ShowActive(QWidget* form) {
+  form->show();
+  form->activateWindow();
+  QApplication::processEvents();
+}
+
 void PressKey(QWidget* widget, int key) {
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
   QApplication::sendEvent(widget, &press);
@@ -125,7 +138,7 @@ bool PhotographBirthSearch(vx::Tmain_form& window, const std::filesystem::path& 
   vx::Tsok_form* form = window.search_form(1);
   vx::Tsoktabform* picker = window.picker();
   if (form == nullptr || picker == nullptr) return false;
-  form->show();
+  ShowActive(form);
   TypeInto(form->Edit("fod"), "1780-1820");
   TypeInto(form->Edit("farfn"), "Anders");
   if (vx::TVXstruktlista* names = window.session().catalogue().soklistor(1, 6)) {
@@ -149,13 +162,13 @@ bool PhotographBirthSearch(vx::Tmain_form& window, const std::filesystem::path& 
 bool PhotographOtherForms(vx::Tmain_form& window, const std::filesystem::path& dir) {
   bool ok = true;
   vx::Tsok_form* marriages = window.search_form(2);
-  marriages->show();
+  ShowActive(marriages);
   TypeInto(marriages->Edit("men"), "Lars*");
   TypeInto(marriages->Edit("vigd"), "1800-1850");
   ok = Save(*marriages, dir / "sokvigda.png") && ok;
   marriages->hide();
   vx::Tsok_form* deaths = window.search_form(3);
-  deaths->show();
+  ShowActive(deaths);
   TypeInto(deaths->Edit("dors"), "*feber*");
   TypeInto(deaths->Edit("fod"), "-1750");
   ok = Save(*deaths, dir / "sokdoda.png") && ok;
@@ -177,13 +190,56 @@ bool PhotographPrintDialog(vx::Tmain_form& window, const std::filesystem::path& 
   bool ok = true;
   WhileModal(
       [&] {
-        dialog->tabellknapp()->setChecked(true);
-        dialog->pnrknapp()->setChecked(true);
+        dialog->tabellknapp()->setDown(true);
+        dialog->pnrknapp()->setDown(true);
         ok = Save(*dialog, dir / "utskriftsdialog.png") && ok;
         PressKey(dialog, Qt::Key_Escape);
       },
       [&] { window.OpenPrintDialog(); });
   dialog->Reset();
+  return ok;
+}
+
+// The birth among the first few hundred whose candidates are of the most
+// kinds, the most candidates breaking ties; 0 when none has any.
+uint32_t BirthWithMostLinks(vx::Session& session) {
+  constexpr uint32_t kBirthsTried = 400;
+  const auto births = static_cast<uint32_t>(session.catalogue().PersonList(1).RowCount());
+  uint32_t best = 0;
+  size_t best_kinds = 0;
+  size_t best_count = 0;
+  for (uint32_t record = 1; record <= std::min(births, kBirthsTried); ++record) {
+    std::vector<vx::LinkCandidate> candidates;
+    if (!session.Candidates(1, record, candidates).ok()) continue;
+    const vx::LinkListing listing("", candidates);
+    const size_t kinds = static_cast<size_t>(listing.RowCount()) - candidates.size();
+    if (kinds > best_kinds || (kinds == best_kinds && candidates.size() > best_count)) {
+      best = record;
+      best_kinds = kinds;
+      best_count = candidates.size();
+    }
+  }
+  return best;
+}
+
+// "Möjliga samband" for that birth, shown in the main window, with the
+// first candidate current so that its reasons stand under the list.
+bool PhotographLinks(vx::Tmain_form& window, const std::filesystem::path& dir) {
+  const uint32_t birth = BirthWithMostLinks(window.session());
+  vx::LinkWindow* links = window.link_window();
+  if (birth == 0 || links == nullptr) {
+    std::fputs("kuvo-skarmbilder: ingen födelse med möjliga samband\n", stderr);
+    return false;
+  }
+  window.ShowCandidate(1, birth);
+  bool ok = true;
+  WhileModal(
+      [&] {
+        PressKey(links->grid(), Qt::Key_Down);
+        ok = Save(*links, dir / "samband.png") && ok;
+        PressKey(links, Qt::Key_Escape);
+      },
+      [&] { window.ShowLinks(); });
   return ok;
 }
 
@@ -221,5 +277,6 @@ int main(int argc, char** argv) {
   ok = PhotographOtherForms(window, options.dir) && ok;
   ok = PhotographBirthSearch(window, options.dir) && ok;
   ok = PhotographPrintDialog(window, options.dir) && ok;
+  ok = PhotographLinks(window, options.dir) && ok;
   return ok ? 0 : 1;
 }

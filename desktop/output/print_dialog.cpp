@@ -1,7 +1,6 @@
 #include "desktop/output/print_dialog.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,7 +8,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
-#include <QRadioButton>
 #include <algorithm>
 
 #include "controls/bitmap_button.h"
@@ -39,13 +37,26 @@ QLabel* Label(QWidget* parent, const QString& text, const Rect& where, bool ital
   return label;
 }
 
-QRadioButton* Radio(QWidget* parent, QButtonGroup* group, const QString& text, const Rect& where) {
-  auto* radio = new QRadioButton(text, parent);
-  radio->setFont(QtFont(theme::kPrintFormChoiceFont));
-  SetInk(radio);
-  radio->setGeometry(QtRect(where));
-  group->addButton(radio);
-  return radio;
+// A choice of the group `tag`: the program's own coupled buttons, one of
+// which is down; the chosen one is pressed into the darker sheet, so that
+// it shows on the paper.
+TVXknapp* Choice(QWidget* parent, int tag, const QString& text, const Rect& where) {
+  auto* choice = new TVXknapp(parent);
+  choice->setKnapptyp(TVXknapp::kntRuta);
+  choice->setButtext(text);
+  choice->setFont(QtFont(theme::kPrintFormChoiceFont));
+  SetInk(choice);
+  choice->setRadio(true);
+  choice->setStaydown(true);
+  choice->setKopplatag(true);
+  choice->setTag(tag);
+  choice->setFocusPolicy(Qt::StrongFocus);
+  choice->setGeometry(QtRect(where));
+  const QColor paper = choice->Color();
+  QObject::connect(choice, &ButtonBase::Down, choice,
+                   [choice] { choice->setColor(QtColor(theme::kSheet)); });
+  QObject::connect(choice, &ButtonBase::Up, choice, [choice, paper] { choice->setColor(paper); });
+  return choice;
 }
 
 }  // namespace
@@ -77,14 +88,12 @@ void Tskriv_form::BuildChoices() {
   heading_ = InkLabel(panel_, theme::kFormHeadingFont);
   heading_->setGeometry(QtRect(m.heading));
   Label(panel_, QStringLiteral("Skriv ut:"), m.whatlabel);
-  auto* what = new QButtonGroup(this);
-  allaknapp_ = Radio(panel_, what, QStringLiteral("Alla uppgifter"), m.allaknapp);
-  tabellknapp_ = Radio(panel_, what, QStringLiteral("Tabell"), m.tabellknapp);
+  allaknapp_ = Choice(panel_, 1, QStringLiteral("Alla uppgifter"), m.allaknapp);
+  tabellknapp_ = Choice(panel_, 1, QStringLiteral("Tabell"), m.tabellknapp);
   Label(panel_, QStringLiteral("Ordna och gruppera efter:"), m.orderlabel);
-  auto* order = new QButtonGroup(this);
-  namnknapp_ = Radio(panel_, order, QStringLiteral("Namn"), m.namnknapp);
-  pnrknapp_ = Radio(panel_, order, QStringLiteral("Datum"), m.pnrknapp);
-  kaellaknapp_ = Radio(panel_, order, QString::fromUtf8("K\u00e4lla"), m.kaellaknapp);
+  namnknapp_ = Choice(panel_, 2, QStringLiteral("Namn"), m.namnknapp);
+  pnrknapp_ = Choice(panel_, 2, QStringLiteral("Datum"), m.pnrknapp);
+  kaellaknapp_ = Choice(panel_, 2, QString::fromUtf8("K\u00e4lla"), m.kaellaknapp);
 }
 
 void Tskriv_form::BuildRange() {
@@ -133,6 +142,7 @@ void Tskriv_form::BuildButtons(PictureSet& pictures) {
   connect(startknapp_, &ButtonBase::Tryckt, this, &Tskriv_form::Start);
   staellinknapp_ = new TVXknapp(panel_);
   staellinknapp_->setButtext(QString::fromUtf8("Skrivare\u2026"));
+  UseCommandCaption(staellinknapp_);
   staellinknapp_->setHint(QString::fromUtf8("V\u00e4lj skrivare, papper eller PDF-fil"));
   staellinknapp_->setAccessibleName(QStringLiteral("Skrivare"));
   staellinknapp_->setGeometry(QtRect(m.staellinknapp));
@@ -144,8 +154,11 @@ void Tskriv_form::BuildButtons(PictureSet& pictures) {
   connect(helpknapp_, &ButtonBase::Click, this, [this] {
     if (help_ != nullptr) help_->ShowHelpText("HJ007", this, Ttextform::HelpCaller::kDialog);
   });
-  setTabOrder(allaknapp_, namnknapp_);
-  setTabOrder(namnknapp_, startpostedit_);
+  setTabOrder(allaknapp_, tabellknapp_);
+  setTabOrder(tabellknapp_, namnknapp_);
+  setTabOrder(namnknapp_, pnrknapp_);
+  setTabOrder(pnrknapp_, kaellaknapp_);
+  setTabOrder(kaellaknapp_, startpostedit_);
   setTabOrder(startpostedit_, slutpostedit_);
   setTabOrder(slutpostedit_, staellinknapp_);
   setTabOrder(staellinknapp_, startknapp_);
@@ -158,8 +171,8 @@ int Tskriv_form::Open(int register_number, int hit_count) {
 }
 
 void Tskriv_form::Reset() {
-  allaknapp_->setChecked(true);
-  namnknapp_->setChecked(true);
+  allaknapp_->setDown(true);
+  namnknapp_->setDown(true);
   startpostedit_->clear();
   slutpostedit_->clear();
   if (isVisible()) startpostedit_->setFocus();
@@ -179,8 +192,8 @@ void Tskriv_form::showEvent(QShowEvent* event) {
 }
 
 PrintOrder Tskriv_form::ChosenOrder() const {
-  if (pnrknapp_->isChecked()) return PrintOrder::kDate;
-  if (kaellaknapp_->isChecked()) return PrintOrder::kSource;
+  if (pnrknapp_->down()) return PrintOrder::kDate;
+  if (kaellaknapp_->down()) return PrintOrder::kSource;
   return PrintOrder::kName;
 }
 
@@ -188,7 +201,7 @@ void Tskriv_form::Start() {
   if (printing_) return;
   PrintRequest request;
   request.register_number = register_number_;
-  request.table = tabellknapp_->isChecked();
+  request.table = tabellknapp_->down();
   request.order = ChosenOrder();
   request.range =
       ParsePrintRange(DataText(startpostedit_->text()), DataText(slutpostedit_->text()));

@@ -19,7 +19,6 @@ class QLabel;
 class QLineEdit;
 class QPrinter;
 class QProgressBar;
-class QRadioButton;
 
 namespace vx {
 
@@ -56,11 +55,11 @@ class Tskriv_form : public QDialog, private PrintMonitor {
     observer_ = std::move(observer);
   }
 
-  QRadioButton* allaknapp() const { return allaknapp_; }
-  QRadioButton* tabellknapp() const { return tabellknapp_; }
-  QRadioButton* namnknapp() const { return namnknapp_; }
-  QRadioButton* pnrknapp() const { return pnrknapp_; }
-  QRadioButton* kaellaknapp() const { return kaellaknapp_; }
+  TVXknapp* allaknapp() const { return allaknapp_; }
+  TVXknapp* tabellknapp() const { return tabellknapp_; }
+  TVXknapp* namnknapp() const { return namnknapp_; }
+  TVXknapp* pnrknapp() const { return pnrknapp_; }
+  TVXknapp* kaellaknapp() const { return kaellaknapp_; }
   QLineEdit* startpostedit() const { return startpostedit_; }
   QLineEdit* slutpostedit() const { return slutpostedit_; }
   QLabel* antskrivlabel() const { return antskrivlabel_; }
@@ -100,11 +99,11 @@ class Tskriv_form : public QDialog, private PrintMonitor {
 
   TVXpanel* panel_ = nullptr;
   QLabel* heading_ = nullptr;
-  QRadioButton* allaknapp_ = nullptr;
-  QRadioButton* tabellknapp_ = nullptr;
-  QRadioButton* namnknapp_ = nullptr;
-  QRadioButton* pnrknapp_ = nullptr;
-  QRadioButton* kaellaknapp_ = nullptr;
+  TVXknapp* allaknapp_ = nullptr;
+  TVXknapp* tabellknapp_ = nullptr;
+  TVXknapp* namnknapp_ = nullptr;
+  TVXknapp* pnrknapp_ = nullptr;
+  TVXknapp* kaellaknapp_ = nullptr;
   QLabel* antskrivlabel_ = nullptr;
   QLineEdit* startpostedit_ = nullptr;
   QLineEdit* slutpostedit_ = nullptr;

@@ -17,6 +17,7 @@
 #include "controls/window_buttons.h"
 #include "desktop/output/text_window.h"
 #include "engine/util/message_sink.h"
+#include "engine/util/version.h"
 #include "search/free_text_layout.h"
 #include "session/session.h"
 
@@ -26,7 +27,7 @@ Tsoka_form::Tsoka_form(Session& session, PictureSet& pictures, Ttextform* help, 
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       session_(session),
       help_(help) {
-  setWindowTitle(QStringLiteral("Tovik Valdrisen, s\u00f6k alla"));
+  setWindowTitle(QString::fromUtf8(kProgramName) + QString::fromUtf8(", s\u00f6k alla"));
   const FreeTextFormLayout m = LayOutFreeTextForm();
   setFixedSize(m.size.width, m.size.height);
   auto* panel = new TVXpanel(this);

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QWheelEvent>
 #include <utility>
 
@@ -127,6 +128,11 @@ void Tnormform::ShowModal() {
     QRect at = rect();
     at.moveCenter(main->window()->geometry().center());
     setGeometry(at);
+  }
+  {
+    // Emptied for every showing without a search: the place stays.
+    const QSignalBlocker quiet(snabbsokedit_);
+    snabbsokedit_->clear();
   }
   snabbsokedit_->setFocus();
   exec();

@@ -83,7 +83,7 @@ void Tsoktabform::BuildButtons(PictureSet& pictures, const PickerLayout& m) {
   jaknapp_->setKnapptyp(TVXknapp::kntBilder);
   jaknapp_->setFigurer(&pictures.mainfigur());
   jaknapp_->setFigur1("trafikljus");
-  jaknapp_->setHint(QStringLiteral("S\u00f6k med de valda orden"));
+  jaknapp_->setHint(QString::fromUtf8("Anv\u00e4nd de valda orden"));
   jaknapp_->setAccessibleName(jaknapp_->hint());
   jaknapp_->setGeometry(QtRect(m.jaknapp));
 }

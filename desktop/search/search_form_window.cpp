@@ -127,6 +127,7 @@ void Tsok_form::BuildGroups(PictureSet& pictures) {
       lokalidedit_->installEventFilter(this);
       soeklokalid_ = new TVXknapp(huvudpanel_);
       soeklokalid_->setButtext(QString::fromUtf8("S\u00f6k lokal-ID >>"));
+      UseCommandCaption(soeklokalid_);
       soeklokalid_->setAccessibleName(QString::fromUtf8("S\u00f6k lokal-ID"));
       soeklokalid_->setFocusPolicy(Qt::NoFocus);  // Enter in the field jumps
       soeklokalid_->setGeometry(QtRect(place.list_button));
@@ -186,6 +187,7 @@ void Tsok_form::BuildButtons(PictureSet& pictures) {
   connect(rensaknapp_, &ButtonBase::Click, this, &Tsok_form::ClearSearchForm);
   normknapp_ = new TVXknapp(huvudpanel_);
   normknapp_->setButtext(QStringLiteral("Normeringslista"));
+  UseCommandCaption(normknapp_);
   normknapp_->setHint(QStringLiteral("Visa normerade namn och orter"));
   normknapp_->SetShortcut(QKeySequence(Qt::Key_F2));
   normknapp_->setGeometry(QtRect(m.normknapp));

@@ -415,7 +415,7 @@ TEST_F(RegisterSetRoundTrip, HelpTextsAreFoundByTheirCodes) {
   TVXregtext help;
   OpenStore(help, "vaxortext");
   for (const char* code : {"HJ000", "HJ001", "HJ002", "HJ003", "HJ004", "HJ005", "HJ005A", "HJ006",
-                           "HJ007", "HJ008"}) {
+                           "HJ007", "HJ008", "HJ009"}) {
     const int32_t n = help.FindRecord(code, false);
     ASSERT_GE(n, 1) << code;
     ASSERT_TRUE(help.ReadRecord(n).ok());
@@ -494,6 +494,41 @@ TEST_F(BuildFailure, OnTheMainThreadWhileTheWorkerRuns) {
 TEST_F(BuildFailure, OnTheWorkerThread) {
   BuildThrowingAt("Skriver fritextlistan");
   EXPECT_EQ(Entries(), std::vector<std::string>{"kalla"});
+}
+
+// Sources are read beside each other on two threads; the error reported
+// is still that of the first register that fails, as on one thread.
+TEST(BuildErrors, TheFirstFailingRegisterIsReportedOnEitherThreadCount) {
+  struct Case {
+    std::vector<int> broken;
+    std::string reported;
+  } const cases[] = {{{1, 3}, "fodda.csv"}, {{2, 3}, "vigda.csv"}, {{1}, "fodda.csv"}};
+  for (const Case& c : cases) {
+    for (const int threads : {1, 2}) {
+      testing::TempDir dir;
+      for (int r = 1; r <= 3; ++r) {
+        const std::string name = r == 1 ? "fodda.csv" : r == 2 ? "vigda.csv" : "doda.csv";
+        // A broken source is refused at its header. The largest source
+        // present is read on a thread of its own: the broken deaths where
+        // they are broken, else the broken births.
+        std::string text = "ENAMN;OKANT\n";
+        for (int line = 0; line < 1000 * r; ++line)
+          text += "Berg;x\n";
+        const bool broken = std::find(c.broken.begin(), c.broken.end(), r) != c.broken.end();
+        testing::WriteText(dir / "kalla" / name,
+                           broken ? text : testing::SourceTable(r, {{{"ENAMN", "Berg"}}}));
+      }
+      BuildOptions options;
+      options.source_dir = dir / "kalla";
+      options.data_dir = dir / "data";
+      options.threads = threads;
+      BuildSummary summary;
+      SourceError error;
+      EXPECT_FALSE(BuildRegisterSet(options, summary, error));
+      EXPECT_TRUE(error.file.ends_with(c.reported)) << error.ToString() << ", " << threads;
+      EXPECT_FALSE(fs::exists(dir / "data"));
+    }
+  }
 }
 
 }  // namespace

@@ -215,11 +215,61 @@ TEST(TVXdyntex, DraggingSelectsFromAnchorToBeforeTheMouseAndCopies) {
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "Berga\r\n\r\nFar\r\nLarsson, ");
 }
 
-TEST(TVXdyntex, DraggingBackwardsLeavesTheCharacterUnderTheMouse) {
+// A point inside character `offset` of the first `word`: a quarter into
+// it, or three quarters (past its middle) when `far_side`.
+QPoint InsideChar(const TVXdyntex& display, const std::string& word, size_t offset, bool far_side) {
+  static const QtTextMeasurer measurer;
+  for (const CodedRun& run : display.Kodtxt().Runs()) {
+    const size_t at = run.text.find(word);
+    if (run.rule != 0 || at == std::string::npos) continue;
+    const int start = measurer.Width(run.font, run.text.substr(0, at + offset));
+    const int width = measurer.Width(run.font, run.text.substr(0, at + offset + 1)) - start;
+    const int x = run.left + start + std::max(1, (far_side ? width * 3 : width) / 4);
+    return QPoint(x, run.top - display.ViewOffset() + 3);
+  }
+  ADD_FAILURE() << "no run holds " << word;
+  return QPoint();
+}
+
+// The anchor character is always selected and the one under the mouse
+// never, wherever in them the press and the mouse fall, in both
+// directions ("Larsson, Per / Född 3/4 1753 i Berga / / Far / Larsson, Nils").
+TEST(TVXdyntex, ADragSelectsTheAnchorCharacterAndNeverTheOneUnderTheMouse) {
+  const struct {
+    const char* from;
+    size_t from_offset;
+    bool from_far;
+    const char* to;
+    size_t to_offset;
+    bool to_far;
+    const char* selected;
+  } kDrags[] = {
+      {"Berga", 0, false, "Nils", 0, false, "Berga\r\n\r\nFar\r\nLarsson, "},
+      {"Berga", 0, true, "Nils", 0, true, "Berga\r\n\r\nFar\r\nLarsson, "},
+      {"Berga", 0, true, "Berga", 3, true, "Ber"},
+      {"Far", 1, false, "Berga", 2, false, "ga\r\n\r\nFa"},
+      {"Far", 1, true, "Berga", 2, true, "ga\r\n\r\nFa"},
+      {"Berga", 3, false, "Berga", 0, true, "erg"},
+  };
   Display display(QSize(400, 200));
   ASSERT_TRUE(display.Show(kRecord, true));
-  Drag(&display.text, CharPoint(display.text, "Far", 1), CharPoint(display.text, "Berga", 2));
-  EXPECT_EQ(display.text.Kodtxt().SelectedPlainText(), "ga\r\n\r\nFa");
+  for (const auto& d : kDrags) {
+    Drag(&display.text, InsideChar(display.text, d.from, d.from_offset, d.from_far),
+         InsideChar(display.text, d.to, d.to_offset, d.to_far));
+    EXPECT_EQ(display.text.Kodtxt().SelectedPlainText(), d.selected)
+        << d.from << "[" << d.from_offset << "] to " << d.to << "[" << d.to_offset << "]";
+  }
+}
+
+// Bold, italic and underline inside a link leave its look as it is, and
+// the whole link answers a click.
+TEST(TVXdyntex, StyleTagsInsideALinkKeepTheLinksLook) {
+  Display plain(QSize(300, 40)), styled(QSize(300, 40));
+  ASSERT_TRUE(plain.Show("Se [M HJ005]S\xF6kspr\xE5ket[\\M] nu."));
+  ASSERT_TRUE(styled.Show("Se [M HJ005]S\xF6k[f][k][u]spr\xE5ket[\\u][\\k][\\f][\\M] nu."));
+  EXPECT_EQ(styled.Grab(), plain.Grab());
+  QTest::mouseClick(&styled.text, Qt::LeftButton, {}, InsideChar(styled.text, "ket", 1, false));
+  EXPECT_EQ(styled.text.LinkTarget(), "HJ005");
 }
 
 TEST(TVXdyntex, SelectingPastTheBottomScrollsTheView) {

@@ -495,6 +495,19 @@ TEST_F(NormalisationWindowTest, LowerCaseQuickSearchFindsTheUpperCaseForm) {
   });
 }
 
+TEST_F(NormalisationWindowTest, EveryShowingEmptiesTheQuickSearchAndKeepsThePlace) {
+  Show([&] {
+    QTest::keyClicks(Edit(), "namn2");
+    EXPECT_EQ(Grid()->currentRow(), 20);
+  });
+  Show([&] {
+    EXPECT_TRUE(Edit()->text().isEmpty());
+    EXPECT_EQ(Grid()->currentRow(), 20);
+    QTest::keyClicks(Edit(), "namn1");
+    EXPECT_EQ(Grid()->currentRow(), 10) << "a new search from the first letter";
+  });
+}
+
 TEST_F(NormalisationWindowTest, AClickOnlyMovesTheHighlightAndEnterCloses) {
   Show([&] {
     QTest::mouseClick(Grid(), Qt::LeftButton, {}, Grid()->CellRect(4, 1).center());

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "desktop/linking/link_window.h"
 #include "desktop/output/print_dialog.h"
 #include "desktop/output/text_window.h"
 #include "desktop/search/free_text_window.h"
@@ -368,7 +369,7 @@ TEST_F(MainWindowTest, EveryControlOfEveryWindowIsNamedForWhatItDoes) {
       {"sök vigda", window_->search_form(2)}, {"sök döda", window_->search_form(3)},
       {"fritext", window_->free_text_form()}, {"sökord", window_->picker()},
       {"normering", window_->normform()},     {"text", window_->textform()},
-      {"utskrift", window_->print_form()}};
+      {"utskrift", window_->print_form()},    {"samband", window_->link_window()}};
   for (const auto& [title, widget] : windows) {
     ASSERT_NE(widget, nullptr) << title;
     widget->show();
@@ -437,6 +438,8 @@ TEST(MainWindowKeys, HintsNameTheKeysInSwedish) {
     EXPECT_FALSE(button->Shortcut().isEmpty()) << button->hint().toStdString();
 }
 
+// Until a set is open the caption is the program's name, which is also
+// the name the windowing system adds to captions: it shows once.
 TEST(MainWindowOpening, AMissingSetIsNamedAndTheWindowCloses) {
   testing::TempDir dir;
   testing::WriteText(dir.path() / "kuvo.ini",
@@ -446,6 +449,7 @@ TEST(MainWindowOpening, AMissingSetIsNamedAndTheWindowCloses) {
   Tmain_form window(dir.path() / "kuvo.ini");
   window.show();
   EXPECT_TRUE(window.failed());
+  EXPECT_EQ(window.windowTitle(), "Tovik Valdrisen");
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_NE(messages[0].find("vaxor0001l1.i"), std::string::npos) << messages[0];
   QCoreApplication::processEvents();

@@ -6,16 +6,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProgressBar>
-#include <QRadioButton>
 #include <QTest>
 #include <filesystem>
 #include <string>
 
 #include "controls/bitmap_button.h"
+#include "controls/tvx_knapp.h"
 #include "tests/desktop/window_fixture.h"
 
 namespace vx {
@@ -26,9 +27,9 @@ using testing::WhileModal;
 
 constexpr int kBirths = 120;
 
-// A click on a radio button's mark, where a user clicks.
-void Choose(QRadioButton* radio) {
-  QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+// A click on a choice.
+void Choose(TVXknapp* choice) {
+  QTest::mouseClick(choice, Qt::LeftButton);
 }
 
 size_t Count(const std::string& text, const std::string& part) {
@@ -80,13 +81,13 @@ TEST_F(PrintDialogTest, CtrlPPrintsTheChosenLayoutOrderAndRange) {
             << dialog().windowTitle().toStdString();
         EXPECT_TRUE(dialog().antskrivlabel()->text().startsWith(
             QString::number(kBirths) + " personer kommer att skrivas ut."));
-        EXPECT_TRUE(dialog().allaknapp()->isChecked());
-        EXPECT_TRUE(dialog().namnknapp()->isChecked());
+        EXPECT_TRUE(dialog().allaknapp()->down());
+        EXPECT_TRUE(dialog().namnknapp()->down());
         EXPECT_FALSE(dialog().progress()->isVisible());
         Choose(dialog().tabellknapp());
         Choose(dialog().pnrknapp());
-        QTest::keyClicks(dialog().startpostedit(), "3");
-        QTest::keyClicks(dialog().slutpostedit(), "5");
+        QTest::keyClicks(dialog().startpostedit(), "4");
+        QTest::keyClicks(dialog().slutpostedit(), "6");
         QTest::keyClick(&dialog(), Qt::Key_Return);
         QTest::keyClick(&dialog(), Qt::Key_Escape);
       },
@@ -106,6 +107,36 @@ TEST_F(PrintDialogTest, CtrlPPrintsTheChosenLayoutOrderAndRange) {
   }
   EXPECT_EQ(rows, 3u);
   EXPECT_TRUE(messages_.empty()) << messages_.front();
+}
+
+// The choices are the program's coupled buttons, read as radio buttons;
+// arrows move within a group, Tab from group to group.
+TEST_F(PrintDialogTest, ArrowsChooseWithinAGroupAndTabGoesToTheNext) {
+  WhileModal(
+      [&] {
+        ASSERT_TRUE(testing::WaitUntilActive(&dialog()));
+        QAccessibleInterface* alla = QAccessible::queryAccessibleInterface(dialog().allaknapp());
+        EXPECT_EQ(alla->role(), QAccessible::RadioButton);
+        EXPECT_TRUE(alla->state().checked);
+        EXPECT_EQ(alla->text(QAccessible::Name), "Alla uppgifter");
+        dialog().allaknapp()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        EXPECT_TRUE(dialog().tabellknapp()->down());
+        EXPECT_FALSE(dialog().allaknapp()->down());
+        EXPECT_FALSE(alla->state().checked);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), dialog().namnknapp());
+        for (int i = 0; i < 3; ++i)
+          QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        EXPECT_EQ(QApplication::focusWidget(), dialog().kaellaknapp());
+        EXPECT_TRUE(dialog().kaellaknapp()->down());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), dialog().startpostedit());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), dialog().kaellaknapp()) << "the group's last focus";
+        QTest::keyClick(&dialog(), Qt::Key_Escape);
+      },
+      [&] { QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier); });
 }
 
 TEST_F(PrintDialogTest, EscDuringALongPrintCancelsItAndTheDialogStaysUsable) {
@@ -147,11 +178,11 @@ TEST_F(PrintDialogTest, ClearingTheSearchesResetsTheDialog) {
         QTest::keyClick(&dialog(), Qt::Key_Escape);
       },
       [&] { QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier); });
-  EXPECT_TRUE(dialog().kaellaknapp()->isChecked());
+  EXPECT_TRUE(dialog().kaellaknapp()->down());
   QTest::mouseClick(c().rensaknapp, Qt::LeftButton);
   EXPECT_EQ(c().antallabel->text(), "0 valda");
-  EXPECT_TRUE(dialog().allaknapp()->isChecked());
-  EXPECT_TRUE(dialog().namnknapp()->isChecked());
+  EXPECT_TRUE(dialog().allaknapp()->down());
+  EXPECT_TRUE(dialog().namnknapp()->down());
   EXPECT_TRUE(dialog().startpostedit()->text().isEmpty());
   EXPECT_FALSE(fs::exists(pdf_)) << "nothing was printed";
 }

@@ -78,7 +78,7 @@ class SearchFormsTest : public testing::MainWindowFixture<SearchFormsTest> {
   // Ticks `rows` (1-based) of the field's list in the picker, by right
   // clicks, and confirms with Enter.
   void Pick(Tsok_form& form, std::string_view prefix, const std::vector<int>& rows) {
-    WhileModal(
+    const bool opened = WhileModal(
         [&] {
           TLMtab* grid = window_->picker()->grid();
           for (int row : rows) {
@@ -88,6 +88,7 @@ class SearchFormsTest : public testing::MainWindowFixture<SearchFormsTest> {
           QTest::keyClick(window_->picker(), Qt::Key_Return);
         },
         [&] { QTest::mouseClick(form.ListButton(prefix), Qt::LeftButton); });
+    EXPECT_TRUE(opened) << prefix << ": the list button opens the picker";
   }
 
   // The names the main window's table lists for register r, in order.
@@ -231,6 +232,21 @@ TEST_F(SearchFormsTest, ListModeCancelledKeepsTheGreyTextAndFindsNothing) {
     EXPECT_TRUE(form.Edit("farfn")->isReadOnly());
   });
   EXPECT_EQ(c().antallabel->text(), "0 valda");
+}
+
+// A click on the list button of a field already in list mode opens the
+// picker again; back in typed mode the field shows the first summary.
+TEST_F(SearchFormsTest, PickingTwiceByMouseKeepsTheFirstSummaryAsTypedText) {
+  SearchWith(1, [&](Tsok_form& form) {
+    form.ClearSearchForm();
+    Pick(form, "fn", {1});
+    const QString first = form.Edit("fn")->text();
+    ASSERT_EQ(first.toStdString(), ListWord(1, 6, 1));
+    Pick(form, "fn", {2});
+    EXPECT_EQ(form.Edit("fn")->text().toStdString(), ListWord(1, 6, 1) + ";" + ListWord(1, 6, 2));
+    QTest::mouseClick(form.TypeButton("fn"), Qt::LeftButton);
+    EXPECT_EQ(form.Edit("fn")->text(), first);
+  });
 }
 
 TEST_F(SearchFormsTest, ClearingResetsModesTextsTicksAndThePickersPlace) {

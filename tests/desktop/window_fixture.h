@@ -60,10 +60,20 @@ inline void Wheel(QWidget* widget, int delta, std::optional<QPointF> at = std::n
   QApplication::sendEvent(widget, &wheel);
 }
 
-// Runs `inside` once the modal dialog that `open` shows is running.
-inline void WhileModal(const std::function<void()>& inside, const std::function<void()>& open) {
-  QTimer::singleShot(0, inside);
+// Runs `inside` once the modal dialog that `open` shows is running; false
+// when no event loop ran while `open` did (no dialog opened), and then
+// `inside` never runs.
+inline bool WhileModal(const std::function<void()>& inside, const std::function<void()>& open) {
+  bool ran = false;
+  QTimer timer;
+  timer.setSingleShot(true);
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    ran = true;
+    inside();
+  });
+  timer.start(0);
   open();
+  return ran;
 }
 
 // Waits until `dialog` itself is the active window, where keys go:

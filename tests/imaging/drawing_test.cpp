@@ -15,6 +15,7 @@
 #include "imaging/colour_region.h"
 #include "imaging/image_info.h"
 #include "imaging/placement.h"
+#include "imaging/radio_group.h"
 #include "imaging/scroll_model.h"
 #include "theme/theme.h"
 
@@ -361,6 +362,19 @@ TEST(ScrollModel, ThumbRunsBetweenTheArrows) {
   EXPECT_EQ(g.PartAt(g.ThumbFirst() - 1), ScrollPart::kTrack);
 }
 
+// The thumb is 23 pixels across, centred, and never reaches past the
+// arrows' boxes, a pixel inside the bar's sides.
+TEST(ScrollModel, ThumbFitsAcrossItsBar) {
+  const struct {
+    int thickness, across, width;
+  } kBars[] = {{21, 1, 19}, {25, 1, 23}, {28, 2, 23}, {8, 1, 6}, {1, 0, 0}};
+  for (const auto& bar : kBars) {
+    const ScrollGeometry g = ScrollModel().Layout(200, bar.thickness);
+    EXPECT_EQ(g.thumb_across, bar.across) << bar.thickness;
+    EXPECT_EQ(g.thumb_width, bar.width) << bar.thickness;
+  }
+}
+
 TEST(ScrollModel, PositionUnderTheThumbIsItsPosition) {
   ScrollModel m;
   ASSERT_TRUE(m.SetMin(10));
@@ -373,6 +387,20 @@ TEST(ScrollModel, PositionUnderTheThumbIsItsPosition) {
   const ScrollGeometry g = m.Layout(300, 20);
   EXPECT_EQ(m.PositionAt(g, 0), 10);
   EXPECT_EQ(m.PositionAt(g, g.track_end + 1), 60);
+}
+
+// The print dialog's order column, given out of order, its middle choice
+// disabled, and a second column to the right of its first row.
+TEST(RadioGroup, ArrowsGoToTheNextEnabledButtonInReadingOrderAndStopAtTheEnds) {
+  const GroupMember members[] = {
+      {{10, 118, 80, 22}}, {{10, 70, 80, 22}}, {{10, 94, 80, 22}, false}, {{100, 70, 80, 22}}};
+  const struct {
+    size_t from;
+    int step, to;
+  } kMoves[] = {{1, 1, 3}, {3, 1, 0}, {0, 1, -1}, {0, -1, 3}, {3, -1, 1}, {1, -1, -1}, {4, 1, -1}};
+  for (const auto& move : kMoves)
+    EXPECT_EQ(ArrowTarget(members, move.from, move.step), move.to)
+        << move.from << " by " << move.step;
 }
 
 TEST(ArrowRepeat, LeavingTheArrowDropsTheLastStep) {

@@ -256,5 +256,25 @@ TEST(Ages, GiveWholeYears) {
   EXPECT_EQ(YearsOfAge("saknas"), -1);
 }
 
+TEST(Ages, InDaysWeeksAndMonthsGiveDaysWithinTheirUnit) {
+  struct Case {
+    const char* age;  // UTF-8
+    int days;
+    int slack;
+  };
+  const Case cases[] = {{"3 dagar", 3, 1},  {"1 dag", 1, 1},         {"5 v", 35, 7},
+                        {"7 mån", 210, 31}, {"2 år 3 mån", 820, 31}, {"64", -1, 0},
+                        {"saknas", -1, 0}};
+  for (const Case& c : cases) {
+    int slack = 0;
+    EXPECT_EQ(DaysOfAge(W(c.age), slack), c.days) << c.age;
+    if (c.days >= 0) {
+      EXPECT_EQ(slack, c.slack) << c.age;
+    }
+  }
+  EXPECT_EQ(DaysBetween("17610312", "17620312"), 365);
+  EXPECT_EQ(DaysBetween("17640228", "17640301"), 2);  // a leap year
+}
+
 }  // namespace
 }  // namespace vx

@@ -643,6 +643,33 @@ TEST_F(ResultTableTest, ClearEmptiesEveryRegisterAndReturnsToNameOrder) {
   EXPECT_FALSE(Evf().PersonList(1).SortedVisibleOn());
 }
 
+// A record of the same life shown from elsewhere joins its register's
+// hits, and its row is chosen in the register's order.
+TEST_F(ResultTableTest, AChosenRecordJoinsTheHitsOfItsRegisterAndIsShown) {
+  Found(1, {1, 5});
+  ASSERT_TRUE(table_.ChooseRecord(3, 2).ok());
+  EXPECT_EQ(table_.aktregister(), 3);
+  EXPECT_EQ(table_.hit_counter().text, "1 valda");
+  EXPECT_EQ(table_.record_view().label, "D2");
+  EXPECT_EQ(table_.record_view().mark_figure, "d01");
+  // Back to births in name order: the record between the two hits.
+  ASSERT_TRUE(table_.ChooseRecord(1, 3).ok());
+  EXPECT_EQ(Where(), "1/0/3");
+  EXPECT_EQ(table_.hit_counter().text, "3 valda");
+  // In date order: Namn50, born 1850, comes before the three of the 1890s.
+  ASSERT_TRUE(table_.ToggleOrder().ok());
+  ASSERT_TRUE(table_.ChooseRecord(1, 50).ok());
+  EXPECT_EQ(Where(), "0/0/50");
+  ASSERT_TRUE(table_.ChooseRecord(1, 4).ok());
+  EXPECT_EQ(Where(), "2/0/4");
+  // A record or register that is not there changes nothing.
+  EXPECT_FALSE(table_.ChooseRecord(1, 61).ok());
+  EXPECT_FALSE(table_.ChooseRecord(1, 0).ok());
+  EXPECT_FALSE(table_.ChooseRecord(4, 1).ok());
+  EXPECT_EQ(Where(), "2/0/4");
+  EXPECT_EQ(table_.hit_counter().text, "5 valda");
+}
+
 TEST(RecordViewChoice, LabelDotAndMark) {
   ShownRecord shown{"", "12", " E", "[1]Text"};
   RecordView view = ChooseRecordView(2, 7, shown);

@@ -6,6 +6,7 @@
 
 #include "resulttable/hit_counter.h"
 #include "tests/support/layout_sweep.h"
+#include "theme/theme.h"
 
 namespace vx {
 namespace {
@@ -50,6 +51,15 @@ TEST(MainLayoutTest, EverySizeWithinTheLimitsLaysOutCleanly) {
     return m.Panels();
   };
   EXPECT_TRUE(test::LaysOutCleanly({kMainMinimum, kMainMaximum, {7, 5}}, panels_at));
+}
+
+// The paper's head rule and corner ornaments stay whole at every width.
+TEST(MainLayoutTest, TheHelpButtonKeepsClearOfTheHeadRuleAndTheCorner) {
+  for (int width = kMainMinimum.width; width <= kMainMaximum.width; width += 29) {
+    const MainLayout m = LayOutMainWindow(width, kMainDesign.height);
+    EXPECT_GE(m.helpknapp.top, theme::kHeadRuleBottom) << width;
+    EXPECT_LE(m.helpknapp.right(), m.huvudpanel.width - theme::kCornerOrnament) << width;
+  }
 }
 
 TEST(MainLayoutTest, TheLogoIsCentredInItsPlaceOrHidden) {

@@ -177,7 +177,7 @@ TEST(KuvoAccessibility, AfterASearchTheTreeIsNamedAndReadsAsKuvoSok) {
   const fs::path ini = fs::path(kSok).parent_path() / "kuvo.ini";
   const testing::ProcessResult result =
       RunProcess({"/usr/bin/dbus-run-session", "--", "/usr/bin/python3", "-W", "ignore",
-                  VX_ATSPI_SCRIPT, kKuvo, kSok, ini.string(), "Anna"});
+                  VX_ATSPI_SCRIPT, kKuvo, kSok, ini.string(), "Johan"});
   if (result.exit_code == kSkipped) GTEST_SKIP() << Out(result);
   EXPECT_EQ(result.exit_code, 0) << Out(result) << result.err;
 }

@@ -10,7 +10,12 @@ checks the tree:
   - the register toggles are toggles (checked or not) named with their
     register and persons, and only the births toggle is checked;
   - the hit table holds the rows in view with the names and dates that
-    kuvo-sok prints for the same search.
+    kuvo-sok prints for the same search;
+  - "Möjliga samband", opened by its button's action for the record shown
+    (the first hit), names its controls, and its table lists, under a
+    heading row per kind, the candidates with the names and scores that
+    kuvo-sok samband prints for that record, in that order (none when it
+    prints none).
 
   kuvo_atspi.py KUVO KUVO_SOK INI FIRST_NAME
 
@@ -18,6 +23,8 @@ Exit 0 when all holds, 1 with the faults on standard error, 77 when Xvfb,
 the bus or the Python bindings cannot be had (the reason on standard
 output).
 """
+import csv
+import io
 import os
 import subprocess
 import sys
@@ -137,6 +144,53 @@ def sok_rows(kuvo_sok, ini, first_name):
     return rows
 
 
+def first_lokalid(kuvo_sok, ini, first_name):
+    """The Lokal-ID of the first of kuvo-sok's hits, the record the main window shows."""
+    out = subprocess.run([kuvo_sok, "--ini", ini, "fodda", "--fn", first_name, "--format", "csv"],
+                         capture_output=True, text=True, check=True).stdout
+    rows = list(csv.DictReader(io.StringIO(out), delimiter=";"))
+    return rows[0]["LOKALID"]
+
+
+def samband_rows(kuvo_sok, ini, lokalid):
+    """kuvo-sok's candidates of a birth: (kind, name, score), in its order."""
+    out = subprocess.run([kuvo_sok, "--ini", ini, "samband", "fodda", "--lokalid", lokalid],
+                         capture_output=True, text=True, check=True).stdout
+    rows = []
+    for line in out.splitlines():
+        cells = line.split("\t")
+        rows.append((cells[0], cells[5] or "(Ingen namnuppgift)", cells[4]))
+    return rows
+
+
+def check_links(app, kuvo_sok, ini, first_name):
+    """The faults of "Möjliga samband" for the record shown."""
+    faults = []
+    press(wait_for(lambda: find(app, "push button", starts="Möjliga samband"),
+                   "the button Möjliga samband"))
+    table = wait_for(lambda: find(app, "table", "Möjliga samband"), "the table of candidates")
+    faults += [f"Möjliga samband: {fault}" for fault in unnamed_controls(app)]
+    found = samband_rows(kuvo_sok, ini, first_lokalid(kuvo_sok, ini, first_name))
+    expected = [(name, score) for _, name, score in found]
+    kinds = len({kind for kind, _, _ in found})
+    if Atspi.Table.get_n_rows(table) != len(found) + kinds:
+        faults.append(f"the table of candidates has {Atspi.Table.get_n_rows(table)} rows, "
+                      f"kuvo-sok {len(found)} candidates of {kinds} kinds")
+    shown = table.get_child_count() // max(Atspi.Table.get_n_columns(table), 1)
+    candidates = []
+    for row in range(shown):
+        score = Atspi.Table.get_accessible_at(table, row, 3).get_name()
+        if score:  # a heading row has no score
+            name = Atspi.Table.get_accessible_at(table, row, 0).get_name()
+            candidates.append((name, score.removesuffix(" poäng")))
+    if candidates != expected[:len(candidates)] or len(candidates) < min(len(expected), 10):
+        faults.append(f"the candidates read {candidates}, kuvo-sok {expected}")
+    press(wait_for(lambda: find(app, "push button", starts="Stäng utan att visa"),
+                   "the window's close button"))
+    wait_for(lambda: None if showing(table) else True, "the window closing")
+    return faults
+
+
 def main():
     kuvo, kuvo_sok, ini, first_name = sys.argv[1:5]
     server, display = start_display()
@@ -191,6 +245,7 @@ def main():
             date = "".join(c for c in Atspi.Table.get_accessible_at(cells, row, 1).get_name() if c.isdigit())
             if (name, date) != expected[row]:
                 faults.append(f"row {row}: '{name}, {date}', kuvo-sok {expected[row]}")
+        faults += check_links(app, kuvo_sok, ini, first_name)
     finally:
         program.terminate()
         try:

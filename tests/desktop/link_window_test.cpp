@@ -1,0 +1,202 @@
+// "Möjliga samband" from the main window, on a small register set made by
+// hand: Anders Persson's birth, his death given with an age, his sister's
+// birth and a stranger; driven by real keys and clicks on the offscreen
+// platform inside the window's modal loop.
+#include "desktop/linking/link_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QLabel>
+
+#include "controls/tlm_tab.h"
+#include "controls/tvx_knapp.h"
+#include "desktop/output/text_window.h"
+#include "tests/desktop/window_fixture.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Fields;
+using testing::W;
+
+class LinkWindowTest : public testing::MainWindowFixture<LinkWindowTest> {
+ public:
+  static void WriteSource(const fs::path& source) {
+    testing::WriteText(
+        source / "fodda.csv",
+        testing::SourceTable(
+            1, {Fields("ENAMN=Persson|FNAMN=Anders|GENUS=m|FODAT=17610312|FORSKX=Hjo|"
+                       "FARFNAMN=Per|FARENAMN=Andersson|MORFNAMN=Maria|MORENAMN=Olsdotter|"
+                       "LOKALID=F1"),
+                Fields("ENAMN=Persdotter|FNAMN=Karin|GENUS=k|FODAT=17640101|FORSKX=Hjo|"
+                       "FARFNAMN=Per|FARENAMN=Andersson|MORFNAMN=Maria|MORENAMN=Olsdotter|"
+                       "LOKALID=F2"),
+                Fields("ENAMN=Berg|FNAMN=Olof|GENUS=m|FODAT=17700101|FORSKX=Tun|LOKALID=F3")}));
+    testing::WriteText(
+        source / "doda.csv",
+        testing::SourceTable(
+            3, {Fields("ENAMN=Ek|FNAMN=Lisa|GENUS=k|ALDER=40|DODAT=18000101|FORSKX=Tun|"
+                       "LOKALID=D2"),
+                Fields("ENAMN=Persson|FNAMN=Anders|GENUS=m|ALDER=63|DODAT=18240501|FORSKX=Hjo|"
+                       "LOKALID=D1")}));
+    testing::WriteText(source / "register.txt", "Hjo församling\nFödda och döda\nOm registret\n");
+    testing::WriteText(source / "hjalp/HJ009.txt", "Möjliga samband\nPoster av samma liv.\n");
+  }
+
+ protected:
+  void SetUp() override {
+    MainWindowFixture::SetUp();
+    ASSERT_NE(links(), nullptr);
+  }
+
+  LinkWindow* links() { return window_->link_window(); }
+
+  // Shows birth `lokalid` in the main window, as the Lokal-ID jump does.
+  void ShowBirth(const char* lokalid) {
+    ASSERT_TRUE(window_->session().SearchLokalId(1, lokalid).ok());
+    window_->ShowSearchResult({1});
+    ASSERT_EQ(window_->table()->record_view().label, lokalid);
+  }
+
+  // Opens the window with Ctrl+K and runs `actions` inside its modal loop;
+  // Esc closes it afterwards unless the actions did.
+  void WithLinks(const std::function<void()>& actions) {
+    testing::WhileActive(links(), actions, [&] {
+      QTest::keyClick(window_.get(), Qt::Key_K, Qt::ControlModifier);
+      return 0;
+    });
+  }
+
+  const RecordView& Shown() { return window_->table()->record_view(); }
+};
+
+TEST_F(LinkWindowTest, CtrlKThenDownAndEnterShowTheDeathInTheDeathRegister) {
+  ShowBirth("F1");
+  bool ran = false;
+  WithLinks([&] {
+    ran = true;
+    EXPECT_EQ(links()->windowTitle(), QString::fromUtf8("Hjo församling, möjliga samband"));
+    EXPECT_EQ(testing::Child<QLabel>(links(), "rubrik2lab")->text(),
+              QString::fromUtf8("För Persson, Anders, 1761-03-12"));
+    const LinkListing& listing = links()->listing();
+    ASSERT_GE(listing.RowCount(), 2);
+    EXPECT_EQ(listing.CellText(0, kLinkNameColumn), W("Död (1)"));
+    EXPECT_EQ(links()->grid()->currentRow(), 0);
+    // The keys go where the user's would: to the list, which has the focus.
+    ASSERT_TRUE(testing::WaitUntilActive(links()));
+    ASSERT_EQ(QApplication::focusWidget(), links()->grid());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(links()->grid()->currentRow(), 1);
+    EXPECT_TRUE(
+        links()->DetailText().contains(QString::fromUtf8("ålder 63 år stämmer med född 1761")))
+        << links()->DetailText().toStdString();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(links()->isVisible());
+  });
+  ASSERT_TRUE(ran);
+  EXPECT_EQ(window_->table()->aktregister(), 3);
+  EXPECT_TRUE(c().valknappar[2]->down());
+  EXPECT_FALSE(c().valknappar[0]->down());
+  EXPECT_EQ(Shown().register_number, 3);
+  EXPECT_EQ(Shown().label, "D1");
+  EXPECT_EQ(c().postnrlabel->text(), "D1");
+  // The death joined the death register's hits and is its current row.
+  EXPECT_EQ(c().antallabel->text(), "1 valda");
+  EXPECT_EQ(c().persontab->currentRow(), window_->table()->current_row());
+  EXPECT_EQ(window_->focusWidget(), c().persontab);
+}
+
+TEST_F(LinkWindowTest, TheButtonOpensItAndADoubleClickShowsTheSister) {
+  ShowBirth("F1");
+  testing::WhileActive(
+      links(),
+      [&] {
+        const LinkListing& listing = links()->listing();
+        int sister = -1;
+        for (int row = 0; row < listing.RowCount(); ++row) {
+          const LinkCandidate* c = listing.Row(row)->heading() ? nullptr : listing.ChosenBy(row);
+          if (c != nullptr && c->lokalid == "F2") sister = row;
+        }
+        ASSERT_GE(sister, 0);
+        const QPoint at = links()->grid()->CellRect(sister, kLinkNameColumn).center();
+        QTest::mouseClick(links()->grid(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(links()->grid(), Qt::LeftButton, {}, at);
+      },
+      [&] {
+        QTest::mouseClick(c().sambandknapp, Qt::LeftButton);
+        return 0;
+      });
+  EXPECT_EQ(window_->table()->aktregister(), 1);
+  EXPECT_EQ(Shown().label, "F2");
+  EXPECT_EQ(c().antallabel->text(), "2 valda");
+}
+
+TEST_F(LinkWindowTest, EscClosesAndLeavesTheMainWindowAsItWas) {
+  ShowBirth("F3");
+  WithLinks([&] {
+    EXPECT_EQ(links()->CountText(), QString::fromUtf8("Inga möjliga samband hittades"));
+    EXPECT_FALSE(links()->grid()->isEnabled());
+    QTest::keyClick(links()->grid(), Qt::Key_Return);  // nothing to show
+    EXPECT_TRUE(links()->isVisible());
+    QTest::keyClick(links(), Qt::Key_Escape);
+    EXPECT_FALSE(links()->isVisible());
+  });
+  EXPECT_EQ(window_->table()->aktregister(), 1);
+  EXPECT_EQ(Shown().label, "F3");
+  EXPECT_EQ(c().antallabel->text(), "1 valda");
+}
+
+TEST_F(LinkWindowTest, TheButtonWaitsForARecord) {
+  Tvxsmalurval& vald = window_->session().catalogue().PersonList(1).vald();
+  vald.Clear();
+  window_->ShowSearchResult({1});
+  EXPECT_FALSE(c().sambandknapp->isEnabled());
+  ShowBirth("F1");
+  EXPECT_TRUE(c().sambandknapp->isEnabled());
+}
+
+// A screen reader reads the list as a table of rows and cells, the score
+// in words, and every control by what it does.
+TEST_F(LinkWindowTest, TheListReadsAsATable) {
+  ShowBirth("F1");
+  WithLinks([&] {
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(links()->grid());
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->role(), QAccessible::Table);
+    EXPECT_EQ(grid->text(QAccessible::Name), QString::fromUtf8("Möjliga samband"));
+    QAccessibleTableInterface* table = grid->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), links()->listing().RowCount());
+    EXPECT_EQ(table->columnCount(), kLinkColumnCount);
+    EXPECT_EQ(table->cellAt(0, kLinkNameColumn)->text(QAccessible::Name),
+              QString::fromUtf8("Död (1)"));
+    EXPECT_EQ(table->cellAt(1, kLinkNameColumn)->text(QAccessible::Name), "Persson, Anders");
+    EXPECT_TRUE(table->cellAt(1, kLinkScoreColumn)
+                    ->text(QAccessible::Name)
+                    .endsWith(QString::fromUtf8(" poäng")));
+    for (const char* name : {"visaknapp", "slutknapp", "helpknapp"}) {
+      TVXknapp* button = links()->findChild<TVXknapp*>(name);
+      ASSERT_NE(button, nullptr) << name;
+      EXPECT_FALSE(button->accessibleName().isEmpty()) << name;
+    }
+  });
+}
+
+TEST_F(LinkWindowTest, HelpShowsTheWindowsOwnText) {
+  ShowBirth("F1");
+  std::string shown;
+  WithLinks([&] {
+    ASSERT_TRUE(testing::WaitUntilActive(links()));  // where the keys go
+    QTimer::singleShot(0, window_->textform(), [&] {
+      shown = window_->textform()->code();
+      window_->textform()->close();
+    });
+    QTest::keyClick(links()->grid(), Qt::Key_F1);
+  });
+  EXPECT_EQ(shown, "HJ009");
+}
+
+}  // namespace
+}  // namespace vx
