@@ -10,7 +10,7 @@
 #include <QTranslator>
 
 #include "language/language.h"
-#include "language/message_id.h"
+#include "language/message_id_fwd.h"
 
 namespace vx {
 

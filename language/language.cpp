@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "language/message_id.h"
 #include "language/messages.h"
 
 namespace vx {

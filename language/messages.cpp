@@ -1,5 +1,8 @@
 #include "language/messages.h"
 
+#include <string>
+#include <unordered_map>
+
 #include "language/message_table.h"
 
 namespace vx {
@@ -7,6 +10,20 @@ namespace vx {
 std::string_view MessageText(MessageId id, Language language) {
   const MessageEntry& entry = kMessageTable[static_cast<int>(id)];
   return language == Language::kEnglish ? entry.english : entry.swedish;
+}
+
+std::string_view TextOfSwedish(std::string_view swedish, Language language) {
+  if (language == Language::kSwedish) return swedish;
+  // Made once, also when threads ask at the same time. One Swedish text
+  // has one English: the catalogue's generator refuses anything else.
+  static const auto* const english = [] {
+    auto* map = new std::unordered_map<std::string_view, std::string_view>();
+    for (const MessageEntry& entry : kMessageTable)
+      map->emplace(entry.swedish, entry.english);
+    return map;
+  }();
+  const auto found = english->find(swedish);
+  return found == english->end() ? swedish : found->second;
 }
 
 std::string_view MessageName(MessageId id) {

@@ -14,13 +14,20 @@
 #include <string_view>
 
 #include "language/language.h"
-#include "language/message_id.h"
+#include "language/message_id_fwd.h"
 
 namespace vx {
 
 // The text of `id` in `language`, UTF-8, its arguments still written
 // %1 .. %9.
 std::string_view MessageText(MessageId id, Language language);
+
+// The text in `language` of the catalogue's message whose Swedish text is
+// `swedish` (UTF-8): for texts kept as Swedish in a table of their own (a
+// search form's captions), translated where they are shown. `swedish`
+// itself when no message has it, so a missing translation shows Swedish
+// and is caught by the tests that look for Swedish in English output.
+std::string_view TextOfSwedish(std::string_view swedish, Language language);
 
 // The name of `id` in the catalogue ("SokLokalIdMissing").
 std::string_view MessageName(MessageId id);

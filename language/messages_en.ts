@@ -674,5 +674,16 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
         <source> (df)</source>
         <translation> (stillborn)</translation>
     </message>
+    <!-- The main window, its buttons and panels, the About text and the window "Möjliga samband". -->
+    <!-- (the main window's texts end here) -->
+
+    <!-- The search forms, the picker, the normalisation view and the free-text window. -->
+    <!-- (the search windows' texts end here) -->
+
+    <!-- The print dialog, the text window and the printed pages' headings. -->
+    <!-- (the output windows' texts end here) -->
+
+    <!-- What the engine, the session and the builder report (files, lines, values as arguments). -->
+    <!-- (the reports' texts end here) -->
 </context>
 </TS>

@@ -7,6 +7,7 @@
 
 #include "engine/sort/sorter.h"
 #include "engine/util/message.h"
+#include "language/message_id.h"
 #include "language/messages.h"
 
 namespace vx {

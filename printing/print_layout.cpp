@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "engine/util/message.h"
+#include "language/message_id.h"
 #include "language/messages.h"
 #include "records/list_columns.h"
 #include "records/register_records.h"

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/util/cp1252.h"
+#include "language/message_id.h"
 #include "records/field_rules.h"
 #include "records/record_text.h"
 #include "records/record_text_blocks.h"

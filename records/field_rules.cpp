@@ -5,6 +5,7 @@
 #include "engine/util/cp1252.h"
 
 #include "engine/util/message.h"
+#include "language/message_id.h"
 #include "language/messages.h"
 
 namespace vx {

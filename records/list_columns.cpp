@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/util/message.h"
+#include "language/message_id.h"
 #include "records/date_text.h"
 #include "records/field_rules.h"
 #include "records/hex_split_words.h"

@@ -2,6 +2,7 @@
 #include <string>
 #include <utility>
 
+#include "language/message_id.h"
 #include "records/field_rules.h"
 #include "records/record_text.h"
 #include "records/record_text_blocks.h"

@@ -1,5 +1,6 @@
 #include "records/record_text_blocks.h"
 
+#include "language/message_id.h"
 #include "language/messages.h"
 #include "records/date_text.h"
 #include "records/field_rules.h"

@@ -11,7 +11,7 @@
 
 #include "engine/util/message.h"
 #include "language/language.h"
-#include "language/message_id.h"
+#include "language/message_id_fwd.h"
 
 namespace vx {
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/files/row_file.h"
+#include "language/message_id.h"
 #include "search/catalogue_parts.h"
 
 namespace vx {

@@ -12,6 +12,7 @@
 #include "engine/util/message_collector.h"
 #include "export/gedcom_export.h"
 #include "export/source_export.h"
+#include "language/message_id.h"
 #include "linking/link_finder.h"
 #include "search/catalogue_parts.h"
 #include "search/form_availability.h"

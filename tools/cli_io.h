@@ -12,7 +12,7 @@
 #include "engine/util/status.h"
 #include "engine/util/stream.h"
 #include "language/language.h"
-#include "language/message_id.h"
+#include "language/message_id_fwd.h"
 
 namespace vx::cli {
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "builder/register_set_builder.h"
+#include "language/message_id.h"
 #include "tools/cli_io.h"
 #include "tools/data_commands.h"
 #include "tools/data_pictures.h"

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "imaging/program_pictures.h"
+#include "language/message_id.h"
 #include "sample/sample_source.h"
 #include "tools/cli_io.h"
 #include "tools/data_commands.h"

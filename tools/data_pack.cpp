@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "engine/codec/compress.h"
+#include "language/message_id.h"
 #include "tools/cli_io.h"
 #include "tools/data_commands.h"
 

@@ -10,6 +10,7 @@
 #include "imaging/picture_base.h"
 #include "imaging/program_picture_records.h"
 #include "imaging/region_data.h"
+#include "language/message_id.h"
 #include "tools/cli_io.h"
 #include "tools/data_commands.h"
 

@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "language/message_id.h"
 #include "tools/cli_io.h"
 #include "tools/data_commands.h"
 

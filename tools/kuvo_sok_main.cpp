@@ -10,6 +10,7 @@
 #include "engine/util/cp1252.h"
 #include "engine/util/version.h"
 #include "language/language.h"
+#include "language/message_id.h"
 #include "records/field_rules.h"
 #include "search/search_forms.h"
 #include "session/session.h"

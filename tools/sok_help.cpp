@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/util/cp1252.h"
+#include "language/message_id.h"
 #include "search/search_forms.h"
 #include "tools/cli_io.h"
 #include "tools/sok_request.h"

@@ -1,5 +1,6 @@
 #include "tools/sok_request.h"
 
+#include "language/message_id.h"
 #include "tools/cli_io.h"
 
 namespace vx::cli {

@@ -9,6 +9,7 @@
 #include "controls/screen_text.h"
 #include "desktop/output/printer_canvas.h"
 #include "engine/util/message.h"
+#include "language/message_id.h"
 #include "language/messages.h"
 
 namespace vx {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/util/cp1252.h"
+#include "language/message_id.h"
 #include "language/messages.h"
 
 namespace vx {

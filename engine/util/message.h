@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "language/language.h"
-#include "language/message_id.h"
+#include "language/message_id_fwd.h"
 
 namespace vx {
 

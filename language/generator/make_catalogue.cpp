@@ -183,7 +183,13 @@ std::string Literal(const std::string& text) {
   return out + "\"";
 }
 
+// Leaves a file that already holds `contents` untouched, so that a changed
+// translation does not make every user of the ids compile again.
 bool Write(const std::string& path, const std::string& contents) {
+  std::ifstream old(path, std::ios::binary);
+  std::stringstream held;
+  held << old.rdbuf();
+  if (old && held.str() == contents) return true;
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << contents;
   return static_cast<bool>(out);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "controls/qt_translations.h"
+#include "language/message_id.h"
 #include "language/messages.h"
 
 namespace vx {

@@ -10,6 +10,7 @@
 #include "engine/util/cp1252.h"
 #include "engine/util/message.h"
 #include "engine/util/status.h"
+#include "language/message_id.h"
 #include "language/messages.h"
 #include "tests/support/files.h"
 
@@ -88,6 +89,14 @@ TEST(Catalogue, FormattingFillsTheArgumentsInOnePass) {
     EXPECT_EQ(FormatMessage(c.pattern, c.args), c.expected) << c.pattern;
   EXPECT_EQ(Say(MessageId::LanguageValueWrong, Language::kEnglish, {"de"}),
             "--sprak must be sv (Swedish) or en (English), not \"de\"");
+}
+
+TEST(Catalogue, ASwedishTextFindsItsEnglish) {
+  const std::string_view swedish = MessageText(MessageId::SearchLokalIdMissing, Language::kSwedish);
+  EXPECT_EQ(TextOfSwedish(swedish, Language::kEnglish),
+            MessageText(MessageId::SearchLokalIdMissing, Language::kEnglish));
+  EXPECT_EQ(TextOfSwedish(swedish, Language::kSwedish), swedish);
+  EXPECT_EQ(TextOfSwedish("Inte i katalogen", Language::kEnglish), "Inte i katalogen");
 }
 
 // The generator run on a small catalogue: what it writes, and what it
