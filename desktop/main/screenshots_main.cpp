@@ -13,7 +13,8 @@
 //   DIR/samband.png            "Möjliga samband" for a birth with a death,
 //                              a marriage and siblings among its candidates
 // under the offscreen platform; with --bara-huvudfonster only the first.
-//   kuvo-skarmbilder [--ini FIL] [--sok TEXT] [--bara-huvudfonster] MAPP
+// With --sprak en the windows speak English, as kuvo --sprak en shows them.
+//   kuvo-skarmbilder [--ini FIL] [--sok TEXT] [--sprak sv|en] [--bara-huvudfonster] MAPP
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -30,6 +31,7 @@
 
 #include "controls/accessibility.h"
 #include "controls/bitmap_button.h"
+#include "controls/qt_translations.h"
 #include "controls/tlm_tab.h"
 #include "desktop/linking/link_window.h"
 #include "desktop/main/main_window.h"
@@ -40,28 +42,38 @@
 #include "desktop/search/search_form_window.h"
 #include "engine/util/cp1252.h"
 #include "engine/util/message_sink.h"
+#include "language/language.h"
 #include "linking/link_listing.h"
 #include "search/picked_rows.h"
 
 namespace {
 
 constexpr char kUsage[] =
-    "Användning: kuvo-skarmbilder [--ini FIL] [--sok TEXT] [--bara-huvudfonster] MAPP\n";
+    "Användning: kuvo-skarmbilder [--ini FIL] [--sok TEXT] [--sprak sv|en] [--bara-huvudfonster] "
+    "MAPP\n";
 
 struct Options {
   std::filesystem::path ini;
   std::string search = "Medelplana";
   std::filesystem::path dir;
   bool main_window_only = false;
+  vx::Language language = vx::Language::kSwedish;
 };
 
 bool Parse(int argc, char** argv, Options& options) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--ini" && i + 1 < argc) {
-      options.ini = argv[++i];
-    } else if (arg == "--sok" && i + 1 < argc) {
-      options.search = argv[++i];
+  std::vector<std::string> args(argv + 1, argv + argc);
+  std::string error;
+  // Swedish unless asked: the pictures must not follow the locale.
+  if (!vx::TakeLanguageOption(args, {"sv_SE.UTF-8", "", ""}, options.language, error)) {
+    std::fprintf(stderr, "kuvo-skarmbilder: %s\n", error.c_str());
+    return false;
+  }
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--ini" && i + 1 < args.size()) {
+      options.ini = args[++i];
+    } else if (arg == "--sok" && i + 1 < args.size()) {
+      options.search = args[++i];
     } else if (arg == "--bara-huvudfonster") {
       options.main_window_only = true;
     } else if (options.dir.empty() && !arg.starts_with("-")) {
@@ -253,12 +265,14 @@ int main(int argc, char** argv) {
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  vx::InstallQtTranslations(app, options.language);
   vx::InstallAccessibility();
   vx::SetMessageSink([](const std::string& text) {
     std::fprintf(stderr, "kuvo-skarmbilder: %s\n", vx::Cp1252ToUtf8(text).c_str());
   });
   std::filesystem::create_directories(options.dir);
   vx::Tmain_form window(options.ini);
+  window.session().SetLanguage(options.language);
   window.show();
   QApplication::processEvents();
   if (window.failed() || !SelectHits(window, options.search)) return 1;
