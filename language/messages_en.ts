@@ -681,6 +681,122 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
     <!-- (the search windows' texts end here) -->
 
     <!-- The print dialog, the text window and the printed pages' headings. -->
+    <message id="PrintHeadingBirths">
+        <source>Skriv ut födda</source>
+        <translation>Print births</translation>
+    </message>
+    <message id="PrintHeadingMarriages">
+        <source>Skriv ut vigda</source>
+        <translation>Print marriages</translation>
+    </message>
+    <message id="PrintHeadingDeaths">
+        <source>Skriv ut döda</source>
+        <translation>Print deaths</translation>
+    </message>
+    <message id="PrintWhatLabel">
+        <source>Skriv ut:</source>
+        <translation>Print:</translation>
+    </message>
+    <message id="PrintAllDetails">
+        <source>Alla uppgifter</source>
+        <translation>All details</translation>
+    </message>
+    <message id="PrintTableChoice">
+        <source>Tabell</source>
+        <translation>Table</translation>
+    </message>
+    <message id="PrintOrderLabel">
+        <source>Ordna och gruppera efter:</source>
+        <translation>Order and group by:</translation>
+    </message>
+    <message id="PrintOrderName">
+        <source>Namn</source>
+        <translation>Name</translation>
+    </message>
+    <message id="PrintOrderDate">
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message id="PrintOrderSource">
+        <source>Källa</source>
+        <translation>Source</translation>
+    </message>
+    <message id="PrintCountLine">
+        <source>%1 personer kommer att skrivas ut. Ange ett intervall till höger om du inte vill skriva ut alla.</source>
+        <translation>%1 persons will be printed. Give a range on the right if you do not want to print them all.</translation>
+    </message>
+    <message id="PrintFromRecord">
+        <source>Från post</source>
+        <translation>From record</translation>
+    </message>
+    <message id="PrintToRecord">
+        <source>Till post</source>
+        <translation>To record</translation>
+    </message>
+    <message id="PrintEscCancels">
+        <source>(Esc avbryter)</source>
+        <translation>(Esc cancels)</translation>
+    </message>
+    <message id="PrintStartHint">
+        <source>Skriv ut (Enter)</source>
+        <translation>Print (Enter)</translation>
+    </message>
+    <message id="PrintStart">
+        <source>Skriv ut</source>
+        <translation>Print</translation>
+    </message>
+    <message id="PrintPrinterButton">
+        <source>Skrivare…</source>
+        <translation>Printer…</translation>
+    </message>
+    <message id="PrintPrinterHint">
+        <source>Välj skrivare, papper eller PDF-fil</source>
+        <translation>Choose the printer, the paper or a PDF file</translation>
+    </message>
+    <message id="PrintPrinter">
+        <source>Skrivare</source>
+        <translation>Printer</translation>
+    </message>
+    <message id="PrintCloseHint">
+        <source>Stäng utan att skriva ut (Esc)</source>
+        <translation>Close without printing (Esc)</translation>
+    </message>
+    <message id="PrintHelpHint">
+        <source>Hjälp</source>
+        <translation>Help</translation>
+    </message>
+    <message id="TextWinTitle">
+        <source>%1, hjälptext</source>
+        <translation>%1, help text</translation>
+    </message>
+    <message id="TextWinName">
+        <source>Hjälptext</source>
+        <translation>Help text</translation>
+    </message>
+    <message id="TextWinHeading">
+        <source>Rubrik</source>
+        <translation>Heading</translation>
+    </message>
+    <message id="TextWinVersion">
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message id="TextWinText">
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message id="TextWinScroll">
+        <source>Rulla texten</source>
+        <translation>Scroll the text</translation>
+    </message>
+    <message id="TextWinClose">
+        <source>Stäng</source>
+        <translation>Close</translation>
+    </message>
+    <message id="TextWinCopy">
+        <source>Kopiera till urklipp</source>
+        <translation>Copy to clipboard</translation>
+    </message>
     <!-- kuvo-data info: its descriptions of a file; what the file holds is shown as stored. -->
     <message id="DataInfoFile">
         <source>Fil: %1</source>
