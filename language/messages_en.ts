@@ -681,6 +681,399 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
     <!-- (the search windows' texts end here) -->
 
     <!-- The print dialog, the text window and the printed pages' headings. -->
+    <message id="PrintHeadingBirths">
+        <source>Skriv ut födda</source>
+        <translation>Print births</translation>
+    </message>
+    <message id="PrintHeadingMarriages">
+        <source>Skriv ut vigda</source>
+        <translation>Print marriages</translation>
+    </message>
+    <message id="PrintHeadingDeaths">
+        <source>Skriv ut döda</source>
+        <translation>Print deaths</translation>
+    </message>
+    <message id="PrintWhatLabel">
+        <source>Skriv ut:</source>
+        <translation>Print:</translation>
+    </message>
+    <message id="PrintAllDetails">
+        <source>Alla uppgifter</source>
+        <translation>All details</translation>
+    </message>
+    <message id="PrintTableChoice">
+        <source>Tabell</source>
+        <translation>Table</translation>
+    </message>
+    <message id="PrintOrderLabel">
+        <source>Ordna och gruppera efter:</source>
+        <translation>Order and group by:</translation>
+    </message>
+    <message id="PrintOrderName">
+        <source>Namn</source>
+        <translation>Name</translation>
+    </message>
+    <message id="PrintOrderDate">
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message id="PrintOrderSource">
+        <source>Källa</source>
+        <translation>Source</translation>
+    </message>
+    <message id="PrintCountLine">
+        <source>%1 personer kommer att skrivas ut. Ange ett intervall till höger om du inte vill skriva ut alla.</source>
+        <translation>%1 persons will be printed. Give a range on the right if you do not want to print them all.</translation>
+    </message>
+    <message id="PrintFromRecord">
+        <source>Från post</source>
+        <translation>From record</translation>
+    </message>
+    <message id="PrintToRecord">
+        <source>Till post</source>
+        <translation>To record</translation>
+    </message>
+    <message id="PrintEscCancels">
+        <source>(Esc avbryter)</source>
+        <translation>(Esc cancels)</translation>
+    </message>
+    <message id="PrintStartHint">
+        <source>Skriv ut (Enter)</source>
+        <translation>Print (Enter)</translation>
+    </message>
+    <message id="PrintStart">
+        <source>Skriv ut</source>
+        <translation>Print</translation>
+    </message>
+    <message id="PrintPrinterButton">
+        <source>Skrivare…</source>
+        <translation>Printer…</translation>
+    </message>
+    <message id="PrintPrinterHint">
+        <source>Välj skrivare, papper eller PDF-fil</source>
+        <translation>Choose the printer, the paper or a PDF file</translation>
+    </message>
+    <message id="PrintPrinter">
+        <source>Skrivare</source>
+        <translation>Printer</translation>
+    </message>
+    <message id="PrintCloseHint">
+        <source>Stäng utan att skriva ut (Esc)</source>
+        <translation>Close without printing (Esc)</translation>
+    </message>
+    <message id="PrintHelpHint">
+        <source>Hjälp</source>
+        <translation>Help</translation>
+    </message>
+    <message id="TextWinTitle">
+        <source>%1, hjälptext</source>
+        <translation>%1, help text</translation>
+    </message>
+    <message id="TextWinName">
+        <source>Hjälptext</source>
+        <translation>Help text</translation>
+    </message>
+    <message id="TextWinHeading">
+        <source>Rubrik</source>
+        <translation>Heading</translation>
+    </message>
+    <message id="TextWinVersion">
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message id="TextWinText">
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message id="TextWinScroll">
+        <source>Rulla texten</source>
+        <translation>Scroll the text</translation>
+    </message>
+    <message id="TextWinClose">
+        <source>Stäng</source>
+        <translation>Close</translation>
+    </message>
+    <message id="TextWinCopy">
+        <source>Kopiera till urklipp</source>
+        <translation>Copy to clipboard</translation>
+    </message>
+    <!-- kuvo-data info: its descriptions of a file; what the file holds is shown as stored. -->
+    <message id="DataInfoFile">
+        <source>Fil: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message id="DataInfoCannotOpen">
+        <source>Kan inte öppna filen %1</source>
+        <translation>Cannot open the file %1</translation>
+    </message>
+    <message id="DataInfoStoredPlain">
+        <source>Typ: lagrad data utan huvud (packas upp till sig själv)</source>
+        <translation>Type: stored data without a header (unpacks to itself)</translation>
+    </message>
+    <message id="DataInfoSize">
+        <source>Storlek: %1 byte</source>
+        <translation>Size: %1 bytes</translation>
+    </message>
+    <message id="DataInfoStream">
+        <source>Typ: komprimerad ström</source>
+        <translation>Type: compressed stream</translation>
+    </message>
+    <message id="DataInfoMethod">
+        <source>Metod: %1</source>
+        <translation>Method: %1</translation>
+    </message>
+    <message id="DataInfoPackedSize">
+        <source>Packad storlek: %1 byte (huvud 21, kodad data %2)</source>
+        <translation>Packed size: %1 bytes (header 21, coded data %2)</translation>
+    </message>
+    <message id="DataInfoUnpackedSize">
+        <source>Uppackad storlek: %1 byte</source>
+        <translation>Unpacked size: %1 bytes</translation>
+    </message>
+    <message id="DataInfoShare">
+        <source>Andel: %1 %</source>
+        <translation>Share: %1 %</translation>
+    </message>
+    <message id="DataInfoArchiveType">
+        <source>Arkivtyp: %1</source>
+        <translation>Archive type: %1</translation>
+    </message>
+    <message id="DataInfoChecksum">
+        <source>Kontrollsumma: %1</source>
+        <translation>Checksum: %1</translation>
+    </message>
+    <message id="DataInfoLock">
+        <source>Lås: %1</source>
+        <translation>Lock: %1</translation>
+    </message>
+    <message id="DataInfoStreamSound">
+        <source>Kontroll: strömmen packas upp utan fel (%1 byte)</source>
+        <translation>Check: the stream unpacks without errors (%1 bytes)</translation>
+    </message>
+    <message id="DataInfoStreamFault">
+        <source>Kontroll: FEL: %1</source>
+        <translation>Check: ERROR: %1</translation>
+    </message>
+    <message id="DataInfoPointersShort">
+        <source>Typ: pekarlista, men filen är kortare än sitt huvud (%1 byte)</source>
+        <translation>Type: pointer list, but the file is shorter than its header (%1 bytes)</translation>
+    </message>
+    <message id="DataInfoSortOrder">
+        <source>Typ: pekarlista (sorteringsordning)</source>
+        <translation>Type: pointer list (sort order)</translation>
+    </message>
+    <message id="DataInfoRecordPointers">
+        <source>Typ: pekarlista (postpekare)</source>
+        <translation>Type: pointer list (record pointers)</translation>
+    </message>
+    <message id="DataInfoBlockPointers">
+        <source>Typ: pekarlista (blockpekare)</source>
+        <translation>Type: pointer list (block pointers)</translation>
+    </message>
+    <message id="DataInfoListType">
+        <source>Listtyp enligt huvudet: %1</source>
+        <translation>List type in the header: %1</translation>
+    </message>
+    <message id="DataInfoCount">
+        <source>Antal: %1</source>
+        <translation>Count: %1</translation>
+    </message>
+    <message id="DataInfoCapacity">
+        <source>Kapacitet: %1</source>
+        <translation>Capacity: %1</translation>
+    </message>
+    <message id="DataInfoOnlyRecords">
+        <source>VARNING: filen rymmer bara %1 poster</source>
+        <translation>WARNING: the file holds only %1 records</translation>
+    </message>
+    <message id="DataInfoStoreInBlocks">
+        <source>Typ: postregister (poster i komprimerade block)</source>
+        <translation>Type: record store (records in compressed blocks)</translation>
+    </message>
+    <message id="DataInfoStorePlain">
+        <source>Typ: postregister (okomprimerat)</source>
+        <translation>Type: record store (uncompressed)</translation>
+    </message>
+    <message id="DataInfoStoreUnopenable">
+        <source>Registret kan inte öppnas (saknas .p eller är filen skadad?)</source>
+        <translation>The store cannot be opened (is the .p missing or the file damaged?)</translation>
+    </message>
+    <message id="DataInfoRecordCount">
+        <source>Antal poster: %1</source>
+        <translation>Records: %1</translation>
+    </message>
+    <message id="DataInfoFields">
+        <source>Fält: %1</source>
+        <translation>Fields: %1</translation>
+    </message>
+    <message id="DataInfoRecordUnreadable">
+        <source>Post %1 kan inte läsas</source>
+        <translation>Record %1 cannot be read</translation>
+    </message>
+    <message id="DataInfoRecord">
+        <source>Post %1:</source>
+        <translation>Record %1:</translation>
+    </message>
+    <message id="DataInfoExpandFault">
+        <source>FEL vid uppackning: %1</source>
+        <translation>ERROR while unpacking: %1</translation>
+    </message>
+    <message id="DataInfoList">
+        <source>Typ: lista (%1%2)</source>
+        <translation>Type: list (%1%2)</translation>
+    </message>
+    <message id="DataInfoRowsInBlocks">
+        <source>rader i komprimerade block</source>
+        <translation>rows in compressed blocks</translation>
+    </message>
+    <message id="DataInfoListPlain">
+        <source>okomprimerad</source>
+        <translation>uncompressed</translation>
+    </message>
+    <message id="DataInfoWithPostings">
+        <source>, med postningar</source>
+        <translation>, with postings</translation>
+    </message>
+    <message id="DataInfoListUnopenable">
+        <source>Listan kan inte öppnas</source>
+        <translation>The list cannot be opened</translation>
+    </message>
+    <message id="DataInfoRows">
+        <source>Antal rader: %1</source>
+        <translation>Rows: %1</translation>
+    </message>
+    <message id="DataInfoRowLength">
+        <source>Radlängd: %1 byte (textyta %2)</source>
+        <translation>Row length: %1 bytes (text area %2)</translation>
+    </message>
+    <message id="DataInfoValue">
+        <source>värde %1</source>
+        <translation>value %1</translation>
+    </message>
+    <message id="DataInfoOneRecord">
+        <source>post %1</source>
+        <translation>record %1</translation>
+    </message>
+    <message id="DataInfoRecords">
+        <source>%1 poster</source>
+        <translation>%1 records</translation>
+    </message>
+    <message id="DataInfoRecordsListed">
+        <source>poster: %1</source>
+        <translation>records: %1</translation>
+    </message>
+    <message id="DataInfoBlobShort">
+        <source>Typ: blobfil, men filen är kortare än sitt huvud</source>
+        <translation>Type: blob file, but the file is shorter than its header</translation>
+    </message>
+    <message id="DataInfoListPostings">
+        <source>Typ: blobfil (postningar för en lista)</source>
+        <translation>Type: blob file (postings of a list)</translation>
+    </message>
+    <message id="DataInfoFreeTextPostings">
+        <source>Typ: blobfil (postningar för en fritextlista)</source>
+        <translation>Type: blob file (postings of a free-text list)</translation>
+    </message>
+    <message id="DataInfoFirstRecordAt">
+        <source>Första posten på: %1</source>
+        <translation>First record at: %1</translation>
+    </message>
+    <message id="DataInfoFreeTextShort">
+        <source>Typ: fritextlista, men filen är kortare än sitt huvud</source>
+        <translation>Type: free-text list, but the file is shorter than its header</translation>
+    </message>
+    <message id="DataInfoFreeText">
+        <source>Typ: fritextlista</source>
+        <translation>Type: free-text list</translation>
+    </message>
+    <message id="DataInfoBlocks">
+        <source>Antal block: %1</source>
+        <translation>Blocks: %1</translation>
+    </message>
+    <message id="DataInfoBlockOutside">
+        <source>VARNING: ett block går utanför filen</source>
+        <translation>WARNING: a block runs past the end of the file</translation>
+    </message>
+    <message id="DataInfoTrigramIn">
+        <source>%1 i %2 av %3 block</source>
+        <translation>%1 in %2 of %3 blocks</translation>
+    </message>
+    <message id="DataInfoFilterSound">
+        <source>Kontroll: tabellerna och listorna stämmer med sina kontrollsummor</source>
+        <translation>Check: the tables and lists match their checksums</translation>
+    </message>
+    <message id="DataInfoFilterDamaged">
+        <source>VARNING: filen är skadad (en kontrollsumma eller lista stämmer inte)</source>
+        <translation>WARNING: the file is damaged (a checksum or a list does not match)</translation>
+    </message>
+    <message id="DataInfoFilterBadHeader">
+        <source>Typ: trigramfilter, men huvudet är skadat eller av en annan version</source>
+        <translation>Type: trigram filter, but its header is damaged or of another version</translation>
+    </message>
+    <message id="DataInfoFilter">
+        <source>Typ: trigramfilter för en fritextlista (version %1)</source>
+        <translation>Type: trigram filter of a free-text list (version %1)</translation>
+    </message>
+    <message id="DataInfoFilterMadeFor">
+        <source>Gjort för en postfil (.f1) på %1 byte, %2 block, %3 rader</source>
+        <translation>Made for an entry file (.f1) of %1 bytes, %2 blocks, %3 rows</translation>
+    </message>
+    <message id="DataInfoFilterBlocks">
+        <source>Filterblock: %1</source>
+        <translation>Filter blocks: %1</translation>
+    </message>
+    <message id="DataInfoTrigrams">
+        <source>Trigram: %1 (listor på %2 byte)</source>
+        <translation>Trigrams: %1 (lists of %2 bytes)</translation>
+    </message>
+    <message id="DataInfoFilterSize">
+        <source>VARNING: filen har %1 byte, huvudet anger %2</source>
+        <translation>WARNING: the file has %1 bytes, its header says %2</translation>
+    </message>
+    <message id="DataInfoPictureBase">
+        <source>Typ: bildbas</source>
+        <translation>Type: picture base</translation>
+    </message>
+    <message id="DataInfoPictureIndex">
+        <source>Typ: bildbas (namnindexet)</source>
+        <translation>Type: picture base (its name index)</translation>
+    </message>
+    <message id="DataInfoPictureBaseUnopenable">
+        <source>Bildbasen kan inte öppnas (saknas .b eller .p, eller är filen skadad?)</source>
+        <translation>The picture base cannot be opened (is the .b or .p missing, or the file damaged?)</translation>
+    </message>
+    <message id="DataInfoNameIndexYes">
+        <source>Namnindex: ja</source>
+        <translation>Name index: yes</translation>
+    </message>
+    <message id="DataInfoNameIndexNo">
+        <source>Namnindex: nej</source>
+        <translation>Name index: no</translation>
+    </message>
+    <message id="DataInfoPictures">
+        <source>Antal bilder: %1</source>
+        <translation>Pictures: %1</translation>
+    </message>
+    <message id="DataInfoPicture">
+        <source>%1: typ %2, placering &quot;%3&quot;, %4 %5 × %6 bildpunkter, %7 byte</source>
+        <translation>%1: type %2, placement &quot;%3&quot;, %4 %5 × %6 pixels, %7 bytes</translation>
+    </message>
+    <message id="DataInfoPictureUnknown">
+        <source>%1: typ %2, placering &quot;%3&quot;, okänt bildformat, %4 byte</source>
+        <translation>%1: type %2, placement &quot;%3&quot;, unknown picture format, %4 bytes</translation>
+    </message>
+    <message id="DataInfoFault">
+        <source>FEL: %1</source>
+        <translation>ERROR: %1</translation>
+    </message>
+    <message id="DataInfoShape">
+        <source>form: %1 rektanglar inom (%2,%3)-(%4,%5)</source>
+        <translation>shape: %1 rectangles within (%2,%3)-(%4,%5)</translation>
+    </message>
+    <message id="DataInfoShapeFault">
+        <source>form: FEL: %1</source>
+        <translation>shape: ERROR: %1</translation>
+    </message>
     <!-- (the output windows' texts end here) -->
 
     <!-- What the engine, the session and the builder report (files, lines, values as arguments). -->

@@ -18,6 +18,7 @@
 #include "engine/util/cp1252.h"
 #include "engine/util/crc32c.h"
 #include "engine/util/stream.h"
+#include "language/message_id.h"
 #include "records/register_labels.h"
 #include "tools/cli_io.h"
 #include "tools/data_commands.h"
@@ -29,6 +30,15 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kShownItems = 5;
+
+// One line of the description in the program's language.
+void Line(MessageId id, std::initializer_list<std::string_view> args = {}) {
+  std::printf("%s\n", Said(id, args).c_str());
+}
+
+std::string Number(uint64_t n) {
+  return std::to_string(n);
+}
 
 // Data text for the terminal: UTF-8, line ends shown as " / ".
 std::string Shown(std::string_view text) {
@@ -69,47 +79,52 @@ void DescribeStream(const fs::path& path) {
   CompressedHeader header;
   if (bytes.size() <= CompressedHeader::kSize ||
       !CompressedHeader::Parse(std::span(bytes).first<CompressedHeader::kSize>(), header)) {
-    std::printf("Typ: lagrad data utan huvud (packas upp till sig själv)\n");
-    std::printf("Storlek: %zu byte\n", bytes.size());
+    Line(MessageId::DataInfoStoredPlain);
+    Line(MessageId::DataInfoSize, {Number(bytes.size())});
     return;
   }
-  std::printf("Typ: komprimerad ström\n");
-  std::printf("Metod: %s\n", header.Id().c_str());
-  std::printf("Packad storlek: %zu byte (huvud 21, kodad data %zu)\n", bytes.size(),
-              bytes.size() - CompressedHeader::kSize);
-  std::printf("Uppackad storlek: %" PRIu32 " byte\n", header.expanded_size);
+  Line(MessageId::DataInfoStream);
+  Line(MessageId::DataInfoMethod, {header.Id()});
+  Line(MessageId::DataInfoPackedSize,
+       {Number(bytes.size()), Number(bytes.size() - CompressedHeader::kSize)});
+  Line(MessageId::DataInfoUnpackedSize, {Number(header.expanded_size)});
   if (header.expanded_size > 0) {
-    std::printf("Andel: %.1f %%\n", 100.0 * static_cast<double>(bytes.size()) /
-                                        static_cast<double>(header.expanded_size));
+    char share[32];
+    std::snprintf(
+        share, sizeof share, "%.1f",
+        100.0 * static_cast<double>(bytes.size()) / static_cast<double>(header.expanded_size));
+    Line(MessageId::DataInfoShare, {share});
   }
-  std::printf("Arkivtyp: %u\n", header.archive_type);
-  std::printf("Kontrollsumma: %08" PRIX32 "\n", header.checksum);
-  std::printf("Lås: %" PRIu32 "\n", header.lock);
+  Line(MessageId::DataInfoArchiveType, {Number(header.archive_type)});
+  char checksum[16];
+  std::snprintf(checksum, sizeof checksum, "%08" PRIX32, header.checksum);
+  Line(MessageId::DataInfoChecksum, {checksum});
+  Line(MessageId::DataInfoLock, {Number(header.lock)});
   CountingStream sink;
   TViewStream source(bytes);
   try {
     SharedCodec().ExpandStream(sink, source);
-    std::printf("Kontroll: strömmen packas upp utan fel (%" PRIu64 " byte)\n", sink.Size());
+    Line(MessageId::DataInfoStreamSound, {Number(sink.Size())});
   } catch (const ECompressError& error) {
-    std::printf("Kontroll: FEL: %s\n", error.what());
+    Line(MessageId::DataInfoStreamFault, {error.what()});
   }
 }
 
 void DescribePointerList(const fs::path& path) {
   const std::vector<uint8_t> head = ReadPrefix(path, 16 + 4 * kShownItems);
   if (head.size() < 16) {
-    std::printf("Typ: pekarlista, men filen är kortare än sitt huvud (%zu byte)\n", head.size());
+    Line(MessageId::DataInfoPointersShort, {Number(head.size())});
     return;
   }
   const uint32_t count = LoadU32(head.data() + 6);
-  std::printf("Typ: pekarlista (%s)\n", path.extension() == ".o"   ? "sorteringsordning"
-                                        : path.extension() == ".p" ? "postpekare"
-                                                                   : "blockpekare");
-  std::printf("Listtyp enligt huvudet: %u\n", LoadU16(head.data()));
-  std::printf("Antal: %" PRIu32 "\n", count);
-  std::printf("Kapacitet: %" PRIu32 "\n", LoadU32(head.data() + 10));
+  Line(path.extension() == ".o"   ? MessageId::DataInfoSortOrder
+       : path.extension() == ".p" ? MessageId::DataInfoRecordPointers
+                                  : MessageId::DataInfoBlockPointers);
+  Line(MessageId::DataInfoListType, {Number(LoadU16(head.data()))});
+  Line(MessageId::DataInfoCount, {Number(count)});
+  Line(MessageId::DataInfoCapacity, {Number(LoadU32(head.data() + 10))});
   const uint64_t present = (fs::file_size(path) - 16) / 4;
-  if (present < count) std::printf("VARNING: filen rymmer bara %" PRIu64 " poster\n", present);
+  if (present < count) Line(MessageId::DataInfoOnlyRecords, {Number(present)});
   for (size_t i = 0; i < kShownItems && 16 + 4 * i + 4 <= head.size() && i < count; ++i) {
     std::printf("  %zu: %" PRIu32 "\n", i + 1, LoadU32(head.data() + 16 + 4 * i));
   }
@@ -139,20 +154,20 @@ void DescribeRecordStore(const fs::path& path) {
   p.textmaxsiz = p.pcsiz = 80000;
   p.antpc = 20;
   p.RO = true;
-  std::printf("Typ: postregister (%s)\n", blocks ? "poster i komprimerade block" : "okomprimerat");
+  Line(blocks ? MessageId::DataInfoStoreInBlocks : MessageId::DataInfoStorePlain);
   if (!store.Open()) {
-    std::printf("Registret kan inte öppnas (saknas .p eller är filen skadad?)\n");
+    Line(MessageId::DataInfoStoreUnopenable);
     return;
   }
-  std::printf("Antal poster: %" PRIu32 "\n", store.RecordCount());
-  std::printf("Fält: %zu\n", p.labels.size());
+  Line(MessageId::DataInfoRecordCount, {Number(store.RecordCount())});
+  Line(MessageId::DataInfoFields, {Number(p.labels.size())});
   try {
     for (uint32_t n = 1; n <= store.RecordCount() && n <= 2; ++n) {
       if (!store.ReadRecord(n).ok() || !store.DecodeFields()) {
-        std::printf("Post %" PRIu32 " kan inte läsas\n", n);
+        Line(MessageId::DataInfoRecordUnreadable, {Number(n)});
         continue;
       }
-      std::printf("Post %" PRIu32 ":\n", n);
+      Line(MessageId::DataInfoRecord, {Number(n)});
       size_t short_index = 0, long_index = 0;
       for (const std::string& label : p.labels) {
         const std::string value = label[0] == '5' ? store.LongTexts()[long_index++]
@@ -163,7 +178,7 @@ void DescribeRecordStore(const fs::path& path) {
       }
     }
   } catch (const ECompressError& error) {
-    std::printf("FEL vid uppackning: %s\n", error.what());
+    Line(MessageId::DataInfoExpandFault, {error.what()});
   }
 }
 
@@ -177,61 +192,60 @@ void DescribeRowFile(const fs::path& path) {
   p.LZH = fs::exists(dir + base + ".iz");
   p.finnsBLOB = fs::exists(dir + base + ".b1");
   p.RO = true;
-  std::printf("Typ: lista (%s%s)\n", p.LZH ? "rader i komprimerade block" : "okomprimerad",
-              p.finnsBLOB ? ", med postningar" : "");
+  Line(MessageId::DataInfoList,
+       {Said(p.LZH ? MessageId::DataInfoRowsInBlocks : MessageId::DataInfoListPlain),
+        p.finnsBLOB ? Said(MessageId::DataInfoWithPostings) : std::string()});
   if (!list.Open()) {
-    std::printf("Listan kan inte öppnas\n");
+    Line(MessageId::DataInfoListUnopenable);
     return;
   }
-  std::printf("Antal rader: %d\n", list.RowCount());
-  std::printf("Radlängd: %d byte (textyta %d)\n", p.radmaxlen + 8, p.radmaxlen);
-  std::printf("Kapacitet: %d\n", p.maxrader);
+  Line(MessageId::DataInfoRows, {std::to_string(list.RowCount())});
+  Line(MessageId::DataInfoRowLength,
+       {std::to_string(p.radmaxlen + 8), std::to_string(p.radmaxlen)});
+  Line(MessageId::DataInfoCapacity, {std::to_string(p.maxrader)});
   try {
     for (int32_t row = 1; row <= list.RowCount() && row <= kShownItems; ++row) {
       if (!list.ReadRow(row).ok()) continue;
-      std::printf("  %d: \"%s\" (värde %" PRIu32, row, Shown(list.RowText()).c_str(),
-                  list.RowValue1());
+      std::string what = Said(MessageId::DataInfoValue, {Number(list.RowValue1())});
       if (p.finnsBLOB) {
-        if (list.PostingCount() == 0) {
-          std::printf(", post %" PRIu32, list.FirstRecord());
-        } else {
-          std::printf(", %" PRIu32 " poster", list.PostingCount());
-        }
+        what += ", " + (list.PostingCount() == 0
+                            ? Said(MessageId::DataInfoOneRecord, {Number(list.FirstRecord())})
+                            : Said(MessageId::DataInfoRecords, {Number(list.PostingCount())}));
       }
-      std::printf(")\n");
+      std::printf("  %d: \"%s\" (%s)\n", row, Shown(list.RowText()).c_str(), what.c_str());
     }
   } catch (const ECompressError& error) {
-    std::printf("FEL vid uppackning: %s\n", error.what());
+    Line(MessageId::DataInfoExpandFault, {error.what()});
   }
 }
 
 void DescribePlainBlob(const fs::path& path) {
   const std::vector<uint8_t> head = ReadPrefix(path, 16);
   if (head.size() < 16) {
-    std::printf("Typ: blobfil, men filen är kortare än sitt huvud\n");
+    Line(MessageId::DataInfoBlobShort);
     return;
   }
-  std::printf("Typ: blobfil (%s)\n", path.extension() == ".b1" ? "postningar för en lista"
-                                                               : "postningar för en fritextlista");
-  std::printf("Antal poster: %" PRIu32 "\n", LoadU32(head.data() + 2));
-  std::printf("Första posten på: %u\n", LoadU16(head.data() + 6));
-  std::printf("Storlek: %" PRIuMAX " byte\n", static_cast<uintmax_t>(fs::file_size(path)));
+  Line(path.extension() == ".b1" ? MessageId::DataInfoListPostings
+                                 : MessageId::DataInfoFreeTextPostings);
+  Line(MessageId::DataInfoRecordCount, {Number(LoadU32(head.data() + 2))});
+  Line(MessageId::DataInfoFirstRecordAt, {Number(LoadU16(head.data() + 6))});
+  Line(MessageId::DataInfoSize, {Number(fs::file_size(path))});
 }
 
 void DescribeFreeSearchEntries(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   const std::vector<uint8_t> bytes(std::istreambuf_iterator<char>(in), {});
   if (bytes.size() < 16) {
-    std::printf("Typ: fritextlista, men filen är kortare än sitt huvud\n");
+    Line(MessageId::DataInfoFreeTextShort);
     return;
   }
-  std::printf("Typ: fritextlista\n");
-  std::printf("Antal block: %" PRIu32 "\n", LoadU32(bytes.data() + 2));
+  Line(MessageId::DataInfoFreeText);
+  Line(MessageId::DataInfoBlocks, {Number(LoadU32(bytes.data() + 2))});
   size_t entries = 0, at = LoadU16(bytes.data() + 6), shown = 0;
   while (at + 4 <= bytes.size()) {
     const size_t length = LoadU32(bytes.data() + at);
     if (length > bytes.size() - at - 4) {
-      std::printf("VARNING: ett block går utanför filen\n");
+      Line(MessageId::DataInfoBlockOutside);
       break;
     }
     const uint8_t* block = bytes.data() + at + 4;
@@ -243,15 +257,16 @@ void DescribeFreeSearchEntries(const fs::path& path) {
       const uint32_t a = LoadU32(block + p + text_length + 1);
       const uint32_t b = LoadU32(block + p + text_length + 5);
       if (shown++ < kShownItems) {
-        std::printf("  \"%s\" (%s %" PRIu32 ")\n", Shown({text, text_length}).c_str(),
-                    b == 0 ? "post" : "poster:", b == 0 ? a : b);
+        const std::string what = b == 0 ? Said(MessageId::DataInfoOneRecord, {Number(a)})
+                                        : Said(MessageId::DataInfoRecordsListed, {Number(b)});
+        std::printf("  \"%s\" (%s)\n", Shown({text, text_length}).c_str(), what.c_str());
       }
       ++entries;
       p += text_length + 9;
     }
     at += 4 + length;
   }
-  std::printf("Antal rader: %zu\n", entries);
+  Line(MessageId::DataInfoRows, {Number(entries)});
 }
 
 // Checks the tables' and lists' checksums and shows the first trigrams
@@ -283,12 +298,13 @@ void DescribeFilterContents(std::span<const uint8_t> bytes, const FreeSearchFilt
       uint64_t held = 0;
       for (const uint64_t word : bits)
         held += static_cast<uint64_t>(__builtin_popcountll(word));
-      std::printf("  \"%s\" i %" PRIu64 " av %" PRIu32 " block\n",
-                  Shown({reinterpret_cast<const char*>(row), 3}).c_str(), held, header.block_count);
+      std::printf("  %s\n", Said(MessageId::DataInfoTrigramIn,
+                                 {"\"" + Shown({reinterpret_cast<const char*>(row), 3}) + "\"",
+                                  Number(held), Number(header.block_count)})
+                                .c_str());
     }
   }
-  std::printf(sound ? "Kontroll: tabellerna och listorna stämmer med sina kontrollsummor\n"
-                    : "VARNING: filen är skadad (en kontrollsumma eller lista stämmer inte)\n");
+  Line(sound ? MessageId::DataInfoFilterSound : MessageId::DataInfoFilterDamaged);
 }
 
 void DescribeFilter(const fs::path& path) {
@@ -296,19 +312,17 @@ void DescribeFilter(const fs::path& path) {
   const std::vector<uint8_t> bytes(std::istreambuf_iterator<char>(in), {});
   FreeSearchFilterHeader header;
   if (!header.Load(bytes)) {
-    std::printf("Typ: trigramfilter, men huvudet är skadat eller av en annan version\n");
+    Line(MessageId::DataInfoFilterBadHeader);
     return;
   }
-  std::printf("Typ: trigramfilter för en fritextlista (version %" PRIu32 ")\n", kFilterVersion);
-  std::printf("Gjort för en postfil (.f1) på %" PRIu64 " byte, %" PRIu32 " block, %" PRIu32
-              " rader\n",
-              header.entry_file_size, header.entry_file_blocks, header.entry_count);
-  std::printf("Filterblock: %" PRIu32 "\n", header.block_count);
-  std::printf("Trigram: %" PRIu32 " (listor på %" PRIu64 " byte)\n", header.trigram_count,
-              header.lists_size);
+  Line(MessageId::DataInfoFilter, {Number(kFilterVersion)});
+  Line(MessageId::DataInfoFilterMadeFor,
+       {Number(header.entry_file_size), Number(header.entry_file_blocks),
+        Number(header.entry_count)});
+  Line(MessageId::DataInfoFilterBlocks, {Number(header.block_count)});
+  Line(MessageId::DataInfoTrigrams, {Number(header.trigram_count), Number(header.lists_size)});
   if (header.FileSize() != bytes.size()) {
-    std::printf("VARNING: filen har %zu byte, huvudet anger %" PRIu64 "\n", bytes.size(),
-                header.FileSize());
+    Line(MessageId::DataInfoFilterSize, {Number(bytes.size()), Number(header.FileSize())});
     return;
   }
   DescribeFilterContents(bytes, header);
@@ -321,10 +335,10 @@ int RunInfo(const std::vector<std::string>& args) {
   const fs::path path(args[0]);
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) {
-    PrintError("Kan inte öppna filen " + args[0]);
+    PrintError(Said(MessageId::DataInfoCannotOpen, {args[0]}));
     return 1;
   }
-  std::printf("Fil: %s\n", path.string().c_str());
+  Line(MessageId::DataInfoFile, {path.string()});
   const std::string extension = path.extension().string();
   if (IsPictureBaseFile(path)) {
     DescribePictureBase(path);

@@ -22,6 +22,12 @@ namespace fs = std::filesystem;
 constexpr char kBaseSuffix[] = "grfk";
 constexpr size_t kShownRects = 4;
 
+// One line of a description in the program's language, indented by `indent`.
+void Line(std::string_view indent, MessageId id,
+          std::initializer_list<std::string_view> args = {}) {
+  std::printf("%.*s%s\n", static_cast<int>(indent.size()), indent.data(), Said(id, args).c_str());
+}
+
 std::string DirectoryPrefix(const fs::path& path) {
   return path.parent_path().empty() ? "" : path.parent_path().string() + "/";
 }
@@ -36,11 +42,13 @@ void DescribeRegion(const PictureRecord& picture) {
   RegionData region;
   const Status status = ParseRegionData(picture.region, region);
   if (!status.ok()) {
-    std::printf("    form: FEL: %s\n", Cp1252ToUtf8(status.message()).c_str());
+    Line("    ", MessageId::DataInfoShapeFault, {StatusText(status)});
     return;
   }
-  std::printf("    form: %zu rektanglar inom (%d,%d)-(%d,%d)\n", region.rects.size(),
-              region.bounds.left, region.bounds.top, region.bounds.right(), region.bounds.bottom());
+  Line("    ", MessageId::DataInfoShape,
+       {std::to_string(region.rects.size()), std::to_string(region.bounds.left),
+        std::to_string(region.bounds.top), std::to_string(region.bounds.right()),
+        std::to_string(region.bounds.bottom())});
   for (size_t i = 0; i < region.rects.size() && i < kShownRects; ++i) {
     const Rect& r = region.rects[i];
     std::printf("      (%d,%d)-(%d,%d)\n", r.left, r.top, r.right(), r.bottom());
@@ -51,13 +59,16 @@ void DescribeRegion(const PictureRecord& picture) {
 void DescribePicture(const PictureRecord& picture) {
   ImageInfo info;
   const bool known = ReadImageInfo(picture.image, info);
-  std::printf("  %s: typ %" PRId32 ", placering \"%s\", ", Cp1252ToUtf8(picture.name).c_str(),
-              picture.type, Cp1252ToUtf8(picture.placement).c_str());
+  const std::string name = Cp1252ToUtf8(picture.name);
+  const std::string type = std::to_string(picture.type);
+  const std::string placement = Cp1252ToUtf8(picture.placement);
+  const std::string size = std::to_string(picture.image.size());
   if (known) {
-    std::printf("%s %d × %d bildpunkter, %zu byte\n", info.format.c_str(), info.width, info.height,
-                picture.image.size());
+    Line("  ", MessageId::DataInfoPicture,
+         {name, type, placement, info.format, std::to_string(info.width),
+          std::to_string(info.height), size});
   } else {
-    std::printf("okänt bildformat, %zu byte\n", picture.image.size());
+    Line("  ", MessageId::DataInfoPictureUnknown, {name, type, placement, size});
   }
   if (!picture.description.empty()) {
     std::printf("    %s\n", Cp1252ToUtf8(picture.description).c_str());
@@ -108,20 +119,21 @@ bool IsPictureBaseFile(const fs::path& path) {
 
 void DescribePictureBase(const fs::path& path) {
   TVXbildbas base;
-  std::printf("Typ: bildbas%s\n", path.extension() == ".bi" ? " (namnindexet)" : "");
+  Line("", path.extension() == ".bi" ? MessageId::DataInfoPictureIndex
+                                     : MessageId::DataInfoPictureBase);
   if (!OpenBase(path, base)) {
-    std::printf("Bildbasen kan inte öppnas (saknas .b eller .p, eller är filen skadad?)\n");
+    Line("", MessageId::DataInfoPictureBaseUnopenable);
     return;
   }
-  std::printf("Namnindex: %s\n", base.IndexOpen() ? "ja" : "nej");
-  std::printf("Antal bilder: %" PRIu32 "\n", base.RecordCount());
+  Line("", base.IndexOpen() ? MessageId::DataInfoNameIndexYes : MessageId::DataInfoNameIndexNo);
+  Line("", MessageId::DataInfoPictures, {std::to_string(base.RecordCount())});
   for (uint32_t n = 1; n <= base.RecordCount(); ++n) {
     PictureRecord picture;
     const Status status = base.ReadPicture(n, picture);
     if (status.ok()) {
       DescribePicture(picture);
     } else {
-      std::printf("  FEL: %s\n", Cp1252ToUtf8(status.message()).c_str());
+      Line("  ", MessageId::DataInfoFault, {StatusText(status)});
     }
   }
 }

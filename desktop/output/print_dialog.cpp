@@ -16,6 +16,7 @@
 #include "controls/picture_set.h"
 #include "controls/qt_rect.h"
 #include "controls/qt_theme.h"
+#include "controls/qt_translations.h"
 #include "controls/screen_text.h"
 #include "controls/tvx_knapp.h"
 #include "controls/tvx_panel.h"
@@ -23,6 +24,7 @@
 #include "desktop/output/print_job.h"
 #include "desktop/output/text_window.h"
 #include "engine/util/message_sink.h"
+#include "language/message_id.h"
 #include "printing/print_dialog_layout.h"
 #include "session/session.h"
 
@@ -87,13 +89,13 @@ void Tskriv_form::BuildChoices() {
   const PrintDialogLayout m = LayOutPrintDialog();
   heading_ = InkLabel(panel_, theme::kFormHeadingFont);
   heading_->setGeometry(QtRect(m.heading));
-  Label(panel_, QStringLiteral("Skriv ut:"), m.whatlabel);
-  allaknapp_ = Choice(panel_, 1, QStringLiteral("Alla uppgifter"), m.allaknapp);
-  tabellknapp_ = Choice(panel_, 1, QStringLiteral("Tabell"), m.tabellknapp);
-  Label(panel_, QStringLiteral("Ordna och gruppera efter:"), m.orderlabel);
-  namnknapp_ = Choice(panel_, 2, QStringLiteral("Namn"), m.namnknapp);
-  pnrknapp_ = Choice(panel_, 2, QStringLiteral("Datum"), m.pnrknapp);
-  kaellaknapp_ = Choice(panel_, 2, QString::fromUtf8("K\u00e4lla"), m.kaellaknapp);
+  Label(panel_, TranslatedText(MessageId::PrintWhatLabel), m.whatlabel);
+  allaknapp_ = Choice(panel_, 1, TranslatedText(MessageId::PrintAllDetails), m.allaknapp);
+  tabellknapp_ = Choice(panel_, 1, TranslatedText(MessageId::PrintTableChoice), m.tabellknapp);
+  Label(panel_, TranslatedText(MessageId::PrintOrderLabel), m.orderlabel);
+  namnknapp_ = Choice(panel_, 2, TranslatedText(MessageId::PrintOrderName), m.namnknapp);
+  pnrknapp_ = Choice(panel_, 2, TranslatedText(MessageId::PrintOrderDate), m.pnrknapp);
+  kaellaknapp_ = Choice(panel_, 2, TranslatedText(MessageId::PrintOrderSource), m.kaellaknapp);
 }
 
 void Tskriv_form::BuildRange() {
@@ -110,9 +112,9 @@ void Tskriv_form::BuildRange() {
     e->setAccessibleName(name);
     return e;
   };
-  startpostedit_ = edit(m.startpostedit, QString::fromUtf8("Fr\u00e5n post"));
+  startpostedit_ = edit(m.startpostedit, TranslatedText(MessageId::PrintFromRecord));
   Label(panel_, QString::fromUtf8("\u2013"), m.dashlabel, false);
-  slutpostedit_ = edit(m.slutpostedit, QStringLiteral("Till post"));
+  slutpostedit_ = edit(m.slutpostedit, TranslatedText(MessageId::PrintToRecord));
 }
 
 void Tskriv_form::BuildProgress() {
@@ -124,7 +126,7 @@ void Tskriv_form::BuildProgress() {
   palette.setColor(QPalette::Highlight, QtColor(theme::kInk));
   pg_->setPalette(palette);
   statuslabel_ = Label(panel_, {}, m.statuslabel, false);
-  avbrytlabel_ = Label(panel_, QStringLiteral("(Esc avbryter)"), m.avbrytlabel);
+  avbrytlabel_ = Label(panel_, TranslatedText(MessageId::PrintEscCancels), m.avbrytlabel);
   avbrytlabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   pg_->hide();
   statuslabel_->hide();
@@ -135,22 +137,24 @@ void Tskriv_form::BuildButtons(PictureSet& pictures) {
   const PrintDialogLayout m = LayOutPrintDialog();
   startknapp_ = new Tspecbut(panel_);
   startknapp_->setGeometry(QtRect(m.startknapp));
-  startknapp_->setHint(QStringLiteral("Skriv ut (Enter)"));
-  startknapp_->setAccessibleName(QStringLiteral("Skriv ut"));
-  startknapp_->setBitm(CommandFace(pictures.mainfigur(), "knskriv", QStringLiteral("Skriv ut"),
-                                   startknapp_->size(), devicePixelRatioF()));
+  startknapp_->setHint(TranslatedText(MessageId::PrintStartHint));
+  const QString print = TranslatedText(MessageId::PrintStart);
+  startknapp_->setAccessibleName(print);
+  startknapp_->setBitm(CommandFace(pictures.mainfigur(), "knskriv", print, startknapp_->size(),
+                                   devicePixelRatioF()));
   connect(startknapp_, &ButtonBase::Tryckt, this, &Tskriv_form::Start);
   staellinknapp_ = new TVXknapp(panel_);
-  staellinknapp_->setButtext(QString::fromUtf8("Skrivare\u2026"));
+  staellinknapp_->setButtext(TranslatedText(MessageId::PrintPrinterButton));
   UseCommandCaption(staellinknapp_);
-  staellinknapp_->setHint(QString::fromUtf8("V\u00e4lj skrivare, papper eller PDF-fil"));
-  staellinknapp_->setAccessibleName(QStringLiteral("Skrivare"));
+  staellinknapp_->setHint(TranslatedText(MessageId::PrintPrinterHint));
+  staellinknapp_->setAccessibleName(TranslatedText(MessageId::PrintPrinter));
   staellinknapp_->setGeometry(QtRect(m.staellinknapp));
   connect(staellinknapp_, &ButtonBase::Click, this, &Tskriv_form::SetUpPrinter);
-  slutknapp_ = CloseButton(panel_, pictures, QtRect(m.slutknapp),
-                           QString::fromUtf8("St\u00e4ng utan att skriva ut (Esc)"));
+  slutknapp_ =
+      CloseButton(panel_, pictures, QtRect(m.slutknapp), TranslatedText(MessageId::PrintCloseHint));
   connect(slutknapp_, &ButtonBase::Click, this, &QDialog::reject);
   helpknapp_ = HelpButton(panel_, pictures, QtRect(m.helpknapp));
+  helpknapp_->setHint(TranslatedText(MessageId::PrintHelpHint));
   connect(helpknapp_, &ButtonBase::Click, this, [this] {
     if (help_ != nullptr) help_->ShowHelpText("HJ007", this, Ttextform::HelpCaller::kDialog);
   });
@@ -180,14 +184,13 @@ void Tskriv_form::Reset() {
 
 void Tskriv_form::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  setWindowTitle(ScreenText(session_.Heading() + ", utskrift"));
-  static const char* const kHeadings[] = {"Skriv ut f\u00f6dda", "Skriv ut vigda",
-                                          "Skriv ut d\u00f6da"};
-  heading_->setText(QString::fromUtf8(kHeadings[std::clamp(register_number_, 1, 3) - 1]));
+  setWindowTitle(TranslatedText(MessageId::PrintDocumentName).arg(ScreenText(session_.Heading())));
+  static constexpr MessageId kHeadings[] = {MessageId::PrintHeadingBirths,
+                                            MessageId::PrintHeadingMarriages,
+                                            MessageId::PrintHeadingDeaths};
+  heading_->setText(TranslatedText(kHeadings[std::clamp(register_number_, 1, 3) - 1]));
   const int n = std::min(hit_count_, kMaxPrintRecords);
-  antskrivlabel_->setText(QString::number(n) +
-                          QString::fromUtf8(" personer kommer att skrivas ut. Ange ett intervall "
-                                            "till h\u00f6ger om du inte vill skriva ut alla."));
+  antskrivlabel_->setText(TranslatedText(MessageId::PrintCountLine).arg(n));
   startpostedit_->setFocus();
 }
 
@@ -234,7 +237,7 @@ void Tskriv_form::SetPrinting(bool printing) {
 
 void Tskriv_form::SetUpPrinter() {
   QPrintDialog dialog(&printer_, this);
-  dialog.setWindowTitle(QStringLiteral("Skrivare"));
+  dialog.setWindowTitle(TranslatedText(MessageId::PrintPrinter));
   dialog.exec();
 }
 

@@ -13,12 +13,14 @@
 #include "controls/picture_set.h"
 #include "controls/qt_rect.h"
 #include "controls/qt_text_measurer.h"
+#include "controls/qt_translations.h"
 #include "controls/scroll_bar.h"
 #include "controls/tvx_dyntex.h"
 #include "controls/tvx_knapp.h"
 #include "controls/tvx_panel.h"
 #include "engine/util/message_sink.h"
 #include "engine/util/status.h"
+#include "language/message_id.h"
 #include "records/text_window_layout.h"
 #include "session/session.h"
 
@@ -39,7 +41,7 @@ Ttextform::Ttextform(Session& session, PictureSet& pictures, QWidget* parent)
       session_(session) {
   const TextWindowLayout m = LayOutTextWindow(content_);
   setFixedSize(m.size.width, m.size.height);
-  setAccessibleName(QStringLiteral("Hj\u00e4lptext"));
+  setAccessibleName(TranslatedText(MessageId::TextWinName));
   BuildControls(pictures);
   BuildButtons(pictures);
 }
@@ -60,10 +62,10 @@ void Ttextform::BuildControls(PictureSet& pictures) {
 
   arkivlabel_ = InkLabel(huvudpanel_, theme::kTextHeadingFont);
   arkivlabel_->setObjectName("arkivlabel");
-  arkivlabel_->setAccessibleName(QStringLiteral("Rubrik"));
+  arkivlabel_->setAccessibleName(TranslatedText(MessageId::TextWinHeading));
   verlabel_ = InkLabel(huvudpanel_, theme::kVersionFont);
   verlabel_->setObjectName("verlabel");
-  verlabel_->setAccessibleName(QStringLiteral("Version"));
+  verlabel_->setAccessibleName(TranslatedText(MessageId::TextWinVersion));
   PlaceHeadings();
 
   texten_ = new TVXdyntex(huvudpanel_);
@@ -73,7 +75,7 @@ void Ttextform::BuildControls(PictureSet& pictures) {
   texten_->setTilekod("hjalpbak");
   texten_->setParenttiler(true);
   texten_->SetSelectionEnabled(true);
-  texten_->setAccessibleName(QStringLiteral("Text"));
+  texten_->setAccessibleName(TranslatedText(MessageId::TextWinText));
   texten_->installEventFilter(this);
   connect(texten_, &TVXdyntex::Click, this, &Ttextform::OnTextClick);
   connect(texten_, &TVXdyntex::NyPosition, this, &Ttextform::OnTextScrolled);
@@ -83,7 +85,7 @@ void Ttextform::BuildControls(PictureSet& pictures) {
   vistextscr_->setGeometry(QtRect(m.vistextscr));
   vistextscr_->setSmallch(TextScroll::kSmallch);
   vistextscr_->setLargech(TextScroll::kSmallch);
-  vistextscr_->setAccessibleName(QStringLiteral("Rulla texten"));
+  vistextscr_->setAccessibleName(TranslatedText(MessageId::TextWinScroll));
   vistextscr_->installEventFilter(this);
   vistextscr_->hide();
   connect(vistextscr_, &Tspecscr::NyPosition, this, &Ttextform::OnBarMoved);
@@ -98,14 +100,14 @@ void Ttextform::BuildButtons(PictureSet& pictures) {
   slutknapp_->setFigur1("storkryssl01");
   slutknapp_->setFigur2("storkryssl02");
   slutknapp_->setFocusmode(true);
-  slutknapp_->setHint(QStringLiteral("St\u00e4ng"));
+  slutknapp_->setHint(TranslatedText(MessageId::TextWinClose));
   slutknapp_->setGeometry(QtRect(m.slutknapp));
   connect(slutknapp_, &TVXknapp::Click, this, &QDialog::close);
 
   kopipostknapp_ = new Tspecbut(huvudpanel_);
   kopipostknapp_->setObjectName("kopipostknapp");
   kopipostknapp_->setBitm(Figure(pictures.mainfigur(), "knkopiera"));
-  kopipostknapp_->setHint(QStringLiteral("Kopiera till urklipp"));
+  kopipostknapp_->setHint(TranslatedText(MessageId::TextWinCopy));
   // The hint shows the keys as the installed Qt translation names them.
   kopipostknapp_->SetShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   kopipostknapp_->setGeometry(QtRect(m.kopipostknapp));
@@ -114,7 +116,7 @@ void Ttextform::BuildButtons(PictureSet& pictures) {
 
 void Ttextform::ShowHelpText(const std::string& code, QWidget* caller, HelpCaller kind) {
   code_ = code;
-  setWindowTitle(FromCp1252(session_.Heading()) + QStringLiteral(", hj\u00e4lptext"));
+  setWindowTitle(TranslatedText(MessageId::TextWinTitle).arg(FromCp1252(session_.Heading())));
   Place(caller);
   Load();
   if (isVisible()) {

@@ -122,8 +122,12 @@ TEST(KuvoSokPdf, RecordsInDateOrderWithHeadersOnEveryPageAndNoSeparatorOnTop) {
 // the page number, the record labels, the column headings and the source
 // headings in the chosen language; the register set's own texts as stored.
 TEST(KuvoSokPdf, PagesSpeakTheChosenLanguage) {
+  const std::vector<std::string> births = {"fodda", "--fod", "1750-1759"};
+  const std::vector<std::string> deaths = {"doda", "--dod", "1785"};
+  const std::vector<std::string> marriages = {"vigda", "--vigd", "1760-1769"};
   const struct {
     const char* language;
+    const std::vector<std::string>& search;
     std::vector<std::string> options;
     const char* header_line;
     const char* page_word;
@@ -131,9 +135,17 @@ TEST(KuvoSokPdf, PagesSpeakTheChosenLanguage) {
     const char* headings;  // the column headings, "" for records
     const char* group;     // before each source heading, "" for none
   } cases[] = {
-      {"sv", {"--ordning", "datum"}, "Födda, i datumordning, ", "Sida ", "Post: ", "", ""},
-      {"en", {"--ordning", "datum"}, "Births, in date order, ", "Page ", "Record: ", "", ""},
+      {"sv", births, {"--ordning", "datum"}, "Födda, i datumordning, ", "Sida ", "Post: ", "", ""},
+      {"en",
+       births,
+       {"--ordning", "datum"},
+       "Births, in date order, ",
+       "Page ",
+       "Record: ",
+       "",
+       ""},
       {"sv",
+       births,
        {"--ordning", "namn", "--tabell"},
        "Födda, i namnordning, ",
        "Sida ",
@@ -141,6 +153,7 @@ TEST(KuvoSokPdf, PagesSpeakTheChosenLanguage) {
        "Född Namn Ort Far Mor Källa",
        ""},
       {"en",
+       births,
        {"--ordning", "namn", "--tabell"},
        "Births, in name order, ",
        "Page ",
@@ -148,6 +161,7 @@ TEST(KuvoSokPdf, PagesSpeakTheChosenLanguage) {
        "Born Name Place Father Mother Source",
        ""},
       {"sv",
+       births,
        {"--ordning", "kalla", "--tabell"},
        "Födda, i källans ordning, ",
        "Sida ",
@@ -155,22 +169,39 @@ TEST(KuvoSokPdf, PagesSpeakTheChosenLanguage) {
        "Född Döpt Namn Ort Far Mor",
        "Källa: "},
       {"en",
+       births,
        {"--ordning", "kalla", "--tabell"},
        "Births, in source order, ",
        "Page ",
        "",
        "Born Baptised Name Place Father Mother",
        "Source: "},
+      {"en", deaths, {"--ordning", "namn"}, "Deaths, in name order, ", "Page ", "Record: ", "", ""},
+      {"en",
+       deaths,
+       {"--ordning", "datum", "--tabell"},
+       "Deaths, in date order, ",
+       "Page ",
+       "",
+       "Died Buried Name Born Title/age Place Source",
+       ""},
+      {"en",
+       marriages,
+       {"--ordning", "kalla", "--tabell"},
+       "Marriages, in source order, ",
+       "Page ",
+       "",
+       "Married M, name M, title/age M, place W, name W, title/age W, place Source",
+       "Source: "},
   };
-  const std::vector<std::string> search = {"fodda", "--fod", "1750-1759"};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.language) + " " + c.header_line);
     std::vector<std::string> options = c.options;
     options.insert(options.end(), {"--sprak", c.language});
-    const std::vector<std::string> pages = PrintedPages(search, options);
+    const std::vector<std::string> pages = PrintedPages(c.search, options);
     ExpectHeaders(pages, c.header_line + testing::TodayIso(), c.page_word);
     if (*c.label != '\0') {
-      EXPECT_EQ(After(pages, c.label).size(), Hits(search));
+      EXPECT_EQ(After(pages, c.label).size(), Hits(c.search));
     }
     if (*c.group != '\0') {
       EXPECT_GT(After(pages, c.group).size(), 1u);

@@ -4,8 +4,9 @@
 // form, list mode, the Lokal-ID jump, "alla", the output formats and wrong
 // usage, on the bundled sample and on a set of 100 000 births; and the
 // command lines of commands.txt (help, usage, kuvo-data info on the bundled
-// sample), run beside the programs. An answer that changes must be explained
-// and stored again: run the test with VX_RECORD_ANSWERS=1.
+// sample) and of commands_en.txt (kuvo-data info in English), run beside the
+// programs. An answer that changes must be explained and stored again: run
+// the test with VX_RECORD_ANSWERS=1.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -162,11 +163,16 @@ TEST(KuvoSokAnswers, OnAHundredThousandBirths) {
 // The programs are run from their own folder, where the bundled sample is
 // "exempel" and kuvo.ini a file.
 TEST(ProgramAnswers, ToTheCommandLines) {
-  ExpectAnswers("commands.txt", kAnswers / "commands.answers.txt",
-                [](std::vector<std::string> args) {
-                  args.front() = (kPrograms / args.front()).string();
-                  return args;
-                });
+  const struct {
+    const char* list;
+    const char* answers;
+  } lists[] = {{"commands.txt", "commands.answers.txt"},
+               {"commands_en.txt", "commands_en.answers.txt"}};
+  for (const auto& l : lists)
+    ExpectAnswers(l.list, kAnswers / l.answers, [](std::vector<std::string> args) {
+      args.front() = (kPrograms / args.front()).string();
+      return args;
+    });
 }
 
 }  // namespace
