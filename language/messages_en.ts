@@ -678,6 +678,266 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
     <!-- (the main window's texts end here) -->
 
     <!-- The search forms, the picker, the normalisation view and the free-text window. -->
+    <message id="FormHeadingBirths">
+        <source>Sök bland födda</source>
+        <translation>Search the births</translation>
+    </message>
+    <message id="FormHeadingMarriages">
+        <source>Sök bland vigda</source>
+        <translation>Search the marriages</translation>
+    </message>
+    <message id="FormHeadingDeaths">
+        <source>Sök bland döda</source>
+        <translation>Search the deaths</translation>
+    </message>
+    <message id="FormTitleBirths">
+        <source>, sök födda</source>
+        <translation>, search births</translation>
+    </message>
+    <message id="FormTitleMarriages">
+        <source>, sök vigda</source>
+        <translation>, search marriages</translation>
+    </message>
+    <message id="FormTitleDeaths">
+        <source>, sök döda</source>
+        <translation>, search deaths</translation>
+    </message>
+    <message id="FormLokalId">
+        <source>Lokal-ID</source>
+        <translation>Local ID</translation>
+    </message>
+    <message id="FormJumpToLokalId">
+        <source>Sök lokal-ID &gt;&gt;</source>
+        <translation>Find Local ID &gt;&gt;</translation>
+    </message>
+    <message id="FormJumpToLokalIdName">
+        <source>Sök lokal-ID</source>
+        <translation>Find Local ID</translation>
+    </message>
+    <message id="FormTypeHint">
+        <source>Skriv in sökord</source>
+        <translation>Type search words</translation>
+    </message>
+    <message id="FormTypeTip">
+        <source>Skriv in sökord (Skift+F4)</source>
+        <translation>Type search words (Shift+F4)</translation>
+    </message>
+    <message id="FormListHint">
+        <source>Välj sökord från lista</source>
+        <translation>Choose search words from a list</translation>
+    </message>
+    <message id="FormListTip">
+        <source>Välj sökord från lista (F4)</source>
+        <translation>Choose search words from a list (F4)</translation>
+    </message>
+    <message id="FormTypeButtonName">
+        <source>%1: skriv in sökord</source>
+        <translation>%1: type search words</translation>
+    </message>
+    <message id="FormListButtonName">
+        <source>%1: välj sökord från lista</source>
+        <translation>%1: choose search words from a list</translation>
+    </message>
+    <message id="FormSearch">
+        <source>Sök</source>
+        <translation>Search</translation>
+    </message>
+    <message id="FormSearchHint">
+        <source>Sök (Enter)</source>
+        <translation>Search (Enter)</translation>
+    </message>
+    <message id="FormClear">
+        <source>Rensa</source>
+        <translation>Clear</translation>
+    </message>
+    <message id="FormClearHint">
+        <source>Rensa formuläret</source>
+        <translation>Clear the form</translation>
+    </message>
+    <message id="FormNormalisationList">
+        <source>Normeringslista</source>
+        <translation>Normalisation list</translation>
+    </message>
+    <message id="FormNormalisationHint">
+        <source>Visa normerade namn och orter</source>
+        <translation>Show the normalised names and places</translation>
+    </message>
+    <message id="FormCloseHint">
+        <source>Stäng utan att söka (Esc)</source>
+        <translation>Close without searching (Esc)</translation>
+    </message>
+    <message id="FormHelp">
+        <source>Hjälp</source>
+        <translation>Help</translation>
+    </message>
+    <message id="FormTermTooLong">
+        <source>Sökordet är för långt (högst %1 tecken): %2</source>
+        <translation>The search word is too long (at most %1 characters): %2</translation>
+    </message>
+    <message id="FormNotGiven">
+        <source>%1 (inga uppg.)</source>
+        <translation>%1 (not given)</translation>
+    </message>
+    <message id="FormBirthOrBaptismDate">
+        <source>Födelse- eller dopdatum</source>
+        <translation>Date of birth or baptism</translation>
+    </message>
+    <message id="FormBirthPlace">
+        <source>Födelseort</source>
+        <translation>Place of birth</translation>
+    </message>
+    <message id="FormBirthParish">
+        <source>Födelseförsamling</source>
+        <translation>Parish of birth</translation>
+    </message>
+    <message id="FormMothersTitle">
+        <source>Moderns titel</source>
+        <translation>Mother&apos;s title</translation>
+    </message>
+    <message id="FormMothersResidence">
+        <source>Moderns hemort</source>
+        <translation>Mother&apos;s residence</translation>
+    </message>
+    <message id="FormFathersTitle">
+        <source>Faderns titel</source>
+        <translation>Father&apos;s title</translation>
+    </message>
+    <message id="FormFathersResidence">
+        <source>Faderns hemort</source>
+        <translation>Father&apos;s residence</translation>
+    </message>
+    <message id="FormGodparentsFree">
+        <source>Dopvittnen (fritt)</source>
+        <translation>Godparents (free text)</translation>
+    </message>
+    <message id="FormOtherFree">
+        <source>Övriga uppgifter (fritt)</source>
+        <translation>Other information (free text)</translation>
+    </message>
+    <message id="FormMarriageOrBannsDate">
+        <source>Vigsel- eller lysningsdatum</source>
+        <translation>Date of marriage or banns</translation>
+    </message>
+    <message id="FormMarriageParish">
+        <source>Vigselförsamling</source>
+        <translation>Parish of marriage</translation>
+    </message>
+    <message id="FormWomansTitle">
+        <source>Kvinnans titel</source>
+        <translation>The woman&apos;s title</translation>
+    </message>
+    <message id="FormMansTitle">
+        <source>Mannens titel</source>
+        <translation>The man&apos;s title</translation>
+    </message>
+    <message id="FormBirthDate">
+        <source>Födelsedatum</source>
+        <translation>Date of birth</translation>
+    </message>
+    <message id="FormDeathOrBurialDate">
+        <source>Döds- eller begravningsdatum</source>
+        <translation>Date of death or burial</translation>
+    </message>
+    <message id="FormDeathPlace">
+        <source>Dödsort</source>
+        <translation>Place of death</translation>
+    </message>
+    <message id="FormDeathParish">
+        <source>Dödsförsamling</source>
+        <translation>Parish of death</translation>
+    </message>
+    <message id="FormTitle">
+        <source>Titel</source>
+        <translation>Title</translation>
+    </message>
+    <message id="FormRelativesFree">
+        <source>Anförvanter (fritt)</source>
+        <translation>Relatives (free text)</translation>
+    </message>
+    <message id="FormRelativesFirstName">
+        <source>Anförvants förnamn</source>
+        <translation>Relative&apos;s first name</translation>
+    </message>
+    <message id="FormRelativesFirstNameUnnorm">
+        <source>Anförvants förnamn (onorm.)</source>
+        <translation>Relative&apos;s first name (unnorm.)</translation>
+    </message>
+    <message id="FormRelativesFirstNameUnnormalised">
+        <source>Anförvants förnamn (onormerat)</source>
+        <translation>Relative&apos;s first name (not normalised)</translation>
+    </message>
+    <message id="FormRelativesSurnameUnnormalised">
+        <source>Anförvants efternamn (onormerat)</source>
+        <translation>Relative&apos;s surname (not normalised)</translation>
+    </message>
+    <message id="PickerTitle">
+        <source>, välj sökord</source>
+        <translation>, choose search words</translation>
+    </message>
+    <message id="PickerSearchWords">
+        <source>Sökord</source>
+        <translation>Search words</translation>
+    </message>
+    <message id="PickerScrollList">
+        <source>Rulla listan</source>
+        <translation>Scroll the list</translation>
+    </message>
+    <message id="PickerClearTicks">
+        <source>Ta bort alla bockar</source>
+        <translation>Remove all ticks</translation>
+    </message>
+    <message id="PickerUseChosen">
+        <source>Använd de valda orden</source>
+        <translation>Use the chosen words</translation>
+    </message>
+    <message id="PickerCount">
+        <source>Valda: %1 av %2</source>
+        <translation>Chosen: %1 of %2</translation>
+    </message>
+    <message id="PickerQuickSearch">
+        <source>Snabbsök i listan</source>
+        <translation>Quick search in the list</translation>
+    </message>
+    <message id="PickerClose">
+        <source>Stäng</source>
+        <translation>Close</translation>
+    </message>
+    <message id="NormHeading">
+        <source>Normerade ord</source>
+        <translation>Normalised words</translation>
+    </message>
+    <message id="NormTitle">
+        <source>, visa normeringar</source>
+        <translation>, show normalisations</translation>
+    </message>
+    <message id="NormMensNames">
+        <source>Förnamn, M</source>
+        <translation>Men</translation>
+    </message>
+    <message id="NormWomensNames">
+        <source>Förnamn, K</source>
+        <translation>Women</translation>
+    </message>
+    <message id="NormCount">
+        <source>%1 normerade ord</source>
+        <translation>%1 words</translation>
+    </message>
+    <message id="FreeTextTitle">
+        <source>, sök alla</source>
+        <translation>, search all</translation>
+    </message>
+    <message id="FreeTextLabel">
+        <source>Fri sökning i alla fält</source>
+        <translation>Free search in all fields</translation>
+    </message>
+    <message id="FreeTextSearchHint">
+        <source>Sök i alla register (Enter)</source>
+        <translation>Search all registers (Enter)</translation>
+    </message>
+    <message id="FreeTextClearHint">
+        <source>Töm fältet</source>
+        <translation>Empty the field</translation>
+    </message>
     <!-- (the search windows' texts end here) -->
 
     <!-- The print dialog, the text window and the printed pages' headings. -->

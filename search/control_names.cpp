@@ -1,13 +1,18 @@
 #include "search/control_names.h"
 
+#include "engine/util/message.h"
+#include "language/message_id.h"
+
 namespace vx {
 
-std::string TypeButtonName(const FormField& field) {
-  return std::string(field.caption) + ": skriv in s\xF6kord";
+std::string TypeButtonName(const FormField& field, Language language) {
+  return Render({MessageId::FormTypeButtonName, {ShownFormText(field.caption, language)}},
+                language);
 }
 
-std::string ListButtonName(const FormField& field) {
-  return std::string(field.caption) + ": v\xE4lj s\xF6kord fr\xE5n lista";
+std::string ListButtonName(const FormField& field, Language language) {
+  return Render({MessageId::FormListButtonName, {ShownFormText(field.caption, language)}},
+                language);
 }
 
 }  // namespace vx

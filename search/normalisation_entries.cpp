@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "engine/util/cp1252.h"
+#include "language/message_id.h"
 
 namespace vx {
 namespace {
@@ -82,8 +83,8 @@ std::string NormCellText(const NormEntry& entry, int column) {
   }
 }
 
-std::string NormCountText(size_t entries) {
-  return std::to_string(entries) + " normerade ord";
+std::string NormCountText(size_t entries, Language language) {
+  return Render({MessageId::NormCount, {std::to_string(entries)}}, language);
 }
 
 Status NormalisationKinds::Load(TVXstruktlista& list) {

@@ -17,6 +17,7 @@
 
 #include "engine/lists/struct_list.h"
 #include "engine/util/status.h"
+#include "language/language.h"
 
 namespace vx {
 
@@ -63,7 +64,7 @@ int FindNormEntry(const std::vector<NormEntry>& entries, std::string_view prefix
 std::string NormCellText(const NormEntry& entry, int column);
 
 // "N normerade ord".
-std::string NormCountText(size_t entries);
+std::string NormCountText(size_t entries, Language language = Language::kSwedish);
 
 // The four kinds as the view shows them, loaded once.
 class NormalisationKinds {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "imaging/cell_attribute.h"
+#include "language/message_id.h"
 #include "search/picked_rows.h"
 
 namespace vx {
@@ -48,9 +49,11 @@ GridPlace WordPicker::remembered_place() const {
   return positions_.Get(register_, slot_);
 }
 
-std::string WordPicker::CountText() const {
+std::string WordPicker::CountText(Language language) const {
   if (list_ == nullptr) return {};
-  return "Valda: " + std::to_string(list_->vald().Count()) + " av " + std::to_string(rows());
+  return Render(
+      {MessageId::PickerCount, {std::to_string(list_->vald().Count()), std::to_string(rows())}},
+      language);
 }
 
 Status WordPicker::CellText(int row, int column, std::string& text) {

@@ -16,6 +16,7 @@
 #include "catalogue/catalogue.h"
 #include "engine/lists/struct_list.h"
 #include "engine/util/status.h"
+#include "language/language.h"
 #include "search/list_grid.h"
 
 namespace vx {
@@ -47,7 +48,7 @@ class WordPicker {
   GridPlace remembered_place() const;
   ListScrollBar scroll_bar() const { return ListScrollBarFor(rows()); }
   // "Valda: N av M"; empty without a list.
-  std::string CountText() const;
+  std::string CountText(Language language = Language::kSwedish) const;
 
   // The grid's cells, 1-based as its callbacks give them. Column 1 is the
   // row's text; column 2 its number of records, right-aligned (a row of

@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "catalogue/catalogue_declaration.h"
+#include "engine/util/cp1252.h"
+#include "language/message_id.h"
+#include "language/messages.h"
 
 namespace vx {
 namespace {
@@ -191,6 +194,24 @@ const SearchFormTable& SearchForm(int register_number) {
   assert(register_number >= 1 && register_number <= 3);
   static const NamedForms kNamed;
   return kNamed.forms[register_number - 1];
+}
+
+std::string ShownFormText(std::string_view table_text, Language language) {
+  if (language == Language::kSwedish) return std::string(table_text);
+  const std::string swedish = Cp1252ToUtf8(table_text);
+  // An empty list's caption is the field's own caption (or its stem) with
+  // "(inga uppg.)": the catalogue holds the stems and that pattern once.
+  const std::string_view pattern = MessageText(MessageId::FormNotGiven, Language::kSwedish);
+  const std::string_view not_given = pattern.substr(pattern.find(' '));
+  std::string shown;
+  if (swedish.ends_with(not_given)) {
+    const std::string stem = swedish.substr(0, swedish.size() - not_given.size());
+    shown = Say(MessageId::FormNotGiven, language, {TextOfSwedish(stem, language)});
+  } else {
+    shown = TextOfSwedish(swedish, language);
+  }
+  std::string cp1252;
+  return Utf8ToCp1252(shown, cp1252) ? cp1252 : std::string(table_text);
 }
 
 }  // namespace vx

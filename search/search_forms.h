@@ -1,7 +1,9 @@
 // The three register search forms as data: their fields in the order a
 // search evaluates them, with what the desktop forms show and what the
 // search does with each. The forms, kuvo-sok and the search itself read
-// these tables; texts are Windows-1252.
+// these tables; texts are Windows-1252 and Swedish, as the session and
+// kuvo-sok name the fields: a window or a help text shows them through
+// ShownFormText in its language.
 //
 // A list-backed field (first names or a word list) is a group of four
 // controls named after its prefix: label, edit, type button and list
@@ -11,7 +13,10 @@
 #define VX_SEARCH_SEARCH_FORMS_H_
 
 #include <span>
+#include <string>
 #include <string_view>
+
+#include "language/language.h"
 
 namespace vx {
 
@@ -74,6 +79,11 @@ struct SearchFormTable {
 // The form of register 1..3; another number is the caller's fault (checked
 // by an assertion in debug builds).
 const SearchFormTable& SearchForm(int register_number);
+
+// A text of these tables (a caption, an empty list's caption, a picker
+// title, a caption suffix) in `language`, Windows-1252: the catalogue's
+// English of it, the table's own text in Swedish.
+std::string ShownFormText(std::string_view table_text, Language language);
 
 }  // namespace vx
 

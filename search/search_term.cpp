@@ -1,5 +1,7 @@
 #include "search/search_term.h"
 
+#include "language/message_id.h"
+
 namespace vx {
 namespace {
 
@@ -89,19 +91,21 @@ std::optional<SearchTerm> ParseTerm(std::string_view raw) {
 Status CheckTermLengths(const std::vector<std::string_view>& terms) {
   for (const std::string_view term : terms) {
     if (TrimBlanksAndControls(term).size() > kMaxTermLength) {
-      return Status::InvalidArgument(TermTooLongMessage(term));
+      return Status::Said(Status::Code::kInvalidArgument, TermTooLong(term));
     }
   }
   return Status::OK();
 }
 
-std::string TermTooLongMessage(std::string_view term) {
+Message TermTooLong(std::string_view term) {
   term = TrimBlanksAndControls(term);
-  std::string message = "S\xF6kordet \xE4r f\xF6r l\xE5ngt (h\xF6gst " +
-                        std::to_string(kMaxTermLength) + " tecken): ";
-  message += term.substr(0, kShownTermLength);
-  if (term.size() > kShownTermLength) message += "...";
-  return message;
+  std::string shown(term.substr(0, kShownTermLength));
+  if (term.size() > kShownTermLength) shown += "...";
+  return {MessageId::FormTermTooLong, {std::to_string(kMaxTermLength), shown}};
+}
+
+std::string TermTooLongMessage(std::string_view term) {
+  return Render(TermTooLong(term), Language::kSwedish);
 }
 
 }  // namespace vx

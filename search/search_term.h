@@ -70,7 +70,9 @@ std::optional<SearchTerm> ParseTerm(std::string_view term);
 // refuses.
 Status CheckTermLengths(const std::vector<std::string_view>& terms);
 
-// "Sökordet är för långt (högst 500 tecken): " and the term's beginning.
+// "Sökordet är för långt (högst 500 tecken): " and the term's beginning,
+// as a message of the catalogue; TermTooLongMessage is its Swedish.
+Message TermTooLong(std::string_view term);
 std::string TermTooLongMessage(std::string_view term);
 
 }  // namespace vx

@@ -13,12 +13,13 @@ namespace {
 
 constexpr const char* kRegisterNames[] = {"", "fodda", "vigda", "doda"};
 
-// "  --fn, --fn-rader     Förnamn"
+// "  --fn, --fn-rader     Förnamn": the prefixes as they are, the caption
+// in the program's language.
 std::string FieldLine(const FormField& field) {
   std::string option = "--" + std::string(field.prefix);
   if (field.ListBacked()) option += ", " + option + "-rader";
   option.resize(std::max<size_t>(option.size() + 2, 32), ' ');
-  return "  " + option + Cp1252ToUtf8(std::string(field.caption)) + "\n";
+  return "  " + option + Cp1252ToUtf8(ShownFormText(field.caption, CurrentLanguage())) + "\n";
 }
 
 }  // namespace

@@ -11,13 +11,16 @@
 #include "controls/picture_set.h"
 #include "controls/qt_rect.h"
 #include "controls/qt_theme.h"
+#include "controls/qt_translations.h"
 #include "controls/screen_text.h"
 #include "controls/tvx_knapp.h"
 #include "controls/tvx_panel.h"
 #include "controls/window_buttons.h"
 #include "desktop/output/text_window.h"
+#include "desktop/search/list_window_parts.h"
 #include "engine/util/message_sink.h"
 #include "engine/util/version.h"
+#include "language/message_id.h"
 #include "search/free_text_layout.h"
 #include "session/session.h"
 
@@ -27,7 +30,7 @@ Tsoka_form::Tsoka_form(Session& session, PictureSet& pictures, Ttextform* help, 
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       session_(session),
       help_(help) {
-  setWindowTitle(QString::fromUtf8(kProgramName) + QString::fromUtf8(", s\u00f6k alla"));
+  setWindowTitle(QString::fromUtf8(kProgramName) + TranslatedText(MessageId::FreeTextTitle));
   const FreeTextFormLayout m = LayOutFreeTextForm();
   setFixedSize(m.size.width, m.size.height);
   auto* panel = new TVXpanel(this);
@@ -36,8 +39,8 @@ Tsoka_form::Tsoka_form(Session& session, PictureSet& pictures, Ttextform* help, 
   panel->setTilekod("sokalla");
   panel->setFigurer(&pictures.mainfigur());
   panel->setHorn("horn1;horn3;horn5;horn7");
-  QLabel* label = InkLabel(panel, theme::kFreeTextLabelFont,
-                           QString::fromUtf8("Fri s\u00f6kning i alla f\u00e4lt"));
+  QLabel* label =
+      InkLabel(panel, theme::kFreeTextLabelFont, TranslatedText(MessageId::FreeTextLabel));
   label->setGeometry(QtRect(m.ovrigtlabel));
   alltedit_ = new QLineEdit(panel);
   alltedit_->setFont(QtFont(theme::kEditFont));
@@ -46,21 +49,21 @@ Tsoka_form::Tsoka_form(Session& session, PictureSet& pictures, Ttextform* help, 
   const qreal ratio = devicePixelRatioF();
   auto* soekknapp = new Tspecbut(panel);
   soekknapp->setGeometry(QtRect(m.soekknapp));
-  soekknapp->setHint(QString::fromUtf8("S\u00f6k i alla register (Enter)"));
-  soekknapp->setBitm(CommandFace(pictures.mainfigur(), "knsok", QString::fromUtf8("S\u00f6k"),
-                                 soekknapp->size(), ratio));
+  soekknapp->setHint(TranslatedText(MessageId::FreeTextSearchHint));
+  soekknapp->setBitm(CommandFace(pictures.mainfigur(), "knsok",
+                                 TranslatedText(MessageId::FormSearch), soekknapp->size(), ratio));
   connect(soekknapp, &ButtonBase::Tryckt, this, &Tsoka_form::Search);
   auto* rensaknapp = new Tspecbut(panel);
   rensaknapp->setGeometry(QtRect(m.rensaknapp));
-  rensaknapp->setHint(QStringLiteral("T\u00f6m f\u00e4ltet"));
+  rensaknapp->setHint(TranslatedText(MessageId::FreeTextClearHint));
   rensaknapp->SetShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-  rensaknapp->setBitm(CommandFace(pictures.mainfigur(), "knrensa", QStringLiteral("Rensa"),
-                                  rensaknapp->size(), ratio));
+  rensaknapp->setBitm(CommandFace(pictures.mainfigur(), "knrensa",
+                                  TranslatedText(MessageId::FormClear), rensaknapp->size(), ratio));
   connect(rensaknapp, &ButtonBase::Click, alltedit_, &QLineEdit::clear);
-  auto* slutknapp = CloseButton(panel, pictures, QtRect(m.slutknapp),
-                                QString::fromUtf8("St\u00e4ng utan att s\u00f6ka (Esc)"));
+  auto* slutknapp =
+      CloseButton(panel, pictures, QtRect(m.slutknapp), TranslatedText(MessageId::FormCloseHint));
   connect(slutknapp, &ButtonBase::Click, this, &QDialog::reject);
-  auto* helpknapp = HelpButton(panel, pictures, QtRect(m.helpknapp));
+  auto* helpknapp = SearchHelpButton(panel, pictures, QtRect(m.helpknapp));
   connect(helpknapp, &ButtonBase::Click, this, [this] {
     if (help_ != nullptr) help_->ShowHelpText("HJ005", this, Ttextform::HelpCaller::kDialog);
   });
@@ -74,7 +77,7 @@ void Tsoka_form::Search() {
     const Status status = session_.SearchAll(text);
     QApplication::restoreOverrideCursor();
     setEnabled(true);
-    if (!status.ok()) ReportMessage(status.message());
+    if (!status.ok()) ReportMessage(status.Text(ShownLanguage()));
   }
   accept();
 }

@@ -9,9 +9,13 @@
 #include "controls/picture_set.h"
 #include "controls/qt_rect.h"
 #include "controls/qt_theme.h"
+#include "controls/qt_translations.h"
 #include "controls/tlm_tab.h"
 #include "controls/tvx_knapp.h"
 #include "controls/tvx_panel.h"
+#include "controls/window_buttons.h"
+#include "language/message_id.h"
+#include "language/messages.h"
 #include "search/list_window_layout.h"
 
 namespace vx {
@@ -52,7 +56,7 @@ TLMtab* ListGrid(QWidget* parent, PictureSet& pictures, int columns, const Rect&
 
 QLineEdit* QuickSearchEdit(QWidget* parent, const Rect& label_where, const Rect& where) {
   QLabel* label = ListLabel(parent, theme::kListTextFont, label_where);
-  label->setText(QStringLiteral("Snabbs\u00f6k i listan"));
+  label->setText(TranslatedText(MessageId::PickerQuickSearch));
   auto* edit = new QLineEdit(parent);
   edit->setObjectName("snabbsokedit");
   edit->setGeometry(QtRect(where));
@@ -88,6 +92,24 @@ bool RouteListKey(const QKeyEvent& event, TLMtab* grid, QLineEdit* edit) {
 QImage FigureImage(TVXfigurer& figures, const char* name) {
   const CachedPicture* picture = figures.At(figures.GetFigure(name));
   return picture != nullptr ? picture->image : QImage();
+}
+
+Language ShownLanguage() {
+  // A text whose English differs from its Swedish tells which catalogue
+  // Qt has installed.
+  constexpr MessageId kProbe = MessageId::FormSearch;
+  const std::string_view english = MessageText(kProbe, Language::kEnglish);
+  return TranslatedText(kProbe) ==
+                 QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()))
+             ? Language::kEnglish
+             : Language::kSwedish;
+}
+
+TVXknapp* SearchHelpButton(QWidget* parent, PictureSet& pictures, const QRect& where) {
+  TVXknapp* button = HelpButton(parent, pictures, where);
+  button->setHint(TranslatedText(MessageId::FormHelp));
+  button->setAccessibleName(button->hint());
+  return button;
 }
 
 }  // namespace vx

@@ -2,18 +2,21 @@
 // same way for both: the paper background, ink labels, the close and help
 // buttons, the white list grid of 18 rows with its scroll bar, and the
 // quick-search edit under its label. Where they go is the windows' layouts'
-// (search/list_window_layout.h).
+// (search/list_window_layout.h). Also what the search windows share for
+// their language.
 #ifndef VX_DESKTOP_SEARCH_LIST_WINDOW_PARTS_H_
 #define VX_DESKTOP_SEARCH_LIST_WINDOW_PARTS_H_
 
 #include <QImage>
 
 #include "engine/util/rect.h"
+#include "language/language.h"
 #include "theme/theme.h"
 
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QRect;
 class QWidget;
 
 namespace vx {
@@ -41,6 +44,13 @@ QLineEdit* QuickSearchEdit(QWidget* parent, const Rect& label, const Rect& where
 bool RouteListKey(const QKeyEvent& event, TLMtab* grid, QLineEdit* edit);
 // A figure of the program's pictures as an image (empty when missing).
 QImage FigureImage(TVXfigurer& figures, const char* name);
+
+// The language the windows speak: English when kuvo installed the English
+// catalogue at start, else Swedish. The search windows ask the plain-C++
+// texts they show (captions of the field tables, counts, names) in it.
+Language ShownLanguage();
+// The help button (F1) with its hint in the windows' language.
+TVXknapp* SearchHelpButton(QWidget* parent, PictureSet& pictures, const QRect& where);
 
 }  // namespace vx
 

@@ -12,6 +12,7 @@
 #include "controls/qt_rect.h"
 #include "controls/qt_text_measurer.h"
 #include "controls/qt_theme.h"
+#include "controls/qt_translations.h"
 #include "controls/scroll_bar.h"
 #include "controls/tlm_tab.h"
 #include "controls/tvx_knapp.h"
@@ -22,6 +23,8 @@
 #include "desktop/search/list_window_parts.h"
 #include "engine/util/cp1252.h"
 #include "engine/util/message_sink.h"
+#include "language/message_id.h"
+#include "language/messages.h"
 #include "search/list_window_layout.h"
 #include "session/session.h"
 
@@ -30,7 +33,7 @@ namespace {
 
 struct KindChoice {
   int kind;
-  const char* caption;
+  const char* caption;  // Swedish, UTF-8: the catalogue gives its English
 };
 // Left to right.
 constexpr KindChoice kKindButtons[] = {{kNormSurnames, "Efternamn"},
@@ -54,9 +57,10 @@ void Tnormform::BuildControls(PictureSet& pictures, const NormalisationLayout& m
   huvudpanel_ = ListBackground(this, pictures);
   rubriklab_ = ListLabel(huvudpanel_, theme::kListTitleFont, m.rubriklab);
   rubriklab_->setObjectName("rubriklab");
-  rubriklab_->setText(QStringLiteral("Normerade ord"));
-  slutknapp_ = CloseButton(huvudpanel_, pictures, QtRect(m.slutknapp));
-  helpknapp_ = HelpButton(huvudpanel_, pictures, QtRect(m.helpknapp));
+  rubriklab_->setText(TranslatedText(MessageId::NormHeading));
+  slutknapp_ = CloseButton(huvudpanel_, pictures, QtRect(m.slutknapp),
+                           TranslatedText(MessageId::PickerClose));
+  helpknapp_ = SearchHelpButton(huvudpanel_, pictures, QtRect(m.helpknapp));
   connect(slutknapp_, &TVXknapp::Click, this, &QDialog::reject);
   connect(helpknapp_, &TVXknapp::Click, this, &Tnormform::ShowHelp);
 
@@ -65,7 +69,7 @@ void Tnormform::BuildControls(PictureSet& pictures, const NormalisationLayout& m
   normtab_->setEttindrag(3);
   for (int column = 0; column < 3; ++column)
     normtab_->setColumnWidth(column, m.column_widths[static_cast<size_t>(column)]);
-  normtab_->setAccessibleName(QStringLiteral("Normerade ord"));
+  normtab_->setAccessibleName(rubriklab_->text());
   normtab_->setCellText([this](int row, int column) {
     const std::vector<NormEntry>& shown = entries();
     return row >= 1 && row <= static_cast<int>(shown.size())
@@ -77,7 +81,7 @@ void Tnormform::BuildControls(PictureSet& pictures, const NormalisationLayout& m
   normscr_->setObjectName("normscr");
   normscr_->setGeometry(QtRect(m.scroll_bar));
   normscr_->setLargech(10);
-  normscr_->setAccessibleName(QStringLiteral("Rulla listan"));
+  normscr_->setAccessibleName(TranslatedText(MessageId::PickerScrollList));
   normscr_->hide();
   view_ = new ListGridView(normtab_, normscr_, this);
   connect(normtab_, &TLMtab::MouseWheel, view_, &ListGridView::Wheel);
@@ -89,6 +93,7 @@ void Tnormform::BuildControls(PictureSet& pictures, const NormalisationLayout& m
 }
 
 void Tnormform::BuildKindButtons(PictureSet& pictures, const NormalisationLayout& m) {
+  const Language language = ShownLanguage();
   for (size_t i = 0; i < std::size(kKindButtons); ++i) {
     const KindChoice& k = kKindButtons[i];
     auto* button = new TVXknapp(huvudpanel_);
@@ -97,7 +102,7 @@ void Tnormform::BuildKindButtons(PictureSet& pictures, const NormalisationLayout
     button->setFigurer(&pictures.mainfigur());
     button->setFigur1("tomknapp73_23");
     button->setFont(QtFont(theme::kListTextFont));
-    button->setButtext(QString::fromUtf8(k.caption));
+    button->setButtext(QString::fromUtf8(TextOfSwedish(k.caption, language)));
     button->setAccessibleName(button->buttext());
     button->setRadio(true);
     button->setStaydown(true);
@@ -122,7 +127,7 @@ QString Tnormform::CountText() const {
 }
 
 void Tnormform::ShowModal() {
-  setWindowTitle(FromCp1252(session_.Heading()) + QStringLiteral(", visa normeringar"));
+  setWindowTitle(FromCp1252(session_.Heading()) + TranslatedText(MessageId::NormTitle));
   if (!kinds_.loaded()) FirstShow();
   if (QWidget* main = parentWidget()) {
     QRect at = rect();
@@ -143,7 +148,7 @@ void Tnormform::FirstShow() {
     TVXstruktlista* list = session_.catalogue().List(kNormalisationList);
     return list != nullptr ? kinds_.Load(*list) : Status::OK();
   });
-  if (!status.ok()) ReportMessage(status.message());
+  if (!status.ok()) ReportMessage(status.Text(ShownLanguage()));
   for (int kind = kNormSurnames; kind <= kNormMensNames; ++kind) {
     if (kinds_.HasEntries(kind)) continue;
     kindknappar_[kind]->setDown(false);
@@ -160,7 +165,7 @@ void Tnormform::ShowKind(int kind) {
   kind_ = kind;
   view_->SetRows(static_cast<int>(entries().size()));
   view_->SetPlace({});
-  antlabel_->setText(FromCp1252(NormCountText(entries().size())));
+  antlabel_->setText(FromCp1252(NormCountText(entries().size(), ShownLanguage())));
   normtab_->update();
 }
 

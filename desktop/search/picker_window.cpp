@@ -12,6 +12,7 @@
 #include "controls/picture_set.h"
 #include "controls/qt_rect.h"
 #include "controls/qt_text_measurer.h"
+#include "controls/qt_translations.h"
 #include "controls/scroll_bar.h"
 #include "controls/tlm_tab.h"
 #include "controls/tvx_knapp.h"
@@ -22,6 +23,7 @@
 #include "desktop/search/list_window_parts.h"
 #include "engine/util/cp1252.h"
 #include "engine/util/message_sink.h"
+#include "language/message_id.h"
 #include "search/list_window_layout.h"
 #include "session/session.h"
 
@@ -52,13 +54,13 @@ void Tsoktabform::BuildControls(PictureSet& pictures, const PickerLayout& m) {
   soktab_->setValdfigur("rodbockl");
   soktab_->setDragButton(Qt::RightButton);
   soktab_->setEttindrag(15);
-  soktab_->setAccessibleName(QStringLiteral("S\u00f6kord"));
+  soktab_->setAccessibleName(TranslatedText(MessageId::PickerSearchWords));
   soktab_->installEventFilter(this);
   sokscr_ = new Tspecscr(huvudpanel_);
   sokscr_->setObjectName("sokscr");
   sokscr_->setGeometry(QtRect(m.scroll_bar));
   sokscr_->setLargech(10);
-  sokscr_->setAccessibleName(QStringLiteral("Rulla listan"));
+  sokscr_->setAccessibleName(TranslatedText(MessageId::PickerScrollList));
   sokscr_->hide();
   view_ = new ListGridView(soktab_, sokscr_, this);
 
@@ -67,13 +69,14 @@ void Tsoktabform::BuildControls(PictureSet& pictures, const PickerLayout& m) {
 }
 
 void Tsoktabform::BuildButtons(PictureSet& pictures, const PickerLayout& m) {
-  slutknapp_ = CloseButton(huvudpanel_, pictures, QtRect(m.slutknapp));
-  helpknapp_ = HelpButton(huvudpanel_, pictures, QtRect(m.helpknapp));
+  slutknapp_ = CloseButton(huvudpanel_, pictures, QtRect(m.slutknapp),
+                           TranslatedText(MessageId::PickerClose));
+  helpknapp_ = SearchHelpButton(huvudpanel_, pictures, QtRect(m.helpknapp));
 
   rensaknapp_ = new Tspecbut(huvudpanel_);
   rensaknapp_->setObjectName("rensaknapp");
   rensaknapp_->setBitm(FigureImage(pictures.mainfigur(), "knrensa"));
-  rensaknapp_->setHint(QStringLiteral("Ta bort alla bockar"));
+  rensaknapp_->setHint(TranslatedText(MessageId::PickerClearTicks));
   rensaknapp_->setAccessibleName(rensaknapp_->hint());
   rensaknapp_->SetShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   rensaknapp_->setGeometry(QtRect(m.rensaknapp));
@@ -83,7 +86,7 @@ void Tsoktabform::BuildButtons(PictureSet& pictures, const PickerLayout& m) {
   jaknapp_->setKnapptyp(TVXknapp::kntBilder);
   jaknapp_->setFigurer(&pictures.mainfigur());
   jaknapp_->setFigur1("trafikljus");
-  jaknapp_->setHint(QString::fromUtf8("Anv\u00e4nd de valda orden"));
+  jaknapp_->setHint(TranslatedText(MessageId::PickerUseChosen));
   jaknapp_->setAccessibleName(jaknapp_->hint());
   jaknapp_->setGeometry(QtRect(m.jaknapp));
 }
@@ -109,7 +112,7 @@ void Tsoktabform::ConnectControls() {
 // The field's help code is the search form's; the picker explains itself.
 bool Tsoktabform::Pick(int register_number, int slot, const std::string& title,
                        const std::string& /*help_code*/) {
-  setWindowTitle(FromCp1252(session_.Heading()) + QStringLiteral(", v\u00e4lj s\u00f6kord"));
+  setWindowTitle(FromCp1252(session_.Heading()) + TranslatedText(MessageId::PickerTitle));
   cells_reported_ = false;
   ShowList(register_number, slot, title);
   if (QWidget* main = parentWidget()) {
@@ -142,7 +145,7 @@ void Tsoktabform::ShowList(int register_number, int slot, const std::string& tit
 }
 
 void Tsoktabform::ShowCount() {
-  antlabel_->setText(FromCp1252(picker_.CountText()));
+  antlabel_->setText(FromCp1252(picker_.CountText(ShownLanguage())));
 }
 
 void Tsoktabform::OnVald(int row) {
@@ -196,7 +199,7 @@ void Tsoktabform::ShowHelp() {
 
 Status Tsoktabform::Run(const std::function<Status()>& operation) {
   const Status status = session_.Guard(operation);
-  if (!status.ok()) ReportMessage(status.message());
+  if (!status.ok()) ReportMessage(status.Text(ShownLanguage()));
   return status;
 }
 

@@ -12,14 +12,17 @@
 #include "controls/picture_set.h"
 #include "controls/qt_rect.h"
 #include "controls/qt_theme.h"
+#include "controls/qt_translations.h"
 #include "controls/screen_text.h"
 #include "controls/tvx_knapp.h"
 #include "controls/tvx_panel.h"
 #include "controls/window_buttons.h"
 #include "desktop/output/text_window.h"
+#include "desktop/search/list_window_parts.h"
 #include "desktop/search/normalisation_window.h"
 #include "desktop/search/picker_window.h"
 #include "engine/util/message_sink.h"
+#include "language/message_id.h"
 #include "search/control_names.h"
 #include "search/form_availability.h"
 #include "search/form_layout.h"
@@ -54,14 +57,14 @@ void ShowMode(QLineEdit* edit, bool list_mode) {
   edit->setPalette(palette);
 }
 
-const char* RegisterWord(int register_number) {
+MessageId Heading(int register_number) {
   switch (register_number) {
     case 2:
-      return "S\u00f6k bland vigda";
+      return MessageId::FormHeadingMarriages;
     case 3:
-      return "S\u00f6k bland d\u00f6da";
+      return MessageId::FormHeadingDeaths;
     default:
-      return "S\u00f6k bland f\u00f6dda";
+      return MessageId::FormHeadingBirths;
   }
 }
 
@@ -98,8 +101,8 @@ void Tsok_form::BuildControls(PictureSet& pictures) {
   huvudpanel_->setTilekod(Tile(register_number()));
   huvudpanel_->setFigurer(&pictures.mainfigur());
   huvudpanel_->setHorn("horn1;horn3;horn5;horn7");
-  QLabel* heading = InkLabel(huvudpanel_, theme::kFormHeadingFont,
-                             QString::fromUtf8(RegisterWord(register_number())));
+  QLabel* heading =
+      InkLabel(huvudpanel_, theme::kFormHeadingFont, TranslatedText(Heading(register_number())));
   heading->setGeometry(QtRect(m.heading));
   BuildGroups(pictures);
   BuildButtons(pictures);
@@ -110,12 +113,14 @@ void Tsok_form::BuildGroups(PictureSet& pictures) {
   const SearchFormLayout m = LayOutSearchForm(form);
   groups_.resize(form.fields.size());
   QWidget* previous = nullptr;
+  const Language language = ShownLanguage();
   for (const FieldGroupPlace& place : m.groups) {
     const bool lokalid = place.field < 0;
     Group g;
-    g.label = InkLabel(huvudpanel_, theme::kFieldLabelFont,
-                       lokalid ? QStringLiteral("Lokal-ID")
-                               : ScreenText(std::string(form.fields[size_t(place.field)].caption)));
+    g.label = InkLabel(
+        huvudpanel_, theme::kFieldLabelFont,
+        lokalid ? TranslatedText(MessageId::FormLokalId)
+                : ScreenText(ShownFormText(form.fields[size_t(place.field)].caption, language)));
     g.label->setGeometry(QtRect(place.label));
     g.edit = FieldEdit(huvudpanel_);
     g.edit->setGeometry(QtRect(place.edit));
@@ -123,12 +128,12 @@ void Tsok_form::BuildGroups(PictureSet& pictures) {
     previous = g.edit;
     if (lokalid) {
       lokalidedit_ = g.edit;
-      lokalidedit_->setAccessibleName(QStringLiteral("Lokal-ID"));
+      lokalidedit_->setAccessibleName(g.label->text());
       lokalidedit_->installEventFilter(this);
       soeklokalid_ = new TVXknapp(huvudpanel_);
-      soeklokalid_->setButtext(QString::fromUtf8("S\u00f6k lokal-ID >>"));
+      soeklokalid_->setButtext(TranslatedText(MessageId::FormJumpToLokalId));
       UseCommandCaption(soeklokalid_);
-      soeklokalid_->setAccessibleName(QString::fromUtf8("S\u00f6k lokal-ID"));
+      soeklokalid_->setAccessibleName(TranslatedText(MessageId::FormJumpToLokalIdName));
       soeklokalid_->setFocusPolicy(Qt::NoFocus);  // Enter in the field jumps
       soeklokalid_->setGeometry(QtRect(place.list_button));
       connect(soeklokalid_, &ButtonBase::Click, this, &Tsok_form::JumpToLokalId);
@@ -140,13 +145,13 @@ void Tsok_form::BuildGroups(PictureSet& pictures) {
       // Out of the Tab chain: F4 and Shift+F4 press them for the focused
       // field; assistive technology reaches them by their names.
       g.type_button = new Tspecbut(huvudpanel_);
-      g.type_button->setHint(QString::fromUtf8("Skriv in s\u00f6kord"));
-      g.type_button->setToolTip(QString::fromUtf8("Skriv in s\u00f6kord (Skift+F4)"));
-      g.type_button->setAccessibleName(ScreenText(TypeButtonName(field)));
+      g.type_button->setHint(TranslatedText(MessageId::FormTypeHint));
+      g.type_button->setToolTip(TranslatedText(MessageId::FormTypeTip));
+      g.type_button->setAccessibleName(ScreenText(TypeButtonName(field, language)));
       g.list_button = new Tspecbut(huvudpanel_);
-      g.list_button->setHint(QString::fromUtf8("V\u00e4lj s\u00f6kord fr\u00e5n lista"));
-      g.list_button->setToolTip(QString::fromUtf8("V\u00e4lj s\u00f6kord fr\u00e5n lista (F4)"));
-      g.list_button->setAccessibleName(ScreenText(ListButtonName(field)));
+      g.list_button->setHint(TranslatedText(MessageId::FormListHint));
+      g.list_button->setToolTip(TranslatedText(MessageId::FormListTip));
+      g.list_button->setAccessibleName(ScreenText(ListButtonName(field, language)));
       for (Tspecbut* b : {g.type_button, g.list_button}) {
         b->setStaydown(true);
         b->setRadio(true);
@@ -178,26 +183,26 @@ void Tsok_form::BuildButtons(PictureSet& pictures) {
     button->setBitm(CommandFace(pictures.mainfigur(), pictogram, caption, button->size(), ratio));
     return button;
   };
-  soekknapp_ = command("knsok", QString::fromUtf8("S\u00f6k"),
-                       QString::fromUtf8("S\u00f6k (Enter)"), m.soekknapp);
+  soekknapp_ = command("knsok", TranslatedText(MessageId::FormSearch),
+                       TranslatedText(MessageId::FormSearchHint), m.soekknapp);
   connect(soekknapp_, &ButtonBase::Tryckt, this, &Tsok_form::Search);
-  rensaknapp_ = command("knrensa", QStringLiteral("Rensa"), QStringLiteral("Rensa formul\u00e4ret"),
-                        m.rensaknapp);
+  rensaknapp_ = command("knrensa", TranslatedText(MessageId::FormClear),
+                        TranslatedText(MessageId::FormClearHint), m.rensaknapp);
   rensaknapp_->SetShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   connect(rensaknapp_, &ButtonBase::Click, this, &Tsok_form::ClearSearchForm);
   normknapp_ = new TVXknapp(huvudpanel_);
-  normknapp_->setButtext(QStringLiteral("Normeringslista"));
+  normknapp_->setButtext(TranslatedText(MessageId::FormNormalisationList));
   UseCommandCaption(normknapp_);
-  normknapp_->setHint(QStringLiteral("Visa normerade namn och orter"));
+  normknapp_->setHint(TranslatedText(MessageId::FormNormalisationHint));
   normknapp_->SetShortcut(QKeySequence(Qt::Key_F2));
   normknapp_->setGeometry(QtRect(m.normknapp));
   connect(normknapp_, &ButtonBase::Click, this, [this] {
     if (norm_ != nullptr) norm_->ShowModal();
   });
   auto* slutknapp = CloseButton(huvudpanel_, pictures, QtRect(m.slutknapp),
-                                QString::fromUtf8("St\u00e4ng utan att s\u00f6ka (Esc)"));
+                                TranslatedText(MessageId::FormCloseHint));
   connect(slutknapp, &ButtonBase::Click, this, &QDialog::reject);
-  auto* helpknapp = HelpButton(huvudpanel_, pictures, QtRect(m.helpknapp));
+  auto* helpknapp = SearchHelpButton(huvudpanel_, pictures, QtRect(m.helpknapp));
   connect(helpknapp, &ButtonBase::Click, this, [this] {
     if (help_ != nullptr)
       help_->ShowHelpText(std::string(state_.form().help_code), this,
@@ -248,8 +253,9 @@ void Tsok_form::PickWords(size_t i) {
   state_.BeginListMode(i);
   ShowField(i);
   const FormField& field = state_.form().fields[i];
-  const bool confirmed = picker_->Pick(
-      register_number(), field.slot, std::string(field.picker_title), std::string(field.help_code));
+  const bool confirmed = picker_->Pick(register_number(), field.slot,
+                                       ShownFormText(field.picker_title, ShownLanguage()),
+                                       std::string(field.help_code));
   state_.EndListMode(i, confirmed, picker_->valdtext());
   ShowField(i);
 }
@@ -260,7 +266,7 @@ void Tsok_form::Search() {
   const Status status = session_.SearchByInput(state_.Input());
   QApplication::restoreOverrideCursor();
   setEnabled(true);
-  if (!status.ok()) ReportMessage(status.message());
+  if (!status.ok()) ReportMessage(status.Text(ShownLanguage()));
   // A term too long leaves the form open for the text to be mended.
   if (!status.IsInvalidArgument()) accept();
 }
@@ -273,7 +279,7 @@ void Tsok_form::JumpToLokalId() {
     accept();
     return;
   }
-  ReportMessage(status.message());
+  ReportMessage(status.Text(ShownLanguage()));
 }
 
 void Tsok_form::ClearSearchForm() {
@@ -292,7 +298,8 @@ void Tsok_form::ClearSearchForm() {
 
 void Tsok_form::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  setWindowTitle(ScreenText(session_.Heading() + std::string(state_.form().caption_suffix)));
+  setWindowTitle(ScreenText(session_.Heading() +
+                            ShownFormText(state_.form().caption_suffix, ShownLanguage())));
   ShowAvailability();
   if (focus_first_) {
     if (QLineEdit* edit = Edit(state_.form().focus_on_show); edit && edit->isEnabled())
@@ -306,12 +313,14 @@ void Tsok_form::showEvent(QShowEvent* event) {
 void Tsok_form::ShowAvailability() {
   if (!session_.IsOpen()) return;
   const SearchFormTable& form = state_.form();
+  const Language language = ShownLanguage();
   for (size_t i = 0; i < groups_.size(); ++i) {
     const Group& g = groups_[i];
     if (g.edit == nullptr) continue;
     const FormField& field = form.fields[i];
     const bool off = FieldDisabled(session_.catalogue(), register_number(), field);
-    g.label->setText(ScreenText(std::string(off ? field.empty_caption : field.caption)));
+    g.label->setText(
+        ScreenText(ShownFormText(off ? field.empty_caption : field.caption, language)));
     g.label->setEnabled(!off);
     for (QWidget* w : {static_cast<QWidget*>(g.type_button), static_cast<QWidget*>(g.list_button)})
       if (w != nullptr) w->setEnabled(!off);

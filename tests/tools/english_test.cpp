@@ -88,8 +88,11 @@ TEST(English, UsageHelpAndWrongUsage) {
   EXPECT_EQ(help.exit_code, 0);
   const std::string text = Out(help);
   EXPECT_TRUE(text.starts_with("Usage:\n  kuvo-sok [--ini FILE] fodda|vigda|doda")) << text;
-  for (const char* part : {"\nFields by register", "\nSearch criteria",
-                           "\nOutput:", "\nPrinting:", "\nExit codes:", "  --fn, --fn-rader"})
+  // The prefixes as they are, the fields' captions in English.
+  for (const char* part : {"\nFields by register", "\nSearch criteria", "\nOutput:", "\nPrinting:",
+                           "\nExit codes:", "\n  --foo, --foo-rader              Place of birth\n",
+                           "\n  --vigd                          Date of marriage or banns\n",
+                           "\n  --dors, --dors-rader            Cause of death\n"})
     EXPECT_NE(text.find(part), std::string::npos) << part;
   const auto wrong = RunProcess({kSok, "--sprak", "en", "fodda", "--ordning", "alfabet"});
   EXPECT_EQ(wrong.exit_code, 2);
