@@ -24,7 +24,7 @@ namespace {
 
 // Pixel rules without a window: the blend formula, key-colour and alpha
 // regions, placement codes, image headers.
-TEST(Blend, FollowsTheFormulaOnKnownPixels) {
+TEST(Blend, FollowsTheFormulaOnKnownPixelsAndLevelsAtTheEnds) {
   std::vector<uint32_t> pixels = {0xFF000000, 0xFFFFFFFF, 0x80123456, 0xFF804020};
   BlendPixels(pixels.data(), pixels.size(), kDisabledBlendColour, kDisabledBlendLevel);
   // black: 240*155/256 = 145 (0x91); white: (255*100+240*155)/256 = 244 (0xF4)
@@ -33,18 +33,14 @@ TEST(Blend, FollowsTheFormulaOnKnownPixels) {
   // alpha kept; 0x12: (18*100+37200)/256 = 152 (0x98); 0x34: 165 (0xA5); 0x56: 178 (0xB2)
   EXPECT_EQ(pixels[2], 0x8098A5B2u);
   EXPECT_EQ(pixels[3], 0xFFC3AA9Du);  // 195, 170, 157
-}
-
-TEST(Blend, LevelsAtTheEnds) {
-  uint32_t white = 0xFFFFFFFF;
-  BlendPixels(&white, 1, 0x000000, 255);
-  EXPECT_EQ(white, 0xFFFEFEFEu) << "255 keeps 255/256 of the picture";
-  uint32_t black = 0xFF000000;
-  BlendPixels(&black, 1, 0xFFFFFF, 0);
-  EXPECT_EQ(black, 0xFFFEFEFEu) << "0 paints the colour at 255/256";
-  uint32_t clamped = 0xFF000000;
-  BlendPixels(&clamped, 1, 0xFFFFFF, -5);
-  EXPECT_EQ(clamped, 0xFFFEFEFEu);
+  // 255 keeps 255/256 of the picture; 0 (or below) paints the colour at 255/256.
+  for (const auto& [pixel, colour, level] : {std::tuple{0xFFFFFFFFu, 0x000000u, 255},
+                                             {0xFF000000u, 0xFFFFFFu, 0},
+                                             {0xFF000000u, 0xFFFFFFu, -5}}) {
+    uint32_t blended = pixel;
+    BlendPixels(&blended, 1, colour, level);
+    EXPECT_EQ(blended, 0xFFFEFEFEu) << level;
+  }
 }
 
 // A 6 x 4 frame: green outside the rounded corners, red inside.
@@ -133,37 +129,36 @@ Lines Wrap(std::string_view text, int available) {
   return WrapButtonText(text, available, TenPerCharacter);
 }
 
-TEST(ButtonTextLayout, WrapsAtTheLastBlankThatFits) {
-  EXPECT_EQ(Wrap("Alla uppgifter", 100), (Lines{"Alla", "uppgifter"}));
-  EXPECT_EQ(Wrap("Alla uppgifter", 140), (Lines{"Alla uppgifter"}));
-  // The blank just past the fitting part is a break too.
-  EXPECT_EQ(Wrap("Skriv ut nu", 50), (Lines{"Skriv", "ut nu"}));
-}
-
-TEST(ButtonTextLayout, OtherBreakCharactersStayOnTheirLine) {
-  EXPECT_EQ(Wrap("Skriv-ut-knapp", 70), (Lines{"Skriv-", "ut-", "knapp"}));
-  EXPECT_EQ(Wrap("a/b:c;d\\e,f.g", 40), (Lines{"a/b:", "c;d\\", "e,f.", "g"}));
-}
-
-TEST(ButtonTextLayout, CutsAWordWithoutABreakCharacter) {
-  EXPECT_EQ(Wrap("Normaliseringar", 50), (Lines{"Norma", "liser", "ingar"}));
-  // Too narrow for anything: one character a line, never an endless loop.
-  EXPECT_EQ(Wrap("abc", 5), (Lines{"a", "b", "c"}));
-  // Only between code points.
-  EXPECT_EQ(Wrap("\xc3\x85\xc3\x84\xc3\x96", 20), (Lines{"\xc3\x85\xc3\x84", "\xc3\x96"}));
-}
-
-TEST(ButtonTextLayout, CarriageReturnsEndLines) {
-  EXPECT_EQ(Wrap("Skriv\rut", 1000), (Lines{"Skriv", "ut"}));
-  EXPECT_EQ(Wrap("a\r\nb\rc\r", 1000), (Lines{"a", "b", "c"}));
-  EXPECT_EQ(Wrap("a\r\rb", 1000), (Lines{"a", "", "b"}));
-  EXPECT_TRUE(Wrap("", 1000).empty());
-}
-
-TEST(ButtonTextLayout, SkipsBlanksAtTheStartOfAWrappedLineOnly) {
-  EXPECT_EQ(Wrap("abc    def", 50), (Lines{"abc", "def"}));
-  EXPECT_EQ(Wrap("  ab", 100), (Lines{"  ab"}));
-  EXPECT_EQ(Wrap("ab\r  cd", 100), (Lines{"ab", "  cd"}));
+TEST(ButtonTextLayout, Wraps) {
+  const struct {
+    const char* text;
+    int available;
+    Lines lines;
+  } kCases[] = {
+      // At the last blank that fits; the blank just past the fitting part is a break too.
+      {"Alla uppgifter", 100, {"Alla", "uppgifter"}},
+      {"Alla uppgifter", 140, {"Alla uppgifter"}},
+      {"Skriv ut nu", 50, {"Skriv", "ut nu"}},
+      // Other break characters stay on their line.
+      {"Skriv-ut-knapp", 70, {"Skriv-", "ut-", "knapp"}},
+      {"a/b:c;d\\e,f.g", 40, {"a/b:", "c;d\\", "e,f.", "g"}},
+      // A word without a break character is cut; too narrow for anything: one character a
+      // line, never an endless loop; only between code points.
+      {"Normaliseringar", 50, {"Norma", "liser", "ingar"}},
+      {"abc", 5, {"a", "b", "c"}},
+      {"\xc3\x85\xc3\x84\xc3\x96", 20, {"\xc3\x85\xc3\x84", "\xc3\x96"}},
+      // Carriage returns end lines.
+      {"Skriv\rut", 1000, {"Skriv", "ut"}},
+      {"a\r\nb\rc\r", 1000, {"a", "b", "c"}},
+      {"a\r\rb", 1000, {"a", "", "b"}},
+      {"", 1000, {}},
+      // Blanks are skipped at the start of a wrapped line only.
+      {"abc    def", 50, {"abc", "def"}},
+      {"  ab", 100, {"  ab"}},
+      {"ab\r  cd", 100, {"ab", "  cd"}},
+  };
+  for (const auto& c : kCases)
+    EXPECT_EQ(Wrap(c.text, c.available), c.lines) << c.text << " in " << c.available;
 }
 
 TEST(ButtonTextLayout, CentresTheBlockAndEachLine) {
@@ -193,16 +188,14 @@ TEST(ButtonTextLayout, LineHeightIsOneAndAHalfTextHeightsRounded) {
 
 using M = TVXtabmode;
 
-TEST(CellAttribute, DecodesEveryField) {
+TEST(CellAttribute, DecodesEveryFieldAndTheDefault) {
   const CellAttribute a = DecodeCellAttribute(0x0203'0795);
   EXPECT_EQ(a, (CellAttribute{5, 9, true, true, true, 3, true}));
   EXPECT_EQ(DecodeCellAttribute(EncodeCellAttribute(a)), a);
-}
-
-TEST(CellAttribute, DefaultIsBlackPlainWithRedChosenColour) {
-  const CellAttribute a = DecodeCellAttribute(kDefaultCellAttribute);
-  EXPECT_EQ(a, (CellAttribute{0, 9, false, false, false, 0, false}));
-  EXPECT_EQ(EncodeCellAttribute(a), 144u);
+  // The default is black, plain, with red as the chosen colour.
+  const CellAttribute d = DecodeCellAttribute(kDefaultCellAttribute);
+  EXPECT_EQ(d, (CellAttribute{0, 9, false, false, false, 0, false}));
+  EXPECT_EQ(EncodeCellAttribute(d), 144u);
   // Any bit of the top byte chooses the row; bits 11-15 mean nothing.
   EXPECT_TRUE(DecodeCellAttribute(0x8000'0000).chosen);
   EXPECT_EQ(DecodeCellAttribute(0x0000'F800), CellAttribute{});
@@ -305,7 +298,7 @@ TEST(CellText, PlanCarriesStyleInkAndText) {
   EXPECT_TRUE(p.right_aligned && p.italic && p.bold && p.underline);
 }
 
-TEST(ScrollModel, IgnoresValuesThatBreakTheRules) {
+TEST(ScrollModel, IgnoresValuesThatBreakTheRulesAndClampsSteps) {
   ScrollModel m;
   EXPECT_FALSE(m.SetMin(-1));
   EXPECT_FALSE(m.SetMin(100));  // must stay below max
@@ -316,14 +309,15 @@ TEST(ScrollModel, IgnoresValuesThatBreakTheRules) {
   EXPECT_FALSE(m.SetLargech(-5));
   EXPECT_EQ(std::tuple(m.min(), m.max(), m.position(), m.smallch(), m.largech()),
             std::tuple(1, 100, 1, 1, 10));
-  EXPECT_TRUE(m.SetMax(1));  // max may equal min
-  EXPECT_TRUE(m.SetMin(0));
-}
-
-TEST(ScrollModel, SettingTheSamePositionIsNoChange) {
-  ScrollModel m;
+  EXPECT_FALSE(m.MoveBy(-1));
+  EXPECT_TRUE(m.MoveBy(1000));
+  EXPECT_EQ(m.position(), 100);
+  EXPECT_TRUE(m.MoveBy(-2147483647));
+  EXPECT_EQ(m.position(), 1);
   EXPECT_TRUE(m.SetPosition(7));
-  EXPECT_FALSE(m.SetPosition(7));
+  EXPECT_FALSE(m.SetPosition(7));  // the same position is no change
+  EXPECT_TRUE(m.SetMax(1));        // max may equal min
+  EXPECT_TRUE(m.SetMin(0));
 }
 
 TEST(ScrollModel, NarrowingTheRangeKeepsThePositionInside) {
@@ -336,15 +330,6 @@ TEST(ScrollModel, NarrowingTheRangeKeepsThePositionInside) {
   ASSERT_TRUE(m.SetPosition(20));
   ASSERT_TRUE(m.SetMin(25));
   EXPECT_EQ(m.position(), 25);
-}
-
-TEST(ScrollModel, StepsAreClampedToTheRange) {
-  ScrollModel m;
-  EXPECT_FALSE(m.MoveBy(-1));
-  EXPECT_TRUE(m.MoveBy(1000));
-  EXPECT_EQ(m.position(), 100);
-  EXPECT_TRUE(m.MoveBy(-2147483647));
-  EXPECT_EQ(m.position(), 1);
 }
 
 TEST(ScrollModel, ThumbRunsBetweenTheArrows) {

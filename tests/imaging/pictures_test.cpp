@@ -94,13 +94,16 @@ TEST(PictureBase, MissingFilesLeaveItClosedAndCreateNothing) {
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
-TEST(PictureBase, DuplicateOrBadNamesAreNotWritten) {
+TEST(PictureBase, DuplicateOrBadNamesAndOverlongFieldsAreNotWritten) {
   TempDir dir;
   EXPECT_TRUE(WritePictureBase(dir.path(), "b", {Picture("F01", 1, 1), Picture("f01", 1, 1)}, true)
                   .IsInvalidArgument());
   EXPECT_TRUE(WritePictureBase(dir.path(), "b", {Picture("", 1, 1)}, false).IsInvalidArgument());
   EXPECT_TRUE(WritePictureBase(dir.path(), "b", {Picture(std::string(21, 'x'), 1, 1)}, false)
                   .IsInvalidArgument());
+  PictureRecord too_long = Picture("lang", 1, 1);  // fields longer than the record buffer
+  too_long.description = std::string(kPictureRecordBuffer, 'x');
+  EXPECT_TRUE(WritePictureBase(dir.path(), "b", {too_long}, false).IsInvalidArgument());
 }
 
 // A record whose image length passes its end: a status naming the file, no
