@@ -100,7 +100,7 @@ TEST_F(CompressFraming, AnnouncedSizeAboveTheCallersLimitIsRefused) {
   EXPECT_EQ(out.Size(), 0u);
 }
 
-TEST(RunLength, DecodesEscapes) {
+TEST(RunLength, DecodesEscapesAndEncodesRunsAsDescribed) {
   TCompress codec;
   // The checksum must match, so it is computed from the expected output.
   auto check = [&](std::vector<uint8_t> coded, std::vector<uint8_t> expected) {
@@ -115,10 +115,7 @@ TEST(RunLength, DecodesEscapes) {
   check({0x41, 0x94, 0x03, 0x94, 0x03}, {0x41, 0x41, 0x41, 0x94, 0x94});
   // An escape at the very end reads its count as 0: one literal escape.
   check({0x42, 0x94}, {0x42, 0x94});
-}
 
-TEST(RunLength, EncodesRunsAsDescribed) {
-  TCompress codec;
   std::vector<uint8_t> data(300, 'A');  // a run of 255 and one of 45
   for (int b : {0x42, 0x42, 0x94, 0x94, 0x94, 0x43})
     data.push_back(static_cast<uint8_t>(b));

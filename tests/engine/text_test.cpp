@@ -186,7 +186,9 @@ TEST(FoldedFinder, EveryByteFindsEveryByteThatFoldsLikeIt) {
   }
 }
 
-TEST(BlanksAndTrims, WorkOnBlanksOnly) {
+// Blanks and trims work on blanks only; breaks are found in words and
+// directory names; a word ends at any delimiter.
+TEST(TextHelpers, BlanksTrimsBreaksAndWords) {
   EXPECT_EQ(Blanks(0), "");
   EXPECT_EQ(Blanks(3), "   ");
   EXPECT_EQ(Blanks(257), " ");
@@ -195,17 +197,11 @@ TEST(BlanksAndTrims, WorkOnBlanksOnly) {
   EXPECT_EQ(TrimTrailingBlanks("   "), "");
   EXPECT_EQ(TrimLeadingBlanks("   "), "");
   EXPECT_EQ(TrimTrailingBlanks("a\t"), "a\t");
-}
-
-TEST(LastBreak, FindsWordBreaksAndDirectoryParts) {
   EXPECT_EQ(LastBreak("Per-Olof", BreakMode::kWord), 4u);
   EXPECT_EQ(LastBreak("Anna", BreakMode::kWord), 4u);
   EXPECT_EQ(LastBreak("a.b/c:d;e\\f", BreakMode::kWord), 10u);
   EXPECT_EQ(LastBreak("C:\\data\\file", BreakMode::kDirectory), 7u);
   EXPECT_EQ(LastBreak("a-b", BreakMode::kDirectory), 0u);
-}
-
-TEST(NextWord, SplitsAtAnyDelimiter) {
   std::string s = ";;A;B";
   EXPECT_EQ(NextWord(";", s), "A");
   EXPECT_EQ(s, "B");
