@@ -352,7 +352,7 @@ TEST(KeyCache, BracketsKeysBetweenCachedOnes) {
     EXPECT_EQ(BoundsOf(cache, key), bounds) << key;
 }
 
-TEST(KeyCache, IgnoresEqualKeysAndKeysBeyondCapacity) {
+TEST(KeyCache, IgnoresEqualKeysAndKeysBeyondCapacityAndKeepsAccentsApartWhenAsked) {
   Tvxhash cache;
   cache.Add("M\xFCller", 10);  // Müller
   cache.Add("MYLLER", 20);
@@ -368,15 +368,13 @@ TEST(KeyCache, IgnoresEqualKeysAndKeysBeyondCapacity) {
   cache.Add("B", 2);
   EXPECT_EQ(cache.Count(), 2u);
   EXPECT_EQ(BoundsOf(cache, "B"), Bounds(1, 3));
-}
 
-TEST(KeyCache, AccentKeepingCacheKeepsAccentedKeysApart) {
   Tvxhash folded;
   Tvxhash accented(AccentOrderTable());
-  for (Tvxhash* cache : {&folded, &accented}) {
-    cache->Add("Ek", 1);
-    cache->Add("\xC9k", 2);  // Ék
-    cache->Add("EK", 3);
+  for (Tvxhash* each : {&folded, &accented}) {
+    each->Add("Ek", 1);
+    each->Add("\xC9k", 2);  // Ék
+    each->Add("EK", 3);
   }
   EXPECT_EQ(folded.Count(), 1u);
   EXPECT_EQ(accented.Count(), 2u);

@@ -44,7 +44,7 @@ void MakeRoomy(Tvxsmalurval& s, int32_t size) {
   s.SetSize(size);
 }
 
-TEST(Selection, StorageIsLittleEndian32BitWords) {
+TEST(Selection, StorageIsLittleEndian32BitWordsAndSetBitStaysWithinSize) {
   Tvxsmalurval s;
   s.Resize(33);
   EXPECT_EQ(s.StorageBytes(), 8u);
@@ -60,10 +60,7 @@ TEST(Selection, StorageIsLittleEndian32BitWords) {
   s.Resize(0);
   EXPECT_EQ(s.StorageBytes(), 0u);
   EXPECT_FALSE(s.IsSet(1));
-}
-
-TEST(Selection, SetBitKeepsCountAndIgnoresNumbersOutsideSize) {
-  Tvxsmalurval s;
+  // SetBit keeps the count and ignores numbers outside Size.
   MakeRoomy(s, 40);
   s.SetBit(7, true);
   s.SetBit(7, true);

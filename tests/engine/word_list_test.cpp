@@ -586,15 +586,13 @@ class MarkRecords : public ::testing::Test {
   Tvxsmalurval hits_;
 };
 
-TEST_F(MarkRecords, SingleRecordAndPostingsMarkExactlyTheirRecords) {
+TEST_F(MarkRecords, SingleRecordAndPostingsMarkExactlyTheirRecordsWithinTheSelection) {
   EXPECT_EQ(Marked("Berg"), std::vector<int32_t>{5});
   EXPECT_EQ(list_.PostingCount(), 0u);
   EXPECT_EQ(Marked("Dahl"), (std::vector<int32_t>{3, 9, 300, 70000}));
   EXPECT_EQ(list_.PostingCount(), 4u);
   EXPECT_TRUE(log_.messages.empty());
-}
-
-TEST_F(MarkRecords, ARecordBeyondTheSelectionIsReportedNotSet) {
+  // A record beyond the selection is reported, not set.
   hits_.Resize(1999999);
   EXPECT_TRUE(Marked("Ek").empty());
   EXPECT_EQ(log_.messages, std::vector<std::string>{
