@@ -31,7 +31,8 @@ using testing::Bytes;
 using testing::TempDir;
 using testing::WriteFileBytes;
 
-TEST(FileNames, ExactNameWinsThenAnyCaseOfIt) {
+// The exact name wins, then any case of it.
+TEST(Files, NamesReadsAndOpenings) {
   TempDir dir;
   const auto resolve = [&](const char* name) {
     return ResolveCaseInsensitive((dir / name).string());
@@ -45,10 +46,7 @@ TEST(FileNames, ExactNameWinsThenAnyCaseOfIt) {
   EXPECT_EQ(resolve("vaxor0001.B"), (dir / "VAXOR0001.B").string());
   EXPECT_FALSE(resolve("vaxor0001.b_"));
   EXPECT_FALSE(resolve("nowhere/x.b"));
-}
-
-TEST(FileAccess, ReadsAreWholeOrNothingAndReadOnlyFilesRefuseWrites) {
-  TempDir dir;
+  // Reads are whole or nothing, and read-only files refuse writes.
   WriteFileBytes(dir / "f", Bytes("0123456789"));
   File file;
   ASSERT_EQ(file.OpenExisting((dir / "f").string(), FileAccess::kReadOnly), OpenResult::kOpened);
@@ -60,23 +58,20 @@ TEST(FileAccess, ReadsAreWholeOrNothingAndReadOnlyFilesRefuseWrites) {
   EXPECT_EQ(std::string(buffer), "6789");
   EXPECT_FALSE(file.WriteAt(0, "x", 1) || file.Truncate(0));
   EXPECT_EQ(file.Size(), 10u);
-}
-
-TEST(DataFileOpening, ReadOnlyNeverCreatesWritableDoes) {
-  TempDir dir;
-  File file;
+  // Opening a data file read-only never creates it; writable does.
+  File data;
   const std::string path = (dir / "x.p").string();
   for (const bool create : {false, true})
-    EXPECT_EQ(OpenDataFile(file, path, true, create), DataFileOpening::kNotCreated);
+    EXPECT_EQ(OpenDataFile(data, path, true, create), DataFileOpening::kNotCreated);
   EXPECT_FALSE(fs::exists(path));
-  EXPECT_EQ(OpenDataFile(file, path, false, false), DataFileOpening::kCreated);
-  ASSERT_TRUE(file.WriteAt(0, "abc", 3));
-  EXPECT_EQ(OpenDataFile(file, path, true, false), DataFileOpening::kOpened);
-  EXPECT_FALSE(file.IsWritable());
-  EXPECT_EQ(OpenDataFile(file, path, false, true), DataFileOpening::kCreated);
-  EXPECT_EQ(file.Size(), 0u);
+  EXPECT_EQ(OpenDataFile(data, path, false, false), DataFileOpening::kCreated);
+  ASSERT_TRUE(data.WriteAt(0, "abc", 3));
+  EXPECT_EQ(OpenDataFile(data, path, true, false), DataFileOpening::kOpened);
+  EXPECT_FALSE(data.IsWritable());
+  EXPECT_EQ(OpenDataFile(data, path, false, true), DataFileOpening::kCreated);
+  EXPECT_EQ(data.Size(), 0u);
   fs::create_directory(dir / "d");
-  EXPECT_EQ(OpenDataFile(file, (dir / "d").string(), false, false), DataFileOpening::kUnopenable);
+  EXPECT_EQ(OpenDataFile(data, (dir / "d").string(), false, false), DataFileOpening::kUnopenable);
 }
 
 // A block-mode record file of blocks of 4 with its pointer lists.

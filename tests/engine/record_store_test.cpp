@@ -562,23 +562,21 @@ INSTANTIATE_TEST_SUITE_P(Modes, DamagedStore,
 
 class DamagedBlocks : public DamagedStore {};
 
-TEST_P(DamagedBlocks, BlockLengthOrPointerBeyondTheFileGivesNoSuchRecord) {
+TEST_P(DamagedBlocks, BlockLengthOrPointerOrRecordOffsetBeyondTheirEndGivesNoSuchRecord) {
   PatchU32(RecordFile(), BlockOffset(1), 0x7FFFFFFF);
   PatchU32(BlockList(), 6, 2);  // block 2 no longer listed
   Open();
   EXPECT_TRUE(store_.ReadRecord(200).ok());
   EXPECT_EQ(store_.ReadRecord(201).code(), vx::Status::Code::kNotFound);
   EXPECT_EQ(store_.ReadRecord(401).code(), vx::Status::Code::kNotFound);
-  PatchU32(BlockList(), EntryOffset(1), static_cast<uint32_t>(fs::file_size(RecordFile())) - 2);
-  Open();
-  EXPECT_EQ(store_.ReadRecord(1).code(), vx::Status::Code::kNotFound);
-}
-
-TEST_P(DamagedBlocks, RecordOffsetBeyondItsBlockGivesNoSuchRecord) {
+  // A record offset beyond its block gives no such record.
   PatchU32(PointerList(), EntryOffset(10), 200 * 60);
   Open();
   EXPECT_EQ(store_.ReadRecord(10).code(), vx::Status::Code::kNotFound);
   EXPECT_TRUE(store_.ReadRecord(11).ok());
+  PatchU32(BlockList(), EntryOffset(1), static_cast<uint32_t>(fs::file_size(RecordFile())) - 2);
+  Open();
+  EXPECT_EQ(store_.ReadRecord(1).code(), vx::Status::Code::kNotFound);
 }
 
 TEST_P(DamagedBlocks, CorruptedBlockRaisesTheCodecsErrorAndStaysUnloaded) {

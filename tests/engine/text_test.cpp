@@ -84,17 +84,15 @@ TEST(CompareTexts, AccentOrderKeepsAccentsButFoldsCase) {
   EXPECT_EQ(CompareTexts("a", "9", t), 1);
 }
 
-TEST(ComparePrefix, ComparesAtMostNPositions) {
+TEST(CompareAndFind, PrefixesToNPositionsFirstMatchesAndTiesByIndex) {
+  // ComparePrefix compares at most n positions.
   const CollationTable& t = FoldTable();
   EXPECT_EQ(ComparePrefix("A", "B", 0, t), 0);
   EXPECT_EQ(ComparePrefix("Anders", "ANDREAS", 3, t), 0);
   EXPECT_EQ(ComparePrefix("Anders", "ANDREAS", 4, t), -1);
   EXPECT_EQ(ComparePrefix("An", "An", 10, t), 0);
   EXPECT_EQ(ComparePrefix("An", "Anna", 3, t), -1);
-}
-
-TEST(FindPattern, FindsTheFirstMatchUnderTheTable) {
-  const CollationTable& t = FoldTable();
+  // FindPattern finds the first match under the table.
   EXPECT_EQ(FindPattern("", "Anna", t), 0);
   EXPECT_EQ(FindPattern("", "", t), 0);
   EXPECT_EQ(FindPattern("Annika", "Anna", t), -1);
@@ -105,10 +103,7 @@ TEST(FindPattern, FindsTheFirstMatchUnderTheTable) {
   EXPECT_EQ(FindPattern("muller", "Hans M\xFCller", t), -1);
   EXPECT_EQ(FindPattern("myller", "Hans M\xFCller", AccentOrderTable()), -1);
   EXPECT_EQ(FindPattern("M\xDCLLER", "Hans M\xFCller", AccentOrderTable()), 5);
-}
-
-TEST(CompareTextsThenIndex, BreaksTiesByIndexOnly) {
-  const CollationTable& t = FoldTable();
+  // CompareTextsThenIndex breaks ties by index only.
   EXPECT_EQ(CompareTextsThenIndex("Berg", "BERG", 7, 3, t), 1);
   EXPECT_EQ(CompareTextsThenIndex("Berg", "BERG", 3, 7, t), -1);
   EXPECT_EQ(CompareTextsThenIndex("Berg", "Berg", 5, 5, t), 1);
