@@ -39,7 +39,7 @@ TEST(CsvWriter, RowsReadBackUnchanged) {
   EXPECT_EQ(parsed, rows);
 }
 
-TEST(TsvTable, ReadsRowsAfterCommentsAndHeader) {
+TEST(TsvTable, ReadsRowsAfterCommentsAndHeaderAndReportsTheLineOfAMalformedRow) {
   std::vector<TsvRow> rows;
   std::string error;
   ASSERT_TRUE(ReadTsvTable("t.tsv", "# kommentar\n\nnamn\tvikt\nPer\t3\n# mer\nOlof \t 2\r\n",
@@ -49,11 +49,6 @@ TEST(TsvTable, ReadsRowsAfterCommentsAndHeader) {
   EXPECT_EQ(rows[0].cells, (std::vector<std::string>{"Per", "3"}));
   EXPECT_EQ(rows[1].cells, (std::vector<std::string>{"Olof", "2"}));
   EXPECT_EQ(rows[1].line, 6u);
-}
-
-TEST(TsvTable, ReportsTheLineOfAMalformedRow) {
-  std::vector<TsvRow> rows;
-  std::string error;
   EXPECT_FALSE(ReadTsvTable("t.tsv", "namn\tvikt\nPer\t3\nOlof\n", {"namn", "vikt"}, rows, error));
   EXPECT_EQ(error.rfind("t.tsv:3: ", 0), 0u) << error;
   EXPECT_FALSE(ReadTsvTable("t.tsv", "namn\tantal\n", {"namn", "vikt"}, rows, error));
@@ -73,7 +68,7 @@ std::vector<EmbeddedFile> WithFile(std::string_view name, std::string_view conte
   return files;
 }
 
-TEST(SampleData, EmbeddedListsParseAndFitWindows1252) {
+TEST(SampleData, EmbeddedListsParseAndFitWindows1252AndMalformedOnesAreReported) {
   SampleData data;
   std::string error;
   ASSERT_TRUE(ParseSampleData(EmbeddedDataFiles(), data, error)) << error;
@@ -90,11 +85,7 @@ TEST(SampleData, EmbeddedListsParseAndFitWindows1252) {
   for (const FirstName& man : data.men) {
     EXPECT_TRUE((man.stem + "son").ends_with("sson")) << man.name << ": " << man.stem;
   }
-}
-
-TEST(SampleData, MalformedListsAreReportedWithFileAndLine) {
-  SampleData data;
-  std::string error;
+  // Malformed lists are reported with file and line.
   EXPECT_FALSE(ParseSampleData(WithFile("orter.tsv",
                                         "socken\tort\tvikt\tskrivformer\n"
                                         "Uppsala\tBerg\t3\t\n"),

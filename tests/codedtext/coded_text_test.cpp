@@ -58,7 +58,7 @@ std::string Placed(const TVXkodtxt& k) {
   return out;
 }
 
-TEST(ReadCodedTag, ReadsLetterClosingAndArgument) {
+TEST(ReadCodedTag, ReadsLetterClosingArgumentTablesLinksAndUnclosedTags) {
   CodedTag t = ReadCodedTag("x[b 3]y", 1);
   EXPECT_EQ(t.kind, CodedTagKind::kColour);
   EXPECT_EQ(t.number, 3);
@@ -84,10 +84,8 @@ TEST(ReadCodedTag, ReadsLetterClosingAndArgument) {
   EXPECT_EQ(ReadCodedTag("[l 3]", 0).number, 3);
   EXPECT_EQ(ReadCodedTag("[L 4]", 0).kind, CodedTagKind::kNone);
   EXPECT_EQ(ReadCodedTag("[L 0]", 0).kind, CodedTagKind::kNone);
-}
-
-TEST(ReadCodedTag, ReadsTablesLinksAndUnclosedTags) {
-  CodedTag t = ReadCodedTag("[T 10, 20 x 5,,99999999]", 0);
+  // Tables, links and unclosed tags.
+  t = ReadCodedTag("[T 10, 20 x 5,,99999999]", 0);
   EXPECT_EQ(t.kind, CodedTagKind::kTable);
   EXPECT_EQ(t.widths, (std::vector<int>{10, 20, 5, kMaxCodedColumn}));
   EXPECT_EQ(ReadCodedTag("[T x]", 0).kind, CodedTagKind::kNone);
@@ -164,7 +162,7 @@ TEST(CodedLayout, WrapsAtBreakCharactersAndCutsLongWords) {
   EXPECT_EQ(k.Runs()[1].source.front(), 7u);
 }
 
-TEST(CodedLayout, CentresAndRightAlignsLineByLine) {
+TEST(CodedLayout, CentresAndRightAlignsLineByLineAndTabsIndentWholeParagraphs) {
   TVXkodtxt k = LaidOut("[C]aaaaaaaaaa bbbbbbbbb ccccc dd\rxx", 100);
   EXPECT_EQ(Placed(k), "aaaaaaaaaa 15,0-85 | bbbbbbbbb 18,15-81 | ccccc dd 22,30-78 | xx 0,45-14");
   // Runs before the tag on its line stay; the room left counts them.
@@ -172,9 +170,7 @@ TEST(CodedLayout, CentresAndRightAlignsLineByLine) {
   EXPECT_EQ(Placed(LaidOut("[H]abc\rd", 100)), "abc 79,0-100 | d 0,15-7");
   // In a table, within the column.
   EXPECT_EQ(Placed(LaidOut("[T 10][h]ab\r", 100)), "ab 56,0-70");
-}
-
-TEST(CodedLayout, TabsIndentWholeParagraphs) {
+  // Tabs indent whole paragraphs.
   EXPECT_EQ(Placed(LaidOut("a\tbbbbbbbbbb bbbbbbbbbb\rc", 150)),
             "a 0,0-7 | bbbbbbbbbb 70,0-140 | bbbbbbbbbb 70,15-140 | c 0,30-7");
   EXPECT_EQ(Placed(LaidOut("abcdefghijk\tx\t\ty", 1000)),
@@ -242,7 +238,7 @@ TEST(CodedLayout, HighlightsRecordMarks) {
   EXPECT_TRUE(k.Runs()[3].highlight);
 }
 
-TEST(CodedLayout, TextEndsAndControls) {
+TEST(CodedLayout, TextEndsControlsAndUnclosedTags) {
   TVXkodtxt k = LaidOut("a\x01\nb");
   EXPECT_EQ(k.Text(), "a\x01\nb\r\n");
   EXPECT_EQ(Placed(k), "ab 0,0-14");
@@ -260,10 +256,8 @@ TEST(CodedLayout, TextEndsAndControls) {
   none.SetText("abc");
   none.Layout();
   EXPECT_EQ(none.LineCount(), 0);
-}
-
-TEST(CodedLayout, UnclosedTagSwallowsTheRest) {
-  TVXkodtxt k = LaidOut("ab[f cd\rxyz");
+  // An unclosed tag swallows the rest.
+  k = LaidOut("ab[f cd\rxyz");
   EXPECT_EQ(Placed(k), "ab 0,0-14");
   EXPECT_EQ(k.LineCount(), 1);  // the CR LF appended is swallowed as well
   EXPECT_EQ(k.TotalHeight(), 15);
@@ -479,7 +473,7 @@ struct DragCase {
   const char* selected;
 };
 
-TEST(CodedTextDrag, AnchorAlwaysAndTheCharacterUnderTheMouseNever) {
+TEST(CodedTextDrag, AnchorAlwaysAndTheCharacterUnderTheMouseNeverAcrossLinesToo) {
   // "abcdef": a 0-7, b 7-14, c 14-21, d 21-28, e 28-35, f 35-42.
   TVXkodtxt k = LaidOut("abcdef");
   const DragCase cases[] = {
@@ -495,10 +489,8 @@ TEST(CodedTextDrag, AnchorAlwaysAndTheCharacterUnderTheMouseNever) {
   };
   for (const DragCase& c : cases)
     EXPECT_EQ(Dragged(k, c.anchor, c.x), c.selected) << c.anchor << " to x " << c.x;
-}
-
-TEST(CodedTextDrag, AcrossLinesAndOutsideText) {
-  TVXkodtxt k = LaidOut("ab\rcd");  // c 0-7, d 7-14 on the second line
+  // Across lines and outside the text.
+  k = LaidOut("ab\rcd");  // c 0-7, d 7-14 on the second line
   EXPECT_EQ(Dragged(k, 1, 10, 20), "b\r\nc");
   EXPECT_EQ(Dragged(k, 3, 5, 5), "b\r\nc") << "backwards from d to a";
   EXPECT_EQ(Dragged(k, -1, 5), "(nothing)");

@@ -57,16 +57,14 @@ size_t Area(const std::vector<Rect>& rects) {
   return area;
 }
 
-TEST(ColourRegion, CoversExactlyTheKeyPixels) {
+TEST(ColourRegion, CoversExactlyTheKeyPixelsOrTheOpaqueOnes) {
   const PixelView view{kFrame.data(), 6, 4, 6};
   const std::vector<Rect> green = RectsOfColour(view, kKeyGreen);
   EXPECT_EQ(green, (std::vector<Rect>{{0, 0, 1, 1}, {5, 0, 1, 1}, {0, 3, 1, 1}, {5, 3, 1, 1}}));
   const std::vector<Rect> red = RectsOfColour(view, kKeyRed);
   EXPECT_EQ(red, (std::vector<Rect>{{1, 1, 4, 2}})) << "equal runs merge downwards";
   EXPECT_EQ(Area(RectsOfColour(view, I)), 24u - 4 - 8);
-}
-
-TEST(ColourRegion, OpaquePixelsByAlpha) {
+  // Opaque pixels by alpha.
   const std::vector<uint32_t> pixels = {0x7F000000, 0x80000000, 0xFF123456, 0x00FFFFFF};
   EXPECT_EQ(RectsOfOpaque({pixels.data(), 2, 2, 2}),
             (std::vector<Rect>{{1, 0, 1, 1}, {0, 1, 1, 1}}));
@@ -170,7 +168,7 @@ TEST(ButtonTextLayout, CentresTheBlockAndEachLine) {
   EXPECT_EQ(layout.lines, (std::vector<ButtonTextLine>{{"ab", 40, 17}, {"cdef", 30, 32}}));
 }
 
-TEST(ButtonTextLayout, MarginsNarrowTheLines) {
+TEST(ButtonTextLayout, MarginsNarrowTheLinesAndLinesAreOneAndAHalfTextHeights) {
   const ButtonTextArea centred{.width = 100, .height = 20, .avst = 10};
   EXPECT_EQ(LayOutButtonText("aaaa bbbb c", centred, Measure()).lines.size(), 2u);
   EXPECT_EQ(LayOutButtonText("aaaa bbbb c", centred, Measure()).lines[0].text, "aaaa");
@@ -178,9 +176,7 @@ TEST(ButtonTextLayout, MarginsNarrowTheLines) {
   const ButtonTextArea left{.width = 100, .height = 20, .avst = 10, .textvmarg = true};
   const ButtonTextLayout layout = LayOutButtonText("aaaa bbbb c", left, Measure());
   EXPECT_EQ(layout.lines, (std::vector<ButtonTextLine>{{"aaaa bbbb", 10, -3}, {"c", 10, 12}}));
-}
-
-TEST(ButtonTextLayout, LineHeightIsOneAndAHalfTextHeightsRounded) {
+  // A line is one and a half text heights, rounded.
   EXPECT_EQ(LayOutButtonText("a", {.width = 50, .height = 50}, Measure(13)).line_height, 20);
   EXPECT_EQ(LayOutButtonText("a", {.width = 50, .height = 50}, Measure(12)).line_height, 18);
   EXPECT_EQ(LayOutButtonText("", {.width = 50, .height = 50}, Measure(12)).first_top, 25);
@@ -188,7 +184,7 @@ TEST(ButtonTextLayout, LineHeightIsOneAndAHalfTextHeightsRounded) {
 
 using M = TVXtabmode;
 
-TEST(CellAttribute, DecodesEveryFieldAndTheDefault) {
+TEST(CellAttribute, DecodesEveryFieldAndTheDefaultIntoTheSixteenColours) {
   const CellAttribute a = DecodeCellAttribute(0x0203'0795);
   EXPECT_EQ(a, (CellAttribute{5, 9, true, true, true, 3, true}));
   EXPECT_EQ(DecodeCellAttribute(EncodeCellAttribute(a)), a);
@@ -199,9 +195,7 @@ TEST(CellAttribute, DecodesEveryFieldAndTheDefault) {
   // Any bit of the top byte chooses the row; bits 11-15 mean nothing.
   EXPECT_TRUE(DecodeCellAttribute(0x8000'0000).chosen);
   EXPECT_EQ(DecodeCellAttribute(0x0000'F800), CellAttribute{});
-}
-
-TEST(CellAttribute, ColourTableHoldsTheSixteenColours) {
+  // The colour table holds the sixteen colours.
   EXPECT_EQ(CellColour(0), (CellRgb{0, 0, 0}));
   EXPECT_EQ(CellColour(2), (CellRgb{0x00, 0x60, 0x20}));
   EXPECT_EQ(CellColour(3), (CellRgb{0x60, 0x20, 0x00}));
@@ -212,7 +206,7 @@ TEST(CellAttribute, ColourTableHoldsTheSixteenColours) {
   EXPECT_EQ(CellColour(16 + 4), (CellRgb{0x00, 0x00, 0x80}));
 }
 
-TEST(CellText, BarCutsOutsideTheStructureModesAndTabRightAligns) {
+TEST(CellText, BarCutsTabRightAlignsFiguresByModeAndInkByRow) {
   EXPECT_EQ(PrepareCellText(M::tmStandard, "Berg|12"), (PreparedCellText{"Berg", false}));
   EXPECT_EQ(PrepareCellText(M::tmStruktValdIkon, "a|b|c"), (PreparedCellText{"a", false}));
   EXPECT_EQ(PrepareCellText(M::tmStrukt, "a|b"), (PreparedCellText{"a|b", false}));
@@ -220,9 +214,7 @@ TEST(CellText, BarCutsOutsideTheStructureModesAndTabRightAligns) {
   EXPECT_EQ(PrepareCellText(M::tmVald, "\t1800-01-05"), (PreparedCellText{"1800-01-05", true}));
   // The cut comes first: a TAB after the bar is gone with it.
   EXPECT_EQ(PrepareCellText(M::tmVald, "|\t5"), (PreparedCellText{"", false}));
-}
-
-TEST(CellText, FiguresByModeInTheFirstColumnOnly) {
+  // Figures by mode, in the first column only.
   EXPECT_EQ(FigureOfCell(M::tmValdIkon, 1, true, 0), CellFigure::kValdfigur);
   EXPECT_EQ(FigureOfCell(M::tmValdIkon, 1, false, 0), CellFigure::kNone);
   EXPECT_EQ(FigureOfCell(M::tmStruktValdIkon, 1, true, 2), CellFigure::kValdfigur);
@@ -232,9 +224,7 @@ TEST(CellText, FiguresByModeInTheFirstColumnOnly) {
   EXPECT_EQ(FigureOfCell(M::tmStrukt, 1, false, 3), CellFigure::kNone);
   EXPECT_EQ(FigureOfCell(M::tmStrukt, 2, false, 0), CellFigure::kNone);
   EXPECT_EQ(FigureOfCell(M::tmStandard, 1, true, 0), CellFigure::kNone);
-}
-
-TEST(CellText, InkOfChosenSelectedAndPlainRows) {
+  // The ink of chosen, selected and plain rows.
   const CellAttribute chosen = DecodeCellAttribute(0x0100'0093);
   const CellAttribute plain = DecodeCellAttribute(0x93);
   for (M mode : {M::tmStandard, M::tmVald, M::tmStruktvald})
@@ -349,7 +339,7 @@ TEST(ScrollModel, ThumbRunsBetweenTheArrows) {
 
 // The thumb is 23 pixels across, centred, and never reaches past the
 // arrows' boxes, a pixel inside the bar's sides.
-TEST(ScrollModel, ThumbFitsAcrossItsBar) {
+TEST(ScrollModel, ThumbFitsAcrossItsBarAndThePositionUnderItIsItsPosition) {
   const struct {
     int thickness, across, width;
   } kBars[] = {{21, 1, 19}, {25, 1, 23}, {28, 2, 23}, {8, 1, 6}, {1, 0, 0}};
@@ -358,9 +348,7 @@ TEST(ScrollModel, ThumbFitsAcrossItsBar) {
     EXPECT_EQ(g.thumb_across, bar.across) << bar.thickness;
     EXPECT_EQ(g.thumb_width, bar.width) << bar.thickness;
   }
-}
-
-TEST(ScrollModel, PositionUnderTheThumbIsItsPosition) {
+  // The position under the thumb is its position.
   ScrollModel m;
   ASSERT_TRUE(m.SetMin(10));
   ASSERT_TRUE(m.SetMax(60));  // 50 units over a longer track

@@ -85,17 +85,14 @@ TEST_P(PictureBaseTest, NamesFoldCaseAndMissingOnesAreNotFound) {
 
 INSTANTIATE_TEST_SUITE_P(WithAndWithoutIndex, PictureBaseTest, ::testing::Bool());
 
-TEST(PictureBase, MissingFilesLeaveItClosedAndCreateNothing) {
+TEST(PictureBase, MissingFilesLeaveItClosedAndBadPicturesAreNotWritten) {
   TempDir dir;
   TVXbildbas base;
   base.SetFiles(dir.path().string() + "/", "vaxor0001grfk");
   EXPECT_FALSE(base.Open());
   EXPECT_FALSE(base.IsOpen());
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
-}
-
-TEST(PictureBase, DuplicateOrBadNamesAndOverlongFieldsAreNotWritten) {
-  TempDir dir;
+  // Duplicate or bad names and overlong fields are not written.
   EXPECT_TRUE(WritePictureBase(dir.path(), "b", {Picture("F01", 1, 1), Picture("f01", 1, 1)}, true)
                   .IsInvalidArgument());
   EXPECT_TRUE(WritePictureBase(dir.path(), "b", {Picture("", 1, 1)}, false).IsInvalidArgument());
