@@ -188,15 +188,12 @@ TEST_P(RowFile, RowsReadBackByNumberAndNothingOutside) {
   EXPECT_EQ(rows_.RowValue1(), 2u);  // the last row read stays
 }
 
-TEST_P(RowFile, ReadOnlyMissingFileStaysClosed) {
+TEST_P(RowFile, MissingOrDamagedFilesAreRefusedAndCountsBeyondTheFileReadNothing) {
   Configure(true);
   EXPECT_FALSE(rows_.Open(false));
   EXPECT_EQ(rows_.status(), Tvxindexblobfil::kCannotCreate);
   EXPECT_EQ(rows_.ReadRow(1), Tvxindexblobfil::kNotReady);
   EXPECT_TRUE(std::filesystem::is_empty(dir_.path()));
-}
-
-TEST_P(RowFile, DamagedHeaderIsRefusedAndCountsBeyondTheFileReadNothing) {
   Write(25, 100);
   const std::vector<uint8_t> written = ReadFileBytes(dir_ / "l.i");
   PatchU32(dir_ / "l.i", 2, 0xFFFFFFFF);
@@ -257,7 +254,7 @@ TEST_P(PointerListFile, EntriesOutsideTheCountOrTheFileAreNone) {
     EXPECT_EQ(list.Get(i), kNone) << i;
 }
 
-TEST_P(PointerListFile, FullOrReadOnlyListsChangeNothing) {
+TEST_P(PointerListFile, FullOrReadOnlyListsChangeNothingAndClosingWritesCountAndEntries) {
   WriteList(2, 2, {7, 8});
   const std::vector<uint8_t> before = ReadFileBytes(path());
   for (const bool read_only : {false, true}) {
@@ -268,9 +265,7 @@ TEST_P(PointerListFile, FullOrReadOnlyListsChangeNothing) {
     EXPECT_EQ(list.Count(), 2u);
   }
   EXPECT_EQ(ReadFileBytes(path()), before);
-}
-
-TEST_P(PointerListFile, ClosingAfterTwoAppendsWritesCountAndEntries) {
+  // Closing after two appends writes the count and the entries.
   {
     Tvxpeklista list(GetParam());
     list.SetCapacity(4);

@@ -314,7 +314,7 @@ TEST(VisibleAnchors, StepGrowsPastAHundredVisible) {
   }
 }
 
-TEST(VisibleAnchors, FindAndPositionAgreeWithCountingFromTheStart) {
+TEST(VisibleAnchors, FindAndPositionAgreeWithCountingAndAreSafeOnEmptyOrChangedSelections) {
   std::mt19937 random(11);
   for (const int32_t size : {31, 32, 33, 64, 65, 1000, 5000}) {
     std::vector<int32_t> set;
@@ -339,9 +339,7 @@ TEST(VisibleAnchors, FindAndPositionAgreeWithCountingFromTheStart) {
     EXPECT_EQ(anchors.Find(bits, k + 1), -1);
     EXPECT_EQ(anchors.Find(bits, 0), -1);
   }
-}
-
-TEST(VisibleAnchors, EmptyAndChangedSelectionsAreSafe) {
+  // Empty and changed selections are safe.
   Tvxsmalurval bits;
   VisibleAnchors anchors;
   anchors.Rebuild(bits);  // no storage at all

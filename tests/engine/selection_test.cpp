@@ -118,7 +118,7 @@ TEST_P(OddSizes, WholeSetOperationsStayWithinSize) {
 
 INSTANTIATE_TEST_SUITE_P(Selection, OddSizes, ::testing::Values(1, 31, 32, 33, 64, 65, 5000001));
 
-TEST(Selection, AndKeepsCommonBitsAndLeavesCountUntilRecount) {
+TEST(Selection, AndKeepsCommonBitsAndNextStartsOnlyWithinTheSelection) {
   Tvxsmalurval a, b;
   a.Resize(100);
   b.Resize(100);
@@ -133,10 +133,7 @@ TEST(Selection, AndKeepsCommonBitsAndLeavesCountUntilRecount) {
   a.Or(b);
   EXPECT_EQ(Numbers(a), (std::vector<int32_t>{2, 33, 64, 65, 100}));
   EXPECT_EQ(a.Count(), 3);
-}
-
-// The order of Next is checked against plain flags below; here its limits.
-TEST(Selection, NextStartsOnlyWithinTheSelection) {
+  // The order of Next is checked against plain flags below; here its limits.
   Tvxsmalurval s;
   s.Resize(1000);
   for (const int32_t i : {5, 70, 1000})
@@ -340,7 +337,7 @@ class PostingsTest : public ::testing::Test {
 const Bytes kExample =
     Concat({U32(100), Chunk({0x05, 0x00, 0x10, 0x01, 0xFF, 0x40, 0x42, 0x0F, 0x00})});
 
-TEST_F(PostingsTest, DecodesEveryKindOfCodeAndReadsExactlyTheRun) {
+TEST_F(PostingsTest, DecodesEveryKindOfCodeReadsExactlyTheRunAndTakesInAnAbsoluteCodeGoingBack) {
   EXPECT_TRUE(Read(kExample, 4).ok());
   EXPECT_EQ(got(), (std::vector<uint64_t>{100, 105, 377, 1000000}));
   EXPECT_EQ(consumed_, kExample.size());
@@ -356,11 +353,8 @@ TEST_F(PostingsTest, DecodesEveryKindOfCodeAndReadsExactlyTheRun) {
   EXPECT_EQ(got(), (std::vector<uint64_t>{100, 105}));
   EXPECT_EQ(consumed_, kExample.size());
   EXPECT_TRUE(messages_.empty());
-}
-
-// Sound runs only ascend; an absolute code may still go back in a damaged
-// one, which a selection must take in wherever it lands.
-TEST_F(PostingsTest, AnAbsoluteCodeThatGoesBackIsTakenIn) {
+  // Sound runs only ascend; an absolute code may still go back in a damaged
+  // one, which a selection must take in wherever it lands.
   const Bytes back = Concat({U32(700), Chunk({0x05, 0xFF, 0x03, 0x00, 0x00, 0x00, 0x02}, 9)});
   EXPECT_TRUE(Read(back, 4).ok());
   EXPECT_EQ(got(), (std::vector<uint64_t>{700, 705, 3, 5}));
