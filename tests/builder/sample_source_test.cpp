@@ -24,7 +24,6 @@
 namespace vx {
 namespace {
 
-// The pieces of the sample source: CSV rows and the embedded lists.
 TEST(CsvWriter, RowsReadBackUnchanged) {
   const std::vector<std::vector<std::string>> rows = {
       {"1", "", "Bonden Per i Berg\nHustru Anna ibid.", "\"citat\"; och semikolon", ""},
@@ -110,8 +109,6 @@ TEST(SampleData, EmbeddedListsParseAndFitWindows1252AndMalformedOnesAreReported)
   EXPECT_NE(error.find("saknar titlar"), std::string::npos) << error;
 }
 
-// The synthetic sample source as a whole: the folder it writes, read back
-// with a strict CSV reader and checked against what the builder expects.
 namespace fs = std::filesystem;
 using testing::CsvRows;
 using testing::TempDir;

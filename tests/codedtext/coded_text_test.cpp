@@ -225,7 +225,7 @@ TEST(CodedLayout, LinksTakeTheirOwnLook) {
   EXPECT_EQ(k.Links().size(), 1u);
 }
 
-TEST(CodedLayout, HighlightsRecordMarks) {
+TEST(CodedLayout, HighlightsRecordMarksTextEndsControlsAndUnclosedTags) {
   TVXkodtxt k = LaidOut("a\r[x]b[\\x]\rc[X]d");
   ASSERT_EQ(k.Marks().size(), 2u);
   EXPECT_EQ(k.Marks()[0].line, 2);
@@ -236,10 +236,8 @@ TEST(CodedLayout, HighlightsRecordMarks) {
   EXPECT_TRUE(k.Runs()[1].highlight);
   EXPECT_FALSE(k.Runs()[2].highlight);
   EXPECT_TRUE(k.Runs()[3].highlight);
-}
-
-TEST(CodedLayout, TextEndsControlsAndUnclosedTags) {
-  TVXkodtxt k = LaidOut("a\x01\nb");
+  // Text ends, controls and unclosed tags.
+  k = LaidOut("a\x01\nb");
   EXPECT_EQ(k.Text(), "a\x01\nb\r\n");
   EXPECT_EQ(Placed(k), "ab 0,0-14");
   EXPECT_EQ(k.Runs()[0].source, (std::vector<size_t>{0, 3}));
@@ -309,7 +307,6 @@ TEST(PlainText, RemovesTagsAndEndsLinesWithCrLf) {
   EXPECT_EQ(plain.substr(plain.size() - 11), "Anna Berg\r\n");
 }
 
-// Scrolling, painting, selection and hit tests of laid-out coded texts.
 TVXkodtxt Shown(std::string_view text, int height = 100) {
   return LaidOut(text, 1000, kMeasurer, height);
 }
@@ -403,15 +400,13 @@ TEST(CodedView, SelectionAndHighlightPieces) {
   EXPECT_FALSE(k.HasSelection());
 }
 
-TEST(CodedView, PushesRunsThatTheRunBeforeOverlaps) {
+TEST(CodedView, PushesRunsThatTheRunBeforeOverlapsAndLinksAnswerOnlyWhereDrawn) {
   TVXkodtxt k = Shown("ab[f]cd[\\f][L 1]\rxy");
   const FixedMeasurer wider(2);
   k.SetMeasurer(&wider);
   EXPECT_EQ(Painted(k.Render()), "ab 0,0+18 | cd 18,0+20 | ~ 30,0+970 | xy 0,15+18");
-}
-
-TEST(CodedView, LinksAnswerOnlyWhereDrawn) {
-  TVXkodtxt k = Shown("[M a]one[\\M]\r2\r3\r4\r[M]two[\\M]", 30);
+  // Links answer only where drawn.
+  k = Shown("[M a]one[\\M]\r2\r3\r4\r[M]two[\\M]", 30);
   EXPECT_EQ(k.LinkAt(3, 3), "");  // nothing drawn yet
   EXPECT_FALSE(k.LinkHit(3, 3));
   k.Render();

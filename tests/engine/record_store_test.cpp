@@ -420,11 +420,8 @@ class DamagedStore : public ::testing::TestWithParam<Mode> {
   void SetUp() override {
     properties_ = testing::StoreProperties(dir_.path(), GetParam(), {"1KEY", "1NAMN", "5OVRIGT"});
     std::vector<testing::TextRecord> records;
-    for (int i = 1; i <= kRecords; ++i) {
-      char key[16];
-      std::snprintf(key, sizeof key, "k%05d", i);
-      records.push_back({key, "Anna Andersdotter", i % 2 ? "Fadder: Per" : ""});
-    }
+    for (int i = 1; i <= kRecords; ++i)
+      records.push_back({MakeRecord(i)[0], "Anna Andersdotter", i % 2 ? "Fadder: Per" : ""});
     testing::WriteTextStore(properties_, records);
   }
 

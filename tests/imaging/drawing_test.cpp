@@ -22,8 +22,6 @@
 namespace vx {
 namespace {
 
-// Pixel rules without a window: the blend formula, key-colour and alpha
-// regions, placement codes, image headers.
 TEST(Blend, FollowsTheFormulaOnKnownPixelsAndLevelsAtTheEnds) {
   std::vector<uint32_t> pixels = {0xFF000000, 0xFFFFFFFF, 0x80123456, 0xFF804020};
   BlendPixels(pixels.data(), pixels.size(), kDisabledBlendColour, kDisabledBlendLevel);

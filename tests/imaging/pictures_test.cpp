@@ -22,8 +22,6 @@ namespace {
 
 using testing::W;
 
-// Picture bases written by the builder's writer read back byte for byte,
-// found through the name index and without it; damage gives no picture.
 using vx::testing::ReadFileBytes;
 using vx::testing::TempDir;
 using vx::testing::WriteFileBytes;
