@@ -368,7 +368,7 @@ class IndexOpen : public ::testing::Test {
   TVXindex list_;
 };
 
-TEST_F(IndexOpen, ReadOnlyMissingFilesStayClosedAndCreateNothing) {
+TEST_F(IndexOpen, ReadOnlyMissingFilesStayClosedAndCreateNothingWritableOnesAreCreatedEmpty) {
   for (const bool blocks : {false, true}) {
     list_.properties() = Properties(blocks);
     EXPECT_FALSE(list_.Open());
@@ -378,9 +378,7 @@ TEST_F(IndexOpen, ReadOnlyMissingFilesStayClosedAndCreateNothing) {
   }
   EXPECT_TRUE(fs::is_empty(dir_.path()));
   EXPECT_TRUE(log_.messages.empty());
-}
-
-TEST_F(IndexOpen, WritableMissingFileIsCreatedEmpty) {
+  // A writable missing file is created empty.
   list_.properties() = Properties(false);
   list_.properties().RO = false;
   list_.properties().radmaxlen = 30;
@@ -418,7 +416,7 @@ TEST_F(IndexOpen, OpeningTakesShapeAndCapacityFromTheFile) {
   EXPECT_EQ(list_.properties().maxrader, 1234);
 }
 
-TEST_F(IndexOpen, RowCountIsBoundByWhatThePlainFileHolds) {
+TEST_F(IndexOpen, RowCountIsBoundByWhatThePlainFileHoldsOrTheBlocksTheListNames) {
   const std::vector<ListRow> rows = NumberedWords(50);
   WriteWordList(Properties(false), rows);
   std::vector<uint8_t> file = ReadFileBytes(dir_ / "w.i");
@@ -435,9 +433,6 @@ TEST_F(IndexOpen, RowCountIsBoundByWhatThePlainFileHolds) {
   PatchU32(dir_ / "w.i", 2, 0xFFFFFFFF);
   ASSERT_TRUE(list_.Open());
   EXPECT_EQ(list_.RowCount(), 20);
-}
-
-TEST_F(IndexOpen, RowCountIsBoundByTheBlocksTheListNames) {
   WriteWordList(Properties(true), NumberedWords(250));  // blocks of 100, 100, 50
   PatchU32(dir_ / "w.i", 2, 0x7FFFFFFF);
   list_.properties() = Properties(true);
@@ -454,7 +449,7 @@ TEST_F(IndexOpen, RowCountIsBoundByTheBlocksTheListNames) {
   EXPECT_TRUE(log_.messages.empty());
 }
 
-TEST_F(IndexOpen, BlockBeyondTheFileReadsNothing) {
+TEST_F(IndexOpen, BlockBeyondTheFileReadsNothingAndTextWithoutItsZeroEndsAtTheArea) {
   const std::vector<ListRow> rows = NumberedWords(250);
   WriteWordList(Properties(true), rows);
   Tvxpeklista blocks(PointerListType::kLoaded);
@@ -473,9 +468,7 @@ TEST_F(IndexOpen, BlockBeyondTheFileReadsNothing) {
   EXPECT_EQ(list_.FindExact(rows[149].text), -1);
   EXPECT_EQ(list_.FindExact(rows[240].text), -1);
   EXPECT_TRUE(list_.ReadRow(241).ok());
-}
-
-TEST_F(IndexOpen, TextWithoutItsZeroEndsAtTheArea) {
+  // A text without its zero ends at the area.
   std::vector<uint8_t> row(8, 0);
   row.resize(8 + 20, 'x');  // a text area of 20 without a zero byte
   WriteFileBytes(dir_ / "w.i", testing::PlainRowFile(28, {row}));
@@ -517,7 +510,7 @@ class StructListWords : public ::testing::Test {
   TVXstruktlista list_;
 };
 
-TEST_F(StructListWords, WordsFollowTheZeroByteAndOnlyWholeOnesCount) {
+TEST_F(StructListWords, WordsFollowTheZeroByteOnlyWholeOnesCountAndAppendedOnesReadBack) {
   std::vector<uint8_t> full(28, 'x');
   std::fill_n(full.begin(), 8, 0);
   std::vector<uint8_t> date = RawRow("18230501", {11, 3});
@@ -534,9 +527,7 @@ TEST_F(StructListWords, WordsFollowTheZeroByteAndOnlyWholeOnesCount) {
 
   Open({RawRow("abc", {7, 2, 9})}, false);  // without statistics
   ExpectWords(1, 7, 2, 0);
-}
-
-TEST_F(StructListWords, AppendedWordsReadBack) {
+  // Appended words read back.
   ListProperties p = WordListProperties(dir_.path(), true);
   p.RO = false;
   p.finnsstat = true;
