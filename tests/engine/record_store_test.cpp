@@ -340,7 +340,7 @@ TEST(RecordStoreFind, ReopeningOnAnotherFileForgetsCachedKeys) {
   EXPECT_EQ(store.FindRecord("k00099", false), 299);
 }
 
-TEST(RecordStoreOpening, ReadOnlyStoreWithMissingFilesCreatesNothing) {
+TEST(RecordStoreOpening, MissingFilesAreCreatedOnlyWritableAndMissingPointerListsLeaveNoRecords) {
   TempDir dir;
   TVXregtext store;
   store.properties() = StoreProperties(dir.path(), Mode::LZHblockpacka, kLabels);
@@ -359,18 +359,15 @@ TEST(RecordStoreOpening, ReadOnlyStoreWithMissingFilesCreatesNothing) {
   ASSERT_EQ(header.size(), 16u);
   EXPECT_EQ(LoadU32(header.data() + 2), 0u);
   EXPECT_EQ(LoadU32(header.data() + 6), 16u);
-}
-
-TEST(RecordStoreOpening, MissingPointerListsLeaveTheStoreOpenWithoutRecords) {
-  TempDir dir;
+  // Missing pointer lists leave the store open without records.
   const RegtextProperties properties = StoreProperties(dir.path(), Mode::LZHblockpacka, kLabels);
   WriteTextStore(properties, MakeRecords(10));
   for (const char* name : {"reg.pz", "reg.p"}) {
     fs::remove(dir / name);
-    TVXregtext store;
-    OpenStore(store, properties);
-    EXPECT_EQ(store.RecordCount(), 10u);
-    EXPECT_EQ(store.ReadRecord(1).code(), vx::Status::Code::kNotFound) << name;
+    TVXregtext reopened;
+    OpenStore(reopened, properties);
+    EXPECT_EQ(reopened.RecordCount(), 10u);
+    EXPECT_EQ(reopened.ReadRecord(1).code(), vx::Status::Code::kNotFound) << name;
   }
   EXPECT_EQ(testing::SortedFileNames(dir.path()), std::vector<std::string>{"reg.b"});
 }
