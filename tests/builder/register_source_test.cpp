@@ -79,7 +79,7 @@ TEST_F(RegisterSourceTest, HeaderMustNameExactlyTheRegistersFields) {
   EXPECT_EQ(error_.line, 1u);
 }
 
-TEST_F(RegisterSourceTest, RefusesValuesThatDoNotFit) {
+TEST_F(RegisterSourceTest, RefusesValuesThatDoNotFitAndTakesSeveralBannsDates) {
   auto fails_on_line_2 = [&](const SourceRecord& record, const std::string& words) {
     EXPECT_FALSE(Load(SourceTable(1, {record}))) << words;
     EXPECT_EQ(error_.line, 2u) << error_.ToString();
@@ -104,9 +104,7 @@ TEST_F(RegisterSourceTest, RefusesValuesThatDoNotFit) {
   EXPECT_TRUE(
       Load(SourceTable(1, {{{"FNAMN", std::string(60, 'a') + " " + std::string(60, 'b')}}})))
       << error_.ToString();
-}
-
-TEST_F(RegisterSourceTest, BannsHoldSeveralDates) {
+  // Banns hold several dates.
   EXPECT_TRUE(Load(SourceTable(2, {{{"LYSNDAT", "17600301, 17600308,17600315"}}}), 2))
       << error_.ToString();
   EXPECT_FALSE(Load(SourceTable(2, {{{"LYSNDAT", "17600301; 1760"}}}), 2));
@@ -133,7 +131,7 @@ class DerivedRows : public ::testing::Test {
   std::vector<std::string_view> values_;
 };
 
-TEST_F(DerivedRows, PersonRowsFollowTheNameAndDateRules) {
+TEST_F(DerivedRows, PersonRowsFollowTheNameAndDateRulesAndKeepTheirDate) {
   Load(1, {testing::Fields("ENAMN=Berg|FNAMN=Anna|FODAT=17450312|DOPDAT=17450314"),
            {{"FNAMN", "Per"}, {"DOPDAT", "17460101"}},
            {}});
@@ -149,9 +147,8 @@ TEST_F(DerivedRows, PersonRowsFollowTheNameAndDateRules) {
   Load(3, {{{"ENAMN", "Ek"}, {"BEGRDAT", "18000105"}}});
   EXPECT_EQ(Row(0), "Ek\rbg 18000105");
   EXPECT_EQ(RowDate("Ek\rbg 18000105"), "18000105");
-}
 
-TEST_F(DerivedRows, TooLongRowsKeepTheirDate) {
+  // A row too long keeps its date.
   Load(3, {{{"ENAMN", std::string(60, 'a')},
             {"FNAMN", std::string(60, 'b') + " " + std::string(60, 'c')},
             {"DODAT", "18000105"}}});

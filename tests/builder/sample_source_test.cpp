@@ -24,7 +24,6 @@
 namespace vx {
 namespace {
 
-// The pieces of the sample source: CSV rows and the embedded lists.
 TEST(CsvWriter, RowsReadBackUnchanged) {
   const std::vector<std::vector<std::string>> rows = {
       {"1", "", "Bonden Per i Berg\nHustru Anna ibid.", "\"citat\"; och semikolon", ""},
@@ -39,7 +38,7 @@ TEST(CsvWriter, RowsReadBackUnchanged) {
   EXPECT_EQ(parsed, rows);
 }
 
-TEST(TsvTable, ReadsRowsAfterCommentsAndHeader) {
+TEST(TsvTable, ReadsRowsAfterCommentsAndHeaderAndReportsTheLineOfAMalformedRow) {
   std::vector<TsvRow> rows;
   std::string error;
   ASSERT_TRUE(ReadTsvTable("t.tsv", "# kommentar\n\nnamn\tvikt\nPer\t3\n# mer\nOlof \t 2\r\n",
@@ -49,11 +48,6 @@ TEST(TsvTable, ReadsRowsAfterCommentsAndHeader) {
   EXPECT_EQ(rows[0].cells, (std::vector<std::string>{"Per", "3"}));
   EXPECT_EQ(rows[1].cells, (std::vector<std::string>{"Olof", "2"}));
   EXPECT_EQ(rows[1].line, 6u);
-}
-
-TEST(TsvTable, ReportsTheLineOfAMalformedRow) {
-  std::vector<TsvRow> rows;
-  std::string error;
   EXPECT_FALSE(ReadTsvTable("t.tsv", "namn\tvikt\nPer\t3\nOlof\n", {"namn", "vikt"}, rows, error));
   EXPECT_EQ(error.rfind("t.tsv:3: ", 0), 0u) << error;
   EXPECT_FALSE(ReadTsvTable("t.tsv", "namn\tantal\n", {"namn", "vikt"}, rows, error));
@@ -73,7 +67,7 @@ std::vector<EmbeddedFile> WithFile(std::string_view name, std::string_view conte
   return files;
 }
 
-TEST(SampleData, EmbeddedListsParseAndFitWindows1252) {
+TEST(SampleData, EmbeddedListsParseAndFitWindows1252AndMalformedOnesAreReported) {
   SampleData data;
   std::string error;
   ASSERT_TRUE(ParseSampleData(EmbeddedDataFiles(), data, error)) << error;
@@ -90,11 +84,7 @@ TEST(SampleData, EmbeddedListsParseAndFitWindows1252) {
   for (const FirstName& man : data.men) {
     EXPECT_TRUE((man.stem + "son").ends_with("sson")) << man.name << ": " << man.stem;
   }
-}
-
-TEST(SampleData, MalformedListsAreReportedWithFileAndLine) {
-  SampleData data;
-  std::string error;
+  // Malformed lists are reported with file and line.
   EXPECT_FALSE(ParseSampleData(WithFile("orter.tsv",
                                         "socken\tort\tvikt\tskrivformer\n"
                                         "Uppsala\tBerg\t3\t\n"),
@@ -119,8 +109,6 @@ TEST(SampleData, MalformedListsAreReportedWithFileAndLine) {
   EXPECT_NE(error.find("saknar titlar"), std::string::npos) << error;
 }
 
-// The synthetic sample source as a whole: the folder it writes, read back
-// with a strict CSV reader and checked against what the builder expects.
 namespace fs = std::filesystem;
 using testing::CsvRows;
 using testing::TempDir;
@@ -242,26 +230,34 @@ std::set<std::string> HelpCodes() {
   return {std::begin(kHelpCodes), std::end(kHelpCodes)};
 }
 
+// A help text's heading and body, checked as every help text must be: UTF-8
+// that fits Windows-1252, a plain heading line, and a long body whose tags
+// are sound and whose links lead to texts of the folder.
+std::pair<std::string, std::string> HelpText(const fs::path& path) {
+  SCOPED_TRACE(path.string());
+  const std::string text = ReadText(path);
+  EXPECT_TRUE(IsValidUtf8(text));
+  std::string converted;
+  EXPECT_TRUE(Utf8ToCp1252(text, converted));
+  const size_t heading_end = text.find('\n');
+  EXPECT_NE(heading_end, std::string::npos);
+  if (heading_end == std::string::npos) return {};
+  const std::string heading = text.substr(0, heading_end);
+  EXPECT_FALSE(heading.empty());
+  EXPECT_EQ(heading.find('['), std::string::npos) << "the heading is plain text";
+  const std::string body = text.substr(heading_end + 1);
+  EXPECT_GT(body.size(), 500u);
+  EXPECT_EQ(CodedTextProblems(body, HelpCodes()), std::vector<std::string>());
+  return {heading, body};
+}
+
 TEST_F(SampleSourceTest, HelpTextsExistForEveryCodeWithWorkingLinks) {
   for (const char* code : kHelpCodes) {
-    const fs::path path = Path("hjalp/" + std::string(code) + ".txt");
-    ASSERT_TRUE(fs::exists(path)) << code;
-    const std::string text = ReadText(path);
-    EXPECT_TRUE(IsValidUtf8(text)) << code;
-    std::string converted;
-    EXPECT_TRUE(Utf8ToCp1252(text, converted)) << code;
-    const size_t first_line_end = text.find('\n');
-    ASSERT_NE(first_line_end, std::string::npos) << code;
-    const std::string heading = text.substr(0, first_line_end);
-    EXPECT_FALSE(heading.empty()) << code;
-    EXPECT_EQ(heading.find('['), std::string::npos) << code << ": the heading is plain text";
-    const std::string body = text.substr(first_line_end + 1);
-    EXPECT_GT(body.size(), 500u) << code;
+    const auto [heading, body] = HelpText(Path("hjalp/" + std::string(code) + ".txt"));
     EXPECT_FALSE(body.starts_with("[4]"))
         << code << ": the window shows the heading above the text";
     EXPECT_NE(body.find("[6][b 3]"), std::string::npos) << code << ": coloured sub-headings";
     EXPECT_NE(body.find("[M HJ"), std::string::npos) << code << ": links to other texts";
-    EXPECT_EQ(CodedTextProblems(body, HelpCodes()), std::vector<std::string>()) << code;
   }
 }
 
@@ -287,23 +283,11 @@ TEST_F(SampleSourceTest, EveryHelpTextHasAnEnglishOne) {
     english_codes.insert(entry.path().stem().string());
   EXPECT_EQ(english_codes, swedish_codes);
   for (const std::string& code : swedish_codes) {
-    const fs::path path = Path("hjalp/en/" + code + ".txt");
-    ASSERT_TRUE(fs::exists(path)) << code;
-    const std::string english = ReadText(path);
+    const auto [heading, body] = HelpText(Path("hjalp/en/" + code + ".txt"));
     const std::string swedish = ReadText(Path("hjalp/" + code + ".txt"));
-    std::string converted;
-    EXPECT_TRUE(Utf8ToCp1252(english, converted)) << code;
-    const size_t heading_end = english.find('\n');
-    ASSERT_NE(heading_end, std::string::npos) << code;
-    const std::string heading = english.substr(0, heading_end);
-    EXPECT_FALSE(heading.empty()) << code;
-    EXPECT_EQ(heading.find('['), std::string::npos) << code << ": the heading is plain text";
     EXPECT_NE(heading, swedish.substr(0, swedish.find('\n'))) << code;
-    const std::string body = english.substr(heading_end + 1);
     EXPECT_FALSE(body.starts_with("[4][b 4]")) << code << ": the heading is not repeated";
-    EXPECT_GT(body.size(), 500u) << code;
     EXPECT_EQ(LinkTargets(body), LinkTargets(swedish)) << code;
-    EXPECT_EQ(CodedTextProblems(body, HelpCodes()), std::vector<std::string>()) << code;
   }
 }
 
@@ -374,8 +358,10 @@ TEST_F(SampleSourceTest, TheTruthLinksRecordsThatAgree) {
   }
 }
 
-TEST(SampleSource, ZeroRecordsGiveAHeaderRowOnly) {
+TEST(SampleSource, ZeroRecordsGiveAHeaderRowOnlyReplacingItsOwnFilesAndLeavingOthers) {
   TempDir folder;
+  testing::WriteFileBytes(folder / "fodda.csv", std::vector<uint8_t>(100000, 'x'));
+  testing::WriteFileBytes(folder / "mina_anteckningar.txt", std::vector<uint8_t>(3, 'y'));
   std::string error;
   ASSERT_TRUE(WriteSampleSource(folder.path(), Counts(0, 0, 0, 1), error)) << error;
   for (const char* table : {"fodda.csv", "vigda.csv", "doda.csv"}) {
@@ -383,24 +369,21 @@ TEST(SampleSource, ZeroRecordsGiveAHeaderRowOnly) {
     EXPECT_TRUE(text.starts_with("POSTNUMMER;LOKALID;")) << table;
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << table;
   }
-}
-
-TEST(SampleSource, ReplacesItsOwnFilesAndLeavesOthers) {
-  TempDir folder;
-  testing::WriteFileBytes(folder / "fodda.csv", std::vector<uint8_t>(100000, 'x'));
-  testing::WriteFileBytes(folder / "mina_anteckningar.txt", std::vector<uint8_t>(3, 'y'));
-  std::string error;
-  ASSERT_TRUE(WriteSampleSource(folder.path(), Counts(10, 10, 10, 1), error)) << error;
-  EXPECT_TRUE(ReadText(folder / "fodda.csv").starts_with("POSTNUMMER;"));
   EXPECT_LT(fs::file_size(folder / "fodda.csv"), 100000u);
   EXPECT_EQ(ReadText(folder / "mina_anteckningar.txt"), "yyy");
 }
 
-TEST(SampleSource, CreatesMissingFolders) {
+TEST(SampleSource, CreatesMissingFoldersAndReportsProgressPerTable) {
   TempDir folder;
+  SampleSourceOptions options = Counts(12, 3, 4, 1);
+  std::vector<std::string> messages;
+  options.progress = [&messages](const std::string& message) { messages.push_back(message); };
   std::string error;
-  ASSERT_TRUE(WriteSampleSource(folder / "a/b/c", Counts(5, 5, 5, 1), error)) << error;
+  ASSERT_TRUE(WriteSampleSource(folder / "a/b/c", options, error)) << error;
   EXPECT_TRUE(fs::exists(folder / "a/b/c/hjalp/HJ005A.txt"));
+  EXPECT_EQ(messages,
+            (std::vector<std::string>{"Skriver fodda.csv: 12 poster", "Skriver vigda.csv: 3 poster",
+                                      "Skriver doda.csv: 4 poster"}));
 }
 
 TEST(SampleSource, AFolderThatCannotBeMadeIsReportedInSwedish) {
@@ -413,18 +396,6 @@ TEST(SampleSource, AFolderThatCannotBeMadeIsReportedInSwedish) {
   error.clear();
   EXPECT_FALSE(WriteSampleSource(folder / "fil/under", Counts(5, 5, 5, 1), error));
   EXPECT_NE(error.find("Kan inte skapa mappen"), std::string::npos) << error;
-}
-
-TEST(SampleSource, ReportsProgressPerTable) {
-  TempDir folder;
-  SampleSourceOptions options = Counts(12, 3, 4, 1);
-  std::vector<std::string> messages;
-  options.progress = [&messages](const std::string& message) { messages.push_back(message); };
-  std::string error;
-  ASSERT_TRUE(WriteSampleSource(folder.path(), options, error)) << error;
-  EXPECT_EQ(messages,
-            (std::vector<std::string>{"Skriver fodda.csv: 12 poster", "Skriver vigda.csv: 3 poster",
-                                      "Skriver doda.csv: 4 poster"}));
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
 // Coded texts: tags, layout and plain text with a measurer of known widths,
-// and the view over a laid-out text.
+// and the view over a laid-out text: its scrolling, painting, selection and
+// hit tests, and three edges: a drag selects the anchor character always and
+// the character under the mouse never, in both directions; a rule inside a
+// table runs to the table's right edge; bold, italic and underline inside a
+// link leave its look alone.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -32,10 +36,11 @@ class FixedMeasurer : public TextMeasurer {
 
 const FixedMeasurer kMeasurer;
 
-TVXkodtxt LaidOut(std::string_view text, int width = 1000, const TextMeasurer& m = kMeasurer) {
+TVXkodtxt LaidOut(std::string_view text, int width = 1000, const TextMeasurer& m = kMeasurer,
+                  int height = 500) {
   TVXkodtxt k;
   k.SetMeasurer(&m);
-  k.SetArea(width, 500);
+  k.SetArea(width, height);
   k.SetText(text);
   k.Layout();
   return k;
@@ -53,7 +58,7 @@ std::string Placed(const TVXkodtxt& k) {
   return out;
 }
 
-TEST(ReadCodedTag, ReadsLetterClosingAndArgument) {
+TEST(ReadCodedTag, ReadsLetterClosingArgumentTablesLinksAndUnclosedTags) {
   CodedTag t = ReadCodedTag("x[b 3]y", 1);
   EXPECT_EQ(t.kind, CodedTagKind::kColour);
   EXPECT_EQ(t.number, 3);
@@ -79,10 +84,8 @@ TEST(ReadCodedTag, ReadsLetterClosingAndArgument) {
   EXPECT_EQ(ReadCodedTag("[l 3]", 0).number, 3);
   EXPECT_EQ(ReadCodedTag("[L 4]", 0).kind, CodedTagKind::kNone);
   EXPECT_EQ(ReadCodedTag("[L 0]", 0).kind, CodedTagKind::kNone);
-}
-
-TEST(ReadCodedTag, ReadsTablesLinksAndUnclosedTags) {
-  CodedTag t = ReadCodedTag("[T 10, 20 x 5,,99999999]", 0);
+  // Tables, links and unclosed tags.
+  t = ReadCodedTag("[T 10, 20 x 5,,99999999]", 0);
   EXPECT_EQ(t.kind, CodedTagKind::kTable);
   EXPECT_EQ(t.widths, (std::vector<int>{10, 20, 5, kMaxCodedColumn}));
   EXPECT_EQ(ReadCodedTag("[T x]", 0).kind, CodedTagKind::kNone);
@@ -159,7 +162,7 @@ TEST(CodedLayout, WrapsAtBreakCharactersAndCutsLongWords) {
   EXPECT_EQ(k.Runs()[1].source.front(), 7u);
 }
 
-TEST(CodedLayout, CentresAndRightAlignsLineByLine) {
+TEST(CodedLayout, CentresAndRightAlignsLineByLineAndTabsIndentWholeParagraphs) {
   TVXkodtxt k = LaidOut("[C]aaaaaaaaaa bbbbbbbbb ccccc dd\rxx", 100);
   EXPECT_EQ(Placed(k), "aaaaaaaaaa 15,0-85 | bbbbbbbbb 18,15-81 | ccccc dd 22,30-78 | xx 0,45-14");
   // Runs before the tag on its line stay; the room left counts them.
@@ -167,9 +170,7 @@ TEST(CodedLayout, CentresAndRightAlignsLineByLine) {
   EXPECT_EQ(Placed(LaidOut("[H]abc\rd", 100)), "abc 79,0-100 | d 0,15-7");
   // In a table, within the column.
   EXPECT_EQ(Placed(LaidOut("[T 10][h]ab\r", 100)), "ab 56,0-70");
-}
-
-TEST(CodedLayout, TabsIndentWholeParagraphs) {
+  // Tabs indent whole paragraphs.
   EXPECT_EQ(Placed(LaidOut("a\tbbbbbbbbbb bbbbbbbbbb\rc", 150)),
             "a 0,0-7 | bbbbbbbbbb 70,0-140 | bbbbbbbbbb 70,15-140 | c 0,30-7");
   EXPECT_EQ(Placed(LaidOut("abcdefghijk\tx\t\ty", 1000)),
@@ -224,7 +225,7 @@ TEST(CodedLayout, LinksTakeTheirOwnLook) {
   EXPECT_EQ(k.Links().size(), 1u);
 }
 
-TEST(CodedLayout, HighlightsRecordMarks) {
+TEST(CodedLayout, HighlightsRecordMarksTextEndsControlsAndUnclosedTags) {
   TVXkodtxt k = LaidOut("a\r[x]b[\\x]\rc[X]d");
   ASSERT_EQ(k.Marks().size(), 2u);
   EXPECT_EQ(k.Marks()[0].line, 2);
@@ -235,10 +236,8 @@ TEST(CodedLayout, HighlightsRecordMarks) {
   EXPECT_TRUE(k.Runs()[1].highlight);
   EXPECT_FALSE(k.Runs()[2].highlight);
   EXPECT_TRUE(k.Runs()[3].highlight);
-}
-
-TEST(CodedLayout, TextEndsAndControls) {
-  TVXkodtxt k = LaidOut("a\x01\nb");
+  // Text ends, controls and unclosed tags.
+  k = LaidOut("a\x01\nb");
   EXPECT_EQ(k.Text(), "a\x01\nb\r\n");
   EXPECT_EQ(Placed(k), "ab 0,0-14");
   EXPECT_EQ(k.Runs()[0].source, (std::vector<size_t>{0, 3}));
@@ -255,10 +254,8 @@ TEST(CodedLayout, TextEndsAndControls) {
   none.SetText("abc");
   none.Layout();
   EXPECT_EQ(none.LineCount(), 0);
-}
-
-TEST(CodedLayout, UnclosedTagSwallowsTheRest) {
-  TVXkodtxt k = LaidOut("ab[f cd\rxyz");
+  // An unclosed tag swallows the rest.
+  k = LaidOut("ab[f cd\rxyz");
   EXPECT_EQ(Placed(k), "ab 0,0-14");
   EXPECT_EQ(k.LineCount(), 1);  // the CR LF appended is swallowed as well
   EXPECT_EQ(k.TotalHeight(), 15);
@@ -310,14 +307,8 @@ TEST(PlainText, RemovesTagsAndEndsLinesWithCrLf) {
   EXPECT_EQ(plain.substr(plain.size() - 11), "Anna Berg\r\n");
 }
 
-// Scrolling, painting, selection and hit tests of laid-out coded texts.
 TVXkodtxt Shown(std::string_view text, int height = 100) {
-  TVXkodtxt k;
-  k.SetMeasurer(&kMeasurer);
-  k.SetArea(1000, height);
-  k.SetText(text);
-  k.Layout();
-  return k;
+  return LaidOut(text, 1000, kMeasurer, height);
 }
 
 // Each piece as "text x,y+width", a rule as "~ x,y+width", with "*" for a
@@ -409,15 +400,13 @@ TEST(CodedView, SelectionAndHighlightPieces) {
   EXPECT_FALSE(k.HasSelection());
 }
 
-TEST(CodedView, PushesRunsThatTheRunBeforeOverlaps) {
+TEST(CodedView, PushesRunsThatTheRunBeforeOverlapsAndLinksAnswerOnlyWhereDrawn) {
   TVXkodtxt k = Shown("ab[f]cd[\\f][L 1]\rxy");
   const FixedMeasurer wider(2);
   k.SetMeasurer(&wider);
   EXPECT_EQ(Painted(k.Render()), "ab 0,0+18 | cd 18,0+20 | ~ 30,0+970 | xy 0,15+18");
-}
-
-TEST(CodedView, LinksAnswerOnlyWhereDrawn) {
-  TVXkodtxt k = Shown("[M a]one[\\M]\r2\r3\r4\r[M]two[\\M]", 30);
+  // Links answer only where drawn.
+  k = Shown("[M a]one[\\M]\r2\r3\r4\r[M]two[\\M]", 30);
   EXPECT_EQ(k.LinkAt(3, 3), "");  // nothing drawn yet
   EXPECT_FALSE(k.LinkHit(3, 3));
   k.Render();
@@ -464,6 +453,80 @@ TEST(CodedView, CharIndexAtPoints) {
   EXPECT_EQ(at(30, 5), "1:9");
   k = Shown("\tx");
   EXPECT_EQ(at(10, 5), "0:1");  // before the first run: its first character
+}
+
+// The edges.
+// What a drag from source index `anchor` to (x, y) selects, as plain text.
+std::string Dragged(TVXkodtxt& k, int64_t anchor, int x, int y = 5) {
+  if (!k.SelectDrag(anchor, x, y)) return "(nothing)";
+  return k.SelectedPlainText();
+}
+
+struct DragCase {
+  int64_t anchor;
+  int x;
+  const char* selected;
+};
+
+TEST(CodedTextDrag, AnchorAlwaysAndTheCharacterUnderTheMouseNeverAcrossLinesToo) {
+  // "abcdef": a 0-7, b 7-14, c 14-21, d 21-28, e 28-35, f 35-42.
+  TVXkodtxt k = LaidOut("abcdef");
+  const DragCase cases[] = {
+      {1, 15, "b"},       // forwards onto the first half of c
+      {1, 20, "b"},       // forwards past c's middle: c still not selected
+      {1, 22, "bc"},      // onto d
+      {1, 41, "bcde"},    // onto the last half of f
+      {1, 500, "bcdef"},  // past the line's end: its last character is before the mouse
+      {4, 15, "de"},      // backwards onto the first half of c
+      {4, 20, "de"},      // backwards past c's middle
+      {4, 1, "bcde"},     // backwards onto a
+      {3, 25, "d"},       // over the anchor itself
+  };
+  for (const DragCase& c : cases)
+    EXPECT_EQ(Dragged(k, c.anchor, c.x), c.selected) << c.anchor << " to x " << c.x;
+  // Across lines and outside the text.
+  k = LaidOut("ab\rcd");  // c 0-7, d 7-14 on the second line
+  EXPECT_EQ(Dragged(k, 1, 10, 20), "b\r\nc");
+  EXPECT_EQ(Dragged(k, 3, 5, 5), "b\r\nc") << "backwards from d to a";
+  EXPECT_EQ(Dragged(k, -1, 5), "(nothing)");
+  TVXkodtxt empty_line = LaidOut("ab\r\rcd");
+  empty_line.SetSelection(0, 0);
+  EXPECT_FALSE(empty_line.SelectDrag(0, 5, 20)) << "no character on an empty line";
+  EXPECT_EQ(empty_line.SelectionLast(), 0);
+}
+
+TEST(CodedTextRule, InsideATableRunsToTheTablesRightEdge) {
+  // Columns of 4 and 10 blanks: 0-28 and 42-112.
+  TVXkodtxt k = LaidOut("[T 4 10]ab[L 3]\tcd\r[\\T]x");
+  ASSERT_GE(k.Runs().size(), 2u);
+  const CodedRun& rule = k.Runs()[1];
+  EXPECT_EQ(rule.rule, 3);
+  EXPECT_EQ(rule.left, 14);
+  EXPECT_EQ(rule.right, 112) << "not the first column's edge, 28";
+  // A table wider than the area: the rule ends at the area's edge.
+  k = LaidOut("[T 4 20][L 1]\ta\r[\\T]", 100);
+  ASSERT_FALSE(k.Runs().empty());
+  EXPECT_EQ(k.Runs()[0].rule, 1);
+  EXPECT_EQ(k.Runs()[0].right, 100);
+  // Outside a table, as ever, the area's edge.
+  EXPECT_EQ(LaidOut("ab[L 2]", 200).Runs()[1].right, 200);
+}
+
+TEST(CodedTextLink, StyleTagsInsideALinkChangeNothing) {
+  TVXkodtxt k = LaidOut("[M HJ001]a[f]b[k]c[u]d[\\u][\\k][\\f]e[\\M]f");
+  ASSERT_EQ(k.Runs().size(), 2u);
+  EXPECT_EQ(k.Runs()[0].text, "abcde");
+  EXPECT_EQ(k.Runs()[0].font, (CodedFont{2, false, false, false}));
+  EXPECT_EQ(k.Runs()[0].colour, kCodedLinkColour);
+  EXPECT_EQ(k.Runs()[1].text, "f");
+  EXPECT_EQ(k.Runs()[1].font, (CodedFont{2, false, false, false}));
+  // The style of the opening comes back at the closing, whatever was
+  // written inside.
+  k = LaidOut("[f][u]a[M x]b[\\f][\\u]c[\\M]d");
+  ASSERT_EQ(k.Runs().size(), 3u);
+  EXPECT_EQ(k.Runs()[1].text, "bc");
+  EXPECT_EQ(k.Runs()[1].font, (CodedFont{2, false, false, false}));
+  EXPECT_EQ(k.Runs()[2].font, (CodedFont{2, true, false, true}));
 }
 
 }  // namespace

@@ -23,14 +23,12 @@ class CompressFraming : public ::testing::Test {
   TCompress codec_;
 };
 
-TEST_F(CompressFraming, ShortDataIsCopiedEvenWithTheMagic) {
-  std::vector<uint8_t> data = kMagic;
-  data.resize(21, 'x');  // 21 bytes: no room for a header and data
-  EXPECT_EQ(Expand(codec_, data), data);
+TEST_F(CompressFraming, DataTooShortOrWithoutTheMagicIsCopied) {
+  std::vector<uint8_t> short_data = kMagic;
+  short_data.resize(21, 'x');  // 21 bytes: no room for a header and data
+  EXPECT_EQ(Expand(codec_, short_data), short_data);
   EXPECT_EQ(Expand(codec_, std::vector<uint8_t>{}), std::vector<uint8_t>{});
-}
-
-TEST_F(CompressFraming, DataWithoutTheMagicIsCopiedFromItsStart) {
+  // Data without the magic is copied from its start.
   const std::vector<uint8_t> data = Bytes("ZEFB this is not a compressed stream at all");
   EXPECT_EQ(Expand(codec_, data), data);
 
@@ -49,7 +47,7 @@ TEST_F(CompressFraming, DataWithoutTheMagicIsCopiedFromItsStart) {
   EXPECT_EQ(source.Position(), framed.size());
 }
 
-TEST_F(CompressFraming, ZeroExpandedSizeProducesNothing) {
+TEST_F(CompressFraming, ZeroExpandedSizeProducesNothingAndHeaderFaultsRaiseTheirExceptions) {
   const std::vector<uint8_t> noise = {0xFF, 0x13, 0x77};
   for (const char* id : {"LZH", "LH5"}) {
     EXPECT_TRUE(Expand(codec_, WithHeader(id, 0, 0, noise)).empty()) << id;
@@ -57,9 +55,6 @@ TEST_F(CompressFraming, ZeroExpandedSizeProducesNothing) {
               "Bad checksum during expansion -- data may be invalid")
         << id;
   }
-}
-
-TEST_F(CompressFraming, HeaderFaultsRaiseTheirExceptions) {
   const std::vector<uint8_t> coded = {1, 2, 3};
   EXPECT_THROW(Expand(codec_, WithHeader("LH5", 3, 6, coded, /*archive_type=*/1)),
                EInvalidHeaderArchiveType);
@@ -77,7 +72,7 @@ TEST_F(CompressFraming, HeaderFaultsRaiseTheirExceptions) {
 
 // Stored data ignores the announced size and skips the checksum when its sum
 // is 0; the custom method produces nothing.
-TEST_F(CompressFraming, StoredAndCustomDataHaveTheirOwnRules) {
+TEST_F(CompressFraming, StoredAndCustomDataHaveTheirOwnRulesAndSizesAboveTheLimitAreRefused) {
   const std::vector<uint8_t> coded = Bytes("plain bytes");
   EXPECT_EQ(Expand(codec_, WithHeader("NON", 11, 0, coded)), coded);
   EXPECT_EQ(Expand(codec_, WithHeader("NON", 100, ByteSum(coded), coded)), coded);
@@ -90,9 +85,7 @@ TEST_F(CompressFraming, StoredAndCustomDataHaveTheirOwnRules) {
 
   EXPECT_TRUE(Expand(codec_, WithHeader("CUS", 3, 0, rle)).empty());
   EXPECT_THROW(Expand(codec_, WithHeader("CUS", 3, 27, rle)), EBadChecksum);
-}
-
-TEST_F(CompressFraming, AnnouncedSizeAboveTheCallersLimitIsRefused) {
+  // An announced size above the caller's limit is refused.
   const std::vector<uint8_t> stream = WithHeader("LH5", 4000000000u, 0, std::vector<uint8_t>(8));
   TViewStream source(stream);
   TMemoryStream out;
@@ -100,7 +93,7 @@ TEST_F(CompressFraming, AnnouncedSizeAboveTheCallersLimitIsRefused) {
   EXPECT_EQ(out.Size(), 0u);
 }
 
-TEST(RunLength, DecodesEscapes) {
+TEST(RunLength, DecodesEscapesAndEncodesRunsAsDescribed) {
   TCompress codec;
   // The checksum must match, so it is computed from the expected output.
   auto check = [&](std::vector<uint8_t> coded, std::vector<uint8_t> expected) {
@@ -115,10 +108,7 @@ TEST(RunLength, DecodesEscapes) {
   check({0x41, 0x94, 0x03, 0x94, 0x03}, {0x41, 0x41, 0x41, 0x94, 0x94});
   // An escape at the very end reads its count as 0: one literal escape.
   check({0x42, 0x94}, {0x42, 0x94});
-}
 
-TEST(RunLength, EncodesRunsAsDescribed) {
-  TCompress codec;
   std::vector<uint8_t> data(300, 'A');  // a run of 255 and one of 45
   for (int b : {0x42, 0x42, 0x94, 0x94, 0x94, 0x43})
     data.push_back(static_cast<uint8_t>(b));
@@ -165,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(AllMethods, RoundTrip,
                            return std::string(CompressMethodId(param_info.param));
                          });
 
-TEST(CompressWriter, IncompressibleAndShortSourcesAreStoredWithoutHeader) {
+TEST(CompressWriter, StoresWithoutHeaderUnlessTheDataLooksLikeAStreamAndAppendsAtThePosition) {
   TCompress codec;
   const std::vector<uint8_t> random = testing::RandomBytes(5000, 1);
   for (CompressMethod m : {CompressMethod::kRle, CompressMethod::kLzh, CompressMethod::kLh5}) {
@@ -173,12 +163,8 @@ TEST(CompressWriter, IncompressibleAndShortSourcesAreStoredWithoutHeader) {
     const std::vector<uint8_t> twenty(20, 'z');
     EXPECT_EQ(Compress(codec, twenty, m), twenty);
   }
-}
-
-TEST(CompressWriter, StoredDataThatLooksLikeAStreamKeepsAHeader) {
   // A compressed stream of random bytes cannot be compressed again; stored
   // without a header it would be expanded instead of returned.
-  TCompress codec;
   const std::vector<uint8_t> inner =
       Compress(codec, testing::RecordLikeText(4000, 9), CompressMethod::kLh5);
   ASSERT_EQ(std::vector<uint8_t>(inner.begin(), inner.begin() + 5), kMagic);
@@ -186,10 +172,7 @@ TEST(CompressWriter, StoredDataThatLooksLikeAStreamKeepsAHeader) {
     const std::vector<uint8_t> outer = Compress(codec, inner, m);
     EXPECT_EQ(Expand(codec, outer), inner);
   }
-}
-
-TEST(CompressWriter, AppendsAtTheDestinationsPosition) {
-  TCompress codec;
+  // The stream is appended at the destination's position.
   const std::vector<uint8_t> text = testing::RecordLikeText(5000, 2);
   TViewStream source(text);
   TMemoryStream out(Bytes("prefix"));

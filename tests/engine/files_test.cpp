@@ -31,7 +31,8 @@ using testing::Bytes;
 using testing::TempDir;
 using testing::WriteFileBytes;
 
-TEST(FileNames, ExactNameWinsThenAnyCaseOfIt) {
+// The exact name wins, then any case of it.
+TEST(Files, NamesReadsAndOpenings) {
   TempDir dir;
   const auto resolve = [&](const char* name) {
     return ResolveCaseInsensitive((dir / name).string());
@@ -45,10 +46,7 @@ TEST(FileNames, ExactNameWinsThenAnyCaseOfIt) {
   EXPECT_EQ(resolve("vaxor0001.B"), (dir / "VAXOR0001.B").string());
   EXPECT_FALSE(resolve("vaxor0001.b_"));
   EXPECT_FALSE(resolve("nowhere/x.b"));
-}
-
-TEST(FileAccess, ReadsAreWholeOrNothingAndReadOnlyFilesRefuseWrites) {
-  TempDir dir;
+  // Reads are whole or nothing, and read-only files refuse writes.
   WriteFileBytes(dir / "f", Bytes("0123456789"));
   File file;
   ASSERT_EQ(file.OpenExisting((dir / "f").string(), FileAccess::kReadOnly), OpenResult::kOpened);
@@ -60,23 +58,20 @@ TEST(FileAccess, ReadsAreWholeOrNothingAndReadOnlyFilesRefuseWrites) {
   EXPECT_EQ(std::string(buffer), "6789");
   EXPECT_FALSE(file.WriteAt(0, "x", 1) || file.Truncate(0));
   EXPECT_EQ(file.Size(), 10u);
-}
-
-TEST(DataFileOpening, ReadOnlyNeverCreatesWritableDoes) {
-  TempDir dir;
-  File file;
+  // Opening a data file read-only never creates it; writable does.
+  File data;
   const std::string path = (dir / "x.p").string();
   for (const bool create : {false, true})
-    EXPECT_EQ(OpenDataFile(file, path, true, create), DataFileOpening::kNotCreated);
+    EXPECT_EQ(OpenDataFile(data, path, true, create), DataFileOpening::kNotCreated);
   EXPECT_FALSE(fs::exists(path));
-  EXPECT_EQ(OpenDataFile(file, path, false, false), DataFileOpening::kCreated);
-  ASSERT_TRUE(file.WriteAt(0, "abc", 3));
-  EXPECT_EQ(OpenDataFile(file, path, true, false), DataFileOpening::kOpened);
-  EXPECT_FALSE(file.IsWritable());
-  EXPECT_EQ(OpenDataFile(file, path, false, true), DataFileOpening::kCreated);
-  EXPECT_EQ(file.Size(), 0u);
+  EXPECT_EQ(OpenDataFile(data, path, false, false), DataFileOpening::kCreated);
+  ASSERT_TRUE(data.WriteAt(0, "abc", 3));
+  EXPECT_EQ(OpenDataFile(data, path, true, false), DataFileOpening::kOpened);
+  EXPECT_FALSE(data.IsWritable());
+  EXPECT_EQ(OpenDataFile(data, path, false, true), DataFileOpening::kCreated);
+  EXPECT_EQ(data.Size(), 0u);
   fs::create_directory(dir / "d");
-  EXPECT_EQ(OpenDataFile(file, (dir / "d").string(), false, false), DataFileOpening::kUnopenable);
+  EXPECT_EQ(OpenDataFile(data, (dir / "d").string(), false, false), DataFileOpening::kUnopenable);
 }
 
 // A block-mode record file of blocks of 4 with its pointer lists.
@@ -193,15 +188,12 @@ TEST_P(RowFile, RowsReadBackByNumberAndNothingOutside) {
   EXPECT_EQ(rows_.RowValue1(), 2u);  // the last row read stays
 }
 
-TEST_P(RowFile, ReadOnlyMissingFileStaysClosed) {
+TEST_P(RowFile, MissingOrDamagedFilesAreRefusedAndCountsBeyondTheFileReadNothing) {
   Configure(true);
   EXPECT_FALSE(rows_.Open(false));
   EXPECT_EQ(rows_.status(), Tvxindexblobfil::kCannotCreate);
   EXPECT_EQ(rows_.ReadRow(1), Tvxindexblobfil::kNotReady);
   EXPECT_TRUE(std::filesystem::is_empty(dir_.path()));
-}
-
-TEST_P(RowFile, DamagedHeaderIsRefusedAndCountsBeyondTheFileReadNothing) {
   Write(25, 100);
   const std::vector<uint8_t> written = ReadFileBytes(dir_ / "l.i");
   PatchU32(dir_ / "l.i", 2, 0xFFFFFFFF);
@@ -262,7 +254,7 @@ TEST_P(PointerListFile, EntriesOutsideTheCountOrTheFileAreNone) {
     EXPECT_EQ(list.Get(i), kNone) << i;
 }
 
-TEST_P(PointerListFile, FullOrReadOnlyListsChangeNothing) {
+TEST_P(PointerListFile, FullOrReadOnlyListsChangeNothingAndClosingWritesCountAndEntries) {
   WriteList(2, 2, {7, 8});
   const std::vector<uint8_t> before = ReadFileBytes(path());
   for (const bool read_only : {false, true}) {
@@ -273,9 +265,7 @@ TEST_P(PointerListFile, FullOrReadOnlyListsChangeNothing) {
     EXPECT_EQ(list.Count(), 2u);
   }
   EXPECT_EQ(ReadFileBytes(path()), before);
-}
-
-TEST_P(PointerListFile, ClosingAfterTwoAppendsWritesCountAndEntries) {
+  // Closing after two appends writes the count and the entries.
   {
     Tvxpeklista list(GetParam());
     list.SetCapacity(4);
@@ -352,7 +342,7 @@ TEST(KeyCache, BracketsKeysBetweenCachedOnes) {
     EXPECT_EQ(BoundsOf(cache, key), bounds) << key;
 }
 
-TEST(KeyCache, IgnoresEqualKeysAndKeysBeyondCapacity) {
+TEST(KeyCache, IgnoresEqualKeysAndKeysBeyondCapacityAndKeepsAccentsApartWhenAsked) {
   Tvxhash cache;
   cache.Add("M\xFCller", 10);  // Müller
   cache.Add("MYLLER", 20);
@@ -368,15 +358,13 @@ TEST(KeyCache, IgnoresEqualKeysAndKeysBeyondCapacity) {
   cache.Add("B", 2);
   EXPECT_EQ(cache.Count(), 2u);
   EXPECT_EQ(BoundsOf(cache, "B"), Bounds(1, 3));
-}
 
-TEST(KeyCache, AccentKeepingCacheKeepsAccentedKeysApart) {
   Tvxhash folded;
   Tvxhash accented(AccentOrderTable());
-  for (Tvxhash* cache : {&folded, &accented}) {
-    cache->Add("Ek", 1);
-    cache->Add("\xC9k", 2);  // Ék
-    cache->Add("EK", 3);
+  for (Tvxhash* each : {&folded, &accented}) {
+    each->Add("Ek", 1);
+    each->Add("\xC9k", 2);  // Ék
+    each->Add("EK", 3);
   }
   EXPECT_EQ(folded.Count(), 1u);
   EXPECT_EQ(accented.Count(), 2u);

@@ -163,7 +163,7 @@ TEST_F(FreeSearchList, ComparisonFoldsCaseAndAccentsButKeepsSwedishLetters) {
   EXPECT_EQ(Search("SA", Mode::kContains), (Records{3, 4, 5, 6}));
 }
 
-TEST_F(FreeSearchList, SingleRecordsAndPostingsMarkExactlyTheirRecords) {
+TEST_F(FreeSearchList, RecordsAndPostingsMarkExactlyTheirRecordsAndBlocksFillUpToUrvalbufsiz) {
   Write({{"FADDER ANNA", {7}}, {"FADDER PER", {5, 300, 70000}}, {"FADDER LARS", {99999, 100000}}});
   Open();
   EXPECT_EQ(Search("FADDER ANNA", Mode::kEqual), (Records{7}));
@@ -173,9 +173,7 @@ TEST_F(FreeSearchList, SingleRecordsAndPostingsMarkExactlyTheirRecords) {
   // Two runs, each one item; the entry addresses the first number.
   EXPECT_EQ(LoadU32(f2.data() + 2), 2u);
   EXPECT_EQ(LoadU32(f2.data() + 20), 5u);
-}
-
-TEST_F(FreeSearchList, BlocksAreFilledUpToUrvalbufsiz) {
+  // Blocks are filled up to urvalbufsiz.
   const std::string eleven(11, 'K');  // 20 bytes as an entry
   const std::string thirty_one(31, 'L');
   FreeSearchListWriter writer(Properties(40));

@@ -77,23 +77,17 @@ TEST(LimitedCodeLengths, RespectsTheLimitOnSkewedFrequencies) {
   EXPECT_GE(Cost(freqs, lengths), HuffmanCost(freqs));
 }
 
-TEST(LimitedCodeLengths, FullAlphabetAtTheTightestLimit) {
+TEST(LimitedCodeLengths, FullAlphabetAtTheTightestLimitAndOneOrNoUsedSymbols) {
   std::vector<uint32_t> freqs(16, 1);
   freqs[0] = 1000000;
   const auto lengths = LimitedCodeLengths(freqs, 4);  // 16 symbols in 4 bits: all length 4
   for (uint8_t l : lengths)
     EXPECT_EQ(l, 4);
-}
-
-TEST(LimitedCodeLengths, OneOrNoUsedSymbols) {
   EXPECT_EQ(LimitedCodeLengths(std::vector<uint32_t>{0, 7, 0}, 16),
             (std::vector<uint8_t>{0, 1, 0}));
   EXPECT_EQ(LimitedCodeLengths(std::vector<uint32_t>{0, 0}, 16), (std::vector<uint8_t>{0, 0}));
 }
 
-// Method "LH5": the shared vectors, streams of the outside LHA tools in both
-// directions, hand-made blocks that probe the table rules, and the size of
-// our output against jlha's.
 using testing::Compress;
 using testing::Expand;
 using testing::ReadFileBytes;

@@ -144,7 +144,9 @@ bool Holds(const ProbeMemo& memo, int32_t row, uint8_t fill) {
   return kept.size() == 12 && kept[0] == fill && kept[11] == fill;
 }
 
-TEST(ProbeMemo, PinnedRowsStayRecentOnesRotate) {
+// Pinned rows stay, recent ones rotate; nothing is kept that cannot be
+// served whole.
+TEST(ProbeMemo, PinnedRowsStayRecentOnesRotateAndOnlyWholeRowsAreKept) {
   ProbeMemo memo;
   memo.Reset(12, 2);
   memo.Add(500, Row(1), true);
@@ -156,10 +158,7 @@ TEST(ProbeMemo, PinnedRowsStayRecentOnesRotate) {
   EXPECT_TRUE(memo.Find(750).empty());  // the oldest recent row went first
   EXPECT_TRUE(Holds(memo, 500, 1) && Holds(memo, 250, 2) && Holds(memo, 1, 11) &&
               Holds(memo, 32, 42));
-}
 
-TEST(ProbeMemo, KeepsNothingItCannotServeWhole) {
-  ProbeMemo memo;
   memo.Reset(12, 10);
   memo.Add(7, std::vector<uint8_t>(11, 1), true);  // not a whole row
   memo.Add(0, Row(1), true);
@@ -244,7 +243,7 @@ TEST_P(SortOrder, AppendingStopsAtCapacityAndRefusesNonRows) {
   EXPECT_EQ(LoadU32(file.data() + 28), 9u);
 }
 
-TEST_P(SortOrder, StoredValuesThatAreNoRowsReadAsMinusOne) {
+TEST_P(SortOrder, StoredValuesThatAreNoRowsReadAsMinusOneAndAShortFileIsRefused) {
   WriteOrder(GetParam());
   std::vector<uint8_t> file = ReadFileBytes(File());
   StoreU32(file.data() + 16, 0);
@@ -254,17 +253,13 @@ TEST_P(SortOrder, StoredValuesThatAreNoRowsReadAsMinusOne) {
   Configure(order, GetParam(), true);
   ASSERT_TRUE(order.Open());
   EXPECT_EQ(std::tuple(order.Get(1), order.Get(2), order.Get(3)), std::tuple(-1, -1, 2));
-}
+  order.Close();
 
-TEST_P(SortOrder, ReadOnlyOrderCutShortIsRefusedWithOneMessageNamingIt) {
-  WriteOrder(GetParam());
-  std::vector<uint8_t> file = ReadFileBytes(File());
+  // Cut short, read-only: refused with one message naming the file.
   file.resize(file.size() - 1);
   testing::WriteFileBytes(File(), file);
   std::vector<std::string> messages;
   ScopedMessageSink sink([&](const std::string& text) { messages.push_back(text); });
-  TVXsortordning order;
-  Configure(order, GetParam(), true);
   EXPECT_FALSE(order.Open());
   EXPECT_EQ(order.Get(1), -1);
   ASSERT_EQ(messages.size(), 1u);
@@ -319,7 +314,7 @@ TEST(VisibleAnchors, StepGrowsPastAHundredVisible) {
   }
 }
 
-TEST(VisibleAnchors, FindAndPositionAgreeWithCountingFromTheStart) {
+TEST(VisibleAnchors, FindAndPositionAgreeWithCountingAndAreSafeOnEmptyOrChangedSelections) {
   std::mt19937 random(11);
   for (const int32_t size : {31, 32, 33, 64, 65, 1000, 5000}) {
     std::vector<int32_t> set;
@@ -344,9 +339,7 @@ TEST(VisibleAnchors, FindAndPositionAgreeWithCountingFromTheStart) {
     EXPECT_EQ(anchors.Find(bits, k + 1), -1);
     EXPECT_EQ(anchors.Find(bits, 0), -1);
   }
-}
-
-TEST(VisibleAnchors, EmptyAndChangedSelectionsAreSafe) {
+  // Empty and changed selections are safe.
   Tvxsmalurval bits;
   VisibleAnchors anchors;
   anchors.Rebuild(bits);  // no storage at all

@@ -133,13 +133,11 @@ TEST(LzhufRoundTrip, LastMatchStopsAtTheEnd) {
 
 // The decoder stops only between symbols, so a match that crosses the
 // announced size is still written whole.
-TEST(LzhufExpand, CopiesTheLastMatchWhole) {
+TEST(LzhufExpand, CopiesTheLastMatchWholeAndDamagedStreamsNeverFailOtherwise) {
   const std::vector<uint8_t> blanks(120, ' ');  // two matches of 60 from the ring's blanks
   const std::vector<uint8_t> coded = EncodeUnlimited(blanks);
   EXPECT_EQ(Expand(WithHeader(coded, 61, ByteSum(blanks))), blanks);
-}
-
-TEST(LzhufExpand, DamagedStreamsNeverFailOtherwise) {
+  // Damaged streams never fail otherwise.
   const std::vector<uint8_t> text = vt::RecordLikeText(20000, 31);
   const std::vector<uint8_t> stream = CompressLzh(text);
   ASSERT_TRUE(IsLzhStream(stream));

@@ -340,7 +340,7 @@ TEST(RecordStoreFind, ReopeningOnAnotherFileForgetsCachedKeys) {
   EXPECT_EQ(store.FindRecord("k00099", false), 299);
 }
 
-TEST(RecordStoreOpening, ReadOnlyStoreWithMissingFilesCreatesNothing) {
+TEST(RecordStoreOpening, MissingFilesAreCreatedOnlyWritableAndMissingPointerListsLeaveNoRecords) {
   TempDir dir;
   TVXregtext store;
   store.properties() = StoreProperties(dir.path(), Mode::LZHblockpacka, kLabels);
@@ -359,18 +359,15 @@ TEST(RecordStoreOpening, ReadOnlyStoreWithMissingFilesCreatesNothing) {
   ASSERT_EQ(header.size(), 16u);
   EXPECT_EQ(LoadU32(header.data() + 2), 0u);
   EXPECT_EQ(LoadU32(header.data() + 6), 16u);
-}
-
-TEST(RecordStoreOpening, MissingPointerListsLeaveTheStoreOpenWithoutRecords) {
-  TempDir dir;
+  // Missing pointer lists leave the store open without records.
   const RegtextProperties properties = StoreProperties(dir.path(), Mode::LZHblockpacka, kLabels);
   WriteTextStore(properties, MakeRecords(10));
   for (const char* name : {"reg.pz", "reg.p"}) {
     fs::remove(dir / name);
-    TVXregtext store;
-    OpenStore(store, properties);
-    EXPECT_EQ(store.RecordCount(), 10u);
-    EXPECT_EQ(store.ReadRecord(1).code(), vx::Status::Code::kNotFound) << name;
+    TVXregtext reopened;
+    OpenStore(reopened, properties);
+    EXPECT_EQ(reopened.RecordCount(), 10u);
+    EXPECT_EQ(reopened.ReadRecord(1).code(), vx::Status::Code::kNotFound) << name;
   }
   EXPECT_EQ(testing::SortedFileNames(dir.path()), std::vector<std::string>{"reg.b"});
 }
@@ -420,11 +417,8 @@ class DamagedStore : public ::testing::TestWithParam<Mode> {
   void SetUp() override {
     properties_ = testing::StoreProperties(dir_.path(), GetParam(), {"1KEY", "1NAMN", "5OVRIGT"});
     std::vector<testing::TextRecord> records;
-    for (int i = 1; i <= kRecords; ++i) {
-      char key[16];
-      std::snprintf(key, sizeof key, "k%05d", i);
-      records.push_back({key, "Anna Andersdotter", i % 2 ? "Fadder: Per" : ""});
-    }
+    for (int i = 1; i <= kRecords; ++i)
+      records.push_back({MakeRecord(i)[0], "Anna Andersdotter", i % 2 ? "Fadder: Per" : ""});
     testing::WriteTextStore(properties_, records);
   }
 
@@ -562,23 +556,21 @@ INSTANTIATE_TEST_SUITE_P(Modes, DamagedStore,
 
 class DamagedBlocks : public DamagedStore {};
 
-TEST_P(DamagedBlocks, BlockLengthOrPointerBeyondTheFileGivesNoSuchRecord) {
+TEST_P(DamagedBlocks, BlockLengthOrPointerOrRecordOffsetBeyondTheirEndGivesNoSuchRecord) {
   PatchU32(RecordFile(), BlockOffset(1), 0x7FFFFFFF);
   PatchU32(BlockList(), 6, 2);  // block 2 no longer listed
   Open();
   EXPECT_TRUE(store_.ReadRecord(200).ok());
   EXPECT_EQ(store_.ReadRecord(201).code(), vx::Status::Code::kNotFound);
   EXPECT_EQ(store_.ReadRecord(401).code(), vx::Status::Code::kNotFound);
-  PatchU32(BlockList(), EntryOffset(1), static_cast<uint32_t>(fs::file_size(RecordFile())) - 2);
-  Open();
-  EXPECT_EQ(store_.ReadRecord(1).code(), vx::Status::Code::kNotFound);
-}
-
-TEST_P(DamagedBlocks, RecordOffsetBeyondItsBlockGivesNoSuchRecord) {
+  // A record offset beyond its block gives no such record.
   PatchU32(PointerList(), EntryOffset(10), 200 * 60);
   Open();
   EXPECT_EQ(store_.ReadRecord(10).code(), vx::Status::Code::kNotFound);
   EXPECT_TRUE(store_.ReadRecord(11).ok());
+  PatchU32(BlockList(), EntryOffset(1), static_cast<uint32_t>(fs::file_size(RecordFile())) - 2);
+  Open();
+  EXPECT_EQ(store_.ReadRecord(1).code(), vx::Status::Code::kNotFound);
 }
 
 TEST_P(DamagedBlocks, CorruptedBlockRaisesTheCodecsErrorAndStaysUnloaded) {

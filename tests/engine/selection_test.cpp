@@ -44,7 +44,7 @@ void MakeRoomy(Tvxsmalurval& s, int32_t size) {
   s.SetSize(size);
 }
 
-TEST(Selection, StorageIsLittleEndian32BitWords) {
+TEST(Selection, StorageIsLittleEndian32BitWordsAndSetBitStaysWithinSize) {
   Tvxsmalurval s;
   s.Resize(33);
   EXPECT_EQ(s.StorageBytes(), 8u);
@@ -60,10 +60,7 @@ TEST(Selection, StorageIsLittleEndian32BitWords) {
   s.Resize(0);
   EXPECT_EQ(s.StorageBytes(), 0u);
   EXPECT_FALSE(s.IsSet(1));
-}
-
-TEST(Selection, SetBitKeepsCountAndIgnoresNumbersOutsideSize) {
-  Tvxsmalurval s;
+  // SetBit keeps the count and ignores numbers outside Size.
   MakeRoomy(s, 40);
   s.SetBit(7, true);
   s.SetBit(7, true);
@@ -121,7 +118,7 @@ TEST_P(OddSizes, WholeSetOperationsStayWithinSize) {
 
 INSTANTIATE_TEST_SUITE_P(Selection, OddSizes, ::testing::Values(1, 31, 32, 33, 64, 65, 5000001));
 
-TEST(Selection, AndKeepsCommonBitsAndLeavesCountUntilRecount) {
+TEST(Selection, AndKeepsCommonBitsAndNextStartsOnlyWithinTheSelection) {
   Tvxsmalurval a, b;
   a.Resize(100);
   b.Resize(100);
@@ -136,10 +133,7 @@ TEST(Selection, AndKeepsCommonBitsAndLeavesCountUntilRecount) {
   a.Or(b);
   EXPECT_EQ(Numbers(a), (std::vector<int32_t>{2, 33, 64, 65, 100}));
   EXPECT_EQ(a.Count(), 3);
-}
-
-// The order of Next is checked against plain flags below; here its limits.
-TEST(Selection, NextStartsOnlyWithinTheSelection) {
+  // The order of Next is checked against plain flags below; here its limits.
   Tvxsmalurval s;
   s.Resize(1000);
   for (const int32_t i : {5, 70, 1000})
@@ -343,32 +337,10 @@ class PostingsTest : public ::testing::Test {
 const Bytes kExample =
     Concat({U32(100), Chunk({0x05, 0x00, 0x10, 0x01, 0xFF, 0x40, 0x42, 0x0F, 0x00})});
 
-TEST_F(PostingsTest, DecodesEveryKindOfCode) {
+TEST_F(PostingsTest, DecodesEveryKindOfCodeReadsExactlyTheRunAndTakesInAnAbsoluteCodeGoingBack) {
   EXPECT_TRUE(Read(kExample, 4).ok());
   EXPECT_EQ(got(), (std::vector<uint64_t>{100, 105, 377, 1000000}));
   EXPECT_EQ(consumed_, kExample.size());
-  EXPECT_TRUE(messages_.empty());
-}
-
-// Sound runs only ascend; an absolute code may still go back in a damaged
-// one, which a selection must take in wherever it lands.
-TEST_F(PostingsTest, AnAbsoluteCodeThatGoesBackIsTakenIn) {
-  const Bytes back = Concat({U32(700), Chunk({0x05, 0xFF, 0x03, 0x00, 0x00, 0x00, 0x02}, 9)});
-  EXPECT_TRUE(Read(back, 4).ok());
-  EXPECT_EQ(got(), (std::vector<uint64_t>{700, 705, 3, 5}));
-  Tvxsmalurval selection;
-  selection.Resize(1000);
-  SpanByteReader reader(back);
-  selection.LoadPostings(reader, 4, true);
-  int32_t k = 0;
-  std::vector<int32_t> found;
-  while (selection.Next(k))
-    found.push_back(k);
-  EXPECT_EQ(found, (std::vector<int32_t>{3, 5, 700, 705}));
-  EXPECT_EQ(selection.Recount(), 4);
-}
-
-TEST_F(PostingsTest, ReadsExactlyTheRun) {
   EXPECT_TRUE(Read(kExample, 1).ok());
   EXPECT_EQ(got(), std::vector<uint64_t>{100});
   EXPECT_EQ(consumed_, 4u);
@@ -381,9 +353,20 @@ TEST_F(PostingsTest, ReadsExactlyTheRun) {
   EXPECT_EQ(got(), (std::vector<uint64_t>{100, 105}));
   EXPECT_EQ(consumed_, kExample.size());
   EXPECT_TRUE(messages_.empty());
+  // Sound runs only ascend; an absolute code may still go back in a damaged
+  // one, which a selection must take in wherever it lands.
+  const Bytes back = Concat({U32(700), Chunk({0x05, 0xFF, 0x03, 0x00, 0x00, 0x00, 0x02}, 9)});
+  EXPECT_TRUE(Read(back, 4).ok());
+  EXPECT_EQ(got(), (std::vector<uint64_t>{700, 705, 3, 5}));
+  Tvxsmalurval selection;
+  selection.Resize(1000);
+  SpanByteReader reader(back);
+  selection.LoadPostings(reader, 4, true);
+  EXPECT_EQ(Numbers(selection), (std::vector<int32_t>{3, 5, 700, 705}));
+  EXPECT_EQ(selection.Recount(), 4);
 }
 
-TEST_F(PostingsTest, DamageStopsReadingWithAMessage) {
+TEST_F(PostingsTest, DamageStopsReadingWithAMessageNamingTheFile) {
   const Bytes first = Concat({U32(10), Chunk({1, 1})});
   const std::string bad_length = "ogiltig blockl\xE4ngd";
   const std::string short_read = "listan tar slut";
@@ -414,9 +397,7 @@ TEST_F(PostingsTest, DamageStopsReadingWithAMessage) {
   EXPECT_NE(Read(Bytes{1, 2, 3}, 1).message().find(short_read), std::string::npos);
   // The longest chunk is whole.
   EXPECT_TRUE(Read(Concat({first, Chunk(Bytes(kMaxChunkCodeBytes, 1))}), 10).ok());
-}
-
-TEST_F(PostingsTest, NamesTheFileInMessages) {
+  // A message names the file.
   TMemoryStream stream(Bytes{1, 0, 0, 0, 1, 0});
   StreamByteReader reader(stream, "vaxors117.f2");
   EXPECT_EQ(ReadPostings(reader, 3, numbers_).message(),
@@ -507,11 +488,7 @@ TEST_F(PostingsTest, SelectionNamesTheFirstNumberOutsideItsSizeOncePerRun) {
   SpanByteReader reader(run);
   EXPECT_EQ(selection.LoadPostings(reader, 6, true).message(),
             "Postnummer 2000 ligger utanf\xF6r urvalet (1-100).");
-  int32_t k = 0;
-  std::vector<int32_t> set;
-  while (selection.Next(k))
-    set.push_back(k);
-  EXPECT_EQ(set, (std::vector<int32_t>{5, 7, 100}));
+  EXPECT_EQ(Numbers(selection), (std::vector<int32_t>{5, 7, 100}));
   EXPECT_EQ(selection.Count(), 3);
 
   const Bytes zero_run = U32(0);

@@ -84,17 +84,15 @@ TEST(CompareTexts, AccentOrderKeepsAccentsButFoldsCase) {
   EXPECT_EQ(CompareTexts("a", "9", t), 1);
 }
 
-TEST(ComparePrefix, ComparesAtMostNPositions) {
+TEST(CompareAndFind, PrefixesToNPositionsFirstMatchesAndTiesByIndex) {
+  // ComparePrefix compares at most n positions.
   const CollationTable& t = FoldTable();
   EXPECT_EQ(ComparePrefix("A", "B", 0, t), 0);
   EXPECT_EQ(ComparePrefix("Anders", "ANDREAS", 3, t), 0);
   EXPECT_EQ(ComparePrefix("Anders", "ANDREAS", 4, t), -1);
   EXPECT_EQ(ComparePrefix("An", "An", 10, t), 0);
   EXPECT_EQ(ComparePrefix("An", "Anna", 3, t), -1);
-}
-
-TEST(FindPattern, FindsTheFirstMatchUnderTheTable) {
-  const CollationTable& t = FoldTable();
+  // FindPattern finds the first match under the table.
   EXPECT_EQ(FindPattern("", "Anna", t), 0);
   EXPECT_EQ(FindPattern("", "", t), 0);
   EXPECT_EQ(FindPattern("Annika", "Anna", t), -1);
@@ -105,10 +103,7 @@ TEST(FindPattern, FindsTheFirstMatchUnderTheTable) {
   EXPECT_EQ(FindPattern("muller", "Hans M\xFCller", t), -1);
   EXPECT_EQ(FindPattern("myller", "Hans M\xFCller", AccentOrderTable()), -1);
   EXPECT_EQ(FindPattern("M\xDCLLER", "Hans M\xFCller", AccentOrderTable()), 5);
-}
-
-TEST(CompareTextsThenIndex, BreaksTiesByIndexOnly) {
-  const CollationTable& t = FoldTable();
+  // CompareTextsThenIndex breaks ties by index only.
   EXPECT_EQ(CompareTextsThenIndex("Berg", "BERG", 7, 3, t), 1);
   EXPECT_EQ(CompareTextsThenIndex("Berg", "BERG", 3, 7, t), -1);
   EXPECT_EQ(CompareTextsThenIndex("Berg", "Berg", 5, 5, t), 1);
@@ -186,7 +181,9 @@ TEST(FoldedFinder, EveryByteFindsEveryByteThatFoldsLikeIt) {
   }
 }
 
-TEST(BlanksAndTrims, WorkOnBlanksOnly) {
+// Blanks and trims work on blanks only; breaks are found in words and
+// directory names; a word ends at any delimiter.
+TEST(TextHelpers, BlanksTrimsBreaksAndWords) {
   EXPECT_EQ(Blanks(0), "");
   EXPECT_EQ(Blanks(3), "   ");
   EXPECT_EQ(Blanks(257), " ");
@@ -195,17 +192,11 @@ TEST(BlanksAndTrims, WorkOnBlanksOnly) {
   EXPECT_EQ(TrimTrailingBlanks("   "), "");
   EXPECT_EQ(TrimLeadingBlanks("   "), "");
   EXPECT_EQ(TrimTrailingBlanks("a\t"), "a\t");
-}
-
-TEST(LastBreak, FindsWordBreaksAndDirectoryParts) {
   EXPECT_EQ(LastBreak("Per-Olof", BreakMode::kWord), 4u);
   EXPECT_EQ(LastBreak("Anna", BreakMode::kWord), 4u);
   EXPECT_EQ(LastBreak("a.b/c:d;e\\f", BreakMode::kWord), 10u);
   EXPECT_EQ(LastBreak("C:\\data\\file", BreakMode::kDirectory), 7u);
   EXPECT_EQ(LastBreak("a-b", BreakMode::kDirectory), 0u);
-}
-
-TEST(NextWord, SplitsAtAnyDelimiter) {
   std::string s = ";;A;B";
   EXPECT_EQ(NextWord(";", s), "A");
   EXPECT_EQ(s, "B");

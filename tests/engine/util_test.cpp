@@ -59,13 +59,10 @@ TEST(Utf8ToCp1252, ReportsTheFirstOffendingCharacter) {
   }
 }
 
-TEST(MessageSink, DefaultWritesUtf8LinesToStandardError) {
+TEST(MessageSink, DefaultWritesUtf8LinesToStandardErrorAndScopedSinksNestAndRestore) {
   ::testing::internal::CaptureStderr();
   ReportMessage("Kan inte \xF6ppna\rvaxors101");
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Kan inte \xC3\xB6ppna\nvaxors101\n");
-}
-
-TEST(MessageSink, ScopedSinksNestAndRestore) {
   std::vector<std::string> outer, inner;
   {
     ScopedMessageSink a([&](const std::string& text) { outer.push_back(text); });

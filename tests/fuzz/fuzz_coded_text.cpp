@@ -26,9 +26,7 @@
 
 namespace {
 
-void Check(bool condition) {
-  if (!condition) __builtin_trap();
-}
+using vx::fuzz::Check;
 
 // Widths 0..4 times the level, plus one in bold: some characters take no
 // room at all.

@@ -23,16 +23,15 @@
 #include "search/free_field_search.h"
 #include "search/list_field_search.h"
 #include "search/search_term.h"
+#include "tests/fuzz/fuzz_work_dir.h"
 
 namespace {
+
+using vx::fuzz::Check;
 
 using Pieces = std::vector<std::string_view>;
 
 constexpr size_t kShownTermLength = 40;
-
-void Check(bool condition) {
-  if (!condition) __builtin_trap();
-}
 
 bool IsBlank(char c) {
   return static_cast<unsigned char>(c) <= 0x20;

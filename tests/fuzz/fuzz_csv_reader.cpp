@@ -21,17 +21,16 @@
 #include "builder/csv_reader.h"
 #include "builder/source_error.h"
 #include "engine/util/cp1252.h"
+#include "tests/fuzz/fuzz_work_dir.h"
 
 namespace {
+
+using vx::fuzz::Check;
 
 using Row = std::vector<std::string>;
 
 constexpr char kFileName[] = "fodda.csv";
 constexpr char kCandidates[] = {';', ',', '\t'};
-
-void Check(bool condition) {
-  if (!condition) __builtin_trap();
-}
 
 // Pieces of 1 to 16 bytes put seams everywhere in short inputs; at most
 // about 64 of them bound how often a long row is looked over again.

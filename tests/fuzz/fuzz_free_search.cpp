@@ -17,7 +17,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -28,13 +27,13 @@
 #include "engine/lists/free_search_list.h"
 #include "engine/lists/free_search_list_writer.h"
 #include "engine/text/collation.h"
-#include "engine/util/byte_order.h"
 #include "engine/util/message_sink.h"
 #include "tests/fuzz/fuzz_work_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using vx::fuzz::ReadFile;
 using vx::fuzz::WorkDirectory;
 using vx::fuzz::WriteFile;
 
@@ -48,11 +47,6 @@ vx::FreeSearchListProperties Properties(const fs::path& dir, int32_t urvalbufsiz
   p.b1filnamn = p.b2filnamn = "vaxor0001s404";
   p.urvalbufsiz = urvalbufsiz;
   return p;
-}
-
-std::vector<uint8_t> ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
 // A list of `n` entries and its filter of runs of about 40 bytes, packed
@@ -90,16 +84,9 @@ std::vector<uint8_t> MakeSeed(uint8_t flags, int n) {
         vx::FreeSearchFilterWriter::Status::kOk)
       std::exit(1);
   }
-  const std::vector<uint8_t> postings = ReadFile(dir / "vaxor0001s404.f2");
-  const std::vector<uint8_t> filter = ReadFile(dir / "vaxor0001s404.ft");
-  const std::vector<uint8_t> entries = ReadFile(dir / "vaxor0001s404.f1");
-  std::vector<uint8_t> seed(5);
-  seed[0] = flags;
-  vx::StoreU16(seed.data() + 1, static_cast<uint16_t>(postings.size()));
-  vx::StoreU16(seed.data() + 3, static_cast<uint16_t>(filter.size()));
-  seed.insert(seed.end(), postings.begin(), postings.end());
-  seed.insert(seed.end(), filter.begin(), filter.end());
-  seed.insert(seed.end(), entries.begin(), entries.end());
+  const std::vector<uint8_t> seed = vx::fuzz::PackFiles(
+      flags, {ReadFile(dir / "vaxor0001s404.f2"), ReadFile(dir / "vaxor0001s404.ft"),
+              ReadFile(dir / "vaxor0001s404.f1")});
   fs::remove_all(dir);
   return seed;
 }
@@ -122,18 +109,12 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size < 5) return 0;
-  const uint8_t flags = data[0];
-  const size_t postings_size = std::min<size_t>(vx::LoadU16(data + 1), size - 5);
-  const size_t filter_size = std::min<size_t>(vx::LoadU16(data + 3), size - 5 - postings_size);
-  const uint8_t* postings = data + 5;
-  const uint8_t* filter = postings + postings_size;
-  const uint8_t* entries = filter + filter_size;
   const fs::path& dir = WorkDirectory(kDirectoryPrefix);
-  WriteFile(dir / "vaxor0001s404.f2", postings, postings_size);
-  WriteFile(dir / "vaxor0001s404.f1", entries, size - 5 - postings_size - filter_size);
-  fs::remove(dir / "vaxor0001s404.ft");
-  if ((flags & 0x10) == 0) WriteFile(dir / "vaxor0001s404.ft", filter, filter_size);
+  if (!vx::fuzz::UnpackFiles(data, size, dir / "vaxor0001s404.f2", dir / "vaxor0001s404.ft",
+                             dir / "vaxor0001s404.f1"))
+    return 0;
+  const uint8_t flags = data[0];
+  if ((flags & 0x10) != 0) fs::remove(dir / "vaxor0001s404.ft");
 
   vx::ScopedMessageSink quiet([](const std::string&) {});
   vx::TVXfrisoeklista list;

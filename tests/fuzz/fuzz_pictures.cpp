@@ -31,16 +31,14 @@
 
 namespace {
 
+using vx::fuzz::Check;
+
 namespace fs = std::filesystem;
 using vx::fuzz::WorkDirectory;
 using vx::fuzz::WriteFile;
 
 constexpr char kDirectoryPrefix[] = "vx-fuzz-pictures-";
 constexpr size_t kMaxPointers = 8;
-
-void Check(bool condition) {
-  if (!condition) __builtin_trap();
-}
 
 bool SameRecord(const vx::PictureRecord& a, const vx::PictureRecord& b) {
   return a.name == b.name && a.description == b.description && a.type == b.type &&

@@ -20,8 +20,11 @@
 #include "engine/util/byte_order.h"
 #include "engine/util/byte_reader.h"
 #include "engine/util/message_sink.h"
+#include "tests/fuzz/fuzz_work_dir.h"
 
 namespace {
+
+using vx::fuzz::Check;
 
 constexpr size_t kHeader = 10;
 
@@ -34,10 +37,6 @@ class Collector : public vx::PostingsConsumer {
   std::vector<uint64_t> values;
   bool ascending_claims_hold = true;
 };
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
 
 // Every set bit lies in 1..Size and the kept count is right.
 void CheckSelection(vx::Tvxsmalurval& s) {

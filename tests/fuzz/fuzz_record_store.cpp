@@ -18,19 +18,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "engine/codec/compress_errors.h"
 #include "engine/store/record_store.h"
 #include "engine/store/record_store_writer.h"
-#include "engine/util/byte_order.h"
 #include "tests/fuzz/fuzz_work_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using vx::fuzz::ReadFile;
 using vx::fuzz::WorkDirectory;
 using vx::fuzz::WriteFile;
 
@@ -80,26 +79,27 @@ vx::RegtextProperties Properties(const fs::path& dir, const Flags& flags) {
   return p;
 }
 
-std::vector<uint8_t> ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
-
-// Reads one record and decodes it; a damaged block may throw.
-void ReadOne(vx::TVXregtext& store, int64_t recno) {
+// Reading may meet a damaged block.
+template <typename Step>
+void Guarded(Step step) {
   try {
-    if (store.ReadRecord(recno).ok()) store.DecodeFields();
+    step();
   } catch (const vx::ECompressError&) {
   }
 }
 
+void ReadOne(vx::TVXregtext& store, int64_t recno) {
+  Guarded([&] {
+    if (store.ReadRecord(recno).ok()) store.DecodeFields();
+  });
+}
+
 void Search(vx::TVXregtext& store, const std::string& key) {
   for (const bool prefix : {false, true}) {
-    try {
+    Guarded([&] {
       store.FindRecord(key, prefix);
       store.DecodeFields();
-    } catch (const vx::ECompressError&) {
-    }
+    });
   }
 }
 
@@ -132,17 +132,10 @@ std::vector<uint8_t> MakeSeed(const Flags& flags, uint8_t flag_byte, int n) {
       if (writer.Append(values) != vx::RecordStoreWriter::Status::kOk) std::exit(1);
     }
   }
-  const std::vector<uint8_t> list = ReadFile(dir / "vaxorh1.p");
-  const std::vector<uint8_t> blocks =
-      flags.plain ? std::vector<uint8_t>() : ReadFile(dir / "vaxorh1.pz");
-  const std::vector<uint8_t> records = ReadFile(dir / "vaxorh1.b");
-  std::vector<uint8_t> seed(5);
-  seed[0] = flag_byte;
-  vx::StoreU16(seed.data() + 1, static_cast<uint16_t>(list.size()));
-  vx::StoreU16(seed.data() + 3, static_cast<uint16_t>(blocks.size()));
-  seed.insert(seed.end(), list.begin(), list.end());
-  seed.insert(seed.end(), blocks.begin(), blocks.end());
-  seed.insert(seed.end(), records.begin(), records.end());
+  const std::vector<uint8_t> seed = vx::fuzz::PackFiles(
+      flag_byte, {ReadFile(dir / "vaxorh1.p"),
+                  flags.plain ? std::vector<uint8_t>() : ReadFile(dir / "vaxorh1.pz"),
+                  ReadFile(dir / "vaxorh1.b")});
   fs::remove_all(dir);
   return seed;
 }
@@ -173,17 +166,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size < 5) return 0;
-  const Flags flags = DecodeFlags(data[0]);
-  size_t at = 5;
-  const size_t list_size = std::min<size_t>(vx::LoadU16(data + 1), size - at);
-  const size_t blocks_size = std::min<size_t>(vx::LoadU16(data + 3), size - at - list_size);
   const fs::path& dir = WorkDirectory(kDirectoryPrefix);
-  WriteFile(dir / "vaxorh1.p", data + at, list_size);
-  at += list_size;
-  WriteFile(dir / "vaxorh1.pz", data + at, blocks_size);
-  at += blocks_size;
-  WriteFile(dir / "vaxorh1.b", data + at, size - at);
+  if (!vx::fuzz::UnpackFiles(data, size, dir / "vaxorh1.p", dir / "vaxorh1.pz", dir / "vaxorh1.b"))
+    return 0;
+  const Flags flags = DecodeFlags(data[0]);
 
   vx::TVXregtext store;
   store.properties() = Properties(dir, flags);

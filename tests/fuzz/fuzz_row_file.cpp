@@ -17,7 +17,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -25,13 +24,13 @@
 #include "engine/lists/sort_order_view.h"
 #include "engine/lists/struct_list.h"
 #include "engine/lists/word_list_writer.h"
-#include "engine/util/byte_order.h"
 #include "engine/util/message_sink.h"
 #include "tests/fuzz/fuzz_work_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using vx::fuzz::ReadFile;
 using vx::fuzz::WorkDirectory;
 using vx::fuzz::WriteFile;
 
@@ -69,11 +68,6 @@ vx::ListProperties Properties(const fs::path& dir, const Flags& flags) {
   p.finnsstat = flags.stat;
   p.finnsurval = true;
   return p;
-}
-
-std::vector<uint8_t> ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
 // Reading may meet a damaged block.
@@ -165,16 +159,9 @@ std::vector<uint8_t> MakeSeed(uint8_t flag_byte, int n) {
       if (writer.Append(text, records) != vx::WordListWriter::Status::kOk) std::exit(1);
     }
   }
-  const std::vector<uint8_t> blocks = ReadFile(dir / "vaxors103.iz");
-  const std::vector<uint8_t> postings = ReadFile(dir / "vaxors103.b1");
-  const std::vector<uint8_t> rows = ReadFile(dir / "vaxors103.i");
-  std::vector<uint8_t> seed(5);
-  seed[0] = flag_byte;
-  vx::StoreU16(seed.data() + 1, static_cast<uint16_t>(blocks.size()));
-  vx::StoreU16(seed.data() + 3, static_cast<uint16_t>(postings.size()));
-  seed.insert(seed.end(), blocks.begin(), blocks.end());
-  seed.insert(seed.end(), postings.begin(), postings.end());
-  seed.insert(seed.end(), rows.begin(), rows.end());
+  const std::vector<uint8_t> seed = vx::fuzz::PackFiles(
+      flag_byte, {ReadFile(dir / "vaxors103.iz"), ReadFile(dir / "vaxors103.b1"),
+                  ReadFile(dir / "vaxors103.i")});
   fs::remove_all(dir);
   return seed;
 }
@@ -207,17 +194,11 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size < 5) return 0;
-  const Flags flags = DecodeFlags(data[0]);
-  size_t at = 5;
-  const size_t blocks_size = std::min<size_t>(vx::LoadU16(data + 1), size - at);
-  const size_t postings_size = std::min<size_t>(vx::LoadU16(data + 3), size - at - blocks_size);
   const fs::path& dir = WorkDirectory(kDirectoryPrefix);
-  WriteFile(dir / "vaxors103.iz", data + at, blocks_size);
-  at += blocks_size;
-  WriteFile(dir / "vaxors103.b1", data + at, postings_size);
-  at += postings_size;
-  WriteFile(dir / "vaxors103.i", data + at, size - at);
+  if (!vx::fuzz::UnpackFiles(data, size, dir / "vaxors103.iz", dir / "vaxors103.b1",
+                             dir / "vaxors103.i"))
+    return 0;
+  const Flags flags = DecodeFlags(data[0]);
 
   vx::TVXstruktlista list;
   list.properties() = Properties(dir, flags);

@@ -22,9 +22,7 @@
 namespace vx {
 namespace {
 
-// Pixel rules without a window: the blend formula, key-colour and alpha
-// regions, placement codes, image headers.
-TEST(Blend, FollowsTheFormulaOnKnownPixels) {
+TEST(Blend, FollowsTheFormulaOnKnownPixelsAndLevelsAtTheEnds) {
   std::vector<uint32_t> pixels = {0xFF000000, 0xFFFFFFFF, 0x80123456, 0xFF804020};
   BlendPixels(pixels.data(), pixels.size(), kDisabledBlendColour, kDisabledBlendLevel);
   // black: 240*155/256 = 145 (0x91); white: (255*100+240*155)/256 = 244 (0xF4)
@@ -33,18 +31,14 @@ TEST(Blend, FollowsTheFormulaOnKnownPixels) {
   // alpha kept; 0x12: (18*100+37200)/256 = 152 (0x98); 0x34: 165 (0xA5); 0x56: 178 (0xB2)
   EXPECT_EQ(pixels[2], 0x8098A5B2u);
   EXPECT_EQ(pixels[3], 0xFFC3AA9Du);  // 195, 170, 157
-}
-
-TEST(Blend, LevelsAtTheEnds) {
-  uint32_t white = 0xFFFFFFFF;
-  BlendPixels(&white, 1, 0x000000, 255);
-  EXPECT_EQ(white, 0xFFFEFEFEu) << "255 keeps 255/256 of the picture";
-  uint32_t black = 0xFF000000;
-  BlendPixels(&black, 1, 0xFFFFFF, 0);
-  EXPECT_EQ(black, 0xFFFEFEFEu) << "0 paints the colour at 255/256";
-  uint32_t clamped = 0xFF000000;
-  BlendPixels(&clamped, 1, 0xFFFFFF, -5);
-  EXPECT_EQ(clamped, 0xFFFEFEFEu);
+  // 255 keeps 255/256 of the picture; 0 (or below) paints the colour at 255/256.
+  for (const auto& [pixel, colour, level] : {std::tuple{0xFFFFFFFFu, 0x000000u, 255},
+                                             {0xFF000000u, 0xFFFFFFu, 0},
+                                             {0xFF000000u, 0xFFFFFFu, -5}}) {
+    uint32_t blended = pixel;
+    BlendPixels(&blended, 1, colour, level);
+    EXPECT_EQ(blended, 0xFFFEFEFEu) << level;
+  }
 }
 
 // A 6 x 4 frame: green outside the rounded corners, red inside.
@@ -61,16 +55,14 @@ size_t Area(const std::vector<Rect>& rects) {
   return area;
 }
 
-TEST(ColourRegion, CoversExactlyTheKeyPixels) {
+TEST(ColourRegion, CoversExactlyTheKeyPixelsOrTheOpaqueOnes) {
   const PixelView view{kFrame.data(), 6, 4, 6};
   const std::vector<Rect> green = RectsOfColour(view, kKeyGreen);
   EXPECT_EQ(green, (std::vector<Rect>{{0, 0, 1, 1}, {5, 0, 1, 1}, {0, 3, 1, 1}, {5, 3, 1, 1}}));
   const std::vector<Rect> red = RectsOfColour(view, kKeyRed);
   EXPECT_EQ(red, (std::vector<Rect>{{1, 1, 4, 2}})) << "equal runs merge downwards";
   EXPECT_EQ(Area(RectsOfColour(view, I)), 24u - 4 - 8);
-}
-
-TEST(ColourRegion, OpaquePixelsByAlpha) {
+  // Opaque pixels by alpha.
   const std::vector<uint32_t> pixels = {0x7F000000, 0x80000000, 0xFF123456, 0x00FFFFFF};
   EXPECT_EQ(RectsOfOpaque({pixels.data(), 2, 2, 2}),
             (std::vector<Rect>{{1, 0, 1, 1}, {0, 1, 1, 1}}));
@@ -133,37 +125,36 @@ Lines Wrap(std::string_view text, int available) {
   return WrapButtonText(text, available, TenPerCharacter);
 }
 
-TEST(ButtonTextLayout, WrapsAtTheLastBlankThatFits) {
-  EXPECT_EQ(Wrap("Alla uppgifter", 100), (Lines{"Alla", "uppgifter"}));
-  EXPECT_EQ(Wrap("Alla uppgifter", 140), (Lines{"Alla uppgifter"}));
-  // The blank just past the fitting part is a break too.
-  EXPECT_EQ(Wrap("Skriv ut nu", 50), (Lines{"Skriv", "ut nu"}));
-}
-
-TEST(ButtonTextLayout, OtherBreakCharactersStayOnTheirLine) {
-  EXPECT_EQ(Wrap("Skriv-ut-knapp", 70), (Lines{"Skriv-", "ut-", "knapp"}));
-  EXPECT_EQ(Wrap("a/b:c;d\\e,f.g", 40), (Lines{"a/b:", "c;d\\", "e,f.", "g"}));
-}
-
-TEST(ButtonTextLayout, CutsAWordWithoutABreakCharacter) {
-  EXPECT_EQ(Wrap("Normaliseringar", 50), (Lines{"Norma", "liser", "ingar"}));
-  // Too narrow for anything: one character a line, never an endless loop.
-  EXPECT_EQ(Wrap("abc", 5), (Lines{"a", "b", "c"}));
-  // Only between code points.
-  EXPECT_EQ(Wrap("\xc3\x85\xc3\x84\xc3\x96", 20), (Lines{"\xc3\x85\xc3\x84", "\xc3\x96"}));
-}
-
-TEST(ButtonTextLayout, CarriageReturnsEndLines) {
-  EXPECT_EQ(Wrap("Skriv\rut", 1000), (Lines{"Skriv", "ut"}));
-  EXPECT_EQ(Wrap("a\r\nb\rc\r", 1000), (Lines{"a", "b", "c"}));
-  EXPECT_EQ(Wrap("a\r\rb", 1000), (Lines{"a", "", "b"}));
-  EXPECT_TRUE(Wrap("", 1000).empty());
-}
-
-TEST(ButtonTextLayout, SkipsBlanksAtTheStartOfAWrappedLineOnly) {
-  EXPECT_EQ(Wrap("abc    def", 50), (Lines{"abc", "def"}));
-  EXPECT_EQ(Wrap("  ab", 100), (Lines{"  ab"}));
-  EXPECT_EQ(Wrap("ab\r  cd", 100), (Lines{"ab", "  cd"}));
+TEST(ButtonTextLayout, Wraps) {
+  const struct {
+    const char* text;
+    int available;
+    Lines lines;
+  } kCases[] = {
+      // At the last blank that fits; the blank just past the fitting part is a break too.
+      {"Alla uppgifter", 100, {"Alla", "uppgifter"}},
+      {"Alla uppgifter", 140, {"Alla uppgifter"}},
+      {"Skriv ut nu", 50, {"Skriv", "ut nu"}},
+      // Other break characters stay on their line.
+      {"Skriv-ut-knapp", 70, {"Skriv-", "ut-", "knapp"}},
+      {"a/b:c;d\\e,f.g", 40, {"a/b:", "c;d\\", "e,f.", "g"}},
+      // A word without a break character is cut; too narrow for anything: one character a
+      // line, never an endless loop; only between code points.
+      {"Normaliseringar", 50, {"Norma", "liser", "ingar"}},
+      {"abc", 5, {"a", "b", "c"}},
+      {"\xc3\x85\xc3\x84\xc3\x96", 20, {"\xc3\x85\xc3\x84", "\xc3\x96"}},
+      // Carriage returns end lines.
+      {"Skriv\rut", 1000, {"Skriv", "ut"}},
+      {"a\r\nb\rc\r", 1000, {"a", "b", "c"}},
+      {"a\r\rb", 1000, {"a", "", "b"}},
+      {"", 1000, {}},
+      // Blanks are skipped at the start of a wrapped line only.
+      {"abc    def", 50, {"abc", "def"}},
+      {"  ab", 100, {"  ab"}},
+      {"ab\r  cd", 100, {"ab", "  cd"}},
+  };
+  for (const auto& c : kCases)
+    EXPECT_EQ(Wrap(c.text, c.available), c.lines) << c.text << " in " << c.available;
 }
 
 TEST(ButtonTextLayout, CentresTheBlockAndEachLine) {
@@ -175,7 +166,7 @@ TEST(ButtonTextLayout, CentresTheBlockAndEachLine) {
   EXPECT_EQ(layout.lines, (std::vector<ButtonTextLine>{{"ab", 40, 17}, {"cdef", 30, 32}}));
 }
 
-TEST(ButtonTextLayout, MarginsNarrowTheLines) {
+TEST(ButtonTextLayout, MarginsNarrowTheLinesAndLinesAreOneAndAHalfTextHeights) {
   const ButtonTextArea centred{.width = 100, .height = 20, .avst = 10};
   EXPECT_EQ(LayOutButtonText("aaaa bbbb c", centred, Measure()).lines.size(), 2u);
   EXPECT_EQ(LayOutButtonText("aaaa bbbb c", centred, Measure()).lines[0].text, "aaaa");
@@ -183,9 +174,7 @@ TEST(ButtonTextLayout, MarginsNarrowTheLines) {
   const ButtonTextArea left{.width = 100, .height = 20, .avst = 10, .textvmarg = true};
   const ButtonTextLayout layout = LayOutButtonText("aaaa bbbb c", left, Measure());
   EXPECT_EQ(layout.lines, (std::vector<ButtonTextLine>{{"aaaa bbbb", 10, -3}, {"c", 10, 12}}));
-}
-
-TEST(ButtonTextLayout, LineHeightIsOneAndAHalfTextHeightsRounded) {
+  // A line is one and a half text heights, rounded.
   EXPECT_EQ(LayOutButtonText("a", {.width = 50, .height = 50}, Measure(13)).line_height, 20);
   EXPECT_EQ(LayOutButtonText("a", {.width = 50, .height = 50}, Measure(12)).line_height, 18);
   EXPECT_EQ(LayOutButtonText("", {.width = 50, .height = 50}, Measure(12)).first_top, 25);
@@ -193,22 +182,18 @@ TEST(ButtonTextLayout, LineHeightIsOneAndAHalfTextHeightsRounded) {
 
 using M = TVXtabmode;
 
-TEST(CellAttribute, DecodesEveryField) {
+TEST(CellAttribute, DecodesEveryFieldAndTheDefaultIntoTheSixteenColours) {
   const CellAttribute a = DecodeCellAttribute(0x0203'0795);
   EXPECT_EQ(a, (CellAttribute{5, 9, true, true, true, 3, true}));
   EXPECT_EQ(DecodeCellAttribute(EncodeCellAttribute(a)), a);
-}
-
-TEST(CellAttribute, DefaultIsBlackPlainWithRedChosenColour) {
-  const CellAttribute a = DecodeCellAttribute(kDefaultCellAttribute);
-  EXPECT_EQ(a, (CellAttribute{0, 9, false, false, false, 0, false}));
-  EXPECT_EQ(EncodeCellAttribute(a), 144u);
+  // The default is black, plain, with red as the chosen colour.
+  const CellAttribute d = DecodeCellAttribute(kDefaultCellAttribute);
+  EXPECT_EQ(d, (CellAttribute{0, 9, false, false, false, 0, false}));
+  EXPECT_EQ(EncodeCellAttribute(d), 144u);
   // Any bit of the top byte chooses the row; bits 11-15 mean nothing.
   EXPECT_TRUE(DecodeCellAttribute(0x8000'0000).chosen);
   EXPECT_EQ(DecodeCellAttribute(0x0000'F800), CellAttribute{});
-}
-
-TEST(CellAttribute, ColourTableHoldsTheSixteenColours) {
+  // The colour table holds the sixteen colours.
   EXPECT_EQ(CellColour(0), (CellRgb{0, 0, 0}));
   EXPECT_EQ(CellColour(2), (CellRgb{0x00, 0x60, 0x20}));
   EXPECT_EQ(CellColour(3), (CellRgb{0x60, 0x20, 0x00}));
@@ -219,7 +204,7 @@ TEST(CellAttribute, ColourTableHoldsTheSixteenColours) {
   EXPECT_EQ(CellColour(16 + 4), (CellRgb{0x00, 0x00, 0x80}));
 }
 
-TEST(CellText, BarCutsOutsideTheStructureModesAndTabRightAligns) {
+TEST(CellText, BarCutsTabRightAlignsFiguresByModeAndInkByRow) {
   EXPECT_EQ(PrepareCellText(M::tmStandard, "Berg|12"), (PreparedCellText{"Berg", false}));
   EXPECT_EQ(PrepareCellText(M::tmStruktValdIkon, "a|b|c"), (PreparedCellText{"a", false}));
   EXPECT_EQ(PrepareCellText(M::tmStrukt, "a|b"), (PreparedCellText{"a|b", false}));
@@ -227,9 +212,7 @@ TEST(CellText, BarCutsOutsideTheStructureModesAndTabRightAligns) {
   EXPECT_EQ(PrepareCellText(M::tmVald, "\t1800-01-05"), (PreparedCellText{"1800-01-05", true}));
   // The cut comes first: a TAB after the bar is gone with it.
   EXPECT_EQ(PrepareCellText(M::tmVald, "|\t5"), (PreparedCellText{"", false}));
-}
-
-TEST(CellText, FiguresByModeInTheFirstColumnOnly) {
+  // Figures by mode, in the first column only.
   EXPECT_EQ(FigureOfCell(M::tmValdIkon, 1, true, 0), CellFigure::kValdfigur);
   EXPECT_EQ(FigureOfCell(M::tmValdIkon, 1, false, 0), CellFigure::kNone);
   EXPECT_EQ(FigureOfCell(M::tmStruktValdIkon, 1, true, 2), CellFigure::kValdfigur);
@@ -239,9 +222,7 @@ TEST(CellText, FiguresByModeInTheFirstColumnOnly) {
   EXPECT_EQ(FigureOfCell(M::tmStrukt, 1, false, 3), CellFigure::kNone);
   EXPECT_EQ(FigureOfCell(M::tmStrukt, 2, false, 0), CellFigure::kNone);
   EXPECT_EQ(FigureOfCell(M::tmStandard, 1, true, 0), CellFigure::kNone);
-}
-
-TEST(CellText, InkOfChosenSelectedAndPlainRows) {
+  // The ink of chosen, selected and plain rows.
   const CellAttribute chosen = DecodeCellAttribute(0x0100'0093);
   const CellAttribute plain = DecodeCellAttribute(0x93);
   for (M mode : {M::tmStandard, M::tmVald, M::tmStruktvald})
@@ -305,7 +286,7 @@ TEST(CellText, PlanCarriesStyleInkAndText) {
   EXPECT_TRUE(p.right_aligned && p.italic && p.bold && p.underline);
 }
 
-TEST(ScrollModel, IgnoresValuesThatBreakTheRules) {
+TEST(ScrollModel, IgnoresValuesThatBreakTheRulesAndClampsSteps) {
   ScrollModel m;
   EXPECT_FALSE(m.SetMin(-1));
   EXPECT_FALSE(m.SetMin(100));  // must stay below max
@@ -316,14 +297,15 @@ TEST(ScrollModel, IgnoresValuesThatBreakTheRules) {
   EXPECT_FALSE(m.SetLargech(-5));
   EXPECT_EQ(std::tuple(m.min(), m.max(), m.position(), m.smallch(), m.largech()),
             std::tuple(1, 100, 1, 1, 10));
-  EXPECT_TRUE(m.SetMax(1));  // max may equal min
-  EXPECT_TRUE(m.SetMin(0));
-}
-
-TEST(ScrollModel, SettingTheSamePositionIsNoChange) {
-  ScrollModel m;
+  EXPECT_FALSE(m.MoveBy(-1));
+  EXPECT_TRUE(m.MoveBy(1000));
+  EXPECT_EQ(m.position(), 100);
+  EXPECT_TRUE(m.MoveBy(-2147483647));
+  EXPECT_EQ(m.position(), 1);
   EXPECT_TRUE(m.SetPosition(7));
-  EXPECT_FALSE(m.SetPosition(7));
+  EXPECT_FALSE(m.SetPosition(7));  // the same position is no change
+  EXPECT_TRUE(m.SetMax(1));        // max may equal min
+  EXPECT_TRUE(m.SetMin(0));
 }
 
 TEST(ScrollModel, NarrowingTheRangeKeepsThePositionInside) {
@@ -336,15 +318,6 @@ TEST(ScrollModel, NarrowingTheRangeKeepsThePositionInside) {
   ASSERT_TRUE(m.SetPosition(20));
   ASSERT_TRUE(m.SetMin(25));
   EXPECT_EQ(m.position(), 25);
-}
-
-TEST(ScrollModel, StepsAreClampedToTheRange) {
-  ScrollModel m;
-  EXPECT_FALSE(m.MoveBy(-1));
-  EXPECT_TRUE(m.MoveBy(1000));
-  EXPECT_EQ(m.position(), 100);
-  EXPECT_TRUE(m.MoveBy(-2147483647));
-  EXPECT_EQ(m.position(), 1);
 }
 
 TEST(ScrollModel, ThumbRunsBetweenTheArrows) {
@@ -364,7 +337,7 @@ TEST(ScrollModel, ThumbRunsBetweenTheArrows) {
 
 // The thumb is 23 pixels across, centred, and never reaches past the
 // arrows' boxes, a pixel inside the bar's sides.
-TEST(ScrollModel, ThumbFitsAcrossItsBar) {
+TEST(ScrollModel, ThumbFitsAcrossItsBarAndThePositionUnderItIsItsPosition) {
   const struct {
     int thickness, across, width;
   } kBars[] = {{21, 1, 19}, {25, 1, 23}, {28, 2, 23}, {8, 1, 6}, {1, 0, 0}};
@@ -373,9 +346,7 @@ TEST(ScrollModel, ThumbFitsAcrossItsBar) {
     EXPECT_EQ(g.thumb_across, bar.across) << bar.thickness;
     EXPECT_EQ(g.thumb_width, bar.width) << bar.thickness;
   }
-}
-
-TEST(ScrollModel, PositionUnderTheThumbIsItsPosition) {
+  // The position under the thumb is its position.
   ScrollModel m;
   ASSERT_TRUE(m.SetMin(10));
   ASSERT_TRUE(m.SetMax(60));  // 50 units over a longer track

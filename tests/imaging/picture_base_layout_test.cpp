@@ -231,13 +231,5 @@ TEST(PictureBaseWriter, LaysOutRecordsAsTheHandBuiltBase) {
   EXPECT_EQ(ReadFileBytes(dir / "vaxor0001grfk.p"), hand.pointer_list);
 }
 
-TEST(PictureBaseWriter, FieldsLongerThanTheBufferAreNotWritten) {
-  PictureRecord p;
-  p.name = "lang";
-  p.description = std::string(kPictureRecordBuffer, 'x');
-  TempDir dir;
-  EXPECT_TRUE(WritePictureBase(dir.path(), "b", {p}, false).IsInvalidArgument());
-}
-
 }  // namespace
 }  // namespace vx

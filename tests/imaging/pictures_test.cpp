@@ -22,8 +22,6 @@ namespace {
 
 using testing::W;
 
-// Picture bases written by the builder's writer read back byte for byte,
-// found through the name index and without it; damage gives no picture.
 using vx::testing::ReadFileBytes;
 using vx::testing::TempDir;
 using vx::testing::WriteFileBytes;
@@ -85,22 +83,22 @@ TEST_P(PictureBaseTest, NamesFoldCaseAndMissingOnesAreNotFound) {
 
 INSTANTIATE_TEST_SUITE_P(WithAndWithoutIndex, PictureBaseTest, ::testing::Bool());
 
-TEST(PictureBase, MissingFilesLeaveItClosedAndCreateNothing) {
+TEST(PictureBase, MissingFilesLeaveItClosedAndBadPicturesAreNotWritten) {
   TempDir dir;
   TVXbildbas base;
   base.SetFiles(dir.path().string() + "/", "vaxor0001grfk");
   EXPECT_FALSE(base.Open());
   EXPECT_FALSE(base.IsOpen());
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
-}
-
-TEST(PictureBase, DuplicateOrBadNamesAreNotWritten) {
-  TempDir dir;
+  // Duplicate or bad names and overlong fields are not written.
   EXPECT_TRUE(WritePictureBase(dir.path(), "b", {Picture("F01", 1, 1), Picture("f01", 1, 1)}, true)
                   .IsInvalidArgument());
   EXPECT_TRUE(WritePictureBase(dir.path(), "b", {Picture("", 1, 1)}, false).IsInvalidArgument());
   EXPECT_TRUE(WritePictureBase(dir.path(), "b", {Picture(std::string(21, 'x'), 1, 1)}, false)
                   .IsInvalidArgument());
+  PictureRecord too_long = Picture("lang", 1, 1);  // fields longer than the record buffer
+  too_long.description = std::string(kPictureRecordBuffer, 'x');
+  EXPECT_TRUE(WritePictureBase(dir.path(), "b", {too_long}, false).IsInvalidArgument());
 }
 
 // A record whose image length passes its end: a status naming the file, no
