@@ -1030,7 +1030,7 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
     </message>
     <message id="LinkAgeMatchesBirth">
         <source>ålder %1 år stämmer med född %2</source>
-        <translation>age %1 fits born %2</translation>
+        <translation>age %1 fits birth in %2</translation>
     </message>
     <message id="LinkAgeNearBirth">
         <source>ålder %1 år, född %2</source>
@@ -1070,7 +1070,7 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
     </message>
     <message id="LinkMarriedSpouse">
         <source>gift med %1 enligt vigseln</source>
-        <translation>married to %1 by the wedding</translation>
+        <translation>married to %1 according to the marriage</translation>
     </message>
     <message id="LinkSamePlace">
         <source>samma ort</source>

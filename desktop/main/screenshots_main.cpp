@@ -13,7 +13,8 @@
 //   DIR/samband.png            "Möjliga samband" for a birth with a death,
 //                              a marriage and siblings among its candidates
 // under the offscreen platform; with --bara-huvudfonster only the first.
-//   kuvo-skarmbilder [--ini FIL] [--sok TEXT] [--bara-huvudfonster] MAPP
+// --sprak en photographs the windows in English.
+//   kuvo-skarmbilder [--ini FIL] [--sok TEXT] [--sprak sv|en] [--bara-huvudfonster] MAPP
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -30,6 +31,7 @@
 
 #include "controls/accessibility.h"
 #include "controls/bitmap_button.h"
+#include "controls/qt_translations.h"
 #include "controls/tlm_tab.h"
 #include "desktop/linking/link_window.h"
 #include "desktop/main/main_window.h"
@@ -40,28 +42,34 @@
 #include "desktop/search/search_form_window.h"
 #include "engine/util/cp1252.h"
 #include "engine/util/message_sink.h"
+#include "language/language.h"
 #include "linking/link_listing.h"
 #include "search/picked_rows.h"
 
 namespace {
 
 constexpr char kUsage[] =
-    "Användning: kuvo-skarmbilder [--ini FIL] [--sok TEXT] [--bara-huvudfonster] MAPP\n";
+    "Användning: kuvo-skarmbilder [--ini FIL] [--sok TEXT] [--sprak sv|en] [--bara-huvudfonster] "
+    "MAPP\n";
 
 struct Options {
   std::filesystem::path ini;
   std::string search = "Medelplana";
   std::filesystem::path dir;
   bool main_window_only = false;
+  vx::Language language = vx::Language::kSwedish;
 };
 
-bool Parse(int argc, char** argv, Options& options) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
+bool Parse(std::vector<std::string> args, Options& options) {
+  std::string error;
+  if (!vx::TakeLanguageOption(args, vx::LocaleOfProcess(), options.language, error)) return false;
+  const size_t argc = args.size();
+  for (size_t i = 0; i < argc; ++i) {
+    const std::string& arg = args[i];
     if (arg == "--ini" && i + 1 < argc) {
-      options.ini = argv[++i];
+      options.ini = args[++i];
     } else if (arg == "--sok" && i + 1 < argc) {
-      options.search = argv[++i];
+      options.search = args[++i];
     } else if (arg == "--bara-huvudfonster") {
       options.main_window_only = true;
     } else if (options.dir.empty() && !arg.starts_with("-")) {
@@ -247,18 +255,20 @@ bool PhotographLinks(vx::Tmain_form& window, const std::filesystem::path& dir) {
 
 int main(int argc, char** argv) {
   Options options;
-  if (!Parse(argc, argv, options)) {
+  if (!Parse(std::vector<std::string>(argv + 1, argv + argc), options)) {
     std::fputs(kUsage, stderr);
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  vx::InstallQtTranslations(app, options.language);
   vx::InstallAccessibility();
   vx::SetMessageSink([](const std::string& text) {
     std::fprintf(stderr, "kuvo-skarmbilder: %s\n", vx::Cp1252ToUtf8(text).c_str());
   });
   std::filesystem::create_directories(options.dir);
   vx::Tmain_form window(options.ini);
+  window.session().SetLanguage(options.language);
   window.show();
   QApplication::processEvents();
   if (window.failed() || !SelectHits(window, options.search)) return 1;

@@ -186,7 +186,7 @@ TEST(LinkListing, EveryReasonHasItsEnglish) {
       {"född 1 år före vigseln", "born 1 year before the wedding"},
       {"född 2 år efter", "born 2 years after"},
       {"Andersson efter fadern Anders", "Andersson after the father Anders"},
-      {"ålder 63 år stämmer med född 1761", "age 63 fits born 1761"},
+      {"ålder 63 år stämmer med född 1761", "age 63 fits birth in 1761"},
       {"maken Per Nilsson i båda", "the husband Per Nilsson in both"},
       {"inget skäl som reglerna ger", "inget skäl som reglerna ger"},
   };
