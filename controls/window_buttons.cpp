@@ -3,7 +3,9 @@
 #include <QKeySequence>
 
 #include "controls/picture_set.h"
+#include "controls/qt_translations.h"
 #include "controls/tvx_knapp.h"
+#include "language/message_id.h"
 
 namespace vx {
 namespace {
@@ -33,7 +35,7 @@ TVXknapp* CloseButton(QWidget* parent, PictureSet& pictures, const QRect& where,
 
 TVXknapp* HelpButton(QWidget* parent, PictureSet& pictures, const QRect& where) {
   TVXknapp* button = FlipflopButton(parent, pictures, "hjelpl01", "hjelpl02",
-                                    QString::fromUtf8("Hj\u00e4lp"), where);
+                                    TranslatedText(MessageId::MainHelp), where);
   button->setObjectName("helpknapp");
   button->SetShortcut(QKeySequence(Qt::Key_F1));
   return button;

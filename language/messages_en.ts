@@ -675,6 +675,439 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
         <translation> (stillborn)</translation>
     </message>
     <!-- The main window, its buttons and panels, the About text and the window "Möjliga samband". -->
+    <!-- The program kuvo: its usage and what it says before a window opens. -->
+    <message id="MainUsage">
+        <source>Användning: kuvo [--ini FIL]</source>
+        <translation>Usage: kuvo [--ini FILE]</translation>
+    </message>
+    <message id="MainNoDisplay">
+        <source>ingen bildskärm hittades (varken DISPLAY eller WAYLAND_DISPLAY är satt)</source>
+        <translation>no display found (neither DISPLAY nor WAYLAND_DISPLAY is set)</translation>
+    </message>
+    <message id="MainProgramEnds">
+        <source>Programmet avslutas.</source>
+        <translation>The program will close.</translation>
+    </message>
+    <!-- The main window's heading, register toggles, table and record panel. -->
+    <message id="MainAboutTovik">
+        <source>Om Tovik och registren</source>
+        <translation>About Tovik and the registers</translation>
+    </message>
+    <message id="MainLogo">
+        <source>Registrets logotyp</source>
+        <translation>The register&apos;s logo</translation>
+    </message>
+    <message id="MainHelp">
+        <source>Hjälp</source>
+        <translation>Help</translation>
+    </message>
+    <message id="MainShowBirths">
+        <source>Visa träffarna bland födda</source>
+        <translation>Show the hits among births</translation>
+    </message>
+    <message id="MainShowMarriages">
+        <source>Visa träffarna bland vigda</source>
+        <translation>Show the hits among marriages</translation>
+    </message>
+    <message id="MainShowDeaths">
+        <source>Visa träffarna bland döda</source>
+        <translation>Show the hits among deaths</translation>
+    </message>
+    <message id="MainBirthsPersons">
+        <source>Födda, %1</source>
+        <translation>Births, %1</translation>
+    </message>
+    <message id="MainMarriagesPersons">
+        <source>Vigda, %1</source>
+        <translation>Marriages, %1</translation>
+    </message>
+    <message id="MainDeathsPersons">
+        <source>Döda, %1</source>
+        <translation>Deaths, %1</translation>
+    </message>
+    <message id="MainNoPersons">
+        <source>inga personer</source>
+        <translation>no persons</translation>
+    </message>
+    <message id="MainOnePerson">
+        <source>1 person</source>
+        <translation>1 person</translation>
+    </message>
+    <message id="MainPersonCount">
+        <source>%1 personer</source>
+        <translation>%1 persons</translation>
+    </message>
+    <message id="MainSelected">
+        <source>%1 valda</source>
+        <translation>%1 selected</translation>
+    </message>
+    <message id="MainName">
+        <source>Namn</source>
+        <translation>Name</translation>
+    </message>
+    <message id="MainDate">
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message id="MainByName">
+        <source>Ordna efter namn</source>
+        <translation>Sort by name</translation>
+    </message>
+    <message id="MainByDate">
+        <source>Ordna efter datum</source>
+        <translation>Sort by date</translation>
+    </message>
+    <message id="MainPersons">
+        <source>Personer</source>
+        <translation>Persons</translation>
+    </message>
+    <message id="MainScrollPersons">
+        <source>Rulla personerna</source>
+        <translation>Scroll the persons</translation>
+    </message>
+    <message id="MainRecordId">
+        <source>Postens id</source>
+        <translation>The record&apos;s ID</translation>
+    </message>
+    <message id="MainRecord">
+        <source>Posten</source>
+        <translation>The record</translation>
+    </message>
+    <message id="MainScrollRecord">
+        <source>Rulla posten</source>
+        <translation>Scroll the record</translation>
+    </message>
+    <!-- The main window's command buttons: captions, then hints (the hints also name the buttons for a screen reader). -->
+    <message id="MainBirths">
+        <source>Födda</source>
+        <translation>Births</translation>
+    </message>
+    <!-- The same Swedish word as the record texts' label, hence the same English. -->
+    <message id="MainMarriages">
+        <source>Vigda</source>
+        <translation>Married</translation>
+    </message>
+    <message id="MainDeaths">
+        <source>Döda</source>
+        <translation>Deaths</translation>
+    </message>
+    <message id="MainFreeText">
+        <source>Fritext</source>
+        <translation>Free text</translation>
+    </message>
+    <message id="MainPrintList">
+        <source>Skriv lista</source>
+        <translation>Print list</translation>
+    </message>
+    <message id="MainAbout">
+        <source>Om</source>
+        <translation>About</translation>
+    </message>
+    <message id="MainExit">
+        <source>Avsluta</source>
+        <translation>Exit</translation>
+    </message>
+    <message id="MainClearHint">
+        <source>Rensa alla sökningar</source>
+        <translation>Clear all searches</translation>
+    </message>
+    <message id="MainCopyListHint">
+        <source>Kopiera listan till urklipp</source>
+        <translation>Copy the list to the clipboard</translation>
+    </message>
+    <message id="MainExportHint">
+        <source>Spara träffarna som fil</source>
+        <translation>Save the hits as a file</translation>
+    </message>
+    <message id="MainRemoveHint">
+        <source>Välj bort personen</source>
+        <translation>Remove the person from the hits</translation>
+    </message>
+    <message id="MainCopyRecordHint">
+        <source>Kopiera till urklipp</source>
+        <translation>Copy to clipboard</translation>
+    </message>
+    <message id="MainPrintRecordHint">
+        <source>Skriv ut personen</source>
+        <translation>Print the person</translation>
+    </message>
+    <message id="MainPossibleLinks">
+        <source>Möjliga samband</source>
+        <translation>Possible links</translation>
+    </message>
+    <message id="MainSearchBirthsHint">
+        <source>Sök bland födda</source>
+        <translation>Search the births</translation>
+    </message>
+    <message id="MainSearchMarriagesHint">
+        <source>Sök bland vigda</source>
+        <translation>Search the marriages</translation>
+    </message>
+    <message id="MainSearchDeathsHint">
+        <source>Sök bland döda</source>
+        <translation>Search the deaths</translation>
+    </message>
+    <message id="MainFreeTextHint">
+        <source>Sök i all text i alla register</source>
+        <translation>Search all the text of every register</translation>
+    </message>
+    <message id="MainPrintListHint">
+        <source>Skriv ut listan</source>
+        <translation>Print the list</translation>
+    </message>
+    <message id="MainAboutHint">
+        <source>Om registret</source>
+        <translation>About the register</translation>
+    </message>
+    <message id="MainExitHint">
+        <source>Avsluta programmet</source>
+        <translation>Exit the program</translation>
+    </message>
+    <!-- Saving the hits as a file (Ctrl+E). -->
+    <message id="MainSaveHits">
+        <source>Spara träffarna</source>
+        <translation>Save the hits</translation>
+    </message>
+    <message id="MainSourceTableFiles">
+        <source>Källtabell (*.csv)</source>
+        <translation>Source table (*.csv)</translation>
+    </message>
+    <message id="MainGedcomFiles">
+        <source>GEDCOM för släktforskningsprogram (*.ged)</source>
+        <translation>GEDCOM for genealogy programs (*.ged)</translation>
+    </message>
+    <message id="MainCannotWrite">
+        <source>Kan inte skriva %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <!-- The About text's line of the program (the set's own text is shown as stored). -->
+    <message id="MainAboutVersion">
+        <source>Tovik, Valdrisen, ver. %1</source>
+        <translation>Tovik, Valdrisen, version %1</translation>
+    </message>
+    <!-- The window "Möjliga samband". -->
+    <message id="LinkTitle">
+        <source>%1, möjliga samband</source>
+        <translation>%1, possible links</translation>
+    </message>
+    <message id="LinkScrollList">
+        <source>Rulla listan</source>
+        <translation>Scroll the list</translation>
+    </message>
+    <message id="LinkCloseHint">
+        <source>Stäng utan att visa någon post (Esc)</source>
+        <translation>Close without showing a record (Esc)</translation>
+    </message>
+    <message id="LinkShowHint">
+        <source>Visa posten i huvudfönstret (Enter)</source>
+        <translation>Show the record in the main window (Enter)</translation>
+    </message>
+    <message id="LinkFor">
+        <source>För %1</source>
+        <translation>For %1</translation>
+    </message>
+    <message id="LinkNoneFound">
+        <source>Inga möjliga samband hittades</source>
+        <translation>No possible links found</translation>
+    </message>
+    <message id="LinkOne">
+        <source>1 möjligt samband</source>
+        <translation>1 possible link</translation>
+    </message>
+    <message id="LinkCount">
+        <source>%1 möjliga samband</source>
+        <translation>%1 possible links</translation>
+    </message>
+    <message id="LinkOneRecord">
+        <source>1 post</source>
+        <translation>1 record</translation>
+    </message>
+    <message id="LinkRecordCount">
+        <source>%1 poster</source>
+        <translation>%1 records</translation>
+    </message>
+    <message id="LinkKindDetail">
+        <source>%1: %2, den mest sannolika först.</source>
+        <translation>%1: %2, the most likely first.</translation>
+    </message>
+    <message id="LinkScoreDetail">
+        <source>%1 poäng: %2.</source>
+        <translation>%1 points: %2.</translation>
+    </message>
+    <message id="LinkPoints">
+        <source>%1 poäng</source>
+        <translation>%1 points</translation>
+    </message>
+    <message id="LinkParish">
+        <source>Församling</source>
+        <translation>Parish</translation>
+    </message>
+    <message id="LinkScore">
+        <source>Poäng</source>
+        <translation>Score</translation>
+    </message>
+    <message id="LinkReasons">
+        <source>Skäl</source>
+        <translation>Reasons</translation>
+    </message>
+    <!-- The kinds of link, as the list's group headings name them (Född and Död as the record texts have them). -->
+    <message id="LinkKindDeath">
+        <source>Död</source>
+        <translation>Died</translation>
+    </message>
+    <message id="LinkKindBirth">
+        <source>Född</source>
+        <translation>Born</translation>
+    </message>
+    <message id="LinkKindMarriage">
+        <source>Vigsel</source>
+        <translation>Marriage</translation>
+    </message>
+    <message id="LinkKindChild">
+        <source>Barn</source>
+        <translation>Children</translation>
+    </message>
+    <message id="LinkKindHusbandBirth">
+        <source>Mannens födelse</source>
+        <translation>Husband&apos;s birth</translation>
+    </message>
+    <message id="LinkKindWifeBirth">
+        <source>Hustruns födelse</source>
+        <translation>Wife&apos;s birth</translation>
+    </message>
+    <message id="LinkKindHusbandDeath">
+        <source>Mannens död</source>
+        <translation>Husband&apos;s death</translation>
+    </message>
+    <message id="LinkKindWifeDeath">
+        <source>Hustruns död</source>
+        <translation>Wife&apos;s death</translation>
+    </message>
+    <message id="LinkKindSibling">
+        <source>Syskon</source>
+        <translation>Siblings</translation>
+    </message>
+    <!-- The reasons of a link, as the rules of linking/link_table.h word them; a reason counting one year has its own English. -->
+    <message id="LinkSameGivenNames">
+        <source>samma förnamn</source>
+        <translation>same first names</translation>
+    </message>
+    <message id="LinkSharedGivenName">
+        <source>förnamnet %1 i båda</source>
+        <translation>the first name %1 in both</translation>
+    </message>
+    <message id="LinkSameSurname">
+        <source>samma efternamn</source>
+        <translation>same surname</translation>
+    </message>
+    <message id="LinkPatronymicSurname">
+        <source>%1 efter fadern %2</source>
+        <translation>%1 after the father %2</translation>
+    </message>
+    <message id="LinkFathersSurname">
+        <source>faderns efternamn %1</source>
+        <translation>the father&apos;s surname %1</translation>
+    </message>
+    <message id="LinkOtherSurname">
+        <source>annat efternamn</source>
+        <translation>another surname</translation>
+    </message>
+    <message id="LinkSameBirthDate">
+        <source>samma födelsedatum</source>
+        <translation>same date of birth</translation>
+    </message>
+    <message id="LinkSameBirthYear">
+        <source>samma födelseår</source>
+        <translation>same year of birth</translation>
+    </message>
+    <message id="LinkNearBirthYear">
+        <source>född %1 och %2</source>
+        <translation>born %1 and %2</translation>
+    </message>
+    <message id="LinkOtherBirthDate">
+        <source>annat födelsedatum</source>
+        <translation>another date of birth</translation>
+    </message>
+    <message id="LinkAgeMatchesBirth">
+        <source>ålder %1 år stämmer med född %2</source>
+        <translation>age %1 fits birth in %2</translation>
+    </message>
+    <message id="LinkAgeNearBirth">
+        <source>ålder %1 år, född %2</source>
+        <translation>age %1, born %2</translation>
+    </message>
+    <message id="LinkAgesAgree">
+        <source>åldrarna stämmer, född %1</source>
+        <translation>the ages agree, born %1</translation>
+    </message>
+    <message id="LinkUsualMarriageAge">
+        <source>%1 år vid vigseln</source>
+        <translation>aged %1 at the wedding</translation>
+    </message>
+    <message id="LinkSameFather">
+        <source>fadern %1 i båda</source>
+        <translation>the father %1 in both</translation>
+    </message>
+    <message id="LinkOtherFather">
+        <source>annan fader</source>
+        <translation>another father</translation>
+    </message>
+    <message id="LinkSameMother">
+        <source>modern %1 i båda</source>
+        <translation>the mother %1 in both</translation>
+    </message>
+    <message id="LinkOtherMother">
+        <source>annan moder</source>
+        <translation>another mother</translation>
+    </message>
+    <message id="LinkSameHusband">
+        <source>maken %1 i båda</source>
+        <translation>the husband %1 in both</translation>
+    </message>
+    <message id="LinkSameWife">
+        <source>makan %1 i båda</source>
+        <translation>the wife %1 in both</translation>
+    </message>
+    <message id="LinkMarriedSpouse">
+        <source>gift med %1 enligt vigseln</source>
+        <translation>married to %1 according to the marriage</translation>
+    </message>
+    <message id="LinkSamePlace">
+        <source>samma ort</source>
+        <translation>same place</translation>
+    </message>
+    <message id="LinkSameParish">
+        <source>samma församling</source>
+        <translation>same parish</translation>
+    </message>
+    <message id="LinkSameCounty">
+        <source>samma län</source>
+        <translation>same county</translation>
+    </message>
+    <message id="LinkBornInMarriage">
+        <source>född %1 år %2 vigseln</source>
+        <translation>born %1 years %2 the wedding</translation>
+    </message>
+    <message id="LinkBornInMarriageOneYear">
+        <source>född 1 år %2 vigseln</source>
+        <translation>born 1 year %2 the wedding</translation>
+    </message>
+    <message id="LinkSiblingYears">
+        <source>född %1 år %2</source>
+        <translation>born %1 years %2</translation>
+    </message>
+    <message id="LinkSiblingOneYear">
+        <source>född 1 år %2</source>
+        <translation>born 1 year %2</translation>
+    </message>
+    <message id="LinkBefore">
+        <source>före</source>
+        <translation>before</translation>
+    </message>
+    <message id="LinkAfter">
+        <source>efter</source>
+        <translation>after</translation>
+    </message>
     <!-- (the main window's texts end here) -->
 
     <!-- The search forms, the picker, the normalisation view and the free-text window. -->

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "language/language.h"
+
 namespace vx {
 
 // How a candidate is linked to the record shown, named from the record
@@ -27,10 +29,17 @@ enum class LinkKind : uint8_t {
   kCount
 };
 
-// The heading of a kind's group (Windows-1252) and its word in kuvo-sok's
-// output.
-std::string_view KindCaption(LinkKind kind);
+// The heading of a kind's group (Windows-1252) in `language`, and its word
+// in kuvo-sok's output (the same in either language).
+std::string_view KindCaption(LinkKind kind, Language language = Language::kSwedish);
 std::string_view KindKey(LinkKind kind);
+
+// A reason of `reasons` below, as the rules' table words it in Swedish, in
+// `language` (Windows-1252): the rule's own English with the same names,
+// years and ages. The scoring words its reasons once, in Swedish, for every
+// reader (the window, kuvo-sok, the benchmark); they are translated where
+// shown. A text that no rule gives stays as it is.
+std::string ReasonInLanguage(std::string_view reason, Language language);
 
 struct LinkCandidate {
   LinkKind kind = LinkKind::kDeath;

@@ -3,44 +3,56 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/util/message.h"
 #include "imaging/cell_attribute.h"
+#include "language/message_id.h"
+#include "language/messages.h"
 #include "records/date_text.h"
 
 namespace vx {
 namespace {
 
-constexpr std::string_view kNoName = "(Ingen namnuppgift)";
 constexpr std::string_view kReasonSeparator = "; ";
 constexpr int kHeadingColour = 4;  // navy in the cells' colour table
 
-std::string NameOrNone(std::string_view name) {
-  return name.empty() ? std::string(kNoName) : std::string(name);
+// The catalogue's `id` in `language`, Windows-1252, `args` filled in.
+std::string Said(MessageId id, Language language,
+                 std::initializer_list<std::string_view> args = {}) {
+  return FormatMessage(CatalogueText(id, language), args);
 }
 
-std::string JoinedReasons(const std::vector<std::string>& reasons) {
+std::string NameOrNone(std::string_view name, Language language) {
+  return name.empty() ? Said(MessageId::RecordNoName, language) : std::string(name);
+}
+
+std::string JoinedReasons(const std::vector<std::string>& reasons, Language language) {
   std::string text;
   for (const std::string& reason : reasons) {
     if (!text.empty()) text += kReasonSeparator;
-    text += reason;
+    text += ReasonInLanguage(reason, language);
   }
   return text;
 }
 
-std::string HeadingText(const LinkRow& row) {
-  return std::string(KindCaption(row.kind)) + " (" + std::to_string(row.in_kind) + ")";
+std::string HeadingText(const LinkRow& row, Language language) {
+  return std::string(KindCaption(row.kind, language)) + " (" + std::to_string(row.in_kind) + ")";
 }
 
 // "1 post", "2 poster".
-std::string RecordCount(int count) {
-  return std::to_string(count) + (count == 1 ? " post" : " poster");
+std::string RecordCount(int count, Language language) {
+  return count == 1 ? Said(MessageId::LinkOneRecord, language)
+                    : Said(MessageId::LinkRecordCount, language, {std::to_string(count)});
 }
 
 }  // namespace
 
-std::string LinkColumnHeading(int column) {
-  static constexpr std::string_view kHeadings[kLinkColumnCount] = {"Namn", "Datum", "F\xF6rsamling",
-                                                                   "\tPo\xE4ng", "Sk\xE4l"};
-  return column >= 0 && column < kLinkColumnCount ? std::string(kHeadings[column]) : std::string();
+std::string LinkColumnHeading(int column, Language language) {
+  static constexpr MessageId kHeadings[kLinkColumnCount] = {
+      MessageId::MainName, MessageId::MainDate, MessageId::LinkParish, MessageId::LinkScore,
+      MessageId::LinkReasons};
+  if (column < 0 || column >= kLinkColumnCount) return {};
+  // The scores' heading is right-aligned, as they are.
+  return (column == kLinkScoreColumn ? "\t" : "") + Said(kHeadings[column], language);
 }
 
 std::string ShownLinkDate(std::string_view stored) {
@@ -58,13 +70,15 @@ std::string ShownLinkDate(std::string_view stored) {
   return shown;
 }
 
-LinkListing::LinkListing(std::string_view shown_row, std::vector<LinkCandidate> candidates)
-    : candidates_(std::move(candidates)) {
+LinkListing::LinkListing(std::string_view shown_row, std::vector<LinkCandidate> candidates,
+                         Language language)
+    : language_(language), candidates_(std::move(candidates)) {
   const size_t cr = shown_row.find('\r');
   const std::string_view name = shown_row.substr(0, cr);
   const std::string date =
       cr == std::string_view::npos ? std::string() : ShownLinkDate(shown_row.substr(cr + 1));
-  shown_text_ = "F\xF6r " + NameOrNone(name) + (date.empty() ? "" : ", " + date);
+  shown_text_ = Said(MessageId::LinkFor, language_,
+                     {NameOrNone(name, language_) + (date.empty() ? "" : ", " + date)});
 
   std::stable_sort(candidates_.begin(), candidates_.end(), RanksBefore);
   size_t heading = 0;
@@ -85,18 +99,19 @@ const LinkRow* LinkListing::Row(int row) const {
 
 std::string LinkListing::CountText() const {
   const size_t n = candidates_.size();
-  if (n == 0) return "Inga m\xF6jliga samband hittades";
-  return std::to_string(n) + (n == 1 ? " m\xF6jligt samband" : " m\xF6jliga samband");
+  if (n == 0) return Said(MessageId::LinkNoneFound, language_);
+  return n == 1 ? Said(MessageId::LinkOne, language_)
+                : Said(MessageId::LinkCount, language_, {std::to_string(n)});
 }
 
 std::string LinkListing::CellText(int row, int column) const {
   const LinkRow* r = Row(row);
   if (r == nullptr) return {};
-  if (r->heading()) return column == kLinkNameColumn ? HeadingText(*r) : std::string();
+  if (r->heading()) return column == kLinkNameColumn ? HeadingText(*r, language_) : std::string();
   const LinkCandidate& c = candidates_[static_cast<size_t>(r->candidate)];
   switch (column) {
     case kLinkNameColumn:
-      return NameOrNone(c.name);
+      return NameOrNone(c.name, language_);
     case kLinkDateColumn:
       return ShownLinkDate(c.date);
     case kLinkParishColumn:
@@ -104,7 +119,7 @@ std::string LinkListing::CellText(int row, int column) const {
     case kLinkScoreColumn:
       return "\t" + std::to_string(c.score);
     case kLinkReasonsColumn:
-      return JoinedReasons(c.reasons);
+      return JoinedReasons(c.reasons, language_);
     default:
       return {};
   }
@@ -113,7 +128,8 @@ std::string LinkListing::CellText(int row, int column) const {
 std::string LinkListing::ReadableCellText(int row, int column) const {
   const LinkRow* r = Row(row);
   if (r != nullptr && !r->heading() && column == kLinkScoreColumn) {
-    return std::to_string(candidates_[static_cast<size_t>(r->candidate)].score) + " po\xE4ng";
+    return Said(MessageId::LinkPoints, language_,
+                {std::to_string(candidates_[static_cast<size_t>(r->candidate)].score)});
   }
   return CellText(row, column);
 }
@@ -134,11 +150,12 @@ std::string LinkListing::DetailText(int row) const {
   const LinkRow* r = Row(row);
   if (r == nullptr) return {};
   if (r->heading()) {
-    return std::string(KindCaption(r->kind)) + ": " + RecordCount(r->in_kind) +
-           ", den mest sannolika f\xF6rst.";
+    return Said(MessageId::LinkKindDetail, language_,
+                {KindCaption(r->kind, language_), RecordCount(r->in_kind, language_)});
   }
   const LinkCandidate& c = candidates_[static_cast<size_t>(r->candidate)];
-  return std::to_string(c.score) + " po\xE4ng: " + JoinedReasons(c.reasons) + ".";
+  return Said(MessageId::LinkScoreDetail, language_,
+              {std::to_string(c.score), JoinedReasons(c.reasons, language_)});
 }
 
 const LinkCandidate* LinkListing::ChosenBy(int row) const {

@@ -3,7 +3,8 @@
 // its own, and what every row says. The window paints the cells and hands
 // Enter and a double click here to learn which record to show.
 //
-// Rows and columns are 0-based. Texts are Windows-1252.
+// Rows and columns are 0-based. Texts are Windows-1252, the listing's own
+// words (and the reasons) in the language it was made for.
 #ifndef VX_LINKING_LINK_LISTING_H_
 #define VX_LINKING_LINK_LISTING_H_
 
@@ -12,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "language/language.h"
 #include "linking/link_candidate.h"
 
 namespace vx {
@@ -39,7 +41,8 @@ class LinkListing {
   // `shown_row`: the person-list row of the record shown (name CR date).
   // The candidates are grouped by kind in LinkKind's order, best first
   // within a kind, ties in register order, whatever order they come in.
-  LinkListing(std::string_view shown_row, std::vector<LinkCandidate> candidates);
+  LinkListing(std::string_view shown_row, std::vector<LinkCandidate> candidates,
+              Language language = Language::kSwedish);
 
   const std::vector<LinkCandidate>& candidates() const { return candidates_; }
   int RowCount() const { return static_cast<int>(rows_.size()); }
@@ -67,15 +70,16 @@ class LinkListing {
   const LinkCandidate* ChosenBy(int row) const;
 
  private:
+  Language language_ = Language::kSwedish;
   std::string shown_text_;
   std::vector<LinkCandidate> candidates_;
   std::vector<LinkRow> rows_;
 };
 
 // The heading of column 0..kLinkColumnCount-1: "Namn", "Datum",
-// "Församling", "Poäng" (right-aligned, as the scores: after TAB), "Skäl";
-// empty for another.
-std::string LinkColumnHeading(int column);
+// "Församling", "Poäng" (right-aligned, as the scores: after TAB), "Skäl"
+// in `language`; empty for another.
+std::string LinkColumnHeading(int column, Language language = Language::kSwedish);
 
 // A stored date as the hit list shows it, dashes only between the parts
 // there are: "1761-03-12", "dp 1761-03-12", "1761"; empty for an unknown

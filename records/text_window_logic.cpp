@@ -3,7 +3,10 @@
 #include <algorithm>
 
 #include "codedtext/coded_text.h"
+#include "engine/util/message.h"
 #include "engine/util/version.h"
+#include "language/message_id.h"
+#include "language/messages.h"
 
 namespace vx {
 
@@ -78,10 +81,12 @@ void TextWindowContent::ShowHelp(const InformationText& help) {
   text_ = help.texttext;
 }
 
-void TextWindowContent::ShowAbout(std::string_view set_heading, std::string_view about_text) {
+void TextWindowContent::ShowAbout(std::string_view set_heading, std::string_view about_text,
+                                  Language language) {
   heading_ = set_heading;
   heading_top_ = kAboutHeadingTop;
-  version_line_ = std::string("Tovik, Valdrisen, ver. ") + ProgramVersion();
+  version_line_ = FormatMessage(CatalogueText(MessageId::MainAboutVersion, language),
+                                {std::string_view(ProgramVersion())});
   text_ = about_text;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/util/rect.h"
+#include "language/language.h"
 #include "records/information_text.h"
 
 namespace vx {
@@ -100,8 +101,10 @@ std::optional<std::string> LinkedTextCode(std::string_view target);
 class TextWindowContent {
  public:
   void ShowHelp(const InformationText& help);
-  // The set's heading over its About text, with the program's version.
-  void ShowAbout(std::string_view set_heading, std::string_view about_text);
+  // The set's heading over its About text, with the program's version
+  // line in `language` (the set's text is shown as stored).
+  void ShowAbout(std::string_view set_heading, std::string_view about_text,
+                 Language language = Language::kSwedish);
   // A code without a text: the heading of the previous text stays.
   void ShowMissing();
 

@@ -1,5 +1,7 @@
 #include "resulttable/hit_list.h"
 
+#include "engine/util/message.h"
+#include "language/message_id.h"
 #include "records/date_text.h"
 
 namespace vx {
@@ -22,7 +24,8 @@ std::string TabbedDashed(std::string_view date, size_t first, size_t second) {
   return out;
 }
 
-HitCells CellsWithin(std::string_view row_text, size_t max_name, size_t max_date) {
+HitCells CellsWithin(std::string_view row_text, size_t max_name, size_t max_date,
+                     Language language) {
   const size_t cr = row_text.find('\r');
   HitCells cells;
   std::string_view date = row_text;
@@ -30,7 +33,7 @@ HitCells CellsWithin(std::string_view row_text, size_t max_name, size_t max_date
     cells.name = std::string(row_text.substr(0, std::min(cr, max_name)));
     date = row_text.substr(cr + 1, max_date);
   }
-  if (cells.name.empty()) cells.name = "(Ingen namnuppgift)";
+  if (cells.name.empty()) cells.name = CatalogueText(MessageId::RecordNoName, language);
   const bool marked = date.starts_with("bg ") || date.starts_with("ly ") || date.starts_with("dp ");
   if (IsUnknownDate(marked ? date.substr(3) : date)) date = {};  // "9999" is no date to show
   cells.date = marked ? TabbedDashed(date, 7, 9) : TabbedDashed(date, 4, 6);
@@ -66,12 +69,12 @@ bool HitList::Row(int32_t k, HitRow& row) {
   return true;
 }
 
-HitCells CellsOf(std::string_view row_text) {
-  return CellsWithin(row_text, kMaxName, kMaxDate);
+HitCells CellsOf(std::string_view row_text, Language language) {
+  return CellsWithin(row_text, kMaxName, kMaxDate, language);
 }
 
-HitCells ReadableCellsOf(std::string_view row_text) {
-  HitCells cells = CellsWithin(row_text, std::string_view::npos, std::string_view::npos);
+HitCells ReadableCellsOf(std::string_view row_text, Language language) {
+  HitCells cells = CellsWithin(row_text, std::string_view::npos, std::string_view::npos, language);
   cells.date.erase(0, 1);  // the TAB
   return cells;
 }

@@ -10,6 +10,7 @@
 #include "engine/lists/sort_order.h"
 #include "engine/lists/sort_order_view.h"
 #include "engine/lists/struct_list.h"
+#include "language/language.h"
 
 namespace vx {
 
@@ -45,7 +46,7 @@ class HitList {
 };
 
 // The two cells the result table shows for a row text: the name (at most
-// 100 characters, "(Ingen namnuppgift)" when empty) and the date with
+// 100 characters, "(Ingen namnuppgift)" in `language` when empty) and the date with
 // dashes (YYYY-MM-DD, after a "bg ", "ly " or "dp " marker when there is
 // one), the date prefixed with TAB to be right-aligned; a date of which
 // nothing is known (year 9999) leaves the cell empty.
@@ -53,10 +54,10 @@ struct HitCells {
   std::string name;
   std::string date;
 };
-HitCells CellsOf(std::string_view row_text);
+HitCells CellsOf(std::string_view row_text, Language language = Language::kSwedish);
 // The same cells read aloud or copied: the whole name, the whole date with
 // its dashes, and no TAB.
-HitCells ReadableCellsOf(std::string_view row_text);
+HitCells ReadableCellsOf(std::string_view row_text, Language language = Language::kSwedish);
 
 }  // namespace vx
 

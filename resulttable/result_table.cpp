@@ -8,8 +8,11 @@
 
 namespace vx {
 
-ResultTable::ResultTable(const std::array<ResultRegister, 3>& registers, RecordSource& records)
-    : registers_(registers), records_(records) {
+ResultTable::ResultTable(const std::array<ResultRegister, 3>& registers, RecordSource& records,
+                         Language language)
+    : registers_(registers), records_(records), language_(language) {
+  hit_counter_.text =
+      vx::uppdateraantal({}, 0, 0, language_).text;  // "0 valda" until a register is chosen
   for (size_t i = 0; i < registers_.size(); ++i) {
     ResultRegister& reg = registers_[i];
     if (reg.persons != nullptr && reg.rows == nullptr) {
@@ -71,8 +74,8 @@ void ResultTable::uppdateraantal() {
     if (list != nullptr) row_counts[Index(r)] = list->RowCount();
   }
   TVXstruktlista* list = aktlista();
-  hit_counter_ =
-      vx::uppdateraantal(row_counts, aktregister_, list != nullptr ? list->vald().Count() : 0);
+  hit_counter_ = vx::uppdateraantal(row_counts, aktregister_,
+                                    list != nullptr ? list->vald().Count() : 0, language_);
 }
 
 // The saved position, or the row kept by a sort change or a removal.
@@ -223,7 +226,7 @@ std::string ResultTable::CellText(int32_t row, int32_t column) {
   if (column != 0 && column != 1) return {};
   std::string text;
   if (!radcache_.Text(row + 1, *registers_[Index(aktregister_)].rows, text)) return {};
-  HitCells cells = CellsOf(text);
+  HitCells cells = CellsOf(text, language_);
   return column == 0 ? std::move(cells.name) : std::move(cells.date);
 }
 
@@ -236,7 +239,7 @@ bool ResultTable::FullRowText(int32_t row, std::string& text) {
 std::string ResultTable::ReadableCellText(int32_t row, int32_t column) {
   std::string text;
   if ((column != 0 && column != 1) || !FullRowText(row, text)) return {};
-  HitCells cells = ReadableCellsOf(text);
+  HitCells cells = ReadableCellsOf(text, language_);
   return column == 0 ? std::move(cells.name) : std::move(cells.date);
 }
 

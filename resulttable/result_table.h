@@ -45,8 +45,10 @@ enum class TableKey { kUp, kDown, kPageUp, kPageDown, kHome, kEnd };
 class ResultTable {
  public:
   // `registers` holds births, marriages, deaths in that order. No register
-  // is current until the first valjregister.
-  ResultTable(const std::array<ResultRegister, 3>& registers, RecordSource& records);
+  // is current until the first valjregister. The counter's words and an
+  // empty name's cell are in `language`.
+  ResultTable(const std::array<ResultRegister, 3>& registers, RecordSource& records,
+              Language language = Language::kSwedish);
   ResultTable(const ResultTable&) = delete;
   ResultTable& operator=(const ResultTable&) = delete;
 
@@ -152,6 +154,7 @@ class ResultTable {
   std::array<std::unique_ptr<VisibleRowSource>, 3> list_rows_;
   std::array<std::unique_ptr<SortOrderViewOf<TVXsortordning>>, 3> orders_;
   RecordSource& records_;
+  Language language_;
 
   int aktregister_ = 0;
   std::array<bool, 3> datumsort_ = {};

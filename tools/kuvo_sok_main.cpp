@@ -105,7 +105,7 @@ int PrintLinks(Session& session, const SokRequest& request) {
   Check(session.RecordOfLokalId(request.register_number, ToData(request.lokalid), record));
   std::vector<LinkCandidate> candidates;
   Check(session.Candidates(request.register_number, record, candidates));
-  PrintCandidates(candidates, request.json, stdout);
+  PrintCandidates(candidates, request.json, stdout, session.language());
   PrintError(Said(MessageId::SokLinkCount, {std::to_string(candidates.size())}));
   return 0;
 }

@@ -10,20 +10,20 @@ namespace {
 
 constexpr const char* kRegisterNames[] = {"", "fodda", "vigda", "doda"};
 
-std::string JoinedReasons(const LinkCandidate& candidate) {
+std::string JoinedReasons(const LinkCandidate& candidate, Language language) {
   std::string text;
   for (const std::string& reason : candidate.reasons) {
     if (!text.empty()) text += "; ";
-    text += Cp1252ToUtf8(reason);
+    text += Cp1252ToUtf8(ReasonInLanguage(reason, language));
   }
   return text;
 }
 
-std::string JsonReasons(const LinkCandidate& candidate) {
+std::string JsonReasons(const LinkCandidate& candidate, Language language) {
   std::string text = "[";
   for (const std::string& reason : candidate.reasons) {
     if (text.size() > 1) text += ", ";
-    text += JsonString(Cp1252ToUtf8(reason));
+    text += JsonString(Cp1252ToUtf8(ReasonInLanguage(reason, language)));
   }
   return text + "]";
 }
@@ -35,7 +35,8 @@ const char* RegisterName(const LinkCandidate& candidate) {
 
 }  // namespace
 
-void PrintCandidates(const std::vector<LinkCandidate>& candidates, bool json, std::FILE* out) {
+void PrintCandidates(const std::vector<LinkCandidate>& candidates, bool json, std::FILE* out,
+                     Language language) {
   if (json) std::fputs("[", out);
   for (size_t i = 0; i < candidates.size(); ++i) {
     const LinkCandidate& c = candidates[i];
@@ -47,7 +48,7 @@ void PrintCandidates(const std::vector<LinkCandidate>& candidates, bool json, st
     if (!json) {
       std::fprintf(out, "%s\t%s\t%u\t%s\t%d\t%s\t%s\t%s\t%s\n", kind.c_str(), RegisterName(c),
                    c.record, lokalid.c_str(), c.score, name.c_str(), date.c_str(), parish.c_str(),
-                   JoinedReasons(c).c_str());
+                   JoinedReasons(c, language).c_str());
       continue;
     }
     std::fprintf(out,
@@ -55,7 +56,8 @@ void PrintCandidates(const std::vector<LinkCandidate>& candidates, bool json, st
                  "\"poang\": %d, \"namn\": %s, \"datum\": %s, \"forsamling\": %s, \"skal\": %s}",
                  i == 0 ? "" : ",", JsonString(kind).c_str(), JsonString(RegisterName(c)).c_str(),
                  c.record, JsonString(lokalid).c_str(), c.score, JsonString(name).c_str(),
-                 JsonString(date).c_str(), JsonString(parish).c_str(), JsonReasons(c).c_str());
+                 JsonString(date).c_str(), JsonString(parish).c_str(),
+                 JsonReasons(c, language).c_str());
   }
   if (json) std::fputs(candidates.empty() ? "]\n" : "\n]\n", out);
 }

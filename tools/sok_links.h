@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "language/language.h"
 #include "linking/link_candidate.h"
 
 namespace vx::cli {
@@ -14,8 +15,10 @@ namespace vx::cli {
 // TAB parish TAB the reasons joined by "; ". JSON: an array of objects with
 // the keys samband, register, post, lokalid, poang, namn, datum, forsamling
 // and skal (an array of the reasons). Kinds by their keys ("dod", "barn"
-// ...), registers as "fodda", "vigda", "doda"; UTF-8.
-void PrintCandidates(const std::vector<LinkCandidate>& candidates, bool json, std::FILE* out);
+// ...), registers as "fodda", "vigda", "doda"; UTF-8. The reasons in
+// `language`; keys and kinds the same in either.
+void PrintCandidates(const std::vector<LinkCandidate>& candidates, bool json, std::FILE* out,
+                     Language language = Language::kSwedish);
 
 }  // namespace vx::cli
 

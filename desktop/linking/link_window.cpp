@@ -9,6 +9,7 @@
 
 #include "controls/picture_set.h"
 #include "controls/qt_rect.h"
+#include "controls/qt_translations.h"
 #include "controls/screen_text.h"
 #include "controls/scroll_bar.h"
 #include "controls/tlm_tab.h"
@@ -19,12 +20,15 @@
 #include "desktop/search/list_grid_view.h"
 #include "desktop/search/list_window_parts.h"
 #include "imaging/cell_text.h"
+#include "language/message_id.h"
 #include "linking/link_window_layout.h"
 
 namespace vx {
 
-LinkWindow::LinkWindow(PictureSet& pictures, Ttextform* help, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), help_(help) {
+LinkWindow::LinkWindow(PictureSet& pictures, Ttextform* help, Language language, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      help_(help),
+      language_(language) {
   const LinkWindowLayout m = LayOutLinkWindow();
   setFixedSize(m.size.width, m.size.height);
   BuildControls(pictures, m);
@@ -36,7 +40,7 @@ void LinkWindow::BuildControls(PictureSet& pictures, const LinkWindowLayout& m) 
   huvudpanel_->setTilekod("sambandbak");  // the list windows' paper, wider
   rubriklab_ = ListLabel(huvudpanel_, theme::kListTitleFont, m.rubriklab);
   rubriklab_->setObjectName("rubriklab");
-  rubriklab_->setText(QStringLiteral("M\u00f6jliga samband"));
+  rubriklab_->setText(TranslatedText(MessageId::MainPossibleLinks));
   rubrik2lab_ = ListLabel(huvudpanel_, theme::kListTextFont, m.rubrik2lab);
   rubrik2lab_->setObjectName("rubrik2lab");
   antlabel_ = ListLabel(huvudpanel_, theme::kListTextFont, m.antlabel);
@@ -51,7 +55,7 @@ void LinkWindow::BuildControls(PictureSet& pictures, const LinkWindowLayout& m) 
   grid_->setEttindrag(12);
   for (int column = 0; column < kLinkColumnCount; ++column)
     grid_->setColumnWidth(column, m.column_widths[static_cast<size_t>(column)]);
-  grid_->setAccessibleName(QStringLiteral("M\u00f6jliga samband"));
+  grid_->setAccessibleName(TranslatedText(MessageId::MainPossibleLinks));
   grid_->setCellText(
       [this](int row, int column) { return listing_.CellText(row - 1, column - 1); });
   grid_->setReadableText(
@@ -64,7 +68,7 @@ void LinkWindow::BuildControls(PictureSet& pictures, const LinkWindowLayout& m) 
   scroll_bar_->setObjectName("sambandscr");
   scroll_bar_->setGeometry(QtRect(m.scroll_bar));
   scroll_bar_->setLargech(10);
-  scroll_bar_->setAccessibleName(QStringLiteral("Rulla listan"));
+  scroll_bar_->setAccessibleName(TranslatedText(MessageId::LinkScrollList));
   scroll_bar_->hide();
   view_ = new ListGridView(grid_, scroll_bar_, this);
   connect(grid_, &TLMtab::MouseWheel, view_, &ListGridView::Wheel);
@@ -78,7 +82,7 @@ void LinkWindow::BuildControls(PictureSet& pictures, const LinkWindowLayout& m) 
 // Each over its column's text, as far in from the column's edges.
 void LinkWindow::BuildColumnHeadings(const LinkWindowLayout& m) {
   for (int column = 0; column < kLinkColumnCount; ++column) {
-    std::string text = LinkColumnHeading(column);
+    std::string text = LinkColumnHeading(column, language_);
     const bool right = !text.empty() && text.front() == '\t';
     if (right) text.erase(0, 1);
     QLabel* heading = ListLabel(huvudpanel_, theme::kListTextFont,
@@ -91,14 +95,14 @@ void LinkWindow::BuildColumnHeadings(const LinkWindowLayout& m) {
 
 void LinkWindow::BuildButtons(PictureSet& pictures, const LinkWindowLayout& m) {
   slutknapp_ = CloseButton(huvudpanel_, pictures, QtRect(m.slutknapp),
-                           QStringLiteral("St\u00e4ng utan att visa n\u00e5gon post (Esc)"));
+                           TranslatedText(MessageId::LinkCloseHint));
   helpknapp_ = HelpButton(huvudpanel_, pictures, QtRect(m.helpknapp));
   visaknapp_ = new TVXknapp(huvudpanel_);
   visaknapp_->setObjectName("visaknapp");
   visaknapp_->setKnapptyp(TVXknapp::kntBilder);
   visaknapp_->setFigurer(&pictures.mainfigur());
   visaknapp_->setFigur1("trafikljus");
-  visaknapp_->setHint(QStringLiteral("Visa posten i huvudf\u00f6nstret (Enter)"));
+  visaknapp_->setHint(TranslatedText(MessageId::LinkShowHint));
   visaknapp_->setAccessibleName(visaknapp_->hint());
   visaknapp_->setGeometry(QtRect(m.visaknapp));
   connect(slutknapp_, &TVXknapp::Click, this, &QDialog::reject);
@@ -112,7 +116,7 @@ void LinkWindow::BuildButtons(PictureSet& pictures, const LinkWindowLayout& m) {
 std::optional<LinkCandidate> LinkWindow::Choose(LinkListing listing, const QString& heading) {
   listing_ = std::move(listing);
   chosen_.reset();
-  setWindowTitle(heading + QStringLiteral(", m\u00f6jliga samband"));
+  setWindowTitle(TranslatedText(MessageId::LinkTitle).arg(heading));
   ShowListing();
   if (QWidget* main = parentWidget()) {
     QRect at = rect();

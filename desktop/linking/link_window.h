@@ -34,7 +34,9 @@ class LinkWindow : public QDialog {
 
  public:
   // The pictures and `help` (may be null: no help) must outlive the window.
-  LinkWindow(PictureSet& pictures, Ttextform* help, QWidget* parent = nullptr);
+  // The columns' headings are in `language`, the listings' language.
+  LinkWindow(PictureSet& pictures, Ttextform* help, Language language = Language::kSwedish,
+             QWidget* parent = nullptr);
 
   // Shows `listing` modally, titled after the register set's `heading`;
   // the candidate the user chose to show, or none when the window was
@@ -61,6 +63,7 @@ class LinkWindow : public QDialog {
   void ShowHelp();
 
   Ttextform* help_;
+  Language language_;
   LinkListing listing_;
   std::optional<LinkCandidate> chosen_;
 

@@ -12,10 +12,10 @@
 #include "desktop/main/main_window.h"
 #include "engine/util/version.h"
 #include "language/language.h"
+#include "language/message_id.h"
+#include "language/messages.h"
 
 namespace {
-
-constexpr char kUsage[] = "Användning: kuvo [--ini FIL]\n";
 
 bool HasDisplay() {
 #if defined(__linux__) || defined(__FreeBSD__)
@@ -34,24 +34,25 @@ int main(int argc, char** argv) {
   vx::Language language = vx::Language::kSwedish;
   std::string error;
   if (!vx::TakeLanguageOption(args, vx::LocaleOfProcess(), language, error)) {
-    std::fprintf(stderr, "kuvo: %s\n%s", error.c_str(), kUsage);
+    std::fprintf(stderr, "kuvo: %s\n%s\n", error.c_str(),
+                 vx::Say(vx::MessageId::MainUsage, language).c_str());
     return 2;
   }
+  const std::string usage = vx::Say(vx::MessageId::MainUsage, language);
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--help" || args[i] == "-h") {
-      std::fputs(kUsage, stdout);
+      std::printf("%s\n", usage.c_str());
       return 0;
     }
     if (args[i] == "--ini" && i + 1 < args.size()) {
       ini = args[++i];
     } else {
-      std::fputs(kUsage, stderr);
+      std::fprintf(stderr, "%s\n", usage.c_str());
       return 2;
     }
   }
   if (!HasDisplay()) {
-    std::fputs("kuvo: ingen bildskärm hittades (varken DISPLAY eller WAYLAND_DISPLAY är satt)\n",
-               stderr);
+    std::fprintf(stderr, "kuvo: %s\n", vx::Say(vx::MessageId::MainNoDisplay, language).c_str());
     return 1;
   }
   QApplication app(argc, argv);
@@ -64,7 +65,9 @@ int main(int argc, char** argv) {
   vx::InstallAccessibility();
   vx::InstallMessageBoxSink("Valdrisen");
   vx::Tmain_form window(ini);
-  // The record texts' own words; the windows' captions are still Swedish.
+  // What plain C++ words for the windows (record texts, the hit counter,
+  // "Möjliga samband"); the windows' own captions come from the catalogue
+  // installed above. Set before the first show opens the register set.
   window.session().SetLanguage(language);
   window.showMaximized();
   const int status = QApplication::exec();

@@ -4,19 +4,19 @@
 #include "controls/ink_label.h"
 #include "controls/qt_rect.h"
 #include "controls/qt_theme.h"
-#include "controls/screen_text.h"
-#include "resulttable/hit_counter.h"
+#include "controls/qt_translations.h"
+#include "language/message_id.h"
 
 #include <QPainter>
 
 namespace vx {
 namespace {
 
-Tspecbut* Command(QWidget* parent, const QString& caption, const QString& hint,
+Tspecbut* Command(QWidget* parent, const QString& caption, MessageId hint,
                   const QKeySequence& keys) {
   auto* button = new Tspecbut(parent);
   button->setProperty("caption", caption);
-  button->setHint(hint);
+  button->setHint(TranslatedText(hint));
   button->setAccessibleName(caption);
   button->SetShortcut(keys);
   return button;
@@ -36,12 +36,12 @@ TVXknapp* RadioText(QWidget* parent, const QString& text, int tag) {
 void CreateHeading(MainControls& c) {
   c.tovikknapp = new Tnrknapp(c.huvudpanel);
   c.tovikknapp->setGeometry(QtRect(kLogoPlace));
-  c.tovikknapp->setAccessibleName("Om Tovik och registren");
-  c.tovikknapp->setHint("Om Tovik och registren");
+  c.tovikknapp->setAccessibleName(TranslatedText(MessageId::MainAboutTovik));
+  c.tovikknapp->setHint(TranslatedText(MessageId::MainAboutTovik));
   c.logo = new Tnrknapp(c.tovikknapp);
   c.logo->setAttribute(Qt::WA_TransparentForMouseEvents);
   c.logo->setFocusPolicy(Qt::NoFocus);
-  c.logo->setAccessibleName("Registrets logotyp");
+  c.logo->setAccessibleName(TranslatedText(MessageId::MainLogo));
   c.hrublabel = InkLabel(c.huvudpanel, theme::kHeadingFont);
   c.urublabel = InkLabel(c.huvudpanel, theme::kSubHeadingFont);
   c.helpknapp = new TVXknapp(c.huvudpanel);
@@ -49,7 +49,7 @@ void CreateHeading(MainControls& c) {
   c.helpknapp->setFigur1("hjelpl01");
   c.helpknapp->setFigur2("hjelpl02");
   c.helpknapp->setFocusmode(true);
-  c.helpknapp->setHint("Hjälp");
+  c.helpknapp->setHint(TranslatedText(MessageId::MainHelp));
   c.helpknapp->SetShortcut(QKeySequence(Qt::Key_F1));
 }
 
@@ -58,6 +58,10 @@ void CreateTablePanel(MainControls& c) {
   c.tabellpanel->setTilekod("flikbak");
   c.tabellpanel->setRamtilekod("f01flik");
   const char* figures[] = {"f01", "v01", "d01"};
+  const MessageId words[] = {MessageId::MainBirths, MessageId::MainMarriages,
+                             MessageId::MainDeaths};
+  const MessageId hints[] = {MessageId::MainShowBirths, MessageId::MainShowMarriages,
+                             MessageId::MainShowDeaths};
   for (int r = 0; r < 3; ++r) {
     TVXknapp* toggle = RadioText(c.tabellpanel, "", 1);
     toggle->setKnapptyp(TVXknapp::kntRutabild);
@@ -66,19 +70,18 @@ void CreateTablePanel(MainControls& c) {
     toggle->setAvst(kToggleCaptionLeft);
     toggle->setTextvmarg(true);
     toggle->setFont(QtFont(theme::kCaptionFont));
-    const QString word = ScreenText(ToggleWord(r + 1));
-    toggle->setHint(QStringLiteral("Visa tr\u00e4ffarna bland ") + word.toLower());
-    toggle->setAccessibleName(word);
+    toggle->setHint(TranslatedText(hints[r]));
+    toggle->setAccessibleName(TranslatedText(words[r]));
     toggle->SetShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + r)));
     c.valknappar[r] = toggle;
   }
   c.antallabel = InkLabel(c.tabellpanel, theme::kCaptionFont);
   c.antallabel->setGeometry(QtRect(kHitCounterPlace));
-  c.antallabel->setText("0 valda");
-  c.namnsortknapp = RadioText(c.tabellpanel, "Namn", 2);
-  c.namnsortknapp->setHint("Ordna efter namn");
-  c.datumsortknapp = RadioText(c.tabellpanel, "Datum", 2);
-  c.datumsortknapp->setHint("Ordna efter datum");
+  c.antallabel->setText(TranslatedText(MessageId::MainSelected).arg(0));
+  c.namnsortknapp = RadioText(c.tabellpanel, TranslatedText(MessageId::MainName), 2);
+  c.namnsortknapp->setHint(TranslatedText(MessageId::MainByName));
+  c.datumsortknapp = RadioText(c.tabellpanel, TranslatedText(MessageId::MainDate), 2);
+  c.datumsortknapp->setHint(TranslatedText(MessageId::MainByDate));
   c.namnsortknapp->setDown(true);
   c.persontab = new TLMtab(c.tabellpanel);
   c.persontab->setColumnCount(2);
@@ -92,9 +95,9 @@ void CreateTablePanel(MainControls& c) {
   c.persontab->setEttindrag(14);
   c.persontab->setMushjul(false);
   c.persontab->setEnabled(false);
-  c.persontab->setAccessibleName("Personer");
+  c.persontab->setAccessibleName(TranslatedText(MessageId::MainPersons));
   c.personscr = new Tspecscr(c.tabellpanel);
-  c.personscr->setAccessibleName("Rulla personerna");
+  c.personscr->setAccessibleName(TranslatedText(MessageId::MainScrollPersons));
   c.personscr->hide();
 }
 
@@ -110,7 +113,7 @@ void CreateRecordPanel(MainControls& c) {
   c.postlab->hide();
   c.postnrlabel = InkLabel(c.huvpost, theme::kCaptionFont);
   c.postnrlabel->setGeometry(QtRect(kRecordLabelPlace));
-  c.postnrlabel->setAccessibleName("Postens id");
+  c.postnrlabel->setAccessibleName(TranslatedText(MessageId::MainRecordId));
   c.statuslabel = new QLabel(QString::fromUtf8("\u25CF"), c.huvpost);
   c.statuslabel->setFont(QtFont(theme::kCaptionFont));
   c.statuslabel->setAlignment(Qt::AlignCenter);
@@ -119,33 +122,40 @@ void CreateRecordPanel(MainControls& c) {
   c.texten->setTilekod("flikbak");
   c.texten->setParenttiler(true);
   c.texten->SetSelectionEnabled(true);
-  c.texten->setAccessibleName("Posten");
+  c.texten->setAccessibleName(TranslatedText(MessageId::MainRecord));
   c.textscr = new Tspecscr(c.huvpost);
-  c.textscr->setAccessibleName("Rulla posten");
+  c.textscr->setAccessibleName(TranslatedText(MessageId::MainScrollRecord));
   c.textscr->hide();
 }
 
 void CreateButtons(MainControls& c) {
   QWidget* p = c.huvudpanel;
-  c.rensaknapp = Command(p, "", "Rensa alla sökningar", QKeySequence(Qt::CTRL | Qt::Key_R));
+  c.rensaknapp = Command(p, "", MessageId::MainClearHint, QKeySequence(Qt::CTRL | Qt::Key_R));
   c.kopilistaknapp =
-      Command(p, "", "Kopiera listan till urklipp", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
-  c.exportknapp = Command(p, "", "Spara träffarna som fil", QKeySequence(Qt::CTRL | Qt::Key_E));
-  c.postejknapp = Command(p, "", "Välj bort personen", QKeySequence(Qt::Key_Delete));
+      Command(p, "", MessageId::MainCopyListHint, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
+  c.exportknapp = Command(p, "", MessageId::MainExportHint, QKeySequence(Qt::CTRL | Qt::Key_E));
+  c.postejknapp = Command(p, "", MessageId::MainRemoveHint, QKeySequence(Qt::Key_Delete));
   c.kopipostknapp =
-      Command(p, "", "Kopiera till urklipp", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-  c.postskrivknapp =
-      Command(p, "", "Skriv ut personen", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-  c.sambandknapp = Command(p, "", "Möjliga samband", QKeySequence(Qt::CTRL | Qt::Key_K));
-  const char* search[] = {"Födda", "Vigda", "Döda", "Fritext"};
-  const char* search_hint[] = {"Sök bland födda", "Sök bland vigda", "Sök bland döda",
-                               "Sök i all text i alla register"};
-  for (int i = 0; i < 4; ++i)
-    c.sokknappar[i] = Command(p, search[i], search_hint[i], QKeySequence(Qt::Key_F5 + i));
-  c.skrivknapp = Command(p, "Skriv lista", "Skriv ut listan", QKeySequence(Qt::CTRL | Qt::Key_P));
+      Command(p, "", MessageId::MainCopyRecordHint, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  c.postskrivknapp = Command(p, "", MessageId::MainPrintRecordHint,
+                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+  c.sambandknapp = Command(p, "", MessageId::MainPossibleLinks, QKeySequence(Qt::CTRL | Qt::Key_K));
+  const MessageId search[] = {MessageId::MainBirths, MessageId::MainMarriages,
+                              MessageId::MainDeaths, MessageId::MainFreeText};
+  const MessageId search_hint[] = {MessageId::MainSearchBirthsHint,
+                                   MessageId::MainSearchMarriagesHint,
+                                   MessageId::MainSearchDeathsHint, MessageId::MainFreeTextHint};
+  for (int i = 0; i < 4; ++i) {
+    c.sokknappar[i] =
+        Command(p, TranslatedText(search[i]), search_hint[i], QKeySequence(Qt::Key_F5 + i));
+  }
+  c.skrivknapp = Command(p, TranslatedText(MessageId::MainPrintList), MessageId::MainPrintListHint,
+                         QKeySequence(Qt::CTRL | Qt::Key_P));
   c.skrivknapp->setEnabled(false);
-  c.omknapp = Command(p, "Om", "Om registret", QKeySequence(Qt::CTRL | Qt::Key_I));
-  c.avslutaknapp = Command(p, "Avsluta", "Avsluta programmet", QKeySequence(Qt::CTRL | Qt::Key_Q));
+  c.omknapp = Command(p, TranslatedText(MessageId::MainAbout), MessageId::MainAboutHint,
+                      QKeySequence(Qt::CTRL | Qt::Key_I));
+  c.avslutaknapp = Command(p, TranslatedText(MessageId::MainExit), MessageId::MainExitHint,
+                           QKeySequence(Qt::CTRL | Qt::Key_Q));
   for (Tspecbut* b : {c.rensaknapp, c.kopilistaknapp, c.exportknapp, c.postejknapp, c.kopipostknapp,
                       c.postskrivknapp, c.sambandknapp})
     b->setAccessibleName(b->hint());

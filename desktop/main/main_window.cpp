@@ -13,6 +13,7 @@
 
 #include "catalogue/catalogue_declaration.h"
 #include "controls/qt_rect.h"
+#include "controls/qt_translations.h"
 #include "controls/screen_text.h"
 #include "desktop/linking/link_window.h"
 #include "desktop/output/print_dialog.h"
@@ -23,6 +24,7 @@
 #include "desktop/search/search_form_window.h"
 #include "engine/util/message_sink.h"
 #include "engine/util/version.h"
+#include "language/message_id.h"
 #include "records/clipboard_text.h"
 
 namespace vx {
@@ -77,7 +79,7 @@ void Tmain_form::FirstShow() {
   table_ = std::make_unique<ResultTable>(
       std::array<ResultRegister, 3>{session_.TableRegister(1), session_.TableRegister(2),
                                     session_.TableRegister(3)},
-      session_.shown_records());
+      session_.shown_records(), session_.language());
   PlaceLogo();
   MeasureRecordLabels();
   LayOut();
@@ -95,7 +97,7 @@ void Tmain_form::FirstShow() {
     connect(handle, &QWindow::screenChanged, this, &Tmain_form::ScreenChanged);
   textform_ = std::make_unique<Ttextform>(session_, *pictures_, this);
   CreateSearchWindows();
-  links_ = std::make_unique<LinkWindow>(*pictures_, textform_.get(), this);
+  links_ = std::make_unique<LinkWindow>(*pictures_, textform_.get(), session_.language(), this);
   print_form_ =
       std::make_unique<Tskriv_form>(session_, *printer_, *pictures_, textform_.get(), this);
 }
@@ -110,7 +112,7 @@ bool Tmain_form::OpenRegisterSet() {
 
 void Tmain_form::ShowOpenFailure(const Status& status) {
   open_failed_ = true;
-  ReportMessage(status.message() + "\rProgrammet avslutas.");
+  ReportMessage(status.message() + "\r" + DataText(TranslatedText(MessageId::MainProgramEnds)));
   QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
@@ -324,11 +326,11 @@ void Tmain_form::ExportHits() {
   static const char* const kFiles[] = {"", "fodda.csv", "vigda.csv", "doda.csv"};
   const int r = table_->aktregister();
   const QString path =
-      choose_file_
-          ? choose_file_(this, kFiles[r])
-          : QFileDialog::getSaveFileName(
-                this, QStringLiteral("Spara träffarna"), kFiles[r],
-                QStringLiteral("Källtabell (*.csv);;GEDCOM för släktforskningsprogram (*.ged)"));
+      choose_file_ ? choose_file_(this, kFiles[r])
+                   : QFileDialog::getSaveFileName(
+                         this, TranslatedText(MessageId::MainSaveHits), kFiles[r],
+                         TranslatedText(MessageId::MainSourceTableFiles) + QStringLiteral(";;") +
+                             TranslatedText(MessageId::MainGedcomFiles));
   if (path.isEmpty()) return;
   const bool gedcom = path.endsWith(QStringLiteral(".ged"), Qt::CaseInsensitive);
   std::string contents;
@@ -341,7 +343,8 @@ void Tmain_form::ExportHits() {
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
       file.write(contents.data(), qint64(contents.size())) != qint64(contents.size())) {
-    ReportMessage(DataText(QStringLiteral("Kan inte skriva %1: %2").arg(path, file.errorString())));
+    ReportMessage(
+        DataText(TranslatedText(MessageId::MainCannotWrite).arg(path, file.errorString())));
   }
 }
 

@@ -28,7 +28,8 @@ void Tmain_form::ShowLinks() {
     return;
   }
   const std::optional<LinkCandidate> chosen =
-      links_->Choose(LinkListing(shown_row, std::move(candidates)), ScreenText(session_.Heading()));
+      links_->Choose(LinkListing(shown_row, std::move(candidates), session_.language()),
+                     ScreenText(session_.Heading()));
   if (chosen) ShowCandidate(chosen->register_number, chosen->record);
 }
 

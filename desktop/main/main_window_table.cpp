@@ -132,8 +132,8 @@ void Tmain_form::ShowRecord() {
   c_.postlab->setVisible(!view.mark_figure.empty());
   c_.postlab->setFigur1(QString::fromStdString(view.mark_figure));
   c_.postlab->setFigur2(QString::fromStdString(view.mark_figure));
-  c_.postlab->setAccessibleName(view.empty() ? QString()
-                                             : ScreenText(ToggleWord(view.register_number)));
+  c_.postlab->setAccessibleName(
+      view.empty() ? QString() : ScreenText(ToggleWord(view.register_number, session_.language())));
   ShowStatusDot(view.dot);
   // A label wider than the set's Lokal-IDs (a record known by its number)
   // widens the tab for good.

@@ -13,7 +13,7 @@
 //   DIR/samband.png            "Möjliga samband" for a birth with a death,
 //                              a marriage and siblings among its candidates
 // under the offscreen platform; with --bara-huvudfonster only the first.
-// With --sprak en the windows speak English, as kuvo --sprak en shows them.
+// --sprak en photographs the windows in English.
 //   kuvo-skarmbilder [--ini FIL] [--sok TEXT] [--sprak sv|en] [--bara-huvudfonster] MAPP
 #include <QApplication>
 #include <QKeyEvent>
@@ -60,19 +60,16 @@ struct Options {
   vx::Language language = vx::Language::kSwedish;
 };
 
-bool Parse(int argc, char** argv, Options& options) {
-  std::vector<std::string> args(argv + 1, argv + argc);
+bool Parse(std::vector<std::string> args, Options& options) {
   std::string error;
   // Swedish unless asked: the pictures must not follow the locale.
-  if (!vx::TakeLanguageOption(args, {"sv_SE.UTF-8", "", ""}, options.language, error)) {
-    std::fprintf(stderr, "kuvo-skarmbilder: %s\n", error.c_str());
-    return false;
-  }
-  for (size_t i = 0; i < args.size(); ++i) {
+  if (!vx::TakeLanguageOption(args, {"sv_SE.UTF-8", "", ""}, options.language, error)) return false;
+  const size_t argc = args.size();
+  for (size_t i = 0; i < argc; ++i) {
     const std::string& arg = args[i];
-    if (arg == "--ini" && i + 1 < args.size()) {
+    if (arg == "--ini" && i + 1 < argc) {
       options.ini = args[++i];
-    } else if (arg == "--sok" && i + 1 < args.size()) {
+    } else if (arg == "--sok" && i + 1 < argc) {
       options.search = args[++i];
     } else if (arg == "--bara-huvudfonster") {
       options.main_window_only = true;
@@ -259,7 +256,7 @@ bool PhotographLinks(vx::Tmain_form& window, const std::filesystem::path& dir) {
 
 int main(int argc, char** argv) {
   Options options;
-  if (!Parse(argc, argv, options)) {
+  if (!Parse(std::vector<std::string>(argv + 1, argv + argc), options)) {
     std::fputs(kUsage, stderr);
     return 2;
   }

@@ -165,7 +165,7 @@ void Ttextform::LoadAbout() {
   std::string text;
   const Status status = session_.AboutText(text);
   if (!status.ok()) ReportMessage(status.message());
-  content_.ShowAbout(session_.Heading(), text);
+  content_.ShowAbout(session_.Heading(), text, session_.language());
 }
 
 void Ttextform::ShowContent() {

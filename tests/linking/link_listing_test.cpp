@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/util/cp1252.h"
 #include "imaging/cell_attribute.h"
 #include "linking/link_listing.h"
+#include "linking/link_scoring.h"
 #include "tests/support/text.h"
 
 namespace vx {
@@ -142,6 +144,56 @@ TEST(LinkListing, ColumnHeadingsNameWhatTheColumnsHold) {
   EXPECT_EQ(LinkColumnHeading(kLinkScoreColumn), W("\tPoäng"));  // over right-aligned scores
   EXPECT_EQ(LinkColumnHeading(kLinkReasonsColumn), W("Skäl"));
   EXPECT_EQ(LinkColumnHeading(kLinkColumnCount), "");
+}
+
+TEST(LinkListing, SpeaksEnglishForAnEnglishReader) {
+  const LinkListing listing(W("Persson, Anders\r17610312"),
+                            {Candidate(LinkKind::kDeath, 3, 2, 85, "Persson, Anders",
+                                       {W("samma förnamn"), W("född 1 år efter")}),
+                             Candidate(LinkKind::kMarriage, 2, 7, 60, "")},
+                            Language::kEnglish);
+  EXPECT_EQ(listing.ShownText(), "For Persson, Anders, 1761-03-12");
+  EXPECT_EQ(listing.CountText(), "2 possible links");
+  EXPECT_EQ(listing.CellText(0, kLinkNameColumn), "Died (1)");
+  EXPECT_EQ(listing.CellText(3, kLinkNameColumn), "(No name given)");
+  EXPECT_EQ(listing.ReadableCellText(1, kLinkScoreColumn), "85 points");
+  EXPECT_EQ(listing.DetailText(1), "85 points: same first names; born 1 year after.");
+  EXPECT_EQ(listing.DetailText(2), "Marriage: 1 record, the most likely first.");
+  EXPECT_EQ(LinkListing(W("\r9999"), {}, Language::kEnglish).CountText(),
+            "No possible links found");
+  EXPECT_EQ(LinkColumnHeading(kLinkScoreColumn, Language::kEnglish), "\tScore");
+  EXPECT_EQ(LinkColumnHeading(kLinkReasonsColumn, Language::kEnglish), "Reasons");
+}
+
+// Every rule's reason, as the scoring words it, reads in English with its
+// names and numbers kept: a rule added without its English is caught here.
+TEST(LinkListing, EveryReasonHasItsEnglish) {
+  for (const EvidenceRule& rule : kLinkTable.rules) {
+    const std::string swedish = ReasonText(rule.evidence, "Anders", "efter");
+    const std::string english = Cp1252ToUtf8(ReasonInLanguage(swedish, Language::kEnglish));
+    EXPECT_NE(english, Cp1252ToUtf8(swedish));
+    EXPECT_EQ(english.find_first_of("\xC3"), std::string::npos) << english;  // å, ä, ö
+    if (rule.reason.find("%1") != std::string_view::npos) {
+      EXPECT_NE(english.find("Anders"), std::string::npos) << english;
+    }
+    EXPECT_EQ(ReasonInLanguage(swedish, Language::kSwedish), swedish);
+  }
+  const struct {
+    const char* swedish;  // UTF-8
+    const char* english;
+  } kReasons[] = {
+      {"född 3 år före vigseln", "born 3 years before the wedding"},
+      {"född 1 år före vigseln", "born 1 year before the wedding"},
+      {"född 2 år efter", "born 2 years after"},
+      {"Andersson efter fadern Anders", "Andersson after the father Anders"},
+      {"ålder 63 år stämmer med född 1761", "age 63 fits birth in 1761"},
+      {"maken Per Nilsson i båda", "the husband Per Nilsson in both"},
+      {"inget skäl som reglerna ger", "inget skäl som reglerna ger"},
+  };
+  for (const auto& reason : kReasons) {
+    EXPECT_EQ(Cp1252ToUtf8(ReasonInLanguage(W(reason.swedish), Language::kEnglish)),
+              reason.english);
+  }
 }
 
 TEST(LinkListing, DatesAsTheHitListShowsThem) {
