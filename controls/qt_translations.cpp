@@ -52,7 +52,9 @@ bool InstallQtTranslations(QCoreApplication& app, Language language) {
 
 QString TranslatedText(MessageId id) {
   const std::string swedish(MessageText(id, Language::kSwedish));
-  return QCoreApplication::translate("kuvo", swedish.c_str());
+  const std::string_view sense = MessageSense(id);
+  return QCoreApplication::translate("kuvo", swedish.c_str(),
+                                     sense.empty() ? nullptr : sense.data());
 }
 
 }  // namespace vx

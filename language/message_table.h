@@ -12,6 +12,7 @@ struct MessageEntry {
   const char* id;
   const char* swedish;
   const char* english;
+  const char* comment;  // the sense, where one Swedish text has two; else ""
 };
 
 extern const MessageEntry kMessageTable[kMessageCount];

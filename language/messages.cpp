@@ -18,12 +18,17 @@ std::string_view TextOfSwedish(std::string_view swedish, Language language) {
   // has one English: the catalogue's generator refuses anything else.
   static const auto* const english = [] {
     auto* map = new std::unordered_map<std::string_view, std::string_view>();
-    for (const MessageEntry& entry : kMessageTable)
-      map->emplace(entry.swedish, entry.english);
+    for (const MessageEntry& entry : kMessageTable) {
+      if (*entry.comment == '\0') map->emplace(entry.swedish, entry.english);
+    }
     return map;
   }();
   const auto found = english->find(swedish);
   return found == english->end() ? swedish : found->second;
+}
+
+std::string_view MessageSense(MessageId id) {
+  return kMessageTable[static_cast<int>(id)].comment;
 }
 
 std::string_view MessageName(MessageId id) {

@@ -29,6 +29,10 @@ std::string_view MessageText(MessageId id, Language language);
 // and is caught by the tests that look for Swedish in English output.
 std::string_view TextOfSwedish(std::string_view swedish, Language language);
 
+// The sense that tells `id` from another message of the same Swedish text
+// ("search button"), empty for most: Qt's disambiguation.
+std::string_view MessageSense(MessageId id);
+
 // The name of `id` in the catalogue ("SokLokalIdMissing").
 std::string_view MessageName(MessageId id);
 

@@ -4,7 +4,8 @@
      uses, MessageId::...), its Swedish text is the source and its English
      text the translation. Arguments are written %1 .. %9 in both. Every
      message needs its English: the build fails without it. One Swedish
-     text has one English wherever it stands. -->
+     text has one English wherever it stands, unless a <comment> names the
+     sense it has in one place (Qt's disambiguation: "register"). -->
 <TS version="2.1" language="en_GB" sourcelanguage="sv_SE">
 <context>
     <name>kuvo</name>
@@ -782,10 +783,10 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
         <source>Födda</source>
         <translation>Births</translation>
     </message>
-    <!-- The same Swedish word as the record texts' label, hence the same English. -->
     <message id="MainMarriages">
         <source>Vigda</source>
-        <translation>Married</translation>
+        <comment>register</comment>
+        <translation>Marriages</translation>
     </message>
     <message id="MainDeaths">
         <source>Döda</source>
@@ -950,14 +951,16 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
         <source>Skäl</source>
         <translation>Reasons</translation>
     </message>
-    <!-- The kinds of link, as the list's group headings name them (Född and Död as the record texts have them). -->
+    <!-- The kinds of link, as the list's group headings name them. -->
     <message id="LinkKindDeath">
         <source>Död</source>
-        <translation>Died</translation>
+        <comment>kind of link</comment>
+        <translation>Death</translation>
     </message>
     <message id="LinkKindBirth">
         <source>Född</source>
-        <translation>Born</translation>
+        <comment>kind of link</comment>
+        <translation>Birth</translation>
     </message>
     <message id="LinkKindMarriage">
         <source>Vigsel</source>

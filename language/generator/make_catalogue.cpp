@@ -28,6 +28,7 @@ struct Message {
   std::string id;
   std::string swedish;
   std::string english;
+  std::string comment;  // Qt's disambiguation: one Swedish word, two senses
   bool unfinished = false;
   bool has_translation = false;
 };
@@ -121,6 +122,7 @@ std::vector<Message> ReadMessages(const std::string& text) {
     message.id = Attribute(text.substr(at, tag_end - at), "id");
     std::string attributes;
     FindElement(text, at, end, "source", attributes, message.swedish);
+    FindElement(text, at, end, "comment", attributes, message.comment);
     message.has_translation =
         FindElement(text, at, end, "translation", attributes, message.english);
     const std::string type = Attribute(attributes, "type");
@@ -215,7 +217,7 @@ std::string Table(const std::vector<Message>& messages) {
       "const MessageEntry kMessageTable[kMessageCount] = {\n";
   for (const Message& message : messages) {
     out += "    {" + Literal(message.id) + ",\n     " + Literal(message.swedish) + ",\n     " +
-           Literal(message.english) + "},\n";
+           Literal(message.english) + ",\n     " + Literal(message.comment) + "},\n";
   }
   out += "};\n\n}  // namespace vx\n";
   return out;
@@ -243,9 +245,10 @@ int main(int argc, char** argv) {
   int faults = 0;
   for (const Message& message : messages) {
     std::string fault = Fault(message, ids);
-    // Qt's side finds a translation by its Swedish text: one Swedish text
-    // has one English.
-    const auto same = english_of_swedish.find(message.swedish);
+    // Qt's side finds a translation by its Swedish text and comment: one
+    // Swedish text of one sense has one English.
+    const std::string key = message.swedish + '\x1F' + message.comment;
+    const auto same = english_of_swedish.find(key);
     if (fault.empty() && same != english_of_swedish.end() && same->second != message.english)
       fault = message.id + ": the same Swedish text has another English translation elsewhere";
     if (!fault.empty()) {
@@ -253,7 +256,7 @@ int main(int argc, char** argv) {
       ++faults;
     }
     ids.insert(message.id);
-    english_of_swedish.emplace(message.swedish, message.english);
+    english_of_swedish.emplace(key, message.english);
   }
   if (messages.empty()) {
     std::cerr << path << ": holds no message\n";

@@ -154,7 +154,7 @@ TEST(LinkListing, SpeaksEnglishForAnEnglishReader) {
                             Language::kEnglish);
   EXPECT_EQ(listing.ShownText(), "For Persson, Anders, 1761-03-12");
   EXPECT_EQ(listing.CountText(), "2 possible links");
-  EXPECT_EQ(listing.CellText(0, kLinkNameColumn), "Died (1)");
+  EXPECT_EQ(listing.CellText(0, kLinkNameColumn), "Death (1)");
   EXPECT_EQ(listing.CellText(3, kLinkNameColumn), "(No name given)");
   EXPECT_EQ(listing.ReadableCellText(1, kLinkScoreColumn), "85 points");
   EXPECT_EQ(listing.DetailText(1), "85 points: same first names; born 1 year after.");
