@@ -684,6 +684,82 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
     <!-- (the output windows' texts end here) -->
 
     <!-- What the engine, the session and the builder report (files, lines, values as arguments). -->
+    <message id="EngineMoreMessages">
+        <source>%2 (Ytterligare %1 meddelanden under samma åtgärd visas inte.)</source>
+        <translation>%2 (%1 more messages during the same operation are not shown.)</translation>
+    </message>
+    <message id="EngineMoreSearchMessages">
+        <source>Ytterligare %1 meddelanden under samma sökning visas inte.</source>
+        <translation>%1 more messages during the same search are not shown.</translation>
+    </message>
+    <message id="EnginePostingsListEnds">
+        <source>listan tar slut</source>
+        <translation>the list ends</translation>
+    </message>
+    <message id="EnginePostingsBadBlockLength">
+        <source>ogiltig blocklängd %1</source>
+        <translation>invalid block length %1</translation>
+    </message>
+    <message id="EnginePostingsCodeSplit">
+        <source>en kod delas av blockgränsen</source>
+        <translation>a code is split by the block boundary</translation>
+    </message>
+    <message id="EnginePostingsDamaged">
+        <source>Skadad postningslista: %3 efter %1 av %2 nummer.</source>
+        <translation>Damaged postings list: %3 after %1 of %2 numbers.</translation>
+    </message>
+    <message id="EnginePostingsDamagedIn">
+        <source>Skadad postningslista i %1: %4 efter %2 av %3 nummer.</source>
+        <translation>Damaged postings list in %1: %4 after %2 of %3 numbers.</translation>
+    </message>
+    <message id="EngineRecordOutsideSelection">
+        <source>Postnummer %1 ligger utanför urvalet (1-%2).</source>
+        <translation>Record number %1 lies outside the selection (1-%2).</translation>
+    </message>
+    <message id="EngineRecordOutsideSelectionIn">
+        <source>Postnummer %1 i %2 ligger utanför urvalet (1-%3).</source>
+        <translation>Record number %1 in %2 lies outside the selection (1-%3).</translation>
+    </message>
+    <message id="EngineRowOutsideList">
+        <source>Rad %1 (plats %2) i %3 finns inte i listan (%4 rader).</source>
+        <translation>Row %1 (position %2) in %3 is not in the list (%4 rows).</translation>
+    </message>
+    <message id="EngineSortOrderCutShort">
+        <source>Sorteringsordningen %1 är skadad: filen har färre rader än den anger. Den används inte.</source>
+        <translation>The sort order %1 is damaged: the file has fewer rows than it states. It is not used.</translation>
+    </message>
+    <message id="EngineListCannotOpen">
+        <source>4: Listan %1 kan inte öppnas.</source>
+        <translation>4: The list %1 cannot be opened.</translation>
+    </message>
+    <message id="EngineListNotOpen">
+        <source>Listan %1 är inte öppen.</source>
+        <translation>The list %1 is not open.</translation>
+    </message>
+    <message id="EngineRowMissing">
+        <source>Rad %1 finns inte i %2.</source>
+        <translation>Row %1 is not in %2.</translation>
+    </message>
+    <message id="EnginePostingsCannotOpen">
+        <source>Postningsfilen %1 kunde inte öppnas; träffar kan saknas.</source>
+        <translation>The postings file %1 could not be opened; hits may be missing.</translation>
+    </message>
+    <message id="EngineFilterNotUsed">
+        <source>Filterfilen %1 är skadad eller hör inte till %2 och används inte.</source>
+        <translation>The filter file %1 is damaged or does not belong to %2 and is not used.</translation>
+    </message>
+    <message id="EngineRecordFileNotOpen">
+        <source>Registerfilen %1 är inte öppen.</source>
+        <translation>The register file %1 is not open.</translation>
+    </message>
+    <message id="EngineRecordTooLong">
+        <source>Post %1 i %2 är längre än %3 tecken.</source>
+        <translation>Record %1 in %2 is longer than %3 characters.</translation>
+    </message>
+    <message id="EngineRecordMissing">
+        <source>Post %1 i %2 finns inte.</source>
+        <translation>Record %1 in %2 does not exist.</translation>
+    </message>
     <!-- (the reports' texts end here) -->
 </context>
 </TS>
