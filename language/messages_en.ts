@@ -760,6 +760,14 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
         <source>Post %1 i %2 finns inte.</source>
         <translation>Record %1 in %2 does not exist.</translation>
     </message>
+    <message id="CatalogueNoRegisters">
+        <source>Inga register hittades: %1 finns inte.</source>
+        <translation>No registers were found: %1 does not exist.</translation>
+    </message>
+    <message id="CatalogueNoRegistersFolder">
+        <source>Inga register hittades: %1 finns inte. Inställningen hdbasen &quot;%2&quot; är en mapp men slutar inte med &quot;%3&quot; – menade du &quot;%2%3&quot;?</source>
+        <translation>No registers were found: %1 does not exist. The setting hdbasen &quot;%2&quot; is a folder but does not end with &quot;%3&quot; – did you mean &quot;%2%3&quot;?</translation>
+    </message>
     <!-- (the reports' texts end here) -->
 </context>
 </TS>
