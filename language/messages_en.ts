@@ -768,6 +768,62 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
         <source>Inga register hittades: %1 finns inte. Inställningen hdbasen &quot;%2&quot; är en mapp men slutar inte med &quot;%3&quot; – menade du &quot;%2%3&quot;?</source>
         <translation>No registers were found: %1 does not exist. The setting hdbasen &quot;%2&quot; is a folder but does not end with &quot;%3&quot; – did you mean &quot;%2%3&quot;?</translation>
     </message>
+    <message id="SessionCannotRead">
+        <source>Kan inte läsa %1.</source>
+        <translation>Cannot read %1.</translation>
+    </message>
+    <message id="SessionNothingOpen">
+        <source>Ingen registeruppsättning är öppen.</source>
+        <translation>No register set is open.</translation>
+    </message>
+    <message id="SessionNoSuchRegister">
+        <source>Register %1 finns inte.</source>
+        <translation>Register %1 does not exist.</translation>
+    </message>
+    <message id="SessionBirthsMissing">
+        <source>Registret födda finns inte i registeruppsättningen i %1.</source>
+        <translation>The births register is not in the register set in %1.</translation>
+    </message>
+    <message id="SessionMarriagesMissing">
+        <source>Registret vigda finns inte i registeruppsättningen i %1.</source>
+        <translation>The marriages register is not in the register set in %1.</translation>
+    </message>
+    <message id="SessionDeathsMissing">
+        <source>Registret döda finns inte i registeruppsättningen i %1.</source>
+        <translation>The deaths register is not in the register set in %1.</translation>
+    </message>
+    <message id="SessionDamagedFile">
+        <source>Skadad registerfil %1: %2</source>
+        <translation>Damaged register file %1: %2</translation>
+    </message>
+    <message id="SessionDamagedFileIn">
+        <source>Skadad registerfil i %1: %2</source>
+        <translation>Damaged register file in %1: %2</translation>
+    </message>
+    <message id="SessionOutOfMemory">
+        <source>Minnet räcker inte till.</source>
+        <translation>There is not enough memory.</translation>
+    </message>
+    <message id="SessionUnexpectedError">
+        <source>Oväntat fel: %1</source>
+        <translation>Unexpected error: %1</translation>
+    </message>
+    <message id="SessionFormHasNoField">
+        <source>Sökformuläret har inget fält %1.</source>
+        <translation>The search form has no field %1.</translation>
+    </message>
+    <message id="SessionFieldEmpty">
+        <source>Fältet &quot;%1&quot; kan inte sökas: registret har inga uppgifter i det.</source>
+        <translation>The field &quot;%1&quot; cannot be searched: the register holds no information in it.</translation>
+    </message>
+    <message id="SessionFieldHasNoWordList">
+        <source>Fältet %1 har ingen ordlista.</source>
+        <translation>The field %1 has no word list.</translation>
+    </message>
+    <message id="SessionHelpTextMissing">
+        <source>Hjälptexten %1 finns inte.</source>
+        <translation>The help text %1 does not exist.</translation>
+    </message>
     <!-- (the reports' texts end here) -->
 </context>
 </TS>
