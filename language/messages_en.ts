@@ -824,6 +824,194 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
         <source>Hjälptexten %1 finns inte.</source>
         <translation>The help text %1 does not exist.</translation>
     </message>
+    <message id="BuilderSortFileUnwritable">
+        <source>den tillfälliga sorteringsfilen kan inte skrivas</source>
+        <translation>the temporary sort file cannot be written</translation>
+    </message>
+    <message id="BuilderSortFileUnreadable">
+        <source>den tillfälliga sorteringsfilen kan inte läsas tillbaka</source>
+        <translation>the temporary sort file cannot be read back</translation>
+    </message>
+    <message id="BuilderSortFileUnreadableForList">
+        <source>kan inte skrivas: den tillfälliga sorteringsfilen kan inte läsas</source>
+        <translation>cannot be written: the temporary sort file cannot be read</translation>
+    </message>
+    <message id="BuilderCannotCreate">
+        <source>kan inte skapas</source>
+        <translation>cannot be created</translation>
+    </message>
+    <message id="BuilderCannotWrite">
+        <source>kan inte skrivas</source>
+        <translation>cannot be written</translation>
+    </message>
+    <message id="BuilderCannotCreateFolder">
+        <source>kan inte skapas som mapp</source>
+        <translation>cannot be created as a folder</translation>
+    </message>
+    <message id="BuilderCannotMove">
+        <source>kan inte flyttas på plats: %1</source>
+        <translation>cannot be moved into place: %1</translation>
+    </message>
+    <message id="BuilderRecordRowUnwritable">
+        <source>raden för post %1 kan inte skrivas</source>
+        <translation>the row for record %1 cannot be written</translation>
+    </message>
+    <message id="BuilderWordRowUnwritable">
+        <source>raden för ordet %1 kan inte skrivas</source>
+        <translation>the row for the word %1 cannot be written</translation>
+    </message>
+    <message id="BuilderRowUnwritable">
+        <source>raden %1 kan inte skrivas</source>
+        <translation>the row %1 cannot be written</translation>
+    </message>
+    <message id="BuilderRecordUnreadableBack">
+        <source>posten kan inte läsas tillbaka</source>
+        <translation>the record cannot be read back</translation>
+    </message>
+    <message id="BuilderRecordUnwritable">
+        <source>posten kan inte skrivas till registret</source>
+        <translation>the record cannot be written to the register</translation>
+    </message>
+    <message id="BuilderTextTooLong">
+        <source>texten är för lång eller innehåller en nollbyte</source>
+        <translation>the text is too long or contains a null byte</translation>
+    </message>
+    <message id="BuilderNoSourceFiles">
+        <source>mappen har varken fodda.csv, vigda.csv eller doda.csv</source>
+        <translation>the folder has none of fodda.csv, vigda.csv and doda.csv</translation>
+    </message>
+    <message id="BuilderNoWorkFolder">
+        <source>ingen arbetsmapp kan skapas bredvid den</source>
+        <translation>no working folder can be created beside it</translation>
+    </message>
+    <message id="BuilderFileEmpty">
+        <source>filen är tom; den första raden ska ange fältnamnen</source>
+        <translation>the file is empty; its first line must give the field names</translation>
+    </message>
+    <message id="BuilderFieldCount">
+        <source>posten har %1 fält, men rubrikraden har %2</source>
+        <translation>the record has %1 fields, but the header line has %2</translation>
+    </message>
+    <message id="BuilderQuoteNeverEnds">
+        <source>citattecknet som börjar här avslutas aldrig (fält %1)</source>
+        <translation>the quotation mark that starts here is never closed (field %1)</translation>
+    </message>
+    <message id="BuilderAfterQuotedValue">
+        <source>efter ett citerat värde ska avgränsaren eller radslut följa (fält %1)</source>
+        <translation>a quoted value must be followed by the separator or the end of the line (field %1)</translation>
+    </message>
+    <message id="BuilderNormFieldsTooLong">
+        <source>fälten %1 och %2 är för långa för normeringslistan</source>
+        <translation>the fields %1 and %2 are too long for the normalisation list</translation>
+    </message>
+    <message id="BuilderPictureUnreadable">
+        <source>filen kan inte läsas eller är större än 16 MB</source>
+        <translation>the file cannot be read or is larger than 16 MB</translation>
+    </message>
+    <message id="BuilderFileUnreadable">
+        <source>filen kan inte läsas</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message id="BuilderPictureNotPng">
+        <source>filen är ingen PNG-bild; registrets bilder ska vara PNG</source>
+        <translation>the file is not a PNG image; the register&apos;s pictures must be PNG</translation>
+    </message>
+    <message id="BuilderNameNotCp1252">
+        <source>namnet har tecken som Windows-1252 saknar</source>
+        <translation>the name has characters that Windows-1252 lacks</translation>
+    </message>
+    <message id="BuilderPictureNameLength">
+        <source>bildens namn ska ha 1 till 20 tecken</source>
+        <translation>the picture&apos;s name must have 1 to 20 characters</translation>
+    </message>
+    <message id="BuilderCharacterNotCp1252">
+        <source>tecknet %1 finns inte i Windows-1252</source>
+        <translation>the character %1 is not in Windows-1252</translation>
+    </message>
+    <message id="BuilderBadTextCode">
+        <source>filnamnet duger inte som textkod</source>
+        <translation>the file name will not do as a text code</translation>
+    </message>
+    <message id="BuilderColumnUnnamed">
+        <source>kolumn %1 saknar fältnamn</source>
+        <translation>column %1 has no field name</translation>
+    </message>
+    <message id="BuilderUnknownField">
+        <source>okänt fält %1</source>
+        <translation>unknown field %1</translation>
+    </message>
+    <message id="BuilderFieldTwice">
+        <source>fältet %1 står två gånger</source>
+        <translation>the field %1 appears twice</translation>
+    </message>
+    <message id="BuilderFieldMissing">
+        <source>fältet %1 saknas i rubrikraden</source>
+        <translation>the field %1 is missing from the header line</translation>
+    </message>
+    <message id="BuilderFieldNullByte">
+        <source>fältet %1 innehåller en nollbyte: %2</source>
+        <translation>the field %1 contains a null byte: %2</translation>
+    </message>
+    <message id="BuilderFieldLineBreaks">
+        <source>fältet %1 får inte innehålla radbrytningar: %2</source>
+        <translation>the field %1 must not contain line breaks: %2</translation>
+    </message>
+    <message id="BuilderFieldTooLong">
+        <source>fältet %1 är för långt (%2 tecken, högst %3)</source>
+        <translation>the field %1 is too long (%2 characters, at most %3)</translation>
+    </message>
+    <message id="BuilderRecordTooLong">
+        <source>posten är för lång (%1 byte, högst %2)</source>
+        <translation>the record is too long (%1 bytes, at most %2)</translation>
+    </message>
+    <message id="BuilderDateForm">
+        <source>datumet %1 i fältet %2 ska skrivas ÅÅÅÅMMDD (okända delar med 00, 99 eller X)</source>
+        <translation>the date %1 in the field %2 must be written YYYYMMDD (unknown parts as 00, 99 or X)</translation>
+    </message>
+    <message id="BuilderValueTooLong">
+        <source>värdet %1 är för långt för sökordslistan (%2 tecken, högst %3)</source>
+        <translation>the value %1 is too long for the search word list (%2 characters, at most %3)</translation>
+    </message>
+    <message id="BuilderReading">
+        <source>Läser %1</source>
+        <translation>Reading %1</translation>
+    </message>
+    <message id="BuilderRecordsRead">
+        <source>  %1 poster</source>
+        <translation>  %1 records</translation>
+    </message>
+    <message id="BuilderWritingRegister">
+        <source>Skriver %1</source>
+        <translation>Writing %1</translation>
+    </message>
+    <message id="BuilderRecordsAndPersons">
+        <source>  poster och personlista</source>
+        <translation>  records and person list</translation>
+    </message>
+    <message id="BuilderRecordsWritten">
+        <source>    %1 poster</source>
+        <translation>    %1 records</translation>
+    </message>
+    <message id="BuilderWritingLists">
+        <source>Skriver sökordslistor och fritextlistor för %1</source>
+        <translation>Writing search word lists and free-text lists for %1</translation>
+    </message>
+    <message id="BuilderWritingAllFields">
+        <source>Skriver fritextlistan över alla fält</source>
+        <translation>Writing the free-text list of all fields</translation>
+    </message>
+    <message id="BuilderWritingNormList">
+        <source>Skriver normeringslistan och texterna</source>
+        <translation>Writing the normalisation list and the texts</translation>
+    </message>
+    <message id="BuilderWritingPictures">
+        <source>Skriver bilderna</source>
+        <translation>Writing the pictures</translation>
+    </message>
+    <message id="BuilderMovingFiles">
+        <source>Flyttar filerna till %1</source>
+        <translation>Moving the files to %1</translation>
+    </message>
     <!-- (the reports' texts end here) -->
 </context>
 </TS>
