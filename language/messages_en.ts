@@ -1012,6 +1012,82 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
         <source>Flyttar filerna till %1</source>
         <translation>Moving the files to %1</translation>
     </message>
+    <message id="PictureNameLength">
+        <source>Bildnamnet &quot;%1&quot; ska ha 1 till %2 tecken.</source>
+        <translation>The picture name &quot;%1&quot; must have 1 to %2 characters.</translation>
+    </message>
+    <message id="PictureDescriptionTooLong">
+        <source>Bilden %1 har en för lång beskrivning.</source>
+        <translation>The picture %1 has too long a description.</translation>
+    </message>
+    <message id="PictureTwice">
+        <source>Bilden %1 finns två gånger.</source>
+        <translation>The picture %1 appears twice.</translation>
+    </message>
+    <message id="PictureCannotWrite">
+        <source>Kan inte skriva %1.</source>
+        <translation>Cannot write %1.</translation>
+    </message>
+    <message id="PictureDamaged">
+        <source>Skadad bild %1 i %2: %3</source>
+        <translation>Damaged picture %1 in %2: %3</translation>
+    </message>
+    <message id="PictureDataTooLong">
+        <source>Skadad bild %1 i %2: postens data är längre än %3 byte.</source>
+        <translation>Damaged picture %1 in %2: the record&apos;s data is longer than %3 bytes.</translation>
+    </message>
+    <message id="PictureBaseNotOpen">
+        <source>Bildbasen %1 är inte öppen.</source>
+        <translation>The picture base %1 is not open.</translation>
+    </message>
+    <message id="PictureNoRecord">
+        <source>Det finns ingen bild %1 i %2.</source>
+        <translation>There is no picture %1 in %2.</translation>
+    </message>
+    <message id="PictureMissing">
+        <source>Bilden %1 saknas.</source>
+        <translation>The picture %1 is missing.</translation>
+    </message>
+    <message id="PictureRecordDamaged">
+        <source>Bildposten är skadad: %1.</source>
+        <translation>The picture record is damaged: %1.</translation>
+    </message>
+    <message id="PictureFieldCut">
+        <source>ett fält är avklippt</source>
+        <translation>a field is cut off</translation>
+    </message>
+    <message id="PictureImagePastEnd">
+        <source>bildens längd går förbi nästa post eller filens slut</source>
+        <translation>the picture&apos;s length runs past the next record or the end of the file</translation>
+    </message>
+    <message id="PictureShapePastEnd">
+        <source>formens längd går förbi nästa post eller filens slut</source>
+        <translation>the shape&apos;s length runs past the next record or the end of the file</translation>
+    </message>
+    <message id="PictureShapeDamaged">
+        <source>Bildens form är skadad: %1.</source>
+        <translation>The picture&apos;s shape is damaged: %1.</translation>
+    </message>
+    <message id="PictureBlockShort">
+        <source>blocket är kortare än sitt huvud</source>
+        <translation>the block is shorter than its header</translation>
+    </message>
+    <message id="PictureBlockNotRectangles">
+        <source>blocket är inte en lista av rektanglar</source>
+        <translation>the block is not a list of rectangles</translation>
+    </message>
+    <message id="PictureRectangleCount">
+        <source>%1 rektanglar stämmer inte med blockets %2 byte</source>
+        <translation>%1 rectangles do not match the block&apos;s %2 bytes</translation>
+    </message>
+    <message id="PictureRectangleUnsound">
+        <source>rektangel %1 är orimlig</source>
+        <translation>rectangle %1 is implausible</translation>
+    </message>
+    <message id="PictureBoundsUnsound">
+        <source>formens yttre gränser är orimliga</source>
+        <translation>the shape&apos;s outer bounds are implausible</translation>
+    </message>
     <!-- (the reports' texts end here) -->
 </context>
 </TS>
