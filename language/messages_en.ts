@@ -1088,6 +1088,10 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
         <source>formens yttre gränser är orimliga</source>
         <translation>the shape&apos;s outer bounds are implausible</translation>
     </message>
+    <message id="ExportRecordUnreadable">
+        <source>Post %1 i %2 kan inte läsas.</source>
+        <translation>Record %1 in %2 cannot be read.</translation>
+    </message>
     <!-- (the reports' texts end here) -->
 </context>
 </TS>
