@@ -36,7 +36,7 @@ void DescribeRegion(const PictureRecord& picture) {
   RegionData region;
   const Status status = ParseRegionData(picture.region, region);
   if (!status.ok()) {
-    std::printf("    form: FEL: %s\n", Cp1252ToUtf8(status.message()).c_str());
+    std::printf("    form: FEL: %s\n", StatusText(status).c_str());
     return;
   }
   std::printf("    form: %zu rektanglar inom (%d,%d)-(%d,%d)\n", region.rects.size(),
@@ -88,7 +88,7 @@ void WriteBase(const fs::path& base_file, const fs::path& folder, size_t& writte
     PictureRecord picture;
     const Status status = base.ReadPicture(n, picture);
     if (!status.ok()) {
-      PrintError(Cp1252ToUtf8(status.message()));
+      PrintError(StatusText(status));
       ++failed;
     } else if (WritePicture(picture, folder)) {
       ++written;
@@ -121,7 +121,7 @@ void DescribePictureBase(const fs::path& path) {
     if (status.ok()) {
       DescribePicture(picture);
     } else {
-      std::printf("  FEL: %s\n", Cp1252ToUtf8(status.message()).c_str());
+      std::printf("  FEL: %s\n", StatusText(status).c_str());
     }
   }
 }
