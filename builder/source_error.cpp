@@ -7,6 +7,7 @@
 #include "language/messages.h"
 
 namespace vx {
+
 std::string RenderUtf8(const Message& message, Language language) {
   std::vector<std::string> args = message.args;
   for (const Message& inner : message.inner)
