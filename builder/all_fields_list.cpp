@@ -3,12 +3,13 @@
 #include "builder/list_files.h"
 #include "builder/list_keys.h"
 #include "builder/person_sort.h"
+#include "language/message_id.h"
 
 namespace vx {
 namespace {
 
 SourceError SortFileError(const RegisterWriteOptions& options) {
-  return {options.temp_dir.string(), 0, "den tillfälliga sorteringsfilen kan inte skrivas"};
+  return SaidError(options.temp_dir.string(), 0, {MessageId::BuilderSortFileUnwritable, {}});
 }
 
 }  // namespace
@@ -76,7 +77,7 @@ bool AllFieldsList::Collect() {
 }
 
 bool AllFieldsList::Write() {
-  if (progress_) progress_("Skriver fritextlistan över alla fält");
+  if (progress_) progress_({MessageId::BuilderWritingAllFields, {}});
   if (!rows_->Finish()) {
     error_ = SortFileError(options_);
     return false;

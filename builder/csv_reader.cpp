@@ -4,6 +4,7 @@
 
 #include "builder/source_text.h"
 #include "engine/text/text_helpers.h"
+#include "language/message_id.h"
 
 namespace vx {
 namespace {
@@ -23,8 +24,8 @@ char DetectDelimiter(const std::string& text) {
 
 }  // namespace
 
-bool CsvReader::Fail(SourceError& error, size_t line, const std::string& message) const {
-  error = {display_name_, line, message};
+bool CsvReader::Fail(SourceError& error, size_t line, Message message) const {
+  error = SaidError(display_name_, line, std::move(message));
   return false;
 }
 
@@ -69,7 +70,7 @@ bool CsvReader::ReadHeader(SourceError& error) {
     }
   }
   if (text_.find_first_not_of("\r\n") == std::string::npos) {
-    return Fail(error, 0, "filen är tom; den första raden ska ange fältnamnen");
+    return Fail(error, 0, {MessageId::BuilderFileEmpty, {}});
   }
   delimiter_ = DetectDelimiter(text_);
   if (!HoldWholeRow(error) || !ReadRow(header_, error)) return false;
@@ -127,8 +128,8 @@ CsvRow CsvReader::Next(std::vector<std::string>& fields, SourceError& error) {
   if (!ReadRow(fields, error)) return error.message.empty() ? CsvRow::kEnd : CsvRow::kError;
   if (fields.size() != header_.size()) {
     Fail(error, record_line_,
-         "posten har " + std::to_string(fields.size()) + " fält, men rubrikraden har " +
-             std::to_string(header_.size()));
+         {MessageId::BuilderFieldCount,
+          {std::to_string(fields.size()), std::to_string(header_.size())}});
     return CsvRow::kError;
   }
   return CsvRow::kRecord;
@@ -158,9 +159,8 @@ bool CsvReader::ReadRow(std::vector<std::string>& fields, SourceError& error) {
       ++position_;
       for (;;) {
         if (position_ >= text_.size()) {
-          return Fail(
-              error, quote_line,
-              "citattecknet som börjar här avslutas aldrig (fält " + std::to_string(count) + ")");
+          return Fail(error, quote_line,
+                      {MessageId::BuilderQuoteNeverEnds, {std::to_string(count)}});
         }
         const char c = text_[position_++];
         if (c == kQuote) {
@@ -182,9 +182,7 @@ bool CsvReader::ReadRow(std::vector<std::string>& fields, SourceError& error) {
       }
       if (position_ < text_.size() && text_[position_] != delimiter_ && text_[position_] != '\r' &&
           text_[position_] != '\n') {
-        return Fail(error, line_,
-                    "efter ett citerat värde ska avgränsaren eller radslut följa (fält " +
-                        std::to_string(count) + ")");
+        return Fail(error, line_, {MessageId::BuilderAfterQuotedValue, {std::to_string(count)}});
       }
     } else {
       const size_t end = text_.find_first_of(std::string{delimiter_, '\r', '\n'}, position_);

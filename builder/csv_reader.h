@@ -65,7 +65,7 @@ class CsvReader {
   // True when the text from `from` holds a whole row, or only empty lines
   // up to the end of the file.
   bool RowComplete(size_t from) const;
-  bool Fail(SourceError& error, size_t line, const std::string& message) const;
+  bool Fail(SourceError& error, size_t line, Message message) const;
 
   std::string display_name_;
   SourceStream stream_;

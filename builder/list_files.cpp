@@ -11,6 +11,7 @@
 #include "engine/lists/free_search_list_writer.h"
 #include "engine/lists/word_list_writer.h"
 #include "engine/util/cp1252.h"
+#include "language/message_id.h"
 
 namespace vx {
 namespace {
@@ -28,17 +29,17 @@ class WordList : public ListFile {
   bool Open(size_t rows, SourceError& error) override {
     writer_ = std::make_unique<WordListWriter>(ListPropertiesFor(decl_, dir_, regnr_, rows));
     if (writer_->Create() == WordListWriter::Status::kOk) return true;
-    error = WriteError(file_, "kan inte skapas");
+    error = WriteError(file_, Message{MessageId::BuilderCannotCreate, {}});
     return false;
   }
   bool Add(std::string_view text, std::span<const uint32_t> records, SourceError& error) override {
     if (writer_->Append(text, records) == WordListWriter::Status::kOk) return true;
-    error = WriteError(file_, "raden för ordet " + Cp1252ToUtf8(text) + " kan inte skrivas");
+    error = WriteError(file_, Message{MessageId::BuilderWordRowUnwritable, {Cp1252ToUtf8(text)}});
     return false;
   }
   bool Finish(SourceError& error) override {
     if (writer_->Finish() == WordListWriter::Status::kOk) return true;
-    error = WriteError(file_, "kan inte skrivas");
+    error = WriteError(file_, Message{MessageId::BuilderCannotWrite, {}});
     return false;
   }
   const std::string& FileName() const override { return file_; }
@@ -66,11 +67,11 @@ class FreeSearch : public ListFile {
   bool NeedsRowCount() const override { return false; }
   bool Open(size_t, SourceError& error) override {
     if (writer_.Create() != FreeSearchListWriter::Status::kOk) {
-      error = WriteError(file_, "kan inte skapas");
+      error = WriteError(file_, Message{MessageId::BuilderCannotCreate, {}});
       return false;
     }
     if (filter_.Create() != FreeSearchFilterWriter::Status::kOk) {
-      error = WriteError(filter_file_, "kan inte skapas");
+      error = WriteError(filter_file_, Message{MessageId::BuilderCannotCreate, {}});
       return false;
     }
     trigrams_.emplace(work_.budget, work_.temp_dir);
@@ -78,7 +79,7 @@ class FreeSearch : public ListFile {
   }
   bool Add(std::string_view text, std::span<const uint32_t> records, SourceError& error) override {
     if (writer_.Add(text, records) != FreeSearchListWriter::Status::kOk) {
-      error = WriteError(file_, "raden " + Cp1252ToUtf8(text) + " kan inte skrivas");
+      error = WriteError(file_, Message{MessageId::BuilderRowUnwritable, {Cp1252ToUtf8(text)}});
       return false;
     }
     const uint32_t block =
@@ -89,7 +90,7 @@ class FreeSearch : public ListFile {
   }
   bool Finish(SourceError& error) override {
     if (writer_.Finish() != FreeSearchListWriter::Status::kOk) {
-      error = WriteError(file_, "kan inte skrivas");
+      error = WriteError(file_, Message{MessageId::BuilderCannotWrite, {}});
       return false;
     }
     return FinishFilter(error);
@@ -111,12 +112,12 @@ class FreeSearch : public ListFile {
     written = filter_.Finish(entry_file_size, writer_.BlockCount()) ==
                   FreeSearchFilterWriter::Status::kOk &&
               written && !ec;
-    if (!written) error = WriteError(filter_file_, "kan inte skrivas");
+    if (!written) error = WriteError(filter_file_, Message{MessageId::BuilderCannotWrite, {}});
     return written;
   }
 
   SourceError TemporaryFileError() const {
-    return {work_.temp_dir.string(), 0, "den tillfälliga sorteringsfilen kan inte skrivas"};
+    return SaidError(work_.temp_dir.string(), 0, {MessageId::BuilderSortFileUnwritable, {}});
   }
 
   FreeSearchListProperties properties_;
@@ -145,8 +146,8 @@ bool WriteCollectedLists(PostingCollector& rows, std::span<const std::unique_ptr
   const bool needs_counts = std::any_of(files.begin(), files.end(),
                                         [](const auto& file) { return file->NeedsRowCount(); });
   if (needs_counts && !rows.CountRows()) {
-    error = WriteError(files[0]->FileName(),
-                       "kan inte skrivas: den tillfälliga sorteringsfilen kan inte läsas");
+    error =
+        WriteError(files[0]->FileName(), Message{MessageId::BuilderSortFileUnreadableForList, {}});
     return false;
   }
   size_t current = 0;
@@ -168,7 +169,7 @@ bool WriteCollectedLists(PostingCollector& rows, std::span<const std::unique_ptr
   if (!written) {
     if (error.message.empty()) {
       error = WriteError(files[current]->FileName(),
-                         "kan inte skrivas: den tillfälliga sorteringsfilen kan inte läsas");
+                         Message{MessageId::BuilderSortFileUnreadableForList, {}});
     }
     return false;
   }

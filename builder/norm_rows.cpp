@@ -4,6 +4,7 @@
 
 #include "builder/register_schema.h"
 #include "engine/text/collation.h"
+#include "language/message_id.h"
 
 namespace vx {
 namespace {
@@ -34,9 +35,8 @@ bool NormRows::Add(int register_number, const RecordFields& record, const std::s
     // Kind, separators and a count of up to ten digits.
     const size_t length = 1 + plain.size() + written.size() + addition.size() + 4 + 10;
     if (length > kMaxRowText) {
-      error = {
-          file, line,
-          "fälten " + pair.plain + " och " + pair.written + " är för långa för normeringslistan"};
+      error =
+          SaidError(file, line, {MessageId::BuilderNormFieldsTooLong, {pair.plain, pair.written}});
       return false;
     }
     ++counts_[{kind, std::string(plain), std::string(written), addition}];

@@ -2,6 +2,7 @@
 
 #include "builder/person_rows.h"
 #include "builder/varint.h"
+#include "language/message_id.h"
 
 namespace vx {
 
@@ -41,8 +42,8 @@ bool SortByPerson(const std::filesystem::path& file, SourceRecordReader& reader,
       return false;
     const std::string text = PersonRowText(register_number, record);
     if (!records.Add(PersonOrderKey(text), SortedRecord::Encode(reader.Line(), text, record))) {
-      error = {records.TempDirectory().string(), 0,
-               "den tillfälliga sorteringsfilen kan inte skrivas"};
+      error = SaidError(records.TempDirectory().string(), 0,
+                        {MessageId::BuilderSortFileUnwritable, {}});
       return false;
     }
     if (progress && ++count % 100000 == 0) progress(count);

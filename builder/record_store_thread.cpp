@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "builder/set_files.h"
+#include "language/message_id.h"
 
 namespace vx {
 
@@ -21,7 +22,7 @@ RecordStoreThread::~RecordStoreThread() {
 
 bool RecordStoreThread::Start(bool own_thread, SourceError& error) {
   if (writer_.Create() != RecordStoreWriter::Status::kOk) {
-    error = WriteError(properties_.RecordFileName(), "kan inte skapas");
+    error = WriteError(properties_.RecordFileName(), Message{MessageId::BuilderCannotCreate, {}});
     return false;
   }
   if (own_thread) thread_ = std::thread([this] { Run(); });
@@ -48,20 +49,20 @@ bool RecordStoreThread::Finish(SourceError& error) {
 
 bool RecordStoreThread::Write(const FieldNames& names, std::string_view payload) {
   if (!record_.Decode(payload, names.Labels().size())) {
-    error_ = {source_file_, 0, "posten kan inte läsas tillbaka"};
+    error_ = SaidError(source_file_, 0, {MessageId::BuilderRecordUnreadableBack, {}});
     return false;
   }
   values_.resize(record_.values.size());
   for (size_t f = 0; f < values_.size(); ++f)
     values_[f].text = record_.values[f];
   if (writer_.Append(values_) == RecordStoreWriter::Status::kOk) return true;
-  error_ = {source_file_, record_.line, "posten kan inte skrivas till registret"};
+  error_ = SaidError(source_file_, record_.line, {MessageId::BuilderRecordUnwritable, {}});
   return false;
 }
 
 bool RecordStoreThread::FinishStore() {
   if (writer_.Finish() == RecordStoreWriter::Status::kOk) return true;
-  error_ = WriteError(properties_.RecordFileName(), "kan inte skrivas");
+  error_ = WriteError(properties_.RecordFileName(), Message{MessageId::BuilderCannotWrite, {}});
   return false;
 }
 

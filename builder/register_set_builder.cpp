@@ -23,6 +23,7 @@
 #include "engine/lists/struct_list.h"
 #include "engine/sort/spill_sorter.h"
 #include "engine/store/record_store_writer.h"
+#include "language/message_id.h"
 
 namespace vx {
 namespace {
@@ -62,19 +63,19 @@ bool WriteTextStore(std::string_view component, const std::vector<TextRecord>& t
   const RegtextProperties properties = StorePropertiesFor(*FindComponent(component), dir, regnr);
   RecordStoreWriter writer(properties);
   if (writer.Create() != RecordStoreWriter::Status::kOk) {
-    error = WriteError(properties.RecordFileName(), "kan inte skapas");
+    error = WriteError(properties.RecordFileName(), Message{MessageId::BuilderCannotCreate, {}});
     return false;
   }
   for (const TextRecord& text : texts) {
     const FieldValue fields[3] = {{text.code, 0}, {text.heading, 0}, {text.text, 0}};
     if (writer.Append(fields) != RecordStoreWriter::Status::kOk) {
-      error = {std::string(folder) + text.code + ".txt", 0,
-               "texten är för lång eller innehåller en nollbyte"};
+      error = SaidError(std::string(folder) + text.code + ".txt", 0,
+                        {MessageId::BuilderTextTooLong, {}});
       return false;
     }
   }
   if (writer.Finish() != RecordStoreWriter::Status::kOk) {
-    error = WriteError(properties.RecordFileName(), "kan inte skrivas");
+    error = WriteError(properties.RecordFileName(), Message{MessageId::BuilderCannotWrite, {}});
     return false;
   }
   return true;
@@ -87,12 +88,12 @@ bool WriteNormList(const std::vector<std::string>& rows, const std::string& dir,
       ListPropertiesFor(*FindComponent(kNormalisationList), dir, regnr, rows.size());
   const std::string file = list.properties().RowFileName();
   if (!list.CreateNew()) {
-    error = WriteError(file, "kan inte skapas");
+    error = WriteError(file, Message{MessageId::BuilderCannotCreate, {}});
     return false;
   }
   for (size_t k = 0; k < rows.size(); ++k) {
     if (!list.AppendRow(rows[k], static_cast<uint32_t>(k + 1))) {
-      error = WriteError(file, "kan inte skrivas");
+      error = WriteError(file, Message{MessageId::BuilderCannotWrite, {}});
       return false;
     }
   }
@@ -107,7 +108,7 @@ bool MoveIntoPlace(const fs::path& from, const fs::path& to, const std::string& 
   std::error_code ec;
   fs::create_directories(to, ec);
   if (!fs::is_directory(to, ec)) {
-    error = WriteError(to.string(), "kan inte skapas som mapp");
+    error = WriteError(to.string(), Message{MessageId::BuilderCannotCreateFolder, {}});
     return false;
   }
   std::set<std::string> written;
@@ -116,7 +117,8 @@ bool MoveIntoPlace(const fs::path& from, const fs::path& to, const std::string& 
   for (const std::string& name : written) {
     fs::rename(from / name, to / name, ec);
     if (ec) {
-      error = WriteError((to / name).string(), "kan inte flyttas på plats: " + ec.message());
+      error =
+          WriteError((to / name).string(), Message{MessageId::BuilderCannotMove, {ec.message()}});
       return false;
     }
     ++moved;
@@ -157,8 +159,6 @@ std::string RegisterName(int register_number) {
   return file.substr(0, file.find('.'));
 }
 
-using Progress = std::function<void(const std::string&)>;
-
 // Reads register `r`'s source into a new pass whose sorter holds up to
 // `budget` bytes; the sorter is finished, in memory only when `keep`.
 bool ReadRegister(int r, const BuildOptions& options, size_t budget, const fs::path& sort_dir,
@@ -167,14 +167,16 @@ bool ReadRegister(int r, const BuildOptions& options, size_t budget, const fs::p
   pass = std::make_unique<RegisterPass>(r);
   pass->records = std::make_unique<SpillSorter>(budget, sort_dir);
   const std::string& name = SchemaOf(r).source_file;
-  progress("Läser " + name);
-  auto read_progress = [&](size_t n) { progress("  " + std::to_string(n) + " poster"); };
+  progress({MessageId::BuilderReading, {name}});
+  auto read_progress = [&](size_t n) {
+    progress({MessageId::BuilderRecordsRead, {std::to_string(n)}});
+  };
   if (!SortByPerson(options.source_dir / name, pass->reader, norm_rows, *pass->records,
                     read_progress, error)) {
     return false;
   }
   if (!pass->records->Finish(keep)) {
-    error = {sort_dir.string(), 0, "den tillfälliga sorteringsfilen kan inte skrivas"};
+    error = SaidError(sort_dir.string(), 0, {MessageId::BuilderSortFileUnwritable, {}});
     return false;
   }
   return true;
@@ -252,9 +254,9 @@ bool ReadSources(const BuildOptions& options, const int present[4], int last, si
 
 bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, SourceError& error) {
   std::mutex progress_lock;
-  auto progress = [&](const std::string& line) {
+  auto progress = [&](const Message& line) {
     const std::lock_guard<std::mutex> hold(progress_lock);
-    if (options.progress) options.progress(line);
+    if (options.progress) options.progress(RenderUtf8(line, options.language));
   };
   const std::string regnr = RegisterSetNumber(options.register_set);
   const MemoryShares shares(options.memory_budget);
@@ -267,8 +269,7 @@ bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, Source
     if (fs::exists(options.source_dir / SchemaOf(r).source_file, ec)) present[last = r] = 1;
   }
   if (last == 0) {
-    error = {options.source_dir.string(), 0,
-             "mappen har varken fodda.csv, vigda.csv eller doda.csv"};
+    error = SaidError(options.source_dir.string(), 0, {MessageId::BuilderNoSourceFiles, {}});
     return false;
   }
   std::vector<TextRecord> help_texts, english_help_texts, own_texts;
@@ -287,7 +288,7 @@ bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, Source
   WorkFolder work, sort_folder;
   if (!work.Create(options.data_dir, "bygg") ||
       !sort_folder.Create(options.data_dir, "sortering")) {
-    error = WriteError(options.data_dir.string(), "ingen arbetsmapp kan skapas bredvid den");
+    error = WriteError(options.data_dir.string(), Message{MessageId::BuilderNoWorkFolder, {}});
     return false;
   }
 
@@ -326,7 +327,7 @@ bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, Source
   for (int r = 1; r <= 3; ++r) {
     if (!present[r]) continue;
     RegisterPass& pass = *passes[r];
-    progress("Skriver " + RegisterName(r));
+    progress({MessageId::BuilderWritingRegister, {RegisterName(r)}});
     write.records_done = [&] {
       if (r == last) all_fields.Close();
     };
@@ -346,7 +347,7 @@ bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, Source
   }
   if (!lists.Join(error) || !all_fields.Join(error)) return false;
   summary.temporary_runs += all_fields.RunCount();
-  progress("Skriver normeringslistan och texterna");
+  progress({MessageId::BuilderWritingNormList, {}});
   const std::string dir = work.Dir();
   if (!WriteNormList(norm_rows.SortedRowTexts(), dir, regnr, error)) return false;
   if (!WriteTextStore(kHelpTextStore, help_texts, "hjalp/", dir, regnr, error)) return false;
@@ -355,10 +356,10 @@ bool BuildRegisterSet(const BuildOptions& options, BuildSummary& summary, Source
     return false;
   }
   if (!WriteTextStore(kOwnTextStore, own_texts, "hjalp/", dir, regnr, error)) return false;
-  progress("Skriver bilderna");
+  progress({MessageId::BuilderWritingPictures, {}});
   if (!WriteSetPictures(options.program_pictures, set_pictures, dir, regnr, error)) return false;
 
-  progress("Flyttar filerna till " + options.data_dir.string());
+  progress({MessageId::BuilderMovingFiles, {options.data_dir.string()}});
   return MoveIntoPlace(work.path(), options.data_dir, regnr, summary.files, error);
 }
 

@@ -26,7 +26,7 @@ struct BuildOptions {
   std::filesystem::path source_dir;
   std::filesystem::path data_dir;
   int register_set = 1;
-  // Receives a line of progress (Swedish, UTF-8) now and then.
+  // Receives a line of progress (UTF-8, in `language`) now and then.
   std::function<void(const std::string&)> progress;
   // The program's own pictures, written as the data folder's "vaxorgrfk";
   // none when empty. The set's own pictures come from source_dir/bilder/.
@@ -40,6 +40,8 @@ struct BuildOptions {
   // the lists and the list of all fields are written beside each other,
   // for two cores, within the same budget. The files are the same.
   int threads = 2;
+  // The language of the progress lines.
+  Language language = Language::kSwedish;
 };
 
 struct BuildSummary {

@@ -13,6 +13,7 @@
 #include "builder/value_rules.h"
 #include "engine/lists/sort_order.h"
 #include "engine/lists/struct_list.h"
+#include "language/message_id.h"
 
 namespace vx {
 namespace {
@@ -22,8 +23,7 @@ const ComponentDecl& Decl(const std::string& name) {
 }
 
 SourceError UnreadableSortFile(const SpillSorter& sorter) {
-  return {sorter.TempDirectory().string(), 0,
-          "den tillfälliga sorteringsfilen kan inte läsas tillbaka"};
+  return SaidError(sorter.TempDirectory().string(), 0, {MessageId::BuilderSortFileUnreadable, {}});
 }
 
 // The lines that free-search source `list` takes from a record.
@@ -83,7 +83,8 @@ class RecordFiles {
   bool Create(SourceError& error) {
     if (!store_.Start(own_thread_, error)) return false;
     if (!persons_.CreateNew()) {
-      error = WriteError(persons_.properties().RowFileName(), "kan inte skapas");
+      error = WriteError(persons_.properties().RowFileName(),
+                         Message{MessageId::BuilderCannotCreate, {}});
       return false;
     }
     return true;
@@ -95,7 +96,7 @@ class RecordFiles {
     if (!store_.Add(names_, number, payload)) return Finish(error);
     if (!persons_.AppendRow(record.row, number)) {
       error = WriteError(persons_.properties().RowFileName(),
-                         "raden för post " + std::to_string(number) + " kan inte skrivas");
+                         Message{MessageId::BuilderRecordRowUnwritable, {std::to_string(number)}});
       return false;
     }
     return true;
@@ -124,13 +125,13 @@ bool WriteDateOrder(int register_number, SpillSorter& dates, const RegisterWrite
     return false;
   }
   if (!order.CreateNew()) {
-    error = WriteError(file, "kan inte skapas");
+    error = WriteError(file, Message{MessageId::BuilderCannotCreate, {}});
     return false;
   }
   std::string_view key, payload;
   while (dates.Next(key, payload)) {
     if (order.Append(static_cast<int32_t>(RecordOfDateOrderKey(key))) < 0) {
-      error = WriteError(file, "kan inte skrivas");
+      error = WriteError(file, Message{MessageId::BuilderCannotWrite, {}});
       return false;
     }
   }
@@ -142,7 +143,7 @@ bool WriteDateOrder(int register_number, SpillSorter& dates, const RegisterWrite
 bool WriteLists(int register_number, PostingCollector& lists, const RegisterWriteOptions& options,
                 SourceError& error) {
   if (!lists.Finish()) {
-    error = {options.temp_dir.string(), 0, "den tillfälliga sorteringsfilen kan inte skrivas"};
+    error = SaidError(options.temp_dir.string(), 0, {MessageId::BuilderSortFileUnwritable, {}});
     return false;
   }
   const RegisterSchema& schema = SchemaOf(register_number);
@@ -175,7 +176,7 @@ bool WriteRegisterRecords(const SourceRecordReader& reader, SpillSorter& records
   SpillSorter& dates = *gathered.dates;
   PostingCollector& lists = *gathered.lists;
   const RegisterSchema& schema = SchemaOf(register_number);
-  if (progress) progress("  poster och personlista");
+  if (progress) progress({MessageId::BuilderRecordsAndPersons, {}});
   SortedRecord record;
   std::string_view key, payload;
   uint32_t number = 0;
@@ -189,11 +190,12 @@ bool WriteRegisterRecords(const SourceRecordReader& reader, SpillSorter& records
     const bool kept = dates.Add(DateOrderKey(record.row, number), {}) &&
                       AddToLists(schema, RecordFields(names, record.values), number, lists);
     if (!kept) {
-      error = {options.temp_dir.string(), 0, "den tillfälliga sorteringsfilen kan inte skrivas"};
+      error = SaidError(options.temp_dir.string(), 0, {MessageId::BuilderSortFileUnwritable, {}});
       return false;
     }
     if (every_record) every_record(number, payload);
-    if (progress && number % 100000 == 0) progress("    " + std::to_string(number) + " poster");
+    if (progress && number % 100000 == 0)
+      progress({MessageId::BuilderRecordsWritten, {std::to_string(number)}});
   }
   if (!records.Ok()) {
     error = UnreadableSortFile(records);
@@ -209,7 +211,7 @@ bool WriteGatheredLists(GatheredLists& gathered, const RegisterWriteOptions& opt
   if (!WriteDateOrder(register_number, *gathered.dates, options, error)) return false;
   if (progress) {
     const std::string& source = SchemaOf(register_number).source_file;
-    progress("Skriver sökordslistor och fritextlistor för " + source.substr(0, source.find('.')));
+    progress({MessageId::BuilderWritingLists, {source.substr(0, source.find('.'))}});
   }
   const bool written = WriteLists(register_number, *gathered.lists, options, error);
   if (options.count_runs)

@@ -21,7 +21,8 @@
 
 namespace vx {
 
-using Progress = std::function<void(const std::string&)>;
+// Receives a line of progress (arguments UTF-8).
+using Progress = std::function<void(const Message&)>;
 
 // Receives every record in number order (1, 2, ...).
 using RecordSink = std::function<void(uint32_t record, std::string_view payload)>;

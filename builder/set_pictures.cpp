@@ -9,6 +9,7 @@
 #include "engine/util/cp1252.h"
 #include "imaging/image_info.h"
 #include "imaging/picture_base_writer.h"
+#include "language/message_id.h"
 
 namespace vx {
 namespace {
@@ -36,28 +37,28 @@ bool ReadPicture(const fs::path& file, const std::string& regnr, PictureRecord& 
   const std::string shown = "bilder/" + file.filename().string();
   std::error_code ec;
   if (fs::file_size(file, ec) > kMaxPictureFile || ec) {
-    error = {shown, 0, "filen kan inte läsas eller är större än 16 MB"};
+    error = SaidError(shown, 0, {MessageId::BuilderPictureUnreadable, {}});
     return false;
   }
   std::ifstream in(file, std::ios::binary);
   out.image.assign(std::istreambuf_iterator<char>(in), {});
   ImageInfo info;
   if (!in.good() && !in.eof()) {
-    error = {shown, 0, "filen kan inte läsas"};
+    error = SaidError(shown, 0, {MessageId::BuilderFileUnreadable, {}});
     return false;
   }
   if (LowerExtension(file) != ".png" || !ReadImageInfo(out.image, info) || info.format != "PNG") {
-    error = {shown, 0, "filen är ingen PNG-bild; registrets bilder ska vara PNG"};
+    error = SaidError(shown, 0, {MessageId::BuilderPictureNotPng, {}});
     return false;
   }
   std::string name;
   if (!Utf8ToCp1252(file.stem().string(), name)) {
-    error = {shown, 0, "namnet har tecken som Windows-1252 saknar"};
+    error = SaidError(shown, 0, {MessageId::BuilderNameNotCp1252, {}});
     return false;
   }
   if (name == kLogoPictureName) name += regnr;
   if (name.empty() || name.size() > kMaxPictureName) {
-    error = {shown, 0, "bildens namn ska ha 1 till 20 tecken"};
+    error = SaidError(shown, 0, {MessageId::BuilderPictureNameLength, {}});
     return false;
   }
   out.name = name;
@@ -70,7 +71,8 @@ bool WriteBase(const std::string& dir, const std::string& name,
   if (pictures.empty()) return true;
   const Status status = WritePictureBase(dir, name, pictures, with_index);
   if (status.ok()) return true;
-  error = WriteError(name + ".b", Cp1252ToUtf8(status.message()));
+  error = status.said() != nullptr ? WriteError(name + ".b", Utf8Message(*status.said()))
+                                   : WriteError(name + ".b", Cp1252ToUtf8(status.message()));
   return false;
 }
 

@@ -4,6 +4,7 @@
 #include "builder/value_rules.h"
 #include "engine/util/cp1252.h"
 #include "engine/util/visible_text.h"
+#include "language/message_id.h"
 #include "records/register_labels.h"
 
 namespace vx {
@@ -44,24 +45,25 @@ bool SourceRecordReader::CheckHeader(SourceError& error) {
   for (size_t column = 0; column < header.size(); ++column) {
     const std::string& name = header[column];
     if (name.empty()) {
-      error = {file_name_, 1, "kolumn " + std::to_string(column + 1) + " saknar fältnamn"};
+      error =
+          SaidError(file_name_, 1, {MessageId::BuilderColumnUnnamed, {std::to_string(column + 1)}});
       return false;
     }
     const int field = names_.IndexOf(name);
     if (field < 0) {
-      error = {file_name_, 1, "okänt fält " + Quoted(name)};
+      error = SaidError(file_name_, 1, {MessageId::BuilderUnknownField, {Quoted(name)}});
       return false;
     }
     if (column_of_field_[field] >= 0) {
-      error = {file_name_, 1, "fältet " + Quoted(name) + " står två gånger"};
+      error = SaidError(file_name_, 1, {MessageId::BuilderFieldTwice, {Quoted(name)}});
       return false;
     }
     column_of_field_[field] = static_cast<int>(column);
   }
   for (size_t field = 0; field < labels.size(); ++field) {
     if (column_of_field_[field] < 0) {
-      error = {file_name_, 1,
-               "fältet " + std::string(FieldName(labels[field])) + " saknas i rubrikraden"};
+      error = SaidError(file_name_, 1,
+                        {MessageId::BuilderFieldMissing, {std::string(FieldName(labels[field]))}});
       return false;
     }
   }
@@ -81,8 +83,8 @@ CsvRow SourceRecordReader::Next(RecordFields& record, SourceError& error) {
 }
 
 bool SourceRecordReader::CheckRecord(const RecordFields& record, SourceError& error) const {
-  auto fail = [&](const std::string& message) {
-    error = {file_name_, Line(), message};
+  auto fail = [&](Message message) {
+    error = SaidError(file_name_, Line(), std::move(message));
     return false;
   };
   size_t record_bytes = 0;
@@ -90,36 +92,33 @@ bool SourceRecordReader::CheckRecord(const RecordFields& record, SourceError& er
     const std::string_view value = record.At(f);
     const std::string_view name = FieldName(names_.Labels()[f]);
     if (value.find('\0') != std::string::npos)
-      return fail("fältet " + std::string(name) + " innehåller en nollbyte: " + Quoted(value));
+      return fail({MessageId::BuilderFieldNullByte, {std::string(name), Quoted(value)}});
     if (!names_.IsLongText(f)) {
       if (value.find('\r') != std::string::npos) {
-        return fail("fältet " + std::string(name) +
-                    " får inte innehålla radbrytningar: " + Quoted(value));
+        return fail({MessageId::BuilderFieldLineBreaks, {std::string(name), Quoted(value)}});
       }
       if (value.size() > kMaxShortField) {
-        return fail("fältet " + std::string(name) + " är för långt (" +
-                    std::to_string(value.size()) + " tecken, högst " +
-                    std::to_string(kMaxShortField) + ")");
+        return fail(
+            {MessageId::BuilderFieldTooLong,
+             {std::string(name), std::to_string(value.size()), std::to_string(kMaxShortField)}});
       }
     }
     record_bytes += value.size() + 2;
   }
   if (record_bytes > kMaxRecordBytes) {
-    return fail("posten är för lång (" + std::to_string(record_bytes) + " byte, högst " +
-                std::to_string(kMaxRecordBytes) + ")");
+    return fail({MessageId::BuilderRecordTooLong,
+                 {std::to_string(record_bytes), std::to_string(kMaxRecordBytes)}});
   }
   for (const SlotSource& slot : SchemaOf(register_number_).slots) {
     const ComponentDecl* list = SearchListDecl(register_number_, slot.slot);
     const size_t longest = MaxRowText(list->list, slot.values);
     for (std::string_view value : SlotValuesOf(slot, record)) {
       if (slot.values == SlotValues::kDates && !IsStoredDate(value)) {
-        return fail("datumet " + Quoted(value) + " i fältet " + slot.fields[0].name +
-                    " ska skrivas ÅÅÅÅMMDD (okända delar med 00, 99 eller X)");
+        return fail({MessageId::BuilderDateForm, {Quoted(value), slot.fields[0].name}});
       }
       if (value.size() > longest) {
-        return fail("värdet " + Quoted(value) + " är för långt för sökordslistan (" +
-                    std::to_string(value.size()) + " tecken, högst " + std::to_string(longest) +
-                    ")");
+        return fail({MessageId::BuilderValueTooLong,
+                     {Quoted(value), std::to_string(value.size()), std::to_string(longest)}});
       }
     }
   }

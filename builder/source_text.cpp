@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "engine/util/cp1252.h"
+#include "language/message_id.h"
 
 namespace vx {
 namespace {
@@ -97,7 +98,7 @@ bool SourceStream::ReadRaw(std::string& raw) {
 }
 
 bool SourceStream::Unreadable(SourceError& error) const {
-  error = {display_name_, 0, "filen kan inte läsas"};
+  error = SaidError(display_name_, 0, {MessageId::BuilderFileUnreadable, {}});
   return false;
 }
 
@@ -155,8 +156,8 @@ bool SourceStream::Start(size_t piece, SourceError& error) {
     if (in_.eof()) break;
   }
   if (scan.valid() && scan.bad_line() != 0) {
-    error = {display_name_, scan.bad_line(),
-             "tecknet " + scan.bad_character() + " finns inte i Windows-1252"};
+    error = SaidError(display_name_, scan.bad_line(),
+                      {MessageId::BuilderCharacterNotCp1252, {scan.bad_character()}});
     return false;
   }
   utf8_ = scan.valid();

@@ -4,6 +4,7 @@
 
 #include "builder/source_text.h"
 #include "engine/text/collation.h"
+#include "language/message_id.h"
 
 namespace vx {
 namespace {
@@ -49,7 +50,7 @@ bool ReadHelpTexts(const std::filesystem::path& directory, const std::string& fo
     const std::vector<std::string> lines = LinesOf(text);
     const std::string code = entry.path().stem().string();
     if (code.empty() || code.size() > 255) {
-      error = {display, 0, "filnamnet duger inte som textkod"};
+      error = SaidError(display, 0, {MessageId::BuilderBadTextCode, {}});
       return false;
     }
     texts.push_back({code, lines.empty() ? "" : lines[0], JoinFrom(lines, 1)});

@@ -7,6 +7,7 @@
 #include "engine/codec/compress_errors.h"
 #include "engine/files/file.h"
 #include "engine/util/cp1252.h"
+#include "language/message_id.h"
 #include "records/register_labels.h"
 
 namespace vx {
@@ -387,14 +388,13 @@ std::string PersonListPath(const std::string& hdbasen, const std::string& regnr,
   return hdbasen + p.RowFileName();
 }
 
-std::string MissingRegisterSetMessage(const Configuration& config) {
+Message MissingRegisterSet(const Configuration& config) {
   const std::string first =
-      PersonListPath(config.hdbasen, RegisterSetNumber(config.huvudregister), 1);
-  std::string message = "Inga register hittades: " + PathText(first) + " finns inte.";
+      PathText(PersonListPath(config.hdbasen, RegisterSetNumber(config.huvudregister), 1));
   std::error_code ec;
   if (config.hdbasen.empty() || config.hdbasen.back() == '/' ||
       !std::filesystem::is_directory(config.hdbasen, ec)) {
-    return message;
+    return {MessageId::CatalogueNoRegisters, {first}};
   }
   // The value as the user wrote it, completed in the separator style it
   // uses.
@@ -403,9 +403,11 @@ std::string MissingRegisterSetMessage(const Configuration& config) {
   const bool backslashes =
       written.find('\\') != std::string::npos && written.find('/') == std::string::npos;
   const std::string separator = backslashes ? "\\" : "/";
-  return message + " Inst\xE4llningen hdbasen \"" + written +
-         "\" \xE4r en mapp men slutar inte med \"" + separator + "\" \x96 menade du \"" + written +
-         separator + "\"?";
+  return {MessageId::CatalogueNoRegistersFolder, {first, written, separator}};
+}
+
+std::string MissingRegisterSetMessage(const Configuration& config) {
+  return Render(MissingRegisterSet(config), Language::kSwedish);
 }
 
 TVXstruktlista* TEVF::soklistor(int r, int slot) const {

@@ -34,6 +34,7 @@
 #include "engine/lists/sort_order.h"
 #include "engine/lists/struct_list.h"
 #include "engine/store/record_store.h"
+#include "engine/util/message.h"
 #include "imaging/picture_base.h"
 
 namespace vx {
@@ -142,6 +143,8 @@ std::string PersonListPath(const std::string& hdbasen, const std::string& regnr,
 // found: names the first file the catalogue looked for, the births' person
 // list, and, when hdbasen names an existing folder but lacks the trailing
 // separator that its use as a plain prefix needs, suggests adding it.
+Message MissingRegisterSet(const Configuration& config);
+// The same in Swedish.
 std::string MissingRegisterSetMessage(const Configuration& config);
 
 }  // namespace vx

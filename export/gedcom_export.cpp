@@ -5,6 +5,7 @@
 
 #include "engine/util/cp1252.h"
 #include "engine/util/version.h"
+#include "language/message_id.h"
 #include "records/register_labels.h"
 
 namespace vx {
@@ -343,8 +344,9 @@ Status AppendGedcom(TVXregtext& store, int register_number, std::span<const uint
   for (const uint32_t record : records) {
     if (Status status = store.ReadRecord(record); !status.ok()) return status;
     if (!store.DecodeFields()) {
-      return Status::Corruption("Post " + std::to_string(record) + " i " +
-                                store.properties().bfilnamn + " kan inte l\xE4sas.");
+      return Status::Said(Status::Code::kCorruption,
+                          {MessageId::ExportRecordUnreadable,
+                           {std::to_string(record), store.properties().bfilnamn}});
     }
     RecordFields fields;
     const std::span<const std::string> shorts = store.ShortFields();

@@ -2,6 +2,7 @@
 
 #include "engine/util/cp1252.h"
 #include "export/csv_writer.h"
+#include "language/message_id.h"
 #include "records/register_labels.h"
 
 namespace vx {
@@ -50,8 +51,9 @@ Status AppendSourceCsv(TVXregtext& store, int register_number, std::span<const u
   for (const uint32_t record : records) {
     if (Status status = store.ReadRecord(record); !status.ok()) return status;
     if (!store.DecodeFields()) {
-      return Status::Corruption("Post " + std::to_string(record) + " i " +
-                                store.properties().bfilnamn + " kan inte l\xE4sas.");
+      return Status::Said(Status::Code::kCorruption,
+                          {MessageId::ExportRecordUnreadable,
+                           {std::to_string(record), store.properties().bfilnamn}});
     }
     AppendCsvRow(SourceValues(store), kDelimiter, out);
   }

@@ -5,6 +5,7 @@
 
 #include "engine/codec/compress_errors.h"
 #include "engine/text/collation.h"
+#include "language/message_id.h"
 
 namespace vx {
 
@@ -104,23 +105,34 @@ uint64_t TVXbildbas::ImageRoom(int64_t recno, uint64_t start) const {
 
 Status TVXbildbas::ReadPicture(int64_t recno, PictureRecord& out) {
   out = {};
-  const std::string where = "bild " + std::to_string(recno) + " i " + record_file_.path();
+  // "Damaged picture <recno> in <file>: <why>", `why` given as text or as a message.
+  const auto damaged = [&](std::string why, const Message* said) {
+    Message message{MessageId::PictureDamaged, {std::to_string(recno), record_file_.path()}};
+    if (said != nullptr) {
+      message.inner.push_back(*said);
+    } else {
+      message.args.push_back(std::move(why));
+    }
+    return Status::Said(Status::Code::kCorruption, std::move(message));
+  };
   int result = Tvxblobfil::kNotReady;
   try {
     result = record_file_.ReadRecord(recno);
   } catch (const ECompressError& error) {
-    return Status::Corruption("Skadad " + where + ": " + error.what());
+    return damaged(error.what(), nullptr);
   }
   switch (result) {
     case Tvxblobfil::kOk:
       break;
     case Tvxblobfil::kNotReady:
-      return Status::IOError("Bildbasen " + name_ + " \xE4r inte \xF6ppen.");
+      return Status::Said(Status::Code::kIOError, {MessageId::PictureBaseNotOpen, {name_}});
     case Tvxblobfil::kTooLong:
-      return Status::Corruption("Skadad " + where + ": postens data \xE4r l\xE4ngre \xE4n " +
-                                std::to_string(kPictureRecordBuffer) + " byte.");
+      return Status::Said(Status::Code::kCorruption, {MessageId::PictureDataTooLong,
+                                                      {std::to_string(recno), record_file_.path(),
+                                                       std::to_string(kPictureRecordBuffer)}});
     default:
-      return Status::NotFound("Det finns ingen " + where + ".");
+      return Status::Said(Status::Code::kNotFound, {MessageId::PictureNoRecord,
+                                                    {std::to_string(recno), record_file_.path()}});
   }
   Status status = ParsePictureFields(record_file_.Record(), out);
   if (status.ok()) {
@@ -132,7 +144,7 @@ Status TVXbildbas::ReadPicture(int64_t recno, PictureRecord& out) {
   }
   if (!status.ok()) {
     out = {};
-    return Status::Corruption("Skadad " + where + ": " + status.message());
+    return damaged(status.message(), status.said());
   }
   return status;
 }
@@ -141,7 +153,10 @@ int32_t TVXbildbas::GetPicture(std::string_view name, PictureRecord& out, Status
   out = {};
   const int32_t recno = FindPicture(name);
   if (recno <= 0) {
-    if (status) *status = Status::NotFound("Bilden " + std::string(name) + " saknas.");
+    if (status) {
+      *status =
+          Status::Said(Status::Code::kNotFound, {MessageId::PictureMissing, {std::string(name)}});
+    }
     return 0;
   }
   Status read = ReadPicture(recno, out);

@@ -8,6 +8,7 @@
 #include "engine/files/row_file.h"
 #include "engine/text/collation.h"
 #include "engine/util/byte_order.h"
+#include "language/message_id.h"
 
 namespace vx {
 namespace {
@@ -21,21 +22,22 @@ Status CheckPictures(const std::vector<PictureRecord>& pictures) {
   for (size_t i = 0; i < pictures.size(); ++i) {
     const std::string& name = pictures[i].name;
     if (name.empty() || name.size() > kMaxPictureName || name.find('\0') != std::string::npos) {
-      return Status::InvalidArgument("Bildnamnet \"" + name + "\" ska ha 1 till " +
-                                     std::to_string(kMaxPictureName) + " tecken.");
+      return Status::Said(Status::Code::kInvalidArgument,
+                          {MessageId::PictureNameLength, {name, std::to_string(kMaxPictureName)}});
     }
     if (EncodePictureFields(pictures[i]).size() > kPictureRecordBuffer) {
-      return Status::InvalidArgument("Bilden " + name + " har en f\xF6r l\xE5ng beskrivning.");
+      return Status::Said(Status::Code::kInvalidArgument,
+                          {MessageId::PictureDescriptionTooLong, {name}});
     }
     if (i > 0 && CompareTexts(pictures[i - 1].name.c_str(), name.c_str(), FoldTable()) == 0) {
-      return Status::InvalidArgument("Bilden " + name + " finns tv\xE5 g\xE5nger.");
+      return Status::Said(Status::Code::kInvalidArgument, {MessageId::PictureTwice, {name}});
     }
   }
   return Status::OK();
 }
 
 Status CannotWrite(const std::filesystem::path& path) {
-  return Status::IOError("Kan inte skriva " + path.string() + ".");
+  return Status::Said(Status::Code::kIOError, {MessageId::PictureCannotWrite, {path.string()}});
 }
 
 Status WriteRecords(const std::string& directory, const std::string& name,

@@ -4,6 +4,7 @@
 
 #include "engine/files/record_field.h"
 #include "engine/util/byte_order.h"
+#include "language/message_id.h"
 
 namespace vx {
 namespace {
@@ -11,8 +12,9 @@ namespace {
 constexpr uint8_t kTextTag = '1';
 constexpr uint8_t kNumberTag = '2';
 
-Status Damaged(const std::string& why) {
-  return Status::Corruption("Bildposten \xE4r skadad: " + why + ".");
+Status Damaged(MessageId why) {
+  return Status::Said(Status::Code::kCorruption,
+                      {MessageId::PictureRecordDamaged, {}, {Message{why, {}}}});
 }
 
 bool ReadText(std::span<const uint8_t> data, size_t& pos, size_t keep, std::string& out) {
@@ -68,7 +70,7 @@ Status ParseFields(std::span<const uint8_t> data, size_t& pos, PictureRecord& ou
       !ReadText(data, pos, kMaxPictureShortText, out.short_text) ||
       !ReadText(data, pos, kMaxPlacementCode, out.placement) || !ReadNumber(data, pos, out.kept1) ||
       !ReadNumber(data, pos, out.kept2)) {
-    return Damaged("ett f\xE4lt \xE4r avklippt");
+    return Damaged(MessageId::PictureFieldCut);
   }
   return Status::OK();
 }
@@ -117,9 +119,9 @@ Status ReadPictureImage(const PictureBytesReader& read, uint64_t room, PictureRe
   ImageReader reader(read, room);
   Status status;
   if (!reader.Bytes(out.image)) {
-    status = Damaged("bildens l\xE4ngd g\xE5r f\xF6rbi n\xE4sta post eller filens slut");
+    status = Damaged(MessageId::PictureImagePastEnd);
   } else if (out.HasRegion() && !(reader.U32(out.region_kept) && reader.Bytes(out.region))) {
-    status = Damaged("formens l\xE4ngd g\xE5r f\xF6rbi n\xE4sta post eller filens slut");
+    status = Damaged(MessageId::PictureShapePastEnd);
   }
   if (!status.ok()) {
     out.image.clear();

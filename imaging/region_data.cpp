@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/util/byte_order.h"
+#include "language/message_id.h"
 
 namespace vx {
 namespace {
@@ -49,35 +50,36 @@ Rect ToRect(const Edges& e) {
   return Rect::FromEdges(e.left, e.top, e.right, e.bottom);
 }
 
-Status Damaged(const std::string& why) {
-  return Status::Corruption("Bildens form \xE4r skadad: " + why + ".");
+Status Damaged(Message why) {
+  return Status::Said(Status::Code::kCorruption,
+                      {MessageId::PictureShapeDamaged, {}, {std::move(why)}});
 }
 
 }  // namespace
 
 Status ParseRegionData(std::span<const uint8_t> bytes, RegionData& out) {
   out = {};
-  if (bytes.size() < kRegionHeaderSize) return Damaged("blocket \xE4r kortare \xE4n sitt huvud");
+  if (bytes.size() < kRegionHeaderSize) return Damaged({MessageId::PictureBlockShort, {}});
   const uint8_t* p = bytes.data();
   if (LoadU32(p) != kRegionHeaderSize || LoadU32(p + 4) != kRectanglesType) {
-    return Damaged("blocket \xE4r inte en lista av rektanglar");
+    return Damaged({MessageId::PictureBlockNotRectangles, {}});
   }
   const uint64_t count = LoadU32(p + 8);
   const uint64_t byte_size = LoadU32(p + 12);
   const uint64_t available = bytes.size() - kRegionHeaderSize;
   if (byte_size != count * kRectSize || byte_size != available) {
-    return Damaged(std::to_string(count) + " rektanglar st\xE4mmer inte med blockets " +
-                   std::to_string(available) + " byte");
+    return Damaged(
+        {MessageId::PictureRectangleCount, {std::to_string(count), std::to_string(available)}});
   }
   std::vector<Rect> rects;
   rects.reserve(count);
   for (uint64_t i = 0; i < count; ++i) {
     const Edges e = LoadEdges(p + kRegionHeaderSize + i * kRectSize);
-    if (!Sound(e)) return Damaged("rektangel " + std::to_string(i + 1) + " \xE4r orimlig");
+    if (!Sound(e)) return Damaged({MessageId::PictureRectangleUnsound, {std::to_string(i + 1)}});
     rects.push_back(ToRect(e));
   }
   const Edges bounds = LoadEdges(p + 16);
-  if (!InRange(bounds)) return Damaged("formens yttre gr\xE4nser \xE4r orimliga");
+  if (!InRange(bounds)) return Damaged({MessageId::PictureBoundsUnsound, {}});
   out.bounds = ToRect(bounds);
   out.rects = std::move(rects);
   return Status::OK();

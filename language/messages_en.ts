@@ -1773,6 +1773,414 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
     <!-- (the output windows' texts end here) -->
 
     <!-- What the engine, the session and the builder report (files, lines, values as arguments). -->
+    <message id="EngineMoreMessages">
+        <source>%2 (Ytterligare %1 meddelanden under samma åtgärd visas inte.)</source>
+        <translation>%2 (%1 more messages during the same operation are not shown.)</translation>
+    </message>
+    <message id="EngineMoreSearchMessages">
+        <source>Ytterligare %1 meddelanden under samma sökning visas inte.</source>
+        <translation>%1 more messages during the same search are not shown.</translation>
+    </message>
+    <message id="EnginePostingsListEnds">
+        <source>listan tar slut</source>
+        <translation>the list ends</translation>
+    </message>
+    <message id="EnginePostingsBadBlockLength">
+        <source>ogiltig blocklängd %1</source>
+        <translation>invalid block length %1</translation>
+    </message>
+    <message id="EnginePostingsCodeSplit">
+        <source>en kod delas av blockgränsen</source>
+        <translation>a code is split by the block boundary</translation>
+    </message>
+    <message id="EnginePostingsDamaged">
+        <source>Skadad postningslista: %3 efter %1 av %2 nummer.</source>
+        <translation>Damaged postings list: %3 after %1 of %2 numbers.</translation>
+    </message>
+    <message id="EnginePostingsDamagedIn">
+        <source>Skadad postningslista i %1: %4 efter %2 av %3 nummer.</source>
+        <translation>Damaged postings list in %1: %4 after %2 of %3 numbers.</translation>
+    </message>
+    <message id="EngineRecordOutsideSelection">
+        <source>Postnummer %1 ligger utanför urvalet (1-%2).</source>
+        <translation>Record number %1 lies outside the selection (1-%2).</translation>
+    </message>
+    <message id="EngineRecordOutsideSelectionIn">
+        <source>Postnummer %1 i %2 ligger utanför urvalet (1-%3).</source>
+        <translation>Record number %1 in %2 lies outside the selection (1-%3).</translation>
+    </message>
+    <message id="EngineRowOutsideList">
+        <source>Rad %1 (plats %2) i %3 finns inte i listan (%4 rader).</source>
+        <translation>Row %1 (position %2) in %3 is not in the list (%4 rows).</translation>
+    </message>
+    <message id="EngineSortOrderCutShort">
+        <source>Sorteringsordningen %1 är skadad: filen har färre rader än den anger. Den används inte.</source>
+        <translation>The sort order %1 is damaged: the file has fewer rows than it states. It is not used.</translation>
+    </message>
+    <message id="EngineListCannotOpen">
+        <source>4: Listan %1 kan inte öppnas.</source>
+        <translation>4: The list %1 cannot be opened.</translation>
+    </message>
+    <message id="EngineListNotOpen">
+        <source>Listan %1 är inte öppen.</source>
+        <translation>The list %1 is not open.</translation>
+    </message>
+    <message id="EngineRowMissing">
+        <source>Rad %1 finns inte i %2.</source>
+        <translation>Row %1 is not in %2.</translation>
+    </message>
+    <message id="EnginePostingsCannotOpen">
+        <source>Postningsfilen %1 kunde inte öppnas; träffar kan saknas.</source>
+        <translation>The postings file %1 could not be opened; hits may be missing.</translation>
+    </message>
+    <message id="EngineFilterNotUsed">
+        <source>Filterfilen %1 är skadad eller hör inte till %2 och används inte.</source>
+        <translation>The filter file %1 is damaged or does not belong to %2 and is not used.</translation>
+    </message>
+    <message id="EngineRecordFileNotOpen">
+        <source>Registerfilen %1 är inte öppen.</source>
+        <translation>The register file %1 is not open.</translation>
+    </message>
+    <message id="EngineRecordTooLong">
+        <source>Post %1 i %2 är längre än %3 tecken.</source>
+        <translation>Record %1 in %2 is longer than %3 characters.</translation>
+    </message>
+    <message id="EngineRecordMissing">
+        <source>Post %1 i %2 finns inte.</source>
+        <translation>Record %1 in %2 does not exist.</translation>
+    </message>
+    <message id="CatalogueNoRegisters">
+        <source>Inga register hittades: %1 finns inte.</source>
+        <translation>No registers were found: %1 does not exist.</translation>
+    </message>
+    <message id="CatalogueNoRegistersFolder">
+        <source>Inga register hittades: %1 finns inte. Inställningen hdbasen &quot;%2&quot; är en mapp men slutar inte med &quot;%3&quot; – menade du &quot;%2%3&quot;?</source>
+        <translation>No registers were found: %1 does not exist. The setting hdbasen &quot;%2&quot; is a folder but does not end with &quot;%3&quot; – did you mean &quot;%2%3&quot;?</translation>
+    </message>
+    <message id="SessionCannotRead">
+        <source>Kan inte läsa %1.</source>
+        <translation>Cannot read %1.</translation>
+    </message>
+    <message id="SessionNothingOpen">
+        <source>Ingen registeruppsättning är öppen.</source>
+        <translation>No register set is open.</translation>
+    </message>
+    <message id="SessionNoSuchRegister">
+        <source>Register %1 finns inte.</source>
+        <translation>Register %1 does not exist.</translation>
+    </message>
+    <message id="SessionBirthsMissing">
+        <source>Registret födda finns inte i registeruppsättningen i %1.</source>
+        <translation>The births register is not in the register set in %1.</translation>
+    </message>
+    <message id="SessionMarriagesMissing">
+        <source>Registret vigda finns inte i registeruppsättningen i %1.</source>
+        <translation>The marriages register is not in the register set in %1.</translation>
+    </message>
+    <message id="SessionDeathsMissing">
+        <source>Registret döda finns inte i registeruppsättningen i %1.</source>
+        <translation>The deaths register is not in the register set in %1.</translation>
+    </message>
+    <message id="SessionDamagedFile">
+        <source>Skadad registerfil %1: %2</source>
+        <translation>Damaged register file %1: %2</translation>
+    </message>
+    <message id="SessionDamagedFileIn">
+        <source>Skadad registerfil i %1: %2</source>
+        <translation>Damaged register file in %1: %2</translation>
+    </message>
+    <message id="SessionOutOfMemory">
+        <source>Minnet räcker inte till.</source>
+        <translation>There is not enough memory.</translation>
+    </message>
+    <message id="SessionUnexpectedError">
+        <source>Oväntat fel: %1</source>
+        <translation>Unexpected error: %1</translation>
+    </message>
+    <message id="SessionFormHasNoField">
+        <source>Sökformuläret har inget fält %1.</source>
+        <translation>The search form has no field %1.</translation>
+    </message>
+    <message id="SessionFieldEmpty">
+        <source>Fältet &quot;%1&quot; kan inte sökas: registret har inga uppgifter i det.</source>
+        <translation>The field &quot;%1&quot; cannot be searched: the register holds no information in it.</translation>
+    </message>
+    <message id="SessionFieldHasNoWordList">
+        <source>Fältet %1 har ingen ordlista.</source>
+        <translation>The field %1 has no word list.</translation>
+    </message>
+    <message id="SessionHelpTextMissing">
+        <source>Hjälptexten %1 finns inte.</source>
+        <translation>The help text %1 does not exist.</translation>
+    </message>
+    <message id="BuilderSortFileUnwritable">
+        <source>den tillfälliga sorteringsfilen kan inte skrivas</source>
+        <translation>the temporary sort file cannot be written</translation>
+    </message>
+    <message id="BuilderSortFileUnreadable">
+        <source>den tillfälliga sorteringsfilen kan inte läsas tillbaka</source>
+        <translation>the temporary sort file cannot be read back</translation>
+    </message>
+    <message id="BuilderSortFileUnreadableForList">
+        <source>kan inte skrivas: den tillfälliga sorteringsfilen kan inte läsas</source>
+        <translation>cannot be written: the temporary sort file cannot be read</translation>
+    </message>
+    <message id="BuilderCannotCreate">
+        <source>kan inte skapas</source>
+        <translation>cannot be created</translation>
+    </message>
+    <message id="BuilderCannotWrite">
+        <source>kan inte skrivas</source>
+        <translation>cannot be written</translation>
+    </message>
+    <message id="BuilderCannotCreateFolder">
+        <source>kan inte skapas som mapp</source>
+        <translation>cannot be created as a folder</translation>
+    </message>
+    <message id="BuilderCannotMove">
+        <source>kan inte flyttas på plats: %1</source>
+        <translation>cannot be moved into place: %1</translation>
+    </message>
+    <message id="BuilderRecordRowUnwritable">
+        <source>raden för post %1 kan inte skrivas</source>
+        <translation>the row for record %1 cannot be written</translation>
+    </message>
+    <message id="BuilderWordRowUnwritable">
+        <source>raden för ordet %1 kan inte skrivas</source>
+        <translation>the row for the word %1 cannot be written</translation>
+    </message>
+    <message id="BuilderRowUnwritable">
+        <source>raden %1 kan inte skrivas</source>
+        <translation>the row %1 cannot be written</translation>
+    </message>
+    <message id="BuilderRecordUnreadableBack">
+        <source>posten kan inte läsas tillbaka</source>
+        <translation>the record cannot be read back</translation>
+    </message>
+    <message id="BuilderRecordUnwritable">
+        <source>posten kan inte skrivas till registret</source>
+        <translation>the record cannot be written to the register</translation>
+    </message>
+    <message id="BuilderTextTooLong">
+        <source>texten är för lång eller innehåller en nollbyte</source>
+        <translation>the text is too long or contains a null byte</translation>
+    </message>
+    <message id="BuilderNoSourceFiles">
+        <source>mappen har varken fodda.csv, vigda.csv eller doda.csv</source>
+        <translation>the folder has none of fodda.csv, vigda.csv and doda.csv</translation>
+    </message>
+    <message id="BuilderNoWorkFolder">
+        <source>ingen arbetsmapp kan skapas bredvid den</source>
+        <translation>no working folder can be created beside it</translation>
+    </message>
+    <message id="BuilderFileEmpty">
+        <source>filen är tom; den första raden ska ange fältnamnen</source>
+        <translation>the file is empty; its first line must give the field names</translation>
+    </message>
+    <message id="BuilderFieldCount">
+        <source>posten har %1 fält, men rubrikraden har %2</source>
+        <translation>the record has %1 fields, but the header line has %2</translation>
+    </message>
+    <message id="BuilderQuoteNeverEnds">
+        <source>citattecknet som börjar här avslutas aldrig (fält %1)</source>
+        <translation>the quotation mark that starts here is never closed (field %1)</translation>
+    </message>
+    <message id="BuilderAfterQuotedValue">
+        <source>efter ett citerat värde ska avgränsaren eller radslut följa (fält %1)</source>
+        <translation>a quoted value must be followed by the separator or the end of the line (field %1)</translation>
+    </message>
+    <message id="BuilderNormFieldsTooLong">
+        <source>fälten %1 och %2 är för långa för normeringslistan</source>
+        <translation>the fields %1 and %2 are too long for the normalisation list</translation>
+    </message>
+    <message id="BuilderPictureUnreadable">
+        <source>filen kan inte läsas eller är större än 16 MB</source>
+        <translation>the file cannot be read or is larger than 16 MB</translation>
+    </message>
+    <message id="BuilderFileUnreadable">
+        <source>filen kan inte läsas</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message id="BuilderPictureNotPng">
+        <source>filen är ingen PNG-bild; registrets bilder ska vara PNG</source>
+        <translation>the file is not a PNG image; the register&apos;s pictures must be PNG</translation>
+    </message>
+    <message id="BuilderNameNotCp1252">
+        <source>namnet har tecken som Windows-1252 saknar</source>
+        <translation>the name has characters that Windows-1252 lacks</translation>
+    </message>
+    <message id="BuilderPictureNameLength">
+        <source>bildens namn ska ha 1 till 20 tecken</source>
+        <translation>the picture&apos;s name must have 1 to 20 characters</translation>
+    </message>
+    <message id="BuilderCharacterNotCp1252">
+        <source>tecknet %1 finns inte i Windows-1252</source>
+        <translation>the character %1 is not in Windows-1252</translation>
+    </message>
+    <message id="BuilderBadTextCode">
+        <source>filnamnet duger inte som textkod</source>
+        <translation>the file name will not do as a text code</translation>
+    </message>
+    <message id="BuilderColumnUnnamed">
+        <source>kolumn %1 saknar fältnamn</source>
+        <translation>column %1 has no field name</translation>
+    </message>
+    <message id="BuilderUnknownField">
+        <source>okänt fält %1</source>
+        <translation>unknown field %1</translation>
+    </message>
+    <message id="BuilderFieldTwice">
+        <source>fältet %1 står två gånger</source>
+        <translation>the field %1 appears twice</translation>
+    </message>
+    <message id="BuilderFieldMissing">
+        <source>fältet %1 saknas i rubrikraden</source>
+        <translation>the field %1 is missing from the header line</translation>
+    </message>
+    <message id="BuilderFieldNullByte">
+        <source>fältet %1 innehåller en nollbyte: %2</source>
+        <translation>the field %1 contains a null byte: %2</translation>
+    </message>
+    <message id="BuilderFieldLineBreaks">
+        <source>fältet %1 får inte innehålla radbrytningar: %2</source>
+        <translation>the field %1 must not contain line breaks: %2</translation>
+    </message>
+    <message id="BuilderFieldTooLong">
+        <source>fältet %1 är för långt (%2 tecken, högst %3)</source>
+        <translation>the field %1 is too long (%2 characters, at most %3)</translation>
+    </message>
+    <message id="BuilderRecordTooLong">
+        <source>posten är för lång (%1 byte, högst %2)</source>
+        <translation>the record is too long (%1 bytes, at most %2)</translation>
+    </message>
+    <message id="BuilderDateForm">
+        <source>datumet %1 i fältet %2 ska skrivas ÅÅÅÅMMDD (okända delar med 00, 99 eller X)</source>
+        <translation>the date %1 in the field %2 must be written YYYYMMDD (unknown parts as 00, 99 or X)</translation>
+    </message>
+    <message id="BuilderValueTooLong">
+        <source>värdet %1 är för långt för sökordslistan (%2 tecken, högst %3)</source>
+        <translation>the value %1 is too long for the search word list (%2 characters, at most %3)</translation>
+    </message>
+    <message id="BuilderReading">
+        <source>Läser %1</source>
+        <translation>Reading %1</translation>
+    </message>
+    <message id="BuilderRecordsRead">
+        <source>  %1 poster</source>
+        <translation>  %1 records</translation>
+    </message>
+    <message id="BuilderWritingRegister">
+        <source>Skriver %1</source>
+        <translation>Writing %1</translation>
+    </message>
+    <message id="BuilderRecordsAndPersons">
+        <source>  poster och personlista</source>
+        <translation>  records and person list</translation>
+    </message>
+    <message id="BuilderRecordsWritten">
+        <source>    %1 poster</source>
+        <translation>    %1 records</translation>
+    </message>
+    <message id="BuilderWritingLists">
+        <source>Skriver sökordslistor och fritextlistor för %1</source>
+        <translation>Writing search word lists and free-text lists for %1</translation>
+    </message>
+    <message id="BuilderWritingAllFields">
+        <source>Skriver fritextlistan över alla fält</source>
+        <translation>Writing the free-text list of all fields</translation>
+    </message>
+    <message id="BuilderWritingNormList">
+        <source>Skriver normeringslistan och texterna</source>
+        <translation>Writing the normalisation list and the texts</translation>
+    </message>
+    <message id="BuilderWritingPictures">
+        <source>Skriver bilderna</source>
+        <translation>Writing the pictures</translation>
+    </message>
+    <message id="BuilderMovingFiles">
+        <source>Flyttar filerna till %1</source>
+        <translation>Moving the files to %1</translation>
+    </message>
+    <message id="PictureNameLength">
+        <source>Bildnamnet &quot;%1&quot; ska ha 1 till %2 tecken.</source>
+        <translation>The picture name &quot;%1&quot; must have 1 to %2 characters.</translation>
+    </message>
+    <message id="PictureDescriptionTooLong">
+        <source>Bilden %1 har en för lång beskrivning.</source>
+        <translation>The picture %1 has too long a description.</translation>
+    </message>
+    <message id="PictureTwice">
+        <source>Bilden %1 finns två gånger.</source>
+        <translation>The picture %1 appears twice.</translation>
+    </message>
+    <message id="PictureCannotWrite">
+        <source>Kan inte skriva %1.</source>
+        <translation>Cannot write %1.</translation>
+    </message>
+    <message id="PictureDamaged">
+        <source>Skadad bild %1 i %2: %3</source>
+        <translation>Damaged picture %1 in %2: %3</translation>
+    </message>
+    <message id="PictureDataTooLong">
+        <source>Skadad bild %1 i %2: postens data är längre än %3 byte.</source>
+        <translation>Damaged picture %1 in %2: the record&apos;s data is longer than %3 bytes.</translation>
+    </message>
+    <message id="PictureBaseNotOpen">
+        <source>Bildbasen %1 är inte öppen.</source>
+        <translation>The picture base %1 is not open.</translation>
+    </message>
+    <message id="PictureNoRecord">
+        <source>Det finns ingen bild %1 i %2.</source>
+        <translation>There is no picture %1 in %2.</translation>
+    </message>
+    <message id="PictureMissing">
+        <source>Bilden %1 saknas.</source>
+        <translation>The picture %1 is missing.</translation>
+    </message>
+    <message id="PictureRecordDamaged">
+        <source>Bildposten är skadad: %1.</source>
+        <translation>The picture record is damaged: %1.</translation>
+    </message>
+    <message id="PictureFieldCut">
+        <source>ett fält är avklippt</source>
+        <translation>a field is cut off</translation>
+    </message>
+    <message id="PictureImagePastEnd">
+        <source>bildens längd går förbi nästa post eller filens slut</source>
+        <translation>the picture&apos;s length runs past the next record or the end of the file</translation>
+    </message>
+    <message id="PictureShapePastEnd">
+        <source>formens längd går förbi nästa post eller filens slut</source>
+        <translation>the shape&apos;s length runs past the next record or the end of the file</translation>
+    </message>
+    <message id="PictureShapeDamaged">
+        <source>Bildens form är skadad: %1.</source>
+        <translation>The picture&apos;s shape is damaged: %1.</translation>
+    </message>
+    <message id="PictureBlockShort">
+        <source>blocket är kortare än sitt huvud</source>
+        <translation>the block is shorter than its header</translation>
+    </message>
+    <message id="PictureBlockNotRectangles">
+        <source>blocket är inte en lista av rektanglar</source>
+        <translation>the block is not a list of rectangles</translation>
+    </message>
+    <message id="PictureRectangleCount">
+        <source>%1 rektanglar stämmer inte med blockets %2 byte</source>
+        <translation>%1 rectangles do not match the block&apos;s %2 bytes</translation>
+    </message>
+    <message id="PictureRectangleUnsound">
+        <source>rektangel %1 är orimlig</source>
+        <translation>rectangle %1 is implausible</translation>
+    </message>
+    <message id="PictureBoundsUnsound">
+        <source>formens yttre gränser är orimliga</source>
+        <translation>the shape&apos;s outer bounds are implausible</translation>
+    </message>
+    <message id="ExportRecordUnreadable">
+        <source>Post %1 i %2 kan inte läsas.</source>
+        <translation>Record %1 in %2 cannot be read.</translation>
+    </message>
     <!-- (the reports' texts end here) -->
 </context>
 </TS>

@@ -10,6 +10,7 @@
 #include "engine/codec/compress_errors.h"
 #include "engine/util/cp1252.h"
 #include "engine/util/message_collector.h"
+#include "engine/util/message_sink.h"
 #include "export/gedcom_export.h"
 #include "export/source_export.h"
 #include "language/message_id.h"
@@ -24,13 +25,6 @@
 namespace vx {
 namespace {
 
-constexpr const char* kRegisterWords[] = {"",
-                                          "f\xF6"
-                                          "dda",
-                                          "vigda",
-                                          "d\xF6"
-                                          "da"};
-
 // A path in a message: the file system's UTF-8 as Windows-1252, with '?'
 // for what that cannot hold.
 std::string PathText(const std::filesystem::path& path) {
@@ -42,9 +36,10 @@ std::string PathText(const std::filesystem::path& path) {
   return text;
 }
 
-std::string DamagedFileMessage(const ECompressError& error, const std::string& hdbasen) {
-  const std::string file = error.file().empty() ? "i " + hdbasen : PathText(error.file());
-  return "Skadad registerfil " + file + ": " + error.what();
+// The codec's own text stays as it is, in either language.
+Message DamagedFileMessage(const ECompressError& error, const std::string& hdbasen) {
+  if (error.file().empty()) return {MessageId::SessionDamagedFileIn, {hdbasen, error.what()}};
+  return {MessageId::SessionDamagedFile, {PathText(error.file()), error.what()}};
 }
 
 // The stores' records, each load guarded by the session.
@@ -77,18 +72,23 @@ Session::~Session() {
   Close();
 }
 
+void Session::SetLanguage(Language language) {
+  records_.SetLanguage(language);
+  SetMessageLanguage(language);
+}
+
 Status Session::Open(const std::filesystem::path& ini, ShellHooks* hooks) {
   Close();
   Status status = Run([&] {
     configuration_ = lasinifil(ini);
     if (!ini.empty() && !configuration_.ini_found) {
-      return Status::NotFound("Kan inte l\xE4sa " + PathText(ini) + ".");
+      return Status::Said(Status::Code::kNotFound, {MessageId::SessionCannotRead, {PathText(ini)}});
     }
     ShellHooks quiet;
     catalogue_->oppnadatabas(configuration_, hooks != nullptr ? *hooks : quiet);
     open_ = true;
     if (!RegisterOn(1) && !RegisterOn(2) && !RegisterOn(3)) {
-      return Status::NotFound(MissingRegisterSetMessage(configuration_));
+      return Status::Said(Status::Code::kNotFound, MissingRegisterSet(configuration_));
     }
     return Status::OK();
   });
@@ -110,18 +110,21 @@ bool Session::RegisterOn(int register_number) const {
 
 Status Session::CheckOpen() const {
   if (open_) return Status::OK();
-  return Status::IOError("Ingen registerupps\xE4ttning \xE4r \xF6ppen.");
+  return Status::Said(Status::Code::kIOError, {MessageId::SessionNothingOpen, {}});
 }
 
 Status Session::CheckRegister(int register_number) const {
   if (RegisterOn(register_number)) return Status::OK();
   if (Status status = CheckOpen(); !status.ok()) return status;
   if (register_number < 1 || register_number > 3) {
-    return Status::InvalidArgument("Register " + std::to_string(register_number) + " finns inte.");
+    return Status::Said(Status::Code::kInvalidArgument,
+                        {MessageId::SessionNoSuchRegister, {std::to_string(register_number)}});
   }
-  return Status::NotFound(std::string("Registret ") + kRegisterWords[register_number] +
-                          " finns inte i registerupps\xE4ttningen i " + configuration_.hdbasen +
-                          ".");
+  constexpr MessageId kMissing[] = {MessageId::SessionBirthsMissing,
+                                    MessageId::SessionMarriagesMissing,
+                                    MessageId::SessionDeathsMissing};
+  return Status::Said(Status::Code::kNotFound,
+                      {kMissing[register_number - 1], {configuration_.hdbasen}});
 }
 
 Status Session::Run(const std::function<Status()>& operation) {
@@ -130,13 +133,13 @@ Status Session::Run(const std::function<Status()>& operation) {
   try {
     status = operation();
   } catch (const ECompressError& error) {
-    return Status::Corruption(DamagedFileMessage(error, configuration_.hdbasen));
+    return Status::Said(Status::Code::kCorruption,
+                        DamagedFileMessage(error, configuration_.hdbasen));
   } catch (const std::bad_alloc&) {
-    return Status::IOError(
-        "Minnet r\xE4"
-        "cker inte till.");
+    return Status::Said(Status::Code::kIOError, {MessageId::SessionOutOfMemory, {}});
   } catch (const std::exception& error) {
-    return Status::IOError(std::string("Ov\xE4ntat fel: ") + error.what());
+    return Status::Said(Status::Code::kIOError,
+                        {MessageId::SessionUnexpectedError, {error.what()}});
   }
   if (!status.ok()) return status;
   return messages.status();
@@ -149,11 +152,12 @@ Status Session::PrepareForm(int register_number, const std::vector<FieldEntry>& 
   for (const FieldEntry& entry : fields) {
     const FormField* field = form.Field(entry.prefix);
     if (field == nullptr) {
-      return Status::InvalidArgument("S\xF6kformul\xE4ret har inget f\xE4lt " + entry.prefix + ".");
+      return Status::Said(Status::Code::kInvalidArgument,
+                          {MessageId::SessionFormHasNoField, {entry.prefix}});
     }
     if (FieldDisabled(*catalogue_, register_number, *field)) {
-      return Status::NotFound("F\xE4ltet \"" + std::string(field->caption) +
-                              "\" kan inte s\xF6kas: registret har inga uppgifter i det.");
+      return Status::Said(Status::Code::kNotFound,
+                          {MessageId::SessionFieldEmpty, {std::string(field->caption)}});
     }
     if (!entry.list_mode) {
       input.Set(entry.prefix, entry.text);
@@ -162,7 +166,8 @@ Status Session::PrepareForm(int register_number, const std::vector<FieldEntry>& 
     TVXstruktlista* list =
         field->ListBacked() ? catalogue_->soklistor(register_number, field->slot) : nullptr;
     if (list == nullptr) {
-      return Status::NotFound("F\xE4ltet " + std::string(field->caption) + " har ingen ordlista.");
+      return Status::Said(Status::Code::kNotFound,
+                          {MessageId::SessionFieldHasNoWordList, {std::string(field->caption)}});
     }
     list->vald().Clear();
     std::vector<std::string> words;
@@ -369,7 +374,8 @@ Status Session::HelpText(std::string_view code, InformationText& text) {
     }
     TVXregtext* help = catalogue_->Store(kHelpTextStore);
     if (help == nullptr || records_.hamtatext(*help, code) < 1) {
-      return Status::NotFound("Hj\xE4lptexten " + std::string(code) + " finns inte.");
+      return Status::Said(Status::Code::kNotFound,
+                          {MessageId::SessionHelpTextMissing, {std::string(code)}});
     }
     text = records_.information();
     return Status::OK();

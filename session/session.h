@@ -161,8 +161,9 @@ class Session {
   const CurrentRecords& records() const { return records_; }
   // The language of the record texts' own words and of the help texts, when
   // the set has them in it (Swedish unless set); what the records hold is
-  // shown as stored.
-  void SetLanguage(Language language) { records_.SetLanguage(language); }
+  // shown as stored. The engine's messages to the message sink are told in
+  // it too.
+  void SetLanguage(Language language);
   Language language() const { return records_.language(); }
 
   // What the result table uses of register 1..3: its person list and date

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "engine/util/cp1252.h"
+#include "engine/util/message_sink.h"
 #include "engine/util/visible_text.h"
 #include "language/messages.h"
 
@@ -21,6 +22,7 @@ Language program_language = Language::kSwedish;
 
 void SetLanguage(Language language) {
   program_language = language;
+  SetMessageLanguage(language);
 }
 
 Language CurrentLanguage() {

@@ -47,12 +47,13 @@ int RunBygg(const std::vector<std::string>& args) {
   options.source_dir = folders[0];
   options.data_dir = folders[1];
   options.progress = [](const std::string& line) { PrintError(line); };
+  options.language = CurrentLanguage();
   options.program_pictures = ProgramPictureRecords();
 
   BuildSummary summary;
   SourceError error;
   if (!BuildRegisterSet(options, summary, error)) {
-    PrintError(error.ToString());
+    PrintError(error.ToString(CurrentLanguage()));
     return 1;
   }
   PrintError(Said(MessageId::DataBuilt,

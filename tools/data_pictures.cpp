@@ -99,7 +99,7 @@ void WriteBase(const fs::path& base_file, const fs::path& folder, size_t& writte
     PictureRecord picture;
     const Status status = base.ReadPicture(n, picture);
     if (!status.ok()) {
-      PrintError(Cp1252ToUtf8(status.message()));
+      PrintError(StatusText(status));
       ++failed;
     } else if (WritePicture(picture, folder)) {
       ++written;

@@ -8,6 +8,7 @@
 #include "engine/text/collation.h"
 #include "engine/util/byte_order.h"
 #include "engine/util/message_sink.h"
+#include "language/message_id.h"
 
 namespace vx {
 namespace {
@@ -29,13 +30,14 @@ bool HasBit(const std::vector<uint64_t>& bits, size_t j) {
 // otherwise give one message box per matching entry.
 class MessageLimit {
  public:
-  MessageLimit() : previous_(SetMessageSink([this](const std::string& text) { Report(text); })) {}
+  MessageLimit()
+      : previous_(SetMessageSink({[this](const std::string& text) { Report(text); },
+                                  [this](const Message& message) { Report(message); }})) {}
 
   ~MessageLimit() {
     SetMessageSink(std::move(previous_));
     if (suppressed_ > 0) {
-      ReportMessage("Ytterligare " + std::to_string(suppressed_) +
-                    " meddelanden under samma s\xF6kning visas inte.");
+      ReportMessage(Message{MessageId::EngineMoreSearchMessages, {std::to_string(suppressed_)}});
     }
   }
 
@@ -43,16 +45,17 @@ class MessageLimit {
   MessageLimit& operator=(const MessageLimit&) = delete;
 
  private:
-  void Report(const std::string& text) {
+  // `message` is a text or a Message.
+  void Report(const auto& message) {
     if (passed_) {
       ++suppressed_;
       return;
     }
     passed_ = true;
     if (previous_) {
-      previous_(text);
+      previous_(message);
     } else {
-      WriteMessageToStderr(text);
+      MessageSink{&WriteMessageToStderr}(message);
     }
   }
 
@@ -198,9 +201,7 @@ int32_t TVXfrisoeklista::Search(std::string_view text, FreeSearchMode mode,
     ScanAll(terms, folded_terms, mode, selection, outcome);
   }
   if (outcome.postings_missing) {
-    ReportMessage("Postningsfilen " + properties_.PostingsFileName() +
-                  " kunde inte \xF6ppnas; tr\xE4"
-                  "ffar kan saknas.");
+    ReportMessage(Message{MessageId::EnginePostingsCannotOpen, {properties_.PostingsFileName()}});
   }
   return outcome.matched ? selection.Recount() : 0;
 }
@@ -258,9 +259,8 @@ bool TVXfrisoeklista::FilterServes(const std::vector<std::string>& folded_terms)
 void TVXfrisoeklista::IgnoreFilter() {
   filter_.Clear();
   filter_state_ = FilterState::kIgnored;
-  ReportMessage("Filterfilen " + properties_.FilterFileName() +
-                " \xE4r skadad eller h\xF6r inte till " + properties_.EntryFileName() +
-                " och anv\xE4nds inte.");
+  ReportMessage(Message{MessageId::EngineFilterNotUsed,
+                        {properties_.FilterFileName(), properties_.EntryFileName()}});
 }
 
 bool TVXfrisoeklista::ScanFiltered(const std::vector<std::string>& terms,
@@ -436,15 +436,15 @@ void TVXfrisoeklista::ApplyMarks(const FreeSearchBlockIndex& index, std::span<co
     if (entry.b == 0) {
       const auto record = static_cast<int32_t>(entry.a);
       if (record < 1 || record > selection.Size()) {
-        ReportMessage("Postnummer " + std::to_string(entry.a) + " i " +
-                      properties_.EntryFileName() + " ligger utanf\xF6r urvalet (1-" +
-                      std::to_string(selection.Size()) + ").");
+        ReportMessage(Message{MessageId::EngineRecordOutsideSelectionIn,
+                              {std::to_string(entry.a), properties_.EntryFileName(),
+                               std::to_string(selection.Size())}});
       } else {
         selection.SetBit(record, true);
       }
     } else if (ByteReader* reader = PostingsAt(entry.a); reader != nullptr) {
       const Status status = selection.LoadPostings(*reader, entry.b, true);
-      if (!status.ok()) ReportMessage(status.message());
+      if (!status.ok()) ReportMessage(status);
     } else {
       postings_missing = true;
     }

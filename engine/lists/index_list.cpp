@@ -7,6 +7,7 @@
 #include "engine/files/data_file.h"
 #include "engine/util/byte_order.h"
 #include "engine/util/message_sink.h"
+#include "language/message_id.h"
 
 namespace vx {
 namespace {
@@ -38,8 +39,8 @@ bool TVXindex::OpenFiles() {
   ConfigureRowFile();
   if (!rows_.Open(false)) {
     if (rows_.status() == Tvxindexblobfil::kCannotOpen) {
-      ReportMessage("4: Listan " + DataFilePath(properties_.filkat, properties_.RowFileName()) +
-                    " kan inte \xF6ppnas.");
+      ReportMessage(Message{MessageId::EngineListCannotOpen,
+                            {DataFilePath(properties_.filkat, properties_.RowFileName())}});
     }
     blocks_.Close();
     return false;
@@ -148,7 +149,8 @@ size_t TVXindex::TextAreaSize() const {
 
 Status TVXindex::ReadRow(int64_t row) {
   if (!Opened())
-    return Status::IOError("Listan " + properties_.RowFileName() + " \xE4r inte \xF6ppen.");
+    return Status::Said(Status::Code::kIOError,
+                        {MessageId::EngineListNotOpen, {properties_.RowFileName()}});
   if (row >= 1 && row <= row_count_) {
     row_from_memo_ = false;
     if (const std::span<const uint8_t> kept = memo_.Find(static_cast<int32_t>(row));
@@ -162,8 +164,8 @@ Status TVXindex::ReadRow(int64_t row) {
       return Status::OK();
     }
   }
-  return Status::NotFound("Rad " + std::to_string(row) + " finns inte i " +
-                          properties_.RowFileName() + ".");
+  return Status::Said(Status::Code::kNotFound, {MessageId::EngineRowMissing,
+                                                {std::to_string(row), properties_.RowFileName()}});
 }
 
 void TVXindex::TakeRow(std::span<const uint8_t> bytes) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/util/byte_order.h"
+#include "language/message_id.h"
 
 namespace vx {
 namespace {
@@ -151,25 +152,22 @@ Damage DecodeRun(Source& source, RunDecoder& run) {
   return {};
 }
 
-std::string DamageMessage(const Damage& damage, const std::string& source_name, int64_t count,
-                          int64_t read) {
-  std::string text = "Skadad postningslista";
-  if (!source_name.empty()) text += " i " + source_name;
-  text += ": ";
-  switch (damage.status) {
-    case DamageKind::kShortRead:
-      text += "listan tar slut";
-      break;
-    case DamageKind::kBadChunkLength:
-      text += "ogiltig blockl\xE4ngd " + std::to_string(damage.chunk_length);
-      break;
-    case DamageKind::kSplitCode:
-      text += "en kod delas av blockgr\xE4nsen";
-      break;
-    case DamageKind::kNone:
-      break;
+// `damage` is never kNone here.
+Message DamageMessage(const Damage& damage, const std::string& source_name, int64_t count,
+                      int64_t read) {
+  Message what{MessageId::EnginePostingsListEnds, {}};
+  if (damage.status == DamageKind::kBadChunkLength) {
+    what = {MessageId::EnginePostingsBadBlockLength, {std::to_string(damage.chunk_length)}};
+  } else if (damage.status == DamageKind::kSplitCode) {
+    what = {MessageId::EnginePostingsCodeSplit, {}};
   }
-  return text + " efter " + std::to_string(read) + " av " + std::to_string(count) + " nummer.";
+  Message message{MessageId::EnginePostingsDamaged, {std::to_string(read), std::to_string(count)}};
+  if (!source_name.empty()) {
+    message = {MessageId::EnginePostingsDamagedIn,
+               {source_name, std::to_string(read), std::to_string(count)}};
+  }
+  message.inner.push_back(std::move(what));
+  return message;
 }
 
 template <typename Source>
@@ -178,7 +176,8 @@ Status ReadRun(Source& source, int64_t count, PostingsConsumer& consumer) {
   RunDecoder run(count, consumer);
   const Damage damage = DecodeRun(source, run);
   if (damage.status == DamageKind::kNone) return Status::OK();
-  return Status::Corruption(DamageMessage(damage, source.Name(), count, count - run.remaining()));
+  return Status::Said(Status::Code::kCorruption,
+                      DamageMessage(damage, source.Name(), count, count - run.remaining()));
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "language/message_id.h"
+
 namespace vx {
 namespace {
 
@@ -509,9 +511,13 @@ Status Tvxsmalurval::LoadPostings(ByteReader& reader, int64_t count, bool on) {
   AssertInvariants();
   if (status.ok() && applier.has_invalid()) {
     const std::string source = reader.SourceName();
-    return Status::Corruption("Postnummer " + std::to_string(applier.first_invalid()) +
-                              (source.empty() ? "" : " i " + source) +
-                              " ligger utanf\xF6r urvalet (1-" + std::to_string(Size()) + ").");
+    const std::string record = std::to_string(applier.first_invalid());
+    const std::string size = std::to_string(Size());
+    return Status::Said(
+        Status::Code::kCorruption,
+        source.empty()
+            ? Message{MessageId::EngineRecordOutsideSelection, {record, size}}
+            : Message{MessageId::EngineRecordOutsideSelectionIn, {record, source, size}});
   }
   return status;
 }

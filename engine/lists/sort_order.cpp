@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "engine/util/message_sink.h"
+#include "language/message_id.h"
 
 namespace vx {
 namespace {
@@ -42,9 +43,7 @@ bool TVXsortordning::OpenList(bool create) {
       return false;
     }
     if (properties_.RO && list_->CutShort()) {
-      ReportMessage(
-          "Sorteringsordningen " + properties_.FileName() +
-          " \xE4r skadad: filen har f\xE4rre rader \xE4n den anger. Den anv\xE4nds inte.");
+      ReportMessage(Message{MessageId::EngineSortOrderCutShort, {properties_.FileName()}});
       list_.reset();
       return false;
     }

@@ -8,6 +8,7 @@
 #include "engine/lists/postings_writer.h"
 #include "engine/util/byte_order.h"
 #include "engine/util/message_sink.h"
+#include "language/message_id.h"
 
 namespace vx {
 namespace {
@@ -155,8 +156,9 @@ bool TVXstruktlista::MarkRecords(Tvxsmalurval& selection) {
     const uint32_t record = words.first_record;
     // 0 is the FirstRecord of a row without records, which callers skip.
     if (record > static_cast<uint32_t>(std::max(selection.Size(), 0))) {
-      ReportMessage("Postnummer " + std::to_string(record) + " i " + properties().RowFileName() +
-                    " ligger utanf\xF6r urvalet (1-" + std::to_string(selection.Size()) + ").");
+      ReportMessage(Message{
+          MessageId::EngineRecordOutsideSelectionIn,
+          {std::to_string(record), properties().RowFileName(), std::to_string(selection.Size())}});
     } else if (record > 0) {
       selection.SetBit(static_cast<int32_t>(record), true);
     }
@@ -165,7 +167,7 @@ bool TVXstruktlista::MarkRecords(Tvxsmalurval& selection) {
   if (!postings_reader_) return false;
   postings_reader_->Seek(words.first_record);
   const Status status = selection.LoadPostings(*postings_reader_, words.posting_count, true);
-  if (!status.ok()) ReportMessage(status.message());
+  if (!status.ok()) ReportMessage(status);
   return status.ok();
 }
 
@@ -221,9 +223,9 @@ bool TVXstruktlista::GoToVisible(int32_t k) {
     row = order_->Get(found);
   }
   if (row < 1 || row > RowCount()) {
-    ReportMessage("Rad " + std::to_string(row) + " (plats " + std::to_string(found) + ") i " +
-                  properties().RowFileName() + " finns inte i listan (" +
-                  std::to_string(RowCount()) + " rader).");
+    ReportMessage(Message{MessageId::EngineRowOutsideList,
+                          {std::to_string(row), std::to_string(found), properties().RowFileName(),
+                           std::to_string(RowCount())}});
     return false;
   }
   if (!ReadRow(row).ok()) return false;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "language/message_id.h"
+
 namespace vx {
 
 bool TVXregtext::Open() {
@@ -65,18 +67,19 @@ void TVXregtext::Close() {
 }
 
 Status TVXregtext::ReadRecord(int64_t recno) {
-  const std::string record = "Post " + std::to_string(recno) + " i " + record_file_.path();
   switch (record_file_.ReadRecord(recno)) {
     case Tvxblobfil::kOk:
       return Status::OK();
     case Tvxblobfil::kNotReady:
-      return Status::IOError("Registerfilen " + properties_.RecordFileName() +
-                             " \xE4r inte \xF6ppen.");
+      return Status::Said(Status::Code::kIOError,
+                          {MessageId::EngineRecordFileNotOpen, {properties_.RecordFileName()}});
     case Tvxblobfil::kTooLong:
-      return Status::Corruption(record + " \xE4r l\xE4ngre \xE4n " +
-                                std::to_string(properties_.textmaxsiz) + " tecken.");
+      return Status::Said(Status::Code::kCorruption, {MessageId::EngineRecordTooLong,
+                                                      {std::to_string(recno), record_file_.path(),
+                                                       std::to_string(properties_.textmaxsiz)}});
     default:
-      return Status::NotFound(record + " finns inte.");
+      return Status::Said(Status::Code::kNotFound, {MessageId::EngineRecordMissing,
+                                                    {std::to_string(recno), record_file_.path()}});
   }
 }
 

@@ -33,7 +33,12 @@ const std::string& CatalogueText(MessageId id, Language language) {
 }
 
 std::string Render(const Message& message, Language language) {
-  return FormatMessage(CatalogueText(message.id, language), message.args);
+  if (message.inner.empty())
+    return FormatMessage(CatalogueText(message.id, language), message.args);
+  std::vector<std::string> args = message.args;
+  for (const Message& inner : message.inner)
+    args.push_back(Render(inner, language));
+  return FormatMessage(CatalogueText(message.id, language), args);
 }
 
 }  // namespace vx

@@ -15,6 +15,9 @@ namespace vx {
 struct Message {
   MessageId id;
   std::vector<std::string> args;  // Windows-1252
+  // Messages standing as the arguments after `args` (a message that wraps
+  // another), rendered in the same language.
+  std::vector<Message> inner = {};
 };
 
 // The catalogue's text of `id` in `language` as Windows-1252, arguments

@@ -2,22 +2,35 @@
 
 #include <utility>
 
+#include "language/message_id.h"
+
 namespace vx {
 
 MessageCollector::MessageCollector()
-    : previous_(SetMessageSink([this](const std::string& text) { Take(text); })) {}
+    : previous_(SetMessageSink({[this](const std::string& text) {
+                                  if (count_++ == 0) first_ = text;
+                                },
+                                [this](const Message& message) {
+                                  if (count_++ == 0) first_said_ = message;
+                                }})) {}
 
-MessageCollector::~MessageCollector() { SetMessageSink(std::move(previous_)); }
-
-void MessageCollector::Take(const std::string& text) {
-  if (count_++ == 0) first_ = text;
+MessageCollector::~MessageCollector() {
+  SetMessageSink(std::move(previous_));
 }
 
 Status MessageCollector::status() const {
   if (count_ == 0) return Status::OK();
-  if (count_ == 1) return Status::Corruption(first_);
-  return Status::Corruption(first_ + " (Ytterligare " + std::to_string(count_ - 1) +
-                            " meddelanden under samma \xE5tg\xE4rd visas inte.)");
+  if (count_ == 1) {
+    return first_said_ ? Status::Said(Status::Code::kCorruption, *first_said_)
+                       : Status::Corruption(first_);
+  }
+  Message more{MessageId::EngineMoreMessages, {std::to_string(count_ - 1)}};
+  if (first_said_) {
+    more.inner.push_back(*first_said_);
+  } else {
+    more.args.push_back(first_);
+  }
+  return Status::Said(Status::Code::kCorruption, std::move(more));
 }
 
 }  // namespace vx

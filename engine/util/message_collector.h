@@ -12,6 +12,7 @@
 #define VX_ENGINE_UTIL_MESSAGE_COLLECTOR_H_
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "engine/util/message_sink.h"
@@ -34,10 +35,9 @@ class MessageCollector {
   Status status() const;
 
  private:
-  void Take(const std::string& text);
-
   MessageSink previous_;
-  std::string first_;
+  std::string first_;                  // when the first came as text
+  std::optional<Message> first_said_;  // when it came as data
   int64_t count_ = 0;
 };
 

@@ -14,7 +14,20 @@ MessageSink& InstalledSink() {
   return sink;
 }
 
+Language& InstalledLanguage() {
+  static Language language = Language::kSwedish;
+  return language;
+}
+
 }  // namespace
+
+void MessageSink::operator()(const Message& message) const {
+  if (said_) {
+    said_(message);
+  } else {
+    text_(Render(message, MessageLanguage()));
+  }
+}
 
 void WriteMessageToStderr(const std::string& text_cp1252) {
   std::string text = Cp1252ToUtf8(text_cp1252);
@@ -29,11 +42,32 @@ MessageSink SetMessageSink(MessageSink sink) {
   return std::exchange(InstalledSink(), std::move(sink));
 }
 
+void SetMessageLanguage(Language language) {
+  InstalledLanguage() = language;
+}
+
+Language MessageLanguage() {
+  return InstalledLanguage();
+}
+
+// Each passes a copy, so that a sink that installs another sink is not
+// destroyed while it runs.
 void ReportMessage(const std::string& text_cp1252) {
-  // A copy, so that a sink that installs another sink is not destroyed
-  // while it runs.
   const MessageSink sink = InstalledSink();
   sink(text_cp1252);
+}
+
+void ReportMessage(const Message& message) {
+  const MessageSink sink = InstalledSink();
+  sink(message);
+}
+
+void ReportMessage(const Status& status) {
+  if (const Message* said = status.said()) {
+    ReportMessage(*said);
+  } else {
+    ReportMessage(status.message());
+  }
 }
 
 }  // namespace vx

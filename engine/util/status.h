@@ -58,6 +58,9 @@ class Status {
   // other as it was given. Windows-1252; empty when OK.
   std::string Text(Language language) const;
 
+  // The catalogue message it was given as, or null.
+  const Message* said() const { return state_ && state_->said ? &*state_->said : nullptr; }
+
  private:
   struct State {
     Code code;

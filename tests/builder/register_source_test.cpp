@@ -68,6 +68,7 @@ TEST_F(RegisterSourceTest, HeaderMustNameExactlyTheRegistersFields) {
   std::string table = SourceTable(1, {});
   EXPECT_FALSE(Load("EXTRA;" + table));
   EXPECT_EQ(error_.ToString(), "fodda.csv:1: okänt fält \"EXTRA\"");
+  EXPECT_EQ(error_.ToString(Language::kEnglish), "fodda.csv:1: unknown field \"EXTRA\"");
 
   EXPECT_FALSE(Load(table.substr(table.find(';') + 1)));  // POSTNUMMER missing
   EXPECT_EQ(error_.ToString(), "fodda.csv:1: fältet POSTNUMMER saknas i rubrikraden");

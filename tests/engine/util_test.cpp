@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "engine/util/cp1252.h"
+#include "engine/util/message_collector.h"
 #include "engine/util/message_sink.h"
 #include "engine/util/stream.h"
+#include "language/message_id.h"
 
 namespace vx {
 namespace {
@@ -84,6 +86,33 @@ TEST(MessageSink, DefaultWritesUtf8LinesToStandardErrorAndScopedSinksNestAndRest
   ::testing::internal::CaptureStderr();
   ReportMessage("5");
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "5\n");
+}
+
+// A message reported as data stays data in a collector, so that its status
+// can say it in either language; a sink of texts gets it in the message
+// language.
+TEST(MessageSink, AMessageAsDataReachesEachSinkAsItTakesIt) {
+  const Message row{MessageId::EngineRowMissing, {"7", "vaxor0001l1.i"}};
+  {
+    MessageCollector collector;
+    ReportMessage(row);
+    ReportMessage(row);
+    const Status status = collector.status();
+    EXPECT_EQ(status.message(),
+              "Rad 7 finns inte i vaxor0001l1.i. (Ytterligare 1 meddelanden under samma "
+              "\xE5tg\xE4rd visas inte.)");
+    EXPECT_EQ(status.Text(Language::kEnglish),
+              "Row 7 is not in vaxor0001l1.i. (1 more messages during the same operation are not "
+              "shown.)");
+  }
+  std::vector<std::string> texts;
+  ScopedMessageSink sink([&](const std::string& text) { texts.push_back(text); });
+  ReportMessage(row);
+  SetMessageLanguage(Language::kEnglish);
+  ReportMessage(row);
+  SetMessageLanguage(Language::kSwedish);
+  EXPECT_EQ(texts, (std::vector<std::string>{"Rad 7 finns inte i vaxor0001l1.i.",
+                                             "Row 7 is not in vaxor0001l1.i."}));
 }
 
 TEST(MemoryStream, WritesGrowAndReadsStopAtTheEnd) {

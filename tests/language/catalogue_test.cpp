@@ -71,6 +71,53 @@ TEST(Catalogue, AStatusSaysItsMessageInEitherLanguage) {
   EXPECT_EQ(Status::OK().Text(Language::kEnglish), "");
 }
 
+// What the engine, the session, the catalogue, the pictures and the export
+// report, as data: the Swedish as each said it before it was data, and the
+// English. A message may stand as an argument of another.
+TEST(Catalogue, ReportsSayTheirSwedishAndTheirEnglish) {
+  const struct {
+    Message message;
+    const char* swedish;
+    const char* english;
+  } cases[] = {
+      {{MessageId::EnginePostingsDamagedIn,
+        {"vaxor0001l1.p", "3", "9"},
+        {{MessageId::EnginePostingsBadBlockLength, {"70000"}}}},
+       "Skadad postningslista i vaxor0001l1.p: ogiltig blockl\xE4ngd 70000 efter 3 av 9 nummer.",
+       "Damaged postings list in vaxor0001l1.p: invalid block length 70000 after 3 of 9 numbers."},
+      {{MessageId::EngineRecordOutsideSelection, {"12", "10"}},
+       "Postnummer 12 ligger utanf\xF6r urvalet (1-10).",
+       "Record number 12 lies outside the selection (1-10)."},
+      {{MessageId::EngineMoreMessages, {"2", "Rad 5 finns inte i x.i."}},
+       "Rad 5 finns inte i x.i. (Ytterligare 2 meddelanden under samma \xE5tg\xE4rd visas inte.)",
+       "Rad 5 finns inte i x.i. (2 more messages during the same operation are not shown.)"},
+      {{MessageId::SessionDamagedFileIn, {"data/", "Bad decode table in archive!"}},
+       "Skadad registerfil i data/: Bad decode table in archive!",
+       "Damaged register file in data/: Bad decode table in archive!"},
+      {{MessageId::SessionMarriagesMissing, {"data/"}},
+       "Registret vigda finns inte i registerupps\xE4ttningen i data/.",
+       "The marriages register is not in the register set in data/."},
+      {{MessageId::CatalogueNoRegistersFolder, {"reg/vaxor0001l1.i", "reg", "/"}},
+       "Inga register hittades: reg/vaxor0001l1.i finns inte. Inst\xE4llningen hdbasen \"reg\" "
+       "\xE4r en mapp men slutar inte med \"/\" \x96 menade du \"reg/\"?",
+       "No registers were found: reg/vaxor0001l1.i does not exist. The setting hdbasen \"reg\" is "
+       "a folder but does not end with \"/\" \x96 did you mean \"reg/\"?"},
+      {{MessageId::PictureDamaged,
+        {"4", "vaxbild.b"},
+        {{MessageId::PictureRecordDamaged, {}, {{MessageId::PictureFieldCut, {}}}}}},
+       "Skadad bild 4 i vaxbild.b: Bildposten \xE4r skadad: ett f\xE4lt \xE4r avklippt.",
+       "Damaged picture 4 in vaxbild.b: The picture record is damaged: a field is cut off."},
+      {{MessageId::ExportRecordUnreadable, {"8", "vaxor0001r1"}},
+       "Post 8 i vaxor0001r1 kan inte l\xE4sas.",
+       "Record 8 in vaxor0001r1 cannot be read."},
+  };
+  for (const auto& c : cases) {
+    const Status status = Status::Said(Status::Code::kCorruption, c.message);
+    EXPECT_EQ(status.message(), c.swedish) << MessageName(c.message.id);
+    EXPECT_EQ(status.Text(Language::kEnglish), c.english) << MessageName(c.message.id);
+  }
+}
+
 TEST(Catalogue, FormattingFillsTheArgumentsInOnePass) {
   const struct {
     const char* pattern;
