@@ -202,10 +202,10 @@ Status FindDeaths(TEVF& evf, const PersonFacts& birth, std::vector<LinkCandidate
     marks.Years(kDeathBirthDates, year - kLimits.year_slack, year + kLimits.year_slack, years);
   Tvxsmalurval& surnames = search.NewSet(Points(Evidence::kSameSurname));
   marks.Words(kDeathSurname, SurnamesOf(birth), surnames);
-  if (IsFullDate(birth.birth_date)) {
-    marks.Word(kDeathBirthDates, birth.birth_date, search.NewSet(Points(Evidence::kSameBirthDate)));
-  }
-  marks.Word(kParish, birth.parish, search.NewSet(Points(Evidence::kSameParish)));
+  Tvxsmalurval& same_date = search.NewSet(Points(Evidence::kSameBirthDate));
+  if (IsFullDate(birth.birth_date)) marks.Word(kDeathBirthDates, birth.birth_date, same_date);
+  Tvxsmalurval& parish = search.NewSet(Points(Evidence::kSameParish));
+  marks.Word(kParish, birth.parish, parish);
   Tvxsmalurval& places = search.NewSet(Points(Evidence::kSamePlace));
   marks.Word(kDeathPlace, birth.place, places);
   // A child's death names the parents, where the child may have no surname:
@@ -226,6 +226,12 @@ Status FindDeaths(TEVF& evf, const PersonFacts& birth, std::vector<LinkCandidate
   required.Or(parents);
   required.Or(places);
   required.And(given);
+  // A child buried before it was named is found by its birth date in its
+  // parish.
+  Tvxsmalurval& unnamed = search.NewSet();
+  unnamed.Assign(same_date);
+  unnamed.And(parish);
+  required.Or(unnamed);
   if (year != 0) search.SetYears(year, year + kLimits.max_age);
   return search.Run(found);
 }
@@ -250,12 +256,12 @@ Status FindOwnBirths(TEVF& evf, LinkKind kind, const PersonFacts& person, int ye
     const int slack = aged ? kLimits.age_slack : kLimits.year_slack;
     marks.Years(kDates, year - (aged ? 1 : 0) - slack, year + slack, years);
   }
-  if (IsFullDate(person.birth_date)) {
-    marks.Word(kDates, person.birth_date, search.NewSet(Points(Evidence::kSameBirthDate)));
-  }
+  Tvxsmalurval& same_date = search.NewSet(Points(Evidence::kSameBirthDate));
+  if (IsFullDate(person.birth_date)) marks.Word(kDates, person.birth_date, same_date);
   Tvxsmalurval& fathers = search.NewSet(Points(Evidence::kSameFather));
   marks.Words(kFatherGiven, person.father.given, fathers);
-  marks.Word(kParish, person.parish, search.NewSet(Points(Evidence::kSameParish)));
+  Tvxsmalurval& parish = search.NewSet(Points(Evidence::kSameParish));
+  marks.Word(kParish, person.parish, parish);
   Tvxsmalurval& places = search.NewSet(Points(Evidence::kSamePlace));
   marks.Word(kBirthPlace, person.place, places);
   Tvxsmalurval& mothers = search.NewSet(Points(Evidence::kSameMother));
@@ -267,6 +273,12 @@ Status FindOwnBirths(TEVF& evf, LinkKind kind, const PersonFacts& person, int ye
   required.Or(mothers);
   required.Or(places);
   required.And(given);
+  // A child baptised before it was named is found by its birth date in
+  // its parish.
+  Tvxsmalurval& unnamed = search.NewSet();
+  unnamed.Assign(same_date);
+  unnamed.And(parish);
+  required.Or(unnamed);
   search.SetYears(year_from, year_to);
   return search.Run(found);
 }
@@ -407,7 +419,9 @@ Status FindForBirth(TEVF& evf, uint32_t record, std::vector<LinkCandidate>& foun
   if (facts.name.Named()) {
     if (evf.RegisterOn(2)) status = FindMarriages(evf, facts, found);
     if (status.ok()) status = TakeSpouseOfMarriage(evf, found, facts);
-    if (status.ok() && evf.RegisterOn(3)) status = FindDeaths(evf, facts, found);
+  }
+  if (status.ok() && evf.RegisterOn(3) && (facts.name.Named() || IsFullDate(facts.birth_date))) {
+    status = FindDeaths(evf, facts, found);
   }
   if (status.ok()) status = FindSiblings(evf, record, facts, found);
   return status;
@@ -418,7 +432,7 @@ Status FindForDeath(TEVF& evf, uint32_t record, std::vector<LinkCandidate>& foun
   Status status = laddadod(evf.RecordStore(3), record, death);
   if (!status.ok() || !evf.RegisterOn(1)) return status;
   const PersonFacts facts = FactsOfDeath(death);
-  if (!facts.name.Named()) return Status::OK();
+  if (!facts.name.Named() && !IsFullDate(facts.birth_date)) return Status::OK();
   const int to = facts.event_year;
   return FindOwnBirths(evf, LinkKind::kBirth, facts, to != 0 ? to - kLimits.max_age : 0, to, found);
 }

@@ -53,7 +53,9 @@ std::string FullerName(const NamedPerson& a, const NamedPerson& b) {
 }
 
 void CompareGivenNames(const PersonFacts& a, const PersonFacts& b, LinkScore& score) {
-  if (SameGivenNames(a.name, b.name) && a.name.Named()) {
+  // A child buried or baptised before it was named has no name to differ.
+  if (!a.name.Named() || !b.name.Named()) return;
+  if (SameGivenNames(a.name, b.name)) {
     score.Add(Evidence::kSameGivenNames);
   } else if (const std::string* common = CommonGivenName(a.name, b.name)) {
     score.Add(Evidence::kSharedGivenName, *common);

@@ -122,7 +122,7 @@ inline constexpr LinkTable kLinkTable = {
          "da"},
         {Evidence::kMarriedSpouse, 15, "gift med %1 enligt vigseln"},
         {Evidence::kSamePlace, 15, "samma ort"},
-        {Evidence::kSameParish, 15, "samma f\xF6rsamling"},
+        {Evidence::kSameParish, 20, "samma f\xF6rsamling"},
         {Evidence::kSameCounty, 0, "samma l\xE4n"},
         {Evidence::kBornInMarriage, 0,
          "f\xF6"

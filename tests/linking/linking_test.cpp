@@ -27,7 +27,9 @@ constexpr const char* kAnders =
 // F1 Anders Persson, a patronymic child of V1; F2 his sister; F3 and F4
 // two Nils Larsson of 1770 with different fathers; F5 a bride of V2 under
 // her own surname; F6 a son without a surname, an Olsson by his father
-// Olof; F7 an Isaksson whose spellings differ from D5's.
+// Olof; F7 an Isaksson whose spellings differ from D5's; F8 a son buried
+// before he was named (D6), and D7 a namesake of his birth date who died
+// in another parish.
 testing::Tables LifeTables() {
   return {{1,
            {Fields(kAnders),
@@ -42,7 +44,9 @@ testing::Tables LifeTables() {
             Fields("FNAMN=Erik|GENUS=m|FODAT=17800101|FARFNAMN=Olof|FARENAMN=Eriksson|"
                    "MORFNAMN=Stina|LOKALID=F6"),
             Fields("ENAMN=Isaksson|ENAMNO=Isacsson|FNAMN=Johannes|GENUS=m|FODAT=17900202|"
-                   "LOKALID=F7")}},
+                   "LOKALID=F7"),
+            Fields("ENAMN=Nilsson|FNAMN=Olof|GENUS=m|FODAT=17660707|FORSKX=Hjo|FARFNAMN=Nils|"
+                   "FARENAMN=Jonsson|MORFNAMN=Kerstin|LOKALID=F8")}},
           {2,
            {Fields("MFNAMN=Per|MENAMN=Andersson|KFNAMN=Maria|KENAMN=Olsdotter|VIGDDAT=17600601|"
                    "FORSKX=Hjo|LOKALID=V1"),
@@ -55,7 +59,11 @@ testing::Tables LifeTables() {
                    "ANF1RELAT=fader|ANF1FNAMN=Lars|ANF1ENAMN=Eriksson|LOKALID=D3"),
             Fields("FNAMN=Erik|ENAMN=Olsson|GENUS=m|FODAT=17800101|DODAT=18400101|LOKALID=D4"),
             Fields("FNAMN=Johannes|ENAMN=Isaksson|ENAMNO=Isachsson|GENUS=m|FODAT=17900202|"
-                   "DODAT=18500101|LOKALID=D5")}}};
+                   "DODAT=18500101|LOKALID=D5"),
+            Fields("ENAMN=Nilsson|GENUS=m|FODAT=17660707|DODAT=17660709|ALDER=2 dagar|FORSKX=Hjo|"
+                   "ANF1RELAT=fader|ANF1FNAMN=Nils|ANF1ENAMN=Jonsson|LOKALID=D6"),
+            Fields("FNAMN=Olof|ENAMN=Nilsson|GENUS=m|FODAT=17660707|DODAT=18200101|FORSKX=Tun|"
+                   "LOKALID=D7")}}};
 }
 
 struct Reason {
@@ -125,6 +133,23 @@ const LinkCase kCases[] = {
      {{Evidence::kSameGivenNames},
       {Evidence::kPatronymicSurname, "Olsson", "Olof"},
       {Evidence::kSameBirthDate}}},
+    // A child buried before it was named, by its birth date.
+    {1,
+     "F8",
+     LinkKind::kDeath,
+     "D6",
+     {{Evidence::kSameSurname},
+      {Evidence::kSameBirthDate},
+      {Evidence::kSameFather, "Nils Jonsson"},
+      {Evidence::kSameParish}}},
+    {3,
+     "D6",
+     LinkKind::kBirth,
+     "F8",
+     {{Evidence::kSameSurname},
+      {Evidence::kSameBirthDate},
+      {Evidence::kSameFather, "Nils Jonsson"},
+      {Evidence::kSameParish}}},
     // Two spellings joined by the normalised form.
     {3,
      "D5",
@@ -222,6 +247,7 @@ TEST_F(Linking, EachKindFindsOnlyTheLivesThatFit) {
       {2, "V1", LinkKind::kHusbandBirth, {}},
       {2, "V2", LinkKind::kWifeDeath, {}},
       {3, "D1", LinkKind::kBirth, {"F1"}},
+      {1, "F8", LinkKind::kDeath, {"D6", "D7"}},  // the father outweighs the name
   };
   for (const KindCase& c : cases) {
     EXPECT_EQ(LokalIds(CandidatesOf(c.shown_register, c.shown), c.kind), c.found)
