@@ -6,6 +6,9 @@
 #include <QShortcut>
 #include <QStringList>
 
+#include "controls/qt_translations.h"
+#include "language/message_id.h"
+
 namespace vx {
 
 ButtonBase::ButtonBase(QWidget* parent) : QWidget(parent) {
@@ -41,16 +44,14 @@ void ButtonBase::SetShortcut(const QKeySequence& keys) {
 
 namespace {
 
-// Key names as Swedish keyboards label them; Qt ships no Swedish names.
-QString SwedishKeyNames(const QKeySequence& keys) {
-  static const QHash<QString, QString> kSwedish = {{"Shift", "Skift"},
-                                                   {"Del", "Delete"},
-                                                   {"Ins", "Insert"},
-                                                   {"PgUp", "Page Up"},
-                                                   {"PgDown", "Page Down"}};
+// Key names as the keyboards label them ("Skift" on a Swedish one); Qt
+// ships no Swedish names.
+QString KeyNames(const QKeySequence& keys) {
+  static const QHash<QString, QString> kLabels = {
+      {"Del", "Delete"}, {"Ins", "Insert"}, {"PgUp", "Page Up"}, {"PgDown", "Page Down"}};
   QStringList parts = keys.toString(QKeySequence::NativeText).split('+');
   for (QString& part : parts)
-    part = kSwedish.value(part, part);
+    part = part == "Shift" ? TranslatedText(MessageId::KeyShift) : kLabels.value(part, part);
   return parts.join('+');
 }
 
@@ -61,7 +62,7 @@ QKeySequence ButtonBase::Shortcut() const {
 }
 
 void ButtonBase::ShowHintAndName() {
-  const QString keys = SwedishKeyNames(Shortcut());
+  const QString keys = KeyNames(Shortcut());
   if (keys.isEmpty())
     setToolTip(hint_);
   else if (hint_.isEmpty())

@@ -1111,6 +1111,11 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
         <source>efter</source>
         <translation>after</translation>
     </message>
+    <!-- A key's name in the buttons' hints, as the keyboard labels it. -->
+    <message id="KeyShift">
+        <source>Skift</source>
+        <translation>Shift</translation>
+    </message>
     <!-- (the main window's texts end here) -->
 
     <!-- The search forms, the picker, the normalisation view and the free-text window. -->

@@ -112,7 +112,8 @@ bool Tmain_form::OpenRegisterSet() {
 
 void Tmain_form::ShowOpenFailure(const Status& status) {
   open_failed_ = true;
-  ReportMessage(status.message() + "\r" + DataText(TranslatedText(MessageId::MainProgramEnds)));
+  ReportMessage(status.Text(MessageLanguage()) + "\r" +
+                DataText(TranslatedText(MessageId::MainProgramEnds)));
   QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
@@ -190,7 +191,7 @@ void Tmain_form::MeasureRecordLabels() {
     if (!session_.RegisterOn(r)) continue;
     std::string longest;
     if (const Status status = session_.LongestLokalId(r, longest); !status.ok()) {
-      ReportMessage(status.message());
+      ReportMessage(status);
       continue;
     }
     record_label_width_ =
@@ -302,7 +303,7 @@ void Tmain_form::CopyRecord() {
   if (!view.empty()) {
     const Status status = session_.RecordText(view.register_number, view.record, false, plain);
     if (!status.ok()) {
-      ReportMessage(status.message());
+      ReportMessage(status);
       return;
     }
   }
@@ -316,7 +317,7 @@ void Tmain_form::CopyList() {
     text = table_->VisibleListText();
     return Status::OK();
   });
-  if (!status.ok()) ReportMessage(status.message());
+  if (!status.ok()) ReportMessage(status);
   QGuiApplication::clipboard()->setText(ScreenText(text));
 }
 
@@ -337,7 +338,7 @@ void Tmain_form::ExportHits() {
   const Status status = gedcom ? session_.ExportGedcom(r, table_->datumsort(), contents)
                                : session_.ExportCsv(r, table_->datumsort(), contents);
   if (!status.ok()) {
-    ReportMessage(status.message());
+    ReportMessage(status);
     return;
   }
   QFile file(path);

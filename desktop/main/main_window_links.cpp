@@ -24,7 +24,7 @@ void Tmain_form::ShowLinks() {
     });
   }
   if (!status.ok()) {
-    ReportMessage(status.message());
+    ReportMessage(status);
     return;
   }
   const std::optional<LinkCandidate> chosen =

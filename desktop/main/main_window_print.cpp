@@ -20,7 +20,7 @@ void Tmain_form::PrintRecord() {
   const RecordView& view = table_->record_view();
   if (view.empty()) return;
   const Status status = PrintOneRecord(session_, *printer_, view.register_number, view.record);
-  if (!status.ok()) ReportMessage(status.message());
+  if (!status.ok()) ReportMessage(status);
 }
 
 }  // namespace vx

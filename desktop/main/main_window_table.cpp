@@ -60,7 +60,7 @@ std::string Tmain_form::CellText(int row, int column) {
   });
   if (!status.ok() && !cells_reported_) {
     cells_reported_ = true;
-    const std::string message = status.message();
+    const std::string message = status.Text(MessageLanguage());
     QTimer::singleShot(0, this, [message] { ReportMessage(message); });
   }
   return text;
@@ -69,7 +69,7 @@ std::string Tmain_form::CellText(int row, int column) {
 void Tmain_form::Run(const std::function<Status()>& operation) {
   cells_reported_ = false;
   const Status status = session_.Guard(operation);
-  if (!status.ok()) ReportMessage(status.message());
+  if (!status.ok()) ReportMessage(status);
   ShowTable();
 }
 

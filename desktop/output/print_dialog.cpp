@@ -212,7 +212,7 @@ void Tskriv_form::Start() {
   SetPrinting(true);
   const Status status = PrintHits(session_, printer_, request, *this, outcome_);
   SetPrinting(false);
-  if (!status.ok()) ReportMessage(status.message());
+  if (!status.ok()) ReportMessage(status);
 }
 
 void Tskriv_form::SetPrinting(bool printing) {

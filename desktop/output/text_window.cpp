@@ -157,14 +157,14 @@ void Ttextform::LoadHelp() {
     content_.ShowHelp(help);
     return;
   }
-  if (!status.IsNotFound()) ReportMessage(status.message());
+  if (!status.IsNotFound()) ReportMessage(status);
   content_.ShowMissing();
 }
 
 void Ttextform::LoadAbout() {
   std::string text;
   const Status status = session_.AboutText(text);
-  if (!status.ok()) ReportMessage(status.message());
+  if (!status.ok()) ReportMessage(status);
   content_.ShowAbout(session_.Heading(), text, session_.language());
 }
 

@@ -206,7 +206,7 @@ Status Tsoktabform::Run(const std::function<Status()>& operation) {
 void Tsoktabform::ReportCellFailure(const Status& status) {
   if (status.ok() || cells_reported_) return;
   cells_reported_ = true;
-  const std::string message = status.message();
+  const std::string message = status.Text(ShownLanguage());
   QTimer::singleShot(0, this, [message] { ReportMessage(message); });
 }
 
