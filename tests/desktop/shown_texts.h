@@ -102,6 +102,20 @@ inline QStringList UnchangedBetween(const ShownTexts& swedish, const ShownTexts&
   return found;
 }
 
+// Expects the window built in English to show no Swedish and nothing left
+// as it stood in the one built in Swedish, and the Swedish one to show
+// Swedish (so that the first check can fail). `data` and `neutral` as for
+// SwedishAmong and UnchangedBetween.
+inline void ExpectEnglishWindow(const char* window, const ShownTexts& swedish,
+                                const ShownTexts& english, const QSet<QString>& data = {},
+                                const QSet<QString>& neutral = {}) {
+  EXPECT_FALSE(SwedishAmong(swedish).isEmpty()) << window;
+  const QStringList swedish_left = SwedishAmong(english, data);
+  EXPECT_TRUE(swedish_left.isEmpty()) << window << ":\n" << swedish_left.join('\n').toStdString();
+  const QStringList unchanged = UnchangedBetween(swedish, english, neutral);
+  EXPECT_TRUE(unchanged.isEmpty()) << window << ":\n" << unchanged.join('\n').toStdString();
+}
+
 // The program's English catalogue installed while it lives, as kuvo
 // --sprak en installs it at start: windows built meanwhile speak English.
 class EnglishWindows {
