@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <string>
 
+#include "language/message_id.h"
 #include "language/messages.h"
 
 namespace vx {
@@ -48,6 +49,17 @@ bool InstallQtTranslations(QCoreApplication& app, Language language) {
   if (language == Language::kSwedish) return InstallSwedish(app);
   QTranslator* english = LoadEnglishCatalogue(&app);
   return english != nullptr && QCoreApplication::installTranslator(english);
+}
+
+Language ShownLanguage() {
+  // A text whose English differs from its Swedish tells which catalogue
+  // Qt has installed.
+  constexpr MessageId kProbe = MessageId::MainHelp;
+  const std::string_view english = MessageText(kProbe, Language::kEnglish);
+  return TranslatedText(kProbe) ==
+                 QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()))
+             ? Language::kEnglish
+             : Language::kSwedish;
 }
 
 QString TranslatedText(MessageId id) {

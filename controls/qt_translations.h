@@ -32,6 +32,11 @@ QTranslator* LoadEnglishCatalogue(QObject* parent);
 // installed.
 QString TranslatedText(MessageId id);
 
+// The language the windows speak: English when the English catalogue is
+// installed, else Swedish. For the plain-C++ texts a window shows (a
+// search form's captions, counts) and the statuses it reports.
+Language ShownLanguage();
+
 }  // namespace vx
 
 #endif  // VX_CONTROLS_QT_TRANSLATIONS_H_

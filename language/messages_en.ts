@@ -1207,10 +1207,6 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
         <source>Stäng utan att söka (Esc)</source>
         <translation>Close without searching (Esc)</translation>
     </message>
-    <message id="FormHelp">
-        <source>Hjälp</source>
-        <translation>Help</translation>
-    </message>
     <message id="FormTermTooLong">
         <source>Sökordet är för långt (högst %1 tecken): %2</source>
         <translation>The search word is too long (at most %1 characters): %2</translation>
@@ -1461,10 +1457,6 @@ Every command shows its own help with --help. --sprak sv|en chooses Swedish or E
     <message id="PrintCloseHint">
         <source>Stäng utan att skriva ut (Esc)</source>
         <translation>Close without printing (Esc)</translation>
-    </message>
-    <message id="PrintHelpHint">
-        <source>Hjälp</source>
-        <translation>Help</translation>
     </message>
     <message id="TextWinTitle">
         <source>%1, hjälptext</source>

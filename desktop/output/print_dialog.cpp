@@ -154,7 +154,6 @@ void Tskriv_form::BuildButtons(PictureSet& pictures) {
       CloseButton(panel_, pictures, QtRect(m.slutknapp), TranslatedText(MessageId::PrintCloseHint));
   connect(slutknapp_, &ButtonBase::Click, this, &QDialog::reject);
   helpknapp_ = HelpButton(panel_, pictures, QtRect(m.helpknapp));
-  helpknapp_->setHint(TranslatedText(MessageId::PrintHelpHint));
   connect(helpknapp_, &ButtonBase::Click, this, [this] {
     if (help_ != nullptr) help_->ShowHelpText("HJ007", this, Ttextform::HelpCaller::kDialog);
   });

@@ -63,7 +63,7 @@ Tsoka_form::Tsoka_form(Session& session, PictureSet& pictures, Ttextform* help, 
   auto* slutknapp =
       CloseButton(panel, pictures, QtRect(m.slutknapp), TranslatedText(MessageId::FormCloseHint));
   connect(slutknapp, &ButtonBase::Click, this, &QDialog::reject);
-  auto* helpknapp = SearchHelpButton(panel, pictures, QtRect(m.helpknapp));
+  auto* helpknapp = HelpButton(panel, pictures, QtRect(m.helpknapp));
   connect(helpknapp, &ButtonBase::Click, this, [this] {
     if (help_ != nullptr) help_->ShowHelpText("HJ005", this, Ttextform::HelpCaller::kDialog);
   });

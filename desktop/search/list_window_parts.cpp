@@ -94,22 +94,4 @@ QImage FigureImage(TVXfigurer& figures, const char* name) {
   return picture != nullptr ? picture->image : QImage();
 }
 
-Language ShownLanguage() {
-  // A text whose English differs from its Swedish tells which catalogue
-  // Qt has installed.
-  constexpr MessageId kProbe = MessageId::FormSearch;
-  const std::string_view english = MessageText(kProbe, Language::kEnglish);
-  return TranslatedText(kProbe) ==
-                 QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()))
-             ? Language::kEnglish
-             : Language::kSwedish;
-}
-
-TVXknapp* SearchHelpButton(QWidget* parent, PictureSet& pictures, const QRect& where) {
-  TVXknapp* button = HelpButton(parent, pictures, where);
-  button->setHint(TranslatedText(MessageId::FormHelp));
-  button->setAccessibleName(button->hint());
-  return button;
-}
-
 }  // namespace vx

@@ -45,13 +45,6 @@ bool RouteListKey(const QKeyEvent& event, TLMtab* grid, QLineEdit* edit);
 // A figure of the program's pictures as an image (empty when missing).
 QImage FigureImage(TVXfigurer& figures, const char* name);
 
-// The language the windows speak: English when kuvo installed the English
-// catalogue at start, else Swedish. The search windows ask the plain-C++
-// texts they show (captions of the field tables, counts, names) in it.
-Language ShownLanguage();
-// The help button (F1) with its hint in the windows' language.
-TVXknapp* SearchHelpButton(QWidget* parent, PictureSet& pictures, const QRect& where);
-
 }  // namespace vx
 
 #endif  // VX_DESKTOP_SEARCH_LIST_WINDOW_PARTS_H_

@@ -60,7 +60,7 @@ void Tnormform::BuildControls(PictureSet& pictures, const NormalisationLayout& m
   rubriklab_->setText(TranslatedText(MessageId::NormHeading));
   slutknapp_ = CloseButton(huvudpanel_, pictures, QtRect(m.slutknapp),
                            TranslatedText(MessageId::PickerClose));
-  helpknapp_ = SearchHelpButton(huvudpanel_, pictures, QtRect(m.helpknapp));
+  helpknapp_ = HelpButton(huvudpanel_, pictures, QtRect(m.helpknapp));
   connect(slutknapp_, &TVXknapp::Click, this, &QDialog::reject);
   connect(helpknapp_, &TVXknapp::Click, this, &Tnormform::ShowHelp);
 

@@ -71,7 +71,7 @@ void Tsoktabform::BuildControls(PictureSet& pictures, const PickerLayout& m) {
 void Tsoktabform::BuildButtons(PictureSet& pictures, const PickerLayout& m) {
   slutknapp_ = CloseButton(huvudpanel_, pictures, QtRect(m.slutknapp),
                            TranslatedText(MessageId::PickerClose));
-  helpknapp_ = SearchHelpButton(huvudpanel_, pictures, QtRect(m.helpknapp));
+  helpknapp_ = HelpButton(huvudpanel_, pictures, QtRect(m.helpknapp));
 
   rensaknapp_ = new Tspecbut(huvudpanel_);
   rensaknapp_->setObjectName("rensaknapp");

@@ -202,7 +202,7 @@ void Tsok_form::BuildButtons(PictureSet& pictures) {
   auto* slutknapp = CloseButton(huvudpanel_, pictures, QtRect(m.slutknapp),
                                 TranslatedText(MessageId::FormCloseHint));
   connect(slutknapp, &ButtonBase::Click, this, &QDialog::reject);
-  auto* helpknapp = SearchHelpButton(huvudpanel_, pictures, QtRect(m.helpknapp));
+  auto* helpknapp = HelpButton(huvudpanel_, pictures, QtRect(m.helpknapp));
   connect(helpknapp, &ButtonBase::Click, this, [this] {
     if (help_ != nullptr)
       help_->ShowHelpText(std::string(state_.form().help_code), this,
