@@ -7,29 +7,26 @@
 namespace vx {
 namespace {
 
-// What a new row and a new spelling cost beside their bytes: strings, the
-// hash table's node and bucket, the entry.
-constexpr size_t kRowOverhead = 160;
-constexpr size_t kSpellingOverhead = 48;
-
 // A row's payload: spelling count, each spelling (size, bytes, uses), then
 // the record count and the records as ascending differences.
-std::string EncodeRow(const std::vector<std::pair<std::string, uint32_t>>& spellings,
-                      const std::vector<uint32_t>& records) {
-  std::string out;
-  PutVarint(out, spellings.size());
-  for (const auto& [spelling, uses] : spellings) {
+void EncodeRow(const CollectorTable& table, uint32_t row, std::vector<uint32_t>& records,
+               std::string& out) {
+  out.clear();
+  size_t spellings = 0;
+  table.ForEachSpelling(row, [&](std::string_view, uint32_t) { ++spellings; });
+  PutVarint(out, spellings);
+  table.ForEachSpelling(row, [&](std::string_view spelling, uint32_t uses) {
     PutVarint(out, spelling.size());
     out += spelling;
     PutVarint(out, uses);
-  }
+  });
+  table.RecordsOf(row, records);
   PutVarint(out, records.size());
   uint32_t previous = 0;
   for (uint32_t record : records) {
     PutVarint(out, record - previous);
     previous = record;
   }
-  return out;
 }
 
 // A row being joined from the batches that hold its key.
@@ -92,70 +89,45 @@ struct JoinedRow {
 }  // namespace
 
 PostingCollector::PostingCollector(size_t budget, std::filesystem::path temp_dir)
-    : table_budget_(budget / 4 * 3), sorter_(budget / 4, std::move(temp_dir)) {}
+    : table_budget_(budget / 4 * 3),
+      table_(budget / 4 * 3),
+      sorter_(budget / 4, std::move(temp_dir)) {}
 
-PostingCollector::Entry& PostingCollector::EntryFor(uint8_t list, std::string_view key) {
+uint32_t PostingCollector::RowFor(uint8_t list, std::string_view key) {
   scratch_.assign(1, static_cast<char>(list));
   scratch_.append(key);
-  auto it = index_.find(std::string_view(scratch_));
-  if (it == index_.end()) {
-    it = index_.emplace(scratch_, static_cast<uint32_t>(entries_.size())).first;
-    entries_.emplace_back();
-    table_bytes_ += kRowOverhead + scratch_.size();
-  }
-  return entries_[it->second];
-}
-
-void PostingCollector::AddRecord(Entry& entry, uint32_t record) {
-  if (!entry.records.empty() && entry.records.back() == record) return;
-  const size_t capacity = entry.records.capacity();
-  entry.records.push_back(record);
-  table_bytes_ += (entry.records.capacity() - capacity) * sizeof(uint32_t);
+  return table_.RowFor(scratch_);
 }
 
 bool PostingCollector::Add(uint8_t list, std::string_view key, std::string_view spelling,
                            uint32_t record) {
-  Entry& entry = EntryFor(list, key);
-  AddRecord(entry, record);
-  bool known = false;
-  for (auto& [text, uses] : entry.spellings) {
-    if (text == spelling) {
-      ++uses;
-      known = true;
-      break;
-    }
-  }
-  if (!known) {
-    entry.spellings.emplace_back(std::string(spelling), 1);
-    table_bytes_ += kSpellingOverhead + spelling.size();
-  }
+  const uint32_t row = RowFor(list, key);
+  table_.AddRecord(row, record);
+  table_.AddSpelling(row, spelling);
   return DumpIfFull();
 }
 
 bool PostingCollector::AddExact(uint8_t list, std::string_view key, uint32_t record) {
-  AddRecord(EntryFor(list, key), record);
+  table_.AddRecord(RowFor(list, key), record);
   return DumpIfFull();
 }
 
 bool PostingCollector::DumpIfFull() {
-  return table_bytes_ <= table_budget_ || Dump();
+  return table_.Bytes() <= table_budget_ || Dump(false);
 }
 
-bool PostingCollector::Dump() {
+bool PostingCollector::Dump(bool release) {
   bool ok = true;
-  for (const auto& [key, index] : index_) {
-    Entry& entry = entries_[index];
-    ok = ok && sorter_.Add(key, EncodeRow(entry.spellings, entry.records));
-    entry = Entry();
+  for (uint32_t row = 0; row < table_.size() && ok; ++row) {
+    EncodeRow(table_, row, records_, encoded_);
+    ok = sorter_.Add(table_.Key(row), encoded_);
   }
-  decltype(index_)().swap(index_);
-  std::vector<Entry>().swap(entries_);
-  table_bytes_ = 0;
+  table_.Clear(release);
   return ok;
 }
 
 bool PostingCollector::Finish() {
-  return Dump() && sorter_.Finish();
+  return Dump(true) && sorter_.Finish();
 }
 
 bool PostingCollector::CountRows() {

@@ -2,7 +2,8 @@
 // lists at once, in bounded memory. A row is a distinct key with the
 // records that hold it.
 //
-// Rows are gathered in a hash table until its share of the budget is used;
+// Rows are gathered in a table (collector_table.h) until its share of the
+// budget is used;
 // the table is then handed to a SpillSorter as one batch of rows, and
 // reading merges the batches, joining the rows of equal keys. Records are
 // added in ascending order, so a later batch's records follow an earlier
@@ -16,10 +17,9 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <utility>
 #include <vector>
 
+#include "builder/collector_table.h"
 #include "engine/sort/spill_sorter.h"
 
 namespace vx {
@@ -62,27 +62,18 @@ class PostingCollector {
   size_t RunCount() const { return sorter_.RunCount(); }
 
  private:
-  struct Entry {
-    // Spellings with their uses; none for exact keys.
-    std::vector<std::pair<std::string, uint32_t>> spellings;
-    std::vector<uint32_t> records;
-  };
-  struct Hash {
-    using is_transparent = void;
-    size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
-  };
-
-  Entry& EntryFor(uint8_t list, std::string_view key);
-  void AddRecord(Entry& entry, uint32_t record);
+  // The row of `key` in `list`.
+  uint32_t RowFor(uint8_t list, std::string_view key);
   // Hands the table to the sorter once it has outgrown its share.
   bool DumpIfFull();
-  bool Dump();
+  // Hands the table to the sorter; with `release` its memory goes back.
+  bool Dump(bool release);
 
   size_t table_budget_;
-  size_t table_bytes_ = 0;
   std::string scratch_;
-  std::unordered_map<std::string, uint32_t, Hash, std::equal_to<>> index_;
-  std::vector<Entry> entries_;
+  CollectorTable table_;
+  std::string encoded_;
+  std::vector<uint32_t> records_;
   SpillSorter sorter_;
   std::vector<size_t> row_counts_ = std::vector<size_t>(kLists, 0);
 };
