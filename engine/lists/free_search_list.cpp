@@ -20,6 +20,9 @@ constexpr size_t kBlockLengthSize = 4;
 constexpr size_t kSmallestIndexedBlock = 4096;
 // How far a filtered search asks for the bytes of the runs before it.
 constexpr uint64_t kPrefetchBytes = 65536;
+// Runs this close to the end of the last one asked for count as going
+// straight on (the next block's first run lies behind its length word).
+constexpr uint64_t kStraightOn = 64;
 
 bool HasBit(const std::vector<uint64_t>& bits, size_t j) {
   return ((bits[j / 64] >> (j % 64)) & 1) != 0;
@@ -279,7 +282,7 @@ bool TVXfrisoeklista::ScanFiltered(const std::vector<std::string>& terms,
   // A term that no block can hold costs no finder.
   std::vector<FoldedFinder> finders;
   size_t ahead = NextCandidate(0);  // the first run whose bytes are not asked for
-  uint64_t asked = 0, searched = 0;
+  uint64_t asked = 0, searched = 0, asked_end = 0;
   for (size_t j = ahead; j < filter_.size();) {
     const FreeSearchFilter::Block& first = filter_.block(j);
     std::span<const uint8_t> block;
@@ -313,8 +316,13 @@ bool TVXfrisoeklista::ScanFiltered(const std::vector<std::string>& terms,
     // the memory fetches them meanwhile.
     for (; ahead < filter_.size() && asked < searched + kPrefetchBytes;
          ahead = NextCandidate(ahead + 1)) {
-      Prefetch(filter_.block(ahead));
-      asked += filter_.block(ahead).length;
+      const FreeSearchFilter::Block& run = filter_.block(ahead);
+      const uint64_t at = run.file_block + kBlockLengthSize + run.start;
+      // A run that goes straight on from the last one is read ahead by the
+      // memory itself: asking for it line by line would only cost time.
+      if (at - asked_end > kStraightOn) Prefetch(run);
+      asked_end = at + run.length;
+      asked += run.length;
     }
     searched += end - first.start;
     MarkMatches(first.file_block, block, first.start, end, first.first_entry, finders,
