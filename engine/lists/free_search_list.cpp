@@ -18,12 +18,6 @@ constexpr size_t kBlockLengthSize = 4;
 // more); smaller ones are not worth keeping an index for, and a damaged
 // file of many tiny blocks must not make the list hold many indexes.
 constexpr size_t kSmallestIndexedBlock = 4096;
-// How far a filtered search asks for the bytes of the runs before it.
-constexpr uint64_t kPrefetchBytes = 65536;
-// Runs this close to the end of the last one asked for count as going
-// straight on (the next block's first run lies behind its length word).
-constexpr uint64_t kStraightOn = 64;
-
 bool HasBit(const std::vector<uint64_t>& bits, size_t j) {
   return ((bits[j / 64] >> (j % 64)) & 1) != 0;
 }
@@ -66,19 +60,6 @@ class MessageLimit {
   bool passed_ = false;
   int64_t suppressed_ = 0;
 };
-
-bool Accepts(const FreeSearchEntry& entry, size_t at, size_t length, FreeSearchMode mode) {
-  if (at < entry.begin || at + length > entry.end) return false;
-  switch (mode) {
-    case FreeSearchMode::kEqual:
-      return at == entry.begin && entry.size() == length;
-    case FreeSearchMode::kBeginsWith:
-      return at == entry.begin;
-    case FreeSearchMode::kContains:
-      return true;
-  }
-  return false;
-}
 
 }  // namespace
 
@@ -197,10 +178,13 @@ int32_t TVXfrisoeklista::Search(std::string_view text, FreeSearchMode mode,
 
   MessageLimit limit;
   Outcome outcome;
+  finders_.clear();
+  DropStretches();
   if (mode != FreeSearchMode::kContains || !FilterServes(folded_terms) ||
       !ScanFiltered(terms, folded_terms, selection, outcome)) {
     selection.Clear();
     outcome = Outcome();
+    DropStretches();
     ScanAll(terms, folded_terms, mode, selection, outcome);
   }
   if (outcome.postings_missing) {
@@ -212,17 +196,14 @@ int32_t TVXfrisoeklista::Search(std::string_view text, FreeSearchMode mode,
 void TVXfrisoeklista::ScanAll(const std::vector<std::string>& terms,
                               const std::vector<std::string>& folded_terms, FreeSearchMode mode,
                               Tvxsmalurval& selection, Outcome& outcome) {
-  const std::vector<FoldedFinder> finders(terms.begin(), terms.end());
   RewindBlocks();
   std::span<const uint8_t> block;
   for (uint64_t offset = 0; NextBlock(block, offset);) {
     possible_.assign(terms.size(), true);
     if (!MayHoldAny(offset, block, folded_terms, mode)) continue;
-    MarkMatches(offset, block, 0, block.size(), 0, finders, mode);
-    if (marked_.empty()) continue;
-    outcome.matched = true;
-    ApplyMarks(IndexOf(offset, block), block, selection, outcome.postings_missing);
+    AddStretch(offset, block, 0, block.size(), 0, terms, mode, selection, outcome);
   }
+  ReadStretches(terms, mode, selection, outcome);
 }
 
 bool TVXfrisoeklista::FilterServes(const std::vector<std::string>& folded_terms) {
@@ -279,11 +260,7 @@ bool TVXfrisoeklista::ScanFiltered(const std::vector<std::string>& terms,
     for (size_t w = 0; w < any_term_blocks_.size(); ++w)
       any_term_blocks_[w] |= term_blocks_[i][w];
   }
-  // A term that no block can hold costs no finder.
-  std::vector<FoldedFinder> finders;
-  size_t ahead = NextCandidate(0);  // the first run whose bytes are not asked for
-  uint64_t asked = 0, searched = 0, asked_end = 0;
-  for (size_t j = ahead; j < filter_.size();) {
+  for (size_t j = NextCandidate(0); j < filter_.size();) {
     const FreeSearchFilter::Block& first = filter_.block(j);
     std::span<const uint8_t> block;
     if (!BlockAt(first.file_block, block) || !RunChecked(j, block)) {
@@ -310,39 +287,12 @@ bool TVXfrisoeklista::ScanFiltered(const std::vector<std::string>& terms,
       }
       end += filter_.block(next).length;
     }
-    if (finders.empty()) finders = std::vector<FoldedFinder>(terms.begin(), terms.end());
-    // The runs lie scattered over a list larger than the caches: the bytes
-    // of the next few are asked for before this one is searched, so that
-    // the memory fetches them meanwhile.
-    for (; ahead < filter_.size() && asked < searched + kPrefetchBytes;
-         ahead = NextCandidate(ahead + 1)) {
-      const FreeSearchFilter::Block& run = filter_.block(ahead);
-      const uint64_t at = run.file_block + kBlockLengthSize + run.start;
-      // A run that goes straight on from the last one is read ahead by the
-      // memory itself: asking for it line by line would only cost time.
-      if (at - asked_end > kStraightOn) Prefetch(run);
-      asked_end = at + run.length;
-      asked += run.length;
-    }
-    searched += end - first.start;
-    MarkMatches(first.file_block, block, first.start, end, first.first_entry, finders,
-                FreeSearchMode::kContains);
-    if (!marked_.empty()) {
-      outcome.matched = true;
-      ApplyMarks(IndexOf(first.file_block, block), block, selection, outcome.postings_missing);
-    }
+    AddStretch(first.file_block, block, first.start, end, first.first_entry, terms,
+               FreeSearchMode::kContains, selection, outcome);
     j = next;
   }
+  ReadStretches(terms, FreeSearchMode::kContains, selection, outcome);
   return true;
-}
-
-void TVXfrisoeklista::Prefetch(const FreeSearchFilter::Block& run) {
-  constexpr size_t kLine = 64;
-  std::span<const uint8_t> block;
-  if (!mapping_.mapped() || !BlockAt(run.file_block, block) || run.start >= block.size()) return;
-  const size_t end = std::min<size_t>(block.size(), size_t{run.start} + run.length);
-  for (size_t at = run.start; at < end; at += kLine)
-    __builtin_prefetch(block.data() + at);
 }
 
 size_t TVXfrisoeklista::NextCandidate(size_t j) const {
@@ -384,48 +334,47 @@ bool TVXfrisoeklista::MayHoldAny(uint64_t offset, std::span<const uint8_t> block
   return still;
 }
 
-void TVXfrisoeklista::MarkMatches(uint64_t offset, std::span<const uint8_t> block, size_t begin,
-                                  size_t end, size_t first_entry,
-                                  const std::vector<FoldedFinder>& finders, FreeSearchMode mode) {
-  marked_.clear();
-  for (size_t i = 0; i < finders.size(); ++i) {
-    if (!possible_[i]) continue;
-    const FoldedFinder& finder = finders[i];
-    if (finder.size() == 0) {
-      const FreeSearchBlockIndex& index = IndexOf(offset, block);
-      for (size_t k = first_entry; k < index.size(); ++k) {
-        const FreeSearchEntry entry = index.Entry(block, k);
-        if (entry.next() > end) break;
-        if (Accepts(entry, entry.begin, 0, mode)) marked_.push_back(static_cast<uint32_t>(k));
-      }
-    } else {
-      MarkTerm(offset, block, begin, end, first_entry, finder, mode);
-    }
-  }
-  if (finders.size() > 1) {
-    std::sort(marked_.begin(), marked_.end());
-    marked_.erase(std::unique(marked_.begin(), marked_.end()), marked_.end());
-  }
+void TVXfrisoeklista::AddStretch(uint64_t offset, std::span<const uint8_t> block, size_t begin,
+                                 size_t end, size_t first_entry,
+                                 const std::vector<std::string>& terms, FreeSearchMode mode,
+                                 Tvxsmalurval& selection, Outcome& outcome) {
+  FreeSearchStretch& stretch = stretches_.emplace_back();
+  stretch.offset = offset;
+  stretch.block = block;
+  stretch.begin = begin;
+  stretch.end = end;
+  stretch.first_entry = first_entry;
+  stretch.terms = stretch_terms_.size();
+  // Small blocks, which only damaged files have, keep no index.
+  if (block.size() >= kSmallestIndexedBlock) stretch.index = &indexes_[offset];
+  stretch_terms_.insert(stretch_terms_.end(), possible_.begin(), possible_.end());
+  if (!mapping_.mapped()) ReadStretches(terms, mode, selection, outcome);
 }
 
-void TVXfrisoeklista::MarkTerm(uint64_t offset, std::span<const uint8_t> block, size_t begin,
-                               size_t end, size_t first_entry, const FoldedFinder& finder,
-                               FreeSearchMode mode) {
-  // Most blocks hold no match of a rare term and need no index.
-  const FreeSearchBlockIndex* index = nullptr;
-  size_t k = first_entry;
-  // A match never reaches past the zero byte that ends its entry, so one
-  // starting before `end` lies in the run.
-  finder.ForEach(block, begin, end, [&](size_t at) {
-    if (index == nullptr) index = &IndexOf(offset, block);
-    k = index->EntryAt(at, k);
-    if (k == FreeSearchBlockIndex::kNone) return FoldedFinder::kNone;
-    const FreeSearchEntry entry = index->Entry(block, k);
-    if (Accepts(entry, at, finder.size(), mode)) marked_.push_back(static_cast<uint32_t>(k));
-    // A later match in the same entry adds nothing, and one starting in
-    // its trailer (a and b) is no match at all.
-    return entry.next();
-  });
+void TVXfrisoeklista::ReadStretches(const std::vector<std::string>& terms, FreeSearchMode mode,
+                                    Tvxsmalurval& selection, Outcome& outcome) {
+  if (stretches_.empty()) return;
+  // A term that no block can hold costs no finder.
+  if (finders_.empty()) {
+    for (const std::string& term : terms)
+      finders_.emplace_back(term);
+  }
+  uint64_t bytes = 0;
+  for (const FreeSearchStretch& stretch : stretches_)
+    bytes += stretch.end - stretch.begin;
+  FindInStretches(stretches_, {finders_, stretch_terms_, mode}, WorkersFor(bytes));
+  for (const FreeSearchStretch& stretch : stretches_) {
+    if (stretch.marked.empty()) continue;
+    outcome.matched = true;
+    ApplyMarks(IndexOf(stretch.offset, stretch.block), stretch.block, stretch.marked, selection,
+               outcome.postings_missing);
+  }
+  DropStretches();
+}
+
+void TVXfrisoeklista::DropStretches() {
+  stretches_.clear();
+  stretch_terms_.clear();
 }
 
 ByteReader* TVXfrisoeklista::PostingsAt(uint64_t offset) {
@@ -438,8 +387,9 @@ ByteReader* TVXfrisoeklista::PostingsAt(uint64_t offset) {
 }
 
 void TVXfrisoeklista::ApplyMarks(const FreeSearchBlockIndex& index, std::span<const uint8_t> block,
-                                 Tvxsmalurval& selection, bool& postings_missing) {
-  for (const uint32_t k : marked_) {
+                                 std::span<const uint32_t> marked, Tvxsmalurval& selection,
+                                 bool& postings_missing) {
+  for (const uint32_t k : marked) {
     const FreeSearchEntry entry = index.Entry(block, k);
     if (entry.b == 0) {
       const auto record = static_cast<int32_t>(entry.a);

@@ -24,7 +24,9 @@
 // for contained terms reads only the runs of entries that hold all of a
 // term's trigrams; the filter is read by the first search that can use it.
 // (Equal texts and beginnings are found faster through the ranges alone.)
-// The results are those of trying every entry on its own.
+// A search that must read megabytes of entries shares them out among the
+// cores (free_search_stretches.h). The results are those of trying every
+// entry on its own.
 //
 // The files are untrusted: a block longer than urvalbufsiz or not whole in
 // the file ends the scan, a block ends at its first entry that is not
@@ -36,8 +38,10 @@
 // that found it reads the whole list.
 //
 // Threads: Search changes the list (its scan position, block indexes and
-// ranges, marks), so no call may run while another call on the same list
-// runs on another thread. A free-search list uses no codec, but entries
+// ranges, stretches), so no call may run while another call on the same
+// list runs on another thread; the threads a search starts itself only read
+// entries and build the indexes of their own blocks, and have ended when
+// it returns. A free-search list uses no codec, but entries
 // with postings are read through the engine's one postings chunk buffer
 // (postings.cpp) and damage goes to the one message sink: two lists
 // searching on two threads at once are not safe either.
@@ -61,18 +65,11 @@
 #include "engine/lists/free_search_block_range.h"
 #include "engine/lists/free_search_filter.h"
 #include "engine/lists/free_search_list_properties.h"
+#include "engine/lists/free_search_stretches.h"
 #include "engine/lists/selection.h"
 #include "engine/text/folded_finder.h"
 
 namespace vx {
-
-// How an entry's text must relate to a search term, both folded through
-// FoldTable.
-enum class FreeSearchMode : int {
-  kEqual = 0,       // the text is the term
-  kBeginsWith = 1,  // the text begins with the term
-  kContains = 2,    // the term occurs anywhere in the text
-};
 
 class TVXfrisoeklista {
  public:
@@ -129,8 +126,6 @@ class TVXfrisoeklista {
   // The first filter block from `j` on that some term may be in, or the
   // filter's size.
   size_t NextCandidate(size_t j) const;
-  // Asks the memory for the bytes of filter block `run` of the mapped list.
-  void Prefetch(const FreeSearchFilter::Block& run);
   // Whether the filter can answer for these terms, reading it first.
   bool FilterServes(const std::vector<std::string>& folded_terms);
   // Gives up the filter with one message naming it.
@@ -154,24 +149,26 @@ class TVXfrisoeklista {
   // contained term. Whether any term stays possible.
   bool MayHoldAny(uint64_t offset, std::span<const uint8_t> block,
                   const std::vector<std::string>& folded_terms, FreeSearchMode mode);
-  // Collects in marked_ the entries inside bytes [begin, end) of `block`
-  // that match any finder's term that possible_ allows; [begin, end) holds
-  // whole entries, the first of them entry `first_entry`.
-  void MarkMatches(uint64_t offset, std::span<const uint8_t> block, size_t begin, size_t end,
-                   size_t first_entry, const std::vector<FoldedFinder>& finders,
-                   FreeSearchMode mode);
-  // Adds to marked_ the entries inside bytes [begin, end) of the block at
-  // `offset` (from entry `first_entry` on) that match the non-empty term
-  // `finder` looks for.
-  void MarkTerm(uint64_t offset, std::span<const uint8_t> block, size_t begin, size_t end,
-                size_t first_entry, const FoldedFinder& finder, FreeSearchMode mode);
+  // Adds bytes [begin, end) of the block at `offset`, whole entries from
+  // entry `first_entry` on, to the stretches to read, for the terms that
+  // possible_ allows. Without a mapping the stretch is read at once (the
+  // buffer holds one block at a time).
+  void AddStretch(uint64_t offset, std::span<const uint8_t> block, size_t begin, size_t end,
+                  size_t first_entry, const std::vector<std::string>& terms, FreeSearchMode mode,
+                  Tvxsmalurval& selection, Outcome& outcome);
+  // Reads the stretches gathered so far (on several threads when they are
+  // long) and sets the records of their matches.
+  void ReadStretches(const std::vector<std::string>& terms, FreeSearchMode mode,
+                     Tvxsmalurval& selection, Outcome& outcome);
+  void DropStretches();
   // The postings reader at `offset`, or null when the postings file is not
   // open.
   ByteReader* PostingsAt(uint64_t offset);
-  // Sets the records of the marked entries. `postings_missing` is set when
-  // marked entries have postings but the postings file is not open.
+  // Sets the records of the `marked` entries. `postings_missing` is set
+  // when marked entries have postings but the postings file is not open.
   void ApplyMarks(const FreeSearchBlockIndex& index, std::span<const uint8_t> block,
-                  Tvxsmalurval& selection, bool& postings_missing);
+                  std::span<const uint32_t> marked, Tvxsmalurval& selection,
+                  bool& postings_missing);
 
   FreeSearchListProperties properties_;
   bool mapping_wanted_ = true;
@@ -196,7 +193,10 @@ class TVXfrisoeklista {
   bool small_index_valid_ = false;
   std::unordered_map<uint64_t, FreeSearchBlockRange> ranges_;  // by block offset
   std::vector<bool> possible_;                                 // by term, for the current block
-  std::vector<uint32_t> marked_;                               // entries of the current block
+  // The stretches a search reads, the flags of their terms, the finders.
+  std::vector<FreeSearchStretch> stretches_;
+  std::vector<uint8_t> stretch_terms_;
+  std::vector<FoldedFinder> finders_;
   FreeSearchFilter filter_;
   FilterState filter_state_ = FilterState::kUnread;
   std::vector<std::vector<uint64_t>> term_blocks_;  // filter blocks by term
