@@ -18,7 +18,6 @@
 #include "engine/lists/free_search_list.h"
 #include "engine/lists/free_search_list_writer.h"
 #include "engine/text/collation.h"
-#include "engine/text/folded_finder.h"
 #include "engine/util/byte_order.h"
 #include "engine/util/crc32c.h"
 #include "engine/util/message_sink.h"
@@ -90,40 +89,6 @@ TEST(FilterList, MalformedListsAreRefused) {
     std::vector<uint64_t> bits;
     EXPECT_FALSE(DecodeFilterList(c.kind, c.bytes, 10, bits))
         << static_cast<int>(c.kind) << " " << c.bytes.size();
-  }
-}
-
-// A filtered search reads runs inside larger blocks: the finder reads past
-// a run's end but reports only starts before it, and visits the matches of
-// a run in one pass.
-TEST(FoldedFinder, ReportsOnlyStartsBeforeTheEndOfARun) {
-  std::mt19937 random(12);
-  const std::string alphabet = "aAnN\xe4\xc6 s";
-  for (int trial = 0; trial < 2000; ++trial) {
-    std::string text(random() % 300, ' ');
-    for (char& c : text)
-      c = alphabet[random() % alphabet.size()];
-    const std::string pattern = text.empty() ? "an" : text.substr(random() % text.size(), 3);
-    const FoldedFinder finder(pattern);
-    const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(text.data()),
-                                         text.size());
-    const size_t from = random() % (text.size() + 1);
-    const size_t end = from + random() % (text.size() + 2 - from);
-    size_t expected = finder.Find(bytes, from);
-    if (expected != FoldedFinder::kNone && expected >= end) expected = FoldedFinder::kNone;
-    EXPECT_EQ(finder.Find(bytes, from, end), expected) << text << " " << from << " " << end;
-    // Every match visited once, going on a random distance after each, as
-    // a search going from entry to entry does.
-    std::vector<size_t> visited, found;
-    const size_t step = 1 + random() % 40;
-    finder.ForEach(bytes, from, end, [&](size_t at) {
-      visited.push_back(at);
-      return at + step;
-    });
-    for (size_t at = finder.Find(bytes, from, end); at != FoldedFinder::kNone;
-         at = finder.Find(bytes, at + step, end))
-      found.push_back(at);
-    EXPECT_EQ(visited, found) << text << " " << from << " " << end << " " << step;
   }
 }
 
