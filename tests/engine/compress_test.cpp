@@ -220,6 +220,8 @@ TEST(CompressExpand, TruncatedStreamsEndInTheChecksumError) {
 
 namespace vt = vx::testing;
 
+// --- Method "LH5" and the code lengths it writes ---------------------------
+
 // Sum of 2^(max - length) over used symbols: 2^max for a complete code.
 uint64_t KraftSum(const std::vector<uint8_t>& lengths, int max_length) {
   uint64_t sum = 0;
@@ -494,7 +496,7 @@ TEST_F(Lh5Blocks, CountsBeyondTheTablesAreRefused) {
   }
 }
 
-// ===== LZHUF (method "LZH") =====
+// --- The LZHUF coder (method "LZH") ----------------------------------------
 
 const std::filesystem::path kVectorDir = VX_TESTDATA_DIR "/lzhuf";
 

@@ -445,6 +445,8 @@ using testing::WriteTextStore;
 using Mode = TblobfilLZHmode;
 using Status = RecordStoreWriter::Status;
 
+// --- The record store ------------------------------------------------------
+
 const std::vector<std::string> kLabels = {"1KEY", "1NAMN", "5OVRIGT"};
 
 TextRecord MakeRecord(int i) {

@@ -443,6 +443,8 @@ TEST(FreeSearchBlockRange, HoldsWhatLiesBetweenItsLeastAndGreatestText) {
   EXPECT_FALSE(empty.MayHold("", true));
 }
 
+// --- The trigram filter ----------------------------------------------------
+
 using Blocks = std::vector<uint32_t>;
 
 Blocks Decoded(FilterListKind kind, const std::vector<uint8_t>& bytes, uint32_t block_count) {

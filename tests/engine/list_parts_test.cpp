@@ -520,6 +520,8 @@ TEST_F(PostingsTest, SelectionNamesTheFirstNumberOutsideItsSizeOncePerRun) {
 
 using testing::ReadFileBytes;
 
+// --- Blob files, probe memos, sort orders, visible anchors -----------------
+
 class BlobFile : public ::testing::Test {
  protected:
   void Configure(bool read_only, size_t buffer = 10) {
@@ -844,7 +846,7 @@ TEST(VisibleAnchors, FindAndPositionAgreeWithCountingAndAreSafeOnEmptyOrChangedS
 namespace fs = std::filesystem;
 using testing::W;
 
-// ---- SpillSorter: items of bytes, stable, in a budget ----
+// --- The sorter. SpillSorter: items of bytes, stable, in a budget ----------
 
 struct Item {
   std::string key;
@@ -919,7 +921,7 @@ TEST(SpillSorter, SortsLikeAStableSortInMemoryAndSpilled) {
   }
 }
 
-// ---- Tvxsortera: (text, value) pairs in folded order ----
+// --- Tvxsortera: (text, value) pairs in folded order -----------------------
 
 using Pair = std::pair<std::string, uint32_t>;
 
@@ -1070,7 +1072,7 @@ TEST(Sorter, SpillsToAKalFileAndReportsARunThatCannotBeReadBack) {
   EXPECT_FALSE(fs::exists(spill_path));
 }
 
-// ---- Both: a folder where no spill file can be made ----
+// --- Both: a folder where no spill file can be made ------------------------
 
 TEST(Sorter, KeepsEverythingInMemoryWhenItCannotSpill) {
   testing::TempDir temp;

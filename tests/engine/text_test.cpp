@@ -248,6 +248,8 @@ TEST(StripDateFill, DropsUpToTwoFills) {
   }
 }
 
+// --- The engine's utilities ------------------------------------------------
+
 TEST(UpperCase, UpperCasesAsWindowsDoes) {
   EXPECT_EQ(UpperCase("abc xyz 123"), "ABC XYZ 123");
   EXPECT_EQ(UpperCase("\xE5\xE4\xF6\xE9\xFC\xFE"), "\xC5\xC4\xD6\xC9\xDC\xDE");  // åäöéüþ
