@@ -1,10 +1,30 @@
-// The stream framing of TCompress: headers, stored data, checksums, the
-// exceptions and their texts, and round trips of every method.
+// The codec. The stream framing of TCompress: headers, stored data,
+// checksums, the exceptions and their texts, and round trips of every
+// method. Method "LH5": the shared vectors, streams of the outside LHA tools
+// in both directions, hand-made blocks that probe the table rules, the size
+// of our output against jlha's, and the Huffman code lengths under a length
+// limit that it writes. The LZHUF coder (method "LZH"): vectors made by the
+// long-established coder, edge cases of both directions, damaged input, and
+// cross-checks with lhasa, which reads the same coding as LHA method -lh1-.
 #include "engine/codec/compress.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <queue>
+#include <random>
+#include <tuple>
+
+#include "engine/codec/codec_io.h"
+#include "engine/codec/huffman_lengths.h"
+#include "engine/codec/lzhuf_tree.h"
+#include "engine/util/stream.h"
 #include "tests/support/codec_test_util.h"
+#include "tests/support/files.h"
+#include "tests/support/lha_archive.h"
 #include "tests/support/sample_inputs.h"
 
 namespace vx {
@@ -196,6 +216,477 @@ TEST(CompressExpand, TruncatedStreamsEndInTheChecksumError) {
     stream.resize(CompressedHeader::kSize + 1);  // the header and one byte
     EXPECT_THROW(Expand(codec, stream), EBadChecksum) << CompressMethodId(m);
   }
+}
+
+namespace vt = vx::testing;
+
+// --- Method "LH5" and the code lengths it writes ---------------------------
+
+// Sum of 2^(max - length) over used symbols: 2^max for a complete code.
+uint64_t KraftSum(const std::vector<uint8_t>& lengths, int max_length) {
+  uint64_t sum = 0;
+  for (uint8_t l : lengths) {
+    if (l > 0) sum += uint64_t{1} << (max_length - l);
+  }
+  return sum;
+}
+
+uint64_t Cost(const std::vector<uint32_t>& freqs, const std::vector<uint8_t>& lengths) {
+  uint64_t cost = 0;
+  for (size_t i = 0; i < freqs.size(); ++i)
+    cost += uint64_t{freqs[i]} * lengths[i];
+  return cost;
+}
+
+// Cost of an unrestricted Huffman code, by the classic merging of weights.
+uint64_t HuffmanCost(const std::vector<uint32_t>& freqs) {
+  std::priority_queue<uint64_t, std::vector<uint64_t>, std::greater<>> heap;
+  for (uint32_t f : freqs) {
+    if (f > 0) heap.push(f);
+  }
+  uint64_t cost = 0;
+  while (heap.size() > 1) {
+    const uint64_t a = heap.top();
+    heap.pop();
+    const uint64_t b = heap.top();
+    heap.pop();
+    cost += a + b;
+    heap.push(a + b);
+  }
+  return cost;
+}
+
+// Where the limit does not bind the code is Huffman's; Fibonacci weights
+// give an unrestricted code as deep as the alphabet, where it binds.
+TEST(LimitedCodeLengths, CompleteCodesWithinTheLimitAndHuffmansWhereItDoesNotBind) {
+  std::vector<uint32_t> fibonacci = {1, 1};
+  while (fibonacci.size() < 30)
+    fibonacci.push_back(fibonacci[fibonacci.size() - 1] + fibonacci[fibonacci.size() - 2]);
+  for (const auto& [freqs, binds] :
+       {std::pair{std::vector<uint32_t>{45, 13, 12, 16, 9, 5, 0, 0, 1}, false},
+        std::pair{fibonacci, true}}) {
+    const auto lengths = LimitedCodeLengths(freqs, 16);
+    EXPECT_EQ(KraftSum(lengths, 16), uint64_t{1} << 16);
+    for (size_t i = 0; i < freqs.size(); ++i) {
+      EXPECT_LE(lengths[i], 16);
+      EXPECT_EQ(lengths[i] == 0, freqs[i] == 0) << i;
+    }
+    if (binds) {
+      EXPECT_GE(Cost(freqs, lengths), HuffmanCost(freqs));
+    } else {
+      EXPECT_EQ(Cost(freqs, lengths), HuffmanCost(freqs));
+    }
+  }
+}
+
+TEST(LimitedCodeLengths, FullAlphabetAtTheTightestLimitAndOneOrNoUsedSymbols) {
+  std::vector<uint32_t> freqs(16, 1);
+  freqs[0] = 1000000;
+  const auto lengths = LimitedCodeLengths(freqs, 4);  // 16 symbols in 4 bits: all length 4
+  for (uint8_t l : lengths)
+    EXPECT_EQ(l, 4);
+  EXPECT_EQ(LimitedCodeLengths(std::vector<uint32_t>{0, 7, 0}, 16),
+            (std::vector<uint8_t>{0, 1, 0}));
+  EXPECT_EQ(LimitedCodeLengths(std::vector<uint32_t>{0, 0}, 16), (std::vector<uint8_t>{0, 0}));
+}
+
+using testing::ReadFileBytes;
+
+const std::filesystem::path kVectors = std::filesystem::path(VX_TESTDATA_DIR) / "lh5";
+
+std::vector<uint8_t> CodedPart(const std::vector<uint8_t>& stream) {
+  return std::vector<uint8_t>(stream.begin() + CompressedHeader::kSize, stream.end());
+}
+
+std::vector<uint8_t> Lh5Stream(std::span<const uint8_t> coded, std::span<const uint8_t> original) {
+  return WithHeader("LH5", static_cast<uint32_t>(original.size()), ByteSum(original), coded);
+}
+
+bool IsCoded(const std::vector<uint8_t>& stream, const std::string& id) {
+  CompressedHeader header;
+  return stream.size() > CompressedHeader::kSize &&
+         CompressedHeader::Parse(std::span(stream).first<CompressedHeader::kSize>(), header) &&
+         header.Id() == id;
+}
+
+void RequireProgram(const std::string& program) {
+  ASSERT_TRUE(testing::ProgramAvailable(program))
+      << program << " is needed for this test; scripts/install-deps installs it";
+}
+
+// The -lh5- member that jlha makes of `data`, or an empty vector with
+// `method` set when it chose another method.
+std::vector<uint8_t> JlhaCoded(const std::vector<uint8_t>& data, std::string& method) {
+  testing::TempDir dir;
+  testing::WriteFileBytes(dir / "data", data);
+  const auto result = testing::RunProcess({"jlha", "a0q", "data.lzh", "data"}, {}, dir.path());
+  EXPECT_EQ(result.exit_code, 0) << result.err;
+  std::vector<uint8_t> coded;
+  uint32_t original_size = 0;
+  EXPECT_TRUE(
+      testing::ReadFirstLhaMember(ReadFileBytes(dir / "data.lzh"), method, coded, original_size));
+  EXPECT_EQ(original_size, data.size());
+  return coded;
+}
+
+// What lhasa extracts from an archive holding our coded data.
+std::vector<uint8_t> LhasaExtract(const std::string& method, std::span<const uint8_t> coded,
+                                  std::span<const uint8_t> original) {
+  testing::TempDir dir;
+  testing::WriteFileBytes(dir / "ours.lzh",
+                          testing::MakeLhaArchive(method, "data", coded, original));
+  const auto result = testing::RunProcess({"lhasa", "pq", (dir / "ours.lzh").string()});
+  EXPECT_EQ(result.exit_code, 0) << result.err;
+  return result.out;
+}
+
+TEST(Lh5Vectors, ExpandToTheirOriginalsReadingEveryBlock) {
+  TCompress codec;
+  int count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(kVectors)) {
+    if (entry.path().extension() != ".lh5") continue;
+    auto original = entry.path();
+    original.replace_extension(".in");
+    EXPECT_EQ(Expand(codec, ReadFileBytes(entry.path())), ReadFileBytes(original)) << entry.path();
+    ++count;
+  }
+  EXPECT_GE(count, 5);
+  Expand(codec, ReadFileBytes(kVectors / "mixed_binary.lh5"));
+  EXPECT_EQ(codec.LastExpandStats().lh5_blocks, 16u);
+  Expand(codec, ReadFileBytes(kVectors / "repeat37.lh5"));
+  EXPECT_EQ(codec.LastExpandStats().lh5_blocks, 1u);
+}
+
+// What jlha writes expands; on text our output is within three percent of
+// its size.
+TEST(Lh5Interop, ExpandsWhatJlhaWritesAndCodesTextNearlyAsSmall) {
+  RequireProgram("jlha");
+  TCompress codec;
+  const std::vector<std::pair<std::string, std::vector<uint8_t>>> inputs = {
+      {"swedish_text", ReadFileBytes(kVectors / "swedish_text.in")},
+      {"record-like text 2 MB", testing::RecordLikeText(2 << 20, 77)},
+      {"", testing::NoisyRepetition(1 << 20, 5)},
+      {"", std::vector<uint8_t>(100000, 'x')},
+  };
+  for (const auto& [name, input] : inputs) {
+    std::string method;
+    const std::vector<uint8_t> coded = JlhaCoded(input, method);
+    ASSERT_EQ(method, "-lh5-");
+    EXPECT_EQ(Expand(codec, Lh5Stream(coded, input)), input) << "size " << input.size();
+    if (name.empty()) continue;
+    const size_t theirs = coded.size();
+    const size_t ours =
+        Compress(codec, input, CompressMethod::kLh5).size() - CompressedHeader::kSize;
+    std::cout << "[ figures  ] " << name << ": " << input.size() << " bytes, ours " << ours
+              << ", jlha " << theirs << " (" << 100.0 * static_cast<double>(ours) / theirs
+              << " %)\n";
+    EXPECT_LE(static_cast<double>(ours), 1.03 * static_cast<double>(theirs)) << name;
+  }
+}
+
+// lhasa reads LZH as -lh1-.
+TEST(LhasaInterop, ExtractsWhatWeWriteInEitherMethod) {
+  RequireProgram("lhasa");
+  TCompress codec;
+  const std::vector<std::vector<uint8_t>> inputs = {
+      std::vector<uint8_t>(60, 'a'),
+      testing::Bytes("K\xe5ge, \xc4lmhult och \xd6rebro; K\xe5ge, \xc4lmhult och \xd6rebro; "
+                     "K\xe5ge, \xc4lmhult och \xd6rebro; K\xe5ge, \xc4lmhult och \xd6rebro."),
+      testing::RecordLikeText(300000, 8),
+      testing::NoisyRepetition(1 << 20, 3),
+      std::vector<uint8_t>(1 << 20, 0),
+      ReadFileBytes(kVectors / "mixed_binary.in"),
+  };
+  for (const auto& [method, id, lha] : {std::tuple{CompressMethod::kLh5, "LH5", "-lh5-"},
+                                        std::tuple{CompressMethod::kLzh, "LZH", "-lh1-"}}) {
+    for (const auto& input : inputs) {
+      const std::vector<uint8_t> stream = Compress(codec, input, method);
+      ASSERT_TRUE(IsCoded(stream, id)) << id << " size " << input.size();
+      EXPECT_EQ(LhasaExtract(lha, CodedPart(stream), input), input)
+          << id << " size " << input.size();
+    }
+  }
+}
+
+// Hand-made blocks: the table rules that real streams rarely reach.
+class Lh5Blocks : public ::testing::Test {
+ protected:
+  std::vector<uint8_t> Coded(const std::function<void(BitWriter&)>& write) {
+    CodedOutput out(1 << 16);
+    BitWriter bits(out);
+    write(bits);
+    bits.Flush();
+    return out.Bytes();
+  }
+  // A block of `count` symbols that all decode without bits: the only
+  // literal/length symbol `c` and the only position symbol 0.
+  static void SingleSymbolBlock(BitWriter& bits, uint32_t count, uint32_t c) {
+    bits.Put(count, 16);
+    bits.Put(0, 5);  // length code: count 0 ...
+    bits.Put(0, 5);  // ... single symbol 0
+    bits.Put(0, 9);  // literal/length code: count 0 ...
+    bits.Put(c, 9);  // ... single symbol c
+    bits.Put(0, 4);  // position code: count 0 ...
+    bits.Put(0, 4);  // ... single symbol 0 (distance 1)
+  }
+  TCompress codec_;
+};
+
+TEST_F(Lh5Blocks, SingleSymbolCodesConsumeNoBits) {
+  auto single = [&](uint32_t count, uint32_t c) {
+    return Coded([&](BitWriter& bits) { SingleSymbolBlock(bits, count, c); });
+  };
+  const std::vector<uint8_t> five(5, 'A');
+  EXPECT_EQ(Expand(codec_, Lh5Stream(single(5, 'A'), five)), five);
+  // Two matches of length 4 at distance 1 before anything was written copy blanks.
+  const std::vector<uint8_t> blanks(8, ' ');
+  EXPECT_EQ(Expand(codec_, Lh5Stream(single(2, 256 + 4 - 3), blanks)), blanks);
+  // A block count of 0 wraps to 65535 symbols.
+  const std::vector<uint8_t> full(65535, 'B');
+  EXPECT_EQ(Expand(codec_, Lh5Stream(single(0, 'B'), full)), full);
+  EXPECT_EQ(codec_.LastExpandStats().lh5_blocks, 1u);
+}
+
+TEST_F(Lh5Blocks, IncompleteOrOverfullCodesAreRefused) {
+  // Length code lengths written as `n` entries of three bits; after the third
+  // entry comes the two-bit count of further zero lengths.
+  auto with_length_code = [&](std::vector<int> lengths, bool first_block_ok) {
+    return Coded([&](BitWriter& bits) {
+      if (first_block_ok) SingleSymbolBlock(bits, 3, 'A');
+      bits.Put(10, 16);
+      bits.Put(static_cast<uint32_t>(lengths.size()), 5);
+      for (size_t i = 0; i < lengths.size(); ++i) {
+        bits.Put(static_cast<uint32_t>(lengths[i]), 3);
+        if (i == 2) bits.Put(0, 2);
+      }
+      for (int i = 0; i < 8; ++i)
+        bits.Put(0, 16);
+    });
+  };
+  const std::vector<uint8_t> size_13(13, 'A');
+  for (bool first_ok : {false, true}) {
+    for (const std::vector<int>& lengths :
+         std::vector<std::vector<int>>{{1, 1, 1},     // over-full
+                                       {1, 2},        // under-full
+                                       {1, 1, 1, 1},  // over-full by exactly the code space
+                                       {2, 2, 2}}) {  // under-full
+      const auto stream = Lh5Stream(with_length_code(lengths, first_ok), size_13);
+      EXPECT_EQ(testing::ThrownMessage([&] { Expand(codec_, stream); }),
+                "Bad decode table in archive!");
+    }
+  }
+}
+
+TEST_F(Lh5Blocks, CountsBeyondTheTablesAreRefused) {
+  // Fields (value, bits) after a block count of 4.
+  const std::vector<std::vector<std::pair<uint32_t, int>>> blocks = {
+      {{25, 5}},                           // more than the 19 length symbols
+      {{0, 5}, {0, 5}, {0, 9}, {511, 9}},  // literal/length symbol 511 does not exist
+      {{0, 5}, {0, 5}, {0, 9}, {'A', 9}, {0, 4}, {15, 4}}};  // position symbol 15 neither
+  for (const auto& fields : blocks) {
+    const auto coded = Coded([&](BitWriter& bits) {
+      bits.Put(4, 16);
+      for (const auto& [value, width] : fields)
+        bits.Put(value, width);
+      for (int i = 0; i < 8; ++i)
+        bits.Put(0, 16);
+    });
+    EXPECT_THROW(Expand(codec_, Lh5Stream(coded, std::vector<uint8_t>(4, 'A'))), ELZHBadDecodeTable)
+        << fields.size();
+  }
+}
+
+// --- The LZHUF coder (method "LZH") ----------------------------------------
+
+const std::filesystem::path kVectorDir = VX_TESTDATA_DIR "/lzhuf";
+
+std::vector<uint8_t> Expand(std::span<const uint8_t> stream) {
+  TCompress codec;
+  return vt::Expand(codec, stream);
+}
+
+std::vector<uint8_t> CompressLzh(std::span<const uint8_t> data) {
+  TCompress codec;
+  return vt::Compress(codec, data, CompressMethod::kLzh);
+}
+
+// The coded data alone, without the output limit of CompressStream.
+std::vector<uint8_t> EncodeUnlimited(std::span<const uint8_t> data) {
+  CodedOutput out(SIZE_MAX);
+  EncodeLzhuf(data, out);
+  return out.Bytes();
+}
+
+std::vector<uint8_t> WithHeader(std::span<const uint8_t> coded, uint32_t expanded_size,
+                                uint32_t checksum) {
+  return vt::WithHeader("LZH", expanded_size, checksum, coded);
+}
+
+// --- Vectors of the long-established coder ---------------------------------
+
+struct Vector {
+  const char* name;
+  uint32_t rebuilds;
+};
+
+constexpr Vector kLzhufVectors[] = {
+    {"one_byte", 0},    {"text59", 0},       {"spaces_prefill", 0}, {"swedish_text", 1},
+    {"random_100k", 5}, {"mixed_binary", 9}, {"repeat37", 0},       {"repeat37_noisy", 2},
+};
+
+class LzhufVector : public ::testing::TestWithParam<Vector> {};
+
+// Expanded with the same rebuilds; coded with the same parameters, the same
+// match search and tie-breaking: the same bytes.
+TEST_P(LzhufVector, ExpandsAndEncodesByteForByteLikeTheEstablishedCoder) {
+  const std::string name = GetParam().name;
+  const std::vector<uint8_t> original = vt::ReadFileBytes(kVectorDir / (name + ".in"));
+  const std::vector<uint8_t> stream = vt::ReadFileBytes(kVectorDir / (name + ".lzh"));
+  ASSERT_FALSE(original.empty());
+  ASSERT_GT(stream.size(), CompressedHeader::kSize);
+  TCompress codec;
+  EXPECT_EQ(vt::Expand(codec, stream), original);
+  EXPECT_EQ(codec.LastExpandStats().lzhuf_rebuilds, GetParam().rebuilds);
+  const std::vector<uint8_t> coded(stream.begin() + CompressedHeader::kSize, stream.end());
+  EXPECT_EQ(EncodeUnlimited(original), coded);
+  // CompressStream writes the whole stream, header included, when coding
+  // gains at least a header's size, and stores the bytes otherwise.
+  const bool gains = original.size() >= CompressedHeader::kSize &&
+                     coded.size() <= original.size() - CompressedHeader::kSize;
+  EXPECT_EQ(CompressLzh(original), gains ? stream : original);
+}
+
+void PrintTo(const Vector& vector, std::ostream* os) {
+  *os << vector.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Vectors, LzhufVector, ::testing::ValuesIn(kLzhufVectors),
+                         [](const ::testing::TestParamInfo<Vector>& param_info) {
+                           return std::string(param_info.param.name);
+                         });
+
+// --- Encoder edge cases ----------------------------------------------------
+
+// Past the end of the input the look-ahead holds stale ring bytes (blanks
+// here), which may continue a match; the last match must still stop at the
+// end, or the expansion grows.
+TEST(LzhufRoundTrip, LastMatchStopsAtTheEnd) {
+  const std::string name = "Per Olsson, Leksand;";
+  for (size_t size = 1; size <= 70; ++size) {
+    std::vector<std::vector<uint8_t>> inputs = {std::vector<uint8_t>(size, ' ')};
+    std::string text = name + std::string(40, ' ') + name.substr(0, size % name.size());
+    inputs.push_back(vt::Bytes(text));
+    for (const std::vector<uint8_t>& data : inputs) {
+      const std::vector<uint8_t> coded = EncodeUnlimited(data);
+      EXPECT_EQ(Expand(WithHeader(coded, static_cast<uint32_t>(data.size()), ByteSum(data))), data)
+          << "size " << data.size();
+    }
+  }
+}
+
+// --- Decoder edge cases ----------------------------------------------------
+
+// The decoder stops only between symbols, so a match that crosses the
+// announced size is still written whole.
+TEST(LzhufExpand, CopiesTheLastMatchWholeAndDamagedStreamsNeverFailOtherwise) {
+  const std::vector<uint8_t> blanks(120, ' ');  // two matches of 60 from the ring's blanks
+  const std::vector<uint8_t> coded = EncodeUnlimited(blanks);
+  EXPECT_EQ(Expand(WithHeader(coded, 61, ByteSum(blanks))), blanks);
+  // Damaged streams never fail otherwise.
+  const std::vector<uint8_t> text = vt::RecordLikeText(20000, 31);
+  const std::vector<uint8_t> stream = CompressLzh(text);
+  ASSERT_TRUE(IsCoded(stream, "LZH"));
+  std::mt19937 rng(11);
+  for (int trial = 0; trial < 200; ++trial) {
+    std::vector<uint8_t> damaged = stream;
+    for (int k = 0; k < 1 + trial % 4; ++k) {
+      const size_t at =
+          CompressedHeader::kSize + rng() % (damaged.size() - CompressedHeader::kSize);
+      damaged[at] = static_cast<uint8_t>(rng());
+    }
+    TViewStream source(damaged);
+    TMemoryStream destination;
+    try {
+      TCompress().ExpandStream(destination, source);
+      // A good checksum is only expected when the damage changed nothing.
+      EXPECT_EQ(destination.Bytes(), text) << "trial " << trial;
+    } catch (const EBadChecksum&) {
+    }
+    EXPECT_GE(destination.Size(), text.size());
+    EXPECT_LT(destination.Size(), text.size() + lzhuf::kMaxMatch);
+  }
+}
+
+TEST(LzhufExpand, GarbageProducesTheAnnouncedSize) {
+  for (uint8_t fill : {0x00, 0xFF, 0x5A}) {
+    const std::vector<uint8_t> coded(3000, fill);
+    const std::vector<uint8_t> stream = WithHeader(coded, 200000, 0);
+    TViewStream source(stream);
+    TMemoryStream destination;
+    EXPECT_THROW(TCompress().ExpandStream(destination, source), EBadChecksum);
+    EXPECT_GE(destination.Size(), 200000u);
+    EXPECT_LT(destination.Size(), 200000u + lzhuf::kMaxMatch);
+  }
+}
+
+// --- Codes longer than 16 bits ---------------------------------------------
+
+// Literals 'A'..'H' whose frequencies fall by a factor of about 1.63 each,
+// plus a few rare bytes: the tree becomes a long chain and the rare bytes
+// get codes of 17 bits and more, once the root frequency is large enough.
+std::vector<uint8_t> ChainShapedLiterals(size_t count) {
+  constexpr int kChain = 8;
+  constexpr uint32_t kRare = 17179869;  // 0.4% of 2^32
+  uint32_t weights[kChain];
+  uint64_t total = 0;
+  double w = 1e6;
+  for (uint32_t& weight : weights) {
+    weight = static_cast<uint32_t>(w);
+    total += weight;
+    w /= 1.63;
+  }
+  std::mt19937 rng(1);
+  std::vector<uint8_t> symbols(count);
+  for (uint8_t& s : symbols) {
+    if (rng() < kRare) {
+      s = static_cast<uint8_t>(0x80 | (rng() & 0x7F));
+      continue;
+    }
+    uint64_t pick = rng() % total;
+    int k = 0;
+    while (pick >= weights[k])
+      pick -= weights[k++];
+    s = static_cast<uint8_t>('A' + k);
+  }
+  return symbols;
+}
+
+// Codes the bytes as literals only (a valid stream, though no match search).
+std::vector<uint8_t> LiteralStream(std::span<const uint8_t> bytes, int& longest) {
+  CodedOutput out(SIZE_MAX);
+  lzhuf::SymbolEncoder encoder(out);
+  longest = 0;
+  for (uint8_t b : bytes)
+    longest = std::max(longest, encoder.PutSymbol(b));
+  encoder.Finish();
+  return out.Bytes();
+}
+
+// --- Interoperability with lhasa, which reads LZH as -lh1- ---------------
+
+// Our own expansion and lhasa's read the codes longer than 16 bits.
+TEST(LzhufLhasa, CodesBeyond16BitsAreWrittenCompletely) {
+  RequireProgram("lhasa");
+  const std::vector<uint8_t> symbols = ChainShapedLiterals(100000);
+  int longest = 0;
+  const std::vector<uint8_t> coded = LiteralStream(symbols, longest);
+  ASSERT_GT(longest, 16);
+  TCompress codec;
+  EXPECT_EQ(
+      vt::Expand(codec, WithHeader(coded, static_cast<uint32_t>(symbols.size()), ByteSum(symbols))),
+      symbols);
+  EXPECT_GT(codec.LastExpandStats().lzhuf_rebuilds, 0u);
+  EXPECT_EQ(LhasaExtract("-lh1-", coded, symbols), symbols);
 }
 
 }  // namespace

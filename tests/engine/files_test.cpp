@@ -1,16 +1,22 @@
 // The files under the lists and stores: names in any case, whole reads,
 // data files opened or created, record files, row files, pointer lists, the
-// key cache and windowed reads.
+// key cache and windowed reads. And the record store over them: records
+// written by the writer read back, found by key in any case and accent,
+// opened without creating; and damaged stores, where every length, count and
+// offset in the files is checked.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
+#include "engine/codec/compress.h"
 #include "engine/files/data_file.h"
 #include "engine/files/file.h"
 #include "engine/files/key_cache.h"
@@ -18,7 +24,11 @@
 #include "engine/files/record_file.h"
 #include "engine/files/row_file.h"
 #include "engine/files/windowed_file_reader.h"
+#include "engine/store/record_store.h"
+#include "engine/store/record_store_writer.h"
+#include "engine/text/collation.h"
 #include "engine/util/byte_order.h"
+#include "engine/util/stream.h"
 #include "tests/support/files.h"
 #include "tests/support/record_store_test_util.h"
 #include "tests/support/sample_inputs.h"
@@ -428,6 +438,565 @@ TEST(WindowedFileReader, ReadsAcrossWindowsFromAnyOffsetUpToTheEnd) {
   EXPECT_EQ(reader.Read(tail.data(), tail.size()), 0u);
   EXPECT_EQ(reader.SourceName(), "x.f2");
 }
+
+using testing::StoreProperties;
+using testing::TextRecord;
+using testing::WriteTextStore;
+using Mode = TblobfilLZHmode;
+using Status = RecordStoreWriter::Status;
+
+// --- The record store ------------------------------------------------------
+
+const std::vector<std::string> kLabels = {"1KEY", "1NAMN", "5OVRIGT"};
+
+TextRecord MakeRecord(int i) {
+  char key[16];
+  std::snprintf(key, sizeof key, "k%05d", i);
+  return {key, "M\xE4rta \xD6sterberg " + std::string(static_cast<size_t>(i % 17), 'x'),
+          i % 5 == 0 ? "" : "Fadder: Per\rPiga " + std::to_string(i)};
+}
+
+std::vector<TextRecord> MakeRecords(int n) {
+  std::vector<TextRecord> records;
+  for (int i = 1; i <= n; ++i)
+    records.push_back(MakeRecord(i));
+  return records;
+}
+
+void OpenStore(TVXregtext& store, const RegtextProperties& properties) {
+  store.properties() = properties;
+  ASSERT_TRUE(store.Open());
+}
+
+void ExpectDecodes(TVXregtext& store, int recno, const TextRecord& expected) {
+  ASSERT_TRUE(store.ReadRecord(recno).ok()) << "record " << recno;
+  ASSERT_TRUE(store.DecodeFields()) << "record " << recno;
+  ASSERT_EQ(store.ShortFieldCount(), 2u);
+  EXPECT_EQ(store.ShortFields()[0], expected[0]);
+  EXPECT_EQ(store.ShortFields()[1], expected[1]);
+  EXPECT_EQ(store.LongTexts()[0], expected[2]);
+}
+
+class RecordStoreRoundTrip : public ::testing::TestWithParam<std::tuple<Mode, int>> {};
+
+TEST_P(RecordStoreRoundTrip, ReadsBackAndFindsEveryRecordAndNothingOutside) {
+  const auto [mode, count] = GetParam();
+  TempDir dir;
+  RegtextProperties properties = StoreProperties(dir.path(), mode, kLabels);
+  const std::vector<TextRecord> records = MakeRecords(count);
+  WriteTextStore(properties, records);
+  TVXregtext store;
+  OpenStore(store, properties);
+  EXPECT_EQ(store.RecordCount(), static_cast<uint32_t>(count));
+  for (int i = 1; i <= count; ++i)
+    ExpectDecodes(store, i, records[i - 1]);
+  for (int i = count; i >= 1; i -= 7)  // blocks left and entered again
+    ExpectDecodes(store, i, records[i - 1]);
+  for (const int hash : {0, 50}) {  // keys found with and without the key cache
+    properties.hash = hash;
+    TVXregtext keyed;
+    OpenStore(keyed, properties);
+    for (int i = 1; i <= count; i += 37)
+      ASSERT_EQ(keyed.FindRecord(records[i - 1][0], false), i) << "hash " << hash;
+    EXPECT_EQ(keyed.FindRecord(MakeRecord(count + 1)[0], false), -1);
+  }
+
+  const std::vector<uint8_t> before(store.Record().begin(), store.Record().end());
+  for (const int64_t outside : {int64_t{0}, int64_t{-1}, int64_t{count} + 1}) {
+    EXPECT_EQ(store.ReadRecord(outside).code(), vx::Status::Code::kNotFound) << outside;
+    EXPECT_EQ(std::vector<uint8_t>(store.Record().begin(), store.Record().end()), before);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, RecordStoreRoundTrip,
+                         ::testing::Combine(::testing::Values(Mode::LZHpackainte,
+                                                              Mode::LZHblockpacka),
+                                            ::testing::Values(0, 1, 199, 200, 201, 5000)));
+
+// Reading on within a block expands nothing more; each block crossed into
+// is expanded once.
+TEST(RecordStoreBlocks, OnlyCrossingIntoAnotherBlockExpandsIt) {
+  TempDir dir;
+  const RegtextProperties properties = StoreProperties(dir.path(), Mode::LZHblockpacka, kLabels);
+  WriteTextStore(properties, MakeRecords(1000));
+  TVXregtext store;
+  OpenStore(store, properties);
+  for (int i = 1; i <= 1000; ++i)
+    ASSERT_TRUE(store.ReadRecord(i).ok());
+  EXPECT_EQ(store.BlockExpansions(), 5u);
+  TVXregtext jumping;
+  OpenStore(jumping, properties);
+  for (const int i : {1, 200, 201})
+    ASSERT_TRUE(jumping.ReadRecord(i).ok());
+  EXPECT_EQ(jumping.BlockExpansions(), 2u);  // 1 and 200 share a block
+}
+
+TEST(RecordStoreDecoding, EveryLabelKindGoesToItsPlace) {
+  TempDir dir;
+  const RegtextProperties properties = StoreProperties(
+      dir.path(), Mode::LZHblockpacka,
+      {"1FNAMN", "2ANTAL", "3DAG", "4LOPNR", "5OVRIGT", "XINGET", "5REGANM", "1ENAMN"});
+  RecordStoreWriter writer(properties);
+  ASSERT_EQ(writer.Create(), Status::kOk);
+  ASSERT_EQ(writer.Append(std::vector<FieldValue>{{"Anna", 0},
+                                                  {"", 123456789},
+                                                  {"", -1234},
+                                                  {"", -7},
+                                                  {"rad 1\rrad 2", 0},
+                                                  {"ignoreras", 0},
+                                                  {"anm", 0},
+                                                  {"", 0}}),
+            Status::kOk);
+  ASSERT_EQ(writer.Finish(), Status::kOk);
+
+  TVXregtext store;
+  OpenStore(store, properties);
+  ASSERT_TRUE(store.ReadRecord(1).ok());
+  ASSERT_TRUE(store.DecodeFields());
+  EXPECT_EQ(std::vector<std::string>(store.ShortFields().begin(), store.ShortFields().end()),
+            (std::vector<std::string>{"Anna", ""}));
+  ASSERT_EQ(store.IntFieldCount(), 2u);
+  EXPECT_EQ(store.IntFields()[0], 123456789);
+  EXPECT_EQ(store.IntFields()[1], -7);
+  ASSERT_EQ(store.WordFieldCount(), 1u);
+  EXPECT_EQ(store.WordFields()[0], -1234);
+  EXPECT_EQ(store.LongTexts(), (std::vector<std::string>{"rad 1\rrad 2", "anm", ""}));
+  // The empty text at the end takes its tag and its zero: two bytes.
+  size_t pos = store.Record().size() - 2;
+  FieldValue value;
+  ASSERT_TRUE(store.ReadField(pos, FieldKind::kShortText, value));
+  EXPECT_EQ(pos, store.Record().size());
+}
+
+TEST(RecordStoreDecoding, FieldsBeyondTheirArraysAreSkippedNotOverrun) {
+  TempDir dir;
+  std::vector<std::string> labels;
+  for (const auto& [kind, n] : {std::pair{'2', 16}, std::pair{'3', 15}, std::pair{'5', 3}}) {
+    for (int i = 0; i < n; ++i)
+      labels.push_back(std::string(1, kind) + "F" + std::to_string(i));
+  }
+  labels.push_back("1SIST");
+  RegtextProperties properties = StoreProperties(dir.path(), Mode::LZHpackainte, labels);
+  properties.antpc = 2;
+  std::vector<FieldValue> values(labels.size());
+  for (size_t i = 0; i < values.size(); ++i)
+    values[i] = {labels[i], static_cast<int32_t>(i)};
+  RecordStoreWriter writer(properties);
+  ASSERT_EQ(writer.Create(), Status::kOk);
+  ASSERT_EQ(writer.Append(values), Status::kOk);
+  ASSERT_EQ(writer.Finish(), Status::kOk);
+
+  TVXregtext store;
+  OpenStore(store, properties);
+  ASSERT_TRUE(store.ReadRecord(1).ok());
+  ASSERT_TRUE(store.DecodeFields());
+  EXPECT_EQ(store.IntFieldCount(), 15u);
+  EXPECT_EQ(store.IntFields()[14], 14);
+  EXPECT_EQ(store.WordFieldCount(), 14u);
+  EXPECT_EQ(store.WordFields()[13], 29);
+  EXPECT_EQ(store.LongTexts(), (std::vector<std::string>{"5F0", "5F1"}));
+  ASSERT_EQ(store.ShortFieldCount(), 1u);
+  EXPECT_EQ(store.ShortFields()[0], "1SIST");
+}
+
+TEST(RecordStoreDecoding, OverlongTextsAreCutToTheirPlace) {
+  TempDir dir;
+  RegtextProperties properties =
+      StoreProperties(dir.path(), Mode::LZHblockpacka, {"5LANG", "5LANGRE"});
+  const std::string text(7000, 'a');
+  WriteTextStore(properties, {{text, text}});
+  properties.labels = {"1LANG", "5LANGRE"};  // the same bytes read as a short field
+  properties.pcsiz = 100;
+  TVXregtext store;
+  OpenStore(store, properties);
+  ASSERT_TRUE(store.ReadRecord(1).ok());
+  ASSERT_TRUE(store.DecodeFields());
+  EXPECT_EQ(store.ShortFields()[0], std::string(6000, 'a'));
+  EXPECT_EQ(store.LongTexts()[0], std::string(99, 'a'));
+}
+
+TEST(RecordStoreDecoding, RecordOfExactlyTheBufferSizeIsReadOneMoreIsNot) {
+  for (const Mode mode : {Mode::LZHpackainte, Mode::LZHblockpacka}) {
+    TempDir dir;
+    RegtextProperties properties = StoreProperties(dir.path(), mode, {"1A"});
+    properties.textmaxsiz = 101;
+    // Tag, text and zero: 100 and 101 bytes of data.
+    WriteTextStore(properties, {{std::string(98, 'x')}, {std::string(99, 'y')}});
+    properties.textmaxsiz = properties.pcsiz = 100;
+    TVXregtext store;
+    OpenStore(store, properties);
+    ASSERT_TRUE(store.ReadRecord(1).ok());
+    EXPECT_EQ(store.ReadRecord(2).code(), vx::Status::Code::kCorruption);
+    ASSERT_TRUE(store.DecodeFields());  // the previous record again
+    EXPECT_EQ(store.ShortFields()[0], std::string(98, 'x'));
+  }
+}
+
+TEST(RecordStoreWriter, RefusesValuesThatDoNotFit) {
+  TempDir dir;
+  RegtextProperties properties =
+      StoreProperties(dir.path(), Mode::LZHblockpacka, {"1KORT", "3DAG", "5LANG"});
+  properties.textmaxsiz = 6050;
+  properties.pcsiz = 50;
+  RecordStoreWriter writer(properties);
+  ASSERT_EQ(writer.Create(), Status::kOk);
+  const auto append = [&](std::string_view a, int32_t day, std::string_view b) {
+    return writer.Append(std::vector<FieldValue>{{a, 0}, {"", day}, {b, 0}});
+  };
+  EXPECT_EQ(writer.Append(std::vector<FieldValue>(2)), Status::kWrongFieldCount);
+  EXPECT_EQ(append(std::string("a\0b", 3), 1, ""), Status::kZeroByteInText);
+  EXPECT_EQ(append(std::string(6001, 'a'), 1, ""), Status::kTextTooLong);
+  EXPECT_EQ(append("a", 1, std::string(50, 'b')), Status::kTextTooLong);
+  EXPECT_EQ(append("a", 40000, ""), Status::kNumberOutOfRange);
+  EXPECT_EQ(append(std::string(6000, 'a'), 1, std::string(49, 'b')), Status::kRecordTooLong);
+  EXPECT_EQ(append(std::string(6000, 'a'), -32768, ""), Status::kOk);
+  EXPECT_EQ(writer.RecordCount(), 1u);
+  EXPECT_EQ(writer.Finish(), Status::kOk);
+  EXPECT_EQ(append("a", 1, ""), Status::kNotOpen);
+}
+
+// Sorted under FoldTable: case and accents folded (É = E), Å < Ä < Ö after Z.
+const std::vector<std::string> kSwedishKeys = {"Abel",     "adam",   "Ekl\xF6v", "\xC9rik",
+                                               "erikson",  "Zorn",   "\xE5s",    "\xC5sa",
+                                               "\xC4rlig", "\xE4rt", "\xD6sten", "\xF6ver"};
+
+class RecordStoreFind : public ::testing::TestWithParam<std::tuple<Mode, int>> {};
+
+TEST_P(RecordStoreFind, FindsKeysAndPrefixesInAnyCaseAndAccent) {
+  for (size_t i = 1; i < kSwedishKeys.size(); ++i) {
+    ASSERT_LT(CompareTexts(kSwedishKeys[i - 1].c_str(), kSwedishKeys[i].c_str(), FoldTable()), 0);
+  }
+  TempDir dir;
+  RegtextProperties properties = StoreProperties(dir.path(), std::get<0>(GetParam()), {"1KOD"});
+  properties.LZHposterperblock = 5;  // several blocks even for a few records
+  std::vector<TextRecord> records;
+  for (const std::string& key : kSwedishKeys)
+    records.push_back({key});
+  WriteTextStore(properties, records);
+  properties.hash = std::get<1>(GetParam());
+  TVXregtext store;
+  OpenStore(store, properties);
+
+  const struct {
+    const char* key;
+    bool prefix;
+    int32_t expected;
+  } cases[] = {{"ABEL", false, 1},     {"Adam", false, 2},       {"EKL\xD6V", false, 3},
+               {"erik", false, 4},     {"ERIKSON", false, 5},    {"\xC5S", false, 7},
+               {"\xE4RLIG", false, 9}, {"\xF6VER", false, 12},   {"arlig", false, -1},
+               {"Ab", false, -1},      {"\xF6verst", false, -1}, {"AB", true, 1},
+               {"E", true, 3},         {"\xC9R", true, 4},       {"erikso", true, 5},
+               {"\xC5", true, 7},      {"\xC4R", true, 9},       {"\xD6", true, 11},
+               {"", true, 1},          {"Q", true, -1},          {"\xD6verste", true, -1}};
+  for (int round = 0; round < 2; ++round) {  // the second round meets cached keys
+    for (const auto& c : cases) {
+      EXPECT_EQ(store.FindRecord(c.key, c.prefix), c.expected) << c.key << " " << c.prefix;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(ModesAndKeyCache, RecordStoreFind,
+                         ::testing::Combine(::testing::Values(Mode::LZHpackainte,
+                                                              Mode::LZHblockpacka),
+                                            ::testing::Values(0, 50)));
+
+TEST(RecordStoreFind, EmptySingleAndLongKeys) {
+  TempDir dir;
+  RegtextProperties properties = StoreProperties(dir.path(), Mode::LZHblockpacka, {"1KOD"});
+  WriteTextStore(properties, {});
+  TVXregtext store;
+  OpenStore(store, properties);
+  EXPECT_EQ(store.FindRecord("", true), -1);
+
+  WriteTextStore(properties, {{"HJ005A"}});
+  OpenStore(store, properties);
+  EXPECT_EQ(store.FindRecord("hj005a", false), 1);
+  EXPECT_EQ(store.FindRecord("HJ005", true), 1);
+  EXPECT_EQ(store.FindRecord("HJ005", false), -1);
+
+  WriteTextStore(properties, {{"a"}, {std::string(255, 'm')}, {"z"}});
+  OpenStore(store, properties);
+  EXPECT_EQ(store.FindRecord(std::string(300, 'M'), false), 2);  // only 255 characters count
+  EXPECT_EQ(store.FindRecord(std::string(254, 'M'), false), -1);
+}
+
+TEST(RecordStoreFind, ReopeningOnAnotherFileForgetsCachedKeys) {
+  TempDir first;
+  TempDir second;
+  RegtextProperties a = StoreProperties(first.path(), Mode::LZHblockpacka, {"1KOD"});
+  RegtextProperties b = StoreProperties(second.path(), Mode::LZHblockpacka, {"1KOD"});
+  a.hash = b.hash = 50;
+  std::vector<TextRecord> records;
+  for (int i = 1; i <= 300; ++i)
+    records.push_back({MakeRecord(i)[0]});
+  WriteTextStore(a, records);
+  for (int i = 0; i < 200; ++i)  // b: 200 other keys before k00001 .. k00100
+    records[static_cast<size_t>(i)] = {"a" + MakeRecord(i + 1)[0]};
+  std::sort(records.begin(), records.end());
+  for (int i = 200; i < 300; ++i)
+    records[static_cast<size_t>(i)] = {MakeRecord(i - 199)[0]};
+  WriteTextStore(b, records);
+
+  TVXregtext store;
+  OpenStore(store, a);
+  ASSERT_EQ(store.FindRecord("k00100", false), 100);
+  OpenStore(store, b);
+  // Keys cached from a would bound the search to records 75..150.
+  EXPECT_EQ(store.FindRecord("k00099", false), 299);
+}
+
+TEST(RecordStoreOpening, MissingFilesAreCreatedOnlyWritableAndMissingPointerListsLeaveNoRecords) {
+  TempDir dir;
+  TVXregtext store;
+  store.properties() = StoreProperties(dir.path(), Mode::LZHblockpacka, kLabels);
+  EXPECT_FALSE(store.Open());
+  EXPECT_TRUE(testing::SortedFileNames(dir.path()).empty());
+  EXPECT_EQ(store.ReadRecord(1).code(), vx::Status::Code::kIOError);
+  EXPECT_FALSE(store.DecodeFields());
+  EXPECT_EQ(store.FindRecord("a", true), -1);
+
+  store.properties().RO = false;  // a writable store creates empty files
+  ASSERT_TRUE(store.Open());
+  store.Close();
+  EXPECT_EQ(testing::SortedFileNames(dir.path()),
+            (std::vector<std::string>{"reg.b", "reg.p", "reg.pz"}));
+  const std::vector<uint8_t> header = testing::ReadFileBytes(dir / "reg.b");
+  ASSERT_EQ(header.size(), 16u);
+  EXPECT_EQ(LoadU32(header.data() + 2), 0u);
+  EXPECT_EQ(LoadU32(header.data() + 6), 16u);
+  // Missing pointer lists leave the store open without records.
+  const RegtextProperties properties = StoreProperties(dir.path(), Mode::LZHblockpacka, kLabels);
+  WriteTextStore(properties, MakeRecords(10));
+  for (const char* name : {"reg.pz", "reg.p"}) {
+    fs::remove(dir / name);
+    TVXregtext reopened;
+    OpenStore(reopened, properties);
+    EXPECT_EQ(reopened.RecordCount(), 10u);
+    EXPECT_EQ(reopened.ReadRecord(1).code(), vx::Status::Code::kNotFound) << name;
+  }
+  EXPECT_EQ(testing::SortedFileNames(dir.path()), std::vector<std::string>{"reg.b"});
+}
+
+TEST(RecordStoreOpening, ReadOnlyAndUnchangedRunsNeverWrite) {
+  TempDir dir;
+  RegtextProperties properties = StoreProperties(dir.path(), Mode::LZHblockpacka, kLabels);
+  WriteTextStore(properties, MakeRecords(300));
+  const auto snapshot = [&] {
+    std::vector<std::pair<std::vector<uint8_t>, fs::file_time_type>> files;
+    for (const std::string& name : testing::SortedFileNames(dir.path()))
+      files.emplace_back(testing::ReadFileBytes(dir / name), fs::last_write_time(dir / name));
+    return files;
+  };
+  const auto before = snapshot();
+  for (const bool read_only : {true, false}) {
+    for (const int pltyp : {1, 2}) {
+      properties.RO = read_only;
+      properties.pltyp = pltyp;
+      properties.hash = 10;
+      TVXregtext store;
+      OpenStore(store, properties);
+      ASSERT_TRUE(store.ReadRecord(250).ok());
+      ASSERT_EQ(store.FindRecord("k00123", false), 123);
+    }
+  }
+  EXPECT_EQ(snapshot(), before);
+}
+
+// Damaged stores: every length, count and offset in the files is checked,
+// and damage gives a status, a stopped decode or the codec's exception,
+// never a read outside the files or buffers.
+using testing::LoadU32At;
+using Change = std::function<void(std::vector<uint8_t>& bytes, size_t record_offset)>;
+
+constexpr int kRecords = 450;  // blocks 0 and 1 full, block 2 half
+
+size_t EntryOffset(int i) {
+  return 16 + 4 * static_cast<size_t>(i - 1);
+}
+
+class DamagedStore : public ::testing::TestWithParam<Mode> {
+ protected:
+  void SetUp() override {
+    properties_ = testing::StoreProperties(dir_.path(), GetParam(), {"1KEY", "1NAMN", "5OVRIGT"});
+    std::vector<testing::TextRecord> records;
+    for (int i = 1; i <= kRecords; ++i)
+      records.push_back({MakeRecord(i)[0], "Anna Andersdotter", i % 2 ? "Fadder: Per" : ""});
+    testing::WriteTextStore(properties_, records);
+  }
+
+  bool Blocks() const { return GetParam() == Mode::LZHblockpacka; }
+  fs::path RecordFile() const { return dir_ / "reg.b"; }
+  fs::path PointerList() const { return dir_ / "reg.p"; }
+  fs::path BlockList() const { return dir_ / "reg.pz"; }
+  uint32_t BlockOffset(int b) const { return LoadU32At(BlockList(), EntryOffset(b + 1)); }
+
+  void Open() {
+    store_.properties() = properties_;
+    ASSERT_TRUE(store_.Open());
+  }
+
+  std::vector<uint8_t> ExpandedBlock(int b) const {
+    const std::vector<uint8_t> file = ReadFileBytes(RecordFile());
+    const uint32_t at = BlockOffset(b);
+    TViewStream coded(std::span<const uint8_t>(file).subspan(at + 4, LoadU32(file.data() + at)));
+    TMemoryStream expanded;
+    SharedCodec().ExpandStream(expanded, coded);
+    return expanded.Take();
+  }
+
+  // Changes record r's bytes where they lie: in the record file, or in its
+  // block's expansion, which is then compressed anew and appended.
+  void PatchRecord(int r, const Change& change) {
+    const uint32_t offset = LoadU32At(PointerList(), EntryOffset(r));
+    std::vector<uint8_t> file = ReadFileBytes(RecordFile());
+    if (!Blocks()) {
+      change(file, offset);
+      WriteFileBytes(RecordFile(), file);
+      return;
+    }
+    const int b = (r - 1) / 200;
+    std::vector<uint8_t> block = ExpandedBlock(b);
+    change(block, offset);
+    TViewStream source(block);
+    TMemoryStream packed;
+    SharedCodec().CompressStream(packed, source, CompressMethod::kLh5);
+    const uint32_t at = static_cast<uint32_t>(file.size());
+    file.resize(at + 4);
+    StoreU32(file.data() + at, static_cast<uint32_t>(packed.Size()));
+    file.insert(file.end(), packed.Bytes().begin(), packed.Bytes().end());
+    WriteFileBytes(RecordFile(), file);
+    PatchU32(BlockList(), EntryOffset(b + 1), at);
+  }
+
+  testing::TempDir dir_;
+  RegtextProperties properties_;
+  TVXregtext store_;
+};
+
+TEST_P(DamagedStore, TruncatedRecordFileLosesOnlyWhatWasCut) {
+  const std::vector<uint8_t> bytes = ReadFileBytes(RecordFile());
+  WriteFileBytes(RecordFile(), std::span(bytes).first(bytes.size() - 10));
+  Open();
+  ASSERT_TRUE(store_.ReadRecord(1).ok());
+  EXPECT_EQ(store_.ReadRecord(kRecords).code(), vx::Status::Code::kNotFound);
+  ASSERT_TRUE(store_.DecodeFields());
+  EXPECT_EQ(store_.ShortFields()[0], "k00001");  // the buffer kept record 1
+  EXPECT_TRUE(store_.ReadRecord(400).ok());
+
+  WriteFileBytes(RecordFile(), std::span(bytes).first(10));  // the header cut
+  EXPECT_FALSE(store_.Open());
+  EXPECT_EQ(store_.ReadRecord(1).code(), vx::Status::Code::kIOError);
+}
+
+TEST_P(DamagedStore, PointersBeyondTheDataGiveNoSuchRecord) {
+  const uint32_t end =
+      static_cast<uint32_t>(Blocks() ? ExpandedBlock(0).size() : fs::file_size(RecordFile()));
+  PatchU32(PointerList(), EntryOffset(5), end + 100);
+  PatchU32(PointerList(), EntryOffset(6), 0xFFFFFFF0);
+  PatchU32(PointerList(), EntryOffset(7), end - 6);  // the record header cut
+  Open();
+  EXPECT_EQ(store_.ReadRecord(5).code(), vx::Status::Code::kNotFound);
+  EXPECT_EQ(store_.ReadRecord(6).code(), vx::Status::Code::kNotFound);
+  EXPECT_EQ(store_.ReadRecord(7).code(), vx::Status::Code::kNotFound);
+  EXPECT_TRUE(store_.ReadRecord(8).ok());
+}
+
+TEST_P(DamagedStore, RecordLengthBeyondTheBufferOrTheData) {
+  PatchRecord(3, [](std::vector<uint8_t>& bytes, size_t at) {
+    StoreU32(bytes.data() + at + 4, 20001);  // textmaxsiz is 20000
+  });
+  PatchRecord(448, [](std::vector<uint8_t>& bytes, size_t at) {
+    StoreU32(bytes.data() + at + 4, 19999);  // fits the buffer, not the data
+  });
+  Open();
+  ASSERT_TRUE(store_.ReadRecord(2).ok());
+  EXPECT_EQ(store_.ReadRecord(3).code(), vx::Status::Code::kCorruption);
+  EXPECT_EQ(store_.ReadRecord(448).code(), vx::Status::Code::kNotFound);
+  ASSERT_TRUE(store_.DecodeFields());
+  EXPECT_EQ(store_.ShortFields()[0], "k00002");
+}
+
+TEST_P(DamagedStore, FieldsRunningPastTheRecordStopTheDecode) {
+  PatchRecord(1, [](std::vector<uint8_t>& bytes, size_t at) {
+    bytes[at + 12 + LoadU32(bytes.data() + at + 4) - 1] = 'x';  // the long text's zero
+  });
+  PatchRecord(5, [](std::vector<uint8_t>& bytes, size_t at) {
+    StoreU32(bytes.data() + at + 4, 3);  // tag and "k0": the first field unterminated
+  });
+  properties_.hash = 5;
+  Open();
+  ASSERT_TRUE(store_.ReadRecord(1).ok());
+  EXPECT_FALSE(store_.DecodeFields());
+  EXPECT_EQ(store_.ShortFieldCount(), 2u);
+  EXPECT_EQ(store_.LongTexts()[0], "");
+  EXPECT_EQ(store_.FindRecord("k00005", false), -1);
+  EXPECT_EQ(store_.FindRecord("k00006", false), 6);
+
+  properties_.labels.push_back("2EXTRA");  // more labels than the records have fields
+  Open();
+  ASSERT_TRUE(store_.ReadRecord(3).ok());
+  EXPECT_FALSE(store_.DecodeFields());
+  EXPECT_EQ(store_.LongTexts()[0], "Fadder: Per");
+  EXPECT_EQ(store_.IntFieldCount(), 0u);
+}
+
+TEST_P(DamagedStore, CountsBeyondTheFilesAreHarmless) {
+  PatchU32(PointerList(), 6, 0xFFFFFFFF);
+  PatchU32(RecordFile(), 2, 0xFFFFFFFF);
+  for (const int pltyp : {1, 2}) {
+    properties_.pltyp = pltyp;
+    Open();
+    EXPECT_TRUE(store_.ReadRecord(kRecords).ok());
+    EXPECT_EQ(store_.ReadRecord(kRecords + 1).code(), vx::Status::Code::kNotFound);
+    EXPECT_EQ(store_.ReadRecord(0x7FFFFFFF).code(), vx::Status::Code::kNotFound);
+    EXPECT_EQ(store_.FindRecord("k00001", false), -1);  // the probes meet missing records
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, DamagedStore,
+                         ::testing::Values(Mode::LZHpackainte, Mode::LZHblockpacka));
+
+class DamagedBlocks : public DamagedStore {};
+
+TEST_P(DamagedBlocks, BlockLengthOrPointerOrRecordOffsetBeyondTheirEndGivesNoSuchRecord) {
+  PatchU32(RecordFile(), BlockOffset(1), 0x7FFFFFFF);
+  PatchU32(BlockList(), 6, 2);  // block 2 no longer listed
+  Open();
+  EXPECT_TRUE(store_.ReadRecord(200).ok());
+  EXPECT_EQ(store_.ReadRecord(201).code(), vx::Status::Code::kNotFound);
+  EXPECT_EQ(store_.ReadRecord(401).code(), vx::Status::Code::kNotFound);
+  // A record offset beyond its block gives no such record.
+  PatchU32(PointerList(), EntryOffset(10), 200 * 60);
+  Open();
+  EXPECT_EQ(store_.ReadRecord(10).code(), vx::Status::Code::kNotFound);
+  EXPECT_TRUE(store_.ReadRecord(11).ok());
+  PatchU32(BlockList(), EntryOffset(1), static_cast<uint32_t>(fs::file_size(RecordFile())) - 2);
+  Open();
+  EXPECT_EQ(store_.ReadRecord(1).code(), vx::Status::Code::kNotFound);
+}
+
+TEST_P(DamagedBlocks, CorruptedBlockRaisesTheCodecsErrorAndStaysUnloaded) {
+  std::vector<uint8_t> bytes = ReadFileBytes(RecordFile());
+  bytes[BlockOffset(0) + 4 + 30] ^= 0x55;
+  WriteFileBytes(RecordFile(), bytes);
+  properties_.hash = 5;  // seeding from record 112 in block 0 must not fail the opening
+  Open();
+  EXPECT_EQ(store_.FindRecord("k00300", false), 300);  // between seeds 225 and 337
+  EXPECT_THROW(store_.ReadRecord(1), ECompressError);
+  EXPECT_THROW(store_.ReadRecord(2), ECompressError);  // tried again, not taken as loaded
+  EXPECT_EQ(store_.BlockExpansions(), 1u);
+  ASSERT_TRUE(store_.DecodeFields());
+  EXPECT_EQ(store_.ShortFields()[0], "k00300");
+}
+
+TEST_P(DamagedBlocks, HugeExpandedSizeIsRefusedBeforeAllocating) {
+  PatchU32(RecordFile(), BlockOffset(0) + 4 + 8, 0xFFFFFF00);
+  Open();
+  EXPECT_THROW(store_.ReadRecord(1), EExpandedSizeTooLarge);
+  EXPECT_TRUE(store_.ReadRecord(201).ok());
+}
+
+INSTANTIATE_TEST_SUITE_P(BlockMode, DamagedBlocks, ::testing::Values(Mode::LZHblockpacka));
 
 }  // namespace
 }  // namespace vx

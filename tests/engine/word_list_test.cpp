@@ -13,12 +13,13 @@
 #include "engine/files/pointer_list.h"
 #include "engine/lists/blob_file.h"
 #include "engine/lists/index_list.h"
+#include "engine/lists/list_properties.h"
 #include "engine/lists/sort_order_view.h"
 #include "engine/lists/struct_list.h"
 #include "engine/lists/word_list_writer.h"
 #include "engine/util/byte_order.h"
+#include "engine/util/message_sink.h"
 #include "tests/support/files.h"
-#include "tests/support/list_test_util.h"
 #include "tests/support/record_store_test_util.h"
 #include "tests/support/text.h"
 
@@ -27,16 +28,92 @@ namespace {
 
 namespace fs = std::filesystem;
 using Status = WordListWriter::Status;
-using testing::ListRow;
-using testing::MessageLog;
 using testing::PatchU32;
 using testing::ReadFileBytes;
-using testing::RegisterListProperties;
 using testing::W;
-using testing::WordListProperties;
 using testing::WriteFileBytes;
-using testing::WriteRegisterList;
-using testing::WriteWordList;
+
+struct ListRow {
+  std::string text;
+  std::vector<uint32_t> records;
+};
+
+// A read-only search-word list "w" in `dir`, with postings and selections.
+ListProperties WordListProperties(const std::filesystem::path& dir, bool blocks,
+                                  bool keep_accent = true) {
+  ListProperties p;
+  const std::string directory = dir.string() + "/";
+  p.filkat = p.LZHfilkat = p.rllfilkat = directory;
+  p.filnamn = p.LZHfilnamn = "w";
+  p.LZH = blocks;
+  p.keepaccent = keep_accent;
+  p.finnsBLOB = true;
+  p.finnsurval = true;
+  return p;
+}
+
+// A read-only register-like list "l" in `dir`: one row per record, no
+// postings, blocks of 100 rows.
+ListProperties RegisterListProperties(const std::filesystem::path& dir) {
+  ListProperties p;
+  const std::string directory = dir.string() + "/";
+  p.filkat = p.LZHfilkat = directory;
+  p.filnamn = p.LZHfilnamn = "l";
+  p.radmaxlen = 200;
+  p.LZH = true;
+  p.finnsurval = true;
+  return p;
+}
+
+void WriteWordList(const ListProperties& properties, const std::vector<ListRow>& rows) {
+  WordListWriter writer(properties);
+  ASSERT_EQ(writer.Create(), WordListWriter::Status::kOk);
+  for (const ListRow& row : rows) {
+    ASSERT_EQ(writer.Append(row.text, row.records), WordListWriter::Status::kOk) << row.text;
+  }
+  ASSERT_EQ(writer.Finish(), WordListWriter::Status::kOk);
+}
+
+// Rows "rad 0001" ... with RowValue1 = the row number, written through the
+// list itself.
+void WriteRegisterList(ListProperties properties, int32_t rows) {
+  properties.RO = false;
+  TVXstruktlista list;
+  list.properties() = properties;
+  ASSERT_TRUE(list.CreateNew());
+  for (int32_t i = 1; i <= rows; ++i) {
+    char text[16];
+    std::snprintf(text, sizeof text, "rad %04d", i);
+    ASSERT_TRUE(list.AppendRow(text, static_cast<uint32_t>(i)));
+  }
+  list.Close();
+}
+
+// A plain-mode row file: the 22-byte header, then `rows`, each padded with
+// zeros to `row_length`.
+std::vector<uint8_t> PlainRowFile(uint32_t row_length,
+                                  const std::vector<std::vector<uint8_t>>& rows) {
+  std::vector<uint8_t> file(22, 0);
+  StoreU32(file.data() + 2, static_cast<uint32_t>(rows.size()));
+  StoreU32(file.data() + 6, 1000);
+  StoreU32(file.data() + 10, 22);
+  StoreU32(file.data() + 14, row_length);
+  for (std::vector<uint8_t> row : rows) {
+    row.resize(row_length, 0);
+    file.insert(file.end(), row.begin(), row.end());
+  }
+  return file;
+}
+
+// Collects the engine's messages while it lives.
+class MessageLog {
+ public:
+  MessageLog() : sink_([this](const std::string& text) { messages.push_back(text); }) {}
+  std::vector<std::string> messages;
+
+ private:
+  ScopedMessageSink sink_;
+};
 
 // Row i (from 1) of 250: "w0001" ...; rows divisible by 3 stand for three
 // records, the others for one.
@@ -134,11 +211,12 @@ TEST_P(WordListRoundTrip, TextsOfMaximalLengthFitAndLongerOnesAreRefused) {
 
 INSTANTIATE_TEST_SUITE_P(PlainAndBlocks, WordListRoundTrip, ::testing::Bool());
 
+// Opening takes the row length and capacity from the file.
 TEST(WordListWriter, DateListsHoldTheDateAndBothWords) {
   testing::TempDir dir;
   ListProperties p = WordListProperties(dir.path(), true);
   p.radmaxlen = 20;
-  p.finnsurval = false;
+  p.maxrader = 1234;
   WordListWriter writer(p);
   ASSERT_EQ(writer.Create(), Status::kOk);
   EXPECT_EQ(writer.MaxTextLength(), 11u);
@@ -146,8 +224,10 @@ TEST(WordListWriter, DateListsHoldTheDateAndBothWords) {
   ASSERT_EQ(writer.Append("18230501", std::vector<uint32_t>{2, 3}), Status::kOk);
   ASSERT_EQ(writer.Finish(), Status::kOk);
   TVXstruktlista list;
-  list.properties() = p;
+  list.properties() = WordListProperties(dir.path(), true);  // radmaxlen 80, maxrader 200000
   ASSERT_TRUE(list.Open());
+  EXPECT_EQ(list.properties().radmaxlen, 20);
+  EXPECT_EQ(list.properties().maxrader, 1234);
   ASSERT_EQ(list.FindPrefix("1823"), 2);
   EXPECT_EQ(list.PostingCount(), 2u);
   EXPECT_EQ(Marked(list), (std::vector<int32_t>{2, 3}));
@@ -254,40 +334,35 @@ TEST_P(IndexFind, EdgesOfTheListAndPrefixes) {
   EXPECT_EQ(list_.RowValue1(), 3u);
 }
 
-TEST_P(IndexFind, EveryRowIsFoundByItsTextAndItsPrefix) {
-  const std::vector<ListRow> rows = NumberedWords(457);
+// Every row is found by its text and its prefix, alike with the key cache;
+// a repeated or refined search reads no blocks, and a list opened again
+// forgets the rows searches kept.
+TEST_P(IndexFind, EveryRowIsFoundAlikeWithTheKeyCacheAndSearchesAgainReadNoBlocks) {
+  std::vector<ListRow> rows = NumberedWords(957);
   Open(rows);
   for (size_t i = 0; i < rows.size(); ++i) {
     const int32_t row = static_cast<int32_t>(i + 1);
     EXPECT_EQ(list_.FindExact(rows[i].text), row) << rows[i].text;
     EXPECT_EQ(list_.FindPrefix(rows[i].text.substr(0, 5)), row - static_cast<int32_t>(i % 10));
   }
-  EXPECT_EQ(list_.FindExact("ord457"), -1);
+  EXPECT_EQ(list_.FindExact("ord957"), -1);
   EXPECT_EQ(list_.FindExact("ord0005"), -1);
-}
 
-TEST_P(IndexFind, KeyCacheNeverChangesAResult) {
-  const std::vector<ListRow> rows = NumberedWords(600);
-  Open(rows, true, 50);
-  TVXindex plain;
-  plain.properties() = list_.properties();
-  plain.properties().hash = 0;
-  ASSERT_TRUE(plain.Open());
+  TVXindex cached;
+  cached.properties() = list_.properties();
+  cached.properties().hash = 50;
+  ASSERT_TRUE(cached.Open());
   std::mt19937 random(7);
   for (int i = 0; i < 2000; ++i) {
     std::string word = rows[random() % rows.size()].text;
     word.resize(random() % 7);  // prefixes of all lengths, the empty one too
     if (random() % 5 == 0) word += "5";
     const bool prefix = random() % 2 == 0;
-    const int32_t expected = prefix ? plain.FindPrefix(word) : plain.FindExact(word);
-    ASSERT_EQ(prefix ? list_.FindPrefix(word) : list_.FindExact(word), expected)
+    const int32_t expected = prefix ? list_.FindPrefix(word) : list_.FindExact(word);
+    ASSERT_EQ(prefix ? cached.FindPrefix(word) : cached.FindExact(word), expected)
         << (prefix ? "prefix " : "exact ") << word;
   }
-}
 
-TEST_P(IndexFind, RepeatedAndRefinedSearchesReadNoBlocks) {
-  const std::vector<ListRow> rows = NumberedWords(900);
-  Open(rows);
   ASSERT_EQ(list_.FindExact("ord613"), 614);
   const uint64_t expansions = list_.BlockExpansions();
   EXPECT_EQ(list_.FindExact("ord613"), 614);
@@ -296,15 +371,12 @@ TEST_P(IndexFind, RepeatedAndRefinedSearchesReadNoBlocks) {
   EXPECT_EQ(list_.FindExact("ord613"), 614);
   EXPECT_EQ(list_.RowValue1(), 614u);  // the row buffer holds the row found
   EXPECT_EQ(list_.BlockExpansions(), expansions);
-}
 
-TEST_P(IndexFind, ReopeningForgetsTheRowsSearchesKept) {
-  Open(NumberedWords(300));
   ASSERT_EQ(list_.FindExact("ord150"), 151);
+  cached.Close();
   list_.Close();
-  std::vector<ListRow> shifted = NumberedWords(300);
-  shifted.erase(shifted.begin(), shifted.begin() + 50);  // "ord050" ... "ord299"
-  WriteWordList(list_.properties(), shifted);
+  rows.erase(rows.begin(), rows.begin() + 50);  // "ord050" ...
+  WriteWordList(list_.properties(), rows);
   ASSERT_TRUE(list_.Open());
   EXPECT_EQ(list_.FindExact("ord150"), 101);
   EXPECT_EQ(list_.FindExact("ord010"), -1);
@@ -405,17 +477,6 @@ TEST_F(IndexOpen, UnopenableFileReportsFourWithItsName) {
   EXPECT_FALSE(list_.Opened());
 }
 
-TEST_F(IndexOpen, OpeningTakesShapeAndCapacityFromTheFile) {
-  ListProperties p = Properties(true);
-  p.radmaxlen = 30;
-  p.maxrader = 1234;
-  WriteWordList(p, {{"Berg", {1}}});
-  list_.properties() = Properties(true);  // radmaxlen 80, maxrader 200000
-  ASSERT_TRUE(list_.Open());
-  EXPECT_EQ(list_.properties().radmaxlen, 30);
-  EXPECT_EQ(list_.properties().maxrader, 1234);
-}
-
 TEST_F(IndexOpen, RowCountIsBoundByWhatThePlainFileHoldsOrTheBlocksTheListNames) {
   const std::vector<ListRow> rows = NumberedWords(50);
   WriteWordList(Properties(false), rows);
@@ -471,7 +532,7 @@ TEST_F(IndexOpen, BlockBeyondTheFileReadsNothingAndTextWithoutItsZeroEndsAtTheAr
   // A text without its zero ends at the area.
   std::vector<uint8_t> row(8, 0);
   row.resize(8 + 20, 'x');  // a text area of 20 without a zero byte
-  WriteFileBytes(dir_ / "w.i", testing::PlainRowFile(28, {row}));
+  WriteFileBytes(dir_ / "w.i", PlainRowFile(28, {row}));
   list_.properties() = Properties(false);
   ASSERT_TRUE(list_.Open());
   ASSERT_TRUE(list_.ReadRow(1).ok());
@@ -492,7 +553,7 @@ std::vector<uint8_t> RawRow(const std::string& text, const std::vector<uint32_t>
 class StructListWords : public ::testing::Test {
  protected:
   void Open(const std::vector<std::vector<uint8_t>>& rows, bool stat) {
-    WriteFileBytes(dir_ / "w.i", testing::PlainRowFile(28, rows));  // text area 20
+    WriteFileBytes(dir_ / "w.i", PlainRowFile(28, rows));  // text area 20
     ListProperties p = WordListProperties(dir_.path(), false);
     p.finnsstat = stat;
     list_.properties() = p;
@@ -593,38 +654,22 @@ TEST_F(MarkRecords, SingleRecordAndPostingsMarkExactlyTheirRecordsWithinTheSelec
   EXPECT_EQ(log_.messages.size(), 1u);
 }
 
-TEST_F(MarkRecords, NothingBeforeARowOrWithoutPostings) {
+TEST_F(MarkRecords, NothingBeforeARowWithDamagedPostingsOrWithoutThem) {
   EXPECT_FALSE(list_.MarkRecords(hits_));  // no row read yet
   list_.Close();
   EXPECT_FALSE(list_.MarkRecords(hits_));
+  // Damaged postings are reported and stop safely.
+  PatchU32(dir_ / "w.i", 22 + 88 + 8 + 5, 1u << 30);  // Dahl's FirstRecord
+  Open();
+  EXPECT_TRUE(Marked("Dahl", false).empty());
+  EXPECT_EQ(log_.messages.size(), 1u);
 
+  list_.Close();
   fs::remove(dir_ / "w.b1");
   Open();
   EXPECT_FALSE(fs::exists(dir_ / "w.b1"));             // read-only: not created
   EXPECT_EQ(Marked("Berg"), std::vector<int32_t>{5});  // needs no postings file
   EXPECT_TRUE(Marked("Dahl", false).empty());
-}
-
-TEST_F(MarkRecords, DamagedPostingsAreReportedAndStopSafely) {
-  list_.Close();
-  PatchU32(dir_ / "w.i", 22 + 88 + 8 + 5, 1u << 30);  // Dahl's FirstRecord
-  Open();
-  EXPECT_TRUE(Marked("Dahl", false).empty());
-  EXPECT_EQ(log_.messages.size(), 1u);
-}
-
-TEST(StructListWithoutPostings, MarksNothing) {
-  testing::TempDir dir;
-  WriteRegisterList(RegisterListProperties(dir.path()), 5);
-  TVXstruktlista list;
-  list.properties() = RegisterListProperties(dir.path());
-  ASSERT_TRUE(list.Open());
-  ASSERT_TRUE(list.ReadRow(3).ok());
-  EXPECT_EQ(list.RowText(), "rad 0003");
-  Tvxsmalurval hits;
-  hits.Resize(10);
-  EXPECT_FALSE(list.MarkRecords(hits));
-  EXPECT_EQ(hits.Count(), 0);
 }
 
 // A sort order held in memory.
@@ -679,6 +724,12 @@ TEST_F(VisibleRows, HundredAndOneRowsTakeStepTwo) {
   Show({7, 14, 98});
   EXPECT_EQ(list_.VisiblePosition(14), 2);
   EXPECT_EQ(list_.VisiblePosition(8), -1);
+  // A register-like list has no postings: it marks nothing.
+  ASSERT_TRUE(list_.ReadRow(3).ok());
+  Tvxsmalurval hits;
+  hits.Resize(10);
+  EXPECT_FALSE(list_.MarkRecords(hits));
+  EXPECT_EQ(hits.Count(), 0);
 }
 
 TEST_F(VisibleRows, NothingVisibleHasNoAnchorsAndNoSortedViewWithoutItsSelection) {

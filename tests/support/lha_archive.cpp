@@ -4,6 +4,9 @@
 
 namespace vx::testing {
 
+namespace {
+
+// CRC-16 as LHA uses it (polynomial A001h reflected, start 0).
 uint16_t LhaCrc16(std::span<const uint8_t> bytes) {
   uint16_t crc = 0;
   for (uint8_t b : bytes) {
@@ -13,6 +16,8 @@ uint16_t LhaCrc16(std::span<const uint8_t> bytes) {
   }
   return crc;
 }
+
+}  // namespace
 
 std::vector<uint8_t> MakeLhaArchive(const std::string& method, const std::string& name,
                                     std::span<const uint8_t> coded,
@@ -46,30 +51,12 @@ std::vector<uint8_t> MakeLhaArchive(const std::string& method, const std::string
 
 bool ReadFirstLhaMember(std::span<const uint8_t> archive, std::string& method,
                         std::vector<uint8_t>& coded, uint32_t& original_size) {
-  if (archive.size() < 24) return false;
+  if (archive.size() < 24 || archive[20] != 0) return false;
   const uint8_t* p = archive.data();
-  const uint8_t level = p[20];
   method.assign(reinterpret_cast<const char*>(p + 2), 5);
-  uint32_t packed = LoadU32(p + 7);
+  const uint32_t packed = LoadU32(p + 7);
   original_size = LoadU32(p + 11);
-  size_t data_start = 0;
-  if (level == 0 || level == 1) {
-    data_start = 2 + size_t{p[0]};
-    if (level == 1) {
-      // Extended headers follow the base header; their sizes count in `packed`.
-      size_t next = LoadU16(p + data_start - 2);
-      while (next != 0) {
-        if (data_start + next > archive.size()) return false;
-        packed -= static_cast<uint32_t>(next);
-        data_start += next;
-        next = LoadU16(p + data_start - 2);
-      }
-    }
-  } else if (level == 2) {
-    data_start = LoadU16(p);
-  } else {
-    return false;
-  }
+  const size_t data_start = 2 + size_t{p[0]};
   if (data_start > archive.size() || packed > archive.size() - data_start) return false;
   coded.assign(p + data_start, p + data_start + packed);
   return true;

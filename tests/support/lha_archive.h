@@ -10,9 +10,6 @@
 
 namespace vx::testing {
 
-// CRC-16 as LHA uses it (polynomial A001h reflected, start 0).
-uint16_t LhaCrc16(std::span<const uint8_t> bytes);
-
 // A level-0 archive holding one member named `name` whose coded data is
 // `coded` with the method `method` ("-lh5-", "-lh1-", "-lh0-"), followed by
 // the end-of-archive byte.
@@ -20,8 +17,8 @@ std::vector<uint8_t> MakeLhaArchive(const std::string& method, const std::string
                                     std::span<const uint8_t> coded,
                                     std::span<const uint8_t> original);
 
-// The coded data of the first member of an LHA archive (levels 0, 1 and 2),
-// with its method; false when the archive cannot be read.
+// The coded data of the first member of a level-0 LHA archive (what jlha
+// writes), with its method; false when the archive cannot be read.
 bool ReadFirstLhaMember(std::span<const uint8_t> archive, std::string& method,
                         std::vector<uint8_t>& coded, uint32_t& original_size);
 

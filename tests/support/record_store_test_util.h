@@ -33,20 +33,16 @@ inline RegtextProperties StoreProperties(const std::filesystem::path& dir, Tblob
   return p;
 }
 
-inline std::vector<FieldValue> TextValues(const TextRecord& texts) {
-  std::vector<FieldValue> values;
-  for (const std::string& text : texts)
-    values.push_back({text, 0});
-  return values;
-}
-
 // Writes records whose fields are all texts.
 inline void WriteTextStore(const RegtextProperties& properties,
                            const std::vector<TextRecord>& records) {
   RecordStoreWriter writer(properties);
   ASSERT_EQ(writer.Create(), RecordStoreWriter::Status::kOk);
   for (const TextRecord& record : records) {
-    ASSERT_EQ(writer.Append(TextValues(record)), RecordStoreWriter::Status::kOk);
+    std::vector<FieldValue> values;
+    for (const std::string& text : record)
+      values.push_back({text, 0});
+    ASSERT_EQ(writer.Append(values), RecordStoreWriter::Status::kOk);
   }
   ASSERT_EQ(writer.Finish(), RecordStoreWriter::Status::kOk);
 }
