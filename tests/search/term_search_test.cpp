@@ -338,20 +338,11 @@ TEST(DateRangeSearch, FindsWhatAScanFromTheFirstRowFinds) {
   ASSERT_GT(dates.RowCount(), 300);  // several blocks of 100 rows
   Tvxsmalurval marked;
   marked.Resize(450);
-  for (const auto& [from, to] :
-       std::vector<std::pair<std::string, std::string>>{{"1780", "1789"},
-                                                        {"1600", "1700"},
-                                                        {"1700", ""},
-                                                        {"1849", "2100"},
-                                                        {"17", "17"},
-                                                        {"1750", "1740"},
-                                                        {"175006", ""},
-                                                        {"1750XX", "1760"},
-                                                        {"17600615", "1761"},
-                                                        {"", ""},
-                                                        {"1600", "1699"},
-                                                        {"1850", "2100"},
-                                                        {"0", "9"}}) {
+  const char* const ranges[][2] = {
+      {"1780", "1789"}, {"1600", "1700"}, {"1700", ""},       {"1849", "2100"},     {"17", "17"},
+      {"1750", "1740"}, {"175006", ""},   {"1750XX", "1760"}, {"17600615", "1761"}, {"", ""},
+      {"1600", "1699"}, {"1850", "2100"}, {"0", "9"}};
+  for (const auto& [from, to] : ranges) {
     marked.Clear();
     MarkDateRange(dates, from, to, marked);
     EXPECT_EQ(Bits(marked), ScannedRange(dates, from, to, 450)) << from << "-" << to;

@@ -219,17 +219,12 @@ TEST(KuvoDataExempel, WritesTheDefaultSampleFromAnyDirectory) {
 
 TEST(KuvoDataExempel, CountsAndSeedChooseTheContent) {
   TempDir dir;
-  const std::vector<std::string> args = {
-      kProgram, "exempel", (dir / "a").string(), "--fodda", "20", "--vigda", "0", "--doda", "5",
-      "--fro",  "99"};
-  ASSERT_EQ(RunProcess(args).exit_code, 0);
-  std::vector<std::string> again = args;
-  again[2] = (dir / "b").string();
-  ASSERT_EQ(RunProcess(again).exit_code, 0);
-  std::vector<std::string> other_seed = again;
-  other_seed[2] = (dir / "c").string();
-  other_seed.back() = "100";
-  ASSERT_EQ(RunProcess(other_seed).exit_code, 0);
+  for (const auto& [folder, seed] : {std::pair{"a", "99"}, {"b", "99"}, {"c", "100"}}) {
+    ASSERT_EQ(RunProcess({kProgram, "exempel", (dir / folder).string(), "--fodda", "20", "--vigda",
+                          "0", "--doda", "5", "--fro", seed})
+                  .exit_code,
+              0);
+  }
   for (const char* name : {"fodda.csv", "vigda.csv", "doda.csv"}) {
     EXPECT_EQ(testing::ReadFileBytes(dir / ("a/" + std::string(name))),
               testing::ReadFileBytes(dir / ("b/" + std::string(name))))
