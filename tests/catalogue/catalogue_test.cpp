@@ -57,9 +57,11 @@ TEST(CatalogueDeclaration, FreeSearchListsOfEachRegister) {
   EXPECT_EQ(FreeSearchListDecl(1, 17)->free_search.urvalbufsiz, 32000);
 }
 
-TEST(CatalogueDeclaration, FileTemplatesFollowTheNames) {
+TEST(CatalogueDeclaration, NamesAreUniqueAndFileTemplatesFollowThem) {
+  std::set<std::string> names;
   for (const ComponentDecl& c : Catalogue()) {
     SCOPED_TRACE(c.name);
+    EXPECT_TRUE(names.insert(c.name).second);
     switch (c.kind) {
       case ComponentKind::kWordList:
       case ComponentKind::kFreeSearchList:
@@ -86,12 +88,6 @@ TEST(CatalogueDeclaration, FileTemplatesFollowTheNames) {
   EXPECT_FALSE(IsHelpTextStore(kOwnTextStore));
   EXPECT_EQ(FindComponent(RecordStoreName(2))->store.antpc, 2);
   EXPECT_EQ(FindComponent(RecordStoreName(3))->store.antpc, 3);
-}
-
-TEST(CatalogueDeclaration, NamesAreUnique) {
-  std::set<std::string> names;
-  for (const ComponentDecl& c : Catalogue())
-    EXPECT_TRUE(names.insert(c.name).second) << c.name;
   EXPECT_EQ(FindComponent("nothing"), nullptr);
 }
 

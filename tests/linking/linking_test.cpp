@@ -229,15 +229,13 @@ TEST(Patronymics, FollowTheFathersFirstName) {
   EXPECT_TRUE(FathersOfPatronymic("Berg").empty());
 }
 
-TEST(Ages, GiveWholeYears) {
+TEST(Ages, GiveWholeYearsOrDaysWithinTheirUnit) {
   EXPECT_EQ(YearsOfAge("64"), 64);
   EXPECT_EQ(YearsOfAge(W("2 år 3 mån")), 2);
   EXPECT_EQ(YearsOfAge(W("7 mån")), 0);
   EXPECT_EQ(YearsOfAge("3 dagar"), 0);
   EXPECT_EQ(YearsOfAge("saknas"), -1);
-}
-
-TEST(Ages, InDaysWeeksAndMonthsGiveDaysWithinTheirUnit) {
+  // In days, weeks and months, days within their unit.
   struct Case {
     const char* age;  // UTF-8
     int days;

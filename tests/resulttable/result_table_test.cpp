@@ -620,7 +620,7 @@ TEST_F(ResultTableTest, AChosenRecordJoinsTheHitsOfItsRegisterAndIsShown) {
   EXPECT_EQ(table_.hit_counter().text, "5 valda");
 }
 
-TEST(RecordViewChoice, LabelDotAndMark) {
+TEST(RecordViewChoice, LabelDotMarkAndTheTextsScrollBar) {
   ShownRecord shown{"", "12", " E", "[1]Text"};
   RecordView view = ChooseRecordView(2, 7, shown);
   EXPECT_EQ(view.label, "(12)");
@@ -633,9 +633,7 @@ TEST(RecordViewChoice, LabelDotAndMark) {
   EXPECT_EQ(view.dot, StatusDot::kRed);
   EXPECT_EQ(view.mark_figure, "d01");
   EXPECT_TRUE(ChooseRecordView(0, 7, shown).empty());
-}
-
-TEST(RecordViewChoice, TextScrollBarOnlyForATallerText) {
+  // The text's scroll bar only for a taller text.
   const TextScrollBar tall = TextScrollBarFor(300, 200);
   EXPECT_TRUE(tall.shown);
   EXPECT_EQ(tall.maximum, 101);
