@@ -1,15 +1,17 @@
 // The message catalogue: both languages for every message, arguments
 // filled in, and the generator that refuses a catalogue with a message
-// lacking its English.
+// lacking its English; and the choice of the language.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "engine/util/cp1252.h"
 #include "engine/util/message.h"
 #include "engine/util/status.h"
+#include "language/language.h"
 #include "language/message_id.h"
 #include "language/messages.h"
 #include "tests/support/files.h"
@@ -71,9 +73,8 @@ TEST(Catalogue, AStatusSaysItsMessageInEitherLanguage) {
   EXPECT_EQ(Status::OK().Text(Language::kEnglish), "");
 }
 
-// What the engine, the session, the catalogue, the pictures and the export
-// report, as data: the Swedish as each said it before it was data, and the
-// English. A message may stand as an argument of another.
+// A message may stand as an argument of another, nested or already said:
+// the whole report is said in one language.
 TEST(Catalogue, ReportsSayTheirSwedishAndTheirEnglish) {
   const struct {
     Message message;
@@ -85,31 +86,14 @@ TEST(Catalogue, ReportsSayTheirSwedishAndTheirEnglish) {
         {{MessageId::EnginePostingsBadBlockLength, {"70000"}}}},
        "Skadad postningslista i vaxor0001l1.p: ogiltig blockl\xE4ngd 70000 efter 3 av 9 nummer.",
        "Damaged postings list in vaxor0001l1.p: invalid block length 70000 after 3 of 9 numbers."},
-      {{MessageId::EngineRecordOutsideSelection, {"12", "10"}},
-       "Postnummer 12 ligger utanf\xF6r urvalet (1-10).",
-       "Record number 12 lies outside the selection (1-10)."},
       {{MessageId::EngineMoreMessages, {"2", "Rad 5 finns inte i x.i."}},
        "Rad 5 finns inte i x.i. (Ytterligare 2 meddelanden under samma \xE5tg\xE4rd visas inte.)",
        "Rad 5 finns inte i x.i. (2 more messages during the same operation are not shown.)"},
-      {{MessageId::SessionDamagedFileIn, {"data/", "Bad decode table in archive!"}},
-       "Skadad registerfil i data/: Bad decode table in archive!",
-       "Damaged register file in data/: Bad decode table in archive!"},
-      {{MessageId::SessionMarriagesMissing, {"data/"}},
-       "Registret vigda finns inte i registerupps\xE4ttningen i data/.",
-       "The marriages register is not in the register set in data/."},
-      {{MessageId::CatalogueNoRegistersFolder, {"reg/vaxor0001l1.i", "reg", "/"}},
-       "Inga register hittades: reg/vaxor0001l1.i finns inte. Inst\xE4llningen hdbasen \"reg\" "
-       "\xE4r en mapp men slutar inte med \"/\" \x96 menade du \"reg/\"?",
-       "No registers were found: reg/vaxor0001l1.i does not exist. The setting hdbasen \"reg\" is "
-       "a folder but does not end with \"/\" \x96 did you mean \"reg/\"?"},
       {{MessageId::PictureDamaged,
         {"4", "vaxbild.b"},
         {{MessageId::PictureRecordDamaged, {}, {{MessageId::PictureFieldCut, {}}}}}},
        "Skadad bild 4 i vaxbild.b: Bildposten \xE4r skadad: ett f\xE4lt \xE4r avklippt.",
        "Damaged picture 4 in vaxbild.b: The picture record is damaged: a field is cut off."},
-      {{MessageId::ExportRecordUnreadable, {"8", "vaxor0001r1"}},
-       "Post 8 i vaxor0001r1 kan inte l\xE4sas.",
-       "Record 8 in vaxor0001r1 cannot be read."},
   };
   for (const auto& c : cases) {
     const Status status = Status::Said(Status::Code::kCorruption, c.message);
@@ -213,6 +197,78 @@ TEST_F(CatalogueGenerator, RefusesAMessageWithoutItsEnglish) {
     EXPECT_NE(result.err.find("test_en.ts:"), std::string::npos) << result.err;
     EXPECT_NE(result.err.find(c.fault), std::string::npos) << result.err;
   }
+}
+
+// Which language the programs speak: the locale's, or --sprak's.
+constexpr Language kSv = Language::kSwedish;
+constexpr Language kEn = Language::kEnglish;
+
+TEST(LanguageChoice, TheLocaleAndTheOptionDecide) {
+  const struct {
+    LocaleVariables locale;  // LC_ALL, LC_MESSAGES, LANG
+    std::vector<std::string> option;
+    Language expected;
+  } cases[] = {
+      {{"", "", ""}, {}, kSv},  // no locale at all
+      {{"", "", "C"}, {}, kSv},
+      {{"", "", "POSIX"}, {}, kSv},
+      {{"", "", "sv_SE.UTF-8"}, {}, kSv},
+      {{"", "", "de_DE.UTF-8"}, {}, kSv},  // neither: Swedish
+      {{"", "", "en_US.UTF-8"}, {}, kEn},
+      {{"", "", "en_GB"}, {}, kEn},
+      {{"", "", "en"}, {}, kEn},
+      {{"", "en_US.UTF-8", "sv_SE.UTF-8"}, {}, kEn},  // LC_MESSAGES before LANG
+      {{"", "sv_SE.UTF-8", "en_US.UTF-8"}, {}, kSv},
+      {{"en_US.UTF-8", "sv_SE.UTF-8", "sv_SE.UTF-8"}, {}, kEn},  // LC_ALL before both
+      {{"C", "en_US.UTF-8", "en_US.UTF-8"}, {}, kSv},
+      {{"", "", "eng"}, {}, kEn},                         // begins with "en"
+      {{"", "", "sv_SE.UTF-8"}, {"--sprak", "en"}, kEn},  // the option overrides
+      {{"en_US.UTF-8", "", ""}, {"--sprak", "sv"}, kSv},
+      {{"", "", ""}, {"--sprak=en"}, kEn},
+      {{"en_US.UTF-8", "", ""}, {"--sprak=sv"}, kSv},
+      {{"", "", ""}, {"--sprak", "sv", "--sprak", "en"}, kEn},  // the last one counts
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"fodda"};
+    args.insert(args.end(), c.option.begin(), c.option.end());
+    args.push_back("--visa");
+    Language language = c.expected == kSv ? kEn : kSv;
+    std::string error;
+    ASSERT_TRUE(TakeLanguageOption(args, c.locale, language, error)) << error;
+    EXPECT_EQ(language, c.expected) << c.locale.lc_all << "|" << c.locale.lc_messages << "|"
+                                    << c.locale.lang << " " << c.option.size();
+    EXPECT_EQ(args, (std::vector<std::string>{"fodda", "--visa"})) << "the option is taken out";
+  }
+}
+
+TEST(LanguageChoice, AWrongOrMissingValueIsASwedishMessage) {
+  const struct {
+    std::vector<std::string> args;
+    const char* message;
+  } cases[] = {
+      {{"--sprak", "de"}, "--sprak ska vara sv (svenska) eller en (engelska), inte \"de\""},
+      {{"--sprak=EN"}, "--sprak ska vara sv (svenska) eller en (engelska), inte \"EN\""},
+      {{"--sprak="}, "--sprak ska vara sv (svenska) eller en (engelska), inte \"\""},
+      {{"fodda", "--sprak"}, "--sprak behöver ett värde: sv (svenska) eller en (engelska)"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = c.args;
+    Language language = kSv;
+    std::string error;
+    EXPECT_FALSE(TakeLanguageOption(args, {"", "", "en_US.UTF-8"}, language, error));
+    EXPECT_EQ(error, c.message);
+  }
+}
+
+TEST(LanguageChoice, NamesBothWays) {
+  for (Language language : {kSv, kEn}) {
+    Language named = language == kSv ? kEn : kSv;
+    EXPECT_TRUE(LanguageNamed(LanguageName(language), named));
+    EXPECT_EQ(named, language);
+  }
+  Language unchanged = kSv;
+  for (const char* name : {"", "SV", "svenska", "english", "en_US"})
+    EXPECT_FALSE(LanguageNamed(name, unchanged)) << name;
 }
 
 }  // namespace

@@ -65,6 +65,13 @@ class RecordingCanvas : public PrintCanvas {
     return body;
   }
 
+  // The record labels of page `p`, in drawing order.
+  std::vector<std::string> Labels(size_t p) const {
+    std::vector<std::string> labels;
+    for (const Drawn& d : pages.at(p))
+      if (d.text.rfind("Post: ", 0) == 0) labels.push_back(d.text);
+    return labels;
+  }
   // The top of the first text `text` on page `p`, or -1.
   int TopOf(size_t p, const std::string& text) const {
     for (const Drawn& d : pages.at(p))
@@ -133,20 +140,6 @@ TEST(PrintLayout, GeometryFollowsResolutionAndWidePagesNarrowTheLeftMargin) {
   EXPECT_EQ(MakePrintGeometry(100, 100, 900, 850).left, 95);  // not more than 9 inches
 }
 
-TEST(PrintLayout, HeaderLinesNameRegisterOrderAndDate) {
-  EXPECT_EQ(PrintHeaderLine(1, PrintOrder::kName, "2026-12-07"),
-            W("Födda, i namnordning, 2026-12-07"));
-  EXPECT_EQ(PrintHeaderLine(2, PrintOrder::kDate, "2026-01-02"),
-            "Vigda, i datumordning, 2026-01-02");
-  EXPECT_EQ(PrintHeaderLine(3, PrintOrder::kSource, "2026-01-02"),
-            W("Döda, i källans ordning, 2026-01-02"));
-  EXPECT_EQ(SingleRecordHeaderLine("Kinne", "2026-01-02"), "Kinne, enstaka post, 2026-01-02");
-  const std::string today = TodayText();
-  ASSERT_EQ(today.size(), 10u);
-  EXPECT_EQ(today[4], '-');
-  EXPECT_EQ(today[7], '-');
-}
-
 // The header lines of every register and order in both languages.
 TEST(PrintLayout, HeaderLinesInEitherLanguage) {
   const struct {
@@ -159,7 +152,9 @@ TEST(PrintLayout, HeaderLinesInEitherLanguage) {
       {1, PrintOrder::kName, Language::kSwedish, "Födda, i namnordning, 2026-12-07"},
       {1, PrintOrder::kSource, Language::kSwedish, "Födda, i källans ordning, 2026-12-07"},
       {2, PrintOrder::kName, Language::kSwedish, "Vigda, i namnordning, 2026-12-07"},
+      {2, PrintOrder::kDate, Language::kSwedish, "Vigda, i datumordning, 2026-12-07"},
       {3, PrintOrder::kDate, Language::kSwedish, "Döda, i datumordning, 2026-12-07"},
+      {3, PrintOrder::kSource, Language::kSwedish, "Döda, i källans ordning, 2026-12-07"},
       {0, PrintOrder::kDate, Language::kSwedish, "i datumordning, 2026-12-07"},
       {1, PrintOrder::kDate, Language::kEnglish, "Births, in date order, 2026-12-07"},
       {1, PrintOrder::kName, Language::kEnglish, "Births, in name order, 2026-12-07"},
@@ -175,10 +170,18 @@ TEST(PrintLayout, HeaderLinesInEitherLanguage) {
             W("Kinne härad, single record, 2026-01-02"));
   EXPECT_EQ(SingleRecordHeaderLine("Kinne", "2026-01-02", Language::kSwedish),
             "Kinne, enstaka post, 2026-01-02");
+  EXPECT_EQ(PrintHeaderLine(1, PrintOrder::kName, "2026-12-07"),
+            W("Födda, i namnordning, 2026-12-07"))
+      << "Swedish unless told";
+  const std::string today = TodayText();
+  ASSERT_EQ(today.size(), 10u);
+  EXPECT_EQ(today[4], '-');
+  EXPECT_EQ(today[7], '-');
 }
 
-// The column headings of every table in both languages.
-TEST(PrintLayout, ColumnHeadingsInEitherLanguage) {
+// The column headings of every table in both languages, and the table of
+// each order.
+TEST(PrintLayout, ColumnHeadingsInEitherLanguageAndTheLayoutOfEachOrder) {
   const struct {
     int r;
     int layout;
@@ -189,7 +192,10 @@ TEST(PrintLayout, ColumnHeadingsInEitherLanguage) {
       {1, 3, Language::kSwedish, "Född|Döpt|Namn|Ort|Far|Mor|"},
       {2, 1, Language::kSwedish,
        "Vigd|M, namn|M, titel/ålder|M, ort|K, namn|K, titel/ålder|K, ort|Källa|"},
+      {2, 3, Language::kSwedish,
+       "Vigd|M, namn|M, titel/ålder|M, ort|K, namn|K, titel/ålder|K, ort|Källa|"},
       {3, 1, Language::kSwedish, "Död|Begr.|Namn|Född|Titel/ålder|Ort|Källa|"},
+      {3, 3, Language::kSwedish, "Död|Begr.|Namn|Född|Titel/ålder|Ort|"},
       {1, 1, Language::kEnglish, "Born|Name|Place|Father|Mother|Source|"},
       {1, 3, Language::kEnglish, "Born|Baptised|Name|Place|Father|Mother|"},
       {2, 1, Language::kEnglish,
@@ -198,6 +204,8 @@ TEST(PrintLayout, ColumnHeadingsInEitherLanguage) {
        "Married|M, name|M, title/age|M, place|W, name|W, title/age|W, place|Source|"},
       {3, 1, Language::kEnglish, "Died|Buried|Name|Born|Title/age|Place|Source|"},
       {3, 3, Language::kEnglish, "Died|Buried|Name|Born|Title/age|Place|"},
+      {4, 1, Language::kSwedish, ""},
+      {1, 2, Language::kSwedish, ""},
   };
   for (const auto& c : cases) {
     std::string joined;
@@ -205,27 +213,9 @@ TEST(PrintLayout, ColumnHeadingsInEitherLanguage) {
       joined += column.heading + "|";
     EXPECT_EQ(joined, W(c.headings)) << c.r << " " << c.layout;
   }
-}
-
-TEST(PrintLayout, ColumnsOfEachRegisterAndLayout) {
-  auto headings = [](int r, int layout) {
-    std::string joined;
-    for (const PrintColumn& c : PrintColumnLayout(r, layout))
-      joined += c.heading + "|";
-    return joined;
-  };
-  EXPECT_EQ(headings(1, 1), W("Född|Namn|Ort|Far|Mor|Källa|"));
-  EXPECT_EQ(headings(1, 3), W("Född|Döpt|Namn|Ort|Far|Mor|"));
-  EXPECT_EQ(headings(2, 3), headings(2, 1));
-  EXPECT_EQ(headings(2, 1),
-            W("Vigd|M, namn|M, titel/ålder|M, ort|K, namn|K, titel/ålder|K, ort|Källa|"));
-  EXPECT_EQ(headings(3, 1), W("Död|Begr.|Namn|Född|Titel/ålder|Ort|Källa|"));
-  EXPECT_EQ(headings(3, 3), W("Död|Begr.|Namn|Född|Titel/ålder|Ort|"));
-  EXPECT_TRUE(PrintColumnLayout(4, 1).empty());
-  EXPECT_TRUE(PrintColumnLayout(1, 2).empty());
   // Source order drops the source column, which its group headings name.
   EXPECT_EQ(TableLayoutFor(PrintOrder::kSource), 3);
-  EXPECT_EQ(TableLayoutFor(PrintOrder::kName), TableLayoutFor(PrintOrder::kDate));
+  EXPECT_EQ(TableLayoutFor(PrintOrder::kName), 1);
   EXPECT_EQ(TableLayoutFor(PrintOrder::kDate), 1);
 }
 
@@ -257,13 +247,14 @@ TEST(PrintLayout, CellsWrapAtBlanksBreakLongWordsAndKeepLineBreaks) {
 }
 
 TEST(PrintLayout, RangesThatAreNotNumbersFallBack) {
-  EXPECT_EQ(ParsePrintRange("3", "5").from, 3);
-  EXPECT_EQ(ParsePrintRange("3", "5").to, 5);
-  EXPECT_EQ(ParsePrintRange("", "").from, 0);
-  EXPECT_EQ(ParsePrintRange("", "").to, kUnboundedPrintRange);
-  EXPECT_EQ(ParsePrintRange("tre", "5x").from, 0);
-  EXPECT_EQ(ParsePrintRange("tre", "5x").to, kUnboundedPrintRange);
-  EXPECT_EQ(ParsePrintRange(" 7 ", "").from, 7);
+  const auto range = [](const char* from, const char* to) {
+    const PrintRange r = ParsePrintRange(from, to);
+    return std::pair(r.from, r.to);
+  };
+  EXPECT_EQ(range("3", "5"), std::pair(3, 5));
+  EXPECT_EQ(range("", ""), std::pair(0, kUnboundedPrintRange));
+  EXPECT_EQ(range("tre", "5x"), std::pair(0, kUnboundedPrintRange));
+  EXPECT_EQ(range(" 7 ", "").first, 7);
 }
 
 TEST(PrintItems, SortInFoldedOrderWithTiesInReadingOrder) {
@@ -315,20 +306,14 @@ TEST(PrintEngine, RangeCountsSortedPositionsAndTheSameRecordTwicePrintsTwice) {
                                   Record(4, "b", 1), Record(5, "a", 1), Record(5, "a", 1)};
   PrintEngine engine(canvas, monitor, "R", "H");
   engine.PrintRecords(items, SortPrintItems(items), ParsePrintRange("3", "5"));
-  std::vector<std::string> labels;
-  for (const Drawn& d : canvas.pages[0])
-    if (d.text.rfind("Post: ", 0) == 0) labels.push_back(d.text);
-  EXPECT_EQ(labels, (std::vector<std::string>{"Post: L4", "Post: L3", "Post: L2"}));
+  EXPECT_EQ(canvas.Labels(0), (std::vector<std::string>{"Post: L4", "Post: L3", "Post: L2"}));
   EXPECT_EQ(monitor.progress, 3);
 
   RecordingCanvas all_canvas;
   PrintEngine all(all_canvas, monitor, "R", "H");
   all.PrintRecords(items, SortPrintItems(items), {});
-  labels.clear();
-  for (const Drawn& d : all_canvas.pages[0])
-    if (d.text.rfind("Post: ", 0) == 0) labels.push_back(d.text);
-  EXPECT_EQ(labels, (std::vector<std::string>{"Post: L5", "Post: L5", "Post: L4", "Post: L3",
-                                              "Post: L2", "Post: L1"}));
+  EXPECT_EQ(all_canvas.Labels(0), (std::vector<std::string>{"Post: L5", "Post: L5", "Post: L4",
+                                                            "Post: L3", "Post: L2", "Post: L1"}));
 }
 
 TEST(PrintEngine, TablesRepeatHeadingsGroupBySourceAndPrintARecordOnce) {
@@ -496,13 +481,18 @@ std::vector<PrintItem> TwoSources(int first, int second) {
   return items;
 }
 
-TEST(TableHeadings, BodyStartsOneLineUnderTheHeadingRule) {
-  RecordingCanvas canvas;
+// The table of `items` in `layout`, grouped by source in layout 3.
+void PrintTableOf(RecordingCanvas& canvas, int layout, const std::vector<PrintItem>& items) {
   SilentPrintMonitor monitor;
   PrintEngine engine(canvas, monitor, "R", "H");
-  const std::vector<PrintItem> items = TwoSources(2, 0);
-  ASSERT_EQ(engine.PrintTable(PrintColumnLayout(1, 1), false, items, InOrder(items.size()), {}),
+  EXPECT_EQ(engine.PrintTable(PrintColumnLayout(1, layout), layout == 3, items,
+                              InOrder(items.size()), {}),
             PrintOutcome::kPrinted);
+}
+
+TEST(TableHeadings, BodyStartsOneLineUnderTheHeadingRule) {
+  RecordingCanvas canvas;
+  PrintTableOf(canvas, 1, TwoSources(2, 0));
   const int rule = canvas.HeadingRule(0);
   ASSERT_GT(rule, canvas.TopOf(0, "Namn"));
   EXPECT_EQ(canvas.TopOf(0, "N1"), rule + kLine);
@@ -511,12 +501,8 @@ TEST(TableHeadings, BodyStartsOneLineUnderTheHeadingRule) {
 
 TEST(TableHeadings, GroupHeadingHasItsBlankLineAtTheTopOfAPageToo) {
   RecordingCanvas canvas;
-  SilentPrintMonitor monitor;
-  PrintEngine engine(canvas, monitor, "R", "H");
   // 46 rows of A leave 3 lines on the first page: B starts the second.
-  const std::vector<PrintItem> items = TwoSources(46, 1);
-  ASSERT_EQ(engine.PrintTable(PrintColumnLayout(1, 3), true, items, InOrder(items.size()), {}),
-            PrintOutcome::kPrinted);
+  PrintTableOf(canvas, 3, TwoSources(46, 1));
   ASSERT_EQ(canvas.pages.size(), 2u);
   for (size_t p = 0; p < 2; ++p) {
     const std::string heading = p == 0 ? "K\xE4lla: A" : "K\xE4lla: B";
@@ -530,11 +516,7 @@ TEST(TableHeadings, GroupHeadingHasItsBlankLineAtTheTopOfAPageToo) {
 
 TEST(TableHeadings, GroupHeadingUnderRowsFollowsABlankLine) {
   RecordingCanvas canvas;
-  SilentPrintMonitor monitor;
-  PrintEngine engine(canvas, monitor, "R", "H");
-  const std::vector<PrintItem> items = TwoSources(3, 1);
-  ASSERT_EQ(engine.PrintTable(PrintColumnLayout(1, 3), true, items, InOrder(items.size()), {}),
-            PrintOutcome::kPrinted);
+  PrintTableOf(canvas, 3, TwoSources(3, 1));
   ASSERT_EQ(canvas.pages.size(), 1u);
   EXPECT_EQ(canvas.TopOf(0, "K\xE4lla: B"), canvas.TopOf(0, "N3") + 2 * kLine);
 }

@@ -2,6 +2,10 @@
 // result list and the print tables with the keys they sort by.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "records/date_text.h"
 #include "records/field_rules.h"
 #include "records/list_columns.h"
@@ -60,6 +64,17 @@ TEST(DashedDate, InsertsHyphensAfterYearAndMonth) {
   EXPECT_EQ(DashedDate("175312"), "1753-12-");
   EXPECT_EQ(DashedDate("1753"), "1753--");
   EXPECT_EQ(DashedDate(""), "");
+  // A date of which nothing is known is stored as 9999: an empty cell.
+  EXPECT_EQ(DashedDate("9999"), "");
+  EXPECT_EQ(DashedDate("99999999"), "");
+  EXPECT_EQ(DashedDate("17539999"), "1753-99-99") << "a known year is shown as stored";
+}
+
+TEST(UnknownDate, OnlyTheYear9999IsUnknown) {
+  for (const char* unknown : {"9999", "99999999", "9999XX12", "99990403"})
+    EXPECT_TRUE(IsUnknownDate(unknown)) << unknown;
+  for (const char* known : {"", "17539999", "1999", "19990000", "999"})
+    EXPECT_FALSE(IsUnknownDate(known)) << known;
 }
 
 using testing::W;
@@ -97,6 +112,22 @@ TEST(IsSaknas, MatchesTheWordInAnyCase) {
 // The columns of the result list and the print tables, and the keys they
 // sort by.
 using testing::MakeRecord;
+
+TEST(UnknownDate, ColumnsLeaveTheCellEmptyAndTheKeyKeepsItLast) {
+  const Tenfodd birth = MakeRecord<Tenfodd>("FODAT=9999|DOPDAT=17530405");
+  EXPECT_EQ(listtext(birth, 1), "");
+  EXPECT_EQ(listtext(birth, 7), "1753-04-05") << "the dates the record has are shown";
+  EXPECT_EQ(listtext(MakeRecord<Tenvigd>("VIGDDAT=9999"), 1), "");
+  const Tendod death = MakeRecord<Tendod>("DODAT=9999|FODAT=99999999|BEGRDAT=17800102");
+  EXPECT_EQ(listtext(death, 1), "");
+  EXPECT_EQ(listtext(death, 3), "");
+  EXPECT_EQ(listtext(death, 7), "1780-01-02");
+  std::vector<std::string> keys;
+  for (const char* date : {"9999", "18991231", "17530000", "17539999"})
+    keys.push_back(listnyckel(MakeRecord<Tenfodd>(std::string("FODAT=") + date), 1));
+  std::sort(keys.begin(), keys.end());
+  EXPECT_EQ(keys, (std::vector<std::string>{"17530000", "17539999", "18991231", "9999"}));
+}
 
 TEST(Listrubrik, TitlesEachRegistersColumns) {
   const struct {

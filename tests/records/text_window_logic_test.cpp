@@ -17,7 +17,7 @@ using testing::W;
 
 const Rect kScreen{0, 0, 1600, 1000};
 
-TEST(TextWindowPlacement, CentresOverACallerAtLeastAsLargeOnlyTheFirstTime) {
+TEST(TextWindowPlacement, CentresOverACallerAtLeastAsLargeElseOnTheScreenOnlyTheFirstTime) {
   TextWindowPlacement placement;
   const auto first = placement.Place(Rect{100, 50, 520, 560}, 520, 560, kScreen);
   ASSERT_TRUE(first);
@@ -25,15 +25,13 @@ TEST(TextWindowPlacement, CentresOverACallerAtLeastAsLargeOnlyTheFirstTime) {
   EXPECT_TRUE(placement.positioned());
   EXPECT_FALSE(placement.Place(Rect{0, 0, 1000, 900}, 520, 560, kScreen))
       << "later requests leave the window where the user moved it";
-}
-
-TEST(TextWindowPlacement, CentresOnTheScreenForASmallOrMissingCaller) {
+  // On the screen for a caller smaller either way, or none.
   const Rect screen{10, 20, 1600, 1000};
   for (const std::optional<Rect>& caller :
        {std::optional<Rect>(Rect{300, 300, 519, 900}),
         std::optional<Rect>(Rect{300, 300, 900, 559}), std::optional<Rect>()}) {
-    TextWindowPlacement placement;
-    EXPECT_EQ(placement.Place(caller, 520, 560, screen), (WindowPoint{550, 240}));
+    TextWindowPlacement fresh;
+    EXPECT_EQ(fresh.Place(caller, 520, 560, screen), (WindowPoint{550, 240}));
   }
 }
 

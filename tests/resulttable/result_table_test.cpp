@@ -64,16 +64,28 @@ TEST_F(HitListTest, ListsTheHitsByNameOrByDate) {
   EXPECT_FALSE(hits.Row(0, row));
 }
 
-TEST(HitCellsTest, NamesAndDatesAsTheTableShowsThem) {
-  EXPECT_EQ(CellsOf("Berg, Anna\rbg 17450312").date, "\tbg 1745-03-12");
-  EXPECT_EQ(CellsOf("Berg, Anna\r17450312").date, "\t1745-03-12");
-  EXPECT_EQ(CellsOf("Berg\r174503").date, "\t1745-03");
-  EXPECT_EQ(CellsOf("Berg\r1745").date, "\t1745");
-  EXPECT_EQ(CellsOf("Berg\r1745").name, "Berg");
-  EXPECT_EQ(CellsOf("\r1745").name, "(Ingen namnuppgift)");
-  EXPECT_EQ(CellsOf("utan radbrytning").name, "(Ingen namnuppgift)");
-  EXPECT_EQ(CellsOf("utan radbrytning").date, "\tutan- r-adbrytning");
+TEST(HitCellsTest, NamesAndDatesAsTheTableShowsAndReadsThem) {
+  const char* const cases[][3] = {
+      {"Berg, Anna\rbg 17450312", "Berg, Anna", "\tbg 1745-03-12"},
+      {"Berg, Anna\r17450312", "Berg, Anna", "\t1745-03-12"},
+      {"Berg\r174503", "Berg", "\t1745-03"},
+      {"Berg\r1745", "Berg", "\t1745"},
+      {"\r1745", "(Ingen namnuppgift)", "\t1745"},
+      {"utan radbrytning", "(Ingen namnuppgift)", "\tutan- r-adbrytning"},
+      // A date of which nothing is known (9999) leaves the cell empty.
+      {"Berg, Anna\r9999", "Berg, Anna", "\t"},
+      {"Berg, Anna\r99999999", "Berg, Anna", "\t"},
+      {"Berg, Anna\rdp 9999", "Berg, Anna", "\t"},
+  };
+  for (const auto& [row, name, date] : cases) {
+    EXPECT_EQ(CellsOf(row).name, name) << row;
+    EXPECT_EQ(CellsOf(row).date, date) << row;
+  }
   EXPECT_EQ(CellsOf(std::string(150, 'x') + "\r1745").name.size(), 100u);
+  // Read aloud, the marker stays, the tab goes and the name is whole.
+  EXPECT_EQ(ReadableCellsOf("Berg, Anna\rbg 17450312").date, "bg 1745-03-12");
+  EXPECT_EQ(ReadableCellsOf("\r1745").name, "(Ingen namnuppgift)");
+  EXPECT_EQ(ReadableCellsOf(std::string(150, 'x') + "\r1745").name.size(), 150u);
 }
 
 TEST_F(HitListTest, HandsThePersonListBackAsItFoundIt) {
@@ -159,24 +171,13 @@ TEST(RowCacheTest, AFullRepaintReadsAtMostOneRowPerVisibleRow) {
   EXPECT_EQ(rows.reads(), before);
 }
 
-TEST(RowCacheTest, KeepsFiftyRowsAndDropsTheFirstWhenFull) {
-  NumberedRows rows(100);
-  RowCache cache;
-  std::string text;
-  for (int32_t i = 1; i <= 60; ++i)
-    ASSERT_TRUE(cache.Text(i, rows, text));
-  EXPECT_EQ(cache.first(), 11);
-  EXPECT_EQ(cache.count(), RowCache::kCapacity);
-  EXPECT_TRUE(cache.Holds(60));
-  EXPECT_FALSE(cache.Holds(10));
-}
-
-TEST(RowCacheTest, RowBeforeTheFirstTakesTheLastOnesPlace) {
+TEST(RowCacheTest, KeepsOneRunOfAtMostFiftyRows) {
   NumberedRows rows(100);
   RowCache cache;
   std::string text;
   for (int32_t i = 20; i <= 22; ++i)
     ASSERT_TRUE(cache.Text(i, rows, text));
+  // A row before the first takes the last one's place.
   ASSERT_TRUE(cache.Text(19, rows, text));
   EXPECT_EQ(cache.first(), 19);
   EXPECT_EQ(cache.count(), 3);
@@ -186,6 +187,16 @@ TEST(RowCacheTest, RowBeforeTheFirstTakesTheLastOnesPlace) {
   EXPECT_EQ(cache.first(), 70);
   EXPECT_EQ(cache.count(), 1);
   EXPECT_EQ(text, "Person 70\r18000105");
+  // A missing row is not kept.
+  EXPECT_FALSE(cache.Text(101, rows, text));
+  EXPECT_FALSE(cache.Holds(101));
+  // Full, the cache drops its first row.
+  for (int32_t i = 1; i <= 60; ++i)
+    ASSERT_TRUE(cache.Text(i, rows, text));
+  EXPECT_EQ(cache.first(), 11);
+  EXPECT_EQ(cache.count(), RowCache::kCapacity);
+  EXPECT_TRUE(cache.Holds(60));
+  EXPECT_FALSE(cache.Holds(10));
 }
 
 TEST(RowCacheTest, CutsLongRowsAndForgetsOnInvalidate) {
@@ -204,14 +215,6 @@ TEST(RowCacheTest, CutsLongRowsAndForgetsOnInvalidate) {
   EXPECT_EQ(cache.first(), 0);
   EXPECT_EQ(cache.count(), 0);
   EXPECT_FALSE(cache.Holds(5));
-}
-
-TEST(RowCacheTest, AMissingRowIsNotKept) {
-  NumberedRows rows(3);
-  RowCache cache;
-  std::string text;
-  EXPECT_FALSE(cache.Text(4, rows, text));
-  EXPECT_EQ(cache.count(), 0);
 }
 
 // The result table on a small built register set: filling, switching
@@ -382,7 +385,7 @@ TEST_F(ResultTableTest, RecordPanelFollowsTheSelectedRow) {
   EXPECT_EQ(table_.record_view().record, 60u);
 }
 
-TEST_F(ResultTableTest, SwitchingRegistersKeepsEachPosition) {
+TEST_F(ResultTableTest, SwitchingRegistersKeepsEachPositionUntilASearch) {
   FoundAll(1);
   table_.SetTopRow(30);
   ASSERT_TRUE(table_.SelectRow(40).ok());
@@ -394,18 +397,13 @@ TEST_F(ResultTableTest, SwitchingRegistersKeepsEachPosition) {
   EXPECT_EQ(Where(), "40/30/41");
   EXPECT_EQ(table_.scroll_bar().position, 31);
   EXPECT_EQ(table_.hit_counter().text, "60 valda");
-}
-
-TEST_F(ResultTableTest, ASearchStartsTheRegisterAtItsFirstRow) {
-  FoundAll(1);
-  table_.SetTopRow(30);
-  ASSERT_TRUE(table_.SelectRow(40).ok());
+  // A new search starts the register at its first row.
   FoundAll(3);
   FoundAll(1);
   EXPECT_EQ(Where(), "0/0/1");
 }
 
-TEST_F(ResultTableTest, TogglingTheOrderCentresThePersonWhenOutOfView) {
+TEST_F(ResultTableTest, TogglingTheOrderCentresThePersonOnlyWhenOutOfView) {
   table_.SetVisibleRows(10);
   FoundAll(1);
   ASSERT_TRUE(table_.SelectRow(5).ok());
@@ -419,11 +417,7 @@ TEST_F(ResultTableTest, TogglingTheOrderCentresThePersonWhenOutOfView) {
   ASSERT_TRUE(table_.ToggleOrder().ok());
   EXPECT_FALSE(table_.datumsort());
   EXPECT_EQ(Where(), "5/0/6");
-}
-
-TEST_F(ResultTableTest, TogglingTheOrderKeepsTheViewWhenThePersonStaysInIt) {
-  table_.SetVisibleRows(10);
-  FoundAll(1);
+  // A person who stays in view keeps the view.
   table_.SetTopRow(25);
   ASSERT_TRUE(table_.SelectRow(29).ok());
   ASSERT_TRUE(table_.ToggleOrder().ok());
@@ -437,26 +431,20 @@ TEST_F(ResultTableTest, TogglingNearTheEndKeepsTheTopWithinTheRows) {
   EXPECT_EQ(Where(), "57/40/3");
 }
 
-TEST_F(ResultTableTest, RemovingTheOnlyPersonEmptiesTheTable) {
-  Found(3, {2});
-  ASSERT_TRUE(table_.enabled());
-  ASSERT_FALSE(table_.record_view().empty());
-  ASSERT_TRUE(table_.RemoveCurrent().ok());
+TEST_F(ResultTableTest, RemovingTheLastRowsEmptiesTheTable) {
+  Found(3, {1, 2});
+  ASSERT_TRUE(table_.SelectRow(1).ok());
+  ASSERT_TRUE(table_.RemoveCurrent().ok());  // the last of two: the saved position
+  EXPECT_EQ(table_.row_count(), 1);
+  EXPECT_EQ(Where(), "0/0/1");
+  EXPECT_EQ(table_.hit_counter().text, "1 valda");
+  ASSERT_TRUE(table_.RemoveCurrent().ok());  // the only person
   EXPECT_FALSE(table_.enabled());
   EXPECT_EQ(table_.row_count(), 0);
   EXPECT_TRUE(table_.record_view().empty());
   EXPECT_EQ(table_.hit_counter().text, "0 valda");
   EXPECT_FALSE(table_.hit_counter().buttons.kopipostknapp);
   EXPECT_EQ(Evf().PersonList(3).vald().Count(), 0);
-}
-
-TEST_F(ResultTableTest, RemovingTheLastOfTwoRowsUsesTheSavedPosition) {
-  Found(3, {1, 2});
-  ASSERT_TRUE(table_.SelectRow(1).ok());
-  ASSERT_TRUE(table_.RemoveCurrent().ok());
-  EXPECT_EQ(table_.row_count(), 1);
-  EXPECT_EQ(Where(), "0/0/1");
-  EXPECT_EQ(table_.hit_counter().text, "1 valda");
 }
 
 TEST_F(ResultTableTest, ASavedRowBeyondTheRowsSelectsTheLastRow) {
@@ -504,44 +492,6 @@ TEST_F(ResultTableTest, DateCellsCarryDashesAndAreRightAligned) {
   EXPECT_EQ(Name(0), "Holm, Lars");
   EXPECT_EQ(table_.CellText(0, 1), "\tbg 1800-01-05");
   EXPECT_EQ(table_.CellText(1, 1), "\t1880-01-01");
-}
-
-// Row texts of any form, for the cells' date forms.
-class FixedRows final : public RowSource {
- public:
-  explicit FixedRows(std::vector<std::string> texts) : texts_(std::move(texts)) {}
-  bool Read(int32_t k, std::string& text) override {
-    if (k < 1 || k > static_cast<int32_t>(texts_.size())) return false;
-    text = texts_[static_cast<size_t>(k - 1)];
-    return true;
-  }
-
- private:
-  std::vector<std::string> texts_;
-};
-
-TEST(ResultTableCells, DateFormsAndMissingNames) {
-  testing::OpenSet set(TableSet());
-  CurrentRecords records;
-  StoreRecordSource stores(records, {nullptr, nullptr, &set.evf().RecordStore(3)});
-  FixedRows rows({"Berg\r1745", "Berg\r174503", "\rly 17450312", "Utan radbrytning"});
-  ResultTable table({ResultRegister{}, ResultRegister{},
-                     ResultRegister{&set.evf().PersonList(3), &set.evf().DateOrder(3), &rows}},
-                    stores);
-  table.SetVisibleRows(20);
-  set.evf().PersonList(3).vald().SetAll();
-  ASSERT_TRUE(table.valjregister(3).ok());
-  ASSERT_EQ(table.row_count(), 3);
-  EXPECT_EQ(table.CellText(0, 1), "\t1745");
-  EXPECT_EQ(table.CellText(1, 1), "\t1745-03");
-  EXPECT_EQ(table.CellText(2, 0), "(Ingen namnuppgift)");
-  EXPECT_EQ(table.CellText(2, 1), "\tly 1745-03-12");
-  EXPECT_EQ(table.hit_counter().captions, (std::array<std::string, 3>{"", "", "3"}));
-  // A register missing from the set shows an empty, disabled table.
-  ASSERT_TRUE(table.valjregister(1).ok());
-  EXPECT_FALSE(table.enabled());
-  EXPECT_TRUE(table.record_view().empty());
-  EXPECT_TRUE(table.valjregister(4).IsInvalidArgument());
 }
 
 TEST_F(ResultTableTest, ScrollingOneRowReadsOneRowAndRepaintsReadOnePerRow) {
@@ -670,7 +620,7 @@ TEST_F(ResultTableTest, AChosenRecordJoinsTheHitsOfItsRegisterAndIsShown) {
   EXPECT_EQ(table_.hit_counter().text, "5 valda");
 }
 
-TEST(RecordViewChoice, LabelDotAndMark) {
+TEST(RecordViewChoice, LabelDotMarkAndTheTextsScrollBar) {
   ShownRecord shown{"", "12", " E", "[1]Text"};
   RecordView view = ChooseRecordView(2, 7, shown);
   EXPECT_EQ(view.label, "(12)");
@@ -683,9 +633,7 @@ TEST(RecordViewChoice, LabelDotAndMark) {
   EXPECT_EQ(view.dot, StatusDot::kRed);
   EXPECT_EQ(view.mark_figure, "d01");
   EXPECT_TRUE(ChooseRecordView(0, 7, shown).empty());
-}
-
-TEST(RecordViewChoice, TextScrollBarOnlyForATallerText) {
+  // The text's scroll bar only for a taller text.
   const TextScrollBar tall = TextScrollBarFor(300, 200);
   EXPECT_TRUE(tall.shown);
   EXPECT_EQ(tall.maximum, 101);
@@ -697,20 +645,12 @@ TEST(HitCounterTest, CaptionsCountAndButtons) {
   HitCounter counter = uppdateraantal({9, 0, 2}, 3, 2);
   EXPECT_EQ(counter.captions, (std::array<std::string, 3>{"9", "", "2"}));
   // A screen reader hears the register and its persons, never a bare count.
-  EXPECT_EQ(counter.toggle_names, (std::array<std::string, 3>{"F\xF6"
-                                                              "dda, 9 personer",
-                                                              "Vigda, inga personer",
-                                                              "D\xF6"
-                                                              "da, 2 personer"}));
-  EXPECT_EQ(uppdateraantal({1000000, 1, 0}, 1, 0).toggle_names[0],
-            "F\xF6"
-            "dda, 1\xA0"
-            "000\xA0"
-            "000 personer");
-  EXPECT_EQ(uppdateraantal({1000000, 1, 0}, 1, 0).captions[0],
-            "1\xA0"
-            "000\xA0"
-            "000");
+  EXPECT_EQ(counter.toggle_names,
+            (std::array<std::string, 3>{W("Födda, 9 personer"), "Vigda, inga personer",
+                                        W("Döda, 2 personer")}));
+  const HitCounter million = uppdateraantal({1000000, 1, 0}, 1, 0);
+  EXPECT_EQ(million.toggle_names[0], W("Födda, 1\u00A0000\u00A0000 personer"));
+  EXPECT_EQ(million.captions[0], W("1\u00A0000\u00A0000"));
   EXPECT_EQ(counter.text, "2 valda");
   EXPECT_TRUE(counter.buttons.skrivknapp);
   // A current register without rows has no hits.
@@ -722,7 +662,6 @@ TEST(HitCounterTest, CaptionsCountAndButtons) {
 // Texts taken from the result table for the clipboard and for screen
 // readers come from the person list's whole rows: the 120-character cache
 // that painting uses would cut a long marriage row.
-using testing::SourceRecord;
 
 // Names long enough that "man och woman" CR date fills the person list's
 // row to its last byte.
@@ -767,7 +706,7 @@ class FullRowsTest : public ::testing::Test {
   ResultTable table_;
 };
 
-TEST_F(FullRowsTest, TheLongRowFillsThePersonList) {
+TEST_F(FullRowsTest, TheLongRowFillsThePersonListAndItsListCopy) {
   ASSERT_TRUE(set_.built());
   ASSERT_EQ(table_.row_count(), 2);
   std::string text;
@@ -775,9 +714,7 @@ TEST_F(FullRowsTest, TheLongRowFillsThePersonList) {
   EXPECT_EQ(text.size(), kMaxPersonRowText);
   EXPECT_EQ(text, StoredNames() + "\r" + kDate);
   EXPECT_GT(text.size(), RowCache::kMaxText) << "longer than the painting cache keeps";
-}
-
-TEST_F(FullRowsTest, TheListCopyOfALongMarriageRowIsWhole) {
+  // The list copy of it is whole.
   table_.CellText(1, 0);  // painted first: the cache holds the cut row
   EXPECT_EQ(table_.VisibleListText(),
             "Holm och Ros\t17950101\r\n" + StoredNames() + "\t" + std::string(kDate) + "\r\n");
@@ -792,10 +729,12 @@ TEST_F(FullRowsTest, AScreenReaderHearsTheWholeNameAndTheDashedDate) {
   EXPECT_EQ(table_.ReadableCellText(0, 2), "") << "no such column";
 }
 
-TEST(ReadableCellsTest, KeepTheMarkerAndLoseTheTab) {
-  EXPECT_EQ(ReadableCellsOf("Berg, Anna\rbg 17450312").date, "bg 1745-03-12");
-  EXPECT_EQ(ReadableCellsOf("\r1745").name, "(Ingen namnuppgift)");
-  EXPECT_EQ(ReadableCellsOf(std::string(150, 'x') + "\r1745").name.size(), 150u);
+TEST_F(FullRowsTest, ARegisterMissingFromTheSetShowsAnEmptyDisabledTable) {
+  EXPECT_EQ(table_.hit_counter().captions, (std::array<std::string, 3>{"", "2", ""}));
+  ASSERT_TRUE(table_.valjregister(1).ok());
+  EXPECT_FALSE(table_.enabled());
+  EXPECT_TRUE(table_.record_view().empty());
+  EXPECT_TRUE(table_.valjregister(4).IsInvalidArgument());
 }
 
 }  // namespace

@@ -1,15 +1,26 @@
 // The main window's geometry at every size within its limits, also with the
-// counts of real registers.
+// counts of real registers, and every other window's layout.
 #include "session/main_layout.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "linking/link_window_layout.h"
+#include "printing/print_dialog_layout.h"
+#include "records/text_window_layout.h"
 #include "resulttable/hit_counter.h"
+#include "search/form_layout.h"
+#include "search/free_text_layout.h"
+#include "search/list_window_layout.h"
 #include "tests/support/layout_sweep.h"
+#include "tests/support/text.h"
 #include "theme/theme.h"
 
 namespace vx {
 namespace {
+
+using testing::W;
 
 TEST(MainLayoutTest, TheTableKeepsItsHalfAtTheMinimumWidth) {
   const MainLayout m = LayOutMainWindow(kMainMinimum.width, kMainMinimum.height);
@@ -86,17 +97,9 @@ MainLayoutFit Counts(int64_t births, int64_t marriages, int64_t deaths) {
 TEST(MainLayoutCountsTest, CountsAreGroupedByThousands) {
   EXPECT_EQ(GroupedCount(0), "0");
   EXPECT_EQ(GroupedCount(417), "417");
-  EXPECT_EQ(GroupedCount(3000),
-            "3\xA0"
-            "000");
-  EXPECT_EQ(GroupedCount(1000000),
-            "1\xA0"
-            "000\xA0"
-            "000");
-  EXPECT_EQ(GroupedCount(kLargest),
-            "9\xA0"
-            "999\xA0"
-            "999");
+  EXPECT_EQ(GroupedCount(3000), W("3\u00A0000"));
+  EXPECT_EQ(GroupedCount(1000000), W("1\u00A0000\u00A0000"));
+  EXPECT_EQ(GroupedCount(kLargest), W("9\u00A0999\u00A0999"));
 }
 
 TEST(MainLayoutCountsTest, TheCaptionWidthCountsDigitsAndGaps) {
@@ -147,6 +150,67 @@ TEST(MainLayoutCountsTest, SevenDigitCountsLayOutCleanlyAtEverySize) {
     return m.Panels();
   };
   EXPECT_TRUE(test::LaysOutCleanly({kMainMinimum, kMainMaximum, {7, 5}}, panels_at));
+}
+
+// Every other window's layout at every size it can take: each control inside
+// its panel and none overlapping another (tests/support/layout_sweep.h).
+TEST(WindowLayoutsTest, EveryWindowOfFixedSizeLaysOutCleanly) {
+  TextWindowContent about;
+  about.ShowAbout("Exempel", "Om registret");
+  const struct {
+    const char* window;
+    Extent size;
+    test::PanelsAtSize panels;
+  } kWindows[] = {
+      {"Tsok_form, births",
+       {615, 545},
+       [](Extent) { return LayOutSearchForm(SearchForm(1)).Panels(); }},
+      {"Tsok_form, marriages",
+       {615, 467},
+       [](Extent) { return LayOutSearchForm(SearchForm(2)).Panels(); }},
+      {"Tsok_form, deaths",
+       {615, 449},
+       [](Extent) { return LayOutSearchForm(SearchForm(3)).Panels(); }},
+      {"Tsoka_form", {540, 153}, [](Extent) { return LayOutFreeTextForm().Panels(); }},
+      {"Tsoktabform", {358, 398}, [](Extent) { return LayOutPicker().Panels(); }},
+      {"Tnormform", {471, 398}, [](Extent) { return LayOutNormalisationView().Panels(); }},
+      {"Ttextform, help", {520, 560}, [](Extent) { return LayOutTextWindow({}).Panels(); }},
+      {"Ttextform, About", {520, 560}, [&](Extent) { return LayOutTextWindow(about).Panels(); }},
+      {"Tskriv_form", {470, 300}, [](Extent) { return LayOutPrintDialog().Panels(); }},
+      {"LinkWindow", {700, 410}, [](Extent) { return LayOutLinkWindow().Panels(); }},
+  };
+  for (const auto& w : kWindows)
+    EXPECT_TRUE(test::LaysOutCleanly({w.size, w.size}, w.panels)) << w.window;
+}
+
+// The columns of "Möjliga samband" fill the grid inside its border, the
+// reasons taking what the others leave.
+TEST(WindowLayoutsTest, TheLinkColumnsFillTheGrid) {
+  const LinkWindowLayout m = LayOutLinkWindow();
+  int total = 0;
+  for (size_t column = 0; column < m.column_widths.size(); ++column) {
+    EXPECT_GT(m.column_widths[column], 30);
+    // Its heading stands just above it, as wide.
+    EXPECT_EQ(m.column_headings[column].left, m.grid.left + 2 + total);
+    EXPECT_EQ(m.column_headings[column].width, m.column_widths[column]);
+    EXPECT_LE(m.column_headings[column].bottom(), m.grid.top);
+    total += m.column_widths[column];
+  }
+  EXPECT_EQ(total, m.grid.width - 4);
+  EXPECT_EQ(m.column_widths[kLinkReasonsColumn],
+            *std::max_element(m.column_widths.begin(), m.column_widths.end()));
+}
+
+TEST(WindowLayoutsTest, TheVersionLineShowsOnlyUnderTheAboutText) {
+  TextWindowContent content;
+  const TextWindowLayout help = LayOutTextWindow(content);
+  EXPECT_TRUE(help.verlabel.empty());
+  EXPECT_EQ(help.arkivlabel.top, kHelpHeadingTop);
+  content.ShowAbout("Exempel", "Om registret");
+  const TextWindowLayout about = LayOutTextWindow(content);
+  EXPECT_FALSE(about.verlabel.empty());
+  EXPECT_EQ(about.arkivlabel.top, kAboutHeadingTop);
+  EXPECT_LE(about.arkivlabel.bottom(), about.verlabel.top);
 }
 
 }  // namespace

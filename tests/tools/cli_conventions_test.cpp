@@ -1,14 +1,12 @@
 // kuvo-sok, kuvo-data and kuvo as processes beyond their stored answers
 // (stored_answers_test.cpp): the version, help that lists every field of the
 // forms, one-line errors, the bash completion, a CSV export built again,
-// damaged files, kuvo without a display, and kuvo as a screen reader sees
-// it over the AT-SPI bus.
+// damaged files, kuvo without a display, kuvo as a screen reader sees it
+// over the AT-SPI bus, and the programs in English.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -21,8 +19,6 @@
 namespace vx {
 namespace {
 
-// kuvo-sok and kuvo-data as a user of Unix programs expects them beyond their
-// stored answers, and kuvo started without a display.
 // kuvo-sok and kuvo-data as a user of Unix programs expects them beyond their
 // stored answers: the version on standard output, help that lists every
 // field of the forms, one-line errors, and a bash completion that knows the
@@ -76,40 +72,6 @@ TEST(CliConventions, HelpListsExactlyTheFormsFields) {
   }
 }
 
-// A value holding a line break and a control byte is quoted visibly: the
-// builder's error stays one "file:line: message" line.
-TEST(CliConventions, BuilderErrorOnABrokenValueIsOneLine) {
-  testing::TempDir dir;
-  const fs::path source = dir / "kalla";
-  ASSERT_EQ(
-      RunProcess({kData, "exempel", source.string(), "--fodda", "1", "--vigda", "0", "--doda", "0"})
-          .exit_code,
-      0);
-  // The births' header, then a record whose birth date holds a line break
-  // and a control byte.
-  const std::vector<uint8_t> bytes = testing::ReadFileBytes(source / "fodda.csv");
-  const std::string header(bytes.begin(),
-                           bytes.begin() + std::string(bytes.begin(), bytes.end()).find('\n'));
-  std::string record;
-  std::istringstream names(header);
-  for (std::string name; std::getline(names, name, ';');) {
-    if (!record.empty() || name != "POSTNUMMER") record += ';';
-    if (name == "POSTNUMMER") record += "1";
-    if (name == "LOKALID") record += "F1";
-    if (name == "FODAT") record += "\"1780\n\x10\"";
-  }
-  const std::string csv = header + "\n" + record + "\n";
-  testing::WriteFileBytes(source / "fodda.csv", std::vector<uint8_t>(csv.begin(), csv.end()));
-
-  const auto result = RunProcess({kData, "bygg", source.string(), (dir / "data").string()});
-  EXPECT_EQ(result.exit_code, 1);
-  const std::string error = result.err.substr(result.err.rfind('\n', result.err.size() - 2) + 1);
-  EXPECT_TRUE(error.starts_with("fodda.csv:2: ")) << result.err;
-  EXPECT_NE(error.find("\"1780\\r\\x10\""), std::string::npos) << error;
-  EXPECT_EQ(error.find('\n'), error.size() - 1) << error;
-  EXPECT_FALSE(fs::exists(dir / "data"));
-}
-
 TEST(CliConventions, BashCompletionOffersTheRegistersFields) {
   if (!testing::ProgramAvailable("bash")) GTEST_SKIP() << "no bash";
   const std::string source = "source " + std::string(VX_SOK_COMPLETION) + "; ";
@@ -138,25 +100,9 @@ TEST(CliConventions, BashCompletionOffersTheRegistersFields) {
 
 const std::string kKuvo = VX_KUVO;
 
-// Removes an environment variable for the scope, restoring it afterwards.
-class UnsetVariable {
- public:
-  explicit UnsetVariable(const char* name) : name_(name) {
-    if (const char* value = std::getenv(name)) saved_ = value;
-    unsetenv(name);
-  }
-  ~UnsetVariable() {
-    if (saved_) setenv(name_, saved_->c_str(), 1);
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> saved_;
-};
-
 TEST(KuvoStart, WithoutADisplayItSaysSoInOneLineAndExits1) {
-  UnsetVariable display("DISPLAY"), wayland("WAYLAND_DISPLAY"), platform("QT_QPA_PLATFORM");
-  const testing::ProcessResult result = RunProcess({kKuvo});
+  const testing::ProcessResult result =
+      RunProcess({"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM", kKuvo});
   EXPECT_EQ(result.exit_code, 1);
   EXPECT_TRUE(result.out.empty());
   ASSERT_FALSE(result.err.empty());
@@ -246,6 +192,76 @@ TEST(KuvoSok, DamagedRecordStoreIsNamed) {
       result.err.starts_with("Skadad registerfil " + (dir / "vaxor0001h1.b").string() + ": "))
       << result.err;
   EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << "one line";
+}
+
+// kuvo-sok and kuvo-data in English: chosen by --sprak en or by an English
+// locale, for their usage, messages and the record texts; the searches,
+// prefixes and output columns stay the same. Swedish, and the English help,
+// stay as the stored answers have them.
+TEST(English, EveryRegistersRecordTextWithSprakEn) {
+  const char* const cases[][2] = {
+      {"fodda", "F1688-000001"}, {"vigda", "V1691-000002"}, {"doda", "D1688-000001"}};
+  for (const auto& [reg, lokalid] : cases) {
+    const auto english = RunProcess({kSok, "--sprak=en", reg, "--lokalid", lokalid, "--visa"});
+    ASSERT_EQ(english.exit_code, 0) << english.err;
+    const auto swedish = RunProcess({kSok, reg, "--lokalid", lokalid, "--visa"});
+    const std::string en = Out(english), sv = Out(swedish);
+    // The hit line is the same: register, record, name and date as stored.
+    EXPECT_EQ(en.substr(0, en.find('\n')), sv.substr(0, sv.find('\n')));
+    EXPECT_NE(en.find("\nSource: "), std::string::npos) << en;
+    for (const char* swedish_word : {"Källa", "Född ", "Döpt ", "Övriga uppgifter", "Normerade"})
+      EXPECT_EQ(en.find(swedish_word), std::string::npos) << swedish_word << " in\n" << en;
+    EXPECT_EQ(english.err, "Hits: 1\n");
+  }
+}
+
+TEST(English, TheLocaleChoosesWhenThereIsNoOption) {
+  const struct {
+    const char* variable;
+    bool english;
+  } cases[] = {{"LANG=en_US.UTF-8", true},   {"LC_MESSAGES=en_GB.UTF-8", true},
+               {"LC_ALL=en_US.UTF-8", true}, {"LANG=sv_SE.UTF-8", false},
+               {"LANG=C.UTF-8", false},      {"", false}};
+  for (const auto& c : cases) {
+    // Run with only the given locale variable set.
+    std::vector<std::string> argv = {"env", "-u", "LC_ALL", "-u", "LC_MESSAGES", "-u", "LANG"};
+    if (*c.variable != '\0') argv.push_back(c.variable);
+    argv.insert(argv.end(), {kSok, "fodda", "--lokalid", "X0000-999999"});
+    const auto missing = RunProcess(argv);
+    EXPECT_EQ(missing.exit_code, 1) << c.variable;
+    EXPECT_EQ(missing.err, c.english ? "Local ID X0000-999999 does not exist!\n"
+                                     : "Lokal-ID X0000-999999 finns inte!\n")
+        << c.variable;
+  }
+}
+
+TEST(English, UsageAndWrongUsage) {
+  const struct {
+    std::vector<std::string> args;
+    int exit_code;
+    const char* start;  // of standard output for help, else of standard error
+  } cases[] = {
+      {{kSok, "--sprak", "en", "fodda", "--ordning", "alfabet"},
+       2,
+       "kuvo-sok: --ordning must be namn, datum or kalla\nUsage:\n"},
+      {{kSok, "--sprak", "en", "vigda", "--fn", "Anna"},
+       2,
+       "kuvo-sok: the form of vigda has no field --fn\n"},
+      // A wrong language is told in Swedish: no language has been chosen.
+      {{kSok, "--sprak", "de", "fodda"},
+       2,
+       "kuvo-sok: --sprak ska vara sv (svenska) eller en (engelska), inte \"de\"\n"},
+      {{kData, "--sprak", "en", "--help"}, 0, "Usage:\n  kuvo-data pack [--metod NON|RLE|LZH|LH5]"},
+      {{kData, "pack", "--metod", "ZIP", "--sprak", "en"},
+       2,
+       "Unknown method: ZIP (choose NON, RLE, LZH or LH5)\n"},
+  };
+  for (const auto& c : cases) {
+    const auto result = RunProcess(c.args);
+    EXPECT_EQ(result.exit_code, c.exit_code) << c.start;
+    const std::string shown = c.exit_code == 0 ? Out(result) : result.err;
+    EXPECT_TRUE(shown.starts_with(c.start)) << shown;
+  }
 }
 
 }  // namespace

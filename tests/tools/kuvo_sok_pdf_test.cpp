@@ -118,90 +118,39 @@ TEST(KuvoSokPdf, RecordsInDateOrderWithHeadersOnEveryPageAndNoSeparatorOnTop) {
     EXPECT_EQ(Lines(page)[2].rfind("Post: ", 0), 0u) << Lines(page)[2];
 }
 
-// The same prints in Swedish and in English (--sprak): the header line,
-// the page number, the record labels, the column headings and the source
-// headings in the chosen language; the register set's own texts as stored.
+// The prints in English (--sprak en): the header line, the page number, the
+// record labels, the column headings and the source headings in English; the
+// register set's own texts as stored. (The Swedish ones are the tests' above;
+// each register's words in both languages are the print layout's tests.)
 TEST(KuvoSokPdf, PagesSpeakTheChosenLanguage) {
   const std::vector<std::string> births = {"fodda", "--fod", "1750-1759"};
-  const std::vector<std::string> deaths = {"doda", "--dod", "1785"};
-  const std::vector<std::string> marriages = {"vigda", "--vigd", "1760-1769"};
   const struct {
-    const char* language;
-    const std::vector<std::string>& search;
     std::vector<std::string> options;
     const char* header_line;
-    const char* page_word;
     const char* label;     // before each record, "" for a table
     const char* headings;  // the column headings, "" for records
     const char* group;     // before each source heading, "" for none
   } cases[] = {
-      {"sv", births, {"--ordning", "datum"}, "Födda, i datumordning, ", "Sida ", "Post: ", "", ""},
-      {"en",
-       births,
-       {"--ordning", "datum"},
-       "Births, in date order, ",
-       "Page ",
-       "Record: ",
-       "",
-       ""},
-      {"sv",
-       births,
-       {"--ordning", "namn", "--tabell"},
-       "Födda, i namnordning, ",
-       "Sida ",
-       "",
-       "Född Namn Ort Far Mor Källa",
-       ""},
-      {"en",
-       births,
-       {"--ordning", "namn", "--tabell"},
+      {{"--ordning", "datum"}, "Births, in date order, ", "Record: ", "", ""},
+      {{"--ordning", "namn", "--tabell"},
        "Births, in name order, ",
-       "Page ",
        "",
        "Born Name Place Father Mother Source",
        ""},
-      {"sv",
-       births,
-       {"--ordning", "kalla", "--tabell"},
-       "Födda, i källans ordning, ",
-       "Sida ",
-       "",
-       "Född Döpt Namn Ort Far Mor",
-       "Källa: "},
-      {"en",
-       births,
-       {"--ordning", "kalla", "--tabell"},
+      {{"--ordning", "kalla", "--tabell"},
        "Births, in source order, ",
-       "Page ",
        "",
        "Born Baptised Name Place Father Mother",
        "Source: "},
-      {"en", deaths, {"--ordning", "namn"}, "Deaths, in name order, ", "Page ", "Record: ", "", ""},
-      {"en",
-       deaths,
-       {"--ordning", "datum", "--tabell"},
-       "Deaths, in date order, ",
-       "Page ",
-       "",
-       "Died Buried Name Born Title/age Place Source",
-       ""},
-      {"en",
-       marriages,
-       {"--ordning", "kalla", "--tabell"},
-       "Marriages, in source order, ",
-       "Page ",
-       "",
-       "Married M, name M, title/age M, place W, name W, title/age W, place Source",
-       "Source: "},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.language) + " " + c.header_line);
+    SCOPED_TRACE(c.header_line);
     std::vector<std::string> options = c.options;
-    options.insert(options.end(), {"--sprak", c.language});
-    const std::vector<std::string> pages = PrintedPages(c.search, options);
-    ExpectHeaders(pages, c.header_line + testing::TodayIso(), c.page_word);
+    options.insert(options.end(), {"--sprak", "en"});
+    const std::vector<std::string> pages = PrintedPages(births, options);
+    ExpectHeaders(pages, c.header_line + testing::TodayIso(), "Page ");
     if (*c.label != '\0') {
-      EXPECT_EQ(After(pages, c.label).size(), Hits(c.search));
+      EXPECT_EQ(After(pages, c.label).size(), Hits(births));
     }
     if (*c.group != '\0') {
       EXPECT_GT(After(pages, c.group).size(), 1u);
