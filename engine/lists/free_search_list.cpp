@@ -362,7 +362,8 @@ void TVXfrisoeklista::ReadStretches(const std::vector<std::string>& terms, FreeS
   uint64_t bytes = 0;
   for (const FreeSearchStretch& stretch : stretches_)
     bytes += stretch.end - stretch.begin;
-  FindInStretches(stretches_, {finders_, stretch_terms_, mode}, WorkersFor(bytes));
+  FindInStretches(stretches_, {finders_, stretch_terms_, mode},
+                  workers_ != 0 ? workers_ : WorkersFor(bytes));
   for (const FreeSearchStretch& stretch : stretches_) {
     if (stretch.marked.empty()) continue;
     outcome.matched = true;

@@ -87,6 +87,9 @@ class TVXfrisoeklista {
   // Whether searches use the trigram filter when the list has one (the
   // default); both find the same.
   void set_filter_wanted(bool on) { filter_wanted_ = on; }
+  // How many threads a search may read its entries on; 0 (the default)
+  // lets it choose by how much it reads. All find the same.
+  void set_workers(size_t workers) { workers_ = workers; }
   // Whether the filter was read and found sound, and is still in use.
   bool FilterInUse() const { return filter_state_ == FilterState::kInUse; }
 
@@ -173,6 +176,7 @@ class TVXfrisoeklista {
   FreeSearchListProperties properties_;
   bool mapping_wanted_ = true;
   bool filter_wanted_ = true;
+  size_t workers_ = 0;
   Tvxenkelblobfil entries_;
   Tvxenkelblobfil postings_;
   MappedFile mapping_;

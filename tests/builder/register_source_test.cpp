@@ -254,11 +254,18 @@ TEST(PostingCollector, ExactLinesInFoldedOrderThenByBytes) {
     c.AddExact(2, LineKey("PER I BERG"), 2);
     c.AddExact(2, LineKey("Per i Berg"), 7);
     c.AddExact(2, LineKey("Per"), 8);
+    // A line longer than the table's chunks, in more records than one
+    // chunk of records holds.
+    for (uint32_t record = 1; record <= 20; ++record)
+      c.AddExact(2, LineKey(std::string(20000, 'X')), record);
   };
+  std::vector<uint32_t> every(20);
+  std::iota(every.begin(), every.end(), 1u);
   const std::vector<CollectedRow> expected = {
       {2, "Per", {8}},         // a shorter line first
       {2, "PER I BERG", {2}},  // equal when folded: then by bytes
       {2, "Per i Berg", {1, 7}},
+      {2, std::string(20000, 'X'), every},
   };
   EXPECT_EQ(Collect(add, 1 << 20), expected);
   EXPECT_EQ(Collect(add, 0), expected);

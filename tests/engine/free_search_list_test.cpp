@@ -402,10 +402,12 @@ TEST_F(FreeSearchList, ScanAgreesWithPerEntryDefinition) {
         default:  // an entry or another term
           text = t + ";" + RandomText(random, 3);
       }
+      // Read on one thread or shared out among two or three.
+      list_.set_workers(1 + trial % 3);
       for (const Mode mode : {Mode::kEqual, Mode::kBeginsWith, Mode::kContains}) {
         ASSERT_EQ(Search(text, mode), ReferenceHits(entries, text, mode))
             << "text \"" << text << "\" mode " << static_cast<int>(mode) << " urvalbufsiz "
-            << c.urvalbufsiz << " sorted " << c.sorted;
+            << c.urvalbufsiz << " sorted " << c.sorted << " threads " << 1 + trial % 3;
       }
     }
     list_.Close();
@@ -643,6 +645,7 @@ TEST_F(FilteredList, FindsWhatTheWholeListFinds) {
   for (const bool mapped : {true, false}) {
     SCOPED_TRACE(mapped);
     Open(mapped);
+    list_.set_workers(2);
     ExpectSameAnswers(terms);
     EXPECT_TRUE(list_.FilterInUse());
   }
