@@ -99,9 +99,10 @@ void SendLeave(QWidget& button) {
 // "Datum", coupled too but by another Tag, must not be touched.
 // A second press of the down "Tabell" changes nothing, but a click is a
 // click: Click still comes, from the mouse and from Space.
-TEST(TVXknapp, CoupledRadioButtonReleasesItsPartnerAndASecondPressOnlyClicks) {
+TEST(TVXknapp, CoupledRadioButtonReleasesItsPartnerByMouseOrProgramAndASecondPressOnlyClicks) {
   Window window;
-  TVXknapp tabell(&window.widget), alla(&window.widget), datum(&window.widget);
+  TVXknapp tabell(&window.widget), alla(&window.widget), datum(&window.widget),
+      loose(&window.widget);
   int x = 0;
   for (TVXknapp* b : {&tabell, &alla, &datum}) {
     b->setGeometry(x, 0, 90, 24);
@@ -113,10 +114,13 @@ TEST(TVXknapp, CoupledRadioButtonReleasesItsPartnerAndASecondPressOnlyClicks) {
   tabell.setButtext("Tabell");
   alla.setButtext("Alla\ruppgifter");
   datum.setTag(2);
+  loose.setGeometry(0, 40, 90, 24);
+  loose.setTag(1);  // the same Tag, but not coupled
   alla.setDown(true);
   datum.setDown(true);
+  loose.setDown(true);
   ASSERT_TRUE(window.Show());
-  EventLog log({{&tabell, "tabell"}, {&alla, "alla"}, {&datum, "datum"}});
+  EventLog log({{&tabell, "tabell"}, {&alla, "alla"}, {&datum, "datum"}, {&loose, "loose"}});
 
   ClickAt(tabell);
   EXPECT_EQ(log.Take(), (QStringList{"tabell.MOuseDown", "alla.Up", "tabell.Tryckt", "tabell.Down",
@@ -133,6 +137,15 @@ TEST(TVXknapp, CoupledRadioButtonReleasesItsPartnerAndASecondPressOnlyClicks) {
   EXPECT_FALSE(alla.down());
   EXPECT_EQ(alla.accessibleName(), "Alla uppgifter");
   EXPECT_STREQ(alla.metaObject()->className(), "vx::TVXknapp");
+
+  // Set down by the program, a button releases its partner first, once.
+  alla.setDown(true);
+  EXPECT_EQ(log.Take(), (QStringList{"tabell.Up", "alla.Down"}));
+  alla.setDown(true);
+  EXPECT_TRUE(log.Take().isEmpty());
+  alla.setDown(false);
+  EXPECT_EQ(log.Take(), QStringList{"alla.Up"});
+  EXPECT_TRUE(datum.down() && loose.down());
 }
 
 TEST(TVXknapp, PlainButtonReleasedOutsideStillRaisesTrycktOnce) {
@@ -172,7 +185,6 @@ TEST(TVXknapp, DisabledButtonIsWashedOutAndIgnoresTheMouse) {
   EXPECT_FALSE(button.down());
   // (p x 100 + 240 x 155) / 256 per channel: 160, 192, 223.
   EXPECT_EQ(PixelOf(button, kInside), qRgb(160, 192, 223));
-  EXPECT_EQ(PixelOf(button, kInside), Blended(fill, qRgb(240, 240, 240), 100));
 }
 
 TEST(TVXknapp, TransparentButtonShowsTheParentWashedWhenDisabled) {
@@ -200,8 +212,7 @@ TEST(TVXknapp, BlendlevelBlendsTheFillWithBlendcolor) {
   button.setColor(QColor(200, 100, 0));
   button.setBlendcolor(QColor(0, 0, 255));
   button.setBlendlevel(64);
-  EXPECT_EQ(PixelOf(button, kInside), Blended(qRgb(200, 100, 0), qRgb(0, 0, 255), 64));
-  EXPECT_EQ(PixelOf(button, kInside), qRgb(50, 25, 190));
+  EXPECT_EQ(PixelOf(button, kInside), qRgb(50, 25, 190));  // (p x 64 + c x 191) / 256
 }
 
 TEST(TVXknapp, StaydownTogglesWithDownAndUp) {
@@ -217,28 +228,6 @@ TEST(TVXknapp, StaydownTogglesWithDownAndUp) {
   ClickAt(button);
   EXPECT_FALSE(button.down());
   EXPECT_EQ(log.Take(), (QStringList{"MOuseDown", "Tryckt", "Up", "Click", "MOuseUp"}));
-}
-
-TEST(TVXknapp, SettingDownByProgramReleasesTheCoupledButtonsFirst) {
-  QWidget parent;
-  TVXknapp fodda(&parent), vigda(&parent), loose(&parent);
-  for (TVXknapp* b : {&fodda, &vigda}) {
-    b->setKopplatag(true);
-    b->setTag(7);
-  }
-  loose.setTag(7);  // same Tag but not coupled
-  fodda.setDown(true);
-  loose.setDown(true);
-  EventLog log({{&fodda, "fodda"}, {&vigda, "vigda"}, {&loose, "loose"}});
-
-  vigda.setDown(true);
-  EXPECT_EQ(log.Take(), (QStringList{"fodda.Up", "vigda.Down"}));
-  EXPECT_FALSE(fodda.down());
-  EXPECT_TRUE(loose.down());
-  vigda.setDown(true);
-  EXPECT_TRUE(log.Take().isEmpty());
-  vigda.setDown(false);
-  EXPECT_EQ(log.Take(), QStringList{"vigda.Up"});
 }
 
 TEST(TVXknapp, DownSinksTheEdgeAndMovesTheTextOnePixel) {

@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QAccessible>
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
 #include <string>
 
-#include "controls/accessibility.h"
 #include "controls/picture_caches.h"
 #include "controls/tlm_tab.h"
 #include "tests/controls/test_pictures.h"
@@ -262,16 +260,6 @@ TEST_F(TLMtabTest, WheelScrollsOrIsHandedToTheWindow) {
   EXPECT_EQ(tab_.topRow(), QApplication::wheelScrollLines());
   ASSERT_EQ(wheel.count(), 1);
   EXPECT_EQ(wheel.at(0).at(0).toInt(), -240);
-}
-
-TEST(TLMtab, AccessibleAsANamedTable) {
-  InstallAccessibility();
-  TLMtab tab;
-  tab.setAccessibleName("Personer");
-  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&tab);
-  ASSERT_NE(a, nullptr);
-  EXPECT_EQ(a->role(), QAccessible::Table);
-  EXPECT_EQ(a->text(QAccessible::Name), QString("Personer"));
 }
 
 }  // namespace
