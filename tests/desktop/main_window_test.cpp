@@ -81,17 +81,29 @@ TEST_F(MainWindowTest, FirstShowPutsDownBirthsWithHeadingsLogoAndCounts) {
   EXPECT_TRUE(messages_.empty());
 }
 
-TEST_F(MainWindowTest, NoHitsLeaveTheTableDisabledAndTheCommandsOff) {
+// Whether no hits come from a search or from removing the only person,
+// the table is disabled, the record empty and the commands off.
+TEST_F(MainWindowTest, NoHitsLeaveTheTableDisabledTheRecordEmptyAndTheCommandsOff) {
+  const auto expect_empty = [&](const char* how) {
+    SCOPED_TRACE(how);
+    EXPECT_EQ(c().antallabel->text(), "0 valda");
+    EXPECT_FALSE(c().persontab->isEnabled());
+    for (QWidget* b :
+         std::initializer_list<QWidget*>{c().skrivknapp, c().postskrivknapp, c().kopipostknapp,
+                                         c().kopilistaknapp, c().postejknapp})
+      EXPECT_FALSE(b->isEnabled());
+    EXPECT_TRUE(c().postnrlabel->text().isEmpty());
+    EXPECT_TRUE(c().texten->Text().empty());
+    EXPECT_FALSE(c().textscr->isVisible());
+    EXPECT_FALSE(c().postlab->isVisible());
+  };
   ASSERT_TRUE(window_->session().SearchByForm(1, {FieldEntry::Typed("en", "Qxzyv")}).ok());
   window_->ShowSearchResult({1});
-  EXPECT_EQ(c().antallabel->text(), "0 valda");
-  EXPECT_FALSE(c().persontab->isEnabled());
-  for (QWidget* b :
-       std::initializer_list<QWidget*>{c().skrivknapp, c().postskrivknapp, c().kopipostknapp,
-                                       c().kopilistaknapp, c().postejknapp})
-    EXPECT_FALSE(b->isEnabled());
-  EXPECT_TRUE(c().texten->Text().empty());
-  EXPECT_FALSE(c().textscr->isVisible());
+  expect_empty("a search without hits");
+  FindBirths(1);
+  EXPECT_EQ(c().antallabel->text(), "1 valda");
+  QTest::keyClick(window_.get(), Qt::Key_Delete);
+  expect_empty("the only person removed");
 }
 
 TEST_F(MainWindowTest, AtTheMinimumWidthTheTableKeepsItsHalf) {
@@ -119,8 +131,18 @@ TEST_F(MainWindowTest, TheListCopyHoldsRows11To30Of100) {
   }
 }
 
-TEST_F(MainWindowTest, CtrlCCopiesOnlyASelectionOfTheRecord) {
+// The record copy starts with its Lokal-ID and holds no markup; Ctrl+C
+// and Ctrl+Insert copy only a selection of it.
+TEST_F(MainWindowTest, TheRecordIsCopiedWholeByItsButtonAndAsSelectedByKeys) {
   FindBirths(3);
+  QTest::mouseClick(c().kopipostknapp, Qt::LeftButton);
+  const QString copied = Clipboard();
+  const QString label = c().postnrlabel->text();
+  ASSERT_FALSE(label.isEmpty());
+  EXPECT_TRUE(copied.startsWith("Post " + label + "\r\n\r\n")) << copied.left(40).toStdString();
+  EXPECT_FALSE(copied.contains(QRegularExpression("\r(?!\n)"))) << "every CR followed by LF";
+  EXPECT_FALSE(copied.contains('[')) << "no markup";
+
   QGuiApplication::clipboard()->setText("orört");
   QTest::keyClick(window_.get(), Qt::Key_C, Qt::ControlModifier);
   QTest::keyClick(window_.get(), Qt::Key_Insert, Qt::ControlModifier);
@@ -133,17 +155,6 @@ TEST_F(MainWindowTest, CtrlCCopiesOnlyASelectionOfTheRecord) {
   QTest::keyClick(window_.get(), Qt::Key_Insert, Qt::ControlModifier);
   EXPECT_NE(Clipboard(), "orört");
   EXPECT_FALSE(Clipboard().isEmpty());
-}
-
-TEST_F(MainWindowTest, TheRecordCopyStartsWithItsLokalId) {
-  FindBirths(3);
-  QTest::mouseClick(c().kopipostknapp, Qt::LeftButton);
-  const QString copied = Clipboard();
-  const QString label = c().postnrlabel->text();
-  ASSERT_FALSE(label.isEmpty());
-  EXPECT_TRUE(copied.startsWith("Post " + label + "\r\n\r\n")) << copied.left(40).toStdString();
-  EXPECT_FALSE(copied.contains(QRegularExpression("\r(?!\n)"))) << "every CR followed by LF";
-  EXPECT_FALSE(copied.contains('[')) << "no markup";
 }
 
 TEST_F(MainWindowTest, CtrlESavesTheHitsAsASourceTable) {
@@ -217,17 +228,6 @@ TEST_F(MainWindowTest, ClickingARowShowsItsRecord) {
   EXPECT_NE(c().postnrlabel->text(), first);
   EXPECT_FALSE(c().texten->Text().empty());
   EXPECT_TRUE(c().postlab->isVisible());
-}
-
-TEST_F(MainWindowTest, RemovingTheOnlyPersonEmptiesTableAndRecord) {
-  FindBirths(1);
-  EXPECT_EQ(c().antallabel->text(), "1 valda");
-  QTest::keyClick(window_.get(), Qt::Key_Delete);
-  EXPECT_EQ(c().antallabel->text(), "0 valda");
-  EXPECT_FALSE(c().persontab->isEnabled());
-  EXPECT_TRUE(c().postnrlabel->text().isEmpty());
-  EXPECT_TRUE(c().texten->Text().empty());
-  EXPECT_FALSE(c().postlab->isVisible());
 }
 
 TEST_F(MainWindowTest, ClearEmptiesEveryRegister) {
