@@ -173,39 +173,30 @@ void ExpectComposedFrom(const QImage& composed, const QImage& source, FromX fx, 
   }
 }
 
-TEST(TLMpanel, FrameCornersAreAnchoredToThePanelCorners) {
-  const QImage frame = Gradient(12, 10);
-  TestPictureBase pictures({MakePicture("frame", frame)});
-  TVXtiler tiler(&pictures.base(), 4, TileMode::tmHel);
-  TLMpanel panel;
-  panel.setTiler(&tiler);
-  panel.setRamtilekod("frame");
-  panel.setTopptileslutx(3);
-  panel.resize(8, 6);
-  panel.grab();
-  ExpectComposedFrom(
-      panel.Composed(), frame, [](int x) { return x < 3 ? x : x + 4; },
-      [](int y) { return y < 3 ? y : y + 4; });
-}
-
-TEST(TLMpanel, TabFillsTheTopAndTheFrameBottomTheRest) {
+// The frame's corners are anchored to the panel's; with a tab picture the
+// tab fills the top and the frame's bottom the rest.
+TEST(TLMpanel, FrameCornersAreAnchoredToThePanelCornersAndATabFillsTheTop) {
   const QImage frame = Gradient(12, 10);
   const QImage tab = Gradient(12, 3, 100);
   TestPictureBase pictures({MakePicture("frame", frame), MakePicture("tab", tab)});
   TVXtiler tiler(&pictures.base(), 4, TileMode::tmHel);
-  TLMpanel panel;
-  panel.setTiler(&tiler);
-  panel.setRamtilekod("frame");
-  panel.setTopptilekod("tab");
-  panel.setTopptileslutx(3);
-  panel.resize(8, 8);
-  panel.grab();
-  const QImage top = panel.Composed().copy(0, 0, 8, 3);
+  TLMpanel plain, tabbed;
+  for (TLMpanel* panel : {&plain, &tabbed}) {
+    panel->setTiler(&tiler);
+    panel->setRamtilekod("frame");
+    panel->setTopptileslutx(3);
+  }
+  tabbed.setTopptilekod("tab");
+  plain.resize(8, 6);
+  tabbed.resize(8, 8);
+  plain.grab();
+  tabbed.grab();
+  const auto corner = [](int at) { return at < 3 ? at : at + 4; };
+  ExpectComposedFrom(plain.Composed(), frame, corner, corner);
+  ExpectComposedFrom(tabbed.Composed().copy(0, 0, 8, 3), tab, corner, [](int y) { return y; });
   ExpectComposedFrom(
-      top, tab, [](int x) { return x < 3 ? x : x + 4; }, [](int y) { return y; });
-  const QImage rest = panel.Composed().copy(0, 3, 8, 5);
-  ExpectComposedFrom(
-      rest, frame, [](int x) { return x < 4 ? x : x + 4; }, [](int y) { return y + 5; });
+      tabbed.Composed().copy(0, 3, 8, 5), frame, [](int x) { return x < 4 ? x : x + 4; },
+      [](int y) { return y + 5; });
 }
 
 TEST(TLMpanel, ComposesOnceUntilACodeOrTheSizeChanges) {
