@@ -190,12 +190,19 @@ TEST_F(MainWindowTest, CtrlESavesTheHitsAsASourceTable) {
             std::string::npos);
 }
 
-TEST_F(MainWindowTest, KeysMoveTheRowSwitchRegistersAndToggleTheOrder) {
+TEST_F(MainWindowTest, KeysAndClicksMoveTheRowKeysSwitchRegistersAndToggleTheOrder) {
   FindBirths(kBirths);
   const QString first = c().postnrlabel->text();
   QTest::keyClick(window_.get(), Qt::Key_Down);
   EXPECT_EQ(table().current_row(), 1);
   EXPECT_NE(c().postnrlabel->text(), first);
+  // A click on a row shows its record too.
+  const QString second = c().postnrlabel->text();
+  QTest::mouseClick(c().persontab, Qt::LeftButton, {}, c().persontab->CellRect(4, 0).center());
+  EXPECT_EQ(table().current_row(), 4);
+  EXPECT_NE(c().postnrlabel->text(), second);
+  EXPECT_FALSE(c().texten->Text().empty());
+  EXPECT_TRUE(c().postlab->isVisible());
   QTest::keyClick(window_.get(), Qt::Key_End);
   EXPECT_EQ(c().persontab->currentRow(), kBirths - 1);
   EXPECT_EQ(c().personscr->position(), c().personscr->max());
@@ -217,17 +224,6 @@ TEST_F(MainWindowTest, KeysMoveTheRowSwitchRegistersAndToggleTheOrder) {
   QTest::mouseClick(c().namnsortknapp, Qt::LeftButton);
   EXPECT_FALSE(table().datumsort());
   EXPECT_EQ(c().persontab->currentRow(), kBirths - 1);
-}
-
-TEST_F(MainWindowTest, ClickingARowShowsItsRecord) {
-  FindBirths(kBirths);
-  const QString first = c().postnrlabel->text();
-  const QRect cell = c().persontab->CellRect(4, 0);
-  QTest::mouseClick(c().persontab, Qt::LeftButton, {}, cell.center());
-  EXPECT_EQ(table().current_row(), 4);
-  EXPECT_NE(c().postnrlabel->text(), first);
-  EXPECT_FALSE(c().texten->Text().empty());
-  EXPECT_TRUE(c().postlab->isVisible());
 }
 
 TEST_F(MainWindowTest, ClearEmptiesEveryRegister) {
