@@ -114,7 +114,7 @@ TEST_F(MainWindowTest, AtTheMinimumWidthTheTableKeepsItsHalf) {
   EXPECT_EQ(c().persontab->height() % kTableRowHeight, 0);
 }
 
-TEST_F(MainWindowTest, TheListCopyHoldsRows11To30Of100) {
+TEST_F(MainWindowTest, TheListCopyHoldsRows11To30Of100AndTheWheelScrollsAnywhere) {
   window_->resize(800, 560);  // twenty whole rows
   FindBirths(kBirths);
   ASSERT_EQ(table().synliga(), 20);
@@ -129,6 +129,11 @@ TEST_F(MainWindowTest, TheListCopyHoldsRows11To30Of100) {
     EXPECT_EQ(lines[i].section('\t', 0, 0).toStdString(), name) << "row " << 11 + i;
     EXPECT_FALSE(lines[i].section('\t', 1).contains('-')) << "the stored date, without dashes";
   }
+  // The wheel scrolls the table anywhere in the window.
+  Wheel(window_.get(), -240);
+  EXPECT_EQ(c().persontab->topRow(), 30);
+  Wheel(window_.get(), 10 * 120);
+  EXPECT_EQ(c().persontab->topRow(), 0);
 }
 
 // The record copy starts with its Lokal-ID and holds no markup; Ctrl+C
@@ -190,7 +195,7 @@ TEST_F(MainWindowTest, CtrlESavesTheHitsAsASourceTable) {
             std::string::npos);
 }
 
-TEST_F(MainWindowTest, KeysAndClicksMoveTheRowKeysSwitchRegistersAndToggleTheOrder) {
+TEST_F(MainWindowTest, KeysAndClicksMoveTheRowSwitchRegistersToggleTheOrderAndClear) {
   FindBirths(kBirths);
   const QString first = c().postnrlabel->text();
   QTest::keyClick(window_.get(), Qt::Key_Down);
@@ -224,23 +229,12 @@ TEST_F(MainWindowTest, KeysAndClicksMoveTheRowKeysSwitchRegistersAndToggleTheOrd
   QTest::mouseClick(c().namnsortknapp, Qt::LeftButton);
   EXPECT_FALSE(table().datumsort());
   EXPECT_EQ(c().persontab->currentRow(), kBirths - 1);
-}
-
-TEST_F(MainWindowTest, ClearEmptiesEveryRegister) {
-  FindBirths(10);
+  // Ctrl+R clears every register and returns to name order.
   QTest::mouseClick(c().datumsortknapp, Qt::LeftButton);
   QTest::keyClick(window_.get(), Qt::Key_R, Qt::ControlModifier);
   EXPECT_EQ(c().antallabel->text(), "0 valda");
   EXPECT_TRUE(c().namnsortknapp->down());
   EXPECT_EQ(window_->session().catalogue().PersonList(1).vald().Count(), 0);
-}
-
-TEST_F(MainWindowTest, TheWheelScrollsTheTableAnywhereInTheWindow) {
-  FindBirths(kBirths);
-  Wheel(window_.get(), -240);
-  EXPECT_EQ(c().persontab->topRow(), 20);
-  Wheel(window_.get(), 10 * 120);
-  EXPECT_EQ(c().persontab->topRow(), 0);
 }
 
 TEST_F(MainWindowTest, HelpOpensTheTextWindowBesideTheMainWindow) {
