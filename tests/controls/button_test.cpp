@@ -148,12 +148,16 @@ TEST(TVXknapp, CoupledRadioButtonReleasesItsPartnerByMouseOrProgramAndASecondPre
   EXPECT_TRUE(datum.down() && loose.down());
 }
 
-TEST(TVXknapp, PlainButtonReleasedOutsideStillRaisesTrycktOnce) {
+// A plain button released outside still raises Tryckt, once, without
+// Click; a staydown button toggles between Down and Up.
+TEST(TVXknapp, PlainButtonReleasedOutsideStillRaisesTrycktOnceAndStaydownToggles) {
   Window window;
-  TVXknapp button(&window.widget);
+  TVXknapp button(&window.widget), staydown(&window.widget);
   button.setGeometry(50, 20, 60, 24);
+  staydown.setGeometry(150, 20, 60, 24);
+  staydown.setStaydown(true);
   ASSERT_TRUE(window.Show());
-  EventLog log(button);
+  EventLog log(button), toggles(staydown);
 
   QTest::mousePress(&button, Qt::LeftButton, {}, kInside);
   EXPECT_TRUE(button.down());
@@ -162,9 +166,15 @@ TEST(TVXknapp, PlainButtonReleasedOutsideStillRaisesTrycktOnce) {
   QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(-30, 80));
   EXPECT_FALSE(button.down());
   EXPECT_EQ(log.Take(), (QStringList{"Tryckt", "MOuseUp"}));  // no Click outside
-
   ClickAt(button);
   EXPECT_EQ(log.Take(), (QStringList{"MOuseDown", "Click", "Tryckt", "MOuseUp"}));
+
+  ClickAt(staydown);
+  EXPECT_TRUE(staydown.down());
+  EXPECT_EQ(toggles.Take(), (QStringList{"MOuseDown", "Tryckt", "Down", "Click", "MOuseUp"}));
+  ClickAt(staydown);
+  EXPECT_FALSE(staydown.down());
+  EXPECT_EQ(toggles.Take(), (QStringList{"MOuseDown", "Tryckt", "Up", "Click", "MOuseUp"}));
 }
 
 TEST(TVXknapp, DisabledButtonIsWashedOutAndIgnoresTheMouse) {
@@ -215,21 +225,6 @@ TEST(TVXknapp, BlendlevelBlendsTheFillWithBlendcolor) {
   EXPECT_EQ(PixelOf(button, kInside), qRgb(50, 25, 190));  // (p x 64 + c x 191) / 256
 }
 
-TEST(TVXknapp, StaydownTogglesWithDownAndUp) {
-  Window window;
-  TVXknapp button(&window.widget);
-  button.setGeometry(0, 0, 60, 24);
-  button.setStaydown(true);
-  ASSERT_TRUE(window.Show());
-  EventLog log(button);
-  ClickAt(button);
-  EXPECT_TRUE(button.down());
-  EXPECT_EQ(log.Take(), (QStringList{"MOuseDown", "Tryckt", "Down", "Click", "MOuseUp"}));
-  ClickAt(button);
-  EXPECT_FALSE(button.down());
-  EXPECT_EQ(log.Take(), (QStringList{"MOuseDown", "Tryckt", "Up", "Click", "MOuseUp"}));
-}
-
 TEST(TVXknapp, DownSinksTheEdgeAndMovesTheTextOnePixel) {
   TVXknapp button;
   button.resize(60, 30);
@@ -278,22 +273,6 @@ TEST(TVXknapp, PictureButtonShowsItsSecondPictureWhenHoveredOrDown) {
   EXPECT_EQ(PixelOf(button, QPoint(7, 7)), qRgb(0, 0, 255));
 }
 
-TEST(TVXknapp, TextBoxPictureMovesFromOneOneToTwoTwoWhenDown) {
-  TestPictureBase pictures({MakePicture("bild", Filled(4, 4, Qt::red))});
-  TVXfigurer figures(&pictures.base(), 4);
-  TVXknapp button;
-  button.resize(20, 20);
-  button.setKnapptyp(TVXknapp::kntRutabild);
-  button.setColor(Qt::white);
-  button.setFigurer(&figures);
-  button.setFigur1("bild");
-  EXPECT_EQ(PixelOf(button, QPoint(1, 1)), qRgb(255, 0, 0));
-  EXPECT_EQ(PixelOf(button, QPoint(5, 5)), qRgb(255, 255, 255));
-  button.setDown(true);
-  EXPECT_EQ(PixelOf(button, QPoint(1, 1)), qRgb(255, 255, 255));
-  EXPECT_EQ(PixelOf(button, QPoint(5, 5)), qRgb(255, 0, 0));
-}
-
 TEST(TVXknapp, ShortcutActsAsAClickAndShowsInTheHint) {
   Window window;
   TVXknapp print(&window.widget), toggle(&window.widget);
@@ -337,23 +316,46 @@ TEST(TVXknapp, TabReachesTheButtonAndSpacePressesIt) {
   EXPECT_TRUE(second.hasFocus()) << "a click leaves the focus where it was";
 }
 
-TEST(Tspecbut, BitmapIsCentredAndMovesOnePixelWhenDown) {
+// A text box's picture sits at 1, 1 and a bitmap button's bitmap centred;
+// both move one pixel down and right when the button is down.
+TEST(Tspecbut, BitmapIsCentredAndATextBoxPictureAtOneOneAndBothMoveOnePixelWhenDown) {
+  TestPictureBase pictures({MakePicture("bild", Filled(4, 4, Qt::red))});
+  TVXfigurer figures(&pictures.base(), 4);
+  TVXknapp box;
+  box.resize(20, 20);
+  box.setKnapptyp(TVXknapp::kntRutabild);
+  box.setColor(Qt::white);
+  box.setFigurer(&figures);
+  box.setFigur1("bild");
   Tspecbut button;
   button.resize(20, 20);
   button.setColor(Qt::white);
   button.setBitm(Filled(4, 4, Qt::red));
   button.setStaydown(true);
+  EXPECT_EQ(PixelOf(box, QPoint(1, 1)), qRgb(255, 0, 0));
+  EXPECT_EQ(PixelOf(box, QPoint(5, 5)), qRgb(255, 255, 255));
   EXPECT_EQ(PixelOf(button, QPoint(8, 8)), qRgb(255, 0, 0));
   EXPECT_EQ(PixelOf(button, QPoint(12, 12)), qRgb(255, 255, 255));
+  box.setDown(true);
   EventLog log(button);
   button.Activate();
   EXPECT_EQ(log.Take(), (QStringList{"Tryckt", "Down", "Click"}));
+  EXPECT_EQ(PixelOf(box, QPoint(1, 1)), qRgb(255, 255, 255));
+  EXPECT_EQ(PixelOf(box, QPoint(5, 5)), qRgb(255, 0, 0));
   EXPECT_EQ(PixelOf(button, QPoint(8, 8)), qRgb(255, 255, 255));
   EXPECT_EQ(PixelOf(button, QPoint(12, 12)), qRgb(255, 0, 0));
 }
 
 TEST(Tnrknapp, HeldPushButtonRepeatsAfterStartdelayThenEveryDelayUntilReleased) {
   test::FakeTimers timers;
+  {
+    Tnrknapp plain;  // without repetition: no timer
+    plain.resize(20, 20);
+    EventLog log(plain);
+    plain.Activate();
+    EXPECT_EQ(log.Take(), (QStringList{"Tryckt", "Click"}));
+    EXPECT_EQ(timers.Last(), nullptr);
+  }
   Window window;
   Tnrknapp button(&window.widget);
   button.setGeometry(0, 0, 30, 30);
@@ -389,16 +391,6 @@ TEST(Tnrknapp, HeldPushButtonRepeatsAfterStartdelayThenEveryDelayUntilReleased) 
   EXPECT_EQ(tryckt, 5);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(timer.isNull());
-}
-
-TEST(Tnrknapp, PushWithoutRepetitionStartsNoTimer) {
-  test::FakeTimers timers;
-  Tnrknapp button;
-  button.resize(20, 20);
-  EventLog log(button);
-  button.Activate();
-  EXPECT_EQ(log.Take(), (QStringList{"Tryckt", "Click"}));
-  EXPECT_EQ(timers.Last(), nullptr);
 }
 
 TEST(Tnrknapp, RadioReleasesTheOthersOfItsTagAndToggleFlips) {
