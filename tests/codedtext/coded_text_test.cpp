@@ -99,18 +99,7 @@ TEST(ReadCodedTag, ReadsLetterClosingArgumentTablesLinksAndUnclosedTags) {
   EXPECT_EQ(t.end, 17u);
 }
 
-TEST(CodedLayout, ColourTags) {
-  TVXkodtxt k = LaidOut("[b 3]Far[b 1] Mor[B 9]s\r");
-  EXPECT_EQ(Placed(k), "Far 0,0-21 |  Mors 21,0-56");
-  EXPECT_EQ(k.Runs()[0].colour, 0x800000u);
-  EXPECT_EQ(k.Runs()[1].colour, kCodedBlack);
-  k = LaidOut("[b 2]a[n]b[b 6]c");
-  EXPECT_EQ(k.Runs()[0].colour, 0x008000u);
-  EXPECT_EQ(k.Runs()[1].colour, kCodedBlack);
-  EXPECT_EQ(k.Runs()[2].colour, 0x407070u);
-}
-
-TEST(CodedLayout, StylesLevelsAndLineHeights) {
+TEST(CodedLayout, StylesLevelsLineHeightsAndColours) {
   TVXkodtxt k = LaidOut("[5]Rubrik\r[f]a[k]b[\\f][u]c[n]d\r[1]e");
   EXPECT_EQ(Placed(k),
             "Rubrik 0,0-60 | a 0,18-11 | b 11,18-22 | c 22,18-32 | d 32,18-39 | e 0,36-6");
@@ -128,6 +117,15 @@ TEST(CodedLayout, StylesLevelsAndLineHeights) {
   EXPECT_EQ(k.Runs()[1].bottom, 17);
   EXPECT_EQ(LaidOut("[1]a\rb").Runs()[1].top, 13);
   EXPECT_EQ(LaidOut("[4][1]a\rb").Runs()[1].top, 13);
+  // Colours.
+  k = LaidOut("[b 3]Far[b 1] Mor[B 9]s\r");
+  EXPECT_EQ(Placed(k), "Far 0,0-21 |  Mors 21,0-56");
+  EXPECT_EQ(k.Runs()[0].colour, 0x800000u);
+  EXPECT_EQ(k.Runs()[1].colour, kCodedBlack);
+  k = LaidOut("[b 2]a[n]b[b 6]c");
+  EXPECT_EQ(k.Runs()[0].colour, 0x008000u);
+  EXPECT_EQ(k.Runs()[1].colour, kCodedBlack);
+  EXPECT_EQ(k.Runs()[2].colour, 0x407070u);
 }
 
 TEST(CodedLayout, RulesAndTagsWithoutEffect) {
@@ -319,7 +317,7 @@ std::string Painted(const std::vector<PaintedRun>& pieces) {
   return out;
 }
 
-TEST(CodedView, VerticalModesAndScrolling) {
+TEST(CodedView, VerticalModesScrollingAndWhatIsDrawn) {
   TVXkodtxt k = Shown("a\rb\rc");
   EXPECT_EQ(k.TotalHeight(), 45);
   EXPECT_EQ(Painted(k.Render()), "a 0,0+7 | b 0,15+7 | c 0,30+7");
@@ -349,10 +347,8 @@ TEST(CodedView, VerticalModesAndScrolling) {
   k.SetFirstLine(2);
   EXPECT_FALSE(k.PixelScrolling());
   EXPECT_EQ(k.ViewOffset(), 15);
-}
-
-TEST(CodedView, DrawsOnlyRunsInTheArea) {
-  TVXkodtxt k = Shown("a\rb\rc", 20);
+  // Only runs in the area are drawn; rules as pieces without text.
+  k = Shown("a\rb\rc", 20);
   EXPECT_EQ(Painted(k.Render()), "a 0,0+7 | b 0,15+7");
   EXPECT_TRUE(k.RunsOutsideView());
   k = Shown("ab[L 2]\r[b 4][l 3]");
