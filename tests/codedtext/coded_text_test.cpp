@@ -1,9 +1,6 @@
 // Coded texts: tags, layout and plain text with a measurer of known widths,
-// and the view over a laid-out text: its scrolling, painting, selection and
-// hit tests, and three edges: a drag selects the anchor character always and
-// the character under the mouse never, in both directions; a rule inside a
-// table runs to the table's right edge; bold, italic and underline inside a
-// link leave its look alone.
+// and the view over a laid-out text: its scrolling, painting, selection,
+// drags and hit tests.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -102,18 +99,7 @@ TEST(ReadCodedTag, ReadsLetterClosingArgumentTablesLinksAndUnclosedTags) {
   EXPECT_EQ(t.end, 17u);
 }
 
-TEST(CodedLayout, ColourTags) {
-  TVXkodtxt k = LaidOut("[b 3]Far[b 1] Mor[B 9]s\r");
-  EXPECT_EQ(Placed(k), "Far 0,0-21 |  Mors 21,0-56");
-  EXPECT_EQ(k.Runs()[0].colour, 0x800000u);
-  EXPECT_EQ(k.Runs()[1].colour, kCodedBlack);
-  k = LaidOut("[b 2]a[n]b[b 6]c");
-  EXPECT_EQ(k.Runs()[0].colour, 0x008000u);
-  EXPECT_EQ(k.Runs()[1].colour, kCodedBlack);
-  EXPECT_EQ(k.Runs()[2].colour, 0x407070u);
-}
-
-TEST(CodedLayout, StylesLevelsAndLineHeights) {
+TEST(CodedLayout, StylesLevelsLineHeightsAndColours) {
   TVXkodtxt k = LaidOut("[5]Rubrik\r[f]a[k]b[\\f][u]c[n]d\r[1]e");
   EXPECT_EQ(Placed(k),
             "Rubrik 0,0-60 | a 0,18-11 | b 11,18-22 | c 22,18-32 | d 32,18-39 | e 0,36-6");
@@ -131,17 +117,27 @@ TEST(CodedLayout, StylesLevelsAndLineHeights) {
   EXPECT_EQ(k.Runs()[1].bottom, 17);
   EXPECT_EQ(LaidOut("[1]a\rb").Runs()[1].top, 13);
   EXPECT_EQ(LaidOut("[4][1]a\rb").Runs()[1].top, 13);
+  // Colours.
+  k = LaidOut("[b 3]Far[b 1] Mor[B 9]s\r");
+  EXPECT_EQ(Placed(k), "Far 0,0-21 |  Mors 21,0-56");
+  EXPECT_EQ(k.Runs()[0].colour, 0x800000u);
+  EXPECT_EQ(k.Runs()[1].colour, kCodedBlack);
+  k = LaidOut("[b 2]a[n]b[b 6]c");
+  EXPECT_EQ(k.Runs()[0].colour, 0x008000u);
+  EXPECT_EQ(k.Runs()[1].colour, kCodedBlack);
+  EXPECT_EQ(k.Runs()[2].colour, 0x407070u);
 }
 
 TEST(CodedLayout, RulesAndTagsWithoutEffect) {
   TVXkodtxt k = LaidOut("ab[L 2]\r[l 1]\r[L 4][Q]c[b 0]d", 200);
   EXPECT_EQ(Placed(k), "ab 0,0-14 | ~2 14,0-200 | ~1 0,15-200 | cd 0,30-14");
   EXPECT_EQ(k.Runs()[0].bottom, 15);
-  // Inside a table the rule ends at the column's edge, and level tags do
-  // nothing.
-  k = LaidOut("[T 10 4][1]ab\t[L 3]cd\r[\\T][1]x", 200);
-  EXPECT_EQ(Placed(k), "ab 0,0-14 | ~3 84,0-112 | cd 84,0-98 | x 0,15-6");
+  // Inside a table level tags do nothing and a rule runs to the table's
+  // right edge (columns 0-28 and 42-112 here), or the area's if nearer.
+  k = LaidOut("[T 4 10][1]ab[L 3]\tcd\r[\\T][1]x", 200);
+  EXPECT_EQ(Placed(k), "ab 0,0-14 | ~3 14,0-112 | cd 42,0-56 | x 0,15-6");
   EXPECT_EQ(k.Runs()[0].font.level, 2);
+  EXPECT_EQ(Placed(LaidOut("[T 4 20][L 1]\ta\r[\\T]", 100)), "~1 0,0-100 | a 42,0-49");
 }
 
 TEST(CodedLayout, WrapsAtBreakCharactersAndCutsLongWords) {
@@ -219,6 +215,11 @@ TEST(CodedLayout, LinksTakeTheirOwnLook) {
   EXPECT_EQ(k.Runs()[2].font.italic, false);
   EXPECT_EQ(k.Runs()[3].font, (CodedFont{2, true, false, false}));
   EXPECT_EQ(k.Runs()[3].colour, 0x800000u);
+  // Style tags inside a link change nothing, closings inside it neither.
+  k = LaidOut("[f][u]a[M x]b[f][k][u]c[\\f][\\u]d[\\M]e");
+  EXPECT_EQ(Placed(k), "a 0,0-8 | bcd 8,0-29 | e 29,0-37");
+  EXPECT_EQ(k.Runs()[1].font, (CodedFont{2, false, false, false}));
+  EXPECT_EQ(k.Runs()[2].font, (CodedFont{2, true, false, true}));
   // No nesting and no stray closing.
   k = LaidOut("[\\M]a[M x]b[M y]c[\\M]d");
   EXPECT_EQ(Placed(k), "a 0,0-7 | bc 7,0-21 | d 21,0-28");
@@ -262,35 +263,27 @@ TEST(CodedLayout, HighlightsRecordMarksTextEndsControlsAndUnclosedTags) {
   EXPECT_EQ(PlainText("ab[f cd\rxyz"), "ab");
 }
 
-TEST(CodedLayout, LongTextsKeepEveryLine) {
+// Long texts keep every line, and measuring stays linear in the text, also
+// for long words and lines.
+TEST(CodedLayout, AMegabyteKeepsEveryLineAndIsMeasuredLinearly) {
   std::string text;
-  for (int i = 0; i < 3000; ++i)
-    text += "rad " + std::to_string(i) + "\r";
-  const TVXkodtxt k = LaidOut(text);
-  // The CR LF appended after the last CR makes one more, empty, line.
-  ASSERT_EQ(k.LineCount(), 3002);
-  ASSERT_EQ(k.Runs().size(), 3000u);
-  for (int i = 0; i < 3002; ++i)
-    ASSERT_EQ(k.LineTops()[static_cast<size_t>(i)], 15 * i);
-  EXPECT_EQ(k.Runs()[2999].text, "rad 2999");
-  EXPECT_EQ(k.Runs()[2999].line, 3000);
-  EXPECT_EQ(k.Runs()[2999].top, 15 * 2999);
-  EXPECT_EQ(k.TotalHeight(), 45015);
-}
-
-// Measuring stays linear in the text, also for long words and lines.
-TEST(CodedLayout, MeasuresAMegabyteLinearly) {
-  std::string text;
-  while (text.size() < 1000000)
+  int rows = 0;
+  for (; text.size() < 1000000; ++rows)
     text += "Anders Persson i Berga[f]x[\\f]yyyyyyyyyyyyyyyyyyyyyyyyyy\r";
   text += std::string(200000, 'z');
   const FixedMeasurer counting;
   const TVXkodtxt k = LaidOut(text, 200, counting);
   EXPECT_LT(counting.measured_, 6 * text.size());
-  EXPECT_GT(k.LineCount(), 40000);
+  // Each row on two lines (the y's go down whole), the z's 28 a line, and
+  // the empty line after the CR LF appended.
+  ASSERT_EQ(k.LineCount(), 2 * rows + (200000 + 27) / 28 + 1);
+  for (int i = 0; i < k.LineCount(); ++i)
+    ASSERT_EQ(k.LineTops()[static_cast<size_t>(i)], 15 * i);
+  EXPECT_EQ(k.TotalHeight(), 15 * (k.LineCount() - 1));
   EXPECT_EQ(k.Runs()[2].text, "yyyyyyyyyyyyyyyyyyyyyyyyyy");
   EXPECT_EQ(k.Runs()[2].top, 15);
   EXPECT_EQ(k.Runs().back().text, std::string(200000 % 28, 'z'));
+  EXPECT_EQ(k.Runs().back().line, k.LineCount() - 1);
 }
 
 TEST(PlainText, RemovesTagsAndEndsLinesWithCrLf) {
@@ -324,7 +317,7 @@ std::string Painted(const std::vector<PaintedRun>& pieces) {
   return out;
 }
 
-TEST(CodedView, VerticalModesAndScrolling) {
+TEST(CodedView, VerticalModesScrollingAndWhatIsDrawn) {
   TVXkodtxt k = Shown("a\rb\rc");
   EXPECT_EQ(k.TotalHeight(), 45);
   EXPECT_EQ(Painted(k.Render()), "a 0,0+7 | b 0,15+7 | c 0,30+7");
@@ -354,10 +347,8 @@ TEST(CodedView, VerticalModesAndScrolling) {
   k.SetFirstLine(2);
   EXPECT_FALSE(k.PixelScrolling());
   EXPECT_EQ(k.ViewOffset(), 15);
-}
-
-TEST(CodedView, DrawsOnlyRunsInTheArea) {
-  TVXkodtxt k = Shown("a\rb\rc", 20);
+  // Only runs in the area are drawn; rules as pieces without text.
+  k = Shown("a\rb\rc", 20);
   EXPECT_EQ(Painted(k.Render()), "a 0,0+7 | b 0,15+7");
   EXPECT_TRUE(k.RunsOutsideView());
   k = Shown("ab[L 2]\r[b 4][l 3]");
@@ -455,7 +446,6 @@ TEST(CodedView, CharIndexAtPoints) {
   EXPECT_EQ(at(10, 5), "0:1");  // before the first run: its first character
 }
 
-// The edges.
 // What a drag from source index `anchor` to (x, y) selects, as plain text.
 std::string Dragged(TVXkodtxt& k, int64_t anchor, int x, int y = 5) {
   if (!k.SelectDrag(anchor, x, y)) return "(nothing)";
@@ -493,40 +483,6 @@ TEST(CodedTextDrag, AnchorAlwaysAndTheCharacterUnderTheMouseNeverAcrossLinesToo)
   empty_line.SetSelection(0, 0);
   EXPECT_FALSE(empty_line.SelectDrag(0, 5, 20)) << "no character on an empty line";
   EXPECT_EQ(empty_line.SelectionLast(), 0);
-}
-
-TEST(CodedTextRule, InsideATableRunsToTheTablesRightEdge) {
-  // Columns of 4 and 10 blanks: 0-28 and 42-112.
-  TVXkodtxt k = LaidOut("[T 4 10]ab[L 3]\tcd\r[\\T]x");
-  ASSERT_GE(k.Runs().size(), 2u);
-  const CodedRun& rule = k.Runs()[1];
-  EXPECT_EQ(rule.rule, 3);
-  EXPECT_EQ(rule.left, 14);
-  EXPECT_EQ(rule.right, 112) << "not the first column's edge, 28";
-  // A table wider than the area: the rule ends at the area's edge.
-  k = LaidOut("[T 4 20][L 1]\ta\r[\\T]", 100);
-  ASSERT_FALSE(k.Runs().empty());
-  EXPECT_EQ(k.Runs()[0].rule, 1);
-  EXPECT_EQ(k.Runs()[0].right, 100);
-  // Outside a table, as ever, the area's edge.
-  EXPECT_EQ(LaidOut("ab[L 2]", 200).Runs()[1].right, 200);
-}
-
-TEST(CodedTextLink, StyleTagsInsideALinkChangeNothing) {
-  TVXkodtxt k = LaidOut("[M HJ001]a[f]b[k]c[u]d[\\u][\\k][\\f]e[\\M]f");
-  ASSERT_EQ(k.Runs().size(), 2u);
-  EXPECT_EQ(k.Runs()[0].text, "abcde");
-  EXPECT_EQ(k.Runs()[0].font, (CodedFont{2, false, false, false}));
-  EXPECT_EQ(k.Runs()[0].colour, kCodedLinkColour);
-  EXPECT_EQ(k.Runs()[1].text, "f");
-  EXPECT_EQ(k.Runs()[1].font, (CodedFont{2, false, false, false}));
-  // The style of the opening comes back at the closing, whatever was
-  // written inside.
-  k = LaidOut("[f][u]a[M x]b[\\f][\\u]c[\\M]d");
-  ASSERT_EQ(k.Runs().size(), 3u);
-  EXPECT_EQ(k.Runs()[1].text, "bc");
-  EXPECT_EQ(k.Runs()[1].font, (CodedFont{2, false, false, false}));
-  EXPECT_EQ(k.Runs()[2].font, (CodedFont{2, true, false, true}));
 }
 
 }  // namespace

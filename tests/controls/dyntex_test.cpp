@@ -103,14 +103,16 @@ bool HasColour(const QImage& image, QColor colour, int tolerance = 0) {
   return false;
 }
 
-// A point just inside the left edge of character `offset` of the first
-// `word` in the display's runs, in view coordinates.
-QPoint CharPoint(const TVXdyntex& display, const std::string& word, size_t offset = 0) {
+// A point inside character `offset` of the first `word`: a quarter into
+// it, or three quarters (past its middle) when `far_side`.
+QPoint InsideChar(const TVXdyntex& display, const std::string& word, size_t offset, bool far_side) {
   static const QtTextMeasurer measurer;
   for (const CodedRun& run : display.Kodtxt().Runs()) {
     const size_t at = run.text.find(word);
     if (run.rule != 0 || at == std::string::npos) continue;
-    const int x = run.left + measurer.Width(run.font, run.text.substr(0, at + offset)) + 1;
+    const int start = measurer.Width(run.font, run.text.substr(0, at + offset));
+    const int width = measurer.Width(run.font, run.text.substr(0, at + offset + 1)) - start;
+    const int x = run.left + start + std::max(1, (far_side ? width * 3 : width) / 4);
     return QPoint(x, run.top - display.ViewOffset() + 3);
   }
   ADD_FAILURE() << "no run holds " << word;
@@ -134,25 +136,20 @@ void Drag(QWidget* widget, QPoint from, QPoint to) {
   QTest::mouseRelease(widget, Qt::LeftButton, {}, to);
 }
 
-TEST(TVXdyntex, BirthRecordShowsItsColoursOnTheTile) {
-  Display display(QSize(360, 300));
+TEST(TVXdyntex, RecordsAndHelpTextsShowTheirColoursOnTheTile) {
+  Display display(QSize(400, 260));
   ASSERT_TRUE(display.shown);
   display.text.SetText(ComposeBirthText(Birth(), true));
-  const QImage image = display.Grab();
-  EXPECT_EQ(image.pixelColor(358, 298), kPaper);
+  QImage image = display.Grab();
+  EXPECT_EQ(image.pixelColor(398, 258), kPaper);
   EXPECT_TRUE(HasColour(image, QColor(128, 0, 0), 24)) << "the dark red headings";
   EXPECT_TRUE(HasColour(image, Qt::black, 24));
   EXPECT_FALSE(HasColour(image, QColor(224, 0, 0), 24)) << "no links in a record";
   EXPECT_TRUE(display.text.HasBuffer());
   display.text.FreeBuffer();
   EXPECT_FALSE(display.text.HasBuffer());
-}
-
-TEST(TVXdyntex, HelpTextShowsLinksHighlightAndRule) {
-  Display display(QSize(400, 260));
-  ASSERT_TRUE(display.shown);
   display.text.SetText(kHelp);
-  const QImage image = display.Grab();
+  image = display.Grab();
   EXPECT_TRUE(HasColour(image, QColor(224, 0, 0), 24)) << "a link";
   EXPECT_TRUE(HasColour(image, QColor(0, 64, 128), 24)) << "the link without target";
   EXPECT_TRUE(HasColour(image, QColor(162, 198, 155))) << "the highlight";
@@ -160,75 +157,73 @@ TEST(TVXdyntex, HelpTextShowsLinksHighlightAndRule) {
   EXPECT_EQ(image.pixelColor(398, 258), kPaper);
 }
 
-TEST(TVXdyntex, ParentTilerAlignsWithTheParentsTile) {
+// A display with parenttiler shows the tile as its parent does at its
+// place: a plain window's (and the box around it) or a panel's, whose
+// tile starts at its own origin.
+TEST(TVXdyntex, ParentTilerContinuesTheParentsTile) {
   TestPictureBase pictures({MakePicture("bg", Gradient(100, 100))});
   TVXtiler tiler(&pictures.base(), 4, TileMode::tmHel);
   QWidget window;
-  window.setGeometry(100, 60, 60, 40);
-  TVXdyntex text(&window);
-  text.setGeometry(7, 5, 40, 30);
-  text.setTiler(&tiler);
-  text.setTilekod("bg");
-  text.setParenttiler(true);
+  TVXpanel panel;
+  panel.setTiler(&tiler);
+  panel.setTilekod("bg");
+  panel.setBackgroundOrigin(QPoint(30, 10));
+  TVXdyntex text(&window), in_panel(&panel);
+  for (TVXdyntex* t : {&text, &in_panel}) {
+    t->setGeometry(7, 5, 40, 30);
+    t->setTiler(&tiler);
+    t->setTilekod("bg");
+    t->setParenttiler(true);
+  }
   text.setVisaruta(true);
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  for (QWidget* parent : {&window, static_cast<QWidget*>(&panel)}) {
+    parent->setGeometry(100, 60, 60, 40);
+    parent->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(parent));
+  }
   const QImage image = text.grab().toImage();
   EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0)) << "the box";
   EXPECT_EQ(image.pixel(39, 29), qRgb(0, 0, 0));
   EXPECT_EQ(image.pixel(1, 1), qRgb(8, 6, 0));
   EXPECT_EQ(image.pixel(20, 10), qRgb(27, 15, 0));
+  EXPECT_EQ(in_panel.grab().toImage().pixel(1, 2), qRgb(38, 17, 0));
 }
 
-TEST(TVXdyntex, ParentTilerContinuesAPanelsTile) {
-  TestPictureBase pictures({MakePicture("bg", Gradient(100, 100))});
-  TVXtiler tiler(&pictures.base(), 4, TileMode::tmHel);
-  TVXpanel panel;
-  panel.setGeometry(100, 60, 60, 40);
-  panel.setTiler(&tiler);
-  panel.setTilekod("bg");
-  panel.setBackgroundOrigin(QPoint(30, 10));
-  TVXdyntex text(&panel);
-  text.setGeometry(7, 5, 40, 30);
-  text.setTiler(&tiler);
-  text.setTilekod("bg");
-  text.setParenttiler(true);
-  panel.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
-  EXPECT_EQ(text.grab().toImage().pixel(1, 2), qRgb(38, 17, 0));
-}
-
-TEST(TVXdyntex, DraggingSelectsFromAnchorToBeforeTheMouseAndCopies) {
+// A selection is offered for copying by the context menu and copied by
+// Ctrl+C and Ctrl+Insert; a new text clears it.
+TEST(TVXdyntex, ASelectionIsCopiedByMenuAndKeysAndANewTextClearsIt) {
   Display display(QSize(400, 200));
   ASSERT_TRUE(display.Show(kRecord, true));
-  EXPECT_EQ(display.text.CopyMenu(), nullptr);
-  Drag(&display.text, CharPoint(display.text, "Berga"), CharPoint(display.text, "Nils"));
-  EXPECT_EQ(display.text.Kodtxt().SelectedPlainText(), "Berga\r\n\r\nFar\r\nLarsson, ");
+  const QPoint corner(5, 5);
+  QContextMenuEvent before(QContextMenuEvent::Mouse, corner, display.text.mapToGlobal(corner));
+  QApplication::sendEvent(&display.text, &before);
+  EXPECT_FALSE(before.isAccepted());
+  QTest::mouseClick(&display.text, Qt::LeftButton, {}, InsideChar(display.text, "Berga", 0, false));
+  EXPECT_EQ(display.text.CopyMenu(), nullptr) << "a press alone selects nothing";
+  Drag(&display.text, InsideChar(display.text, "Berga", 0, false),
+       InsideChar(display.text, "Nils", 0, false));
   EXPECT_TRUE(HasColour(display.Grab(), QColor(0, 0, 128))) << "selected text on navy";
-
+  const QString selected = "Berga\r\n\r\nFar\r\nLarsson, ";
   QGuiApplication::clipboard()->clear();
   ASSERT_NE(display.text.CopyMenu(), nullptr);
   ASSERT_EQ(display.text.CopyMenu()->actions().size(), 1);
   QAction* copy = display.text.CopyMenu()->actions().front();
   EXPECT_EQ(copy->text(), "K&opiera");
   copy->trigger();
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), "Berga\r\n\r\nFar\r\nLarsson, ");
-}
-
-// A point inside character `offset` of the first `word`: a quarter into
-// it, or three quarters (past its middle) when `far_side`.
-QPoint InsideChar(const TVXdyntex& display, const std::string& word, size_t offset, bool far_side) {
-  static const QtTextMeasurer measurer;
-  for (const CodedRun& run : display.Kodtxt().Runs()) {
-    const size_t at = run.text.find(word);
-    if (run.rule != 0 || at == std::string::npos) continue;
-    const int start = measurer.Width(run.font, run.text.substr(0, at + offset));
-    const int width = measurer.Width(run.font, run.text.substr(0, at + offset + 1)) - start;
-    const int x = run.left + start + std::max(1, (far_side ? width * 3 : width) / 4);
-    return QPoint(x, run.top - display.ViewOffset() + 3);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), selected);
+  for (const Qt::Key key : {Qt::Key_C, Qt::Key_Insert}) {
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(&display.text, key, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), selected) << key;
   }
-  ADD_FAILURE() << "no run holds " << word;
-  return QPoint();
+  QContextMenuEvent after(QContextMenuEvent::Mouse, corner, display.text.mapToGlobal(corner));
+  QApplication::sendEvent(&display.text, &after);
+  EXPECT_TRUE(display.text.CopyMenu()->isVisible());
+  display.text.CopyMenu()->hide();
+
+  display.text.SetText(kHelp);
+  EXPECT_FALSE(display.text.Kodtxt().HasSelection());
+  EXPECT_EQ(display.text.CopyMenu(), nullptr);
 }
 
 // The anchor character is always selected and the one under the mouse
@@ -283,7 +278,7 @@ TEST(TVXdyntex, SelectingPastTheBottomScrollsTheView) {
   display.text.SetFirstLine(1);
   display.Grab();
   QSignalSpy scrolled(&display.text, &TVXdyntex::NyPosition);
-  QTest::mousePress(&display.text, Qt::LeftButton, {}, CharPoint(display.text, "Rad 1"));
+  QTest::mousePress(&display.text, Qt::LeftButton, {}, InsideChar(display.text, "Rad 1", 0, false));
   QTest::mouseMove(&display.text, QPoint(100, 80));
   QTest::mouseMove(&display.text, QPoint(100, 80));
   QTest::mouseRelease(&display.text, Qt::LeftButton, {}, QPoint(100, 80));
@@ -293,68 +288,27 @@ TEST(TVXdyntex, SelectingPastTheBottomScrollsTheView) {
   EXPECT_EQ(selected.rfind("Rad 1\r\nRad 2\r\n", 0), 0u) << selected;
 }
 
-TEST(TVXdyntex, KeysCopyTheSelectionAndSetTextClearsIt) {
-  Display display(QSize(400, 200));
-  ASSERT_TRUE(display.Show(kRecord, true));
-  Drag(&display.text, CharPoint(display.text, "Far"), CharPoint(display.text, "Far", 2));
-  QGuiApplication::clipboard()->clear();
-  QTest::keyClick(&display.text, Qt::Key_C, Qt::ControlModifier);
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), "Fa");
-  QGuiApplication::clipboard()->clear();
-  QTest::keyClick(&display.text, Qt::Key_Insert, Qt::ControlModifier);
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), "Fa");
-
-  display.text.SetText(kHelp);
-  EXPECT_FALSE(display.text.Kodtxt().HasSelection());
-  EXPECT_EQ(display.text.CopyMenu(), nullptr);
-}
-
-TEST(TVXdyntex, ContextMenuOffersCopyOnlyOnceSomethingIsSelected) {
-  Display display(QSize(400, 200));
-  ASSERT_TRUE(display.Show(kRecord, true));
-  QContextMenuEvent before(QContextMenuEvent::Mouse, QPoint(5, 5),
-                           display.text.mapToGlobal(QPoint(5, 5)));
-  QApplication::sendEvent(&display.text, &before);
-  EXPECT_FALSE(before.isAccepted());
-  QTest::mouseClick(&display.text, Qt::LeftButton, {}, CharPoint(display.text, "Berga"));
-  EXPECT_EQ(display.text.CopyMenu(), nullptr) << "a press alone selects nothing";
-  Drag(&display.text, CharPoint(display.text, "Berga"), CharPoint(display.text, "Berga", 3));
-  ASSERT_NE(display.text.CopyMenu(), nullptr);
-  QContextMenuEvent after(QContextMenuEvent::Mouse, QPoint(5, 5),
-                          display.text.mapToGlobal(QPoint(5, 5)));
-  QApplication::sendEvent(&display.text, &after);
-  EXPECT_TRUE(display.text.CopyMenu()->isVisible());
-  display.text.CopyMenu()->hide();
-}
-
-TEST(TVXdyntex, ClickOnALinkGivesItsTarget) {
+TEST(TVXdyntex, ALinkShowsTheLinkCursorAndAClickGivesItsTarget) {
   Display display(QSize(400, 260));
   ASSERT_TRUE(display.Show(kHelp));
+  const QPoint link = LinkPoint(display.text, "HJ005"), beside(390, 250);
+  for (const auto& [at, cursor] :
+       {std::pair{link, Qt::PointingHandCursor}, std::pair{beside, Qt::ArrowCursor}}) {
+    QMouseEvent over(QEvent::MouseMove, at, display.text.mapToGlobal(at), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&display.text, &over);
+    EXPECT_EQ(display.text.cursor().shape(), cursor);
+  }
   QSignalSpy clicks(&display.text, &TVXdyntex::Click);
-  QTest::mouseClick(&display.text, Qt::LeftButton, {}, LinkPoint(display.text, "HJ005"));
+  QTest::mouseClick(&display.text, Qt::LeftButton, {}, link);
   EXPECT_EQ(display.text.LinkTarget(), "HJ005");
   EXPECT_EQ(clicks.count(), 1);
   QTest::mouseClick(&display.text, Qt::LeftButton, {}, LinkPoint(display.text, ""));
   EXPECT_EQ(display.text.LinkTarget(), "");
-  QTest::mouseClick(&display.text, Qt::LeftButton, {}, LinkPoint(display.text, "HJ005"));
-  QTest::mouseClick(&display.text, Qt::LeftButton, {}, QPoint(390, 250));
+  QTest::mouseClick(&display.text, Qt::LeftButton, {}, link);
+  QTest::mouseClick(&display.text, Qt::LeftButton, {}, beside);
   EXPECT_EQ(display.text.LinkTarget(), "") << "a press beside the links";
   EXPECT_EQ(clicks.count(), 4);
-}
-
-TEST(TVXdyntex, LinksShowTheLinkCursor) {
-  Display display(QSize(400, 260));
-  ASSERT_TRUE(display.Show(kHelp));
-  const QPoint link = LinkPoint(display.text, "HJ005");
-  QMouseEvent over(QEvent::MouseMove, link, display.text.mapToGlobal(link), Qt::NoButton,
-                   Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(&display.text, &over);
-  EXPECT_EQ(display.text.cursor().shape(), Qt::PointingHandCursor);
-  const QPoint beside(390, 250);
-  QMouseEvent away(QEvent::MouseMove, beside, display.text.mapToGlobal(beside), Qt::NoButton,
-                   Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(&display.text, &away);
-  EXPECT_EQ(display.text.cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST(TVXdyntex, DragReportsVerticalMovesSinceTheLastReport) {
@@ -381,7 +335,10 @@ TEST(TVXdyntex, DragReportsVerticalMovesSinceTheLastReport) {
   EXPECT_EQ(drags.count(), 2) << "a press on a link does not drag";
 }
 
-TEST(TVXdyntex, NarrowerDisplayWrapsIntoMoreLines) {
+// A narrower display wraps into more lines; screen readers read the text
+// without its codes.
+TEST(TVXdyntex, NarrowerDisplayWrapsIntoMoreLinesAndScreenReadersSeeNoCodes) {
+  InstallAccessibility();
   Display display(QSize(400, 200));
   ASSERT_TRUE(display.shown);
   std::string text;
@@ -394,12 +351,6 @@ TEST(TVXdyntex, NarrowerDisplayWrapsIntoMoreLines) {
   EXPECT_GT(narrow, wide * 3 / 2);
   display.text.Relayout();
   EXPECT_EQ(display.text.TotalHeight(), narrow);
-}
-
-TEST(TVXdyntex, ScreenReadersSeeTheTextWithoutCodes) {
-  InstallAccessibility();
-  Display display(QSize(400, 200));
-  ASSERT_TRUE(display.shown);
   display.text.SetText(kRecord);
   QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&display.text);
   ASSERT_NE(accessible, nullptr);

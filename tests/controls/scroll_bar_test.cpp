@@ -103,9 +103,16 @@ int ValueAt(const ScrollGeometry& g, int along) {
   return 1 + int(std::lround(units));
 }
 
-TEST_F(ScrollBarTest, DraggingTheThumbFollowsTheMouse) {
+// A click on the track jumps there on release; the thumb dragged follows
+// the mouse within the range.
+TEST_F(ScrollBarTest, ClickOnTheTrackJumpsOnReleaseAndTheDraggedThumbFollowsTheMouse) {
   const ScrollGeometry g = bar_.Geometry();
-  QTest::mousePress(&bar_, Qt::LeftButton, {}, At(g.thumb));
+  QTest::mousePress(&bar_, Qt::LeftButton, {}, At(150));
+  EXPECT_TRUE(events_.empty());
+  QTest::mouseRelease(&bar_, Qt::LeftButton, {}, At(150));
+  EXPECT_EQ(events_, std::vector<int>{ValueAt(g, 150)});
+  EXPECT_EQ(Pixel(150), ThumbColour());
+  QTest::mousePress(&bar_, Qt::LeftButton, {}, At(bar_.Geometry().thumb));
   QTest::mouseMove(&bar_, At(100));
   EXPECT_EQ(bar_.position(), ValueAt(g, 100));
   EXPECT_EQ(Pixel(100), ThumbColour());
@@ -116,16 +123,7 @@ TEST_F(ScrollBarTest, DraggingTheThumbFollowsTheMouse) {
   QTest::mouseRelease(&bar_, Qt::LeftButton, {}, At(2));
   QTest::mouseMove(&bar_, At(120));  // no longer dragging
   EXPECT_EQ(bar_.position(), 1);
-  EXPECT_EQ(events_, (std::vector<int>{ValueAt(g, 100), 100, 1}));
-}
-
-TEST_F(ScrollBarTest, ClickOnTheTrackJumpsOnRelease) {
-  const ScrollGeometry g = bar_.Geometry();
-  QTest::mousePress(&bar_, Qt::LeftButton, {}, At(150));
-  EXPECT_TRUE(events_.empty());
-  QTest::mouseRelease(&bar_, Qt::LeftButton, {}, At(150));
-  EXPECT_EQ(events_, std::vector<int>{ValueAt(g, 150)});
-  EXPECT_EQ(Pixel(150), ThumbColour());
+  EXPECT_EQ(events_, (std::vector<int>{ValueAt(g, 150), ValueAt(g, 100), 100, 1}));
 }
 
 TEST_F(ScrollBarTest, HorizontalBarRunsAlongX) {

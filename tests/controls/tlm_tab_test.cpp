@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QAccessible>
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
 #include <string>
 
-#include "controls/accessibility.h"
 #include "controls/picture_caches.h"
 #include "controls/tlm_tab.h"
 #include "tests/controls/test_pictures.h"
@@ -52,7 +50,7 @@ class TLMtabTest : public ::testing::Test {
   TLMtab tab_;
 };
 
-TEST_F(TLMtabTest, DefaultsAndRowNumbersWithoutCallbacks) {
+TEST_F(TLMtabTest, DefaultsAndRowNumbersWithoutCallbacksAndNothingWhenDisabled) {
   TLMtab plain;
   EXPECT_EQ(plain.rowCount(), 10);
   EXPECT_EQ(plain.columnCount(), 1);
@@ -65,6 +63,10 @@ TEST_F(TLMtabTest, DefaultsAndRowNumbersWithoutCallbacks) {
   const QRect cell = tab_.CellRect(2, 0);
   EXPECT_TRUE(InkIn(image, cell, cell.left(), cell.left() + 12));
   EXPECT_FALSE(InkIn(image, cell, cell.left() + 20, cell.right()));
+  // Disabled, it draws only its background.
+  tab_.setEnabled(false);
+  const QRect inner = tab_.CellRect(0, 0).united(tab_.CellRect(5, 1));
+  EXPECT_FALSE(InkIn(Grab(), inner, inner.left(), inner.right()));
 }
 
 TEST_F(TLMtabTest, TabbedDateIsRightAligned) {
@@ -129,13 +131,6 @@ TEST_F(TLMtabTest, ValdIkonDrawsTheFigureAtTheLeftEdgeOfAChosenRow) {
   EXPECT_EQ(image.pixel(chosen.left() + 5, chosen.top() + 12), qRgb(0, 255, 0));
   EXPECT_EQ(image.pixel(chosen.left(), chosen.top() + 6), kWhite) << "centred vertically";
   EXPECT_EQ(image.pixel(tab_.CellRect(1, 0).left(), chosen.top() - 10), kWhite);
-}
-
-TEST_F(TLMtabTest, DisabledTableDrawsOnlyItsBackground) {
-  const QRect inner = tab_.CellRect(0, 0).united(tab_.CellRect(5, 1));
-  ASSERT_TRUE(InkIn(Grab(), inner, inner.left(), inner.right()));
-  tab_.setEnabled(false);
-  EXPECT_FALSE(InkIn(Grab(), inner, inner.left(), inner.right()));
 }
 
 TEST(TLMtab, TileFollowsThePositionInTheParent) {
@@ -262,16 +257,6 @@ TEST_F(TLMtabTest, WheelScrollsOrIsHandedToTheWindow) {
   EXPECT_EQ(tab_.topRow(), QApplication::wheelScrollLines());
   ASSERT_EQ(wheel.count(), 1);
   EXPECT_EQ(wheel.at(0).at(0).toInt(), -240);
-}
-
-TEST(TLMtab, AccessibleAsANamedTable) {
-  InstallAccessibility();
-  TLMtab tab;
-  tab.setAccessibleName("Personer");
-  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&tab);
-  ASSERT_NE(a, nullptr);
-  EXPECT_EQ(a->role(), QAccessible::Table);
-  EXPECT_EQ(a->text(QAccessible::Name), QString("Personer"));
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ class MainWindowTest : public testing::MainWindowFixture<MainWindowTest> {
   static QString Clipboard() { return QGuiApplication::clipboard()->text(); }
 };
 
-TEST_F(MainWindowTest, FirstShowPutsDownBirthsWithHeadingsLogoAndCounts) {
+TEST_F(MainWindowTest, FirstShowPutsDownBirthsWithHeadingsLogoAndCountsAndKeepsTheTablesHalf) {
   EXPECT_EQ(window_->windowTitle().toStdString(), Cp1252ToUtf8(window_->session().Heading()));
   EXPECT_FALSE(c().hrublabel->text().isEmpty());
   EXPECT_TRUE(c().valknappar[0]->down());
@@ -79,22 +79,7 @@ TEST_F(MainWindowTest, FirstShowPutsDownBirthsWithHeadingsLogoAndCounts) {
   EXPECT_LE(std::abs(logo.top() - kLogoPlace.top - (kLogoPlace.bottom() - logo.bottom() - 1)), 1);
   EXPECT_EQ(c().hrublabel->x(), logo.right() + 1 + 20);
   EXPECT_TRUE(messages_.empty());
-}
-
-TEST_F(MainWindowTest, NoHitsLeaveTheTableDisabledAndTheCommandsOff) {
-  ASSERT_TRUE(window_->session().SearchByForm(1, {FieldEntry::Typed("en", "Qxzyv")}).ok());
-  window_->ShowSearchResult({1});
-  EXPECT_EQ(c().antallabel->text(), "0 valda");
-  EXPECT_FALSE(c().persontab->isEnabled());
-  for (QWidget* b :
-       std::initializer_list<QWidget*>{c().skrivknapp, c().postskrivknapp, c().kopipostknapp,
-                                       c().kopilistaknapp, c().postejknapp})
-    EXPECT_FALSE(b->isEnabled());
-  EXPECT_TRUE(c().texten->Text().empty());
-  EXPECT_FALSE(c().textscr->isVisible());
-}
-
-TEST_F(MainWindowTest, AtTheMinimumWidthTheTableKeepsItsHalf) {
+  // At the minimum width the table keeps its half.
   window_->resize(kMainMinimum.width, kMainMinimum.height);
   EXPECT_EQ(window_->width(), 700);
   EXPECT_EQ(c().tabellpanel->width(), 420 - 30);
@@ -102,7 +87,32 @@ TEST_F(MainWindowTest, AtTheMinimumWidthTheTableKeepsItsHalf) {
   EXPECT_EQ(c().persontab->height() % kTableRowHeight, 0);
 }
 
-TEST_F(MainWindowTest, TheListCopyHoldsRows11To30Of100) {
+// Whether no hits come from a search or from removing the only person,
+// the table is disabled, the record empty and the commands off.
+TEST_F(MainWindowTest, NoHitsLeaveTheTableDisabledTheRecordEmptyAndTheCommandsOff) {
+  const auto expect_empty = [&](const char* how) {
+    SCOPED_TRACE(how);
+    EXPECT_EQ(c().antallabel->text(), "0 valda");
+    EXPECT_FALSE(c().persontab->isEnabled());
+    for (QWidget* b :
+         std::initializer_list<QWidget*>{c().skrivknapp, c().postskrivknapp, c().kopipostknapp,
+                                         c().kopilistaknapp, c().postejknapp})
+      EXPECT_FALSE(b->isEnabled());
+    EXPECT_TRUE(c().postnrlabel->text().isEmpty());
+    EXPECT_TRUE(c().texten->Text().empty());
+    EXPECT_FALSE(c().textscr->isVisible());
+    EXPECT_FALSE(c().postlab->isVisible());
+  };
+  ASSERT_TRUE(window_->session().SearchByForm(1, {FieldEntry::Typed("en", "Qxzyv")}).ok());
+  window_->ShowSearchResult({1});
+  expect_empty("a search without hits");
+  FindBirths(1);
+  EXPECT_EQ(c().antallabel->text(), "1 valda");
+  QTest::keyClick(window_.get(), Qt::Key_Delete);
+  expect_empty("the only person removed");
+}
+
+TEST_F(MainWindowTest, TheListCopyHoldsRows11To30Of100AndTheWheelScrollsAnywhere) {
   window_->resize(800, 560);  // twenty whole rows
   FindBirths(kBirths);
   ASSERT_EQ(table().synliga(), 20);
@@ -117,10 +127,25 @@ TEST_F(MainWindowTest, TheListCopyHoldsRows11To30Of100) {
     EXPECT_EQ(lines[i].section('\t', 0, 0).toStdString(), name) << "row " << 11 + i;
     EXPECT_FALSE(lines[i].section('\t', 1).contains('-')) << "the stored date, without dashes";
   }
+  // The wheel scrolls the table anywhere in the window.
+  Wheel(window_.get(), -240);
+  EXPECT_EQ(c().persontab->topRow(), 30);
+  Wheel(window_.get(), 10 * 120);
+  EXPECT_EQ(c().persontab->topRow(), 0);
 }
 
-TEST_F(MainWindowTest, CtrlCCopiesOnlyASelectionOfTheRecord) {
+// The record copy starts with its Lokal-ID and holds no markup; Ctrl+C
+// and Ctrl+Insert copy only a selection of it.
+TEST_F(MainWindowTest, TheRecordIsCopiedWholeByItsButtonAndAsSelectedByKeys) {
   FindBirths(3);
+  QTest::mouseClick(c().kopipostknapp, Qt::LeftButton);
+  const QString copied = Clipboard();
+  const QString label = c().postnrlabel->text();
+  ASSERT_FALSE(label.isEmpty());
+  EXPECT_TRUE(copied.startsWith("Post " + label + "\r\n\r\n")) << copied.left(40).toStdString();
+  EXPECT_FALSE(copied.contains(QRegularExpression("\r(?!\n)"))) << "every CR followed by LF";
+  EXPECT_FALSE(copied.contains('[')) << "no markup";
+
   QGuiApplication::clipboard()->setText("orört");
   QTest::keyClick(window_.get(), Qt::Key_C, Qt::ControlModifier);
   QTest::keyClick(window_.get(), Qt::Key_Insert, Qt::ControlModifier);
@@ -133,17 +158,6 @@ TEST_F(MainWindowTest, CtrlCCopiesOnlyASelectionOfTheRecord) {
   QTest::keyClick(window_.get(), Qt::Key_Insert, Qt::ControlModifier);
   EXPECT_NE(Clipboard(), "orört");
   EXPECT_FALSE(Clipboard().isEmpty());
-}
-
-TEST_F(MainWindowTest, TheRecordCopyStartsWithItsLokalId) {
-  FindBirths(3);
-  QTest::mouseClick(c().kopipostknapp, Qt::LeftButton);
-  const QString copied = Clipboard();
-  const QString label = c().postnrlabel->text();
-  ASSERT_FALSE(label.isEmpty());
-  EXPECT_TRUE(copied.startsWith("Post " + label + "\r\n\r\n")) << copied.left(40).toStdString();
-  EXPECT_FALSE(copied.contains(QRegularExpression("\r(?!\n)"))) << "every CR followed by LF";
-  EXPECT_FALSE(copied.contains('[')) << "no markup";
 }
 
 TEST_F(MainWindowTest, CtrlESavesTheHitsAsASourceTable) {
@@ -179,12 +193,19 @@ TEST_F(MainWindowTest, CtrlESavesTheHitsAsASourceTable) {
             std::string::npos);
 }
 
-TEST_F(MainWindowTest, KeysMoveTheRowSwitchRegistersAndToggleTheOrder) {
+TEST_F(MainWindowTest, KeysAndClicksMoveTheRowSwitchRegistersToggleTheOrderAndClear) {
   FindBirths(kBirths);
   const QString first = c().postnrlabel->text();
   QTest::keyClick(window_.get(), Qt::Key_Down);
   EXPECT_EQ(table().current_row(), 1);
   EXPECT_NE(c().postnrlabel->text(), first);
+  // A click on a row shows its record too.
+  const QString second = c().postnrlabel->text();
+  QTest::mouseClick(c().persontab, Qt::LeftButton, {}, c().persontab->CellRect(4, 0).center());
+  EXPECT_EQ(table().current_row(), 4);
+  EXPECT_NE(c().postnrlabel->text(), second);
+  EXPECT_FALSE(c().texten->Text().empty());
+  EXPECT_TRUE(c().postlab->isVisible());
   QTest::keyClick(window_.get(), Qt::Key_End);
   EXPECT_EQ(c().persontab->currentRow(), kBirths - 1);
   EXPECT_EQ(c().personscr->position(), c().personscr->max());
@@ -206,45 +227,12 @@ TEST_F(MainWindowTest, KeysMoveTheRowSwitchRegistersAndToggleTheOrder) {
   QTest::mouseClick(c().namnsortknapp, Qt::LeftButton);
   EXPECT_FALSE(table().datumsort());
   EXPECT_EQ(c().persontab->currentRow(), kBirths - 1);
-}
-
-TEST_F(MainWindowTest, ClickingARowShowsItsRecord) {
-  FindBirths(kBirths);
-  const QString first = c().postnrlabel->text();
-  const QRect cell = c().persontab->CellRect(4, 0);
-  QTest::mouseClick(c().persontab, Qt::LeftButton, {}, cell.center());
-  EXPECT_EQ(table().current_row(), 4);
-  EXPECT_NE(c().postnrlabel->text(), first);
-  EXPECT_FALSE(c().texten->Text().empty());
-  EXPECT_TRUE(c().postlab->isVisible());
-}
-
-TEST_F(MainWindowTest, RemovingTheOnlyPersonEmptiesTableAndRecord) {
-  FindBirths(1);
-  EXPECT_EQ(c().antallabel->text(), "1 valda");
-  QTest::keyClick(window_.get(), Qt::Key_Delete);
-  EXPECT_EQ(c().antallabel->text(), "0 valda");
-  EXPECT_FALSE(c().persontab->isEnabled());
-  EXPECT_TRUE(c().postnrlabel->text().isEmpty());
-  EXPECT_TRUE(c().texten->Text().empty());
-  EXPECT_FALSE(c().postlab->isVisible());
-}
-
-TEST_F(MainWindowTest, ClearEmptiesEveryRegister) {
-  FindBirths(10);
+  // Ctrl+R clears every register and returns to name order.
   QTest::mouseClick(c().datumsortknapp, Qt::LeftButton);
   QTest::keyClick(window_.get(), Qt::Key_R, Qt::ControlModifier);
   EXPECT_EQ(c().antallabel->text(), "0 valda");
   EXPECT_TRUE(c().namnsortknapp->down());
   EXPECT_EQ(window_->session().catalogue().PersonList(1).vald().Count(), 0);
-}
-
-TEST_F(MainWindowTest, TheWheelScrollsTheTableAnywhereInTheWindow) {
-  FindBirths(kBirths);
-  Wheel(window_.get(), -240);
-  EXPECT_EQ(c().persontab->topRow(), 20);
-  Wheel(window_.get(), 10 * 120);
-  EXPECT_EQ(c().persontab->topRow(), 0);
 }
 
 TEST_F(MainWindowTest, HelpOpensTheTextWindowBesideTheMainWindow) {

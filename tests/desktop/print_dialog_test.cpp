@@ -110,8 +110,9 @@ TEST_F(PrintDialogTest, CtrlPPrintsTheChosenLayoutOrderAndRange) {
 }
 
 // The choices are the program's coupled buttons, read as radio buttons;
-// arrows move within a group, Tab from group to group.
-TEST_F(PrintDialogTest, ArrowsChooseWithinAGroupAndTabGoesToTheNext) {
+// arrows move within a group, Tab from group to group; clearing the
+// searches resets them.
+TEST_F(PrintDialogTest, ArrowsChooseWithinAGroupTabGoesToTheNextAndClearingResets) {
   WhileModal(
       [&] {
         ASSERT_TRUE(testing::WaitUntilActive(&dialog()));
@@ -134,9 +135,18 @@ TEST_F(PrintDialogTest, ArrowsChooseWithinAGroupAndTabGoesToTheNext) {
         EXPECT_EQ(QApplication::focusWidget(), dialog().startpostedit());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
         EXPECT_EQ(QApplication::focusWidget(), dialog().kaellaknapp()) << "the group's last focus";
+        QTest::keyClicks(dialog().startpostedit(), "7");
         QTest::keyClick(&dialog(), Qt::Key_Escape);
       },
       [&] { QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier); });
+  // The choices stay until the searches are cleared.
+  EXPECT_TRUE(dialog().kaellaknapp()->down());
+  QTest::mouseClick(c().rensaknapp, Qt::LeftButton);
+  EXPECT_EQ(c().antallabel->text(), "0 valda");
+  EXPECT_TRUE(dialog().allaknapp()->down());
+  EXPECT_TRUE(dialog().namnknapp()->down());
+  EXPECT_TRUE(dialog().startpostedit()->text().isEmpty());
+  EXPECT_FALSE(fs::exists(pdf_)) << "nothing was printed";
 }
 
 TEST_F(PrintDialogTest, EscDuringALongPrintCancelsItAndTheDialogStaysUsable) {
@@ -167,24 +177,6 @@ TEST_F(PrintDialogTest, EscDuringALongPrintCancelsItAndTheDialogStaysUsable) {
       [&] { QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier); });
   EXPECT_FALSE(dialog().isVisible());
   EXPECT_EQ(Count(PrintedText(), "Post: "), static_cast<size_t>(kBirths));
-}
-
-TEST_F(PrintDialogTest, ClearingTheSearchesResetsTheDialog) {
-  WhileModal(
-      [&] {
-        Choose(dialog().tabellknapp());
-        Choose(dialog().kaellaknapp());
-        QTest::keyClicks(dialog().startpostedit(), "7");
-        QTest::keyClick(&dialog(), Qt::Key_Escape);
-      },
-      [&] { QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier); });
-  EXPECT_TRUE(dialog().kaellaknapp()->down());
-  QTest::mouseClick(c().rensaknapp, Qt::LeftButton);
-  EXPECT_EQ(c().antallabel->text(), "0 valda");
-  EXPECT_TRUE(dialog().allaknapp()->down());
-  EXPECT_TRUE(dialog().namnknapp()->down());
-  EXPECT_TRUE(dialog().startpostedit()->text().isEmpty());
-  EXPECT_FALSE(fs::exists(pdf_)) << "nothing was printed";
 }
 
 TEST_F(PrintDialogTest, CtrlShiftPPrintsTheRecordShownAlone) {

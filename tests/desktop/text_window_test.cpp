@@ -85,6 +85,8 @@ class TextWindowTest : public testing::SetFixture<TextWindowTest> {
 
 TEST_F(TextWindowTest, ACodeNotInTheStoreKeepsTheHeadingAndShowsNothing) {
   ShowFromMain("HJ001");
+  EXPECT_EQ(window_->pos(), QPoint(100 + (800 - 520) / 2, 80 + (700 - 560) / 2))
+      << "first shown from the main window: centred over it";
   EXPECT_EQ(window_->HeadingText(), QString::fromUtf8("Huvudfönstret"));
   EXPECT_TRUE(window_->ScrollBarShown());
   EXPECT_EQ(window_->windowTitle(), QString::fromUtf8("Tuna församling, hjälptext"));
@@ -134,12 +136,7 @@ TEST_F(TextWindowTest, FirstRequestFromASmallDialogCentresOnTheScreenThenStays) 
   EXPECT_FALSE(window_->isModal());
 }
 
-TEST_F(TextWindowTest, FirstRequestFromTheMainWindowCentresOverIt) {
-  ShowFromMain("HJ005");
-  EXPECT_EQ(window_->pos(), QPoint(100 + (800 - 520) / 2, 80 + (700 - 560) / 2));
-}
-
-TEST_F(TextWindowTest, ClickOnAHelpLinkReplacesTheTextInPlace) {
+TEST_F(TextWindowTest, ClickOnAHelpLinkReplacesTheTextInPlaceAndCopyTakesItWithoutTags) {
   ShowFromMain("HJ001");
   const QPoint at = window_->pos();
   QTest::mouseClick(Text(), Qt::LeftButton, {}, LinkPoint(*Text(), "F01 7"));
@@ -152,6 +149,12 @@ TEST_F(TextWindowTest, ClickOnAHelpLinkReplacesTheTextInPlace) {
   EXPECT_FALSE(window_->ScrollBarShown());
   EXPECT_TRUE(window_->isVisible());
   EXPECT_EQ(window_->pos(), at);
+  // Its copy holds the text without tags and with CR LF.
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(window_.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "Sökord skrivs så.\r\nRad två.");
 }
 
 TEST_F(TextWindowTest, AboutTextShowsTheSetsHeadingAndTheVersion) {
@@ -212,15 +215,6 @@ TEST_F(TextWindowTest, ClosingAndLosingTheFocusFreeTheBitmap) {
   main_.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&main_));
   EXPECT_FALSE(Text()->HasBuffer());
-}
-
-TEST_F(TextWindowTest, CopyPutsTheTextWithoutTagsAndWithCrLfOnTheClipboard) {
-  ShowFromMain("HJ005");
-  window_->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-  QGuiApplication::clipboard()->clear();
-  QTest::keyClick(window_.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "Sökord skrivs så.\r\nRad två.");
 }
 
 TEST_F(TextWindowTest, AFailingSessionIsReported) {

@@ -254,7 +254,7 @@ CellPlan Plan(M mode, int column, const std::string& text, uint32_t attribute,
   return PlanCell(input, width);
 }
 
-TEST(CellText, IndentAndFigurePlacement) {
+TEST(CellText, IndentFigurePlacementStyleInkAndText) {
   const uint32_t level2 = 0x0002'0000;
   const uint32_t level2_chosen = 0x0102'0000;
   CellPlan p = Plan(M::tmStandard, 1, "Berg", level2);
@@ -277,10 +277,8 @@ TEST(CellText, IndentAndFigurePlacement) {
   p = Plan(M::tmStrukt, 1, "Berg", level2, Missing);
   EXPECT_EQ(p.figure, CellFigure::kNone);
   EXPECT_EQ(p.text_left, kCellTextMargin + 28);
-}
-
-TEST(CellText, PlanCarriesStyleInkAndText) {
-  const CellPlan p = Plan(M::tmStandard, 2, "\t1800-01-05|x", 0x0100'0794);
+  // The plan carries the style, the ink and the text.
+  p = Plan(M::tmStandard, 2, "\t1800-01-05|x", 0x0100'0794);
   EXPECT_EQ(p.text, "1800-01-05");
   EXPECT_EQ(p.ink, 9);
   EXPECT_TRUE(p.right_aligned && p.italic && p.bold && p.underline);

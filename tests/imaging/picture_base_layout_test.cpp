@@ -193,10 +193,11 @@ TEST_F(HandBuiltBase, ImageLengthPastTheNextRecordIsRefused) {
   Write(hand);
 
   PictureRecord read;
-  const Status status = base_.ReadPicture(2, read);
+  Status status = base_.ReadPicture(2, read);
   EXPECT_TRUE(status.IsCorruption());
   EXPECT_NE(status.message().find(base_.RecordFilePath()), std::string::npos) << status.message();
   EXPECT_TRUE(read.image.empty());
+  EXPECT_EQ(base_.GetPicture("f01", read, &status), -1) << "found, but not read";
   EXPECT_TRUE(base_.ReadPicture(3, read).ok()) << "the next record is whole";
 }
 
