@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <system_error>
 #include <thread>
 
 namespace vx {
@@ -162,22 +163,25 @@ void FindInStretches(std::span<FreeSearchStretch> stretches, const FreeSearchTer
                      size_t workers) {
   const std::vector<size_t> starts = Shares(stretches, std::max<size_t>(1, workers));
   auto share = [&](size_t w) { return stretches.subspan(starts[w], starts[w + 1] - starts[w]); };
-  std::vector<std::thread> threads;
   std::vector<std::exception_ptr> failures(starts.size() - 1);
+  auto read = [&](size_t w) {
+    try {
+      StretchReader(share(w), terms).Run();
+    } catch (...) {
+      failures[w] = std::current_exception();
+    }
+  };
+  std::vector<std::thread> threads;
+  std::vector<size_t> left = {0};  // the shares read on this thread
   for (size_t w = 1; w + 1 < starts.size(); ++w) {
-    threads.emplace_back([&, w] {
-      try {
-        StretchReader(share(w), terms).Run();
-      } catch (...) {
-        failures[w] = std::current_exception();
-      }
-    });
+    try {
+      threads.emplace_back(read, w);
+    } catch (const std::system_error&) {
+      left.push_back(w);  // no thread to be had: read it here
+    }
   }
-  try {
-    StretchReader(share(0), terms).Run();
-  } catch (...) {
-    failures[0] = std::current_exception();
-  }
+  for (const size_t w : left)
+    read(w);
   for (std::thread& thread : threads)
     thread.join();
   for (const std::exception_ptr& failure : failures) {
