@@ -699,13 +699,10 @@ TEST(BuildFailure, OnTheMainThreadWhileTheWorkerRunsOrOnTheWorker) {
                      testing::SourceTable(1, {{{"ENAMN", "Berg"}}, {{"ENAMN", "Ek"}}}));
   testing::WriteText(dir / "kalla" / "register.txt", "Rubrik\nUnderrubrik\nOm.\n");
   for (const std::string at : {"Skriver fodda", "Skriver fritextlistan"}) {
-    const BuildOptions options{dir / "kalla",
-                               dir / "data",
-                               1,
-                               [at](const std::string& line) {
-                                 if (line.starts_with(at)) throw std::runtime_error(line);
-                               },
-                               {}};
+    const auto throw_at = [at](const std::string& line) {
+      if (line.starts_with(at)) throw std::runtime_error(line);
+    };
+    const BuildOptions options{dir / "kalla", dir / "data", 1, throw_at, {}};
     BuildSummary summary;
     SourceError error;
     EXPECT_THROW(BuildRegisterSet(options, summary, error), std::runtime_error);

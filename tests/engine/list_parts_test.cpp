@@ -61,7 +61,7 @@ void MakeRoomy(Tvxsmalurval& s, int32_t size) {
   s.SetSize(size);
 }
 
-TEST(Selection, StorageIsLittleEndian32BitWordsAndSetBitStaysWithinSize) {
+TEST(Selection, StorageIsLittleEndian32BitWordsSetBitStaysWithinSizeAndShrinkingIsSafe) {
   Tvxsmalurval s;
   s.Resize(33);
   EXPECT_EQ(s.StorageBytes(), 8u);
@@ -92,6 +92,23 @@ TEST(Selection, StorageIsLittleEndian32BitWordsAndSetBitStaysWithinSize) {
   s.SetBit(7, false);
   EXPECT_EQ(s.Count(), 1);
   EXPECT_EQ(s.Recount(), 1);
+  // Shrinking the size or the storage is safe.
+  Tvxsmalurval t;
+  t.Resize(200);
+  t.SetAll();
+  t.SetSize(70);
+  EXPECT_EQ(BitsAbove(t, 70), 0);
+  EXPECT_EQ(t.Recount(), 70);
+  t.SetSize(500);  // beyond the storage: only the stored numbers are valid
+  t.SetAll();
+  EXPECT_EQ(t.Count(), 224);
+  t.Release();
+  t.SetAll();
+  t.SetBit(1, true);
+  int32_t k = 0;
+  EXPECT_FALSE(t.Next(k));
+  EXPECT_EQ(t.Recount(), 0);
+  EXPECT_EQ(t.StorageBytes(), 0u);
 }
 
 class OddSizes : public ::testing::TestWithParam<int32_t> {};
@@ -163,25 +180,6 @@ TEST(Selection, AndKeepsCommonBitsAndNextStartsOnlyWithinTheSelection) {
   int32_t k = 63;  // the lowest set number above 63
   ASSERT_TRUE(s.Next(k));
   EXPECT_EQ(k, 70);
-}
-
-TEST(Selection, ShrinkingSizeOrStorageIsSafe) {
-  Tvxsmalurval s;
-  s.Resize(200);
-  s.SetAll();
-  s.SetSize(70);
-  EXPECT_EQ(BitsAbove(s, 70), 0);
-  EXPECT_EQ(s.Recount(), 70);
-  s.SetSize(500);  // beyond the storage: only the stored numbers are valid
-  s.SetAll();
-  EXPECT_EQ(s.Count(), 224);
-  s.Release();
-  s.SetAll();
-  s.SetBit(1, true);
-  int32_t k = 0;
-  EXPECT_FALSE(s.Next(k));
-  EXPECT_EQ(s.Recount(), 0);
-  EXPECT_EQ(s.StorageBytes(), 0u);
 }
 
 // A selection checked against a plain vector of flags.
