@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "codedtext/coded_text.h"
@@ -61,33 +62,27 @@ TEST(ReadCodedTag, ReadsLetterClosingArgumentTablesLinksAndUnclosedTags) {
   EXPECT_EQ(t.number, 3);
   EXPECT_EQ(t.end, 6u);
   EXPECT_EQ(ReadCodedTag("[B3]", 0).number, 3);
-  EXPECT_EQ(ReadCodedTag("[b 9]", 0).kind, CodedTagKind::kNone);
-  EXPECT_EQ(ReadCodedTag("[b]", 0).kind, CodedTagKind::kNone);
-  EXPECT_EQ(ReadCodedTag("[\\b 3]", 0).kind, CodedTagKind::kNone);  // no closing colour
   t = ReadCodedTag("[f\\]", 0);
   EXPECT_TRUE(t.kind == CodedTagKind::kBold && t.closing);  // the backslash anywhere
   t = ReadCodedTag("[\x01\\\x02k]", 0);                     // controls dropped
   EXPECT_TRUE(t.kind == CodedTagKind::kItalic && t.closing);
-  EXPECT_EQ(ReadCodedTag("[u]", 0).kind, CodedTagKind::kUnderline);
-  EXPECT_EQ(ReadCodedTag("[X]", 0).kind, CodedTagKind::kHighlight);
-  EXPECT_EQ(ReadCodedTag("[n]", 0).kind, CodedTagKind::kPlain);
-  EXPECT_EQ(ReadCodedTag("[c]", 0).kind, CodedTagKind::kCentre);
-  EXPECT_EQ(ReadCodedTag("[h]", 0).kind, CodedTagKind::kRight);
   EXPECT_EQ(ReadCodedTag("[6]", 0).number, 6);
-  EXPECT_EQ(ReadCodedTag("[7]", 0).kind, CodedTagKind::kNone);
-  EXPECT_EQ(ReadCodedTag("[ f]", 0).kind, CodedTagKind::kNone);
-  EXPECT_EQ(ReadCodedTag("[]", 0).kind, CodedTagKind::kNone);
-  EXPECT_EQ(ReadCodedTag("[q]", 0).kind, CodedTagKind::kNone);
   EXPECT_EQ(ReadCodedTag("[l 3]", 0).number, 3);
-  EXPECT_EQ(ReadCodedTag("[L 4]", 0).kind, CodedTagKind::kNone);
-  EXPECT_EQ(ReadCodedTag("[L 0]", 0).kind, CodedTagKind::kNone);
+  {
+    using enum CodedTagKind;
+    const std::pair<const char*, CodedTagKind> kinds[] = {
+        {"[b 9]", kNone},    {"[b]", kNone},      {"[\\b 3]", kNone},  // no closing colour
+        {"[u]", kUnderline}, {"[X]", kHighlight}, {"[n]", kPlain},    {"[c]", kCentre},
+        {"[h]", kRight},     {"[7]", kNone},      {"[ f]", kNone},    {"[]", kNone},
+        {"[q]", kNone},      {"[L 4]", kNone},    {"[L 0]", kNone},   {"[T x]", kNone},
+        {"[T]", kNone},      {"[\\T]", kTable}};
+    for (const auto& [text, kind] : kinds)
+      EXPECT_EQ(ReadCodedTag(text, 0).kind, kind) << text;
+  }
   // Tables, links and unclosed tags.
   t = ReadCodedTag("[T 10, 20 x 5,,99999999]", 0);
   EXPECT_EQ(t.kind, CodedTagKind::kTable);
   EXPECT_EQ(t.widths, (std::vector<int>{10, 20, 5, kMaxCodedColumn}));
-  EXPECT_EQ(ReadCodedTag("[T x]", 0).kind, CodedTagKind::kNone);
-  EXPECT_EQ(ReadCodedTag("[T]", 0).kind, CodedTagKind::kNone);
-  EXPECT_EQ(ReadCodedTag("[\\T]", 0).kind, CodedTagKind::kTable);
   t = ReadCodedTag("[M  HJ001 b]", 0);
   EXPECT_EQ(t.kind, CodedTagKind::kLink);
   EXPECT_EQ(t.target, "HJ001 b");

@@ -29,6 +29,7 @@ namespace {
 
 using test::Filled;
 using test::Gradient;
+using test::LinkPoint;
 using test::MakePicture;
 using test::TestPictureBase;
 
@@ -116,17 +117,6 @@ QPoint InsideChar(const TVXdyntex& display, const std::string& word, size_t offs
     return QPoint(x, run.top - display.ViewOffset() + 3);
   }
   ADD_FAILURE() << "no run holds " << word;
-  return QPoint();
-}
-
-// The middle of the first run of the link to `target`.
-QPoint LinkPoint(const TVXdyntex& display, const std::string& target) {
-  const TVXkodtxt& layout = display.Kodtxt();
-  for (const CodedRun& run : layout.Runs()) {
-    if (run.link && layout.Links().at(run.link_index).target == target)
-      return QPoint((run.left + run.right) / 2, (run.top + run.bottom) / 2 - display.ViewOffset());
-  }
-  ADD_FAILURE() << "no link to " << target;
   return QPoint();
 }
 

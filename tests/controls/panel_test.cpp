@@ -128,7 +128,7 @@ QImage FramePicture() {
   return frame;
 }
 
-TEST(TLMpanel, GreenIsCutFromTheShapeAndRedShowsTheTile) {
+TEST(TLMpanel, GreenIsCutFromTheShapeRedShowsTheTileAndItIsComposedOnce) {
   TestPictureBase pictures(
       {MakePicture("frame", FramePicture()), MakePicture("bg", Gradient(60, 40))});
   TVXtiler tiler(&pictures.base(), 4, TileMode::tmHel);
@@ -150,6 +150,18 @@ TEST(TLMpanel, GreenIsCutFromTheShapeAndRedShowsTheTile) {
   EXPECT_EQ(image.pixel(0, 5), kInk);
   EXPECT_EQ(image.pixel(6, 9), kInk);
   EXPECT_EQ(window.Grab().pixel(5, 3), qRgb(255, 255, 255));  // cut: the window shows
+  // Composed once until a code or the size changes.
+  for (int i = 0; i < 3; ++i)
+    panel.repaint();
+  EXPECT_EQ(panel.Compositions(), 1);
+  panel.setTilekod("bg");  // unchanged
+  EXPECT_EQ(panel.Compositions(), 1);
+  panel.setTilekod("other");
+  panel.repaint();
+  EXPECT_EQ(panel.Compositions(), 2);
+  panel.resize(12, 9);
+  panel.repaint();
+  EXPECT_EQ(panel.Compositions(), 3);
 }
 
 TEST(TLMpanel, RedAreaWithoutTileTakesThePanelColour) {
@@ -197,31 +209,6 @@ TEST(TLMpanel, FrameCornersAreAnchoredToThePanelCornersAndATabFillsTheTop) {
   ExpectComposedFrom(
       tabbed.Composed().copy(0, 3, 8, 5), frame, [](int x) { return x < 4 ? x : x + 4; },
       [](int y) { return y + 5; });
-}
-
-TEST(TLMpanel, ComposesOnceUntilACodeOrTheSizeChanges) {
-  TestPictureBase pictures(
-      {MakePicture("frame", FramePicture()), MakePicture("bg", Gradient(60, 40))});
-  TVXtiler tiler(&pictures.base(), 4, TileMode::tmHel);
-  Window window(QSize(30, 20));
-  TLMpanel panel(&window.widget);
-  panel.setTiler(&tiler);
-  panel.setRamtilekod("frame");
-  panel.setTilekod("bg");
-  panel.setGeometry(0, 0, 12, 10);
-  ASSERT_TRUE(window.Show());
-  for (int i = 0; i < 3; ++i)
-    panel.repaint();
-  window.Grab();
-  EXPECT_EQ(panel.Compositions(), 1);
-  panel.setTilekod("bg");  // unchanged
-  EXPECT_EQ(panel.Compositions(), 1);
-  panel.setTilekod("other");
-  panel.repaint();
-  EXPECT_EQ(panel.Compositions(), 2);
-  panel.resize(12, 9);
-  panel.repaint();
-  EXPECT_EQ(panel.Compositions(), 3);
 }
 
 // "name:rank" of every entry, in the cache's order.

@@ -1,16 +1,20 @@
-// Small picture bases for the window tests, made from QImages in a
-// temporary directory.
+// What the window tests share: small picture bases made from QImages in a
+// temporary directory, and where a coded text's link lies.
 #ifndef VX_TESTS_CONTROLS_TEST_PICTURES_H_
 #define VX_TESTS_CONTROLS_TEST_PICTURES_H_
 
+#include <gtest/gtest.h>
+
 #include <QColor>
 #include <QImage>
+#include <QPoint>
 #include <cstdint>
 #include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "controls/tvx_dyntex.h"
 #include "imaging/picture_base.h"
 #include "imaging/picture_record.h"
 #include "imaging/region_data.h"
@@ -47,6 +51,17 @@ class TestPictureBase {
   TVXbildbas base_;
   bool written_ = false;
 };
+
+// The middle of the first run of the link to `target` in `display`.
+inline QPoint LinkPoint(const TVXdyntex& display, const std::string& target) {
+  const TVXkodtxt& layout = display.Kodtxt();
+  for (const CodedRun& run : layout.Runs()) {
+    if (run.link && layout.Links().at(run.link_index).target == target)
+      return QPoint((run.left + run.right) / 2, (run.top + run.bottom) / 2 - display.ViewOffset());
+  }
+  ADD_FAILURE() << "no link to " << target;
+  return QPoint();
+}
 
 }  // namespace vx::test
 

@@ -42,7 +42,7 @@ std::string Numbered(const char* format, int n) {
   return text;
 }
 
-class PickerWindowTest : public testing::SetFixture<PickerWindowTest> {
+class PickerWindowTest : public testing::SessionFixture<PickerWindowTest> {
  public:
   static void WriteSource(const fs::path& source) {
     std::vector<testing::SourceRecord> births;
@@ -56,18 +56,13 @@ class PickerWindowTest : public testing::SetFixture<PickerWindowTest> {
     testing::WriteText(source / "register.txt", "Tuna församling\nFödda\nOm registret\n");
     testing::WriteText(source / "hjalp/HJ006.txt", "Sökordslistan\nBocka för orden.\n");
   }
-  static void SetUpTestSuite() {
-    SetFixture::SetUpTestSuite();
-    OpenSession();
-  }
 
  protected:
   void SetUp() override {
-    ASSERT_NE(session_, nullptr);
+    ASSERT_NO_FATAL_FAILURE(SessionFixture::SetUp());
     ClearPickedRows(session_->catalogue(), 1);
-    main_.setGeometry(100, 80, 800, 600);
-    main_.show();
-    window_ = std::make_unique<Tsoktabform>(*session_, *pictures_, nullptr, &main_);
+    help_ = std::make_unique<Ttextform>(*session_, *pictures_);
+    window_ = std::make_unique<Tsoktabform>(*session_, *pictures_, help_.get(), &main_);
   }
 
   // Shows `slot` and runs `actions` inside the modal loop once the window
@@ -97,11 +92,11 @@ class PickerWindowTest : public testing::SetFixture<PickerWindowTest> {
   }
   static void Type(const char* text) { QTest::keyClicks(QApplication::focusWidget(), text); }
 
-  QWidget main_;
+  std::unique_ptr<Ttextform> help_;
   std::unique_ptr<Tsoktabform> window_;
 };
 
-TEST_F(PickerWindowTest, EighteenRowsFitWithoutABarOverTheMainWindowsCentre) {
+TEST_F(PickerWindowTest, EighteenRowsFitWithoutABarOverTheMainWindowsCentreNoListShowsNothing) {
   Pick(
       kPlaceSlot,
       [&] {
@@ -122,6 +117,19 @@ TEST_F(PickerWindowTest, EighteenRowsFitWithoutABarOverTheMainWindowsCentre) {
         EXPECT_EQ(Grid()->topRow(), 0) << "no wheel without the bar";
       },
       W("Födelseort"));
+  // After a list with its bar, a slot without a list shows nothing and
+  // ticks nothing.
+  Pick(kSurnameSlot, [&] {});
+  Pick(kNoSlot, [&] {
+    EXPECT_EQ(Text("rubriklab"), "");
+    EXPECT_EQ(Text("antlabel"), "");
+    EXPECT_EQ(Grid()->rowCount(), 0);
+    EXPECT_FALSE(Edit()->isEnabled());
+    EXPECT_TRUE(Bar()->isHidden());
+    RightClick(0);
+    QTest::keyClick(window_.get(), Qt::Key_Space);
+  });
+  EXPECT_EQ(TickCount(kSurnameSlot), 0);
 }
 
 TEST_F(PickerWindowTest, RightDragFromATickedRowUnticksSixRowsLeftClickTicksNothing) {
@@ -224,13 +232,17 @@ TEST_F(PickerWindowTest, ReopeningAFieldShowsItsTicksAndPlaceAnotherFieldItsOwn)
   EXPECT_TRUE(Ticked(kFathersNameSlot, 4));
 }
 
-TEST_F(PickerWindowTest, ForgottenPositionsOpenAtTheFirstRow) {
+// The wheel scrolls ten rows a notch anywhere in the window; the place is
+// kept until it is forgotten.
+TEST_F(PickerWindowTest, TheWheelScrollsAnywhereAndForgottenPositionsOpenAtTheFirstRow) {
   Pick(kSurnameSlot, [&] {
-    Bar()->setPosition(20);
+    Wheel(window_.get(), -240);
+    EXPECT_EQ(Grid()->topRow(), 20);
+    EXPECT_EQ(Bar()->position(), 21);
     Grid()->setCurrentRow(25);
   });
   window_->ForgetPositions(2);
-  Pick(kSurnameSlot, [&] { EXPECT_EQ(Grid()->topRow(), 19); });
+  Pick(kSurnameSlot, [&] { EXPECT_EQ(Grid()->topRow(), 20); });
   window_->ForgetPositions(1);
   Pick(kSurnameSlot, [&] {
     EXPECT_EQ(Grid()->topRow(), 0);
@@ -238,7 +250,9 @@ TEST_F(PickerWindowTest, ForgottenPositionsOpenAtTheFirstRow) {
   });
 }
 
-TEST_F(PickerWindowTest, EscAndCloseKeepTheTicksAndTheLastSummary) {
+// The help button shows the picker's own text.
+TEST_F(PickerWindowTest, EscAndCloseKeepTheTicksAndTheLastSummaryAndHelpShowsItsText) {
+  std::string help;
   EXPECT_TRUE(Pick(kSurnameSlot, [&] {
     RightClick(1);
     QTest::keyClick(Edit(), Qt::Key_Return);
@@ -249,11 +263,17 @@ TEST_F(PickerWindowTest, EscAndCloseKeepTheTicksAndTheLastSummary) {
     QTest::keyClick(Edit(), Qt::Key_Escape);
   }));
   EXPECT_FALSE(Pick(kSurnameSlot, [&] {
+    QTimer::singleShot(0, help_.get(), [&] {
+      help = help_->code();
+      help_->close();
+    });
+    QTest::mouseClick(Child<TVXknapp>(window_.get(), "helpknapp"), Qt::LeftButton);
     RightClick(5);
     QTest::mouseClick(Child<TVXknapp>(window_.get(), "slutknapp"), Qt::LeftButton);
   }));
   EXPECT_EQ(TickCount(kSurnameSlot), 3);
   EXPECT_EQ(window_->valdtext(), "Namn01");
+  EXPECT_EQ(help, "HJ006");
 }
 
 // The quick search moves the current row and leaves the ticks; Ctrl+R
@@ -277,9 +297,6 @@ TEST_F(PickerWindowTest, QuickSearchBringsTheRowIntoViewAndCtrlRClearsItAndTheTi
     EXPECT_EQ(QApplication::focusWidget(), Edit());
     EXPECT_EQ(Grid()->currentRow(), 50);
     EXPECT_EQ(Grid()->topRow(), 41);
-    Type("9");
-    EXPECT_EQ(Grid()->currentRow(), 59);
-    EXPECT_EQ(Grid()->topRow(), 42) << "not past the last full page";
     EXPECT_EQ(Text("antlabel"), "Valda: 1 av 60");
     EXPECT_TRUE(Ticked(kSurnameSlot, 0));
     QTest::keyClick(Edit(), Qt::Key_R, Qt::ControlModifier);
@@ -287,46 +304,6 @@ TEST_F(PickerWindowTest, QuickSearchBringsTheRowIntoViewAndCtrlRClearsItAndTheTi
     EXPECT_EQ(Text("antlabel"), "Valda: 0 av 60");
     EXPECT_EQ(Edit()->text(), "");
   });
-}
-
-TEST_F(PickerWindowTest, TheWheelScrollsTenRowsANotchWhileTheBarIsShown) {
-  Pick(kSurnameSlot, [&] {
-    Wheel(Grid(), -120);
-    EXPECT_EQ(Grid()->topRow(), 10);
-    Wheel(window_.get(), -240);  // elsewhere in the window
-    EXPECT_EQ(Grid()->topRow(), 30);
-    EXPECT_EQ(Bar()->position(), 31);
-  });
-}
-
-TEST_F(PickerWindowTest, ASlotWithoutAListShowsNothing) {
-  Pick(kSurnameSlot, [&] {});
-  Pick(kNoSlot, [&] {
-    EXPECT_EQ(Text("rubriklab"), "");
-    EXPECT_EQ(Text("antlabel"), "");
-    EXPECT_EQ(Grid()->rowCount(), 0);
-    EXPECT_FALSE(Edit()->isEnabled());
-    EXPECT_TRUE(Bar()->isHidden());
-    RightClick(0);
-    QTest::keyClick(window_.get(), Qt::Key_Space);
-  });
-  EXPECT_EQ(TickCount(kSurnameSlot), 0);
-}
-
-TEST_F(PickerWindowTest, HelpShowsThePickersOwnText) {
-  Ttextform help(*session_, *pictures_);
-  Tsoktabform window(*session_, *pictures_, &help, &main_);
-  std::string shown;
-  QTimer::singleShot(0, &window, [&] {
-    QTimer::singleShot(0, &help, [&] {
-      shown = help.code();
-      help.close();
-    });
-    QTest::mouseClick(window.findChild<TVXknapp*>("helpknapp"), Qt::LeftButton);
-    window.reject();
-  });
-  window.Pick(1, kSurnameSlot, "Efternamn", "HJ005");
-  EXPECT_EQ(shown, "HJ006");
 }
 
 // The normalisation view over a small register set whose builder
@@ -348,22 +325,16 @@ std::vector<testing::SourceRecord> Births() {
   return births;
 }
 
-class NormalisationWindowTest : public testing::SetFixture<NormalisationWindowTest> {
+class NormalisationWindowTest : public testing::SessionFixture<NormalisationWindowTest> {
  public:
   static void WriteSource(const fs::path& source) {
     testing::WriteText(source / "fodda.csv", testing::SourceTable(1, Births()));
     testing::WriteText(source / "register.txt", "Tuna församling\nFödda\nOm registret\n");
   }
-  static void SetUpTestSuite() {
-    SetFixture::SetUpTestSuite();
-    OpenSession();
-  }
 
  protected:
   void SetUp() override {
-    ASSERT_NE(session_, nullptr);
-    main_.setGeometry(100, 80, 800, 600);
-    main_.show();
+    ASSERT_NO_FATAL_FAILURE(SessionFixture::SetUp());
     window_ = std::make_unique<Tnormform>(*session_, *pictures_, nullptr, &main_);
   }
 
@@ -378,11 +349,10 @@ class NormalisationWindowTest : public testing::SetFixture<NormalisationWindowTe
   QLineEdit* Edit() { return window_->findChild<QLineEdit*>("snabbsokedit"); }
   void Press(int kind) { QTest::mouseClick(window_->KindButton(kind), Qt::LeftButton); }
 
-  QWidget main_;
   std::unique_ptr<Tnormform> window_;
 };
 
-TEST_F(NormalisationWindowTest, FirstShowingListsSurnamesDownToTheLast) {
+TEST_F(NormalisationWindowTest, FirstShowingListsSurnamesDownToTheLastAndAKindWithoutEntriesIsOff) {
   Show([&] {
     EXPECT_EQ(window_->windowTitle(), QString::fromUtf8("Tuna församling, visa normeringar"));
     EXPECT_EQ(window_->size(), QSize(471, 398));
@@ -400,11 +370,7 @@ TEST_F(NormalisationWindowTest, FirstShowingListsSurnamesDownToTheLast) {
     EXPECT_EQ(Grid()->currentRow(), 29);
     EXPECT_EQ(Grid()->topRow(), 12);
     EXPECT_EQ(Bar()->position(), 13);
-  });
-}
-
-TEST_F(NormalisationWindowTest, AKindWithoutEntriesIsUpAndDisabled) {
-  Show([&] {
+    // A kind without entries is up and disabled.
     EXPECT_TRUE(window_->KindButton(kNormMensNames)->isEnabled());
     EXPECT_TRUE(window_->KindButton(kNormPlaces)->isEnabled());
     EXPECT_FALSE(window_->KindButton(kNormWomensNames)->isEnabled());

@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -19,6 +18,7 @@
 #include "controls/tvx_dyntex.h"
 #include "controls/tvx_knapp.h"
 #include "engine/util/version.h"
+#include "tests/controls/test_pictures.h"
 #include "tests/desktop/window_fixture.h"
 
 namespace vx {
@@ -26,9 +26,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using Caller = Ttextform::HelpCaller;
+using test::LinkPoint;
 using testing::Child;
 
-class TextWindowTest : public testing::SetFixture<TextWindowTest> {
+class TextWindowTest : public testing::SessionFixture<TextWindowTest> {
  public:
   static void WriteSource(const fs::path& source) {
     testing::WriteText(source / "fodda.csv",
@@ -47,17 +48,11 @@ class TextWindowTest : public testing::SetFixture<TextWindowTest> {
     testing::WriteText(source / "hjalp/en/HJ005.txt",
                        "The search language\n[f]Search words[\\f] are written so.\nLine two.\n");
   }
-  static void SetUpTestSuite() {
-    SetFixture::SetUpTestSuite();
-    OpenSession();
-  }
 
  protected:
   void SetUp() override {
-    ASSERT_NE(session_, nullptr);
+    ASSERT_NO_FATAL_FAILURE(SessionFixture::SetUp());
     window_ = std::make_unique<Ttextform>(*session_, *pictures_);
-    main_.setGeometry(100, 80, 800, 700);
-    main_.show();
   }
 
   // Shows `code` as the main window asks for it, and waits until painted.
@@ -69,23 +64,12 @@ class TextWindowTest : public testing::SetFixture<TextWindowTest> {
   TVXdyntex* Text() { return Child<TVXdyntex>(window_.get(), "texten"); }
   Tspecscr* Bar() { return Child<Tspecscr>(window_.get(), "vistextscr"); }
 
-  static QPoint LinkPoint(const TVXdyntex& text, const std::string& target) {
-    const TVXkodtxt& layout = text.Kodtxt();
-    for (const CodedRun& run : layout.Runs()) {
-      if (run.link && layout.Links().at(run.link_index).target == target)
-        return QPoint((run.left + run.right) / 2, (run.top + run.bottom) / 2 - text.ViewOffset());
-    }
-    ADD_FAILURE() << "no link to " << target;
-    return QPoint();
-  }
-
-  QWidget main_;
   std::unique_ptr<Ttextform> window_;
 };
 
 TEST_F(TextWindowTest, ACodeNotInTheStoreKeepsTheHeadingAndShowsNothing) {
   ShowFromMain("HJ001");
-  EXPECT_EQ(window_->pos(), QPoint(100 + (800 - 520) / 2, 80 + (700 - 560) / 2))
+  EXPECT_EQ(window_->pos(), QPoint(100 + (800 - 520) / 2, 80 + (600 - 560) / 2))
       << "first shown from the main window: centred over it";
   EXPECT_EQ(window_->HeadingText(), QString::fromUtf8("Huvudfönstret"));
   EXPECT_TRUE(window_->ScrollBarShown());
@@ -173,23 +157,15 @@ TEST_F(TextWindowTest, AboutTextShowsTheSetsHeadingAndTheVersion) {
 TEST_F(TextWindowTest, KeysAndWheelScrollTheText) {
   ShowFromMain("HJ001");
   TVXdyntex* text = Text();
-  const int max = text->TotalHeight() - text->height() + 1;
-  EXPECT_EQ(Bar()->max(), max);
+  EXPECT_EQ(Bar()->max(), text->TotalHeight() - text->height() + 1);
   QTest::keyClick(text, Qt::Key_Down);
   EXPECT_EQ(text->ViewOffset(), 50);
   QTest::keyClick(text, Qt::Key_PageDown);
   EXPECT_EQ(Bar()->position(), 301);
-  for (int i = 0; i < 20; ++i)
-    QTest::keyClick(text, Qt::Key_PageDown);
-  EXPECT_EQ(text->ViewOffset(), max - 1);
-
-  // Each wheel message glides in steps of 3, one smallch at most.
+  // A wheel message glides one smallch at most (the steps: the scroll's
+  // own test).
   Bar()->setPosition(1);
-  QSignalSpy moves(Bar(), &Tspecscr::NyPosition);
   testing::Wheel(Text(), -480, QPointF(50, 50));
-  ASSERT_EQ(moves.count(), 17);
-  EXPECT_EQ(moves.at(0).at(0).toInt(), 4);
-  EXPECT_EQ(moves.at(16).at(0).toInt(), 51);
   EXPECT_EQ(text->ViewOffset(), 50);
   testing::Wheel(Text(), 120, QPointF(50, 50));
   EXPECT_EQ(Bar()->position(), 1);

@@ -146,6 +146,25 @@ class SetFixture : public ::testing::Test {
   ScopedMessageSink sink_{[this](const std::string& text) { messages_.push_back(text); }};
 };
 
+// The suite's set opened in a session of its own, for windows opened
+// without the main window, over a shown stand-in for it: 800 x 600 at
+// (100, 80).
+template <typename Suite>
+class SessionFixture : public SetFixture<Suite> {
+ protected:
+  static void SetUpTestSuite() {
+    SetFixture<Suite>::SetUpTestSuite();
+    SetFixture<Suite>::OpenSession();
+  }
+  void SetUp() override {
+    ASSERT_NE(this->session_, nullptr);
+    main_.setGeometry(100, 80, 800, 600);
+    main_.show();
+  }
+
+  QWidget main_;
+};
+
 // The main window on the suite's set, shown and active: its shortcuts
 // answer only while it is the active window.
 template <typename Suite>

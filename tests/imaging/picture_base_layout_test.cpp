@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "imaging/picture_base.h"
@@ -44,15 +45,6 @@ struct ByteWriter {
   }
 };
 
-struct HandPicture {
-  std::string name;
-  std::string description;
-  int32_t type;
-  std::string placement;
-  std::vector<uint8_t> image;
-  std::vector<uint8_t> region;  // written for types 10 and 11
-};
-
 // The smallest header that passes for a PNG of 2 x 3 pixels.
 const std::vector<uint8_t> kPng = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13,
                                    'I',  'H', 'D', 'R', 0,    0,    0,    2,    0, 0, 0, 3};
@@ -66,10 +58,24 @@ std::vector<uint8_t> OneRectangle() {
   return w.bytes;
 }
 
-std::vector<HandPicture> HandPictures() {
-  return {{"d01", "Dopknapp", 10, "C2", kPng, OneRectangle()},
-          {"f01", "F\xE4lt", 0, "", {1, 2, 3, 4, 5}, {}},
-          {"prebak", "Bakgrund", 120, "C6", kPng, {}}};
+// A picture record of these fields; the region is written for types 10
+// and 11 only.
+PictureRecord Hand(std::string name, std::string description, int32_t type, std::string placement,
+                   std::vector<uint8_t> image, std::vector<uint8_t> region = {}) {
+  PictureRecord p;
+  p.name = std::move(name);
+  p.description = std::move(description);
+  p.type = type;
+  p.placement = std::move(placement);
+  p.image = std::move(image);
+  p.region = std::move(region);
+  return p;
+}
+
+std::vector<PictureRecord> HandPictures() {
+  return {Hand("d01", "Dopknapp", 10, "C2", kPng, OneRectangle()),
+          Hand("f01", "F\xE4lt", 0, "", {1, 2, 3, 4, 5}),
+          Hand("prebak", "Bakgrund", 120, "C6", kPng)};
 }
 
 // Record r's header holds its number, its data length and 0, as the writer
@@ -79,7 +85,7 @@ struct HandBase {
   std::vector<uint8_t> pointer_list;
 };
 
-HandBase LayOut(const std::vector<HandPicture>& pictures) {
+HandBase LayOut(const std::vector<PictureRecord>& pictures) {
   ByteWriter file;
   file.U16(0);
   file.U32(static_cast<uint32_t>(pictures.size()));
@@ -88,7 +94,7 @@ HandBase LayOut(const std::vector<HandPicture>& pictures) {
   file.U16(0);
   std::vector<uint32_t> offsets;
   for (size_t i = 0; i < pictures.size(); ++i) {
-    const HandPicture& p = pictures[i];
+    const PictureRecord& p = pictures[i];
     ByteWriter data;
     data.Text(p.name);
     data.Text(p.description);
@@ -141,7 +147,7 @@ class HandBuiltBase : public ::testing::Test {
 TEST_F(HandBuiltBase, ImagesAfterTheRecordDataReadBackWithoutAnIndex) {
   Write(LayOut(HandPictures()));
   EXPECT_FALSE(base_.IndexOpen());
-  for (const HandPicture& p : HandPictures()) {
+  for (const PictureRecord& p : HandPictures()) {
     PictureRecord read;
     Status status;
     const int32_t recno = base_.GetPicture(p.name, read, &status);
@@ -160,7 +166,7 @@ TEST_F(HandBuiltBase, ImagesAfterTheRecordDataReadBackWithoutAnIndex) {
 TEST_F(HandBuiltBase, RecordDataLongerThanTheBufferIsRefusedNamingTheFile) {
   // A record that carries its image inside its data, as no base is laid
   // out: 1001 bytes of data.
-  std::vector<HandPicture> pictures = {{"logovaxor0001", "", 0, "", {}, {}}};
+  std::vector<PictureRecord> pictures = {Hand("logovaxor0001", "", 0, "", {})};
   HandBase hand = LayOut(pictures);
   const size_t fields = hand.record_file.size() - 16 - 12 - 4;
   const uint32_t data_length = static_cast<uint32_t>(kPictureRecordBuffer + 1);
@@ -202,7 +208,7 @@ TEST_F(HandBuiltBase, ImageLengthPastTheNextRecordIsRefused) {
 }
 
 TEST_F(HandBuiltBase, ShapeLengthPastTheEndOfTheFileIsRefused) {
-  std::vector<HandPicture> pictures = {HandPictures()[0]};
+  std::vector<PictureRecord> pictures = {HandPictures()[0]};
   HandBase hand = LayOut(pictures);
   hand.record_file.pop_back();
   Write(hand);
@@ -213,17 +219,7 @@ TEST_F(HandBuiltBase, ShapeLengthPastTheEndOfTheFileIsRefused) {
 
 // The writer's files are the hand-built ones, byte for byte.
 TEST(PictureBaseWriter, LaysOutRecordsAsTheHandBuiltBase) {
-  std::vector<PictureRecord> pictures;
-  for (const HandPicture& p : HandPictures()) {
-    PictureRecord record;
-    record.name = p.name;
-    record.description = p.description;
-    record.type = p.type;
-    record.placement = p.placement;
-    record.image = p.image;
-    record.region = p.region;
-    pictures.push_back(record);
-  }
+  std::vector<PictureRecord> pictures = HandPictures();
   std::swap(pictures[0], pictures[2]);  // the writer sorts them
   TempDir dir;
   ASSERT_TRUE(WritePictureBase(dir.path(), "vaxor0001grfk", pictures, false).ok());

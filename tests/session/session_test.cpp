@@ -70,25 +70,6 @@ TEST(Session, DamagedWordListGivesOneStatusNamingTheFile) {
   EXPECT_TRUE(session.SearchByForm(1, {FieldEntry::Typed("en", "Berg*")}).ok());
 }
 
-TEST(Session, ResultTableShowsTheHitsAndTheirRecords) {
-  SampleCopy copy;
-  Session session;
-  ASSERT_TRUE(session.Open(copy.ini()).ok());
-  ASSERT_TRUE(session.SearchByForm(1, {FieldEntry::Typed("en", "Berg*")}).ok());
-  ResultTable table({session.TableRegister(1), session.TableRegister(2), session.TableRegister(3)},
-                    session.shown_records());
-  table.SetVisibleRows(20);
-  ASSERT_TRUE(session.Guard([&] { return table.valjregister(1); }).ok());
-  ASSERT_TRUE(table.enabled());
-  EXPECT_EQ(table.hit_counter().hits, session.catalogue().PersonList(1).vald().Count());
-  EXPECT_EQ(table.CellText(0, 0).rfind("Berg", 0), 0u) << table.CellText(0, 0);
-  const RecordView& view = table.record_view();
-  EXPECT_EQ(view.mark_figure, "f01");
-  EXPECT_EQ(view.label, session.records().enfodd().LOKALID);
-  EXPECT_EQ(view.coded_text, session.records().posttext());
-  EXPECT_EQ(session.TableRegister(4).persons, nullptr);
-}
-
 TEST(Session, DamagedRecordBlockNamesTheRecordFileAndEmptiesTheRecordPanel) {
   SampleCopy copy;
   std::vector<uint8_t> records = testing::ReadFileBytes(copy.file("vaxor0001h3.b"));
@@ -132,6 +113,7 @@ TEST(Session, MissingSetAndWrongArguments) {
   std::vector<HitRow> rows;
   EXPECT_TRUE(session.Hits(0, false, rows).IsInvalidArgument());
   EXPECT_TRUE(session.Hits(4, false, rows).IsInvalidArgument());
+  EXPECT_EQ(session.TableRegister(4).persons, nullptr);
   EXPECT_TRUE(session.SearchByForm(1, {FieldEntry::Typed("nosuch", "x")}).IsInvalidArgument());
   EXPECT_TRUE(session.SearchLokalId(1, "X0000").IsNotFound());
   std::string text;
