@@ -1,14 +1,7 @@
 // Lays arbitrary bytes out as a coded text at several widths, paints them
-// and tests points in them.
-//
-// Checks what the layout promises: every run's characters are the source
-// characters it names, in increasing order over all runs; a text run
-// passes the area's right edge only by its last character and a rule stays
-// within it; lines are 1..LineCount() with non-decreasing tops; links and
-// marks point at what exists. Painting gives pieces of the runs; a
-// character hit names a character of its run; a link under a point is a
-// link hit. Without tags no "[" is left, and plain text ends each CR with
-// LF.
+// and tests points in them, checking what the layout promises: runs made
+// of the source's characters in order and within the area, lines, links
+// and marks that exist, painted pieces and hits inside their runs.
 //
 // With --write-seeds=DIR the target writes a few coded texts to DIR and
 // exits.
@@ -112,11 +105,8 @@ void WriteSeeds(const std::filesystem::path& dir) {
       "Se [M HJ001]hj\xE4lpen[\\M] och [M]tom[\\M], [x]markerat[\\x]\tindrag \tmer\r",
       "[k]ett mycket l\xE5ngt ord: aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa[\\k][u",
   };
-  int n = 0;
-  for (const char* seed : seeds) {
-    std::ofstream out(dir / ("seed-" + std::to_string(++n)), std::ios::binary);
-    out << seed;
-  }
+  for (size_t i = 0; i < std::size(seeds); ++i)
+    std::ofstream(dir / ("seed-" + std::to_string(i + 1)), std::ios::binary) << seeds[i];
 }
 
 }  // namespace

@@ -1,16 +1,8 @@
 // Parses arbitrary text as the criteria of every kind of search field: the
 // terms of the word-list fields (split at ";" or blanks, then parsed), the
-// date fields' ranges and the free-text fields' queries. Nothing is
-// searched, so no register set is needed.
-//
-// Checks what the parsers promise: the pieces of a split are the maximal
-// runs between separators, in order, pointing into the text; a parsed term
-// is the trimmed text again once its kind's stars, quotes and digit are put
-// back, and within kMaxTermLength; a term is refused exactly when it is too
-// long, and a field's check refuses exactly the texts whose terms the search
-// would refuse, naming the first; a date field splits at its first '-' into
-// trimmed ends or their defaults; a free-text query is the text without its
-// marks.
+// date fields' ranges and the free-text fields' queries; nothing is
+// searched. Each piece, term, range and query must be the text again once
+// what its parser took away is put back.
 #include <cstddef>
 #include <cstdint>
 #include <optional>

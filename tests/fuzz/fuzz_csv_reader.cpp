@@ -1,21 +1,15 @@
 // Reads arbitrary bytes as a source table (fodda.csv) and every record in it
 // until the end or an error, from memory: once in one piece and once in
 // small pieces, which must read the same, so that whatever can fall on the
-// seam between two pieces does.
-//
-// Checks what the reader promises: a refusal says why and on which line of
-// the file; the header holds trimmed names and the delimiter is one of the
-// three; every record has as many values as the header and starts on a
-// later line than the one before; no value holds an LF, since a line break
-// inside a value becomes CR; the end stays the end. Then the header and the
-// records read are written again as UTF-8 with every value quoted, and must
-// read back the same, on the lines their line breaks put them.
+// seam between two pieces does. What was read, written again as UTF-8 with
+// every value quoted, must read back the same on the same lines.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "builder/csv_reader.h"
@@ -47,11 +41,9 @@ struct Reading {
   std::vector<size_t> record_lines;
   vx::SourceError error;  // of the refusal that ended the reading, if one did
 
-  bool operator==(const Reading& other) const {
-    return opened == other.opened && delimiter == other.delimiter && header == other.header &&
-           records == other.records && record_lines == other.record_lines &&
-           error.file == other.error.file && error.line == other.error.line &&
-           error.message == other.error.message;
+  auto Tied() const {
+    return std::tie(opened, delimiter, header, records, record_lines, error.file, error.line,
+                    error.message);
   }
 };
 
@@ -183,7 +175,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   const size_t lines = LineCount(input);
   const Reading reading = Read(input, std::max<size_t>(size, 1), lines);
-  Check(Read(input, PieceSize(size), lines) == reading);
+  Check(Read(input, PieceSize(size), lines).Tied() == reading.Tied());
   if (!reading.opened) return 0;
 
   // A name holding a delimiter the reader prefers would change the delimiter.

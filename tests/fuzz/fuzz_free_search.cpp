@@ -1,18 +1,14 @@
 // Opens arbitrary bytes as a free-search list with its trigram filter and
 // searches it.
 //
-// Input: a flag byte, a u16 length n, a u16 length m, then n bytes of
-// postings file ("f2"), m bytes of filter file ("ft") and the rest as the
-// entry file ("f1"). Flags: bit 0 reads the entry file a block at a time
-// instead of mapping it, bits 1-3 choose urvalbufsiz, bit 4 leaves the
-// filter file out. The list is opened read-only and searched for a few
-// terms in every mode, through the filter and without it, into a selection
-// smaller than most record numbers; nothing may fail.
+// Input: three files (fuzz_work_dir.h): the postings file ("f2"), the
+// filter file ("ft") and the entry file ("f1"). Flags: bit 0 reads the
+// entry file a block at a time instead of mapping it, bits 1-3 choose
+// urvalbufsiz, bit 4 leaves the filter file out. The list is searched for a
+// few terms in every mode, through the filter and without it.
 //
 // With --write-seeds=DIR the target writes a few well-formed lists in this
 // input format to DIR and exits.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -33,11 +29,10 @@
 namespace {
 
 namespace fs = std::filesystem;
-using vx::fuzz::ReadFile;
 using vx::fuzz::WorkDirectory;
-using vx::fuzz::WriteFile;
 
 constexpr char kDirectoryPrefix[] = "vx-fuzz-free-search-";
+constexpr vx::fuzz::FileNames kFiles = {"vaxor0001s404.f2", "vaxor0001s404.ft", "vaxor0001s404.f1"};
 
 constexpr int32_t kBufferSizes[8] = {0, 9, 16, 40, 100, 1000, 32000, 1000000};
 
@@ -52,8 +47,7 @@ vx::FreeSearchListProperties Properties(const fs::path& dir, int32_t urvalbufsiz
 // A list of `n` entries and its filter of runs of about 40 bytes, packed
 // into the input format.
 std::vector<uint8_t> MakeSeed(uint8_t flags, int n) {
-  const fs::path dir = WorkDirectory(kDirectoryPrefix) / "seed";
-  fs::create_directories(dir);
+  const fs::path dir = vx::fuzz::SeedDirectory(kDirectoryPrefix);
   {
     const vx::FreeSearchListProperties properties = Properties(dir, kBufferSizes[(flags >> 1) & 7]);
     vx::FreeSearchListWriter writer(properties);
@@ -84,21 +78,14 @@ std::vector<uint8_t> MakeSeed(uint8_t flags, int n) {
         vx::FreeSearchFilterWriter::Status::kOk)
       std::exit(1);
   }
-  const std::vector<uint8_t> seed = vx::fuzz::PackFiles(
-      flags, {ReadFile(dir / "vaxor0001s404.f2"), ReadFile(dir / "vaxor0001s404.ft"),
-              ReadFile(dir / "vaxor0001s404.f1")});
-  fs::remove_all(dir);
-  return seed;
+  return vx::fuzz::PackFiles(flags, dir, kFiles);
 }
 
 void WriteSeeds(const fs::path& out) {
-  fs::create_directories(out);
   const uint8_t flags[] = {3 << 1, 1 | (4 << 1), 6 << 1, 1 | (5 << 1)};
   const int counts[] = {6, 12, 30, 0};
-  for (size_t i = 0; i < sizeof flags; ++i) {
-    const std::vector<uint8_t> seed = MakeSeed(flags[i], counts[i]);
-    WriteFile(out / ("list-" + std::to_string(i + 1)), seed.data(), seed.size());
-  }
+  for (size_t i = 0; i < sizeof flags; ++i)
+    vx::fuzz::WriteFile(out / ("list-" + std::to_string(i + 1)), MakeSeed(flags[i], counts[i]));
 }
 
 }  // namespace
@@ -110,11 +97,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const fs::path& dir = WorkDirectory(kDirectoryPrefix);
-  if (!vx::fuzz::UnpackFiles(data, size, dir / "vaxor0001s404.f2", dir / "vaxor0001s404.ft",
-                             dir / "vaxor0001s404.f1"))
-    return 0;
+  if (!vx::fuzz::UnpackFiles({data, size}, dir, kFiles)) return 0;
   const uint8_t flags = data[0];
-  if ((flags & 0x10) != 0) fs::remove(dir / "vaxor0001s404.ft");
+  if ((flags & 0x10) != 0) fs::remove(dir / kFiles[1]);
 
   vx::ScopedMessageSink quiet([](const std::string&) {});
   vx::TVXfrisoeklista list;

@@ -1,15 +1,8 @@
 // Reads arbitrary bytes as a picture record, its region and its image
-// header, and as the record file of a picture base.
-//
-// Checks what the readers promise: the input read as a record's fields
-// followed by its image holds no image or region longer than its bytes and
-// writes back to fields and an image that parse the same; a region that
-// parses has only sound rectangles within the coordinate limits; an image
-// header gives a size within 1..65535. The same bytes as a picture base's
-// record file (each record's image after its data), with a pointer list
-// naming up to eight offsets taken from the input, read without a crash; a
-// picture read holds no more image and region than the file, and a picture
-// found by name is the record read by number.
+// header, and as the record file of a picture base whose pointer list names
+// up to eight offsets taken from the input. Nothing read is longer than its
+// bytes, what parses writes back to the same, regions are sound, and a
+// picture found by name is the record read by number.
 //
 // With --write-seeds=DIR the target writes well-formed records to DIR and
 // exits.
@@ -90,7 +83,7 @@ void CheckRegion(std::span<const uint8_t> bytes) {
 // the input's first bytes.
 void CheckBase(const uint8_t* data, size_t size) {
   const fs::path& dir = WorkDirectory(kDirectoryPrefix);
-  WriteFile(dir / "b.b", data, size);
+  WriteFile(dir / "b.b", {data, size});
   {
     vx::Tvxpeklista list(vx::PointerListType::kOnDisk);
     list.SetFileNames(dir.string() + "/", "b.p");
@@ -117,7 +110,6 @@ void CheckBase(const uint8_t* data, size_t size) {
 }
 
 void WriteSeeds(const fs::path& dir) {
-  fs::create_directories(dir);
   vx::PictureRecord plain;
   plain.name = "prebak";
   plain.description = "Bakgrund";
@@ -137,7 +129,7 @@ void WriteSeeds(const fs::path& dir) {
   };
   const std::vector<uint8_t> records[] = {whole(plain), whole(shaped), shaped.region};
   for (size_t i = 0; i < std::size(records); ++i)
-    WriteFile(dir / ("seed-" + std::to_string(i)), records[i].data(), records[i].size());
+    WriteFile(dir / ("seed-" + std::to_string(i)), records[i]);
   // A whole record file of a base, as the builder writes it.
   const fs::path base_dir = dir / "base";
   fs::create_directories(base_dir);

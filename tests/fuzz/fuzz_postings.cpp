@@ -1,11 +1,8 @@
 // Reads arbitrary bytes as postings into a selection. Input: u32 selection
 // size (taken modulo 2^16), i32 run length, one flag byte (bit 0: set rather
 // than clear, bit 1: start from a full selection), u8 size of a second
-// selection that is combined with the first; then the postings.
-//
-// Checks that both ways of reading agree, that the kept count matches the
-// bits, that no bit beyond Size is ever set, and that a well-formed run
-// written again reads back the same.
+// selection that is combined with the first; then the postings. Both ways
+// of reading must agree, and a well-formed run written again reads back.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>

@@ -1,17 +1,13 @@
 // Opens arbitrary bytes as a block-mode word list and searches it.
 //
-// Input: a flag byte, two u16 lengths (block list, postings file), then the
-// block list's bytes, the postings file's bytes and the row file's bytes.
-// Flags: bit 0 keepaccent, bit 1 a key cache, bits 2-4 the rows per block,
-// bit 5 statistics words. The list is opened read-only with postings and
-// selections; rows are read, searched and marked, and visible rows are
-// walked in row and in sort order. The codec's exceptions are the only
-// failure allowed.
+// Input: three files (fuzz_work_dir.h): the block list, the postings file
+// and the row file. Flags: bit 0 keepaccent, bit 1 a key cache, bits 2-4
+// the rows per block, bit 5 statistics words. The list is opened read-only
+// with postings and selections; rows are read, searched and marked, and
+// visible rows are walked in row and in sort order.
 //
 // With --write-seeds=DIR the target writes a few well-formed lists in this
 // input format to DIR and exits.
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -20,7 +16,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/codec/compress_errors.h"
 #include "engine/lists/sort_order_view.h"
 #include "engine/lists/struct_list.h"
 #include "engine/lists/word_list_writer.h"
@@ -30,53 +25,26 @@
 namespace {
 
 namespace fs = std::filesystem;
-using vx::fuzz::ReadFile;
-using vx::fuzz::WorkDirectory;
-using vx::fuzz::WriteFile;
+using vx::fuzz::Guarded;
 
 constexpr char kDirectoryPrefix[] = "vx-fuzz-list-";
-
+constexpr vx::fuzz::FileNames kFiles = {"vaxors103.iz", "vaxors103.b1", "vaxors103.i"};
 constexpr uint16_t kBlockSizes[8] = {1, 2, 3, 5, 10, 50, 100, 255};
 constexpr int32_t kRecords = 5000;
 
-struct Flags {
-  bool keep_accent;
-  bool key_cache;
-  uint16_t block_size;
-  bool stat;
-};
-
-Flags DecodeFlags(uint8_t b) {
-  return {(b & 1) != 0, (b & 2) != 0, kBlockSizes[(b >> 2) & 7], (b & 32) != 0};
-}
-
-uint8_t EncodeFlags(bool keep_accent, bool key_cache, int block_size_index) {
-  return static_cast<uint8_t>((keep_accent ? 1 : 0) | (key_cache ? 2 : 0) |
-                              (block_size_index << 2));
-}
-
-vx::ListProperties Properties(const fs::path& dir, const Flags& flags) {
+vx::ListProperties Properties(const fs::path& dir, uint8_t flags) {
   vx::ListProperties p;
   p.filkat = p.LZHfilkat = p.rllfilkat = dir.string() + "/";
   p.filnamn = p.LZHfilnamn = "vaxors103";
   p.radmaxlen = 30;
   p.LZH = true;
-  p.LZHraderperblock = flags.block_size;
-  p.keepaccent = flags.keep_accent;
-  p.hash = flags.key_cache ? 5 : 0;
+  p.LZHraderperblock = kBlockSizes[(flags >> 2) & 7];
+  p.keepaccent = (flags & 1) != 0;
+  p.hash = (flags & 2) ? 5 : 0;
   p.finnsBLOB = true;
-  p.finnsstat = flags.stat;
+  p.finnsstat = (flags & 32) != 0;
   p.finnsurval = true;
   return p;
-}
-
-// Reading may meet a damaged block.
-template <typename Step>
-void Guarded(Step step) {
-  try {
-    step();
-  } catch (const vx::ECompressError&) {
-  }
 }
 
 // Every third row backwards, as a sort order that skips rows.
@@ -143,12 +111,10 @@ void Exercise(vx::TVXstruktlista& list) {
 }
 
 // A list of `n` rows, packed into the input format.
-std::vector<uint8_t> MakeSeed(uint8_t flag_byte, int n) {
-  const fs::path dir = WorkDirectory(kDirectoryPrefix) / "seed";
-  fs::create_directories(dir);
-  const vx::ListProperties p = Properties(dir, DecodeFlags(flag_byte));
+std::vector<uint8_t> MakeSeed(uint8_t flags, int n) {
+  const fs::path dir = vx::fuzz::SeedDirectory(kDirectoryPrefix);
   {
-    vx::WordListWriter writer(p);
+    vx::WordListWriter writer(Properties(dir, flags));
     if (writer.Create() != vx::WordListWriter::Status::kOk) std::exit(1);
     // "k..." rows, then "Å..." rows: in order under both tables.
     for (uint32_t i = 1; i <= static_cast<uint32_t>(n); ++i) {
@@ -159,29 +125,15 @@ std::vector<uint8_t> MakeSeed(uint8_t flag_byte, int n) {
       if (writer.Append(text, records) != vx::WordListWriter::Status::kOk) std::exit(1);
     }
   }
-  const std::vector<uint8_t> seed = vx::fuzz::PackFiles(
-      flag_byte, {ReadFile(dir / "vaxors103.iz"), ReadFile(dir / "vaxors103.b1"),
-                  ReadFile(dir / "vaxors103.i")});
-  fs::remove_all(dir);
-  return seed;
+  return vx::fuzz::PackFiles(flags, dir, kFiles);
 }
 
 void WriteSeeds(const fs::path& out) {
-  fs::create_directories(out);
-  struct Seed {
-    bool keep_accent;
-    bool key_cache;
-    int block_size_index;
-    int rows;
-  };
-  const Seed seeds[] = {{true, false, 4, 25},   {false, true, 2, 7}, {true, true, 0, 3},
-                        {false, false, 6, 150}, {true, false, 3, 0}, {true, true, 5, 120}};
-  int n = 0;
-  for (const Seed& s : seeds) {
-    const uint8_t flag_byte = EncodeFlags(s.keep_accent, s.key_cache, s.block_size_index);
-    const std::vector<uint8_t> seed = MakeSeed(flag_byte, s.rows);
-    WriteFile(out / ("list-" + std::to_string(++n)), seed.data(), seed.size());
-  }
+  // Flags (keepaccent, key cache, rows per block) and rows.
+  const int seeds[][2] = {{0x11, 25}, {0x0A, 7}, {0x03, 3}, {0x18, 150}, {0x0D, 0}, {0x17, 120}};
+  for (size_t i = 0; i < std::size(seeds); ++i)
+    vx::fuzz::WriteFile(out / ("list-" + std::to_string(i + 1)),
+                        MakeSeed(static_cast<uint8_t>(seeds[i][0]), seeds[i][1]));
 }
 
 }  // namespace
@@ -194,14 +146,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const fs::path& dir = WorkDirectory(kDirectoryPrefix);
-  if (!vx::fuzz::UnpackFiles(data, size, dir / "vaxors103.iz", dir / "vaxors103.b1",
-                             dir / "vaxors103.i"))
-    return 0;
-  const Flags flags = DecodeFlags(data[0]);
-
+  const fs::path& dir = vx::fuzz::WorkDirectory(kDirectoryPrefix);
+  if (!vx::fuzz::UnpackFiles({data, size}, dir, kFiles)) return 0;
   vx::TVXstruktlista list;
-  list.properties() = Properties(dir, flags);
+  list.properties() = Properties(dir, data[0]);
   list.SetSortedVisibleWanted(true);
   bool opened = false;
   Guarded([&] { opened = list.Open(); });  // seeding the key cache reads rows

@@ -39,9 +39,8 @@ inline std::vector<uint8_t> WithHeader(const std::string& id, uint32_t expanded_
   header.archive_type = archive_type;
   header.lock = lock;
   const auto head = header.Serialize();
-  std::vector<uint8_t> out(head.size() + coded.size());
-  std::copy(head.begin(), head.end(), out.begin());
-  std::copy(coded.begin(), coded.end(), out.begin() + static_cast<ptrdiff_t>(head.size()));
+  std::vector<uint8_t> out(head.begin(), head.end());
+  out.insert(out.end(), coded.begin(), coded.end());
   return out;
 }
 

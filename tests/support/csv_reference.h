@@ -17,43 +17,31 @@ using CsvRows = std::vector<std::vector<std::string>>;
 // False (with `rows` holding what was read) when `text` is malformed.
 inline bool ParseCsvStrictly(std::string_view text, char delimiter, CsvRows& rows) {
   rows.clear();
-  std::vector<std::string> row;
-  std::string value;
-  size_t i = 0;
-  while (i < text.size()) {
+  std::vector<std::string> row(1);
+  for (size_t i = 0; i < text.size(); ++i) {
+    std::string& value = row.back();
     if (text[i] == '"') {
       for (++i;; ++i) {
         if (i >= text.size()) return false;
-        if (text[i] == '"') {
-          if (i + 1 < text.size() && text[i + 1] == '"') {
-            value += '"';
-            ++i;
-            continue;
-          }
-          ++i;
-          break;
-        }
+        if (text[i] == '"' && (i + 1 == text.size() || text[i + 1] != '"')) break;
         value += text[i];
+        i += text[i] == '"';  // a doubled quote is one
       }
+      ++i;
     } else {
-      while (i < text.size() && text[i] != delimiter && text[i] != '\n' && text[i] != '\r') {
+      for (; i < text.size() && text[i] != delimiter && text[i] != '\n' && text[i] != '\r'; ++i) {
         if (text[i] == '"') return false;
-        value += text[i++];
+        value += text[i];
       }
     }
     if (i < text.size() && text[i] == '\r') ++i;
     if (i < text.size() && text[i] == delimiter) {
-      row.push_back(std::move(value));
-      value.clear();
-      ++i;
+      row.emplace_back();
       continue;
     }
     if (i < text.size() && text[i] != '\n') return false;
-    row.push_back(std::move(value));
-    value.clear();
     rows.push_back(std::move(row));
-    row.clear();
-    ++i;
+    row.assign(1, "");
   }
   return true;
 }

@@ -17,9 +17,6 @@ std::vector<uint8_t> RandomBytes(size_t n, uint64_t seed) {
 }
 
 std::vector<uint8_t> RecordLikeText(size_t n, uint64_t seed) {
-  const auto& kFirst = kSampleFirstNames;
-  const auto& kLast = kSampleSurnames;
-  const auto& kParish = kSampleParishes;
   static const std::array<const char*, 6> kRole = {"dr\xe4ng", "piga",    "bonde",
                                                    "soldat",   "torpare", "h\xe5lldam"};
   std::mt19937_64 random(seed);
@@ -33,9 +30,10 @@ std::vector<uint8_t> RecordLikeText(size_t n, uint64_t seed) {
     const unsigned day = static_cast<unsigned>(random() % 29);
     char date[16];
     std::snprintf(date, sizeof date, "%04u%02u%02u", year, month, day);
-    text += std::to_string(number++) + ";" + pick(kParish) + ";" + date + ";" + pick(kFirst) + " " +
-            pick(kFirst) + ";" + pick(kLast) + ";" + pick(kRole) + " i " + pick(kParish) +
-            ";Fadder: " + pick(kFirst) + " " + pick(kLast) +
+    text += std::to_string(number++) + ";" + pick(kSampleParishes) + ";" + date + ";" +
+            pick(kSampleFirstNames) + " " + pick(kSampleFirstNames) + ";" + pick(kSampleSurnames) +
+            ";" + pick(kRole) + " i " + pick(kSampleParishes) +
+            ";Fadder: " + pick(kSampleFirstNames) + " " + pick(kSampleSurnames) +
             ";CI:" + std::to_string(random() % 9 + 1) + " s. " + std::to_string(random() % 400) +
             "\r";
   }

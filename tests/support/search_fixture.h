@@ -106,11 +106,6 @@ inline Tables ParishTables() {
             Fields("ENAMN=Lund|FNAMN=Karin|FODAT=18100101|DODAT=18800101|LOKALID=D2")}}};
 }
 
-inline Names Sorted(Names names) {
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 }  // namespace vx::testing
 
 #endif  // VX_TESTS_SUPPORT_SEARCH_FIXTURE_H_

@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -51,26 +49,22 @@ std::vector<Node> ParseGedcom(const std::string& text) {
   std::vector<Node*> open;  // the node at each level of the current record
   std::istringstream lines(text);
   for (std::string line; std::getline(lines, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const size_t space = line.find(' ');
-    const bool numbered = space != std::string::npos && space != 0 && space <= 2;
-    const size_t level = numbered ? static_cast<size_t>(std::stoi(line.substr(0, space))) : 0;
-    std::string rest = numbered ? line.substr(space + 1) : "";
+    if (line.ends_with('\r')) line.pop_back();
+    std::istringstream words(line);
+    size_t level = 0;
     Node node;
-    const size_t end = rest.starts_with("@") ? rest.find("@ ", 1) : 0;
+    words >> level >> node.tag;
+    if (node.tag.starts_with('@')) {
+      node.xref = node.tag;
+      words >> node.tag;
+    }
     // A line more than one level deeper than the one before is no GEDCOM
     // line either.
-    if (!numbered || end == std::string::npos || level > open.size()) {
+    if (!words || level > open.size() || (!node.xref.empty() && !node.xref.ends_with('@'))) {
       ADD_FAILURE() << "not a GEDCOM line: " << line;
       return {};
     }
-    if (end > 0) {
-      node.xref = rest.substr(0, end + 1);
-      rest = rest.substr(end + 2);
-    }
-    const size_t tag_end = rest.find(' ');
-    node.tag = rest.substr(0, tag_end);
-    if (tag_end != std::string::npos) node.value = rest.substr(tag_end + 1);
+    if (words.get() == ' ') std::getline(words, node.value);
     open.resize(level);
     std::vector<Node>& siblings = level == 0 ? records : open.back()->children;
     siblings.push_back(std::move(node));
@@ -99,14 +93,13 @@ class Tree {
  public:
   explicit Tree(const std::string& text) : records_(ParseGedcom(text)) {
     for (const Node& record : records_) {
-      kinds_[record.tag] += 1;
       if (!record.xref.empty()) by_xref_[record.xref] = &record;
     }
   }
 
   int Count(const std::string& kind) const {
-    const auto it = kinds_.find(kind);
-    return it == kinds_.end() ? 0 : it->second;
+    return static_cast<int>(std::count_if(records_.begin(), records_.end(),
+                                          [&](const Node& record) { return record.tag == kind; }));
   }
 
   // How often each tag occurs on the records of `kind` (level 1).
@@ -120,11 +113,31 @@ class Tree {
     return tags;
   }
 
-  // One line per person and per family, sorted.
+  // One line per person and per family, sorted: a person's name and sex,
+  // then each event, fact, note, citation, reference number and link to a
+  // family or person with what it says and its date, place, cause and page.
   std::vector<std::string> Described(const std::string& kind) const {
+    static const std::set<std::string> kCompared = {"BIRT", "CHR",  "DEAT", "BURI", "OCCU", "RESI",
+                                                    "MARR", "MARB", "NOTE", "SOUR", "REFN", "FAMC",
+                                                    "FAMS", "HUSB", "WIFE", "CHIL"};
     std::vector<std::string> out;
     for (const Node& record : records_) {
-      if (record.tag == kind) out.push_back(kind == "FAM" ? Family(record) : Person(record));
+      if (record.tag != kind) continue;
+      std::vector<std::string> parts;
+      for (const Node& line : record.children) {
+        if (!kCompared.count(line.tag)) continue;
+        std::string part = line.tag + "=" + Said(line);
+        for (const char* detail : {"DATE", "PLAC", "CAUS", "PAGE"}) {
+          for (const Node* value : line.All(detail))
+            part += std::string(" ") + detail + "=" + Text(*value);
+        }
+        parts.push_back(part);
+      }
+      std::sort(parts.begin(), parts.end());
+      std::string described = kind == "INDI" ? Who(record) : "";
+      for (const std::string& part : parts)
+        described += " | " + part;
+      out.push_back(described);
     }
     std::sort(out.begin(), out.end());
     return out;
@@ -142,88 +155,31 @@ class Tree {
   }
 
  private:
-  const Node* Find(const std::string& xref) const {
-    const auto it = by_xref_.find(xref);
-    return it == by_xref_.end() ? nullptr : it->second;
-  }
-
-  // The name as "given /surname/"; an unnamed person as "".
-  std::string Name(const Node& person) const {
+  // A person as "given /surname/ SEX", an unnamed one with "" for the name.
+  static std::string Who(const Node& person) {
     const std::vector<const Node*> names = person.All("NAME");
-    if (names.empty()) return "";
-    std::string name = Text(*names.front());
+    std::string name = names.empty() ? "" : Text(*names.front());
     name.erase(0, name.find_first_not_of(' '));
     name.erase(name.find_last_not_of(' ') + 1);
-    return name == "//" ? "" : name;
+    const std::vector<const Node*> sex = person.All("SEX");
+    return (name == "//" ? "" : name) + " " + (sex.empty() ? "" : sex.front()->value);
   }
 
-  std::string Who(const std::string& xref) const {
-    const Node* person = Find(xref);
-    if (person == nullptr) return "(missing " + xref + ")";
-    const std::vector<const Node*> sex = person->All("SEX");
-    return Name(*person) + " " + (sex.empty() ? "" : sex.front()->value);
-  }
-
-  // The events and facts, each with its date, place and cause; the notes
-  // (inline or as records); the citations with their pages; the reference
-  // numbers.
-  std::string Details(const Node& record) const {
-    std::vector<std::string> parts;
-    for (const Node& child : record.children) {
-      static const std::set<std::string> kFacts = {"BIRT", "CHR",  "DEAT", "BURI",
-                                                   "OCCU", "RESI", "MARR", "MARB"};
-      if (kFacts.count(child.tag)) {
-        std::string fact = child.tag + "=" + Text(child);
-        for (const char* detail : {"DATE", "PLAC", "CAUS"}) {
-          for (const Node* part : child.All(detail))
-            fact += std::string(" ") + detail + "=" + Text(*part);
-        }
-        parts.push_back(fact);
-      } else if (child.tag == "NOTE") {
-        const Node* note = child.value.starts_with("@") ? Find(child.value) : &child;
-        parts.push_back("NOTE=" + (note == nullptr ? "(missing)" : Text(*note)));
-      } else if (child.tag == "SOUR") {
-        const Node* source = Find(child.value);
-        std::string citation = "SOUR=";
-        if (source != nullptr)
-          for (const Node* title : source->All("TITL"))
-            citation += Text(*title);
-        for (const Node* page : child.All("PAGE"))
-          citation += " PAGE=" + Text(*page);
-        parts.push_back(citation);
-      } else if (child.tag == "REFN") {
-        parts.push_back("REFN=" + child.value);
-      }
-    }
-    std::sort(parts.begin(), parts.end());
-    std::string out;
-    for (const std::string& part : parts)
-      out += " | " + part;
-    return out;
-  }
-
-  std::string Person(const Node& person) const {
-    return Who(person.xref) + " FAMC=" + std::to_string(person.All("FAMC").size()) +
-           " FAMS=" + std::to_string(person.All("FAMS").size()) + Details(person);
-  }
-
-  std::string Family(const Node& family) const {
-    std::string out;
-    for (const char* role : {"HUSB", "WIFE"}) {
-      for (const Node* spouse : family.All(role))
-        out += std::string(role) + "=" + Who(spouse->value) + " ";
-    }
-    std::vector<std::string> children;
-    for (const Node* child : family.All("CHIL"))
-      children.push_back(Who(child->value));
-    std::sort(children.begin(), children.end());
-    for (const std::string& child : children)
-      out += "CHIL=" + child + " ";
-    return out + Details(family);
+  // What a line says; a pointer read as what it points at: a person as who
+  // it is, a note as its text, a source as its title, a family as nothing.
+  std::string Said(const Node& line) const {
+    if (!line.value.starts_with("@")) return Text(line);
+    const auto it = by_xref_.find(line.value);
+    if (it == by_xref_.end()) return "(missing " + line.value + ")";
+    const Node& target = *it->second;
+    if (target.tag == "INDI") return Who(target);
+    std::string said = target.tag == "NOTE" ? Text(target) : "";
+    for (const Node* title : target.All("TITL"))
+      said += Text(*title);
+    return said;
   }
 
   std::vector<Node> records_;
-  std::map<std::string, int> kinds_;
   std::map<std::string, const Node*> by_xref_;
 };
 
@@ -243,11 +199,9 @@ ProcessResult RunGramps(const fs::path& home, const std::vector<std::string>& ar
 }
 
 // Exports the hits of `search` as GEDCOM, imports them into a new family
-// tree and exports that tree again; `expected_tags` are tags the register's
-// file must have on the records of that kind, so that the comparison is
-// not an empty one.
-void ImportIntoGramps(const std::vector<std::string>& search,
-                      const std::map<std::string, std::vector<std::string>>& expected_tags) {
+// tree and exports that tree again. (Which tags our file has is held by the
+// stored answers of the same searches.)
+void ImportIntoGramps(const std::vector<std::string>& search) {
   if (!testing::ProgramAvailable("gramps")) GTEST_SKIP() << "gramps is not installed";
   TempDir dir;
   std::vector<std::string> args = {VX_KUVO_SOK, "--ini", kIni.string()};
@@ -258,7 +212,6 @@ void ImportIntoGramps(const std::vector<std::string>& search,
   const std::string ours(exported.out.begin(), exported.out.end());
   testing::WriteFileBytes(dir / "kuvo.ged", exported.out);
 
-  const auto started = std::chrono::steady_clock::now();
   const ProcessResult imported =
       RunGramps(dir / "home", {"-C", "kuvo", "-i", (dir / "kuvo.ged").string()});
   ASSERT_EQ(imported.exit_code, 0) << imported.err;
@@ -273,20 +226,13 @@ void ImportIntoGramps(const std::vector<std::string>& search,
   ASSERT_EQ(reexported.exit_code, 0) << reexported.err;
   const std::vector<uint8_t> gramps_file = testing::ReadFileBytes(dir / "gramps.ged");
   const std::string theirs(gramps_file.begin(), gramps_file.end());
-  std::printf("[ register %s: %.1f s in Gramps ]\n", search.front().c_str(),
-              std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
   // What Gramps could not place in its tree it keeps as a note of this
   // heading.
   EXPECT_EQ(theirs.find("Records not imported into"), std::string::npos) << theirs;
 
   const Tree before(ours);
   const Tree after(theirs);
-  for (const auto& [kind, tags] : expected_tags) {
-    ASSERT_GT(before.Count(kind), 10) << kind;
-    const std::map<std::string, int> have = before.TagsOf(kind);
-    for (const std::string& tag : tags)
-      EXPECT_GT(have.count(tag) ? have.at(tag) : 0, 0) << kind << " " << tag;
-  }
+  ASSERT_GT(before.Count("INDI"), 10);
   for (const char* kind : {"INDI", "FAM", "SOUR"})
     EXPECT_EQ(after.Count(kind), before.Count(kind)) << kind;
   for (const char* kind : {"INDI", "FAM"}) {
@@ -304,23 +250,12 @@ void ImportIntoGramps(const std::vector<std::string>& search,
 }
 
 TEST(GrampsImport, EachRegister) {
-  const struct {
-    std::vector<std::string> search;
-    std::map<std::string, std::vector<std::string>> expected_tags;
-  } cases[] = {
-      {{"fodda", "--fod", "1780-1789"},
-       {{"INDI",
-         {"NAME", "SEX", "BIRT", "CHR", "NOTE", "SOUR", "REFN", "FAMC", "FAMS", "OCCU", "RESI"}},
-        {"FAM", {"HUSB", "WIFE", "CHIL"}}}},
-      {{"vigda", "--vigd", "1800-1820"},
-       {{"INDI", {"NAME", "SEX", "FAMS", "OCCU", "RESI"}},
-        {"FAM", {"HUSB", "WIFE", "MARR", "MARB", "SOUR", "REFN", "NOTE"}}}},
-      {{"doda", "--dod", "1850-1860"},
-       {{"INDI", {"NAME", "SEX", "BIRT", "DEAT", "BURI", "OCCU", "NOTE", "SOUR", "REFN"}}}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.search.front());
-    ImportIntoGramps(c.search, c.expected_tags);
+  const std::vector<std::string> searches[] = {{"fodda", "--fod", "1780-1789"},
+                                               {"vigda", "--vigd", "1800-1820"},
+                                               {"doda", "--dod", "1850-1860"}};
+  for (const std::vector<std::string>& search : searches) {
+    SCOPED_TRACE(search.front());
+    ImportIntoGramps(search);
   }
 }
 

@@ -16,8 +16,9 @@
 namespace vx {
 namespace {
 
-// kuvo-data pack, unpack and info, run as processes.
+namespace fs = std::filesystem;
 using testing::RunProcess;
+using testing::TempDir;
 
 const std::string kProgram = VX_KUVO_DATA;
 
@@ -42,33 +43,18 @@ TEST(KuvoDataPack, RoundTripsEveryMethodThroughPipes) {
   }
 }
 
-TEST(KuvoDataPack, ReadsTheSharedVectors) {
-  const std::filesystem::path vectors(VX_TESTDATA_DIR);
-  for (const char* name : {"lh5/swedish_text", "lzhuf/swedish_text", "lzhuf/one_byte"}) {
-    const auto stream_path = vectors / (std::string(name) + (name[1] == 'h' ? ".lh5" : ".lzh"));
-    const auto result = RunProcess({kProgram, "unpack"}, testing::ReadFileBytes(stream_path));
-    ASSERT_EQ(result.exit_code, 0) << name << ": " << result.err;
-    EXPECT_EQ(result.out, testing::ReadFileBytes(vectors / (std::string(name) + ".in"))) << name;
-  }
-}
-
 TEST(KuvoDataUnpack, FailsWithTheCodecsMessage) {
   const std::vector<uint8_t> text = testing::RecordLikeText(30000, 1);
   TCompress codec;
   std::vector<uint8_t> stream = testing::Compress(codec, text, CompressMethod::kLh5);
   stream.resize(stream.size() - 100);
-  auto result = RunProcess({kProgram, "unpack"}, stream);
+  const auto result = RunProcess({kProgram, "unpack"}, stream);
   EXPECT_EQ(result.exit_code, 1);
   EXPECT_EQ(result.err, "Bad checksum during expansion -- data may be invalid\n");
-
-  stream[5] = 'Q';
-  result = RunProcess({kProgram, "unpack"}, stream);
-  EXPECT_EQ(result.exit_code, 1);
-  EXPECT_EQ(result.err, "Unrecognized compression method: \"QH5\" in header\n");
 }
 
 TEST(KuvoDataInfo, DescribesAStreamHeader) {
-  testing::TempDir dir;
+  TempDir dir;
   TCompress codec;
   const std::vector<uint8_t> text = testing::RecordLikeText(10000, 3);
   testing::WriteFileBytes(dir / "s.lh5", testing::Compress(codec, text, CompressMethod::kLh5));
@@ -84,9 +70,8 @@ TEST(KuvoDataInfo, DescribesAStreamHeader) {
   EXPECT_NE(Text(plain.out).find("utan huvud"), std::string::npos);
 }
 
-// kuvo-data bygg as a process: bad sources are reported as file:line and
-// leave the data folder as it was; a good build replaces it.
-namespace fs = std::filesystem;
+// kuvo-data bygg: bad sources are reported as file:line and leave the data
+// folder as it was; a good build replaces it.
 
 // Every file of a folder with its bytes.
 std::map<std::string, std::vector<uint8_t>> Snapshot(const fs::path& dir) {
@@ -140,24 +125,18 @@ class KuvoDataBygg : public ::testing::Test {
 };
 
 TEST_F(KuvoDataBygg, BadSourcesAreReportedAndChangeNothing) {
-  const std::string good = testing::SourceTable(1, {{{"ENAMN", "Berg"}}});
-  const std::string header = good.substr(0, good.find('\n'));
-
-  ExpectRefused(header.substr(header.find(';') + 1) + "\n",
-                "fodda.csv:1: fältet POSTNUMMER saknas i rubrikraden");
-  ExpectRefused("OKAND;" + good, "fodda.csv:1: okänt fält \"OKAND\"");
-  std::string outside = testing::SourceTable(1, {{}, {{"ENAMN", "MARK"}}});
-  outside.replace(outside.find("MARK"), 4, "\xC5\x81ukasz");  // U+0141 in UTF-8
-  ExpectRefused(outside, "fodda.csv:3: tecknet U+0141");
-  ExpectRefused(good + "1;2;3\n", "fodda.csv:3: posten har 3 fält, men rubrikraden har 40");
-  ExpectRefused(header + "\n\"" + std::string(39, ';') + "\n",
-                "fodda.csv:2: citattecknet som börjar här avslutas aldrig");
-  ExpectRefused(testing::SourceTable(1, {{}, {}, {{"ENAMN", std::string(90, 'x')}}}),
-                "fodda.csv:4: värdet");
+  // Each refusal's words are the builder's tests'; here, one in the header
+  // and one in a record stop the program alike.
+  ExpectRefused("OKAND;" + testing::SourceTable(1, {{{"ENAMN", "Berg"}}}),
+                "fodda.csv:1: okänt fält \"OKAND\"");
   // A line break and a control byte in a value are quoted visibly.
   ExpectRefused(
       testing::SourceTable(1, {{{"POSTNUMMER", "1"}, {"LOKALID", "F1"}, {"FODAT", "1780\n\x10"}}}),
       "fodda.csv:2: ", "\"1780\\r\\x10\"");
+  // Nor does a source folder without tables.
+  EXPECT_EQ(RunProcess({kProgram, "bygg", (dir_ / "saknas").string(), data_.string()}).exit_code,
+            1);
+  EXPECT_TRUE(Snapshot(data_) == before_);
 }
 
 TEST_F(KuvoDataBygg, ARegisterLeftOutLosesItsFiles) {
@@ -171,17 +150,6 @@ TEST_F(KuvoDataBygg, ARegisterLeftOutLosesItsFiles) {
   EXPECT_TRUE(fs::exists(data_ / "vaxor0001s404.f1"));
 }
 
-TEST_F(KuvoDataBygg, TheSmallestMemoryBudgetBuildsTheSameFiles) {
-  const auto small =
-      RunProcess({kProgram, "bygg", source_.string(), data_.string(), "--minne", "1"});
-  EXPECT_EQ(small.exit_code, 0) << small.err;
-  EXPECT_TRUE(Snapshot(data_) == before_);
-  // A source folder without tables leaves the data as it was.
-  EXPECT_EQ(RunProcess({kProgram, "bygg", (dir_ / "saknas").string(), data_.string()}).exit_code,
-            1);
-  EXPECT_TRUE(Snapshot(data_) == before_);
-}
-
 TEST_F(KuvoDataBygg, RegisterSetNumberNamesTheFiles) {
   const auto result =
       RunProcess({kProgram, "bygg", source_.string(), data_.string(), "--registernr", "7"});
@@ -191,30 +159,20 @@ TEST_F(KuvoDataBygg, RegisterSetNumberNamesTheFiles) {
   EXPECT_TRUE(fs::exists(data_ / "vaxor0001h1.b"));  // another set stays
 }
 
-// kuvo-data exempel, run as a process.
-using testing::TempDir;
-
 size_t LineCount(const fs::path& path) {
   const std::vector<uint8_t> bytes = testing::ReadFileBytes(path);
   return static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
 }
 
+// A folder relative to where it runs. What it writes by default is the
+// bundled sample, which the stored answers describe file by file.
 TEST(KuvoDataExempel, WritesTheDefaultSampleFromAnyDirectory) {
   TempDir dir;
   const auto result = RunProcess({kProgram, "exempel", "kalla"}, {}, dir.path());
   ASSERT_EQ(result.exit_code, 0) << result.err;
   EXPECT_TRUE(result.out.empty());
   EXPECT_NE(result.err.find("Skriver fodda.csv: 3000 poster"), std::string::npos) << result.err;
-  const fs::path source = dir / "kalla";
-  for (const char* name :
-       {"register.txt", "hjalp/HJ000.txt", "hjalp/HJ005A.txt", "hjalp/HJ008.txt"}) {
-    EXPECT_TRUE(fs::is_regular_file(source / name)) << name;
-  }
-  // Records may span lines (long texts), so there are at least as many
-  // lines as records plus the header.
-  EXPECT_GE(LineCount(source / "fodda.csv"), 3001u);
-  EXPECT_GE(LineCount(source / "vigda.csv"), 1201u);
-  EXPECT_GE(LineCount(source / "doda.csv"), 2401u);
+  EXPECT_GT(LineCount(dir / "kalla/fodda.csv"), 3000u);
 }
 
 TEST(KuvoDataExempel, CountsAndSeedChooseTheContent) {
