@@ -248,11 +248,11 @@ TEST_F(RegisterSetRoundTrip, EveryWordListRowMarksExactlyItsRecords) {
     const RegisterSource& source = *sources_[r];
     const std::vector<size_t> of = SourceOfRecords(r);
     std::istringstream slots(kSlots[r]);
-    for (std::string spec; slots >> spec;) {
-      const int slot = std::stoi(spec);
-      const char split = spec[spec.find('=') - 1];              // 'w', 'd' or the slot's last digit
+    for (std::string entry; slots >> entry;) {
+      const int slot = std::stoi(entry);
+      const char split = entry[entry.find('=') - 1];            // 'w', 'd' or the slot's last digit
       std::vector<std::pair<std::string, std::string>> fields;  // field, fallback
-      std::istringstream listed(spec.substr(spec.find('=') + 1));
+      std::istringstream listed(entry.substr(entry.find('=') + 1));
       for (std::string f; std::getline(listed, f, ',');)
         fields.push_back(
             {f.substr(0, f.find('/')), f.find('/') == f.npos ? "" : f.substr(f.find('/') + 1)});
