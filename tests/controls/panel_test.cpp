@@ -112,18 +112,14 @@ TEST(TVXpanel, OrnamentsArePlacedInsideTheBorder) {
   EXPECT_NE(image.pixel(18, 10), qRgb(0, 0, 255));
 }
 
+const QPoint kCutCorners[] = {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(11, 9),
+                              QPoint(10, 9)};
+
 // A 12 x 10 frame: green outside its cut corners, a black ring, red inside.
 QImage FramePicture() {
-  QImage frame = Filled(12, 10, QColor::fromRgb(kRed));
-  for (int x = 0; x < 12; ++x) {
-    frame.setPixel(x, 0, kInk);
-    frame.setPixel(x, 9, kInk);
-  }
-  for (int y = 0; y < 10; ++y) {
-    frame.setPixel(0, y, kInk);
-    frame.setPixel(11, y, kInk);
-  }
-  for (QPoint p : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(11, 9), QPoint(10, 9)})
+  QImage frame = Filled(12, 10, QColor::fromRgb(kInk));
+  QPainter(&frame).fillRect(1, 1, 10, 8, QColor::fromRgb(kRed));
+  for (QPoint p : kCutCorners)
     frame.setPixel(p, kGreen);
   return frame;
 }
@@ -141,7 +137,7 @@ TEST(TLMpanel, GreenIsCutFromTheShapeRedShowsTheTileAndItIsComposedOnce) {
   panel.setGeometry(5, 3, 12, 10);
   ASSERT_TRUE(window.Show());
   QRegion cut;
-  for (QPoint p : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(11, 9), QPoint(10, 9)})
+  for (QPoint p : kCutCorners)
     cut |= QRect(p, QSize(1, 1));
   EXPECT_EQ(panel.mask(), QRegion(0, 0, 12, 10) - cut);
   const QImage image = panel.grab().toImage();
@@ -314,8 +310,13 @@ TEST(PictureCache, ShapeIsReadAndADamagedOneRefused) {
 }
 
 // The painting tests paint onto white and look at what changed.
-QImage White(int w, int h) {
-  return Filled(w, h, Qt::white);
+template <typename Paint>
+QImage OnWhite(int w, int h, Paint paint) {
+  QImage canvas = Filled(w, h, Qt::white);
+  QPainter painter(&canvas);
+  paint(painter);
+  painter.end();
+  return canvas;
 }
 
 TEST(TilePainting, CopiesFromTheSourcePointThroughTheShape) {
@@ -323,20 +324,14 @@ TEST(TilePainting, CopiesFromTheSourcePointThroughTheShape) {
   TestPictureBase pictures({MakePicture("tile", Gradient(30, 20)),
                             test::MakeShapedPicture("cut", Gradient(30, 20), shape)});
   TVXtiler tiler(&pictures.base(), 5, TileMode::tmHel);
-  QImage canvas = White(10, 10);
-  {
-    QPainter painter(&canvas);
-    tiler.PaintTile(tiler.GetTile("tile"), painter, 7, 4, 5, 5, 1, 2);
-  }
+  QImage canvas = OnWhite(
+      10, 10, [&](QPainter& p) { tiler.PaintTile(tiler.GetTile("tile"), p, 7, 4, 5, 5, 1, 2); });
   EXPECT_EQ(canvas.pixel(1, 2), qRgb(7, 4, 0));
   EXPECT_EQ(canvas.pixel(5, 6), qRgb(11, 8, 0));
   EXPECT_EQ(canvas.pixel(6, 6), qRgb(255, 255, 255));
   EXPECT_EQ(canvas.pixel(0, 2), qRgb(255, 255, 255));
-  canvas = White(10, 10);
-  {
-    QPainter painter(&canvas);
-    tiler.PaintTile(tiler.GetTile("cut"), painter, 0, 5, 10, 10, 0, 0);
-  }
+  canvas = OnWhite(
+      10, 10, [&](QPainter& p) { tiler.PaintTile(tiler.GetTile("cut"), p, 0, 5, 10, 10, 0, 0); });
   EXPECT_EQ(canvas.pixel(3, 4), qRgb(3, 9, 0));  // tile row 9: inside the shape
   EXPECT_EQ(canvas.pixel(3, 5), qRgb(255, 255, 255));
 }
@@ -344,11 +339,8 @@ TEST(TilePainting, CopiesFromTheSourcePointThroughTheShape) {
 TEST(TilePainting, WholeTileModeAlwaysStartsAtTheCorner) {
   TestPictureBase pictures({MakePicture("tile", Gradient(30, 20))});
   TVXtiler tiler(&pictures.base(), 5, TileMode::tmHel00);
-  QImage canvas = White(10, 10);
-  {
-    QPainter painter(&canvas);
-    tiler.PaintTile(tiler.GetTile("tile"), painter, 7, 4, 5, 5, 2, 3);
-  }
+  QImage canvas = OnWhite(
+      10, 10, [&](QPainter& p) { tiler.PaintTile(tiler.GetTile("tile"), p, 7, 4, 5, 5, 2, 3); });
   EXPECT_EQ(canvas.pixel(2, 3), qRgb(0, 0, 0));
   EXPECT_EQ(canvas.pixel(6, 7), qRgb(4, 4, 0));
 }
@@ -358,11 +350,9 @@ TEST(TilePainting, WholeTileModeAlwaysStartsAtTheCorner) {
 QRect Placed(const std::string& code) {
   TestPictureBase pictures({MakePicture("f", Filled(3, 2, Qt::black), code)});
   TVXfigurer figures(&pictures.base(), 5);
-  QImage canvas = White(30, 20);
-  {
-    QPainter painter(&canvas);
-    figures.DrawPlaced(figures.GetFigure("f"), painter, QRect(5, 5, 20, 10));
-  }
+  QImage canvas = OnWhite(30, 20, [&](QPainter& p) {
+    figures.DrawPlaced(figures.GetFigure("f"), p, QRect(5, 5, 20, 10));
+  });
   QRect box;
   for (int y = 0; y < canvas.height(); ++y) {
     for (int x = 0; x < canvas.width(); ++x) {
@@ -386,11 +376,8 @@ TEST(FigurePainting, TransparentPixelsLeaveTheCanvas) {
   figure.setPixel(1, 0, qRgba(0, 0, 255, 255));
   TestPictureBase pictures({MakePicture("f", figure)});
   TVXfigurer figures(&pictures.base(), 5);
-  QImage canvas = White(6, 3);
-  {
-    QPainter painter(&canvas);
-    figures.DrawFigure(figures.GetFigure("f"), painter, 1, 1);
-  }
+  QImage canvas =
+      OnWhite(6, 3, [&](QPainter& p) { figures.DrawFigure(figures.GetFigure("f"), p, 1, 1); });
   EXPECT_EQ(canvas.pixel(1, 1), qRgb(255, 255, 255));
   EXPECT_EQ(canvas.pixel(2, 1), qRgb(0, 0, 255));
 }
