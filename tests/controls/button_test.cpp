@@ -364,16 +364,11 @@ TEST(Tnrknapp, HeldPushButtonRepeatsAfterStartdelayThenEveryDelayUntilReleased) 
   EXPECT_TRUE(button.down());
   QPointer<test::FakeRepeatTimer> timer = timers.Last();
   ASSERT_FALSE(timer.isNull());
-  timer->Advance(299);
-  EXPECT_EQ(tryckt, 1);
-  timer->Advance(1);
-  EXPECT_EQ(tryckt, 2);
-  timer->Advance(49);
-  EXPECT_EQ(tryckt, 2);
-  timer->Advance(1);
-  EXPECT_EQ(tryckt, 3);
-  timer->Advance(100);
-  EXPECT_EQ(tryckt, 5);
+  // Each step: the milliseconds waited and the presses counted since the start.
+  for (const auto& [ms, presses] : {std::pair{299, 1}, {1, 2}, {49, 2}, {1, 3}, {100, 5}}) {
+    timer->Advance(ms);
+    EXPECT_EQ(tryckt, presses) << "after another " << ms << " ms";
+  }
 
   QTest::mouseRelease(&button, Qt::LeftButton, {}, kInside);
   EXPECT_FALSE(button.down());

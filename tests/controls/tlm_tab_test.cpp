@@ -227,20 +227,15 @@ TEST_F(TLMtabTest, KeysMoveTheCurrentRowAndKeepItInView) {
   QSignalSpy tops(&tab_, &TLMtab::TopLeftChanged);
   QTest::keyClick(&tab_, Qt::Key_Up);
   EXPECT_EQ(selected.count(), 0) << "already at the first row";
-  QTest::keyClick(&tab_, Qt::Key_Down);
-  EXPECT_EQ(tab_.currentRow(), 1);
-  QTest::keyClick(&tab_, Qt::Key_PageDown);
-  EXPECT_EQ(tab_.currentRow(), 7);
-  EXPECT_EQ(tab_.topRow(), 2);
-  QTest::keyClick(&tab_, Qt::Key_End);
-  EXPECT_EQ(tab_.currentRow(), 49);
-  EXPECT_EQ(tab_.topRow(), 44);
-  QTest::keyClick(&tab_, Qt::Key_PageUp);
-  EXPECT_EQ(tab_.currentRow(), 43);
-  EXPECT_EQ(tab_.topRow(), 43);
-  QTest::keyClick(&tab_, Qt::Key_Home);
-  EXPECT_EQ(tab_.currentRow(), 0);
-  EXPECT_EQ(tab_.topRow(), 0);
+  for (const auto& [key, current, top] : {std::tuple{Qt::Key_Down, 1, 0},
+                                          {Qt::Key_PageDown, 7, 2},
+                                          {Qt::Key_End, 49, 44},
+                                          {Qt::Key_PageUp, 43, 43},
+                                          {Qt::Key_Home, 0, 0}}) {
+    QTest::keyClick(&tab_, key);
+    EXPECT_EQ(tab_.currentRow(), current) << key;
+    EXPECT_EQ(tab_.topRow(), top) << key;
+  }
   EXPECT_EQ(selected.count(), 5);
   EXPECT_EQ(selected.last().at(0).toInt(), 0);
   EXPECT_EQ(tops.count(), 4);
