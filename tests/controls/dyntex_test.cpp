@@ -23,6 +23,7 @@
 #include "controls/tvx_printtex.h"
 #include "records/record_text.h"
 #include "tests/controls/test_pictures.h"
+#include "tests/support/record_text_test_util.h"
 
 namespace vx {
 namespace {
@@ -35,18 +36,13 @@ using test::TestPictureBase;
 
 const QColor kPaper(244, 238, 220);
 
-Tenfodd Birth() {
-  Tenfodd r;
-  r.FORSKX = "Tuna";
-  r.FODAT = "17530403";
-  r.FNAMN = "Anna";
-  r.ENAMN = "Andersdotter";
-  r.FARFNAMN = "Per";
-  r.FARENAMN = "Larsson";
-  r.MORFNAMN = "Maria";
-  r.MORENAMN = "J\xF6nsdotter";
-  r.KAELLA = "Tuna C:2";
-  return r;
+// The birth that the record tests show and print.
+std::string BirthText() {
+  return ComposeBirthText(testing::MakeRecord<Tenfodd>(
+                              "FORSKX=Tuna|FODAT=17530403|FNAMN=Anna|ENAMN=Andersdotter|"
+                              "FARFNAMN=Per|FARENAMN=Larsson|MORFNAMN=Maria|MORENAMN=Jönsdotter|"
+                              "KAELLA=Tuna C:2"),
+                          true);
 }
 
 constexpr char kHelp[] =
@@ -128,8 +124,7 @@ void Drag(QWidget* widget, QPoint from, QPoint to) {
 
 TEST(TVXdyntex, RecordsAndHelpTextsShowTheirColoursOnTheTile) {
   Display display(QSize(400, 260));
-  ASSERT_TRUE(display.shown);
-  display.text.SetText(ComposeBirthText(Birth(), true));
+  ASSERT_TRUE(display.Show(BirthText()));
   QImage image = display.Grab();
   EXPECT_EQ(image.pixelColor(398, 258), kPaper);
   EXPECT_TRUE(HasColour(image, QColor(128, 0, 0), 24)) << "the dark red headings";
@@ -259,12 +254,10 @@ TEST(TVXdyntex, StyleTagsInsideALinkKeepTheLinksLook) {
 
 TEST(TVXdyntex, SelectingPastTheBottomScrollsTheView) {
   Display display(QSize(300, 60));
-  ASSERT_TRUE(display.shown);
-  display.text.SetSelectionEnabled(true);
   std::string text;
   for (int i = 1; i <= 12; ++i)
     text += "Rad " + std::to_string(i) + "\r";
-  display.text.SetText(text);
+  ASSERT_TRUE(display.Show(text, true));
   display.text.SetFirstLine(1);
   display.Grab();
   QSignalSpy scrolled(&display.text, &TVXdyntex::NyPosition);
@@ -303,10 +296,8 @@ TEST(TVXdyntex, ALinkShowsTheLinkCursorAndAClickGivesItsTarget) {
 
 TEST(TVXdyntex, DragReportsVerticalMovesSinceTheLastReport) {
   Display display(QSize(400, 260));
-  ASSERT_TRUE(display.shown);
   display.text.setDragenable(true);
-  display.text.SetText(kHelp);
-  display.Grab();
+  ASSERT_TRUE(display.Show(kHelp));
   QSignalSpy drags(&display.text, &TVXdyntex::NyDrag);
   QTest::mousePress(&display.text, Qt::LeftButton, {}, QPoint(300, 200));
   EXPECT_EQ(display.text.cursor().shape(), Qt::ClosedHandCursor);
@@ -330,11 +321,10 @@ TEST(TVXdyntex, DragReportsVerticalMovesSinceTheLastReport) {
 TEST(TVXdyntex, NarrowerDisplayWrapsIntoMoreLinesAndScreenReadersSeeNoCodes) {
   InstallAccessibility();
   Display display(QSize(400, 200));
-  ASSERT_TRUE(display.shown);
   std::string text;
   for (int i = 0; i < 12; ++i)
     text += "Kyrkboken f\xF6rdes av kyrkoherden i socknen. ";
-  display.text.SetText(text);
+  ASSERT_TRUE(display.Show(text));
   const int wide = display.text.TotalHeight();
   display.text.resize(200, 200);
   const int narrow = display.text.TotalHeight();
@@ -373,7 +363,7 @@ TEST(TVXprinttex, MeasuresWithTheDevicesResolution) {
   QImage screen(600, 400, QImage::Format_RGB32);
   QPainter screen_painter(&screen);
   TVXprinttex on_screen;
-  const std::string text = ComposeBirthText(Birth(), true);
+  const std::string text = BirthText();
   on_screen.SetText(screen_painter, QRect(0, 0, 600, 400), text);
   screen_painter.end();
 
