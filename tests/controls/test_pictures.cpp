@@ -23,22 +23,18 @@ QImage Gradient(int width, int height, int blue) {
   return image;
 }
 
-std::vector<uint8_t> PngBytes(const QImage& image) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return std::vector<uint8_t>(bytes.begin(), bytes.end());
-}
-
 PictureRecord MakePicture(const std::string& name, const QImage& image,
                           const std::string& placement) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
   PictureRecord record;
   record.name = name;
   record.description = "test";
   record.type = 1;
   record.placement = placement;
-  record.image = PngBytes(image);
+  record.image.assign(png.begin(), png.end());
   return record;
 }
 

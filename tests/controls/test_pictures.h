@@ -27,8 +27,6 @@ QImage Filled(int width, int height, QColor colour);
 // Pixel (x, y) is RGB(x, y, blue), so every pixel tells where it came
 // from; at most 256 x 256.
 QImage Gradient(int width, int height, int blue = 0);
-// The image as PNG bytes.
-std::vector<uint8_t> PngBytes(const QImage& image);
 
 // A picture record holding `image`.
 PictureRecord MakePicture(const std::string& name, const QImage& image,
