@@ -17,7 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::ShownTexts;
 
-class EnglishOutputWindowsTest : public testing::SetFixture<EnglishOutputWindowsTest> {
+class EnglishOutputWindowsTest : public testing::SessionFixture<EnglishOutputWindowsTest> {
  public:
   static void WriteSource(const fs::path& source) {
     testing::WriteText(source / "fodda.csv",
@@ -26,13 +26,9 @@ class EnglishOutputWindowsTest : public testing::SetFixture<EnglishOutputWindows
     testing::WriteText(source / "hjalp/HJ007.txt", "Utskrift\nVälj vad som skrivs ut.\n");
     testing::WriteText(source / "hjalp/en/HJ007.txt", "Printing\nChoose what is printed.\n");
   }
-  static void SetUpTestSuite() {
-    SetFixture::SetUpTestSuite();
-    OpenSession();
-  }
   static void TearDownTestSuite() {
     if (session_ != nullptr) session_->SetLanguage(Language::kSwedish);
-    SetFixture::TearDownTestSuite();
+    SessionFixture::TearDownTestSuite();
   }
 
  protected:
@@ -64,7 +60,6 @@ class EnglishOutputWindowsTest : public testing::SetFixture<EnglishOutputWindows
 };
 
 TEST_F(EnglishOutputWindowsTest, ThePrintDialogAndTheTextWindowSpeakEnglish) {
-  ASSERT_NE(session_, nullptr);
   const Shown swedish = ShownIn(Language::kSwedish);
   Shown english;
   {
@@ -74,14 +69,8 @@ TEST_F(EnglishOutputWindowsTest, ThePrintDialogAndTheTextWindowSpeakEnglish) {
   }
   // The same word in both languages.
   const QSet<QString> neutral = {QStringLiteral("Text"), QStringLiteral("Version")};
-  const struct {
-    const char* window;
-    const ShownTexts& swedish;
-    const ShownTexts& english;
-  } windows[] = {{"print dialog", swedish.print, english.print},
-                 {"text window", swedish.text, english.text}};
-  for (const auto& w : windows)
-    testing::ExpectEnglishWindow(w.window, w.swedish, w.english, {}, neutral);
+  testing::ExpectEnglishWindow("print dialog", swedish.print, english.print, {}, neutral);
+  testing::ExpectEnglishWindow("text window", swedish.text, english.text, {}, neutral);
 }
 
 }  // namespace

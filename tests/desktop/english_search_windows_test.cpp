@@ -23,22 +23,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class EnglishSearchWindowsTest : public testing::SetFixture<EnglishSearchWindowsTest> {
+class EnglishSearchWindowsTest : public testing::SessionFixture<EnglishSearchWindowsTest> {
  public:
   // No deaths: the death form shows every field without rows.
   static void WriteSource(const fs::path& source) { testing::WriteSample(source, 40, 10, 0, 7); }
-  static void SetUpTestSuite() {
-    SetFixture::SetUpTestSuite();
-    OpenSession();
-  }
 
  protected:
-  void SetUp() override {
-    ASSERT_NE(session_, nullptr);
-    main_.setGeometry(100, 80, 800, 600);
-    main_.show();
-  }
-
   // What every search window shows, built in the catalogue's language of
   // the moment, each text keyed by its window and place.
   testing::ShownTexts ShownByTheSearchWindows() {
@@ -70,8 +60,6 @@ class EnglishSearchWindowsTest : public testing::SetFixture<EnglishSearchWindows
     add(QStringLiteral("free"), &free_text);
     return shown;
   }
-
-  QWidget main_;
 };
 
 TEST_F(EnglishSearchWindowsTest, NoSwedishInTheEnglishSearchWindows) {
