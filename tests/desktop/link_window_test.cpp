@@ -61,10 +61,8 @@ class LinkWindowTest : public testing::MainWindowFixture<LinkWindowTest> {
   // Opens the window with Ctrl+K and runs `actions` inside its modal loop;
   // Esc closes it afterwards unless the actions did.
   void WithLinks(const std::function<void()>& actions) {
-    testing::WhileActive(links(), actions, [&] {
-      QTest::keyClick(window_.get(), Qt::Key_K, Qt::ControlModifier);
-      return 0;
-    });
+    testing::WhileActive(links(), actions,
+                         [&] { QTest::keyClick(window_.get(), Qt::Key_K, Qt::ControlModifier); });
   }
 
   const RecordView& Shown() { return window_->table()->record_view(); }
@@ -138,10 +136,7 @@ TEST_F(LinkWindowTest, TheButtonWaitsForARecordOpensItWithItsHelpAndADoubleClick
         QTest::mouseClick(links()->grid(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(links()->grid(), Qt::LeftButton, {}, at);
       },
-      [&] {
-        QTest::mouseClick(c().sambandknapp, Qt::LeftButton);
-        return 0;
-      });
+      [&] { QTest::mouseClick(c().sambandknapp, Qt::LeftButton); });
   EXPECT_EQ(window_->table()->aktregister(), 1);
   EXPECT_EQ(Shown().label, "F2");
   EXPECT_EQ(c().antallabel->text(), "2 valda");

@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QTranslator>
 #include <QWidget>
+#include <memory>
 
 #include "controls/qt_translations.h"
 #include "language/message_id.h"
@@ -121,18 +122,15 @@ inline void ExpectEnglishWindow(const char* window, const ShownTexts& swedish,
 class EnglishWindows {
  public:
   EnglishWindows() : translator_(LoadEnglishCatalogue(nullptr)) {
-    if (translator_ != nullptr) QCoreApplication::installTranslator(translator_);
+    if (loaded()) QCoreApplication::installTranslator(translator_.get());
   }
   ~EnglishWindows() {
-    if (translator_ != nullptr) QCoreApplication::removeTranslator(translator_);
-    delete translator_;
+    if (loaded()) QCoreApplication::removeTranslator(translator_.get());
   }
-  EnglishWindows(const EnglishWindows&) = delete;
-  EnglishWindows& operator=(const EnglishWindows&) = delete;
   bool loaded() const { return translator_ != nullptr; }
 
  private:
-  QTranslator* translator_;
+  std::unique_ptr<QTranslator> translator_;
 };
 
 }  // namespace vx::testing

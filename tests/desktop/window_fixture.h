@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "builder/register_set_builder.h"
@@ -121,11 +122,9 @@ class SetFixture : public ::testing::Test {
     ASSERT_TRUE(BuildUiSet(dir_->path()));
   }
   static void TearDownTestSuite() {
-    delete pictures_;
-    delete session_;
+    delete std::exchange(pictures_, nullptr);
+    delete std::exchange(session_, nullptr);
     delete dir_;
-    pictures_ = nullptr;
-    session_ = nullptr;
   }
   static std::filesystem::path Ini() { return dir_->path() / "kuvo.ini"; }
 
