@@ -109,11 +109,8 @@ class SearchFormsTest : public testing::MainWindowFixture<SearchFormsTest> {
     std::vector<std::string> names;
     std::istringstream lines(std::string(result.out.begin(), result.out.end()));
     for (std::string line; std::getline(lines, line);) {
-      std::istringstream cells(line);
-      std::string reg, record, name;
-      std::getline(cells, reg, '\t');
-      std::getline(cells, record, '\t');
-      std::getline(cells, name, '\t');
+      // register, record, name: the third cell
+      const std::string name = QString::fromStdString(line).split('\t').value(2).toStdString();
       names.push_back(name.empty() ? "(Ingen namnuppgift)" : name);
     }
     return names;
@@ -128,22 +125,13 @@ class SearchFormsTest : public testing::MainWindowFixture<SearchFormsTest> {
   }
 };
 
-// The first three letters of a word (UTF-8).
-std::string Start(const std::string& word) {
-  return QString::fromStdString(word).left(3).toStdString();
-}
-
-// A typed criterion for every field that the sample fills: the beginning
-// of a word of the field's list, a date range, a piece of a free text.
+// A typed criterion for every field that the sample fills: the first
+// three letters of a word of the field's list, a date range, a piece of a
+// free text.
 std::string TypedCriterion(const FormField& field, const std::string& first_word) {
-  switch (field.routine) {
-    case FieldRoutine::kDateRange:
-      return "1780-1820";
-    case FieldRoutine::kFreeField:
-      return "son";
-    default:
-      return Start(first_word) + "*";
-  }
+  if (field.routine == FieldRoutine::kDateRange) return "1780-1820";
+  if (field.routine == FieldRoutine::kFreeField) return "son";
+  return QString::fromStdString(first_word).left(3).toStdString() + "*";
 }
 
 TEST_F(SearchFormsTest, EveryTypedFieldFindsWhatKuvoSokFinds) {
@@ -267,8 +255,7 @@ TEST_F(SearchFormsTest, TabGoesFromFieldToFieldInTheFormsTabOrder) {
     std::vector<std::pair<int, QWidget*>> fields = {{table.lokalid_tab_order, form.LokalIdEdit()}};
     for (const FormField& field : table.fields)
       if (field.visible) fields.push_back({field.tab_order, form.Edit(field.prefix)});
-    std::sort(fields.begin(), fields.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::ranges::sort(fields, {}, &std::pair<int, QWidget*>::first);
     std::vector<QWidget*> expected;
     for (const auto& field : fields)
       expected.push_back(field.second);
@@ -280,11 +267,6 @@ TEST_F(SearchFormsTest, TabGoesFromFieldToFieldInTheFormsTabOrder) {
     } while (w != expected.front() && chain.size() < 100);
     EXPECT_EQ(chain, expected) << "register " << r;
   }
-}
-
-// Keys as a user types them, to whatever has the focus.
-void TypeIntoFocus(const QString& text) {
-  QTest::keyClicks(QApplication::focusWidget(), text);
 }
 
 // The births form filled by typing, a move with Tab (or Shift+Tab back)
@@ -309,9 +291,9 @@ TEST_F(SearchFormsTest, AFormFilledByTypingAndTabSearchesWithBothFields) {
           }
           form.ClearSearchForm();
           form.Edit(c.start)->setFocus();
-          TypeIntoFocus(c.first);
+          QTest::keyClicks(QApplication::focusWidget(), c.first);
           QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, c.move);
-          TypeIntoFocus(c.second);
+          QTest::keyClicks(QApplication::focusWidget(), c.second);
           QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         },
         [&] { QTest::mouseClick(window_->controls().sokknappar[0], Qt::LeftButton); });
