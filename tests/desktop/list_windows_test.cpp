@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -37,21 +36,17 @@ constexpr int kFathersNameSlot = 14;  // 19 rows
 constexpr int kNoSlot = 5;            // no list in the births
 
 std::string Numbered(const char* format, int n) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, n);
-  return text;
+  return QString::asprintf(format, n).toStdString();
 }
 
 class PickerWindowTest : public testing::SessionFixture<PickerWindowTest> {
  public:
   static void WriteSource(const fs::path& source) {
     std::vector<testing::SourceRecord> births;
-    for (int i = 0; i < 60; ++i) {
-      testing::SourceRecord birth = {{"ENAMN", Numbered("Namn%02d", i)},
-                                     {"ORT", Numbered("Ort%02d", i % 18)},
-                                     {"FARENAMN", Numbered("Far%02d", i % 19)}};
-      births.push_back(birth);
-    }
+    for (int i = 0; i < 60; ++i)
+      births.push_back({{"ENAMN", Numbered("Namn%02d", i)},
+                        {"ORT", Numbered("Ort%02d", i % 18)},
+                        {"FARENAMN", Numbered("Far%02d", i % 19)}});
     testing::WriteText(source / "fodda.csv", testing::SourceTable(1, births));
     testing::WriteText(source / "register.txt", "Tuna församling\nFödda\nOm registret\n");
     testing::WriteText(source / "hjalp/HJ006.txt", "Sökordslistan\nBocka för orden.\n");
@@ -315,9 +310,8 @@ constexpr int kSurnames = 30;
 // called Tuna (one with its parish); no women's first names.
 std::vector<testing::SourceRecord> Births() {
   std::vector<testing::SourceRecord> births;
-  for (int i = 0; i < kSurnames; ++i) {
+  for (int i = 0; i < kSurnames; ++i)
     births.push_back({{"ENAMN", Numbered("NAMN%02d", i)}, {"ENAMNO", Numbered("Namn%02dh", i)}});
-  }
   for (int i = 0; i < 3; ++i)
     births[i].merge(testing::Fields("FNAMN=PER|FNAMNO=Pehr|GENUS=m"));
   births[0].merge(testing::Fields("ORT=TUNA|ORTO=Thuna|FORSKX=Hjo"));

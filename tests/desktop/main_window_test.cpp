@@ -158,8 +158,7 @@ TEST_F(MainWindowTest, TheRecordIsCopiedWholeByItsButtonAndAsSelectedByKeys) {
 TEST_F(MainWindowTest, CtrlESavesTheHitsAsASourceTable) {
   FindBirths(5);
   testing::TempDir dir;
-  QString suggested;
-  QString chosen;
+  QString suggested, chosen;
   window_->SetSaveFileChooser([&](QWidget*, const QString& name) {
     suggested = name;
     return chosen;
