@@ -109,9 +109,8 @@ TEST(TVXknapp, CoupledRadioButtonReleasesItsPartnerByMouseOrProgramAndASecondPre
   datum.setTag(2);
   loose.setGeometry(0, 40, 90, 24);
   loose.setTag(1);  // the same Tag, but not coupled
-  alla.setDown(true);
-  datum.setDown(true);
-  loose.setDown(true);
+  for (TVXknapp* b : {&alla, &datum, &loose})
+    b->setDown(true);
   ASSERT_TRUE(window.Show());
   EventLog log({{&tabell, "tabell"}, {&alla, "alla"}, {&datum, "datum"}, {&loose, "loose"}});
 

@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <string>
 
 #include "controls/accessibility.h"
@@ -91,9 +92,8 @@ bool HasColour(const QImage& image, QColor colour, int tolerance = 0) {
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
       const QColor c = image.pixelColor(x, y);
-      if (std::abs(c.red() - colour.red()) <= tolerance &&
-          std::abs(c.green() - colour.green()) <= tolerance &&
-          std::abs(c.blue() - colour.blue()) <= tolerance)
+      if (std::max({std::abs(c.red() - colour.red()), std::abs(c.green() - colour.green()),
+                    std::abs(c.blue() - colour.blue())}) <= tolerance)
         return true;
     }
   }

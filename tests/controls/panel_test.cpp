@@ -175,10 +175,9 @@ TEST(TLMpanel, RedAreaWithoutTileTakesThePanelColour) {
 // The composed frame's pixel (x, y) must be the frame's (fx(x), fy(y)).
 template <typename FromX, typename FromY>
 void ExpectComposedFrom(const QImage& composed, const QImage& source, FromX fx, FromY fy) {
-  for (int y = 0; y < composed.height(); ++y) {
+  for (int y = 0; y < composed.height(); ++y)
     for (int x = 0; x < composed.width(); ++x)
       ASSERT_EQ(composed.pixel(x, y), source.pixel(fx(x), fy(y))) << x << "," << y;
-  }
 }
 
 // The frame's corners are anchored to the panel's; with a tab picture the
@@ -354,11 +353,9 @@ QRect Placed(const std::string& code) {
     figures.DrawPlaced(figures.GetFigure("f"), p, QRect(5, 5, 20, 10));
   });
   QRect box;
-  for (int y = 0; y < canvas.height(); ++y) {
-    for (int x = 0; x < canvas.width(); ++x) {
+  for (int y = 0; y < canvas.height(); ++y)
+    for (int x = 0; x < canvas.width(); ++x)
       if (canvas.pixel(x, y) != qRgb(255, 255, 255)) box |= QRect(x, y, 1, 1);
-    }
-  }
   return box;
 }
 
@@ -419,9 +416,8 @@ TEST(MessageBoxesTest, OneActionsMessagesShareOneBoxShownAfterIt) {
 // 2..9; every other pixel tells where it came from.
 QImage TabbedFrame() {
   QImage frame = Gradient(40, 20).convertToFormat(QImage::Format_RGB32);
-  for (int x = 0; x < frame.width(); ++x) {
+  for (int x = 0; x < frame.width(); ++x)
     if (x < 2 || x >= 10) frame.setPixel(x, 0, kGreen);
-  }
   return frame;
 }
 

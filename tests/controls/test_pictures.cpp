@@ -16,10 +16,9 @@ QImage Filled(int width, int height, QColor colour) {
 
 QImage Gradient(int width, int height, int blue) {
   QImage image(width, height, QImage::Format_RGB32);
-  for (int y = 0; y < height; ++y) {
+  for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x)
       image.setPixel(x, y, qRgb(x, y, blue));
-  }
   return image;
 }
 

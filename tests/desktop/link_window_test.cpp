@@ -22,16 +22,9 @@ using testing::Fields;
 class LinkWindowTest : public testing::MainWindowFixture<LinkWindowTest> {
  public:
   static void WriteSource(const fs::path& source) {
-    testing::WriteText(
-        source / "fodda.csv",
-        testing::SourceTable(
-            1, {Fields("ENAMN=Persson|FNAMN=Anders|GENUS=m|FODAT=17610312|FORSKX=Hjo|"
-                       "FARFNAMN=Per|FARENAMN=Andersson|MORFNAMN=Maria|MORENAMN=Olsdotter|"
-                       "LOKALID=F1"),
-                Fields("ENAMN=Persdotter|FNAMN=Karin|GENUS=k|FODAT=17640101|FORSKX=Hjo|"
-                       "FARFNAMN=Per|FARENAMN=Andersson|MORFNAMN=Maria|MORENAMN=Olsdotter|"
-                       "LOKALID=F2"),
-                Fields("ENAMN=Berg|FNAMN=Olof|GENUS=m|FODAT=17700101|FORSKX=Tun|LOKALID=F3")}));
+    std::vector<testing::SourceRecord> births = testing::PerssonBirths();
+    births.push_back(Fields("ENAMN=Berg|FNAMN=Olof|GENUS=m|FODAT=17700101|FORSKX=Tun|LOKALID=F3"));
+    testing::WriteText(source / "fodda.csv", testing::SourceTable(1, births));
     testing::WriteText(
         source / "doda.csv",
         testing::SourceTable(
@@ -58,8 +51,7 @@ class LinkWindowTest : public testing::MainWindowFixture<LinkWindowTest> {
     ASSERT_EQ(window_->table()->record_view().label, lokalid);
   }
 
-  // Opens the window with Ctrl+K and runs `actions` inside its modal loop;
-  // Esc closes it afterwards unless the actions did.
+  // Opens the window with Ctrl+K and runs `actions` as WhileActive does.
   void WithLinks(const std::function<void()>& actions) {
     testing::WhileActive(links(), actions,
                          [&] { QTest::keyClick(window_.get(), Qt::Key_K, Qt::ControlModifier); });

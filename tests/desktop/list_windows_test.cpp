@@ -60,8 +60,7 @@ class PickerWindowTest : public testing::SessionFixture<PickerWindowTest> {
     window_ = std::make_unique<Tsoktabform>(*session_, *pictures_, help_.get(), &main_);
   }
 
-  // Shows `slot` and runs `actions` inside the modal loop once the window
-  // is active; Esc closes it afterwards unless the actions closed it.
+  // Shows `slot` and runs `actions` as WhileActive does.
   bool Pick(int slot, const std::function<void()>& actions,
             const std::string& title = "Efternamn") {
     return testing::WhileActive(window_.get(), actions,
@@ -332,8 +331,7 @@ class NormalisationWindowTest : public testing::SessionFixture<NormalisationWind
     window_ = std::make_unique<Tnormform>(*session_, *pictures_, nullptr, &main_);
   }
 
-  // Shows the view and runs `actions` inside its modal loop once it is
-  // active; Esc closes it afterwards unless the actions closed it.
+  // Shows the view and runs `actions` as WhileActive does.
   void Show(const std::function<void()>& actions) {
     testing::WhileActive(window_.get(), actions, [&] { return window_->ShowModal(); });
   }

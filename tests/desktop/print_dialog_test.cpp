@@ -228,9 +228,8 @@ TEST_F(PrintDialogTest, QtsFileDialogAndPrinterSetUpSpeakSwedish) {
   WhileModal(
       [&] {
         TVXknapp* printer_button = nullptr;
-        for (TVXknapp* button : dialog().findChildren<TVXknapp*>()) {
+        for (TVXknapp* button : dialog().findChildren<TVXknapp*>())
           if (button->accessibleName() == "Skrivare") printer_button = button;
-        }
         ASSERT_NE(printer_button, nullptr) << "the print dialog's \"Skrivare…\"";
         WhileModal(
             [&] {

@@ -194,12 +194,10 @@ TEST_F(TextWindowTest, ClosingAndLosingTheFocusFreeTheBitmap) {
 }
 
 TEST_F(TextWindowTest, AFailingSessionIsReported) {
-  std::vector<std::string> messages;
-  ScopedMessageSink sink([&](const std::string& text) { messages.push_back(text); });
   Session closed;
   Ttextform window(closed, *pictures_);
   window.ShowHelpText("HJ001", &main_, Caller::kMainWindow);
-  EXPECT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages_.size(), 1u);
   EXPECT_EQ(window.TextShown(), "");
 }
 

@@ -52,6 +52,14 @@ inline void WriteSample(const std::filesystem::path& source, int64_t births, int
   ASSERT_TRUE(WriteSampleSource(source, {births, marriages, deaths, seed, {}}, error)) << error;
 }
 
+// The births of Anders Persson (F1) and of his sister Karin (F2) in Hjo.
+inline std::vector<SourceRecord> PerssonBirths() {
+  return {Fields("ENAMN=Persson|FNAMN=Anders|GENUS=m|FODAT=17610312|FORSKX=Hjo|FARFNAMN=Per|"
+                 "FARENAMN=Andersson|MORFNAMN=Maria|MORENAMN=Olsdotter|LOKALID=F1"),
+          Fields("ENAMN=Persdotter|FNAMN=Karin|GENUS=k|FODAT=17640101|FORSKX=Hjo|FARFNAMN=Per|"
+                 "FARENAMN=Andersson|MORFNAMN=Maria|MORENAMN=Olsdotter|LOKALID=F2")};
+}
+
 // A wheel turn of `delta` eighths of a degree over `widget`, at its middle
 // unless `at` is given.
 inline void Wheel(QWidget* widget, int delta, std::optional<QPointF> at = std::nullopt) {
