@@ -73,12 +73,9 @@ class PickerWindowTest : public testing::SessionFixture<PickerWindowTest> {
   TLMtab* Grid() { return window_->grid(); }
   QPoint RowPoint(int row) { return Grid()->CellRect(row, 0).center(); }
 
-  static bool Ticked(int slot, int row) {
-    return session_->catalogue().soklistor(1, slot)->vald().IsSet(row + 1);
-  }
-  static int TickCount(int slot) {
-    return session_->catalogue().soklistor(1, slot)->vald().Count();
-  }
+  static Tvxsmalurval& Ticks(int slot) { return session_->catalogue().soklistor(1, slot)->vald(); }
+  static bool Ticked(int slot, int row) { return Ticks(slot).IsSet(row + 1); }
+  static int TickCount(int slot) { return Ticks(slot).Count(); }
 
   void RightClick(int row) {
     QTest::mousePress(Grid(), Qt::RightButton, {}, RowPoint(row));

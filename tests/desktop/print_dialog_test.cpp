@@ -193,9 +193,8 @@ QStringList Texts(const QWidget& dialog) {
   QStringList texts;
   for (const QPushButton* button : dialog.findChildren<QPushButton*>())
     texts << button->text();
-  for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+  for (const QLabel* label : dialog.findChildren<QLabel*>())
     if (label->isVisible()) texts << label->text();
-  }
   return texts;
 }
 

@@ -12,7 +12,6 @@
 #include <QTimer>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "controls/scroll_bar.h"
 #include "controls/tvx_dyntex.h"
