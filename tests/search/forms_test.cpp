@@ -41,11 +41,24 @@ TEST(SearchForms, TabOrderRunsThroughEveryFieldAndTheLokalId) {
   }
 }
 
-TEST(SearchForms, SlotsNameListsOfTheRightShape) {
+// What each kind of field carries, and its slot naming a list of the right
+// shape.
+TEST(SearchForms, EachKindOfFieldCarriesItsPartsAndASlotOfTheRightShape) {
   for (int r = 1; r <= 3; ++r) {
     const SearchFormTable& form = SearchForm(r);
     for (const FormField& field : form.fields) {
       SCOPED_TRACE(std::to_string(r) + " " + std::string(field.prefix));
+      EXPECT_EQ(!field.picker_title.empty(), field.ListBacked());
+      EXPECT_EQ(!field.help_code.empty(), field.ListBacked());
+      EXPECT_EQ(field.comparison == FieldComparison::kNone, !field.ListBacked());
+      EXPECT_EQ(!field.date_lower_default.empty(), field.routine == FieldRoutine::kDateRange);
+      // Names are compared with their accents.
+      if (field.routine == FieldRoutine::kFirstNames) {
+        EXPECT_TRUE(field.AccentKeeping());
+      }
+      // Only the sources have no empty-list caption among the list fields.
+      EXPECT_EQ(field.empty_caption.empty(), !field.ListBacked() || field.prefix == "kae");
+      EXPECT_EQ(field.visible, !(r == 1 && field.prefix == "en"));
       if (field.routine == FieldRoutine::kFreeField) {
         // A declared free-search list of this register, named as declared.
         const ComponentDecl* list = FreeSearchListDecl(r, field.slot);
@@ -81,25 +94,6 @@ TEST(SearchForms, EveryFreeSearchListOfARegisterHasItsField) {
     EXPECT_EQ(used, declared) << "register " << r;
   }
   EXPECT_EQ(SearchForm(3).Field("anf")->free_list, "vaxors311");
-}
-
-TEST(SearchForms, WhatEachKindOfFieldCarries) {
-  for (int r = 1; r <= 3; ++r) {
-    for (const FormField& field : SearchForm(r).fields) {
-      SCOPED_TRACE(std::to_string(r) + " " + std::string(field.prefix));
-      EXPECT_EQ(!field.picker_title.empty(), field.ListBacked());
-      EXPECT_EQ(!field.help_code.empty(), field.ListBacked());
-      EXPECT_EQ(field.comparison == FieldComparison::kNone, !field.ListBacked());
-      EXPECT_EQ(!field.date_lower_default.empty(), field.routine == FieldRoutine::kDateRange);
-      // Names are compared with their accents.
-      if (field.routine == FieldRoutine::kFirstNames) {
-        EXPECT_TRUE(field.AccentKeeping());
-      }
-      // Only the sources have no empty-list caption among the list fields.
-      EXPECT_EQ(field.empty_caption.empty(), !field.ListBacked() || field.prefix == "kae");
-      EXPECT_EQ(field.visible, !(r == 1 && field.prefix == "en"));
-    }
-  }
 }
 
 // The layouts: every group, the Lokal-ID group too, in tab order above the
@@ -233,10 +227,8 @@ class RunSearchTest : public ::testing::Test {
     return set_->Hits(r);
   }
 
-  static OpenSet* set_;
+  static inline OpenSet* set_ = nullptr;
 };
-
-OpenSet* RunSearchTest::set_ = nullptr;
 
 TEST_F(RunSearchTest, DateRanges) {
   EXPECT_EQ(Found(1, {{"fod", "1780-1789"}}),
@@ -584,10 +576,8 @@ testing::Tables NormalisedBirths(bool with_surnames) {
       testing::Fields("FNAMN=Maja|FNAMNO=Maija|GENUS=k"),
       testing::Fields("FNAMN=Olof|FNAMNO=Oluf|GENUS=m")};
   if (with_surnames) {
-    births[0]["ENAMN"] = "Berg";
-    births[0]["ENAMNO"] = "Bergh";
-    births[1]["ENAMN"] = "Ek";
-    births[1]["ENAMNO"] = "Eek";
+    births[0].insert({{"ENAMN", "Berg"}, {"ENAMNO", "Bergh"}});
+    births[1].insert({{"ENAMN", "Ek"}, {"ENAMNO", "Eek"}});
   }
   return {{1, births}};
 }
