@@ -158,10 +158,8 @@ class Linking : public ::testing::Test {
     return ids;
   }
 
-  static OpenSet* set_;
+  static inline OpenSet* set_ = nullptr;
 };
-
-OpenSet* Linking::set_ = nullptr;
 
 TEST_F(Linking, EachRuleGivesTheTablesPointsAndReasons) {
   for (const LinkCase& c : Cases()) {
@@ -298,6 +296,7 @@ std::vector<std::string> RowsOf(const LinkListing& listing) {
   return rows;
 }
 
+// Headings are bold in navy, candidates indented under them.
 TEST(LinkListing, GroupsByKindUnderHeadingsBestFirstTiesInRegisterOrder) {
   const LinkListing listing = BirthListing();
   EXPECT_EQ(RowsOf(listing),
@@ -306,6 +305,14 @@ TEST(LinkListing, GroupsByKindUnderHeadingsBestFirstTiesInRegisterOrder) {
   EXPECT_EQ(listing.Row(2)->in_kind, 2);
   EXPECT_EQ(listing.Row(8), nullptr);
   EXPECT_EQ(listing.Row(-1), nullptr);
+  const CellAttribute heading = DecodeCellAttribute(listing.CellAttribute(0));
+  EXPECT_TRUE(heading.bold);
+  EXPECT_EQ(CellColour(heading.text_colour), theme::kNavy);
+  EXPECT_EQ(heading.indent_level, 0);
+  const CellAttribute candidate = DecodeCellAttribute(listing.CellAttribute(1));
+  EXPECT_FALSE(candidate.bold);
+  EXPECT_EQ(candidate.text_colour, 0);
+  EXPECT_EQ(candidate.indent_level, 1);
 }
 
 TEST(LinkListing, EachCellSaysWhatItsColumnHolds) {
@@ -339,18 +346,6 @@ TEST(LinkListing, EachCellSaysWhatItsColumnHolds) {
             W("85 poäng: samma förnamn; ålder 63 år stämmer med född 1761."));
   EXPECT_EQ(listing.DetailText(2), W("Vigsel: 2 poster, den mest sannolika först."));
   EXPECT_EQ(listing.DetailText(0), W("Död: 1 post, den mest sannolika först."));
-}
-
-TEST(LinkListing, HeadingsAreBoldInNavyAndCandidatesIndented) {
-  const LinkListing listing = BirthListing();
-  const CellAttribute heading = DecodeCellAttribute(listing.CellAttribute(0));
-  EXPECT_TRUE(heading.bold);
-  EXPECT_EQ(CellColour(heading.text_colour), theme::kNavy);
-  EXPECT_EQ(heading.indent_level, 0);
-  const CellAttribute candidate = DecodeCellAttribute(listing.CellAttribute(1));
-  EXPECT_FALSE(candidate.bold);
-  EXPECT_EQ(candidate.text_colour, 0);
-  EXPECT_EQ(candidate.indent_level, 1);
 }
 
 TEST(LinkListing, EnterShowsTheRowsCandidateOrTheBestUnderAHeading) {
