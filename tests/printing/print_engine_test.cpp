@@ -336,10 +336,7 @@ TEST(PrintEngine, TablesRepeatHeadingsGroupBySourceAndPrintARecordOnce) {
   ASSERT_EQ(engine.PrintTable(columns, true, items, SortPrintItems(items), {}),
             PrintOutcome::kPrinted);
   ASSERT_GE(canvas.pages.size(), 3u);
-  int rows_of_11 = 0;
-  int rows_of_21 = 0;
-  int rows_of_6 = 0;
-  int group_headings = 0;
+  int rows_of_11 = 0, rows_of_21 = 0, rows_of_6 = 0, group_headings = 0;
   for (size_t p = 0; p < canvas.pages.size(); ++p) {
     const std::vector<const Drawn*> body = canvas.Body(p);
     ASSERT_GE(body.size(), 2u);
