@@ -105,10 +105,8 @@ class RecordLoading : public ::testing::Test {
     ExpectFields(record, FullRecord(r, "FULL"));
   }
 
-  static testing::TempDir* dir_;
+  static inline testing::TempDir* dir_ = nullptr;
 };
-
-testing::TempDir* RecordLoading::dir_ = nullptr;
 
 TEST_F(RecordLoading, EveryFieldLandsInItsMember) {
   ExpectFullRecord<Tenfodd>("vaxorh1", kBirths, laddafodd);

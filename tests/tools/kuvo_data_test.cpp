@@ -211,10 +211,8 @@ class KuvoDataPictures : public ::testing::Test {
   static void TearDownTestSuite() { delete dir_; }
   static fs::path Data() { return *dir_ / "data"; }
 
-  static testing::TempDir* dir_;
+  static inline testing::TempDir* dir_ = nullptr;
 };
-testing::TempDir* KuvoDataPictures::dir_ = nullptr;
-
 TEST_F(KuvoDataPictures, InfoDescribesEveryPicture) {
   const auto result = RunProcess({kProgram, "info", (Data() / "vaxorgrfk.b").string()});
   ASSERT_EQ(result.exit_code, 0) << result.err;
