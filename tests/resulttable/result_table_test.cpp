@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -217,15 +216,12 @@ using testing::SourceRecord;
 testing::Tables TableSet() {
   std::vector<SourceRecord> births;
   for (int k = 1; k <= 60; ++k) {
-    char name[16], born[16], id[16];
-    std::snprintf(name, sizeof name, "Namn%02d", k);
-    std::snprintf(born, sizeof born, "%04d0101", 1900 - k);
-    std::snprintf(id, sizeof id, "F%02d", k);
-    SourceRecord record = {{"ENAMN", name},
+    const std::string number = (k < 10 ? "0" : "") + std::to_string(k);
+    SourceRecord record = {{"ENAMN", "Namn" + number},
                            {"FNAMN", "Per"},
-                           {"FODAT", born},
+                           {"FODAT", std::to_string(1900 - k) + "0101"},
                            {"POSTNUMMER", std::to_string(100 + k)}};
-    if (k != 3) record["LOKALID"] = id;
+    if (k != 3) record["LOKALID"] = "F" + number;
     if (k == 1) record["STATUS"] = "E";
     if (k == 2) record["STATUS"] = "k";
     births.push_back(record);
