@@ -100,8 +100,7 @@ class RegisterSetRoundTrip : public ::testing::Test {
     SourceError error;
     ASSERT_TRUE(BuildRegisterSet(options, summary_, error)) << error.ToString();
     for (int r = 1; r <= 3; ++r) {
-      sources_[r] = new RegisterSource();
-      ASSERT_TRUE(sources_[r]->Load(Source() / kTableFiles[r], r, error)) << error.ToString();
+      ASSERT_TRUE(sources_[r].Load(Source() / kTableFiles[r], r, error)) << error.ToString();
       // The tables read back with a strict CSV reader, independent of the
       // builder's.
       testing::CsvRows rows;
@@ -111,11 +110,7 @@ class RegisterSetRoundTrip : public ::testing::Test {
       tables_[r].records.assign(rows.begin() + 1, rows.end());
     }
   }
-  static void TearDownTestSuite() {
-    for (int r = 1; r <= 3; ++r)
-      delete sources_[r];
-    delete dir_;
-  }
+  static void TearDownTestSuite() { delete dir_; }
   static fs::path Source() { return dir_->path() / "kalla"; }
   static fs::path Data() { return dir_->path() / "data"; }
   static std::string Dir() { return Data().string() + "/"; }
@@ -144,7 +139,7 @@ class RegisterSetRoundTrip : public ::testing::Test {
 
   // Source index of each record number, found by the record's Lokal-ID.
   static std::vector<size_t> SourceOfRecords(int r) {
-    const RegisterSource& source = *sources_[r];
+    const RegisterSource& source = sources_[r];
     std::map<std::string, size_t> by_id;
     for (size_t i = 0; i < source.Count(); ++i)
       by_id[std::string(source.Field(i, "LOKALID"))] = i;
@@ -160,14 +155,14 @@ class RegisterSetRoundTrip : public ::testing::Test {
   }
 
   static inline testing::TempDir* dir_ = nullptr;
-  static inline RegisterSource* sources_[4] = {};
+  static inline RegisterSource sources_[4];
   static inline BuildSummary summary_;
   static inline Table tables_[4];
 };
 
 TEST_F(RegisterSetRoundTrip, EveryRecordComesBackWhole) {
   for (int r = 1; r <= 3; ++r) {
-    const RegisterSource& source = *sources_[r];
+    const RegisterSource& source = sources_[r];
     TVXregtext store;
     OpenStore(store, "vaxorh" + std::to_string(r));
     ASSERT_EQ(store.RecordCount(), source.Count());
@@ -195,7 +190,7 @@ TEST_F(RegisterSetRoundTrip, PersonListsAndTheirSortOrders) {
   for (int r = 1; r <= 3; ++r) {
     TVXstruktlista persons;
     OpenList(persons, "vaxorl" + std::to_string(r));
-    ASSERT_EQ(static_cast<size_t>(persons.RowCount()), sources_[r]->Count());
+    ASSERT_EQ(static_cast<size_t>(persons.RowCount()), sources_[r].Count());
     const std::vector<size_t> of = SourceOfRecords(r);
     std::string previous;
     for (int32_t row = 1; row <= persons.RowCount(); ++row) {
@@ -245,7 +240,7 @@ TEST_F(RegisterSetRoundTrip, PersonListsAndTheirSortOrders) {
 
 TEST_F(RegisterSetRoundTrip, EveryWordListRowMarksExactlyItsRecords) {
   for (int r = 1; r <= 3; ++r) {
-    const RegisterSource& source = *sources_[r];
+    const RegisterSource& source = sources_[r];
     const std::vector<size_t> of = SourceOfRecords(r);
     std::istringstream slots(kSlots[r]);
     for (std::string entry; slots >> entry;) {
@@ -309,7 +304,7 @@ TEST_F(RegisterSetRoundTrip, FreeSearchEntriesHoldTheirRecords) {
       {1, "vaxors404", {"LOKALID"}, true},  // the list of all fields: births come first
   };
   for (const Case& c : cases) {
-    const RegisterSource& source = *sources_[c.r];
+    const RegisterSource& source = sources_[c.r];
     const std::vector<size_t> of = SourceOfRecords(c.r);
     std::map<std::string, std::set<uint32_t>> lines;  // exact line -> records
     for (uint32_t n = 1; n < of.size(); ++n) {
@@ -366,7 +361,7 @@ TEST_F(RegisterSetRoundTrip, EveryFreeSearchListIsFilteredAndFindsWhatItsWholeLi
   ASSERT_EQ(lists.size(), 6u);
   Tvxsmalurval selection;
   selection.Resize(
-      static_cast<int32_t>(sources_[1]->Count() + sources_[2]->Count() + sources_[3]->Count()));
+      static_cast<int32_t>(sources_[1].Count() + sources_[2].Count() + sources_[3].Count()));
   std::mt19937 random(2);
   for (const ComponentDecl* decl : lists) {
     SCOPED_TRACE(decl->name);
@@ -459,7 +454,7 @@ TEST_F(RegisterSetRoundTrip, NormalisationRowsCountThePairs) {
     std::istringstream words(pairs[r]);
     for (std::string word; words >> word;) {
       const std::string plain = word.substr(0, word.find(':'));
-      const RegisterSource& s = *sources_[r];
+      const RegisterSource& s = sources_[r];
       for (size_t i = 0; i < s.Count(); ++i) {
         const std::string written(s.Field(i, plain + "O"));
         std::string kind = word.substr(word.find(':') + 1);
@@ -657,9 +652,7 @@ TEST_F(RegisterSetRoundTrip, TheTruthLinksRecordsThatAgree) {
     return tables_[r].Value(tables_[r].records[i], field);
   };
   // Two values that agree where both are given.
-  auto agree = [](const std::string& a, const std::string& b) {
-    return a.empty() || b.empty() || a == b;
-  };
+  auto agree = [](const auto& a, const auto& b) { return a.empty() || b.empty() || a == b; };
   const std::string text = ReadText(Source() / "samband.tsv");
   ASSERT_TRUE(text.starts_with("fran\ttill\tsamband\n"));
   std::map<std::string, int> kinds;
@@ -685,9 +678,8 @@ TEST_F(RegisterSetRoundTrip, TheTruthLinksRecordsThatAgree) {
     }
   }
   for (const char* kind : {"dod", "barn", "mannens-fodelse", "hustruns-fodelse", "mannens-dod",
-                           "hustruns-dod", "syskon"}) {
+                           "hustruns-dod", "syskon"})
     EXPECT_GT(kinds[kind], 100) << kind;
-  }
 }
 
 // A build that fails on either of its two threads (here: its progress sink
@@ -841,9 +833,9 @@ TEST(SampleSource, ZeroRecordsGiveAHeaderRowOnlyReplacingItsOwnFilesAndLeavingOt
 
 TEST(SampleSource, CreatesMissingFoldersAndReportsProgressPerTable) {
   testing::TempDir folder;
-  SampleSourceOptions options{12, 3, 4, 1, {}};
   std::vector<std::string> messages;
-  options.progress = [&messages](const std::string& message) { messages.push_back(message); };
+  const SampleSourceOptions options{
+      12, 3, 4, 1, [&messages](const std::string& message) { messages.push_back(message); }};
   std::string error;
   ASSERT_TRUE(WriteSampleSource(folder / "a/b/c", options, error)) << error;
   EXPECT_TRUE(fs::exists(folder / "a/b/c/hjalp/HJ005A.txt"));
@@ -918,7 +910,7 @@ class SetPicturesTest : public ::testing::Test {
     PictureRecord button;
     button.name = "tomknapp73_23";
     button.image = button_image;
-    BuildOptions options{dir_ / "kalla", dir_ / "data", number, {}, {button}};
+    const BuildOptions options{dir_ / "kalla", dir_ / "data", number, {}, {button}};
     BuildSummary summary;
     return BuildRegisterSet(options, summary, error);
   }
