@@ -235,22 +235,14 @@ TEST(CellText, BarCutsTabRightAlignsFiguresByModeAndInkByRow) {
   EXPECT_EQ(CellInkIndex(M::tmStandard, plain, false), 3);
 }
 
-// Every figure is 12 pixels wide.
-int Twelve(CellFigure) {
-  return 12;
-}
-int Missing(CellFigure) {
-  return -1;
-}
+// Every figure 12 pixels wide, or none that can be drawn.
+constexpr auto Twelve = [](CellFigure) { return 12; };
+constexpr auto Missing = [](CellFigure) { return -1; };
 
 CellPlan Plan(M mode, int column, const std::string& text, uint32_t attribute,
               int (*width)(CellFigure) = Twelve) {
-  CellInput input;
-  input.mode = mode;
-  input.column = column;
-  input.text = text;
-  input.attribute = attribute;
-  input.ettindrag = 14;
+  const CellInput input{
+      .mode = mode, .column = column, .text = text, .attribute = attribute, .ettindrag = 14};
   return PlanCell(input, width);
 }
 

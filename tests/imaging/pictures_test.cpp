@@ -22,9 +22,7 @@ namespace {
 
 using testing::W;
 
-using vx::testing::ReadFileBytes;
 using vx::testing::TempDir;
-using vx::testing::WriteFileBytes;
 
 PictureRecord Picture(const std::string& name, uint8_t fill, size_t size) {
   PictureRecord p;
@@ -105,19 +103,17 @@ TEST(PictureBase, MissingFilesLeaveItClosedAndBadPicturesAreNotWritten) {
 // written reads back; anything cut short, overlong or absurd gives no
 // picture.
 PictureRecord Shaped() {
-  PictureRecord p;
-  p.name = "storkryssl01";
-  p.description = W("Stäng");
-  p.type = kShapedPictureType;
-  p.short_text = "kort";
-  p.placement = "C3";
-  p.kept1 = 7;
-  p.kept2 = -2;
-  p.image = {1, 2, 3, 4, 5};
-  p.region_kept = 9;
   const Rect rects[] = {{0, 0, 4, 1}, {1, 1, 2, 2}};
-  p.region = EncodeRegionData(rects);
-  return p;
+  return {.name = "storkryssl01",
+          .description = W("Stäng"),
+          .type = kShapedPictureType,
+          .short_text = "kort",
+          .placement = "C3",
+          .kept1 = 7,
+          .kept2 = -2,
+          .image = {1, 2, 3, 4, 5},
+          .region_kept = 9,
+          .region = EncodeRegionData(rects)};
 }
 
 // The fields, then the image and region that follow them.
