@@ -110,13 +110,11 @@ TEST(MainLayoutCountsTest, TheCaptionWidthCountsDigitsAndGaps) {
   EXPECT_EQ(CountCaptionWidth(kLargest, {8, 4}), 7 * 8 + 2 * 4);
 }
 
-TEST(MainLayoutCountsTest, SmallCountsKeepTheDesignToggles) {
-  const MainLayout m = LayOutMainWindow(800, 481, Counts(500, 200, 400));
-  EXPECT_EQ(m.valknappar[0], kFirstToggle);
-  EXPECT_EQ(m.valknappar[2].left, kFirstToggle.left + 2 * kFirstToggle.width);
-}
-
+// Small counts keep the design's toggles; larger ones widen every toggle.
 TEST(MainLayoutCountsTest, EveryToggleIsAsWideAsTheWidestCaptionNeeds) {
+  const MainLayout small = LayOutMainWindow(800, 481, Counts(500, 200, 400));
+  EXPECT_EQ(small.valknappar[0], kFirstToggle);
+  EXPECT_EQ(small.valknappar[2].left, kFirstToggle.left + 2 * kFirstToggle.width);
   const MainLayout m = LayOutMainWindow(800, 481, Counts(1000000, 400000, 800000));
   const int needed = kToggleCaptionLeft + CountCaptionWidth(1000000, {}) + kToggleCaptionRight;
   for (const Rect& toggle : m.valknappar)
@@ -157,20 +155,17 @@ TEST(MainLayoutCountsTest, SevenDigitCountsLayOutCleanlyAtEverySize) {
 TEST(WindowLayoutsTest, EveryWindowOfFixedSizeLaysOutCleanly) {
   TextWindowContent about;
   about.ShowAbout("Exempel", "Om registret");
+  const auto form = [](int r) -> test::PanelsAtSize {
+    return [r](Extent) { return LayOutSearchForm(SearchForm(r)).Panels(); };
+  };
   const struct {
     const char* window;
     Extent size;
     test::PanelsAtSize panels;
   } kWindows[] = {
-      {"Tsok_form, births",
-       {615, 545},
-       [](Extent) { return LayOutSearchForm(SearchForm(1)).Panels(); }},
-      {"Tsok_form, marriages",
-       {615, 467},
-       [](Extent) { return LayOutSearchForm(SearchForm(2)).Panels(); }},
-      {"Tsok_form, deaths",
-       {615, 449},
-       [](Extent) { return LayOutSearchForm(SearchForm(3)).Panels(); }},
+      {"Tsok_form, births", {615, 545}, form(1)},
+      {"Tsok_form, marriages", {615, 467}, form(2)},
+      {"Tsok_form, deaths", {615, 449}, form(3)},
       {"Tsoka_form", {540, 153}, [](Extent) { return LayOutFreeTextForm().Panels(); }},
       {"Tsoktabform", {358, 398}, [](Extent) { return LayOutPicker().Panels(); }},
       {"Tnormform", {471, 398}, [](Extent) { return LayOutNormalisationView().Panels(); }},
