@@ -130,9 +130,8 @@ TEST(KuvoSok, ACsvExportBuiltAgainGivesTheSameRecords) {
 TEST(KuvoSok, DamagedRecordStoreIsNamed) {
   testing::TempDir dir;
   const fs::path sample = kIni.parent_path() / "exempel";
-  for (const auto& entry : fs::directory_iterator(sample)) {
+  for (const auto& entry : fs::directory_iterator(sample))
     fs::copy_file(entry.path(), dir / entry.path().filename().string());
-  }
   // Spoil a byte in every kilobyte of the births' record blocks.
   std::vector<uint8_t> records = testing::ReadFileBytes(dir / "vaxor0001h1.b");
   for (size_t at = 100; at < records.size(); at += 1000)

@@ -76,9 +76,8 @@ TEST(KuvoDataInfo, DescribesAStreamHeader) {
 // Every file of a folder with its bytes.
 std::map<std::string, std::vector<uint8_t>> Snapshot(const fs::path& dir) {
   std::map<std::string, std::vector<uint8_t>> files;
-  for (const auto& entry : fs::directory_iterator(dir)) {
+  for (const auto& entry : fs::directory_iterator(dir))
     files[entry.path().filename()] = testing::ReadFileBytes(entry.path());
-  }
   return files;
 }
 
@@ -112,10 +111,7 @@ class KuvoDataBygg : public ::testing::Test {
     EXPECT_EQ(error.find('\n'), error.size() - 1) << error;
     EXPECT_TRUE(Snapshot(data_) == before_) << "the data folder changed";
     // No work folder is left beside it.
-    size_t entries = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_.path()))
-      ++entries;
-    EXPECT_EQ(entries, 2u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 2);
   }
 
   testing::TempDir dir_;
