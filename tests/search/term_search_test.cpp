@@ -41,16 +41,14 @@ SearchTerm Parse(std::string_view text) {
   return term.value_or(SearchTerm{});
 }
 
-TEST(SplitTerms, MaximalRunsBetweenSeparators) {
+TEST(SplitTerms, MaximalRunsBetweenSeparatorsOrTheRestWhole) {
   EXPECT_EQ(Split(";;Berg;;;Ek;", ';'), (Pieces{"Berg", "Ek"}));
   EXPECT_EQ(Split("Anna  Maria ", ' '), (Pieces{"Anna", "Maria"}));
   // A blank between semicolons is a term of its own (trimmed later).
   EXPECT_EQ(Split("Berg; ;Ek", ';'), (Pieces{"Berg", " ", "Ek"}));
   EXPECT_TRUE(Split(";;;", ';').empty());
   EXPECT_TRUE(Split("   ", ' ').empty());
-}
-
-TEST(SplitTerms, LeadingYDiaeresisTakesTheRestWhole) {
+  // A leading y with diaeresis takes the rest whole.
   EXPECT_EQ(Split(W("ÿBerg;Ek"), ';'), (Pieces{"Berg;Ek"}));
   EXPECT_EQ(Split(W("ÿAnna Maria"), ' '), (Pieces{"Anna Maria"}));
   // Even nothing after it is a term, unlike an empty text.
@@ -60,7 +58,7 @@ TEST(SplitTerms, LeadingYDiaeresisTakesTheRestWhole) {
   EXPECT_EQ(Split(W("ÿAnna;Maria"), ';', true), (Pieces{W("ÿAnna"), "Maria"}));
 }
 
-TEST(ParseTerm, StarsAndDigitsAtTheEdges) {
+TEST(ParseTerm, StarsAndDigitsAtTheEdgesAndQuotes) {
   SearchTerm term = Parse("  and* ");
   EXPECT_EQ(term.kind, TermKind::kBeginsWith);
   EXPECT_EQ(term.first, "and");
@@ -78,10 +76,8 @@ TEST(ParseTerm, StarsAndDigitsAtTheEdges) {
   EXPECT_EQ(Parse("*2").second, "2");
   EXPECT_EQ(Parse("*ers2").second, "ers2");
   EXPECT_EQ(Parse("abc*2").suffix_digit, 0);
-}
-
-TEST(ParseTerm, QuotesMakeAWholeWordOfWhatIsInside) {
-  SearchTerm term = Parse("\"*Anders*\"");
+  // Quotes make a whole word of what is inside.
+  term = Parse("\"*Anders*\"");
   EXPECT_EQ(term.kind, TermKind::kWholeWord);
   EXPECT_EQ(term.first, "*Anders*");
   EXPECT_EQ(Parse("\"").first, "");
