@@ -284,7 +284,7 @@ TEST_F(MissingRegisterSet, PathsReadAsWindows1252) {
 }
 
 // The configuration read from kuvo.ini, and the text routines.
-TEST(IniFile, SectionsKeysAndIntegers) {
+TEST(IniFile, SectionsKeysAndIntegersAfterAnyByteOrderMark) {
   IniFile ini;
   ini.Parse(
       "; a comment\r\n[Databaser]\r\nHuvudRegister = 7 (sju)\r\n[hdbaser]\nhdbasen=D:\\reg\\\n"
@@ -295,13 +295,11 @@ TEST(IniFile, SectionsKeysAndIntegers) {
   EXPECT_EQ(ini.ReadString("tom", "nyckel", "standard"), "");
   EXPECT_EQ(ini.ReadString("tom", "saknas", "standard"), "standard");
   EXPECT_EQ(ini.ReadInteger("saknas", "saknas", -3), -3);
-}
-
-TEST(IniFile, AByteOrderMarkIsNoPartOfTheFirstLine) {
-  IniFile ini;
-  ini.Parse("\xEF\xBB\xBF[Databaser]\nhuvudregister=7\n[hdbaser]\nhdbasen=reg/\n");
-  EXPECT_EQ(ini.ReadInteger("databaser", "huvudregister", 1), 7);
-  EXPECT_EQ(ini.ReadString("hdbaser", "hdbasen", ""), "reg/");
+  // A byte order mark is no part of the first line.
+  IniFile marked;
+  marked.Parse("\xEF\xBB\xBF[Databaser]\nhuvudregister=7\n[hdbaser]\nhdbasen=reg/\n");
+  EXPECT_EQ(marked.ReadInteger("databaser", "huvudregister", 1), 7);
+  EXPECT_EQ(marked.ReadString("hdbaser", "hdbasen", ""), "reg/");
   // A first key before any section is found as well.
   IniFile keys_only;
   keys_only.Parse("\xEF\xBB\xBFnyckel=1\n");
@@ -356,15 +354,13 @@ TEST(TextRoutines, WithoutMarkup) {
   EXPECT_EQ(utanmarkering(""), "");
 }
 
-TEST(TextRoutines, PiecesBetweenSeparators) {
+TEST(TextRoutines, PiecesWordsTrimsAndZeros) {
   EXPECT_EQ(delatext(" Anna ; Maria;Stina", ';'), (Items{"Anna", "Maria", "Stina"}));
   EXPECT_EQ(delatext("Anna;", ';'), (Items{"Anna", ""}));  // a final empty piece
   EXPECT_EQ(delatext("", ';'), (Items{""}));
   EXPECT_EQ(delatext(";;", ';'), (Items{"", "", ""}));
   EXPECT_EQ(delatext("a\tb", '\t'), (Items{"a", "b"}));
-}
-
-TEST(TextRoutines, WordsTrimsAndZeros) {
+  // Words, trimming and zeros.
   EXPECT_EQ(ordlista("  Anna  Maria "), (Items{"Anna", "Maria"}));
   EXPECT_EQ(ordlista(";;A;B", ";"), (Items{"A", "B"}));
   EXPECT_TRUE(ordlista("   ").empty());

@@ -276,7 +276,7 @@ TEST(CellText, IndentFigurePlacementStyleInkAndText) {
   EXPECT_TRUE(p.right_aligned && p.italic && p.bold && p.underline);
 }
 
-TEST(ScrollModel, IgnoresValuesThatBreakTheRulesAndClampsSteps) {
+TEST(ScrollModel, IgnoresValuesThatBreakTheRulesClampsStepsAndKeepsThePositionInside) {
   ScrollModel m;
   EXPECT_FALSE(m.SetMin(-1));
   EXPECT_FALSE(m.SetMin(100));  // must stay below max
@@ -296,18 +296,16 @@ TEST(ScrollModel, IgnoresValuesThatBreakTheRulesAndClampsSteps) {
   EXPECT_FALSE(m.SetPosition(7));  // the same position is no change
   EXPECT_TRUE(m.SetMax(1));        // max may equal min
   EXPECT_TRUE(m.SetMin(0));
-}
-
-TEST(ScrollModel, NarrowingTheRangeKeepsThePositionInside) {
-  ScrollModel m;
-  ASSERT_TRUE(m.SetPosition(80));
-  ASSERT_TRUE(m.SetMax(50));
-  EXPECT_EQ(m.position(), 50);
-  ASSERT_TRUE(m.SetMin(20));
-  ASSERT_TRUE(m.SetMax(30));
-  ASSERT_TRUE(m.SetPosition(20));
-  ASSERT_TRUE(m.SetMin(25));
-  EXPECT_EQ(m.position(), 25);
+  // Narrowing the range keeps the position inside.
+  ScrollModel narrowed;
+  ASSERT_TRUE(narrowed.SetPosition(80));
+  ASSERT_TRUE(narrowed.SetMax(50));
+  EXPECT_EQ(narrowed.position(), 50);
+  ASSERT_TRUE(narrowed.SetMin(20));
+  ASSERT_TRUE(narrowed.SetMax(30));
+  ASSERT_TRUE(narrowed.SetPosition(20));
+  ASSERT_TRUE(narrowed.SetMin(25));
+  EXPECT_EQ(narrowed.position(), 25);
 }
 
 TEST(ScrollModel, ThumbRunsBetweenTheArrows) {

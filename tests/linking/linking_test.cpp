@@ -315,7 +315,7 @@ TEST(LinkListing, GroupsByKindUnderHeadingsBestFirstTiesInRegisterOrder) {
   EXPECT_EQ(candidate.indent_level, 1);
 }
 
-TEST(LinkListing, EachCellSaysWhatItsColumnHolds) {
+TEST(LinkListing, EachCellAndHeadingSaysWhatItsColumnHolds) {
   const LinkListing listing = BirthListing();
   EXPECT_EQ(listing.ShownText(), W("För Persson, Anders, 1761-03-12"));
   EXPECT_EQ(listing.CountText(), W("5 möjliga samband"));
@@ -346,6 +346,11 @@ TEST(LinkListing, EachCellSaysWhatItsColumnHolds) {
             W("85 poäng: samma förnamn; ålder 63 år stämmer med född 1761."));
   EXPECT_EQ(listing.DetailText(2), W("Vigsel: 2 poster, den mest sannolika först."));
   EXPECT_EQ(listing.DetailText(0), W("Död: 1 post, den mest sannolika först."));
+  EXPECT_EQ(LinkColumnHeading(kLinkNameColumn), "Namn");
+  EXPECT_EQ(LinkColumnHeading(kLinkParishColumn), W("Församling"));
+  EXPECT_EQ(LinkColumnHeading(kLinkScoreColumn), W("\tPoäng"));  // over right-aligned scores
+  EXPECT_EQ(LinkColumnHeading(kLinkReasonsColumn), W("Skäl"));
+  EXPECT_EQ(LinkColumnHeading(kLinkColumnCount), "");
 }
 
 TEST(LinkListing, EnterShowsTheRowsCandidateOrTheBestUnderAHeading) {
@@ -372,14 +377,6 @@ TEST(LinkListing, NoCandidatesGiveNoRows) {
       LinkListing(W("Berg, Anna\rdp 17450312"), {Candidate(LinkKind::kBirth, 1, 1, 50, "Berg")})
           .CountText(),
       W("1 möjligt samband"));
-}
-
-TEST(LinkListing, ColumnHeadingsNameWhatTheColumnsHold) {
-  EXPECT_EQ(LinkColumnHeading(kLinkNameColumn), "Namn");
-  EXPECT_EQ(LinkColumnHeading(kLinkParishColumn), W("Församling"));
-  EXPECT_EQ(LinkColumnHeading(kLinkScoreColumn), W("\tPoäng"));  // over right-aligned scores
-  EXPECT_EQ(LinkColumnHeading(kLinkReasonsColumn), W("Skäl"));
-  EXPECT_EQ(LinkColumnHeading(kLinkColumnCount), "");
 }
 
 TEST(LinkListing, SpeaksEnglishForAnEnglishReader) {

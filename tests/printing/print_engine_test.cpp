@@ -490,7 +490,7 @@ TEST(TableHeadings, BodyStartsOneLineUnderTheHeadingRule) {
   EXPECT_EQ(canvas.TopOf(0, "N2"), rule + 2 * kLine);
 }
 
-TEST(TableHeadings, GroupHeadingHasItsBlankLineAtTheTopOfAPageToo) {
+TEST(TableHeadings, GroupHeadingHasItsBlankLineUnderRowsAndAtTheTopOfAPage) {
   RecordingCanvas canvas;
   // 46 rows of A leave 3 lines on the first page: B starts the second.
   PrintTableOf(canvas, 3, TwoSources(46, 1));
@@ -503,13 +503,11 @@ TEST(TableHeadings, GroupHeadingHasItsBlankLineAtTheTopOfAPageToo) {
   EXPECT_EQ(canvas.TopOf(0, "N1"), canvas.TopOf(0, "K\xE4lla: A") + kLine);
   EXPECT_EQ(canvas.TopOf(1, "N47"), canvas.TopOf(1, "K\xE4lla: B") + kLine);
   EXPECT_EQ(canvas.TopOf(0, "N46"), canvas.TopOf(0, "N1") + 45 * kLine);
-}
-
-TEST(TableHeadings, GroupHeadingUnderRowsFollowsABlankLine) {
-  RecordingCanvas canvas;
-  PrintTableOf(canvas, 3, TwoSources(3, 1));
-  ASSERT_EQ(canvas.pages.size(), 1u);
-  EXPECT_EQ(canvas.TopOf(0, "K\xE4lla: B"), canvas.TopOf(0, "N3") + 2 * kLine);
+  // Under rows it follows a blank line too.
+  RecordingCanvas under_rows;
+  PrintTableOf(under_rows, 3, TwoSources(3, 1));
+  ASSERT_EQ(under_rows.pages.size(), 1u);
+  EXPECT_EQ(under_rows.TopOf(0, "K\xE4lla: B"), under_rows.TopOf(0, "N3") + 2 * kLine);
 }
 
 }  // namespace
