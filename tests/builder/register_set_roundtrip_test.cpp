@@ -81,9 +81,8 @@ struct Table {
   testing::CsvRows records;
 
   const std::string& Value(const std::vector<std::string>& record, std::string_view name) const {
-    for (size_t i = 0; i < header.size(); ++i) {
+    for (size_t i = 0; i < header.size(); ++i)
       if (header[i] == name) return record.at(i);
-    }
     throw std::out_of_range(std::string(name));
   }
 };
@@ -221,9 +220,8 @@ TEST_F(RegisterSetRoundTrip, PersonListsAndTheirSortOrders) {
       ASSERT_TRUE(persons.ReadRow(row).ok());
       std::string date(persons.RowText());
       date = date.substr(date.find('\r') + 1);
-      for (const char* marker : {"dp ", "ly ", "bg "}) {
+      for (const char* marker : {"dp ", "ly ", "bg "})
         if (date.starts_with(marker)) date = date.substr(3);
-      }
       if (p > 1) {
         EXPECT_LE(previous_date, date);
         if (previous_date == date) {
@@ -579,9 +577,8 @@ std::vector<std::string> LinkTargets(const std::string& text) {
 // by its code in its language's store, with its heading.
 TEST_F(RegisterSetRoundTrip, EveryHelpTextHasWorkingLinksAndAnEnglishOneAndIsStoredUnderItsCode) {
   std::set<std::string> swedish_codes, english_codes;
-  for (const auto& entry : fs::directory_iterator(Source() / "hjalp")) {
+  for (const auto& entry : fs::directory_iterator(Source() / "hjalp"))
     if (entry.is_regular_file()) swedish_codes.insert(entry.path().stem().string());
-  }
   for (const auto& entry : fs::directory_iterator(Source() / "hjalp/en"))
     english_codes.insert(entry.path().stem().string());
   EXPECT_EQ(swedish_codes, HelpCodes());
@@ -774,9 +771,8 @@ TEST(TsvTable, ReadsRowsAfterCommentsAndHeaderAndReportsTheLineOfAMalformedRow) 
 // The embedded files with `name` replaced by `content`.
 std::vector<EmbeddedFile> WithFile(std::string_view name, std::string_view content) {
   std::vector<EmbeddedFile> files;
-  for (const EmbeddedFile& file : EmbeddedDataFiles()) {
+  for (const EmbeddedFile& file : EmbeddedDataFiles())
     if (file.name != name) files.push_back(file);
-  }
   if (!content.empty()) files.push_back({name, content});
   return files;
 }
@@ -795,9 +791,8 @@ TEST(SampleData, EmbeddedListsParseAndFitWindows1252AndMalformedOnesAreReported)
     EXPECT_TRUE(Utf8ToCp1252(file.content, converted)) << file.name;
     EXPECT_EQ(file.content.find('\r'), std::string_view::npos) << file.name;
   }
-  for (const FirstName& man : data.men) {
+  for (const FirstName& man : data.men)
     EXPECT_TRUE((man.stem + "son").ends_with("sson")) << man.name << ": " << man.stem;
-  }
   // Malformed lists are reported with file and line.
   for (const auto& [file, content, words] :
        {std::tuple{"orter.tsv", "socken\tort\tvikt\tskrivformer\nUppsala\tBerg\t3\t\n",

@@ -24,9 +24,8 @@ namespace fs = std::filesystem;
 // The argument numbers a text uses.
 std::set<char> Arguments(std::string_view text) {
   std::set<char> numbers;
-  for (size_t i = 0; i + 1 < text.size(); ++i) {
+  for (size_t i = 0; i + 1 < text.size(); ++i)
     if (text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9') numbers.insert(text[i + 1]);
-  }
   return numbers;
 }
 

@@ -152,9 +152,8 @@ class Linking : public ::testing::Test {
   static std::vector<std::string> LokalIds(const std::vector<LinkCandidate>& candidates,
                                            LinkKind kind) {
     std::vector<std::string> ids;
-    for (const LinkCandidate& candidate : candidates) {
+    for (const LinkCandidate& candidate : candidates)
       if (candidate.kind == kind) ids.push_back(candidate.lokalid);
-    }
     return ids;
   }
 
@@ -174,9 +173,8 @@ TEST_F(Linking, EachRuleGivesTheTablesPointsAndReasons) {
     }
     const std::vector<LinkCandidate> candidates = CandidatesOf(l.shown_register, l.shown);
     const LinkCandidate* found = nullptr;
-    for (const LinkCandidate& candidate : candidates) {
+    for (const LinkCandidate& candidate : candidates)
       if (candidate.kind == l.kind && candidate.lokalid == l.candidate) found = &candidate;
-    }
     ASSERT_NE(found, nullptr);
     EXPECT_EQ(found->reasons, reasons);
     EXPECT_EQ(found->score, std::clamp(points, 0, 100));

@@ -85,9 +85,8 @@ TEST(SearchForms, EachKindOfFieldCarriesItsPartsAndASlotOfTheRightShape) {
 TEST(SearchForms, EveryFreeSearchListOfARegisterHasItsField) {
   for (int r = 1; r <= 3; ++r) {
     std::multiset<std::string> used;
-    for (const FormField& field : SearchForm(r).fields) {
+    for (const FormField& field : SearchForm(r).fields)
       if (field.routine == FieldRoutine::kFreeField) used.emplace(field.free_list);
-    }
     std::multiset<std::string> declared;
     for (const ComponentDecl* list : FreeSearchListsOf(r))
       declared.insert(list->name);
