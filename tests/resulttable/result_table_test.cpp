@@ -331,7 +331,7 @@ TEST_F(ResultTableTest, NoHitsLeaveTheTableDisabledAndTheCommandsOff) {
   EXPECT_FALSE(table_.enabled());
 }
 
-TEST_F(ResultTableTest, ListsTheHitsAndShowsTheFirstRecord) {
+TEST_F(ResultTableTest, ListsTheHitsWithDashedDatesAndShowsTheFirstRecord) {
   FoundAll(1);
   EXPECT_TRUE(table_.enabled());
   EXPECT_EQ(table_.row_count(), 60);
@@ -353,6 +353,11 @@ TEST_F(ResultTableTest, ListsTheHitsAndShowsTheFirstRecord) {
   EXPECT_EQ(table_.hit_counter().text, "60 valda");
   EXPECT_TRUE(table_.hit_counter().buttons.postejknapp);
   EXPECT_EQ(records_.enfodd().ENAMN, "Namn01");
+  // Date cells carry dashes and are right-aligned.
+  FoundAll(3);
+  EXPECT_EQ(Name(0), "Holm, Lars");
+  EXPECT_EQ(table_.CellText(0, 1), "\tbg 1800-01-05");
+  EXPECT_EQ(table_.CellText(1, 1), "\t1880-01-01");
 }
 
 TEST_F(ResultTableTest, RecordPanelFollowsTheSelectedRow) {
@@ -469,13 +474,6 @@ TEST_F(ResultTableTest, RemovingInDateOrderKeepsTheNextPersonByDate) {
   EXPECT_EQ(Where(), "10/10/49");
   EXPECT_EQ(Name(10), "Namn49, Per");
   EXPECT_FALSE(Evf().PersonList(1).vald().IsSet(50));
-}
-
-TEST_F(ResultTableTest, DateCellsCarryDashesAndAreRightAligned) {
-  FoundAll(3);
-  EXPECT_EQ(Name(0), "Holm, Lars");
-  EXPECT_EQ(table_.CellText(0, 1), "\tbg 1800-01-05");
-  EXPECT_EQ(table_.CellText(1, 1), "\t1880-01-01");
 }
 
 TEST_F(ResultTableTest, ScrollingOneRowReadsOneRowAndRepaintsReadOnePerRow) {
@@ -690,7 +688,7 @@ class FullRowsTest : public ::testing::Test {
   ResultTable table_;
 };
 
-TEST_F(FullRowsTest, TheLongRowFillsThePersonListAndItsListCopy) {
+TEST_F(FullRowsTest, TheLongRowFillsThePersonListItsListCopyAndWhatAScreenReaderHears) {
   ASSERT_TRUE(set_.built());
   ASSERT_EQ(table_.row_count(), 2);
   std::string text;
@@ -702,9 +700,7 @@ TEST_F(FullRowsTest, TheLongRowFillsThePersonListAndItsListCopy) {
   table_.CellText(1, 0);  // painted first: the cache holds the cut row
   EXPECT_EQ(table_.VisibleListText(),
             "Holm och Ros\t17950101\r\n" + StoredNames() + "\t" + std::string(kDate) + "\r\n");
-}
-
-TEST_F(FullRowsTest, AScreenReaderHearsTheWholeNameAndTheDashedDate) {
+  // A screen reader hears the whole name and the dashed date.
   EXPECT_LT(table_.CellText(1, 0).size(), StoredNames().size()) << "the painted cell is cut";
   EXPECT_EQ(table_.ReadableCellText(1, 0), StoredNames());
   EXPECT_EQ(table_.ReadableCellText(1, 1), "1790-06-10");
