@@ -255,7 +255,7 @@ TEST_F(MissingRegisterSet, NamesTheFileTheCatalogueLooksForFirst) {
   EXPECT_TRUE(evf.RegisterOn(1) && !evf.RegisterOn(2));
 }
 
-TEST_F(MissingRegisterSet, SuggestsTheSeparatorThatAFolderLacks) {
+TEST_F(MissingRegisterSet, SuggestsTheSeparatorThatAFolderLacksInPathsReadAsWindows1252) {
   std::filesystem::create_directories(dir_ / "exempel");
   const std::string prefix = (dir_ / "exempel").string();
   EXPECT_EQ(MissingRegisterSetMessage(ConfigIn("exempel", prefix)),
@@ -274,9 +274,7 @@ TEST_F(MissingRegisterSet, SuggestsTheSeparatorThatAFolderLacks) {
   testing::WriteText(dir_ / "fil", "");
   EXPECT_EQ(MissingRegisterSetMessage(ConfigIn("fil", dir_ / "fil")).find("menade"),
             std::string::npos);
-}
-
-TEST_F(MissingRegisterSet, PathsReadAsWindows1252) {
+  // Paths read as Windows-1252.
   std::filesystem::create_directories(dir_ / "\xC3\xA5r");  // "år" in UTF-8
   const std::string message = MissingRegisterSetMessage(ConfigIn("\xC3\xA5r", dir_ / "\xC3\xA5r"));
   EXPECT_NE(message.find("\xE5rvaxor0001l1.i finns inte."), std::string::npos) << message;
@@ -316,17 +314,14 @@ class Configure : public ::testing::Test {
   testing::TempDir dir_;
 };
 
-TEST_F(Configure, DefaultsWithoutFileOrKeys) {
-  const Configuration config = lasinifil(dir_ / "saknas.ini");
+TEST_F(Configure, DefaultsWithoutFileOrKeysElseNumbersAndDataPrefix) {
+  Configuration config = lasinifil(dir_ / "saknas.ini");
   EXPECT_FALSE(config.ini_found);
   EXPECT_EQ(config.huvudregister, 1);
   EXPECT_EQ(config.regnr, "0001");
   EXPECT_EQ(config.maxutskrift, 50);
   EXPECT_EQ(config.hdbasen, Dir());  // the folder of the kuvo.ini
-}
-
-TEST_F(Configure, NumbersAndDataPrefix) {
-  Configuration config = Read("[databaser]\nhuvudregister=12345\n[limits]\nutskrift=0\n");
+  config = Read("[databaser]\nhuvudregister=12345\n[limits]\nutskrift=0\n");
   EXPECT_EQ(config.regnr, "12345");
   EXPECT_EQ(config.maxutskrift, 0);
   // A plain prefix: no separator is added; backslashes are read as '/'.

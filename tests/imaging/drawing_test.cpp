@@ -157,16 +157,13 @@ TEST(ButtonTextLayout, Wraps) {
     EXPECT_EQ(Wrap(c.text, c.available), c.lines) << c.text << " in " << c.available;
 }
 
-TEST(ButtonTextLayout, CentresTheBlockAndEachLine) {
-  const ButtonTextLayout layout =
+TEST(ButtonTextLayout, CentresLinesWithinTheMarginsOneAndAHalfTextHeightsApart) {
+  const ButtonTextLayout centred_block =
       LayOutButtonText("ab\rcdef", {.width = 100, .height = 60, .avst = 5}, Measure());
-  EXPECT_EQ(layout.line_height, 15);
-  EXPECT_EQ(layout.first_top, 15);  // (60 - 2 x 15) / 2
+  EXPECT_EQ(centred_block.line_height, 15);
+  EXPECT_EQ(centred_block.first_top, 15);  // (60 - 2 x 15) / 2
   // Text 10 high centred in its 15-pixel line: 2 pixels down.
-  EXPECT_EQ(layout.lines, (std::vector<ButtonTextLine>{{"ab", 40, 17}, {"cdef", 30, 32}}));
-}
-
-TEST(ButtonTextLayout, MarginsNarrowTheLinesAndLinesAreOneAndAHalfTextHeights) {
+  EXPECT_EQ(centred_block.lines, (std::vector<ButtonTextLine>{{"ab", 40, 17}, {"cdef", 30, 32}}));
   const ButtonTextArea centred{.width = 100, .height = 20, .avst = 10};
   EXPECT_EQ(LayOutButtonText("aaaa bbbb c", centred, Measure()).lines.size(), 2u);
   EXPECT_EQ(LayOutButtonText("aaaa bbbb c", centred, Measure()).lines[0].text, "aaaa");
