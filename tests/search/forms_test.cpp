@@ -443,13 +443,20 @@ class WordPickerTest : public ::testing::Test {
   WordPicker picker_;
 };
 
-TEST_F(WordPickerTest, ShowsTheSlotsListWithItsTicksCounted) {
+TEST_F(WordPickerTest, ShowsTheSlotsListWithItsTicksCountedAndClearsThemOnly) {
   TickWords(List(kSurnameSlot), {"Berg", "Olsson"});
   List(kSurnameSlot).vald().SetBit(1, true);
   picker_.Show(set_.evf(), 1, kSurnameSlot);
   ASSERT_TRUE(picker_.has_list());
   EXPECT_EQ(picker_.rows(), 9);
   EXPECT_EQ(picker_.CountText(), "Valda: 3 av 9");
+  // Clearing unticks the shown list only.
+  TickWords(List(kFirstNameSlot), {"Anna"});
+  picker_.Show(set_.evf(), 1, kSurnameSlot);
+  picker_.ToggleTick(0);
+  picker_.ClearTicks();
+  EXPECT_EQ(List(kSurnameSlot).vald().Count(), 0);
+  EXPECT_EQ(List(kFirstNameSlot).vald().Count(), 1);
 }
 
 TEST_F(WordPickerTest, NoListShowsNothingAndTicksNothing) {
@@ -518,15 +525,6 @@ TEST_F(WordPickerTest, QuickSearchFindsTheFirstRowBeginningWithTheText) {
   EXPECT_EQ(picker_.QuickSearch("Bergs"), GridRow(surnames, W("Bergström")));
   EXPECT_EQ(picker_.QuickSearch(""), 0);
   EXPECT_EQ(picker_.QuickSearch("Qx"), -1);
-}
-
-TEST_F(WordPickerTest, ClearingUnticksTheShownListOnly) {
-  TickWords(List(kFirstNameSlot), {"Anna"});
-  picker_.Show(set_.evf(), 1, kSurnameSlot);
-  picker_.ToggleTick(0);
-  picker_.ClearTicks();
-  EXPECT_EQ(List(kSurnameSlot).vald().Count(), 0);
-  EXPECT_EQ(List(kFirstNameSlot).vald().Count(), 1);
 }
 
 // The rows of the normalisation list as the normalisation view reads them,

@@ -22,7 +22,7 @@ namespace {
 
 using testing::W;
 
-TEST(MainLayoutTest, TheTableKeepsItsHalfAtTheMinimumWidth) {
+TEST(MainLayoutTest, TheTableKeepsItsHalfAtTheMinimumWidthAndSizesAreClamped) {
   const MainLayout m = LayOutMainWindow(kMainMinimum.width, kMainMinimum.height);
   // 699 / 2 would be 349; the half stays 420, wider than half the window.
   EXPECT_EQ(m.tabellpanel.width, 420 - 30);
@@ -30,9 +30,7 @@ TEST(MainLayoutTest, TheTableKeepsItsHalfAtTheMinimumWidth) {
   EXPECT_EQ(m.huvpost.right(), m.huvudpanel.width - 6);
   const MainLayout wide = LayOutMainWindow(1000, 600);
   EXPECT_EQ(wide.tabellpanel.width, 999 / 2 - 30);
-}
-
-TEST(MainLayoutTest, SizesOutsideTheLimitsAreClamped) {
+  // Sizes outside the limits are clamped.
   EXPECT_EQ(LayOutMainWindow(100, 100).huvudpanel, LayOutMainWindow(700, 340).huvudpanel);
   EXPECT_EQ(LayOutMainWindow(4000, 3000).huvudpanel, (Rect{0, 0, 1279, 1022}));
 }
