@@ -826,7 +826,7 @@ TEST(SampleSource, ZeroRecordsGiveAHeaderRowOnlyReplacingItsOwnFilesAndLeavingOt
   EXPECT_EQ(ReadText(folder / "mina_anteckningar.txt"), "yyy");
 }
 
-TEST(SampleSource, CreatesMissingFoldersAndReportsProgressPerTable) {
+TEST(SampleSource, CreatesMissingFoldersReportsProgressPerTableAndSaysWhyItCannot) {
   testing::TempDir folder;
   std::vector<std::string> messages;
   const SampleSourceOptions options{
@@ -837,12 +837,8 @@ TEST(SampleSource, CreatesMissingFoldersAndReportsProgressPerTable) {
   EXPECT_EQ(messages,
             (std::vector<std::string>{"Skriver fodda.csv: 12 poster", "Skriver vigda.csv: 3 poster",
                                       "Skriver doda.csv: 4 poster"}));
-}
-
-TEST(SampleSource, AFolderThatCannotBeMadeIsReportedInSwedish) {
-  testing::TempDir folder;
+  // A folder that cannot be made is reported in Swedish.
   testing::WriteFileBytes(folder / "fil", std::vector<uint8_t>(1, 'x'));
-  std::string error;
   EXPECT_FALSE(WriteSampleSource(folder / "fil", SampleSourceOptions{5, 5, 5, 1, {}}, error));
   EXPECT_NE(error.find("Kan inte skapa mappen"), std::string::npos) << error;
   EXPECT_NE(error.find((folder / "fil").string()), std::string::npos) << error;
