@@ -261,7 +261,7 @@ std::string PlainText(int r, std::string_view fields, Language language) {
   return ComposeDeathText(Death(fields), false, language);
 }
 
-TEST(RecordText, LinesOfEachPart) {
+TEST(RecordText, LinesOfEachPartAndTheCodedNameAtTheStart) {
   constexpr Language kSv = Language::kSwedish;
   const struct {
     int r;
@@ -417,10 +417,7 @@ TEST(RecordText, LinesOfEachPart) {
       EXPECT_TRUE(Holds(text, part, c.match == Match::kStart));
     }
   }
-}
-
-// The name at the start of the coded text, in its font.
-TEST(RecordText, CodedNameAtTheStart) {
+  // The name at the start of the coded text, in its font.
   EXPECT_EQ(ComposeBirthText(Tenfodd{}, true),
             W("[5][f](Ingen namnuppgift)[\\f]\r--------------\rKälla: \r\r"));
   EXPECT_TRUE(Holds(ComposeMarriageText(Marriage("KORT=Ekeby|MTITEL=Bonde"), true),

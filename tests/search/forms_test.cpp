@@ -150,7 +150,7 @@ TEST(SearchFormStateTest, BackToTypedModeAfterPickingTwiceShowsTheFirstSummary) 
   EXPECT_EQ(state.field(fn).text, "Anna;Annika");
 }
 
-TEST(SearchFormStateTest, ACancelledPickerKeepsTheTypedTextInListMode) {
+TEST(SearchFormStateTest, ACancelledPickerKeepsTheTypedTextAConfirmedEmptyOneTakesNoPart) {
   SearchFormState state(3);
   const size_t en = Index(state, "en");
   state.SetText(en, "Berg*");
@@ -163,15 +163,13 @@ TEST(SearchFormStateTest, ACancelledPickerKeepsTheTypedTextInListMode) {
   EXPECT_TRUE(input.field(en).list_mode);
   state.GoTyped(en);
   EXPECT_EQ(state.field(en).text, "Berg*");
-}
-
-TEST(SearchFormStateTest, ConfirmedWithNoTicksTakesNoPart) {
-  SearchFormState state(2);
-  const size_t ken = Index(state, "ken");
-  state.SetText(ken, "Ek");
-  state.BeginListMode(ken);
-  state.EndListMode(ken, true, "");
-  EXPECT_TRUE(state.Input().Empty());
+  // Confirmed with no ticks, a field takes no part.
+  SearchFormState marriages(2);
+  const size_t ken = Index(marriages, "ken");
+  marriages.SetText(ken, "Ek");
+  marriages.BeginListMode(ken);
+  marriages.EndListMode(ken, true, "");
+  EXPECT_TRUE(marriages.Input().Empty());
 }
 
 TEST(SearchFormStateTest, DateAndFreeFieldsHaveNoListMode) {
