@@ -445,16 +445,14 @@ std::string Dragged(TVXkodtxt& k, int64_t anchor, int x, int y = 5) {
   return k.SelectedPlainText();
 }
 
-struct DragCase {
-  int64_t anchor;
-  int x;
-  const char* selected;
-};
-
 TEST(CodedTextDrag, AnchorAlwaysAndTheCharacterUnderTheMouseNeverAcrossLinesToo) {
   // "abcdef": a 0-7, b 7-14, c 14-21, d 21-28, e 28-35, f 35-42.
   TVXkodtxt k = LaidOut("abcdef");
-  const DragCase cases[] = {
+  const struct {
+    int64_t anchor;
+    int x;
+    const char* selected;
+  } cases[] = {
       {1, 15, "b"},       // forwards onto the first half of c
       {1, 20, "b"},       // forwards past c's middle: c still not selected
       {1, 22, "bc"},      // onto d
@@ -465,7 +463,7 @@ TEST(CodedTextDrag, AnchorAlwaysAndTheCharacterUnderTheMouseNeverAcrossLinesToo)
       {4, 1, "bcde"},     // backwards onto a
       {3, 25, "d"},       // over the anchor itself
   };
-  for (const DragCase& c : cases)
+  for (const auto& c : cases)
     EXPECT_EQ(Dragged(k, c.anchor, c.x), c.selected) << c.anchor << " to x " << c.x;
   // Across lines and outside the text.
   k = LaidOut("ab\rcd");  // c 0-7, d 7-14 on the second line

@@ -182,13 +182,12 @@ TEST_F(Linking, EachRuleGivesTheTablesPointsAndReasons) {
 }
 
 TEST_F(Linking, EachKindFindsOnlyTheLivesThatFit) {
-  struct KindCase {
+  const struct {
     int shown_register;
     const char* shown;
     LinkKind kind;
     std::vector<std::string> found;
-  };
-  const KindCase cases[] = {
+  } cases[] = {
       {1, "F1", LinkKind::kDeath, {"D1"}},
       {1, "F1", LinkKind::kMarriage, {}},  // V1 is his father's wedding
       {1, "F2", LinkKind::kSibling, {"F1"}},
@@ -200,22 +199,21 @@ TEST_F(Linking, EachKindFindsOnlyTheLivesThatFit) {
       {3, "D3", LinkKind::kBirth, {"F3", "F4"}},  // the parents tell namesakes apart
       {1, "F8", LinkKind::kDeath, {"D6", "D7"}},  // the father outweighs the name
   };
-  for (const KindCase& c : cases) {
+  for (const auto& c : cases) {
     EXPECT_EQ(LokalIds(CandidatesOf(c.shown_register, c.shown), c.kind), c.found)
         << c.shown << " " << KindKey(c.kind);
   }
 }
 
 TEST(Patronymics, FollowTheFathersFirstName) {
-  struct Case {
+  const struct {
     const char* father;
     char sex;
     const char* patronymic;
-  };
-  const Case cases[] = {{"Anders", 'm', "Andersson"},  {"Anders", 'k', "Andersdotter"},
-                        {"Per Johan", 'm', "Persson"}, {"Olof", 'k', "Olsdotter"},
-                        {"Nils", 'm', "Nilsson"},      {"", 'm', ""}};
-  for (const Case& c : cases) {
+  } cases[] = {{"Anders", 'm', "Andersson"},  {"Anders", 'k', "Andersdotter"},
+               {"Per Johan", 'm', "Persson"}, {"Olof", 'k', "Olsdotter"},
+               {"Nils", 'm', "Nilsson"},      {"", 'm', ""}};
+  for (const auto& c : cases) {
     EXPECT_EQ(Patronymic(c.father, c.sex), c.patronymic) << c.father;
     if (*c.father == '\0') continue;
     const std::vector<std::string> fathers = FathersOfPatronymic(c.patronymic);
@@ -232,15 +230,13 @@ TEST(Ages, GiveWholeYearsOrDaysWithinTheirUnit) {
   EXPECT_EQ(YearsOfAge("3 dagar"), 0);
   EXPECT_EQ(YearsOfAge("saknas"), -1);
   // In days, weeks and months, days within their unit.
-  struct Case {
+  const struct {
     const char* age;  // UTF-8
     int days;
     int slack;
-  };
-  const Case cases[] = {{"3 dagar", 3, 1},  {"1 dag", 1, 1},         {"5 v", 35, 7},
-                        {"7 mån", 210, 31}, {"2 år 3 mån", 820, 31}, {"64", -1, 0},
-                        {"saknas", -1, 0}};
-  for (const Case& c : cases) {
+  } cases[] = {{"3 dagar", 3, 1},       {"1 dag", 1, 1}, {"5 v", 35, 7},   {"7 mån", 210, 31},
+               {"2 år 3 mån", 820, 31}, {"64", -1, 0},   {"saknas", -1, 0}};
+  for (const auto& c : cases) {
     int slack = 0;
     EXPECT_EQ(DaysOfAge(W(c.age), slack), c.days) << c.age;
     if (c.days >= 0) {

@@ -118,14 +118,13 @@ TEST(Session, MissingSetAndWrongArguments) {
 // With English chosen the help texts come from the set's English store;
 // with Swedish, or in a set without that store, from the Swedish one.
 TEST(Session, HelpTextInTheChosenLanguageElseSwedish) {
-  struct Case {
+  const struct {
     const char* what;
     Language language;
     bool english_store;
     const char* heading;
     const char* sentence;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"English chosen", Language::kEnglish, true, "The main window",
        "The main window shows the register set's heading"},
       {"Swedish chosen", Language::kSwedish, true, "Huvudf\xF6nstret",
@@ -133,7 +132,7 @@ TEST(Session, HelpTextInTheChosenLanguageElseSwedish) {
       {"a set without English help", Language::kEnglish, false, "Huvudf\xF6nstret",
        "Huvudf\xF6nstret visar registrets rubrik"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     SampleCopy copy;
     ASSERT_TRUE(fs::exists(copy.file("vaxortexten.b")));
