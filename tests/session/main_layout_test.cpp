@@ -108,7 +108,7 @@ TEST(MainLayoutCountsTest, TheCaptionWidthCountsDigitsAndGaps) {
   EXPECT_EQ(CountCaptionWidth(kLargest, {8, 4}), 7 * 8 + 2 * 4);
 }
 
-// Small counts keep the design's toggles; larger ones widen every toggle.
+// Small counts keep the toggles at their usual width; larger ones widen every toggle.
 TEST(MainLayoutCountsTest, EveryToggleIsAsWideAsTheWidestCaptionNeeds) {
   const MainLayout small = LayOutMainWindow(800, 481, Counts(500, 200, 400));
   EXPECT_EQ(small.valknappar[0], kFirstToggle);
