@@ -81,9 +81,8 @@ struct Table {
   testing::CsvRows records;
 
   const std::string& Value(const std::vector<std::string>& record, std::string_view name) const {
-    for (size_t i = 0; i < header.size(); ++i) {
+    for (size_t i = 0; i < header.size(); ++i)
       if (header[i] == name) return record.at(i);
-    }
     throw std::out_of_range(std::string(name));
   }
 };
@@ -100,8 +99,7 @@ class RegisterSetRoundTrip : public ::testing::Test {
     SourceError error;
     ASSERT_TRUE(BuildRegisterSet(options, summary_, error)) << error.ToString();
     for (int r = 1; r <= 3; ++r) {
-      sources_[r] = new RegisterSource();
-      ASSERT_TRUE(sources_[r]->Load(Source() / kTableFiles[r], r, error)) << error.ToString();
+      ASSERT_TRUE(sources_[r].Load(Source() / kTableFiles[r], r, error)) << error.ToString();
       // The tables read back with a strict CSV reader, independent of the
       // builder's.
       testing::CsvRows rows;
@@ -111,11 +109,7 @@ class RegisterSetRoundTrip : public ::testing::Test {
       tables_[r].records.assign(rows.begin() + 1, rows.end());
     }
   }
-  static void TearDownTestSuite() {
-    for (int r = 1; r <= 3; ++r)
-      delete sources_[r];
-    delete dir_;
-  }
+  static void TearDownTestSuite() { delete dir_; }
   static fs::path Source() { return dir_->path() / "kalla"; }
   static fs::path Data() { return dir_->path() / "data"; }
   static std::string Dir() { return Data().string() + "/"; }
@@ -144,7 +138,7 @@ class RegisterSetRoundTrip : public ::testing::Test {
 
   // Source index of each record number, found by the record's Lokal-ID.
   static std::vector<size_t> SourceOfRecords(int r) {
-    const RegisterSource& source = *sources_[r];
+    const RegisterSource& source = sources_[r];
     std::map<std::string, size_t> by_id;
     for (size_t i = 0; i < source.Count(); ++i)
       by_id[std::string(source.Field(i, "LOKALID"))] = i;
@@ -160,14 +154,14 @@ class RegisterSetRoundTrip : public ::testing::Test {
   }
 
   static inline testing::TempDir* dir_ = nullptr;
-  static inline RegisterSource* sources_[4] = {};
+  static inline RegisterSource sources_[4];
   static inline BuildSummary summary_;
   static inline Table tables_[4];
 };
 
 TEST_F(RegisterSetRoundTrip, EveryRecordComesBackWhole) {
   for (int r = 1; r <= 3; ++r) {
-    const RegisterSource& source = *sources_[r];
+    const RegisterSource& source = sources_[r];
     TVXregtext store;
     OpenStore(store, "vaxorh" + std::to_string(r));
     ASSERT_EQ(store.RecordCount(), source.Count());
@@ -195,7 +189,7 @@ TEST_F(RegisterSetRoundTrip, PersonListsAndTheirSortOrders) {
   for (int r = 1; r <= 3; ++r) {
     TVXstruktlista persons;
     OpenList(persons, "vaxorl" + std::to_string(r));
-    ASSERT_EQ(static_cast<size_t>(persons.RowCount()), sources_[r]->Count());
+    ASSERT_EQ(static_cast<size_t>(persons.RowCount()), sources_[r].Count());
     const std::vector<size_t> of = SourceOfRecords(r);
     std::string previous;
     for (int32_t row = 1; row <= persons.RowCount(); ++row) {
@@ -226,9 +220,8 @@ TEST_F(RegisterSetRoundTrip, PersonListsAndTheirSortOrders) {
       ASSERT_TRUE(persons.ReadRow(row).ok());
       std::string date(persons.RowText());
       date = date.substr(date.find('\r') + 1);
-      for (const char* marker : {"dp ", "ly ", "bg "}) {
+      for (const char* marker : {"dp ", "ly ", "bg "})
         if (date.starts_with(marker)) date = date.substr(3);
-      }
       if (p > 1) {
         EXPECT_LE(previous_date, date);
         if (previous_date == date) {
@@ -245,7 +238,7 @@ TEST_F(RegisterSetRoundTrip, PersonListsAndTheirSortOrders) {
 
 TEST_F(RegisterSetRoundTrip, EveryWordListRowMarksExactlyItsRecords) {
   for (int r = 1; r <= 3; ++r) {
-    const RegisterSource& source = *sources_[r];
+    const RegisterSource& source = sources_[r];
     const std::vector<size_t> of = SourceOfRecords(r);
     std::istringstream slots(kSlots[r]);
     for (std::string entry; slots >> entry;) {
@@ -309,7 +302,7 @@ TEST_F(RegisterSetRoundTrip, FreeSearchEntriesHoldTheirRecords) {
       {1, "vaxors404", {"LOKALID"}, true},  // the list of all fields: births come first
   };
   for (const Case& c : cases) {
-    const RegisterSource& source = *sources_[c.r];
+    const RegisterSource& source = sources_[c.r];
     const std::vector<size_t> of = SourceOfRecords(c.r);
     std::map<std::string, std::set<uint32_t>> lines;  // exact line -> records
     for (uint32_t n = 1; n < of.size(); ++n) {
@@ -366,7 +359,7 @@ TEST_F(RegisterSetRoundTrip, EveryFreeSearchListIsFilteredAndFindsWhatItsWholeLi
   ASSERT_EQ(lists.size(), 6u);
   Tvxsmalurval selection;
   selection.Resize(
-      static_cast<int32_t>(sources_[1]->Count() + sources_[2]->Count() + sources_[3]->Count()));
+      static_cast<int32_t>(sources_[1].Count() + sources_[2].Count() + sources_[3].Count()));
   std::mt19937 random(2);
   for (const ComponentDecl* decl : lists) {
     SCOPED_TRACE(decl->name);
@@ -459,7 +452,7 @@ TEST_F(RegisterSetRoundTrip, NormalisationRowsCountThePairs) {
     std::istringstream words(pairs[r]);
     for (std::string word; words >> word;) {
       const std::string plain = word.substr(0, word.find(':'));
-      const RegisterSource& s = *sources_[r];
+      const RegisterSource& s = sources_[r];
       for (size_t i = 0; i < s.Count(); ++i) {
         const std::string written(s.Field(i, plain + "O"));
         std::string kind = word.substr(word.find(':') + 1);
@@ -584,9 +577,8 @@ std::vector<std::string> LinkTargets(const std::string& text) {
 // by its code in its language's store, with its heading.
 TEST_F(RegisterSetRoundTrip, EveryHelpTextHasWorkingLinksAndAnEnglishOneAndIsStoredUnderItsCode) {
   std::set<std::string> swedish_codes, english_codes;
-  for (const auto& entry : fs::directory_iterator(Source() / "hjalp")) {
+  for (const auto& entry : fs::directory_iterator(Source() / "hjalp"))
     if (entry.is_regular_file()) swedish_codes.insert(entry.path().stem().string());
-  }
   for (const auto& entry : fs::directory_iterator(Source() / "hjalp/en"))
     english_codes.insert(entry.path().stem().string());
   EXPECT_EQ(swedish_codes, HelpCodes());
@@ -657,9 +649,7 @@ TEST_F(RegisterSetRoundTrip, TheTruthLinksRecordsThatAgree) {
     return tables_[r].Value(tables_[r].records[i], field);
   };
   // Two values that agree where both are given.
-  auto agree = [](const std::string& a, const std::string& b) {
-    return a.empty() || b.empty() || a == b;
-  };
+  auto agree = [](const auto& a, const auto& b) { return a.empty() || b.empty() || a == b; };
   const std::string text = ReadText(Source() / "samband.tsv");
   ASSERT_TRUE(text.starts_with("fran\ttill\tsamband\n"));
   std::map<std::string, int> kinds;
@@ -685,9 +675,8 @@ TEST_F(RegisterSetRoundTrip, TheTruthLinksRecordsThatAgree) {
     }
   }
   for (const char* kind : {"dod", "barn", "mannens-fodelse", "hustruns-fodelse", "mannens-dod",
-                           "hustruns-dod", "syskon"}) {
+                           "hustruns-dod", "syskon"})
     EXPECT_GT(kinds[kind], 100) << kind;
-  }
 }
 
 // A build that fails on either of its two threads (here: its progress sink
@@ -782,9 +771,8 @@ TEST(TsvTable, ReadsRowsAfterCommentsAndHeaderAndReportsTheLineOfAMalformedRow) 
 // The embedded files with `name` replaced by `content`.
 std::vector<EmbeddedFile> WithFile(std::string_view name, std::string_view content) {
   std::vector<EmbeddedFile> files;
-  for (const EmbeddedFile& file : EmbeddedDataFiles()) {
+  for (const EmbeddedFile& file : EmbeddedDataFiles())
     if (file.name != name) files.push_back(file);
-  }
   if (!content.empty()) files.push_back({name, content});
   return files;
 }
@@ -803,9 +791,8 @@ TEST(SampleData, EmbeddedListsParseAndFitWindows1252AndMalformedOnesAreReported)
     EXPECT_TRUE(Utf8ToCp1252(file.content, converted)) << file.name;
     EXPECT_EQ(file.content.find('\r'), std::string_view::npos) << file.name;
   }
-  for (const FirstName& man : data.men) {
+  for (const FirstName& man : data.men)
     EXPECT_TRUE((man.stem + "son").ends_with("sson")) << man.name << ": " << man.stem;
-  }
   // Malformed lists are reported with file and line.
   for (const auto& [file, content, words] :
        {std::tuple{"orter.tsv", "socken\tort\tvikt\tskrivformer\nUppsala\tBerg\t3\t\n",
@@ -839,23 +826,19 @@ TEST(SampleSource, ZeroRecordsGiveAHeaderRowOnlyReplacingItsOwnFilesAndLeavingOt
   EXPECT_EQ(ReadText(folder / "mina_anteckningar.txt"), "yyy");
 }
 
-TEST(SampleSource, CreatesMissingFoldersAndReportsProgressPerTable) {
+TEST(SampleSource, CreatesMissingFoldersReportsProgressPerTableAndSaysWhyItCannot) {
   testing::TempDir folder;
-  SampleSourceOptions options{12, 3, 4, 1, {}};
   std::vector<std::string> messages;
-  options.progress = [&messages](const std::string& message) { messages.push_back(message); };
+  const SampleSourceOptions options{
+      12, 3, 4, 1, [&messages](const std::string& message) { messages.push_back(message); }};
   std::string error;
   ASSERT_TRUE(WriteSampleSource(folder / "a/b/c", options, error)) << error;
   EXPECT_TRUE(fs::exists(folder / "a/b/c/hjalp/HJ005A.txt"));
   EXPECT_EQ(messages,
             (std::vector<std::string>{"Skriver fodda.csv: 12 poster", "Skriver vigda.csv: 3 poster",
                                       "Skriver doda.csv: 4 poster"}));
-}
-
-TEST(SampleSource, AFolderThatCannotBeMadeIsReportedInSwedish) {
-  testing::TempDir folder;
+  // A folder that cannot be made is reported in Swedish.
   testing::WriteFileBytes(folder / "fil", std::vector<uint8_t>(1, 'x'));
-  std::string error;
   EXPECT_FALSE(WriteSampleSource(folder / "fil", SampleSourceOptions{5, 5, 5, 1, {}}, error));
   EXPECT_NE(error.find("Kan inte skapa mappen"), std::string::npos) << error;
   EXPECT_NE(error.find((folder / "fil").string()), std::string::npos) << error;
@@ -918,7 +901,7 @@ class SetPicturesTest : public ::testing::Test {
     PictureRecord button;
     button.name = "tomknapp73_23";
     button.image = button_image;
-    BuildOptions options{dir_ / "kalla", dir_ / "data", number, {}, {button}};
+    const BuildOptions options{dir_ / "kalla", dir_ / "data", number, {}, {button}};
     BuildSummary summary;
     return BuildRegisterSet(options, summary, error);
   }

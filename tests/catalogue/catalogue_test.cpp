@@ -255,7 +255,7 @@ TEST_F(MissingRegisterSet, NamesTheFileTheCatalogueLooksForFirst) {
   EXPECT_TRUE(evf.RegisterOn(1) && !evf.RegisterOn(2));
 }
 
-TEST_F(MissingRegisterSet, SuggestsTheSeparatorThatAFolderLacks) {
+TEST_F(MissingRegisterSet, SuggestsTheSeparatorThatAFolderLacksInPathsReadAsWindows1252) {
   std::filesystem::create_directories(dir_ / "exempel");
   const std::string prefix = (dir_ / "exempel").string();
   EXPECT_EQ(MissingRegisterSetMessage(ConfigIn("exempel", prefix)),
@@ -274,9 +274,7 @@ TEST_F(MissingRegisterSet, SuggestsTheSeparatorThatAFolderLacks) {
   testing::WriteText(dir_ / "fil", "");
   EXPECT_EQ(MissingRegisterSetMessage(ConfigIn("fil", dir_ / "fil")).find("menade"),
             std::string::npos);
-}
-
-TEST_F(MissingRegisterSet, PathsReadAsWindows1252) {
+  // Paths read as Windows-1252.
   std::filesystem::create_directories(dir_ / "\xC3\xA5r");  // "år" in UTF-8
   const std::string message = MissingRegisterSetMessage(ConfigIn("\xC3\xA5r", dir_ / "\xC3\xA5r"));
   EXPECT_NE(message.find("\xE5rvaxor0001l1.i finns inte."), std::string::npos) << message;
@@ -284,7 +282,7 @@ TEST_F(MissingRegisterSet, PathsReadAsWindows1252) {
 }
 
 // The configuration read from kuvo.ini, and the text routines.
-TEST(IniFile, SectionsKeysAndIntegers) {
+TEST(IniFile, SectionsKeysAndIntegersAfterAnyByteOrderMark) {
   IniFile ini;
   ini.Parse(
       "; a comment\r\n[Databaser]\r\nHuvudRegister = 7 (sju)\r\n[hdbaser]\nhdbasen=D:\\reg\\\n"
@@ -295,13 +293,11 @@ TEST(IniFile, SectionsKeysAndIntegers) {
   EXPECT_EQ(ini.ReadString("tom", "nyckel", "standard"), "");
   EXPECT_EQ(ini.ReadString("tom", "saknas", "standard"), "standard");
   EXPECT_EQ(ini.ReadInteger("saknas", "saknas", -3), -3);
-}
-
-TEST(IniFile, AByteOrderMarkIsNoPartOfTheFirstLine) {
-  IniFile ini;
-  ini.Parse("\xEF\xBB\xBF[Databaser]\nhuvudregister=7\n[hdbaser]\nhdbasen=reg/\n");
-  EXPECT_EQ(ini.ReadInteger("databaser", "huvudregister", 1), 7);
-  EXPECT_EQ(ini.ReadString("hdbaser", "hdbasen", ""), "reg/");
+  // A byte order mark is no part of the first line.
+  IniFile marked;
+  marked.Parse("\xEF\xBB\xBF[Databaser]\nhuvudregister=7\n[hdbaser]\nhdbasen=reg/\n");
+  EXPECT_EQ(marked.ReadInteger("databaser", "huvudregister", 1), 7);
+  EXPECT_EQ(marked.ReadString("hdbaser", "hdbasen", ""), "reg/");
   // A first key before any section is found as well.
   IniFile keys_only;
   keys_only.Parse("\xEF\xBB\xBFnyckel=1\n");
@@ -318,17 +314,14 @@ class Configure : public ::testing::Test {
   testing::TempDir dir_;
 };
 
-TEST_F(Configure, DefaultsWithoutFileOrKeys) {
-  const Configuration config = lasinifil(dir_ / "saknas.ini");
+TEST_F(Configure, DefaultsWithoutFileOrKeysElseNumbersAndDataPrefix) {
+  Configuration config = lasinifil(dir_ / "saknas.ini");
   EXPECT_FALSE(config.ini_found);
   EXPECT_EQ(config.huvudregister, 1);
   EXPECT_EQ(config.regnr, "0001");
   EXPECT_EQ(config.maxutskrift, 50);
   EXPECT_EQ(config.hdbasen, Dir());  // the folder of the kuvo.ini
-}
-
-TEST_F(Configure, NumbersAndDataPrefix) {
-  Configuration config = Read("[databaser]\nhuvudregister=12345\n[limits]\nutskrift=0\n");
+  config = Read("[databaser]\nhuvudregister=12345\n[limits]\nutskrift=0\n");
   EXPECT_EQ(config.regnr, "12345");
   EXPECT_EQ(config.maxutskrift, 0);
   // A plain prefix: no separator is added; backslashes are read as '/'.
@@ -356,15 +349,13 @@ TEST(TextRoutines, WithoutMarkup) {
   EXPECT_EQ(utanmarkering(""), "");
 }
 
-TEST(TextRoutines, PiecesBetweenSeparators) {
+TEST(TextRoutines, PiecesWordsTrimsAndZeros) {
   EXPECT_EQ(delatext(" Anna ; Maria;Stina", ';'), (Items{"Anna", "Maria", "Stina"}));
   EXPECT_EQ(delatext("Anna;", ';'), (Items{"Anna", ""}));  // a final empty piece
   EXPECT_EQ(delatext("", ';'), (Items{""}));
   EXPECT_EQ(delatext(";;", ';'), (Items{"", "", ""}));
   EXPECT_EQ(delatext("a\tb", '\t'), (Items{"a", "b"}));
-}
-
-TEST(TextRoutines, WordsTrimsAndZeros) {
+  // Words, trimming and zeros.
   EXPECT_EQ(ordlista("  Anna  Maria "), (Items{"Anna", "Maria"}));
   EXPECT_EQ(ordlista(";;A;B", ";"), (Items{"A", "B"}));
   EXPECT_TRUE(ordlista("   ").empty());

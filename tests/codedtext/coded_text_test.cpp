@@ -57,40 +57,38 @@ std::string Placed(const TVXkodtxt& k) {
 }
 
 TEST(ReadCodedTag, ReadsLetterClosingArgumentTablesLinksAndUnclosedTags) {
+  using enum CodedTagKind;
   CodedTag t = ReadCodedTag("x[b 3]y", 1);
-  EXPECT_EQ(t.kind, CodedTagKind::kColour);
+  EXPECT_EQ(t.kind, kColour);
   EXPECT_EQ(t.number, 3);
   EXPECT_EQ(t.end, 6u);
   EXPECT_EQ(ReadCodedTag("[B3]", 0).number, 3);
   t = ReadCodedTag("[f\\]", 0);
-  EXPECT_TRUE(t.kind == CodedTagKind::kBold && t.closing);  // the backslash anywhere
-  t = ReadCodedTag("[\x01\\\x02k]", 0);                     // controls dropped
-  EXPECT_TRUE(t.kind == CodedTagKind::kItalic && t.closing);
+  EXPECT_TRUE(t.kind == kBold && t.closing);  // the backslash anywhere
+  t = ReadCodedTag("[\x01\\\x02k]", 0);       // controls dropped
+  EXPECT_TRUE(t.kind == kItalic && t.closing);
   EXPECT_EQ(ReadCodedTag("[6]", 0).number, 6);
   EXPECT_EQ(ReadCodedTag("[l 3]", 0).number, 3);
-  {
-    using enum CodedTagKind;
-    const std::pair<const char*, CodedTagKind> kinds[] = {
-        {"[b 9]", kNone},    {"[b]", kNone},      {"[\\b 3]", kNone},  // no closing colour
-        {"[u]", kUnderline}, {"[X]", kHighlight}, {"[n]", kPlain},    {"[c]", kCentre},
-        {"[h]", kRight},     {"[7]", kNone},      {"[ f]", kNone},    {"[]", kNone},
-        {"[q]", kNone},      {"[L 4]", kNone},    {"[L 0]", kNone},   {"[T x]", kNone},
-        {"[T]", kNone},      {"[\\T]", kTable}};
-    for (const auto& [text, kind] : kinds)
-      EXPECT_EQ(ReadCodedTag(text, 0).kind, kind) << text;
-  }
+  const std::pair<const char*, CodedTagKind> kinds[] = {
+      {"[b 9]", kNone},    {"[b]", kNone},      {"[\\b 3]", kNone},  // no closing colour
+      {"[u]", kUnderline}, {"[X]", kHighlight}, {"[n]", kPlain},    {"[c]", kCentre},
+      {"[h]", kRight},     {"[7]", kNone},      {"[ f]", kNone},    {"[]", kNone},
+      {"[q]", kNone},      {"[L 4]", kNone},    {"[L 0]", kNone},   {"[T x]", kNone},
+      {"[T]", kNone},      {"[\\T]", kTable}};
+  for (const auto& [text, kind] : kinds)
+    EXPECT_EQ(ReadCodedTag(text, 0).kind, kind) << text;
   // Tables, links and unclosed tags.
   t = ReadCodedTag("[T 10, 20 x 5,,99999999]", 0);
-  EXPECT_EQ(t.kind, CodedTagKind::kTable);
+  EXPECT_EQ(t.kind, kTable);
   EXPECT_EQ(t.widths, (std::vector<int>{10, 20, 5, kMaxCodedColumn}));
   t = ReadCodedTag("[M  HJ001 b]", 0);
-  EXPECT_EQ(t.kind, CodedTagKind::kLink);
+  EXPECT_EQ(t.kind, kLink);
   EXPECT_EQ(t.target, "HJ001 b");
   t = ReadCodedTag("[m]", 0);
-  EXPECT_TRUE(t.kind == CodedTagKind::kLink && t.target.empty() && !t.closing);
+  EXPECT_TRUE(t.kind == kLink && t.target.empty() && !t.closing);
   EXPECT_TRUE(ReadCodedTag("[\\M x]", 0).closing);
   t = ReadCodedTag("[b 3 and the rest", 0);
-  EXPECT_EQ(t.kind, CodedTagKind::kColour);
+  EXPECT_EQ(t.kind, kColour);
   EXPECT_EQ(t.end, 17u);
 }
 
@@ -447,16 +445,14 @@ std::string Dragged(TVXkodtxt& k, int64_t anchor, int x, int y = 5) {
   return k.SelectedPlainText();
 }
 
-struct DragCase {
-  int64_t anchor;
-  int x;
-  const char* selected;
-};
-
 TEST(CodedTextDrag, AnchorAlwaysAndTheCharacterUnderTheMouseNeverAcrossLinesToo) {
   // "abcdef": a 0-7, b 7-14, c 14-21, d 21-28, e 28-35, f 35-42.
   TVXkodtxt k = LaidOut("abcdef");
-  const DragCase cases[] = {
+  const struct {
+    int64_t anchor;
+    int x;
+    const char* selected;
+  } cases[] = {
       {1, 15, "b"},       // forwards onto the first half of c
       {1, 20, "b"},       // forwards past c's middle: c still not selected
       {1, 22, "bc"},      // onto d
@@ -467,7 +463,7 @@ TEST(CodedTextDrag, AnchorAlwaysAndTheCharacterUnderTheMouseNeverAcrossLinesToo)
       {4, 1, "bcde"},     // backwards onto a
       {3, 25, "d"},       // over the anchor itself
   };
-  for (const DragCase& c : cases)
+  for (const auto& c : cases)
     EXPECT_EQ(Dragged(k, c.anchor, c.x), c.selected) << c.anchor << " to x " << c.x;
   // Across lines and outside the text.
   k = LaidOut("ab\rcd");  // c 0-7, d 7-14 on the second line

@@ -157,16 +157,13 @@ TEST(ButtonTextLayout, Wraps) {
     EXPECT_EQ(Wrap(c.text, c.available), c.lines) << c.text << " in " << c.available;
 }
 
-TEST(ButtonTextLayout, CentresTheBlockAndEachLine) {
-  const ButtonTextLayout layout =
+TEST(ButtonTextLayout, CentresLinesWithinTheMarginsOneAndAHalfTextHeightsApart) {
+  const ButtonTextLayout centred_block =
       LayOutButtonText("ab\rcdef", {.width = 100, .height = 60, .avst = 5}, Measure());
-  EXPECT_EQ(layout.line_height, 15);
-  EXPECT_EQ(layout.first_top, 15);  // (60 - 2 x 15) / 2
+  EXPECT_EQ(centred_block.line_height, 15);
+  EXPECT_EQ(centred_block.first_top, 15);  // (60 - 2 x 15) / 2
   // Text 10 high centred in its 15-pixel line: 2 pixels down.
-  EXPECT_EQ(layout.lines, (std::vector<ButtonTextLine>{{"ab", 40, 17}, {"cdef", 30, 32}}));
-}
-
-TEST(ButtonTextLayout, MarginsNarrowTheLinesAndLinesAreOneAndAHalfTextHeights) {
+  EXPECT_EQ(centred_block.lines, (std::vector<ButtonTextLine>{{"ab", 40, 17}, {"cdef", 30, 32}}));
   const ButtonTextArea centred{.width = 100, .height = 20, .avst = 10};
   EXPECT_EQ(LayOutButtonText("aaaa bbbb c", centred, Measure()).lines.size(), 2u);
   EXPECT_EQ(LayOutButtonText("aaaa bbbb c", centred, Measure()).lines[0].text, "aaaa");
@@ -235,22 +232,14 @@ TEST(CellText, BarCutsTabRightAlignsFiguresByModeAndInkByRow) {
   EXPECT_EQ(CellInkIndex(M::tmStandard, plain, false), 3);
 }
 
-// Every figure is 12 pixels wide.
-int Twelve(CellFigure) {
-  return 12;
-}
-int Missing(CellFigure) {
-  return -1;
-}
+// Every figure 12 pixels wide, or none that can be drawn.
+constexpr auto Twelve = [](CellFigure) { return 12; };
+constexpr auto Missing = [](CellFigure) { return -1; };
 
 CellPlan Plan(M mode, int column, const std::string& text, uint32_t attribute,
               int (*width)(CellFigure) = Twelve) {
-  CellInput input;
-  input.mode = mode;
-  input.column = column;
-  input.text = text;
-  input.attribute = attribute;
-  input.ettindrag = 14;
+  const CellInput input{
+      .mode = mode, .column = column, .text = text, .attribute = attribute, .ettindrag = 14};
   return PlanCell(input, width);
 }
 
@@ -284,7 +273,7 @@ TEST(CellText, IndentFigurePlacementStyleInkAndText) {
   EXPECT_TRUE(p.right_aligned && p.italic && p.bold && p.underline);
 }
 
-TEST(ScrollModel, IgnoresValuesThatBreakTheRulesAndClampsSteps) {
+TEST(ScrollModel, IgnoresValuesThatBreakTheRulesClampsStepsAndKeepsThePositionInside) {
   ScrollModel m;
   EXPECT_FALSE(m.SetMin(-1));
   EXPECT_FALSE(m.SetMin(100));  // must stay below max
@@ -304,18 +293,16 @@ TEST(ScrollModel, IgnoresValuesThatBreakTheRulesAndClampsSteps) {
   EXPECT_FALSE(m.SetPosition(7));  // the same position is no change
   EXPECT_TRUE(m.SetMax(1));        // max may equal min
   EXPECT_TRUE(m.SetMin(0));
-}
-
-TEST(ScrollModel, NarrowingTheRangeKeepsThePositionInside) {
-  ScrollModel m;
-  ASSERT_TRUE(m.SetPosition(80));
-  ASSERT_TRUE(m.SetMax(50));
-  EXPECT_EQ(m.position(), 50);
-  ASSERT_TRUE(m.SetMin(20));
-  ASSERT_TRUE(m.SetMax(30));
-  ASSERT_TRUE(m.SetPosition(20));
-  ASSERT_TRUE(m.SetMin(25));
-  EXPECT_EQ(m.position(), 25);
+  // Narrowing the range keeps the position inside.
+  ScrollModel narrowed;
+  ASSERT_TRUE(narrowed.SetPosition(80));
+  ASSERT_TRUE(narrowed.SetMax(50));
+  EXPECT_EQ(narrowed.position(), 50);
+  ASSERT_TRUE(narrowed.SetMin(20));
+  ASSERT_TRUE(narrowed.SetMax(30));
+  ASSERT_TRUE(narrowed.SetPosition(20));
+  ASSERT_TRUE(narrowed.SetMin(25));
+  EXPECT_EQ(narrowed.position(), 25);
 }
 
 TEST(ScrollModel, ThumbRunsBetweenTheArrows) {

@@ -62,14 +62,13 @@ std::vector<uint8_t> OneRectangle() {
 // and 11 only.
 PictureRecord Hand(std::string name, std::string description, int32_t type, std::string placement,
                    std::vector<uint8_t> image, std::vector<uint8_t> region = {}) {
-  PictureRecord p;
-  p.name = std::move(name);
-  p.description = std::move(description);
-  p.type = type;
-  p.placement = std::move(placement);
-  p.image = std::move(image);
-  p.region = std::move(region);
-  return p;
+  return {.name = std::move(name),
+          .description = std::move(description),
+          .type = type,
+          .short_text = "",
+          .placement = std::move(placement),
+          .image = std::move(image),
+          .region = std::move(region)};
 }
 
 std::vector<PictureRecord> HandPictures() {

@@ -24,9 +24,8 @@ namespace fs = std::filesystem;
 // The argument numbers a text uses.
 std::set<char> Arguments(std::string_view text) {
   std::set<char> numbers;
-  for (size_t i = 0; i + 1 < text.size(); ++i) {
+  for (size_t i = 0; i + 1 < text.size(); ++i)
     if (text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9') numbers.insert(text[i + 1]);
-  }
   return numbers;
 }
 
@@ -58,7 +57,7 @@ TEST(Catalogue, EveryTextHasAWindows1252Form) {
   }
 }
 
-TEST(Catalogue, AStatusSaysItsMessageInEitherLanguage) {
+TEST(Catalogue, AStatusAndASwedishTextSayTheirMessageInEitherLanguage) {
   const Status said =
       Status::Said(Status::Code::kNotFound, {MessageId::SearchLokalIdMissing, {"F1-\xC5"}});
   EXPECT_TRUE(said.IsNotFound());
@@ -71,6 +70,12 @@ TEST(Catalogue, AStatusSaysItsMessageInEitherLanguage) {
   const Status plain = Status::Corruption("Filen x \xE4r skadad");
   EXPECT_EQ(plain.Text(Language::kEnglish), plain.message());
   EXPECT_EQ(Status::OK().Text(Language::kEnglish), "");
+  // A Swedish text of the catalogue finds its English.
+  const std::string_view swedish = MessageText(MessageId::SearchLokalIdMissing, Language::kSwedish);
+  EXPECT_EQ(TextOfSwedish(swedish, Language::kEnglish),
+            MessageText(MessageId::SearchLokalIdMissing, Language::kEnglish));
+  EXPECT_EQ(TextOfSwedish(swedish, Language::kSwedish), swedish);
+  EXPECT_EQ(TextOfSwedish("Inte i katalogen", Language::kEnglish), "Inte i katalogen");
 }
 
 // A message may stand as an argument of another, nested or already said:
@@ -120,14 +125,6 @@ TEST(Catalogue, FormattingFillsTheArgumentsInOnePass) {
     EXPECT_EQ(FormatMessage(c.pattern, c.args), c.expected) << c.pattern;
   EXPECT_EQ(Say(MessageId::LanguageValueWrong, Language::kEnglish, {"de"}),
             "--sprak must be sv (Swedish) or en (English), not \"de\"");
-}
-
-TEST(Catalogue, ASwedishTextFindsItsEnglish) {
-  const std::string_view swedish = MessageText(MessageId::SearchLokalIdMissing, Language::kSwedish);
-  EXPECT_EQ(TextOfSwedish(swedish, Language::kEnglish),
-            MessageText(MessageId::SearchLokalIdMissing, Language::kEnglish));
-  EXPECT_EQ(TextOfSwedish(swedish, Language::kSwedish), swedish);
-  EXPECT_EQ(TextOfSwedish("Inte i katalogen", Language::kEnglish), "Inte i katalogen");
 }
 
 // The generator run on a small catalogue: what it writes, and what it

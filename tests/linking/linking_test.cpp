@@ -152,16 +152,13 @@ class Linking : public ::testing::Test {
   static std::vector<std::string> LokalIds(const std::vector<LinkCandidate>& candidates,
                                            LinkKind kind) {
     std::vector<std::string> ids;
-    for (const LinkCandidate& candidate : candidates) {
+    for (const LinkCandidate& candidate : candidates)
       if (candidate.kind == kind) ids.push_back(candidate.lokalid);
-    }
     return ids;
   }
 
-  static OpenSet* set_;
+  static inline OpenSet* set_ = nullptr;
 };
-
-OpenSet* Linking::set_ = nullptr;
 
 TEST_F(Linking, EachRuleGivesTheTablesPointsAndReasons) {
   for (const LinkCase& c : Cases()) {
@@ -176,9 +173,8 @@ TEST_F(Linking, EachRuleGivesTheTablesPointsAndReasons) {
     }
     const std::vector<LinkCandidate> candidates = CandidatesOf(l.shown_register, l.shown);
     const LinkCandidate* found = nullptr;
-    for (const LinkCandidate& candidate : candidates) {
+    for (const LinkCandidate& candidate : candidates)
       if (candidate.kind == l.kind && candidate.lokalid == l.candidate) found = &candidate;
-    }
     ASSERT_NE(found, nullptr);
     EXPECT_EQ(found->reasons, reasons);
     EXPECT_EQ(found->score, std::clamp(points, 0, 100));
@@ -186,13 +182,12 @@ TEST_F(Linking, EachRuleGivesTheTablesPointsAndReasons) {
 }
 
 TEST_F(Linking, EachKindFindsOnlyTheLivesThatFit) {
-  struct KindCase {
+  const struct {
     int shown_register;
     const char* shown;
     LinkKind kind;
     std::vector<std::string> found;
-  };
-  const KindCase cases[] = {
+  } cases[] = {
       {1, "F1", LinkKind::kDeath, {"D1"}},
       {1, "F1", LinkKind::kMarriage, {}},  // V1 is his father's wedding
       {1, "F2", LinkKind::kSibling, {"F1"}},
@@ -204,22 +199,21 @@ TEST_F(Linking, EachKindFindsOnlyTheLivesThatFit) {
       {3, "D3", LinkKind::kBirth, {"F3", "F4"}},  // the parents tell namesakes apart
       {1, "F8", LinkKind::kDeath, {"D6", "D7"}},  // the father outweighs the name
   };
-  for (const KindCase& c : cases) {
+  for (const auto& c : cases) {
     EXPECT_EQ(LokalIds(CandidatesOf(c.shown_register, c.shown), c.kind), c.found)
         << c.shown << " " << KindKey(c.kind);
   }
 }
 
 TEST(Patronymics, FollowTheFathersFirstName) {
-  struct Case {
+  const struct {
     const char* father;
     char sex;
     const char* patronymic;
-  };
-  const Case cases[] = {{"Anders", 'm', "Andersson"},  {"Anders", 'k', "Andersdotter"},
-                        {"Per Johan", 'm', "Persson"}, {"Olof", 'k', "Olsdotter"},
-                        {"Nils", 'm', "Nilsson"},      {"", 'm', ""}};
-  for (const Case& c : cases) {
+  } cases[] = {{"Anders", 'm', "Andersson"},  {"Anders", 'k', "Andersdotter"},
+               {"Per Johan", 'm', "Persson"}, {"Olof", 'k', "Olsdotter"},
+               {"Nils", 'm', "Nilsson"},      {"", 'm', ""}};
+  for (const auto& c : cases) {
     EXPECT_EQ(Patronymic(c.father, c.sex), c.patronymic) << c.father;
     if (*c.father == '\0') continue;
     const std::vector<std::string> fathers = FathersOfPatronymic(c.patronymic);
@@ -236,15 +230,13 @@ TEST(Ages, GiveWholeYearsOrDaysWithinTheirUnit) {
   EXPECT_EQ(YearsOfAge("3 dagar"), 0);
   EXPECT_EQ(YearsOfAge("saknas"), -1);
   // In days, weeks and months, days within their unit.
-  struct Case {
+  const struct {
     const char* age;  // UTF-8
     int days;
     int slack;
-  };
-  const Case cases[] = {{"3 dagar", 3, 1},  {"1 dag", 1, 1},         {"5 v", 35, 7},
-                        {"7 mån", 210, 31}, {"2 år 3 mån", 820, 31}, {"64", -1, 0},
-                        {"saknas", -1, 0}};
-  for (const Case& c : cases) {
+  } cases[] = {{"3 dagar", 3, 1},       {"1 dag", 1, 1}, {"5 v", 35, 7},   {"7 mån", 210, 31},
+               {"2 år 3 mån", 820, 31}, {"64", -1, 0},   {"saknas", -1, 0}};
+  for (const auto& c : cases) {
     int slack = 0;
     EXPECT_EQ(DaysOfAge(W(c.age), slack), c.days) << c.age;
     if (c.days >= 0) {
@@ -298,6 +290,7 @@ std::vector<std::string> RowsOf(const LinkListing& listing) {
   return rows;
 }
 
+// Headings are bold in navy, candidates indented under them.
 TEST(LinkListing, GroupsByKindUnderHeadingsBestFirstTiesInRegisterOrder) {
   const LinkListing listing = BirthListing();
   EXPECT_EQ(RowsOf(listing),
@@ -306,9 +299,17 @@ TEST(LinkListing, GroupsByKindUnderHeadingsBestFirstTiesInRegisterOrder) {
   EXPECT_EQ(listing.Row(2)->in_kind, 2);
   EXPECT_EQ(listing.Row(8), nullptr);
   EXPECT_EQ(listing.Row(-1), nullptr);
+  const CellAttribute heading = DecodeCellAttribute(listing.CellAttribute(0));
+  EXPECT_TRUE(heading.bold);
+  EXPECT_EQ(CellColour(heading.text_colour), theme::kNavy);
+  EXPECT_EQ(heading.indent_level, 0);
+  const CellAttribute candidate = DecodeCellAttribute(listing.CellAttribute(1));
+  EXPECT_FALSE(candidate.bold);
+  EXPECT_EQ(candidate.text_colour, 0);
+  EXPECT_EQ(candidate.indent_level, 1);
 }
 
-TEST(LinkListing, EachCellSaysWhatItsColumnHolds) {
+TEST(LinkListing, EachCellAndHeadingSaysWhatItsColumnHolds) {
   const LinkListing listing = BirthListing();
   EXPECT_EQ(listing.ShownText(), W("För Persson, Anders, 1761-03-12"));
   EXPECT_EQ(listing.CountText(), W("5 möjliga samband"));
@@ -339,18 +340,11 @@ TEST(LinkListing, EachCellSaysWhatItsColumnHolds) {
             W("85 poäng: samma förnamn; ålder 63 år stämmer med född 1761."));
   EXPECT_EQ(listing.DetailText(2), W("Vigsel: 2 poster, den mest sannolika först."));
   EXPECT_EQ(listing.DetailText(0), W("Död: 1 post, den mest sannolika först."));
-}
-
-TEST(LinkListing, HeadingsAreBoldInNavyAndCandidatesIndented) {
-  const LinkListing listing = BirthListing();
-  const CellAttribute heading = DecodeCellAttribute(listing.CellAttribute(0));
-  EXPECT_TRUE(heading.bold);
-  EXPECT_EQ(CellColour(heading.text_colour), theme::kNavy);
-  EXPECT_EQ(heading.indent_level, 0);
-  const CellAttribute candidate = DecodeCellAttribute(listing.CellAttribute(1));
-  EXPECT_FALSE(candidate.bold);
-  EXPECT_EQ(candidate.text_colour, 0);
-  EXPECT_EQ(candidate.indent_level, 1);
+  EXPECT_EQ(LinkColumnHeading(kLinkNameColumn), "Namn");
+  EXPECT_EQ(LinkColumnHeading(kLinkParishColumn), W("Församling"));
+  EXPECT_EQ(LinkColumnHeading(kLinkScoreColumn), W("\tPoäng"));  // over right-aligned scores
+  EXPECT_EQ(LinkColumnHeading(kLinkReasonsColumn), W("Skäl"));
+  EXPECT_EQ(LinkColumnHeading(kLinkColumnCount), "");
 }
 
 TEST(LinkListing, EnterShowsTheRowsCandidateOrTheBestUnderAHeading) {
@@ -377,14 +371,6 @@ TEST(LinkListing, NoCandidatesGiveNoRows) {
       LinkListing(W("Berg, Anna\rdp 17450312"), {Candidate(LinkKind::kBirth, 1, 1, 50, "Berg")})
           .CountText(),
       W("1 möjligt samband"));
-}
-
-TEST(LinkListing, ColumnHeadingsNameWhatTheColumnsHold) {
-  EXPECT_EQ(LinkColumnHeading(kLinkNameColumn), "Namn");
-  EXPECT_EQ(LinkColumnHeading(kLinkParishColumn), W("Församling"));
-  EXPECT_EQ(LinkColumnHeading(kLinkScoreColumn), W("\tPoäng"));  // over right-aligned scores
-  EXPECT_EQ(LinkColumnHeading(kLinkReasonsColumn), W("Skäl"));
-  EXPECT_EQ(LinkColumnHeading(kLinkColumnCount), "");
 }
 
 TEST(LinkListing, SpeaksEnglishForAnEnglishReader) {

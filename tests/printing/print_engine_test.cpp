@@ -336,10 +336,7 @@ TEST(PrintEngine, TablesRepeatHeadingsGroupBySourceAndPrintARecordOnce) {
   ASSERT_EQ(engine.PrintTable(columns, true, items, SortPrintItems(items), {}),
             PrintOutcome::kPrinted);
   ASSERT_GE(canvas.pages.size(), 3u);
-  int rows_of_11 = 0;
-  int rows_of_21 = 0;
-  int rows_of_6 = 0;
-  int group_headings = 0;
+  int rows_of_11 = 0, rows_of_21 = 0, rows_of_6 = 0, group_headings = 0;
   for (size_t p = 0; p < canvas.pages.size(); ++p) {
     const std::vector<const Drawn*> body = canvas.Body(p);
     ASSERT_GE(body.size(), 2u);
@@ -493,7 +490,7 @@ TEST(TableHeadings, BodyStartsOneLineUnderTheHeadingRule) {
   EXPECT_EQ(canvas.TopOf(0, "N2"), rule + 2 * kLine);
 }
 
-TEST(TableHeadings, GroupHeadingHasItsBlankLineAtTheTopOfAPageToo) {
+TEST(TableHeadings, GroupHeadingHasItsBlankLineUnderRowsAndAtTheTopOfAPage) {
   RecordingCanvas canvas;
   // 46 rows of A leave 3 lines on the first page: B starts the second.
   PrintTableOf(canvas, 3, TwoSources(46, 1));
@@ -506,13 +503,11 @@ TEST(TableHeadings, GroupHeadingHasItsBlankLineAtTheTopOfAPageToo) {
   EXPECT_EQ(canvas.TopOf(0, "N1"), canvas.TopOf(0, "K\xE4lla: A") + kLine);
   EXPECT_EQ(canvas.TopOf(1, "N47"), canvas.TopOf(1, "K\xE4lla: B") + kLine);
   EXPECT_EQ(canvas.TopOf(0, "N46"), canvas.TopOf(0, "N1") + 45 * kLine);
-}
-
-TEST(TableHeadings, GroupHeadingUnderRowsFollowsABlankLine) {
-  RecordingCanvas canvas;
-  PrintTableOf(canvas, 3, TwoSources(3, 1));
-  ASSERT_EQ(canvas.pages.size(), 1u);
-  EXPECT_EQ(canvas.TopOf(0, "K\xE4lla: B"), canvas.TopOf(0, "N3") + 2 * kLine);
+  // Under rows it follows a blank line too.
+  RecordingCanvas under_rows;
+  PrintTableOf(under_rows, 3, TwoSources(3, 1));
+  ASSERT_EQ(under_rows.pages.size(), 1u);
+  EXPECT_EQ(under_rows.TopOf(0, "K\xE4lla: B"), under_rows.TopOf(0, "N3") + 2 * kLine);
 }
 
 }  // namespace

@@ -79,9 +79,8 @@ class RecordLoading : public ::testing::Test {
   // The record number whose LOKALID is `id`, found by loading each record.
   template <typename Record, typename LoadFn>
   static int64_t Find(TVXregtext& store, LoadFn load, const std::string& id, Record& record) {
-    for (int64_t n = 1; n <= store.RecordCount(); ++n) {
+    for (int64_t n = 1; n <= store.RecordCount(); ++n)
       if (load(store, n, record).ok() && record.LOKALID == id) return n;
-    }
     return -1;
   }
 
@@ -105,10 +104,8 @@ class RecordLoading : public ::testing::Test {
     ExpectFields(record, FullRecord(r, "FULL"));
   }
 
-  static testing::TempDir* dir_;
+  static inline testing::TempDir* dir_ = nullptr;
 };
-
-testing::TempDir* RecordLoading::dir_ = nullptr;
 
 TEST_F(RecordLoading, EveryFieldLandsInItsMember) {
   ExpectFullRecord<Tenfodd>("vaxorh1", kBirths, laddafodd);

@@ -35,7 +35,7 @@ TEST(TextWindowPlacement, CentresOverACallerAtLeastAsLargeElseOnTheScreenOnlyThe
   }
 }
 
-TEST(TextScroll, BarOnlyForATextTallerThanItsControl) {
+TEST(TextScroll, BarOnlyForATallerTextKeysStepBySmallchAndPagesAndClamp) {
   TextScroll scroll;
   scroll.SetLayout(490, 490);
   EXPECT_FALSE(scroll.bar_visible());
@@ -47,10 +47,6 @@ TEST(TextScroll, BarOnlyForATextTallerThanItsControl) {
   EXPECT_EQ(scroll.PixelOffset(), 510) << "the last pixel row of the text at the bottom";
   scroll.SetLayout(1200, 490);
   EXPECT_EQ(scroll.position(), 1) << "a new text starts at the top";
-}
-
-TEST(TextScroll, KeysStepBySmallchAndPagesAndClamp) {
-  TextScroll scroll;
   scroll.SetLayout(1000, 490);  // max 511
   EXPECT_EQ(scroll.KeyTarget(TextScrollKey::kUp), 1);
   EXPECT_EQ(scroll.KeyTarget(TextScrollKey::kDown), 51);

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -217,15 +216,12 @@ using testing::SourceRecord;
 testing::Tables TableSet() {
   std::vector<SourceRecord> births;
   for (int k = 1; k <= 60; ++k) {
-    char name[16], born[16], id[16];
-    std::snprintf(name, sizeof name, "Namn%02d", k);
-    std::snprintf(born, sizeof born, "%04d0101", 1900 - k);
-    std::snprintf(id, sizeof id, "F%02d", k);
-    SourceRecord record = {{"ENAMN", name},
+    const std::string number = (k < 10 ? "0" : "") + std::to_string(k);
+    SourceRecord record = {{"ENAMN", "Namn" + number},
                            {"FNAMN", "Per"},
-                           {"FODAT", born},
+                           {"FODAT", std::to_string(1900 - k) + "0101"},
                            {"POSTNUMMER", std::to_string(100 + k)}};
-    if (k != 3) record["LOKALID"] = id;
+    if (k != 3) record["LOKALID"] = "F" + number;
     if (k == 1) record["STATUS"] = "E";
     if (k == 2) record["STATUS"] = "k";
     births.push_back(record);
@@ -335,7 +331,7 @@ TEST_F(ResultTableTest, NoHitsLeaveTheTableDisabledAndTheCommandsOff) {
   EXPECT_FALSE(table_.enabled());
 }
 
-TEST_F(ResultTableTest, ListsTheHitsAndShowsTheFirstRecord) {
+TEST_F(ResultTableTest, ListsTheHitsWithDashedDatesAndShowsTheFirstRecord) {
   FoundAll(1);
   EXPECT_TRUE(table_.enabled());
   EXPECT_EQ(table_.row_count(), 60);
@@ -357,6 +353,11 @@ TEST_F(ResultTableTest, ListsTheHitsAndShowsTheFirstRecord) {
   EXPECT_EQ(table_.hit_counter().text, "60 valda");
   EXPECT_TRUE(table_.hit_counter().buttons.postejknapp);
   EXPECT_EQ(records_.enfodd().ENAMN, "Namn01");
+  // Date cells carry dashes and are right-aligned.
+  FoundAll(3);
+  EXPECT_EQ(Name(0), "Holm, Lars");
+  EXPECT_EQ(table_.CellText(0, 1), "\tbg 1800-01-05");
+  EXPECT_EQ(table_.CellText(1, 1), "\t1880-01-01");
 }
 
 TEST_F(ResultTableTest, RecordPanelFollowsTheSelectedRow) {
@@ -473,13 +474,6 @@ TEST_F(ResultTableTest, RemovingInDateOrderKeepsTheNextPersonByDate) {
   EXPECT_EQ(Where(), "10/10/49");
   EXPECT_EQ(Name(10), "Namn49, Per");
   EXPECT_FALSE(Evf().PersonList(1).vald().IsSet(50));
-}
-
-TEST_F(ResultTableTest, DateCellsCarryDashesAndAreRightAligned) {
-  FoundAll(3);
-  EXPECT_EQ(Name(0), "Holm, Lars");
-  EXPECT_EQ(table_.CellText(0, 1), "\tbg 1800-01-05");
-  EXPECT_EQ(table_.CellText(1, 1), "\t1880-01-01");
 }
 
 TEST_F(ResultTableTest, ScrollingOneRowReadsOneRowAndRepaintsReadOnePerRow) {
@@ -694,7 +688,7 @@ class FullRowsTest : public ::testing::Test {
   ResultTable table_;
 };
 
-TEST_F(FullRowsTest, TheLongRowFillsThePersonListAndItsListCopy) {
+TEST_F(FullRowsTest, TheLongRowFillsThePersonListItsListCopyAndWhatAScreenReaderHears) {
   ASSERT_TRUE(set_.built());
   ASSERT_EQ(table_.row_count(), 2);
   std::string text;
@@ -706,9 +700,7 @@ TEST_F(FullRowsTest, TheLongRowFillsThePersonListAndItsListCopy) {
   table_.CellText(1, 0);  // painted first: the cache holds the cut row
   EXPECT_EQ(table_.VisibleListText(),
             "Holm och Ros\t17950101\r\n" + StoredNames() + "\t" + std::string(kDate) + "\r\n");
-}
-
-TEST_F(FullRowsTest, AScreenReaderHearsTheWholeNameAndTheDashedDate) {
+  // A screen reader hears the whole name and the dashed date.
   EXPECT_LT(table_.CellText(1, 0).size(), StoredNames().size()) << "the painted cell is cut";
   EXPECT_EQ(table_.ReadableCellText(1, 0), StoredNames());
   EXPECT_EQ(table_.ReadableCellText(1, 1), "1790-06-10");

@@ -41,11 +41,24 @@ TEST(SearchForms, TabOrderRunsThroughEveryFieldAndTheLokalId) {
   }
 }
 
-TEST(SearchForms, SlotsNameListsOfTheRightShape) {
+// What each kind of field carries, and its slot naming a list of the right
+// shape.
+TEST(SearchForms, EachKindOfFieldCarriesItsPartsAndASlotOfTheRightShape) {
   for (int r = 1; r <= 3; ++r) {
     const SearchFormTable& form = SearchForm(r);
     for (const FormField& field : form.fields) {
       SCOPED_TRACE(std::to_string(r) + " " + std::string(field.prefix));
+      EXPECT_EQ(!field.picker_title.empty(), field.ListBacked());
+      EXPECT_EQ(!field.help_code.empty(), field.ListBacked());
+      EXPECT_EQ(field.comparison == FieldComparison::kNone, !field.ListBacked());
+      EXPECT_EQ(!field.date_lower_default.empty(), field.routine == FieldRoutine::kDateRange);
+      // Names are compared with their accents.
+      if (field.routine == FieldRoutine::kFirstNames) {
+        EXPECT_TRUE(field.AccentKeeping());
+      }
+      // Only the sources have no empty-list caption among the list fields.
+      EXPECT_EQ(field.empty_caption.empty(), !field.ListBacked() || field.prefix == "kae");
+      EXPECT_EQ(field.visible, !(r == 1 && field.prefix == "en"));
       if (field.routine == FieldRoutine::kFreeField) {
         // A declared free-search list of this register, named as declared.
         const ComponentDecl* list = FreeSearchListDecl(r, field.slot);
@@ -72,34 +85,14 @@ TEST(SearchForms, SlotsNameListsOfTheRightShape) {
 TEST(SearchForms, EveryFreeSearchListOfARegisterHasItsField) {
   for (int r = 1; r <= 3; ++r) {
     std::multiset<std::string> used;
-    for (const FormField& field : SearchForm(r).fields) {
+    for (const FormField& field : SearchForm(r).fields)
       if (field.routine == FieldRoutine::kFreeField) used.emplace(field.free_list);
-    }
     std::multiset<std::string> declared;
     for (const ComponentDecl* list : FreeSearchListsOf(r))
       declared.insert(list->name);
     EXPECT_EQ(used, declared) << "register " << r;
   }
   EXPECT_EQ(SearchForm(3).Field("anf")->free_list, "vaxors311");
-}
-
-TEST(SearchForms, WhatEachKindOfFieldCarries) {
-  for (int r = 1; r <= 3; ++r) {
-    for (const FormField& field : SearchForm(r).fields) {
-      SCOPED_TRACE(std::to_string(r) + " " + std::string(field.prefix));
-      EXPECT_EQ(!field.picker_title.empty(), field.ListBacked());
-      EXPECT_EQ(!field.help_code.empty(), field.ListBacked());
-      EXPECT_EQ(field.comparison == FieldComparison::kNone, !field.ListBacked());
-      EXPECT_EQ(!field.date_lower_default.empty(), field.routine == FieldRoutine::kDateRange);
-      // Names are compared with their accents.
-      if (field.routine == FieldRoutine::kFirstNames) {
-        EXPECT_TRUE(field.AccentKeeping());
-      }
-      // Only the sources have no empty-list caption among the list fields.
-      EXPECT_EQ(field.empty_caption.empty(), !field.ListBacked() || field.prefix == "kae");
-      EXPECT_EQ(field.visible, !(r == 1 && field.prefix == "en"));
-    }
-  }
 }
 
 // The layouts: every group, the Lokal-ID group too, in tab order above the
@@ -157,7 +150,7 @@ TEST(SearchFormStateTest, BackToTypedModeAfterPickingTwiceShowsTheFirstSummary) 
   EXPECT_EQ(state.field(fn).text, "Anna;Annika");
 }
 
-TEST(SearchFormStateTest, ACancelledPickerKeepsTheTypedTextInListMode) {
+TEST(SearchFormStateTest, ACancelledPickerKeepsTheTypedTextAConfirmedEmptyOneTakesNoPart) {
   SearchFormState state(3);
   const size_t en = Index(state, "en");
   state.SetText(en, "Berg*");
@@ -170,15 +163,13 @@ TEST(SearchFormStateTest, ACancelledPickerKeepsTheTypedTextInListMode) {
   EXPECT_TRUE(input.field(en).list_mode);
   state.GoTyped(en);
   EXPECT_EQ(state.field(en).text, "Berg*");
-}
-
-TEST(SearchFormStateTest, ConfirmedWithNoTicksTakesNoPart) {
-  SearchFormState state(2);
-  const size_t ken = Index(state, "ken");
-  state.SetText(ken, "Ek");
-  state.BeginListMode(ken);
-  state.EndListMode(ken, true, "");
-  EXPECT_TRUE(state.Input().Empty());
+  // Confirmed with no ticks, a field takes no part.
+  SearchFormState marriages(2);
+  const size_t ken = Index(marriages, "ken");
+  marriages.SetText(ken, "Ek");
+  marriages.BeginListMode(ken);
+  marriages.EndListMode(ken, true, "");
+  EXPECT_TRUE(marriages.Input().Empty());
 }
 
 TEST(SearchFormStateTest, DateAndFreeFieldsHaveNoListMode) {
@@ -233,10 +224,8 @@ class RunSearchTest : public ::testing::Test {
     return set_->Hits(r);
   }
 
-  static OpenSet* set_;
+  static inline OpenSet* set_ = nullptr;
 };
-
-OpenSet* RunSearchTest::set_ = nullptr;
 
 TEST_F(RunSearchTest, DateRanges) {
   EXPECT_EQ(Found(1, {{"fod", "1780-1789"}}),
@@ -247,15 +236,11 @@ TEST_F(RunSearchTest, DateRanges) {
   // The births' lower end when none is typed (the ends themselves: SplitDateField).
   EXPECT_EQ(Found(1, {{"fod", "-1785"}}),
             (Names{"Anders, Anna", "Andersson, Anna Maria", W("Berg, Hélène"), "Persson, Erik"}));
-}
-
-TEST_F(RunSearchTest, BlankDateFieldFindsEveryDatedRecord) {
+  // A blank date field finds every dated record.
   const Names found = Found(1, {{"fod", "  "}});
   EXPECT_EQ(found.size(), 8u);
   EXPECT_EQ(std::count(found.begin(), found.end(), "Olsson, Per"), 0);
-}
-
-TEST_F(RunSearchTest, DeathFormBirthDatesStartAt1800) {
+  // The death form's birth dates start at 1800.
   EXPECT_EQ(Found(3, {{"fod", "-1900"}}), Names{"Lund, Karin"});
   EXPECT_EQ(Found(3, {{"dod", "-1900"}}), (Names{"Holm, Lars", "Lund, Karin"}));
   EXPECT_EQ(Found(3, {{"fod", "1700-1760"}}), Names{"Holm, Lars"});
@@ -330,8 +315,14 @@ TEST_F(RunSearchTest, UnknownPrefixesAreRefusedByTheInput) {
   EXPECT_FALSE(births.field(static_cast<size_t>(births.form().FieldIndex("fod"))).list_mode);
 }
 
-TEST_F(RunSearchTest, LokalIdFoundReplacesTheResult) {
+TEST_F(RunSearchTest, LokalIdFoundReplacesTheResultAndMissingLeavesIt) {
   ASSERT_EQ(Found(1, {{"en", "Berg"}}), kBerg);
+  for (const char* id : {"F99", "F", "V1"}) {
+    const Status status = FindLokalId(evf(), 1, SearchForm(1).lokalid_slot, id);
+    EXPECT_TRUE(status.IsNotFound());
+    EXPECT_EQ(status.message(), std::string("Lokal-ID ") + id + " finns inte!");
+    EXPECT_EQ(set_->Hits(1), kBerg);
+  }
   const int slot = SearchForm(1).lokalid_slot;
   ASSERT_TRUE(FindLokalId(evf(), 1, slot, "F3").ok());
   EXPECT_EQ(set_->Hits(1), Names{"Aba, Maria"});
@@ -340,16 +331,6 @@ TEST_F(RunSearchTest, LokalIdFoundReplacesTheResult) {
   EXPECT_EQ(set_->Hits(1), Names{"von Post, Carl"});
   ASSERT_TRUE(FindLokalId(evf(), 3, SearchForm(3).lokalid_slot, "D2").ok());
   EXPECT_EQ(set_->Hits(3), Names{"Lund, Karin"});
-}
-
-TEST_F(RunSearchTest, LokalIdMissingLeavesTheResult) {
-  ASSERT_EQ(Found(1, {{"en", "Berg"}}), kBerg);
-  for (const char* id : {"F99", "F", "V1"}) {
-    const Status status = FindLokalId(evf(), 1, SearchForm(1).lokalid_slot, id);
-    EXPECT_TRUE(status.IsNotFound());
-    EXPECT_EQ(status.message(), std::string("Lokal-ID ") + id + " finns inte!");
-    EXPECT_EQ(set_->Hits(1), kBerg);
-  }
 }
 
 // Ticking rows by word, the summary a field in list mode shows, and which
@@ -460,13 +441,20 @@ class WordPickerTest : public ::testing::Test {
   WordPicker picker_;
 };
 
-TEST_F(WordPickerTest, ShowsTheSlotsListWithItsTicksCounted) {
+TEST_F(WordPickerTest, ShowsTheSlotsListWithItsTicksCountedAndClearsThemOnly) {
   TickWords(List(kSurnameSlot), {"Berg", "Olsson"});
   List(kSurnameSlot).vald().SetBit(1, true);
   picker_.Show(set_.evf(), 1, kSurnameSlot);
   ASSERT_TRUE(picker_.has_list());
   EXPECT_EQ(picker_.rows(), 9);
   EXPECT_EQ(picker_.CountText(), "Valda: 3 av 9");
+  // Clearing unticks the shown list only.
+  TickWords(List(kFirstNameSlot), {"Anna"});
+  picker_.Show(set_.evf(), 1, kSurnameSlot);
+  picker_.ToggleTick(0);
+  picker_.ClearTicks();
+  EXPECT_EQ(List(kSurnameSlot).vald().Count(), 0);
+  EXPECT_EQ(List(kFirstNameSlot).vald().Count(), 1);
 }
 
 TEST_F(WordPickerTest, NoListShowsNothingAndTicksNothing) {
@@ -537,15 +525,6 @@ TEST_F(WordPickerTest, QuickSearchFindsTheFirstRowBeginningWithTheText) {
   EXPECT_EQ(picker_.QuickSearch("Qx"), -1);
 }
 
-TEST_F(WordPickerTest, ClearingUnticksTheShownListOnly) {
-  TickWords(List(kFirstNameSlot), {"Anna"});
-  picker_.Show(set_.evf(), 1, kSurnameSlot);
-  picker_.ToggleTick(0);
-  picker_.ClearTicks();
-  EXPECT_EQ(List(kSurnameSlot).vald().Count(), 0);
-  EXPECT_EQ(List(kFirstNameSlot).vald().Count(), 1);
-}
-
 // The rows of the normalisation list as the normalisation view reads them,
 // from texts and from a list the builder wrote.
 
@@ -584,10 +563,8 @@ testing::Tables NormalisedBirths(bool with_surnames) {
       testing::Fields("FNAMN=Maja|FNAMNO=Maija|GENUS=k"),
       testing::Fields("FNAMN=Olof|FNAMNO=Oluf|GENUS=m")};
   if (with_surnames) {
-    births[0]["ENAMN"] = "Berg";
-    births[0]["ENAMNO"] = "Bergh";
-    births[1]["ENAMN"] = "Ek";
-    births[1]["ENAMNO"] = "Eek";
+    births[0].insert({{"ENAMN", "Berg"}, {"ENAMNO", "Bergh"}});
+    births[1].insert({{"ENAMN", "Ek"}, {"ENAMNO", "Eek"}});
   }
   return {{1, births}};
 }

@@ -41,16 +41,14 @@ SearchTerm Parse(std::string_view text) {
   return term.value_or(SearchTerm{});
 }
 
-TEST(SplitTerms, MaximalRunsBetweenSeparators) {
+TEST(SplitTerms, MaximalRunsBetweenSeparatorsOrTheRestWhole) {
   EXPECT_EQ(Split(";;Berg;;;Ek;", ';'), (Pieces{"Berg", "Ek"}));
   EXPECT_EQ(Split("Anna  Maria ", ' '), (Pieces{"Anna", "Maria"}));
   // A blank between semicolons is a term of its own (trimmed later).
   EXPECT_EQ(Split("Berg; ;Ek", ';'), (Pieces{"Berg", " ", "Ek"}));
   EXPECT_TRUE(Split(";;;", ';').empty());
   EXPECT_TRUE(Split("   ", ' ').empty());
-}
-
-TEST(SplitTerms, LeadingYDiaeresisTakesTheRestWhole) {
+  // A leading y with diaeresis takes the rest whole.
   EXPECT_EQ(Split(W("ÿBerg;Ek"), ';'), (Pieces{"Berg;Ek"}));
   EXPECT_EQ(Split(W("ÿAnna Maria"), ' '), (Pieces{"Anna Maria"}));
   // Even nothing after it is a term, unlike an empty text.
@@ -60,7 +58,7 @@ TEST(SplitTerms, LeadingYDiaeresisTakesTheRestWhole) {
   EXPECT_EQ(Split(W("ÿAnna;Maria"), ';', true), (Pieces{W("ÿAnna"), "Maria"}));
 }
 
-TEST(ParseTerm, StarsAndDigitsAtTheEdges) {
+TEST(ParseTerm, StarsAndDigitsAtTheEdgesAndQuotes) {
   SearchTerm term = Parse("  and* ");
   EXPECT_EQ(term.kind, TermKind::kBeginsWith);
   EXPECT_EQ(term.first, "and");
@@ -78,10 +76,8 @@ TEST(ParseTerm, StarsAndDigitsAtTheEdges) {
   EXPECT_EQ(Parse("*2").second, "2");
   EXPECT_EQ(Parse("*ers2").second, "ers2");
   EXPECT_EQ(Parse("abc*2").suffix_digit, 0);
-}
-
-TEST(ParseTerm, QuotesMakeAWholeWordOfWhatIsInside) {
-  SearchTerm term = Parse("\"*Anders*\"");
+  // Quotes make a whole word of what is inside.
+  term = Parse("\"*Anders*\"");
   EXPECT_EQ(term.kind, TermKind::kWholeWord);
   EXPECT_EQ(term.first, "*Anders*");
   EXPECT_EQ(Parse("\"").first, "");
@@ -132,10 +128,8 @@ class ListFieldSearch : public ::testing::Test {
     EXPECT_TRUE(TickWords(*evf().soklistor(1, slot), words).empty());
   }
 
-  static OpenSet* set_;
+  static inline OpenSet* set_ = nullptr;
 };
-
-OpenSet* ListFieldSearch::set_ = nullptr;
 
 constexpr int kFirstNameSlot = 6;
 constexpr int kSurnameSlot = 7;
@@ -270,22 +264,16 @@ TEST_F(ListFieldSearch, OverlongTermRefusesWithoutTouchingTheResult) {
   EXPECT_EQ(Births("en", std::string(kMaxTermLength, 'a')), Names{});
 }
 
-TEST_F(ListFieldSearch, SearchWordListLeavesNothingMarkedWhenRefused) {
+TEST_F(ListFieldSearch, SearchWordListLeavesNothingMarkedWhenRefusedAndKeepsItsCountsTrue) {
   const SearchScratch scratch = ScratchOf(evf());
+  TVXstruktlista& first_names = *evf().soklistor(1, kFirstNameSlot);
   scratch.sokur1.SetAll();
   scratch.sokur2.SetAll();
-  const Status status =
-      SearchWordList(*evf().soklistor(1, kFirstNameSlot),
-                     "Anna " + std::string(kMaxTermLength + 1, 'x'), true, true, scratch);
-  EXPECT_FALSE(status.ok());
+  const std::string overlong = "Anna " + std::string(kMaxTermLength + 1, 'x');
+  EXPECT_FALSE(SearchWordList(first_names, overlong, true, true, scratch).ok());
   EXPECT_EQ(scratch.sokur1.Recount(), 0);
   EXPECT_EQ(scratch.sokur2.Recount(), 0);
-}
-
-TEST_F(ListFieldSearch, AllWordsModeKeepsItsCountsTrue) {
-  const SearchScratch scratch = ScratchOf(evf());
-  ASSERT_TRUE(
-      SearchWordList(*evf().soklistor(1, kFirstNameSlot), "Anna Maria", true, true, scratch).ok());
+  ASSERT_TRUE(SearchWordList(first_names, "Anna Maria", true, true, scratch).ok());
   EXPECT_EQ(scratch.sokur2.Count(), 2);
   EXPECT_EQ(scratch.sokur2.Recount(), 2);
 }
@@ -375,10 +363,8 @@ class FreeTextSearch : public ::testing::Test {
 
   static std::vector<Names> All() { return {set_->Hits(1), set_->Hits(2), set_->Hits(3)}; }
 
-  static OpenSet* set_;
+  static inline OpenSet* set_ = nullptr;
 };
-
-OpenSet* FreeTextSearch::set_ = nullptr;
 
 TEST_F(FreeTextSearch, TextOnlyInMarriagesEmptiesTheOthers) {
   SearchFormInput births(1);
@@ -444,10 +430,7 @@ TEST(TakeCombinedRange, CopiesOneRegistersBits) {
   part.Resize(40);
   part.SetBit(5, true);                   // cleared first
   TakeCombinedRange(combined, 31, part);  // combined 31..70
-  std::vector<int32_t> bits;
-  for (int32_t k = 0; part.Next(k);)
-    bits.push_back(k);
-  EXPECT_EQ(bits, (std::vector<int32_t>{1, 2, 3, 34, 35, 40}));
+  EXPECT_EQ(Bits(part), (std::vector<int32_t>{1, 2, 3, 34, 35, 40}));
   EXPECT_EQ(part.Count(), 6);
   TakeCombinedRange(combined, 71, part);  // 71..100, with only 30 bits left
   EXPECT_EQ(part.Count(), 1);

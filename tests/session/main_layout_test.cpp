@@ -22,7 +22,7 @@ namespace {
 
 using testing::W;
 
-TEST(MainLayoutTest, TheTableKeepsItsHalfAtTheMinimumWidth) {
+TEST(MainLayoutTest, TheTableKeepsItsHalfAtTheMinimumWidthAndSizesAreClamped) {
   const MainLayout m = LayOutMainWindow(kMainMinimum.width, kMainMinimum.height);
   // 699 / 2 would be 349; the half stays 420, wider than half the window.
   EXPECT_EQ(m.tabellpanel.width, 420 - 30);
@@ -30,9 +30,7 @@ TEST(MainLayoutTest, TheTableKeepsItsHalfAtTheMinimumWidth) {
   EXPECT_EQ(m.huvpost.right(), m.huvudpanel.width - 6);
   const MainLayout wide = LayOutMainWindow(1000, 600);
   EXPECT_EQ(wide.tabellpanel.width, 999 / 2 - 30);
-}
-
-TEST(MainLayoutTest, SizesOutsideTheLimitsAreClamped) {
+  // Sizes outside the limits are clamped.
   EXPECT_EQ(LayOutMainWindow(100, 100).huvudpanel, LayOutMainWindow(700, 340).huvudpanel);
   EXPECT_EQ(LayOutMainWindow(4000, 3000).huvudpanel, (Rect{0, 0, 1279, 1022}));
 }
@@ -110,13 +108,11 @@ TEST(MainLayoutCountsTest, TheCaptionWidthCountsDigitsAndGaps) {
   EXPECT_EQ(CountCaptionWidth(kLargest, {8, 4}), 7 * 8 + 2 * 4);
 }
 
-TEST(MainLayoutCountsTest, SmallCountsKeepTheDesignToggles) {
-  const MainLayout m = LayOutMainWindow(800, 481, Counts(500, 200, 400));
-  EXPECT_EQ(m.valknappar[0], kFirstToggle);
-  EXPECT_EQ(m.valknappar[2].left, kFirstToggle.left + 2 * kFirstToggle.width);
-}
-
+// Small counts keep the toggles at their usual width; larger ones widen every toggle.
 TEST(MainLayoutCountsTest, EveryToggleIsAsWideAsTheWidestCaptionNeeds) {
+  const MainLayout small = LayOutMainWindow(800, 481, Counts(500, 200, 400));
+  EXPECT_EQ(small.valknappar[0], kFirstToggle);
+  EXPECT_EQ(small.valknappar[2].left, kFirstToggle.left + 2 * kFirstToggle.width);
   const MainLayout m = LayOutMainWindow(800, 481, Counts(1000000, 400000, 800000));
   const int needed = kToggleCaptionLeft + CountCaptionWidth(1000000, {}) + kToggleCaptionRight;
   for (const Rect& toggle : m.valknappar)
@@ -157,20 +153,17 @@ TEST(MainLayoutCountsTest, SevenDigitCountsLayOutCleanlyAtEverySize) {
 TEST(WindowLayoutsTest, EveryWindowOfFixedSizeLaysOutCleanly) {
   TextWindowContent about;
   about.ShowAbout("Exempel", "Om registret");
+  const auto form = [](int r) -> test::PanelsAtSize {
+    return [r](Extent) { return LayOutSearchForm(SearchForm(r)).Panels(); };
+  };
   const struct {
     const char* window;
     Extent size;
     test::PanelsAtSize panels;
   } kWindows[] = {
-      {"Tsok_form, births",
-       {615, 545},
-       [](Extent) { return LayOutSearchForm(SearchForm(1)).Panels(); }},
-      {"Tsok_form, marriages",
-       {615, 467},
-       [](Extent) { return LayOutSearchForm(SearchForm(2)).Panels(); }},
-      {"Tsok_form, deaths",
-       {615, 449},
-       [](Extent) { return LayOutSearchForm(SearchForm(3)).Panels(); }},
+      {"Tsok_form, births", {615, 545}, form(1)},
+      {"Tsok_form, marriages", {615, 467}, form(2)},
+      {"Tsok_form, deaths", {615, 449}, form(3)},
       {"Tsoka_form", {540, 153}, [](Extent) { return LayOutFreeTextForm().Panels(); }},
       {"Tsoktabform", {358, 398}, [](Extent) { return LayOutPicker().Panels(); }},
       {"Tnormform", {471, 398}, [](Extent) { return LayOutNormalisationView().Panels(); }},

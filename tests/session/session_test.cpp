@@ -39,23 +39,14 @@ class SampleCopy {
   testing::TempDir dir_;
 };
 
-// Counts what reaches the message sink while it lives.
-class SinkCounter {
- public:
-  int calls() const { return calls_; }
-
- private:
-  int calls_ = 0;
-  ScopedMessageSink sink_{[this](const std::string&) { ++calls_; }};
-};
-
 TEST(Session, DamagedWordListGivesOneStatusNamingTheFile) {
   SampleCopy copy;
   // Every posting run of the births' first-name list is unreadable.
   const fs::path postings = copy.file("vaxor0001s106.b1");
   testing::WriteFileBytes(postings,
                           std::vector<uint8_t>(testing::ReadFileBytes(postings).size(), 0xFF));
-  SinkCounter sink;
+  int sink_calls = 0;
+  ScopedMessageSink sink([&](const std::string&) { ++sink_calls; });
   Session session;
   ASSERT_TRUE(session.Open(copy.ini()).ok());
 
@@ -64,7 +55,7 @@ TEST(Session, DamagedWordListGivesOneStatusNamingTheFile) {
   EXPECT_NE(status.message().find("vaxor0001s106.b1"), std::string::npos) << status.message();
   // Many rows met the damage; the caller hears of it once, in the status.
   EXPECT_NE(status.message().find(" (Ytterligare "), std::string::npos) << status.message();
-  EXPECT_LE(sink.calls(), 1);
+  EXPECT_LE(sink_calls, 1);
 
   // The next search is not blamed for the last one's damage.
   EXPECT_TRUE(session.SearchByForm(1, {FieldEntry::Typed("en", "Berg*")}).ok());
@@ -127,14 +118,13 @@ TEST(Session, MissingSetAndWrongArguments) {
 // With English chosen the help texts come from the set's English store;
 // with Swedish, or in a set without that store, from the Swedish one.
 TEST(Session, HelpTextInTheChosenLanguageElseSwedish) {
-  struct Case {
+  const struct {
     const char* what;
     Language language;
     bool english_store;
     const char* heading;
     const char* sentence;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"English chosen", Language::kEnglish, true, "The main window",
        "The main window shows the register set's heading"},
       {"Swedish chosen", Language::kSwedish, true, "Huvudf\xF6nstret",
@@ -142,7 +132,7 @@ TEST(Session, HelpTextInTheChosenLanguageElseSwedish) {
       {"a set without English help", Language::kEnglish, false, "Huvudf\xF6nstret",
        "Huvudf\xF6nstret visar registrets rubrik"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     SampleCopy copy;
     ASSERT_TRUE(fs::exists(copy.file("vaxortexten.b")));

@@ -98,18 +98,17 @@ std::string Export(const fs::path& ini, std::vector<std::string> search) {
 }
 
 TEST(KuvoSok, ACsvExportBuiltAgainGivesTheSameRecords) {
-  struct Search {
-    const char* file;
-    std::vector<std::string> args;
-  };
   // Each search finds records with long texts (line breaks, quotes,
   // semicolons) and Swedish letters.
-  const Search searches[] = {{"fodda.csv", {"fodda", "--fod", "1750-1800"}},
-                             {"vigda.csv", {"vigda", "--vigd", "1800-1850"}},
-                             {"doda.csv", {"doda", "--dod", "1780-1820"}}};
+  const struct {
+    const char* file;
+    std::vector<std::string> args;
+  } searches[] = {{"fodda.csv", {"fodda", "--fod", "1750-1800"}},
+                  {"vigda.csv", {"vigda", "--vigd", "1800-1850"}},
+                  {"doda.csv", {"doda", "--dod", "1780-1820"}}};
   testing::TempDir dir;
   std::vector<std::string> exports;
-  for (const Search& search : searches) {
+  for (const auto& search : searches) {
     exports.push_back(Export(kIni, search.args));
     testing::WriteText(dir.path() / "kalla" / search.file, exports.back());
   }
@@ -130,9 +129,8 @@ TEST(KuvoSok, ACsvExportBuiltAgainGivesTheSameRecords) {
 TEST(KuvoSok, DamagedRecordStoreIsNamed) {
   testing::TempDir dir;
   const fs::path sample = kIni.parent_path() / "exempel";
-  for (const auto& entry : fs::directory_iterator(sample)) {
+  for (const auto& entry : fs::directory_iterator(sample))
     fs::copy_file(entry.path(), dir / entry.path().filename().string());
-  }
   // Spoil a byte in every kilobyte of the births' record blocks.
   std::vector<uint8_t> records = testing::ReadFileBytes(dir / "vaxor0001h1.b");
   for (size_t at = 100; at < records.size(); at += 1000)

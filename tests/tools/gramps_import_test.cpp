@@ -35,9 +35,8 @@ struct Node {
 
   std::vector<const Node*> All(const std::string& wanted) const {
     std::vector<const Node*> out;
-    for (const Node& child : children) {
+    for (const Node& child : children)
       if (child.tag == wanted) out.push_back(&child);
-    }
     return out;
   }
 };
@@ -92,9 +91,8 @@ std::string Text(const Node& node) {
 class Tree {
  public:
   explicit Tree(const std::string& text) : records_(ParseGedcom(text)) {
-    for (const Node& record : records_) {
+    for (const Node& record : records_)
       if (!record.xref.empty()) by_xref_[record.xref] = &record;
-    }
   }
 
   int Count(const std::string& kind) const {

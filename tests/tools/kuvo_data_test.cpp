@@ -76,9 +76,8 @@ TEST(KuvoDataInfo, DescribesAStreamHeader) {
 // Every file of a folder with its bytes.
 std::map<std::string, std::vector<uint8_t>> Snapshot(const fs::path& dir) {
   std::map<std::string, std::vector<uint8_t>> files;
-  for (const auto& entry : fs::directory_iterator(dir)) {
+  for (const auto& entry : fs::directory_iterator(dir))
     files[entry.path().filename()] = testing::ReadFileBytes(entry.path());
-  }
   return files;
 }
 
@@ -112,10 +111,7 @@ class KuvoDataBygg : public ::testing::Test {
     EXPECT_EQ(error.find('\n'), error.size() - 1) << error;
     EXPECT_TRUE(Snapshot(data_) == before_) << "the data folder changed";
     // No work folder is left beside it.
-    size_t entries = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_.path()))
-      ++entries;
-    EXPECT_EQ(entries, 2u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 2);
   }
 
   testing::TempDir dir_;
@@ -139,7 +135,14 @@ TEST_F(KuvoDataBygg, BadSourcesAreReportedAndChangeNothing) {
   EXPECT_TRUE(Snapshot(data_) == before_);
 }
 
-TEST_F(KuvoDataBygg, ARegisterLeftOutLosesItsFiles) {
+TEST_F(KuvoDataBygg, TheSetNumberNamesTheFilesAndARegisterLeftOutLosesThem) {
+  // The register set's number names the files.
+  const auto numbered =
+      RunProcess({kProgram, "bygg", source_.string(), data_.string(), "--registernr", "7"});
+  ASSERT_EQ(numbered.exit_code, 0) << numbered.err;
+  EXPECT_TRUE(fs::exists(data_ / "vaxor0007h1.b"));
+  EXPECT_TRUE(fs::exists(data_ / "vaxor0007text.b"));
+  EXPECT_TRUE(fs::exists(data_ / "vaxor0001h1.b"));  // another set stays
   EXPECT_TRUE(fs::exists(data_ / "vaxor0001l3.i"));
   fs::remove(source_ / "doda.csv");
   const auto result = Bygg();
@@ -148,15 +151,6 @@ TEST_F(KuvoDataBygg, ARegisterLeftOutLosesItsFiles) {
   EXPECT_FALSE(fs::exists(data_ / "vaxor0001l3.i"));
   EXPECT_FALSE(fs::exists(data_ / "vaxor0001h3.b"));
   EXPECT_TRUE(fs::exists(data_ / "vaxor0001s404.f1"));
-}
-
-TEST_F(KuvoDataBygg, RegisterSetNumberNamesTheFiles) {
-  const auto result =
-      RunProcess({kProgram, "bygg", source_.string(), data_.string(), "--registernr", "7"});
-  ASSERT_EQ(result.exit_code, 0) << result.err;
-  EXPECT_TRUE(fs::exists(data_ / "vaxor0007h1.b"));
-  EXPECT_TRUE(fs::exists(data_ / "vaxor0007text.b"));
-  EXPECT_TRUE(fs::exists(data_ / "vaxor0001h1.b"));  // another set stays
 }
 
 size_t LineCount(const fs::path& path) {
@@ -196,50 +190,34 @@ TEST(KuvoDataExempel, CountsAndSeedChooseTheContent) {
 
 // The picture bases of a built set as kuvo-data shows them: info describes
 // each picture, bilder writes each as a file with the record's very bytes.
-
-class KuvoDataPictures : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    dir_ = new testing::TempDir;
-    const fs::path source = *dir_ / "kalla";
-    ASSERT_EQ(RunProcess({kProgram, "exempel", source.string(), "--fodda", "5", "--vigda", "2",
-                          "--doda", "3"})
-                  .exit_code,
-              0);
-    ASSERT_EQ(RunProcess({kProgram, "bygg", source.string(), Data().string()}).exit_code, 0);
-  }
-  static void TearDownTestSuite() { delete dir_; }
-  static fs::path Data() { return *dir_ / "data"; }
-
-  static testing::TempDir* dir_;
-};
-testing::TempDir* KuvoDataPictures::dir_ = nullptr;
-
-TEST_F(KuvoDataPictures, InfoDescribesEveryPicture) {
-  const auto result = RunProcess({kProgram, "info", (Data() / "vaxorgrfk.b").string()});
-  ASSERT_EQ(result.exit_code, 0) << result.err;
-  const std::string out(result.out.begin(), result.out.end());
+TEST(KuvoDataPictures, InfoDescribesEveryPictureAndBilderWritesEachAsItsPng) {
+  TempDir dir;
+  const fs::path source = dir / "kalla", data = dir / "data", pictures = dir / "bilder";
+  ASSERT_EQ(RunProcess({kProgram, "exempel", source.string(), "--fodda", "5", "--vigda", "2",
+                        "--doda", "3"})
+                .exit_code,
+            0);
+  ASSERT_EQ(RunProcess({kProgram, "bygg", source.string(), data.string()}).exit_code, 0);
+  const auto info = RunProcess({kProgram, "info", (data / "vaxorgrfk.b").string()});
+  ASSERT_EQ(info.exit_code, 0) << info.err;
+  const std::string out = Text(info.out);
   EXPECT_NE(out.find("Typ: bildbas"), std::string::npos) << out;
   EXPECT_NE(out.find("Namnindex: ja"), std::string::npos);
   EXPECT_NE(out.find("  prebak: typ 0"), std::string::npos);
   EXPECT_NE(out.find("  prebak@2x: typ 0"), std::string::npos);
   EXPECT_NE(out.find("form: "), std::string::npos) << "shaped figures list their region";
   EXPECT_EQ(out.find("FEL"), std::string::npos) << out;
-}
-
-TEST_F(KuvoDataPictures, BilderWritesEachPictureAsItsPng) {
-  const fs::path out = *dir_ / "bilder";
-  const auto result = RunProcess({kProgram, "bilder", Data().string(), out.string()});
-  ASSERT_EQ(result.exit_code, 0) << result.err;
+  const auto written = RunProcess({kProgram, "bilder", data.string(), pictures.string()});
+  ASSERT_EQ(written.exit_code, 0) << written.err;
   size_t files = 0;
-  for (const auto& entry : fs::directory_iterator(out)) {
+  for (const auto& entry : fs::directory_iterator(pictures)) {
     ++files;
     EXPECT_EQ(entry.path().extension(), ".png") << entry.path();
-    ImageInfo info;
-    EXPECT_TRUE(ReadImageInfo(testing::ReadFileBytes(entry.path()), info)) << entry.path();
+    ImageInfo image;
+    EXPECT_TRUE(ReadImageInfo(testing::ReadFileBytes(entry.path()), image)) << entry.path();
   }
-  EXPECT_TRUE(fs::exists(out / "logovaxor0001.png"));
-  EXPECT_TRUE(fs::exists(out / "f01flik@2x.png"));
+  EXPECT_TRUE(fs::exists(pictures / "logovaxor0001.png"));
+  EXPECT_TRUE(fs::exists(pictures / "f01flik@2x.png"));
   EXPECT_GT(files, 40u);
 }
 
