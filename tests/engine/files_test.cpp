@@ -348,18 +348,16 @@ TEST(KeyCache, BracketsKeysBetweenCachedOnesIgnoresEqualKeysAndKeysBeyondCapacit
     EXPECT_EQ(BoundsOf(cache, key), bounds) << key;
   // Equal keys, keys beyond the capacity and, when asked, accents.
   cache = Tvxhash();
-  cache.Add("M\xFCller", 10);  // Müller
-  cache.Add("MYLLER", 20);
-  cache.Add("m\xFCller", 30);
+  for (const auto& [key, row] : {std::pair{"M\xFCller", 10}, {"MYLLER", 20}, {"m\xFCller", 30}})
+    cache.Add(key, row);  // Müller, MYLLER, müller
   EXPECT_EQ(cache.Count(), 1u);
   cache.Add("Nilsson", 40);
   EXPECT_EQ(BoundsOf(cache, "Myrberg"), Bounds(10, 40));
 
   cache.SetCapacity(2);
   EXPECT_EQ(cache.Count(), 0u);
-  cache.Add("A", 1);
-  cache.Add("C", 3);
-  cache.Add("B", 2);
+  for (const auto& [key, row] : {std::pair{"A", 1}, {"C", 3}, {"B", 2}})
+    cache.Add(key, row);
   EXPECT_EQ(cache.Count(), 2u);
   EXPECT_EQ(BoundsOf(cache, "B"), Bounds(1, 3));
 
@@ -382,9 +380,8 @@ TEST(KeyCache, BoundsAlwaysBracketTheKeyInSortedData) {
   std::vector<std::string> rows;
   for (int i = 0; i < 400; ++i) {
     std::string key;
-    for (int n = 1 + static_cast<int>(random() % 4); n > 0; --n) {
+    for (int n = 1 + static_cast<int>(random() % 4); n > 0; --n)
       key.push_back(static_cast<char>('A' + random() % 6));
-    }
     rows.push_back(key);
   }
   std::sort(rows.begin(), rows.end());
@@ -540,18 +537,13 @@ void WriteAndDecode(TVXregtext& store, const RegtextProperties& properties,
 TEST(RecordStoreDecoding, EveryLabelKindGoesToItsPlace) {
   TempDir dir;
   TVXregtext store;
-  WriteAndDecode(store,
-                 StoreProperties(dir.path(), Mode::LZHblockpacka,
-                                 {"1FNAMN", "2ANTAL", "3DAG", "4LOPNR", "5OVRIGT", "XINGET",
-                                  "5REGANM", "1ENAMN"}),
-                 {{"Anna", 0},
-                  {"", 123456789},
-                  {"", -1234},
-                  {"", -7},
-                  {"rad 1\rrad 2", 0},
-                  {"ignoreras", 0},
-                  {"anm", 0},
-                  {"", 0}});
+  const std::vector<std::string> labels = {"1FNAMN",  "2ANTAL", "3DAG",    "4LOPNR",
+                                           "5OVRIGT", "XINGET", "5REGANM", "1ENAMN"};
+  const std::vector<FieldValue> values = {
+      {"Anna", 0},         {"", 123456789},  {"", -1234}, {"", -7},
+      {"rad 1\rrad 2", 0}, {"ignoreras", 0}, {"anm", 0},  {"", 0},
+  };
+  WriteAndDecode(store, StoreProperties(dir.path(), Mode::LZHblockpacka, labels), values);
   EXPECT_EQ(std::vector<std::string>(store.ShortFields().begin(), store.ShortFields().end()),
             (std::vector<std::string>{"Anna", ""}));
   ASSERT_EQ(store.IntFieldCount(), 2u);
@@ -570,10 +562,9 @@ TEST(RecordStoreDecoding, EveryLabelKindGoesToItsPlace) {
 TEST(RecordStoreDecoding, FieldsBeyondTheirArraysAreSkippedNotOverrun) {
   TempDir dir;
   std::vector<std::string> labels;
-  for (const auto& [kind, n] : {std::pair{'2', 16}, std::pair{'3', 15}, std::pair{'5', 3}}) {
+  for (const auto& [kind, n] : {std::pair{'2', 16}, {'3', 15}, {'5', 3}})
     for (int i = 0; i < n; ++i)
       labels.push_back(std::string(1, kind) + "F" + std::to_string(i));
-  }
   labels.push_back("1SIST");
   RegtextProperties properties = StoreProperties(dir.path(), Mode::LZHpackainte, labels);
   properties.antpc = 2;

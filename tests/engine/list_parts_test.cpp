@@ -53,6 +53,13 @@ std::vector<int32_t> Numbers(const Tvxsmalurval& s) {
   return numbers;
 }
 
+// A selection of `size` bits with `numbers` set, recounted.
+void Fill(Tvxsmalurval& bits, int32_t size, const std::vector<int32_t>& numbers) {
+  bits.Resize(size);
+  for (const int32_t n : numbers)
+    bits.SetBit(n, true);
+}
+
 // A selection whose storage is larger than its Size, so that writes beyond
 // Size would show.
 void MakeRoomy(Tvxsmalurval& s, int32_t size) {
@@ -63,11 +70,8 @@ void MakeRoomy(Tvxsmalurval& s, int32_t size) {
 
 TEST(Selection, StorageIsLittleEndian32BitWordsSetBitStaysWithinSizeAndShrinkingIsSafe) {
   Tvxsmalurval s;
-  s.Resize(33);
+  Fill(s, 33, {1, 32, 33});
   EXPECT_EQ(s.StorageBytes(), 8u);
-  s.SetBit(1, true);
-  s.SetBit(32, true);
-  s.SetBit(33, true);
   const std::vector<uint8_t> expected = {0x01, 0, 0, 0x80, 0x01, 0, 0, 0};
   EXPECT_EQ(std::vector<uint8_t>(s.Bytes().begin(), s.Bytes().end()), expected);
   s.Resize(64);
@@ -77,13 +81,10 @@ TEST(Selection, StorageIsLittleEndian32BitWordsSetBitStaysWithinSizeAndShrinking
   s.Resize(0);
   EXPECT_EQ(s.StorageBytes(), 0u);
   EXPECT_FALSE(s.IsSet(1));
-  // SetBit keeps the count and ignores numbers outside Size.
+  // SetBit keeps the count (7 is set twice) and ignores numbers outside Size.
   MakeRoomy(s, 40);
-  s.SetBit(7, true);
-  s.SetBit(7, true);
-  s.SetBit(40, true);
-  for (int32_t outside : {0, -1, 41, 140, 1 << 30})
-    s.SetBit(outside, true);
+  for (int32_t n : {7, 7, 40, 0, -1, 41, 140, 1 << 30})
+    s.SetBit(n, true);
   EXPECT_EQ(s.Count(), 2);
   EXPECT_TRUE(s.IsSet(40));
   EXPECT_FALSE(s.IsSet(41));
@@ -154,12 +155,8 @@ INSTANTIATE_TEST_SUITE_P(Selection, OddSizes, ::testing::Values(1, 31, 32, 33, 6
 
 TEST(Selection, AndKeepsCommonBitsAndNextStartsOnlyWithinTheSelection) {
   Tvxsmalurval a, b;
-  a.Resize(100);
-  b.Resize(100);
-  for (int32_t i : {1, 32, 33, 64, 99, 100})
-    a.SetBit(i, true);
-  for (int32_t i : {2, 33, 64, 65, 100})
-    b.SetBit(i, true);
+  Fill(a, 100, {1, 32, 33, 64, 99, 100});
+  Fill(b, 100, {2, 33, 64, 65, 100});
   a.And(b);
   EXPECT_EQ(Numbers(a), (std::vector<int32_t>{33, 64, 100}));
   EXPECT_EQ(a.Count(), 6);
@@ -169,9 +166,7 @@ TEST(Selection, AndKeepsCommonBitsAndNextStartsOnlyWithinTheSelection) {
   EXPECT_EQ(a.Count(), 3);
   // The order of Next is checked against plain flags below; here its limits.
   Tvxsmalurval s;
-  s.Resize(1000);
-  for (const int32_t i : {5, 70, 1000})
-    s.SetBit(i, true);
+  Fill(s, 1000, {5, 70, 1000});
   for (int32_t k : {-1, 1000, 5000}) {
     int32_t kept = k;
     EXPECT_FALSE(s.Next(kept));
@@ -758,31 +753,22 @@ TEST(SortOrderInMemory, TypeZeroHoldsMaxraderRowsWithoutAFile) {
   EXPECT_FALSE(order.Open());
 }
 
-// A selection of `size` bits with `numbers` set, recounted.
-void Fill(Tvxsmalurval& bits, int32_t size, const std::vector<int32_t>& numbers) {
-  bits.Resize(size);
-  for (const int32_t n : numbers)
-    bits.SetBit(n, true);
-}
-
 TEST(VisibleAnchors, StepGrowsPastAHundredVisible) {
-  struct Case {
-    int32_t visible;
-    int32_t step;
-    size_t anchors;
+  // Visible rows, the step between anchors and the number of anchors.
+  const std::tuple<int32_t, int32_t, size_t> cases[] = {
+      {1, 1, 1}, {100, 1, 100}, {101, 2, 51}, {200, 2, 100}, {201, 3, 67}, {10001, 101, 100},
   };
-  for (const Case c : {Case{1, 1, 1}, Case{100, 1, 100}, Case{101, 2, 51}, Case{200, 2, 100},
-                       Case{201, 3, 67}, Case{10001, 101, 100}}) {
+  for (const auto& [visible, step, count] : cases) {
     Tvxsmalurval bits;
-    bits.Resize(c.visible + 5);
-    for (int32_t n = 3; n < 3 + c.visible; ++n)
+    bits.Resize(visible + 5);
+    for (int32_t n = 3; n < 3 + visible; ++n)
       bits.SetBit(n, true);
     VisibleAnchors anchors;
     anchors.Rebuild(bits);
-    EXPECT_EQ(anchors.step(), c.step) << c.visible;
-    ASSERT_EQ(anchors.size(), c.anchors) << c.visible;
+    EXPECT_EQ(anchors.step(), step) << visible;
+    ASSERT_EQ(anchors.size(), count) << visible;
     for (size_t i = 0; i < anchors.size(); ++i)
-      ASSERT_EQ(anchors[i], 3 + static_cast<int32_t>(i) * c.step);
+      ASSERT_EQ(anchors[i], 3 + static_cast<int32_t>(i) * step);
   }
 }
 
@@ -873,29 +859,24 @@ std::vector<Item> StableSorted(std::vector<Item> items) {
   return items;
 }
 
-struct BudgetCase {
-  size_t budget;
-  bool may_stay_in_memory;
-  bool spills;
-};
-
 TEST(SpillSorter, SortsLikeAStableSortInMemoryAndSpilled) {
   const std::vector<Item> items = RandomItems(20000, 3);
   const std::vector<Item> expected = StableSorted(items);
-  // A tiny budget spills hundreds of runs, merged sixteen at a time.
-  for (const BudgetCase& c :
-       {BudgetCase{size_t{1} << 24, true, false}, BudgetCase{size_t{1} << 24, false, true},
-        BudgetCase{4096, true, true}}) {
-    SCOPED_TRACE(::testing::Message() << c.budget << " " << c.may_stay_in_memory);
+  // Budget, may stay in memory, spills. A tiny budget spills hundreds of
+  // runs, merged sixteen at a time.
+  const std::tuple<size_t, bool, bool> cases[] = {
+      {size_t{1} << 24, true, false}, {size_t{1} << 24, false, true}, {4096, true, true}};
+  for (const auto& [budget, may_stay_in_memory, spills] : cases) {
+    SCOPED_TRACE(::testing::Message() << budget << " " << may_stay_in_memory);
     testing::TempDir temp;
     {
-      SpillSorter sorter(c.budget, temp.path());
+      SpillSorter sorter(budget, temp.path());
       for (const Item& item : items)
         ASSERT_TRUE(sorter.Add(item.key, item.payload));
-      ASSERT_TRUE(sorter.Finish(c.may_stay_in_memory));
-      EXPECT_EQ(sorter.RunCount() > 0, c.spills);
+      ASSERT_TRUE(sorter.Finish(may_stay_in_memory));
+      EXPECT_EQ(sorter.RunCount() > 0, spills);
       EXPECT_LE(sorter.RunCount(), 60u);
-      EXPECT_EQ(sorter.BufferedCount(), c.spills ? 0u : items.size());
+      EXPECT_EQ(sorter.BufferedCount(), spills ? 0u : items.size());
       EXPECT_EQ(sorter.Count(), items.size());
       EXPECT_EQ(ReadAll(sorter), expected);
       sorter.Rewind();
@@ -955,15 +936,11 @@ std::vector<Pair> RandomPairs(size_t n, unsigned seed) {
 TEST(Sorter, OrdersSwedishNamesAndTiesByValue) {
   Tvxsortera sorter;
   sorter.Init(100);
-  AddAll(sorter, {{W("Östen"), 1},
-                  {"Zorn", 2},
-                  {W("Ärlig"), 3},
-                  {W("Åsa"), 4},
-                  {"Berg", 7},
-                  {"BERG", 3},
-                  {W("müller"), 9},
-                  {"Myller", 8},
-                  {"", 5}});
+  const std::vector<Pair> pairs = {
+      {W("Östen"), 1}, {"Zorn", 2},      {W("Ärlig"), 3}, {W("Åsa"), 4}, {"Berg", 7},
+      {"BERG", 3},     {W("müller"), 9}, {"Myller", 8},   {"", 5},
+  };
+  AddAll(sorter, pairs);
   EXPECT_EQ(sorter.Entry(1), nullptr);  // not sorted yet
   sorter.Sort();
   const std::vector<Pair> expected = {{"", 5},       {"BERG", 3},      {"Berg", 7},
@@ -987,32 +964,26 @@ TEST(Sorter, OrdersSwedishNamesAndTiesByValue) {
   EXPECT_EQ(sorter.Entry(1), nullptr);
 }
 
-struct CapacityCase {
-  size_t capacity;
-  size_t pairs;
-  size_t runs_before_sort;  // with the last pair added
-  size_t buffered_before_sort;
-};
-
 TEST(Sorter, MergesItsSpilledRunsInOneOrder) {
   // The 12001st pair spills the first 12000 and stays in memory alone. 666
   // runs of 3 pile up no higher than fifteen a level: 2 + 9 + 10 runs.
-  for (const CapacityCase& c :
-       {CapacityCase{12000, 12001, 1, 1}, CapacityCase{12000, 100000, 8, 4000},
-        CapacityCase{3, 2000, 21, 2}, CapacityCase{100, 99, 0, 99}}) {
-    SCOPED_TRACE(::testing::Message() << c.capacity << " " << c.pairs);
+  // Capacity, pairs, and the runs and pairs in memory once the last is added.
+  const std::tuple<size_t, size_t, size_t, size_t> cases[] = {
+      {12000, 12001, 1, 1}, {12000, 100000, 8, 4000}, {3, 2000, 21, 2}, {100, 99, 0, 99}};
+  for (const auto& [capacity, count, runs_before_sort, buffered_before_sort] : cases) {
+    SCOPED_TRACE(::testing::Message() << capacity << " " << count);
     testing::TempDir dir;
-    const std::vector<Pair> pairs = RandomPairs(c.pairs, static_cast<unsigned>(c.pairs));
+    const std::vector<Pair> pairs = RandomPairs(count, static_cast<unsigned>(count));
     const std::vector<Pair> expected = ExpectedOrder(pairs);
     Tvxsortera sorter;
     sorter.SetTempDirectory(dir.path());
-    sorter.Init(c.capacity);
+    sorter.Init(capacity);
     AddAll(sorter, pairs);
-    EXPECT_EQ(sorter.RunCount(), c.runs_before_sort);
-    EXPECT_EQ(sorter.BufferedCount(), c.buffered_before_sort);
+    EXPECT_EQ(sorter.RunCount(), runs_before_sort);
+    EXPECT_EQ(sorter.BufferedCount(), buffered_before_sort);
     sorter.Sort();
     EXPECT_EQ(ReadAll(sorter), expected);
-    EXPECT_EQ(sorter.Entry(c.pairs / 2)->value, expected[c.pairs / 2 - 1].second);
+    EXPECT_EQ(sorter.Entry(count / 2)->value, expected[count / 2 - 1].second);
     EXPECT_TRUE(sorter.Ok());
     sorter.Init(3);  // drops the file
     EXPECT_TRUE(fs::is_empty(dir.path()));
