@@ -40,21 +40,18 @@ TEST(CompressFraming, DataTooShortOrWithoutTheMagicIsCopied) {
   EXPECT_EQ(Expand(codec, short_data), short_data);
   EXPECT_EQ(Expand(codec, std::vector<uint8_t>{}), std::vector<uint8_t>{});
   // Data without the magic is copied from its start.
-  const std::vector<uint8_t> data = Bytes("ZEFB this is not a compressed stream at all");
-  EXPECT_EQ(Expand(codec, data), data);
+  const std::string text = "ZEFB this is not a compressed stream at all";
+  EXPECT_EQ(Expand(codec, Bytes(text)), Bytes(text));
 
   // Reading starts at the source's position, and the output is appended at
   // the destination's position.
-  std::vector<uint8_t> framed = Bytes("skip");
-  framed.insert(framed.end(), data.begin(), data.end());
+  const std::vector<uint8_t> framed = Bytes("skip" + text);
   TViewStream source(framed);
   source.Seek(4);
   TMemoryStream out(Bytes("head:"));
   out.Seek(5);
   codec.ExpandStream(out, source);
-  std::vector<uint8_t> expected = Bytes("head:");
-  expected.insert(expected.end(), data.begin(), data.end());
-  EXPECT_EQ(out.Bytes(), expected);
+  EXPECT_EQ(out.Bytes(), Bytes("head:" + text));
   EXPECT_EQ(source.Position(), framed.size());
 }
 
@@ -214,9 +211,8 @@ TEST(CompressExpand, TruncatedStreamsEndInTheChecksumError) {
 // Sum of 2^(max - length) over used symbols: 2^max for a complete code.
 uint64_t KraftSum(const std::vector<uint8_t>& lengths, int max_length) {
   uint64_t sum = 0;
-  for (uint8_t l : lengths) {
+  for (uint8_t l : lengths)
     if (l > 0) sum += uint64_t{1} << (max_length - l);
-  }
   return sum;
 }
 
@@ -230,9 +226,8 @@ uint64_t Cost(const std::vector<uint32_t>& freqs, const std::vector<uint8_t>& le
 // Cost of an unrestricted Huffman code, by the classic merging of weights.
 uint64_t HuffmanCost(const std::vector<uint32_t>& freqs) {
   std::priority_queue<uint64_t, std::vector<uint64_t>, std::greater<>> heap;
-  for (uint32_t f : freqs) {
+  for (uint32_t f : freqs)
     if (f > 0) heap.push(f);
-  }
   uint64_t cost = 0;
   while (heap.size() > 1) {
     const uint64_t a = heap.top();
@@ -269,9 +264,8 @@ TEST(LimitedCodeLengths, CompleteCodesWithinTheLimitHuffmansWhereItDoesNotBindAn
   // A full alphabet at the tightest limit, and one or no used symbols.
   std::vector<uint32_t> freqs(16, 1);
   freqs[0] = 1000000;
-  const auto lengths = LimitedCodeLengths(freqs, 4);  // 16 symbols in 4 bits: all length 4
-  for (uint8_t l : lengths)
-    EXPECT_EQ(l, 4);
+  // 16 symbols in 4 bits: all length 4.
+  EXPECT_EQ(LimitedCodeLengths(freqs, 4), std::vector<uint8_t>(16, 4));
   EXPECT_EQ(LimitedCodeLengths(std::vector<uint32_t>{0, 7, 0}, 16),
             (std::vector<uint8_t>{0, 1, 0}));
   EXPECT_EQ(LimitedCodeLengths(std::vector<uint32_t>{0, 0}, 16), (std::vector<uint8_t>{0, 0}));

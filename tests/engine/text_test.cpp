@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <numeric>
 #include <random>
 #include <span>
 #include <string>
@@ -34,16 +35,14 @@ TEST(FoldTable, MapsLettersAsListedAndLeavesOthersAlone) {
       "\xC4\xC4\xC5\xC5\xC5\xC5\xD6\xD6\xD6\xD6\xD6\xD6\xFF"
       "YYYYSSTTDDNNCZEEAIOU";
   ASSERT_EQ(from.size(), to.size());
-  for (size_t i = 0; i < from.size(); ++i) {
+  for (size_t i = 0; i < from.size(); ++i)
     EXPECT_EQ(Map(FoldTable(), from[i]), static_cast<uint8_t>(to[i])) << "position " << i;
-  }
   for (char c = 'a'; c <= 'z'; ++c) {
     EXPECT_EQ(Map(FoldTable(), c), c - 0x20);
     EXPECT_EQ(Map(FoldTable(), static_cast<char>(c - 0x20)), c - 0x20);
   }
-  for (char c : std::string_view("\0 09-,;[\x80\xB5\xD7", 11)) {  // ... € µ ×
+  for (char c : std::string_view("\0 09-,;[\x80\xB5\xD7", 11))  // ... € µ ×
     EXPECT_EQ(Map(FoldTable(), c), static_cast<uint8_t>(c));
-  }
 }
 
 TEST(AccentOrderTable, GivesEachLetterOneCodeInAlphabetOrder) {
@@ -57,11 +56,9 @@ TEST(AccentOrderTable, GivesEachLetterOneCodeInAlphabetOrder) {
   EXPECT_EQ(Map(t, '5'), '5');
   EXPECT_EQ(Map(t, '\0'), 0);
   // e é è ê ë, and Ž Å Ä Æ Ö Ø Œ: consecutive codes.
-  for (std::string_view run : {"e\xE9\xE8\xEA\xEB", "\x8E\xC5\xC4\xC6\xD6\xD8\x8C"}) {
-    for (size_t i = 1; i < run.size(); ++i) {
+  for (std::string_view run : {"e\xE9\xE8\xEA\xEB", "\x8E\xC5\xC4\xC6\xD6\xD8\x8C"})
+    for (size_t i = 1; i < run.size(); ++i)
       EXPECT_EQ(Map(t, run[i]), Map(t, run[i - 1]) + 1);
-    }
-  }
 }
 
 TEST(CompareTexts, FoldedOrderPutsAaAeOeAfterZ) {
@@ -182,14 +179,12 @@ TEST(FoldedFinder, AgreesWithNaiveScanAcrossVectorBoundariesAndWithinARun) {
 
 TEST(FoldedFinder, EveryByteFindsEveryByteThatFoldsLikeIt) {
   std::string all(256, '\0');
-  for (size_t c = 0; c < all.size(); ++c)
-    all[c] = static_cast<char>(c);
+  std::iota(all.begin(), all.end(), '\0');
   const std::string text = all + all;  // long enough for the widest vectors
   for (size_t c = 0; c < 256; ++c) {
     const std::string pattern(1, static_cast<char>(c));
     const FoldedFinder finder(pattern);
-    std::vector<size_t> found;
-    std::vector<size_t> expected;
+    std::vector<size_t> found, expected;
     for (size_t at = finder.Find(Bytes(text), 0); at != FoldedFinder::kNone;
          at = finder.Find(Bytes(text), at + 1))
       found.push_back(at);
@@ -229,13 +224,11 @@ TEST(TextHelpers, BlanksTrimsBreaksAndWords) {
 }
 
 TEST(StripDateFill, DropsUpToTwoFills) {
-  const char* cases[][2] = {{"18230000", "1823"},
-                            {"18239999", "1823"},
-                            {"18230500", "182305"},
-                            {"0000", ""},
-                            {"000000", "00"},
-                            {"1823", "1823"},
-                            {"0", "0"}};
+  const char* cases[][2] = {
+      {"18230000", "1823"}, {"18239999", "1823"}, {"18230500", "182305"},
+      {"0000", ""},         {"000000", "00"},     {"1823", "1823"},
+      {"0", "0"},
+  };
   for (const auto& c : cases) {
     std::string s = c[0];
     StripDateFill(s);
@@ -256,9 +249,8 @@ TEST(Cp1252ToUtf8, ConvertsEveryByteAndRoundTrips) {
   EXPECT_EQ(Cp1252ToUtf8("A\x80"), "A\xE2\x82\xAC");                    // €
   EXPECT_EQ(Cp1252ToUtf8("\x81\x9F\xE5"), "\xC2\x81\xC5\xB8\xC3\xA5");  // U+0081 Ÿ å
 
-  std::string all;
-  for (int b = 0; b < 256; ++b)
-    all.push_back(static_cast<char>(b));
+  std::string all(256, '\0');
+  std::iota(all.begin(), all.end(), '\0');
   const std::string utf8 = Cp1252ToUtf8(all);
   EXPECT_TRUE(IsValidUtf8(utf8));
   std::string back;
