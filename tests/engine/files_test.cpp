@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <random>
@@ -145,7 +144,7 @@ std::vector<uint8_t> MakeRow(uint32_t value1, const std::string& text) {
 // A row file and, in block mode, its block list of blocks of 10 rows.
 class RowFile : public ::testing::TestWithParam<bool> {
  protected:
-  void Configure(bool read_only) {
+  Tvxindexblobfil& Configure(bool read_only) {
     const std::string directory = dir_.path().string() + "/";
     rows_.SetFileNames(directory, "l.i");
     rows_.SetReadOnly(read_only);
@@ -156,6 +155,7 @@ class RowFile : public ::testing::TestWithParam<bool> {
       blocks_.Open(false);
       rows_.SetBlocks(&blocks_, 10);
     }
+    return rows_;
   }
 
   void Write(uint32_t n, uint32_t capacity) {
@@ -178,8 +178,7 @@ class RowFile : public ::testing::TestWithParam<bool> {
 
 TEST_P(RowFile, RowsReadBackByNumberAndNothingOutside) {
   Write(25, 25);
-  Configure(true);
-  ASSERT_TRUE(rows_.Open(false));
+  ASSERT_TRUE(Configure(true).Open(false));
   EXPECT_EQ(rows_.RowCount(), 25u);
   EXPECT_EQ(rows_.RowLength(), kRowLength);
   for (const uint32_t i : {1u, 10u, 11u, 25u, 2u}) {
@@ -196,16 +195,14 @@ TEST_P(RowFile, RowsReadBackByNumberAndNothingOutside) {
 }
 
 TEST_P(RowFile, MissingOrDamagedFilesAreRefusedAndCountsBeyondTheFileReadNothing) {
-  Configure(true);
-  EXPECT_FALSE(rows_.Open(false));
+  EXPECT_FALSE(Configure(true).Open(false));
   EXPECT_EQ(rows_.status(), Tvxindexblobfil::kCannotCreate);
   EXPECT_EQ(rows_.ReadRow(1), Tvxindexblobfil::kNotReady);
   EXPECT_TRUE(std::filesystem::is_empty(dir_.path()));
   Write(25, 100);
   const std::vector<uint8_t> written = ReadFileBytes(dir_ / "l.i");
   PatchU32(dir_ / "l.i", 2, 0xFFFFFFFF);
-  Configure(false);  // writable, but nothing is added: nothing is written
-  ASSERT_TRUE(rows_.Open(false));
+  ASSERT_TRUE(Configure(false).Open(false));  // writable, but nothing added: nothing written
   EXPECT_EQ(rows_.ReadRow(25), 0);
   EXPECT_EQ(rows_.ReadRow(31), Tvxindexblobfil::kNoSuchRow);
   EXPECT_EQ(rows_.ReadRow(0xFFFFFFFF), Tvxindexblobfil::kNoSuchRow);
@@ -434,6 +431,7 @@ using testing::StoreProperties;
 using testing::TextRecord;
 using testing::WriteTextStore;
 using Mode = TblobfilLZHmode;
+const auto kBothModes = ::testing::Values(Mode::LZHpackainte, Mode::LZHblockpacka);
 using Status = RecordStoreWriter::Status;
 
 // --- The record store ------------------------------------------------------
@@ -441,9 +439,8 @@ using Status = RecordStoreWriter::Status;
 const std::vector<std::string> kLabels = {"1KEY", "1NAMN", "5OVRIGT"};
 
 TextRecord MakeRecord(int i) {
-  char key[16];
-  std::snprintf(key, sizeof key, "k%05d", i);
-  return {key, "M\xE4rta \xD6sterberg " + std::string(static_cast<size_t>(i % 17), 'x'),
+  return {"k" + std::to_string(100000 + i).substr(1),
+          "M\xE4rta \xD6sterberg " + std::string(static_cast<size_t>(i % 17), 'x'),
           i % 5 == 0 ? "" : "Fadder: Per\rPiga " + std::to_string(i)};
 }
 
@@ -500,8 +497,7 @@ TEST_P(RecordStoreRoundTrip, ReadsBackAndFindsEveryRecordAndNothingOutside) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, RecordStoreRoundTrip,
-                         ::testing::Combine(::testing::Values(Mode::LZHpackainte,
-                                                              Mode::LZHblockpacka),
+                         ::testing::Combine(kBothModes,
                                             ::testing::Values(0, 1, 199, 200, 201, 5000)));
 
 // Reading on within a block expands nothing more; each block crossed into
@@ -676,9 +672,7 @@ TEST_P(RecordStoreFind, FindsKeysAndPrefixesInAnyCaseAndAccent) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ModesAndKeyCache, RecordStoreFind,
-                         ::testing::Combine(::testing::Values(Mode::LZHpackainte,
-                                                              Mode::LZHblockpacka),
-                                            ::testing::Values(0, 50)));
+                         ::testing::Combine(kBothModes, ::testing::Values(0, 50)));
 
 TEST(RecordStoreFind, EmptySingleAndLongKeys) {
   TempDir dir;
@@ -932,8 +926,7 @@ TEST_P(DamagedStore, CountsBeyondTheFilesAreHarmless) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, DamagedStore,
-                         ::testing::Values(Mode::LZHpackainte, Mode::LZHblockpacka));
+INSTANTIATE_TEST_SUITE_P(Modes, DamagedStore, kBothModes);
 
 class DamagedBlocks : public DamagedStore {};
 

@@ -508,10 +508,12 @@ using testing::ReadFileBytes;
 
 class BlobFile : public ::testing::Test {
  protected:
-  void Configure(bool read_only, size_t buffer = 10) {
+  // Opens x.b1, created when writable.
+  bool Open(bool read_only, size_t buffer = 10) {
     blob_.SetFileNames(dir_.path().string() + "/", "x.b1");
     blob_.SetReadOnly(read_only);
     blob_.SetBufferSize(buffer);
+    return blob_.Open(!read_only);
   }
 
   int64_t Append(const std::string& text) {
@@ -526,8 +528,7 @@ class BlobFile : public ::testing::Test {
 
   // Items "abc", "" and "0123456789" at 16, 23 and 27; "xyz" left pending.
   void WriteItems() {
-    Configure(false);
-    ASSERT_TRUE(blob_.Open(true));
+    ASSERT_TRUE(Open(false));
     EXPECT_EQ(Append("abc"), 16);
     EXPECT_EQ(Append(""), 23);
     EXPECT_EQ(Append("0123456789"), 27);
@@ -544,16 +545,14 @@ class BlobFile : public ::testing::Test {
 // Items are read in order or by offset, the pending one written on closing;
 // read-only, the file is neither created nor written.
 TEST_F(BlobFile, ItemsAreReadInOrderOrByOffsetAndReadOnlyFilesAreNeitherCreatedNorWritten) {
-  Configure(true);
-  EXPECT_FALSE(blob_.Open(false));
+  EXPECT_FALSE(Open(true));
   EXPECT_EQ(blob_.status(), Tvxenkelblobfil::kFailed);
   EXPECT_TRUE(std::filesystem::is_empty(dir_.path()));
   WriteItems();
   const std::vector<uint8_t> file = ReadFileBytes(dir_ / "x.b1");
   EXPECT_EQ(file.size(), 48u);
   EXPECT_EQ(LoadU32(file.data() + 2), 4u);
-  Configure(true);
-  ASSERT_TRUE(blob_.Open(false));
+  ASSERT_TRUE(Open(true));
   std::vector<std::string> items;
   while (blob_.ReadNext())
     items.push_back(Item());
@@ -569,13 +568,11 @@ TEST_F(BlobFile, ItemsAreReadInOrderOrByOffsetAndReadOnlyFilesAreNeitherCreatedN
 TEST_F(BlobFile, ItemsLongerThanTheBufferOrTheFileAreNotRead) {
   WriteItems();
   testing::PatchU32(dir_ / "x.b1", 41, 12);  // "xyz" claims 12 bytes
-  Configure(true, 9);
-  ASSERT_TRUE(blob_.Open(false));
+  ASSERT_TRUE(Open(true, 9));
   blob_.SeekItem(27);
   EXPECT_FALSE(blob_.ReadNext());
   EXPECT_EQ(blob_.read_position(), 27u);
-  Configure(true, 12);
-  ASSERT_TRUE(blob_.Open(false));
+  ASSERT_TRUE(Open(true, 12));
   blob_.SeekItem(41);
   EXPECT_FALSE(blob_.ReadNext());
   blob_.SeekItem(46);  // half a length word
@@ -585,8 +582,7 @@ TEST_F(BlobFile, ItemsLongerThanTheBufferOrTheFileAreNotRead) {
 TEST_F(BlobFile, PostingsAreLoadedFromTheirOffset) {
   std::vector<uint8_t> postings;
   ASSERT_TRUE(AppendPostings(std::vector<uint32_t>{3, 4, 300, 70000}, postings));
-  Configure(false, postings.size());
-  ASSERT_TRUE(blob_.Open(true));
+  ASSERT_TRUE(Open(false, postings.size()));
   EXPECT_EQ(Append("pad"), 16);
   std::memcpy(blob_.Buffer().data(), postings.data(), postings.size());
   ASSERT_TRUE(blob_.SetItemLength(postings.size()));
@@ -651,12 +647,13 @@ TEST(ProbeMemo, PinnedRowsStayRecentOnesRotateAndOnlyWholeRowsAreKept) {
 
 class SortOrder : public ::testing::TestWithParam<int32_t> {
  protected:
-  void Configure(TVXsortordning& order, int32_t pltyp, bool read_only) const {
+  TVXsortordning& Configure(TVXsortordning& order, int32_t pltyp, bool read_only) const {
     SortOrderProperties& p = order.properties();
     p.pfilkat = dir_.path().string() + "/";
     p.pfilnamn = "vaxor0001o1";
     p.pltyp = pltyp;
     p.RO = read_only;
+    return order;
   }
 
   // Rows 3, 1, 2 at positions 1..3, written with type `pltyp`.
@@ -687,8 +684,7 @@ TEST_P(SortOrder, ReadOnlyOrderNeverWritesAndGetGivesTheRowAtAPositionAndMinusOn
   const std::vector<uint8_t> before = ReadFileBytes(File());
   for (const int32_t pltyp : {1, 2}) {
     TVXsortordning order;
-    Configure(order, pltyp, true);
-    ASSERT_TRUE(order.Open());
+    ASSERT_TRUE(Configure(order, pltyp, true).Open());
     EXPECT_EQ(std::tuple(order.Count(), order.Get(1), order.Get(2), order.Get(3)),
               std::tuple(3, 3, 1, 2));
     for (const int32_t outside : {0, -1, 4, 2000000})
@@ -703,8 +699,7 @@ TEST_P(SortOrder, ReadOnlyOrderNeverWritesAndGetGivesTheRowAtAPositionAndMinusOn
 TEST_P(SortOrder, AppendingStopsAtCapacityAndStoredValuesThatAreNoRowsReadAsMinusOne) {
   WriteOrder(GetParam(), 4);
   TVXsortordning order;
-  Configure(order, GetParam(), false);
-  ASSERT_TRUE(order.Open());
+  ASSERT_TRUE(Configure(order, GetParam(), false).Open());
   for (const auto& [row, position] : {std::pair{0, -1}, {-5, -1}, {9, 4}, {10, -1}})
     EXPECT_EQ(order.Append(row), position) << row;
   order.Close();
@@ -717,8 +712,7 @@ TEST_P(SortOrder, AppendingStopsAtCapacityAndStoredValuesThatAreNoRowsReadAsMinu
   StoreU32(file.data() + 16, 0);
   StoreU32(file.data() + 20, 0x80000000);
   testing::WriteFileBytes(File(), file);
-  Configure(order, GetParam(), true);
-  ASSERT_TRUE(order.Open());
+  ASSERT_TRUE(Configure(order, GetParam(), true).Open());
   EXPECT_EQ(std::tuple(order.Get(1), order.Get(2), order.Get(3)), std::tuple(-1, -1, 2));
   order.Close();
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <numeric>
 #include <random>
@@ -80,11 +79,8 @@ void WriteRegisterList(ListProperties properties, int32_t rows) {
   TVXstruktlista list;
   list.properties() = properties;
   ASSERT_TRUE(list.CreateNew());
-  for (int32_t i = 1; i <= rows; ++i) {
-    char text[16];
-    std::snprintf(text, sizeof text, "rad %04d", i);
-    ASSERT_TRUE(list.AppendRow(text, static_cast<uint32_t>(i)));
-  }
+  for (int32_t i = 1; i <= rows; ++i)
+    ASSERT_TRUE(list.AppendRow("rad " + std::to_string(10000 + i).substr(1), i));
   list.Close();
 }
 
@@ -114,11 +110,9 @@ struct MessageLog {
 // records, the others for one.
 std::vector<ListRow> Rows(int n) {
   std::vector<ListRow> rows;
-  for (uint32_t i = 1; i <= static_cast<uint32_t>(n); ++i) {
-    char text[16];
-    std::snprintf(text, sizeof text, "w%04u", i);
-    rows.push_back({text, i % 3 ? std::vector<uint32_t>{i} : std::vector{i, 1000 + i, 70000 + i}});
-  }
+  for (uint32_t i = 1; i <= static_cast<uint32_t>(n); ++i)
+    rows.push_back({"w" + std::to_string(10000 + i).substr(1),
+                    i % 3 ? std::vector<uint32_t>{i} : std::vector{i, 1000 + i, 70000 + i}});
   return rows;
 }
 
@@ -276,11 +270,8 @@ std::vector<ListRow> Numbered(const std::vector<std::string>& words) {
 // Distinct words in AccentOrderTable order: "ord000", "ord001", ...
 std::vector<ListRow> NumberedWords(int n) {
   std::vector<ListRow> rows;
-  for (int i = 0; i < n; ++i) {
-    char text[16];
-    std::snprintf(text, sizeof text, "ord%03d", i);
-    rows.push_back({text, {static_cast<uint32_t>(i + 1)}});
-  }
+  for (int i = 0; i < n; ++i)
+    rows.push_back({"ord" + std::to_string(1000 + i).substr(1), {static_cast<uint32_t>(i + 1)}});
   return rows;
 }
 
