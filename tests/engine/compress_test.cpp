@@ -447,7 +447,7 @@ TEST_F(Lh5Blocks, IncompleteOrOverfullCodesAreRefused) {
     });
   };
   const std::vector<uint8_t> size_13(13, 'A');
-  for (bool first_ok : {false, true}) {
+  for (bool first_ok : {false, true})
     for (const std::vector<int>& lengths :
          std::vector<std::vector<int>>{{1, 1, 1},     // over-full
                                        {1, 2},        // under-full
@@ -457,7 +457,6 @@ TEST_F(Lh5Blocks, IncompleteOrOverfullCodesAreRefused) {
       EXPECT_EQ(testing::ThrownMessage([&] { Expand(codec_, stream); }),
                 "Bad decode table in archive!");
     }
-  }
 }
 
 TEST_F(Lh5Blocks, CountsBeyondTheTablesAreRefused) {

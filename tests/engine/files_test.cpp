@@ -653,22 +653,17 @@ TEST_P(RecordStoreFind, FindsKeysAndPrefixesInAnyCaseAndAccent) {
   TVXregtext store;
   OpenStore(store, properties);
 
-  const struct {
-    const char* key;
-    bool prefix;
-    int32_t expected;
-  } cases[] = {{"ABEL", false, 1},     {"Adam", false, 2},       {"EKL\xD6V", false, 3},
-               {"erik", false, 4},     {"ERIKSON", false, 5},    {"\xC5S", false, 7},
-               {"\xE4RLIG", false, 9}, {"\xF6VER", false, 12},   {"arlig", false, -1},
-               {"Ab", false, -1},      {"\xF6verst", false, -1}, {"AB", true, 1},
-               {"E", true, 3},         {"\xC9R", true, 4},       {"erikso", true, 5},
-               {"\xC5", true, 7},      {"\xC4R", true, 9},       {"\xD6", true, 11},
-               {"", true, 1},          {"Q", true, -1},          {"\xD6verste", true, -1}};
-  for (int round = 0; round < 2; ++round) {  // the second round meets cached keys
-    for (const auto& c : cases) {
-      EXPECT_EQ(store.FindRecord(c.key, c.prefix), c.expected) << c.key << " " << c.prefix;
-    }
-  }
+  const std::tuple<const char*, bool, int32_t> cases[] = {
+      {"ABEL", false, 1},     {"Adam", false, 2},       {"EKL\xD6V", false, 3},
+      {"erik", false, 4},     {"ERIKSON", false, 5},    {"\xC5S", false, 7},
+      {"\xE4RLIG", false, 9}, {"\xF6VER", false, 12},   {"arlig", false, -1},
+      {"Ab", false, -1},      {"\xF6verst", false, -1}, {"AB", true, 1},
+      {"E", true, 3},         {"\xC9R", true, 4},       {"erikso", true, 5},
+      {"\xC5", true, 7},      {"\xC4R", true, 9},       {"\xD6", true, 11},
+      {"", true, 1},          {"Q", true, -1},          {"\xD6verste", true, -1}};
+  for (int round = 0; round < 2; ++round)  // the second round meets cached keys
+    for (const auto& [key, prefix, expected] : cases)
+      EXPECT_EQ(store.FindRecord(key, prefix), expected) << key << " " << prefix;
 }
 
 INSTANTIATE_TEST_SUITE_P(ModesAndKeyCache, RecordStoreFind,
@@ -695,8 +690,7 @@ TEST(RecordStoreFind, EmptySingleAndLongKeys) {
 }
 
 TEST(RecordStoreFind, ReopeningOnAnotherFileForgetsCachedKeys) {
-  TempDir first;
-  TempDir second;
+  TempDir first, second;
   RegtextProperties a = StoreProperties(first.path(), Mode::LZHblockpacka, {"1KOD"});
   RegtextProperties b = StoreProperties(second.path(), Mode::LZHblockpacka, {"1KOD"});
   a.hash = b.hash = 50;

@@ -74,12 +74,10 @@ TEST(Selection, StorageIsLittleEndian32BitWordsSetBitStaysWithinSizeAndShrinking
   EXPECT_EQ(s.StorageBytes(), 8u);
   const std::vector<uint8_t> expected = {0x01, 0, 0, 0x80, 0x01, 0, 0, 0};
   EXPECT_EQ(std::vector<uint8_t>(s.Bytes().begin(), s.Bytes().end()), expected);
-  s.Resize(64);
-  EXPECT_EQ(s.StorageBytes(), 8u);
-  s.Resize(65);
-  EXPECT_EQ(s.StorageBytes(), 12u);
-  s.Resize(0);
-  EXPECT_EQ(s.StorageBytes(), 0u);
+  for (const auto& [size, bytes] : {std::pair{64, 8u}, {65, 12u}, {0, 0u}}) {
+    s.Resize(size);
+    EXPECT_EQ(s.StorageBytes(), bytes) << size;
+  }
   EXPECT_FALSE(s.IsSet(1));
   // SetBit keeps the count (7 is set twice) and ignores numbers outside Size.
   MakeRoomy(s, 40);
@@ -185,14 +183,12 @@ struct Modelled {
 
   void Expect(const char* step) {
     std::vector<int32_t> expected;
-    for (size_t i = 1; i < flags.size(); ++i) {
+    for (size_t i = 1; i < flags.size(); ++i)
       if (flags[i]) expected.push_back(static_cast<int32_t>(i));
-    }
     ASSERT_EQ(Numbers(selection), expected) << step;
     ASSERT_EQ(selection.Recount(), static_cast<int32_t>(expected.size())) << step;
-    for (int32_t k : {1, 64, 65, 1000, static_cast<int32_t>(flags.size()) - 1}) {
+    for (int32_t k : {1, 64, 65, 1000, static_cast<int32_t>(flags.size()) - 1})
       ASSERT_EQ(selection.IsSet(k), k < static_cast<int32_t>(flags.size()) && flags[k]) << step;
-    }
   }
 
   Tvxsmalurval selection;
@@ -376,10 +372,7 @@ TEST_F(PostingsTest, DamageStopsReadingWithAMessageNamingTheFile) {
   const std::string bad_length = "ogiltig blockl\xE4ngd";
   const std::string short_read = "listan tar slut";
   const std::string split_code = "en kod delas av blockgr\xE4nsen";
-  struct Case {
-    Bytes tail;
-    std::string damage;
-  } cases[] = {
+  const std::pair<Bytes, std::string> cases[] = {
       {Chunk({}, 0), bad_length},
       {Chunk({}, 1), bad_length},
       {Chunk(Bytes(kMaxChunkCodeBytes + 1, 1)), bad_length},
@@ -389,11 +382,11 @@ TEST_F(PostingsTest, DamageStopsReadingWithAMessageNamingTheFile) {
       {Chunk({1, 0x00, 0x10}), split_code},
       {Chunk({0xFF, 1, 2, 3}), split_code},
   };
-  for (const Case& c : cases) {
+  for (const auto& [tail, damage] : cases) {
     got().clear();
-    const Status status = Read(Concat({first, c.tail}), 10);
+    const Status status = Read(Concat({first, tail}), 10);
     EXPECT_TRUE(status.IsCorruption());
-    EXPECT_EQ(status.message().rfind("Skadad postningslista: " + c.damage, 0), 0u)
+    EXPECT_EQ(status.message().rfind("Skadad postningslista: " + damage, 0), 0u)
         << status.message();
     EXPECT_EQ(std::vector<uint64_t>(got().begin(), got().begin() + 3),
               (std::vector<uint64_t>{10, 11, 12}));
@@ -620,9 +613,8 @@ bool Holds(const ProbeMemo& memo, int32_t row, uint8_t fill) {
 TEST(ProbeMemo, PinnedRowsStayRecentOnesRotateAndOnlyWholeRowsAreKept) {
   ProbeMemo memo;
   memo.Reset(12, 2);
-  memo.Add(500, Row(1), true);
-  memo.Add(250, Row(2), true);
-  memo.Add(750, Row(3), true);  // no room left among the pinned: a recent row
+  for (const auto& [row, fill] : {std::pair{500, uint8_t{1}}, {250, 2}, {750, 3}})
+    memo.Add(row, Row(fill), true);  // no room left among the pinned for 750: a recent row
   EXPECT_EQ(memo.pinned(), 2u);
   for (int32_t row = 1; row <= static_cast<int32_t>(ProbeMemo::kRecent); ++row)
     memo.Add(row, Row(static_cast<uint8_t>(row + 10)), false);
@@ -705,8 +697,7 @@ TEST_P(SortOrder, AppendingStopsAtCapacityAndStoredValuesThatAreNoRowsReadAsMinu
   order.Close();
   std::vector<uint8_t> file = ReadFileBytes(File());
   ASSERT_EQ(file.size(), 32u);
-  EXPECT_EQ(LoadU32(file.data() + 6), 4u);
-  EXPECT_EQ(LoadU32(file.data() + 28), 9u);
+  EXPECT_EQ(std::tuple(LoadU32(file.data() + 6), LoadU32(file.data() + 28)), std::tuple(4u, 9u));
 
   // Stored values that are no rows read as -1.
   StoreU32(file.data() + 16, 0);
@@ -770,9 +761,8 @@ TEST(VisibleAnchors, FindAndPositionAgreeWithCountingAndAreSafeOnEmptyOrChangedS
   std::mt19937 random(11);
   for (const int32_t size : {31, 32, 33, 64, 65, 1000, 5000}) {
     std::vector<int32_t> set;
-    for (int32_t n = 1; n <= size; ++n) {
+    for (int32_t n = 1; n <= size; ++n)
       if (random() % 3 == 0) set.push_back(n);
-    }
     set.push_back(size);  // the last bit, at the end of the storage
     Tvxsmalurval bits;
     Fill(bits, size, set);

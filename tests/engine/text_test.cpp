@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "engine/text/collation.h"
@@ -152,9 +153,8 @@ TEST(FoldedFinder, AgreesWithNaiveScanAcrossVectorBoundariesAndWithinARun) {
     std::string pattern(1 + random() % 4, ' ');
     for (char& c : pattern)
       c = alphabet[random() % alphabet.size()];
-    if (random() % 3 == 0 && text.size() >= pattern.size()) {
-      pattern = text.substr(text.size() - pattern.size());  // at the very end
-    }
+    if (random() % 3 == 0 && text.size() >= pattern.size())  // at the very end
+      pattern = text.substr(text.size() - pattern.size());
     const FoldedFinder finder(pattern);
     const size_t from = text.empty() ? 0 : random() % text.size();
     const size_t expected = NaiveFind(pattern, text, from);
@@ -259,12 +259,8 @@ TEST(Cp1252ToUtf8, ConvertsEveryByteAndRoundTrips) {
 }
 
 TEST(Utf8ToCp1252, ReportsTheFirstOffendingCharacter) {
-  const struct {
-    std::string text;
-    size_t offset;
-    std::string converted_before;
-    bool valid;
-  } cases[] = {
+  // Text, offset of the first offending character, what came before it, valid UTF-8.
+  const std::tuple<std::string, size_t, std::string, bool> cases[] = {
       {"ab\xC4\x80z", 2, "ab", true},         // U+0100 is not in the code page
       {"\xC2\x80", 0, "", true},              // U+0080 neither
       {"ok\xF0\x9F\x98\x80", 2, "ok", true},  // U+1F600, valid but not convertible
@@ -274,13 +270,13 @@ TEST(Utf8ToCp1252, ReportsTheFirstOffendingCharacter) {
       {"\xF4\x90\x80\x80", 0, "", false},     // beyond U+10FFFF
       {"\xC3\xA5\xC3(", 2, "\xE5", false},    // å, then a lead byte without continuation
   };
-  for (const auto& c : cases) {
+  for (const auto& [text, offset, before, valid] : cases) {
     std::string out;
-    size_t offset = 99;
-    EXPECT_FALSE(Utf8ToCp1252(c.text, out, &offset)) << c.text;
-    EXPECT_EQ(offset, c.offset) << c.text;
-    EXPECT_EQ(out, c.converted_before) << c.text;
-    EXPECT_EQ(IsValidUtf8(c.text), c.valid) << c.text;
+    size_t at = 99;
+    EXPECT_FALSE(Utf8ToCp1252(text, out, &at)) << text;
+    EXPECT_EQ(at, offset) << text;
+    EXPECT_EQ(out, before) << text;
+    EXPECT_EQ(IsValidUtf8(text), valid) << text;
   }
 }
 
