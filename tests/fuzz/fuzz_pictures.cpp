@@ -133,9 +133,8 @@ void WriteSeeds(const fs::path& dir) {
   // A whole record file of a base, as the builder writes it.
   const fs::path base_dir = dir / "base";
   fs::create_directories(base_dir);
-  if (vx::WritePictureBase(base_dir, "b", {plain, shaped}, false).ok()) {
+  if (vx::WritePictureBase(base_dir, "b", {plain, shaped}, false).ok())
     fs::copy_file(base_dir / "b.b", dir / "seed-base", fs::copy_options::overwrite_existing);
-  }
   fs::remove_all(base_dir);
 }
 
