@@ -328,8 +328,7 @@ TEST(Lh5Vectors, ExpandToTheirOriginalsReadingEveryBlock) {
   int count = 0;
   for (const auto& entry : std::filesystem::directory_iterator(kVectors)) {
     if (entry.path().extension() != ".lh5") continue;
-    auto original = entry.path();
-    original.replace_extension(".in");
+    const auto original = std::filesystem::path(entry.path()).replace_extension(".in");
     EXPECT_EQ(Expand(codec, ReadFileBytes(entry.path())), ReadFileBytes(original)) << entry.path();
     ++count;
   }
@@ -401,16 +400,14 @@ class Lh5Blocks : public ::testing::Test {
     bits.Flush();
     return out.Bytes();
   }
-  // A block of `count` symbols that all decode without bits: the only
-  // literal/length symbol `c` and the only position symbol 0.
+  // A block of `count` symbols that all decode without bits: after the
+  // count, the length, literal/length and position codes, each a count of 0
+  // and its single symbol: 0, `c` and 0 (distance 1).
   static void SingleSymbolBlock(BitWriter& bits, uint32_t count, uint32_t c) {
-    bits.Put(count, 16);
-    bits.Put(0, 5);  // length code: count 0 ...
-    bits.Put(0, 5);  // ... single symbol 0
-    bits.Put(0, 9);  // literal/length code: count 0 ...
-    bits.Put(c, 9);  // ... single symbol c
-    bits.Put(0, 4);  // position code: count 0 ...
-    bits.Put(0, 4);  // ... single symbol 0 (distance 1)
+    const std::pair<uint32_t, int> fields[] = {{count, 16}, {0, 5}, {0, 5}, {0, 9},
+                                               {c, 9},      {0, 4}, {0, 4}};
+    for (const auto& [value, width] : fields)
+      bits.Put(value, width);
   }
   TCompress codec_;
 };
@@ -535,10 +532,8 @@ TEST(LzhufRoundTrip, LastMatchStopsAtTheEnd) {
   TCompress codec;
   const std::string name = "Per Olsson, Leksand;";
   for (size_t size = 1; size <= 70; ++size) {
-    std::vector<std::vector<uint8_t>> inputs = {std::vector<uint8_t>(size, ' ')};
-    std::string text = name + std::string(40, ' ') + name.substr(0, size % name.size());
-    inputs.push_back(Bytes(text));
-    for (const std::vector<uint8_t>& data : inputs)
+    const std::string text = name + std::string(40, ' ') + name.substr(0, size % name.size());
+    for (const std::vector<uint8_t>& data : {std::vector<uint8_t>(size, ' '), Bytes(text)})
       EXPECT_EQ(Expand(codec, Stream("LZH", EncodeUnlimited(data), data)), data) << data.size();
   }
 }

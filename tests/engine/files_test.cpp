@@ -756,17 +756,16 @@ TEST(RecordStoreOpening, ReadOnlyAndUnchangedRunsNeverWrite) {
     return files;
   };
   const auto before = snapshot();
-  for (const bool read_only : {true, false}) {
+  properties.hash = 10;
+  for (const bool read_only : {true, false})
     for (const int pltyp : {1, 2}) {
       properties.RO = read_only;
       properties.pltyp = pltyp;
-      properties.hash = 10;
       TVXregtext store;
       OpenStore(store, properties);
       ASSERT_TRUE(store.ReadRecord(250).ok());
       ASSERT_EQ(store.FindRecord("k00123", false), 123);
     }
-  }
   EXPECT_EQ(snapshot(), before);
 }
 

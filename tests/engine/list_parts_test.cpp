@@ -403,9 +403,8 @@ TEST_F(PostingsTest, DamageStopsReadingWithAMessageNamingTheFile) {
 }
 
 TEST_F(PostingsTest, WriterCodesGapsAndRejectsNonRuns) {
-  const std::vector<uint32_t> numbers = {100, 105, 377, 1000000};
   Bytes out;
-  ASSERT_TRUE(AppendPostings(numbers, out));
+  ASSERT_TRUE(AppendPostings(std::vector<uint32_t>{100, 105, 377, 1000000}, out));
   EXPECT_EQ(out, kExample);
   out.clear();
   ASSERT_TRUE(AppendPostings(std::vector<uint32_t>{1, 255, 510, 66045, 131581}, out));
@@ -413,9 +412,8 @@ TEST_F(PostingsTest, WriterCodesGapsAndRejectsNonRuns) {
                                         0x02, 0x00})}));
   const Bytes before = out;
   for (const std::vector<uint32_t>& bad :
-       std::vector<std::vector<uint32_t>>{{0, 1}, {3, 3}, {5, 4}, {1, 2, 2}, {0}}) {
+       std::vector<std::vector<uint32_t>>{{0, 1}, {3, 3}, {5, 4}, {1, 2, 2}, {0}})
     EXPECT_FALSE(AppendPostings(bad, out));
-  }
   EXPECT_TRUE(AppendPostings({}, out));
   EXPECT_EQ(out, before);
 }
@@ -487,8 +485,7 @@ TEST_F(PostingsTest, SelectionNamesTheFirstNumberOutsideItsSizeOncePerRun) {
   EXPECT_EQ(Numbers(selection), (std::vector<int32_t>{5, 7, 100}));
   EXPECT_EQ(selection.Count(), 3);
 
-  const Bytes zero_run = U32(0);
-  TMemoryStream zero_stream(zero_run);
+  TMemoryStream zero_stream(U32(0));
   StreamByteReader zero(zero_stream, "vaxors107.b1");
   EXPECT_EQ(selection.LoadPostings(zero, 1, true).message(),
             "Postnummer 0 i vaxors107.b1 ligger utanf\xF6r urvalet (1-100).");
@@ -577,9 +574,7 @@ TEST_F(BlobFile, PostingsAreLoadedFromTheirOffset) {
   ASSERT_TRUE(AppendPostings(std::vector<uint32_t>{3, 4, 300, 70000}, postings));
   ASSERT_TRUE(Open(false, postings.size()));
   EXPECT_EQ(Append("pad"), 16);
-  std::memcpy(blob_.Buffer().data(), postings.data(), postings.size());
-  ASSERT_TRUE(blob_.SetItemLength(postings.size()));
-  const int64_t item = blob_.Append();
+  const int64_t item = Append(std::string(postings.begin(), postings.end()));
   ASSERT_GT(item, 0);
 
   Tvxsmalurval selection;

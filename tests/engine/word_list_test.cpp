@@ -619,14 +619,14 @@ TEST_F(MarkRecords, NothingBeforeARowWithDamagedPostingsOrWithoutThem) {
   EXPECT_TRUE(Marked("Dahl", false).empty());
 }
 
-// A sort order held in memory.
-class VectorOrder final : public SortOrderView {
- public:
-  explicit VectorOrder(std::vector<int32_t> positions) : rows(std::move(positions)) {}
-  int32_t Count() const override { return static_cast<int32_t>(rows.size()); }
-  int32_t Get(int32_t p) const override { return p >= 1 && p <= Count() ? rows[p - 1] : -1; }
+// A sort order held in memory that knows nothing of SortOrderView, as
+// TVXsortordning: the list sees it through SortOrderViewOf.
+struct PlainOrder {
+  int32_t Count() const { return static_cast<int32_t>(rows.size()); }
+  int32_t Get(int32_t p) const { return p >= 1 && p <= Count() ? rows[p - 1] : -1; }
   std::vector<int32_t> rows;
 };
+using OrderView = SortOrderViewOf<PlainOrder>;
 
 class VisibleRows : public ::testing::Test {
  protected:
@@ -688,7 +688,8 @@ TEST_F(VisibleRows, NothingVisibleHasNoAnchorsAndNoSortedViewWithoutItsSelection
   EXPECT_EQ(list_.CurrentRow(), -1);
   EXPECT_EQ(list_.VisiblePosition(1), -1);
   // A sorted view needs its selection.
-  VectorOrder order({1, 2, 3});
+  const PlainOrder rows{{1, 2, 3}};
+  const OrderView order(rows);
   Show({1, 2});
   EXPECT_EQ(list_.synlsort(), nullptr);
   EXPECT_FALSE(list_.SetSortedVisible(true, &order));
@@ -720,8 +721,8 @@ TEST_F(VisibleRows, SortedViewFollowsTheOrderAndTheResult) {
   Open(20, true);
   std::vector<int32_t> rows(20);
   std::iota(rows.begin(), rows.end(), 1);
-  VectorOrder forward(rows);
-  VectorOrder order(std::vector<int32_t>(rows.rbegin(), rows.rend()));  // row r at position 21 - r
+  const PlainOrder ascending{rows}, descending{{rows.rbegin(), rows.rend()}};
+  const OrderView forward(ascending), order(descending);  // row r at position 21 - r in order
   Show({2, 5, 9});
   ASSERT_TRUE(list_.SetSortedVisible(true, &forward));
   EXPECT_EQ(RowAt(1), 2);
@@ -744,20 +745,14 @@ TEST_F(VisibleRows, SortedViewFollowsTheOrderAndTheResult) {
   EXPECT_EQ(list_.VisiblePosition(9), 4);
 }
 
-// A sort order that knows nothing of SortOrderView, as TVXsortordning.
-struct PlainOrder {
-  int32_t Count() const { return static_cast<int32_t>(rows.size()); }
-  int32_t Get(int32_t p) const { return p >= 1 && p <= Count() ? rows[p - 1] : -1; }
-  std::vector<int32_t> rows;
-};
-
 TEST_F(VisibleRows, ARowOutsideTheListIsReportedAndOneWithoutAPositionIsNotShown) {
   Open(20, true);
-  VectorOrder order({4, 3, 2, 1});
+  PlainOrder positions{{4, 3, 2, 1}};
+  const OrderView order(positions);
   Show({1, 3});
   ASSERT_TRUE(list_.SetSortedVisible(true, &order));
   EXPECT_EQ(RowAt(2), 1);
-  order.rows[1] = 9999;  // the order changed under the view
+  positions.rows[1] = 9999;  // the order changed under the view
   EXPECT_EQ(RowAt(1), 0);
   EXPECT_EQ(log_.messages,
             std::vector<std::string>{"Rad 9999 (plats 2) i l.i finns inte i listan (20 rader)."});
@@ -766,7 +761,7 @@ TEST_F(VisibleRows, ARowOutsideTheListIsReportedAndOneWithoutAPositionIsNotShown
 
   // A short order shows only the rows it holds.
   const PlainOrder plain{{20, 19, 18, 3}};
-  const SortOrderViewOf<PlainOrder> short_order(plain);
+  const OrderView short_order(plain);
   Show({3, 5, 9});
   ASSERT_TRUE(list_.SetSortedVisible(true, &short_order));
   EXPECT_EQ(list_.VisibleCount(), 3);
