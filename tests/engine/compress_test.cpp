@@ -120,8 +120,7 @@ TEST(RunLength, DecodesEscapesAndEncodesRunsAsDescribed) {
   check({0x42, 0x94}, {0x42, 0x94});
 
   std::vector<uint8_t> data(300, 'A');  // a run of 255 and one of 45
-  for (int b : {0x42, 0x42, 0x94, 0x94, 0x94, 0x43})
-    data.push_back(static_cast<uint8_t>(b));
+  data.insert(data.end(), {0x42, 0x42, 0x94, 0x94, 0x94, 0x43});
   data.resize(data.size() + 40, 0x94);
   const std::vector<uint8_t> stream = Compress(codec, data, CompressMethod::kRle);
   ASSERT_GT(stream.size(), CompressedHeader::kSize);
@@ -167,10 +166,9 @@ INSTANTIATE_TEST_SUITE_P(AllMethods, RoundTrip,
 
 TEST(CompressWriter, StoresWithoutHeaderUnlessTheDataLooksLikeAStreamAndAppendsAtThePosition) {
   TCompress codec;
-  const std::vector<uint8_t> random = testing::RandomBytes(5000, 1);
+  const std::vector<uint8_t> random = testing::RandomBytes(5000, 1), twenty(20, 'z');
   for (CompressMethod m : {CompressMethod::kRle, CompressMethod::kLzh, CompressMethod::kLh5}) {
     EXPECT_EQ(Compress(codec, random, m), random);
-    const std::vector<uint8_t> twenty(20, 'z');
     EXPECT_EQ(Compress(codec, twenty, m), twenty);
   }
   // A compressed stream of random bytes cannot be compressed again; stored
@@ -576,9 +574,8 @@ TEST(LzhufExpand, CopiesTheLastMatchWholeAndDamagedStreamsNeverFailOtherwise) {
 // plus a few rare bytes: the tree becomes a long chain and the rare bytes
 // get codes of 17 bits and more, once the root frequency is large enough.
 std::vector<uint8_t> ChainShapedLiterals(size_t count) {
-  constexpr int kChain = 8;
   constexpr uint32_t kRare = 17179869;  // 0.4% of 2^32
-  uint32_t weights[kChain];
+  uint32_t weights[8];                  // 'A'..'H'
   uint64_t total = 0;
   double w = 1e6;
   for (uint32_t& weight : weights) {

@@ -358,15 +358,13 @@ TEST(KeyCache, BracketsKeysBetweenCachedOnesIgnoresEqualKeysAndKeysBeyondCapacit
   EXPECT_EQ(cache.Count(), 2u);
   EXPECT_EQ(BoundsOf(cache, "B"), Bounds(1, 3));
 
-  Tvxhash folded;
-  Tvxhash accented(AccentOrderTable());
+  Tvxhash folded, accented(AccentOrderTable());
   for (Tvxhash* each : {&folded, &accented}) {
     each->Add("Ek", 1);
     each->Add("\xC9k", 2);  // Ék
     each->Add("EK", 3);
   }
-  EXPECT_EQ(folded.Count(), 1u);
-  EXPECT_EQ(accented.Count(), 2u);
+  EXPECT_EQ(std::tuple(folded.Count(), accented.Count()), std::tuple(1u, 2u));
   EXPECT_EQ(BoundsOf(accented, "Ekl"), Bounds(1, 2));
 }
 
@@ -506,12 +504,11 @@ TEST(RecordStoreBlocks, OnlyCrossingIntoAnotherBlockExpandsIt) {
   TempDir dir;
   const RegtextProperties properties = StoreProperties(dir.path(), Mode::LZHblockpacka, kLabels);
   WriteTextStore(properties, MakeRecords(1000));
-  TVXregtext store;
+  TVXregtext store, jumping;
   OpenStore(store, properties);
   for (int i = 1; i <= 1000; ++i)
     ASSERT_TRUE(store.ReadRecord(i).ok());
   EXPECT_EQ(store.BlockExpansions(), 5u);
-  TVXregtext jumping;
   OpenStore(jumping, properties);
   for (const int i : {1, 200, 201})
     ASSERT_TRUE(jumping.ReadRecord(i).ok());

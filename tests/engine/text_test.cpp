@@ -198,9 +198,8 @@ TEST(FoldedFinder, EveryByteFindsEveryByteThatFoldsLikeIt) {
 // Blanks and trims work on blanks only; breaks are found in words and
 // directory names; a word ends at any delimiter.
 TEST(TextHelpers, BlanksTrimsBreaksAndWords) {
-  EXPECT_EQ(Blanks(0), "");
-  EXPECT_EQ(Blanks(3), "   ");
-  EXPECT_EQ(Blanks(257), " ");
+  for (const auto& [count, blanks] : {std::pair{0, ""}, {3, "   "}, {257, " "}})
+    EXPECT_EQ(Blanks(count), blanks) << count;
   EXPECT_EQ(TrimTrailingBlanks("  a b  "), "  a b");
   EXPECT_EQ(TrimLeadingBlanks("  a b  "), "a b  ");
   EXPECT_EQ(TrimTrailingBlanks("   "), "");

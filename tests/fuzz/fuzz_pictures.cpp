@@ -60,12 +60,11 @@ void CheckRecord(std::span<const uint8_t> bytes) {
   Check(vx::ParsePictureImage(vx::EncodePictureImage(record), again).ok());
   Check(SameRecord(record, again));
   vx::RegionData region;
-  if (record.HasRegion() && vx::ParseRegionData(record.region, region).ok()) {
+  if (record.HasRegion() && vx::ParseRegionData(record.region, region).ok())
     for (const vx::Rect& r : region.rects) {
       Check(r.left < r.right() && r.top < r.bottom());
       Check(r.right() <= vx::kMaxRegionCoordinate && r.left >= -vx::kMaxRegionCoordinate);
     }
-  }
   vx::ImageInfo info;
   if (vx::ReadImageInfo(record.image, info)) Check(info.width >= 1 && info.height <= 65535);
 }

@@ -46,16 +46,11 @@ vx::ListProperties Properties(const fs::path& dir, uint8_t flags) {
 }
 
 // Every third row backwards, as a sort order that skips rows.
-class SkippingOrder final : public vx::SortOrderView {
- public:
-  explicit SkippingOrder(int32_t rows) : rows_(rows) {}
-  int32_t Count() const override { return rows_ / 3 + 2; }
-  int32_t Get(int32_t p) const override {
-    return p >= 1 && p <= Count() ? rows_ - 3 * (p - 1) : -1;
-  }
-
- private:
-  int32_t rows_;
+struct SkippingOrder final : vx::SortOrderView {
+  explicit SkippingOrder(int32_t count) : rows(count) {}
+  int32_t Count() const override { return rows / 3 + 2; }
+  int32_t Get(int32_t p) const override { return p >= 1 && p <= Count() ? rows - 3 * (p - 1) : -1; }
+  int32_t rows;
 };
 
 void ReadAndMark(vx::TVXstruktlista& list, vx::Tvxsmalurval& hits, int64_t row) {
