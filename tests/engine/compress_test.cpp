@@ -40,21 +40,18 @@ TEST(CompressFraming, DataTooShortOrWithoutTheMagicIsCopied) {
   EXPECT_EQ(Expand(codec, short_data), short_data);
   EXPECT_EQ(Expand(codec, std::vector<uint8_t>{}), std::vector<uint8_t>{});
   // Data without the magic is copied from its start.
-  const std::vector<uint8_t> data = Bytes("ZEFB this is not a compressed stream at all");
-  EXPECT_EQ(Expand(codec, data), data);
+  const std::string text = "ZEFB this is not a compressed stream at all";
+  EXPECT_EQ(Expand(codec, Bytes(text)), Bytes(text));
 
   // Reading starts at the source's position, and the output is appended at
   // the destination's position.
-  std::vector<uint8_t> framed = Bytes("skip");
-  framed.insert(framed.end(), data.begin(), data.end());
+  const std::vector<uint8_t> framed = Bytes("skip" + text);
   TViewStream source(framed);
   source.Seek(4);
   TMemoryStream out(Bytes("head:"));
   out.Seek(5);
   codec.ExpandStream(out, source);
-  std::vector<uint8_t> expected = Bytes("head:");
-  expected.insert(expected.end(), data.begin(), data.end());
-  EXPECT_EQ(out.Bytes(), expected);
+  EXPECT_EQ(out.Bytes(), Bytes("head:" + text));
   EXPECT_EQ(source.Position(), framed.size());
 }
 
@@ -123,8 +120,7 @@ TEST(RunLength, DecodesEscapesAndEncodesRunsAsDescribed) {
   check({0x42, 0x94}, {0x42, 0x94});
 
   std::vector<uint8_t> data(300, 'A');  // a run of 255 and one of 45
-  for (int b : {0x42, 0x42, 0x94, 0x94, 0x94, 0x43})
-    data.push_back(static_cast<uint8_t>(b));
+  data.insert(data.end(), {0x42, 0x42, 0x94, 0x94, 0x94, 0x43});
   data.resize(data.size() + 40, 0x94);
   const std::vector<uint8_t> stream = Compress(codec, data, CompressMethod::kRle);
   ASSERT_GT(stream.size(), CompressedHeader::kSize);
@@ -170,10 +166,9 @@ INSTANTIATE_TEST_SUITE_P(AllMethods, RoundTrip,
 
 TEST(CompressWriter, StoresWithoutHeaderUnlessTheDataLooksLikeAStreamAndAppendsAtThePosition) {
   TCompress codec;
-  const std::vector<uint8_t> random = testing::RandomBytes(5000, 1);
+  const std::vector<uint8_t> random = testing::RandomBytes(5000, 1), twenty(20, 'z');
   for (CompressMethod m : {CompressMethod::kRle, CompressMethod::kLzh, CompressMethod::kLh5}) {
     EXPECT_EQ(Compress(codec, random, m), random);
-    const std::vector<uint8_t> twenty(20, 'z');
     EXPECT_EQ(Compress(codec, twenty, m), twenty);
   }
   // A compressed stream of random bytes cannot be compressed again; stored
@@ -214,9 +209,8 @@ TEST(CompressExpand, TruncatedStreamsEndInTheChecksumError) {
 // Sum of 2^(max - length) over used symbols: 2^max for a complete code.
 uint64_t KraftSum(const std::vector<uint8_t>& lengths, int max_length) {
   uint64_t sum = 0;
-  for (uint8_t l : lengths) {
+  for (uint8_t l : lengths)
     if (l > 0) sum += uint64_t{1} << (max_length - l);
-  }
   return sum;
 }
 
@@ -230,9 +224,8 @@ uint64_t Cost(const std::vector<uint32_t>& freqs, const std::vector<uint8_t>& le
 // Cost of an unrestricted Huffman code, by the classic merging of weights.
 uint64_t HuffmanCost(const std::vector<uint32_t>& freqs) {
   std::priority_queue<uint64_t, std::vector<uint64_t>, std::greater<>> heap;
-  for (uint32_t f : freqs) {
+  for (uint32_t f : freqs)
     if (f > 0) heap.push(f);
-  }
   uint64_t cost = 0;
   while (heap.size() > 1) {
     const uint64_t a = heap.top();
@@ -269,9 +262,8 @@ TEST(LimitedCodeLengths, CompleteCodesWithinTheLimitHuffmansWhereItDoesNotBindAn
   // A full alphabet at the tightest limit, and one or no used symbols.
   std::vector<uint32_t> freqs(16, 1);
   freqs[0] = 1000000;
-  const auto lengths = LimitedCodeLengths(freqs, 4);  // 16 symbols in 4 bits: all length 4
-  for (uint8_t l : lengths)
-    EXPECT_EQ(l, 4);
+  // 16 symbols in 4 bits: all length 4.
+  EXPECT_EQ(LimitedCodeLengths(freqs, 4), std::vector<uint8_t>(16, 4));
   EXPECT_EQ(LimitedCodeLengths(std::vector<uint32_t>{0, 7, 0}, 16),
             (std::vector<uint8_t>{0, 1, 0}));
   EXPECT_EQ(LimitedCodeLengths(std::vector<uint32_t>{0, 0}, 16), (std::vector<uint8_t>{0, 0}));
@@ -334,8 +326,7 @@ TEST(Lh5Vectors, ExpandToTheirOriginalsReadingEveryBlock) {
   int count = 0;
   for (const auto& entry : std::filesystem::directory_iterator(kVectors)) {
     if (entry.path().extension() != ".lh5") continue;
-    auto original = entry.path();
-    original.replace_extension(".in");
+    const auto original = std::filesystem::path(entry.path()).replace_extension(".in");
     EXPECT_EQ(Expand(codec, ReadFileBytes(entry.path())), ReadFileBytes(original)) << entry.path();
     ++count;
   }
@@ -407,16 +398,14 @@ class Lh5Blocks : public ::testing::Test {
     bits.Flush();
     return out.Bytes();
   }
-  // A block of `count` symbols that all decode without bits: the only
-  // literal/length symbol `c` and the only position symbol 0.
+  // A block of `count` symbols that all decode without bits: after the
+  // count, the length, literal/length and position codes, each a count of 0
+  // and its single symbol: 0, `c` and 0 (distance 1).
   static void SingleSymbolBlock(BitWriter& bits, uint32_t count, uint32_t c) {
-    bits.Put(count, 16);
-    bits.Put(0, 5);  // length code: count 0 ...
-    bits.Put(0, 5);  // ... single symbol 0
-    bits.Put(0, 9);  // literal/length code: count 0 ...
-    bits.Put(c, 9);  // ... single symbol c
-    bits.Put(0, 4);  // position code: count 0 ...
-    bits.Put(0, 4);  // ... single symbol 0 (distance 1)
+    const std::pair<uint32_t, int> fields[] = {{count, 16}, {0, 5}, {0, 5}, {0, 9},
+                                               {c, 9},      {0, 4}, {0, 4}};
+    for (const auto& [value, width] : fields)
+      bits.Put(value, width);
   }
   TCompress codec_;
 };
@@ -453,7 +442,7 @@ TEST_F(Lh5Blocks, IncompleteOrOverfullCodesAreRefused) {
     });
   };
   const std::vector<uint8_t> size_13(13, 'A');
-  for (bool first_ok : {false, true}) {
+  for (bool first_ok : {false, true})
     for (const std::vector<int>& lengths :
          std::vector<std::vector<int>>{{1, 1, 1},     // over-full
                                        {1, 2},        // under-full
@@ -463,7 +452,6 @@ TEST_F(Lh5Blocks, IncompleteOrOverfullCodesAreRefused) {
       EXPECT_EQ(testing::ThrownMessage([&] { Expand(codec_, stream); }),
                 "Bad decode table in archive!");
     }
-  }
 }
 
 TEST_F(Lh5Blocks, CountsBeyondTheTablesAreRefused) {
@@ -542,10 +530,8 @@ TEST(LzhufRoundTrip, LastMatchStopsAtTheEnd) {
   TCompress codec;
   const std::string name = "Per Olsson, Leksand;";
   for (size_t size = 1; size <= 70; ++size) {
-    std::vector<std::vector<uint8_t>> inputs = {std::vector<uint8_t>(size, ' ')};
-    std::string text = name + std::string(40, ' ') + name.substr(0, size % name.size());
-    inputs.push_back(Bytes(text));
-    for (const std::vector<uint8_t>& data : inputs)
+    const std::string text = name + std::string(40, ' ') + name.substr(0, size % name.size());
+    for (const std::vector<uint8_t>& data : {std::vector<uint8_t>(size, ' '), Bytes(text)})
       EXPECT_EQ(Expand(codec, Stream("LZH", EncodeUnlimited(data), data)), data) << data.size();
   }
 }
@@ -588,9 +574,8 @@ TEST(LzhufExpand, CopiesTheLastMatchWholeAndDamagedStreamsNeverFailOtherwise) {
 // plus a few rare bytes: the tree becomes a long chain and the rare bytes
 // get codes of 17 bits and more, once the root frequency is large enough.
 std::vector<uint8_t> ChainShapedLiterals(size_t count) {
-  constexpr int kChain = 8;
   constexpr uint32_t kRare = 17179869;  // 0.4% of 2^32
-  uint32_t weights[kChain];
+  uint32_t weights[8];                  // 'A'..'H'
   uint64_t total = 0;
   double w = 1e6;
   for (uint32_t& weight : weights) {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <random>
@@ -145,7 +144,7 @@ std::vector<uint8_t> MakeRow(uint32_t value1, const std::string& text) {
 // A row file and, in block mode, its block list of blocks of 10 rows.
 class RowFile : public ::testing::TestWithParam<bool> {
  protected:
-  void Configure(bool read_only) {
+  Tvxindexblobfil& Configure(bool read_only) {
     const std::string directory = dir_.path().string() + "/";
     rows_.SetFileNames(directory, "l.i");
     rows_.SetReadOnly(read_only);
@@ -156,6 +155,7 @@ class RowFile : public ::testing::TestWithParam<bool> {
       blocks_.Open(false);
       rows_.SetBlocks(&blocks_, 10);
     }
+    return rows_;
   }
 
   void Write(uint32_t n, uint32_t capacity) {
@@ -178,8 +178,7 @@ class RowFile : public ::testing::TestWithParam<bool> {
 
 TEST_P(RowFile, RowsReadBackByNumberAndNothingOutside) {
   Write(25, 25);
-  Configure(true);
-  ASSERT_TRUE(rows_.Open(false));
+  ASSERT_TRUE(Configure(true).Open(false));
   EXPECT_EQ(rows_.RowCount(), 25u);
   EXPECT_EQ(rows_.RowLength(), kRowLength);
   for (const uint32_t i : {1u, 10u, 11u, 25u, 2u}) {
@@ -196,16 +195,14 @@ TEST_P(RowFile, RowsReadBackByNumberAndNothingOutside) {
 }
 
 TEST_P(RowFile, MissingOrDamagedFilesAreRefusedAndCountsBeyondTheFileReadNothing) {
-  Configure(true);
-  EXPECT_FALSE(rows_.Open(false));
+  EXPECT_FALSE(Configure(true).Open(false));
   EXPECT_EQ(rows_.status(), Tvxindexblobfil::kCannotCreate);
   EXPECT_EQ(rows_.ReadRow(1), Tvxindexblobfil::kNotReady);
   EXPECT_TRUE(std::filesystem::is_empty(dir_.path()));
   Write(25, 100);
   const std::vector<uint8_t> written = ReadFileBytes(dir_ / "l.i");
   PatchU32(dir_ / "l.i", 2, 0xFFFFFFFF);
-  Configure(false);  // writable, but nothing is added: nothing is written
-  ASSERT_TRUE(rows_.Open(false));
+  ASSERT_TRUE(Configure(false).Open(false));  // writable, but nothing added: nothing written
   EXPECT_EQ(rows_.ReadRow(25), 0);
   EXPECT_EQ(rows_.ReadRow(31), Tvxindexblobfil::kNoSuchRow);
   EXPECT_EQ(rows_.ReadRow(0xFFFFFFFF), Tvxindexblobfil::kNoSuchRow);
@@ -348,30 +345,26 @@ TEST(KeyCache, BracketsKeysBetweenCachedOnesIgnoresEqualKeysAndKeysBeyondCapacit
     EXPECT_EQ(BoundsOf(cache, key), bounds) << key;
   // Equal keys, keys beyond the capacity and, when asked, accents.
   cache = Tvxhash();
-  cache.Add("M\xFCller", 10);  // Müller
-  cache.Add("MYLLER", 20);
-  cache.Add("m\xFCller", 30);
+  for (const auto& [key, row] : {std::pair{"M\xFCller", 10}, {"MYLLER", 20}, {"m\xFCller", 30}})
+    cache.Add(key, row);  // Müller, MYLLER, müller
   EXPECT_EQ(cache.Count(), 1u);
   cache.Add("Nilsson", 40);
   EXPECT_EQ(BoundsOf(cache, "Myrberg"), Bounds(10, 40));
 
   cache.SetCapacity(2);
   EXPECT_EQ(cache.Count(), 0u);
-  cache.Add("A", 1);
-  cache.Add("C", 3);
-  cache.Add("B", 2);
+  for (const auto& [key, row] : {std::pair{"A", 1}, {"C", 3}, {"B", 2}})
+    cache.Add(key, row);
   EXPECT_EQ(cache.Count(), 2u);
   EXPECT_EQ(BoundsOf(cache, "B"), Bounds(1, 3));
 
-  Tvxhash folded;
-  Tvxhash accented(AccentOrderTable());
+  Tvxhash folded, accented(AccentOrderTable());
   for (Tvxhash* each : {&folded, &accented}) {
     each->Add("Ek", 1);
     each->Add("\xC9k", 2);  // Ék
     each->Add("EK", 3);
   }
-  EXPECT_EQ(folded.Count(), 1u);
-  EXPECT_EQ(accented.Count(), 2u);
+  EXPECT_EQ(std::tuple(folded.Count(), accented.Count()), std::tuple(1u, 2u));
   EXPECT_EQ(BoundsOf(accented, "Ekl"), Bounds(1, 2));
 }
 
@@ -382,9 +375,8 @@ TEST(KeyCache, BoundsAlwaysBracketTheKeyInSortedData) {
   std::vector<std::string> rows;
   for (int i = 0; i < 400; ++i) {
     std::string key;
-    for (int n = 1 + static_cast<int>(random() % 4); n > 0; --n) {
+    for (int n = 1 + static_cast<int>(random() % 4); n > 0; --n)
       key.push_back(static_cast<char>('A' + random() % 6));
-    }
     rows.push_back(key);
   }
   std::sort(rows.begin(), rows.end());
@@ -437,6 +429,7 @@ using testing::StoreProperties;
 using testing::TextRecord;
 using testing::WriteTextStore;
 using Mode = TblobfilLZHmode;
+const auto kBothModes = ::testing::Values(Mode::LZHpackainte, Mode::LZHblockpacka);
 using Status = RecordStoreWriter::Status;
 
 // --- The record store ------------------------------------------------------
@@ -444,9 +437,8 @@ using Status = RecordStoreWriter::Status;
 const std::vector<std::string> kLabels = {"1KEY", "1NAMN", "5OVRIGT"};
 
 TextRecord MakeRecord(int i) {
-  char key[16];
-  std::snprintf(key, sizeof key, "k%05d", i);
-  return {key, "M\xE4rta \xD6sterberg " + std::string(static_cast<size_t>(i % 17), 'x'),
+  return {"k" + std::to_string(100000 + i).substr(1),
+          "M\xE4rta \xD6sterberg " + std::string(static_cast<size_t>(i % 17), 'x'),
           i % 5 == 0 ? "" : "Fadder: Per\rPiga " + std::to_string(i)};
 }
 
@@ -503,8 +495,7 @@ TEST_P(RecordStoreRoundTrip, ReadsBackAndFindsEveryRecordAndNothingOutside) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, RecordStoreRoundTrip,
-                         ::testing::Combine(::testing::Values(Mode::LZHpackainte,
-                                                              Mode::LZHblockpacka),
+                         ::testing::Combine(kBothModes,
                                             ::testing::Values(0, 1, 199, 200, 201, 5000)));
 
 // Reading on within a block expands nothing more; each block crossed into
@@ -513,12 +504,11 @@ TEST(RecordStoreBlocks, OnlyCrossingIntoAnotherBlockExpandsIt) {
   TempDir dir;
   const RegtextProperties properties = StoreProperties(dir.path(), Mode::LZHblockpacka, kLabels);
   WriteTextStore(properties, MakeRecords(1000));
-  TVXregtext store;
+  TVXregtext store, jumping;
   OpenStore(store, properties);
   for (int i = 1; i <= 1000; ++i)
     ASSERT_TRUE(store.ReadRecord(i).ok());
   EXPECT_EQ(store.BlockExpansions(), 5u);
-  TVXregtext jumping;
   OpenStore(jumping, properties);
   for (const int i : {1, 200, 201})
     ASSERT_TRUE(jumping.ReadRecord(i).ok());
@@ -540,18 +530,13 @@ void WriteAndDecode(TVXregtext& store, const RegtextProperties& properties,
 TEST(RecordStoreDecoding, EveryLabelKindGoesToItsPlace) {
   TempDir dir;
   TVXregtext store;
-  WriteAndDecode(store,
-                 StoreProperties(dir.path(), Mode::LZHblockpacka,
-                                 {"1FNAMN", "2ANTAL", "3DAG", "4LOPNR", "5OVRIGT", "XINGET",
-                                  "5REGANM", "1ENAMN"}),
-                 {{"Anna", 0},
-                  {"", 123456789},
-                  {"", -1234},
-                  {"", -7},
-                  {"rad 1\rrad 2", 0},
-                  {"ignoreras", 0},
-                  {"anm", 0},
-                  {"", 0}});
+  const std::vector<std::string> labels = {"1FNAMN",  "2ANTAL", "3DAG",    "4LOPNR",
+                                           "5OVRIGT", "XINGET", "5REGANM", "1ENAMN"};
+  const std::vector<FieldValue> values = {
+      {"Anna", 0},         {"", 123456789},  {"", -1234}, {"", -7},
+      {"rad 1\rrad 2", 0}, {"ignoreras", 0}, {"anm", 0},  {"", 0},
+  };
+  WriteAndDecode(store, StoreProperties(dir.path(), Mode::LZHblockpacka, labels), values);
   EXPECT_EQ(std::vector<std::string>(store.ShortFields().begin(), store.ShortFields().end()),
             (std::vector<std::string>{"Anna", ""}));
   ASSERT_EQ(store.IntFieldCount(), 2u);
@@ -570,10 +555,9 @@ TEST(RecordStoreDecoding, EveryLabelKindGoesToItsPlace) {
 TEST(RecordStoreDecoding, FieldsBeyondTheirArraysAreSkippedNotOverrun) {
   TempDir dir;
   std::vector<std::string> labels;
-  for (const auto& [kind, n] : {std::pair{'2', 16}, std::pair{'3', 15}, std::pair{'5', 3}}) {
+  for (const auto& [kind, n] : {std::pair{'2', 16}, {'3', 15}, {'5', 3}})
     for (int i = 0; i < n; ++i)
       labels.push_back(std::string(1, kind) + "F" + std::to_string(i));
-  }
   labels.push_back("1SIST");
   RegtextProperties properties = StoreProperties(dir.path(), Mode::LZHpackainte, labels);
   properties.antpc = 2;
@@ -666,28 +650,21 @@ TEST_P(RecordStoreFind, FindsKeysAndPrefixesInAnyCaseAndAccent) {
   TVXregtext store;
   OpenStore(store, properties);
 
-  const struct {
-    const char* key;
-    bool prefix;
-    int32_t expected;
-  } cases[] = {{"ABEL", false, 1},     {"Adam", false, 2},       {"EKL\xD6V", false, 3},
-               {"erik", false, 4},     {"ERIKSON", false, 5},    {"\xC5S", false, 7},
-               {"\xE4RLIG", false, 9}, {"\xF6VER", false, 12},   {"arlig", false, -1},
-               {"Ab", false, -1},      {"\xF6verst", false, -1}, {"AB", true, 1},
-               {"E", true, 3},         {"\xC9R", true, 4},       {"erikso", true, 5},
-               {"\xC5", true, 7},      {"\xC4R", true, 9},       {"\xD6", true, 11},
-               {"", true, 1},          {"Q", true, -1},          {"\xD6verste", true, -1}};
-  for (int round = 0; round < 2; ++round) {  // the second round meets cached keys
-    for (const auto& c : cases) {
-      EXPECT_EQ(store.FindRecord(c.key, c.prefix), c.expected) << c.key << " " << c.prefix;
-    }
-  }
+  const std::tuple<const char*, bool, int32_t> cases[] = {
+      {"ABEL", false, 1},     {"Adam", false, 2},       {"EKL\xD6V", false, 3},
+      {"erik", false, 4},     {"ERIKSON", false, 5},    {"\xC5S", false, 7},
+      {"\xE4RLIG", false, 9}, {"\xF6VER", false, 12},   {"arlig", false, -1},
+      {"Ab", false, -1},      {"\xF6verst", false, -1}, {"AB", true, 1},
+      {"E", true, 3},         {"\xC9R", true, 4},       {"erikso", true, 5},
+      {"\xC5", true, 7},      {"\xC4R", true, 9},       {"\xD6", true, 11},
+      {"", true, 1},          {"Q", true, -1},          {"\xD6verste", true, -1}};
+  for (int round = 0; round < 2; ++round)  // the second round meets cached keys
+    for (const auto& [key, prefix, expected] : cases)
+      EXPECT_EQ(store.FindRecord(key, prefix), expected) << key << " " << prefix;
 }
 
 INSTANTIATE_TEST_SUITE_P(ModesAndKeyCache, RecordStoreFind,
-                         ::testing::Combine(::testing::Values(Mode::LZHpackainte,
-                                                              Mode::LZHblockpacka),
-                                            ::testing::Values(0, 50)));
+                         ::testing::Combine(kBothModes, ::testing::Values(0, 50)));
 
 TEST(RecordStoreFind, EmptySingleAndLongKeys) {
   TempDir dir;
@@ -710,8 +687,7 @@ TEST(RecordStoreFind, EmptySingleAndLongKeys) {
 }
 
 TEST(RecordStoreFind, ReopeningOnAnotherFileForgetsCachedKeys) {
-  TempDir first;
-  TempDir second;
+  TempDir first, second;
   RegtextProperties a = StoreProperties(first.path(), Mode::LZHblockpacka, {"1KOD"});
   RegtextProperties b = StoreProperties(second.path(), Mode::LZHblockpacka, {"1KOD"});
   a.hash = b.hash = 50;
@@ -777,17 +753,16 @@ TEST(RecordStoreOpening, ReadOnlyAndUnchangedRunsNeverWrite) {
     return files;
   };
   const auto before = snapshot();
-  for (const bool read_only : {true, false}) {
+  properties.hash = 10;
+  for (const bool read_only : {true, false})
     for (const int pltyp : {1, 2}) {
       properties.RO = read_only;
       properties.pltyp = pltyp;
-      properties.hash = 10;
       TVXregtext store;
       OpenStore(store, properties);
       ASSERT_TRUE(store.ReadRecord(250).ok());
       ASSERT_EQ(store.FindRecord("k00123", false), 123);
     }
-  }
   EXPECT_EQ(snapshot(), before);
 }
 
@@ -941,8 +916,7 @@ TEST_P(DamagedStore, CountsBeyondTheFilesAreHarmless) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, DamagedStore,
-                         ::testing::Values(Mode::LZHpackainte, Mode::LZHblockpacka));
+INSTANTIATE_TEST_SUITE_P(Modes, DamagedStore, kBothModes);
 
 class DamagedBlocks : public DamagedStore {};
 

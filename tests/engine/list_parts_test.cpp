@@ -53,6 +53,13 @@ std::vector<int32_t> Numbers(const Tvxsmalurval& s) {
   return numbers;
 }
 
+// A selection of `size` bits with `numbers` set, recounted.
+void Fill(Tvxsmalurval& bits, int32_t size, const std::vector<int32_t>& numbers) {
+  bits.Resize(size);
+  for (const int32_t n : numbers)
+    bits.SetBit(n, true);
+}
+
 // A selection whose storage is larger than its Size, so that writes beyond
 // Size would show.
 void MakeRoomy(Tvxsmalurval& s, int32_t size) {
@@ -63,27 +70,19 @@ void MakeRoomy(Tvxsmalurval& s, int32_t size) {
 
 TEST(Selection, StorageIsLittleEndian32BitWordsSetBitStaysWithinSizeAndShrinkingIsSafe) {
   Tvxsmalurval s;
-  s.Resize(33);
+  Fill(s, 33, {1, 32, 33});
   EXPECT_EQ(s.StorageBytes(), 8u);
-  s.SetBit(1, true);
-  s.SetBit(32, true);
-  s.SetBit(33, true);
   const std::vector<uint8_t> expected = {0x01, 0, 0, 0x80, 0x01, 0, 0, 0};
   EXPECT_EQ(std::vector<uint8_t>(s.Bytes().begin(), s.Bytes().end()), expected);
-  s.Resize(64);
-  EXPECT_EQ(s.StorageBytes(), 8u);
-  s.Resize(65);
-  EXPECT_EQ(s.StorageBytes(), 12u);
-  s.Resize(0);
-  EXPECT_EQ(s.StorageBytes(), 0u);
+  for (const auto& [size, bytes] : {std::pair{64, 8u}, {65, 12u}, {0, 0u}}) {
+    s.Resize(size);
+    EXPECT_EQ(s.StorageBytes(), bytes) << size;
+  }
   EXPECT_FALSE(s.IsSet(1));
-  // SetBit keeps the count and ignores numbers outside Size.
+  // SetBit keeps the count (7 is set twice) and ignores numbers outside Size.
   MakeRoomy(s, 40);
-  s.SetBit(7, true);
-  s.SetBit(7, true);
-  s.SetBit(40, true);
-  for (int32_t outside : {0, -1, 41, 140, 1 << 30})
-    s.SetBit(outside, true);
+  for (int32_t n : {7, 7, 40, 0, -1, 41, 140, 1 << 30})
+    s.SetBit(n, true);
   EXPECT_EQ(s.Count(), 2);
   EXPECT_TRUE(s.IsSet(40));
   EXPECT_FALSE(s.IsSet(41));
@@ -154,12 +153,8 @@ INSTANTIATE_TEST_SUITE_P(Selection, OddSizes, ::testing::Values(1, 31, 32, 33, 6
 
 TEST(Selection, AndKeepsCommonBitsAndNextStartsOnlyWithinTheSelection) {
   Tvxsmalurval a, b;
-  a.Resize(100);
-  b.Resize(100);
-  for (int32_t i : {1, 32, 33, 64, 99, 100})
-    a.SetBit(i, true);
-  for (int32_t i : {2, 33, 64, 65, 100})
-    b.SetBit(i, true);
+  Fill(a, 100, {1, 32, 33, 64, 99, 100});
+  Fill(b, 100, {2, 33, 64, 65, 100});
   a.And(b);
   EXPECT_EQ(Numbers(a), (std::vector<int32_t>{33, 64, 100}));
   EXPECT_EQ(a.Count(), 6);
@@ -169,9 +164,7 @@ TEST(Selection, AndKeepsCommonBitsAndNextStartsOnlyWithinTheSelection) {
   EXPECT_EQ(a.Count(), 3);
   // The order of Next is checked against plain flags below; here its limits.
   Tvxsmalurval s;
-  s.Resize(1000);
-  for (const int32_t i : {5, 70, 1000})
-    s.SetBit(i, true);
+  Fill(s, 1000, {5, 70, 1000});
   for (int32_t k : {-1, 1000, 5000}) {
     int32_t kept = k;
     EXPECT_FALSE(s.Next(kept));
@@ -190,14 +183,12 @@ struct Modelled {
 
   void Expect(const char* step) {
     std::vector<int32_t> expected;
-    for (size_t i = 1; i < flags.size(); ++i) {
+    for (size_t i = 1; i < flags.size(); ++i)
       if (flags[i]) expected.push_back(static_cast<int32_t>(i));
-    }
     ASSERT_EQ(Numbers(selection), expected) << step;
     ASSERT_EQ(selection.Recount(), static_cast<int32_t>(expected.size())) << step;
-    for (int32_t k : {1, 64, 65, 1000, static_cast<int32_t>(flags.size()) - 1}) {
+    for (int32_t k : {1, 64, 65, 1000, static_cast<int32_t>(flags.size()) - 1})
       ASSERT_EQ(selection.IsSet(k), k < static_cast<int32_t>(flags.size()) && flags[k]) << step;
-    }
   }
 
   Tvxsmalurval selection;
@@ -381,10 +372,7 @@ TEST_F(PostingsTest, DamageStopsReadingWithAMessageNamingTheFile) {
   const std::string bad_length = "ogiltig blockl\xE4ngd";
   const std::string short_read = "listan tar slut";
   const std::string split_code = "en kod delas av blockgr\xE4nsen";
-  struct Case {
-    Bytes tail;
-    std::string damage;
-  } cases[] = {
+  const std::pair<Bytes, std::string> cases[] = {
       {Chunk({}, 0), bad_length},
       {Chunk({}, 1), bad_length},
       {Chunk(Bytes(kMaxChunkCodeBytes + 1, 1)), bad_length},
@@ -394,11 +382,11 @@ TEST_F(PostingsTest, DamageStopsReadingWithAMessageNamingTheFile) {
       {Chunk({1, 0x00, 0x10}), split_code},
       {Chunk({0xFF, 1, 2, 3}), split_code},
   };
-  for (const Case& c : cases) {
+  for (const auto& [tail, damage] : cases) {
     got().clear();
-    const Status status = Read(Concat({first, c.tail}), 10);
+    const Status status = Read(Concat({first, tail}), 10);
     EXPECT_TRUE(status.IsCorruption());
-    EXPECT_EQ(status.message().rfind("Skadad postningslista: " + c.damage, 0), 0u)
+    EXPECT_EQ(status.message().rfind("Skadad postningslista: " + damage, 0), 0u)
         << status.message();
     EXPECT_EQ(std::vector<uint64_t>(got().begin(), got().begin() + 3),
               (std::vector<uint64_t>{10, 11, 12}));
@@ -415,9 +403,8 @@ TEST_F(PostingsTest, DamageStopsReadingWithAMessageNamingTheFile) {
 }
 
 TEST_F(PostingsTest, WriterCodesGapsAndRejectsNonRuns) {
-  const std::vector<uint32_t> numbers = {100, 105, 377, 1000000};
   Bytes out;
-  ASSERT_TRUE(AppendPostings(numbers, out));
+  ASSERT_TRUE(AppendPostings(std::vector<uint32_t>{100, 105, 377, 1000000}, out));
   EXPECT_EQ(out, kExample);
   out.clear();
   ASSERT_TRUE(AppendPostings(std::vector<uint32_t>{1, 255, 510, 66045, 131581}, out));
@@ -425,9 +412,8 @@ TEST_F(PostingsTest, WriterCodesGapsAndRejectsNonRuns) {
                                         0x02, 0x00})}));
   const Bytes before = out;
   for (const std::vector<uint32_t>& bad :
-       std::vector<std::vector<uint32_t>>{{0, 1}, {3, 3}, {5, 4}, {1, 2, 2}, {0}}) {
+       std::vector<std::vector<uint32_t>>{{0, 1}, {3, 3}, {5, 4}, {1, 2, 2}, {0}})
     EXPECT_FALSE(AppendPostings(bad, out));
-  }
   EXPECT_TRUE(AppendPostings({}, out));
   EXPECT_EQ(out, before);
 }
@@ -499,8 +485,7 @@ TEST_F(PostingsTest, SelectionNamesTheFirstNumberOutsideItsSizeOncePerRun) {
   EXPECT_EQ(Numbers(selection), (std::vector<int32_t>{5, 7, 100}));
   EXPECT_EQ(selection.Count(), 3);
 
-  const Bytes zero_run = U32(0);
-  TMemoryStream zero_stream(zero_run);
+  TMemoryStream zero_stream(U32(0));
   StreamByteReader zero(zero_stream, "vaxors107.b1");
   EXPECT_EQ(selection.LoadPostings(zero, 1, true).message(),
             "Postnummer 0 i vaxors107.b1 ligger utanf\xF6r urvalet (1-100).");
@@ -513,10 +498,12 @@ using testing::ReadFileBytes;
 
 class BlobFile : public ::testing::Test {
  protected:
-  void Configure(bool read_only, size_t buffer = 10) {
+  // Opens x.b1, created when writable.
+  bool Open(bool read_only, size_t buffer = 10) {
     blob_.SetFileNames(dir_.path().string() + "/", "x.b1");
     blob_.SetReadOnly(read_only);
     blob_.SetBufferSize(buffer);
+    return blob_.Open(!read_only);
   }
 
   int64_t Append(const std::string& text) {
@@ -531,8 +518,7 @@ class BlobFile : public ::testing::Test {
 
   // Items "abc", "" and "0123456789" at 16, 23 and 27; "xyz" left pending.
   void WriteItems() {
-    Configure(false);
-    ASSERT_TRUE(blob_.Open(true));
+    ASSERT_TRUE(Open(false));
     EXPECT_EQ(Append("abc"), 16);
     EXPECT_EQ(Append(""), 23);
     EXPECT_EQ(Append("0123456789"), 27);
@@ -549,16 +535,14 @@ class BlobFile : public ::testing::Test {
 // Items are read in order or by offset, the pending one written on closing;
 // read-only, the file is neither created nor written.
 TEST_F(BlobFile, ItemsAreReadInOrderOrByOffsetAndReadOnlyFilesAreNeitherCreatedNorWritten) {
-  Configure(true);
-  EXPECT_FALSE(blob_.Open(false));
+  EXPECT_FALSE(Open(true));
   EXPECT_EQ(blob_.status(), Tvxenkelblobfil::kFailed);
   EXPECT_TRUE(std::filesystem::is_empty(dir_.path()));
   WriteItems();
   const std::vector<uint8_t> file = ReadFileBytes(dir_ / "x.b1");
   EXPECT_EQ(file.size(), 48u);
   EXPECT_EQ(LoadU32(file.data() + 2), 4u);
-  Configure(true);
-  ASSERT_TRUE(blob_.Open(false));
+  ASSERT_TRUE(Open(true));
   std::vector<std::string> items;
   while (blob_.ReadNext())
     items.push_back(Item());
@@ -574,13 +558,11 @@ TEST_F(BlobFile, ItemsAreReadInOrderOrByOffsetAndReadOnlyFilesAreNeitherCreatedN
 TEST_F(BlobFile, ItemsLongerThanTheBufferOrTheFileAreNotRead) {
   WriteItems();
   testing::PatchU32(dir_ / "x.b1", 41, 12);  // "xyz" claims 12 bytes
-  Configure(true, 9);
-  ASSERT_TRUE(blob_.Open(false));
+  ASSERT_TRUE(Open(true, 9));
   blob_.SeekItem(27);
   EXPECT_FALSE(blob_.ReadNext());
   EXPECT_EQ(blob_.read_position(), 27u);
-  Configure(true, 12);
-  ASSERT_TRUE(blob_.Open(false));
+  ASSERT_TRUE(Open(true, 12));
   blob_.SeekItem(41);
   EXPECT_FALSE(blob_.ReadNext());
   blob_.SeekItem(46);  // half a length word
@@ -590,12 +572,9 @@ TEST_F(BlobFile, ItemsLongerThanTheBufferOrTheFileAreNotRead) {
 TEST_F(BlobFile, PostingsAreLoadedFromTheirOffset) {
   std::vector<uint8_t> postings;
   ASSERT_TRUE(AppendPostings(std::vector<uint32_t>{3, 4, 300, 70000}, postings));
-  Configure(false, postings.size());
-  ASSERT_TRUE(blob_.Open(true));
+  ASSERT_TRUE(Open(false, postings.size()));
   EXPECT_EQ(Append("pad"), 16);
-  std::memcpy(blob_.Buffer().data(), postings.data(), postings.size());
-  ASSERT_TRUE(blob_.SetItemLength(postings.size()));
-  const int64_t item = blob_.Append();
+  const int64_t item = Append(std::string(postings.begin(), postings.end()));
   ASSERT_GT(item, 0);
 
   Tvxsmalurval selection;
@@ -629,9 +608,8 @@ bool Holds(const ProbeMemo& memo, int32_t row, uint8_t fill) {
 TEST(ProbeMemo, PinnedRowsStayRecentOnesRotateAndOnlyWholeRowsAreKept) {
   ProbeMemo memo;
   memo.Reset(12, 2);
-  memo.Add(500, Row(1), true);
-  memo.Add(250, Row(2), true);
-  memo.Add(750, Row(3), true);  // no room left among the pinned: a recent row
+  for (const auto& [row, fill] : {std::pair{500, uint8_t{1}}, {250, 2}, {750, 3}})
+    memo.Add(row, Row(fill), true);  // no room left among the pinned for 750: a recent row
   EXPECT_EQ(memo.pinned(), 2u);
   for (int32_t row = 1; row <= static_cast<int32_t>(ProbeMemo::kRecent); ++row)
     memo.Add(row, Row(static_cast<uint8_t>(row + 10)), false);
@@ -656,12 +634,13 @@ TEST(ProbeMemo, PinnedRowsStayRecentOnesRotateAndOnlyWholeRowsAreKept) {
 
 class SortOrder : public ::testing::TestWithParam<int32_t> {
  protected:
-  void Configure(TVXsortordning& order, int32_t pltyp, bool read_only) const {
+  TVXsortordning& Configure(TVXsortordning& order, int32_t pltyp, bool read_only) const {
     SortOrderProperties& p = order.properties();
     p.pfilkat = dir_.path().string() + "/";
     p.pfilnamn = "vaxor0001o1";
     p.pltyp = pltyp;
     p.RO = read_only;
+    return order;
   }
 
   // Rows 3, 1, 2 at positions 1..3, written with type `pltyp`.
@@ -692,8 +671,7 @@ TEST_P(SortOrder, ReadOnlyOrderNeverWritesAndGetGivesTheRowAtAPositionAndMinusOn
   const std::vector<uint8_t> before = ReadFileBytes(File());
   for (const int32_t pltyp : {1, 2}) {
     TVXsortordning order;
-    Configure(order, pltyp, true);
-    ASSERT_TRUE(order.Open());
+    ASSERT_TRUE(Configure(order, pltyp, true).Open());
     EXPECT_EQ(std::tuple(order.Count(), order.Get(1), order.Get(2), order.Get(3)),
               std::tuple(3, 3, 1, 2));
     for (const int32_t outside : {0, -1, 4, 2000000})
@@ -708,22 +686,19 @@ TEST_P(SortOrder, ReadOnlyOrderNeverWritesAndGetGivesTheRowAtAPositionAndMinusOn
 TEST_P(SortOrder, AppendingStopsAtCapacityAndStoredValuesThatAreNoRowsReadAsMinusOne) {
   WriteOrder(GetParam(), 4);
   TVXsortordning order;
-  Configure(order, GetParam(), false);
-  ASSERT_TRUE(order.Open());
+  ASSERT_TRUE(Configure(order, GetParam(), false).Open());
   for (const auto& [row, position] : {std::pair{0, -1}, {-5, -1}, {9, 4}, {10, -1}})
     EXPECT_EQ(order.Append(row), position) << row;
   order.Close();
   std::vector<uint8_t> file = ReadFileBytes(File());
   ASSERT_EQ(file.size(), 32u);
-  EXPECT_EQ(LoadU32(file.data() + 6), 4u);
-  EXPECT_EQ(LoadU32(file.data() + 28), 9u);
+  EXPECT_EQ(std::tuple(LoadU32(file.data() + 6), LoadU32(file.data() + 28)), std::tuple(4u, 9u));
 
   // Stored values that are no rows read as -1.
   StoreU32(file.data() + 16, 0);
   StoreU32(file.data() + 20, 0x80000000);
   testing::WriteFileBytes(File(), file);
-  Configure(order, GetParam(), true);
-  ASSERT_TRUE(order.Open());
+  ASSERT_TRUE(Configure(order, GetParam(), true).Open());
   EXPECT_EQ(std::tuple(order.Get(1), order.Get(2), order.Get(3)), std::tuple(-1, -1, 2));
   order.Close();
 
@@ -758,31 +733,22 @@ TEST(SortOrderInMemory, TypeZeroHoldsMaxraderRowsWithoutAFile) {
   EXPECT_FALSE(order.Open());
 }
 
-// A selection of `size` bits with `numbers` set, recounted.
-void Fill(Tvxsmalurval& bits, int32_t size, const std::vector<int32_t>& numbers) {
-  bits.Resize(size);
-  for (const int32_t n : numbers)
-    bits.SetBit(n, true);
-}
-
 TEST(VisibleAnchors, StepGrowsPastAHundredVisible) {
-  struct Case {
-    int32_t visible;
-    int32_t step;
-    size_t anchors;
+  // Visible rows, the step between anchors and the number of anchors.
+  const std::tuple<int32_t, int32_t, size_t> cases[] = {
+      {1, 1, 1}, {100, 1, 100}, {101, 2, 51}, {200, 2, 100}, {201, 3, 67}, {10001, 101, 100},
   };
-  for (const Case c : {Case{1, 1, 1}, Case{100, 1, 100}, Case{101, 2, 51}, Case{200, 2, 100},
-                       Case{201, 3, 67}, Case{10001, 101, 100}}) {
+  for (const auto& [visible, step, count] : cases) {
     Tvxsmalurval bits;
-    bits.Resize(c.visible + 5);
-    for (int32_t n = 3; n < 3 + c.visible; ++n)
+    bits.Resize(visible + 5);
+    for (int32_t n = 3; n < 3 + visible; ++n)
       bits.SetBit(n, true);
     VisibleAnchors anchors;
     anchors.Rebuild(bits);
-    EXPECT_EQ(anchors.step(), c.step) << c.visible;
-    ASSERT_EQ(anchors.size(), c.anchors) << c.visible;
+    EXPECT_EQ(anchors.step(), step) << visible;
+    ASSERT_EQ(anchors.size(), count) << visible;
     for (size_t i = 0; i < anchors.size(); ++i)
-      ASSERT_EQ(anchors[i], 3 + static_cast<int32_t>(i) * c.step);
+      ASSERT_EQ(anchors[i], 3 + static_cast<int32_t>(i) * step);
   }
 }
 
@@ -790,9 +756,8 @@ TEST(VisibleAnchors, FindAndPositionAgreeWithCountingAndAreSafeOnEmptyOrChangedS
   std::mt19937 random(11);
   for (const int32_t size : {31, 32, 33, 64, 65, 1000, 5000}) {
     std::vector<int32_t> set;
-    for (int32_t n = 1; n <= size; ++n) {
+    for (int32_t n = 1; n <= size; ++n)
       if (random() % 3 == 0) set.push_back(n);
-    }
     set.push_back(size);  // the last bit, at the end of the storage
     Tvxsmalurval bits;
     Fill(bits, size, set);
@@ -873,29 +838,24 @@ std::vector<Item> StableSorted(std::vector<Item> items) {
   return items;
 }
 
-struct BudgetCase {
-  size_t budget;
-  bool may_stay_in_memory;
-  bool spills;
-};
-
 TEST(SpillSorter, SortsLikeAStableSortInMemoryAndSpilled) {
   const std::vector<Item> items = RandomItems(20000, 3);
   const std::vector<Item> expected = StableSorted(items);
-  // A tiny budget spills hundreds of runs, merged sixteen at a time.
-  for (const BudgetCase& c :
-       {BudgetCase{size_t{1} << 24, true, false}, BudgetCase{size_t{1} << 24, false, true},
-        BudgetCase{4096, true, true}}) {
-    SCOPED_TRACE(::testing::Message() << c.budget << " " << c.may_stay_in_memory);
+  // Budget, may stay in memory, spills. A tiny budget spills hundreds of
+  // runs, merged sixteen at a time.
+  const std::tuple<size_t, bool, bool> cases[] = {
+      {size_t{1} << 24, true, false}, {size_t{1} << 24, false, true}, {4096, true, true}};
+  for (const auto& [budget, may_stay_in_memory, spills] : cases) {
+    SCOPED_TRACE(::testing::Message() << budget << " " << may_stay_in_memory);
     testing::TempDir temp;
     {
-      SpillSorter sorter(c.budget, temp.path());
+      SpillSorter sorter(budget, temp.path());
       for (const Item& item : items)
         ASSERT_TRUE(sorter.Add(item.key, item.payload));
-      ASSERT_TRUE(sorter.Finish(c.may_stay_in_memory));
-      EXPECT_EQ(sorter.RunCount() > 0, c.spills);
+      ASSERT_TRUE(sorter.Finish(may_stay_in_memory));
+      EXPECT_EQ(sorter.RunCount() > 0, spills);
       EXPECT_LE(sorter.RunCount(), 60u);
-      EXPECT_EQ(sorter.BufferedCount(), c.spills ? 0u : items.size());
+      EXPECT_EQ(sorter.BufferedCount(), spills ? 0u : items.size());
       EXPECT_EQ(sorter.Count(), items.size());
       EXPECT_EQ(ReadAll(sorter), expected);
       sorter.Rewind();
@@ -955,15 +915,11 @@ std::vector<Pair> RandomPairs(size_t n, unsigned seed) {
 TEST(Sorter, OrdersSwedishNamesAndTiesByValue) {
   Tvxsortera sorter;
   sorter.Init(100);
-  AddAll(sorter, {{W("Östen"), 1},
-                  {"Zorn", 2},
-                  {W("Ärlig"), 3},
-                  {W("Åsa"), 4},
-                  {"Berg", 7},
-                  {"BERG", 3},
-                  {W("müller"), 9},
-                  {"Myller", 8},
-                  {"", 5}});
+  const std::vector<Pair> pairs = {
+      {W("Östen"), 1}, {"Zorn", 2},      {W("Ärlig"), 3}, {W("Åsa"), 4}, {"Berg", 7},
+      {"BERG", 3},     {W("müller"), 9}, {"Myller", 8},   {"", 5},
+  };
+  AddAll(sorter, pairs);
   EXPECT_EQ(sorter.Entry(1), nullptr);  // not sorted yet
   sorter.Sort();
   const std::vector<Pair> expected = {{"", 5},       {"BERG", 3},      {"Berg", 7},
@@ -987,32 +943,26 @@ TEST(Sorter, OrdersSwedishNamesAndTiesByValue) {
   EXPECT_EQ(sorter.Entry(1), nullptr);
 }
 
-struct CapacityCase {
-  size_t capacity;
-  size_t pairs;
-  size_t runs_before_sort;  // with the last pair added
-  size_t buffered_before_sort;
-};
-
 TEST(Sorter, MergesItsSpilledRunsInOneOrder) {
   // The 12001st pair spills the first 12000 and stays in memory alone. 666
   // runs of 3 pile up no higher than fifteen a level: 2 + 9 + 10 runs.
-  for (const CapacityCase& c :
-       {CapacityCase{12000, 12001, 1, 1}, CapacityCase{12000, 100000, 8, 4000},
-        CapacityCase{3, 2000, 21, 2}, CapacityCase{100, 99, 0, 99}}) {
-    SCOPED_TRACE(::testing::Message() << c.capacity << " " << c.pairs);
+  // Capacity, pairs, and the runs and pairs in memory once the last is added.
+  const std::tuple<size_t, size_t, size_t, size_t> cases[] = {
+      {12000, 12001, 1, 1}, {12000, 100000, 8, 4000}, {3, 2000, 21, 2}, {100, 99, 0, 99}};
+  for (const auto& [capacity, count, runs_before_sort, buffered_before_sort] : cases) {
+    SCOPED_TRACE(::testing::Message() << capacity << " " << count);
     testing::TempDir dir;
-    const std::vector<Pair> pairs = RandomPairs(c.pairs, static_cast<unsigned>(c.pairs));
+    const std::vector<Pair> pairs = RandomPairs(count, static_cast<unsigned>(count));
     const std::vector<Pair> expected = ExpectedOrder(pairs);
     Tvxsortera sorter;
     sorter.SetTempDirectory(dir.path());
-    sorter.Init(c.capacity);
+    sorter.Init(capacity);
     AddAll(sorter, pairs);
-    EXPECT_EQ(sorter.RunCount(), c.runs_before_sort);
-    EXPECT_EQ(sorter.BufferedCount(), c.buffered_before_sort);
+    EXPECT_EQ(sorter.RunCount(), runs_before_sort);
+    EXPECT_EQ(sorter.BufferedCount(), buffered_before_sort);
     sorter.Sort();
     EXPECT_EQ(ReadAll(sorter), expected);
-    EXPECT_EQ(sorter.Entry(c.pairs / 2)->value, expected[c.pairs / 2 - 1].second);
+    EXPECT_EQ(sorter.Entry(count / 2)->value, expected[count / 2 - 1].second);
     EXPECT_TRUE(sorter.Ok());
     sorter.Init(3);  // drops the file
     EXPECT_TRUE(fs::is_empty(dir.path()));

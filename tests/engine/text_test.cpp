@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <numeric>
 #include <random>
 #include <span>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "engine/text/collation.h"
@@ -34,16 +36,14 @@ TEST(FoldTable, MapsLettersAsListedAndLeavesOthersAlone) {
       "\xC4\xC4\xC5\xC5\xC5\xC5\xD6\xD6\xD6\xD6\xD6\xD6\xFF"
       "YYYYSSTTDDNNCZEEAIOU";
   ASSERT_EQ(from.size(), to.size());
-  for (size_t i = 0; i < from.size(); ++i) {
+  for (size_t i = 0; i < from.size(); ++i)
     EXPECT_EQ(Map(FoldTable(), from[i]), static_cast<uint8_t>(to[i])) << "position " << i;
-  }
   for (char c = 'a'; c <= 'z'; ++c) {
     EXPECT_EQ(Map(FoldTable(), c), c - 0x20);
     EXPECT_EQ(Map(FoldTable(), static_cast<char>(c - 0x20)), c - 0x20);
   }
-  for (char c : std::string_view("\0 09-,;[\x80\xB5\xD7", 11)) {  // ... € µ ×
+  for (char c : std::string_view("\0 09-,;[\x80\xB5\xD7", 11))  // ... € µ ×
     EXPECT_EQ(Map(FoldTable(), c), static_cast<uint8_t>(c));
-  }
 }
 
 TEST(AccentOrderTable, GivesEachLetterOneCodeInAlphabetOrder) {
@@ -57,11 +57,9 @@ TEST(AccentOrderTable, GivesEachLetterOneCodeInAlphabetOrder) {
   EXPECT_EQ(Map(t, '5'), '5');
   EXPECT_EQ(Map(t, '\0'), 0);
   // e é è ê ë, and Ž Å Ä Æ Ö Ø Œ: consecutive codes.
-  for (std::string_view run : {"e\xE9\xE8\xEA\xEB", "\x8E\xC5\xC4\xC6\xD6\xD8\x8C"}) {
-    for (size_t i = 1; i < run.size(); ++i) {
+  for (std::string_view run : {"e\xE9\xE8\xEA\xEB", "\x8E\xC5\xC4\xC6\xD6\xD8\x8C"})
+    for (size_t i = 1; i < run.size(); ++i)
       EXPECT_EQ(Map(t, run[i]), Map(t, run[i - 1]) + 1);
-    }
-  }
 }
 
 TEST(CompareTexts, FoldedOrderPutsAaAeOeAfterZ) {
@@ -155,9 +153,8 @@ TEST(FoldedFinder, AgreesWithNaiveScanAcrossVectorBoundariesAndWithinARun) {
     std::string pattern(1 + random() % 4, ' ');
     for (char& c : pattern)
       c = alphabet[random() % alphabet.size()];
-    if (random() % 3 == 0 && text.size() >= pattern.size()) {
-      pattern = text.substr(text.size() - pattern.size());  // at the very end
-    }
+    if (random() % 3 == 0 && text.size() >= pattern.size())  // at the very end
+      pattern = text.substr(text.size() - pattern.size());
     const FoldedFinder finder(pattern);
     const size_t from = text.empty() ? 0 : random() % text.size();
     const size_t expected = NaiveFind(pattern, text, from);
@@ -182,14 +179,12 @@ TEST(FoldedFinder, AgreesWithNaiveScanAcrossVectorBoundariesAndWithinARun) {
 
 TEST(FoldedFinder, EveryByteFindsEveryByteThatFoldsLikeIt) {
   std::string all(256, '\0');
-  for (size_t c = 0; c < all.size(); ++c)
-    all[c] = static_cast<char>(c);
+  std::iota(all.begin(), all.end(), '\0');
   const std::string text = all + all;  // long enough for the widest vectors
   for (size_t c = 0; c < 256; ++c) {
     const std::string pattern(1, static_cast<char>(c));
     const FoldedFinder finder(pattern);
-    std::vector<size_t> found;
-    std::vector<size_t> expected;
+    std::vector<size_t> found, expected;
     for (size_t at = finder.Find(Bytes(text), 0); at != FoldedFinder::kNone;
          at = finder.Find(Bytes(text), at + 1))
       found.push_back(at);
@@ -203,9 +198,8 @@ TEST(FoldedFinder, EveryByteFindsEveryByteThatFoldsLikeIt) {
 // Blanks and trims work on blanks only; breaks are found in words and
 // directory names; a word ends at any delimiter.
 TEST(TextHelpers, BlanksTrimsBreaksAndWords) {
-  EXPECT_EQ(Blanks(0), "");
-  EXPECT_EQ(Blanks(3), "   ");
-  EXPECT_EQ(Blanks(257), " ");
+  for (const auto& [count, blanks] : {std::pair{0, ""}, {3, "   "}, {257, " "}})
+    EXPECT_EQ(Blanks(count), blanks) << count;
   EXPECT_EQ(TrimTrailingBlanks("  a b  "), "  a b");
   EXPECT_EQ(TrimLeadingBlanks("  a b  "), "a b  ");
   EXPECT_EQ(TrimTrailingBlanks("   "), "");
@@ -229,13 +223,11 @@ TEST(TextHelpers, BlanksTrimsBreaksAndWords) {
 }
 
 TEST(StripDateFill, DropsUpToTwoFills) {
-  const char* cases[][2] = {{"18230000", "1823"},
-                            {"18239999", "1823"},
-                            {"18230500", "182305"},
-                            {"0000", ""},
-                            {"000000", "00"},
-                            {"1823", "1823"},
-                            {"0", "0"}};
+  const char* cases[][2] = {
+      {"18230000", "1823"}, {"18239999", "1823"}, {"18230500", "182305"},
+      {"0000", ""},         {"000000", "00"},     {"1823", "1823"},
+      {"0", "0"},
+  };
   for (const auto& c : cases) {
     std::string s = c[0];
     StripDateFill(s);
@@ -256,9 +248,8 @@ TEST(Cp1252ToUtf8, ConvertsEveryByteAndRoundTrips) {
   EXPECT_EQ(Cp1252ToUtf8("A\x80"), "A\xE2\x82\xAC");                    // €
   EXPECT_EQ(Cp1252ToUtf8("\x81\x9F\xE5"), "\xC2\x81\xC5\xB8\xC3\xA5");  // U+0081 Ÿ å
 
-  std::string all;
-  for (int b = 0; b < 256; ++b)
-    all.push_back(static_cast<char>(b));
+  std::string all(256, '\0');
+  std::iota(all.begin(), all.end(), '\0');
   const std::string utf8 = Cp1252ToUtf8(all);
   EXPECT_TRUE(IsValidUtf8(utf8));
   std::string back;
@@ -267,12 +258,8 @@ TEST(Cp1252ToUtf8, ConvertsEveryByteAndRoundTrips) {
 }
 
 TEST(Utf8ToCp1252, ReportsTheFirstOffendingCharacter) {
-  const struct {
-    std::string text;
-    size_t offset;
-    std::string converted_before;
-    bool valid;
-  } cases[] = {
+  // Text, offset of the first offending character, what came before it, valid UTF-8.
+  const std::tuple<std::string, size_t, std::string, bool> cases[] = {
       {"ab\xC4\x80z", 2, "ab", true},         // U+0100 is not in the code page
       {"\xC2\x80", 0, "", true},              // U+0080 neither
       {"ok\xF0\x9F\x98\x80", 2, "ok", true},  // U+1F600, valid but not convertible
@@ -282,13 +269,13 @@ TEST(Utf8ToCp1252, ReportsTheFirstOffendingCharacter) {
       {"\xF4\x90\x80\x80", 0, "", false},     // beyond U+10FFFF
       {"\xC3\xA5\xC3(", 2, "\xE5", false},    // å, then a lead byte without continuation
   };
-  for (const auto& c : cases) {
+  for (const auto& [text, offset, before, valid] : cases) {
     std::string out;
-    size_t offset = 99;
-    EXPECT_FALSE(Utf8ToCp1252(c.text, out, &offset)) << c.text;
-    EXPECT_EQ(offset, c.offset) << c.text;
-    EXPECT_EQ(out, c.converted_before) << c.text;
-    EXPECT_EQ(IsValidUtf8(c.text), c.valid) << c.text;
+    size_t at = 99;
+    EXPECT_FALSE(Utf8ToCp1252(text, out, &at)) << text;
+    EXPECT_EQ(at, offset) << text;
+    EXPECT_EQ(out, before) << text;
+    EXPECT_EQ(IsValidUtf8(text), valid) << text;
   }
 }
 

@@ -3,13 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
+#include <numeric>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "engine/files/pointer_list.h"
 #include "engine/lists/blob_file.h"
 #include "engine/lists/index_list.h"
 #include "engine/lists/list_properties.h"
@@ -41,13 +40,11 @@ struct ListRow {
 ListProperties WordListProperties(const std::filesystem::path& dir, bool blocks,
                                   bool keep_accent = true) {
   ListProperties p;
-  const std::string directory = dir.string() + "/";
-  p.filkat = p.LZHfilkat = p.rllfilkat = directory;
+  p.filkat = p.LZHfilkat = p.rllfilkat = dir.string() + "/";
   p.filnamn = p.LZHfilnamn = "w";
   p.LZH = blocks;
   p.keepaccent = keep_accent;
-  p.finnsBLOB = true;
-  p.finnsurval = true;
+  p.finnsBLOB = p.finnsurval = true;
   return p;
 }
 
@@ -55,22 +52,24 @@ ListProperties WordListProperties(const std::filesystem::path& dir, bool blocks,
 // postings, blocks of 100 rows.
 ListProperties RegisterListProperties(const std::filesystem::path& dir) {
   ListProperties p;
-  const std::string directory = dir.string() + "/";
-  p.filkat = p.LZHfilkat = directory;
+  p.filkat = p.LZHfilkat = dir.string() + "/";
   p.filnamn = p.LZHfilnamn = "l";
   p.radmaxlen = 200;
-  p.LZH = true;
-  p.finnsurval = true;
+  p.LZH = p.finnsurval = true;
   return p;
+}
+
+bool OpenWith(TVXindex& list, const ListProperties& properties) {
+  list.properties() = properties;
+  return list.Open();
 }
 
 void WriteWordList(const ListProperties& properties, const std::vector<ListRow>& rows) {
   WordListWriter writer(properties);
-  ASSERT_EQ(writer.Create(), WordListWriter::Status::kOk);
-  for (const ListRow& row : rows) {
-    ASSERT_EQ(writer.Append(row.text, row.records), WordListWriter::Status::kOk) << row.text;
-  }
-  ASSERT_EQ(writer.Finish(), WordListWriter::Status::kOk);
+  ASSERT_EQ(writer.Create(), Status::kOk);
+  for (const ListRow& row : rows)
+    ASSERT_EQ(writer.Append(row.text, row.records), Status::kOk) << row.text;
+  ASSERT_EQ(writer.Finish(), Status::kOk);
 }
 
 // Rows "rad 0001" ... with RowValue1 = the row number, written through the
@@ -80,11 +79,8 @@ void WriteRegisterList(ListProperties properties, int32_t rows) {
   TVXstruktlista list;
   list.properties() = properties;
   ASSERT_TRUE(list.CreateNew());
-  for (int32_t i = 1; i <= rows; ++i) {
-    char text[16];
-    std::snprintf(text, sizeof text, "rad %04d", i);
-    ASSERT_TRUE(list.AppendRow(text, static_cast<uint32_t>(i)));
-  }
+  for (int32_t i = 1; i <= rows; ++i)
+    ASSERT_TRUE(list.AppendRow("rad " + std::to_string(10000 + i).substr(1), i));
   list.Close();
 }
 
@@ -114,11 +110,9 @@ struct MessageLog {
 // records, the others for one.
 std::vector<ListRow> Rows(int n) {
   std::vector<ListRow> rows;
-  for (uint32_t i = 1; i <= static_cast<uint32_t>(n); ++i) {
-    char text[16];
-    std::snprintf(text, sizeof text, "w%04u", i);
-    rows.push_back({text, i % 3 ? std::vector<uint32_t>{i} : std::vector{i, 1000 + i, 70000 + i}});
-  }
+  for (uint32_t i = 1; i <= static_cast<uint32_t>(n); ++i)
+    rows.push_back({"w" + std::to_string(10000 + i).substr(1),
+                    i % 3 ? std::vector<uint32_t>{i} : std::vector{i, 1000 + i, 70000 + i}});
   return rows;
 }
 
@@ -143,8 +137,7 @@ class WordListRoundTrip : public ::testing::TestWithParam<bool> {
 TEST_P(WordListRoundTrip, RowsAcrossBlockBoundariesReadBackWhole) {
   const std::vector<ListRow> rows = Rows(250);
   WriteWordList(Properties(), rows);
-  list_.properties() = Properties();
-  ASSERT_TRUE(list_.Open());
+  ASSERT_TRUE(OpenWith(list_, Properties()));
   ASSERT_EQ(list_.RowCount(), 250);
   for (const int32_t row : {100, 101, 200, 201, 1, 250, 99}) {
     SCOPED_TRACE(row);
@@ -167,8 +160,7 @@ TEST_P(WordListRoundTrip, RowsAcrossBlockBoundariesReadBackWhole) {
 
 TEST_P(WordListRoundTrip, FirstRecordIsTheOffsetOfTheFirstNumber) {
   WriteWordList(Properties(), {{"a", {7, 8}}, {"b", {300, 400, 500}}});
-  list_.properties() = Properties();
-  ASSERT_TRUE(list_.Open());
+  ASSERT_TRUE(OpenWith(list_, Properties()));
   ASSERT_TRUE(list_.ReadRow(2).ok());
   // Items follow the 16-byte header: "a" takes 4 + 4 + 2 + 1 bytes.
   EXPECT_EQ(list_.FirstRecord(), 16u + 11u + 4u);
@@ -187,8 +179,7 @@ TEST_P(WordListRoundTrip, TextsOfMaximalLengthFitAndLongerOnesAreRefused) {
   ASSERT_EQ(writer.Append(longest, std::vector<uint32_t>{1, 2}), Status::kOk);
   EXPECT_EQ(writer.RowCount(), 1);
   ASSERT_EQ(writer.Finish(), Status::kOk);
-  list_.properties() = Properties();
-  ASSERT_TRUE(list_.Open());
+  ASSERT_TRUE(OpenWith(list_, Properties()));
   ASSERT_EQ(list_.FindExact(longest), 1);
   EXPECT_EQ(list_.RowText(), longest);
   EXPECT_EQ(Marked(list_), (std::vector<int32_t>{1, 2}));
@@ -214,9 +205,8 @@ TEST(WordListWriter, DateListsHoldTheDateAndBothWords) {
   ASSERT_EQ(writer.Append("17450000", std::vector<uint32_t>{4}), Status::kOk);
   ASSERT_EQ(writer.Append("18230501", std::vector<uint32_t>{2, 3}), Status::kOk);
   ASSERT_EQ(writer.Finish(), Status::kOk);
-  TVXstruktlista list;
-  list.properties() = WordListProperties(dir.path(), true);  // radmaxlen 80, maxrader 200000
-  ASSERT_TRUE(list.Open());
+  TVXstruktlista list;  // opened with radmaxlen 80 and maxrader 200000
+  ASSERT_TRUE(OpenWith(list, WordListProperties(dir.path(), true)));
   EXPECT_EQ(list.properties().radmaxlen, 20);
   EXPECT_EQ(list.properties().maxrader, 1234);
   ASSERT_EQ(list.FindPrefix("1823"), 2);
@@ -246,8 +236,7 @@ TEST(WordListWriter, RefusedRowsWriteNothing) {
   ASSERT_EQ(writer.Finish(), Status::kOk);
   EXPECT_EQ(writer.Finish(), Status::kNotOpen);
   // Only the accepted rows' postings were stored: none had more than one.
-  const std::vector<uint8_t> postings = ReadFileBytes(dir / "w.b1");
-  EXPECT_EQ(postings.size(), Tvxenkelblobfil::kHeaderSize);
+  EXPECT_EQ(ReadFileBytes(dir / "w.b1").size(), Tvxenkelblobfil::kHeaderSize);
   EXPECT_EQ(ReadFileBytes(dir / "w.i").size(), 22u + 4u * 88u);
 }
 
@@ -269,32 +258,39 @@ TEST(WordListWriter, FullListsAndListsWithoutPostingsAreRefused) {
   EXPECT_EQ(without.Create(), Status::kNoPostings);
 }
 
+// Rows of `words`, the row of each standing for the record of its number.
+std::vector<ListRow> Numbered(const std::vector<std::string>& words) {
+  std::vector<ListRow> rows;
+  for (const std::string& word : words)
+    rows.push_back({word, {static_cast<uint32_t>(rows.size() + 1)}});
+  return rows;
+}
+
 // Distinct words in AccentOrderTable order: "ord000", "ord001", ...
 std::vector<ListRow> NumberedWords(int n) {
   std::vector<ListRow> rows;
-  for (int i = 0; i < n; ++i) {
-    char text[16];
-    std::snprintf(text, sizeof text, "ord%03d", i);
-    rows.push_back({text, {static_cast<uint32_t>(i + 1)}});
-  }
+  for (int i = 0; i < n; ++i)
+    rows.push_back({"ord" + std::to_string(1000 + i).substr(1), {static_cast<uint32_t>(i + 1)}});
   return rows;
 }
 
 class IndexFind : public ::testing::TestWithParam<bool> {
  protected:
-  void Open(const std::vector<ListRow>& rows, bool keep_accent = true, int32_t hash = 0) {
+  void Open(const std::vector<ListRow>& rows, bool keep_accent = true) {
     ListProperties p = WordListProperties(dir_.path(), GetParam(), keep_accent);
     WriteWordList(p, rows);
-    p.hash = hash;
-    list_.properties() = p;
-    ASSERT_TRUE(list_.Open());
+    ASSERT_TRUE(OpenWith(list_, p));
     ASSERT_EQ(list_.RowCount(), static_cast<int32_t>(rows.size()));
   }
 
   // The row each text is found at, exactly or as a prefix (-1: none).
-  void ExpectFinds(bool prefix, std::vector<std::pair<std::string, int32_t>> cases) {
+  void ExpectExact(const std::vector<std::pair<std::string, int32_t>>& cases) {
     for (const auto& [text, row] : cases)
-      EXPECT_EQ(prefix ? list_.FindPrefix(text) : list_.FindExact(text), row) << text;
+      EXPECT_EQ(list_.FindExact(text), row) << text;
+  }
+  void ExpectPrefix(const std::vector<std::pair<std::string, int32_t>>& cases) {
+    for (const auto& [text, row] : cases)
+      EXPECT_EQ(list_.FindPrefix(text), row) << text;
   }
 
   testing::TempDir dir_;
@@ -302,23 +298,11 @@ class IndexFind : public ::testing::TestWithParam<bool> {
 };
 
 TEST_P(IndexFind, EdgesOfTheListAndPrefixes) {
-  Open({{"Berg", {1}},
-        {"Berggren", {2}},
-        {"Bergman", {3}},
-        {"Dahl", {4}},
-        {"Ek", {5}},
-        {"Ekstr\xF6m", {6}},
-        {"Lind", {7}}});
+  Open(Numbered({"Berg", "Berggren", "Bergman", "Dahl", "Ek", "Ekstr\xF6m", "Lind"}));
   // Before and after every row; a text ends at its zero byte.
-  ExpectFinds(false, {{"Aaa", -1},
-                      {"berg", 1},
-                      {"Lind", 7},
-                      {"Linda", -1},
-                      {"Zorn", -1},
-                      {"Ber", -1},
-                      {std::string("Dahl\0xyz", 8), 4}});
-  ExpectFinds(
-      true,
+  ExpectExact({{"Aaa", -1}, {"berg", 1}, {"Lind", 7}, {"Linda", -1}, {"Zorn", -1}, {"Ber", -1}});
+  EXPECT_EQ(list_.FindExact(std::string("Dahl\0xyz", 8)), 4);
+  ExpectPrefix(
       {{"EK", 5}, {W("EkstrÖ"), 6}, {"Bergz", -1}, {"C", -1}, {"", 1}, {"Ber", 1}, {"Bergm", 3}});
   EXPECT_EQ(list_.RowText(), "Bergman");  // the row found stays in the buffer
   EXPECT_EQ(list_.RowValue1(), 3u);
@@ -377,8 +361,7 @@ TEST_P(IndexFind, WordsAreCutTo255Characters) {
   p.radmaxlen = 300;
   const std::string stem(255, 'a');
   WriteWordList(p, {{stem + "b", {1}}, {stem + "c", {2}}});
-  list_.properties() = p;
-  ASSERT_TRUE(list_.Open());
+  ASSERT_TRUE(OpenWith(list_, p));
   EXPECT_EQ(list_.FindPrefix(stem + "c"), 1);  // "c" is beyond the 255 compared
   EXPECT_EQ(list_.FindExact(stem + "c"), -1);  // stem alone equals no row
 }
@@ -386,25 +369,15 @@ TEST_P(IndexFind, WordsAreCutTo255Characters) {
 TEST_P(IndexFind, KeepAccentFoldsCaseOnlyAndFoldingKeepsOnlyTheSwedishLettersApart) {
   // AccentOrderTable: each accented letter directly after its base letter,
   // Å after every other letter.
-  Open({{"A", {1}}, {W("Á"), {2}}, {"B", {3}}, {W("Å"), {4}}});
+  Open(Numbered({"A", W("Á"), "B", W("Å")}));
   // à is neither a nor á.
-  ExpectFinds(false, {{"a", 1}, {W("á"), 2}, {W("Á"), 2}, {W("å"), 4}, {W("à"), -1}});
+  ExpectExact({{"a", 1}, {W("á"), 2}, {W("Á"), 2}, {W("å"), 4}, {W("à"), -1}});
   list_.Close();
-  Open({{"ANDERS", {1}},
-        {"ASA", {2}},
-        {"ZETA", {3}},
-        {W("ÅSA"), {4}},
-        {W("ÄNG"), {5}},
-        {W("ÖST"), {6}}},
-       false);
+  Open(Numbered({"ANDERS", "ASA", "ZETA", W("ÅSA"), W("ÄNG"), W("ÖST")}), false);
   // åsa is not asa; æ folds to Ä, ø to Ö.
-  ExpectFinds(false, {{"anders", 1},
-                      {W("ÁNDERS"), 1},
-                      {W("ánders"), 1},
-                      {W("Ànders"), 1},
-                      {"asa", 2},
-                      {W("åsa"), 4}});
-  ExpectFinds(true, {{W("ä"), 5}, {W("æ"), 5}, {W("ö"), 6}, {W("ø"), 6}});
+  ExpectExact({{"anders", 1}, {W("ÁNDERS"), 1}, {W("ánders"), 1}, {W("Ànders"), 1}});
+  ExpectExact({{"asa", 2}, {W("åsa"), 4}});
+  ExpectPrefix({{W("ä"), 5}, {W("æ"), 5}, {W("ö"), 6}, {W("ø"), 6}});
 }
 
 TEST_P(IndexFind, EmptyAndClosedListsFindNothing) {
@@ -430,8 +403,7 @@ class IndexOpen : public ::testing::Test {
 
 TEST_F(IndexOpen, ReadOnlyMissingFilesStayClosedAndCreateNothingWritableOnesAreCreatedEmpty) {
   for (const bool blocks : {false, true}) {
-    list_.properties() = Properties(blocks);
-    EXPECT_FALSE(list_.Open());
+    EXPECT_FALSE(OpenWith(list_, Properties(blocks)));
     EXPECT_FALSE(list_.Opened());
     EXPECT_EQ(list_.RowCount(), 0);
     EXPECT_EQ(list_.FindPrefix(""), -1);
@@ -453,8 +425,7 @@ TEST_F(IndexOpen, ReadOnlyMissingFilesStayClosedAndCreateNothingWritableOnesAreC
 TEST_F(IndexOpen, UnopenableFileReportsFourWithItsName) {
   WriteWordList(Properties(false), {{"Berg", {1}}});
   PatchU32(dir_ / "w.i", 14, 0x7FFFFFFF);  // an absurd row length
-  list_.properties() = Properties(false);
-  EXPECT_FALSE(list_.Open());
+  EXPECT_FALSE(OpenWith(list_, Properties(false)));
   ASSERT_EQ(log_.messages.size(), 1u);
   EXPECT_EQ(log_.messages[0], "4: Listan " + (dir_ / "w.i").string() + " kan inte \xF6ppnas.");
 
@@ -469,11 +440,9 @@ TEST_F(IndexOpen, RowCountIsBoundByWhatThePlainFileHoldsOrTheBlocksTheListNames)
   const std::vector<ListRow> rows = NumberedWords(50);
   WriteWordList(Properties(false), rows);
   std::vector<uint8_t> file = ReadFileBytes(dir_ / "w.i");
-  const uint32_t row_length = 88;
-  file.resize(22 + 20 * row_length + 5);  // cut inside row 21
+  file.resize(22 + 20 * 88 + 5);  // cut inside row 21 (rows of 88 bytes)
   WriteFileBytes(dir_ / "w.i", file);
-  list_.properties() = Properties(false);
-  ASSERT_TRUE(list_.Open());
+  ASSERT_TRUE(OpenWith(list_, Properties(false)));
   EXPECT_EQ(list_.RowCount(), 20);
   EXPECT_EQ(list_.FindExact(rows[9].text), 10);
   EXPECT_EQ(list_.FindExact(rows[30].text), -1);
@@ -484,8 +453,7 @@ TEST_F(IndexOpen, RowCountIsBoundByWhatThePlainFileHoldsOrTheBlocksTheListNames)
   EXPECT_EQ(list_.RowCount(), 20);
   WriteWordList(Properties(true), NumberedWords(250));  // blocks of 100, 100, 50
   PatchU32(dir_ / "w.i", 2, 0x7FFFFFFF);
-  list_.properties() = Properties(true);
-  ASSERT_TRUE(list_.Open());
+  ASSERT_TRUE(OpenWith(list_, Properties(true)));
   EXPECT_EQ(list_.RowCount(), 300);  // whole blocks
   EXPECT_TRUE(list_.ReadRow(250).ok());
   EXPECT_TRUE(list_.ReadRow(251).IsNotFound());
@@ -501,15 +469,9 @@ TEST_F(IndexOpen, RowCountIsBoundByWhatThePlainFileHoldsOrTheBlocksTheListNames)
 TEST_F(IndexOpen, BlockBeyondTheFileReadsNothingAndTextWithoutItsZeroEndsAtTheArea) {
   const std::vector<ListRow> rows = NumberedWords(250);
   WriteWordList(Properties(true), rows);
-  Tvxpeklista blocks(PointerListType::kLoaded);
-  blocks.SetFileNames(dir_.path().string() + "/", "w.iz");
-  blocks.SetReadOnly(true);
-  ASSERT_TRUE(blocks.Open(false));
-  const uint32_t second = blocks.Get(2);
-  blocks.Close();
-  PatchU32(dir_ / "w.i", second, 0x7FFFFFF0);  // block 2's length word
-  list_.properties() = Properties(true);
-  ASSERT_TRUE(list_.Open());
+  // Block 2's length word, where the block list's second entry points.
+  PatchU32(dir_ / "w.i", testing::LoadU32At(dir_ / "w.iz", 16 + 4), 0x7FFFFFF0);
+  ASSERT_TRUE(OpenWith(list_, Properties(true)));
   EXPECT_TRUE(list_.ReadRow(150).IsNotFound());
   EXPECT_TRUE(list_.ReadRow(50).ok());
   EXPECT_EQ(list_.RowText(), rows[49].text);
@@ -521,8 +483,7 @@ TEST_F(IndexOpen, BlockBeyondTheFileReadsNothingAndTextWithoutItsZeroEndsAtTheAr
   std::vector<uint8_t> row(8, 0);
   row.resize(8 + 20, 'x');  // a text area of 20 without a zero byte
   WriteFileBytes(dir_ / "w.i", PlainRowFile(28, {row}));
-  list_.properties() = Properties(false);
-  ASSERT_TRUE(list_.Open());
+  ASSERT_TRUE(OpenWith(list_, Properties(false)));
   ASSERT_TRUE(list_.ReadRow(1).ok());
   EXPECT_EQ(list_.RowText(), std::string(20, 'x'));
   EXPECT_EQ(list_.FindExact(std::string(20, 'x')), 1);
@@ -544,8 +505,7 @@ class StructListWords : public ::testing::Test {
     WriteFileBytes(dir_ / "w.i", PlainRowFile(28, rows));  // text area 20
     ListProperties p = WordListProperties(dir_.path(), false);
     p.finnsstat = stat;
-    list_.properties() = p;
-    ASSERT_TRUE(list_.Open());
+    ASSERT_TRUE(OpenWith(list_, p));
   }
 
   void ExpectWords(int64_t row, uint32_t first, uint32_t count, uint32_t stat) {
@@ -604,8 +564,7 @@ class MarkRecords : public ::testing::Test {
   }
 
   void Open() {
-    list_.properties() = WordListProperties(dir_.path(), false);
-    ASSERT_TRUE(list_.Open());
+    ASSERT_TRUE(OpenWith(list_, WordListProperties(dir_.path(), false)));
     hits_.Resize(100000);
   }
 
@@ -660,14 +619,14 @@ TEST_F(MarkRecords, NothingBeforeARowWithDamagedPostingsOrWithoutThem) {
   EXPECT_TRUE(Marked("Dahl", false).empty());
 }
 
-// A sort order held in memory.
-class VectorOrder final : public SortOrderView {
- public:
-  explicit VectorOrder(std::vector<int32_t> positions) : rows(std::move(positions)) {}
-  int32_t Count() const override { return static_cast<int32_t>(rows.size()); }
-  int32_t Get(int32_t p) const override { return p >= 1 && p <= Count() ? rows[p - 1] : -1; }
+// A sort order held in memory that knows nothing of SortOrderView, as
+// TVXsortordning: the list sees it through SortOrderViewOf.
+struct PlainOrder {
+  int32_t Count() const { return static_cast<int32_t>(rows.size()); }
+  int32_t Get(int32_t p) const { return p >= 1 && p <= Count() ? rows[p - 1] : -1; }
   std::vector<int32_t> rows;
 };
+using OrderView = SortOrderViewOf<PlainOrder>;
 
 class VisibleRows : public ::testing::Test {
  protected:
@@ -729,7 +688,8 @@ TEST_F(VisibleRows, NothingVisibleHasNoAnchorsAndNoSortedViewWithoutItsSelection
   EXPECT_EQ(list_.CurrentRow(), -1);
   EXPECT_EQ(list_.VisiblePosition(1), -1);
   // A sorted view needs its selection.
-  VectorOrder order({1, 2, 3});
+  const PlainOrder rows{{1, 2, 3}};
+  const OrderView order(rows);
   Show({1, 2});
   EXPECT_EQ(list_.synlsort(), nullptr);
   EXPECT_FALSE(list_.SetSortedVisible(true, &order));
@@ -759,11 +719,10 @@ TEST_F(VisibleRows, ReopeningKeepsValdWhenTheRowCountIsUnchanged) {
 
 TEST_F(VisibleRows, SortedViewFollowsTheOrderAndTheResult) {
   Open(20, true);
-  std::vector<int32_t> reversed;
-  for (int32_t row = 20; row >= 1; --row)
-    reversed.push_back(row);
-  VectorOrder order(reversed);  // row r at position 21 - r
-  VectorOrder forward(std::vector<int32_t>(reversed.rbegin(), reversed.rend()));
+  std::vector<int32_t> rows(20);
+  std::iota(rows.begin(), rows.end(), 1);
+  const PlainOrder ascending{rows}, descending{{rows.rbegin(), rows.rend()}};
+  const OrderView forward(ascending), order(descending);  // row r at position 21 - r in order
   Show({2, 5, 9});
   ASSERT_TRUE(list_.SetSortedVisible(true, &forward));
   EXPECT_EQ(RowAt(1), 2);
@@ -786,20 +745,14 @@ TEST_F(VisibleRows, SortedViewFollowsTheOrderAndTheResult) {
   EXPECT_EQ(list_.VisiblePosition(9), 4);
 }
 
-// A sort order that knows nothing of SortOrderView, as TVXsortordning.
-struct PlainOrder {
-  int32_t Count() const { return static_cast<int32_t>(rows.size()); }
-  int32_t Get(int32_t p) const { return p >= 1 && p <= Count() ? rows[p - 1] : -1; }
-  std::vector<int32_t> rows;
-};
-
 TEST_F(VisibleRows, ARowOutsideTheListIsReportedAndOneWithoutAPositionIsNotShown) {
   Open(20, true);
-  VectorOrder order({4, 3, 2, 1});
+  PlainOrder positions{{4, 3, 2, 1}};
+  const OrderView order(positions);
   Show({1, 3});
   ASSERT_TRUE(list_.SetSortedVisible(true, &order));
   EXPECT_EQ(RowAt(2), 1);
-  order.rows[1] = 9999;  // the order changed under the view
+  positions.rows[1] = 9999;  // the order changed under the view
   EXPECT_EQ(RowAt(1), 0);
   EXPECT_EQ(log_.messages,
             std::vector<std::string>{"Rad 9999 (plats 2) i l.i finns inte i listan (20 rader)."});
@@ -808,7 +761,7 @@ TEST_F(VisibleRows, ARowOutsideTheListIsReportedAndOneWithoutAPositionIsNotShown
 
   // A short order shows only the rows it holds.
   const PlainOrder plain{{20, 19, 18, 3}};
-  const SortOrderViewOf<PlainOrder> short_order(plain);
+  const OrderView short_order(plain);
   Show({3, 5, 9});
   ASSERT_TRUE(list_.SetSortedVisible(true, &short_order));
   EXPECT_EQ(list_.VisibleCount(), 3);

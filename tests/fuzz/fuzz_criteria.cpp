@@ -50,9 +50,8 @@ std::string_view CheckTrim(std::string_view text) {
   }
   const size_t begin = OffsetIn(text, trimmed);
   Check(!IsBlank(trimmed.front()) && !IsBlank(trimmed.back()));
-  for (size_t i = 0; i < text.size(); ++i) {
+  for (size_t i = 0; i < text.size(); ++i)
     if (i < begin || i >= begin + trimmed.size()) Check(IsBlank(text[i]));
-  }
   return trimmed;
 }
 
@@ -220,18 +219,16 @@ void CheckFreeField(std::string_view text) {
     Check(query.mode == vx::FreeSearchMode::kContains);
     const size_t begin = trimmed.find(query.text);
     Check(begin != std::string_view::npos);
-    for (size_t i = 0; i < trimmed.size(); ++i) {
+    for (size_t i = 0; i < trimmed.size(); ++i)
       if (i < begin || i >= begin + query.text.size()) Check(trimmed[i] == '*');
-    }
     Check(query.text.empty() || (query.text.front() != '*' && query.text.back() != '*'));
   } else if (!text.empty() && text.front() == '"') {
     Check(query.mode == vx::FreeSearchMode::kEqual);
     // Only quotes around the query.
     const size_t begin = text.find(query.text);
     Check(begin != std::string_view::npos);
-    for (size_t i = 0; i < text.size(); ++i) {
+    for (size_t i = 0; i < text.size(); ++i)
       if (i < begin || i >= begin + query.text.size()) Check(text[i] == '"');
-    }
     Check(query.text.empty() || (query.text.front() != '"' && query.text.back() != '"'));
   } else if (!text.empty() && text.back() == '*') {
     Check(query.mode == vx::FreeSearchMode::kBeginsWith && query.text + "*" == text);

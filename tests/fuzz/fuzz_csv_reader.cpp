@@ -50,11 +50,9 @@ struct Reading {
 // Lines as the reader counts them: LF, CR LF and a lone CR each end one.
 size_t LineCount(std::string_view text) {
   size_t lines = 1;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) {
+  for (size_t i = 0; i < text.size(); ++i)
+    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
       ++lines;
-    }
-  }
   return lines;
 }
 
@@ -73,9 +71,8 @@ char DelimiterOf(const Row& names, char delimiter) {
     line += names[i];
   }
   line.resize(std::min(line.find_first_of("\r\n"), line.size()));
-  for (const char candidate : kCandidates) {
+  for (const char candidate : kCandidates)
     if (line.find(candidate) != std::string::npos) return candidate;
-  }
   return ';';
 }
 
@@ -180,8 +177,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // A name holding a delimiter the reader prefers would change the delimiter.
   const char detected = DelimiterOf(reading.header, reading.delimiter);
-  if (detected == reading.delimiter || reading.header.size() == 1) {
+  if (detected == reading.delimiter || reading.header.size() == 1)
     CheckRewritten(reading.header, reading.records, reading.delimiter, detected);
-  }
   return 0;
 }

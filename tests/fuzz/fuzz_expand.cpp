@@ -2,6 +2,7 @@
 // made-up header in front of the rest (method = first byte mod 5, a small
 // expanded size from the next three bytes), so that every decoder is reached
 // even without a matching header; others are taken as a stream as they are.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "engine/codec/compress.h"
 #include "engine/util/byte_order.h"
 #include "engine/util/stream.h"
+#include "tests/fuzz/fuzz_work_dir.h"
 
 namespace {
 
@@ -17,8 +19,7 @@ constexpr uint32_t kLimit = 1 << 18;
 std::vector<uint8_t> WithMadeUpHeader(const uint8_t* data, size_t size) {
   vx::CompressedHeader header;
   const char* id = vx::CompressMethodId(static_cast<vx::CompressMethod>(data[0] % 5));
-  for (int i = 0; i < 3; ++i)
-    header.compress_id[i] = id[i];
+  std::copy_n(id, 3, header.compress_id.begin());
   header.expanded_size = size >= 4 ? vx::LoadU16(data + 1) : 0;
   const auto head = header.Serialize();
   std::vector<uint8_t> stream(head.begin(), head.end());
@@ -38,9 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   vx::TViewStream source(input);
   vx::TMemoryStream out;
-  try {
-    codec.ExpandStream(out, source, kLimit);
-  } catch (const vx::ECompressError&) {
-  }
+  vx::fuzz::Guarded([&] { codec.ExpandStream(out, source, kLimit); });
   return 0;
 }

@@ -71,9 +71,8 @@ std::vector<uint8_t> MakeSeed(uint8_t flags, int n) {
       }
     }
     if (writer.Finish() != vx::FreeSearchListWriter::Status::kOk) std::exit(1);
-    for (const auto& [code, blocks] : blocks_of) {
+    for (const auto& [code, blocks] : blocks_of)
       if (filter.AddTrigram(code, blocks) != vx::FreeSearchFilterWriter::Status::kOk) std::exit(1);
-    }
     if (filter.Finish(fs::file_size(dir / "vaxor0001s404.f1"), writer.BlockCount()) !=
         vx::FreeSearchFilterWriter::Status::kOk)
       std::exit(1);
@@ -109,16 +108,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   vx::Tvxsmalurval selection;
   selection.Resize(400);
   for (const char* text :
-       {"", ";;", "a", "ANDERS 1", "\xE5sa;x", " ; ", "NDE", "anders;\xC5SA 1", "SSSS"}) {
+       {"", ";;", "a", "ANDERS 1", "\xE5sa;x", " ; ", "NDE", "anders;\xC5SA 1", "SSSS"})
     for (const vx::FreeSearchMode mode :
          {vx::FreeSearchMode::kEqual, vx::FreeSearchMode::kBeginsWith,
-          vx::FreeSearchMode::kContains}) {
+          vx::FreeSearchMode::kContains})
       for (const bool through_filter : {true, false}) {
         list.set_filter_wanted(through_filter);
         const int32_t hits = list.Search(text, mode, selection);
         if (hits != selection.Count() || hits < 0) std::abort();
       }
-    }
-  }
   return 0;
 }

@@ -60,12 +60,11 @@ void CheckRecord(std::span<const uint8_t> bytes) {
   Check(vx::ParsePictureImage(vx::EncodePictureImage(record), again).ok());
   Check(SameRecord(record, again));
   vx::RegionData region;
-  if (record.HasRegion() && vx::ParseRegionData(record.region, region).ok()) {
+  if (record.HasRegion() && vx::ParseRegionData(record.region, region).ok())
     for (const vx::Rect& r : region.rects) {
       Check(r.left < r.right() && r.top < r.bottom());
       Check(r.right() <= vx::kMaxRegionCoordinate && r.left >= -vx::kMaxRegionCoordinate);
     }
-  }
   vx::ImageInfo info;
   if (vx::ReadImageInfo(record.image, info)) Check(info.width >= 1 && info.height <= 65535);
 }
@@ -133,9 +132,8 @@ void WriteSeeds(const fs::path& dir) {
   // A whole record file of a base, as the builder writes it.
   const fs::path base_dir = dir / "base";
   fs::create_directories(base_dir);
-  if (vx::WritePictureBase(base_dir, "b", {plain, shaped}, false).ok()) {
+  if (vx::WritePictureBase(base_dir, "b", {plain, shaped}, false).ok())
     fs::copy_file(base_dir / "b.b", dir / "seed-base", fs::copy_options::overwrite_existing);
-  }
   fs::remove_all(base_dir);
 }
 

@@ -40,8 +40,7 @@ void CheckSelection(vx::Tvxsmalurval& s) {
   const std::span<const uint8_t> bytes = s.Bytes();
   for (size_t bit = static_cast<size_t>(s.Size()); bit < bytes.size() * 8; ++bit)
     Check(((bytes[bit / 8] >> (bit % 8)) & 1) == 0);
-  int32_t seen = 0;
-  int32_t previous = 0;
+  int32_t seen = 0, previous = 0;
   for (int32_t k = 0; s.Next(k); previous = k) {
     Check(k > previous && k <= s.Size() && s.IsSet(k));
     ++seen;
@@ -65,8 +64,7 @@ void CheckRoundTrip(const std::vector<uint64_t>& numbers) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const bool quiet = (vx::SetMessageSink([](const std::string&) {}), true);
-  (void)quiet;
+  [[maybe_unused]] static const bool quiet = (vx::SetMessageSink([](const std::string&) {}), true);
   if (size < kHeader) return 0;
   const auto selection_size = static_cast<int32_t>(vx::LoadU32(data) % (1u << 16));
   const auto count = static_cast<int32_t>(vx::LoadU32(data + 4));

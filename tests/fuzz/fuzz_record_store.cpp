@@ -39,8 +39,7 @@ vx::RegtextProperties Properties(const fs::path& dir, uint8_t flags) {
   p.labels = (flags & 8) ? std::vector<std::string>{"1KOD",  "2TAL",  "3ORD", "4NR",
                                                     "5TEXT", "XNAMN", "5ANM", "1SIST"}
                          : vx::RegisterLabels(1);
-  p.textmaxsiz = 2000;
-  p.pcsiz = 2000;
+  p.textmaxsiz = p.pcsiz = 2000;
   p.antpc = 3;
   p.pltyp = (flags & 4) ? 1 : 2;
   p.hash = (flags & 2) ? 5 : 0;
@@ -60,14 +59,12 @@ void Exercise(vx::TVXregtext& store) {
   for (const int64_t r : {count, count / 2, count + 1, int64_t{0}, int64_t{-1}})
     ReadOne(store, r);
   std::string first = store.ShortFieldCount() > 0 ? store.ShortFields()[0] : std::string();
-  for (const std::string& key : {first, std::string(), std::string("\xC5"), std::string("k")}) {
-    for (const bool prefix : {false, true}) {
+  for (const std::string& key : {first, std::string(), std::string("\xC5"), std::string("k")})
+    for (const bool prefix : {false, true})
       Guarded([&] {
         store.FindRecord(key, prefix);
         store.DecodeFields();
       });
-    }
-  }
 }
 
 // A store of `n` records, packed into the input format.

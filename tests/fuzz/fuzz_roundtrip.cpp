@@ -18,9 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     packed.Seek(0);
     vx::TMemoryStream back;
     codec.ExpandStream(back, packed);
-    if (back.Size() != size || (size > 0 && std::memcmp(back.Bytes().data(), data, size) != 0)) {
+    if (back.Size() != size || (size > 0 && std::memcmp(back.Bytes().data(), data, size) != 0))
       std::abort();
-    }
   }
   return 0;
 }

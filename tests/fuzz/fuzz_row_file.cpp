@@ -37,27 +37,20 @@ vx::ListProperties Properties(const fs::path& dir, uint8_t flags) {
   p.filkat = p.LZHfilkat = p.rllfilkat = dir.string() + "/";
   p.filnamn = p.LZHfilnamn = "vaxors103";
   p.radmaxlen = 30;
-  p.LZH = true;
+  p.LZH = p.finnsBLOB = p.finnsurval = true;
   p.LZHraderperblock = kBlockSizes[(flags >> 2) & 7];
   p.keepaccent = (flags & 1) != 0;
   p.hash = (flags & 2) ? 5 : 0;
-  p.finnsBLOB = true;
   p.finnsstat = (flags & 32) != 0;
-  p.finnsurval = true;
   return p;
 }
 
 // Every third row backwards, as a sort order that skips rows.
-class SkippingOrder final : public vx::SortOrderView {
- public:
-  explicit SkippingOrder(int32_t rows) : rows_(rows) {}
-  int32_t Count() const override { return rows_ / 3 + 2; }
-  int32_t Get(int32_t p) const override {
-    return p >= 1 && p <= Count() ? rows_ - 3 * (p - 1) : -1;
-  }
-
- private:
-  int32_t rows_;
+struct SkippingOrder final : vx::SortOrderView {
+  explicit SkippingOrder(int32_t count) : rows(count) {}
+  int32_t Count() const override { return rows / 3 + 2; }
+  int32_t Get(int32_t p) const override { return p >= 1 && p <= Count() ? rows - 3 * (p - 1) : -1; }
+  int32_t rows;
 };
 
 void ReadAndMark(vx::TVXstruktlista& list, vx::Tvxsmalurval& hits, int64_t row) {
@@ -72,14 +65,11 @@ void Search(vx::TVXstruktlista& list, vx::Tvxsmalurval& hits) {
     if (list.ReadRow(1).ok()) first = list.RowText();
   });
   const std::string words[] = {first, first.substr(0, 2), "", "\xC5", "k", std::string(300, 'a')};
-  for (const std::string& word : words) {
-    Guarded([&] {
-      if (list.FindPrefix(word) > 0) list.MarkRecords(hits);
-    });
-    Guarded([&] {
-      if (list.FindExact(word) > 0) list.MarkRecords(hits);
-    });
-  }
+  for (const std::string& word : words)
+    for (const bool prefix : {true, false})
+      Guarded([&] {
+        if ((prefix ? list.FindPrefix(word) : list.FindExact(word)) > 0) list.MarkRecords(hits);
+      });
 }
 
 void WalkVisible(vx::TVXstruktlista& list) {
@@ -92,9 +82,8 @@ void WalkVisible(vx::TVXstruktlista& list) {
   }
   const SkippingOrder order(list.RowCount());
   list.SetSortedVisible(true, &order);
-  for (const int32_t k : {1, 2, visible}) {
+  for (const int32_t k : {1, 2, visible})
     Guarded([&] { list.GoToVisible(k); });
-  }
   list.SetSortedVisible(false, nullptr);
 }
 
