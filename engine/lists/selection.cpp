@@ -502,7 +502,19 @@ bool Tvxsmalurval::Next(int32_t& k) const {
 
 Status Tvxsmalurval::LoadPostings(ByteReader& reader, int64_t count, bool on) {
   PostingsApplier applier(*this, on);
-  Status status = ReadPostings(reader, count, applier);
+  const Status status = ReadPostings(reader, count, applier);
+  return TakeApplied(applier, status, reader.SourceName());
+}
+
+Status Tvxsmalurval::LoadPostings(std::span<const uint8_t> bytes, int64_t count, bool on,
+                                  const std::string& source) {
+  PostingsApplier applier(*this, on);
+  const Status status = ReadPostings(bytes, count, applier, nullptr, source);
+  return TakeApplied(applier, status, source);
+}
+
+Status Tvxsmalurval::TakeApplied(const PostingsApplier& applier, const Status& status,
+                                 const std::string& source) {
   Widen(applier.lo(), applier.hi());
   if (applier.listed_overflow()) listed_ok_ = false;
   for (const uint32_t j : applier.listed())
@@ -510,7 +522,6 @@ Status Tvxsmalurval::LoadPostings(ByteReader& reader, int64_t count, bool on) {
   count_ = static_cast<int32_t>(count_ + applier.count_change());
   AssertInvariants();
   if (status.ok() && applier.has_invalid()) {
-    const std::string source = reader.SourceName();
     const std::string record = std::to_string(applier.first_invalid());
     const std::string size = std::to_string(Size());
     return Status::Said(
