@@ -89,6 +89,11 @@ class Tvxsmalurval {
   // Size, Count() is recounted instead.
   void Assign(const Tvxsmalurval& other);
 
+  // Makes this selection hold other's numbers first..first + Size - 1 as
+  // 1..Size (a register's part of a selection over several), a word at a
+  // time; Count() is recounted.
+  void AssignRange(const Tvxsmalurval& other, int32_t first);
+
   // Counts the set bits, stores the number in Count() and returns it.
   int32_t Recount();
 
