@@ -7,12 +7,7 @@
 namespace vx {
 
 void TakeCombinedRange(const Tvxsmalurval& combined, int32_t first, Tvxsmalurval& result) {
-  result.Clear();
-  const int32_t last = first + result.Size() - 1;
-  // Next walks the set bits only, a word at a time over the gaps.
-  for (int32_t c = first - 1; c >= 0 && combined.Next(c) && c <= last;)
-    result.SetBit(c - first + 1, true);
-  result.Recount();
+  result.AssignRange(combined, first);
 }
 
 bool RunFreeSearch(TEVF& evf, std::string_view text) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "engine/lists/free_search_marks.h"
 #include "engine/lists/free_search_terms.h"
 #include "engine/text/collation.h"
 #include "engine/util/byte_order.h"
@@ -77,20 +78,24 @@ bool TVXfrisoeklista::Open() {
   }
   postings_.SetFileNames(properties_.b2filkat, properties_.PostingsFileName());
   postings_.SetReadOnly(properties_.RO);
+  postings_source_ = FreeSearchPostings{};
+  postings_source_.entry_file = properties_.EntryFileName();
   if (postings_.Open(false)) {
+    postings_source_.open = true;
+    postings_source_.name = std::filesystem::path(postings_.file().path()).filename().string();
     if (mapping_.mapped() && postings_mapping_.Map(postings_.file().path())) {
-      mapped_postings_ = std::make_unique<MappedFileReader>(
-          postings_mapping_, std::filesystem::path(postings_.file().path()).filename().string());
+      postings_source_.mapped = postings_mapping_.bytes();
     } else {
       postings_reader_ = std::make_unique<WindowedFileReader>(postings_.file());
+      postings_source_.reader = postings_reader_.get();
     }
   }
   return Opened();
 }
 
 void TVXfrisoeklista::Close() {
+  postings_source_ = FreeSearchPostings{};
   postings_reader_.reset();
-  mapped_postings_.reset();
   postings_mapping_.Unmap();
   mapping_.Unmap();
   entries_.Close();
@@ -362,52 +367,28 @@ void TVXfrisoeklista::ReadStretches(const std::vector<std::string>& terms, FreeS
   uint64_t bytes = 0;
   for (const FreeSearchStretch& stretch : stretches_)
     bytes += stretch.end - stretch.begin;
-  FindInStretches(stretches_, {finders_, stretch_terms_, mode},
-                  workers_ != 0 ? workers_ : WorkersFor(bytes));
-  for (const FreeSearchStretch& stretch : stretches_) {
-    if (stretch.marked.empty()) continue;
-    outcome.matched = true;
-    ApplyMarks(IndexOf(stretch.offset, stretch.block), stretch.block, stretch.marked, selection,
-               outcome.postings_missing);
+  const size_t workers = workers_ != 0 ? workers_ : WorkersFor(bytes);
+  const FreeSearchTermsOf terms_of{finders_, stretch_terms_, mode};
+  FreeSearchShareMarks marks(selection, postings_source_, workers);
+  if (postings_source_.SharedSafely()) {
+    FindInStretches(stretches_, terms_of, workers, &marks);
+  } else {
+    // One postings reader: the records are set here, after the reading.
+    FindInStretches(stretches_, terms_of, workers);
+    for (const FreeSearchStretch& stretch : stretches_) {
+      if (!stretch.marked.empty())
+        marks.Matched(0, stretch, IndexOf(stretch.offset, stretch.block));
+    }
   }
+  marks.Join();
+  outcome.matched = outcome.matched || marks.matched();
+  outcome.postings_missing = outcome.postings_missing || marks.postings_missing();
   DropStretches();
 }
 
 void TVXfrisoeklista::DropStretches() {
   stretches_.clear();
   stretch_terms_.clear();
-}
-
-ByteReader* TVXfrisoeklista::PostingsAt(uint64_t offset) {
-  if (mapped_postings_ != nullptr) {
-    mapped_postings_->Seek(offset);
-    return mapped_postings_.get();
-  }
-  if (postings_reader_ != nullptr) postings_reader_->Seek(offset);
-  return postings_reader_.get();
-}
-
-void TVXfrisoeklista::ApplyMarks(const FreeSearchBlockIndex& index, std::span<const uint8_t> block,
-                                 std::span<const uint32_t> marked, Tvxsmalurval& selection,
-                                 bool& postings_missing) {
-  for (const uint32_t k : marked) {
-    const FreeSearchEntry entry = index.Entry(block, k);
-    if (entry.b == 0) {
-      const auto record = static_cast<int32_t>(entry.a);
-      if (record < 1 || record > selection.Size()) {
-        ReportMessage(Message{MessageId::EngineRecordOutsideSelectionIn,
-                              {std::to_string(entry.a), properties_.EntryFileName(),
-                               std::to_string(selection.Size())}});
-      } else {
-        selection.SetBit(record, true);
-      }
-    } else if (ByteReader* reader = PostingsAt(entry.a); reader != nullptr) {
-      const Status status = selection.LoadPostings(*reader, entry.b, true);
-      if (!status.ok()) ReportMessage(status);
-    } else {
-      postings_missing = true;
-    }
-  }
 }
 
 }  // namespace vx

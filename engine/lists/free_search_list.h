@@ -39,11 +39,12 @@
 //
 // Threads: Search changes the list (its scan position, block indexes and
 // ranges, stretches), so no call may run while another call on the same
-// list runs on another thread; the threads a search starts itself only read
-// entries and build the indexes of their own blocks, and have ended when
-// it returns. A free-search list uses no codec, but entries
-// with postings are read through the engine's one postings chunk buffer
-// (postings.cpp) and damage goes to the one message sink: two lists
+// list runs on another thread; the threads a search starts itself read
+// entries, build the indexes of their own blocks and, where the postings
+// are mapped, set records in selections of their own (free_search_marks.h),
+// and have ended when it returns. A free-search list uses no codec, but
+// unmapped postings are read through the engine's one postings chunk
+// buffer (postings.cpp) and damage goes to the one message sink: two lists
 // searching on two threads at once are not safe either.
 #ifndef VX_ENGINE_LISTS_FREE_SEARCH_LIST_H_
 #define VX_ENGINE_LISTS_FREE_SEARCH_LIST_H_
@@ -58,13 +59,13 @@
 #include <vector>
 
 #include "engine/files/mapped_file.h"
-#include "engine/files/mapped_file_reader.h"
 #include "engine/files/windowed_file_reader.h"
 #include "engine/lists/blob_file.h"
 #include "engine/lists/free_search_block_index.h"
 #include "engine/lists/free_search_block_range.h"
 #include "engine/lists/free_search_filter.h"
 #include "engine/lists/free_search_list_properties.h"
+#include "engine/lists/free_search_marks.h"
 #include "engine/lists/free_search_stretches.h"
 #include "engine/lists/selection.h"
 #include "engine/text/folded_finder.h"
@@ -164,15 +165,6 @@ class TVXfrisoeklista {
   void ReadStretches(const std::vector<std::string>& terms, FreeSearchMode mode,
                      Tvxsmalurval& selection, Outcome& outcome);
   void DropStretches();
-  // The postings reader at `offset`, or null when the postings file is not
-  // open.
-  ByteReader* PostingsAt(uint64_t offset);
-  // Sets the records of the `marked` entries. `postings_missing` is set
-  // when marked entries have postings but the postings file is not open.
-  void ApplyMarks(const FreeSearchBlockIndex& index, std::span<const uint8_t> block,
-                  std::span<const uint32_t> marked, Tvxsmalurval& selection,
-                  bool& postings_missing);
-
   FreeSearchListProperties properties_;
   bool mapping_wanted_ = true;
   bool filter_wanted_ = true;
@@ -187,8 +179,8 @@ class TVXfrisoeklista {
   bool buffer_holds_block_ = false;
   // Postings are read in place where both files are mapped.
   MappedFile postings_mapping_;
-  std::unique_ptr<MappedFileReader> mapped_postings_;
   std::unique_ptr<WindowedFileReader> postings_reader_;
+  FreeSearchPostings postings_source_;
   std::unordered_map<uint64_t, FreeSearchBlockIndex> indexes_;  // by block offset
   FreeSearchBlockIndex* last_index_ = nullptr;                  // the one used last
   uint64_t last_index_offset_ = 0;

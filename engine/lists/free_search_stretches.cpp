@@ -39,14 +39,17 @@ uint64_t PositionOf(const FreeSearchStretch& stretch) {
 // bytes of those ahead that do not go straight on from the last.
 class StretchReader {
  public:
-  StretchReader(std::span<FreeSearchStretch> stretches, const FreeSearchTermsOf& terms)
-      : stretches_(stretches), terms_(terms) {}
+  StretchReader(std::span<FreeSearchStretch> stretches, const FreeSearchTermsOf& terms,
+                FreeSearchMatchSink* sink, size_t share)
+      : stretches_(stretches), terms_(terms), sink_(sink), share_(share) {}
 
   void Run() {
     for (FreeSearchStretch& stretch : stretches_) {
       AskAhead();
       searched_ += stretch.end - stretch.begin;
       Read(stretch);
+      if (sink_ != nullptr && !stretch.marked.empty())
+        sink_->Matched(share_, stretch, IndexOf(stretch));
     }
   }
 
@@ -127,6 +130,8 @@ class StretchReader {
 
   std::span<FreeSearchStretch> stretches_;
   const FreeSearchTermsOf& terms_;
+  FreeSearchMatchSink* sink_;
+  size_t share_;
   size_t ahead_ = 0;  // the first stretch whose bytes are not asked for
   uint64_t asked_ = 0, searched_ = 0, asked_end_ = 0;
   FreeSearchBlockIndex small_;  // of a small block, at small_offset_
@@ -160,13 +165,13 @@ size_t WorkersFor(uint64_t bytes) {
 }
 
 void FindInStretches(std::span<FreeSearchStretch> stretches, const FreeSearchTermsOf& terms,
-                     size_t workers) {
+                     size_t workers, FreeSearchMatchSink* sink) {
   const std::vector<size_t> starts = Shares(stretches, std::max<size_t>(1, workers));
   auto share = [&](size_t w) { return stretches.subspan(starts[w], starts[w + 1] - starts[w]); };
   std::vector<std::exception_ptr> failures(starts.size() - 1);
   auto read = [&](size_t w) {
     try {
-      StretchReader(share(w), terms).Run();
+      StretchReader(share(w), terms, sink, w).Run();
     } catch (...) {
       failures[w] = std::current_exception();
     }

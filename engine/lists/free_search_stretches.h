@@ -1,9 +1,10 @@
 // The part of a free-search that reads entries: given the stretches of
 // blocks a search must read, which entries in them match. A long search
 // (megabytes of entries, a common term or no filter) is shared out among
-// the cores, each reading its own stretches; everything else a search does
-// (the blocks' ranges, the filter, the postings, the selection, messages)
-// stays on the caller's thread, before and after.
+// the cores, each reading its own stretches and handing its matches to a
+// sink on its own thread (which may set their records apart from the
+// others'); everything else a search does (the blocks' ranges, the filter,
+// messages) stays on the caller's thread, before and after.
 #ifndef VX_ENGINE_LISTS_FREE_SEARCH_STRETCHES_H_
 #define VX_ENGINE_LISTS_FREE_SEARCH_STRETCHES_H_
 
@@ -47,12 +48,23 @@ struct FreeSearchTermsOf {
   FreeSearchMode mode;
 };
 
-// Sets each stretch's `marked`. Stretches of one block must come one after
+// Receives each stretch with matches, with its block's index, on the
+// thread that read it, `share` telling the threads' shares apart (0 is read
+// on the caller's thread; shares are numbered in the stretches' order).
+class FreeSearchMatchSink {
+ public:
+  virtual ~FreeSearchMatchSink() = default;
+  virtual void Matched(size_t share, const FreeSearchStretch& stretch,
+                       const FreeSearchBlockIndex& index) = 0;
+};
+
+// Sets each stretch's `marked`, and hands the stretches with matches to
+// `sink` when there is one. Stretches of one block must come one after
 // the other (a block's index is built by one thread only). `workers` is
 // how many threads may share the work (at least 1; one reads on the
 // caller's thread).
 void FindInStretches(std::span<FreeSearchStretch> stretches, const FreeSearchTermsOf& terms,
-                     size_t workers);
+                     size_t workers, FreeSearchMatchSink* sink = nullptr);
 
 // How many threads a search of `bytes` of entries is worth.
 size_t WorkersFor(uint64_t bytes);

@@ -102,7 +102,7 @@ class ReaderSource {
 // Gives the run's bytes straight from memory.
 class SpanSource {
  public:
-  explicit SpanSource(std::span<const uint8_t> bytes) : bytes_(bytes) {}
+  SpanSource(std::span<const uint8_t> bytes, std::string_view name) : bytes_(bytes), name_(name) {}
 
   const uint8_t* Fetch(size_t n) {
     if (bytes_.size() - position_ < n) {
@@ -113,11 +113,12 @@ class SpanSource {
     position_ += n;
     return p;
   }
-  std::string Name() const { return {}; }
+  std::string Name() const { return std::string(name_); }
   size_t position() const { return position_; }
 
  private:
   std::span<const uint8_t> bytes_;
+  std::string_view name_;
   size_t position_ = 0;
 };
 
@@ -188,8 +189,8 @@ Status ReadPostings(ByteReader& reader, int64_t count, PostingsConsumer& consume
 }
 
 Status ReadPostings(std::span<const uint8_t> bytes, int64_t count, PostingsConsumer& consumer,
-                    size_t* consumed) {
-  SpanSource source(bytes);
+                    size_t* consumed, std::string_view source_name) {
+  SpanSource source(bytes, source_name);
   Status status = ReadRun(source, count, consumer);
   if (consumed != nullptr) *consumed = source.position();
   return status;

@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 #include "engine/util/byte_reader.h"
 #include "engine/util/status.h"
@@ -51,9 +52,10 @@ class PostingsConsumer {
 Status ReadPostings(ByteReader& reader, int64_t count, PostingsConsumer& consumer);
 
 // The same over bytes in memory, without the shared buffer. `consumed`, when
-// given, receives the bytes read, as many as a reader would have delivered.
+// given, receives the bytes read, as many as a reader would have delivered;
+// `source_name` names the bytes in messages as a reader's name would.
 Status ReadPostings(std::span<const uint8_t> bytes, int64_t count, PostingsConsumer& consumer,
-                    size_t* consumed = nullptr);
+                    size_t* consumed = nullptr, std::string_view source_name = {});
 
 }  // namespace vx
 

@@ -456,6 +456,37 @@ void Tvxsmalurval::Assign(const Tvxsmalurval& other) {
   AssertInvariants();
 }
 
+void Tvxsmalurval::AssignRange(const Tvxsmalurval& other, int32_t first) {
+  Clear();
+  const uint32_t other_limit = other.Limit();
+  if (first < 1 || static_cast<uint32_t>(first) > other_limit || other.lo_ >= other.hi_) {
+    AssertInvariants();
+    return;
+  }
+  const uint64_t offset = static_cast<uint64_t>(first) - 1;  // other's bit of our bit 0
+  const uint64_t bits = std::min<uint64_t>(Limit(), other_limit - offset);
+  // Our words that other's range of words can reach.
+  const uint64_t range_begin = uint64_t{other.lo_} * kWordBits;
+  const uint64_t range_end = uint64_t{other.hi_} * kWordBits;
+  const size_t begin = range_begin > offset ? (range_begin - offset) / kWordBits : 0;
+  const size_t end = range_end > offset
+                         ? std::min<size_t>(WordsFor(static_cast<uint32_t>(bits)),
+                                            (range_end - offset + kWordBits - 1) / kWordBits)
+                         : 0;
+  const uint32_t shift = offset % kWordBits;
+  for (size_t j = begin; j < end; ++j) {
+    const size_t q = static_cast<size_t>((offset / kWordBits) + j);
+    uint64_t word = WordWithin(other.words_, q, other_limit) >> shift;
+    if (shift != 0) word |= WordWithin(other.words_, q + 1, other_limit) << (kWordBits - shift);
+    word &= MaskBelow(static_cast<uint32_t>(std::min<uint64_t>(bits - j * kWordBits, kWordBits)));
+    if (word == 0) continue;
+    words_[j] = word;
+    Widen(j, j + 1);
+    Note(j);
+  }
+  Recount();
+}
+
 int32_t Tvxsmalurval::Recount() {
   count_ = static_cast<int32_t>(CountSetBits());
   count_current_ = true;
@@ -502,7 +533,19 @@ bool Tvxsmalurval::Next(int32_t& k) const {
 
 Status Tvxsmalurval::LoadPostings(ByteReader& reader, int64_t count, bool on) {
   PostingsApplier applier(*this, on);
-  Status status = ReadPostings(reader, count, applier);
+  const Status status = ReadPostings(reader, count, applier);
+  return TakeApplied(applier, status, reader.SourceName());
+}
+
+Status Tvxsmalurval::LoadPostings(std::span<const uint8_t> bytes, int64_t count, bool on,
+                                  const std::string& source) {
+  PostingsApplier applier(*this, on);
+  const Status status = ReadPostings(bytes, count, applier, nullptr, source);
+  return TakeApplied(applier, status, source);
+}
+
+Status Tvxsmalurval::TakeApplied(const PostingsApplier& applier, const Status& status,
+                                 const std::string& source) {
   Widen(applier.lo(), applier.hi());
   if (applier.listed_overflow()) listed_ok_ = false;
   for (const uint32_t j : applier.listed())
@@ -510,7 +553,6 @@ Status Tvxsmalurval::LoadPostings(ByteReader& reader, int64_t count, bool on) {
   count_ = static_cast<int32_t>(count_ + applier.count_change());
   AssertInvariants();
   if (status.ok() && applier.has_invalid()) {
-    const std::string source = reader.SourceName();
     const std::string record = std::to_string(applier.first_invalid());
     const std::string size = std::to_string(Size());
     return Status::Said(

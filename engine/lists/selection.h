@@ -26,6 +26,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "engine/lists/postings.h"
@@ -88,6 +89,11 @@ class Tvxsmalurval {
   // Size, Count() is recounted instead.
   void Assign(const Tvxsmalurval& other);
 
+  // Makes this selection hold other's numbers first..first + Size - 1 as
+  // 1..Size (a register's part of a selection over several), a word at a
+  // time; Count() is recounted.
+  void AssignRange(const Tvxsmalurval& other, int32_t first);
+
   // Counts the set bits, stores the number in Count() and returns it.
   int32_t Recount();
 
@@ -102,10 +108,19 @@ class Tvxsmalurval {
   // reading's Corruption; a run read whole that held numbers outside
   // 1..Size gives a Corruption naming the first of them and the source.
   Status LoadPostings(ByteReader& reader, int64_t count, bool on);
+  // The same over postings in memory, a mapped file, named `source` in
+  // messages. It needs no shared buffer: selections of their own may load
+  // on several threads at once.
+  Status LoadPostings(std::span<const uint8_t> bytes, int64_t count, bool on,
+                      const std::string& source);
 
  private:
   class PostingsApplier;
 
+  // Takes in what `applier` did; the result is `status`, or, when that is
+  // OK, a Corruption for the first number outside 1..Size.
+  Status TakeApplied(const PostingsApplier& applier, const Status& status,
+                     const std::string& source);
   // Numbers the bits cover: Size bounded by the storage.
   uint32_t Limit() const;
   int64_t CountSetBits() const;

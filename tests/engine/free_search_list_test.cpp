@@ -256,19 +256,26 @@ TEST_F(FreeSearchList, MatchesNeverRunThroughAnEntrysZeroByteOrNumbers) {
   EXPECT_EQ(messages_.size(), 1u);
 }
 
+// Read on one thread or shared out, the first message is the first
+// entry's and the others are counted.
 TEST_F(FreeSearchList, DamagedPostingsGiveOneMessagePerSearch) {
-  std::vector<uint8_t> bytes;
-  for (uint32_t i = 0; i < 5; ++i)  // postings beyond f2
-    bytes = Concat({bytes, EntryBytes("ERIK " + std::to_string(i), 1000 + i, 2)});
-  bytes = Concat({bytes, EntryBytes("ERIK 9", kSelectionSize + 1, 0),  // beyond the selection
-                  EntryBytes("ERIK 10", 5, 0)});
-  WriteFileBytes(EntryFile(), BlobFileBytes({bytes}));
+  std::vector<std::vector<uint8_t>> blocks;  // an entry to a block
+  for (uint32_t i = 0; i < 5; ++i)           // postings beyond f2
+    blocks.push_back(EntryBytes("ERIK " + std::to_string(i), 1000 + i, 2 + i));
+  blocks.push_back(EntryBytes("ERIK 9", kSelectionSize + 1, 0));  // beyond the selection
+  blocks.push_back(EntryBytes("ERIK 10", 5, 0));
+  WriteFileBytes(EntryFile(), BlobFileBytes(blocks));
   WriteFileBytes(PostingsFile(), BlobFileBytes({}));
   Open();
-  EXPECT_EQ(Search("ERIK", Mode::kBeginsWith), (Records{5}));
-  ASSERT_EQ(messages_.size(), 2u);
-  EXPECT_NE(messages_[0].find("fri.f2"), std::string::npos) << messages_[0];
-  EXPECT_NE(messages_[1].find("5 meddelanden"), std::string::npos) << messages_[1];
+  for (size_t workers = 1; workers <= 3; ++workers) {
+    list_.set_workers(workers);
+    messages_.clear();
+    EXPECT_EQ(Search("ERIK", Mode::kContains), (Records{5}));
+    ASSERT_EQ(messages_.size(), 2u) << workers;
+    EXPECT_NE(messages_[0].find("fri.f2"), std::string::npos) << messages_[0];
+    EXPECT_NE(messages_[0].find("0 av 2"), std::string::npos) << messages_[0];
+    EXPECT_NE(messages_[1].find("5 meddelanden"), std::string::npos) << messages_[1];
+  }
 
   // Without the postings file its entries are found but cannot be marked.
   std::filesystem::remove(PostingsFile());

@@ -3,6 +3,7 @@
 // register sets.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -421,20 +422,31 @@ TEST(FreeTextSearchWithoutMarriages, AnAbsentRegisterTakesNoNumbers) {
   EXPECT_EQ(set.Hits(3), Names{});
 }
 
+// A register's part of the combined selection is copied a word at a time:
+// at every offset against the words, sparse (listed words) and dense, at
+// both ends, it must hold what copying bit by bit holds.
 TEST(TakeCombinedRange, CopiesOneRegistersBits) {
-  Tvxsmalurval combined;
-  combined.Resize(100);
-  for (int32_t bit : {1, 31, 32, 33, 64, 65, 70, 100})
-    combined.SetBit(bit, true);
-  Tvxsmalurval part;
-  part.Resize(40);
-  part.SetBit(5, true);                   // cleared first
-  TakeCombinedRange(combined, 31, part);  // combined 31..70
-  EXPECT_EQ(Bits(part), (std::vector<int32_t>{1, 2, 3, 34, 35, 40}));
-  EXPECT_EQ(part.Count(), 6);
-  TakeCombinedRange(combined, 71, part);  // 71..100, with only 30 bits left
-  EXPECT_EQ(part.Count(), 1);
-  EXPECT_TRUE(part.IsSet(30));
+  std::mt19937 random(20261208);
+  for (const uint32_t density : {40u, 2u}) {  // one bit in `density` set
+    Tvxsmalurval combined;
+    combined.Resize(700);
+    for (int32_t k = 1; k <= combined.Size(); ++k)
+      if (random() % density == 0) combined.SetBit(k, true);
+    for (int32_t first = 0; first < combined.Size() + 70; ++first) {
+      Tvxsmalurval part;
+      part.Resize(1 + static_cast<int32_t>(random() % 300));
+      part.SetBit(1 + static_cast<int32_t>(random() % part.Size()), true);  // cleared first
+      TakeCombinedRange(combined, first, part);
+      int32_t expected_count = 0;
+      for (int32_t k = 1; k <= part.Size(); ++k) {
+        const bool expected = first >= 1 && combined.IsSet(first + k - 1);
+        ASSERT_EQ(part.IsSet(k), expected) << "first " << first << " bit " << k;
+        expected_count += expected;
+      }
+      EXPECT_EQ(part.Count(), expected_count) << first;
+      EXPECT_EQ(Bits(part).size(), static_cast<size_t>(expected_count)) << first;
+    }
+  }
 }
 
 }  // namespace
