@@ -128,7 +128,7 @@ bool FreeSearchFilter::ReadList(const Trigram& trigram, std::vector<uint64_t>& b
 }
 
 bool FreeSearchFilter::Candidates(std::string_view folded, std::vector<uint64_t>& bits) {
-  bits.assign((blocks_.size() + 63) / 64, 0);
+  bits.clear();
   wanted_.clear();
   const auto* bytes = reinterpret_cast<const uint8_t*>(folded.data());
   for (size_t i = 0; i + 3 <= folded.size(); ++i) {
@@ -146,7 +146,10 @@ bool FreeSearchFilter::Candidates(std::string_view folded, std::vector<uint64_t>
     if (i == 0) continue;
     for (size_t w = 0; w < bits.size(); ++w)
       bits[w] &= list_bits_[w];
-    if (!AnySet(bits)) return true;
+    if (!AnySet(bits)) {
+      bits.clear();
+      return true;
+    }
   }
   return true;
 }

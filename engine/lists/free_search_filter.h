@@ -64,8 +64,9 @@ class FreeSearchFilter {
 
   // Sets in `bits` (a bit for each block, 64 a word, as many words as
   // size() needs) the blocks that hold every trigram of `folded`, a text of
-  // three bytes or more folded through FoldTable. False when a list read
-  // for it is damaged.
+  // three bytes or more folded through FoldTable; leaves `bits` empty when
+  // none does, so that a term with no hits (a trigram no entry has) costs
+  // no pass over the blocks. False when a list read for it is damaged.
   bool Candidates(std::string_view folded, std::vector<uint64_t>& bits);
 
  private:

@@ -19,8 +19,9 @@ constexpr size_t kBlockLengthSize = 4;
 // more); smaller ones are not worth keeping an index for, and a damaged
 // file of many tiny blocks must not make the list hold many indexes.
 constexpr size_t kSmallestIndexedBlock = 4096;
+// Bits past the end of `bits` (all of them when it is empty) are 0.
 bool HasBit(const std::vector<uint64_t>& bits, size_t j) {
-  return ((bits[j / 64] >> (j % 64)) & 1) != 0;
+  return j / 64 < bits.size() && ((bits[j / 64] >> (j % 64)) & 1) != 0;
 }
 
 // Passes on the first message reported while it lives and counts the rest:
@@ -256,14 +257,19 @@ bool TVXfrisoeklista::ScanFiltered(const std::vector<std::string>& terms,
                                    const std::vector<std::string>& folded_terms,
                                    Tvxsmalurval& selection, Outcome& outcome) {
   term_blocks_.resize(terms.size());
-  any_term_blocks_.assign((filter_.size() + 63) / 64, 0);
+  bool any = false;
   for (size_t i = 0; i < terms.size(); ++i) {
     if (!filter_.Candidates(folded_terms[i], term_blocks_[i])) {
       IgnoreFilter();
       return false;
     }
-    for (size_t w = 0; w < any_term_blocks_.size(); ++w)
-      any_term_blocks_[w] |= term_blocks_[i][w];
+    any = any || !term_blocks_[i].empty();
+  }
+  if (!any) return true;  // no block holds every trigram of any term
+  any_term_blocks_.assign((filter_.size() + 63) / 64, 0);
+  for (const std::vector<uint64_t>& blocks : term_blocks_) {
+    for (size_t w = 0; w < blocks.size(); ++w)
+      any_term_blocks_[w] |= blocks[w];
   }
   for (size_t j = NextCandidate(0); j < filter_.size();) {
     const FreeSearchFilter::Block& first = filter_.block(j);

@@ -91,7 +91,7 @@ class Tvxsmalurval {
 
   // Makes this selection hold other's numbers first..first + Size - 1 as
   // 1..Size (a register's part of a selection over several), a word at a
-  // time; Count() is recounted.
+  // time; Count() is recounted. `other` is another selection.
   void AssignRange(const Tvxsmalurval& other, int32_t first);
 
   // Counts the set bits, stores the number in Count() and returns it.
